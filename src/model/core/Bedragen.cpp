@@ -1,0 +1,198 @@
+#include "core/Bedragen.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "core/Berichten.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+
+namespace valdero {
+namespace {
+
+// A number as the conversion routines accept it: blanks around, a sign,
+// digits with at most one decimal separator, an optional exponent.
+bool ZetOm(const std::string& tekst, char decimaal, double& waarde) {
+  std::size_t b = tekst.find_first_not_of(' ');
+  if (b == std::string::npos) return false;
+  const std::size_t e = tekst.find_last_not_of(' ');
+  std::string s;
+  bool cijfers = false;
+  bool komma = false;
+  std::size_t i = b;
+  if (tekst[i] == '+' || tekst[i] == '-') s += tekst[i++];
+  for (; i <= e; ++i) {
+    const char c = tekst[i];
+    if (c >= '0' && c <= '9') {
+      s += c;
+      cijfers = true;
+    } else if (c == decimaal && !komma) {
+      s += '.';
+      komma = true;
+    } else {
+      break;
+    }
+  }
+  if (!cijfers) return false;
+  if (i <= e && (tekst[i] == 'e' || tekst[i] == 'E')) {
+    s += 'e';
+    ++i;
+    if (i <= e && (tekst[i] == '+' || tekst[i] == '-')) s += tekst[i++];
+    bool exponent = false;
+    for (; i <= e && tekst[i] >= '0' && tekst[i] <= '9'; ++i) {
+      s += tekst[i];
+      exponent = true;
+    }
+    if (!exponent) return false;
+  }
+  if (i <= e) return false;
+  const char* begin = s.data();
+  if (*begin == '+') ++begin;
+  const auto [ptr, ec] = std::from_chars(begin, s.data() + s.size(), waarde);
+  return ec == std::errc() && ptr == s.data() + s.size() && std::isfinite(waarde);
+}
+
+std::string Vast(double getal, int decimalen, char decimaal) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimalen, getal);
+  std::string s = buf;
+  if (s == "-0.00" || s == "-0") s.erase(0, 1);
+  for (char& c : s)
+    if (c == '.') c = decimaal;
+  return s;
+}
+
+double KoersVan(const Kasboek& kb, int munt) {
+  if (munt < 0 || munt >= static_cast<int>(kb.ValutaLijst.size())) return 0;
+  return kb.ValutaLijst[static_cast<std::size_t>(munt)].Koers;
+}
+
+void VervangAnderTeken(const Kasboek& kb, std::string& tekst) {
+  const auto p = tekst.find(kb.AnderTeken());
+  if (p != std::string::npos) tekst[p] = kb.DecimaalTeken();
+}
+
+}  // namespace
+
+std::string Vandaag(const Kasboek& kb) { return DatumTekstLang(kb.Vandaag()); }
+
+int DagenInJaar(int jaar) {
+  return (jaar % 400 == 0 || (jaar % 4 == 0 && jaar % 100 != 0)) ? 366 : 365;
+}
+
+std::string GetalTekst(const Kasboek& kb, double getal, int decimalen) {
+  return Vast(getal, decimalen, kb.DecimaalTeken());
+}
+
+std::string BedragTekst(Kasboek& kb, double bedrag) {
+  const double koers = KoersVan(kb, kb.HulpMunt);
+  if (koers == 0) {
+    Foutmelding(kb, " Koers = 0 ", 0, 9);
+    return Vast(bedrag, 2, kb.DecimaalTeken());
+  }
+  return Vast(bedrag / koers, 2, kb.DecimaalTeken());
+}
+
+std::string BedragTekstIn(Kasboek& kb, int munt, double bedrag) {
+  const double koers = KoersVan(kb, munt);
+  if (koers == 0) {
+    Foutmelding(kb, " Koers =0 ", 0, 9);
+    return Vast(bedrag, 2, kb.DecimaalTeken());
+  }
+  return Vast(bedrag / koers, 2, kb.DecimaalTeken());
+}
+
+double LeesBedrag(Kasboek& kb, std::string& tekst, bool waarschuw) {
+  if (tekst.empty()) return 0;
+  if (tekst.find(kb.DecimaalTeken()) == std::string::npos) {
+    const auto p = tekst.find(kb.AnderTeken());
+    if (p != std::string::npos) {
+      tekst[p] = kb.DecimaalTeken();
+      if (waarschuw)
+        kb.berichten().BerichtDlg("Decimaalteken in " + tekst + " gewijzigd",
+                                  BerichtSoort::Waarschuwing, knop::OK);
+    } else {
+      tekst += kb.DecimaalTeken();
+      tekst += "00";
+    }
+  }
+  double getal = 0;
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
+    Foutmelding(kb, "Getal " + tekst, 5, 8);
+    return 0;
+  }
+  const double koers = KoersVan(kb, kb.HulpMunt);
+  return koers > 0 ? getal * koers : getal;
+}
+
+double LeesGetal(Kasboek& kb, std::string& tekst) {
+  if (tekst.empty()) return 0;
+  if (tekst.find(kb.DecimaalTeken()) == std::string::npos) {
+    const auto p = tekst.find(kb.AnderTeken());
+    if (p != std::string::npos) {
+      tekst[p] = kb.DecimaalTeken();
+    } else {
+      tekst += kb.DecimaalTeken();
+      tekst += "00";
+    }
+  }
+  double getal = 0;
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
+    Foutmelding(kb, "Getal " + tekst, 5, 8);
+    return 0;
+  }
+  return getal;
+}
+
+float LeesGetal4(Kasboek& kb, std::string& tekst) {
+  if (tekst.empty()) {
+    Foutmelding(kb, "Bedrag=\"leeg\"", 0, 12);
+    return 0;
+  }
+  if (tekst.find(kb.DecimaalTeken()) == std::string::npos) VervangAnderTeken(kb, tekst);
+  double getal = 0;
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
+    Foutmelding(kb, "Getal " + tekst, 5, 8);
+    return 0;
+  }
+  return static_cast<float>(getal);
+}
+
+bool DatumAanvullen(Kasboek& kb, std::string& tekst) {
+  if (tekst.empty()) return true;
+  const DatumDelen vandaag = SplitsDatum(kb.Vandaag());
+  std::string s = tekst;
+  if (s.find('-') == std::string::npos) {
+    switch (s.size()) {
+      case 1:
+      case 2: {
+        char maand[8];
+        std::snprintf(maand, sizeof maand, "-%02d", vandaag.maand);
+        s += maand;
+        break;
+      }
+      case 4:
+        s.insert(2, "-");
+        break;
+      case 6:
+      case 8:
+        s.insert(4, "-");
+        s.insert(2, "-");
+        break;
+      default:
+        break;
+    }
+  }
+  const auto datum = LeesDatum(s, vandaag.jaar);
+  if (!datum) {
+    tekst = s;
+    Foutmelding(kb, tekst, 4, 8);
+    return false;
+  }
+  tekst = DatumTekst(*datum);
+  return true;
+}
+
+}  // namespace valdero

@@ -1,0 +1,36 @@
+#pragma once
+// The cash-book file (".vdr"): accounts, groups, transactions and optionally
+// relations, each section the byte images of its records. The layout is in
+// docs/file-format.md.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace valdero {
+
+class Kasboek;
+
+// The four-character year of a book from the last two characters of its
+// name; reports a name without a year (error number 2).
+std::string JaarUitNaam(Kasboek& kb, const std::string& naam);
+
+// Reads the sections of a whole file into the (emptied) lists and sets
+// IOStatus, the Max counters and the load flags.
+void LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud);
+// Loads KasPad with its reports; "Inlezen ValderoStream gelukt" only when
+// asked for.
+void OpenBoek(Kasboek& kb, bool meldSucces);
+
+// The file image of the book in memory, converting amounts first when
+// MuntOmzetten is set.
+std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb);
+// Saves the book: the save dialog when asked for or when KasPad does not
+// exist, the one-time ".~VD" backup, an atomic write, and the reports.
+void BewaarBoek(Kasboek& kb, bool vraagNaam);
+
+// Section names of the load and save reports by IOStatus (1..5).
+std::string SectieNaam(int ioStatus);
+
+}  // namespace valdero

@@ -1,0 +1,63 @@
+#include "core/Kasboek.h"
+
+#include <cmath>
+
+#include "core/Berichten.h"
+#include "core/Klok.h"
+
+namespace valdero {
+
+Kasboek::Kasboek(Poorten p) : poorten(p), Map(std::filesystem::current_path()) {}
+
+double Kasboek::Nu() const { return poorten.klok->Nu(); }
+
+double Kasboek::Vandaag() const { return std::floor(Nu()); }
+
+std::filesystem::path Kasboek::Pad(const std::string& naam) const {
+  std::filesystem::path p(naam);
+  return p.is_absolute() ? p : Map / p;
+}
+
+int Kasboek::ZoekRekening(int rekNr) const {
+  for (int i = 1; i <= MaxRek && i < static_cast<int>(RekLijst.size()); ++i)
+    if (RekLijst[static_cast<std::size_t>(i)].RekNr == rekNr) return i;
+  return 0;
+}
+
+int Kasboek::ZoekGroep(const std::string& kode) const {
+  for (int i = 1; i <= MaxGroep && i < static_cast<int>(GroepLijst.size()); ++i)
+    if (GroepLijst[static_cast<std::size_t>(i)].Kode == kode) return i;
+  return 0;
+}
+
+int Kasboek::ZoekKlasse(const std::string& letter) const {
+  for (int i = 0; i < AantalKlassen && i < static_cast<int>(KlasseLijst.size()); ++i)
+    if (KlasseLijst[static_cast<std::size_t>(i)].Letter == letter) return i;
+  return 0;
+}
+
+bool Kasboek::KlasseBestaat(const std::string& letter) const {
+  for (int i = 0; i < AantalKlassen && i < static_cast<int>(KlasseLijst.size()); ++i)
+    if (KlasseLijst[static_cast<std::size_t>(i)].Letter == letter) return true;
+  return false;
+}
+
+int Kasboek::ZoekValuta(const std::string& kode) {
+  for (int i = 0; i < AantalValuta && i < static_cast<int>(ValutaLijst.size()); ++i)
+    if (ValutaLijst[static_cast<std::size_t>(i)].Kode == kode) return i;
+  berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
+  return 0;
+}
+
+void Kasboek::HernummerKas() {
+  for (std::size_t i = 0; i < KasLijst.size(); ++i) KasLijst[i].Index = static_cast<int>(i);
+}
+
+void Kasboek::ZetMaxTellers() {
+  MaxRek = static_cast<std::int32_t>(RekLijst.size()) - 1;
+  MaxGroep = static_cast<std::int32_t>(GroepLijst.size()) - 1;
+  MaxKas = static_cast<std::int32_t>(KasLijst.size()) - 1;
+  MaxRelatie = RelatieLijst.empty() ? 0 : static_cast<std::int32_t>(RelatieLijst.size()) - 1;
+}
+
+}  // namespace valdero

@@ -1,0 +1,111 @@
+#pragma once
+// The open cash book: its lists, counters, flags and balance matrix. Windows
+// and operations work on one Kasboek object handed to them; nothing is global,
+// so a test can hold several books at once.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/Poorten.h"
+#include "core/Records.h"
+
+namespace valdero {
+
+class Berichten;
+
+// The password of a book without one.
+inline constexpr const char* kGeenWachtwoord = "Qu Vo ";
+
+class Kasboek {
+ public:
+  explicit Kasboek(Poorten poorten);
+
+  Poorten poorten;
+  Berichten& berichten() const { return *poorten.berichten; }
+  double Nu() const;       // now, from the clock port
+  double Vandaag() const;  // today's date without the time
+  char DecimaalTeken() const { return poorten.decimaalTeken; }
+  // The other separator: the full stop for a comma locale, else the comma.
+  char AnderTeken() const { return poorten.decimaalTeken == ',' ? '.' : ','; }
+
+  // The lists; position 0 of the first four is a header or dummy record.
+  std::vector<TBank> RekLijst;
+  std::vector<TBudget> GroepLijst;
+  std::vector<TKas> KasLijst;
+  std::vector<TRelat> RelatieLijst;
+  std::vector<TRekSoort> SoortLijst;
+  std::vector<TKlasse02> KlasseLijst;
+  std::vector<TValut> ValutaLijst;
+  TConfig Config;
+  // Rows per group position 0..MaxGroep+1, cells per account 0..MaxRek+1.
+  std::vector<TKasValue> SaldoMatrix;
+
+  std::int32_t MaxRek = 0;
+  std::int32_t MaxGroep = 0;
+  std::int32_t MaxKas = 0;
+  std::int32_t MaxRelatie = 0;
+  std::int32_t AantalKlassen = 0;
+  std::int32_t AantalSoorten = 0;
+  std::int32_t AantalValuta = 0;
+  std::int32_t BasisMunt = 0;
+  std::int32_t HulpMunt = 0;
+  std::uint16_t IOStatus = 0;
+
+  bool RekGelezen = false;
+  bool GroepGelezen = false;
+  bool KasGelezen = false;
+  bool RelatiesAanwezig = false;
+  bool FormaatVlag = false;
+  bool MuntOmzetten = false;
+
+  // Configuration state.
+  bool KlassenGelezen = false;
+  bool SoortenGelezen = false;
+  bool ConfigAanwezig = false;
+  bool BtwActief = false;
+  // The two-letter account kind codes offered by the account dialog.
+  std::vector<std::string> SoortKodes;
+
+  // Printer measures, recomputed by MeetPrinter.
+  int TekenBreedte = 0;
+  int PrinterRegelHoogte = 0;
+  int PaginaRegels = 0;
+  int PixelsPerCm = 0;
+
+  std::string KasJaar;
+  std::string HuidigJaar;
+  std::string KasNaam;
+  std::string KasPad;
+  std::string ConfigPad;
+  double StartDatum = 0;
+  // The folder that relative book, configuration and bank file names are
+  // resolved against: the process's current folder, moved by the file dialogs.
+  std::filesystem::path Map;
+
+  // Life of the open book: the first save makes the backup; the saved mark
+  // tells Save as whether its save happened.
+  bool EersteBewaring = true;
+  bool Bewaard = false;
+  std::string Wachtwoord = kGeenWachtwoord;
+  bool WachtwoordGeaccepteerd = false;
+
+  // A path as the operating system sees it: relative names below Map.
+  std::filesystem::path Pad(const std::string& naam) const;
+
+  // Lookups: first match from the lowest position; 0 means not found.
+  int ZoekRekening(int rekNr) const;
+  int ZoekGroep(const std::string& kode) const;
+  int ZoekKlasse(const std::string& letter) const;
+  bool KlasseBestaat(const std::string& letter) const;
+  // Reports "Muntsoort niet juist" when the code is unknown.
+  int ZoekValuta(const std::string& kode);
+
+  // Sets every transaction's Index to its position.
+  void HernummerKas();
+  // Sets the Max counters from the list lengths.
+  void ZetMaxTellers();
+};
+
+}  // namespace valdero

@@ -1,0 +1,75 @@
+#include "core/Meldingen.h"
+
+#include <array>
+
+#include "core/Berichten.h"
+#include "core/Kasboek.h"
+
+namespace valdero {
+namespace {
+
+const std::array<std::string, 13> kFoutZinnen = {
+    "",
+    " bestaat niet",
+    " heeft verkeerd formaat",
+    " met foutief aantalcoden",
+    " is geen geldige datum",
+    " is geen geldig bedrag",
+    " fout in KasValuelijst ",
+    " inlezen NIET gelukt",
+    " wegschrijven NIET gelukt",
+    " bestaat al",
+    " heeft foutief scheidingsteken",
+    " is te groot",
+    " aantalvelden = 0",
+};
+
+const std::array<std::string, 16> kHints = {
+    " fout in veld, gebruik MS Excel",
+    " controleer bestandNaam",
+    " maak eerst Nieuw valdero",
+    " gebruik bij voorkeur filenaam met jaartal",
+    " gebruik optie Transacties ",
+    " gebruik eventueel optie Budget van Bestand menu",
+    " gebruik eventueel optie Wijzigen van Transaties",
+    " gebruik eventueel optie Rekening van Bestand menu",
+    " probeer opnieuw of controleer bestand",
+    " corrigeer Valuta",
+    " gebruik menu-optie Extra",
+    " controleer bestands layout",
+    " corrigeer bedrag",
+    " corrigeer rekening",
+    " corrigeer getal",
+    " corrigeer afschrift",
+};
+
+const std::string kLeeg;
+
+}  // namespace
+
+const std::string& FoutZin(int nummer) {
+  if (nummer < 0 || nummer >= static_cast<int>(kFoutZinnen.size())) return kLeeg;
+  return kFoutZinnen[static_cast<std::size_t>(nummer)];
+}
+
+const std::string& Hint(int nummer) {
+  if (nummer < 0 || nummer >= static_cast<int>(kHints.size())) return kLeeg;
+  return kHints[static_cast<std::size_t>(nummer)];
+}
+
+void Foutmelding(Kasboek& kb, const std::string& tekst, int fout, int hint) {
+  kb.berichten().BerichtDlg(tekst + FoutZin(fout) + "\n\r" + Hint(hint), BerichtSoort::Fout,
+                            knop::OK);
+  if (kb.IOStatus == 0) kb.IOStatus = static_cast<std::uint16_t>(fout);
+  kb.berichten().Piep();
+}
+
+void Mededeling(Kasboek& kb, const std::string& tekst) {
+  kb.berichten().BerichtDlg(tekst, BerichtSoort::Informatie, knop::OK);
+}
+
+bool Vraag(Kasboek& kb, const std::string& tekst) {
+  return kb.berichten().BerichtDlg(tekst, BerichtSoort::Bevestig, knop::JaNee) == antwoord::Ja;
+}
+
+}  // namespace valdero

@@ -1,0 +1,109 @@
+#include "core/SaldoMatrix.h"
+
+#include <unordered_map>
+
+#include "core/Berichten.h"
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+
+namespace valdero {
+namespace {
+
+void TelOp(TInUit& cel, double bedrag) {
+  if (bedrag > 0)
+    cel.In += bedrag;
+  else
+    cel.Uit += bedrag;
+}
+
+// The part of BoekInMatrix after the lookups, so that the rebuild can resolve
+// codes through its own index.
+void BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int rekNr,
+                  bool controleerGroepen, int& rekeningMissers, int& groepMissers,
+                  double bedrag) {
+  kb.IOStatus = 0;
+  if (controleerGroepen && kb.GroepGelezen && g == 0) {
+    if (groepMissers == 0)
+      Foutmelding(kb, "Groepkode " + groepKode, 1, 5);
+    ++groepMissers;
+  }
+  if (kb.RekGelezen && a == 0) {
+    if (rekeningMissers == 0)
+      Foutmelding(kb, "Rekening " + std::to_string(rekNr), 1, 7);
+    ++rekeningMissers;
+  }
+  if (g == 0 || a == 0) return;
+
+  const auto rijTotaal = static_cast<std::size_t>(kb.MaxGroep) + 1;
+  const auto kolomTotaal = static_cast<std::size_t>(kb.MaxRek) + 1;
+  auto& m = kb.SaldoMatrix;
+  const auto gi = static_cast<std::size_t>(g);
+  const auto ai = static_cast<std::size_t>(a);
+  if (m.size() <= rijTotaal || m[gi].size() <= kolomTotaal || m[rijTotaal].size() <= kolomTotaal) {
+    Foutmelding(kb, "Rekening: " + std::to_string(rekNr) + "Groepkode: " + groepKode, 6, 8);
+    return;
+  }
+  TelOp(m[gi][ai], bedrag);
+  TelOp(m[gi][kolomTotaal], bedrag);
+  TelOp(m[rijTotaal][ai], bedrag);
+  TelOp(m[rijTotaal][kolomTotaal], bedrag);
+}
+
+}  // namespace
+
+void BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
+                  int& rekeningMissers, int& groepMissers, double bedrag) {
+  if (bedrag == 0) return;
+  BoekInCellen(kb, kb.ZoekGroep(groepKode), kb.ZoekRekening(rekNr), groepKode, rekNr,
+               controleerGroepen, rekeningMissers, groepMissers, bedrag);
+}
+
+void BouwSaldoMatrix(Kasboek& kb) {
+  kb.SaldoMatrix.assign(static_cast<std::size_t>(kb.MaxGroep) + 2,
+                        TKasValue(static_cast<std::size_t>(kb.MaxRek) + 2));
+  if (kb.MaxKas == 0) return;
+
+  // The rebuild touches every transaction: resolve codes through maps that
+  // keep the first match, exactly as the linear lookups do.
+  std::unordered_map<std::string, int> groepen;
+  for (int g = kb.MaxGroep; g >= 1; --g)
+    if (g < static_cast<int>(kb.GroepLijst.size()))
+      groepen[kb.GroepLijst[static_cast<std::size_t>(g)].Kode] = g;
+  std::unordered_map<int, int> rekeningen;
+  for (int a = kb.MaxRek; a >= 1; --a)
+    if (a < static_cast<int>(kb.RekLijst.size()))
+      rekeningen[kb.RekLijst[static_cast<std::size_t>(a)].RekNr] = a;
+
+  int rekeningMissers = 0;
+  int groepMissers = 0;
+  bool verwijderd = false;
+  std::size_t i = 1;
+  while (i < kb.KasLijst.size()) {
+    const TKas& kas = kb.KasLijst[i];
+    if (kas.Bedrag != 0) {
+      const auto gi = groepen.find(kas.GroepKode);
+      const auto ai = rekeningen.find(kas.RekNr);
+      BoekInCellen(kb, gi == groepen.end() ? 0 : gi->second,
+                   ai == rekeningen.end() ? 0 : ai->second, kas.GroepKode, kas.RekNr, true,
+                   rekeningMissers, groepMissers, kas.Bedrag);
+      if (kb.IOStatus != 0 && (rekeningMissers > 0 || groepMissers > 0)) {
+        const int a = kb.berichten().BerichtDlg(" Kasrecord: " + std::to_string(i) + " verwijderen",
+                                                BerichtSoort::Informatie, knop::JaNee);
+        if (a == antwoord::Ja) {
+          kb.KasLijst.erase(kb.KasLijst.begin() + static_cast<std::ptrdiff_t>(i));
+          rekeningMissers = 0;
+          groepMissers = 0;
+          verwijderd = true;
+          continue;
+        }
+      }
+    }
+    ++i;
+  }
+  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
+  // Removing records shifts the ones after them; keep every Index equal to
+  // its position.
+  if (verwijderd) kb.HernummerKas();
+}
+
+}  // namespace valdero

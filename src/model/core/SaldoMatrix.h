@@ -1,0 +1,20 @@
+#pragma once
+// The balance matrix: totals per group and account, kept in step with every
+// posting and rebuilt after bulk changes.
+
+#include <string>
+
+namespace valdero {
+
+class Kasboek;
+
+// Adds one amount to the cells of its group and account and to the totals.
+// The miss counters keep a run of unknown codes to one report each.
+void BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
+                  int& rekeningMissers, int& groepMissers, double bedrag);
+
+// Discards the matrix and rebuilds it from all transactions, offering to
+// remove records whose group or account does not exist.
+void BouwSaldoMatrix(Kasboek& kb);
+
+}  // namespace valdero

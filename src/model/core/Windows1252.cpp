@@ -1,0 +1,117 @@
+#include "core/Windows1252.h"
+
+#include <array>
+
+namespace valdero {
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char32_t, 32> kBovenste = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int NaarByte(char32_t teken) {
+  if (teken < 0x80 || (teken >= 0xA0 && teken <= 0xFF)) return static_cast<int>(teken);
+  for (std::size_t i = 0; i < kBovenste.size(); ++i)
+    if (kBovenste[i] == teken) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
+}  // namespace
+
+char32_t VolgendTeken(std::string_view s, std::size_t& pos) {
+  const auto b0 = static_cast<unsigned char>(s[pos]);
+  int extra = 0;
+  char32_t teken = 0;
+  if (b0 < 0x80) {
+    ++pos;
+    return b0;
+  } else if ((b0 & 0xE0) == 0xC0) {
+    extra = 1;
+    teken = b0 & 0x1F;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    extra = 2;
+    teken = b0 & 0x0F;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    extra = 3;
+    teken = b0 & 0x07;
+  } else {
+    ++pos;
+    return 0xFFFD;
+  }
+  if (pos + static_cast<std::size_t>(extra) >= s.size()) {
+    ++pos;
+    return 0xFFFD;
+  }
+  for (int i = 1; i <= extra; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + static_cast<std::size_t>(i)]);
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return 0xFFFD;
+    }
+    teken = (teken << 6) | (b & 0x3F);
+  }
+  pos += static_cast<std::size_t>(extra) + 1;
+  return teken;
+}
+
+void VoegTekenToe(std::string& s, char32_t c) {
+  if (c < 0x80) {
+    s += static_cast<char>(c);
+  } else if (c < 0x800) {
+    s += static_cast<char>(0xC0 | (c >> 6));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    s += static_cast<char>(0xE0 | (c >> 12));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    s += static_cast<char>(0xF0 | (c >> 18));
+    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string Cp1252NaarUtf8(std::string_view cp1252) {
+  std::string uit;
+  uit.reserve(cp1252.size());
+  for (char ch : cp1252) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80)
+      uit += ch;
+    else if (b < 0xA0)
+      VoegTekenToe(uit, kBovenste[b - 0x80]);
+    else
+      VoegTekenToe(uit, b);
+  }
+  return uit;
+}
+
+std::string Utf8NaarCp1252(std::string_view utf8) {
+  std::string uit;
+  uit.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const int b = NaarByte(VolgendTeken(utf8, pos));
+    uit += static_cast<char>(b < 0 ? '?' : b);
+  }
+  return uit;
+}
+
+std::size_t AantalTekens(std::string_view utf8) {
+  std::size_t n = 0;
+  for (char ch : utf8)
+    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string EersteTekens(std::string_view utf8, std::size_t n) {
+  std::size_t pos = 0;
+  for (std::size_t i = 0; i < n && pos < utf8.size(); ++i) VolgendTeken(utf8, pos);
+  return std::string(utf8.substr(0, pos));
+}
+
+}  // namespace valdero

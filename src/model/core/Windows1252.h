@@ -1,0 +1,29 @@
+#pragma once
+// The files hold Windows-1252 text; in memory every text is UTF-8.
+// The conversion is a bijection: the five bytes that Windows-1252 leaves
+// undefined map to the C1 control characters of the same value, so any byte
+// read from a file is written back unchanged.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace valdero {
+
+std::string Cp1252NaarUtf8(std::string_view cp1252);
+
+// Characters that Windows-1252 cannot hold become '?'.
+std::string Utf8NaarCp1252(std::string_view utf8);
+
+// Number of characters (code points) in a UTF-8 text.
+std::size_t AantalTekens(std::string_view utf8);
+
+// The first n characters of a UTF-8 text.
+std::string EersteTekens(std::string_view utf8, std::size_t n);
+
+// Decodes one UTF-8 character at pos and advances pos; invalid bytes decode
+// as U+FFFD one byte at a time.
+char32_t VolgendTeken(std::string_view utf8, std::size_t& pos);
+void VoegTekenToe(std::string& utf8, char32_t teken);
+
+}  // namespace valdero

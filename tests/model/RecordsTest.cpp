@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "core/Records.h"
+#include "core/Windows1252.h"
+
+namespace valdero {
+namespace {
+
+TEST(Records, KasRoundTripKeepsReservedBytesAndStringTails) {
+  std::array<std::uint8_t, TKas::Grootte> beeld{};
+  for (std::size_t i = 0; i < beeld.size(); ++i) beeld[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  beeld[6] = 3;    // GroepKode length
+  beeld[11] = 2;   // ActieKode length
+  beeld[22] = 12;  // TegenRekNr length
+  beeld[35] = 10;  // Relatie length
+  beeld[84] = 200; // Omschrijving length
+  TKas kas;
+  kas.Lees(beeld.data());
+  std::array<std::uint8_t, TKas::Grootte> terug{};
+  kas.Schrijf(terug.data());
+  EXPECT_EQ(beeld, terug);
+}
+
+TEST(Records, ShortenedTextKeepsTheOldTailBytes) {
+  TBank bank;
+  bank.Naam = "Betaalrekening";
+  std::array<std::uint8_t, TBank::Grootte> eerste{};
+  bank.Schrijf(eerste.data());
+  bank.Lees(eerste.data());
+  bank.Naam = "Giro";
+  std::array<std::uint8_t, TBank::Grootte> tweede{};
+  bank.Schrijf(tweede.data());
+  EXPECT_EQ(tweede[4], 4);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(&tweede[5]), 14), "Giroalrekening");
+}
+
+TEST(Windows1252, EveryByteSurvivesTheTripThroughUtf8) {
+  std::string alle;
+  for (int b = 0; b < 256; ++b) alle += static_cast<char>(b);
+  EXPECT_EQ(Utf8NaarCp1252(Cp1252NaarUtf8(alle)), alle);
+  EXPECT_EQ(Cp1252NaarUtf8("\x80"), "€");
+  EXPECT_EQ(Utf8NaarCp1252("Kopiëren €"), "Kopi\xEBren \x80");
+  EXPECT_EQ(Utf8NaarCp1252("日"), "?");
+}
+
+TEST(Windows1252, LengthLimitsCountCharacters) {
+  TBank bank;
+  bank.Naam = std::string(40, 'x');
+  bank.RekNrTekst = "éééééé";
+  std::array<std::uint8_t, TBank::Grootte> beeld{};
+  bank.Schrijf(beeld.data());
+  TBank terug;
+  terug.Lees(beeld.data());
+  EXPECT_EQ(terug.Naam, std::string(32, 'x'));
+  EXPECT_EQ(terug.RekNrTekst, "éééé");
+  EXPECT_EQ(AantalTekens("éééé"), 4u);
+}
+
+}  // namespace
+}  // namespace valdero
