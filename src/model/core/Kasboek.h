@@ -68,6 +68,12 @@ class Kasboek {
   // The two-letter account kind codes offered by the account dialog.
   std::vector<std::string> SoortKodes;
 
+  // Listing order of the accounts (by name, else by number) and of the groups
+  // (by title, else by code); the configuration keeps them in Vlaggen bits
+  // 9 and 10.
+  bool RekeningenOpNaam = false;
+  bool GroepenOpNaam = false;
+
   // Printer measures, recomputed by MeetPrinter.
   int TekenBreedte = 0;
   int PrinterRegelHoogte = 0;
