@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "core/Bedragen.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/ScriptBerichten.h"
+
+namespace valdero {
+namespace {
+
+// A book with the three usual currencies, today 10-12-2026.
+struct MuntBoek {
+  explicit MuntBoek(char decimaal) : klok(MaakDatum(2026, 12, 10)), kb({&berichten, &klok, nullptr, decimaal}) {
+    for (auto [kode, koers] : {std::pair{"Eur", 1.0f}, {"USD", 0.8f}, {"ENP", 1.48f}}) {
+      TValut v;
+      v.Kode = kode;
+      v.Koers = koers;
+      kb.ValutaLijst.push_back(v);
+    }
+    kb.AantalValuta = 3;
+  }
+  ScriptBerichten berichten;
+  VasteKlok klok;
+  Kasboek kb;
+};
+
+struct LeesGeval {
+  const char* naam;
+  char decimaal;
+  std::string invoer;
+  std::string genormaliseerd;
+  double bedrag;
+  int meldingen;
+};
+
+class LeesBedragTabel : public testing::TestWithParam<LeesGeval> {};
+
+TEST_P(LeesBedragTabel, NormalisesAndConverts) {
+  const LeesGeval& g = GetParam();
+  MuntBoek b(g.decimaal);
+  std::string tekst = g.invoer;
+  EXPECT_DOUBLE_EQ(LeesBedrag(b.kb, tekst, true), g.bedrag);
+  EXPECT_EQ(tekst, g.genormaliseerd);
+  EXPECT_EQ(static_cast<int>(b.berichten.getoond.size()), g.meldingen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bedragen, LeesBedragTabel,
+    testing::Values(LeesGeval{"KommaBlijft", ',', "12,5", "12,5", 12.5, 0},
+                    LeesGeval{"PuntWordtKomma", ',', "12.5", "12,5", 12.5, 1},
+                    LeesGeval{"HeelGetalKrijgtDecimalen", ',', "12", "12,00", 12.0, 0},
+                    LeesGeval{"DuizendtalPuntenGeweigerd", ',', "1.234.56", "1,234.56", 0.0, 2},
+                    LeesGeval{"LeegIsNul", ',', "", "", 0.0, 0},
+                    LeesGeval{"PuntLandinstelling", '.', "7,25", "7.25", 7.25, 1},
+                    LeesGeval{"Negatief", ',', "-3,10", "-3,10", -3.10, 0},
+                    LeesGeval{"Letters", ',', "12a", "12a,00", 0.0, 1}),
+    [](const auto& rij) { return std::string(rij.param.naam); });
+
+TEST(Bedragen, WarningNamesTheCorrectedText) {
+  MuntBoek b(',');
+  std::string tekst = "12.5";
+  LeesBedrag(b.kb, tekst, true);
+  ASSERT_EQ(b.berichten.getoond.size(), 1u);
+  EXPECT_EQ(b.berichten.getoond[0].tekst, "Decimaalteken in 12,5 gewijzigd");
+  EXPECT_EQ(b.berichten.getoond[0].soort, BerichtSoort::Waarschuwing);
+}
+
+TEST(Bedragen, RefusedNumberReportsAndRecordsErrorFive) {
+  MuntBoek b(',');
+  std::string tekst = "1.234.56";
+  LeesBedrag(b.kb, tekst, false);
+  ASSERT_EQ(b.berichten.getoond.size(), 1u);
+  EXPECT_EQ(b.berichten.getoond[0].tekst,
+            "Getal 1,234.56 is geen geldig bedrag\n\r probeer opnieuw of controleer bestand");
+  EXPECT_EQ(b.kb.IOStatus, 5);
+}
+
+TEST(Bedragen, DisplayCurrencyConvertsBothWays) {
+  MuntBoek b(',');
+  b.kb.HulpMunt = 1;  // USD at 0.8
+  std::string tekst = "100";
+  EXPECT_NEAR(LeesBedrag(b.kb, tekst, false), 80.0, 1e-5);
+  EXPECT_EQ(BedragTekst(b.kb, 80.0), "100,00");
+  EXPECT_EQ(BedragTekst(b.kb, -0.004), "0,00");
+}
+
+TEST(Bedragen, RateZeroShowsUnconvertedAfterOneReportPerAmount) {
+  MuntBoek b(',');
+  b.kb.ValutaLijst[2].Koers = 0;
+  b.kb.HulpMunt = 2;
+  EXPECT_EQ(BedragTekst(b.kb, 12.345), "12,35");
+  EXPECT_EQ(BedragTekst(b.kb, 1), "1,00");
+  ASSERT_EQ(b.berichten.getoond.size(), 2u);
+  EXPECT_EQ(b.berichten.getoond[0].tekst, " Koers = 0 \n\r corrigeer Valuta");
+}
+
+TEST(Bedragen, LeesGetal4) {
+  MuntBoek b(',');
+  std::string leeg;
+  EXPECT_EQ(LeesGetal4(b.kb, leeg), 0.0f);
+  EXPECT_EQ(b.berichten.getoond.at(0).tekst, "Bedrag=\"leeg\"\n\r corrigeer bedrag");
+  std::string aantal = "2.5";
+  EXPECT_EQ(LeesGetal4(b.kb, aantal), 2.5f);
+  EXPECT_EQ(aantal, "2,5");
+  std::string heel = "12";
+  EXPECT_EQ(LeesGetal4(b.kb, heel), 12.0f);
+  EXPECT_EQ(heel, "12");
+}
+
+struct DatumGeval {
+  const char* naam;
+  std::string invoer;
+  std::string uitkomst;
+  bool geldig;
+};
+
+class DatumAanvullenTabel : public testing::TestWithParam<DatumGeval> {};
+
+TEST_P(DatumAanvullenTabel, CompletesOrRefuses) {
+  const DatumGeval& g = GetParam();
+  MuntBoek b(',');
+  std::string tekst = g.invoer;
+  EXPECT_EQ(DatumAanvullen(b.kb, tekst), g.geldig);
+  if (g.geldig) {
+    EXPECT_EQ(tekst, g.uitkomst);
+    EXPECT_TRUE(b.berichten.getoond.empty());
+  } else {
+    ASSERT_EQ(b.berichten.getoond.size(), 1u);
+    EXPECT_EQ(b.berichten.getoond[0].tekst,
+              g.uitkomst + " is geen geldige datum\n\r probeer opnieuw of controleer bestand");
+    EXPECT_EQ(b.kb.IOStatus, 4);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Datums, DatumAanvullenTabel,
+    testing::Values(DatumGeval{"DagAlleen", "7", "7-12-2026", true},
+                    DatumGeval{"DagEnMaand", "0703", "7-3-2026", true},
+                    DatumGeval{"ZesCijfers", "070308", "7-3-2008", true},
+                    DatumGeval{"AchtCijfers", "07032008", "7-3-2008", true},
+                    DatumGeval{"MetStreepjes", "7-3", "7-3-2026", true},
+                    DatumGeval{"Volledig", "07-03-2008", "7-3-2008", true},
+                    DatumGeval{"Schrikkeldag", "29-2-2008", "29-2-2008", true},
+                    DatumGeval{"BestaatNiet", "31-2-2008", "31-2-2008", false},
+                    DatumGeval{"VijfCijfers", "12345", "12345", false},
+                    DatumGeval{"ZesLetters", "morgen", "mo-rg-en", false}),
+    [](const auto& rij) { return std::string(rij.param.naam); });
+
+TEST(Datums, EmptyFieldIsLeftAlone) {
+  MuntBoek b(',');
+  std::string leeg;
+  EXPECT_TRUE(DatumAanvullen(b.kb, leeg));
+  EXPECT_EQ(leeg, "");
+}
+
+TEST(Datums, TDateTimeDaysAndLeapYears) {
+  EXPECT_EQ(MaakDatum(1899, 12, 30), 0.0);
+  EXPECT_EQ(MaakDatum(2008, 3, 5), 39512.0);
+  EXPECT_EQ(DatumTekst(39512.0), "5-3-2008");
+  EXPECT_EQ(DatumTekstLang(39512.0), "05-03-2008");
+  EXPECT_EQ(DagenInJaar(1900), 365);
+  EXPECT_EQ(DagenInJaar(2000), 366);
+  EXPECT_EQ(DagenInJaar(2008), 366);
+  MuntBoek b(',');
+  EXPECT_EQ(Vandaag(b.kb), "10-12-2026");
+}
+
+}  // namespace
+}  // namespace valdero

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/SaldoMatrix.h"
+#include "core/ScriptBerichten.h"
+
+namespace valdero {
+namespace {
+
+// Accounts 1 and 2, groups "201" and "430", and the given transactions.
+struct KleinBoek {
+  KleinBoek() : klok(46000), kb({&berichten, &klok, nullptr, ','}) {
+    kb.RekLijst.resize(1);
+    kb.GroepLijst.resize(1);
+    kb.KasLijst.resize(1);
+    for (int nr : {1, 2}) {
+      TBank b;
+      b.RekNr = nr;
+      b.RekNrTekst = std::to_string(nr);
+      kb.RekLijst.push_back(b);
+    }
+    for (const char* kode : {"201", "430"}) {
+      TBudget g;
+      g.Kode = kode;
+      kb.GroepLijst.push_back(g);
+    }
+    kb.ZetMaxTellers();
+    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+  }
+  void Boek(int rekNr, const std::string& groep, double bedrag) {
+    TKas k;
+    k.RekNr = rekNr;
+    k.GroepKode = groep;
+    k.Bedrag = bedrag;
+    kb.KasLijst.push_back(k);
+    kb.ZetMaxTellers();
+    kb.HernummerKas();
+  }
+  const TInUit& Cel(int g, int a) const {
+    return kb.SaldoMatrix[static_cast<std::size_t>(g)][static_cast<std::size_t>(a)];
+  }
+  ScriptBerichten berichten;
+  VasteKlok klok;
+  Kasboek kb;
+};
+
+TEST(SaldoMatrix, CellsAndTotalsSplitInAndOut) {
+  KleinBoek b;
+  b.Boek(1, "201", 100);
+  b.Boek(1, "201", -30);
+  b.Boek(2, "430", -5);
+  BouwSaldoMatrix(b.kb);
+  ASSERT_EQ(b.kb.SaldoMatrix.size(), 4u);     // groups 0..2 + totals
+  ASSERT_EQ(b.kb.SaldoMatrix[0].size(), 4u);  // accounts 0..2 + totals
+  EXPECT_EQ(b.Cel(1, 1).In, 100);
+  EXPECT_EQ(b.Cel(1, 1).Uit, -30);
+  EXPECT_EQ(b.Cel(1, 3).In + b.Cel(1, 3).Uit, 70);  // group total
+  EXPECT_EQ(b.Cel(3, 2).Uit, -5);                   // account total
+  EXPECT_EQ(b.Cel(3, 3).In, 100);
+  EXPECT_EQ(b.Cel(3, 3).Uit, -35);
+  EXPECT_EQ(b.Cel(0, 0).In, 0);
+  EXPECT_TRUE(b.berichten.getoond.empty());
+}
+
+TEST(SaldoMatrix, ZeroAmountWithUnknownGroupIsSilent) {
+  KleinBoek b;
+  b.Boek(1, "999", 0);
+  BouwSaldoMatrix(b.kb);
+  EXPECT_TRUE(b.berichten.getoond.empty());
+  EXPECT_EQ(b.kb.MaxKas, 1);
+}
+
+TEST(SaldoMatrix, AfterNeeFurtherUnknownRecordsAreSkippedSilently) {
+  KleinBoek b;
+  b.Boek(1, "999", 10);
+  b.Boek(1, "998", 20);
+  b.Boek(1, "201", 5);
+  b.berichten.Antwoord(antwoord::OK);   // the report
+  b.berichten.Antwoord(antwoord::Nee);  // keep the record
+  BouwSaldoMatrix(b.kb);
+  ASSERT_EQ(b.berichten.getoond.size(), 2u);
+  EXPECT_EQ(b.berichten.getoond[0].tekst,
+            "Groepkode 999 bestaat niet\n\r gebruik eventueel optie Budget van Bestand menu");
+  EXPECT_EQ(b.berichten.getoond[1].tekst, " Kasrecord: 1 verwijderen");
+  EXPECT_EQ(b.berichten.getoond[1].soort, BerichtSoort::Informatie);
+  EXPECT_EQ(b.kb.MaxKas, 3);
+  EXPECT_EQ(b.Cel(3, 3).In, 5);  // only the known record counts
+}
+
+TEST(SaldoMatrix, RemovingARecordDoesNotSkipItsSuccessor) {
+  KleinBoek b;
+  b.Boek(1, "999", 10);
+  b.Boek(1, "998", 20);
+  b.Boek(9, "201", 7);
+  b.berichten.standaardAntwoord = antwoord::Ja;
+  BouwSaldoMatrix(b.kb);
+  // Each unknown record is reported and removed in turn: the second moved
+  // into position 1 after the first went, then the unknown account.
+  const auto teksten = b.berichten.Teksten();
+  ASSERT_EQ(teksten.size(), 6u);
+  EXPECT_EQ(teksten[1], " Kasrecord: 1 verwijderen");
+  EXPECT_EQ(teksten[2], "Groepkode 998 bestaat niet\n\r gebruik eventueel optie Budget van Bestand menu");
+  EXPECT_EQ(teksten[3], " Kasrecord: 1 verwijderen");
+  EXPECT_EQ(teksten[4], "Rekening 9 bestaat niet\n\r gebruik eventueel optie Rekening van Bestand menu");
+  EXPECT_EQ(b.kb.MaxKas, 0);
+  EXPECT_EQ(b.kb.KasLijst.size(), 1u);
+}
+
+TEST(SaldoMatrix, RemovalKeepsIndexesInStep) {
+  KleinBoek b;
+  b.Boek(1, "999", 10);
+  b.Boek(1, "201", 20);
+  b.Boek(2, "430", 30);
+  b.berichten.standaardAntwoord = antwoord::Ja;
+  BouwSaldoMatrix(b.kb);
+  ASSERT_EQ(b.kb.MaxKas, 2);
+  for (int i = 0; i <= b.kb.MaxKas; ++i) EXPECT_EQ(b.kb.KasLijst[static_cast<std::size_t>(i)].Index, i);
+  EXPECT_EQ(b.Cel(3, 3).In, 50);
+}
+
+TEST(SaldoMatrix, SinglePostingAndMissingCell) {
+  KleinBoek b;
+  BouwSaldoMatrix(b.kb);
+  int rekMis = 0, groepMis = 0;
+  BoekInMatrix(b.kb, "430", 2, true, rekMis, groepMis, -12.5);
+  EXPECT_EQ(b.Cel(2, 2).Uit, -12.5);
+  EXPECT_EQ(b.kb.IOStatus, 0);
+
+  // A matrix out of step with the lists is reported, not written past.
+  b.kb.SaldoMatrix.pop_back();
+  BoekInMatrix(b.kb, "430", 2, true, rekMis, groepMis, 1);
+  ASSERT_EQ(b.berichten.getoond.size(), 1u);
+  EXPECT_EQ(b.berichten.getoond[0].tekst,
+            "Rekening: 2Groepkode: 430 fout in KasValuelijst \n\r probeer opnieuw of controleer bestand");
+  EXPECT_EQ(b.kb.IOStatus, 6);
+}
+
+TEST(Lookups, CodesCompareExactlyAndZeroMeansNotFound) {
+  KleinBoek b;
+  EXPECT_EQ(b.kb.ZoekGroep("201"), 1);
+  EXPECT_EQ(b.kb.ZoekGroep("201 "), 0);
+  EXPECT_EQ(b.kb.ZoekRekening(2), 2);
+  EXPECT_EQ(b.kb.ZoekRekening(0), 0);  // the header never matches
+  TKlasse02 a, u;
+  a.Letter = " A ";
+  u.Letter = " U ";
+  b.kb.KlasseLijst = {a, u};
+  b.kb.AantalKlassen = 2;
+  EXPECT_EQ(b.kb.ZoekKlasse(" U "), 1);
+  EXPECT_EQ(b.kb.ZoekKlasse(" Q "), 0);
+  EXPECT_FALSE(b.kb.KlasseBestaat(" Q "));
+  EXPECT_TRUE(b.kb.KlasseBestaat(" A "));
+}
+
+TEST(Lookups, UnknownCurrencyIsReported) {
+  KleinBoek b;
+  TValut eur;
+  eur.Kode = "Eur";
+  b.kb.ValutaLijst = {eur};
+  b.kb.AantalValuta = 1;
+  EXPECT_EQ(b.kb.ZoekValuta("USD"), 0);
+  ASSERT_EQ(b.berichten.getoond.size(), 1u);
+  EXPECT_EQ(b.berichten.getoond[0].tekst, "Muntsoort niet juist");
+  EXPECT_EQ(b.berichten.getoond[0].soort, BerichtSoort::Fout);
+}
+
+}  // namespace
+}  // namespace valdero
