@@ -1,0 +1,63 @@
+#include "widgets/QtBerichten.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "widgets/TBerichtForm.h"
+
+namespace valdero {
+namespace {
+
+QString Begin(const BestandsDialoog& d) {
+  const QString map = QString::fromStdString(d.map);
+  const QString naam = QString::fromStdString(d.voorgesteldeNaam);
+  // A suggested name holding wildcards is a filter, not a name.
+  if (naam.isEmpty() || naam.contains(QLatin1Char('*')) || naam.contains(QLatin1Char('?'))) return map;
+  if (QFileInfo(naam).isAbsolute() || map.isEmpty()) return naam;
+  return QDir(map).filePath(naam);
+}
+
+std::optional<std::string> Pad(const QString& gekozen) {
+  if (gekozen.isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(QFileInfo(gekozen).absoluteFilePath()).toStdString();
+}
+
+}  // namespace
+
+QString QtFilter(const std::string& filter) {
+  const QStringList delen = QString::fromStdString(filter).split(QLatin1Char('|'));
+  QStringList uit;
+  for (int i = 0; i + 1 < delen.size(); i += 2) {
+    QString patronen = delen[i + 1];
+    patronen.replace(QLatin1Char(';'), QLatin1Char(' '));
+    uit << QStringLiteral("%1 (%2)").arg(delen[i].trimmed(), patronen.trimmed());
+  }
+  if (delen.size() % 2 == 1 && !delen.back().isEmpty()) uit << delen.back();
+  return uit.join(QStringLiteral(";;"));
+}
+
+int QtBerichten::BerichtDlg(const std::string& tekst, BerichtSoort soort, int knoppen, int helpTopic) {
+  return ToonBericht(tekst, soort, knoppen, helpTopic, titel_, ouder_, help_);
+}
+
+std::optional<std::string> QtBerichten::OpenDialoog(const BestandsDialoog& d) {
+  return Pad(QFileDialog::getOpenFileName(ouder_, QString::fromStdString(d.titel), Begin(d),
+                                          QtFilter(d.filter)));
+}
+
+std::optional<std::string> QtBerichten::BewaarDialoog(const BestandsDialoog& d) {
+  QFileDialog dlg(ouder_, QString::fromStdString(d.titel), Begin(d), QtFilter(d.filter));
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  QString ext = QString::fromStdString(d.standaardExtensie);
+  if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
+  if (!ext.isEmpty()) dlg.setDefaultSuffix(ext);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return Pad(dlg.selectedFiles().front());
+}
+
+void QtBerichten::Piep() { QApplication::beep(); }
+
+}  // namespace valdero
