@@ -96,6 +96,9 @@ class Kasboek {
   bool Bewaard = false;
   std::string Wachtwoord = kGeenWachtwoord;
   bool WachtwoordGeaccepteerd = false;
+  // Account number 99 was confirmed as the transfer account; holds for as
+  // long as the program runs, across the books it opens.
+  bool TransferBevestigd = false;
 
   // A path as the operating system sees it: relative names below Map.
   std::filesystem::path Pad(const std::string& naam) const;

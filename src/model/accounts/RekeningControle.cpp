@@ -1,0 +1,74 @@
+#include "accounts/RekeningControle.h"
+
+#include <charconv>
+
+#include "core/Berichten.h"
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+#include "core/TekstHulp.h"
+
+namespace valdero {
+namespace {
+
+void Fout(Kasboek& kb, const std::string& tekst) {
+  kb.berichten().BerichtDlg(tekst, BerichtSoort::Fout, knop::OK);
+}
+
+std::optional<int> AlsGetal(const std::string& tekst) {
+  const auto b = tekst.find_first_not_of(' ');
+  if (b == std::string::npos) return std::nullopt;
+  const auto e = tekst.find_last_not_of(' ');
+  int waarde = 0;
+  const char* begin = tekst.data() + b;
+  const char* eind = tekst.data() + e + 1;
+  if (*begin == '+') ++begin;
+  const auto [ptr, ec] = std::from_chars(begin, eind, waarde);
+  if (ec != std::errc() || ptr != eind) return std::nullopt;
+  return waarde;
+}
+
+}  // namespace
+
+std::optional<int> ControleerRekNr(Kasboek& kb, const std::string& tekst, TBank& rekening) {
+  const auto nummer = AlsGetal(tekst);
+  if (!nummer) {
+    Fout(kb, "Rekening is geen getal");
+    return std::nullopt;
+  }
+  if (*nummer >= 1 && *nummer <= 98) return nummer;
+  if (*nummer == 99) {
+    if (!kb.TransferBevestigd) kb.TransferBevestigd = Vraag(kb, "Als transferrekening opvoeren");
+    if (kb.TransferBevestigd) {
+      rekening.Naam = "TRANSFER REKENING";
+      rekening.Soort = "TR";
+    }
+    return nummer;
+  }
+  Fout(kb, "Alleen nummers van 1 to 100 toegestaan");
+  return std::nullopt;
+}
+
+bool RekNrUniek(Kasboek& kb, int rekNr, int positie) {
+  for (int i = 1; i <= kb.MaxRek && i < static_cast<int>(kb.RekLijst.size()); ++i) {
+    if (i != positie && kb.RekLijst[static_cast<std::size_t>(i)].RekNr == rekNr) {
+      Fout(kb, "RekenFile " + std::to_string(rekNr) + " bestaat al");
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ControleerSoort(Kasboek& kb, const std::string& tekst, int rij) {
+  const std::string kode = Kap(tekst, 2);
+  for (const auto& k : kb.SoortKodes)
+    if (k == kode) return true;
+  Fout(kb, "Rekening soort :" + tekst + " Rij:" + std::to_string(rij) + " niet juist");
+  return false;
+}
+
+int VrijRekNr(const Kasboek& kb) {
+  for (int nr = 1;; ++nr)
+    if (kb.ZoekRekening(nr) == 0) return nr;
+}
+
+}  // namespace valdero

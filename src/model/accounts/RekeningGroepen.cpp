@@ -1,0 +1,107 @@
+#include "accounts/RekeningGroepen.h"
+
+#include "accounts/Lening.h"
+#include "core/Berichten.h"
+#include "core/Datum.h"
+#include "core/KasVolgorde.h"
+#include "core/Kasboek.h"
+#include "core/TekstHulp.h"
+
+namespace valdero {
+namespace {
+
+TBudget MaakGroep(const std::string& kode, const std::string& naam, double budget,
+                  const std::string& klasse) {
+  TBudget g;
+  g.Kode = Kap(kode, 4);
+  g.Naam = Kap(naam, 32);
+  g.Budget = budget;
+  g.Klasse = klasse;
+  return g;
+}
+
+void Waarschuw(Kasboek& kb, const std::string& tekst) {
+  kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
+}
+
+// The uniqueness rule of groups: no other group may carry the title, nor the
+// code under another title.
+bool GroepUniek(Kasboek& kb, const std::string& kode, const std::string& titel) {
+  if (kode == "zzzz" || titel.empty()) return true;
+  for (int i = 1; i <= kb.MaxGroep && i < static_cast<int>(kb.GroepLijst.size()); ++i) {
+    const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
+    if (g.Naam == titel) {
+      Waarschuw(kb, "Titel :" + titel + " is al gebruikt");
+      return false;
+    }
+    if (g.Kode == kode) {
+      Waarschuw(kb, "Groepkode :" + kode + " bestaat al!");
+      return false;
+    }
+  }
+  return true;
+}
+
+double LeningBedrag(const Lening& lening) {
+  return lening.VanInstantie && lening.Bedrag > 0 ? -lening.Bedrag : lening.Bedrag;
+}
+
+}  // namespace
+
+void EnsureAccountGroup(Kasboek& kb, int positie, const Lening& lening) {
+  if (!kb.GroepGelezen || positie < 1 || positie >= static_cast<int>(kb.RekLijst.size())) return;
+  const TBank& rek = kb.RekLijst[static_cast<std::size_t>(positie)];
+  if (rek.RekNr == 99 || rek.RekNrTekst == "99") return;
+  if (kb.ZoekGroep(rek.RekNrTekst) != 0) return;
+  std::string klasse;
+  if (rek.Soort == "BT")
+    klasse = " C ";
+  else if (rek.Soort == "BZ" || rek.Soort == "SP")
+    klasse = " R ";
+  else if (rek.Soort == "EF")
+    klasse = " E ";
+  else if (rek.Soort == "LN")
+    klasse = lening.VanInstantie ? " S " : " T ";
+  kb.GroepLijst.push_back(MaakGroep(rek.RekNrTekst, "Saldo " + rek.Naam, 0, klasse));
+  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
+}
+
+bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
+  const std::string titel = Kap(lening.Titel + "per" + DatumTekst(lening.Datum), 32);
+  if (!GroepUniek(kb, lening.GroepKode, titel)) return false;
+  if (!kb.GroepGelezen) return true;
+  std::size_t p = kb.GroepLijst.size();
+  for (std::size_t i = 1; i < kb.GroepLijst.size(); ++i) {
+    if (VulLinks(kb.GroepLijst[i].Kode, 3) >= lening.GroepKode) {
+      p = i;
+      break;
+    }
+  }
+  const bool van = lening.VanInstantie;
+  const TBudget nieuw[3] = {
+      MaakGroep(lening.GroepKode, titel, LeningBedrag(lening), van ? " S" : " T"),
+      MaakGroep(lening.GroepKode + "a", "Rente " + lening.Titel, 0, van ? " U " : " I "),
+      MaakGroep(lening.GroepKode + "b", "Aflossing " + lening.Titel, 0, van ? " U " : " I "),
+  };
+  kb.GroepLijst.insert(kb.GroepLijst.begin() + static_cast<std::ptrdiff_t>(p), nieuw, nieuw + 3);
+  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
+  return true;
+}
+
+void PostLoanBooking(Kasboek& kb, const Lening& lening) {
+  TKas kas;
+  kas.Index = kb.MaxKas + 1;
+  kas.RekNr = lening.RekNr;
+  kas.VolgBlad = 1;
+  kas.GroepKode = lening.GroepKode;
+  kas.ActieKode = "DV";
+  kas.Datum = lening.Datum;
+  kas.Relatie = Kap(lening.Relatie, 32);
+  kas.Bedrag = LeningBedrag(lening);
+  kas.Omschrijving = "Saldo " + lening.Titel;
+  kas.Munt = lening.Munt;
+  kas.MuntKoers = 1.0f;  // what a reload would make of 0 anyway
+  VoegKasIn(kb, std::move(kas));
+}
+
+}  // namespace valdero
