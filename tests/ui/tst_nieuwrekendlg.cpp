@@ -1,0 +1,176 @@
+// The account dialog driven through its widgets: Enter stores a step, the
+// buttons move, the labels follow the model, Escape cancels.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+#include "accounts/TNieuwRekenDlg.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/ScriptBerichten.h"
+
+using namespace valdero;
+
+namespace {
+
+// A book with two kinds and two currencies, one account.
+struct Boek {
+  ScriptBerichten berichten;
+  VasteKlok klok{MaakDatum(2026, 3, 15)};
+  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+  Boek() {
+    kb.RekLijst.resize(2);
+    kb.RekLijst[1].RekNr = 1;
+    kb.RekLijst[1].RekNrTekst = "1";
+    kb.RekLijst[1].Naam = "Giro";
+    kb.RekLijst[1].Soort = "BT";
+    kb.GroepLijst.resize(1);
+    kb.KasLijst.resize(1);
+    kb.ZetMaxTellers();
+    for (const char* s : {"BT betalingen", "EF effecten", "LN leningen"}) {
+      TRekSoort soort;
+      soort.Naam = s;
+      kb.SoortLijst.push_back(soort);
+    }
+    for (auto [kode, koers] : {std::pair{"Eur", 1.0f}, std::pair{"USD", 0.8f}}) {
+      TValut v;
+      v.Kode = kode;
+      v.Koers = koers;
+      kb.ValutaLijst.push_back(v);
+    }
+    kb.AantalValuta = 2;
+  }
+};
+
+// With VALDERO_SCHERMAFDRUK set to a folder, the steps are saved as pictures
+// there, to look at the dialog as a user sees it (scripts/screenshots-lifecycle.sh).
+void Afdruk(QWidget& w, const char* naam) {
+  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
+  if (map.isEmpty()) return;
+  QCoreApplication::processEvents();
+  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
+}
+
+// Hands the dialog to the test without blocking: the test drives the widgets.
+struct DirecteVoerder : RekeningDialoogVoerder {
+  TNieuwRekenDlg* dlg;
+  std::function<void()> acties;
+  void Voer(RekeningDialoog& d) override {
+    dlg->Begin(d);
+    acties();
+    dlg->hide();
+  }
+};
+
+}  // namespace
+
+class TstNieuwRekenDlg : public QObject {
+  Q_OBJECT
+ private slots:
+  void nieuweRekeningViaToetsenbord();
+  void escapeSchrapt();
+  void bewerkenToontWaarschuwing();
+};
+
+void TstNieuwRekenDlg::nieuweRekeningViaToetsenbord() {
+  Boek boek;
+  TNieuwRekenDlg dlg;
+  DirecteVoerder voerder;
+  voerder.dlg = &dlg;
+  RekeningDialoog model(boek.kb, voerder);
+  auto* veld = dlg.findChild<QLineEdit*>("RekItemEdit");
+  auto* lijst = dlg.findChild<QComboBox*>("RekSoortBox");
+  auto* kop = dlg.findChild<QLabel*>("KopLabel");
+  auto* verder = dlg.findChild<QPushButton*>("NextItem");
+  auto* terug = dlg.findChild<QPushButton*>("PrevItem");
+  voerder.acties = [&] {
+    QCOMPARE(dlg.windowTitle(), QString("Nieuwe Rekening"));
+    QCOMPARE(kop->text(), QString(" Invoeren van rekeningvelden"));
+    QVERIFY(!veld->isVisible());
+    QVERIFY(!dlg.findChild<QLabel*>("BankLab")->isVisible());
+    QTest::mouseClick(verder, Qt::LeftButton);
+
+    Afdruk(dlg, "rekening-stap1");
+    QCOMPARE(dlg.findChild<QLabel*>("RekItemlabel")->text(), QString("Rekening"));
+    QCOMPARE(veld->text(), QString("Voorstel"));
+    QVERIFY(!terug->isEnabled());
+    veld->setText("Effecten ING");
+    QTest::keyClick(veld, Qt::Key_Return);
+    QCOMPARE(dlg.focusWidget(), static_cast<QWidget*>(verder));
+    QTest::keyClick(verder, Qt::Key_Return);
+
+    QCOMPARE(veld->text(), QString("2"));
+    QVERIFY(terug->isEnabled());
+    QTest::mouseClick(verder, Qt::LeftButton);
+
+    QVERIFY(lijst->isVisible());
+    QVERIFY(!veld->isVisible());
+    QCOMPARE(lijst->count(), 3);
+    QCOMPARE(lijst->currentText(), QString("BT betalingen"));
+    Afdruk(dlg, "rekening-stap3");
+    lijst->setCurrentIndex(1);
+    QTest::mouseClick(verder, Qt::LeftButton);
+
+    veld->setText("12.5");
+    QTest::keyClick(veld, Qt::Key_Return);
+    QCOMPARE(veld->text(), QString("12,50"));
+    QTest::mouseClick(verder, Qt::LeftButton);
+
+    lijst->setCurrentIndex(1);
+    QTest::mouseClick(verder, Qt::LeftButton);
+    QCOMPARE(verder->text(), QString("&Klaar"));
+    veld->setText("2-1");
+    QTest::mouseClick(verder, Qt::LeftButton);
+  };
+  QCOMPARE(model.NewAccount(2, "Voorstel"), 0);
+  QCOMPARE(boek.kb.MaxRek, 2);
+  const TBank& rek = boek.kb.RekLijst[2];
+  QCOMPARE(QString::fromStdString(rek.Naam), QString("Effecten ING"));
+  QCOMPARE(QString::fromStdString(rek.Soort), QString("EF"));
+  QCOMPARE(rek.Munt, 1);
+  QCOMPARE(boek.kb.KasLijst[1].Datum, MaakDatum(2026, 1, 2));
+  QCOMPARE(boek.kb.KasLijst[1].BoekSoort, 11);
+  QCOMPARE(boek.berichten.Teksten(), std::vector<std::string>{"Decimaalteken in 12,5 gewijzigd"});
+}
+
+void TstNieuwRekenDlg::escapeSchrapt() {
+  Boek boek;
+  boek.kb.RekLijst.resize(1);
+  boek.kb.ZetMaxTellers();
+  TNieuwRekenDlg dlg;
+  DirecteVoerder voerder;
+  voerder.dlg = &dlg;
+  RekeningDialoog model(boek.kb, voerder);
+  voerder.acties = [&] {
+    QVERIFY(dlg.findChild<QLabel*>("BankLab")->isVisible());
+    Afdruk(dlg, "rekening-stap0");
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+  };
+  QCOMPARE(model.NewAccount(1, ""), 1);
+  QCOMPARE(boek.kb.MaxRek, 0);
+}
+
+void TstNieuwRekenDlg::bewerkenToontWaarschuwing() {
+  Boek boek;
+  TNieuwRekenDlg dlg;
+  DirecteVoerder voerder;
+  voerder.dlg = &dlg;
+  RekeningDialoog model(boek.kb, voerder);
+  voerder.acties = [&] {
+    auto* verder = dlg.findChild<QPushButton*>("NextItem");
+    QCOMPARE(dlg.windowTitle(), QString("Rekening bewerken"));
+    for (int i = 0; i < 4; ++i) QTest::mouseClick(verder, Qt::LeftButton);
+    QCOMPARE(dlg.findChild<QLabel*>("KopLabel")->text(), QString(" Beginsaldo van de rekening :  1"));
+    QVERIFY(dlg.findChild<QLabel*>("WarningLab")->isVisible());
+    Afdruk(dlg, "rekening-bewerken-stap4");
+    QTest::mouseClick(dlg.findChild<QPushButton*>("StopKnop"), Qt::LeftButton);
+  };
+  QVERIFY(!model.EditAccount(1));
+}
+
+QTEST_MAIN(TstNieuwRekenDlg)
+#include "tst_nieuwrekendlg.moc"
