@@ -1,0 +1,41 @@
+// What the free search does with a row besides finding it.
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+#include "relations/ZoekModel.h"
+#include "relations/ZoekVerwijderen.h"
+
+namespace valdero {
+
+std::optional<TransActieTekst> ZoekModel::Detail(int rij) {
+  const TKas* kas = RecordVanRij(rij);
+  if (kas == nullptr) {
+    Foutmelding(kb_, "Record niet op regel " + std::to_string(rij), 2, 8);
+    return std::nullopt;
+  }
+  return TransActieVan(kb_, *kas);
+}
+
+bool ZoekModel::VerwijderRij(int rij) {
+  const TKas* kas = RecordVanRij(rij);
+  if (kas == nullptr) {
+    Mededeling(kb_, "Record index " + std::to_string(IndexVanRij(rij)) + " foutief");
+    return false;
+  }
+  if (!Vraag(kb_, "Weet u zeker dat u dit Record wilt verwijderen ? ")) return false;
+  huidigeRij_ = rij;
+  VerwijderKasRecords(kb_, {kas->Index});
+  Ververs();
+  Mededeling(kb_, " Kasrecord(s) verwijderd");
+  return true;
+}
+
+std::optional<ZoekModel::Doorzoeking> ZoekModel::Doorzoek(int rij, int modus) const {
+  const TKas* kas = RecordVanRij(rij);
+  if (kas == nullptr) return std::nullopt;
+  if (modus == 42) return Doorzoeking{modus, kas->Index};
+  const int groep = kb_.ZoekGroep(kas->GroepKode);
+  if (groep == 0 || (modus != 41 && modus != 43)) return std::nullopt;
+  return Doorzoeking{modus, groep};
+}
+
+}  // namespace valdero
