@@ -1,0 +1,13 @@
+#include "widgets/NavTimer.h"
+
+namespace valdero {
+
+QtNavTimer::QtNavTimer() {
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (afgelopen) afgelopen();
+  });
+}
+
+void QtNavTimer::Start(int ms) { timer_.start(ms); }
+
+}  // namespace valdero
