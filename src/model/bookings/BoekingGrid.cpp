@@ -1,0 +1,115 @@
+// The grid above the entry panel: the working account's transactions, the
+// balances of all accounts, or the items of the split booking.
+
+#include <algorithm>
+
+#include "bookings/BoekingModel.h"
+#include "core/Bedragen.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/TekstHulp.h"
+
+namespace valdero {
+namespace {
+
+std::vector<std::string> Kop(const std::string& tekst) {
+  std::vector<std::string> uit;
+  std::size_t begin = 0;
+  for (;;) {
+    const auto komma = tekst.find(',', begin);
+    uit.push_back(tekst.substr(begin, komma - begin));
+    if (komma == std::string::npos) return uit;
+    begin = komma + 1;
+  }
+}
+
+}  // namespace
+
+void BoekingModel::TekenGrid() {
+  grid = {};
+  switch (gridModus) {
+    case 1: GridSaldi(); break;
+    case 2: GridSplit(); break;
+    default: GridRekening(); break;
+  }
+}
+
+void BoekingModel::GridRegels(const std::vector<const TKas*>& regels) {
+  const bool metBtw = gridModus == 0 && kb.BtwActief;
+  grid.kop = Kop(metBtw ? "VolgNr,Kode,Datum,Relatie,Bij, Af,BTW,Saldo"
+                        : "VolgNr,Kode,Datum,Relatie,Bij, Af,Saldo");
+  grid.breedtes = metBtw ? std::vector<int>{42, 38, 66, 126, 80, 80, 50, 80}
+                         : std::vector<int>{42, 38, 66, 126, 80, 80, 80};
+  double saldo = 0, btwTotaal = 0;
+  std::string vorigeDatum;
+  for (const TKas* k : regels) {
+    std::vector<std::string> rij = {std::to_string(k->Volgnr()), k->GroepKode,
+                                    DatumTekst(k->Datum), k->Relatie};
+    if (k->Bedrag >= 0) {
+      rij.push_back(BedragTekst(kb, k->Bedrag));
+      rij.push_back("");
+    } else {
+      rij.push_back("");
+      rij.push_back("-" + BedragTekst(kb, -k->Bedrag));
+    }
+    saldo += k->Bedrag;
+    if (metBtw) {
+      const double deel = BtwDeel(k->Bedrag, BtwVanGroep(kb, k->GroepKode).Percentage());
+      btwTotaal += deel;
+      rij.push_back(BedragTekst(kb, deel));
+    }
+    rij.push_back(BedragTekst(kb, saldo));
+    vorigeDatum = rij[2];
+    grid.rijen.push_back(std::move(rij));
+  }
+  const std::string munt =
+      kb.HulpMunt >= 0 && kb.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
+          ? kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode
+          : std::string();
+  std::vector<std::string> slot = {"", "", vorigeDatum, "", munt, "Eindsaldo : "};
+  if (metBtw) slot.push_back(BedragTekst(kb, btwTotaal));
+  slot.push_back(BedragTekst(kb, saldo));
+  grid.rijen.push_back(std::move(slot));
+  grid.huidigeRij = static_cast<int>(grid.rijen.size()) - 1;
+}
+
+void BoekingModel::GridRekening() {
+  const int a = kb.ZoekRekening(werk.RekNr);
+  const std::string naam = a ? kb.RekLijst[static_cast<std::size_t>(a)].Naam : "";
+  grid.label = "Nummer :" + std::to_string(werk.RekNr) + " Rekening : " + naam +
+               "  Jaar: " + kb.KasJaar;
+  std::vector<const TKas*> regels;
+  for (std::size_t i = 1; i < kb.KasLijst.size(); ++i)
+    if (kb.KasLijst[i].RekNr == werk.RekNr) regels.push_back(&kb.KasLijst[i]);
+  GridRegels(regels);
+}
+
+void BoekingModel::GridSaldi() {
+  grid.label = Kap("ValDero Rekeningen Saldi             Jaar: " + kb.KasJaar, 47);
+  grid.kop = Kop("Nummer,Naam,---,---, Saldo");
+  grid.breedtes = {66, 210, 40, 40, 96};
+  for (int a = 1; a <= kb.MaxRek && a < static_cast<int>(kb.RekLijst.size()); ++a) {
+    const TBank& b = kb.RekLijst[static_cast<std::size_t>(a)];
+    if (b.Naam.empty() || b.RekNr == 99) {
+      grid.rijen.push_back({"", "", "", "", ""});
+      continue;
+    }
+    grid.rijen.push_back({b.RekNrTekst, b.Naam, "", "", NieuwSaldo(b.RekNr, 0).second});
+  }
+  grid.huidigeRij = std::max(0, kb.ZoekRekening(werk.RekNr) - 1);
+}
+
+void BoekingModel::GridSplit() {
+  grid.label = "Bedragen van gesplitste transactie";
+  std::vector<TKas> items;
+  for (int s = 0; s <= split.aantal; ++s) {
+    TKas k = split.slot[static_cast<std::size_t>(s)];
+    k.Bedrag *= static_cast<double>(k.MuntKoers);
+    items.push_back(std::move(k));
+  }
+  std::vector<const TKas*> regels;
+  for (const TKas& k : items) regels.push_back(&k);
+  GridRegels(regels);
+}
+
+}  // namespace valdero

@@ -1,0 +1,234 @@
+#pragma once
+// The booking model: everything the booking window decides. The window
+// mirrors the public state (field texts, lists, labels, visibility, focus,
+// grid) and forwards the user's actions: Start, Invoer (Enter in a field),
+// Bewaar, Herstel, Schrap, the grid switch and closing.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bookings/BoekingVensters.h"
+#include "bookings/Posten.h"
+#include "core/Records.h"
+
+namespace valdero {
+
+class Kasboek;
+
+// Field tags: the number of each field's handler, which is also the order in
+// which the user fills them.
+namespace veld {
+constexpr int Rekening = 1;
+constexpr int Volgnr = 2;
+constexpr int Blad = 3;
+constexpr int Groep = 4;
+constexpr int Actie = 5;
+constexpr int Datum = 6;
+constexpr int TegenRek = 7;
+constexpr int Relatie = 8;
+constexpr int Volgnr2 = 9;
+constexpr int Blad2 = 10;
+constexpr int Munt = 11;
+constexpr int Koers = 12;
+constexpr int Aantal = 13;
+constexpr int Prijs = 14;
+constexpr int Bedrag = 15;
+constexpr int Omschrijving = 16;
+constexpr int BewaarKnop = 17;  // focus target after the remark
+constexpr int AantalVelden = 17;  // array size: tags 1..16
+}  // namespace veld
+
+// The leg kinds of a posting.
+enum class RegelSoort { Hoofd, Tegen, Eigen, Kas, Tegenboeking };
+
+struct OudeBijdrage {
+  double bedrag = 0;  // the stored amount, negated
+  std::string groep;
+  int rekening = 0;
+};
+
+struct SplitTabel {
+  std::array<TKas, 11> slot{};  // 0 the main item, 1..aantal the sub-items
+  int aantal = 0;
+};
+
+struct VeldStaat {
+  std::string tekst;
+  bool zichtbaar = true;
+  bool rood = false;  // amounts below 0
+};
+
+struct GridInhoud {
+  std::string label;
+  std::vector<std::string> kop;
+  std::vector<std::vector<std::string>> rijen;  // below the header
+  std::vector<int> breedtes;
+  int huidigeRij = 0;  // 0-based row of `rijen`
+};
+
+enum class Menu { Geen, Boek, Beleg };
+
+using BoekBewaarder = std::function<void(Kasboek&)>;
+
+class BoekingModel {
+ public:
+  // `bewaar` writes the whole book after every change (BewaarBoek).
+  BoekingModel(Kasboek& kb, BoekingVensters& vensters, BoekBewaarder bewaar);
+
+  // ---- entry points ----
+  // The booking and securities entry points (modes below and from 10).
+  // True when a record is ready and the entry panel shows.
+  bool Start(int modus, bool vers);
+  // Modes 200 and 210: change the record at the given position, close after.
+  bool StartMetRecord(int modus, int positie);
+
+  // ---- the user's actions ----
+  void ZetTekst(int tag, const std::string& tekst) { velden[tag].tekst = tekst; }
+  // Enter in a field: runs its handler (messages allowed) and its extra work,
+  // then moves the focus unless the handler reported an error.
+  void Invoer(int tag);
+  void Invoer(int tag, const std::string& tekst) { ZetTekst(tag, tekst); Invoer(tag); }
+  // Tab in the account field: the handler without a focus move.
+  void TabRekening();
+  void ZetOpm(bool aan) { opmCheck = aan; }
+  void ZetBtw(bool aan) { btwBox = aan; }
+  // "Bewaar": the handlers in quiet mode, then the saving steps. False when
+  // nothing was posted (a refused field, "Bedrag = 0" answered Ja).
+  bool Bewaar();
+  void Herstel();
+  void Schrap();
+  void WisselGrid();  // KasRekKnop
+  // "&OK", "&Stop", "&Einde".
+  void SluitKnop();
+  // Closing the window: true when it may close (asks "Kas-record nog redden"
+  // unless saved).
+  bool MagSluiten();
+
+  // ---- the model itself (public so that the window and tests can see it) ----
+  Kasboek& kb;
+  int boekModus = 0;
+  TKas werk;
+  TKas reserve;  // for "Herstel"
+  int recordIndex = 0;
+  OudeBijdrage oud;
+  // Remembered values of the previous booking.
+  int onthoudRek = 0;
+  int onthoudTegenRek = 0;
+  int onthoudVolgBlad = 0;
+  int onthoudTegenVolgBlad = 0;
+  double laatsteDatum = 0;
+  SplitTabel split;
+  bool vers = false;
+  bool sluitNaBewaren = false;
+  bool bewaard = false;
+  bool splitModus = false;
+  bool kopieGekozen = false;
+  BtwUitkomst btw;
+  bool btwBox = false;
+  bool opmCheck = false;
+
+  // ---- what the window shows ----
+  std::array<VeldStaat, veld::AantalVelden> velden{};
+  std::array<std::vector<std::string>, veld::AantalVelden> lijsten{};
+  int focus = veld::Rekening;
+  bool panelZichtbaar = false;
+  bool venstergesloten = true;
+  Menu menu = Menu::Geen;  // the action menu to pop up
+  std::string vensterTitel = "Boekingen";
+  std::string panelKop;
+  std::string rekeningLabel = "Rekening";
+  std::string tegenRekLabel = "TegenRek.";
+  std::string bedragLabel = "Bedrag";
+  bool bedragLabelRood = false;
+  bool koersLabelZichtbaar = false;
+  std::string klasseTekst;
+  std::string saldoTekst;
+  bool saldoRood = false;
+  bool btwBoxZichtbaar = false;
+  std::string btwBoxTekst;
+  bool opmZichtbaar = false;
+  bool bewaarAan = false;
+  bool herstelAan = false;
+  bool okAan = true;
+  bool openTransferAan = false;
+  int gridModus = 0;  // 0 account, 1 all balances, 2 split
+  bool gridZichtbaar = false;
+  std::string kasRekKnopTekst = "ValDero";
+  GridInhoud grid;
+
+  // ---- operations of the model, used by the steps above ----
+  // Builds a record from the working record for the leg and inserts it.
+  // False when it was refused ("Transactie is niet verwerkt") or skipped.
+  bool VoegBoekingToe(RegelSoort soort);
+  void WijzigBoeking(int positie);
+  // The next mode of a split booking (100, 101, 102) or nothing.
+  std::optional<int> VolgendeSubgroep();
+  // The balance of the account plus the pending amount, and its text.
+  std::pair<double, std::string> NieuwSaldo(int rekNr, double erbij);
+  // RecordKoers: the rate the working amount is read and shown with.
+  double RecordKoers() const;
+  void TekenGrid();
+  // The account number in an account list entry: the first two characters,
+  // or the last two when accounts are listed name first; 0 for none.
+  static int RekeningUitTekst(const std::string& tekst, bool opNaam);
+
+ private:
+  BoekingVensters& vensters_;
+  BoekBewaarder bewaar_;
+
+  // Starting
+  void NieuwRecord();
+  void NeemOnthoudenOver();
+  bool KiesRecord(const std::string& titel, bool metKopie, bool alsKopie);
+  void StartVerwijderen();
+  void SplitVervolg(int modus);
+  void ToonRecord();
+  void ZetPanel();
+  void VulVasteLijsten();
+  void VulGroepLijst();
+  void VulGeschiedenis();
+  void KlaarOmTeTonen();
+
+  // Field handlers: true when no error was reported.
+  bool Handler(int tag, bool stil);
+  bool RekeningVeld();
+  bool VolgnrVeld(int tag);
+  bool BladVeld(int tag);
+  bool GroepVeld(bool stil);
+  bool DatumVeld();
+  bool TegenRekVeld();
+  bool MuntVeld(bool stil);
+  bool KoersVeld();
+  bool AantalVeld();
+  bool PrijsVeld();
+  bool BedragVeld();
+  void ExtraWerk(int tag);
+  int VolgendeFocus(int tag) const;
+
+  // Showing values
+  std::string RekeningTekst(int positie) const;
+  std::string GroepTekst(int positie) const;
+  void ToonGroep();
+  std::string WerkBedragTekst(double bedrag);
+  std::string OpgeslagenBedragTekst(double opgeslagen);
+  void ToonWerkBedrag();
+  void Herwaardeer();
+
+  // Legs
+  void PasRegelToe(RegelSoort soort, TKas& kas, const std::string& groepNaam);
+  std::string RekeningNaam(int rekNr) const;
+  void Overboeken();
+  void BewaarStappen();
+  void NaBewaren();
+
+  // Grid
+  void GridRekening();
+  void GridSaldi();
+  void GridSplit();
+  void GridRegels(const std::vector<const TKas*>& regels);
+};
+
+}  // namespace valdero

@@ -1,0 +1,252 @@
+// What the fields and lists show: the record, the account and group lists in
+// their listing order, the amounts in the display currency.
+
+#include <cmath>
+#include <unordered_set>
+
+#include "bookings/BoekModi.h"
+#include "bookings/BoekingModel.h"
+#include "core/Bedragen.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/TekstHulp.h"
+
+namespace valdero {
+
+std::string BoekingModel::RekeningTekst(int positie) const {
+  if (positie < 1 || positie >= static_cast<int>(kb.RekLijst.size())) return "";
+  const TBank& b = kb.RekLijst[static_cast<std::size_t>(positie)];
+  return kb.RekeningenOpNaam ? b.Naam + "  " + b.RekNrTekst : b.RekNrTekst + "   " + b.Naam;
+}
+
+std::string BoekingModel::GroepTekst(int positie) const {
+  if (positie < 1 || positie >= static_cast<int>(kb.GroepLijst.size())) return "";
+  const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(positie)];
+  return kb.GroepenOpNaam ? Kap(g.Naam, 28) + "  " + VulLinks(g.Kode, 4)
+                          : g.Kode + "   " + Kap(g.Naam, 28);
+}
+
+std::string BoekingModel::RekeningNaam(int rekNr) const {
+  const int a = kb.ZoekRekening(rekNr);
+  return a ? kb.RekLijst[static_cast<std::size_t>(a)].Naam : std::string();
+}
+
+void BoekingModel::ToonGroep() {
+  const int g = kb.ZoekGroep(werk.GroepKode);
+  velden[veld::Groep].tekst = g ? GroepTekst(g) : werk.GroepKode;
+}
+
+double BoekingModel::RecordKoers() const {
+  double k = 0;
+  if (modus::ToontBestaand(boekModus)) {
+    k = werk.MuntKoers;
+  } else if (werk.Munt >= 0 && werk.Munt < static_cast<int>(kb.ValutaLijst.size())) {
+    k = kb.ValutaLijst[static_cast<std::size_t>(werk.Munt)].Koers;
+  }
+  // A rate of 0 would turn every amount into infinity; read it as 1.
+  return k == 0 ? 1.0 : k;
+}
+
+// A working amount (transaction currency) as the amount field shows it.
+std::string BoekingModel::WerkBedragTekst(double bedrag) {
+  if (kb.HulpMunt == kb.BasisMunt) return BedragTekst(kb, bedrag);
+  return BedragTekst(kb, bedrag * RecordKoers());
+}
+
+// A stored amount (base currency) as the amount field shows it.
+std::string BoekingModel::OpgeslagenBedragTekst(double opgeslagen) {
+  if (kb.HulpMunt == kb.BasisMunt) return BedragTekst(kb, opgeslagen / RecordKoers());
+  return BedragTekst(kb, opgeslagen);
+}
+
+void BoekingModel::ToonWerkBedrag() {
+  velden[veld::Bedrag].tekst = WerkBedragTekst(werk.Bedrag);
+  velden[veld::Bedrag].rood = werk.Bedrag < 0;
+}
+
+std::pair<double, std::string> BoekingModel::NieuwSaldo(int rekNr, double erbij) {
+  const double som = RekeningSaldo(kb, rekNr) + erbij;
+  return {som, Kap(BedragTekst(kb, som), 15)};
+}
+
+void BoekingModel::VulVasteLijsten() {
+  auto& rek = lijsten[veld::Rekening];
+  rek.clear();
+  for (int a = 1; a <= kb.MaxRek && a < static_cast<int>(kb.RekLijst.size()); ++a)
+    rek.push_back(RekeningTekst(a));
+  velden[veld::Rekening].tekst = rek.empty() ? "" : rek.front();
+  auto& munt = lijsten[veld::Munt];
+  munt.clear();
+  for (const TValut& v : kb.ValutaLijst)
+    if (v.Koers != 0) munt.push_back(v.Kode);
+  velden[veld::Groep].tekst.clear();
+  const std::string hulp = kb.HulpMunt >= 0 && kb.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
+                               ? kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode
+                               : std::string();
+  velden[veld::Munt].tekst = hulp;
+  bedragLabel = "Bedrag :" + hulp;
+  bedragLabelRood = false;
+}
+
+void BoekingModel::VulGroepLijst() {
+  auto& lijst = lijsten[veld::Groep];
+  lijst.clear();
+  const std::string eigen = std::to_string(werk.RekNr);
+  for (int g = 1; g <= kb.MaxGroep && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
+    const std::string& kode = kb.GroepLijst[static_cast<std::size_t>(g)].Kode;
+    // An account's own group is offered only with that account.
+    if (kode.size() < 3 && kode != eigen) continue;
+    lijst.push_back(GroepTekst(g));
+  }
+  if (modus::IsOverboeking(boekModus)) {
+    werk.GroepKode = "xxxx";
+    velden[veld::Groep].tekst = kb.GroepenOpNaam ? "KRUISPOSTEN xxxx" : "xxxx KRUISPOSTEN";
+    return;
+  }
+  // A new booking stays on the account's own group until a group is chosen.
+  const bool eigenGroep = werk.GroepKode == "0" ||
+                          (!modus::ToontBestaand(boekModus) && werk.GroepKode.size() < 3);
+  if (eigenGroep) werk.GroepKode = eigen;
+  ToonGroep();
+}
+
+void BoekingModel::ToonRecord() {
+  const bool bestaand = modus::ToontBestaand(boekModus);
+  const int a = kb.ZoekRekening(werk.RekNr);
+  VulGroepLijst();
+  if (bestaand) {
+    velden[veld::Rekening].tekst = RekeningTekst(a);
+    velden[veld::Actie].tekst = werk.ActieKode;
+    if (werk.Munt >= 0 && werk.Munt < static_cast<int>(kb.ValutaLijst.size()))
+      velden[veld::Munt].tekst = kb.ValutaLijst[static_cast<std::size_t>(werk.Munt)].Kode;
+    const std::string hulp =
+        kb.HulpMunt >= 0 && kb.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
+            ? kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode
+            : std::string();
+    bedragLabel = "Bedrag :" + hulp;
+    bedragLabelRood = kb.HulpMunt != kb.BasisMunt;
+    btwBox = werk.BoekSoort > 255;
+  } else {
+    // The field shows the account the record starts on; none leaves it
+    // empty, so that the record cannot be saved before an account is chosen.
+    velden[veld::Rekening].tekst = RekeningTekst(a);
+  }
+  velden[veld::Volgnr].tekst = std::to_string(werk.Volgnr());
+  velden[veld::Blad].tekst = std::to_string(werk.Blad());
+  velden[veld::Volgnr2].tekst = std::to_string((werk.TegenVolgBlad >> 6) & 0x3FF);
+  velden[veld::Blad2].tekst = std::to_string(werk.TegenVolgBlad & 0x3F);
+  velden[veld::Datum].tekst = werk.Datum != 0 ? DatumTekst(werk.Datum) : "";
+  if (bestaand)
+    velden[veld::Bedrag].tekst = OpgeslagenBedragTekst(werk.Bedrag);
+  else
+    velden[veld::Bedrag].tekst = WerkBedragTekst(werk.Bedrag);
+  velden[veld::Bedrag].rood = werk.Bedrag < 0;
+  velden[veld::Aantal].tekst = GetalTekst(kb, werk.Aantal, 4);
+  velden[veld::Prijs].tekst = GetalTekst(kb, werk.Prijs, 2);
+  velden[veld::Relatie].tekst = werk.Relatie;
+  const int f = modus::Familie(boekModus);
+  velden[veld::TegenRek].tekst = (f == 5 || f == 6) ? "" : werk.TegenRekNr;
+  velden[veld::Omschrijving].tekst = werk.Omschrijving;
+  klasseTekst.clear();
+  saldoTekst.clear();
+  saldoRood = false;
+  double koers = werk.MuntKoers;
+  if (!bestaand && werk.Munt >= 0 && werk.Munt < static_cast<int>(kb.ValutaLijst.size()))
+    koers = kb.ValutaLijst[static_cast<std::size_t>(werk.Munt)].Koers;
+  velden[veld::Koers].tekst = GetalTekst(kb, koers, 5);
+  if (werk.Munt != kb.BasisMunt) {
+    velden[veld::Koers].zichtbaar = true;
+    koersLabelZichtbaar = !(f == 5 || f == 6);
+  }
+  if (modus::IsOverboeking(boekModus)) {
+    velden[veld::Volgnr2].tekst.clear();
+    velden[veld::Blad2].tekst.clear();
+    VulGeschiedenis();
+  }
+}
+
+namespace {
+
+// Keeps each value once, at the place of its earliest record, and lists the
+// newest first; at most 500, the newest.
+template <typename T>
+class Geschiedenis {
+ public:
+  void Neem(const T& waarde, std::string tekst) {
+    if (!gezien_.insert(waarde).second) return;
+    teksten_.push_back(std::move(tekst));
+  }
+  std::vector<std::string> Lijst() const {
+    std::vector<std::string> uit;
+    for (auto it = teksten_.rbegin(); it != teksten_.rend() && uit.size() < 500; ++it)
+      uit.push_back(*it);
+    return uit;
+  }
+
+ private:
+  std::unordered_set<T> gezien_;
+  std::vector<std::string> teksten_;
+};
+
+std::string Trim(const std::string& s) {
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+}  // namespace
+
+void BoekingModel::VulGeschiedenis() {
+  const int f = modus::Familie(boekModus);
+  const bool overboeking = f == 5 || f == 6;
+  Geschiedenis<std::string> tegen, relatie, opm;
+  Geschiedenis<double> bedrag;
+  for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
+    const TKas& k = kb.KasLijst[i];
+    if (k.GroepKode != werk.GroepKode) continue;
+    if (!overboeking) tegen.Neem(k.TegenRekNr, k.TegenRekNr);
+    relatie.Neem(k.Relatie, k.Relatie);
+    const double koers = k.MuntKoers == 0 ? 1.0 : k.MuntKoers;
+    bedrag.Neem(k.Bedrag, kb.HulpMunt == kb.BasisMunt ? BedragTekst(kb, k.Bedrag / koers)
+                                                      : BedragTekst(kb, k.Bedrag));
+    opm.Neem(k.Omschrijving, Trim(k.Omschrijving));
+  }
+  if (!overboeking) lijsten[veld::TegenRek] = tegen.Lijst();
+  lijsten[veld::Relatie] = relatie.Lijst();
+  lijsten[veld::Bedrag] = bedrag.Lijst();
+  lijsten[veld::Omschrijving] = opm.Lijst();
+  const int m = boekModus;
+  const bool mijzelf = modus::IsOverboeking(m) || m == modus::Aanschaffen || m == modus::Inwisselen;
+  velden[veld::Relatie].tekst = mijzelf ? " Mijzelf" : werk.Relatie;
+  const std::string naam = RekeningNaam(werk.RekNr);
+  if (m == modus::OverboekenNaar)
+    velden[veld::Omschrijving].tekst = "OverBoeken naar " + naam;
+  else if (m == modus::OverboekenVan)
+    velden[veld::Omschrijving].tekst = "Overboeken van " + naam;
+  else
+    velden[veld::Omschrijving].tekst = Trim(werk.Omschrijving);
+  opmZichtbaar = true;
+}
+
+void BoekingModel::Herwaardeer() {
+  const double waarde = GroepSaldo(kb, werk.GroepKode);
+  werk.Bedrag = waarde / RecordKoers();
+  oud.bedrag = -waarde;
+  ToonWerkBedrag();
+  // An earlier record of the group worth the current value tells the number
+  // of shares and the price.
+  const long doel = std::lround(waarde);
+  for (std::size_t i = kb.KasLijst.size(); i-- > 1;) {
+    const TKas& k = kb.KasLijst[i];
+    if (k.GroepKode != werk.GroepKode || k.Aantal <= 0) continue;
+    if (std::lround(static_cast<double>(k.MuntKoers) * k.Aantal * k.Prijs) == doel) {
+      werk.Aantal = k.Aantal;
+      werk.Prijs = k.Prijs;
+      velden[veld::Aantal].tekst = GetalTekst(kb, werk.Aantal, 4);
+      velden[veld::Prijs].tekst = GetalTekst(kb, werk.Prijs, 2);
+      break;
+    }
+  }
+}
+
+}  // namespace valdero

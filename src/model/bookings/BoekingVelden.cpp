@@ -1,0 +1,365 @@
+// The field handlers: each reads its field's text into the working record or
+// reports why it refuses it, plus the extra work and focus move of Enter.
+
+#include <cctype>
+#include <optional>
+
+#include "bookings/BoekModi.h"
+#include "bookings/BoekingModel.h"
+#include "bookings/GroepHulp.h"
+#include "core/Bedragen.h"
+#include "core/Berichten.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+#include "core/SaldoMatrix.h"
+#include "core/TekstHulp.h"
+
+namespace valdero {
+namespace {
+
+std::string Trim(const std::string& s) {
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// The first or last n characters (characters, not bytes).
+std::string Eind(const std::string& s, int n) {
+  // Walk back over UTF-8 continuation bytes.
+  int tel = 0;
+  std::size_t i = s.size();
+  while (i > 0 && tel < n) {
+    --i;
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) ++tel;
+  }
+  return s.substr(i);
+}
+
+// A whole number; nullopt for a text that is none.
+std::optional<int> AlsGetal(const std::string& s) {
+  const std::string t = Trim(s);
+  if (t.empty()) return std::nullopt;
+  std::size_t i = 0;
+  if (t[0] == '-' || t[0] == '+') i = 1;
+  if (i == t.size()) return std::nullopt;
+  long waarde = 0;
+  for (std::size_t j = i; j < t.size(); ++j) {
+    if (!std::isdigit(static_cast<unsigned char>(t[j]))) return std::nullopt;
+    waarde = waarde * 10 + (t[j] - '0');
+    if (waarde > 1000000000L) return std::nullopt;
+  }
+  return static_cast<int>(t[0] == '-' ? -waarde : waarde);
+}
+
+void Waarschuw(Kasboek& kb, const std::string& tekst) {
+  kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
+}
+
+}  // namespace
+
+bool BoekingModel::Handler(int tag, bool stil) {
+  std::string& tekst = velden[tag].tekst;
+  switch (tag) {
+    case veld::Rekening: return RekeningVeld();
+    case veld::Volgnr:
+    case veld::Volgnr2: return VolgnrVeld(tag);
+    case veld::Blad:
+    case veld::Blad2: return BladVeld(tag);
+    case veld::Groep: return GroepVeld(stil);
+    case veld::Actie: {
+      std::string a = Kap(tekst, 2);
+      for (char& c : a) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      werk.ActieKode = a;
+      return true;
+    }
+    case veld::Datum: return DatumVeld();
+    case veld::TegenRek: return TegenRekVeld();
+    case veld::Relatie: werk.Relatie = Trim(Kap(tekst, 24)); return true;
+    case veld::Munt: return MuntVeld(stil);
+    case veld::Koers: return KoersVeld();
+    case veld::Aantal: return AantalVeld();
+    case veld::Prijs: return PrijsVeld();
+    case veld::Bedrag: return BedragVeld();
+    case veld::Omschrijving: werk.Omschrijving = Kap(tekst, 255); return true;
+    default: return true;
+  }
+}
+
+int BoekingModel::RekeningUitTekst(const std::string& tekst, bool opNaam) {
+  const std::string deel = opNaam ? Eind(tekst, 2) : Kap(tekst, 2);
+  return AlsGetal(deel).value_or(0);
+}
+
+bool BoekingModel::RekeningVeld() {
+  const int nr = RekeningUitTekst(velden[veld::Rekening].tekst, kb.RekeningenOpNaam);
+  if (kb.ZoekRekening(nr) == 0) {
+    Foutmelding(kb, "RekeningNummer ", 1, 13);
+    return false;
+  }
+  if (nr != werk.RekNr) {
+    werk.RekNr = nr;
+    if (gridModus == 0) TekenGrid();
+  }
+  onthoudRek = werk.RekNr;
+  return true;
+}
+
+bool BoekingModel::VolgnrVeld(int tag) {
+  const std::string& tekst = velden[tag].tekst;
+  auto n = AlsGetal(tekst);
+  // An empty field is a plain 0; only a text that is no number beeps.
+  if (!n) {
+    if (!Trim(tekst).empty()) kb.berichten().Piep();
+    n = 0;
+  }
+  if (*n < 0) {
+    Foutmelding(kb, "Volgnummer ", 1, 14);
+    return false;
+  }
+  int& woord = tag == veld::Volgnr ? werk.VolgBlad : werk.TegenVolgBlad;
+  woord = TKas::MaakVolgBlad(*n, woord & 0x3F);
+  (tag == veld::Volgnr ? onthoudVolgBlad : onthoudTegenVolgBlad) = woord;
+  return true;
+}
+
+bool BoekingModel::BladVeld(int tag) {
+  const std::string& tekst = velden[tag].tekst;
+  auto n = AlsGetal(tekst);
+  if (!n) {
+    if (!Trim(tekst).empty()) kb.berichten().Piep();
+    n = 0;
+  }
+  // The sheet has six bits in the statement word.
+  if (*n < 0 || *n > 63) {
+    Foutmelding(kb, "Bladnummer " + Trim(tekst), 11, 15);
+    return false;
+  }
+  int& woord = tag == veld::Blad ? werk.VolgBlad : werk.TegenVolgBlad;
+  woord = (woord & ~0x3F) | *n;
+  (tag == veld::Blad ? onthoudVolgBlad : onthoudTegenVolgBlad) = woord;
+  return true;
+}
+
+bool BoekingModel::GroepVeld(bool stil) {
+  const std::string tekst = velden[veld::Groep].tekst;
+  std::string kode = Trim(kb.GroepenOpNaam ? Eind(tekst, 4) : Kap(tekst, 4));
+  const bool kruis = kode == "xxxx";
+  const bool toegestaan =
+      modus::IsOverboeking(boekModus) ? kruis : (!kruis || boekModus == modus::Wijzigen);
+  if (!toegestaan) {
+    ToonGroep();
+    if (!stil) Waarschuw(kb, "Groepkode(wijziging) niet toegestaan\rgroep niet gewijzigd!");
+    return true;
+  }
+  if (kb.ZoekGroep(kode) == 0) {
+    kb.berichten().Piep();
+    if (Vraag(kb, "Groep " + tekst + " bestaat niet\r" + " wilt u groep opvoeren")) {
+      const auto nieuw = vensters_.NieuweGroep(kb, kode, Kap(tekst, 32), " -");
+      if (!nieuw) {
+        Waarschuw(kb, "Groep niet opgevoerd!");
+        return true;
+      }
+      kode = *nieuw;
+    } else {
+      Waarschuw(kb, "Groep wordt: Algemeen!");
+      kode = "aaaa";
+      if (kb.ZoekGroep(kode) == 0) VoegGroepToe(kb, kode, "Algemeen", " -");
+    }
+    SorteerGroepenEnMatrix(kb);
+    VulGroepLijst();
+  }
+  const bool gewijzigd = kode != werk.GroepKode;
+  werk.GroepKode = kode;
+  ToonGroep();
+  const int g = kb.ZoekGroep(kode);
+  klasseTekst = g ? kb.GroepLijst[static_cast<std::size_t>(g)].Klasse : "";
+  btw = BtwVanGroep(kb, kode);
+  // Saving re-reads the group quietly: keep the user's own choice of the VAT
+  // box unless the group itself changed.
+  if (!stil || gewijzigd) btwBox = btw.soort != 0 && btwBoxZichtbaar;
+  btwBoxTekst = btw.soort == 1 ? "BTW laag" : "BTW hoog";
+  if (boekModus > 10 && modus::IsEffecten(boekModus) && kode < "100")
+    Mededeling(kb, "Gebruik rekening groep alleen voor saldo transacties");
+  return true;
+}
+
+bool BoekingModel::DatumVeld() {
+  std::string tekst = velden[veld::Datum].tekst;
+  if (Trim(tekst).empty()) return true;
+  if (!DatumAanvullen(kb, tekst)) return false;
+  velden[veld::Datum].tekst = tekst;
+  const auto datum = LeesDatum(tekst, JaarVan(kb.Vandaag()));
+  if (!datum) return false;
+  werk.Datum = *datum;
+  laatsteDatum = *datum;
+  if (boekModus == modus::Aanschaffen || boekModus == modus::Kopen) werk.PayDate = *datum;
+  return true;
+}
+
+bool BoekingModel::TegenRekVeld() {
+  const std::string& tekst = velden[veld::TegenRek].tekst;
+  const int f = modus::Familie(boekModus);
+  if (f == 5 || f == 6) {
+    if (tekst.empty()) return true;
+    const int nr = RekeningUitTekst(tekst, kb.RekeningenOpNaam);
+    if (kb.ZoekRekening(nr) == 0) {
+      Foutmelding(kb, "RekeningNummer ", 1, 13);
+      return false;
+    }
+    if (nr != werk.TegenRek) {
+      werk.TegenRek = nr;
+      werk.TegenRekNr = Kap(Trim(tekst), 12);
+    }
+    onthoudTegenRek = werk.TegenRek;
+    return true;
+  }
+  werk.TegenRek = 0;
+  const std::string t = Trim(tekst);
+  std::string uit = !t.empty() && t[0] == 'P' ? "P" : "";
+  for (char c : t)
+    if (std::isdigit(static_cast<unsigned char>(c)) && uit.size() < 12) uit += c;
+  werk.TegenRekNr = uit;
+  return true;
+}
+
+bool BoekingModel::MuntVeld(bool stil) {
+  const int m = kb.ZoekValuta(Kap(velden[veld::Munt].tekst, 3));
+  werk.Munt = m;
+  werk.MuntKoers = m < static_cast<int>(kb.ValutaLijst.size())
+                       ? kb.ValutaLijst[static_cast<std::size_t>(m)].Koers
+                       : 1.0f;
+  // Quiet saving keeps a rate the user typed; a rate field that was hidden
+  // until now holds nothing typed, so it gets the table's rate.
+  if (!stil || !velden[veld::Koers].zichtbaar)
+    velden[veld::Koers].tekst = GetalTekst(kb, werk.MuntKoers, 5);
+  bedragLabel = "Bedrag :" + velden[veld::Munt].tekst;
+  if (werk.Munt != kb.BasisMunt) {
+    velden[veld::Koers].zichtbaar = true;
+    const int f = modus::Familie(boekModus);
+    koersLabelZichtbaar = !(f == 5 || f == 6);
+  }
+  return true;
+}
+
+bool BoekingModel::KoersVeld() {
+  if (!velden[veld::Koers].zichtbaar) return true;
+  std::string tekst = velden[veld::Koers].tekst;
+  const float k = LeesGetal4(kb, tekst);
+  if (kb.IOStatus != 0) return false;
+  werk.MuntKoers = k;
+  velden[veld::Koers].tekst = tekst;
+  return true;
+}
+
+bool BoekingModel::AantalVeld() {
+  std::string tekst = velden[veld::Aantal].tekst;
+  const float n = LeesGetal4(kb, tekst);
+  if (kb.IOStatus != 0) return false;
+  velden[veld::Aantal].tekst = tekst;
+  if (n > 0) {
+    werk.Aantal = n;
+    werk.Bedrag = static_cast<double>(werk.Aantal) * werk.Prijs;
+    ToonWerkBedrag();
+  } else {
+    Waarschuw(kb, "Aantal Aandelen = 0");
+  }
+  return true;
+}
+
+bool BoekingModel::PrijsVeld() {
+  std::string tekst = velden[veld::Prijs].tekst;
+  const float p = LeesGetal4(kb, tekst);
+  if (kb.IOStatus != 0) return false;
+  velden[veld::Prijs].tekst = tekst;
+  werk.Prijs = p;
+  if (werk.Aantal >= 0 && werk.Prijs >= 0) {
+    werk.Bedrag = static_cast<double>(werk.Aantal) * werk.Prijs;
+    ToonWerkBedrag();
+  }
+  return true;
+}
+
+bool BoekingModel::BedragVeld() {
+  std::string tekst = velden[veld::Bedrag].tekst;
+  double v = LeesBedrag(kb, tekst, true);
+  if (kb.IOStatus != 0) return false;
+  if (kb.HulpMunt != kb.BasisMunt) v /= RecordKoers();
+  const int f = modus::Familie(boekModus);
+  if ((f == 2 || f == 6) && v > 0) v = -v;
+  werk.Bedrag = v;
+  velden[veld::Bedrag].tekst = WerkBedragTekst(v);
+  velden[veld::Bedrag].rood = v < 0 || boekModus == modus::Afboeken ||
+                              boekModus == modus::Inwisselen || boekModus == modus::Verkopen;
+  const double opgeslagen = v * werk.MuntKoers;
+  const auto [som, tekstSaldo] = NieuwSaldo(werk.RekNr, opgeslagen + oud.bedrag);
+  saldoTekst = tekstSaldo;
+  saldoRood = som < 0;
+  if (v != 0 && opgeslagen == 0) Waarschuw(kb, "Geen Koers gedefinieerd");
+  return true;
+}
+
+void BoekingModel::ExtraWerk(int tag) {
+  switch (tag) {
+    case veld::Rekening:
+      if (modus::ToontBestaand(boekModus)) {
+        const auto [som, tekst] = NieuwSaldo(werk.RekNr, oud.bedrag);
+        saldoTekst = tekst;
+        saldoRood = som < 0;
+      }
+      VulGroepLijst();
+      if (modus::IsOverboeking(boekModus)) VulGeschiedenis();
+      break;
+    case veld::Volgnr:
+      if (!modus::ToontBestaand(boekModus) && kb.HulpMunt == kb.BasisMunt) {
+        const int a = kb.ZoekRekening(werk.RekNr);
+        const int m = a ? kb.RekLijst[static_cast<std::size_t>(a)].Munt : -1;
+        if (m >= 0 && m < static_cast<int>(kb.ValutaLijst.size()))
+          velden[veld::Munt].tekst = kb.ValutaLijst[static_cast<std::size_t>(m)].Kode;
+      }
+      break;
+    case veld::Groep:
+      VulGeschiedenis();
+      if (boekModus == modus::Waarderen) Herwaardeer();
+      break;
+    case veld::Omschrijving: bewaarAan = true; break;
+    default: break;
+  }
+}
+
+int BoekingModel::VolgendeFocus(int tag) const {
+  const int f = modus::Familie(boekModus);
+  const bool aandelen = velden[veld::Aantal].zichtbaar;
+  switch (tag) {
+    case veld::TegenRek: return (f == 5 || f == 6) ? veld::Volgnr2 : veld::Relatie;
+    case veld::Relatie: return veld::Munt;
+    case veld::Blad2: return veld::Munt;
+    case veld::Munt:
+      if (velden[veld::Koers].zichtbaar) return veld::Koers;
+      return aandelen ? veld::Aantal : veld::Bedrag;
+    case veld::Koers: return aandelen ? veld::Aantal : veld::Bedrag;
+    case veld::Omschrijving: return veld::BewaarKnop;
+    default: return tag + 1;
+  }
+}
+
+void BoekingModel::Invoer(int tag) {
+  if (tag < 1 || tag > veld::Omschrijving) return;
+  kb.IOStatus = 0;
+  Handler(tag, false);
+  if (kb.IOStatus == 0) {
+    ExtraWerk(tag);
+    focus = VolgendeFocus(tag);
+  } else {
+    focus = tag;
+  }
+  bewaarAan = herstelAan = true;
+  okAan = false;
+}
+
+void BoekingModel::TabRekening() {
+  kb.IOStatus = 0;
+  Handler(veld::Rekening, false);
+}
+
+}  // namespace valdero

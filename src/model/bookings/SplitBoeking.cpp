@@ -1,0 +1,48 @@
+// Split bookings: after a save on a main code ("410") the booking offers the
+// sub-groups ("410a", "410b", ...) one by one.
+
+#include "bookings/BoekModi.h"
+#include "bookings/BoekingModel.h"
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+#include "core/TekstHulp.h"
+
+namespace valdero {
+
+std::optional<int> BoekingModel::VolgendeSubgroep() {
+  const std::string prefix = Kap(werk.GroepKode, 3);
+  if (werk.GroepKode == prefix) {
+    split.slot[0] = werk;
+    split.aantal = 0;
+  }
+  int g = 1;
+  if (splitModus) {
+    const int hoofd = kb.ZoekGroep(prefix);
+    if (hoofd) g = hoofd + 1;
+  }
+  for (; g <= kb.MaxGroep && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
+    const TBudget& groep = kb.GroepLijst[static_cast<std::size_t>(g)];
+    if (Kap(groep.Kode, 3) != prefix || !(groep.Kode > werk.GroepKode)) continue;
+    werk.GroepKode = groep.Kode;
+    std::optional<int> volgende;
+    const char letter = groep.Klasse.size() > 1 ? groep.Klasse[1] : ' ';
+    if (letter == 'B' || letter == 'U' || letter == 'V') volgende = modus::SplitAf;
+    else if (letter == 'I' || letter == 'R' || letter == 'T') volgende = modus::SplitBij;
+    if (boekModus == modus::Wijzigen) volgende = modus::VolgendWijzigen;
+    const std::string naam = "\"" + Kap(groep.Naam, 32) + "\"";
+    std::string vraag;
+    if (volgende) {
+      vraag = naam + " boeken";
+    } else if (split.slot[0].Bedrag > 0) {
+      vraag = naam + " Bij boeken";
+      volgende = modus::SplitBij;
+    } else {
+      vraag = naam + " Af boeken";
+      volgende = modus::SplitAf;
+    }
+    if (Vraag(kb, vraag)) return volgende;
+  }
+  return std::nullopt;
+}
+
+}  // namespace valdero
