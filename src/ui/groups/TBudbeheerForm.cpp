@@ -1,0 +1,181 @@
+#include "groups/TBudbeheerForm.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "core/BoekBestand.h"
+#include "core/Kasboek.h"
+#include "groups/GroepRegelTekenaar.h"
+#include "groups/TNewBudgetDlg.h"
+
+namespace valdero {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QPushButton* Knop(const char* tekst, const char* naam, QWidget* ouder) {
+  auto* k = new QPushButton(QString::fromUtf8(tekst), ouder);
+  k->setObjectName(naam);
+  k->setAutoDefault(false);
+  return k;
+}
+
+}  // namespace
+
+TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
+    : QDialog(parent), kb_(kb), beheer_(kb, [](Kasboek& boek) { BewaarBoek(boek, false); }) {
+  setObjectName("BudbeheerForm");
+  setWindowTitle(Q(GroepBeheer::Titel()));
+  setModal(true);
+
+  groepen_ = new QListWidget(this);
+  groepen_->setObjectName("GroepenBox");
+  groepen_->setItemDelegate(new GroepRegelTekenaar(groepen_));
+  groepen_->setUniformItemSizes(true);
+  groepen_->viewport()->installEventFilter(this);
+  groepen_->setMinimumWidth(GroepRegelTekenaar::SaldoX + 130);
+
+  titels_ = new QComboBox(this);
+  titels_->setObjectName("TitelBox2");
+  titels_->setEditable(true);
+  titels_->setInsertPolicy(QComboBox::NoInsert);
+  titels_->setToolTip("Kies een groep op titel");
+
+  nieuw_ = Knop("Nieuwe groep toevoegen", "NieuwBtn", this);
+  bewerk_ = Knop("Groep bewerken", "BewerkBtn", this);
+  verwijder_ = Knop("Groep verwijderen", "VerwijderBtn", this);
+  overzicht_ = Knop("Groep overzicht", "OverzichtBtn", this);
+  grafiek_ = Knop("Groep grafiek", "GrafiekBtn", this);
+  // The overview and chart windows are not part of the program yet.
+  overzicht_->setEnabled(false);
+  grafiek_->setEnabled(false);
+  ok_ = Knop("&OK", "OkBtn", this);
+  stop_ = Knop("&Stop", "StopBtn", this);
+
+  auto* rechts = new QVBoxLayout;
+  rechts->addWidget(new QLabel("Titel", this));
+  rechts->addWidget(titels_);
+  rechts->addSpacing(12);
+  for (QPushButton* k : {nieuw_, bewerk_, verwijder_, overzicht_, grafiek_}) rechts->addWidget(k);
+  rechts->addStretch();
+  auto* slot = new QHBoxLayout;
+  slot->addWidget(ok_);
+  slot->addWidget(stop_);
+  rechts->addLayout(slot);
+
+  auto* hoofd = new QHBoxLayout(this);
+  hoofd->addWidget(groepen_, 1);
+  hoofd->addLayout(rechts);
+  resize(640, 440);
+
+  connect(nieuw_, &QPushButton::clicked, this, &TBudbeheerForm::NieuweGroepKlik);
+  connect(bewerk_, &QPushButton::clicked, this, &TBudbeheerForm::BewerkKlik);
+  connect(verwijder_, &QPushButton::clicked, this, &TBudbeheerForm::VerwijderKlik);
+  connect(ok_, &QPushButton::clicked, this, &TBudbeheerForm::OkKlik);
+  connect(stop_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(groepen_, &QListWidget::currentRowChanged, this, [this](int r) { beheer_.Kies(r); });
+  connect(titels_, &QComboBox::activated, this, &TBudbeheerForm::TitelGekozen);
+  connect(titels_->lineEdit(), &QLineEdit::returnPressed, this,
+          [this] { TitelGekozen(titels_->findText(titels_->currentText())); });
+}
+
+TBudbeheerForm::~TBudbeheerForm() = default;
+
+void TBudbeheerForm::Begin() {
+  Vul();
+  groepen_->setFocus();
+}
+
+int TBudbeheerForm::Toon(QWidget* hoofdvenster) {
+  Begin();
+  if (hoofdvenster) move(hoofdvenster->x(), hoofdvenster->y() + 105);
+  return exec();
+}
+
+void TBudbeheerForm::Vul() {
+  beheer_.Vul();
+  const QSignalBlocker stil(groepen_);
+  groepen_->clear();
+  titels_->clear();
+  for (const GroepRegel& r : beheer_.Regels()) {
+    auto* item = new QListWidgetItem(groepen_);
+    item->setData(GroepRegelTekenaar::Kode, Q(r.kode));
+    item->setData(GroepRegelTekenaar::Titel, Q(r.titel));
+    item->setData(GroepRegelTekenaar::Klasse, Q(r.klasse));
+    item->setData(GroepRegelTekenaar::Saldo, Q(r.saldo));
+    item->setData(GroepRegelTekenaar::Negatief, r.negatief);
+    item->setText(Q(r.kode + " " + r.titel));  // for accessibility and search
+    titels_->addItem(Q(r.titel));
+  }
+  groepen_->setCurrentRow(beheer_.Gekozen());
+  titels_->setCurrentIndex(beheer_.Gekozen());
+  const bool iets = beheer_.Gekozen() >= 0;
+  bewerk_->setEnabled(iets);
+  verwijder_->setEnabled(iets);
+}
+
+void TBudbeheerForm::Voer(TNewBudgetDlg& dlg) {
+  if (dialoogVoerder)
+    dialoogVoerder(dlg);
+  else
+    dlg.Wacht();
+  dlg.hide();
+}
+
+void TBudbeheerForm::NieuweGroepKlik() {
+  if (!dialoog_) dialoog_ = std::make_unique<TNewBudgetDlg>(kb_, this);
+  const int positie = beheer_.Gekozen() >= 0 ? beheer_.GroepPositie() : kb_.MaxGroep + 1;
+  dialoog_->BeginNieuw(positie, "zzzz", "", " -", weergave_);
+  Voer(*dialoog_);
+  const GroepResultaat uit = dialoog_->Model()->Uitslag();
+  beheer_.NaNieuweGroep(uit.gelukt, uit.kode);
+  Vul();
+  groepen_->setFocus();
+}
+
+void TBudbeheerForm::BewerkKlik() {
+  if (beheer_.Gekozen() < 0) return;
+  if (!dialoog_) dialoog_ = std::make_unique<TNewBudgetDlg>(kb_, this);
+  const int positie = beheer_.GroepPositie();
+  const std::string oudeKode = kb_.GroepLijst[static_cast<std::size_t>(positie)].Kode;
+  dialoog_->BeginWijzig(positie, weergave_);
+  Voer(*dialoog_);
+  beheer_.NaBewerken(oudeKode);
+  Vul();
+  groepen_->setFocus();
+}
+
+void TBudbeheerForm::VerwijderKlik() {
+  beheer_.Verwijder();
+  Vul();
+  groepen_->setFocus();
+}
+
+void TBudbeheerForm::OkKlik() {
+  beheer_.Ok();
+  accept();
+}
+
+void TBudbeheerForm::TitelGekozen(int index) {
+  if (index < 0) return;
+  if (beheer_.KiesTitel(titels_->itemText(index).toStdString()))
+    groepen_->setCurrentRow(beheer_.Gekozen());
+}
+
+bool TBudbeheerForm::eventFilter(QObject* o, QEvent* e) {
+  if (o == groepen_->viewport() && e->type() == QEvent::ToolTip) {
+    auto* h = static_cast<QHelpEvent*>(e);
+    QToolTip::showText(h->globalPos(), Q(GroepBeheer::Hint(h->pos().x())), groepen_);
+    return true;
+  }
+  return QDialog::eventFilter(o, e);
+}
+
+}  // namespace valdero

@@ -1,0 +1,69 @@
+#pragma once
+// The groups manager: a modal window listing every group with its balance,
+// from which groups are added, changed and deleted through the group dialog.
+// The rules live in GroepBeheer; this window shows what it decides.
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "groups/BudgetWeergave.h"
+#include "groups/GroepBeheer.h"
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace valdero {
+
+class Kasboek;
+class TNewBudgetDlg;
+
+class TBudbeheerForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TBudbeheerForm(Kasboek& kb, QWidget* parent = nullptr);
+  ~TBudbeheerForm() override;
+
+  // The budget window's view as it stands: it decides the dialog's steps.
+  void ZetWeergave(BudgetWeergave weergave) { weergave_ = weergave; }
+  // Fills the list and shows the window 105 pixels below the top of
+  // `hoofdvenster` (when given), modally.
+  int Toon(QWidget* hoofdvenster = nullptr);
+  // Fills the list; what Toon does before it waits.
+  void Begin();
+
+  // Runs the group dialog once it has been prepared; by default modally.
+  // Tests drive the dialog's widgets here instead.
+  std::function<void(TNewBudgetDlg&)> dialoogVoerder;
+
+  const GroepBeheer& Beheer() const { return beheer_; }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void Vul();
+  void NieuweGroepKlik();
+  void BewerkKlik();
+  void VerwijderKlik();
+  void OkKlik();
+  void TitelGekozen(int index);
+  void Voer(TNewBudgetDlg& dlg);
+
+  Kasboek& kb_;
+  GroepBeheer beheer_;
+  BudgetWeergave weergave_;
+  std::unique_ptr<TNewBudgetDlg> dialoog_;
+  QListWidget* groepen_ = nullptr;
+  QComboBox* titels_ = nullptr;
+  QPushButton* nieuw_ = nullptr;
+  QPushButton* bewerk_ = nullptr;
+  QPushButton* verwijder_ = nullptr;
+  QPushButton* overzicht_ = nullptr;
+  QPushButton* grafiek_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* stop_ = nullptr;
+};
+
+}  // namespace valdero

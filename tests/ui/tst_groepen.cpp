@@ -1,0 +1,261 @@
+// The group dialog, the groups manager and the sort dialog driven through
+// their widgets, with a scripted message port.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/ScriptBerichten.h"
+#include "groups/GroepRegelTekenaar.h"
+#include "groups/TBudbeheerForm.h"
+#include "groups/TNewBudgetDlg.h"
+#include "relations/TSortDlg.h"
+
+using namespace valdero;
+
+namespace {
+
+struct Boek {
+  ScriptBerichten berichten;
+  VasteKlok klok{45000};
+  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+  Boek() {
+    kb.RekLijst.resize(2);
+    kb.RekLijst[1].RekNr = 1;
+    kb.RekLijst[1].RekNrTekst = "1";
+    kb.RekLijst[1].Naam = "Giro";
+    kb.GroepLijst.resize(1);
+    kb.GroepLijst[0].Kode = "-1";
+    Groep("1", "Saldo Giro", 0, " A ");
+    Groep("201", "Auto", -500, " U ");
+    Groep("410", "Loon", 900, " I ");
+    kb.KasLijst.resize(1);
+    Kas("201", -20);
+    Kas("410", 150);
+    for (const char* l : {" A ", " I ", " U "}) {
+      TKlasse02 k;
+      k.Letter = l;
+      k.Naam = "klasse";
+      kb.KlasseLijst.push_back(k);
+    }
+    TValut euro;
+    euro.Kode = "Eur";
+    euro.Koers = 1;
+    euro.Basis = 1;
+    kb.ValutaLijst.push_back(euro);
+    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+    kb.ZetMaxTellers();
+    kb.AantalKlassen = 3;
+    kb.AantalValuta = 1;
+  }
+  void Groep(const char* kode, const char* naam, double budget, const char* klasse) {
+    TBudget g;
+    g.Nummer = static_cast<int>(kb.GroepLijst.size());
+    g.Kode = kode;
+    g.Naam = naam;
+    g.Budget = budget;
+    g.Klasse = klasse;
+    kb.GroepLijst.push_back(g);
+  }
+  void Kas(const char* kode, double bedrag) {
+    TKas k;
+    k.Index = static_cast<int>(kb.KasLijst.size());
+    k.RekNr = 1;
+    k.GroepKode = kode;
+    k.Bedrag = bedrag;
+    kb.KasLijst.push_back(k);
+  }
+  QStringList Kodes() const {
+    QStringList s;
+    for (const auto& g : kb.GroepLijst) s << QString::fromStdString(g.Kode);
+    return s;
+  }
+};
+
+// With VALDERO_SCHERMAFDRUK set to a folder, the windows are saved as
+// pictures there (scripts/screenshots-groups.sh).
+void Afdruk(QWidget& w, const char* naam) {
+  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
+  if (map.isEmpty()) return;
+  QCoreApplication::processEvents();
+  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
+}
+
+template <typename T>
+T* Kind(QWidget& w, const char* naam) {
+  T* t = w.findChild<T*>(naam);
+  if (!t) qFatal("geen %s", naam);
+  return t;
+}
+
+// Types the text into whatever the step shows and presses "&Verder>".
+void Stap(TNewBudgetDlg& d, const QString& tekst) {
+  auto* veld = Kind<QLineEdit>(d, "BudItemEdit");
+  auto* keuze = Kind<QComboBox>(d, "BudItemBox");
+  if (veld->isVisible()) veld->setText(tekst);
+  if (keuze->isVisible()) keuze->setEditText(tekst);
+  Kind<QPushButton>(d, "VerderBtn")->click();
+}
+
+}  // namespace
+
+class TestGroepen : public QObject {
+  Q_OBJECT
+ private slots:
+  void dialogWalksTheStepsAndCreatesTheGroup() {
+    Boek b;
+    TNewBudgetDlg d(b.kb);
+    d.BeginNieuw(99, "zzzz", "", " -", {3, 12});
+    QCOMPARE(d.windowTitle(), QString("Nieuwe Groep"));
+    QCOMPARE(Kind<QLabel>(d, "KopLabel")->text(), QString(" Invoeren van de velden van een groep"));
+    QVERIFY(!Kind<QPushButton>(d, "TerugBtn")->isEnabled());
+    Afdruk(d, "groep-stap0");
+    Stap(d, "");
+    QCOMPARE(Kind<QComboBox>(d, "BudItemBox")->count(), 48);
+    Stap(d, "Huur");
+    QVERIFY(Kind<QListWidget>(d, "GroepenLstBox")->isVisible());
+    QCOMPARE(Kind<QListWidget>(d, "GroepenLstBox")->count(), 3);
+    Afdruk(d, "groep-stap2");
+    Stap(d, "41");
+    QCOMPARE(d.Model()->Stap(), 2);
+    QCOMPARE(b.berichten.getoond.size(), size_t(1));
+    Stap(d, "430");
+    QCOMPARE(Kind<QLabel>(d, "BudItemLabel")->text(), QString("Bedrag In"));
+    Stap(d, "");
+    Stap(d, "50");
+    QCOMPARE(Kind<QPushButton>(d, "VerderBtn")->text(), QString("&Klaar"));
+    Afdruk(d, "groep-stap5");
+    Stap(d, " U klasse");
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(b.Kodes(), (QStringList{"-1", "1", "201", "410", "430"}));
+    QCOMPARE(b.kb.GroepLijst[4].Budget, -600.0);
+  }
+
+  void enterStoresTheStepAndMovesTheFocusToVerder() {
+    Boek b;
+    TNewBudgetDlg d(b.kb);
+    d.BeginNieuw(1, "zzzz", "", " -", {2, 1});
+    QApplication::setActiveWindow(&d);
+    Stap(d, "");
+    auto* keuze = Kind<QComboBox>(d, "BudItemBox");
+    keuze->setEditText("Studie");
+    QTest::keyClick(keuze->lineEdit(), Qt::Key_Return);
+    QCOMPARE(d.Model()->Groep().Naam, std::string("Studie"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Kind<QPushButton>(d, "VerderBtn")));
+  }
+
+  void escapeInTheCodeListHidesIt() {
+    Boek b;
+    TNewBudgetDlg d(b.kb);
+    d.BeginNieuw(1, "zzzz", "", " -", {2, 1});
+    Stap(d, "");
+    Stap(d, "Huur");
+    auto* lijst = Kind<QListWidget>(d, "GroepenLstBox");
+    QTest::keyClick(lijst, Qt::Key_Escape);
+    QVERIFY(!lijst->isVisible());
+    QVERIFY(d.isVisible());
+  }
+
+  void schrapCancelsTheNewGroup() {
+    Boek b;
+    TNewBudgetDlg d(b.kb);
+    d.BeginNieuw(1, "777", "", " -", {2, 1});
+    Stap(d, "");
+    Kind<QPushButton>(d, "SchrapBtn")->click();
+    QCOMPARE(d.Model()->Uitslag().kode, std::string("777"));
+    QVERIFY(!d.Model()->Uitslag().gelukt);
+    QCOMPARE(b.kb.MaxGroep, 3);
+  }
+
+  void managerListsGroupsWithBalancesAndHints() {
+    Boek b;
+    TBudbeheerForm f(b.kb);
+    f.Begin();
+    f.show();
+    auto* lijst = Kind<QListWidget>(f, "GroepenBox");
+    QCOMPARE(lijst->count(), 3);
+    QCOMPARE(lijst->item(1)->data(GroepRegelTekenaar::Saldo).toString(), QString("-20,00"));
+    QVERIFY(lijst->item(1)->data(GroepRegelTekenaar::Negatief).toBool());
+    QCOMPARE(f.windowTitle(), QString("Groepen Overzicht"));
+    QVERIFY(!Kind<QPushButton>(f, "OverzichtBtn")->isEnabled());
+    QVERIFY(!Kind<QPushButton>(f, "GrafiekBtn")->isEnabled());
+    auto* titels = Kind<QComboBox>(f, "TitelBox2");
+    titels->setCurrentIndex(2);
+    emit titels->activated(2);
+    QCOMPARE(lijst->currentRow(), 2);
+    Afdruk(f, "groepen-overzicht");
+  }
+
+  void managerAddsAGroupThroughTheDialogSortsAndSavesOnOk() {
+    Boek b;
+    TBudbeheerForm f(b.kb);
+    f.dialoogVoerder = [](TNewBudgetDlg& d) {
+      for (const char* s : {"", "Huur", "300", "", "10", "U"}) Stap(d, s);
+    };
+    f.Begin();
+    Kind<QPushButton>(f, "NieuwBtn")->click();
+    QCOMPARE(b.Kodes(), (QStringList{"-1", "1", "201", "300", "410"}));
+    auto* lijst = Kind<QListWidget>(f, "GroepenBox");
+    QCOMPARE(lijst->count(), 4);
+    QCOMPARE(lijst->currentItem()->data(GroepRegelTekenaar::Kode).toString(), QString("300"));
+    QVERIFY(f.Beheer().Gewijzigd());
+  }
+
+  void managerDeletesAfterConfirmation() {
+    Boek b;
+    TBudbeheerForm f(b.kb);
+    f.Begin();
+    auto* lijst = Kind<QListWidget>(f, "GroepenBox");
+    lijst->setCurrentRow(0);
+    Kind<QPushButton>(f, "VerwijderBtn")->click();
+    QCOMPARE(b.berichten.Teksten().back(),
+             std::string("Groep komt overeen met rekeningnummer\rverwijderen niet toegestaan"));
+    lijst->setCurrentRow(2);
+    b.berichten.Antwoord(antwoord::Ja);
+    Kind<QPushButton>(f, "VerwijderBtn")->click();
+    QCOMPARE(b.Kodes(), (QStringList{"-1", "1", "201"}));
+    QCOMPARE(lijst->count(), 2);
+  }
+
+  void managerEditsTheSelectedGroup() {
+    Boek b;
+    TBudbeheerForm f(b.kb);
+    f.ZetWeergave({1, 1});
+    f.dialoogVoerder = [](TNewBudgetDlg& d) {
+      for (const char* s : {"", "Wagen", "201", " U "}) Stap(d, s);
+    };
+    f.Begin();
+    Kind<QListWidget>(f, "GroepenBox")->setCurrentRow(1);
+    Kind<QPushButton>(f, "BewerkBtn")->click();
+    QCOMPARE(b.kb.GroepLijst[2].Naam, std::string("Wagen"));
+    QCOMPARE(Kind<QComboBox>(f, "TitelBox2")->itemText(1), QString("Wagen"));
+  }
+
+  void sortDialogStoresTheChoiceAtOnceAndSortsOnOk() {
+    Boek b;
+    TSortDlg d(b.kb, SorteerOnderwerp::Groepen);
+    QCOMPARE(d.windowTitle(), QString("Sorteren van \"Groepen"));
+    QVERIFY(d.Keuze(0)->isChecked());
+    d.show();
+    Afdruk(d, "sorteren");
+    d.Keuze(1)->click();
+    QVERIFY(b.kb.GroepenOpNaam);
+    Kind<QPushButton>(d, "OkBtn")->click();
+    QCOMPARE(b.Kodes(), (QStringList{"-1", "201", "410", "1"}));
+    QCOMPARE(b.berichten.Teksten().back(),
+             std::string("Sorteer bij voorkeur, de rekeningen overeenkomstig"));
+
+    TSortDlg r(b.kb, SorteerOnderwerp::Rekeningen);
+    r.Keuze(1)->click();
+    Kind<QPushButton>(r, "SchrapBtn")->click();
+    QVERIFY(b.kb.RekeningenOpNaam);
+  }
+};
+
+QTEST_MAIN(TestGroepen)
+#include "tst_groepen.moc"
