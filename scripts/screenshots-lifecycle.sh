@@ -4,9 +4,9 @@
 set -e
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja >/dev/null
-ninja -C build -j2 tst_nieuwrekendlg
+ninja -C build -j2 tst_nieuwrekendlg tst_passworddlg
 mkdir -p build/screenshots
-for t in tst_nieuwrekendlg; do
+for t in tst_nieuwrekendlg tst_passworddlg; do
   VALDERO_SCHERMAFDRUK="$PWD/build/screenshots" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1280x1024x24" "build/tests/$t" >/dev/null
 done
