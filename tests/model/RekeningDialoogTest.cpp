@@ -264,7 +264,15 @@ TEST_F(RekeningDialoogTest, LoanAccountAsksFiveMoreStepsAndBooksTheLoan) {
   Lening tweede = l;
   tweede.Titel = "Auto";
   EXPECT_FALSE(AddLoanGroups(*boek, tweede));
-  EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{"Groepkode :450 bestaat al!"});
+  // Another code but the same title: its interest group would be a second
+  // "Rente Huis".
+  Lening derde = l;
+  derde.GroepKode = "460";
+  derde.Datum = MaakDatum(2026, 5, 1);
+  EXPECT_FALSE(AddLoanGroups(*boek, derde));
+  EXPECT_EQ(boek.berichten.Teksten(),
+            (std::vector<std::string>{"Groepkode :450 bestaat al!", "Titel :Rente Huis is al gebruikt"}));
+  EXPECT_EQ(boek->MaxGroep, 7);
 }
 
 TEST_F(RekeningDialoogTest, TypingAanGivesALoanToAPerson) {

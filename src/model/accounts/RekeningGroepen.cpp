@@ -1,11 +1,11 @@
 #include "accounts/RekeningGroepen.h"
 
 #include "accounts/Lening.h"
-#include "core/Berichten.h"
 #include "core/Datum.h"
 #include "core/KasVolgorde.h"
 #include "core/Kasboek.h"
 #include "core/TekstHulp.h"
+#include "groups/GroepRegels.h"
 
 namespace valdero {
 namespace {
@@ -18,28 +18,6 @@ TBudget MaakGroep(const std::string& kode, const std::string& naam, double budge
   g.Budget = budget;
   g.Klasse = klasse;
   return g;
-}
-
-void Waarschuw(Kasboek& kb, const std::string& tekst) {
-  kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
-}
-
-// The uniqueness rule of groups: no other group may carry the title, nor the
-// code under another title.
-bool GroepUniek(Kasboek& kb, const std::string& kode, const std::string& titel) {
-  if (kode == "zzzz" || titel.empty()) return true;
-  for (int i = 1; i <= kb.MaxGroep && i < static_cast<int>(kb.GroepLijst.size()); ++i) {
-    const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
-    if (g.Naam == titel) {
-      Waarschuw(kb, "Titel :" + titel + " is al gebruikt");
-      return false;
-    }
-    if (g.Kode == kode) {
-      Waarschuw(kb, "Groepkode :" + kode + " bestaat al!");
-      return false;
-    }
-  }
-  return true;
 }
 
 double LeningBedrag(const Lening& lening) {
@@ -67,8 +45,17 @@ void EnsureAccountGroup(Kasboek& kb, int positie, const Lening& lening) {
 }
 
 bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
-  const std::string titel = Kap(lening.Titel + "per" + DatumTekst(lening.Datum), 32);
-  if (!GroepUniek(kb, lening.GroepKode, titel)) return false;
+  const bool van = lening.VanInstantie;
+  const TBudget nieuw[3] = {
+      MaakGroep(lening.GroepKode, lening.Titel + "per" + DatumTekst(lening.Datum), LeningBedrag(lening),
+                van ? " S" : " T"),
+      MaakGroep(lening.GroepKode + "a", "Rente " + lening.Titel, 0, van ? " U " : " I "),
+      MaakGroep(lening.GroepKode + "b", "Aflossing " + lening.Titel, 0, van ? " U " : " I "),
+  };
+  // The interest and repayment groups must be unique too: a second loan of
+  // the same title would otherwise give two groups "Rente <title>".
+  for (const TBudget& g : nieuw)
+    if (!GroepUniek(kb, g, 0)) return false;
   if (!kb.GroepGelezen) return true;
   std::size_t p = kb.GroepLijst.size();
   for (std::size_t i = 1; i < kb.GroepLijst.size(); ++i) {
@@ -77,12 +64,6 @@ bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
       break;
     }
   }
-  const bool van = lening.VanInstantie;
-  const TBudget nieuw[3] = {
-      MaakGroep(lening.GroepKode, titel, LeningBedrag(lening), van ? " S" : " T"),
-      MaakGroep(lening.GroepKode + "a", "Rente " + lening.Titel, 0, van ? " U " : " I "),
-      MaakGroep(lening.GroepKode + "b", "Aflossing " + lening.Titel, 0, van ? " U " : " I "),
-  };
   kb.GroepLijst.insert(kb.GroepLijst.begin() + static_cast<std::ptrdiff_t>(p), nieuw, nieuw + 3);
   kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
   return true;
