@@ -32,6 +32,15 @@ struct TestTimer : NavTimer {
   }
 };
 
+// With VALDERO_SCHERMAFDRUK set to a folder, the bar is saved as a picture
+// there (scripts/screenshots-groups.sh).
+void Afdruk(QWidget& w, const char* naam) {
+  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
+  if (map.isEmpty()) return;
+  QCoreApplication::processEvents();
+  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
+}
+
 const std::initializer_list<TNavigateBtn> kRelatieKnoppen = {nbFirst, nbPrior, nbNext, nbLast,
                                                             nbDelete, nbEdit, nbRefresh};
 
@@ -87,6 +96,13 @@ class TestNavigator : public QObject {
     QVERIFY(uitgelijnd.Knop(nbInsert)->x() > 255);
   }
 
+  void aNewBarShowsAllTenButtonsSideBySide() {
+    Tnavigator bar;
+    bar.show();
+    QCOMPARE(bar.size(), QSize(240, 25));
+    QCOMPARE(bar.Knop(nbRefresh)->geometry(), QRect(9 * 24, 0, 24, 25));
+  }
+
   void neverSmallerThanTwentyByEighteenAButton() {
     Tnavigator bar;
     bar.ZetZichtbaar({nbFirst, nbPrior, nbNext});
@@ -129,6 +145,10 @@ class TestNavigator : public QObject {
     QCOMPARE(bar.FocusKnop(), int(nbRefresh));
     QTest::keyClick(&bar, Qt::Key_Left);
     QCOMPARE(bar.FocusKnop(), int(nbEdit));
+    bar.show();
+    QApplication::setActiveWindow(&bar);
+    bar.setFocus();
+    Afdruk(bar, "navigator-focus");
     QTest::keyClick(&bar, Qt::Key_Space);
     QCOMPARE(klik.count(), 1);
     QCOMPARE(klik.at(0).at(0).toInt(), int(nbEdit));
@@ -136,7 +156,10 @@ class TestNavigator : public QObject {
 
   void disablingTheBarDisablesEveryButton() {
     Tnavigator bar;
+    bar.show();
+    Afdruk(bar, "navigator");
     bar.setEnabled(false);
+    Afdruk(bar, "navigator-uit");
     for (int k = 0; k < Tnavigator::AantalKnoppen; ++k) QVERIFY(!bar.Knop(k)->isEnabled());
     bar.setEnabled(true);
     QVERIFY(bar.Knop(nbPost)->isEnabled());

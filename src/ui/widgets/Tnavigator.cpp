@@ -137,10 +137,8 @@ void Tnavigator::Indeling() {
   int breedte = std::max(width(), n * MinBreedte);
   const int hoogte = std::max(height(), MinHoogte);
   if (!Uitgelijnd()) breedte = n * (breedte / n);
-  if (breedte != width() || hoogte != height()) {
-    resize(breedte, hoogte);  // comes back through resizeEvent
-    return;
-  }
+  // A hidden bar gets no nested resize event: lay out with the new size here.
+  if (breedte != width() || hoogte != height()) resize(breedte, hoogte);
   const auto breedtes = KnopBreedtes(breedte, n);
   int x = 0;
   std::size_t i = 0;
