@@ -24,7 +24,7 @@ struct BoekingBoek {
   Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
   VasteVensters vensters;
   int bewaringen = 0;
-  BoekingModel model{kb, vensters, [this](Kasboek&) { ++bewaringen; }};
+  BoekingModel model{kb, vensters, vensters, [this](Kasboek&) { ++bewaringen; }};
 
   BoekingBoek() {
     kb.KasJaar = "2026";

@@ -76,7 +76,8 @@ using BoekBewaarder = std::function<void(Kasboek&)>;
 class BoekingModel {
  public:
   // `bewaar` writes the whole book after every change (BewaarBoek).
-  BoekingModel(Kasboek& kb, BoekingVensters& vensters, BoekBewaarder bewaar);
+  BoekingModel(Kasboek& kb, RecordKiezer& kiezer, BoekingVensters& vensters,
+               BoekBewaarder bewaar);
 
   // ---- entry points ----
   // The booking and securities entry points (modes below and from 10).
@@ -176,6 +177,7 @@ class BoekingModel {
   static int RekeningUitTekst(const std::string& tekst, bool opNaam);
 
  private:
+  RecordKiezer& kiezer_;
   BoekingVensters& vensters_;
   BoekBewaarder bewaar_;
 

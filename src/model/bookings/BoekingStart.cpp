@@ -12,8 +12,9 @@
 
 namespace valdero {
 
-BoekingModel::BoekingModel(Kasboek& boek, BoekingVensters& vensters, BoekBewaarder bewaar)
-    : kb(boek), vensters_(vensters), bewaar_(std::move(bewaar)) {
+BoekingModel::BoekingModel(Kasboek& boek, RecordKiezer& kiezer, BoekingVensters& vensters,
+                           BoekBewaarder bewaar)
+    : kb(boek), kiezer_(kiezer), vensters_(vensters), bewaar_(std::move(bewaar)) {
   for (int t : {veld::Volgnr2, veld::Blad2, veld::Koers, veld::Aantal, veld::Prijs})
     velden[t].zichtbaar = false;
 }
@@ -86,10 +87,9 @@ bool BoekingModel::StartMetRecord(int m, int positie) {
 }
 
 bool BoekingModel::KiesRecord(const std::string& titel, bool metKopie, bool alsKopie) {
-  KiesVraag vraag{titel, boekModus, false, metKopie};
-  const Keuze k = vensters_.KiesBoeking(kb, vraag);
-  if (k.posities.empty()) return false;
-  const int p = k.posities.back();
+  const KiesResultaat k = kiezer_.KiesRecord(boekModus, titel);
+  if (!k.gekozen) return false;
+  const int p = k.positie;
   if (p < 1 || p > kb.MaxKas) return false;
   werk = kb.KasLijst[static_cast<std::size_t>(p)];
   if (metKopie && k.kopie) {
@@ -107,16 +107,18 @@ bool BoekingModel::KiesRecord(const std::string& titel, bool metKopie, bool alsK
 
 void BoekingModel::StartVerwijderen() {
   const bool effecten = boekModus == modus::EffVerwijderen;
-  KiesVraag vraag{effecten ? "Zoek belegging om te verwijderen" : "Zoek boeking om te verwijderen",
-                  boekModus, true, false};
-  const Keuze k = vensters_.KiesBoeking(kb, vraag);
-  if (!k.posities.empty()) {
-    const std::string n = std::to_string(k.posities.size());
+  const KiesResultaat k = kiezer_.KiesRecord(
+      boekModus, effecten ? "Zoek belegging om te verwijderen" : "Zoek boeking om te verwijderen");
+  // The rows of a multi-row pick need not be adjacent: delete exactly those.
+  std::vector<int> posities = k.posities;
+  if (posities.empty() && k.gekozen) posities.push_back(k.positie);
+  if (!posities.empty()) {
+    const std::string n = std::to_string(posities.size());
     const std::string vraagTekst =
         effecten ? "Weet u zeker dat u dit record wilt verwijderen ? "
                  : "Weet u zeker dat u " + n + " record(s) wilt verwijderen ? ";
     if (Vraag(kb, vraagTekst)) {
-      const int weg = VerwijderBoekingen(kb, k.posities);
+      const int weg = VerwijderBoekingen(kb, posities);
       bewaar_(kb);
       Mededeling(kb, "Totaal " + std::to_string(weg) + " Kasrecord(s) verwijderd");
     }

@@ -1,14 +1,23 @@
+#include <algorithm>
+
 #include "bookings/BoekingVensters.h"
 #include "bookings/GroepHulp.h"
 
 namespace valdero {
 
-Keuze VasteVensters::KiesBoeking(Kasboek&, const KiesVraag& vraag) {
-  gevraagd.push_back(vraag);
-  if (keuzes.empty()) return {};
+KiesResultaat VasteVensters::KiesRecord(int modus, const std::string& titel) {
+  gevraagd.push_back({modus, titel});
+  KiesResultaat r;
+  if (keuzes.empty() || keuzes.front().posities.empty()) return r;
   Keuze k = keuzes.front();
   keuzes.erase(keuzes.begin());
-  return k;
+  r.gekozen = true;
+  r.posities = k.posities;
+  std::sort(r.posities.begin(), r.posities.end());
+  r.positie = r.posities.back();
+  r.extraRijen = static_cast<int>(r.posities.size()) - 1;
+  r.kopie = k.kopie;
+  return r;
 }
 
 std::optional<std::string> VasteVensters::NieuweGroep(Kasboek& kb, const std::string& kode,
