@@ -1,0 +1,268 @@
+// The search dialog driven through its widgets: choosing a field, typing,
+// searching, picking one row, a copy or several rows.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/ScriptBerichten.h"
+#include "relations/TZoekDlg.h"
+
+using namespace valdero;
+
+namespace {
+
+// A payment account with a few dozen records, one securities account and the
+// agenda account.
+struct Boek {
+  ScriptBerichten berichten;
+  VasteKlok klok{MaakDatum(2025, 6, 30)};
+  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+  Boek() {
+    kb.RekLijst.resize(1);
+    kb.GroepLijst.resize(1);
+    kb.KasLijst.resize(1);
+    Rekening(1, "Betaalrekening", "BT");
+    Rekening(2, "Effecten", "EF");
+    Rekening(99, "TRANSFER REKENING", "TR");
+    Groep("201", "Salaris", " I ");
+    Groep("430", "Boodschappen", " U ");
+    Groep("900", "Aandelen", " E ");
+    TValut eur;
+    eur.Basis = 1;
+    eur.Kode = "Eur";
+    eur.Naam = "Euro";
+    eur.Koers = 1;
+    kb.ValutaLijst.push_back(eur);
+    kb.AantalValuta = 1;
+    kb.KasJaar = "2025";
+    kb.StartDatum = MaakDatum(2025, 1, 1);
+    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+    const char* relaties[] = {"Jansen Supermarkt", "Bakker de Vries", "Garage Jan", "Apotheek",
+                              "Boekhandel Jansen"};
+    for (int i = 0; i < 30; ++i) {
+      const bool salaris = i % 10 == 0;
+      Boek1(1, salaris ? "201" : "430", 1 + i * 5, salaris ? "Werkgever BV" : relaties[i % 5],
+            salaris ? 2500 : -(10 + i * 3.25), salaris ? "SALARIS" : "boodschappen week " + std::to_string(i));
+    }
+    Boek1(2, "900", 40, "Broker", -1000, "aankoop aandelen");
+    Boek1(99, "430", 60, "Agenda", -40, "verwacht");
+  }
+  void Rekening(int nr, const std::string& naam, const std::string& soort) {
+    TBank b;
+    b.RekNr = nr;
+    b.RekNrTekst = std::to_string(nr);
+    b.Naam = naam;
+    b.Soort = soort;
+    kb.RekLijst.push_back(b);
+  }
+  void Groep(const std::string& kode, const std::string& naam, const std::string& klasse) {
+    TBudget g;
+    g.Kode = kode;
+    g.Naam = naam;
+    g.Klasse = klasse;
+    kb.GroepLijst.push_back(g);
+  }
+  void Boek1(int rek, const std::string& groep, int dag, const std::string& relatie, double bedrag,
+             const std::string& opm) {
+    TKas k;
+    k.RekNr = rek;
+    k.GroepKode = groep;
+    k.Datum = MaakDatum(2025, 1, 1) + dag;
+    k.Relatie = relatie;
+    k.Bedrag = bedrag;
+    k.Omschrijving = opm;
+    kb.KasLijst.push_back(k);
+    kb.ZetMaxTellers();
+    kb.HernummerKas();
+  }
+};
+
+// With VALDERO_SCHERMAFDRUK set to a folder, the dialog is saved as a picture
+// there (scripts/screenshots-search.sh).
+void Afdruk(QWidget& w, const char* naam) {
+  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
+  if (map.isEmpty()) return;
+  QCoreApplication::processEvents();
+  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
+}
+
+void KlikRij(QTableWidget* raster, int rij, Qt::KeyboardModifiers toetsen = {}) {
+  const QRect vak = raster->visualRect(raster->model()->index(rij, 0));
+  QTest::mouseClick(raster->viewport(), Qt::LeftButton, toetsen, vak.center());
+}
+
+QString Cel(QTableWidget* raster, int rij, int kolom) { return raster->item(rij, kolom)->text(); }
+
+}  // namespace
+
+class TstZoekDlg : public QObject {
+  Q_OBJECT
+ private slots:
+  void vrijZoekenOpRelatieTijdensTypen();
+  void nietsGevondenTotOpnieuw();
+  void kiezerZoektIndexEnKiest();
+  void kiezerKopieEnSchrap();
+  void verwijderenKiestDrieLosseRijen();
+};
+
+void TstZoekDlg::vrijZoekenOpRelatieTijdensTypen() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb);
+  QSignalSpy gesloten(&dlg, &TZoekDlg::Gesloten);
+  dlg.ToonVrijZoeken();
+  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
+  auto* aantal = dlg.findChild<QLabel*>("AantalLab");
+  QCOMPARE(dlg.windowTitle(), QString("Zoek kasrecord"));
+  QVERIFY(!dlg.isModal());
+  QCOMPARE(dlg.size(), QSize(775, 485));
+  QCOMPARE(raster->rowCount(), 31);
+  QCOMPARE(raster->currentRow(), 30);
+  QCOMPARE(aantal->text(), QString("Aantal=31"));
+  QVERIFY(!dlg.findChild<QLabel*>("MuntLabel")->isVisible());
+  QVERIFY(!dlg.findChild<QPushButton*>("SchrapBtn")->isVisible());
+  QVERIFY(!dlg.findChild<QPushButton*>("OpnieuwBtn")->isEnabled());
+  QVERIFY(!dlg.findChild<QWidget*>("ZoekPanel")->isVisible());
+  Afdruk(dlg, "zoeken-alles");
+
+  QTest::mouseClick(dlg.findChild<QRadioButton*>("Veld5"), Qt::LeftButton);
+  QCOMPARE(dlg.findChild<QGroupBox*>("VeldGroup")->title(), QString("Geef relatie     :"));
+  QCOMPARE(dlg.findChild<QLabel*>("ZoekLabel")->text(), QString("Geef Trefwoord(gedeelte)"));
+  auto* tekst = dlg.findChild<QLineEdit*>("ZoekEdit");
+  QVERIFY(tekst->isVisible());
+  QVERIFY(dlg.findChild<QPushButton*>("ZoekBtn")->isDefault());
+  QTest::keyClicks(tekst, "jansen");
+  QCOMPARE(raster->rowCount(), 9);  // the supermarket and the bookshop
+  QCOMPARE(aantal->text(), QString("Aantal = 9"));
+  QCOMPARE(Cel(raster, 0, 4), QString("Boekhandel Jansen"));
+  QCOMPARE(raster->item(0, 5)->foreground().color(), QColor(Qt::red));
+  QVERIFY(raster->height() <= 227);
+
+  dlg.findChild<QCheckBox*>("BeginText")->setChecked(true);
+  QTest::mouseClick(dlg.findChild<QPushButton*>("ZoekBtn"), Qt::LeftButton);
+  QCOMPARE(raster->rowCount(), 3);
+  QCOMPARE(Cel(raster, 2, 4), QString("Jansen Supermarkt"));
+
+  // A double click shows the whole record; a click on it hides it again.
+  auto* detail = dlg.findChild<QTableWidget*>("TransActieGrid");
+  const QRect vak = raster->visualRect(raster->model()->index(1, 0));
+  // An item view takes a double click only after the press that starts it.
+  QTest::mousePress(raster->viewport(), Qt::LeftButton, {}, vak.center());
+  QTest::mouseDClick(raster->viewport(), Qt::LeftButton, {}, vak.center());
+  QVERIFY(detail->isVisible());
+  QCOMPARE(detail->item(0, 1)->text(), QString("1 Betaalrekening"));
+  QCOMPARE(detail->item(3, 1)->text(), QString("Jansen Supermarkt"));
+  Afdruk(dlg, "zoeken-gevonden");
+  KlikRij(detail, 2);
+  QVERIFY(!detail->isVisible());
+
+  QTest::mouseClick(dlg.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+  QVERIFY(!dlg.isVisible());
+  QCOMPARE(gesloten.count(), 1);
+  QVERIFY(boek.berichten.getoond.empty());
+}
+
+void TstZoekDlg::nietsGevondenTotOpnieuw() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb);
+  dlg.ToonVrijZoeken();
+  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
+  auto* niets = dlg.findChild<QLabel*>("NietsLabel");
+  QVERIFY(!niets->isVisible());
+  QTest::mouseClick(dlg.findChild<QRadioButton*>("Veld7"), Qt::LeftButton);
+  QTest::keyClicks(dlg.findChild<QLineEdit*>("ZoekEdit"), "vakantie");
+  QCOMPARE(raster->rowCount(), 0);
+  QVERIFY(niets->isVisible());
+  QCOMPARE(niets->text(), QString("Niets gevonden! "));
+  auto* opnieuw = dlg.findChild<QPushButton*>("OpnieuwBtn");
+  QTest::mouseClick(opnieuw, Qt::LeftButton);
+  QVERIFY(!niets->isVisible());
+  QCOMPARE(raster->rowCount(), 31);
+  QCOMPARE(dlg.findChild<QLineEdit*>("ZoekEdit")->text(), QString());
+  QCOMPARE(dlg.findChild<QPushButton*>("RichtingBtn")->text(), QString("Neer"));
+}
+
+void TstZoekDlg::kiezerZoektIndexEnKiest() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb);
+  dlg.BeginKiezer(0, "Zoek boeking om te wijzigen");
+  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
+  QVERIFY(dlg.isModal());
+  QCOMPARE(raster->rowCount(), 30);  // neither securities nor the agenda
+  QVERIFY(dlg.findChild<QLabel*>("MuntLabel")->isVisible());
+  QCOMPARE(dlg.findChild<QLabel*>("MuntLabel")->text(), QString(" Munt = Euro"));
+  QVERIFY(!dlg.findChild<QPushButton*>("KopieBtn")->isVisible());
+
+  QTest::mouseClick(dlg.findChild<QRadioButton*>("Veld1"), Qt::LeftButton);
+  auto* tekst = dlg.findChild<QLineEdit*>("ZoekEdit");
+  QCOMPARE(tekst->text(), QString("32"));
+  QCOMPARE(dlg.findChild<QLabel*>("ZoekLabel")->text(), QString("Kies uit : 1..32"));
+  tekst->setText("12");
+  QTest::keyClick(tekst, Qt::Key_Return);  // "Zoek" is the default button
+  QCOMPARE(raster->currentRow(), 11);
+  QCOMPARE(dlg.findChild<QPushButton*>("RichtingBtn")->text(), QString("Op"));
+
+  QTest::mouseClick(dlg.findChild<QRadioButton*>("Veld2"), Qt::LeftButton);
+  auto* lijst = dlg.findChild<QComboBox*>("ZoekLijst");
+  QVERIFY(lijst->isVisible());
+  QCOMPARE(lijst->count(), 2);  // not the securities group
+  lijst->setCurrentIndex(0);
+  QTest::mouseClick(dlg.findChild<QPushButton*>("ZoekBtn"), Qt::LeftButton);
+  QCOMPARE(Cel(raster, raster->currentRow(), 1), QString("201"));
+  QCOMPARE(Cel(raster, raster->currentRow(), 0), QString("11"));
+
+  QTest::mouseClick(dlg.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+  QCOMPARE(dlg.result(), int(QDialog::Accepted));
+  QVERIFY(dlg.Model().Resultaat().gekozen);
+  QCOMPARE(dlg.Model().Resultaat().positie, 11);
+  QVERIFY(boek.berichten.getoond.empty());
+}
+
+void TstZoekDlg::kiezerKopieEnSchrap() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb);
+  dlg.BeginKiezer(8, "Zoek boeking om te transfereren");
+  auto* kopie = dlg.findChild<QPushButton*>("KopieBtn");
+  QVERIFY(kopie->isVisible());
+  QCOMPARE(dlg.findChild<QTableWidget*>("StringGrid1")->rowCount(), 1);
+  QTest::mouseClick(kopie, Qt::LeftButton);
+  QVERIFY(dlg.Model().Resultaat().kopie);
+  QCOMPARE(dlg.Model().Resultaat().positie, 32);
+
+  dlg.BeginKiezer(0, "Zoek boeking om te wijzigen");
+  KlikRij(dlg.findChild<QTableWidget*>("StringGrid1"), 3);
+  QVERIFY(dlg.Model().Resultaat().gekozen);
+  QTest::keyClick(&dlg, Qt::Key_Escape);
+  QCOMPARE(dlg.result(), int(QDialog::Rejected));
+  QVERIFY(!dlg.isVisible());
+}
+
+void TstZoekDlg::verwijderenKiestDrieLosseRijen() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb);
+  dlg.BeginKiezer(3, "Zoek boeking om te verwijderen");
+  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
+  KlikRij(raster, 9);
+  KlikRij(raster, 11, Qt::ControlModifier);
+  KlikRij(raster, 12, Qt::ControlModifier);
+  Afdruk(dlg, "kiezer-drie-rijen");
+  QTest::mouseClick(dlg.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+  const KiesResultaat& r = dlg.Model().Resultaat();
+  QVERIFY(r.gekozen);
+  QCOMPARE(r.posities, (std::vector<int>{10, 12, 13}));
+  QCOMPARE(r.positie, 13);
+  QCOMPARE(r.extraRijen, 2);
+}
+
+QTEST_MAIN(TstZoekDlg)
+#include "tst_zoekdlg.moc"
