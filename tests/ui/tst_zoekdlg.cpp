@@ -207,6 +207,7 @@ void TstZoekDlg::kiezerZoektIndexEnKiest() {
   auto* tekst = dlg.findChild<QLineEdit*>("ZoekEdit");
   QCOMPARE(tekst->text(), QString("32"));
   QCOMPARE(dlg.findChild<QLabel*>("ZoekLabel")->text(), QString("Kies uit : 1..32"));
+  Afdruk(dlg, "kiezer-index");
   tekst->setText("12");
   QTest::keyClick(tekst, Qt::Key_Return);  // "Zoek" is the default button
   QCOMPARE(raster->currentRow(), 11);

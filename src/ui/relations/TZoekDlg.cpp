@@ -2,6 +2,8 @@
 // TZoekDlgActies.cpp.
 #include "relations/TZoekDlg.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +29,8 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 constexpr int kBreedte = 775;
 constexpr int kHoogte = 485;
 constexpr int kRijHoogte = 20;
+constexpr int kDetailRijHoogte = 22;
+constexpr int kVeldGroepHoogte = 128;
 constexpr int kOnderTop = 280;
 
 QPushButton* Knop(const QString& tekst, const char* naam, QWidget* ouder, int y) {
@@ -81,8 +85,6 @@ void TZoekDlg::BouwRaster() {
   QStringList koppen;
   for (const auto& kop : ZoekModel::Koppen()) koppen << Q(kop);
   raster_->setHorizontalHeaderLabels(koppen);
-  for (int k = 0; k < kAantalZoekKolommen; ++k)
-    raster_->setColumnWidth(k, kZoekKolomBreedtes[static_cast<std::size_t>(k)]);
   raster_->horizontalHeader()->setStretchLastSection(false);
   raster_->horizontalHeader()->setHighlightSections(false);
   raster_->verticalHeader()->hide();
@@ -110,13 +112,13 @@ void TZoekDlg::BouwRaster() {
 void TZoekDlg::BouwVeldKeuze() {
   veldGroup_ = new QGroupBox("Kies een veld", this);
   veldGroup_->setObjectName("VeldGroup");
-  veldGroup_->setGeometry(10, kOnderTop, 330, 150);
+  veldGroup_->setGeometry(10, kOnderTop, 330, kVeldGroepHoogte);
   veldKnoppen_ = new QButtonGroup(this);
   for (int v = 0; v < kAantalZoekVelden; ++v) {
     auto* knop = new QRadioButton(Q(VeldKnop(static_cast<ZoekVeld>(v))), veldGroup_);
     knop->setObjectName(QString("Veld%1").arg(v + 1));
     // As wide as its caption: only the caption and the circle take a click.
-    knop->move(v < 4 ? 12 : 170, 26 + (v % 4) * 28);
+    knop->move(v < 4 ? 12 : 170, 24 + (v % 4) * 24);
     knop->resize(knop->sizeHint());
     veldKnoppen_->addButton(knop, v);
   }
@@ -124,7 +126,7 @@ void TZoekDlg::BouwVeldKeuze() {
 
   zoekPanel_ = new QWidget(this);
   zoekPanel_->setObjectName("ZoekPanel");
-  zoekPanel_->setGeometry(350, kOnderTop + 8, 330, 142);
+  zoekPanel_->setGeometry(350, kOnderTop + 8, 330, kVeldGroepHoogte - 8);
   zoekLabel_ = new QLabel(zoekPanel_);
   zoekLabel_->setObjectName("ZoekLabel");
   zoekLabel_->setGeometry(8, 8, 310, 20);
@@ -158,13 +160,14 @@ void TZoekDlg::BouwDetail() {
   detail_->setObjectName("TransActieGrid");
   detail_->horizontalHeader()->hide();
   detail_->verticalHeader()->hide();
-  detail_->verticalHeader()->setDefaultSectionSize(kRijHoogte);
+  detail_->verticalHeader()->setDefaultSectionSize(kDetailRijHoogte);
   detail_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   detail_->setSelectionMode(QAbstractItemView::NoSelection);
   detail_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   detail_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int k = 0; k < 4; ++k) detail_->setColumnWidth(k, k % 2 == 0 ? 100 : 228);
-  detail_->setGeometry(10, kOnderTop, 660, 6 * kRijHoogte + 2 * detail_->frameWidth());
+  // Tall enough to cover the field choice when the full list leaves no room.
+  detail_->resize(660, 6 * kDetailRijHoogte + 2 * detail_->frameWidth());
   detail_->setStyleSheet("QTableWidget { background: #ffffe1; }");
   connect(detail_, &QTableWidget::cellClicked, detail_, &QWidget::hide);
 }
@@ -242,9 +245,28 @@ void TZoekDlg::ToonRijen() {
         raster_->setItem(r - 1, k, cel);
       }
     }
+    ZetKolomBreedtes();
     ZetRasterHoogte();
   }
   ToonStand();
+}
+
+// The fixed widths hold the texts of a small font; with a larger one a column
+// widens as far as its texts need, and the remark column gives way.
+void TZoekDlg::ZetKolomBreedtes() {
+  const QFontMetrics maat(raster_->font());
+  const QFontMetrics kopMaat(raster_->horizontalHeader()->font());
+  int som = 0;
+  for (int k = 0; k < kAantalZoekKolommen - 1; ++k) {
+    int breedte = std::max(kZoekKolomBreedtes[static_cast<std::size_t>(k)],
+                           kopMaat.horizontalAdvance(raster_->horizontalHeaderItem(k)->text()) + 10);
+    for (int r = 0; r < raster_->rowCount(); ++r)
+      breedte = std::max(breedte, maat.horizontalAdvance(raster_->item(r, k)->text()) + 8);
+    raster_->setColumnWidth(k, breedte);
+    som += breedte;
+  }
+  raster_->setColumnWidth(kAantalZoekKolommen - 1,
+                          std::max(kZoekKolomBreedtes.back() / 2, kZoekRasterBreedte - som));
 }
 
 void TZoekDlg::ZetRasterHoogte() {

@@ -71,6 +71,7 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   void Herschik(int modus, const QString& titel);
   void ToonRijen();
   void ToonStand();
+  void ZetKolomBreedtes();
   void ZetRasterHoogte();
   int Rij() const;  // the model's row of the grid's current row
 

@@ -1,4 +1,6 @@
 // What the search dialog does when the user clicks, types or picks.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -188,6 +190,8 @@ void TZoekDlg::RijDubbelKlik(int rij) {
     for (int k = 0; k < 4; ++k)
       detail_->setItem(r, k, new QTableWidgetItem(Q((*tekst)[static_cast<std::size_t>(r)]
                                                        [static_cast<std::size_t>(k)])));
+  // Just below the grid: after a search that is the room the grid left.
+  detail_->move(10, std::min(raster_->geometry().bottom() + 8, height() - detail_->height() - 10));
   detail_->show();
   detail_->raise();
 }
