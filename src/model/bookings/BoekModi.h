@@ -38,6 +38,10 @@ inline bool ToontBestaand(int m) {
   return Familie(m) == 0 || Familie(m) == 4 || m == Transfereren;
 }
 
+// The modes that show a record picked from the list (a revaluation, in
+// family 4, starts a new one).
+inline bool IsBestaandRecord(int m) { return ToontBestaand(m) && m != Waarderen; }
+
 // The caption of the entry panel; empty for the deleting modes.
 std::string PanelKop(int m);
 

@@ -105,13 +105,13 @@ void BoekingModel::VulGroepLijst() {
   }
   // A new booking stays on the account's own group until a group is chosen.
   const bool eigenGroep = werk.GroepKode == "0" ||
-                          (!modus::ToontBestaand(boekModus) && werk.GroepKode.size() < 3);
+                          (!modus::IsBestaandRecord(boekModus) && werk.GroepKode.size() < 3);
   if (eigenGroep) werk.GroepKode = eigen;
   ToonGroep();
 }
 
 void BoekingModel::ToonRecord() {
-  const bool bestaand = modus::ToontBestaand(boekModus);
+  const bool bestaand = modus::IsBestaandRecord(boekModus);
   const int a = kb.ZoekRekening(werk.RekNr);
   VulGroepLijst();
   if (bestaand) {

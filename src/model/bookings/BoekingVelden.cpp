@@ -311,7 +311,7 @@ void BoekingModel::ExtraWerk(int tag) {
       if (modus::IsOverboeking(boekModus)) VulGeschiedenis();
       break;
     case veld::Volgnr:
-      if (!modus::ToontBestaand(boekModus) && kb.HulpMunt == kb.BasisMunt) {
+      if (!modus::IsBestaandRecord(boekModus) && kb.HulpMunt == kb.BasisMunt) {
         const int a = kb.ZoekRekening(werk.RekNr);
         const int m = a ? kb.RekLijst[static_cast<std::size_t>(a)].Munt : -1;
         if (m >= 0 && m < static_cast<int>(kb.ValutaLijst.size()))
