@@ -209,8 +209,13 @@ TEST(BookingGrid, AccountRowsWithOneMinusForADebit) {
   BoekingBoek b;
   b.kb.BtwActief = false;
   b.Kas(1, "201", 100, Dag(1, 1), 3);
-  ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "410"}, {veld::Datum, "2-1-2026"},
-                                        {veld::Bedrag, "12,50"}}));
+  ASSERT_TRUE(b.model.Start(modus::Afboeken, true));
+  EXPECT_TRUE(b.model.grid.rijen.empty());  // hidden until shown
+  b.model.ToonGrid();
+  b.model.Invoer(veld::Groep, "410");
+  b.model.Invoer(veld::Datum, "2-1-2026");
+  b.model.Invoer(veld::Bedrag, "12,50");
+  ASSERT_TRUE(b.model.Bewaar());
   const GridInhoud& g = b.model.grid;
   EXPECT_EQ(g.label, "Nummer :1 Rekening : Betaal  Jaar: 2026");
   EXPECT_EQ(g.kop, (std::vector<std::string>{"VolgNr", "Kode", "Datum", "Relatie", "Bij", " Af",

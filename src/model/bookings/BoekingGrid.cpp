@@ -27,6 +27,9 @@ std::vector<std::string> Kop(const std::string& tekst) {
 
 void BoekingModel::TekenGrid() {
   grid = {};
+  // A hidden grid is filled when it is shown: an account's rows on a large
+  // book would otherwise cost every posting the formatting of all of them.
+  if (!gridZichtbaar) return;
   switch (gridModus) {
     case 1: GridSaldi(); break;
     case 2: GridSplit(); break;

@@ -28,6 +28,11 @@ void BoekingModel::WisselGrid() {
   TekenGrid();
 }
 
+void BoekingModel::ToonGrid() {
+  gridZichtbaar = true;
+  TekenGrid();
+}
+
 void BoekingModel::SluitKnop() {
   bewaard = true;
   MagSluiten();

@@ -102,6 +102,8 @@ class BoekingModel {
   void Herstel();
   void Schrap();
   void WisselGrid();  // KasRekKnop
+  // The window shows the grid: fill it for the current grid mode.
+  void ToonGrid();
   // "&OK", "&Stop", "&Einde".
   void SluitKnop();
   // Closing the window: true when it may close (asks "Kas-record nog redden"
