@@ -1,0 +1,135 @@
+#include "shell/TValdero.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+
+#include "core/Kasboek.h"
+
+namespace valdero {
+
+TValdero::TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloop, std::string argument,
+                   QWidget* parent)
+    : QMainWindow(parent),
+      kb_(kb),
+      vensters_(std::move(vensters)),
+      levensloop_(std::move(levensloop)),
+      argument_(std::move(argument)) {
+  setObjectName(QStringLiteral("Valdero"));
+  setWindowTitle(QStringLiteral("Valdero  "));
+  kb_.WachtwoordGeaccepteerd = false;
+
+  achtergrond_ = new QWidget(this);
+  achtergrond_->setObjectName(QStringLiteral("Achtergrond"));
+  achtergrond_->setAutoFillBackground(true);
+  QPalette pal = achtergrond_->palette();
+  pal.setColor(QPalette::Window, QColor(0, 255, 255));
+  achtergrond_->setPalette(pal);
+  achtergrond_->installEventFilter(this);
+  achtergrond_->setContextMenuPolicy(Qt::CustomContextMenu);
+  setCentralWidget(achtergrond_);
+
+  MaakMenus();
+  MaakWerkbalken();
+  MaakMenuPanel();
+  MaakPanelen();
+  MaakStatusBalk();
+
+  timer_ = new QTimer(this);
+  timer_->setInterval(1000);
+  connect(timer_, &QTimer::timeout, this, &TValdero::Klok);
+
+  resize(900, 625);
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  LaadBoek(true);
+  PlaatsLabels();
+  Registreer(0, this);
+}
+
+TValdero::~TValdero() = default;
+
+void TValdero::Help(int topic) {
+  if (help_) help_(topic);
+}
+
+void TValdero::HakenBijgewerkt() { VernieuwHoofdvenster(); }
+
+bool TValdero::event(QEvent* e) {
+  // Hints of menus, tool buttons and panels go to the first status panel.
+  if (e->type() == QEvent::StatusTip) {
+    ZetStatus(0, static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QMainWindow::event(e);
+}
+
+void TValdero::resizeEvent(QResizeEvent* e) {
+  QMainWindow::resizeEvent(e);
+  PlaatsLabels();
+}
+
+void TValdero::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  if (activering_ >= 5 || controleBezig_ || !kb_.GroepGelezen || !levensloop_.controleerWachtwoord) return;
+  // The password dialog activates and deactivates the window itself.
+  controleBezig_ = true;
+  const bool toegang = levensloop_.controleerWachtwoord();
+  controleBezig_ = false;
+  if (!toegang) {
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+  Zet(QStringLiteral("&Bestand/&Wachtwoord"), true);
+  activateWindow();
+}
+
+bool TValdero::eventFilter(QObject* o, QEvent* e) {
+  if (o == achtergrond_ && e->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+    importMogelijk_ = true;
+  }
+  if (e->type() == QEvent::MouseButtonPress && o == kasNaamLabel_) Help(200);
+  if (e->type() == QEvent::MouseButtonPress && o == btwLabel_) Help(259);
+  return QMainWindow::eventFilter(o, e);
+}
+
+void TValdero::PlaatsLabels() {
+  if (!achtergrond_) return;
+  const int w = achtergrond_->width();
+  const int h = achtergrond_->height();
+  if (kasNaamLabel_) kasNaamLabel_->move(w - 200, h - 100);
+  if (btwLabel_) btwLabel_->move(w - 200, h - 60);
+  if (valutaBalk_) valutaBalk_->move(w - valutaBalk_->width() - 4, 8);
+  if (nieuwKasPanel_)
+    nieuwKasPanel_->move((w - nieuwKasPanel_->width()) / 2, (h - nieuwKasPanel_->height()) / 2);
+  if (datumPanel_) datumPanel_->move((w - datumPanel_->width()) / 2, (h - datumPanel_->height()) / 2);
+}
+
+void TValdero::ZetStatus(int panel, const QString& tekst) {
+  if (panel >= 0 && panel < static_cast<int>(status_.size())) status_[static_cast<std::size_t>(panel)]->setText(tekst);
+}
+
+}  // namespace valdero
+
+#include "shell/TVerantwoording.h"
+
+namespace valdero {
+
+void TValdero::ToonVerantwoording() {
+  TVerantwoording dlg(this);
+  dlg.exec();
+}
+
+}  // namespace valdero

@@ -1,0 +1,188 @@
+#pragma once
+// The main window: menu bar, tool bars, the action panel, the coloured labels
+// that tell what is open, the start, date and selection panels, and the
+// four-part status bar with its clock. Its parts are built in separate files
+// (menus, tool bars, panels, dispatch, status bar, loading).
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/SelectieLijst.h"
+#include "core/VensterLijst.h"
+#include "shell/ShellHaken.h"
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace valdero {
+
+class Kasboek;
+
+class TValdero : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Loads the book at once (LaadBoek at start-up) with the `laadBoek` hook;
+  // `argument` is the book named on the command line, or empty.
+  TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloop, std::string argument,
+           QWidget* parent = nullptr);
+  ~TValdero() override;
+
+  Kasboek& Boek() { return kb_; }
+  VensterHaken& Vensters() { return vensters_; }
+  LevensloopHaken& Levensloop() { return levensloop_; }
+  // Call after filling hooks: entries follow the hooks that now exist.
+  void HakenBijgewerkt();
+  // What opens help: by topic number, 0 for the contents.
+  void ZetHelp(std::function<void(int)> help) { help_ = std::move(help); }
+  void Help(int topic);
+
+  // Loading a book and bringing the window up to date.
+  LaadResultaat LaadBoek(bool bijStart);
+  void VernieuwHoofdvenster();
+  void PasConfigToe();
+
+  // The window list of "Bee&ld".
+  void Registreer(int nummer, QWidget* venster);
+  void MeldAf(int nummer);
+  const VensterLijst& Lijst() const { return vensterLijst_; }
+
+  // The start-date panel of the life-cycle commands.
+  void ToonDatumPanel(double datum);
+  // Makes the bank import available again (the statement window closing).
+  void ImportWeerMogelijk() { importMogelijk_ = true; }
+
+  // Every menu item by its path of captions ("&Bestand/Open &Rekening"), in
+  // menu order; the tag is the action's data.
+  QAction* Actie(const QString& pad) const;
+  const std::vector<std::pair<QString, QAction*>>& Acties() const { return acties_; }
+  // The pop-up menus of the action panel.
+  QMenu* BoekingPopup() const { return popupBoeking_; }
+  QMenu* BeleggingPopup() const { return popupBelegging_; }
+  QMenu* ImportPopup() const { return popupImport_; }
+
+  int Activeringen() const { return activering_; }
+
+ protected:
+  bool event(QEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  // Construction of the parts (one file each).
+  void MaakMenus();
+  void MaakWerkbalken();
+  void MaakMenuPanel();
+  void MaakPanelen();
+  void MaakLabels();
+  void MaakStatusBalk();
+  void PlaatsLabels();
+
+  // Menu building: an item under a menu, remembered by its path.
+  QAction* Item(QMenu* menu, const QString& opschrift, int tag, std::function<void(int)> actie,
+                std::function<bool()> haak = {});
+  QMenu* Sub(QMenu* menu, const QString& opschrift);
+  QString Pad(QMenu* menu) const;
+  void Zet(const QString& pad, bool aan);
+  bool Aan(const QString& pad) const;
+
+  // Dispatch.
+  void OpenRekening();
+  void OpenBudget(int tag);
+  void OpenRelatie();
+  void Importeer(int formaat);
+  void Boeking(int mode);
+  void ToolBoeking(int mode);
+  void ToolBelegging(int mode);
+  void Overzicht(int tag);
+  void Grafiek(int tag);
+  void OpenRapport(int tag, int keuze);
+  void Agenda();
+  void ToonPopup(QMenu* menu, QWidget* knop);
+  void WerkbalkToggle(int bit);
+  void Opties(int pagina);
+  void Persoonsdata();
+  void StartupToggle();
+  void ToonVerantwoording();
+  void Valuta(QToolButton* knop);
+  void SchrijfConfig();
+
+  // The selection panel.
+  void ToonSelectie(SelectieLijst lijst, int mode, QAction* vrager);
+  void SelectieEnter();
+  void SelectieEscape();
+  void NieuwKasOk();
+
+  // The window list entries in "Bee&ld".
+  void RegistreerNummer(int nummer);  // the window of the hooks
+  void VernieuwVensterMenu();
+  void ZetUit(int nummer, QAction* a);
+
+  void Klok();
+  void ZetStatus(int panel, const QString& tekst);
+  void VolgHaken();
+
+  Kasboek& kb_;
+  VensterHaken vensters_;
+  LevensloopHaken levensloop_;
+  std::string argument_;
+  std::function<void(int)> help_;
+
+  VensterLijst vensterLijst_;
+  std::map<int, std::vector<QPointer<QAction>>> uitgezet_;  // re-enabled when the window closes
+  std::vector<std::pair<QString, QAction*>> acties_;
+  std::map<QAction*, std::function<bool()>> haken_;  // entries that need a hook
+  std::map<QAction*, bool> gewenst_;  // enabled as far as the open book goes
+  std::vector<QAction*> vensterActies_;
+
+  int activering_ = 0;
+  bool controleBezig_ = false;
+  bool importMogelijk_ = true;
+  bool transferActief_ = false;
+  bool beleggingActief_ = false;
+
+  // Parts.
+  QWidget* achtergrond_ = nullptr;
+  QToolBar* transStock_ = nullptr;
+  std::vector<QAction*> boekKnoppen_, beleggingKnoppen_;
+  QWidget* valutaBalk_ = nullptr;
+  QToolButton *eurBtn_ = nullptr, *usdBtn_ = nullptr, *enpBtn_ = nullptr, *auxiliar_ = nullptr,
+              *valutaBtn_ = nullptr;
+  QWidget* menuPanel_ = nullptr;
+  QMenu *popupBoeking_ = nullptr, *popupBelegging_ = nullptr, *popupImport_ = nullptr;
+  QMenu* beeld_ = nullptr;
+  QGroupBox* nieuwKasPanel_ = nullptr;
+  QButtonGroup* valDrKeuze_ = nullptr;
+  QGroupBox* datumPanel_ = nullptr;
+  QDateEdit* datumKeuze_ = nullptr;
+  QGroupBox* selectPanel_ = nullptr;
+  QLabel* selectLabel_ = nullptr;
+  QComboBox* selectBox_ = nullptr;
+  QLabel* kasNaamLabel_ = nullptr;
+  QLabel* kasOpen_ = nullptr;
+  QLabel* btwLabel_ = nullptr;
+  std::vector<QLabel*> status_;
+  QTimer* timer_ = nullptr;
+
+  // What the selection panel was opened for.
+  SelectieLijst selectie_;
+  int selectieMode_ = 0;
+  QPointer<QAction> selectieVrager_;
+};
+
+}  // namespace valdero

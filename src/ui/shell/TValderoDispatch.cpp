@@ -1,0 +1,192 @@
+// What the menu items, tool buttons and pop-ups do: each hands its tag to the
+// window it opens, disables itself while that window is open and registers
+// the window in the window list.
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+#include "core/SelectieLijst.h"
+#include "shell/TValdero.h"
+
+namespace valdero {
+
+void TValdero::ZetUit(int nummer, QAction* a) {
+  if (!a) return;
+  a->setEnabled(false);
+  uitgezet_[nummer].push_back(a);
+}
+
+void TValdero::RegistreerNummer(int nummer) {
+  const auto it = vensters_.perNummer.find(nummer);
+  Registreer(nummer, it == vensters_.perNummer.end() ? nullptr : it->second);
+}
+
+void TValdero::OpenRekening() {
+  if (!vensters_.rekeningen) return;
+  vensters_.rekeningen();
+  ZetUit(1, Actie(QStringLiteral("&Bestand/Open &Rekening")));
+  RegistreerNummer(1);
+}
+
+void TValdero::OpenBudget(int tag) {
+  if (!vensters_.budget) return;
+  const RapportVoorschrift v = VoorschriftVoor(tag);
+  if (tag == 5) {
+    ToonSelectie(PeriodeSelectie(), tag, Actie(QStringLiteral("&Bestand/Open &Budget")));
+    return;
+  }
+  if (v.dialoog && !(vensters_.selectieDialoog && vensters_.selectieDialoog(tag).bevestigd)) return;
+  vensters_.budget(tag, v);
+  const int nummer = tag == 1 ? 2 : 3;
+  ZetUit(nummer, Actie(QStringLiteral("&Bestand/Open &Groep")));
+  ZetUit(nummer, Actie(QStringLiteral("&Bestand/Open &Budget")));
+  RegistreerNummer(nummer);
+}
+
+void TValdero::OpenRelatie() {
+  if (!vensters_.relaties) return;
+  if (vensters_.relaties()) {
+    ZetUit(10, Actie(QStringLiteral("&Bestand/Open Re&latie")));
+    RegistreerNummer(10);
+  }
+}
+
+void TValdero::Importeer(int formaat) {
+  if (!vensters_.importeren) return;
+  const bool gelukt = vensters_.importeren(formaat);
+  Zet(QStringLiteral("&Bestand/&Importeren"), true);
+  // A successful import holds the pop-up until the statement window closes.
+  importMogelijk_ = !gelukt;
+  if (gelukt) RegistreerNummer(8);
+}
+
+void TValdero::Boeking(int mode) {
+  if (!vensters_.boeking) return;
+  vensters_.boeking(mode);
+  RegistreerNummer(4);
+}
+
+void TValdero::ToolBoeking(int mode) {
+  if (Aan(QStringLiteral("&Transacties"))) Boeking(mode);
+}
+
+void TValdero::ToolBelegging(int mode) {
+  if (Aan(QStringLiteral("Bele&ggingen"))) Boeking(mode);
+}
+
+void TValdero::Agenda() {
+  if (transferActief_ && vensters_.boeking)
+    Boeking(8);
+  else
+    kb_.berichten().BerichtDlg("Agenda niet actief, gebruik Transacties ", BerichtSoort::Waarschuwing, knop::OK);
+}
+
+void TValdero::Overzicht(int tag) {
+  QAction* vrager = qobject_cast<QAction*>(sender());
+  switch (tag) {
+    case 1:
+      ToonSelectie(RekeningSelectie(kb_, true), tag, vrager);
+      return;
+    case 5:
+    case 6:
+      ToonSelectie(GroepSelectie(kb_), tag, vrager);
+      return;
+    case 150:
+      ToonSelectie(BtwSelectie(kb_), tag, vrager);
+      return;
+    case 60:
+      ToonSelectie(ExportSelectie(kb_), tag, vrager);
+      return;
+    case 40:
+      if (vensters_.zoeken) vensters_.zoeken();
+      return;
+    default:
+      OpenRapport(tag, 0);
+  }
+}
+
+void TValdero::Grafiek(int tag) {
+  QAction* vrager = qobject_cast<QAction*>(sender());
+  if (tag == 101)
+    ToonSelectie(RekeningSelectie(kb_, false), tag, vrager);
+  else if (tag == 105)
+    ToonSelectie(GroepSelectie(kb_), tag, vrager);
+  else
+    OpenRapport(tag, 0);
+}
+
+// Overviews below mode 100, charts from 100 on.
+void TValdero::OpenRapport(int tag, int keuze) {
+  const bool grafiek = tag >= 100;
+  auto& open = grafiek ? vensters_.grafiek : vensters_.overzicht;
+  if (!open) return;
+  const RapportVoorschrift v = VoorschriftVoor(tag);
+  if (v.dialoog) {
+    if (!vensters_.selectieDialoog) return;
+    const SelectieAntwoord a = vensters_.selectieDialoog(tag);
+    if (!a.bevestigd) return;
+    const int mode = grafiek ? tag - 100 : tag;
+    if (mode == 16 && !a.relatieGekozen) {
+      Mededeling(kb_, "Geen relatie gekozen");
+      return;
+    }
+    if ((mode == 10 || mode == 15 || mode == 25) && !a.klassenGekozen) {
+      Mededeling(kb_, "Geen klassen gekozen");
+      return;
+    }
+  }
+  QAction* vrager = selectieVrager_ && (tag == selectieMode_) ? selectieVrager_.data()
+                                                              : qobject_cast<QAction*>(sender());
+  open(tag, keuze, v);
+  const int nummer = grafiek ? 6 : 5;
+  ZetUit(nummer, vrager);
+  RegistreerNummer(nummer);
+}
+
+void TValdero::Valuta(QToolButton* knop) {
+  for (QToolButton* b : {eurBtn_, usdBtn_, enpBtn_, auxiliar_}) b->setChecked(b == knop && knop != auxiliar_);
+  if (knop == auxiliar_) {
+    auxiliar_->setChecked(false);
+    ToonSelectie(ValutaSelectie(kb_), 0, nullptr);
+    return;
+  }
+  kb_.HulpMunt = knop->property("positie").toInt();
+}
+
+void TValdero::Opties(int pagina) {
+  if (!vensters_.opties) return;
+  vensters_.opties(pagina);
+  PasConfigToe();
+  if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
+    ZetStatus(1, QStringLiteral("BasisMunt: ") +
+                     QString::fromStdString(kb_.ValutaLijst[static_cast<std::size_t>(kb_.BasisMunt)].Naam).left(10));
+  RegistreerNummer(7);
+}
+
+void TValdero::Persoonsdata() {
+  if (!vensters_.persoonsdata) return;
+  vensters_.persoonsdata();
+  SchrijfConfig();
+}
+
+void TValdero::SchrijfConfig() {
+  if (vensters_.schrijfConfig) vensters_.schrijfConfig();
+}
+
+void TValdero::StartupToggle() {
+  QAction* a = findChild<QAction*>(QStringLiteral("StartupToggle"));
+  if (kb_.Config.Vlaggen & vlag::StartMaximaal) {
+    kb_.Config.Vlaggen &= ~vlag::StartMaximaal;
+    showNormal();
+    a->setText(QStringLiteral("Startup Max.venster"));
+  } else {
+    kb_.Config.Vlaggen |= vlag::StartMaximaal;
+    showMaximized();
+    a->setText(QStringLiteral("Normaal venster"));
+  }
+  SchrijfConfig();
+}
+
+}  // namespace valdero

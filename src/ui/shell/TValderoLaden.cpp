@@ -1,0 +1,193 @@
+// Loading a book into the window: the window's steps around the model's
+// loading, the enabling of menus and panels from the load flags, and the
+// configuration applied to the window.
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/Bedragen.h"
+#include "core/Kasboek.h"
+#include "core/Meldingen.h"
+#include "core/SaldoMatrix.h"
+#include "core/TekstHulp.h"
+#include "core/ValutaKnoppen.h"
+#include "shell/TValdero.h"
+
+namespace valdero {
+namespace {
+
+const QString kKasOpen = QStringLiteral("   Valdero geopend         voor het jaar: ");
+
+bool HeeftTransfer(const Kasboek& kb) {
+  for (std::size_t i = 1; i < kb.KasLijst.size() && static_cast<int>(i) <= kb.MaxKas; ++i)
+    if (kb.KasLijst[i].RekNr == 99 && kb.KasLijst[i].Bedrag != 0) return true;
+  return false;
+}
+
+bool HeeftBelegging(const Kasboek& kb) {
+  for (std::size_t i = 1; i < kb.RekLijst.size() && static_cast<int>(i) <= kb.MaxRek; ++i)
+    if (kb.RekLijst[i].Soort == "EF") return true;
+  return false;
+}
+
+}  // namespace
+
+LaadResultaat TValdero::LaadBoek(bool bijStart) {
+  activering_ = 0;
+  timer_->start();
+  kb_.WachtwoordGeaccepteerd = false;
+  LaadResultaat r = LaadResultaat::NietsGekozen;
+  if (vensters_.laadBoek) r = vensters_.laadBoek(kb_, bijStart, bijStart ? argument_ : std::string());
+
+  // The window is put back to its empty state whatever the load came to.
+  PlaatsLabels();
+  nieuwKasPanel_->hide();
+  if (QAbstractButton* eerste = valDrKeuze_->button(0)) eerste->setChecked(true);
+  kasOpen_->hide();
+  kasOpen_->setText(kKasOpen);
+  Zet(QStringLiteral("&Transacties/&Transfereren"), false);
+  transferActief_ = false;
+  beleggingActief_ = false;
+  importMogelijk_ = true;
+
+  VernieuwHoofdvenster();
+  if (r == LaadResultaat::Geladen && kb_.IOStatus == 0) {
+    PasConfigToe();
+    QFont f = statusBar()->font();
+    if (kb_.Config.FontGrootte > 0) f.setPointSize(kb_.Config.FontGrootte);
+    statusBar()->setFont(f);
+  }
+  if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
+    ZetStatus(1, QStringLiteral("BasisMunt: ") +
+                     QString::fromStdString(Kap(kb_.ValutaLijst[static_cast<std::size_t>(kb_.BasisMunt)].Naam, 14)));
+  ZetStatus(2, QStringLiteral("Datum: ") + QString::fromStdString(Vandaag(kb_)));
+  Klok();
+  return r;
+}
+
+void TValdero::VernieuwHoofdvenster() {
+  const QString trans = QStringLiteral("&Transacties"), beleg = QStringLiteral("Bele&ggingen"),
+                overz = QStringLiteral("&Overzichten"), imp = QStringLiteral("&Bestand/&Importeren");
+  // Everything that needs an open book starts closed.
+  for (const char* p : {"&Bestand/Open &Rekening", "&Bestand/Open &Groep", "&Bestand/Open &Budget",
+                        "&Bestand/Open Re&latie", "&Bestand/&Bewaren", "&Bestand/Bewaren &als...",
+                        "&Bestand/&Wachtwoord", "Grafieken"})
+    Zet(QString::fromUtf8(p), false);
+  uitgezet_.clear();
+
+  if (kb_.RekGelezen) {
+    kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
+    kasNaamLabel_->adjustSize();
+    Zet(QStringLiteral("&Bestand/Open &Rekening"), true);
+  } else {
+    kasNaamLabel_->clear();
+  }
+  if (kb_.GroepGelezen) {
+    Zet(QStringLiteral("&Bestand/Open &Groep"), true);
+    Zet(QStringLiteral("&Bestand/Open &Budget"), true);
+  }
+  if (kb_.KasGelezen) {
+    transferActief_ = HeeftTransfer(kb_);
+    Zet(QStringLiteral("&Transacties/&Transfereren"), transferActief_);
+    for (const char* p : {"&Bestand/Open Re&latie", "&Bestand/&Bewaren", "&Bestand/Bewaren &als...", "Grafieken"})
+      Zet(QString::fromUtf8(p), true);
+    for (const QString& p : {trans, beleg, overz, imp}) Zet(p, true);
+    menuPanel_->show();
+  } else {
+    for (const QString& p : {trans, beleg, overz, imp}) Zet(p, false);
+    menuPanel_->hide();
+    if (!kb_.RekGelezen && !kb_.GroepGelezen) {
+      nieuwKasPanel_->show();
+      nieuwKasPanel_->raise();
+    }
+  }
+
+  for (const char* p : {"Bee&ld/&Transactie", "Bee&ld/Belegging", "Bee&ld/&Valuta"})
+    Actie(QString::fromUtf8(p))->setChecked(false);
+  transStock_->hide();
+  valutaBalk_->hide();
+
+  if (kb_.GroepGelezen && kb_.RekGelezen) {
+    Zet(trans, true);
+    Zet(beleg, true);
+    menuPanel_->show();
+    kasOpen_->setText(kKasOpen + QString::fromStdString(kb_.KasJaar));
+    kasOpen_->adjustSize();
+    kasOpen_->move(width() / 2 - 85, kasOpen_->y());
+    kasOpen_->show();
+    kasOpen_->raise();
+    BouwSaldoMatrix(kb_);
+  } else if (kb_.KasGelezen) {
+    Foutmelding(kb_, "Rekening- of Budgetsectie", 2, 11);
+  }
+
+  bool btw = false;
+  for (int i = 0; i < kb_.AantalKlassen && i < static_cast<int>(kb_.KlasseLijst.size()); ++i)
+    if (kb_.KlasseLijst[static_cast<std::size_t>(i)].BtwSoort != 0) btw = true;
+  kb_.BtwActief = btw;
+  btwLabel_->setVisible(btw);
+  Actie(QStringLiteral("&Overzichten/&Btw berekening"))->setVisible(btw);
+  VolgHaken();
+}
+
+void TValdero::PasConfigToe() {
+  kb_.HulpMunt = kb_.BasisMunt;
+  const ValutaKnoppen k = BepaalValutaKnoppen(kb_);
+  auto zet = [](QToolButton* b, const ValutaKnop& s) {
+    b->setProperty("positie", s.positie);
+    b->setEnabled(s.aan);
+    b->setChecked(s.ingedrukt);
+  };
+  zet(eurBtn_, k.eur);
+  zet(usdBtn_, k.usd);
+  zet(enpBtn_, k.enp);
+  auxiliar_->setEnabled(k.overig.aan);
+  auxiliar_->setChecked(k.overig.ingedrukt);
+
+  const int v = kb_.Config.Vlaggen;
+  beleggingActief_ = HeeftBelegging(kb_);
+  Actie(QStringLiteral("Bee&ld/&Transactie"))->setChecked(v & vlag::TransactieBalk);
+  Actie(QStringLiteral("Bee&ld/Belegging"))->setChecked(v & vlag::BeleggingBalk);
+  Actie(QStringLiteral("Bee&ld/&Valuta"))->setChecked(v & vlag::ValutaBalk);
+  transStock_->setVisible(v & (vlag::TransactieBalk | vlag::BeleggingBalk));
+  for (QAction* a : boekKnoppen_) a->setEnabled(v & vlag::TransactieBalk);
+  for (QAction* a : beleggingKnoppen_) a->setEnabled((v & vlag::BeleggingBalk) && beleggingActief_);
+  valutaBalk_->setVisible(v & vlag::ValutaBalk);
+  valutaBalk_->raise();
+
+  QAction* startup = findChild<QAction*>(QStringLiteral("StartupToggle"));
+  if (v & vlag::StartMaximaal) {
+    startup->setText(QStringLiteral("Normaal venster"));
+    if (isVisible()) showMaximized(); else setWindowState(windowState() | Qt::WindowMaximized);
+  } else {
+    startup->setText(QStringLiteral("Startup Max.venster"));
+    if (isVisible()) showNormal(); else setWindowState(windowState() & ~Qt::WindowMaximized);
+  }
+  kb_.RekeningenOpNaam = v & vlag::RekeningenOpNaam;
+  kb_.GroepenOpNaam = v & vlag::GroepenOpNaam;
+}
+
+void TValdero::WerkbalkToggle(int bit) {
+  const bool aan = !(kb_.Config.Vlaggen & bit);
+  if (aan)
+    kb_.Config.Vlaggen |= bit;
+  else
+    kb_.Config.Vlaggen &= ~bit;
+  const int v = kb_.Config.Vlaggen;
+  Actie(QStringLiteral("Bee&ld/&Transactie"))->setChecked(v & vlag::TransactieBalk);
+  Actie(QStringLiteral("Bee&ld/Belegging"))->setChecked(v & vlag::BeleggingBalk);
+  Actie(QStringLiteral("Bee&ld/&Valuta"))->setChecked(v & vlag::ValutaBalk);
+  transStock_->setVisible(v & (vlag::TransactieBalk | vlag::BeleggingBalk));
+  if (bit == vlag::TransactieBalk)
+    for (QAction* a : boekKnoppen_) a->setEnabled(aan);
+  if (bit == vlag::BeleggingBalk)
+    for (QAction* a : beleggingKnoppen_) a->setEnabled(aan && beleggingActief_);
+  valutaBalk_->setVisible(v & vlag::ValutaBalk);
+  SchrijfConfig();
+}
+
+}  // namespace valdero

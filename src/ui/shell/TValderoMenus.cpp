@@ -1,0 +1,202 @@
+// The menu bar: every item with its caption and tag (the action's data).
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/TValdero.h"
+
+namespace valdero {
+namespace {
+
+const char* kPad = "valderoPad";
+
+}  // namespace
+
+QString TValdero::Pad(QMenu* menu) const { return menu->property(kPad).toString(); }
+
+QMenu* TValdero::Sub(QMenu* menu, const QString& opschrift) {
+  QMenu* sub = menu ? menu->addMenu(opschrift) : menuBar()->addMenu(opschrift);
+  sub->setProperty(kPad, menu ? Pad(menu) + QLatin1Char('/') + opschrift : opschrift);
+  acties_.emplace_back(sub->property(kPad).toString(), sub->menuAction());
+  gewenst_[sub->menuAction()] = true;
+  return sub;
+}
+
+QAction* TValdero::Item(QMenu* menu, const QString& opschrift, int tag, std::function<void(int)> actie,
+                        std::function<bool()> haak) {
+  QAction* a = menu->addAction(opschrift);
+  a->setData(tag);
+  if (actie) connect(a, &QAction::triggered, this, [actie, tag] { actie(tag); });
+  acties_.emplace_back(Pad(menu) + QLatin1Char('/') + opschrift, a);
+  gewenst_[a] = true;
+  if (haak) haken_[a] = std::move(haak);
+  return a;
+}
+
+QAction* TValdero::Actie(const QString& pad) const {
+  for (const auto& [p, a] : acties_)
+    if (p == pad) return a;
+  return nullptr;
+}
+
+void TValdero::Zet(const QString& pad, bool aan) {
+  QAction* a = Actie(pad);
+  Q_ASSERT_X(a, "TValdero::Zet", qPrintable(pad));
+  if (!a) return;
+  gewenst_[a] = aan;
+  const auto h = haken_.find(a);
+  a->setEnabled(aan && (h == haken_.end() || h->second()));
+}
+
+bool TValdero::Aan(const QString& pad) const {
+  const QAction* a = Actie(pad);
+  return a && a->isEnabled();
+}
+
+// Entries follow the hooks that exist now: an entry without its window stays
+// disabled whatever the open book allows.
+void TValdero::VolgHaken() {
+  for (const auto& [a, haak] : haken_) a->setEnabled(gewenst_[a] && haak());
+}
+
+void TValdero::MaakMenus() {
+  auto& v = vensters_;
+  auto& l = levensloop_;
+  auto roep = [](std::function<void()>& f) { return [&f](int) { if (f) f(); }; };
+  auto heeft = [](const auto& f) { return [&f] { return static_cast<bool>(f); }; };
+
+  QMenu* bestand = Sub(nullptr, QStringLiteral("&Bestand"));
+  Item(bestand, QStringLiteral("&Nieuw"), 0, roep(l.nieuw), heeft(l.nieuw));
+  Item(bestand, QStringLiteral("Open &Valdero"), 0, roep(l.open), heeft(l.open));
+  bestand->addSeparator();
+  Item(bestand, QStringLiteral("Open &Rekening"), 1, [this](int) { OpenRekening(); }, heeft(v.rekeningen));
+  Item(bestand, QStringLiteral("Open &Groep"), 1, [this](int t) { OpenBudget(t); }, heeft(v.budget));
+  QMenu* budget = Sub(bestand, QStringLiteral("Open &Budget"));
+  const std::pair<const char*, int> budgetten[] = {
+      {"Begroting per &Jaar", 2},    {"Begroting  per &Maand", 3}, {"Begroting per &Kwartaal", 4},
+      {"Begrotig per &Periode", 5},  {"&Selectie van klassen", 6}};
+  for (auto [opschrift, tag] : budgetten) {
+    std::function<bool()> haak = heeft(v.budget);
+    if (tag == 6) haak = [&v] { return v.budget && v.selectieDialoog; };
+    Item(budget, QString::fromUtf8(opschrift), tag, [this](int t) { OpenBudget(t); }, haak);
+  }
+  Item(bestand, QStringLiteral("Open Re&latie"), 0, [this](int) { OpenRelatie(); }, heeft(v.relaties));
+  bestand->addSeparator();
+  Item(bestand, QStringLiteral("&Bewaren"), 0, roep(l.bewaren), heeft(l.bewaren));
+  Item(bestand, QStringLiteral("Bewaren &als..."), 0, roep(l.bewaarAls), heeft(l.bewaarAls));
+  bestand->addSeparator();
+  QMenu* importeren = Sub(bestand, QStringLiteral("&Importeren"));
+  auto importItem = [&](QMenu* m, const char* opschrift, int tag, const char* hint) {
+    QAction* a = Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Importeer(t); }, heeft(v.importeren));
+    if (*hint) a->setStatusTip(QString::fromUtf8(hint));
+  };
+  importItem(importeren, "&Rabo", 0, "Rabobank Telebankieren");
+  importItem(importeren, "&ABN", 2, "ABN/AMRO telebankieren");
+  importItem(importeren, "ING (dd-mm-jjjj)", 5, "Giro  telebankieren (.csv)");
+  importItem(importeren, "&SNS", 3, "SNS bank Internet bankieren");
+  QMenu* keuze = Sub(importeren, QStringLiteral("&Keuze"));
+  importItem(keuze, "Rabo", 10, "");
+  importItem(keuze, "Girotel", 11, "");
+  importItem(keuze, "ABN", 12, "");
+  importItem(keuze, "ING 1", 14, "");
+  importItem(keuze, "SNS", 13, "");
+  Item(keuze, QStringLiteral("ING 2"), 15, {});  // kept for its place; it has no format behind it
+  Item(importeren, QStringLiteral("Mutaties Bewaren als..."), 0, roep(v.mutatiesBewarenAls),
+       heeft(v.mutatiesBewarenAls))
+      ->setStatusTip(QStringLiteral("Mutaties bewaren met andere naam"));
+  Item(bestand, QStringLiteral("&Wachtwoord"), 0, roep(l.zetWachtwoord), heeft(l.zetWachtwoord));
+  bestand->addSeparator();
+  Item(bestand, QStringLiteral("&Einde"), 0, [this](int) { close(); });
+
+  QMenu* trans = Sub(nullptr, QStringLiteral("&Transacties"));
+  const std::pair<const char*, int> boekingen[] = {{"&Bijboeken", 1}, {"&Af boeken", 2}, {"&Wijzigen", 0},
+                                                   {"&Kopiëren", 4},  {"&Transfereren", 8}, {"&Verwijderen", 3}};
+  for (auto [opschrift, tag] : boekingen)
+    Item(trans, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(v.boeking));
+  QMenu* over = Sub(trans, QStringLiteral("&Overschrijven"));
+  Item(over, QStringLiteral("&Af rekening naar tegenrek."), 6, [this](int t) { Boeking(t); }, heeft(v.boeking));
+  Item(over, QStringLiteral("&Bij rekening van tegenrek."), 5, [this](int t) { Boeking(t); }, heeft(v.boeking));
+
+  QMenu* beleg = Sub(nullptr, QStringLiteral("Bele&ggingen"));
+  const std::pair<const char*, int> beleggingen[] = {
+      {"&Aanschaffen (add)", 11},        {"&Inwisselen     (pay out)", 12}, {"&Wijzigen        (change)", 10},
+      {"&Kopen           (buy)", 15},    {"&Verkopen      (sell)", 16},     {"Ve&rwijderen   (remove)", 13},
+      {"Waar&deren    (value)", 14},     {"&Rente/Divid   (change)", 17}};
+  for (auto [opschrift, tag] : beleggingen)
+    Item(beleg, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(v.boeking));
+
+  auto metDialoog = [&v](int tag) -> std::function<bool()> {
+    if (VoorschriftVoor(tag).dialoog) return [&v] { return v.overzicht && v.selectieDialoog; };
+    return [&v] { return static_cast<bool>(v.overzicht); };
+  };
+  QMenu* overz = Sub(nullptr, QStringLiteral("&Overzichten"));
+  auto overzItem = [&](QMenu* m, const char* opschrift, int tag) {
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Overzicht(t); }, metDialoog(tag));
+  };
+  overzItem(overz, "&Rekeningen", 1);
+  QMenu* groepen = Sub(overz, QStringLiteral("&Groepen"));
+  overzItem(groepen, "&Enkel", 5);
+  overzItem(groepen, "&Samengesteld", 6);
+  overzItem(overz, "&Klassen", 10);
+  overzItem(overz, "Re&laties", 16);
+  Item(overz, QStringLiteral("&Btw berekening"), 150, [this](int t) { Overzicht(t); }, heeft(v.btwOverzicht));
+  QMenu* begroting = Sub(overz, QStringLiteral("&Begroting"));
+  overzItem(begroting, "IN/UIT per &jaar", 11);
+  overzItem(begroting, "IN/UIT per &maand", 12);
+  overzItem(begroting, "IN/UIT per &kwartaal", 13);
+  overzItem(begroting, "IN/UIT &selectie", 15);
+  overzItem(begroting, "IN/UIT per &tijdvak", 14);
+  QMenu* balans = Sub(overz, QStringLiteral("Budget Ba&lans"));
+  overzItem(balans, "Saldo per &jaar", 21);
+  overzItem(balans, "Saldo per &maand", 22);
+  overzItem(balans, "Saldo per &kwartaal", 23);
+  overzItem(balans, "Saldo per &tijdvak", 24);
+  overzItem(balans, "Saldo &Selectie", 25);
+  QMenu* saldi = Sub(overz, QStringLiteral("&ValderoSaldi"));
+  overzItem(saldi, "&Alle rekeningen", 31);
+  overzItem(saldi, "Rekening &Selectie", 32);
+  overz->addSeparator();
+  Item(overz, QStringLiteral("&Zoeken"), 40, [this](int t) { Overzicht(t); }, heeft(v.zoeken));
+  Item(overz, QStringLiteral("&Exporteren"), 60, [this](int t) { Overzicht(t); }, heeft(v.exporteren));
+
+  auto grafiekHaak = [&v](int tag) -> std::function<bool()> {
+    if (VoorschriftVoor(tag).dialoog) return [&v] { return v.grafiek && v.selectieDialoog; };
+    return [&v] { return static_cast<bool>(v.grafiek); };
+  };
+  QMenu* graf = Sub(nullptr, QStringLiteral("Grafieken"));
+  auto grafItem = [&](QMenu* m, const char* opschrift, int tag) {
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Grafiek(t); }, grafiekHaak(tag));
+  };
+  grafItem(graf, "Rekeningen", 101);
+  grafItem(graf, "Groepen", 105);
+  grafItem(graf, "Klassen", 110);
+  QMenu* gBegroting = Sub(graf, QStringLiteral("Begroting"));
+  grafItem(gBegroting, "IN / UIT per Jaar", 111);
+  grafItem(gBegroting, "IN /UITper Maand", 112);
+  grafItem(gBegroting, "IN / UITper Kwartaal", 113);
+  grafItem(gBegroting, "IN / UIT Selectie", 115);
+  QMenu* gSaldi = Sub(graf, QStringLiteral("ValderoSaldi"));
+  grafItem(gSaldi, "Alle rekeningen", 131);
+  grafItem(gSaldi, "Rekening Selectie", 132);
+
+  beeld_ = Sub(nullptr, QStringLiteral("Bee&ld"));
+  const std::pair<const char*, int> balken[] = {{"&Transactie", 1}, {"Belegging", 2}, {"&Valuta", 4}};
+  for (auto [opschrift, bit] : balken) {
+    QAction* a = Item(beeld_, QString::fromUtf8(opschrift), 0, [this, bit = bit](int) { WerkbalkToggle(bit); });
+    a->setCheckable(true);
+  }
+  beeld_->addSeparator();
+
+  QMenu* extra = Sub(nullptr, QStringLiteral("&Extra"));
+  Item(extra, QStringLiteral("&Opties"), 0, [this](int) { Opties(0); }, heeft(v.opties));
+  Item(extra, QStringLiteral("&Persoonsdata"), 0, [this](int) { Persoonsdata(); }, heeft(v.persoonsdata));
+  Item(extra, QStringLiteral("Startup Max.venster"), 0, [this](int) { StartupToggle(); })
+      ->setObjectName(QStringLiteral("StartupToggle"));
+  Item(extra, QStringLiteral("&Notities"), 0, [this](int) { Help(300); });
+
+  QMenu* help = Sub(nullptr, QStringLiteral("&Help"));
+  Item(help, QStringLiteral("Inhoud Help"), 0, [this](int) { Help(0); });
+  Item(help, QStringLiteral("Info"), 0, [this](int) { ToonVerantwoording(); });
+}
+
+}  // namespace valdero
