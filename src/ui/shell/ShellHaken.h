@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "core/BoekLaden.h"
 #include "core/RapportVoorschrift.h"
 
 class QWidget;
@@ -16,8 +17,6 @@ namespace valdero {
 
 class Kasboek;
 
-// What loading a book at start-up or after a command came to.
-enum class LaadResultaat { Geladen, NietsGekozen, Gestopt };
 
 // What the selection dialog of the reports answered.
 struct SelectieAntwoord {
@@ -43,8 +42,9 @@ struct LevensloopHaken {
 
 // The windows reached from the menus, tool bars and the action panel.
 struct VensterHaken {
-  // The model part of loading: the book's file, the file, its configuration.
-  std::function<LaadResultaat(Kasboek&, bool bijStart, const std::string& argument)> laadBoek;
+  // The model part of loading (the book's file, the file, its configuration);
+  // the model's LaadBoek when empty. Tests put a book of their own in place.
+  std::function<LaadUitkomst(Kasboek&, bool bijStart, const std::string& argument)> laadBoek;
 
   std::function<void()> rekeningen;                            // window 1
   std::function<void(int mode, const RapportVoorschrift&)> budget;  // windows 2 and 3

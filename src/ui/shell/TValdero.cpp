@@ -63,7 +63,7 @@ void TValdero::Help(int topic) {
   if (help_) help_(topic);
 }
 
-void TValdero::HakenBijgewerkt() { VernieuwHoofdvenster(); }
+void TValdero::HakenBijgewerkt() { VolgHaken(); }
 
 bool TValdero::event(QEvent* e) {
   // Hints of menus, tool buttons and panels go to the first status panel.

@@ -52,7 +52,7 @@ class TValdero : public QMainWindow {
   void Help(int topic);
 
   // Loading a book and bringing the window up to date.
-  LaadResultaat LaadBoek(bool bijStart);
+  LaadUitkomst LaadBoek(bool bijStart);
   void VernieuwHoofdvenster();
   void PasConfigToe();
 

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "core/Bedragen.h"
+#include "core/BoekLaden.h"
 #include "core/Kasboek.h"
 #include "core/Meldingen.h"
 #include "core/SaldoMatrix.h"
@@ -22,26 +23,15 @@ namespace {
 
 const QString kKasOpen = QStringLiteral("   Valdero geopend         voor het jaar: ");
 
-bool HeeftTransfer(const Kasboek& kb) {
-  for (std::size_t i = 1; i < kb.KasLijst.size() && static_cast<int>(i) <= kb.MaxKas; ++i)
-    if (kb.KasLijst[i].RekNr == 99 && kb.KasLijst[i].Bedrag != 0) return true;
-  return false;
-}
-
-bool HeeftBelegging(const Kasboek& kb) {
-  for (std::size_t i = 1; i < kb.RekLijst.size() && static_cast<int>(i) <= kb.MaxRek; ++i)
-    if (kb.RekLijst[i].Soort == "EF") return true;
-  return false;
-}
-
 }  // namespace
 
-LaadResultaat TValdero::LaadBoek(bool bijStart) {
+LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   activering_ = 0;
   timer_->start();
   kb_.WachtwoordGeaccepteerd = false;
-  LaadResultaat r = LaadResultaat::NietsGekozen;
-  if (vensters_.laadBoek) r = vensters_.laadBoek(kb_, bijStart, bijStart ? argument_ : std::string());
+  const std::string argument = bijStart ? argument_ : std::string();
+  const LaadUitkomst r =
+      vensters_.laadBoek ? vensters_.laadBoek(kb_, bijStart, argument) : valdero::LaadBoek(kb_, bijStart, argument);
 
   // The window is put back to its empty state whatever the load came to.
   PlaatsLabels();
@@ -55,7 +45,7 @@ LaadResultaat TValdero::LaadBoek(bool bijStart) {
   importMogelijk_ = true;
 
   VernieuwHoofdvenster();
-  if (r == LaadResultaat::Geladen && kb_.IOStatus == 0) {
+  if (r == LaadUitkomst::Geladen && kb_.IOStatus == 0) {
     PasConfigToe();
     QFont f = statusBar()->font();
     if (kb_.Config.FontGrootte > 0) f.setPointSize(kb_.Config.FontGrootte);
@@ -91,7 +81,7 @@ void TValdero::VernieuwHoofdvenster() {
     Zet(QStringLiteral("&Bestand/Open &Budget"), true);
   }
   if (kb_.KasGelezen) {
-    transferActief_ = HeeftTransfer(kb_);
+    transferActief_ = TransferActief(kb_);
     Zet(QStringLiteral("&Transacties/&Transfereren"), transferActief_);
     for (const char* p : {"&Bestand/Open Re&latie", "&Bestand/&Bewaren", "&Bestand/Bewaren &als...", "Grafieken"})
       Zet(QString::fromUtf8(p), true);
@@ -120,10 +110,8 @@ void TValdero::VernieuwHoofdvenster() {
     kasOpen_->move(width() / 2 - 85, kasOpen_->y());
     kasOpen_->show();
     kasOpen_->raise();
-    BouwSaldoMatrix(kb_);
-  } else if (kb_.KasGelezen) {
-    Foutmelding(kb_, "Rekening- of Budgetsectie", 2, 11);
   }
+  VernieuwBoek(kb_);
 
   bool btw = false;
   for (int i = 0; i < kb_.AantalKlassen && i < static_cast<int>(kb_.KlasseLijst.size()); ++i)
@@ -135,7 +123,7 @@ void TValdero::VernieuwHoofdvenster() {
 }
 
 void TValdero::PasConfigToe() {
-  kb_.HulpMunt = kb_.BasisMunt;
+  valdero::PasConfigToe(kb_);
   const ValutaKnoppen k = BepaalValutaKnoppen(kb_);
   auto zet = [](QToolButton* b, const ValutaKnop& s) {
     b->setProperty("positie", s.positie);
@@ -149,7 +137,7 @@ void TValdero::PasConfigToe() {
   auxiliar_->setChecked(k.overig.ingedrukt);
 
   const int v = kb_.Config.Vlaggen;
-  beleggingActief_ = HeeftBelegging(kb_);
+  beleggingActief_ = BeleggingActief(kb_);
   Actie(QStringLiteral("Bee&ld/&Transactie"))->setChecked(v & vlag::TransactieBalk);
   Actie(QStringLiteral("Bee&ld/Belegging"))->setChecked(v & vlag::BeleggingBalk);
   Actie(QStringLiteral("Bee&ld/&Valuta"))->setChecked(v & vlag::ValutaBalk);
@@ -167,8 +155,6 @@ void TValdero::PasConfigToe() {
     startup->setText(QStringLiteral("Startup Max.venster"));
     if (isVisible()) showNormal(); else setWindowState(windowState() & ~Qt::WindowMaximized);
   }
-  kb_.RekeningenOpNaam = v & vlag::RekeningenOpNaam;
-  kb_.GroepenOpNaam = v & vlag::GroepenOpNaam;
 }
 
 void TValdero::WerkbalkToggle(int bit) {

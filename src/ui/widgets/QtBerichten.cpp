@@ -40,15 +40,18 @@ QString QtFilter(const std::string& filter) {
 }
 
 int QtBerichten::BerichtDlg(const std::string& tekst, BerichtSoort soort, int knoppen, int helpTopic) {
+  Voor();
   return ToonBericht(tekst, soort, knoppen, helpTopic, titel_, ouder_, help_);
 }
 
 std::optional<std::string> QtBerichten::OpenDialoog(const BestandsDialoog& d) {
+  Voor();
   return Pad(QFileDialog::getOpenFileName(ouder_, QString::fromStdString(d.titel), Begin(d),
                                           QtFilter(d.filter)));
 }
 
 std::optional<std::string> QtBerichten::BewaarDialoog(const BestandsDialoog& d) {
+  Voor();
   QFileDialog dlg(ouder_, QString::fromStdString(d.titel), Begin(d), QtFilter(d.filter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   QString ext = QString::fromStdString(d.standaardExtensie);

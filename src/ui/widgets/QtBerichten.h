@@ -19,6 +19,9 @@ class QtBerichten : public Berichten {
   void ZetOuder(QWidget* ouder) { ouder_ = ouder; }
   // What the Help button of a message does.
   void ZetHelp(std::function<void(int)> help) { help_ = std::move(help); }
+  // Runs before every dialog: start-up hides the splash so that it cannot
+  // cover a question.
+  void ZetVoorDialoog(std::function<void()> voor) { voor_ = std::move(voor); }
 
   int BerichtDlg(const std::string& tekst, BerichtSoort soort, int knoppen, int helpTopic) override;
   std::optional<std::string> OpenDialoog(const BestandsDialoog& dialoog) override;
@@ -29,6 +32,11 @@ class QtBerichten : public Berichten {
   QString titel_;
   QPointer<QWidget> ouder_;
   std::function<void(int)> help_;
+  std::function<void()> voor_;
+
+  void Voor() const {
+    if (voor_) voor_();
+  }
 };
 
 // "Omschrijving|*.ext|Ander|*.x" becomes "Omschrijving (*.ext);;Ander (*.x)".

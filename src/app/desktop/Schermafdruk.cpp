@@ -1,0 +1,31 @@
+#include "Schermafdruk.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdlib>
+
+void ZetSchermafdrukKlaar() {
+  const QString waarde = qEnvironmentVariable("VALDERO_SCREENSHOT");
+  const int dubbelepunt = waarde.lastIndexOf(QLatin1Char(':'));
+  if (dubbelepunt <= 0) return;
+  const QString pad = waarde.left(dubbelepunt);
+  const int ms = waarde.mid(dubbelepunt + 1).toInt();
+
+  auto* annuleer = new QTimer(qApp);
+  QObject::connect(annuleer, &QTimer::timeout, [] {
+    if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) d->reject();
+  });
+  annuleer->start(100);
+
+  auto* foto = new QTimer(qApp);
+  foto->setSingleShot(true);
+  QObject::connect(foto, &QTimer::timeout, [pad] {
+    if (QScreen* s = QGuiApplication::primaryScreen()) s->grabWindow(0).save(pad);
+    std::exit(0);
+  });
+  foto->start(ms);
+}

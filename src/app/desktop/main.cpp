@@ -1,0 +1,72 @@
+// valdero [BOEK]: the desktop program. Shows the splash, creates the
+// long-lived windows in their fixed order (the main window loads the book as
+// it is created) and runs the event loop until the main window closes.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QThread>
+#include <filesystem>
+
+#include "Schermafdruk.h"
+#include "core/ConfigBestand.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "shell/TSplashForm.h"
+#include "shell/TValdero.h"
+#include "widgets/HelpVenster.h"
+#include "widgets/QtBerichten.h"
+
+using namespace valdero;
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QString titel = QStringLiteral("Valdero 10");
+  QApplication::setApplicationName(titel);
+  QApplication::setApplicationDisplayName(titel);
+  LaadBronnen();
+  ZetSchermafdrukKlaar();
+
+  auto* splash = new TSplashForm;
+  splash->show();
+  QApplication::processEvents();
+
+  QtBerichten berichten(titel);
+  berichten.ZetVoorDialoog([&splash] {
+    if (splash) splash->hide();
+  });
+  SysteemKlok klok;
+  const QChar punt = QLocale::system().decimalPoint().front();
+  Kasboek kb({&berichten, &klok, nullptr, punt == QLatin1Char('.') ? '.' : ','});
+  std::error_code fout;
+  kb.Map = std::filesystem::current_path(fout);
+
+  HelpVenster help;
+  berichten.ZetHelp([&help](int topic) { help.Toon(topic); });
+
+  VensterHaken vensters;
+  vensters.schrijfConfig = [&kb] { SchrijfConfig(kb); };
+  LevensloopHaken levensloop;
+  const std::string argument = argc > 1 ? QString::fromLocal8Bit(argv[1]).toStdString() : std::string();
+
+  // The long-lived windows, in this order: main window, bank statements,
+  // bookings, statement comparison, budget, relations, accounts overview,
+  // accounts, options, overviews, charts. Each window that exists fills its
+  // hooks here.
+  TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
+  hoofd.ZetHelp([&help](int topic) { help.Toon(topic); });
+  berichten.ZetOuder(&hoofd);
+  hoofd.HakenBijgewerkt();
+
+  // The splash stays at least its 1.2 seconds.
+  while (splash->isVisible() && !splash->MagSluiten()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThread::msleep(20);
+  }
+  while (!splash->MagSluiten()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+  splash->close();
+  delete splash;
+  splash = nullptr;
+
+  hoofd.show();
+  return QApplication::exec();
+}
