@@ -10,7 +10,7 @@
 
 void ZetSchermafdrukKlaar() {
   const QString waarde = qEnvironmentVariable("VALDERO_SCREENSHOT");
-  const int dubbelepunt = waarde.lastIndexOf(QLatin1Char(':'));
+  const auto dubbelepunt = waarde.lastIndexOf(QLatin1Char(':'));
   if (dubbelepunt <= 0) return;
   const QString pad = waarde.left(dubbelepunt);
   const int ms = waarde.mid(dubbelepunt + 1).toInt();

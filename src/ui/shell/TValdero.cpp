@@ -91,7 +91,7 @@ void TValdero::changeEvent(QEvent* e) {
     QTimer::singleShot(0, this, &QWidget::close);
     return;
   }
-  Zet(QStringLiteral("&Bestand/&Wachtwoord"), true);
+  Zet(QStringLiteral("&Bestand|&Wachtwoord"), true);
   activateWindow();
 }
 

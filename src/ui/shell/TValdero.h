@@ -66,7 +66,7 @@ class TValdero : public QMainWindow {
   // Makes the bank import available again (the statement window closing).
   void ImportWeerMogelijk() { importMogelijk_ = true; }
 
-  // Every menu item by its path of captions ("&Bestand/Open &Rekening"), in
+  // Every menu item by its path of captions ("&Bestand|Open &Rekening"), in
   // menu order; the tag is the action's data.
   QAction* Actie(const QString& pad) const;
   const std::vector<std::pair<QString, QAction*>>& Acties() const { return acties_; }

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "core/Berichten.h"
 #include "core/Kasboek.h"
 #include "core/Meldingen.h"
 #include "core/SelectieLijst.h"
@@ -26,7 +27,7 @@ void TValdero::RegistreerNummer(int nummer) {
 void TValdero::OpenRekening() {
   if (!vensters_.rekeningen) return;
   vensters_.rekeningen();
-  ZetUit(1, Actie(QStringLiteral("&Bestand/Open &Rekening")));
+  ZetUit(1, Actie(QStringLiteral("&Bestand|Open &Rekening")));
   RegistreerNummer(1);
 }
 
@@ -34,21 +35,21 @@ void TValdero::OpenBudget(int tag) {
   if (!vensters_.budget) return;
   const RapportVoorschrift v = VoorschriftVoor(tag);
   if (tag == 5) {
-    ToonSelectie(PeriodeSelectie(), tag, Actie(QStringLiteral("&Bestand/Open &Budget")));
+    ToonSelectie(PeriodeSelectie(), tag, Actie(QStringLiteral("&Bestand|Open &Budget")));
     return;
   }
   if (v.dialoog && !(vensters_.selectieDialoog && vensters_.selectieDialoog(tag).bevestigd)) return;
   vensters_.budget(tag, v);
   const int nummer = tag == 1 ? 2 : 3;
-  ZetUit(nummer, Actie(QStringLiteral("&Bestand/Open &Groep")));
-  ZetUit(nummer, Actie(QStringLiteral("&Bestand/Open &Budget")));
+  ZetUit(nummer, Actie(QStringLiteral("&Bestand|Open &Groep")));
+  ZetUit(nummer, Actie(QStringLiteral("&Bestand|Open &Budget")));
   RegistreerNummer(nummer);
 }
 
 void TValdero::OpenRelatie() {
   if (!vensters_.relaties) return;
   if (vensters_.relaties()) {
-    ZetUit(10, Actie(QStringLiteral("&Bestand/Open Re&latie")));
+    ZetUit(10, Actie(QStringLiteral("&Bestand|Open Re&latie")));
     RegistreerNummer(10);
   }
 }
@@ -56,7 +57,7 @@ void TValdero::OpenRelatie() {
 void TValdero::Importeer(int formaat) {
   if (!vensters_.importeren) return;
   const bool gelukt = vensters_.importeren(formaat);
-  Zet(QStringLiteral("&Bestand/&Importeren"), true);
+  Zet(QStringLiteral("&Bestand|&Importeren"), true);
   // A successful import holds the pop-up until the statement window closes.
   importMogelijk_ = !gelukt;
   if (gelukt) RegistreerNummer(8);

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,7 +40,7 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   if (QAbstractButton* eerste = valDrKeuze_->button(0)) eerste->setChecked(true);
   kasOpen_->hide();
   kasOpen_->setText(kKasOpen);
-  Zet(QStringLiteral("&Transacties/&Transfereren"), false);
+  Zet(QStringLiteral("&Transacties|&Transfereren"), false);
   transferActief_ = false;
   beleggingActief_ = false;
   importMogelijk_ = true;
@@ -61,29 +62,31 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
 
 void TValdero::VernieuwHoofdvenster() {
   const QString trans = QStringLiteral("&Transacties"), beleg = QStringLiteral("Bele&ggingen"),
-                overz = QStringLiteral("&Overzichten"), imp = QStringLiteral("&Bestand/&Importeren");
+                overz = QStringLiteral("&Overzichten"), imp = QStringLiteral("&Bestand|&Importeren");
   // Everything that needs an open book starts closed.
-  for (const char* p : {"&Bestand/Open &Rekening", "&Bestand/Open &Groep", "&Bestand/Open &Budget",
-                        "&Bestand/Open Re&latie", "&Bestand/&Bewaren", "&Bestand/Bewaren &als...",
-                        "&Bestand/&Wachtwoord", "Grafieken"})
+  for (const char* p : {"&Bestand|Open &Rekening", "&Bestand|Open &Groep", "&Bestand|Open &Budget",
+                        "&Bestand|Open Re&latie", "&Bestand|&Bewaren", "&Bestand|Bewaren &als...",
+                        "&Bestand|&Wachtwoord", "Grafieken"})
     Zet(QString::fromUtf8(p), false);
   uitgezet_.clear();
 
   if (kb_.RekGelezen) {
     kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
     kasNaamLabel_->adjustSize();
-    Zet(QStringLiteral("&Bestand/Open &Rekening"), true);
+    Zet(QStringLiteral("&Bestand|Open &Rekening"), true);
+    kasNaamLabel_->show();
   } else {
     kasNaamLabel_->clear();
+    kasNaamLabel_->hide();
   }
   if (kb_.GroepGelezen) {
-    Zet(QStringLiteral("&Bestand/Open &Groep"), true);
-    Zet(QStringLiteral("&Bestand/Open &Budget"), true);
+    Zet(QStringLiteral("&Bestand|Open &Groep"), true);
+    Zet(QStringLiteral("&Bestand|Open &Budget"), true);
   }
   if (kb_.KasGelezen) {
     transferActief_ = TransferActief(kb_);
-    Zet(QStringLiteral("&Transacties/&Transfereren"), transferActief_);
-    for (const char* p : {"&Bestand/Open Re&latie", "&Bestand/&Bewaren", "&Bestand/Bewaren &als...", "Grafieken"})
+    Zet(QStringLiteral("&Transacties|&Transfereren"), transferActief_);
+    for (const char* p : {"&Bestand|Open Re&latie", "&Bestand|&Bewaren", "&Bestand|Bewaren &als...", "Grafieken"})
       Zet(QString::fromUtf8(p), true);
     for (const QString& p : {trans, beleg, overz, imp}) Zet(p, true);
     menuPanel_->show();
@@ -96,7 +99,7 @@ void TValdero::VernieuwHoofdvenster() {
     }
   }
 
-  for (const char* p : {"Bee&ld/&Transactie", "Bee&ld/Belegging", "Bee&ld/&Valuta"})
+  for (const char* p : {"Bee&ld|&Transactie", "Bee&ld|Belegging", "Bee&ld|&Valuta"})
     Actie(QString::fromUtf8(p))->setChecked(false);
   transStock_->hide();
   valutaBalk_->hide();
@@ -118,7 +121,7 @@ void TValdero::VernieuwHoofdvenster() {
     if (kb_.KlasseLijst[static_cast<std::size_t>(i)].BtwSoort != 0) btw = true;
   kb_.BtwActief = btw;
   btwLabel_->setVisible(btw);
-  Actie(QStringLiteral("&Overzichten/&Btw berekening"))->setVisible(btw);
+  Actie(QStringLiteral("&Overzichten|&Btw berekening"))->setVisible(btw);
   VolgHaken();
 }
 
@@ -138,9 +141,9 @@ void TValdero::PasConfigToe() {
 
   const int v = kb_.Config.Vlaggen;
   beleggingActief_ = BeleggingActief(kb_);
-  Actie(QStringLiteral("Bee&ld/&Transactie"))->setChecked(v & vlag::TransactieBalk);
-  Actie(QStringLiteral("Bee&ld/Belegging"))->setChecked(v & vlag::BeleggingBalk);
-  Actie(QStringLiteral("Bee&ld/&Valuta"))->setChecked(v & vlag::ValutaBalk);
+  Actie(QStringLiteral("Bee&ld|&Transactie"))->setChecked(v & vlag::TransactieBalk);
+  Actie(QStringLiteral("Bee&ld|Belegging"))->setChecked(v & vlag::BeleggingBalk);
+  Actie(QStringLiteral("Bee&ld|&Valuta"))->setChecked(v & vlag::ValutaBalk);
   transStock_->setVisible(v & (vlag::TransactieBalk | vlag::BeleggingBalk));
   for (QAction* a : boekKnoppen_) a->setEnabled(v & vlag::TransactieBalk);
   for (QAction* a : beleggingKnoppen_) a->setEnabled((v & vlag::BeleggingBalk) && beleggingActief_);
@@ -164,9 +167,9 @@ void TValdero::WerkbalkToggle(int bit) {
   else
     kb_.Config.Vlaggen &= ~bit;
   const int v = kb_.Config.Vlaggen;
-  Actie(QStringLiteral("Bee&ld/&Transactie"))->setChecked(v & vlag::TransactieBalk);
-  Actie(QStringLiteral("Bee&ld/Belegging"))->setChecked(v & vlag::BeleggingBalk);
-  Actie(QStringLiteral("Bee&ld/&Valuta"))->setChecked(v & vlag::ValutaBalk);
+  Actie(QStringLiteral("Bee&ld|&Transactie"))->setChecked(v & vlag::TransactieBalk);
+  Actie(QStringLiteral("Bee&ld|Belegging"))->setChecked(v & vlag::BeleggingBalk);
+  Actie(QStringLiteral("Bee&ld|&Valuta"))->setChecked(v & vlag::ValutaBalk);
   transStock_->setVisible(v & (vlag::TransactieBalk | vlag::BeleggingBalk));
   if (bit == vlag::TransactieBalk)
     for (QAction* a : boekKnoppen_) a->setEnabled(aan);

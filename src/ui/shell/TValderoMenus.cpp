@@ -16,7 +16,7 @@ QString TValdero::Pad(QMenu* menu) const { return menu->property(kPad).toString(
 
 QMenu* TValdero::Sub(QMenu* menu, const QString& opschrift) {
   QMenu* sub = menu ? menu->addMenu(opschrift) : menuBar()->addMenu(opschrift);
-  sub->setProperty(kPad, menu ? Pad(menu) + QLatin1Char('/') + opschrift : opschrift);
+  sub->setProperty(kPad, menu ? Pad(menu) + QLatin1Char('|') + opschrift : opschrift);
   acties_.emplace_back(sub->property(kPad).toString(), sub->menuAction());
   gewenst_[sub->menuAction()] = true;
   return sub;
@@ -27,7 +27,7 @@ QAction* TValdero::Item(QMenu* menu, const QString& opschrift, int tag, std::fun
   QAction* a = menu->addAction(opschrift);
   a->setData(tag);
   if (actie) connect(a, &QAction::triggered, this, [actie, tag] { actie(tag); });
-  acties_.emplace_back(Pad(menu) + QLatin1Char('/') + opschrift, a);
+  acties_.emplace_back(Pad(menu) + QLatin1Char('|') + opschrift, a);
   gewenst_[a] = true;
   if (haak) haken_[a] = std::move(haak);
   return a;

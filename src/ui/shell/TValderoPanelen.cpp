@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/Datum.h"
@@ -221,7 +222,7 @@ void TValdero::ToonSelectie(SelectieLijst lijst, int mode, QAction* vrager) {
 
 void TValdero::SelectieEscape() {
   selectPanel_->hide();
-  for (const char* p : {"&Overzichten/&Rekeningen", "&Overzichten/&Groepen", "Grafieken/Rekeningen", "Grafieken/Groepen"})
+  for (const char* p : {"&Overzichten|&Rekeningen", "&Overzichten|&Groepen", "Grafieken|Rekeningen", "Grafieken|Groepen"})
     Zet(QString::fromUtf8(p), true);
 }
 
@@ -243,8 +244,8 @@ void TValdero::SelectieEnter() {
       RapportVoorschrift v = voorschrift;
       v.periode = keuze->nummer;
       if (vensters_.budget) vensters_.budget(selectieMode_, v);
-      ZetUit(3, Actie(QStringLiteral("&Bestand/Open &Groep")));
-      ZetUit(3, Actie(QStringLiteral("&Bestand/Open &Budget")));
+      ZetUit(3, Actie(QStringLiteral("&Bestand|Open &Groep")));
+      ZetUit(3, Actie(QStringLiteral("&Bestand|Open &Budget")));
       RegistreerNummer(3);
       return;
     }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/Datum.h"
 #include "core/Kasboek.h"
@@ -12,11 +13,14 @@
 namespace valdero {
 
 void TValdero::MaakStatusBalk() {
+  // The widths grow with the font so that the longest text is never cut.
   const int breedtes[] = {400, 105, 120, 86};
+  const char* langste[] = {"", "BasisMunt: nnnnnnnnnnnnnn", "Datum: 00-00-0000", "Tijd: 00:00:00"};
+  const QFontMetrics fm(statusBar()->font());
   for (int i = 0; i < 4; ++i) {
     auto* l = new QLabel(statusBar());
     l->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    l->setFixedWidth(breedtes[i]);
+    l->setFixedWidth(std::max(breedtes[i], fm.horizontalAdvance(QString::fromUtf8(langste[i])) + 12));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(l);

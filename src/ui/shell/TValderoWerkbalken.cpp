@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/Berichten.h"
 #include "core/Kasboek.h"
 #include "shell/Glyphen.h"
 #include "shell/TValdero.h"
@@ -48,7 +49,7 @@ void TValdero::MaakWerkbalken() {
   transStock_->setMovable(false);
   transStock_->setIconSize(QSize(24, 24));
   transStock_->installEventFilter(new KlikHelp(this, [this] {
-    Help(Actie(QStringLiteral("Bee&ld/&Transactie"))->isChecked() ? 211 : 212);
+    Help(Actie(QStringLiteral("Bee&ld|&Transactie"))->isChecked() ? 211 : 212);
   }));
 
   auto knop = [this](const KnopDef& d, std::function<void(int)> actie) {
@@ -65,10 +66,10 @@ void TValdero::MaakWerkbalken() {
   knop({"NieuwBtn", "Nieuw Valdero", "N", kGrijs, 0}, [this](int) { if (levensloop_.nieuw) levensloop_.nieuw(); });
   knop({"OpenBtn", "Open Valdero", "O", kGrijs, 0}, [this](int) { if (levensloop_.open) levensloop_.open(); });
   knop({"OpenRekBtn", "Rekeningen", "R", kBlauw, 1}, [this](int) {
-    if (Aan(QStringLiteral("&Bestand/Open &Rekening"))) OpenRekening();
+    if (Aan(QStringLiteral("&Bestand|Open &Rekening"))) OpenRekening();
   });
   knop({"OpenGroepBtn", "Groepen", "G", kBlauw, 1}, [this](int t) {
-    if (Aan(QStringLiteral("&Bestand/Open &Groep"))) OpenBudget(t);
+    if (Aan(QStringLiteral("&Bestand|Open &Groep"))) OpenBudget(t);
   });
   const KnopDef boek[] = {{"BijBtn", "Bijboeken", "+", kGroen, 1},
                           {"AfBtn", "Af boeken", "\u2212", kRood, 2},
@@ -218,13 +219,13 @@ void TValdero::MaakMenuPanel() {
   popupImport_->addAction(QStringLiteral("&Schrap"), this, [this] { importMogelijk_ = true; })
       ->setStatusTip(QStringLiteral("Stoppen"));
   connect(import, &QPushButton::clicked, this, [this, import] {
-    if (importMogelijk_ && Aan(QStringLiteral("&Bestand/&Importeren")))
+    if (importMogelijk_ && Aan(QStringLiteral("&Bestand|&Importeren")))
       ToonPopup(popupImport_, import);
     else
       kb_.berichten().BerichtDlg("Importeren niet mogelijk ", BerichtSoort::Waarschuwing, knop::OK);
   });
   connect(achtergrond_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-    if (importMogelijk_ && Aan(QStringLiteral("&Bestand/&Importeren"))) popupImport_->popup(achtergrond_->mapToGlobal(p));
+    if (importMogelijk_ && Aan(QStringLiteral("&Bestand|&Importeren"))) popupImport_->popup(achtergrond_->mapToGlobal(p));
   });
 }
 
