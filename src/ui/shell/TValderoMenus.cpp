@@ -125,13 +125,16 @@ void TValdero::MaakMenus() {
   for (auto [opschrift, tag] : beleggingen)
     Item(beleg, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(v.boeking));
 
-  auto metDialoog = [&v](int tag) -> std::function<bool()> {
-    if (VoorschriftVoor(tag).dialoog) return [&v] { return v.overzicht && v.selectieDialoog; };
-    return [&v] { return static_cast<bool>(v.overzicht); };
+  // Overviews and charts need their window, and the selection dialog when
+  // the command asks for it.
+  using RapportVenster = decltype(VensterHaken::overzicht) VensterHaken::*;
+  auto rapportHaak = [&v](int tag, RapportVenster venster) -> std::function<bool()> {
+    const bool dialoog = VoorschriftVoor(tag).dialoog;
+    return [&v, venster, dialoog] { return (v.*venster) && (!dialoog || v.selectieDialoog); };
   };
   QMenu* overz = Sub(nullptr, QStringLiteral("&Overzichten"));
   auto overzItem = [&](QMenu* m, const char* opschrift, int tag) {
-    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Overzicht(t); }, metDialoog(tag));
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Overzicht(t); }, rapportHaak(tag, &VensterHaken::overzicht));
   };
   overzItem(overz, "&Rekeningen", 1);
   QMenu* groepen = Sub(overz, QStringLiteral("&Groepen"));
@@ -159,13 +162,9 @@ void TValdero::MaakMenus() {
   Item(overz, QStringLiteral("&Zoeken"), 40, [this](int t) { Overzicht(t); }, heeft(v.zoeken));
   Item(overz, QStringLiteral("&Exporteren"), 60, [this](int t) { Overzicht(t); }, heeft(v.exporteren));
 
-  auto grafiekHaak = [&v](int tag) -> std::function<bool()> {
-    if (VoorschriftVoor(tag).dialoog) return [&v] { return v.grafiek && v.selectieDialoog; };
-    return [&v] { return static_cast<bool>(v.grafiek); };
-  };
   QMenu* graf = Sub(nullptr, QStringLiteral("Grafieken"));
   auto grafItem = [&](QMenu* m, const char* opschrift, int tag) {
-    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Grafiek(t); }, grafiekHaak(tag));
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Grafiek(t); }, rapportHaak(tag, &VensterHaken::grafiek));
   };
   grafItem(graf, "Rekeningen", 101);
   grafItem(graf, "Groepen", 105);

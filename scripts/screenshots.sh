@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Pictures of the desktop program under a virtual X server, into
+# build/screenshots/: the splash, the main window on the example book, the
+# start panel (no book) and a message dialog. Each run of the program saves
+# one picture of the screen after a delay (VALDERO_SCREENSHOT) and ends.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+
+cmake -S . -B build -G Ninja >/dev/null
+ninja -C build -j2 valdero valdero-cli
+
+uit="$root/build/screenshots"
+werk="$root/build/screenshots-werk"
+mkdir -p "$uit"
+rm -rf "$werk"
+mkdir -p "$werk/voorbeeld" "$werk/leeg" "$werk/bericht"
+
+app="$root/build/src/app/valdero"
+"$root/build/src/app/valdero-cli" voorbeeld "$werk/voorbeeld" >/dev/null
+boek=$(basename "$(ls "$werk/voorbeeld"/*.vdr | head -n 1)" .vdr)
+
+# A book whose name has no year: loading it reports that in a message.
+cp "$werk/voorbeeld/$boek.vdr" "$werk/bericht/Huis.vdr"
+
+foto() {  # name folder delay [argument]
+  local naam=$1 map=$2 wacht=$3
+  shift 3
+  (cd "$map" && VALDERO_SCREENSHOT="$uit/$naam.png:$wacht" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$app" "$@" >/dev/null 2>&1 || true)
+  echo "$uit/$naam.png"
+}
+
+foto splash "$werk/voorbeeld" 500 "$boek"
+foto hoofdvenster "$werk/voorbeeld" 3000 "$boek"
+foto startpaneel "$werk/leeg" 2500
+foto bericht "$werk/bericht" 2500 Huis
