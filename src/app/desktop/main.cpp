@@ -11,6 +11,7 @@
 #include "core/ConfigBestand.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
+#include "relations/TZoekDlg.h"
 #include "shell/TSplashForm.h"
 #include "shell/TValdero.h"
 #include "widgets/HelpVenster.h"
@@ -55,6 +56,13 @@ int main(int argc, char* argv[]) {
   TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
   hoofd.ZetHelp([&help](int topic) { help.Toon(topic); });
   berichten.ZetOuder(&hoofd);
+  auto helpVoor = [&help](int topic) { help.Toon(topic); };
+
+  // The free search of "&Zoeken".
+  TZoekDlg zoeken(kb, &hoofd);
+  QObject::connect(&zoeken, &TZoekDlg::HelpGevraagd, &help, helpVoor);
+  hoofd.Vensters().zoeken = [&zoeken] { zoeken.ToonVrijZoeken(); };
+
   hoofd.HakenBijgewerkt();
 
   // The splash stays at least its 1.2 seconds.
