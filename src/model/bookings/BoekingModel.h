@@ -95,7 +95,7 @@ class BoekingModel {
   // Tab in the account field: the handler without a focus move.
   void TabRekening();
   void ZetOpm(bool aan) { opmCheck = aan; }
-  void ZetBtw(bool aan) { btwBox = aan; }
+  void ZetBtw(bool aan) { btwBox = aan && btwBoxZichtbaar; }
   // "Bewaar": the handlers in quiet mode, then the saving steps. False when
   // nothing was posted (a refused field, "Bedrag = 0" answered Ja).
   bool Bewaar();
