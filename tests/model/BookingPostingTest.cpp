@@ -216,3 +216,58 @@ TEST(BookingOverview, ChangeFromOutsideClosesAndAsksTheCallerToRefresh) {
 
 }  // namespace
 }  // namespace valdero
+
+namespace valdero {
+namespace {
+
+using test::BoekingBoek;
+using test::Dag;
+
+TEST(BookingCopy, PostsANewRecordWithTheCopyModeAndLeavesTheOriginal) {
+  BoekingBoek b;
+  b.Kas(1, "410", -20, Dag(1, 2), 1, "huur");
+  b.vensters.keuzes.push_back({{1}, false});
+  ASSERT_TRUE(b.model.Start(modus::Kopieren, true));
+  EXPECT_EQ(b.vensters.gevraagd.back().titel, "Zoek boeking om te kopieren");
+  EXPECT_EQ(b.model.oud.bedrag, 0);
+  EXPECT_EQ(b.model.recordIndex, 2);
+  EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "-20,00");
+  ASSERT_TRUE(b.model.Bewaar());
+  ASSERT_EQ(b.kb.MaxKas, 2);
+  EXPECT_EQ(b.K(2).Omschrijving, "huur");
+  EXPECT_EQ(b.K(2).BoekSoort, 4);
+  EXPECT_EQ(b.Saldo(1), -40);
+}
+
+TEST(BookingButtons, HerstelBringsBackTheShownRecord) {
+  BoekingBoek b;
+  b.Kas(1, "410", -20, Dag(1, 2), 1, "huur");
+  b.vensters.keuzes.push_back({{1}, false});
+  ASSERT_TRUE(b.model.Start(modus::Wijzigen, true));
+  b.model.Invoer(veld::Bedrag, "-99");
+  EXPECT_TRUE(b.model.herstelAan);
+  b.model.Herstel();
+  EXPECT_EQ(b.model.werk.Bedrag, -20);
+  EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "-20,00");
+  EXPECT_FALSE(b.model.bewaarAan);
+  EXPECT_TRUE(b.model.okAan);
+  b.model.Schrap();
+  EXPECT_FALSE(b.model.panelZichtbaar);
+  EXPECT_EQ(b.model.menu, Menu::Boek);
+}
+
+TEST(BookingRelations, ANewCounterTextAddsARelation) {
+  BoekingBoek b;
+  b.kb.RelatiesAanwezig = true;
+  b.kb.RelatieLijst.resize(1);
+  for (const char* tegen : {"NL12 3456", "123456", "P77"})
+    ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "410"}, {veld::TegenRek, tegen},
+                                          {veld::Relatie, "Bakker"}, {veld::Bedrag, "1"}}));
+  ASSERT_EQ(b.kb.MaxRelatie, 2);
+  EXPECT_EQ(b.kb.RelatieLijst[1].Rekening, "123456");
+  EXPECT_EQ(b.kb.RelatieLijst[1].Naam, "Bakker");
+  EXPECT_EQ(b.kb.RelatieLijst[2].Rekening, "P77");
+}
+
+}  // namespace
+}  // namespace valdero
