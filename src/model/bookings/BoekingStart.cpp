@@ -187,7 +187,13 @@ void BoekingModel::SplitVervolg(int m) {
 
 void BoekingModel::KlaarOmTeTonen() {
   ZetPanel();
-  if (vers) VulVasteLijsten();
+  if (vers) {
+    VulVasteLijsten();
+    // A window opened from outside starts with its grid hidden.
+    gridZichtbaar = false;
+    gridModus = 0;
+    kasRekKnopTekst = "ValDero";
+  }
   velden[veld::Actie].tekst = modus::StandaardActie(boekModus);
   lijsten[veld::Actie] = modus::ActieLijst(modus::IsEffecten(boekModus));
   if (modus::Familie(boekModus) == 5 || modus::Familie(boekModus) == 6)
