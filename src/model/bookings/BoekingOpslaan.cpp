@@ -20,6 +20,8 @@ void Waarschuw(Kasboek& kb, const std::string& tekst) {
 }  // namespace
 
 bool BoekingModel::Bewaar() {
+  // Without a record on the panel there is nothing to save.
+  if (!panelZichtbaar) return false;
   const int m = boekModus;
   const int f = modus::Familie(m);
   std::vector<int> volgorde = {1, 2, 3, 4, 5, 6, 7, 8};
