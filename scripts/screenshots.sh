@@ -17,11 +17,8 @@ rm -rf "$werk"
 mkdir -p "$werk/voorbeeld" "$werk/leeg" "$werk/bericht"
 
 app="$root/build/src/app/valdero"
-"$root/build/src/app/valdero-cli" voorbeeld "$werk/voorbeeld" >/dev/null
-boek=$(basename "$(ls "$werk/voorbeeld"/*.vdr | head -n 1)" .vdr)
-
-# A book whose name has no year: loading it reports that in a message.
-cp "$werk/voorbeeld/$boek.vdr" "$werk/bericht/Huis.vdr"
+"$root/build/src/app/valdero-cli" voorbeeld "$werk/voorbeeld" >/dev/null || true
+boek=$(basename "$(ls "$werk/voorbeeld"/*.vdr 2>/dev/null | head -n 1)" .vdr)
 
 foto() {  # name folder delay [argument]
   local naam=$1 map=$2 wacht=$3
@@ -31,7 +28,13 @@ foto() {  # name folder delay [argument]
   echo "$uit/$naam.png"
 }
 
+foto startpaneel "$werk/leeg" 2500
+if [ -z "$boek" ]; then
+  echo "Geen voorbeeldboek: valdero-cli voorbeeld maakte niets; alleen het startpaneel." >&2
+  exit 0
+fi
+# A book whose name has no year: loading it reports that in a message.
+cp "$werk/voorbeeld/$boek.vdr" "$werk/bericht/Huis.vdr"
 foto splash "$werk/voorbeeld" 500 "$boek"
 foto hoofdvenster "$werk/voorbeeld" 3000 "$boek"
-foto startpaneel "$werk/leeg" 2500
 foto bericht "$werk/bericht" 2500 Huis

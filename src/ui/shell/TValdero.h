@@ -91,6 +91,7 @@ class TValdero : public QMainWindow {
   void MaakPanelen();
   void MaakLabels();
   void MaakStatusBalk();
+  void ZetStatusBreedtes();
   void PlaatsLabels();
 
   // Menu building: an item under a menu, remembered by its path.

@@ -51,6 +51,7 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
     QFont f = statusBar()->font();
     if (kb_.Config.FontGrootte > 0) f.setPointSize(kb_.Config.FontGrootte);
     statusBar()->setFont(f);
+    ZetStatusBreedtes();
   }
   if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
     ZetStatus(1, QStringLiteral("BasisMunt: ") +
@@ -110,7 +111,8 @@ void TValdero::VernieuwHoofdvenster() {
     menuPanel_->show();
     kasOpen_->setText(kKasOpen + QString::fromStdString(kb_.KasJaar));
     kasOpen_->adjustSize();
-    kasOpen_->move(width() / 2 - 85, kasOpen_->y());
+    // Below the selection panel, which may open while the label shows.
+    kasOpen_->move(width() / 2 - 85, 260);
     kasOpen_->show();
     kasOpen_->raise();
   }

@@ -13,14 +13,9 @@
 namespace valdero {
 
 void TValdero::MaakStatusBalk() {
-  // The widths grow with the font so that the longest text is never cut.
-  const int breedtes[] = {400, 105, 120, 86};
-  const char* langste[] = {"", "BasisMunt: nnnnnnnnnnnnnn", "Datum: 00-00-0000", "Tijd: 00:00:00"};
-  const QFontMetrics fm(statusBar()->font());
   for (int i = 0; i < 4; ++i) {
     auto* l = new QLabel(statusBar());
     l->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    l->setFixedWidth(std::max(breedtes[i], fm.horizontalAdvance(QString::fromUtf8(langste[i])) + 12));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(l);
@@ -28,6 +23,18 @@ void TValdero::MaakStatusBalk() {
   }
   statusBar()->setObjectName(QStringLiteral("StatusPanel"));
   statusBar()->setSizeGripEnabled(true);
+  ZetStatusBreedtes();
+}
+
+// The widths grow with the font so that the longest text is never cut.
+void TValdero::ZetStatusBreedtes() {
+  const int breedtes[] = {400, 105, 120, 86};
+  const char* langste[] = {"", "BasisMunt: nnnnnnnnnnnnnn", "Datum: 00-00-0000", "Tijd: 00:00:00"};
+  for (std::size_t i = 0; i < status_.size(); ++i) {
+    const QFontMetrics fm(status_[i]->font());
+    const int tekst = fm.horizontalAdvance(QString::fromUtf8(langste[i])) + 2 * status_[i]->frameWidth() + 16;
+    status_[i]->setFixedWidth(std::max(breedtes[i], tekst));
+  }
 }
 
 void TValdero::Klok() {

@@ -74,7 +74,7 @@ void TValdero::MaakWerkbalken() {
   const KnopDef boek[] = {{"BijBtn", "Bijboeken", "+", kGroen, 1},
                           {"AfBtn", "Af boeken", "\u2212", kRood, 2},
                           {"WijzBtn", "Zoek en wijzig", "?", kBlauw, 0},
-                          {"KopieBtn", "Kopieren", "\u29C9", kBlauw, 4},
+                          {"KopieBtn", "Kopieren", "\u2750", kBlauw, 4},
                           {"TransferBtn", "Transfereren", "\u21C4", kPaars, 8},
                           {"WegBtn", "Verwijderen", "\u2715", kRood, 3},
                           {"OverbkVanBtn", "Overschrijven van rekening ", "\u2192", kOranje, 6},
