@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -61,6 +62,11 @@ class TstHoofdvenster : public QObject {
   void selectieEscapeZetItemsWeerAan();
   void vensterLijst();
   void transactiesOpenenBoekingen();
+  void wachtwoordBijActivering_data();
+  void wachtwoordBijActivering();
+  void startPaneelKeuzes_data();
+  void startPaneelKeuzes();
+  void andereValutaViaSelectiePaneel();
   void startZoektBoekInVasteVolgorde();
   void startMetArgumentLeidtJaarAf();
 };
@@ -380,6 +386,96 @@ void TstHoofdvenster::transactiesOpenenBoekingen() {
   QVERIFY(v.opnemer.oproepen.empty());
   QCOMPARE(v.boek.berichten.Teksten(), std::vector<std::string>{"Agenda niet actief, gebruik Transacties "});
   QVERIFY(!v.Aan("&Transacties|&Transfereren"));
+}
+
+void TstHoofdvenster::wachtwoordBijActivering_data() {
+  QTest::addColumn<bool>("toegang");
+  QTest::newRow("goed wachtwoord") << true;
+  QTest::newRow("drie keer fout") << false;
+}
+
+void TstHoofdvenster::wachtwoordBijActivering() {
+  QFETCH(bool, toegang);
+  ShellBoek boek;
+  boek.Gewoon();
+  Opnemer opnemer;
+  LevensloopHaken l = opnemer.Levensloop();
+  int controles = 0;
+  l.controleerWachtwoord = [&] {
+    ++controles;
+    return toegang;
+  };
+  TValdero hoofd(boek.kb, opnemer.Haken(Klaar()), l, "");
+  QVERIFY(!hoofd.Actie("&Bestand|&Wachtwoord")->isEnabled());
+  hoofd.show();
+  hoofd.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&hoofd));
+  QCOMPARE(controles, 1);
+  QCOMPARE(hoofd.Actie("&Bestand|&Wachtwoord")->isEnabled(), toegang);
+  QTRY_COMPARE(hoofd.isVisible(), toegang);
+}
+
+void TstHoofdvenster::startPaneelKeuzes_data() {
+  QTest::addColumn<int>("keuze");
+  QTest::addColumn<QString>("oproep");
+  QTest::addColumn<int>("topic");
+  QTest::newRow("nieuw") << 0 << "nieuw" << 221;
+  QTest::newRow("open") << 1 << "open" << 222;
+  QTest::newRow("schrap") << 2 << "" << 268;
+}
+
+void TstHoofdvenster::startPaneelKeuzes() {
+  QFETCH(int, keuze);
+  QFETCH(QString, oproep);
+  QFETCH(int, topic);
+  Venster v([](ShellBoek&) {}, LaadUitkomst::NietsGekozen);
+  int gevraagd = 0;
+  v.hoofd->ZetHelp([&](int t) { gevraagd = t; });
+  v.hoofd->show();
+  auto* panel = v.Deel<QGroupBox>("NieuwKaspanel");
+  QVERIFY(panel->isVisible());
+  panel->findChildren<QRadioButton*>().at(keuze)->click();
+  v.Deel<QPushButton>("HelpNieuwBtn")->click();
+  QCOMPARE(gevraagd, topic);
+  v.Deel<QPushButton>("NieuwKasBtn")->click();
+  if (oproep.isEmpty()) {
+    QVERIFY(v.opnemer.oproepen.empty());
+    QVERIFY(!panel->isVisible());
+  } else {
+    QCOMPARE(v.opnemer.oproepen, std::vector<std::string>{oproep.toStdString()});
+  }
+}
+
+void TstHoofdvenster::andereValutaViaSelectiePaneel() {
+  Venster v([](ShellBoek& b) {
+    b.Gewoon();
+    for (auto [kode, naam, teken] : {std::tuple{"USD", "Dollar", "$"}, {"NZD", "Nieuw-Zeeland", "N"}}) {
+      TValut m;
+      m.Kode = kode;
+      m.Naam = naam;
+      m.Koers = 0.7f;
+      m.Teken = teken;
+      b.kb.ValutaLijst.push_back(m);
+    }
+    b.kb.AantalValuta = 3;
+    b.kb.Config.Vlaggen = vlag::ValutaBalk;
+  });
+  v.hoofd->show();
+  auto* x = v.Deel<QToolButton>("Auxiliar");
+  QVERIFY(x->isEnabled());
+  x->click();
+  QCOMPARE(v.Deel<QLabel>("SelectLabel")->text(), QString("Kies Valuta"));
+  auto* box = v.Deel<QComboBox>("SelectBox1");
+  QCOMPARE(box->itemText(2), QString("NZD  Nieuw-Zeeland"));
+  box->setCurrentIndex(2);
+  QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+  QCOMPARE(v.boek.kb.HulpMunt, 2);
+  QCOMPARE(x->text(), QString("N"));
+  QVERIFY(x->isChecked());
+  QVERIFY(!v.Deel<QToolButton>("EurBtn")->isChecked());
+  v.Deel<QToolButton>("USDBtn")->click();
+  QCOMPARE(v.boek.kb.HulpMunt, 1);
+  QVERIFY(!x->isChecked());
 }
 
 // The real loading, in a folder of its own.
