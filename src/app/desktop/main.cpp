@@ -42,10 +42,14 @@ int main(int argc, char* argv[]) {
   kb.Map = std::filesystem::current_path(fout);
 
   HelpVenster help;
-  berichten.ZetHelp([&help](int topic) { help.Toon(topic); });
+  auto helpVoor = [&help](int topic) { help.Toon(topic); };
+  berichten.ZetHelp(helpVoor);
 
   VensterHaken vensters;
-  vensters.schrijfConfig = [&kb] { SchrijfConfig(kb); };
+  // Without an open book there is no configuration file to write to.
+  vensters.schrijfConfig = [&kb] {
+    if (!kb.ConfigPad.empty() && kb.KasPad != "*.vdr") SchrijfConfig(kb);
+  };
   LevensloopHaken levensloop;
   const std::string argument = argc > 1 ? QString::fromLocal8Bit(argv[1]).toStdString() : std::string();
 
@@ -54,9 +58,8 @@ int main(int argc, char* argv[]) {
   // accounts, options, overviews, charts. Each window that exists fills its
   // hooks here.
   TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
-  hoofd.ZetHelp([&help](int topic) { help.Toon(topic); });
+  hoofd.ZetHelp(helpVoor);
   berichten.ZetOuder(&hoofd);
-  auto helpVoor = [&help](int topic) { help.Toon(topic); };
 
   // The free search of "&Zoeken".
   TZoekDlg zoeken(kb, &hoofd);
@@ -66,11 +69,10 @@ int main(int argc, char* argv[]) {
   hoofd.HakenBijgewerkt();
 
   // The splash stays at least its 1.2 seconds.
-  while (splash->isVisible() && !splash->MagSluiten()) {
+  while (!splash->MagSluiten()) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
     QThread::msleep(20);
   }
-  while (!splash->MagSluiten()) QApplication::processEvents(QEventLoop::AllEvents, 50);
   splash->close();
   delete splash;
   splash = nullptr;
