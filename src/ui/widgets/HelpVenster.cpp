@@ -11,6 +11,8 @@ namespace valdero {
 HelpVenster::HelpVenster(QWidget* parent) : QWidget(parent, Qt::Window) {
   LaadBronnen();
   setObjectName(QStringLiteral("HelpVenster"));
+  // Closing the main window ends the program, even with help still open.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(QStringLiteral("Valdero Help"));
   auto* kolom = new QVBoxLayout(this);
   kolom->setContentsMargins(0, 0, 0, 0);
