@@ -411,6 +411,27 @@ TEST(ZoekModel, DeletingFromTheFreeSearchAsksAndRefreshes) {
   EXPECT_EQ(m.Rij(1).record.relatie, "Bakker Jansen");
 }
 
+TEST(ZoekModel, DeletingNeverHitsARecordThatMovedUnderTheRow) {
+  ZoekBoek b;
+  b.Standaard();
+  BouwSaldoMatrix(b.kb);
+  ZoekModel m(b.kb);
+  m.Open(kVrijeZoekModus);  // row 2 shows index 2, the supermarket
+  // Elsewhere a record is inserted before it while the search stays open.
+  TKas nieuw = b.kb.KasLijst[1];
+  nieuw.Relatie = "Nieuw";
+  b.kb.KasLijst.insert(b.kb.KasLijst.begin() + 1, nieuw);
+  b.kb.ZetMaxTellers();
+  b.kb.HernummerKas();
+  EXPECT_FALSE(m.RijActueel(2));
+  b.berichten.Antwoord(antwoord::Ja);
+  EXPECT_FALSE(m.VerwijderRij(2));
+  EXPECT_EQ(b.kb.MaxKas, 8);
+  EXPECT_EQ(b.berichten.Teksten(), std::vector<std::string>{"Record index 2 foutief"});
+  EXPECT_EQ(m.AantalRijen(), 7);  // the list as the book holds it now
+  EXPECT_TRUE(m.RijActueel(2));
+}
+
 TEST(ZoekModel, RefreshShowsEverythingAfterFewerThanTwoFound) {
   ZoekBoek b;
   b.Standaard();

@@ -17,8 +17,10 @@ std::optional<TransActieTekst> ZoekModel::Detail(int rij) {
 
 bool ZoekModel::VerwijderRij(int rij) {
   const TKas* kas = RecordVanRij(rij);
-  if (kas == nullptr) {
+  if (kas == nullptr || !RijActueel(rij)) {
+    // Never delete on a stale row: show the list as the book holds it now.
     Mededeling(kb_, "Record index " + std::to_string(IndexVanRij(rij)) + " foutief");
+    Ververs();
     return false;
   }
   if (!Vraag(kb_, "Weet u zeker dat u dit Record wilt verwijderen ? ")) return false;

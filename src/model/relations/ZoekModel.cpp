@@ -107,6 +107,15 @@ const TKas* ZoekModel::RecordVanRij(int rij) const {
   return &kb_.KasLijst[static_cast<std::size_t>(index)];
 }
 
+bool ZoekModel::RijActueel(int rij) const {
+  const TKas* kas = RecordVanRij(rij);
+  if (kas == nullptr) return false;
+  const ZoekRecordTekst& r = Rij(rij).record;
+  return kas->GroepKode == r.groepKode && kas->RekNr == r.rekNr &&
+         DatumTekst(kas->Datum) == r.datum && kas->Relatie == r.relatie &&
+         kas->Omschrijving == r.omschrijving;
+}
+
 std::string ZoekModel::AantalTekst() const {
   return (toontAlles_ ? "Aantal=" : "Aantal = ") + std::to_string(AantalRijen());
 }

@@ -70,6 +70,9 @@ class ZoekModel {
   // Index (list position) of the record on the row, 0 outside the grid.
   int IndexVanRij(int rij) const;
   const TKas* RecordVanRij(int rij) const;
+  // Whether the record at the row's index is still the one the row shows:
+  // a change made elsewhere while the free search stays open moves records.
+  bool RijActueel(int rij) const;
   // True while the grid lists everything, false while it shows results.
   bool ToontAlles() const { return toontAlles_; }
   std::string AantalTekst() const;

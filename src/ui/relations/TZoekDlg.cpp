@@ -176,7 +176,12 @@ void TZoekDlg::BouwMenu() {
   popup_ = new QMenu(this);
   popup_->setObjectName("PopupZoeken");
   wijzigActie_ = popup_->addAction("&Wijzigen", this, [this] {
-    if (const TKas* kas = model_.RecordVanRij(menuRij_); kas && wijzig_) wijzig_(kas->Index);
+    if (!wijzig_) return;
+    if (!model_.RijActueel(menuRij_)) {
+      Ververs();  // the book changed under the list: show it as it is now
+      return;
+    }
+    wijzig_(model_.IndexVanRij(menuRij_));
   });
   popup_->addAction("&Verwijderen", this, &TZoekDlg::VerwijderKlik);
   popup_->addSeparator();

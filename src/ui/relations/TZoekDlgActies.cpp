@@ -78,6 +78,16 @@ void TZoekDlg::keyPressEvent(QKeyEvent* e) {
     emit HelpGevraagd(model_.HelpTopic());
     return;
   }
+  // Enter on a row picks it in the picker and shows it in the free search,
+  // as a double click does.
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (enter && focusWidget() == raster_ && Rij() >= 1) {
+    if (model_.VrijZoeken())
+      RijDubbelKlik(Rij());
+    else
+      OKKlik();
+    return;
+  }
   QDialog::keyPressEvent(e);
 }
 
