@@ -390,6 +390,8 @@ TEST(ZoekModel, DeletingFromTheFreeSearchAsksAndRefreshes) {
   b.Standaard();
   BouwSaldoMatrix(b.kb);
   ZoekModel m(b.kb);
+  int bewaard = 0;
+  m.ZetBewaarder([&](Kasboek&) { ++bewaard; });
   m.Open(kVrijeZoekModus);
   m.KiesVeld(ZoekVeld::Relatie);
   m.Zoek("jansen");  // rows: 2 and 6
@@ -403,6 +405,7 @@ TEST(ZoekModel, DeletingFromTheFreeSearchAsksAndRefreshes) {
                                         "Weet u zeker dat u dit Record wilt verwijderen ? ",
                                         " Kasrecord(s) verwijderd"}));
   EXPECT_EQ(b.kb.MaxKas, 6);
+  EXPECT_EQ(bewaard, 1);
   EXPECT_EQ(b.kb.KasLijst[2].Relatie, "Broker");
   // Group 430 on account 1 now only holds the baker.
   EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[2][1].In + b.kb.SaldoMatrix[2][1].Uit, -7.25);

@@ -15,6 +15,7 @@
 #include "core/Datum.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
+#include "core/SaldoMatrix.h"
 #include "core/ScriptBerichten.h"
 #include "relations/TZoekDlg.h"
 
@@ -28,6 +29,7 @@ struct Boek {
   ScriptBerichten berichten;
   VasteKlok klok{MaakDatum(2025, 6, 30)};
   Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+  int bewaard = 0;
   Boek() {
     kb.RekLijst.resize(1);
     kb.GroepLijst.resize(1);
@@ -57,6 +59,7 @@ struct Boek {
     }
     Boek1(2, "900", 40, "Broker", -1000, "aankoop aandelen");
     Boek1(99, "430", 60, "Agenda", -40, "verwacht");
+    BouwSaldoMatrix(kb);
   }
   void Rekening(int nr, const std::string& naam, const std::string& soort) {
     TBank b;
@@ -114,11 +117,12 @@ class TstZoekDlg : public QObject {
   void kiezerZoektIndexEnKiest();
   void kiezerKopieEnSchrap();
   void verwijderenKiestDrieLosseRijen();
+  void popupMenuWijzigtEnVerwijdert();
 };
 
 void TstZoekDlg::vrijZoekenOpRelatieTijdensTypen() {
   Boek boek;
-  TZoekDlg dlg(boek.kb);
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
   QSignalSpy gesloten(&dlg, &TZoekDlg::Gesloten);
   dlg.ToonVrijZoeken();
   auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
@@ -174,7 +178,7 @@ void TstZoekDlg::vrijZoekenOpRelatieTijdensTypen() {
 
 void TstZoekDlg::nietsGevondenTotOpnieuw() {
   Boek boek;
-  TZoekDlg dlg(boek.kb);
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
   dlg.ToonVrijZoeken();
   auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
   auto* niets = dlg.findChild<QLabel*>("NietsLabel");
@@ -194,7 +198,7 @@ void TstZoekDlg::nietsGevondenTotOpnieuw() {
 
 void TstZoekDlg::kiezerZoektIndexEnKiest() {
   Boek boek;
-  TZoekDlg dlg(boek.kb);
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
   dlg.BeginKiezer(0, "Zoek boeking om te wijzigen");
   auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
   QVERIFY(dlg.isModal());
@@ -231,7 +235,7 @@ void TstZoekDlg::kiezerZoektIndexEnKiest() {
 
 void TstZoekDlg::kiezerKopieEnSchrap() {
   Boek boek;
-  TZoekDlg dlg(boek.kb);
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
   dlg.BeginKiezer(8, "Zoek boeking om te transfereren");
   auto* kopie = dlg.findChild<QPushButton*>("KopieBtn");
   QVERIFY(kopie->isVisible());
@@ -250,7 +254,7 @@ void TstZoekDlg::kiezerKopieEnSchrap() {
 
 void TstZoekDlg::verwijderenKiestDrieLosseRijen() {
   Boek boek;
-  TZoekDlg dlg(boek.kb);
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
   dlg.BeginKiezer(3, "Zoek boeking om te verwijderen");
   auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
   KlikRij(raster, 9);
@@ -263,6 +267,45 @@ void TstZoekDlg::verwijderenKiestDrieLosseRijen() {
   QCOMPARE(r.posities, (std::vector<int>{10, 12, 13}));
   QCOMPARE(r.positie, 13);
   QCOMPARE(r.extraRijen, 2);
+}
+
+void TstZoekDlg::popupMenuWijzigtEnVerwijdert() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
+  dlg.ToonVrijZoeken();
+  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
+  auto* menu = dlg.findChild<QMenu*>("PopupZoeken");
+  auto actie = [&](const char* tekst) {
+    for (QAction* a : menu->actions())
+      if (a->text() == QString(tekst)) return a;
+    return static_cast<QAction*>(nullptr);
+  };
+  QVERIFY(!actie("&Wijzigen")->isEnabled());  // nothing opens the booking window yet
+  QVERIFY(!actie("Selecteer &Groep")->isEnabled());
+  std::vector<int> gewijzigd;
+  std::vector<std::pair<int, int>> overzichten;
+  dlg.ZetWijzigen([&](int positie) { gewijzigd.push_back(positie); });
+  dlg.ZetGroepOverzicht([&](int modus, int index) { overzichten.emplace_back(modus, index); });
+  QVERIFY(actie("&Wijzigen")->isEnabled());
+
+  const QPoint plek = raster->visualRect(raster->model()->index(2, 0)).center();
+  emit raster->customContextMenuRequested(plek);
+  QVERIFY(menu->isVisible());
+  menu->close();
+  actie("&Wijzigen")->trigger();
+  actie("Selecteer &Klasse")->trigger();
+  actie("&Selecteer &Relatie")->trigger();
+  QCOMPARE(gewijzigd, std::vector<int>{3});
+  QCOMPARE(overzichten, (std::vector<std::pair<int, int>>{{43, 2}, {42, 3}}));
+
+  boek.berichten.Antwoord(antwoord::Ja);
+  actie("&Verwijderen")->trigger();
+  QCOMPARE(boek.kb.MaxKas, 31);
+  QCOMPARE(boek.bewaard, 1);
+  QCOMPARE(raster->rowCount(), 30);
+  QCOMPARE(boek.berichten.Teksten(),
+           (std::vector<std::string>{"Weet u zeker dat u dit Record wilt verwijderen ? ",
+                                     " Kasrecord(s) verwijderd"}));
 }
 
 QTEST_MAIN(TstZoekDlg)

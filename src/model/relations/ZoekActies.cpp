@@ -26,6 +26,7 @@ bool ZoekModel::VerwijderRij(int rij) {
   if (!Vraag(kb_, "Weet u zeker dat u dit Record wilt verwijderen ? ")) return false;
   huidigeRij_ = rij;
   VerwijderKasRecords(kb_, {kas->Index});
+  if (bewaar_) bewaar_(kb_);
   Ververs();
   Mededeling(kb_, " Kasrecord(s) verwijderd");
   return true;

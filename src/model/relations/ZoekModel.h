@@ -5,6 +5,7 @@
 // the free search (mode 40).
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ struct VeldInvoer {
 class ZoekModel {
  public:
   explicit ZoekModel(Kasboek& kb);
+
+  // Writes the whole book after a deletion (BewaarBoek in the program).
+  void ZetBewaarder(std::function<void(Kasboek&)> bewaar) { bewaar_ = std::move(bewaar); }
 
   static const std::array<std::string, kAantalZoekKolommen>& Koppen();
 
@@ -150,6 +154,7 @@ class ZoekModel {
   void NieuweRijen(std::vector<ZoekRij> rijen);
 
   Kasboek& kb_;
+  std::function<void(Kasboek&)> bewaar_;
   int modus_ = kVrijeZoekModus;
   std::vector<ZoekRij> rijen_;
   bool toontAlles_ = true;

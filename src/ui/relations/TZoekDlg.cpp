@@ -43,9 +43,10 @@ QPushButton* Knop(const QString& tekst, const char* naam, QWidget* ouder, int y)
 
 }  // namespace
 
-TZoekDlg::TZoekDlg(Kasboek& kb, QWidget* hoofdvenster)
-    : QDialog(hoofdvenster), kb_(kb), model_(kb) {
+TZoekDlg::TZoekDlg(Kasboek& kb, std::function<void(Kasboek&)> bewaar, QWidget* hoofdvenster)
+    : QDialog(hoofdvenster), model_(kb) {
   setObjectName("ZoekDlg");
+  model_.ZetBewaarder(std::move(bewaar));
   setFixedSize(kBreedte, kHoogte);
 
   aantalLab_ = new QLabel(this);

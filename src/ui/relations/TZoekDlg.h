@@ -31,7 +31,9 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   Q_OBJECT
  public:
   // The main window is the parent: the dialog places itself by its corner.
-  TZoekDlg(Kasboek& kb, QWidget* hoofdvenster = nullptr);
+  // `bewaar` writes the book after a deletion (StandaardBewaarder in the
+  // program).
+  TZoekDlg(Kasboek& kb, std::function<void(Kasboek&)> bewaar, QWidget* hoofdvenster = nullptr);
 
   // The picker: lists the records for the booking mode and waits.
   KiesResultaat KiesRecord(int modus, const std::string& titel) override;
@@ -89,7 +91,6 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   void TekstGewijzigd(const QString& tekst);
   void Gesloten_();
 
-  Kasboek& kb_;
   ZoekModel model_;
   int getoondeVersie_ = -1;
   int menuRij_ = 0;
