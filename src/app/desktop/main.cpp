@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "Schermafdruk.h"
+#include "bookings/StandaardBewaarder.h"
 #include "core/ConfigBestand.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
@@ -61,10 +62,16 @@ int main(int argc, char* argv[]) {
   hoofd.ZetHelp(helpVoor);
   berichten.ZetOuder(&hoofd);
 
-  // The free search of "&Zoeken".
-  TZoekDlg zoeken(kb, &hoofd);
+  // The free search of "&Zoeken"; it writes the book after a deletion and
+  // sits in the window list as an overview window while it is open.
+  TZoekDlg zoeken(kb, StandaardBewaarder(), &hoofd);
   QObject::connect(&zoeken, &TZoekDlg::HelpGevraagd, &help, helpVoor);
-  hoofd.Vensters().zoeken = [&zoeken] { zoeken.ToonVrijZoeken(); };
+  QObject::connect(&zoeken, &TZoekDlg::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(5); });
+  hoofd.Vensters().zoeken = [&zoeken, &hoofd] {
+    const bool alOpen = zoeken.isVisible();
+    zoeken.ToonVrijZoeken();
+    if (!alOpen) hoofd.Registreer(5, &zoeken);
+  };
 
   hoofd.HakenBijgewerkt();
 
