@@ -232,6 +232,28 @@ TEST(ZoekModel, SearchingWhileTypingOnlyInTheFreeSearch) {
   EXPECT_TRUE(b.berichten.getoond.empty());
 }
 
+TEST(ZoekModel, ANewTextForTheSameFieldSearchesAgainWhileOtherFieldsNarrow) {
+  ZoekBoek b;
+  b.Standaard();
+  ZoekModel m(b.kb);
+  m.Open(kVrijeZoekModus);
+  m.KiesVeld(ZoekVeld::Relatie);
+  m.ZoekBijTypen("jansen");
+  EXPECT_EQ(b.Indexen(m), (std::vector<int>{2, 6}));
+  m.ZoekBijTypen("jan");  // a letter deleted: the garage is found again
+  EXPECT_EQ(b.Indexen(m), (std::vector<int>{2, 4, 6}));
+  m.KiesVeld(ZoekVeld::Bedrag);
+  m.Zoek("-1");
+  EXPECT_EQ(b.Indexen(m), (std::vector<int>{2, 4}));
+  m.Zoek("-7");
+  EXPECT_EQ(b.Indexen(m), std::vector<int>{6});
+  m.KiesVeld(ZoekVeld::Opm);
+  m.Zoek("kaas");
+  EXPECT_TRUE(m.NietsGevonden());
+  m.Zoek("brood");  // after nothing found the grid stays empty
+  EXPECT_EQ(m.AantalRijen(), 0);
+}
+
 TEST(ZoekModel, StepsFromTheCurrentRowAndTurnsAtTheEnds) {
   ZoekBoek b;
   b.Standaard();

@@ -34,6 +34,7 @@ void ZoekModel::Open(int modus) {
   neer_ = true;
   nietsGevonden_ = false;
   filters_.clear();
+  basis_.clear();
   resultaat_ = {};
   if (VrijZoeken()) beginTekst_ = false;
   Vul();
@@ -188,6 +189,7 @@ void ZoekModel::Opnieuw() {
   resultaat_ = {};
   nietsGevonden_ = false;
   filters_.clear();
+  basis_.clear();
 }
 
 void ZoekModel::Ververs() {
@@ -196,7 +198,10 @@ void ZoekModel::Ververs() {
   Vul();
   if (opnieuwZoeken) {
     // The records found before may have moved or gone: find them again.
-    for (const Filter& f : filters_) Verzamel(f, false);
+    for (const Filter& f : filters_) {
+      basis_ = rijen_;
+      Verzamel(f, false);
+    }
   } else {
     filters_.clear();
     nietsGevonden_ = false;

@@ -133,6 +133,8 @@ class ZoekModel {
   void Opnieuw();
   // After a change made from the free search: the list is read anew from the
   // book and the searches made since the last "&Opnieuw" are applied again.
+  // (Each free search narrows the rows shown; a new text for the same field
+  // replaces the last search instead.)
   void Ververs();
 
  private:
@@ -157,6 +159,7 @@ class ZoekModel {
   std::function<void(Kasboek&)> bewaar_;
   int modus_ = kVrijeZoekModus;
   std::vector<ZoekRij> rijen_;
+  std::vector<ZoekRij> basis_;  // the rows before the last search
   bool toontAlles_ = true;
   int huidigeRij_ = 0;
   int vorigeTreffer_ = 0;

@@ -121,8 +121,22 @@ bool ZoekModel::ZoekMetTekst(const std::string& tekst) {
   if (tekst.empty()) return false;
   if (VrijZoeken() && *veld_ != ZoekVeld::Index) {
     const Filter filter{*veld_, tekst, beginTekst_};
-    if (!Verzamel(filter, true)) return false;
-    filters_.push_back(filter);
+    // A new text for the field of the last search replaces that search, so
+    // that a shorter text (the user deleting a letter) finds more again; a
+    // search on another field narrows the results further.
+    const bool vervang = !nietsGevonden_ && !filters_.empty() && filters_.back().veld == *veld_;
+    std::vector<ZoekRij> vorige = rijen_;
+    if (vervang) rijen_ = basis_;
+    if (!Verzamel(filter, true)) {
+      rijen_ = std::move(vorige);
+      return false;
+    }
+    if (vervang) {
+      filters_.back() = filter;
+    } else {
+      basis_ = std::move(vorige);
+      filters_.push_back(filter);
+    }
     return !nietsGevonden_;
   }
   return Stap(tekst);
