@@ -250,6 +250,17 @@ void TstZoekDlg::kiezerKopieEnSchrap() {
   QTest::keyClick(&dlg, Qt::Key_Escape);
   QCOMPARE(dlg.result(), int(QDialog::Rejected));
   QVERIFY(!dlg.isVisible());
+
+  // Enter on a row picks it, also while "Zoek" is the default button.
+  dlg.BeginKiezer(0, "Zoek boeking om te wijzigen");
+  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
+  QTest::mouseClick(dlg.findChild<QRadioButton*>("Veld6"), Qt::LeftButton);
+  KlikRij(raster, 4);
+  raster->setFocus();
+  QTest::keyClick(raster, Qt::Key_Up);
+  QTest::keyClick(raster, Qt::Key_Return);
+  QCOMPARE(dlg.result(), int(QDialog::Accepted));
+  QCOMPARE(dlg.Model().Resultaat().positie, 4);
 }
 
 void TstZoekDlg::verwijderenKiestDrieLosseRijen() {
