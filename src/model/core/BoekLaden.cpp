@@ -13,6 +13,7 @@
 #include "core/Printer.h"
 #include "core/Records.h"
 #include "core/SaldoMatrix.h"
+#include "relations/Sorteren.h"
 
 namespace valdero {
 namespace {
@@ -144,8 +145,10 @@ void VernieuwBoek(Kasboek& kb) {
 
 void PasConfigToe(Kasboek& kb) {
   kb.HulpMunt = kb.BasisMunt;
-  kb.RekeningenOpNaam = (kb.Config.Vlaggen & vlag::RekeningenOpNaam) != 0;
-  kb.GroepenOpNaam = (kb.Config.Vlaggen & vlag::GroepenOpNaam) != 0;
+  ZetOpNaam(kb, SorteerOnderwerp::Rekeningen, (kb.Config.Vlaggen & vlag::RekeningenOpNaam) != 0);
+  ZetOpNaam(kb, SorteerOnderwerp::Groepen, (kb.Config.Vlaggen & vlag::GroepenOpNaam) != 0);
+  SorteerRekeningen(kb);
+  SorteerGroepen(kb);
   VerzamelSoortKodes(kb);
 }
 

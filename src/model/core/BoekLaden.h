@@ -54,8 +54,9 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument = 
 void VernieuwBoek(Kasboek& kb);
 
 // The data part of applying the configuration: the display currency becomes
-// the base currency, the listing orders follow Config.Vlaggen bits 9 and 10,
-// and the account kind codes are collected for the account dialog.
+// the base currency, the account and group lists are sorted in the orders of
+// Config.Vlaggen bits 9 and 10, and the account kind codes are collected for
+// the account dialog.
 void PasConfigToe(Kasboek& kb);
 
 // LaadBoek, then VernieuwBoek and, when that left IOStatus 0, PasConfigToe:

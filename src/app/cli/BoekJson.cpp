@@ -1,0 +1,182 @@
+#include "cli/BoekJson.h"
+
+#include "cli/Json.h"
+#include "core/Kasboek.h"
+
+namespace valdero::cli {
+namespace {
+
+void Schrijf(JsonSchrijver& j, const TBank& r) {
+  j.BeginObject();
+  j.Veld("Index", r.Index);
+  j.Veld("RekNr", r.RekNr);
+  j.Veld("Naam", r.Naam);
+  j.Veld("RekNrTekst", r.RekNrTekst);
+  j.Veld("Soort", r.Soort);
+  j.Veld("Munt", r.Munt);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TBudget& r) {
+  j.BeginObject();
+  j.Veld("Nummer", r.Nummer);
+  j.Veld("Kode", r.Kode);
+  j.Veld("Naam", r.Naam);
+  j.Veld("Budget", r.Budget);
+  j.Veld("Klasse", r.Klasse);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TKas& r) {
+  j.BeginObject();
+  j.Veld("Index", r.Index);
+  j.Veld("RekNr", r.RekNr);
+  j.Veld("VolgBlad", r.VolgBlad);
+  j.Veld("GroepKode", r.GroepKode);
+  j.Veld("ActieKode", r.ActieKode);
+  j.Veld("Datum", r.Datum);
+  j.Veld("TegenRekNr", r.TegenRekNr);
+  j.Veld("Relatie", r.Relatie);
+  j.Veld("TegenRek", r.TegenRek);
+  j.Veld("TegenVolgBlad", r.TegenVolgBlad);
+  j.Veld("Bedrag", r.Bedrag);
+  j.Veld("MuntKoers", r.MuntKoers);
+  j.Veld("Omschrijving", r.Omschrijving);
+  j.Veld("Munt", r.Munt);
+  j.Veld("BoekSoort", r.BoekSoort);
+  j.Veld("Extra1", r.Extra1);
+  j.Veld("Belegging", r.Belegging);
+  j.Veld("PayDate", r.PayDate);
+  j.Veld("Aantal", r.Aantal);
+  j.Veld("Prijs", r.Prijs);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TRelat& r) {
+  j.BeginObject();
+  j.Veld("KasIndex", r.KasIndex);
+  j.Veld("Naam", r.Naam);
+  j.Veld("Rekening", r.Rekening);
+  j.Veld("Adres", r.Adres);
+  j.Veld("Postcode", r.Postcode);
+  j.Veld("Woonplaats", r.Woonplaats);
+  j.Veld("Telefoon", r.Telefoon);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TKlasse02& r) {
+  j.BeginObject();
+  j.Veld("Letter", r.Letter);
+  j.Veld("Naam", r.Naam);
+  j.Veld("Omschrijving", r.Omschrijving);
+  j.Veld("BtwPerc", r.BtwPerc);
+  j.Veld("BtwSoort", r.BtwSoort);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TRekSoort& r) {
+  j.BeginObject();
+  j.Veld("Naam", r.Naam);
+  j.Veld("Omschrijving", r.Omschrijving);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TValut& r) {
+  j.BeginObject();
+  j.Veld("Basis", r.Basis);
+  j.Veld("Kode", r.Kode);
+  j.Veld("Naam", r.Naam);
+  j.Veld("Koers", r.Koers);
+  j.Veld("Teken", r.Teken);
+  j.EindObject();
+}
+
+void Schrijf(JsonSchrijver& j, const TConfig& r) {
+  j.BeginObject();
+  j.Veld("FontNaam", r.FontNaam);
+  j.Veld("FontGrootte", r.FontGrootte);
+  j.Veld("LinkerMarge", r.LinkerMarge);
+  j.Veld("TopMarge", r.TopMarge);
+  j.Veld("BodemMarge", r.BodemMarge);
+  j.Veld("RegelHoogte", r.RegelHoogte);
+  j.Veld("RegelsPerPagina", r.RegelsPerPagina);
+  j.Veld("PrinterIndex", r.PrinterIndex);
+  j.Sleutel("Persoonsdata");
+  j.BeginLijst();
+  for (const auto& p : r.Persoonsdata) j.Tekst(p);
+  j.EindLijst();
+  j.Veld("Vlaggen", r.Vlaggen);
+  j.EindObject();
+}
+
+template <typename Record>
+void SchrijfLijst(JsonSchrijver& j, const char* sleutel, const std::vector<Record>& lijst) {
+  j.Sleutel(sleutel);
+  j.BeginLijst();
+  for (const Record& r : lijst) Schrijf(j, r);
+  j.EindLijst();
+}
+
+void SchrijfMatrix(JsonSchrijver& j, const std::vector<TKasValue>& matrix) {
+  j.Sleutel("SaldoMatrix");
+  j.BeginLijst();
+  for (const TKasValue& rij : matrix) {
+    j.BeginLijst();
+    for (const TInUit& cel : rij) {
+      j.BeginLijst();
+      j.Getal(cel.In);
+      j.Getal(cel.Uit);
+      j.EindLijst();
+    }
+    j.EindLijst();
+  }
+  j.EindLijst();
+}
+
+void SchrijfBerichten(JsonSchrijver& j, const std::vector<GetoondBericht>& berichten) {
+  j.Sleutel("Berichten");
+  j.BeginLijst();
+  for (const GetoondBericht& b : berichten) {
+    j.BeginObject();
+    j.Veld("soort", static_cast<int>(b.soort));
+    j.Veld("knoppen", b.knoppen);
+    j.Veld("tekst", b.tekst);
+    j.Veld("antwoord", b.antwoord);
+    j.EindObject();
+  }
+  j.EindLijst();
+}
+
+}  // namespace
+
+std::string BoekNaarJson(const Kasboek& kb, const std::vector<GetoondBericht>& berichten) {
+  std::string uit;
+  // A dump of a large book runs to many megabytes; grow once.
+  uit.reserve(4096 + kb.KasLijst.size() * 420 + kb.SaldoMatrix.size() *
+                                                     (kb.SaldoMatrix.empty() ? 0 : kb.SaldoMatrix[0].size()) * 12);
+  JsonSchrijver j(uit);
+  j.BeginObject();
+  j.Veld("KasNaam", kb.KasNaam);
+  j.Veld("KasJaar", kb.KasJaar);
+  j.Veld("IOStatus", static_cast<int>(kb.IOStatus));
+  j.Veld("FormaatVlag", kb.FormaatVlag);
+  j.Veld("RelatiesAanwezig", kb.RelatiesAanwezig);
+  j.Veld("BasisMunt", kb.BasisMunt);
+  j.Veld("HulpMunt", kb.HulpMunt);
+  SchrijfLijst(j, "RekLijst", kb.RekLijst);
+  SchrijfLijst(j, "GroepLijst", kb.GroepLijst);
+  SchrijfLijst(j, "KasLijst", kb.KasLijst);
+  SchrijfLijst(j, "RelatieLijst", kb.RelatiesAanwezig ? kb.RelatieLijst : std::vector<TRelat>{});
+  SchrijfLijst(j, "KlasseLijst", kb.KlasseLijst);
+  SchrijfLijst(j, "SoortLijst", kb.SoortLijst);
+  SchrijfLijst(j, "ValutaLijst", kb.ValutaLijst);
+  j.Sleutel("Config");
+  Schrijf(j, kb.Config);
+  SchrijfMatrix(j, kb.SaldoMatrix);
+  SchrijfBerichten(j, berichten);
+  j.EindObject();
+  uit += '\n';
+  return uit;
+}
+
+}  // namespace valdero::cli

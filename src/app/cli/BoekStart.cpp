@@ -1,0 +1,32 @@
+#include "cli/BoekStart.h"
+
+#include <ostream>
+
+#include "cli/BoekJson.h"
+#include "core/BoekLaden.h"
+
+namespace valdero::cli {
+
+int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst) {
+  if (std::string fout = LeesOpties(omgeving.args, uitkomst.opties); !fout.empty())
+    return Gebruiksfout(omgeving, opdracht, fout);
+  if (uitkomst.opties.argumenten.size() != 1)
+    return Gebruiksfout(omgeving, opdracht, "geef precies één BOEK");
+
+  uitkomst.boek = std::make_unique<CliBoek>(uitkomst.opties, omgeving.map);
+  Kasboek& kb = uitkomst.boek->kb;
+  const LaadUitkomst u = StartBoek(kb, true, uitkomst.opties.argumenten[0]);
+  uitkomst.geladen =
+      u == LaadUitkomst::Geladen && kb.RekGelezen && kb.GroepGelezen && kb.KasGelezen;
+  if (!uitkomst.geladen)
+    omgeving.fout << "valdero-cli " << opdracht << ": boek " << uitkomst.opties.argumenten[0]
+                  << " niet geladen\n";
+  return kGelukt;
+}
+
+void ToonBoek(Omgeving& omgeving, const CliBoek& boek) {
+  omgeving.uit << BoekNaarJson(boek.kb, boek.berichten.getoond);
+  omgeving.uit.flush();
+}
+
+}  // namespace valdero::cli

@@ -1,0 +1,29 @@
+#pragma once
+// What the commands that work on one book share: reading the shared options
+// and the one BOEK argument, and loading the book the way the program does
+// at start-up with that argument.
+
+#include <memory>
+#include <string_view>
+
+#include "cli/Opdrachten.h"
+#include "cli/Opties.h"
+
+namespace valdero::cli {
+
+struct GeladenBoek {
+  CliOpties opties;
+  std::unique_ptr<CliBoek> boek;
+  bool geladen = false;  // accounts, groups and transactions were all read
+};
+
+// Reads the options and BOEK and loads the book (configuration and balance
+// matrix included; the success message of a start-up load is not shown).
+// Returns kGelukt with `uitkomst` filled, or kGebruiksfout after reporting a
+// usage error. Whether the book was loaded is in `uitkomst.geladen`.
+int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst);
+
+// Prints the book as JSON on the output stream.
+void ToonBoek(Omgeving& omgeving, const CliBoek& boek);
+
+}  // namespace valdero::cli

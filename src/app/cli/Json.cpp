@@ -1,0 +1,164 @@
+#include "cli/Json.h"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace valdero::cli {
+namespace {
+
+// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
+std::size_t Utf8Lengte(std::string_view s, std::size_t i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  std::size_t n;
+  std::uint32_t punt;
+  if (b < 0x80) return 1;
+  if ((b & 0xE0) == 0xC0) { n = 2; punt = b & 0x1Fu; }
+  else if ((b & 0xF0) == 0xE0) { n = 3; punt = b & 0x0Fu; }
+  else if ((b & 0xF8) == 0xF0) { n = 4; punt = b & 0x07u; }
+  else return 0;
+  if (i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    punt = (punt << 6) | (c & 0x3Fu);
+  }
+  // Overlong forms, surrogates and points beyond Unicode are not text.
+  static const std::uint32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (punt < minimum[n] || punt > 0x10FFFF || (punt >= 0xD800 && punt <= 0xDFFF)) return 0;
+  return n;
+}
+
+template <typename T>
+std::string KortsteGetal(T waarde) {
+  // JSON knows no NaN or infinity; a damaged file may hold them.
+  if (!std::isfinite(waarde)) return "null";
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, waarde);
+  return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+std::string JsonTekst(std::string_view tekst) {
+  std::string uit;
+  uit.reserve(tekst.size() + 2);
+  uit += '"';
+  for (std::size_t i = 0; i < tekst.size();) {
+    const char c = tekst[i];
+    const std::size_t n = Utf8Lengte(tekst, i);
+    if (n == 0) {
+      uit += "\\ufffd";
+      ++i;
+      continue;
+    }
+    if (n > 1) {
+      uit.append(tekst.substr(i, n));
+      i += n;
+      continue;
+    }
+    switch (c) {
+      case '"': uit += "\\\""; break;
+      case '\\': uit += "\\\\"; break;
+      case '\n': uit += "\\n"; break;
+      case '\r': uit += "\\r"; break;
+      case '\t': uit += "\\t"; break;
+      case '\b': uit += "\\b"; break;
+      case '\f': uit += "\\f"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+          static const char hex[] = "0123456789abcdef";
+          uit += "\\u00";
+          uit += hex[(c >> 4) & 0xF];
+          uit += hex[c & 0xF];
+        } else {
+          uit += c;
+        }
+    }
+    ++i;
+  }
+  uit += '"';
+  return uit;
+}
+
+JsonSchrijver::JsonSchrijver(std::string& uit, int uitgevouwen)
+    : uit_(uit), uitgevouwen_(uitgevouwen) {}
+
+void JsonSchrijver::NieuweRegel(std::size_t diepte) {
+  uit_ += '\n';
+  uit_.append(diepte * 2, ' ');
+}
+
+void JsonSchrijver::VoorWaarde() {
+  if (naSleutel_) {
+    naSleutel_ = false;
+    return;
+  }
+  if (niveaus_.empty()) return;
+  Niveau& n = niveaus_.back();
+  if (n.object) throw std::logic_error("JsonSchrijver: waarde zonder sleutel");
+  if (n.aantal++ > 0) uit_ += ',';
+  if (static_cast<int>(niveaus_.size()) <= uitgevouwen_) NieuweRegel(niveaus_.size());
+}
+
+void JsonSchrijver::Sleutel(std::string_view sleutel) {
+  if (niveaus_.empty() || !niveaus_.back().object || naSleutel_)
+    throw std::logic_error("JsonSchrijver: sleutel buiten een object");
+  Niveau& n = niveaus_.back();
+  if (n.aantal++ > 0) uit_ += ',';
+  if (static_cast<int>(niveaus_.size()) <= uitgevouwen_) NieuweRegel(niveaus_.size());
+  uit_ += JsonTekst(sleutel);
+  uit_ += ':';
+  naSleutel_ = true;
+}
+
+void JsonSchrijver::Open(char teken, bool object) {
+  VoorWaarde();
+  uit_ += teken;
+  niveaus_.push_back({object, 0});
+}
+
+void JsonSchrijver::Sluit(char teken) {
+  if (niveaus_.empty() || naSleutel_) throw std::logic_error("JsonSchrijver: niets te sluiten");
+  const bool hadInhoud = niveaus_.back().aantal > 0;
+  niveaus_.pop_back();
+  if (hadInhoud && static_cast<int>(niveaus_.size()) < uitgevouwen_) NieuweRegel(niveaus_.size());
+  uit_ += teken;
+}
+
+void JsonSchrijver::BeginObject() { Open('{', true); }
+void JsonSchrijver::EindObject() { Sluit('}'); }
+void JsonSchrijver::BeginLijst() { Open('[', false); }
+void JsonSchrijver::EindLijst() { Sluit(']'); }
+
+void JsonSchrijver::Tekst(std::string_view tekst) {
+  VoorWaarde();
+  uit_ += JsonTekst(tekst);
+}
+
+void JsonSchrijver::Getal(double waarde) {
+  VoorWaarde();
+  uit_ += KortsteGetal(waarde);
+}
+
+void JsonSchrijver::Getal(float waarde) {
+  VoorWaarde();
+  uit_ += KortsteGetal(waarde);
+}
+
+void JsonSchrijver::Geheel(std::int64_t waarde) {
+  VoorWaarde();
+  uit_ += std::to_string(waarde);
+}
+
+void JsonSchrijver::Waarheid(bool waarde) {
+  VoorWaarde();
+  uit_ += waarde ? "true" : "false";
+}
+
+void JsonSchrijver::Null() {
+  VoorWaarde();
+  uit_ += "null";
+}
+
+}  // namespace valdero::cli

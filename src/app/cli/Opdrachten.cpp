@@ -1,0 +1,62 @@
+#include "cli/Opdrachten.h"
+
+#include <ostream>
+
+#include "cli/Opties.h"
+
+namespace valdero::cli {
+namespace {
+
+void SchrijfGebruik(std::ostream& fout) {
+  fout << "Gebruik: valdero-cli OPDRACHT [OPTIES] ARGUMENTEN\n\nOpdrachten:\n";
+  for (const Opdracht& o : Opdrachten()) fout << o.gebruik;
+  fout << "\nOpties:\n" << kOptieGebruik;
+}
+
+}  // namespace
+
+const std::vector<Opdracht>& Opdrachten() {
+  static const std::vector<Opdracht> opdrachten = {
+      {"dump",
+       "  dump [OPTIES] BOEK         laadt BOEK zoals bij het starten en toont het als JSON\n",
+       DumpOpdracht},
+      {"bewaar",
+       "  bewaar [OPTIES] BOEK       laadt BOEK, bewaart het en toont het als JSON\n",
+       BewaarOpdracht},
+      {"voorbeeld",
+       "  voorbeeld [OPTIES] [--transacties N] MAP\n"
+       "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",
+       VoorbeeldOpdracht},
+  };
+  return opdrachten;
+}
+
+int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
+            std::ostream& uit, std::ostream& fout) {
+  if (args.empty()) {
+    SchrijfGebruik(fout);
+    return kGebruiksfout;
+  }
+  for (const Opdracht& o : Opdrachten()) {
+    if (args[0] != o.naam) continue;
+    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout};
+    return o.voerUit(omgeving);
+  }
+  if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+    SchrijfGebruik(uit);
+    return kGelukt;
+  }
+  fout << "valdero-cli: onbekende opdracht '" << args[0] << "'\n\n";
+  SchrijfGebruik(fout);
+  return kGebruiksfout;
+}
+
+int Gebruiksfout(Omgeving& omgeving, std::string_view opdracht, const std::string& melding) {
+  omgeving.fout << "valdero-cli " << opdracht << ": " << melding << "\n\nGebruik:\n";
+  for (const Opdracht& o : Opdrachten())
+    if (o.naam == opdracht) omgeving.fout << o.gebruik;
+  omgeving.fout << "\nOpties:\n" << kOptieGebruik;
+  return kGebruiksfout;
+}
+
+}  // namespace valdero::cli

@@ -1,0 +1,55 @@
+#pragma once
+// The commands of the command-line tool. Adding a command: write its
+// function in a file of its own and add one line to the table in
+// Opdrachten.cpp.
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace valdero {
+class Kasboek;
+struct GetoondBericht;
+}
+
+namespace valdero::cli {
+
+// Exit codes.
+inline constexpr int kGelukt = 0;
+inline constexpr int kMislukt = 1;     // the book could not be loaded or saved
+inline constexpr int kGebruiksfout = 2;
+
+// What a command works with: its arguments (after the command name), the
+// folder that relative names are resolved against, and the output streams.
+struct Omgeving {
+  std::vector<std::string> args;
+  std::filesystem::path map;
+  std::ostream& uit;
+  std::ostream& fout;
+};
+
+struct Opdracht {
+  std::string_view naam;
+  std::string_view gebruik;  // the usage lines of the command, Dutch
+  int (*voerUit)(Omgeving& omgeving);
+};
+
+const std::vector<Opdracht>& Opdrachten();
+
+// Runs the command named by the first argument; the usage text goes to the
+// error stream when there is none or it is unknown.
+int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
+            std::ostream& uit, std::ostream& fout);
+
+// Reports a usage error of the command on the error stream and returns
+// kGebruiksfout.
+int Gebruiksfout(Omgeving& omgeving, std::string_view opdracht, const std::string& melding);
+
+// The commands.
+int DumpOpdracht(Omgeving& omgeving);
+int BewaarOpdracht(Omgeving& omgeving);
+int VoorbeeldOpdracht(Omgeving& omgeving);
+
+}  // namespace valdero::cli

@@ -1,0 +1,61 @@
+#pragma once
+// The options every command of the command-line tool shares, and the book
+// environment they set up: a scripted message port that answers every
+// question alike and cancels every file dialog, a fixed or system clock, the
+// decimal separator and a printer of fixed measures.
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/Printer.h"
+#include "core/ScriptBerichten.h"
+
+namespace valdero::cli {
+
+struct CliOpties {
+  int antwoord = antwoord::Nee;          // --antwoord ja|nee
+  std::optional<double> vandaag;         // --vandaag D-M-JJJJ
+  char decimaal = ',';                   // --decimaal ,|.
+  std::map<std::string, std::string> extra;  // options a command adds itself
+  std::vector<std::string> argumenten;   // everything that is no option
+};
+
+// Reads the arguments after the command name: "--naam waarde" or
+// "--naam=waarde", anywhere between the other arguments; "--" ends the
+// options. `extraOpties` names the options (without "--") that the command
+// accepts besides the shared ones. Returns a Dutch error text, empty when the
+// arguments were fine.
+std::string LeesOpties(const std::vector<std::string>& args, CliOpties& opties,
+                       const std::set<std::string>& extraOpties = {});
+
+// The usage lines of the shared options, for the commands' usage texts.
+inline constexpr const char* kOptieGebruik =
+    "  --antwoord ja|nee      antwoord op elke vraag (standaard nee)\n"
+    "  --vandaag D-M-JJJJ     datum van vandaag (standaard de klok)\n"
+    "  --decimaal ,|.         decimaalteken (standaard ,)\n";
+
+// A book with the ports the options ask for; relative names are resolved
+// against `map`.
+class CliBoek {
+ public:
+  CliBoek(const CliOpties& opties, const std::filesystem::path& map);
+  CliBoek(const CliBoek&) = delete;
+  CliBoek& operator=(const CliBoek&) = delete;
+
+  ScriptBerichten berichten;
+  std::unique_ptr<Klok> klok;
+  VastePrinter printer;
+  Kasboek kb;
+
+ private:
+  static Poorten MaakPoorten(CliBoek& b, const CliOpties& opties);
+};
+
+}  // namespace valdero::cli
