@@ -3,10 +3,11 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
+#include <set>
 #include <system_error>
 #include <vector>
 
+#include "core/Bestanden.h"
 #include "core/BoekBestand.h"
 #include "core/ConfigBestand.h"
 #include "core/Datum.h"
@@ -41,6 +42,8 @@ class Toeval {
  private:
   std::uint64_t staat_;
 };
+
+double Centen(double bedrag) { return std::round(bedrag * 100) / 100; }
 
 struct Rekening {
   int nr;
@@ -141,7 +144,13 @@ class Bouwer {
     Vast();
     // Fill up with daily spending until the number asked for.
     while (static_cast<int>(nieuw_.size()) < aantal) Dagelijks();
-    nieuw_.resize(static_cast<std::size_t>(std::max(aantal, 0)));
+    const auto n = static_cast<std::size_t>(std::max(aantal, 0));
+    nieuw_.resize(n);
+    // A short book must not end in half a transfer.
+    if (n > 0 && paarBegin_.count(n - 1)) {
+      nieuw_.pop_back();
+      Dagelijks();
+    }
     Transacties();
   }
 
@@ -205,6 +214,7 @@ class Bouwer {
   void Kruispost(double datum, int a, int b, double bedragOpA, int modus, const std::string& opmA,
                  const std::string& opmB) {
     const std::string naamA = RekeningNaam(a);
+    paarBegin_.insert(nieuw_.size());
     Boek(datum, b, "xxxx", "OB", -bedragOpA, naamA, opmB, modus);
     Boek(datum, a, "xxxx", "OB", bedragOpA, naamA, opmA, modus);
     TKas& tegen = nieuw_[nieuw_.size() - 2];
@@ -232,7 +242,7 @@ class Bouwer {
   // leg out of the securities account's own group and the main leg into the
   // investment group.
   void Aankoop(double datum, float aantal, float prijs) {
-    const double bedrag = static_cast<double>(aantal) * static_cast<double>(prijs);
+    const double bedrag = Centen(static_cast<double>(aantal) * static_cast<double>(prijs));
     const std::string naam = kGroepen[31].naam;
     Kruispost(datum, kBeleg, kBetaal, bedrag, 15, std::string("Overboeken van ") + RekeningNaam(kBetaal),
               std::string("Overboeken naar ") + RekeningNaam(kBeleg));
@@ -299,14 +309,40 @@ class Bouwer {
     }
   }
 
-  // What happens every year: opening balances, monthly fixed costs and
-  // income, savings, securities.
+  // What happens every year: opening balances, the yearly events, the
+  // securities and the agenda first, so that even a short book shows every
+  // kind of record; then the monthly fixed costs, income and savings.
   void Vast() {
     const double nieuwjaar = Dag(1, 1);
     Bij(nieuwjaar, kBetaal, "1", "--", 2450.75, RekeningNaam(kBetaal), "Saldo");
     Bij(nieuwjaar, kSpaar, "2", "--", 8120.00, RekeningNaam(kSpaar), "Saldo");
     Effect(Boek(nieuwjaar, kBeleg, "E10", "--", 5000.00, RekeningNaam(kBeleg), "Saldo Aandelen Noordfonds", 12),
            200.0f, 25.0f);
+
+    Bij(Dag(5, 24), kBetaal, "210a", "OV", 2598.10, kRelaties[0].naam, "Vakantiegeld");
+    Af(Dag(2, 28), kBetaal, "490", "AC", 897.36, kRelaties[9].naam, "Aanslag gemeentelijke belastingen");
+    Af(Dag(7, 12), kBetaal, "580", "BA", 1840.00, "Reisbureau Zon", "Zomervakantie");
+    Overboeking(Dag(7, 1), kSpaar, kBetaal, 1500.00);
+    Bij(Dag(12, 31), kSpaar, "700", "OV", 152.37, RekeningNaam(kSpaar), "Rente " + std::to_string(jaar_));
+
+    Aankoop(Dag(3, 14), 40.0f, 26.5f);
+    Aankoop(Dag(9, 18), 25.0f, 24.2f);
+    Effect(Boek(Dag(6, 1), kBeleg, "E20", "ID", 187.50, RekeningNaam(kBeleg), "Dividend Noordfonds", 17), 0.0f,
+           1.0f);
+    // Revaluation at the end of the year: the old value out, the new in.
+    const double oud = Centen(5000.00 + 40 * 26.5 + 25 * 24.2);
+    const double nieuw = Centen(265.0 * 27.1);
+    const std::string naam = kGroepen[31].naam;
+    Effect(Boek(Dag(12, 31), kBeleg, "E10", "VS", -oud, RekeningNaam(kBeleg), "Oorspronkelijke waarde van " + naam, 14),
+           265.0f, 25.0f);
+    Effect(Boek(Dag(12, 31), kBeleg, "E10", "VS", nieuw, RekeningNaam(kBeleg),
+                (nieuw > oud ? "Toename waarde van " : "Afname waarde van ") + naam, 14),
+           265.0f, 27.1f);
+
+    // Planned payments on the transfer account (the agenda).
+    Af(Dag(11, 1), kTransfer, "580", "AC", 650.00, "Reisbureau Zon", "Aanbetaling wintervakantie");
+    Af(Dag(12, 15), kTransfer, "550", "AC", 1200.00, "Woonwinkel", "Nieuwe bank");
+    Bij(Dag(12, 20), kTransfer, "210", "OV", 850.00, kRelaties[0].naam, "Eindejaarsuitkering");
 
     for (int m = 1; m <= 12; ++m) {
       const std::string maand = kMaanden[m - 1];
@@ -323,30 +359,6 @@ class Bouwer {
         Bij(Dag(m, 2), kBetaal, "220", "OV", 324.68, "Sociale Verzekeringsbank", "Kinderbijslag kwartaal");
       if (m % 2 == 0) Af(Dag(m, 28), kBetaal, "525", "AC", 83.00, "Belastingdienst", "Motorrijtuigenbelasting");
     }
-    Bij(Dag(5, 24), kBetaal, "210a", "OV", 2598.10, kRelaties[0].naam, "Vakantiegeld");
-    Af(Dag(2, 28), kBetaal, "490", "AC", 897.36, kRelaties[9].naam, "Aanslag gemeentelijke belastingen");
-    Af(Dag(7, 12), kBetaal, "580", "BA", 1840.00, "Reisbureau Zon", "Zomervakantie");
-    Overboeking(Dag(7, 1), kSpaar, kBetaal, 1500.00);
-    Bij(Dag(12, 31), kSpaar, "700", "OV", 152.37, RekeningNaam(kSpaar), "Rente " + std::to_string(jaar_));
-
-    Aankoop(Dag(3, 14), 40.0f, 26.5f);
-    Aankoop(Dag(9, 18), 25.0f, 24.2f);
-    Effect(Boek(Dag(6, 1), kBeleg, "E20", "ID", 187.50, RekeningNaam(kBeleg), "Dividend Noordfonds", 17), 0.0f,
-           1.0f);
-    // Revaluation at the end of the year: the old value out, the new in.
-    const double oud = 5000.00 + 40 * 26.5 + 25 * 24.2;
-    const double nieuw = 265.0 * 27.1;
-    const std::string naam = kGroepen[31].naam;
-    Effect(Boek(Dag(12, 31), kBeleg, "E10", "VS", -oud, RekeningNaam(kBeleg), "Oorspronkelijke waarde van " + naam, 14),
-           265.0f, 25.0f);
-    Effect(Boek(Dag(12, 31), kBeleg, "E10", "VS", nieuw, RekeningNaam(kBeleg),
-                (nieuw > oud ? "Toename waarde van " : "Afname waarde van ") + naam, 14),
-           265.0f, 27.1f);
-
-    // Planned payments on the transfer account (the agenda).
-    Af(Dag(11, 1), kTransfer, "580", "AC", 650.00, "Reisbureau Zon", "Aanbetaling wintervakantie");
-    Af(Dag(12, 15), kTransfer, "550", "AC", 1200.00, "Woonwinkel", "Nieuwe bank");
-    Bij(Dag(12, 20), kTransfer, "210", "OV", 850.00, kRelaties[0].naam, "Eindejaarsuitkering");
   }
 
   void Dagelijks() {
@@ -411,6 +423,7 @@ class Bouwer {
   int jaar_;
   Toeval toeval_;
   std::vector<TKas> nieuw_;
+  std::set<std::size_t> paarBegin_;  // positions in nieuw_ of first legs
 };
 
 std::string TweeCijfers(int jaar) {
@@ -463,20 +476,7 @@ bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::strin
   }
   // Written beside its place and renamed into it, so that no half book is
   // ever found under the book's name.
-  const std::filesystem::path tijdelijk = pad.string() + ".nieuw";
-  {
-    std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
-    uit.write(reinterpret_cast<const char*>(beeld.data()), static_cast<std::streamsize>(beeld.size()));
-    uit.close();
-    if (!uit) {
-      std::filesystem::remove(tijdelijk, ec);
-      fout = "kon " + pad.string() + " niet schrijven";
-      return false;
-    }
-  }
-  std::filesystem::rename(tijdelijk, pad, ec);
-  if (ec) {
-    std::filesystem::remove(tijdelijk, ec);
+  if (!SchrijfAtomisch(pad, beeld)) {
     fout = "kon " + pad.string() + " niet schrijven";
     return false;
   }

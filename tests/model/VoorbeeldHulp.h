@@ -1,0 +1,57 @@
+#pragma once
+// Example books on disk for the loading and command-line tests: a small year
+// from the generator, written under any name into a folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/Bestanden.h"
+#include "core/BoekBestand.h"
+#include "core/ConfigBestand.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/Printer.h"
+#include "core/ScriptBerichten.h"
+#include "core/VoorbeeldBoek.h"
+
+namespace valdero::test {
+
+struct VoorbeeldBestand {
+  int jaar = 2008;
+  int transacties = 40;
+  bool metRelaties = true;
+  bool metConfig = true;
+  // The day the file is written: its header carries that year as the
+  // version stamp.
+  double geschreven = 0;
+};
+
+// Writes the example year as `naam`.vdr (and .cfg) into `map`.
+inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string& naam,
+                             VoorbeeldBestand v = {}) {
+  ScriptBerichten berichten;
+  VasteKlok klok(v.geschreven != 0 ? v.geschreven : MaakDatum(v.jaar, 6, 1));
+  VastePrinter printer;
+  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  kb.Map = map;
+  VoorbeeldOpties opties;
+  opties.jaar = v.jaar;
+  opties.transacties = v.transacties;
+  MaakVoorbeeldBoek(kb, opties);
+  if (!v.metRelaties) {
+    kb.RelatiesAanwezig = false;
+    kb.RekLijst[0].Soort.clear();
+    kb.RelatieLijst.clear();
+    kb.MaxRelatie = 0;
+  }
+  kb.KasNaam = naam;
+  kb.KasPad = naam + ".vdr";
+  ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb)));
+  if (v.metConfig) SchrijfConfig(kb);
+  ASSERT_EQ(kb.IOStatus, 0);
+}
+
+}  // namespace valdero::test
