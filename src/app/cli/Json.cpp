@@ -119,7 +119,8 @@ void JsonSchrijver::Open(char teken, bool object) {
 }
 
 void JsonSchrijver::Sluit(char teken) {
-  if (niveaus_.empty() || naSleutel_) throw std::logic_error("JsonSchrijver: niets te sluiten");
+  if (niveaus_.empty() || naSleutel_ || niveaus_.back().object != (teken == '}'))
+    throw std::logic_error("JsonSchrijver: niets te sluiten");
   const bool hadInhoud = niveaus_.back().aantal > 0;
   niveaus_.pop_back();
   if (hadInhoud && static_cast<int>(niveaus_.size()) < uitgevouwen_) NieuweRegel(niveaus_.size());
