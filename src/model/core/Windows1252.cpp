@@ -19,6 +19,12 @@ int NaarByte(char32_t teken) {
   return -1;
 }
 
+bool IsAscii(std::string_view s) {
+  for (const char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 char32_t VolgendTeken(std::string_view s, std::size_t& pos) {
@@ -76,6 +82,9 @@ void VoegTekenToe(std::string& s, char32_t c) {
 }
 
 std::string Cp1252NaarUtf8(std::string_view cp1252) {
+  // Nearly every text of a book is plain ASCII, which both encodings share:
+  // loading a large book converts hundreds of thousands of them.
+  if (IsAscii(cp1252)) return std::string(cp1252);
   std::string uit;
   uit.reserve(cp1252.size());
   for (char ch : cp1252) {
@@ -91,6 +100,7 @@ std::string Cp1252NaarUtf8(std::string_view cp1252) {
 }
 
 std::string Utf8NaarCp1252(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   std::string uit;
   uit.reserve(utf8.size());
   std::size_t pos = 0;

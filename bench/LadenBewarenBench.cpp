@@ -1,0 +1,112 @@
+// Loading and saving a large book: a year of 100 000 transactions from the
+// example generator, written once into a temporary folder.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/BoekBestand.h"
+#include "core/BoekLaden.h"
+#include "core/ConfigBestand.h"
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
+#include "core/Printer.h"
+#include "core/SaldoMatrix.h"
+#include "core/ScriptBerichten.h"
+#include "core/VoorbeeldBoek.h"
+
+namespace valdero {
+namespace {
+
+constexpr int kTransacties = 100'000;
+
+struct BenchBoek {
+  ScriptBerichten berichten;
+  VasteKlok klok{MaakDatum(2026, 6, 1)};
+  VastePrinter printer;
+  Kasboek kb{Poorten{&berichten, &klok, &printer, ','}};
+
+  explicit BenchBoek(const std::filesystem::path& map) {
+    kb.Map = map;
+    kb.KasNaam = "Valdr26";
+    kb.KasPad = "Valdr26.vdr";
+    kb.ConfigPad = "Valdr26.cfg";
+  }
+};
+
+// The folder with the big book, made on first use and removed at exit.
+const std::filesystem::path& GroteBoekMap() {
+  static const std::filesystem::path map = [] {
+    std::string sjabloon = (std::filesystem::temp_directory_path() / "valdero-bench-XXXXXX").string();
+    if (::mkdtemp(sjabloon.data()) == nullptr) std::abort();
+    const std::filesystem::path p = sjabloon;
+    BenchBoek b(p);
+    std::string fout;
+    if (!SchrijfVoorbeeldBoek(b.kb, {.jaar = 2026, .transacties = kTransacties}, fout)) std::abort();
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(GroteBoekMap(), ec);
+    });
+    return p;
+  }();
+  return map;
+}
+
+// (a) What a load reads and derives: the book, its configuration, the matrix.
+void BM_OpenBoekLeesConfigBouwSaldoMatrix(benchmark::State& state) {
+  const auto& map = GroteBoekMap();
+  for (auto _ : state) {
+    BenchBoek b(map);
+    OpenBoek(b.kb, false);
+    LeesConfig(b.kb);
+    BouwSaldoMatrix(b.kb);
+    if (b.kb.MaxKas != kTransacties) state.SkipWithError("boek niet geladen");
+    benchmark::DoNotOptimize(b.kb.SaldoMatrix.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kTransacties);
+}
+BENCHMARK(BM_OpenBoekLeesConfigBouwSaldoMatrix)->Unit(benchmark::kMillisecond);
+
+// The whole start-up load, with the sorting of the lists by the
+// configuration's order.
+void BM_StartBoek(benchmark::State& state) {
+  const auto& map = GroteBoekMap();
+  for (auto _ : state) {
+    BenchBoek b(map);
+    StartBoek(b.kb, true);
+    if (b.kb.MaxKas != kTransacties) state.SkipWithError("boek niet geladen");
+    benchmark::DoNotOptimize(b.kb.SaldoMatrix.data());
+  }
+}
+BENCHMARK(BM_StartBoek)->Unit(benchmark::kMillisecond);
+
+// (b) One full save of the loaded book, as after every posting.
+void BM_BewaarBoek(benchmark::State& state) {
+  BenchBoek b(GroteBoekMap());
+  OpenBoek(b.kb, false);
+  LeesConfig(b.kb);
+  b.kb.EersteBewaring = false;  // the steady state: no backup any more
+  for (auto _ : state) {
+    BewaarBoek(b.kb, false);
+    if (!b.kb.Bewaard || b.kb.IOStatus != 0) state.SkipWithError("niet bewaard");
+  }
+  state.SetBytesProcessed(state.iterations() *
+                          static_cast<std::int64_t>(std::filesystem::file_size(b.kb.Pad(b.kb.KasPad))));
+}
+BENCHMARK(BM_BewaarBoek)->Unit(benchmark::kMillisecond);
+
+// Building the example year itself.
+void BM_MaakVoorbeeldBoek(benchmark::State& state) {
+  for (auto _ : state) {
+    BenchBoek b(GroteBoekMap());
+    MaakVoorbeeldBoek(b.kb, {.jaar = 2026, .transacties = kTransacties});
+    benchmark::DoNotOptimize(b.kb.KasLijst.data());
+  }
+}
+BENCHMARK(BM_MaakVoorbeeldBoek)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace valdero
