@@ -13,6 +13,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/Windows1252.h"
+
 namespace valdero::test {
 
 struct JsonWaarde;
@@ -120,20 +122,6 @@ class JsonLezer {
     w.v = lijst;
     return true;
   }
-  static void Utf8(std::string& s, std::uint32_t p) {
-    if (p < 0x80) s += static_cast<char>(p);
-    else if (p < 0x800) { s += static_cast<char>(0xC0 | (p >> 6)); s += static_cast<char>(0x80 | (p & 0x3F)); }
-    else if (p < 0x10000) {
-      s += static_cast<char>(0xE0 | (p >> 12));
-      s += static_cast<char>(0x80 | ((p >> 6) & 0x3F));
-      s += static_cast<char>(0x80 | (p & 0x3F));
-    } else {
-      s += static_cast<char>(0xF0 | (p >> 18));
-      s += static_cast<char>(0x80 | ((p >> 12) & 0x3F));
-      s += static_cast<char>(0x80 | ((p >> 6) & 0x3F));
-      s += static_cast<char>(0x80 | (p & 0x3F));
-    }
-  }
   bool Tekst(std::string& s) {
     ++i_;
     while (i_ < t_.size()) {
@@ -157,7 +145,7 @@ class JsonLezer {
           const auto r = std::from_chars(t_.data() + i_, t_.data() + i_ + 4, p, 16);
           if (r.ptr != t_.data() + i_ + 4) return false;
           i_ += 4;
-          Utf8(s, p);
+          VoegTekenToe(s, p);
           break;
         }
         default: return false;

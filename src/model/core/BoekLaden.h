@@ -37,7 +37,8 @@ enum class LaadUitkomst {
 //  - HuidigJaar and KasJaar from the clock; the password is reset.
 //  - bijStart: KasNaam := Valdr + two digits of the year, or the argument when
 //    one is given (a trailing ".vdr" is dropped). Otherwise KasNaam is taken
-//    as the caller left it.
+//    as the caller left it: the Open command sets KasNaam to the chosen
+//    file's name and Map to its folder before calling.
 //  - When KasNaam + ".vdr" does not exist, Valdr + four digits is tried, then
 //    the open dialog "Ópen Valdero" asks for a file; its folder becomes Map.
 //  - KasJaar := JaarUitNaam(KasNaam); a name without a year asks whether to
