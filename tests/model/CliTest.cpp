@@ -10,6 +10,7 @@
 #include "cli/Json.h"
 #include "cli/Opdrachten.h"
 #include "cli/Opties.h"
+#include "core/Bedragen.h"
 #include "core/BoekLaden.h"
 
 namespace valdero {
@@ -301,6 +302,34 @@ TEST(CliBewaar, ABookThatWasNotReadIsNotSaved) {
   EXPECT_EQ(Json(u.uit)["IOStatus"].Getal(), 1);
   EXPECT_EQ(test::LeesBytes(map / "Huis08.vdr").size(), 12u);
   EXPECT_FALSE(fs::exists(map / "Huis08.~VD"));
+}
+
+// ---------------------------------------------------------------- saldi
+
+TEST(CliSaldi, EveryAccountsBalanceWithTheDecimalSeparatorOfTheOption) {
+  TestMap map;
+  SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 150});
+  ScriptBerichten berichten;
+  VasteKlok klok(MaakDatum(2008, 6, 1));
+  VastePrinter printer;
+  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  kb.Map = map.pad();
+  ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
+  const TInUit& betaal = kb.SaldoMatrix.back()[static_cast<std::size_t>(kb.ZoekRekening(1))];
+  const std::string saldo = GetalTekst(kb, betaal.In + betaal.Uit, 2);
+  ASSERT_NE(saldo.find(','), std::string::npos);
+
+  for (const char* teken : {",", "."}) {
+    SCOPED_TRACE(teken);
+    const Uitvoer u = Cli(map.pad(), {"saldi", "--decimaal", teken, "--vandaag", "1-6-2008", "Huis08"});
+    ASSERT_EQ(u.code, 0) << u.fout;
+    std::string verwacht = saldo;
+    verwacht[verwacht.find(',')] = teken[0];
+    EXPECT_NE(u.uit.find("   1  Betaalrekening"), std::string::npos) << u.uit;
+    EXPECT_NE(u.uit.find(" " + verwacht + "\n"), std::string::npos) << u.uit;
+    EXPECT_NE(u.uit.find("  99  TRANSFER REKENING"), std::string::npos);
+  }
+  EXPECT_EQ(Cli(map.pad(), {"saldi", "--vandaag", "1-6-2010", "Ander"}).code, cli::kMislukt);
 }
 
 // ---------------------------------------------------------------- voorbeeld

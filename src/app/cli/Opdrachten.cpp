@@ -23,6 +23,9 @@ const std::vector<Opdracht>& Opdrachten() {
       {"bewaar",
        "  bewaar [OPTIES] BOEK       laadt BOEK, bewaart het en toont het als JSON\n",
        BewaarOpdracht},
+      {"saldi",
+       "  saldi [OPTIES] BOEK        laadt BOEK en toont het saldo van elke rekening\n",
+       SaldiOpdracht},
       {"voorbeeld",
        "  voorbeeld [OPTIES] [--transacties N] MAP\n"
        "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",

@@ -50,6 +50,7 @@ int Gebruiksfout(Omgeving& omgeving, std::string_view opdracht, const std::strin
 // The commands.
 int DumpOpdracht(Omgeving& omgeving);
 int BewaarOpdracht(Omgeving& omgeving);
+int SaldiOpdracht(Omgeving& omgeving);
 int VoorbeeldOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli
