@@ -52,7 +52,7 @@ struct Venster {
   BoekingBoek boek;
   Kasboek& kb = boek.kb;
   QTemporaryDir map;
-  TZoekDlg zoek{boek.kb};
+  TZoekDlg zoek{boek.kb, StandaardBewaarder()};
   ZoekKiezer kiezer{zoek};
   TBoekingForm form{boek.kb, kiezer, boek.vensters, StandaardBewaarder()};
 
