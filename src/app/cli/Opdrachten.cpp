@@ -26,6 +26,11 @@ const std::vector<Opdracht>& Opdrachten() {
       {"saldi",
        "  saldi [OPTIES] BOEK        laadt BOEK en toont het saldo van elke rekening\n",
        SaldiOpdracht},
+      {"boek",
+       "  boek [OPTIES] [--index N[,N...]] [--kopie] BOEK MODUS [veld=tekst ...]\n"
+       "                             maakt een boeking in MODUS zoals in het boekingsvenster\n"
+       "                             en toont het boek als JSON\n",
+       BoekOpdracht},
       {"voorbeeld",
        "  voorbeeld [OPTIES] [--transacties N] MAP\n"
        "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",

@@ -52,5 +52,6 @@ int DumpOpdracht(Omgeving& omgeving);
 int BewaarOpdracht(Omgeving& omgeving);
 int SaldiOpdracht(Omgeving& omgeving);
 int VoorbeeldOpdracht(Omgeving& omgeving);
+int BoekOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli

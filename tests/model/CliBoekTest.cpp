@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "JsonLezer.h"
+#include "TestBoek.h"
+#include "VoorbeeldHulp.h"
+#include "cli/Opdrachten.h"
+#include "core/BoekLaden.h"
+
+namespace valdero {
+namespace {
+
+using test::JsonLezer;
+using test::JsonWaarde;
+using test::SchrijfVoorbeeld;
+using test::TestMap;
+
+struct Uitvoer {
+  int code;
+  JsonWaarde boek;
+  std::string fout;
+};
+
+Uitvoer Boek(const TestMap& map, std::vector<std::string> args) {
+  std::ostringstream uit, fout;
+  args.insert(args.begin(), {"boek", "--vandaag", "2-5-2008"});
+  const int code = cli::VoerUit(args, map.pad(), uit, fout);
+  return {code, JsonLezer::Lees(uit.str()).value_or(JsonWaarde{}), fout.str()};
+}
+
+std::vector<std::string> Teksten(const JsonWaarde& boek) {
+  std::vector<std::string> uit;
+  for (const JsonWaarde& b : boek["Berichten"].Lijst()) uit.push_back(b["tekst"].Tekst());
+  return uit;
+}
+
+// The book as a second start-up finds it on disk.
+std::vector<TKas> OpSchijf(const TestMap& map) {
+  ScriptBerichten berichten;
+  VasteKlok klok(MaakDatum(2008, 5, 2));
+  VastePrinter printer;
+  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  kb.Map = map.pad();
+  EXPECT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
+  return kb.KasLijst;
+}
+
+TEST(CliBoek, DebitIsPostedSavedAndPrinted) {
+  TestMap map;
+  SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 30});
+  const std::size_t voor = OpSchijf(map).size();
+  const Uitvoer u = Boek(map, {"Huis08", "2", "groep=410", "bedrag=12.50", "datum=3-5",
+                               "omschrijving=boek test"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  EXPECT_EQ(Teksten(u.boek), (std::vector<std::string>{"Decimaalteken in 12,50 gewijzigd"}));
+  const auto kas = OpSchijf(map);
+  ASSERT_EQ(kas.size(), voor + 1);
+  ASSERT_EQ(u.boek["KasLijst"].Lijst().size(), kas.size());
+  const auto nieuw = std::find_if(kas.begin(), kas.end(),
+                                  [](const TKas& k) { return k.Omschrijving == "boek test"; });
+  ASSERT_NE(nieuw, kas.end());
+  EXPECT_EQ(nieuw->Bedrag, -12.5);
+  EXPECT_EQ(nieuw->GroepKode, "410");
+  EXPECT_EQ(nieuw->Datum, MaakDatum(2008, 5, 3));
+  EXPECT_EQ(nieuw->BoekSoort, 2);
+}
+
+TEST(CliBoek, TransferQuestionGetsTheAnswerOfTheOption) {
+  TestMap map;
+  SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 30});
+  const std::size_t voor = OpSchijf(map).size();
+  const Uitvoer u = Boek(map, {"--antwoord", "ja", "Huis08", "6", "tegenrek=2", "bedrag=100"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  EXPECT_EQ(Teksten(u.boek), (std::vector<std::string>{"Wilt u ook overboeken naar tegenrekening",
+                                                       "Kasrecords van beide rekeningen gered"}));
+  EXPECT_EQ(OpSchijf(map).size(), voor + 2);
+}
+
+TEST(CliBoek, DeletingPicksTheIndexedRows) {
+  TestMap map;
+  SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 30});
+  const auto voor = OpSchijf(map);
+  const Uitvoer u = Boek(map, {"--antwoord", "ja", "--index", "2,5", "Huis08", "3"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  const auto na = OpSchijf(map);
+  ASSERT_EQ(na.size(), voor.size() - 2);
+  EXPECT_EQ(na[2].Omschrijving, voor[3].Omschrijving);
+  EXPECT_EQ(na[4].Omschrijving, voor[6].Omschrijving);
+}
+
+TEST(CliBoek, UsageErrors) {
+  struct Geval {
+    const char* naam;
+    std::vector<std::string> args;
+    const char* melding;
+  };
+  TestMap map;
+  SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 5});
+  for (const Geval& g : {Geval{"no mode", {"Huis08"}, "geef BOEK en MODUS"},
+                         Geval{"unknown mode", {"Huis08", "7"}, "onbekende modus 7"},
+                         Geval{"unknown field", {"Huis08", "1", "bedarg=1"}, "onbekend veld bedarg"},
+                         Geval{"no equals sign", {"Huis08", "1", "bedrag"}, "verwacht veld=tekst"},
+                         Geval{"bad index", {"--index", "1,x", "Huis08", "3"}, "--index verwacht"}}) {
+    SCOPED_TRACE(g.naam);
+    const Uitvoer u = Boek(map, g.args);
+    EXPECT_EQ(u.code, cli::kGebruiksfout);
+    EXPECT_NE(u.fout.find(g.melding), std::string::npos) << u.fout;
+  }
+}
+
+}  // namespace
+}  // namespace valdero
