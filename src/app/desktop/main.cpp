@@ -12,6 +12,7 @@
 #include "core/ConfigBestand.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
+#include "groups/TBudbeheerForm.h"
 #include "relations/TZoekDlg.h"
 #include "shell/TSplashForm.h"
 #include "shell/TValdero.h"
@@ -72,6 +73,10 @@ int main(int argc, char* argv[]) {
     zoeken.ToonVrijZoeken();
     if (!alOpen) hoofd.Registreer(5, &zoeken);
   };
+
+  // The groups manager of the action panel's "Groepen".
+  TBudbeheerForm groepBeheer(kb, &hoofd);
+  hoofd.Vensters().groepBeheer = [&groepBeheer, &hoofd] { groepBeheer.Toon(&hoofd); };
 
   hoofd.HakenBijgewerkt();
 
