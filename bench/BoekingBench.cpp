@@ -7,13 +7,13 @@
 #include <fstream>
 
 #include "bookings/BoekingModel.h"
+#include "bookings/GroepHulp.h"
 #include "core/BoekBestand.h"
 #include "core/Datum.h"
-#include "core/KasVolgorde.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
-#include "core/SaldoMatrix.h"
 #include "core/ScriptBerichten.h"
+#include "core/VoorbeeldBoek.h"
 
 namespace valdero {
 namespace {
@@ -24,55 +24,15 @@ struct PostBoek {
   PostBoek(int aantal, int bewaarWijze)
       : klok(MaakDatum(2026, 12, 31)), kb({&berichten, &klok, nullptr, ','}) {
     berichten.standaardAntwoord = antwoord::Ja;
-    kb.KasJaar = "2026";
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-    kb.GroepLijst[0].Kode = "-1";
-    kb.KasLijst.resize(1);
-    TValut eur;
-    eur.Basis = 1;
-    eur.Kode = "Eur";
-    eur.Koers = 1;
-    kb.ValutaLijst.push_back(eur);
-    kb.AantalValuta = 1;
-    TKlasse02 u;
-    u.Letter = " U ";
-    kb.KlasseLijst.push_back(u);
-    kb.AantalKlassen = 1;
-    for (int nr = 1; nr <= 3; ++nr) {
-      TBank b;
-      b.RekNr = nr;
-      b.RekNrTekst = std::to_string(nr);
-      b.Naam = "Rekening " + b.RekNrTekst;
-      b.Soort = "BT";
-      kb.RekLijst.push_back(b);
-      Groep(b.RekNrTekst);
-    }
-    Groep("201");
-    Groep("410");
-    for (char c = 'a'; c <= 'j'; ++c) Groep(std::string("410") + c);
-    Groep("xxxx");
-    const char* groepen[] = {"201", "410", "410a", "410c", "1"};
-    for (int i = 0; i < aantal; ++i) {
-      TKas k;
-      k.RekNr = 1 + i % 3;
-      k.GroepKode = groepen[i % 5];
-      k.Datum = MaakDatum(2026, 1, 1) + i % 365;
-      k.VolgBlad = TKas::MaakVolgBlad(i % 50, i % 3);
-      k.Bedrag = (i % 2 ? -1 : 1) * (i % 1000) / 4.0;
-      k.Relatie = "Relatie " + std::to_string(i % 200);
-      k.Omschrijving = "omschrijving " + std::to_string(i % 300);
-      kb.KasLijst.push_back(k);
-    }
-    kb.ZetMaxTellers();
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
-    SorteerKas(kb);
-    BouwSaldoMatrix(kb);
+    MaakVoorbeeldBoek(kb, {.jaar = 2026, .transacties = aantal});
+    // Ten sub-groups for the split; the example year has a main code 410.
+    for (char c = 'a'; c <= 'j'; ++c)
+      VoegGroepToe(kb, std::string("410") + c, std::string("Deel ") + c, " U ");
+    SorteerGroepenEnMatrix(kb);
     map = std::filesystem::temp_directory_path() / "valdero_bench_boeking";
     std::filesystem::create_directories(map);
     kb.Map = map;
-    kb.KasNaam = "Bench26";
-    kb.KasPad = (map / "Bench26.vdr").string();
+    kb.KasPad = (map / (kb.KasNaam + ".vdr")).string();
     // An existing file: the save writes it without asking for a name.
     std::ofstream(kb.KasPad).put('\0');
     if (bewaarWijze == 2)
@@ -83,14 +43,6 @@ struct PostBoek {
       bewaar = [](Kasboek&) {};
   }
   ~PostBoek() { std::filesystem::remove_all(map); }
-
-  void Groep(const std::string& kode) {
-    TBudget g;
-    g.Kode = kode;
-    g.Naam = "Groep " + kode;
-    g.Klasse = " U ";
-    kb.GroepLijst.push_back(g);
-  }
 
   ScriptBerichten berichten;
   VasteKlok klok;
