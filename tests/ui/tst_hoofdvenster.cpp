@@ -239,6 +239,10 @@ void TstHoofdvenster::zonderVensterBlijftItemUit() {
   hoofd.HakenBijgewerkt();
   QVERIFY(hoofd.Actie("&Bestand|&Nieuw")->isEnabled());
   QVERIFY(hoofd.Actie("&Bestand|Open &Rekening")->isEnabled());
+  QVERIFY(!hoofd.findChild<QPushButton*>("GroepBtn")->isEnabled());
+  hoofd.Vensters().groepBeheer = [] {};
+  hoofd.HakenBijgewerkt();
+  QVERIFY(hoofd.findChild<QPushButton*>("GroepBtn")->isEnabled());
 }
 
 void TstHoofdvenster::beleggingKnoppenEnStatusbalk() {

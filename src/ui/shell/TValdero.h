@@ -165,6 +165,7 @@ class TValdero : public QMainWindow {
   QToolButton *eurBtn_ = nullptr, *usdBtn_ = nullptr, *enpBtn_ = nullptr, *auxiliar_ = nullptr,
               *valutaBtn_ = nullptr;
   QWidget* menuPanel_ = nullptr;
+  QPushButton *bankBtn_ = nullptr, *groepBtn_ = nullptr;
   QMenu *popupBoeking_ = nullptr, *popupBelegging_ = nullptr, *popupImport_ = nullptr;
   QMenu* beeld_ = nullptr;
   QGroupBox* nieuwKasPanel_ = nullptr;

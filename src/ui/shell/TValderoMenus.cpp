@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include "shell/TValdero.h"
 
@@ -57,6 +58,8 @@ bool TValdero::Aan(const QString& pad) const {
 // disabled whatever the open book allows.
 void TValdero::VolgHaken() {
   for (const auto& [a, haak] : haken_) a->setEnabled(gewenst_[a] && haak());
+  bankBtn_->setEnabled(static_cast<bool>(vensters_.rekeningBeheer));
+  groepBtn_->setEnabled(static_cast<bool>(vensters_.groepBeheer));
 }
 
 void TValdero::MaakMenus() {

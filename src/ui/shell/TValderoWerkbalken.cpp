@@ -154,8 +154,8 @@ void TValdero::MaakMenuPanel() {
     kolom->addSpacing(6);
     return b;
   };
-  QPushButton* bank = groot("BankBtn", "Rekeningen", QStringLiteral("R"), kBlauw);
-  QPushButton* groep = groot("GroepBtn", "Groepen", QStringLiteral("G"), kPaars);
+  QPushButton* bank = bankBtn_ = groot("BankBtn", "Rekeningen", QStringLiteral("R"), kBlauw);
+  QPushButton* groep = groepBtn_ = groot("GroepBtn", "Groepen", QStringLiteral("G"), kPaars);
   QPushButton* agenda = groot("AgendaBtn", "Agenda", QStringLiteral("\u21C4"), kOranje);
   QPushButton* betaling = groot("BetalingBtn", "Transacties", QStringLiteral("\u20AC"), kGroen);
   QPushButton* beurs = groot("BeursBtn", "Beleggingen", QStringLiteral("%"), kRood);
