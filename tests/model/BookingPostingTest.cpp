@@ -199,7 +199,7 @@ TEST(BookingClose, AsksOnlyWithUnsavedWork) {
   EXPECT_FALSE(b.model.MagSluiten());
   EXPECT_TRUE(b.Getoond("Kas-record nog redden"));
   b.model.SluitKnop();
-  EXPECT_TRUE(b.model.venstergesloten);
+  EXPECT_TRUE(b.model.vensterGesloten);
 }
 
 TEST(BookingOverview, ChangeFromOutsideClosesAndAsksTheCallerToRefresh) {
@@ -210,7 +210,7 @@ TEST(BookingOverview, ChangeFromOutsideClosesAndAsksTheCallerToRefresh) {
   b.model.Invoer(veld::Bedrag, "-25");
   ASSERT_TRUE(b.model.Bewaar());
   EXPECT_EQ(b.K(1).Bedrag, -25);
-  EXPECT_TRUE(b.model.venstergesloten);
+  EXPECT_TRUE(b.model.vensterGesloten);
   EXPECT_EQ(b.vensters.ververst, 1);
 }
 

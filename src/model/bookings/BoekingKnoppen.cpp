@@ -41,7 +41,7 @@ void BoekingModel::SluitKnop() {
 bool BoekingModel::MagSluiten() {
   if (!bewaard && Vraag(kb, "Kas-record nog redden")) return false;
   panelZichtbaar = false;
-  venstergesloten = true;
+  vensterGesloten = true;
   menu = Menu::Geen;
   gridZichtbaar = false;
   kasRekKnopTekst = "ValDero";

@@ -138,7 +138,7 @@ class BoekingModel {
   std::array<std::vector<std::string>, veld::AantalVelden> lijsten{};
   int focus = veld::Rekening;
   bool panelZichtbaar = false;
-  bool venstergesloten = true;
+  bool vensterGesloten = true;
   Menu menu = Menu::Geen;  // the action menu to pop up
   std::string vensterTitel = "Boekingen";
   std::string panelKop;

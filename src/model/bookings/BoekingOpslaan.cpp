@@ -70,7 +70,7 @@ void BoekingModel::BewaarStappen() {
 void BoekingModel::NaBewaren() {
   if (sluitNaBewaren) {
     panelZichtbaar = false;
-    venstergesloten = true;
+    vensterGesloten = true;
     vensters_.VerversAanvrager(boekModus);
     return;
   }

@@ -65,7 +65,7 @@ bool BoekingModel::Start(int m, bool versVlag) {
   }
   if (!klaar) {
     panelZichtbaar = false;
-    menu = venstergesloten ? Menu::Geen : (modus::IsEffecten(boekModus) ? Menu::Beleg : Menu::Boek);
+    menu = vensterGesloten ? Menu::Geen : (modus::IsEffecten(boekModus) ? Menu::Beleg : Menu::Boek);
     return false;
   }
   KlaarOmTeTonen();
@@ -123,7 +123,7 @@ void BoekingModel::StartVerwijderen() {
       Mededeling(kb, "Totaal " + std::to_string(weg) + " Kasrecord(s) verwijderd");
     }
   }
-  venstergesloten = false;
+  vensterGesloten = false;
 }
 
 void BoekingModel::NieuwRecord() {
@@ -202,7 +202,7 @@ void BoekingModel::KlaarOmTeTonen() {
   ToonRecord();
   reserve = werk;
   panelZichtbaar = true;
-  venstergesloten = false;
+  vensterGesloten = false;
   menu = Menu::Geen;
   bewaarAan = herstelAan = false;
   okAan = true;
