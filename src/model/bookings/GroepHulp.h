@@ -11,8 +11,8 @@ class Kasboek;
 // Appends a group with zero budget; false when the code is already taken.
 bool VoegGroepToe(Kasboek& kb, const std::string& kode, const std::string& naam,
                   const std::string& klasse);
-// Sorts the groups by code or by title as the listing order asks, position 0
-// and the cross-posting group kept in place, and rebuilds the balance matrix.
+// Sorts the groups in the listing order (by code or by title) and rebuilds
+// the balance matrix, whose shape follows the groups.
 void SorteerGroepenEnMatrix(Kasboek& kb);
 // The code of an account's own group: its number as text.
 std::string EigenGroepKode(int rekNr);
