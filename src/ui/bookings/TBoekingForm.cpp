@@ -168,7 +168,7 @@ void TBoekingForm::BewaarKlik() {
   NaarModel();
   model_.Bewaar();
   Toon();
-  if (model_.venstergesloten) {
+  if (model_.vensterGesloten) {
     close();
     return;
   }
