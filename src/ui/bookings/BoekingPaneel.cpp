@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 #include "bookings/BoekModi.h"
 #include "bookings/TBoekingForm.h"
@@ -19,6 +20,22 @@ constexpr int kVeldHoogte = 24;
 constexpr int kPanelTop = 226;
 constexpr int kPanelHoogte = 218;
 constexpr int kKnopTop = 454;
+
+// The longest entry a user may type. Unlike QLineEdit's maximum length it
+// leaves longer texts that the window itself shows (the securities action
+// "ID Interest/Div. shares") whole, and lets the user shorten them.
+class LengteGrens : public QValidator {
+ public:
+  LengteGrens(QLineEdit* veld, int max) : QValidator(veld), veld_(veld), max_(max) {}
+  State validate(QString& invoer, int&) const override {
+    if (invoer.size() <= max_ || invoer.size() <= veld_->text().size()) return Acceptable;
+    return Invalid;
+  }
+
+ private:
+  QLineEdit* veld_;
+  int max_;
+};
 
 struct Plek {
   int x, rij, breedte;
@@ -172,7 +189,7 @@ QLabel* TBoekingForm::Label(int tag, const QString& tekst) {
 void TBoekingForm::MaakEdit(int tag, const char* naam, int maxLengte) {
   auto* e = new QLineEdit(panel_);
   e->setObjectName(naam);
-  if (maxLengte > 0) e->setMaxLength(maxLengte);
+  if (maxLengte > 0) e->setValidator(new LengteGrens(e, maxLengte));
   e->installEventFilter(this);
   velden_[static_cast<std::size_t>(tag)] = e;
 }
@@ -183,7 +200,7 @@ void TBoekingForm::MaakCombo(int tag, const char* naam, int maxLengte, bool aanv
   c->setEditable(true);
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setMaxVisibleItems(16);
-  if (maxLengte > 0) c->lineEdit()->setMaxLength(maxLengte);
+  if (maxLengte > 0) c->lineEdit()->setValidator(new LengteGrens(c->lineEdit(), maxLengte));
   // Fixed lists (accounts, groups, action codes, currencies) complete what is
   // typed; amounts and free texts stay exactly as typed, so that Enter never
   // takes a longer history value the user did not mean.
