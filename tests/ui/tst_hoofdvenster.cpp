@@ -390,6 +390,13 @@ void TstHoofdvenster::transactiesOpenenBoekingen() {
   QVERIFY(v.opnemer.oproepen.empty());
   QCOMPARE(v.boek.berichten.Teksten(), std::vector<std::string>{"Agenda niet actief, gebruik Transacties "});
   QVERIFY(!v.Aan("&Transacties|&Transfereren"));
+
+  // A record on the booking panel blocks the menu it came from.
+  v.hoofd->BlokkeerMenu(true, true);
+  QVERIFY(!v.Aan("Bele&ggingen"));
+  QVERIFY(v.Aan("&Transacties"));
+  v.hoofd->BlokkeerMenu(true, false);
+  QVERIFY(v.Aan("Bele&ggingen"));
 }
 
 void TstHoofdvenster::wachtwoordBijActivering_data() {

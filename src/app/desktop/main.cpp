@@ -12,6 +12,9 @@
 #include "core/ConfigBestand.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
+#include "bookings/QtBoekingVensters.h"
+#include "bookings/StandaardBewaarder.h"
+#include "bookings/TBoekingForm.h"
 #include "groups/TBudbeheerForm.h"
 #include "relations/TZoekDlg.h"
 #include "shell/TSplashForm.h"
@@ -73,6 +76,21 @@ int main(int argc, char* argv[]) {
     zoeken.ToonVrijZoeken();
     if (!alOpen) hoofd.Registreer(5, &zoeken);
   };
+
+  // The booking window (window 4); it picks records through the search
+  // dialog, which in turn opens a found record in it.
+  QtBoekingVensters boekingVensters(&hoofd);
+  TBoekingForm boeking(kb, zoeken, boekingVensters, StandaardBewaarder(), &hoofd);
+  hoofd.Vensters().boeking = [&boeking](int mode) { boeking.Boeking(mode); };
+  hoofd.Vensters().perNummer[4] = &boeking;
+  QObject::connect(&boeking, &TBoekingForm::HelpGevraagd, &help, helpVoor);
+  QObject::connect(&boeking, &TBoekingForm::MenuBlokkade, &hoofd, &TValdero::BlokkeerMenu);
+  // Opened from the search it was never listed.
+  QObject::connect(&boeking, &TBoekingForm::Gesloten, &hoofd, [&hoofd] {
+    if (hoofd.Lijst().Geregistreerd(4)) hoofd.MeldAf(4);
+  });
+  zoeken.ZetWijzigen([&boeking](int positie) { boeking.WijzigRecord(200, positie); });
+  boekingVensters.ZetVervers([&zoeken](int) { zoeken.Ververs(); });
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);

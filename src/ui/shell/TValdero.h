@@ -63,6 +63,9 @@ class TValdero : public QMainWindow {
 
   // The start-date panel of the life-cycle commands.
   void ToonDatumPanel(double datum);
+  // The booking window blocks the menu it came from while a record is on
+  // its panel ("&Transacties", or "Bele&ggingen" for securities).
+  void BlokkeerMenu(bool effecten, bool geblokkeerd);
   // Makes the bank import available again (the statement window closing).
   void ImportWeerMogelijk() { importMogelijk_ = true; }
 

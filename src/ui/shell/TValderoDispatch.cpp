@@ -69,6 +69,12 @@ void TValdero::Boeking(int mode) {
   RegistreerNummer(4);
 }
 
+void TValdero::BlokkeerMenu(bool effecten, bool geblokkeerd) {
+  const QString pad = effecten ? QStringLiteral("Bele&ggingen") : QStringLiteral("&Transacties");
+  // Unblocking gives back what the open book allows.
+  Zet(pad, !geblokkeerd && kb_.RekGelezen && kb_.GroepGelezen);
+}
+
 void TValdero::ToolBoeking(int mode) {
   if (Aan(QStringLiteral("&Transacties"))) Boeking(mode);
 }
