@@ -1,16 +1,36 @@
 #include "core/ByteImage.h"
 
+#include <algorithm>
+
 #include "core/Windows1252.h"
 
 namespace valdero::bytes {
 
+namespace {
+
+// Most texts in a book are plain ASCII, which reads and writes as it stands;
+// whole books pass through here on every load and save.
+bool IsAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+}  // namespace
+
 std::string LeesShortStr(const std::uint8_t* p, int n) {
   const int lengte = p[0] > n ? n : p[0];
-  return Cp1252NaarUtf8(std::string_view(reinterpret_cast<const char*>(p + 1),
-                                         static_cast<std::size_t>(lengte)));
+  const std::string_view ruw(reinterpret_cast<const char*>(p + 1), static_cast<std::size_t>(lengte));
+  return IsAscii(ruw) ? std::string(ruw) : Cp1252NaarUtf8(ruw);
 }
 
 void SchrijfShortStr(std::uint8_t* p, int n, std::string_view utf8) {
+  if (IsAscii(utf8)) {
+    const std::size_t lengte = std::min(utf8.size(), static_cast<std::size_t>(n));
+    p[0] = static_cast<std::uint8_t>(lengte);
+    std::memcpy(p + 1, utf8.data(), lengte);
+    return;
+  }
   std::string cp = Utf8NaarCp1252(utf8);
   if (cp.size() > static_cast<std::size_t>(n)) cp.resize(static_cast<std::size_t>(n));
   p[0] = static_cast<std::uint8_t>(cp.size());
