@@ -450,6 +450,8 @@ void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties) {
     }
   kb.BtwActief = true;
   kb.HulpMunt = kb.BasisMunt;
+  // Someone showing the program off wants its tool bars in view.
+  kb.Config.Vlaggen |= vlag::TransactieBalk | vlag::BeleggingBalk | vlag::ValutaBalk;
 
   Bouwer(kb, opties).Bouw(opties.transacties);
   kb.ZetMaxTellers();
