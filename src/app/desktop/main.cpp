@@ -8,13 +8,13 @@
 #include <filesystem>
 
 #include "Schermafdruk.h"
-#include "bookings/StandaardBewaarder.h"
-#include "core/ConfigBestand.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
 #include "bookings/QtBoekingVensters.h"
 #include "bookings/StandaardBewaarder.h"
 #include "bookings/TBoekingForm.h"
+#include "bookings/WijzigModus.h"
+#include "core/ConfigBestand.h"
+#include "core/Kasboek.h"
+#include "core/Klok.h"
 #include "groups/TBudbeheerForm.h"
 #include "relations/TZoekDlg.h"
 #include "shell/TSplashForm.h"
@@ -77,20 +77,29 @@ int main(int argc, char* argv[]) {
     if (!alOpen) hoofd.Registreer(5, &zoeken);
   };
 
-  // The booking window (window 4); it picks records through the search
-  // dialog, which in turn opens a found record in it.
+  // The booking window (window 4). It picks records with a search dialog of
+  // its own, so that a pick never disturbs an open free search.
+  TZoekDlg kiezer(kb, StandaardBewaarder(), &hoofd);
+  QObject::connect(&kiezer, &TZoekDlg::HelpGevraagd, &help, helpVoor);
   QtBoekingVensters boekingVensters(&hoofd);
-  TBoekingForm boeking(kb, zoeken, boekingVensters, StandaardBewaarder(), &hoofd);
-  hoofd.Vensters().boeking = [&boeking](int mode) { boeking.Boeking(mode); };
-  hoofd.Vensters().perNummer[4] = &boeking;
+  TBoekingForm boeking(kb, kiezer, boekingVensters, StandaardBewaarder(), &hoofd);
   QObject::connect(&boeking, &TBoekingForm::HelpGevraagd, &help, helpVoor);
   QObject::connect(&boeking, &TBoekingForm::MenuBlokkade, &hoofd, &TValdero::BlokkeerMenu);
-  // Opened from the search it was never listed.
+  // Opened from the search it may not be listed.
   QObject::connect(&boeking, &TBoekingForm::Gesloten, &hoofd, [&hoofd] {
     if (hoofd.Lijst().Geregistreerd(4)) hoofd.MeldAf(4);
   });
-  zoeken.ZetWijzigen([&boeking](int positie) { boeking.WijzigRecord(200, positie); });
-  boekingVensters.ZetVervers([&zoeken](int) { zoeken.Ververs(); });
+  hoofd.Vensters().boeking = [&boeking](int mode) { boeking.Boeking(mode); };
+  hoofd.Vensters().perNummer[4] = &boeking;
+  // The free search's "&Wijzigen" changes one record and lists again after.
+  boekingVensters.ZetVervers([&zoeken](int) {
+    if (zoeken.isVisible()) zoeken.Ververs();
+  });
+  zoeken.ZetWijzigen([&boeking, &hoofd, &kb](int positie) {
+    if (positie < 1 || positie > kb.MaxKas) return;
+    if (boeking.WijzigRecord(WijzigModusVoor(kb.KasLijst[static_cast<std::size_t>(positie)]), positie))
+      hoofd.Registreer(4, &boeking);
+  });
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);
