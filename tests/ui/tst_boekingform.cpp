@@ -116,6 +116,7 @@ void TstBoekingForm::bijEnAfInVreemdeMunt() {
   QCOMPARE(raster->item(1, 1)->text(), QString("Spaar"));
   QCOMPARE(raster->item(1, 4)->text(), QString("50,00"));
   QCOMPARE(raster->currentRow(), 1);
+  Afdruk(v.form, "boeking-saldi");
 
   // The account in dollars: the credit green under "Bij", the debit red
   // under " Af" with one minus sign, and the closing row.
@@ -135,6 +136,15 @@ void TstBoekingForm::bijEnAfInVreemdeMunt() {
 
   const QString verschil = VerschilMetBestand(v);
   QVERIFY2(verschil.isEmpty(), qPrintable(verschil));
+
+  // The next booking keeps the account's grid above the panel.
+  QVERIFY(v.KiesMenu("&Bijboeken"));
+  QVERIFY(raster->isVisible());
+  QVERIFY(v.TypVelden({{veld::Rekening, ""}, {veld::Volgnr, "13"}, {veld::Blad, "1"},
+                       {veld::Groep, "201"}, {veld::Actie, "OV"}, {veld::Datum, "5-5"},
+                       {veld::TegenRek, "NL99INGB0001234567"}, {veld::Relatie, "Werkgever BV"},
+                       {veld::Munt, ""}, {veld::Koers, ""}, {veld::Bedrag, "12,50"}}));
+  Afdruk(v.form, "boeking-rekening");
 }
 
 QTEST_MAIN(TstBoekingForm)

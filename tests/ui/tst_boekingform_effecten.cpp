@@ -88,6 +88,7 @@ void TstBoekingFormEffecten::waarderenEnDividend() {
                        {veld::TegenRek, ""}, {veld::Relatie, ""}, {veld::Munt, ""},
                        {veld::Aantal, "10"}, {veld::Prijs, "100"}}));
   QCOMPARE(v.Tekst(veld::Bedrag), QString("1000,00"));
+  Afdruk(v.form, "boeking-effecten");
   QVERIFY(v.TypVelden({{veld::Bedrag, ""}, {veld::Omschrijving, ""}}));
   QVERIFY(v.Bewaar());
   QCOMPARE(v.boek.GroepTotaal("E01"), 1000.0);

@@ -53,6 +53,7 @@ void TstBoekingFormZoeken::wijzigingGekozenInZoekvenster() {
   v.kiezer.stap = [&](TZoekDlg& d) {
     titel = d.windowTitle();
     KlikRijMet(d, "melk");
+    Afdruk(d, "boeking-zoeken");
     KlikKnop(d, "OKBtn");
   };
   QVERIFY(v.form.Boeking(0));

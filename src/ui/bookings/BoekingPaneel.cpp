@@ -125,17 +125,17 @@ void TBoekingForm::BouwPaneel() {
   klasse_->setGeometry(672, kRij[1] + 16, 54, kVeldHoogte);
 
   saldoLabel_ = new QLabel("Nieuw Saldo", panel_);
-  saldoLabel_->setGeometry(534, kRij[2], 120, 16);
+  saldoLabel_->setGeometry(526, kRij[2], 120, 16);
   saldo_ = new QLineEdit(panel_);
   saldo_->setObjectName("SaldoEdit");
   saldo_->setReadOnly(true);
   saldo_->setFocusPolicy(Qt::NoFocus);
   saldo_->setAlignment(Qt::AlignRight);
-  saldo_->setGeometry(534, kRij[2] + 16, 130, kVeldHoogte);
+  saldo_->setGeometry(526, kRij[2] + 16, 122, kVeldHoogte);
 
   btw_ = new QCheckBox("BTW hoog", panel_);
   btw_->setObjectName("BTWBox");
-  btw_->setGeometry(672, kRij[2] + 16, 60, kVeldHoogte);
+  btw_->setGeometry(654, kRij[2] + 16, 78, kVeldHoogte);
   connect(btw_, &QCheckBox::toggled, this, [this](bool aan) { model_.ZetBtw(aan); });
 
   opm_ = new QCheckBox("Opm.", panel_);
