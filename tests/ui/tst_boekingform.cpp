@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -17,7 +18,22 @@ class TstBoekingForm : public QObject {
   Q_OBJECT
  private slots:
   void bijEnAfInVreemdeMunt();
+  void onbekendeGroep();
+  void herstelEnSchrap();
+  void sluitenVraagtOmRedden();
+  void tabInRekeningVeld();
+  void veldenBegrenzenInvoer();
 };
+
+namespace {
+
+QAction* MenuItem(QMenu* menu, const QString& tekst) {
+  for (QAction* a : menu->actions())
+    if (a->text() == tekst) return a;
+  return nullptr;
+}
+
+}  // namespace
 
 // The display currency is the dollar (1.25 euro, exact in single precision):
 // amounts are typed and shown in dollars and stored in euros.
@@ -145,6 +161,155 @@ void TstBoekingForm::bijEnAfInVreemdeMunt() {
                        {veld::TegenRek, "NL99INGB0001234567"}, {veld::Relatie, "Werkgever BV"},
                        {veld::Munt, ""}, {veld::Koers, ""}, {veld::Bedrag, "12,50"}}));
   Afdruk(v.form, "boeking-rekening");
+}
+
+// An unknown code either becomes a group through the group dialog (Ja) or
+// the booking goes to "Algemeen" (Nee); either way the group is in the book
+// and in the file.
+void TstBoekingForm::onbekendeGroep() {
+  struct Geval {
+    const char* naam;
+    int antwoord;
+    const char* getypt;
+    std::string kode;
+    std::string groepNaam;
+    const char* veld;
+  };
+  const Geval gevallen[] = {
+      {"Ja: the dialog creates it", antwoord::Ja, "777 Tuin", "777", "777 Tuin", "777   777 Tuin"},
+      {"Nee: Algemeen", antwoord::Nee, "zzz", "aaaa", "Algemeen", "aaaa   Algemeen"},
+  };
+  for (const Geval& g : gevallen) {
+    qInfo("%s", g.naam);
+    Venster v;
+    QVERIFY(v.form.Boeking(2));
+    QVERIFY(v.TypVelden({{veld::Rekening, "1"}, {veld::Volgnr, "1"}, {veld::Blad, ""}}));
+    v.boek.berichten.Antwoord(g.antwoord);
+    QVERIFY(v.Typ(veld::Groep, g.getypt));
+    QCOMPARE(v.boek.berichten.getoond.front().tekst,
+             "Groep " + std::string(g.getypt) + " bestaat niet\r wilt u groep opvoeren");
+    QCOMPARE(v.Tekst(veld::Groep), QString(g.veld));
+    QVERIFY(v.Gefocust(veld::Actie));
+    const int g1 = v.kb.ZoekGroep(g.kode);
+    QVERIFY(g1);
+    QCOMPARE(v.kb.GroepLijst[static_cast<std::size_t>(g1)].Naam, g.groepNaam);
+    QVERIFY(v.TypVelden({{veld::Actie, ""}, {veld::Datum, "7-5"}, {veld::TegenRek, ""},
+                         {veld::Relatie, "Tuincentrum"}, {veld::Munt, ""}, {veld::Bedrag, "40"},
+                         {veld::Omschrijving, ""}}));
+    QVERIFY(v.Bewaar());
+    QCOMPARE(v.boek.K(1).GroepKode, g.kode);
+    QCOMPARE(v.boek.GroepTotaal(g.kode), -40.0);
+    auto terug = v.LeesTerug();
+    QVERIFY(terug->kb.ZoekGroep(g.kode));
+    const QString verschil = VerschilMetBestand(v);
+    QVERIFY2(verschil.isEmpty(), qPrintable(verschil));
+  }
+}
+
+void TstBoekingForm::herstelEnSchrap() {
+  Venster v;
+  QVERIFY(v.form.Boeking(1));
+  auto* bewaar = v.Kind<QPushButton>("BewaarKnop");
+  auto* herstel = v.Kind<QPushButton>("HerstelKnop");
+  auto* ok = v.Kind<QPushButton>("SluitKnop");
+  const QString volgnr = v.Tekst(veld::Volgnr);
+  QVERIFY(v.TypVelden({{veld::Rekening, "2"}, {veld::Volgnr, "44"}}));
+  QCOMPARE(v.form.Model().werk.RekNr, 2);
+  QVERIFY(herstel->isEnabled() && bewaar->isEnabled() && !ok->isEnabled());
+
+  QTest::mouseClick(herstel, Qt::LeftButton);
+  QCOMPARE(v.Tekst(veld::Volgnr), volgnr);
+  QCOMPARE(v.form.Model().werk.RekNr, 1);
+  QVERIFY(v.Gefocust(veld::Rekening));
+  QVERIFY(!herstel->isEnabled() && !bewaar->isEnabled() && ok->isEnabled());
+
+  QVERIFY(v.Typ(veld::Rekening, "2"));
+  QTest::mouseClick(v.Kind<QPushButton>("SchrapBtn"), Qt::LeftButton);
+  QVERIFY(!v.Kind<QGroupBox>("BoekingPanel")->isVisible());
+  QVERIFY(v.form.PopupBoek()->isVisible());
+  QVERIFY(!bewaar->isEnabled() && !herstel->isEnabled());
+  // No plan on the agenda account: nothing to transfer.
+  QVERIFY(!MenuItem(v.form.PopupBoek(), "Open&Transfer")->isEnabled());
+  QCOMPARE(v.kb.MaxKas, 0);
+}
+
+void TstBoekingForm::sluitenVraagtOmRedden() {
+  Venster v;
+  QSignalSpy gesloten(&v.form, &TBoekingForm::Gesloten);
+  QSignalSpy blokkade(&v.form, &TBoekingForm::MenuBlokkade);
+  QVERIFY(v.form.Boeking(1));
+  QVERIFY(v.Typ(veld::Rekening, "2"));
+  v.boek.berichten.Antwoord(antwoord::Ja);  // yes, the record is still to be saved
+  v.form.close();
+  QVERIFY(v.form.isVisible());
+  QCOMPARE(v.boek.berichten.Teksten(), std::vector<std::string>{"Kas-record nog redden"});
+  QCOMPARE(gesloten.count(), 0);
+
+  v.form.close();  // Nee: close without saving
+  QVERIFY(!v.form.isVisible());
+  QCOMPARE(gesloten.count(), 1);
+  QCOMPARE(blokkade.count(), 2);
+  QCOMPARE(blokkade.last()[1].toBool(), false);
+  QCOMPARE(v.kb.MaxKas, 0);
+
+  // "&Stop" closes without asking.
+  v.boek.berichten.Wis();
+  QVERIFY(v.form.Boeking(2));
+  QVERIFY(v.form.isVisible());
+  QVERIFY(v.Typ(veld::Rekening, "2"));
+  QTest::mouseClick(v.Kind<QPushButton>("StopKnop"), Qt::LeftButton);
+  QVERIFY(!v.form.isVisible());
+  QVERIFY(v.boek.berichten.getoond.empty());
+  QCOMPARE(gesloten.count(), 2);
+}
+
+// Tab in the account field takes the account without Enter; Tab itself moves
+// the focus on.
+void TstBoekingForm::tabInRekeningVeld() {
+  Venster v;
+  QVERIFY(v.form.Boeking(1));
+  v.form.activateWindow();
+  QWidget* rekening = v.form.focusWidget();
+  QVERIFY(v.Gefocust(veld::Rekening));
+  QTest::keyClicks(rekening, "2");
+  QTest::keyClick(rekening, Qt::Key_Tab);
+  QCOMPARE(v.form.Model().werk.RekNr, 2);
+  QCOMPARE(v.form.Model().onthoudRek, 2);
+  QVERIFY(!v.Kind<QPushButton>("BewaarKnop")->isEnabled());  // Tab is no Enter
+}
+
+// Each field takes no more than its longest entry; a longer text the window
+// shows itself stays whole and can be shortened.
+void TstBoekingForm::veldenBegrenzenInvoer() {
+  struct Geval {
+    int tag;
+    QString getypt;
+    int lengte;
+  };
+  const Geval gevallen[] = {{veld::Volgnr, "12345", 3},
+                            {veld::Blad, "123", 2},
+                            {veld::Datum, "01-05-2026-1", 10},
+                            {veld::Relatie, QString(40, 'r'), 32},
+                            {veld::Bedrag, "1234567890123456", 12},
+                            {veld::Omschrijving, QString(130, 'o'), 120}};
+  Venster v;
+  QVERIFY(v.form.Boeking(1));
+  for (const Geval& g : gevallen) {
+    QWidget* w = v.form.Veld(g.tag);
+    w->setFocus();
+    QLineEdit* e = qobject_cast<QLineEdit*>(w);
+    if (auto* c = qobject_cast<QComboBox*>(w)) e = c->lineEdit();
+    e->clear();
+    QTest::keyClicks(w, g.getypt);
+    QCOMPARE(e->text(), g.getypt.left(g.lengte));
+  }
+
+  QVERIFY(v.form.Boeking(17));
+  QCOMPARE(v.Tekst(veld::Actie), QString("ID Interest/Div. shares"));
+  QWidget* actie = v.form.Veld(veld::Actie);
+  static_cast<QComboBox*>(actie)->lineEdit()->end(false);
+  QTest::keyClick(actie, Qt::Key_Backspace);
+  QCOMPARE(v.Tekst(veld::Actie), QString("ID Interest/Div. share"));
 }
 
 QTEST_MAIN(TstBoekingForm)

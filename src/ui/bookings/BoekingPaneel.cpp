@@ -26,15 +26,18 @@ constexpr int kKnopTop = 454;
 // "ID Interest/Div. shares") whole, and lets the user shorten them.
 class LengteGrens : public QValidator {
  public:
-  LengteGrens(QLineEdit* veld, int max) : QValidator(veld), veld_(veld), max_(max) {}
+  LengteGrens(QLineEdit* veld, int max) : QValidator(veld), max_(max) {
+    // The line edit validates its new text in place, so the length before
+    // the edit is remembered here.
+    connect(veld, &QLineEdit::textChanged, this, [this](const QString& t) { vorige_ = t.size(); });
+  }
   State validate(QString& invoer, int&) const override {
-    if (invoer.size() <= max_ || invoer.size() <= veld_->text().size()) return Acceptable;
-    return Invalid;
+    return invoer.size() <= max_ || invoer.size() <= vorige_ ? Acceptable : Invalid;
   }
 
  private:
-  QLineEdit* veld_;
   int max_;
+  qsizetype vorige_ = 0;
 };
 
 struct Plek {
