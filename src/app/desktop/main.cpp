@@ -8,10 +8,10 @@
 #include <filesystem>
 
 #include "Schermafdruk.h"
+#include "bookings/BoekingKoppeling.h"
 #include "bookings/QtBoekingVensters.h"
 #include "bookings/StandaardBewaarder.h"
 #include "bookings/TBoekingForm.h"
-#include "bookings/WijzigModus.h"
 #include "core/ConfigBestand.h"
 #include "core/Kasboek.h"
 #include "core/Klok.h"
@@ -84,21 +84,10 @@ int main(int argc, char* argv[]) {
   QtBoekingVensters boekingVensters(&hoofd);
   TBoekingForm boeking(kb, kiezer, boekingVensters, StandaardBewaarder(), &hoofd);
   QObject::connect(&boeking, &TBoekingForm::HelpGevraagd, &help, helpVoor);
-  QObject::connect(&boeking, &TBoekingForm::MenuBlokkade, &hoofd, &TValdero::BlokkeerMenu);
-  // Opened from the search it may not be listed.
-  QObject::connect(&boeking, &TBoekingForm::Gesloten, &hoofd, [&hoofd] {
-    if (hoofd.Lijst().Geregistreerd(4)) hoofd.MeldAf(4);
-  });
-  hoofd.Vensters().boeking = [&boeking](int mode) { boeking.Boeking(mode); };
-  hoofd.Vensters().perNummer[4] = &boeking;
-  // The free search's "&Wijzigen" changes one record and lists again after.
+  KoppelBoekingVenster(hoofd, boeking, zoeken);
+  // After a change started there, the free search lists again.
   boekingVensters.ZetVervers([&zoeken](int) {
     if (zoeken.isVisible()) zoeken.Ververs();
-  });
-  zoeken.ZetWijzigen([&boeking, &hoofd, &kb](int positie) {
-    if (positie < 1 || positie > kb.MaxKas) return;
-    if (boeking.WijzigRecord(WijzigModusVoor(kb.KasLijst[static_cast<std::size_t>(positie)]), positie))
-      hoofd.Registreer(4, &boeking);
   });
 
   // The groups manager of the action panel's "Groepen".

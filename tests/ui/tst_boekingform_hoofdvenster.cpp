@@ -1,0 +1,101 @@
+// The booking window opened from the main window: the "&Transacties" and
+// "Bele&ggingen" menus, the agenda button and the free search's "&Wijzigen";
+// the window list and the blocked menus follow the window.
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "BoekingVenster.h"
+#include "bookings/BoekingKoppeling.h"
+#include "shell/TValdero.h"
+
+using namespace valdero;
+using namespace valdero::test;
+
+namespace {
+
+struct MetHoofdvenster {
+  Venster v;
+  std::unique_ptr<TValdero> hoofd;
+  MetHoofdvenster() {
+    v.boek.Rekening(99, "TRANSFER REKENING", "TR");
+    v.boek.Kas(1, "410", -20, Dag(2, 5), 1, "brood");
+    v.boek.Kas(99, "410", -30, Dag(20, 5), 1, "verwacht");
+    VensterHaken haken;
+    haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
+    hoofd = std::make_unique<TValdero>(v.kb, haken, LevensloopHaken{}, "");
+    KoppelBoekingVenster(*hoofd, v.form, v.zoek);
+    hoofd->HakenBijgewerkt();
+  }
+  bool Aan(const char* pad) const {
+    QAction* a = hoofd->Actie(QString::fromUtf8(pad));
+    return a && a->isEnabled();
+  }
+  QString Titel() { return v.Kind<QGroupBox>("BoekingPanel")->title(); }
+};
+
+}  // namespace
+
+class TstBoekingFormHoofdvenster : public QObject {
+  Q_OBJECT
+ private slots:
+  void menusOpenenEnBlokkeren();
+  void agendaEnVrijZoeken();
+};
+
+void TstBoekingFormHoofdvenster::menusOpenenEnBlokkeren() {
+  MetHoofdvenster m;
+  QVERIFY(m.Aan("&Transacties"));
+  m.hoofd->Actie("&Transacties|&Bijboeken")->trigger();
+  QVERIFY(m.v.form.isVisible());
+  QCOMPARE(m.Titel(), QString("B I J B O E K E N"));
+  QVERIFY(!m.Aan("&Transacties"));
+  QVERIFY(m.Aan("Bele&ggingen"));
+  QVERIFY(m.hoofd->Lijst().Geregistreerd(4));
+
+  QTest::mouseClick(m.v.Kind<QPushButton>("StopKnop"), Qt::LeftButton);
+  QVERIFY(!m.v.form.isVisible());
+  QVERIFY(m.Aan("&Transacties"));
+  QVERIFY(!m.hoofd->Lijst().Geregistreerd(4));
+
+  m.hoofd->Actie("Bele&ggingen|&Kopen           (buy)")->trigger();
+  QCOMPARE(m.Titel(), QString("A A N K O O P van EFFECTEN"));
+  QVERIFY(!m.Aan("Bele&ggingen"));
+  QVERIFY(m.Aan("&Transacties"));
+  // A booking button while the window is open keeps its one list entry.
+  m.hoofd->Actie("&Transacties|&Af boeken")->trigger();
+  QCOMPARE(m.Titel(), QString("A F B O E K E N  "));
+  QVERIFY(!m.Aan("&Transacties"));
+  QTest::mouseClick(m.v.Kind<QPushButton>("SluitKnop"), Qt::LeftButton);
+  QVERIFY(m.Aan("&Transacties") && m.Aan("Bele&ggingen"));
+  QVERIFY(!m.hoofd->Lijst().Geregistreerd(4));
+  QVERIFY2(m.v.boek.berichten.getoond.empty(), "no \"Venster al gesloten\"");
+}
+
+void TstBoekingFormHoofdvenster::agendaEnVrijZoeken() {
+  MetHoofdvenster m;
+  m.v.kiezer.stap = [](TZoekDlg& d) {
+    KlikRijMet(d, "verwacht");
+    KlikKnop(d, "KopieBtn");
+  };
+  m.hoofd->findChild<QPushButton*>("AgendaBtn")->click();
+  QCOMPARE(m.Titel(), QString("P R E D I C T I E"));
+  QVERIFY(m.hoofd->Lijst().Geregistreerd(4));
+  m.v.form.close();
+
+  // "&Wijzigen" of the free search on the bread.
+  m.v.zoek.ToonVrijZoeken();
+  auto* raster = m.v.zoek.findChild<QTableWidget*>("StringGrid1");
+  emit raster->customContextMenuRequested(raster->visualRect(raster->model()->index(0, 0)).center());
+  QMenu* menu = m.v.zoek.findChild<QMenu*>("PopupZoeken");
+  menu->close();
+  for (QAction* a : menu->actions())
+    if (a->text() == "&Wijzigen") a->trigger();
+  QCOMPARE(m.Titel(), QString("W I J Z I G E N "));
+  QCOMPARE(m.v.Tekst(veld::Omschrijving), QString("brood"));
+  QVERIFY(m.hoofd->Lijst().Geregistreerd(4));
+  m.v.form.close();
+  QVERIFY(!m.hoofd->Lijst().Geregistreerd(4));
+}
+
+QTEST_MAIN(TstBoekingFormHoofdvenster)
+#include "tst_boekingform_hoofdvenster.moc"
