@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "Schermafdruk.h"
+#include "accounts/TNieuwRekenDlg.h"
 #include "bookings/BoekingKoppeling.h"
 #include "bookings/QtBoekingVensters.h"
 #include "bookings/StandaardBewaarder.h"
@@ -17,10 +18,13 @@
 #include "core/Klok.h"
 #include "groups/TBudbeheerForm.h"
 #include "relations/TZoekDlg.h"
+#include "settings/TPasswordDlg.h"
+#include "shell/LevensloopKoppeling.h"
 #include "shell/TSplashForm.h"
 #include "shell/TValdero.h"
 #include "widgets/HelpVenster.h"
 #include "widgets/QtBerichten.h"
+#include "widgets/QtPrinter.h"
 
 using namespace valdero;
 
@@ -42,7 +46,8 @@ int main(int argc, char* argv[]) {
   });
   SysteemKlok klok;
   const QChar punt = QLocale::system().decimalPoint().front();
-  Kasboek kb({&berichten, &klok, nullptr, punt == QLatin1Char('.') ? '.' : ','});
+  QtPrinter printer;
+  Kasboek kb({&berichten, &klok, &printer, punt == QLatin1Char('.') ? '.' : ','});
   std::error_code fout;
   kb.Map = std::filesystem::current_path(fout);
 
@@ -89,6 +94,12 @@ int main(int argc, char* argv[]) {
   boekingVensters.ZetVervers([&zoeken](int) {
     if (zoeken.isVisible()) zoeken.Ververs();
   });
+
+  // New, Open, Save, Save as, the new year and the password, with the
+  // account dialog that New asks the first account with.
+  TNieuwRekenDlg rekeningDlg(&hoofd);
+  TPasswordDlg wachtwoordDlg(&hoofd);
+  LevensloopKoppeling levensloopKoppeling(hoofd, rekeningDlg, wachtwoordDlg);
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);

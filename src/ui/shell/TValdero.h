@@ -63,6 +63,15 @@ class TValdero : public QMainWindow {
 
   // The start-date panel of the life-cycle commands.
   void ToonDatumPanel(double datum);
+  // In its new-year use it offers only the days from van to tot.
+  void ToonDatumPanel(double datum, double van, double tot);
+
+  // What the life-cycle commands switch on the window (TValderoLevensloop.cpp).
+  void NieuweRekeningGemaakt();
+  void NieuweGroepenGemaakt();
+  void WachtwoordToegestaan();
+  // "BasisMunt: " and the currency buttons after the base currency changed.
+  void ToonBasisMunt();
   // The booking window blocks the menu it came from while a record is on
   // its panel ("&Transacties", or "Bele&ggingen" for securities).
   void BlokkeerMenu(bool effecten, bool geblokkeerd);

@@ -44,6 +44,9 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   transferActief_ = false;
   beleggingActief_ = false;
   importMogelijk_ = true;
+  // New switches itself off while it builds a book; any book loaded after
+  // that may be the start of a new one again.
+  Zet(QStringLiteral("&Bestand|&Nieuw"), true);
 
   VernieuwHoofdvenster();
   if (r == LaadUitkomst::Geladen && kb_.IOStatus == 0) {

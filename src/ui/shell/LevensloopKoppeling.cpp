@@ -1,0 +1,58 @@
+#include "shell/LevensloopKoppeling.h"
+
+#include <QGroupBox>
+#include <QTimer>
+
+#include "core/Kasboek.h"
+#include "shell/TValdero.h"
+
+namespace valdero {
+
+LevensloopKoppeling::LevensloopKoppeling(TValdero& hoofd, RekeningDialoogVoerder& rekeningVoerder,
+                                         WachtwoordVoerder& wachtwoord)
+    : hoofd_(hoofd),
+      rekeningDialoog_(hoofd.Boek(), rekeningVoerder),
+      levensloop_(hoofd.Boek(), *this, rekeningDialoog_, wachtwoord) {
+  LevensloopHaken& h = hoofd_.Levensloop();
+  h.nieuw = [this] { levensloop_.NieuwBoek(); };
+  h.open = [this] { Open(); };
+  h.bewaren = [this] { levensloop_.Bewaren(); };
+  h.bewaarAls = [this] { BewaarAls(); };
+  h.zetWachtwoord = [this] { levensloop_.ZetWachtwoord(); };
+  h.controleerWachtwoord = [this] { return levensloop_.ControleerWachtwoord(); };
+  h.startDatumOk = [this](double datum) { levensloop_.StartDatumOk(datum); };
+  hoofd_.HakenBijgewerkt();
+}
+
+LevensloopKoppeling::~LevensloopKoppeling() {
+  // The hooks point into this object; the window may outlive it.
+  hoofd_.Levensloop() = LevensloopHaken{};
+  hoofd_.HakenBijgewerkt();
+}
+
+void LevensloopKoppeling::Open() {
+  if (QGroupBox* start = hoofd_.findChild<QGroupBox*>(QStringLiteral("NieuwKaspanel"))) start->hide();
+  // Refused access ends the program; closing from the event loop lets the
+  // command finish first.
+  if (!levensloop_.OpenBoekCommando()) QTimer::singleShot(0, &hoofd_, &QWidget::close);
+}
+
+void LevensloopKoppeling::BewaarAls() {
+  const int basis = hoofd_.Boek().BasisMunt;
+  levensloop_.BewaarAls();
+  if (hoofd_.Boek().BasisMunt != basis) hoofd_.ToonBasisMunt();
+}
+
+void LevensloopKoppeling::LaadBoek() { hoofd_.LaadBoek(false); }
+
+void LevensloopKoppeling::VernieuwHoofdvenster() { hoofd_.VernieuwHoofdvenster(); }
+
+void LevensloopKoppeling::NieuweRekeningGemaakt() { hoofd_.NieuweRekeningGemaakt(); }
+
+void LevensloopKoppeling::NieuweGroepenGemaakt() { hoofd_.NieuweGroepenGemaakt(); }
+
+void LevensloopKoppeling::ToonStartDatum(double van, double tot) { hoofd_.ToonDatumPanel(van, van, tot); }
+
+void LevensloopKoppeling::WachtwoordToegestaan() { hoofd_.WachtwoordToegestaan(); }
+
+}  // namespace valdero

@@ -1,0 +1,58 @@
+// What the life-cycle commands (New, the new year, the password) switch on
+// the main window while they run.
+#include <QAction>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QToolButton>
+
+#include "core/Datum.h"
+#include "core/Kasboek.h"
+#include "core/TekstHulp.h"
+#include "shell/TValdero.h"
+
+namespace valdero {
+namespace {
+
+QDate AlsQDate(double datum) {
+  const DatumDelen d = SplitsDatum(datum);
+  return QDate(d.jaar, d.maand, d.dag);
+}
+
+}  // namespace
+
+void TValdero::ToonDatumPanel(double datum, double van, double tot) {
+  datumKeuze_->setDateRange(AlsQDate(van), AlsQDate(tot));
+  ToonDatumPanel(datum);
+}
+
+void TValdero::NieuweRekeningGemaakt() {
+  // A second New while the first one runs would start over on the half-made
+  // book.
+  Zet(QStringLiteral("&Bestand|&Nieuw"), false);
+  nieuwKasPanel_->hide();
+  Zet(QStringLiteral("&Bestand|Open &Rekening"), true);
+}
+
+void TValdero::NieuweGroepenGemaakt() {
+  RapportVoorschrift voorschrift = VoorschriftVoor(1);
+  voorschrift.periode = 1;
+  if (vensters_.budget) {
+    vensters_.budget(1, voorschrift);
+    RegistreerNummer(2);
+  }
+  for (const char* p : {"&Bestand|Open &Groep", "&Bestand|Open &Budget", "&Bestand|Open Re&latie"})
+    Zet(QString::fromUtf8(p), true);
+  Zet(QStringLiteral("&Transacties|&Transfereren"), false);
+  transferActief_ = false;
+}
+
+void TValdero::WachtwoordToegestaan() { Zet(QStringLiteral("&Bestand|&Wachtwoord"), true); }
+
+void TValdero::ToonBasisMunt() {
+  PasConfigToe();
+  if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
+    ZetStatus(1, QStringLiteral("BasisMunt: ") +
+                     QString::fromStdString(Kap(kb_.ValutaLijst[static_cast<std::size_t>(kb_.BasisMunt)].Naam, 14)));
+}
+
+}  // namespace valdero
