@@ -93,9 +93,11 @@ struct Venster {
   QTemporaryDir map;
   TZoekDlg zoek{boek.kb, StandaardBewaarder()};
   ZoekKiezer kiezer{zoek};
-  TBoekingForm form{boek.kb, kiezer, boek.vensters, StandaardBewaarder()};
+  TBoekingForm form;
 
-  Venster() {
+  // The group dialog's port is the book's fixed one unless given.
+  explicit Venster(BoekingVensters* vensters = nullptr)
+      : form(boek.kb, kiezer, vensters ? *vensters : boek.vensters, StandaardBewaarder()) {
     kb.Map = map.path().toStdString();
     kb.KasPad = "Kasboek26.vdr";
     const auto inhoud = SchrijfBoek(kb);

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 
 #include "BoekingVenster.h"
+#include "bookings/QtBoekingVensters.h"
+#include "groups/TNewBudgetDlg.h"
 
 using namespace valdero;
 using namespace valdero::test;
@@ -19,6 +21,7 @@ class TstBoekingForm : public QObject {
  private slots:
   void bijEnAfInVreemdeMunt();
   void onbekendeGroep();
+  void groepViaGroepDialoog();
   void herstelEnSchrap();
   void sluitenVraagtOmRedden();
   void tabInRekeningVeld();
@@ -204,6 +207,37 @@ void TstBoekingForm::onbekendeGroep() {
     const QString verschil = VerschilMetBestand(v);
     QVERIFY2(verschil.isEmpty(), qPrintable(verschil));
   }
+}
+
+// The real group dialog, filled in by the user: the typed text is the
+// proposed title and code; the user picks the class and completes it.
+void TstBoekingForm::groepViaGroepDialoog() {
+  struct Bediener : QtBoekingVensters {
+    QStringList gezien;
+    void Bedien(TNewBudgetDlg& d) override {
+      auto* verder = d.findChild<QPushButton*>("VerderBtn");
+      gezien << d.windowTitle();
+      verder->click();  // the introduction
+      gezien << d.findChild<QComboBox*>("BudItemBox")->currentText();
+      verder->click();  // the title as typed
+      gezien << d.findChild<QLineEdit*>("BudItemEdit")->text();
+      verder->click();  // the code as typed; no amounts in this view
+      d.findChild<QComboBox*>("BudItemBox")->setEditText(" U ");
+      verder->click();
+    }
+  } bediener;
+  Venster v(&bediener);
+  QVERIFY(v.form.Boeking(2));
+  QVERIFY(v.TypVelden({{veld::Rekening, "1"}, {veld::Volgnr, "1"}, {veld::Blad, ""}}));
+  v.boek.berichten.Antwoord(antwoord::Ja);
+  QVERIFY(v.Typ(veld::Groep, "Tuin"));
+  QCOMPARE(bediener.gezien, (QStringList{"Nieuwe Groep", "Tuin", "Tuin"}));
+  const int g = v.kb.ZoekGroep("Tuin");
+  QVERIFY(g);
+  QCOMPARE(v.kb.GroepLijst[static_cast<std::size_t>(g)].Klasse, std::string(" U "));
+  QCOMPARE(v.Tekst(veld::Groep), QString("Tuin   Tuin"));
+  QCOMPARE(v.Kind<QLabel>("KlasseText")->text(), QString(" U "));
+  QVERIFY(v.Gefocust(veld::Actie));
 }
 
 void TstBoekingForm::herstelEnSchrap() {

@@ -10,8 +10,10 @@ std::optional<std::string> QtBoekingVensters::NieuweGroep(Kasboek& kb, const std
                                                           const std::string& klasse) {
   // The plain groups view: the dialog asks no budget amounts here.
   TNewBudgetDlg dlg(kb, ouder_);
-  const GroepResultaat r =
-      dlg.NieuweGroep(kb.MaxGroep + 1, kode, titel, klasse, BudgetWeergave{1, 1});
+  dlg.BeginNieuw(kb.MaxGroep + 1, kode, titel, klasse, BudgetWeergave{1, 1});
+  Bedien(dlg);
+  dlg.Wacht();
+  const GroepResultaat r = dlg.Model()->Uitslag();
   if (!r.gelukt) return std::nullopt;
   return r.kode;
 }

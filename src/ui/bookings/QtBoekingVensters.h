@@ -11,6 +11,8 @@ class QWidget;
 
 namespace valdero {
 
+class TNewBudgetDlg;
+
 class QtBoekingVensters : public BoekingVensters {
  public:
   explicit QtBoekingVensters(QWidget* ouder = nullptr) : ouder_(ouder) {}
@@ -22,6 +24,11 @@ class QtBoekingVensters : public BoekingVensters {
     if (ververs_) ververs_(modus);
   }
   void ZetVervers(std::function<void(int modus)> ververs) { ververs_ = std::move(ververs); }
+
+ protected:
+  // Between showing the group dialog and waiting for it; a test fills in the
+  // dialog here, and a dialog completed before the wait never blocks.
+  virtual void Bedien(TNewBudgetDlg&) {}
 
  private:
   QWidget* ouder_;
