@@ -1,0 +1,106 @@
+// The printer port on the platform's printer, measured on a PDF printer (no
+// printer is installed where the tests run), and the fixed measures that
+// stand in when the system has no printer at all.
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "core/ConfigBestand.h"
+#include "core/Kasboek.h"
+#include "core/ScriptBerichten.h"
+#include "widgets/QtPrinter.h"
+
+using namespace valdero;
+
+namespace {
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& pad) {
+  auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  p->setOutputFormat(QPrinter::PdfFormat);
+  p->setOutputFileName(pad);
+  p->setPageSize(QPageSize(QPageSize::A4));
+  return p;
+}
+
+}  // namespace
+
+class TstQtPrinter : public QObject {
+  Q_OBJECT
+ private slots:
+  void metenOpPdf();
+  void drukkenOpPdf();
+  void zonderPrinterVasteMaten();
+};
+
+void TstQtPrinter::metenOpPdf() {
+  QTemporaryDir map;
+  QtPrinter printer(PdfPrinter(map.filePath("meet.pdf")));
+  printer.ZetFont("MS Sans Serif", 10);
+  const int staand = printer.PaginaBreedte();
+  QVERIFY(staand > 0);
+  QVERIFY(printer.PaginaHoogte() > staand);
+  QVERIFY(printer.TekstHoogte("Ag") > 0);
+  const int kort = printer.TekstBreedte("Saldo");
+  QVERIFY(kort > 0);
+  QVERIFY(printer.TekstBreedte("Saldo van de rekening") > kort);
+  // A larger font measures larger.
+  const int hoog = printer.TekstHoogte("Ag");
+  printer.ZetFont("MS Sans Serif", 20);
+  QVERIFY(printer.TekstHoogte("Ag") > hoog);
+  QCOMPARE(printer.FontGrootte(), 20);
+  QCOMPARE(QString::fromStdString(printer.FontNaam()), QString("MS Sans Serif"));
+
+  printer.ZetLiggend(true);
+  QCOMPARE(printer.PaginaHoogte() < printer.PaginaBreedte(), true);
+
+  // The book's measures follow: a line is 1.2 font heights, a page of A4
+  // (203 mm printable) holds its pixels per centimetre.
+  ScriptBerichten berichten;
+  Kasboek kb({&berichten, nullptr, &printer, ','});
+  printer.ZetLiggend(false);
+  MeetPrinter(kb, true);
+  QCOMPARE(kb.PrinterRegelHoogte, qRound(printer.TekstHoogte("x") * 1.2));
+  QCOMPARE(kb.PixelsPerCm, staand * 10 / 203);
+  QVERIFY(kb.PaginaRegels > 40);
+  QVERIFY(kb.TekenBreedte > 1);
+}
+
+void TstQtPrinter::drukkenOpPdf() {
+  QTemporaryDir map;
+  const QString pad = map.filePath("lijst.pdf");
+  QtPrinter printer(PdfPrinter(pad));
+  QVERIFY(printer.BeginDocument("Rekeningen"));
+  printer.Tekst(100, 100, "Rekeningen Overzicht");
+  printer.Lijn(100, 300, 2000, 300);
+  printer.NieuwePagina();
+  printer.Tekst(100, 100, "Pagina: 2");
+  printer.EindDocument();
+  QFile pdf(pad);
+  QVERIFY(pdf.open(QIODevice::ReadOnly));
+  const QByteArray inhoud = pdf.readAll();
+  QVERIFY(inhoud.startsWith("%PDF"));
+  QCOMPARE(inhoud.count("/Type /Page\n") + inhoud.count("/Type /Page\r") + inhoud.count("/Type /Page "), 2);
+}
+
+void TstQtPrinter::zonderPrinterVasteMaten() {
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
+  QtPrinter printer;
+  QVERIFY(printer.Printers().empty());
+  VastePrinter vast;
+  QCOMPARE(printer.PaginaBreedte(), vast.PaginaBreedte());
+  QCOMPARE(printer.TekstHoogte("Ag"), vast.TekstHoogte("Ag"));
+  // Nothing to print on: the caller reports it, nothing claims success.
+  QVERIFY(!printer.BeginDocument("Rekeningen"));
+
+  ScriptBerichten berichten;
+  Kasboek kb({&berichten, nullptr, &printer, ','});
+  MeetPrinter(kb, true);
+  QCOMPARE(kb.PrinterRegelHoogte, 48);
+  QVERIFY(kb.PaginaRegels > 0);
+  QVERIFY(kb.PixelsPerCm > 0);
+}
+
+QTEST_MAIN(TstQtPrinter)
+#include "tst_qtprinter.moc"
