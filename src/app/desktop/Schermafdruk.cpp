@@ -29,3 +29,9 @@ void ZetSchermafdrukKlaar() {
   });
   foto->start(ms);
 }
+
+void ZetSchermafdrukCommando(std::function<void(const QString&)> kies) {
+  const QString pad = qEnvironmentVariable("VALDERO_SCREENSHOT_COMMANDO");
+  if (pad.isEmpty() || qEnvironmentVariable("VALDERO_SCREENSHOT").isEmpty()) return;
+  QTimer::singleShot(700, qApp, [kies = std::move(kies), pad] { kies(pad); });
+}

@@ -5,3 +5,11 @@
 // be pictured.
 
 void ZetSchermafdrukKlaar();
+
+#include <QString>
+#include <functional>
+
+// With VALDERO_SCREENSHOT_COMMANDO naming a menu item by its path
+// ("&Bestand|&Nieuw"), `kies` is called with it soon after the main window
+// shows, so that the dialog it opens is in the picture.
+void ZetSchermafdrukCommando(std::function<void(const QString&)> kies);

@@ -1,10 +1,12 @@
 // valdero [BOEK]: the desktop program. Shows the splash, creates the
 // long-lived windows in their fixed order (the main window loads the book as
 // it is created) and runs the event loop until the main window closes.
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QThread>
+#include <QTimer>
 #include <filesystem>
 
 #include "Schermafdruk.h"
@@ -117,5 +119,13 @@ int main(int argc, char* argv[]) {
   splash = nullptr;
 
   hoofd.show();
+  ZetSchermafdrukCommando([&hoofd](const QString& pad) {
+    // Without a window manager nothing activates the window, and the
+    // password check that enables "&Wachtwoord" waits for that.
+    hoofd.activateWindow();
+    QTimer::singleShot(300, &hoofd, [&hoofd, pad] {
+      if (QAction* a = hoofd.Actie(pad)) a->trigger();
+    });
+  });
   return QApplication::exec();
 }
