@@ -239,8 +239,8 @@ bool TBoekingForm::eventFilter(QObject* o, QEvent* e) {
   for (int tag = 1; tag <= veld::Omschrijving; ++tag) {
     if (o != Veld(tag) && o != Edit(tag)) continue;
     if (enter) {
-      // A dropped-down list takes Enter as its choice first.
-      if (auto* c = qobject_cast<QComboBox*>(Veld(tag)); c && o == c->view()) return false;
+      // A dropped-down list has the keys itself: Enter there picks an entry
+      // and only the next Enter reaches the field.
       Enter(tag);
       return true;
     }
