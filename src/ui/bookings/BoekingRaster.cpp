@@ -43,11 +43,6 @@ void TBoekingForm::BouwRaster() {
   raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   raster_->setWordWrap(false);
   raster_->setFocusPolicy(Qt::NoFocus);
-  if (kb_.Config.FontGrootte > 0) {
-    QFont f = raster_->font();
-    f.setPointSize(kb_.Config.FontGrootte);
-    raster_->setFont(f);
-  }
   rekenLab_->hide();
   raster_->hide();
 }
@@ -59,6 +54,23 @@ void TBoekingForm::ToonRaster() {
   if (!zichtbaar) return;
 
   const GridInhoud& g = model_.grid;
+  // Every Enter shows the model again; a long account is only drawn anew
+  // when its rows, the view or the font changed.
+  const int fontGrootte = kb_.Config.FontGrootte;
+  if (gridGetekend_ && g.rijen == getoondGrid_.rijen && g.kop == getoondGrid_.kop &&
+      g.label == getoondGrid_.label && g.breedtes == getoondGrid_.breedtes &&
+      g.huidigeRij == getoondGrid_.huidigeRij && model_.gridModus == getoondeGridModus_ &&
+      fontGrootte == getoondeFontGrootte_)
+    return;
+  getoondGrid_ = g;
+  getoondeGridModus_ = model_.gridModus;
+  getoondeFontGrootte_ = fontGrootte;
+  gridGetekend_ = true;
+  if (fontGrootte > 0) {
+    QFont f = raster_->font();
+    f.setPointSize(fontGrootte);
+    raster_->setFont(f);
+  }
   raster_->clear();
   raster_->setColumnCount(static_cast<int>(g.kop.size()));
   raster_->setRowCount(static_cast<int>(g.rijen.size()));

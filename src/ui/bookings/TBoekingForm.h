@@ -95,6 +95,11 @@ class TBoekingForm : public QWidget {
   // continue from the remembered values of the previous booking.
   bool vers_ = true;
   bool effectenGeblokkeerd_ = false;
+  // What the grid shows now.
+  bool gridGetekend_ = false;
+  GridInhoud getoondGrid_;
+  int getoondeGridModus_ = -1;
+  int getoondeFontGrootte_ = 0;
   bool transactiesGeblokkeerd_ = false;
 
   std::array<QWidget*, veld::AantalVelden> velden_{};
