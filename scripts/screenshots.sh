@@ -41,3 +41,4 @@ foto splash "$werk/voorbeeld" 500 "$boek"
 foto hoofdvenster "$werk/voorbeeld" 3000 "$boek"
 foto bericht "$werk/bericht" 2500 Huis
 VALDERO_SCREENSHOT_COMMANDO='&Bestand|&Wachtwoord' foto wachtwoord "$werk/voorbeeld" 3500 "$boek"
+VALDERO_SCREENSHOT_COMMANDO='&Transacties|&Bijboeken' foto boeking-bijboeken "$werk/voorbeeld" 3500 "$boek"
