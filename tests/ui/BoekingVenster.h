@@ -130,6 +130,8 @@ struct Venster {
                form.focusWidget() ? qPrintable(form.focusWidget()->objectName()) : "nothing");
       return false;
     }
+    // Lists complete typed text only in the active window, as for a user.
+    if (!form.isActiveWindow()) QApplication::setActiveWindow(&form);
     QWidget* w = form.focusWidget();
     QTest::keyClicks(w, tekst);
     QTest::keyClick(w, Qt::Key_Return);

@@ -25,6 +25,7 @@ class TstBoekingForm : public QObject {
   void herstelEnSchrap();
   void sluitenVraagtOmRedden();
   void tabInRekeningVeld();
+  void lijstenOpNaam();
   void veldenBegrenzenInvoer();
 };
 
@@ -310,6 +311,29 @@ void TstBoekingForm::tabInRekeningVeld() {
   QCOMPARE(v.form.Model().werk.RekNr, 2);
   QCOMPARE(v.form.Model().onthoudRek, 2);
   QVERIFY(!v.Kind<QPushButton>("BewaarKnop")->isEnabled());  // Tab is no Enter
+}
+
+// With accounts and groups listed name first the user types the start of a
+// name; the list completes it and the number or code at its end counts.
+void TstBoekingForm::lijstenOpNaam() {
+  Venster v;
+  v.boek.Rekening(7, "Contant", "KS");
+  v.kb.RekeningenOpNaam = v.kb.GroepenOpNaam = true;
+  QVERIFY(v.form.Boeking(1));
+  QCOMPARE(v.Tekst(veld::Rekening), QString("Betaal  1"));
+  QVERIFY(v.Typ(veld::Rekening, "Spa"));
+  QCOMPARE(v.Tekst(veld::Rekening), QString("Spaar  2"));
+  QCOMPARE(v.form.Model().werk.RekNr, 2);
+  QVERIFY(v.TypVelden({{veld::Volgnr, "3"}, {veld::Blad, ""}, {veld::Groep, "Salar"}}));
+  QCOMPARE(v.Tekst(veld::Groep), QString("Salaris   201"));
+  QCOMPARE(v.form.Model().werk.GroepKode, std::string("201"));
+  // Back in the account field, a number typed in full needs no completion.
+  auto* rekening = static_cast<QComboBox*>(v.form.Veld(veld::Rekening));
+  rekening->setFocus();
+  rekening->lineEdit()->selectAll();
+  QVERIFY(v.Typ(veld::Rekening, "07"));
+  QCOMPARE(v.form.Model().werk.RekNr, 7);
+  QVERIFY(v.boek.berichten.getoond.empty());
 }
 
 // Each field takes no more than its longest entry; a longer text the window
