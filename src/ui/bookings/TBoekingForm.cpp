@@ -26,8 +26,11 @@ const QPoint kPlek(135, 105);  // from the main window's corner
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// Amounts of 0 or more green, negative red. A style sheet is only set when
+// it changes: every Enter shows all fields again.
 void ZetKleur(QLineEdit* e, const char* kleur) {
-  e->setStyleSheet(kleur ? QString("color: %1;").arg(kleur) : QString());
+  const QString stijl = kleur ? QString("color: %1;").arg(kleur) : QString();
+  if (e->styleSheet() != stijl) e->setStyleSheet(stijl);
 }
 
 }  // namespace
