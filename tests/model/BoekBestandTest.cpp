@@ -124,6 +124,7 @@ TEST(BoekBestand, ReadingRepairsTransactions) {
   boek.kb.KasLijst[1].Belegging = 1;   // kind 0: not an investment
   boek.kb.KasLijst[2].BoekSoort = 9;
   boek.kb.KasLijst[3].BoekSoort = 10;  // the first investment kind
+  boek.kb.KasLijst[4].BoekSoort = 2 + 256 * 2;  // a payment with high-rate VAT
   const Bytes bestand = SchrijfBoek(boek.kb);
 
   LeesBoek(boek.kb, bestand);
@@ -134,6 +135,7 @@ TEST(BoekBestand, ReadingRepairsTransactions) {
   EXPECT_EQ(boek.kb.KasLijst[1].Belegging, 0);
   EXPECT_EQ(boek.kb.KasLijst[2].Belegging, 0);
   EXPECT_EQ(boek.kb.KasLijst[3].Belegging, 1);
+  EXPECT_EQ(boek.kb.KasLijst[4].Belegging, 0);
   EXPECT_TRUE(boek.kb.SaldoMatrix.empty());
 }
 

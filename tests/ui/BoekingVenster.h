@@ -181,10 +181,10 @@ struct Venster {
 };
 
 // The records as bytes: what the file holds must be what is in memory.
-// Reading derives the securities flag from the kind word (10 or more, so a
-// booking with VAT too); memory is compared as reading would leave it.
+// Reading derives the securities flag from the booking kind in the kind
+// word's low byte; memory is compared as reading would leave it.
 inline std::vector<std::uint8_t> Beeld(TKas k) {
-  k.Belegging = k.BoekSoort >= 10 ? 1 : 0;
+  k.Belegging = TKas::IsBeleggingsSoort(k.BoekSoort) ? 1 : 0;
   std::vector<std::uint8_t> b(TKas::Grootte);
   k.Schrijf(b.data());
   return b;

@@ -68,7 +68,7 @@ void LeesTransacties(Kasboek& kb, ByteLezer& lezer) {
     if (i == 0) MaakDummy(kas);
     if (kas.MuntKoers == 0.0f) kas.MuntKoers = 1.0f;
     if (voorbeeld) kas.Datum = SchuifVoorbeeldDatum(kas.Datum);
-    kas.Belegging = kas.BoekSoort >= 10 ? 1 : 0;
+    kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
   }
   kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
   kb.HernummerKas();

@@ -42,6 +42,9 @@ struct TKas {
   int Volgnr() const { return (VolgBlad >> 6) & 0x3FF; }
   int Blad() const { return VolgBlad & 0x3F; }
   static int MaakVolgBlad(int volgnr, int blad) { return ((volgnr & 0x3FF) << 6) | (blad & 0x3F); }
+  // Kinds from 10 up are investments. The high byte only says which VAT rate
+  // applied, so a booking with VAT is no investment.
+  static bool IsBeleggingsSoort(int boekSoort) { return (boekSoort & 0xFF) >= 10; }
 
   void Lees(const std::uint8_t* bron);
   void Schrijf(std::uint8_t* doel) const;

@@ -411,7 +411,7 @@ class Bouwer {
     for (TKas& k : nieuw_) {
       // What reading the file makes of the kind; kept so that the book in
       // memory is the book on disk.
-      k.Belegging = k.BoekSoort >= 10 ? 1 : 0;
+      k.Belegging = TKas::IsBeleggingsSoort(k.BoekSoort) ? 1 : 0;
       k.Index = static_cast<int>(kb_.KasLijst.size());
       kb_.KasLijst.push_back(std::move(k));
     }
