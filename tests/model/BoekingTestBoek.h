@@ -7,87 +7,46 @@
 #include <string>
 #include <utility>
 
+#include "TestBoek.h"
 #include "bookings/BoekingModel.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
 #include "core/SaldoMatrix.h"
-#include "core/ScriptBerichten.h"
 
 namespace valdero::test {
 
 inline double Dag(int d, int m) { return MaakDatum(2026, m, d); }
 
-struct BoekingBoek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 5, 2) + 0.5};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+struct BoekingBoek : BoekMetPoorten {
   VasteVensters vensters;
   int bewaringen = 0;
   BoekingModel model{kb, vensters, vensters, [this](Kasboek&) { ++bewaringen; }};
 
-  BoekingBoek() {
+  BoekingBoek() : BoekMetPoorten(MaakDatum(2026, 5, 2) + 0.5, false) {
     kb.KasJaar = "2026";
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-    kb.GroepLijst[0].Kode = "-1";
-    kb.KasLijst.resize(1);
-    kb.KasLijst[0].GroepKode = "0";
     for (auto [letter, btw] : {std::pair{" I ", 0}, {" U ", 0}, {" E ", 0}, {" - ", 0}, {" B ", 2}})
-      Klasse(letter, btw);
-    Munt("Eur", 1.0f, true);
-    Munt("USD", 0.8f, false);
-    Rekening(1, "Betaal", "BT");
-    Rekening(2, "Spaar", "SP");
-    Rekening(3, "Effecten", "EF");
-    for (const char* k : {"1", "2", "3"}) Groep(k, std::string("Saldo ") + k, " - ");
-    Groep("201", "Salaris", " I ");
-    Groep("410", "Boodschappen", " U ");
-    Groep("410a", "Brood", " U ");
-    Groep("410b", "Statiegeld", " I ");
-    Groep("500", "Gereedschap", " B ");
-    Groep("E01", "Aandelen", " E ");
-    Groep("xxxx", "KRUISPOSTEN", " - ");
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+      VoegKlasseToe(kb, letter, letter, btw, btw ? 21.0f : 0.0f);
+    kb.BtwActief = true;
+    VoegValutaToe(kb, "Eur", 1.0f, true);
+    VoegValutaToe(kb, "USD", 0.8f);
+    VoegRekeningToe(kb, 1, "Betaal", "BT");
+    VoegRekeningToe(kb, 2, "Spaar", "SP");
+    VoegRekeningToe(kb, 3, "Effecten", "EF");
+    for (const char* k : {"1", "2", "3"}) VoegGroepToe(kb, k, std::string("Saldo ") + k, " - ");
+    VoegGroepToe(kb, "201", "Salaris", " I ");
+    VoegGroepToe(kb, "410", "Boodschappen", " U ");
+    VoegGroepToe(kb, "410a", "Brood", " U ");
+    VoegGroepToe(kb, "410b", "Statiegeld", " I ");
+    VoegGroepToe(kb, "500", "Gereedschap", " B ");
+    VoegGroepToe(kb, "E01", "Aandelen", " E ");
+    VoegGroepToe(kb, "xxxx", "KRUISPOSTEN", " - ");
+    MarkeerGelezen(kb);
     BouwSaldoMatrix(kb);
   }
 
-  void Klasse(const std::string& letter, int btwSoort) {
-    TKlasse02 k;
-    k.Letter = letter;
-    k.Naam = letter;
-    k.BtwSoort = btwSoort;
-    k.BtwPerc = btwSoort ? 21.0f : 0.0f;
-    kb.KlasseLijst.push_back(k);
-    kb.AantalKlassen = static_cast<int>(kb.KlasseLijst.size());
-    if (btwSoort) kb.BtwActief = true;
-  }
-  void Munt(const std::string& kode, float koers, bool basis) {
-    TValut v;
-    v.Kode = kode;
-    v.Naam = kode;
-    v.Koers = koers;
-    v.Basis = basis ? 1 : 0;
-    kb.ValutaLijst.push_back(v);
-    kb.AantalValuta = static_cast<int>(kb.ValutaLijst.size());
-    if (basis) kb.BasisMunt = kb.HulpMunt = kb.AantalValuta - 1;
-  }
   void Rekening(int nr, const std::string& naam, const std::string& soort) {
-    TBank b;
-    b.RekNr = nr;
-    b.RekNrTekst = std::to_string(nr);
-    b.Naam = naam;
-    b.Soort = soort;
-    kb.RekLijst.push_back(b);
-    kb.ZetMaxTellers();
+    VoegRekeningToe(kb, nr, naam, soort);
   }
   void Groep(const std::string& kode, const std::string& naam, const std::string& klasse) {
-    TBudget g;
-    g.Kode = kode;
-    g.Naam = naam;
-    g.Klasse = klasse;
-    kb.GroepLijst.push_back(g);
-    kb.ZetMaxTellers();
+    VoegGroepToe(kb, kode, naam, klasse);
   }
   // A stored transaction, put in order and into the matrix.
   void Kas(int rekNr, const std::string& groep, double bedrag, double datum, int volgnr = 1,

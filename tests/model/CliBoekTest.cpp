@@ -37,10 +37,8 @@ std::vector<std::string> Teksten(const JsonWaarde& boek) {
 
 // The book as a second start-up finds it on disk.
 std::vector<TKas> OpSchijf(const TestMap& map) {
-  ScriptBerichten berichten;
-  VasteKlok klok(MaakDatum(2008, 5, 2));
-  VastePrinter printer;
-  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
+  Kasboek& kb = boek.kb;
   kb.Map = map.pad();
   EXPECT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
   return kb.KasLijst;

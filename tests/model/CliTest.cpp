@@ -171,10 +171,8 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   EXPECT_TRUE(d["Berichten"].Lijst().empty());  // no success message at start-up
 
   // The same book loaded here: every list and the matrix, record by record.
-  ScriptBerichten berichten;
-  VasteKlok klok(MaakDatum(2009, 1, 2));
-  VastePrinter printer;
-  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  test::BoekMetPoorten boek(MaakDatum(2009, 1, 2));
+  Kasboek& kb = boek.kb;
   kb.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
 
@@ -309,10 +307,8 @@ TEST(CliBewaar, ABookThatWasNotReadIsNotSaved) {
 TEST(CliSaldi, EveryAccountsBalanceWithTheDecimalSeparatorOfTheOption) {
   TestMap map;
   SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 150});
-  ScriptBerichten berichten;
-  VasteKlok klok(MaakDatum(2008, 6, 1));
-  VastePrinter printer;
-  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  test::BoekMetPoorten boek(MaakDatum(2008, 6, 1));
+  Kasboek& kb = boek.kb;
   kb.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
   const TInUit& betaal = kb.SaldoMatrix.back()[static_cast<std::size_t>(kb.ZoekRekening(1))];

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <functional>
 
-#include "BoekHulp.h"
+#include "TestBoek.h"
 #include "accounts/RekeningDialoog.h"
 #include "core/BoekBestand.h"
 #include "core/BoekLaden.h"
@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::TestBoek;
-using test::TijdelijkeMap;
+using test::TestMap;
 
 struct ScriptRekening : RekeningDialoogVoerder {
   std::vector<std::string> invoer;
@@ -67,7 +67,7 @@ struct TestVenster : ZonderVenster {
 };
 
 struct LevensloopTest : ::testing::Test {
-  TijdelijkeMap map;
+  TestMap map;
   TestBoek boek;
   ScriptRekening rekeningScript;
   ScriptWachtwoord wachtwoordScript;
@@ -76,11 +76,11 @@ struct LevensloopTest : ::testing::Test {
   Levensloop levensloop{*boek, venster, rekeningDialoog, wachtwoordScript};
 
   LevensloopTest() {
-    boek->Map = map.pad;
+    boek->Map = map.pad();
     boek->KasPad = "*.vdr";
   }
 
-  std::string Pad(const std::string& naam) const { return (map.pad / naam).string(); }
+  std::string Pad(const std::string& naam) const { return (map.pad() / naam).string(); }
 
   // Last year's book on disk, loaded as at start-up: a giro with two
   // bookings, a savings account and the transfer account.
@@ -99,7 +99,7 @@ struct LevensloopTest : ::testing::Test {
     SorteerKas(*boek);
     boek->KasNaam = naam;
     const auto inhoud = SchrijfBoek(*boek);
-    std::ofstream(map.pad / (naam + ".vdr"), std::ios::binary)
+    std::ofstream(map.pad() / (naam + ".vdr"), std::ios::binary)
         .write(reinterpret_cast<const char*>(inhoud.data()), static_cast<std::streamsize>(inhoud.size()));
     StandaardConfig(*boek);
     SchrijfConfig(*boek);
@@ -144,9 +144,9 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
   EXPECT_EQ(venster.gedaan, std::vector<std::string>{"Vernieuw"});
 
   // What is on disk is that book, with its configuration beside it.
-  EXPECT_TRUE(fs::exists(map.pad / "Huis26.cfg"));
+  EXPECT_TRUE(fs::exists(map.pad() / "Huis26.cfg"));
   TestBoek terug;
-  terug->Map = map.pad;
+  terug->Map = map.pad();
   ASSERT_EQ(StartBoek(*terug, true, "Huis26"), LaadUitkomst::Geladen);
   EXPECT_EQ(terug->MaxGroep, 33);
   EXPECT_EQ(terug->RekLijst[1].Naam, "ING Betaal 123");
@@ -155,7 +155,7 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
 
 TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlone) {
   OudBoek();
-  const auto oudeInhoud = fs::file_size(map.pad / "Huis25.vdr");
+  const auto oudeInhoud = fs::file_size(map.pad() / "Huis25.vdr");
   boek.berichten.Antwoord(antwoord::Nee);  // not this year's book from the open one
   rekeningScript.schrap = true;
   levensloop.NieuwBoek();
@@ -171,8 +171,8 @@ TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlo
   levensloop.NieuwBoek();
   EXPECT_EQ(boek->MaxRek, 1);
   EXPECT_EQ(boek->KasPad, "*.vdr");
-  EXPECT_EQ(fs::file_size(map.pad / "Huis25.vdr"), oudeInhoud);
-  EXPECT_FALSE(fs::exists(map.pad / ".cfg"));
+  EXPECT_EQ(fs::file_size(map.pad() / "Huis25.vdr"), oudeInhoud);
+  EXPECT_FALSE(fs::exists(map.pad() / ".cfg"));
 }
 
 TEST_F(LevensloopTest, NewYearKeepingLastYearsTransactionsSavesThemUnderThisYearsName) {
@@ -188,8 +188,8 @@ TEST_F(LevensloopTest, NewYearKeepingLastYearsTransactionsSavesThemUnderThisYear
   EXPECT_EQ(boek->KasJaar, "2026");
   ASSERT_EQ(boek->MaxKas, 4);
   EXPECT_DOUBLE_EQ(boek->KasLijst[2].Bedrag, 500);
-  EXPECT_TRUE(fs::exists(map.pad / "Valdr26.cfg"));
-  EXPECT_TRUE(fs::exists(map.pad / "Huis25.vdr"));
+  EXPECT_TRUE(fs::exists(map.pad() / "Valdr26.cfg"));
+  EXPECT_TRUE(fs::exists(map.pad() / "Huis25.vdr"));
 }
 
 TEST_F(LevensloopTest, NewYearWithOpeningBalancesStartsOnThePickedDate) {
@@ -301,15 +301,15 @@ TEST(Openingssaldi, OneRecordPerAccountAndPerSecuritiesGroupWithABalance) {
 
 TEST_F(LevensloopTest, SaveMakesOneBackupAndWritesTheConfiguration) {
   OudBoek();
-  fs::remove(map.pad / "Huis25.cfg");
+  fs::remove(map.pad() / "Huis25.cfg");
   levensloop.Bewaren();
-  ASSERT_TRUE(fs::exists(map.pad / "Huis25.~VD"));
-  EXPECT_TRUE(fs::exists(map.pad / "Huis25.cfg"));
-  const auto backup = fs::last_write_time(map.pad / "Huis25.~VD");
+  ASSERT_TRUE(fs::exists(map.pad() / "Huis25.~VD"));
+  EXPECT_TRUE(fs::exists(map.pad() / "Huis25.cfg"));
+  const auto backup = fs::last_write_time(map.pad() / "Huis25.~VD");
   boek.Boeking(1, "201", -1, MaakDatum(2025, 5, 1));
   boek->ZetMaxTellers();
   levensloop.Bewaren();
-  EXPECT_EQ(fs::last_write_time(map.pad / "Huis25.~VD"), backup);
+  EXPECT_EQ(fs::last_write_time(map.pad() / "Huis25.~VD"), backup);
   EXPECT_TRUE(boek.berichten.dialogen.empty());
 }
 
@@ -322,8 +322,8 @@ TEST_F(LevensloopTest, SaveAsInTheBaseCurrencyAsksFirstAndNeedsAYes) {
   boek.berichten.Antwoord(antwoord::Ja);
   boek.berichten.Bestand(Pad("Kopie25.vdr"));
   levensloop.BewaarAls();
-  EXPECT_TRUE(fs::exists(map.pad / "Kopie25.vdr"));
-  EXPECT_TRUE(fs::exists(map.pad / "Kopie25.cfg"));
+  EXPECT_TRUE(fs::exists(map.pad() / "Kopie25.vdr"));
+  EXPECT_TRUE(fs::exists(map.pad() / "Kopie25.cfg"));
 }
 
 TEST_F(LevensloopTest, SaveAsWithConversionMakesTheDisplayCurrencyTheBase) {
@@ -339,7 +339,7 @@ TEST_F(LevensloopTest, SaveAsWithConversionMakesTheDisplayCurrencyTheBase) {
   EXPECT_EQ(boek->HulpMunt, 1);
 
   TestBoek terug;
-  terug->Map = map.pad;
+  terug->Map = map.pad();
   ASSERT_EQ(StartBoek(*terug, true, "Dollar25"), LaadUitkomst::Geladen);
   const double koers = 0.8f;  // rates are singles
   EXPECT_DOUBLE_EQ(terug->KasLijst[1].Bedrag, 1000 / koers);
@@ -355,7 +355,7 @@ TEST_F(LevensloopTest, OpenAsksForThePasswordOfABookThatHasOne) {
   OudBoek();
   boek->Wachtwoord = "Geheim";
   const auto inhoud = SchrijfBoek(*boek);
-  std::ofstream(map.pad / "Slot25.vdr", std::ios::binary)
+  std::ofstream(map.pad() / "Slot25.vdr", std::ios::binary)
       .write(reinterpret_cast<const char*>(inhoud.data()), static_cast<std::streamsize>(inhoud.size()));
 
   EXPECT_TRUE(levensloop.OpenBoekCommando());  // dialog cancelled

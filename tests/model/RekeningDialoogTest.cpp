@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "BoekHulp.h"
+#include "TestBoek.h"
 #include "accounts/RekeningDialoog.h"
 #include "accounts/RekeningGroepen.h"
 

@@ -1,48 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "core/Kasboek.h"
-#include "core/Klok.h"
+#include "TestBoek.h"
 #include "core/SaldoMatrix.h"
-#include "core/ScriptBerichten.h"
 
 namespace valdero {
 namespace {
 
 // Accounts 1 and 2, groups "201" and "430", and the given transactions.
-struct KleinBoek {
-  KleinBoek() : klok(46000), kb({&berichten, &klok, nullptr, ','}) {
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-    kb.KasLijst.resize(1);
-    for (int nr : {1, 2}) {
-      TBank b;
-      b.RekNr = nr;
-      b.RekNrTekst = std::to_string(nr);
-      kb.RekLijst.push_back(b);
-    }
-    for (const char* kode : {"201", "430"}) {
-      TBudget g;
-      g.Kode = kode;
-      kb.GroepLijst.push_back(g);
-    }
-    kb.ZetMaxTellers();
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+struct KleinBoek : test::BoekMetPoorten {
+  KleinBoek() : BoekMetPoorten(46000, false) {
+    for (int nr : {1, 2}) test::VoegRekeningToe(kb, nr, "", "");
+    for (const char* kode : {"201", "430"}) test::VoegGroepToe(kb, kode, "", "");
+    test::MarkeerGelezen(kb);
   }
   void Boek(int rekNr, const std::string& groep, double bedrag) {
-    TKas k;
-    k.RekNr = rekNr;
-    k.GroepKode = groep;
-    k.Bedrag = bedrag;
-    kb.KasLijst.push_back(k);
-    kb.ZetMaxTellers();
-    kb.HernummerKas();
+    test::VoegTransactieToe(kb, rekNr, groep, 0, bedrag);
   }
   const TInUit& Cel(int g, int a) const {
     return kb.SaldoMatrix[static_cast<std::size_t>(g)][static_cast<std::size_t>(a)];
   }
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
 };
 
 TEST(SaldoMatrix, CellsAndTotalsSplitInAndOut) {

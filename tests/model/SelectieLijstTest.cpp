@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
+#include "TestBoek.h"
 #include "core/RapportVoorschrift.h"
-#include "core/ScriptBerichten.h"
 #include "core/SelectieLijst.h"
 #include "core/ValutaKnoppen.h"
 #include "core/VensterLijst.h"
@@ -12,38 +9,15 @@
 namespace valdero {
 namespace {
 
-struct SelectieBoek {
-  SelectieBoek() : klok(MaakDatum(2026, 12, 10)), kb({&berichten, &klok, nullptr, ','}) {
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-  }
+struct SelectieBoek : test::BoekMetPoorten {
+  SelectieBoek() : BoekMetPoorten(MaakDatum(2026, 12, 10), false) {}
   void Rekening(int nr, const std::string& naam, const std::string& soort = "BA") {
-    TBank r;
-    r.RekNr = nr;
-    r.RekNrTekst = std::to_string(nr);
-    r.Naam = naam;
-    r.Soort = soort;
-    kb.RekLijst.push_back(r);
-    kb.MaxRek = static_cast<int>(kb.RekLijst.size()) - 1;
+    test::VoegRekeningToe(kb, nr, naam, soort);
   }
-  void Groep(const std::string& kode, const std::string& naam) {
-    TBudget g;
-    g.Kode = kode;
-    g.Naam = naam;
-    kb.GroepLijst.push_back(g);
-    kb.MaxGroep = static_cast<int>(kb.GroepLijst.size()) - 1;
-  }
+  void Groep(const std::string& kode, const std::string& naam) { test::VoegGroepToe(kb, kode, naam, ""); }
   void Munt(const std::string& kode, const std::string& naam, float koers) {
-    TValut v;
-    v.Kode = kode;
-    v.Naam = naam;
-    v.Koers = koers;
-    kb.ValutaLijst.push_back(v);
-    kb.AantalValuta = static_cast<int>(kb.ValutaLijst.size());
+    test::VoegValutaToe(kb, kode, koers, false, naam);
   }
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
 };
 
 TEST(SelectieLijst, ListsAccountsByNumberOrByNameWithTheNumberLast) {

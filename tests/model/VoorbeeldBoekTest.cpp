@@ -13,16 +13,12 @@
 namespace valdero {
 namespace {
 
-struct Voorbeeld {
-  explicit Voorbeeld(int transacties, int jaar = 2026) {
+struct Voorbeeld : test::BoekMetPoorten {
+  explicit Voorbeeld(int transacties, int jaar = 2026) : BoekMetPoorten(MaakDatum(2026, 6, 1)) {
     kb.Map = map.pad();
     MaakVoorbeeldBoek(kb, {.jaar = jaar, .transacties = transacties});
   }
   test::TestMap map;
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 6, 1)};
-  VastePrinter printer;
-  Kasboek kb{Poorten{&berichten, &klok, &printer, ','}};
 };
 
 TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {

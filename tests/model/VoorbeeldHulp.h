@@ -7,14 +7,10 @@
 #include <filesystem>
 #include <string>
 
+#include "TestBoek.h"
 #include "core/Bestanden.h"
 #include "core/BoekBestand.h"
 #include "core/ConfigBestand.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/Printer.h"
-#include "core/ScriptBerichten.h"
 #include "core/VoorbeeldBoek.h"
 
 namespace valdero::test {
@@ -32,10 +28,8 @@ struct VoorbeeldBestand {
 // Writes the example year as `naam`.vdr (and .cfg) into `map`.
 inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string& naam,
                              VoorbeeldBestand v = {}) {
-  ScriptBerichten berichten;
-  VasteKlok klok(v.geschreven != 0 ? v.geschreven : MaakDatum(v.jaar, 6, 1));
-  VastePrinter printer;
-  Kasboek kb(Poorten{&berichten, &klok, &printer, ','});
+  BoekMetPoorten boek(v.geschreven != 0 ? v.geschreven : MaakDatum(v.jaar, 6, 1));
+  Kasboek& kb = boek.kb;
   kb.Map = map;
   VoorbeeldOpties opties;
   opties.jaar = v.jaar;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BoekHulp.h"
+#include "TestBoek.h"
 #include "core/WachtwoordOpslag.h"
 #include "settings/Wachtwoord.h"
 
@@ -73,13 +73,13 @@ TEST(ControleerWachtwoord, ThreeTriesThenTheStopText) {
 }
 
 TEST(ZetWachtwoord, TypedTwiceItBecomesThePasswordAndIsSaved) {
-  test::TijdelijkeMap map;
+  test::TestMap map;
   TestBoek boek;
   boek.Rekening(1, "Giro");
-  boek->Map = map.pad;
+  boek->Map = map.pad();
   boek->KasNaam = "Slot26";
   boek->KasPad = "Slot26.vdr";
-  boek.berichten.Bestand((map.pad / "Slot26.vdr").string());
+  boek.berichten.Bestand((map.pad() / "Slot26.vdr").string());
   ScriptWachtwoord script;
   script.antwoorden = {{1, "kort"}, {1, "Abc123"}, {1, "Abc124"}, {1, "Xyz789"}, {1, "Xyz789"}};
   EXPECT_TRUE(ZetWachtwoord(*boek, script));
@@ -91,7 +91,7 @@ TEST(ZetWachtwoord, TypedTwiceItBecomesThePasswordAndIsSaved) {
   EXPECT_EQ(script.getoond[0].Label, "Zet wachtwoord (6 tekens)");
   EXPECT_TRUE(script.getoond[0].SchrapZichtbaar);
   EXPECT_EQ(LaadWachtwoord(*boek), "Xyz789");
-  EXPECT_TRUE(std::filesystem::exists(map.pad / "Slot26.vdr"));
+  EXPECT_TRUE(std::filesystem::exists(map.pad() / "Slot26.vdr"));
 }
 
 TEST(ZetWachtwoord, SchrapKeepsTheOldPassword) {

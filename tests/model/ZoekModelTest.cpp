@@ -1,82 +1,40 @@
 #include <gtest/gtest.h>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
+#include "TestBoek.h"
 #include "core/SaldoMatrix.h"
-#include "core/ScriptBerichten.h"
 #include "relations/ZoekModel.h"
 
 namespace valdero {
 namespace {
 
+using test::VoegGroepToe;
+using test::VoegRekeningToe;
+
 // A small book: a payment account, a securities account and the agenda
 // account; income, expense, securities and VAT groups; and transactions
 // added in list order.
-struct ZoekBoek {
-  ZoekBoek() : klok(MaakDatum(2025, 6, 30)), kb({&berichten, &klok, nullptr, ','}) {
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-    kb.KasLijst.resize(1);
-    Rekening(1, "Betaalrekening", "BT");
-    Rekening(2, "Effecten", "EF");
-    Rekening(99, "TRANSFER REKENING", "TR");
-    Groep("201", "Salaris", " I ");
-    Groep("430", "Boodschappen", " U ");
-    Groep("510", "Reparaties", " V ");
-    Groep("900", "Aandelen", " E ");
-    Klasse(" A ", "algemeen", 0, 0);
-    Klasse(" V ", "met btw", 2, 21);
-    TValut eur;
-    eur.Basis = 1;
-    eur.Kode = "Eur";
-    eur.Naam = "Euro";
-    eur.Koers = 1;
-    kb.ValutaLijst.push_back(eur);
-    kb.AantalValuta = 1;
+struct ZoekBoek : test::BoekMetPoorten {
+  ZoekBoek() : BoekMetPoorten(MaakDatum(2025, 6, 30), false) {
+    VoegRekeningToe(kb, 1, "Betaalrekening", "BT");
+    VoegRekeningToe(kb, 2, "Effecten", "EF");
+    VoegRekeningToe(kb, 99, "TRANSFER REKENING", "TR");
+    VoegGroepToe(kb, "201", "Salaris", " I ");
+    VoegGroepToe(kb, "430", "Boodschappen", " U ");
+    VoegGroepToe(kb, "510", "Reparaties", " V ");
+    VoegGroepToe(kb, "900", "Aandelen", " E ");
+    test::VoegKlasseToe(kb, " A ", "algemeen", 0, 0);
+    test::VoegKlasseToe(kb, " V ", "met btw", 2, 21);
+    test::VoegValutaToe(kb, "Eur", 1, true, "Euro");
     kb.KasJaar = "2025";
     kb.StartDatum = MaakDatum(2025, 1, 1);
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
-    kb.ZetMaxTellers();
-  }
-  void Rekening(int nr, const std::string& naam, const std::string& soort) {
-    TBank b;
-    b.RekNr = nr;
-    b.RekNrTekst = std::to_string(nr);
-    b.Naam = naam;
-    b.Soort = soort;
-    kb.RekLijst.push_back(b);
-  }
-  void Groep(const std::string& kode, const std::string& naam, const std::string& klasse) {
-    TBudget g;
-    g.Kode = kode;
-    g.Naam = naam;
-    g.Klasse = klasse;
-    kb.GroepLijst.push_back(g);
-  }
-  void Klasse(const std::string& letter, const std::string& naam, int soort, float perc) {
-    TKlasse02 k;
-    k.Letter = letter;
-    k.Naam = naam;
-    k.BtwSoort = soort;
-    k.BtwPerc = perc;
-    kb.KlasseLijst.push_back(k);
-    kb.AantalKlassen = static_cast<int>(kb.KlasseLijst.size());
+    test::MarkeerGelezen(kb);
   }
   // Returns the new record's position.
   int Boek(int rek, const std::string& groep, int dag, const std::string& relatie, double bedrag,
            const std::string& opm = "") {
-    TKas k;
-    k.RekNr = rek;
-    k.GroepKode = groep;
-    k.Datum = MaakDatum(2025, 3, dag);
+    TKas& k = test::VoegTransactieToe(kb, rek, groep, MaakDatum(2025, 3, dag), bedrag, opm);
     k.VolgBlad = TKas::MaakVolgBlad(dag, 1);
     k.Relatie = relatie;
-    k.Bedrag = bedrag;
-    k.Omschrijving = opm;
-    kb.KasLijst.push_back(k);
-    kb.ZetMaxTellers();
-    kb.HernummerKas();
     return kb.MaxKas;
   }
   // Five records on the payment account, one on securities, one on 99.
@@ -94,9 +52,6 @@ struct ZoekBoek {
     for (int r = 1; r <= m.AantalRijen(); ++r) uit.push_back(m.IndexVanRij(r));
     return uit;
   }
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
 };
 
 TEST(ZoekModel, ListsTheRecordsOfTheModeOnly) {

@@ -81,10 +81,8 @@ inline void Afdruk(QWidget& w, const char* naam) {
 }
 
 // A second book read back from the file the window saved.
-struct Herladen {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 5, 2)};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+struct Herladen : BoekMetPoorten {
+  Herladen() : BoekMetPoorten(MaakDatum(2026, 5, 2), false) {}
 };
 
 struct Venster {

@@ -17,6 +17,7 @@
 #include <iterator>
 #include <memory>
 
+#include "TestBoek.h"
 #include "accounts/RekeningDialoog.h"
 #include "accounts/TNieuwRekenDlg.h"
 #include "core/BoekBestand.h"
@@ -69,12 +70,9 @@ struct WachtwoordTypist : WachtwoordVoerder {
 };
 
 // A book written straight to a folder, to start the commands from.
-struct BoekOpSchijf {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2025, 6, 1)};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
-
-  BoekOpSchijf(const QString& map, const std::string& naam) {
+struct BoekOpSchijf : test::BoekMetPoorten {
+  BoekOpSchijf(const QString& map, const std::string& naam)
+      : BoekMetPoorten(MaakDatum(2025, 6, 1), false) {
     kb.Map = map.toStdString();
     kb.KasNaam = naam;
     kb.KasPad = naam + ".vdr";
@@ -82,30 +80,15 @@ struct BoekOpSchijf {
     kb.KasJaar = "20" + naam.substr(naam.size() - 2);
     StandaardConfig(kb);
     VerzamelSoortKodes(kb);
-    kb.RekLijst.assign(1, TBank{});
     kb.KasLijst.assign(1, TKas{});
   }
   void Rekening(int nr, const std::string& naam, double beginSaldo, int munt = 0) {
-    TBank r;
-    r.Index = static_cast<int>(kb.RekLijst.size());
-    r.RekNr = nr;
-    r.RekNrTekst = std::to_string(nr);
-    r.Naam = naam;
-    r.Soort = "BT";
-    r.Munt = munt;
-    kb.RekLijst.push_back(r);
-    kb.MaxRek = r.Index;
+    const TBank r = test::VoegRekeningToe(kb, nr, naam, "BT", munt);
     BoekBeginSaldo(kb, r, beginSaldo, MaakDatum(2025, 1, 1));
   }
   void Boeking(int rekNr, const std::string& groep, double bedrag) {
-    TKas k;
-    k.RekNr = rekNr;
-    k.GroepKode = groep;
-    k.Bedrag = bedrag;
-    k.Datum = k.PayDate = MaakDatum(2025, 3, 1);
-    k.Omschrijving = "boodschappen";
-    kb.KasLijst.push_back(k);
-    kb.MaxKas = static_cast<int>(kb.KasLijst.size()) - 1;
+    test::VoegTransactieToe(kb, rekNr, groep, MaakDatum(2025, 3, 1), bedrag, "boodschappen").PayDate =
+        MaakDatum(2025, 3, 1);
     SorteerKas(kb);
   }
   // Groups after the accounts, then the file and its configuration.
@@ -158,11 +141,9 @@ struct LevensloopOmgeving {
 };
 
 // A book read from the folder as the program would load it.
-struct GelezenBoek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 3, 15)};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
-  GelezenBoek(const std::filesystem::path& map, const std::string& naam) {
+struct GelezenBoek : test::BoekMetPoorten {
+  GelezenBoek(const std::filesystem::path& map, const std::string& naam)
+      : BoekMetPoorten(MaakDatum(2026, 3, 15), false) {
     kb.Map = map;
     StartBoek(kb, true, naam);
   }

@@ -6,55 +6,23 @@
 #include <string>
 #include <vector>
 
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/Datum.h"
-#include "core/ScriptBerichten.h"
+#include "TestBoek.h"
 #include "shell/ShellHaken.h"
 
 namespace valdero {
 
-struct ShellBoek {
-  ShellBoek() : klok(MaakDatum(2026, 12, 10) + 0.5), kb({&berichten, &klok, nullptr, ','}) {
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-    kb.KasLijst.resize(1);
-    TValut eur;
-    eur.Kode = "Eur";
-    eur.Naam = "Euro van de Europese Unie";
-    eur.Koers = 1;
-    eur.Basis = 1;
-    kb.ValutaLijst.push_back(eur);
-    kb.AantalValuta = 1;
+struct ShellBoek : test::BoekMetPoorten {
+  ShellBoek() : BoekMetPoorten(MaakDatum(2026, 12, 10) + 0.5, false) {
+    test::VoegValutaToe(kb, "Eur", 1, true, "Euro van de Europese Unie");
   }
   void Rekening(int nr, const std::string& naam, const std::string& soort = "BA") {
-    TBank r;
-    r.Index = static_cast<int>(kb.RekLijst.size());
-    r.RekNr = nr;
-    r.RekNrTekst = std::to_string(nr);
-    r.Naam = naam;
-    r.Soort = soort;
-    kb.RekLijst.push_back(r);
-    kb.MaxRek = static_cast<int>(kb.RekLijst.size()) - 1;
+    test::VoegRekeningToe(kb, nr, naam, soort);
   }
   void Groep(const std::string& kode, const std::string& naam, const std::string& klasse = " U ") {
-    TBudget g;
-    g.Nummer = static_cast<int>(kb.GroepLijst.size());
-    g.Kode = kode;
-    g.Naam = naam;
-    g.Klasse = klasse;
-    kb.GroepLijst.push_back(g);
-    kb.MaxGroep = static_cast<int>(kb.GroepLijst.size()) - 1;
+    test::VoegGroepToe(kb, kode, naam, klasse);
   }
   void Boeking(int rekNr, const std::string& groep, double bedrag) {
-    TKas k;
-    k.RekNr = rekNr;
-    k.GroepKode = groep;
-    k.Bedrag = bedrag;
-    k.Datum = MaakDatum(2026, 3, 1);
-    kb.KasLijst.push_back(k);
-    kb.MaxKas = static_cast<int>(kb.KasLijst.size()) - 1;
-    kb.HernummerKas();
+    test::VoegTransactieToe(kb, rekNr, groep, MaakDatum(2026, 3, 1), bedrag);
   }
   // A book with two accounts, two groups and one transaction, all read.
   void Gewoon() {
@@ -64,14 +32,10 @@ struct ShellBoek {
     Groep("300", "Levensonderhoud");
     Groep("400", "Huis algemeen");
     Boeking(1, "300", -25);
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+    test::MarkeerGelezen(kb);
     kb.KasNaam = "Huis26";
     kb.KasJaar = "2026";
   }
-
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
 };
 
 // Hooks for every window, each noting its call as "name mode keuze".

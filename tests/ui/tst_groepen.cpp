@@ -8,9 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/ScriptBerichten.h"
+#include "TestBoek.h"
 #include "groups/GroepRegelTekenaar.h"
 #include "groups/TBudbeheerForm.h"
 #include "groups/TNewBudgetDlg.h"
@@ -20,56 +18,22 @@ using namespace valdero;
 
 namespace {
 
-struct Boek {
-  ScriptBerichten berichten;
-  VasteKlok klok{45000};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
-  Boek() {
-    kb.RekLijst.resize(2);
-    kb.RekLijst[1].RekNr = 1;
-    kb.RekLijst[1].RekNrTekst = "1";
-    kb.RekLijst[1].Naam = "Giro";
-    kb.GroepLijst.resize(1);
-    kb.GroepLijst[0].Kode = "-1";
+struct Boek : test::BoekMetPoorten {
+  Boek() : BoekMetPoorten(45000, false) {
+    test::VoegRekeningToe(kb, 1, "Giro", "");
     Groep("1", "Saldo Giro", 0, " A ");
     Groep("201", "Auto", -500, " U ");
     Groep("410", "Loon", 900, " I ");
-    kb.KasLijst.resize(1);
     Kas("201", -20);
     Kas("410", 150);
-    for (const char* l : {" A ", " I ", " U "}) {
-      TKlasse02 k;
-      k.Letter = l;
-      k.Naam = "klasse";
-      kb.KlasseLijst.push_back(k);
-    }
-    TValut euro;
-    euro.Kode = "Eur";
-    euro.Koers = 1;
-    euro.Basis = 1;
-    kb.ValutaLijst.push_back(euro);
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
-    kb.ZetMaxTellers();
-    kb.AantalKlassen = 3;
-    kb.AantalValuta = 1;
+    for (const char* l : {" A ", " I ", " U "}) test::VoegKlasseToe(kb, l, "klasse");
+    test::VoegValutaToe(kb, "Eur", 1, true).Naam.clear();
+    test::MarkeerGelezen(kb);
   }
   void Groep(const char* kode, const char* naam, double budget, const char* klasse) {
-    TBudget g;
-    g.Nummer = static_cast<int>(kb.GroepLijst.size());
-    g.Kode = kode;
-    g.Naam = naam;
-    g.Budget = budget;
-    g.Klasse = klasse;
-    kb.GroepLijst.push_back(g);
+    test::VoegGroepToe(kb, kode, naam, klasse, budget);
   }
-  void Kas(const char* kode, double bedrag) {
-    TKas k;
-    k.Index = static_cast<int>(kb.KasLijst.size());
-    k.RekNr = 1;
-    k.GroepKode = kode;
-    k.Bedrag = bedrag;
-    kb.KasLijst.push_back(k);
-  }
+  void Kas(const char* kode, double bedrag) { test::VoegTransactieToe(kb, 1, kode, 0, bedrag); }
   QStringList Kodes() const {
     QStringList s;
     for (const auto& g : kb.GroepLijst) s << QString::fromStdString(g.Kode);

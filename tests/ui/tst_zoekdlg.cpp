@@ -12,11 +12,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
+#include "TestBoek.h"
 #include "core/SaldoMatrix.h"
-#include "core/ScriptBerichten.h"
 #include "relations/TZoekDlg.h"
 
 using namespace valdero;
@@ -25,31 +22,19 @@ namespace {
 
 // A payment account with a few dozen records, one securities account and the
 // agenda account.
-struct Boek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2025, 6, 30)};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+struct Boek : test::BoekMetPoorten {
   int bewaard = 0;
-  Boek() {
-    kb.RekLijst.resize(1);
-    kb.GroepLijst.resize(1);
-    kb.KasLijst.resize(1);
-    Rekening(1, "Betaalrekening", "BT");
-    Rekening(2, "Effecten", "EF");
-    Rekening(99, "TRANSFER REKENING", "TR");
-    Groep("201", "Salaris", " I ");
-    Groep("430", "Boodschappen", " U ");
-    Groep("900", "Aandelen", " E ");
-    TValut eur;
-    eur.Basis = 1;
-    eur.Kode = "Eur";
-    eur.Naam = "Euro";
-    eur.Koers = 1;
-    kb.ValutaLijst.push_back(eur);
-    kb.AantalValuta = 1;
+  Boek() : BoekMetPoorten(MaakDatum(2025, 6, 30), false) {
+    test::VoegRekeningToe(kb, 1, "Betaalrekening", "BT");
+    test::VoegRekeningToe(kb, 2, "Effecten", "EF");
+    test::VoegRekeningToe(kb, 99, "TRANSFER REKENING", "TR");
+    test::VoegGroepToe(kb, "201", "Salaris", " I ");
+    test::VoegGroepToe(kb, "430", "Boodschappen", " U ");
+    test::VoegGroepToe(kb, "900", "Aandelen", " E ");
+    test::VoegValutaToe(kb, "Eur", 1, true, "Euro");
     kb.KasJaar = "2025";
     kb.StartDatum = MaakDatum(2025, 1, 1);
-    kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
+    test::MarkeerGelezen(kb);
     const char* relaties[] = {"Jansen Supermarkt", "Bakker de Vries", "Garage Jan", "Apotheek",
                               "Boekhandel Jansen"};
     for (int i = 0; i < 30; ++i) {
@@ -61,33 +46,9 @@ struct Boek {
     Boek1(99, "430", 60, "Agenda", -40, "verwacht");
     BouwSaldoMatrix(kb);
   }
-  void Rekening(int nr, const std::string& naam, const std::string& soort) {
-    TBank b;
-    b.RekNr = nr;
-    b.RekNrTekst = std::to_string(nr);
-    b.Naam = naam;
-    b.Soort = soort;
-    kb.RekLijst.push_back(b);
-  }
-  void Groep(const std::string& kode, const std::string& naam, const std::string& klasse) {
-    TBudget g;
-    g.Kode = kode;
-    g.Naam = naam;
-    g.Klasse = klasse;
-    kb.GroepLijst.push_back(g);
-  }
   void Boek1(int rek, const std::string& groep, int dag, const std::string& relatie, double bedrag,
              const std::string& opm) {
-    TKas k;
-    k.RekNr = rek;
-    k.GroepKode = groep;
-    k.Datum = MaakDatum(2025, 1, 1) + dag;
-    k.Relatie = relatie;
-    k.Bedrag = bedrag;
-    k.Omschrijving = opm;
-    kb.KasLijst.push_back(k);
-    kb.ZetMaxTellers();
-    kb.HernummerKas();
+    test::VoegTransactieToe(kb, rek, groep, MaakDatum(2025, 1, 1) + dag, bedrag, opm).Relatie = relatie;
   }
 };
 
