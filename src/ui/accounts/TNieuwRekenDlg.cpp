@@ -9,35 +9,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/StapDialoog.h"
+
 namespace valdero {
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// The model writes line breaks as carriage returns.
-QString Regels(const std::string& s) { return Q(s).replace('\r', '\n'); }
-
-QPushButton* Knop(const char* tekst, const char* naam, QWidget* ouder) {
-  auto* k = new QPushButton(QString::fromUtf8(tekst), ouder);
-  k->setObjectName(naam);
-  // Enter belongs to the field: it stores the step before moving on.
-  k->setAutoDefault(false);
-  return k;
-}
-
-}  // namespace
 
 TNieuwRekenDlg::TNieuwRekenDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("NieuwRekenDlg");
   setWindowTitle("Nieuwe Rekening");
   setModal(true);
 
-  kop_ = new QLabel(this);
-  kop_->setObjectName("KopLabel");
-  QFont vet = kop_->font();
-  vet.setBold(true);
-  vet.setPointSizeF(vet.pointSizeF() * 1.15);
-  kop_->setFont(vet);
+  kop_ = StapKop(this);
 
   label_ = new QLabel(this);
   label_->setObjectName("RekItemlabel");
@@ -66,9 +47,9 @@ TNieuwRekenDlg::TNieuwRekenDlg(QWidget* parent) : QDialog(parent) {
     l->setSizePolicy(sp);
   }
 
-  terug_ = Knop("&Terug", "PrevItem", this);
-  verder_ = Knop("&Verder>", "NextItem", this);
-  stop_ = Knop("&Schrap", "StopKnop", this);
+  terug_ = StapKnop("&Terug", "PrevItem", this);
+  verder_ = StapKnop("&Verder>", "NextItem", this);
+  stop_ = StapKnop("&Schrap", "StopKnop", this);
 
   auto* invoer = new QGridLayout;
   invoer->addWidget(label_, 0, 0);
@@ -118,25 +99,25 @@ void TNieuwRekenDlg::Voer(RekeningDialoog& model) {
 void TNieuwRekenDlg::Toon() {
   if (!model_) return;
   const RekeningDialoog& m = *model_;
-  setWindowTitle(Q(m.Titel()));
-  kop_->setText(Q(m.Kop()));
-  label_->setText(Q(m.Label()));
-  help_->setText(Regels(m.Help()));
+  setWindowTitle(QTekst(m.Titel()));
+  kop_->setText(QTekst(m.Kop()));
+  label_->setText(QTekst(m.Label()));
+  help_->setText(QRegels(m.Help()));
   bankLab_->setVisible(m.BankLabZichtbaar());
   waarschuwing_->setVisible(m.WaarschuwingZichtbaar());
   veld_->setVisible(m.TekstStap());
   lijst_->setVisible(m.LijstStap());
   if (m.LijstStap()) {
     lijst_->clear();
-    for (const auto& regel : m.Lijst()) lijst_->addItem(Q(regel));
+    for (const auto& regel : m.Lijst()) lijst_->addItem(QTekst(regel));
     lijst_->setCurrentIndex(m.LijstKeuze());
     lijst_->setFocus();
   } else {
-    veld_->setText(Q(m.VeldTekst()));
+    veld_->setText(QTekst(m.VeldTekst()));
     veld_->selectAll();
     if (m.TekstStap()) veld_->setFocus(); else verder_->setFocus();
   }
-  verder_->setText(Q(m.VerderTekst()));
+  verder_->setText(QTekst(m.VerderTekst()));
   terug_->setEnabled(m.TerugActief());
 }
 
@@ -149,7 +130,7 @@ std::string TNieuwRekenDlg::Invoer() const {
 
 void TNieuwRekenDlg::EnterInVeld() {
   model_->Enter(Invoer());
-  if (model_->TekstStap()) veld_->setText(Q(model_->VeldTekst()));
+  if (model_->TekstStap()) veld_->setText(QTekst(model_->VeldTekst()));
   verder_->setEnabled(true);
   terug_->setEnabled(model_->TerugActief());
   verder_->setFocus();

@@ -14,25 +14,14 @@
 #include "core/Kasboek.h"
 #include "groups/GroepRegelTekenaar.h"
 #include "groups/TNewBudgetDlg.h"
+#include "widgets/StapDialoog.h"
 
 namespace valdero {
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-QPushButton* Knop(const char* tekst, const char* naam, QWidget* ouder) {
-  auto* k = new QPushButton(QString::fromUtf8(tekst), ouder);
-  k->setObjectName(naam);
-  k->setAutoDefault(false);
-  return k;
-}
-
-}  // namespace
 
 TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
     : QDialog(parent), kb_(kb), beheer_(kb, [](Kasboek& boek) { BewaarBoek(boek, false); }) {
   setObjectName("BudbeheerForm");
-  setWindowTitle(Q(GroepBeheer::Titel()));
+  setWindowTitle(QTekst(GroepBeheer::Titel()));
   setModal(true);
 
   groepen_ = new QListWidget(this);
@@ -48,16 +37,16 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   titels_->setInsertPolicy(QComboBox::NoInsert);
   titels_->setToolTip("Kies een groep op titel");
 
-  nieuw_ = Knop("Nieuwe groep toevoegen", "NieuwBtn", this);
-  bewerk_ = Knop("Groep bewerken", "BewerkBtn", this);
-  verwijder_ = Knop("Groep verwijderen", "VerwijderBtn", this);
-  overzicht_ = Knop("Groep overzicht", "OverzichtBtn", this);
-  grafiek_ = Knop("Groep grafiek", "GrafiekBtn", this);
+  nieuw_ = StapKnop("Nieuwe groep toevoegen", "NieuwBtn", this);
+  bewerk_ = StapKnop("Groep bewerken", "BewerkBtn", this);
+  verwijder_ = StapKnop("Groep verwijderen", "VerwijderBtn", this);
+  overzicht_ = StapKnop("Groep overzicht", "OverzichtBtn", this);
+  grafiek_ = StapKnop("Groep grafiek", "GrafiekBtn", this);
   // The overview and chart windows are not part of the program yet.
   overzicht_->setEnabled(false);
   grafiek_->setEnabled(false);
-  ok_ = Knop("&OK", "OkBtn", this);
-  stop_ = Knop("&Stop", "StopBtn", this);
+  ok_ = StapKnop("&OK", "OkBtn", this);
+  stop_ = StapKnop("&Stop", "StopBtn", this);
 
   auto* rechts = new QVBoxLayout;
   rechts->addWidget(new QLabel("Titel", this));
@@ -106,13 +95,13 @@ void TBudbeheerForm::Vul() {
   titels_->clear();
   for (const GroepRegel& r : beheer_.Regels()) {
     auto* item = new QListWidgetItem(groepen_);
-    item->setData(GroepRegelTekenaar::Kode, Q(r.kode));
-    item->setData(GroepRegelTekenaar::Titel, Q(r.titel));
-    item->setData(GroepRegelTekenaar::Klasse, Q(r.klasse));
-    item->setData(GroepRegelTekenaar::Saldo, Q(r.saldo));
+    item->setData(GroepRegelTekenaar::Kode, QTekst(r.kode));
+    item->setData(GroepRegelTekenaar::Titel, QTekst(r.titel));
+    item->setData(GroepRegelTekenaar::Klasse, QTekst(r.klasse));
+    item->setData(GroepRegelTekenaar::Saldo, QTekst(r.saldo));
     item->setData(GroepRegelTekenaar::Negatief, r.negatief);
-    item->setText(Q(r.kode + " " + r.titel));  // for accessibility and search
-    titels_->addItem(Q(r.titel));
+    item->setText(QTekst(r.kode + " " + r.titel));  // for accessibility and search
+    titels_->addItem(QTekst(r.titel));
   }
   groepen_->setCurrentRow(beheer_.Gekozen());
   titels_->setCurrentIndex(beheer_.Gekozen());
@@ -172,7 +161,7 @@ void TBudbeheerForm::TitelGekozen(int index) {
 bool TBudbeheerForm::eventFilter(QObject* o, QEvent* e) {
   if (o == groepen_->viewport() && e->type() == QEvent::ToolTip) {
     auto* h = static_cast<QHelpEvent*>(e);
-    QToolTip::showText(h->globalPos(), Q(GroepBeheer::Hint(h->pos().x())), groepen_);
+    QToolTip::showText(h->globalPos(), QTekst(GroepBeheer::Hint(h->pos().x())), groepen_);
     return true;
   }
   return QDialog::eventFilter(o, e);

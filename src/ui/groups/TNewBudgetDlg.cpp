@@ -11,36 +11,16 @@
 #include <QVBoxLayout>
 
 #include "core/Kasboek.h"
+#include "widgets/StapDialoog.h"
 
 namespace valdero {
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// The model writes line breaks as carriage returns.
-QString Regels(const std::string& s) { return Q(s).replace('\r', '\n'); }
-
-QPushButton* Knop(const char* tekst, const char* naam, QWidget* ouder) {
-  auto* k = new QPushButton(QString::fromUtf8(tekst), ouder);
-  k->setObjectName(naam);
-  // Enter belongs to the field: it stores the step before moving on.
-  k->setAutoDefault(false);
-  return k;
-}
-
-}  // namespace
 
 TNewBudgetDlg::TNewBudgetDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb_(kb) {
   setObjectName("NewBudgetDlg");
   setWindowTitle("Nieuwe Groep");
   setModal(true);
 
-  kop_ = new QLabel(this);
-  kop_->setObjectName("KopLabel");
-  QFont vet = kop_->font();
-  vet.setBold(true);
-  vet.setPointSizeF(vet.pointSizeF() * 1.15);
-  kop_->setFont(vet);
+  kop_ = StapKop(this);
 
   label_ = new QLabel(this);
   label_->setObjectName("BudItemLabel");
@@ -62,7 +42,7 @@ TNewBudgetDlg::TNewBudgetDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb
   help_->setFrameShape(QFrame::StyledPanel);
   help_->setMargin(6);
 
-  kodesLabel_ = new QLabel(Q(GroepDialoog::BestaandeKodesLabel()), this);
+  kodesLabel_ = new QLabel(QTekst(GroepDialoog::BestaandeKodesLabel()), this);
   kodesLabel_->setObjectName("GroepenLabel");
   kodes_ = new QListWidget(this);
   kodes_->setObjectName("GroepenLstBox");
@@ -74,9 +54,9 @@ TNewBudgetDlg::TNewBudgetDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb
     w->setSizePolicy(sp);
   }
 
-  terug_ = Knop("&Terug", "TerugBtn", this);
-  verder_ = Knop("&Verder>", "VerderBtn", this);
-  schrap_ = Knop("S&chrap", "SchrapBtn", this);
+  terug_ = StapKnop("&Terug", "TerugBtn", this);
+  verder_ = StapKnop("&Verder>", "VerderBtn", this);
+  schrap_ = StapKnop("S&chrap", "SchrapBtn", this);
 
   auto* invoer = new QGridLayout;
   invoer->addWidget(label_, 0, 0);
@@ -153,10 +133,10 @@ bool TNewBudgetDlg::WijzigGroep(int positie, BudgetWeergave weergave) {
 
 void TNewBudgetDlg::Toon() {
   const GroepDialoog& m = *model_;
-  setWindowTitle(Q(m.Titel()));
-  kop_->setText(Q(m.Vraag()));
-  label_->setText(Q(m.VeldLabel()));
-  help_->setText(Regels(m.HelpTekst()));
+  setWindowTitle(QTekst(m.Titel()));
+  kop_->setText(QTekst(m.Vraag()));
+  label_->setText(QTekst(m.VeldLabel()));
+  help_->setText(QRegels(m.HelpTekst()));
   label_->setVisible(m.Stap() > 0);
   veld_->setVisible(m.MetInvoer());
   keuze_->setVisible(m.MetKeuzeLijst());
@@ -164,22 +144,22 @@ void TNewBudgetDlg::Toon() {
   kodes_->setVisible(m.ToonBestaandeKodes());
   if (m.ToonBestaandeKodes()) {
     kodes_->clear();
-    for (const auto& k : m.BestaandeKodes()) kodes_->addItem(Q(k));
+    for (const auto& k : m.BestaandeKodes()) kodes_->addItem(QTekst(k));
   }
   if (m.MetKeuzeLijst()) {
     keuze_->clear();
-    for (const auto& k : m.Keuzes()) keuze_->addItem(Q(k));
-    keuze_->setCurrentIndex(keuze_->findText(Q(m.VeldTekst())));
-    keuze_->setEditText(Q(m.VeldTekst()));
+    for (const auto& k : m.Keuzes()) keuze_->addItem(QTekst(k));
+    keuze_->setCurrentIndex(keuze_->findText(QTekst(m.VeldTekst())));
+    keuze_->setEditText(QTekst(m.VeldTekst()));
     keuze_->setFocus();
   } else if (m.MetInvoer()) {
-    veld_->setText(Q(m.VeldTekst()));
+    veld_->setText(QTekst(m.VeldTekst()));
     veld_->selectAll();
     veld_->setFocus();
   } else {
     verder_->setFocus();
   }
-  verder_->setText(Q(m.VerderTekst()));
+  verder_->setText(QTekst(m.VerderTekst()));
   terug_->setEnabled(m.TerugMag());
 }
 
