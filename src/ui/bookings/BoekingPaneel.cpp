@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include <algorithm>
 #include "bookings/BoekModi.h"
 #include "bookings/TBoekingForm.h"
 
@@ -138,7 +139,12 @@ void TBoekingForm::BouwPaneel() {
 
   btw_ = new QCheckBox("BTW hoog", panel_);
   btw_->setObjectName("BTWBox");
-  btw_->setGeometry(654, kRij[2] + 16, 78, kVeldHoogte);
+  // The caption must fit whatever font the book asks for: the box keeps its
+  // right edge and the balance field gives way.
+  const int btwBreedte = std::max(78, btw_->sizeHint().width() + 4);
+  const int btwLinks = 732 - btwBreedte;
+  btw_->setGeometry(btwLinks, kRij[2] + 16, btwBreedte, kVeldHoogte);
+  saldo_->setGeometry(526, kRij[2] + 16, std::min(122, btwLinks - 6 - 526), kVeldHoogte);
   connect(btw_, &QCheckBox::toggled, this, [this](bool aan) { model_.ZetBtw(aan); });
 
   opm_ = new QCheckBox("Opm.", panel_);
