@@ -40,6 +40,7 @@ class TstBoekingFormHoofdvenster : public QObject {
  private slots:
   void menusOpenenEnBlokkeren();
   void agendaEnVrijZoeken();
+  void hoofdvensterSluitenVraagtOmRedden();
 };
 
 void TstBoekingFormHoofdvenster::menusOpenenEnBlokkeren() {
@@ -69,6 +70,25 @@ void TstBoekingFormHoofdvenster::menusOpenenEnBlokkeren() {
   QVERIFY(m.Aan("&Transacties") && m.Aan("Bele&ggingen"));
   QVERIFY(!m.hoofd->Lijst().Geregistreerd(4));
   QVERIFY2(m.v.boek.berichten.getoond.empty(), "no \"Venster al gesloten\"");
+}
+
+void TstBoekingFormHoofdvenster::hoofdvensterSluitenVraagtOmRedden() {
+  MetHoofdvenster m;
+  // As in the program: the booking window belongs to the main window.
+  m.v.form.setParent(m.hoofd.get(), Qt::Window);
+  m.hoofd->show();
+  m.hoofd->Actie("&Transacties|&Bijboeken")->trigger();
+  QVERIFY(m.v.form.isVisible());
+  QVERIFY(m.v.Typ(veld::Rekening, "2"));
+
+  m.v.boek.berichten.Antwoord(antwoord::Ja);  // the record is still to be saved
+  QVERIFY(!m.hoofd->close());
+  QVERIFY(m.hoofd->isVisible() && m.v.form.isVisible());
+  QCOMPARE(m.v.boek.berichten.Teksten().back(), std::string("Kas-record nog redden"));
+
+  QVERIFY(m.hoofd->close());  // Nee: both close
+  QVERIFY(!m.v.form.isVisible());
+  m.v.form.setParent(nullptr);  // the test owns it
 }
 
 void TstBoekingFormHoofdvenster::agendaEnVrijZoeken() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -77,6 +78,18 @@ bool TValdero::event(QEvent* e) {
 void TValdero::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
   PlaatsLabels();
+}
+
+void TValdero::closeEvent(QCloseEvent* e) {
+  // Closing the main window ends the program: every open window it owns gets
+  // its own say first, so a booking still on its panel is not lost unasked.
+  for (QWidget* venster : findChildren<QWidget*>()) {
+    if (venster->isWindow() && venster->isVisible() && !venster->close()) {
+      e->ignore();
+      return;
+    }
+  }
+  QMainWindow::closeEvent(e);
 }
 
 void TValdero::changeEvent(QEvent* e) {

@@ -92,6 +92,7 @@ class TValdero : public QMainWindow {
  protected:
   bool event(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
   void changeEvent(QEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
