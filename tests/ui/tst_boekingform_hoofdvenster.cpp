@@ -6,6 +6,8 @@
 
 #include "BoekingVenster.h"
 #include "bookings/BoekingKoppeling.h"
+#include "bookings/Posten.h"
+#include "core/KasVolgorde.h"
 #include "shell/TValdero.h"
 
 using namespace valdero;
@@ -41,6 +43,7 @@ class TstBoekingFormHoofdvenster : public QObject {
   void menusOpenenEnBlokkeren();
   void agendaEnVrijZoeken();
   void hoofdvensterSluitenVraagtOmRedden();
+  void agendaVolgtDeGeboekteVoorspellingen();
 };
 
 void TstBoekingFormHoofdvenster::menusOpenenEnBlokkeren() {
@@ -89,6 +92,32 @@ void TstBoekingFormHoofdvenster::hoofdvensterSluitenVraagtOmRedden() {
   QVERIFY(m.hoofd->close());  // Nee: both close
   QVERIFY(!m.v.form.isVisible());
   m.v.form.setParent(nullptr);  // the test owns it
+}
+
+void TstBoekingFormHoofdvenster::agendaVolgtDeGeboekteVoorspellingen() {
+  MetHoofdvenster m;
+  auto* agenda = m.hoofd->findChild<QPushButton*>("AgendaBtn");
+  int plan = 0;
+  for (int i = 1; i <= m.v.kb.MaxKas; ++i)
+    if (m.v.kb.KasLijst[static_cast<std::size_t>(i)].RekNr == 99) plan = i;
+  const TKas bewaard = m.v.kb.KasLijst[static_cast<std::size_t>(plan)];
+
+  // The only plan deleted after loading: the agenda has nothing to show.
+  VerwijderBoekingen(m.v.kb, {plan});
+  agenda->click();
+  QVERIFY(!m.v.form.isVisible());
+  QCOMPARE(m.v.boek.berichten.Teksten().back(), std::string("Agenda niet actief, gebruik Transacties "));
+
+  // Planned again: the agenda opens.
+  VoegKasIn(m.v.kb, bewaard);
+  m.v.kiezer.stap = [](TZoekDlg& d) {
+    KlikRijMet(d, "verwacht");
+    KlikKnop(d, "KopieBtn");
+  };
+  agenda->click();
+  QCOMPARE(m.Titel(), QString("P R E D I C T I E"));
+  QVERIFY(m.hoofd->Lijst().Geregistreerd(4));
+  m.v.form.close();
 }
 
 void TstBoekingFormHoofdvenster::agendaEnVrijZoeken() {

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "core/Berichten.h"
+#include "core/BoekLaden.h"
 #include "core/Kasboek.h"
 #include "core/Meldingen.h"
 #include "core/SelectieLijst.h"
@@ -84,6 +85,9 @@ void TValdero::ToolBelegging(int mode) {
 }
 
 void TValdero::Agenda() {
+  // Plans are posted and deleted while the book stays open: ask the book
+  // itself rather than what it held when it was loaded.
+  transferActief_ = TransferActief(kb_);
   if (transferActief_ && vensters_.boeking)
     Boeking(8);
   else
