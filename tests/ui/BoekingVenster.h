@@ -65,7 +65,7 @@ inline void KlikKnop(TZoekDlg& dlg, const char* naam) {
 
 // With VALDERO_SCHERMAFDRUK set to a folder, the screen around `w` is saved
 // there as `naam`.png the way a user sees it, pop-up menus included
-// (scripts/screenshots-booking.sh runs the tests under a virtual X server).
+// (scripts/screenshots-vensters.sh runs the tests under a virtual X server).
 inline void Afdruk(QWidget& w, const char* naam) {
   const QString map = qEnvironmentVariable("VALDERO_SCHERMAFDRUK");
   if (map.isEmpty()) return;

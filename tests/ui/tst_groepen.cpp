@@ -42,7 +42,7 @@ struct Boek : test::BoekMetPoorten {
 };
 
 // With VALDERO_SCHERMAFDRUK set to a folder, the windows are saved as
-// pictures there (scripts/screenshots-groups.sh).
+// pictures there (scripts/screenshots-vensters.sh).
 void Afdruk(QWidget& w, const char* naam) {
   const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
   if (map.isEmpty()) return;

@@ -33,7 +33,7 @@ struct TestTimer : NavTimer {
 };
 
 // With VALDERO_SCHERMAFDRUK set to a folder, the bar is saved as a picture
-// there (scripts/screenshots-groups.sh).
+// there (scripts/screenshots-vensters.sh).
 void Afdruk(QWidget& w, const char* naam) {
   const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
   if (map.isEmpty()) return;

@@ -47,7 +47,7 @@ struct Boek {
 };
 
 // With VALDERO_SCHERMAFDRUK set to a folder, the steps are saved as pictures
-// there, to look at the dialog as a user sees it (scripts/screenshots-lifecycle.sh).
+// there, to look at the dialog as a user sees it (scripts/screenshots-vensters.sh).
 void Afdruk(QWidget& w, const char* naam) {
   const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
   if (map.isEmpty()) return;

@@ -53,7 +53,7 @@ struct Boek : test::BoekMetPoorten {
 };
 
 // With VALDERO_SCHERMAFDRUK set to a folder, the dialog is saved as a picture
-// there (scripts/screenshots-search.sh).
+// there (scripts/screenshots-vensters.sh).
 void Afdruk(QWidget& w, const char* naam) {
   const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
   if (map.isEmpty()) return;
