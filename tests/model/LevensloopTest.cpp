@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 
+#include "ScriptWachtwoord.h"
 #include "TestBoek.h"
 #include "accounts/RekeningDialoog.h"
 #include "core/BoekBestand.h"
@@ -19,6 +20,7 @@ namespace valdero {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ScriptWachtwoord;
 using test::TestBoek;
 using test::TestMap;
 
@@ -29,19 +31,6 @@ struct ScriptRekening : RekeningDialoogVoerder {
     d.Verder("");
     for (const auto& t : invoer) d.Verder(t);
     if (schrap) d.Schrap();
-  }
-};
-
-// Answers the password dialog from a script and keeps what it showed.
-struct ScriptWachtwoord : WachtwoordVoerder {
-  std::vector<std::pair<int, std::string>> antwoorden;
-  std::vector<WachtwoordScherm> getoond;
-  int Toon(WachtwoordScherm& s) override {
-    getoond.push_back(s);
-    if (getoond.size() > antwoorden.size()) return 2;
-    const auto& [knop, tekst] = antwoorden[getoond.size() - 1];
-    s.Invoer = tekst;
-    return knop;
   }
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ScriptWachtwoord.h"
 #include "TestBoek.h"
 #include "core/WachtwoordOpslag.h"
 #include "settings/Wachtwoord.h"
@@ -7,24 +8,8 @@
 namespace valdero {
 namespace {
 
+using test::ScriptWachtwoord;
 using test::TestBoek;
-
-struct ScriptWachtwoord : WachtwoordVoerder {
-  std::vector<std::pair<int, std::string>> antwoorden;
-  std::vector<WachtwoordScherm> getoond;
-  int Toon(WachtwoordScherm& s) override {
-    getoond.push_back(s);
-    if (getoond.size() > antwoorden.size()) return 2;
-    const auto& [knop, tekst] = antwoorden[getoond.size() - 1];
-    s.Invoer = tekst;
-    return knop;
-  }
-  std::vector<std::string> Statussen() const {
-    std::vector<std::string> s;
-    for (const auto& g : getoond) s.push_back(g.Status);
-    return s;
-  }
-};
 
 TEST(ControleerWachtwoord, ABookWithoutPasswordOpensWithoutAQuestion) {
   TestBoek boek;
