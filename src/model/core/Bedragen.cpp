@@ -74,6 +74,33 @@ void VervangAnderTeken(const Kasboek& kb, std::string& tekst) {
   if (p != std::string::npos) tekst[p] = kb.DecimaalTeken();
 }
 
+// The common part of reading a typed amount or number: an empty text is 0;
+// without the decimal separator the first other separator takes its place
+// (with a warning when asked), or two decimals are added; a text that is no
+// number is reported.
+bool LeesGetalTekst(Kasboek& kb, std::string& tekst, bool waarschuw, double& getal) {
+  getal = 0;
+  if (tekst.empty()) return false;
+  if (tekst.find(kb.DecimaalTeken()) == std::string::npos) {
+    const auto p = tekst.find(kb.AnderTeken());
+    if (p != std::string::npos) {
+      tekst[p] = kb.DecimaalTeken();
+      if (waarschuw)
+        kb.berichten().BerichtDlg("Decimaalteken in " + tekst + " gewijzigd",
+                                  BerichtSoort::Waarschuwing, knop::OK);
+    } else {
+      tekst += kb.DecimaalTeken();
+      tekst += "00";
+    }
+  }
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
+    Foutmelding(kb, "Getal " + tekst, 5, 8);
+    getal = 0;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string Vandaag(const Kasboek& kb) { return DatumTekstLang(kb.Vandaag()); }
@@ -105,44 +132,15 @@ std::string BedragTekstIn(Kasboek& kb, int munt, double bedrag) {
 }
 
 double LeesBedrag(Kasboek& kb, std::string& tekst, bool waarschuw) {
-  if (tekst.empty()) return 0;
-  if (tekst.find(kb.DecimaalTeken()) == std::string::npos) {
-    const auto p = tekst.find(kb.AnderTeken());
-    if (p != std::string::npos) {
-      tekst[p] = kb.DecimaalTeken();
-      if (waarschuw)
-        kb.berichten().BerichtDlg("Decimaalteken in " + tekst + " gewijzigd",
-                                  BerichtSoort::Waarschuwing, knop::OK);
-    } else {
-      tekst += kb.DecimaalTeken();
-      tekst += "00";
-    }
-  }
   double getal = 0;
-  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
-    Foutmelding(kb, "Getal " + tekst, 5, 8);
-    return 0;
-  }
+  if (!LeesGetalTekst(kb, tekst, waarschuw, getal)) return 0;
   const double koers = KoersVan(kb, kb.HulpMunt);
   return koers > 0 ? getal * koers : getal;
 }
 
 double LeesGetal(Kasboek& kb, std::string& tekst) {
-  if (tekst.empty()) return 0;
-  if (tekst.find(kb.DecimaalTeken()) == std::string::npos) {
-    const auto p = tekst.find(kb.AnderTeken());
-    if (p != std::string::npos) {
-      tekst[p] = kb.DecimaalTeken();
-    } else {
-      tekst += kb.DecimaalTeken();
-      tekst += "00";
-    }
-  }
   double getal = 0;
-  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
-    Foutmelding(kb, "Getal " + tekst, 5, 8);
-    return 0;
-  }
+  LeesGetalTekst(kb, tekst, false, getal);
   return getal;
 }
 
