@@ -3,11 +3,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/BoekBestand.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/ScriptBerichten.h"
+#include "model/storage/BoekBestand.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/ScriptBerichten.h"
 
 namespace valdero {
 namespace {
@@ -31,7 +31,6 @@ struct BankBoek {
       kas.Bedrag = -12.5;
       kas.Omschrijving = "Albert Heijn 1234 Amsterdam pasautomaat";
     }
-    kb.ZetMaxTellers();
     kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
   }
 };

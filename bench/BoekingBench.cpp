@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "bookings/BoekingModel.h"
-#include "bookings/GroepHulp.h"
-#include "core/BoekBestand.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/ScriptBerichten.h"
-#include "core/VoorbeeldBoek.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/bookings/GroepHulp.h"
+#include "model/storage/BoekBestand.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/ScriptBerichten.h"
+#include "model/example/VoorbeeldBoek.h"
 
 namespace valdero {
 namespace {
@@ -70,7 +70,7 @@ void BM_BoekEenRecord(benchmark::State& state) {
     model.Bewaar();
     boek.berichten.Wis();
   }
-  state.counters["records"] = static_cast<double>(boek.kb.MaxKas);
+  state.counters["records"] = static_cast<double>(boek.kb.MaxKas());
 }
 // Arguments: transactions in the book, how the save is done (see PostBoek).
 BENCHMARK(BM_BoekEenRecord)
@@ -95,7 +95,7 @@ void BM_SplitVanTien(benchmark::State& state) {
     }
     boek.berichten.Wis();
   }
-  state.counters["records"] = static_cast<double>(boek.kb.MaxKas);
+  state.counters["records"] = static_cast<double>(boek.kb.MaxKas());
 }
 BENCHMARK(BM_SplitVanTien)->Args({100000, 0})->Args({100000, 2})->Unit(benchmark::kMillisecond);
 

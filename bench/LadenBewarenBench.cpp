@@ -7,16 +7,16 @@
 #include <filesystem>
 #include <string>
 
-#include "core/BoekBestand.h"
-#include "core/BoekLaden.h"
-#include "core/ConfigBestand.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/Printer.h"
-#include "core/SaldoMatrix.h"
-#include "core/ScriptBerichten.h"
-#include "core/VoorbeeldBoek.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/Printer.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/ScriptBerichten.h"
+#include "model/example/VoorbeeldBoek.h"
 
 namespace valdero {
 namespace {
@@ -63,7 +63,7 @@ void BM_OpenBoekLeesConfigBouwSaldoMatrix(benchmark::State& state) {
     OpenBoek(b.kb, false);
     LeesConfig(b.kb);
     BouwSaldoMatrix(b.kb);
-    if (b.kb.MaxKas != kTransacties) state.SkipWithError("boek niet geladen");
+    if (b.kb.MaxKas() != kTransacties) state.SkipWithError("boek niet geladen");
     benchmark::DoNotOptimize(b.kb.SaldoMatrix.data());
   }
   state.SetItemsProcessed(state.iterations() * kTransacties);
@@ -77,7 +77,7 @@ void BM_StartBoek(benchmark::State& state) {
   for (auto _ : state) {
     BenchBoek b(map);
     StartBoek(b.kb, true);
-    if (b.kb.MaxKas != kTransacties) state.SkipWithError("boek niet geladen");
+    if (b.kb.MaxKas() != kTransacties) state.SkipWithError("boek niet geladen");
     benchmark::DoNotOptimize(b.kb.SaldoMatrix.data());
   }
 }

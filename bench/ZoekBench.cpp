@@ -2,11 +2,11 @@
 // the user types; both must stay quick on a large book.
 #include <benchmark/benchmark.h>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/ScriptBerichten.h"
-#include "relations/ZoekModel.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/ScriptBerichten.h"
+#include "model/search/ZoekModel.h"
 
 namespace valdero {
 namespace {
@@ -33,7 +33,6 @@ struct GrootBoek {
       k.Omschrijving = "boodschappen week " + std::to_string(i % 52);
       kb.KasLijst.push_back(k);
     }
-    kb.ZetMaxTellers();
     kb.HernummerKas();
   }
   ScriptBerichten berichten;

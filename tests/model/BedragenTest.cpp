@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/Bedragen.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/ScriptBerichten.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/ScriptBerichten.h"
 
 namespace valdero {
 namespace {

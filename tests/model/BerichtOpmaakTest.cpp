@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/BerichtOpmaak.h"
+#include "model/widgets/BerichtOpmaak.h"
 
 namespace valdero {
 namespace {

@@ -3,10 +3,10 @@
 #include <functional>
 
 #include "TestBoek.h"
-#include "core/Bestanden.h"
-#include "core/BoekBestand.h"
-#include "core/ByteImage.h"
-#include "core/WachtwoordOpslag.h"
+#include "model/storage/Bestanden.h"
+#include "model/storage/BoekBestand.h"
+#include "model/core/ByteImage.h"
+#include "model/storage/WachtwoordOpslag.h"
 
 namespace valdero {
 namespace {
@@ -110,7 +110,7 @@ TEST(BoekBestand, HeaderRecordsAsWrittenAndRead) {
   LeesBoek(boek.kb, bestand);
   EXPECT_FALSE(boek.kb.FormaatVlag);
   EXPECT_TRUE(boek.kb.RelatiesAanwezig);
-  EXPECT_EQ(boek.kb.MaxRelatie, 2);
+  EXPECT_EQ(boek.kb.MaxRelatie(), 2);
   EXPECT_EQ(boek.kb.RelatieLijst[2].Naam, "Slagerij Jansen");
 }
 
@@ -128,7 +128,7 @@ TEST(BoekBestand, ReadingRepairsTransactions) {
   const Bytes bestand = SchrijfBoek(boek.kb);
 
   LeesBoek(boek.kb, bestand);
-  ASSERT_EQ(boek.kb.MaxKas, 4);
+  ASSERT_EQ(boek.kb.MaxKas(), 4);
   EXPECT_EQ(boek.kb.KasLijst[0].RekNr, 0);
   EXPECT_EQ(boek.kb.KasLijst[0].GroepKode, "0");
   EXPECT_EQ(boek.kb.KasLijst[0].Datum, 0);
@@ -170,7 +170,7 @@ TEST(BoekBestand, ABookWithoutADummyTransactionGetsOne) {
 
   LeesBoek(boek.kb, bestand);
   EXPECT_EQ(boek.kb.IOStatus, 0);
-  EXPECT_EQ(boek.kb.MaxKas, 0);
+  EXPECT_EQ(boek.kb.MaxKas(), 0);
   ASSERT_EQ(boek.kb.KasLijst.size(), 1u);
   EXPECT_EQ(boek.kb.KasLijst[0].GroepKode, "0");
 }
@@ -207,9 +207,9 @@ TEST_P(BeschadigdBoek, IsReportedAsItsSection) {
                                  " heeft verkeerd formaat\n\r maak eerst Nieuw valdero"};
   EXPECT_EQ(boek.berichten.Teksten(), verwacht);
   // Counters never promise records the lists do not hold.
-  EXPECT_LE(boek.kb.MaxRek, std::max<int>(0, static_cast<int>(boek.kb.RekLijst.size()) - 1));
-  EXPECT_LE(boek.kb.MaxGroep, std::max<int>(0, static_cast<int>(boek.kb.GroepLijst.size()) - 1));
-  EXPECT_LE(boek.kb.MaxKas, std::max<int>(0, static_cast<int>(boek.kb.KasLijst.size()) - 1));
+  EXPECT_LE(boek.kb.MaxRek(), std::max<int>(0, static_cast<int>(boek.kb.RekLijst.size()) - 1));
+  EXPECT_LE(boek.kb.MaxGroep(), std::max<int>(0, static_cast<int>(boek.kb.GroepLijst.size()) - 1));
+  EXPECT_LE(boek.kb.MaxKas(), std::max<int>(0, static_cast<int>(boek.kb.KasLijst.size()) - 1));
   // Damaged relations leave the transactions usable, but not the relations.
   if (geval.ioStatus == 5) {
     EXPECT_TRUE(boek.kb.KasGelezen);
@@ -276,8 +276,8 @@ TEST(BoekBestand, DamagedTransactionsLeaveOnlyTheDummy) {
   EXPECT_TRUE(boek.kb.GroepGelezen);
   EXPECT_FALSE(boek.kb.KasGelezen);
   ASSERT_EQ(boek.kb.KasLijst.size(), 1u);
-  EXPECT_EQ(boek.kb.MaxKas, 0);
-  EXPECT_EQ(boek.kb.MaxRek, 2);
+  EXPECT_EQ(boek.kb.MaxKas(), 0);
+  EXPECT_EQ(boek.kb.MaxRek(), 2);
 }
 
 TEST(BoekBestand, MissingBookIsReported) {
@@ -299,7 +299,7 @@ TEST(BoekBestand, SuccessIsReportedOnlyWhenAskedFor) {
   OpenBoek(boek.kb, true);
   EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{"Inlezen ValderoStream gelukt"});
   EXPECT_TRUE(boek.kb.KasGelezen);
-  EXPECT_EQ(boek.kb.MaxKas, 4);
+  EXPECT_EQ(boek.kb.MaxKas(), 4);
 }
 
 TEST(BoekBestand, BooksFromBefore2007AskBeforeLoading) {
@@ -317,7 +317,7 @@ TEST(BoekBestand, BooksFromBefore2007AskBeforeLoading) {
     boek.berichten.Antwoord(antwoord::Ja);
     OpenBoek(boek.kb, false);
     EXPECT_EQ(boek.kb.IOStatus, 0);
-    EXPECT_EQ(boek.kb.MaxKas, 4);
+    EXPECT_EQ(boek.kb.MaxKas(), 4);
     EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{vraag});
     EXPECT_EQ(boek.berichten.getoond[0].soort, BerichtSoort::Bevestig);
 
@@ -325,8 +325,8 @@ TEST(BoekBestand, BooksFromBefore2007AskBeforeLoading) {
     boek.berichten.Antwoord(antwoord::Nee);
     OpenBoek(boek.kb, false);
     EXPECT_EQ(boek.kb.IOStatus, 4);
-    EXPECT_EQ(boek.kb.MaxKas, 0);
-    EXPECT_EQ(boek.kb.MaxGroep, 0);
+    EXPECT_EQ(boek.kb.MaxKas(), 0);
+    EXPECT_EQ(boek.kb.MaxGroep(), 0);
     EXPECT_FALSE(boek.kb.RekGelezen);
     EXPECT_TRUE(boek.kb.GroepLijst.empty());
     EXPECT_EQ(boek.berichten.Teksten(),
@@ -366,7 +366,7 @@ TEST(BoekBestand, AtMost501RelationsAreWritten) {
   VulBoek(boek.kb);
   for (int i = 3; i <= 700; ++i) test::VoegRelatieToe(boek.kb, "Relatie " + std::to_string(i));
   const Bytes bestand = SchrijfBoek(boek.kb);
-  EXPECT_EQ(boek.kb.MaxRelatie, 500);
+  // The file holds the first 501; the book in memory keeps them all.
   EXPECT_EQ(boek.kb.RelatieLijst.size(), 701u);
   EXPECT_EQ(bytes::LeesI32(&bestand[Relaties()]), 500);
   EXPECT_EQ(bestand.size(), Relaties() + 4 + 501 * TRelat::Grootte);

@@ -1,4 +1,4 @@
-#include "core/BoekLaden.h"
+#include "model/storage/BoekLaden.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
-#include "core/SaldoMatrix.h"
+#include "model/core/SaldoMatrix.h"
 
 namespace valdero {
 namespace {
@@ -190,7 +190,7 @@ TEST(LaadBoek, TheRelationsOfThePreviousBookAreGone) {
   ASSERT_EQ(StartBoek(s.kb, true, "Zonder08"), LaadUitkomst::Geladen);
   EXPECT_FALSE(s.kb.RelatiesAanwezig);
   EXPECT_TRUE(s.kb.RelatieLijst.empty());
-  EXPECT_EQ(s.kb.MaxRelatie, 0);
+  EXPECT_EQ(s.kb.MaxRelatie(), 0);
 }
 
 TEST(VernieuwBoek, TransactionsWithoutAccountsOrGroupsAreReported) {
@@ -210,8 +210,8 @@ TEST(StartBoek, BuildsTheMatrixAndAppliesTheConfiguration) {
   SchrijfVoorbeeld(s.map.pad(), "Valdr08", {.transacties = 120});
   ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
   EXPECT_EQ(s.kb.IOStatus, 0);
-  ASSERT_EQ(s.kb.SaldoMatrix.size(), static_cast<std::size_t>(s.kb.MaxGroep) + 2);
-  ASSERT_EQ(s.kb.SaldoMatrix[0].size(), static_cast<std::size_t>(s.kb.MaxRek) + 2);
+  ASSERT_EQ(s.kb.SaldoMatrix.size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
+  ASSERT_EQ(s.kb.SaldoMatrix[0].size(), static_cast<std::size_t>(s.kb.MaxRek()) + 2);
   // The cross-posting group sums to zero over the book.
   const TInUit& kruis = s.kb.SaldoMatrix[static_cast<std::size_t>(s.kb.ZoekGroep("xxxx"))].back();
   EXPECT_NEAR(kruis.In + kruis.Uit, 0, 1e-9);
@@ -238,7 +238,7 @@ TEST(StartBoek, TheListingOrderOfTheConfigurationSortsTheLists) {
   ASSERT_EQ(StartBoek(opnieuw.kb, true), LaadUitkomst::Geladen);
   EXPECT_TRUE(opnieuw.kb.RekeningenOpNaam);
   std::vector<std::string> namen;
-  for (int i = 1; i <= opnieuw.kb.MaxRek; ++i) namen.push_back(opnieuw.kb.RekLijst[static_cast<std::size_t>(i)].Naam);
+  for (int i = 1; i <= opnieuw.kb.MaxRek(); ++i) namen.push_back(opnieuw.kb.RekLijst[static_cast<std::size_t>(i)].Naam);
   EXPECT_EQ(namen, (std::vector<std::string>{"Beleggingsrekening", "Betaalrekening", "Spaarrekening",
                                              "TRANSFER REKENING"}));
   // The balances moved along with their accounts.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "bookings/GridKleur.h"
-#include "bookings/WijzigModus.h"
+#include "model/bookings/GridKleur.h"
+#include "model/bookings/WijzigModus.h"
 
 namespace valdero {
 namespace {

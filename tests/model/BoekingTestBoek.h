@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "TestBoek.h"
-#include "bookings/BoekingModel.h"
-#include "core/SaldoMatrix.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/core/SaldoMatrix.h"
 
 namespace valdero::test {
 
@@ -59,7 +59,7 @@ struct BoekingBoek : BoekMetPoorten {
     k.VolgBlad = TKas::MaakVolgBlad(volgnr, 0);
     k.Omschrijving = opm;
     k.BoekSoort = 1;
-    k.Index = kb.MaxKas + 1;
+    k.Index = kb.MaxKas() + 1;
     PlaatsKas(kb, k);
     BouwSaldoMatrix(kb);
   }
@@ -79,7 +79,7 @@ struct BoekingBoek : BoekMetPoorten {
   bool IndexGelijkAanPositie() const {
     for (std::size_t i = 0; i < kb.KasLijst.size(); ++i)
       if (kb.KasLijst[i].Index != static_cast<int>(i)) return false;
-    return kb.MaxKas == static_cast<int>(kb.KasLijst.size()) - 1;
+    return kb.MaxKas() == static_cast<int>(kb.KasLijst.size()) - 1;
   }
   bool Getoond(const std::string& tekst) const {
     for (const auto& b : berichten.getoond)

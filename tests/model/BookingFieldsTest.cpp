@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BoekingTestBoek.h"
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BoekingTestBoek.h"
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero {
 namespace {
@@ -23,7 +23,7 @@ TEST_P(TekenRegel, StoresTheSignedAmountTimesTheRate) {
   const auto& g = GetParam();
   BoekingBoek b;
   ASSERT_TRUE(b.Boek(g.modus, {{veld::Groep, "410"}, {veld::Munt, g.munt}, {veld::Bedrag, g.tekst}}));
-  ASSERT_EQ(b.kb.MaxKas, 1);
+  ASSERT_EQ(b.kb.MaxKas(), 1);
   EXPECT_DOUBLE_EQ(b.K(1).Bedrag, g.opgeslagen);
   EXPECT_EQ(b.K(1).BoekSoort, g.modus);
 }
@@ -74,7 +74,7 @@ TEST(BookingOrder, NewRecordSortsAfterEqualDateAndStatementWord) {
                                         {veld::Datum, "3-3-2026"},
                                         {veld::Bedrag, "4"},
                                         {veld::Omschrijving, "nieuw"}}));
-  ASSERT_EQ(b.kb.MaxKas, 4);
+  ASSERT_EQ(b.kb.MaxKas(), 4);
   EXPECT_EQ(b.K(1).Omschrijving, "vroeger");
   EXPECT_EQ(b.K(2).Omschrijving, "eerste");
   EXPECT_EQ(b.K(3).Omschrijving, "nieuw");
@@ -96,7 +96,7 @@ TEST(BookingChange, MovesTheAmountBetweenGroupsAndKeepsTheKind) {
   EXPECT_TRUE(b.model.btwBox);
   b.model.Invoer(veld::Datum, "9-2-2026");
   ASSERT_TRUE(b.model.Bewaar());
-  EXPECT_EQ(b.kb.MaxKas, 2);
+  EXPECT_EQ(b.kb.MaxKas(), 2);
   EXPECT_EQ(b.K(2).GroepKode, "500");
   EXPECT_EQ(b.K(2).BoekSoort, 1);
   EXPECT_EQ(b.GroepTotaal("410"), 0);
@@ -126,7 +126,7 @@ TEST(BookingDelete, RemovesExactlyThePickedNonAdjacentRows) {
   EXPECT_EQ(b.vensters.gevraagd.back().titel, "Zoek boeking om te verwijderen");
   EXPECT_TRUE(b.Getoond("Weet u zeker dat u 3 record(s) wilt verwijderen ? "));
   EXPECT_TRUE(b.Getoond("Totaal 3 Kasrecord(s) verwijderd"));
-  ASSERT_EQ(b.kb.MaxKas, 11);
+  ASSERT_EQ(b.kb.MaxKas(), 11);
   EXPECT_EQ(b.K(10).Omschrijving, "r11");
   EXPECT_EQ(b.K(11).Omschrijving, "r14");
   EXPECT_EQ(b.Saldo(1), -(105 - 10 - 12 - 13));
@@ -140,7 +140,7 @@ TEST(BookingDelete, NoDeletesWithoutConfirmation) {
   b.Kas(1, "410", -1, Dag(1, 1));
   b.vensters.keuzes.push_back({{1}, false});
   b.model.Start(modus::Verwijderen, true);  // the script answers Nee
-  EXPECT_EQ(b.kb.MaxKas, 1);
+  EXPECT_EQ(b.kb.MaxKas(), 1);
   EXPECT_EQ(b.bewaringen, 0);
 }
 
@@ -149,11 +149,11 @@ TEST(BookingZeroAmount, AsksAndPostsOnlyOnNee) {
   b.berichten.Antwoord(antwoord::Ja);
   EXPECT_FALSE(b.Boek(modus::Bijboeken, {{veld::Groep, "201"}}));
   EXPECT_EQ(b.model.focus, veld::Bedrag);
-  EXPECT_EQ(b.kb.MaxKas, 0);
+  EXPECT_EQ(b.kb.MaxKas(), 0);
   b.berichten.Antwoord(antwoord::Nee);
   EXPECT_TRUE(b.model.Bewaar());
   EXPECT_TRUE(b.Getoond("Bedrag = 0 \r Opnieuw ?"));
-  ASSERT_EQ(b.kb.MaxKas, 1);
+  ASSERT_EQ(b.kb.MaxKas(), 1);
   EXPECT_EQ(b.K(1).Bedrag, 0);
   EXPECT_EQ(b.Saldo(1), 0);
 }
@@ -188,7 +188,7 @@ TEST(BookingSave, RefusedFieldPostsNothing) {
   BoekingBoek b;
   EXPECT_FALSE(b.Boek(modus::Bijboeken, {{veld::Groep, "201"}, {veld::Bedrag, "5"}, {veld::Datum, "31-2-2026"}}));
   EXPECT_EQ(b.model.focus, veld::Datum);
-  EXPECT_EQ(b.kb.MaxKas, 0);
+  EXPECT_EQ(b.kb.MaxKas(), 0);
   EXPECT_EQ(b.bewaringen, 0);
 }
 
@@ -233,7 +233,7 @@ TEST(BookingCopy, PostsANewRecordWithTheCopyModeAndLeavesTheOriginal) {
   EXPECT_EQ(b.model.recordIndex, 2);
   EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "-20,00");
   ASSERT_TRUE(b.model.Bewaar());
-  ASSERT_EQ(b.kb.MaxKas, 2);
+  ASSERT_EQ(b.kb.MaxKas(), 2);
   EXPECT_EQ(b.K(2).Omschrijving, "huur");
   EXPECT_EQ(b.K(2).BoekSoort, 4);
   EXPECT_EQ(b.Saldo(1), -40);
@@ -263,7 +263,7 @@ TEST(BookingRelations, ANewCounterTextAddsARelation) {
   for (const char* tegen : {"NL12 3456", "123456", "P77"})
     ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "410"}, {veld::TegenRek, tegen},
                                           {veld::Relatie, "Bakker"}, {veld::Bedrag, "1"}}));
-  ASSERT_EQ(b.kb.MaxRelatie, 2);
+  ASSERT_EQ(b.kb.MaxRelatie(), 2);
   EXPECT_EQ(b.kb.RelatieLijst[1].Rekening, "123456");
   EXPECT_EQ(b.kb.RelatieLijst[1].Naam, "Bakker");
   EXPECT_EQ(b.kb.RelatieLijst[2].Rekening, "P77");

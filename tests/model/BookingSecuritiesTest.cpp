@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BoekingTestBoek.h"
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero {
 namespace {
@@ -18,7 +18,7 @@ struct Regel {
 
 std::vector<Regel> Regels(const BoekingBoek& b) {
   std::vector<Regel> uit;
-  for (int p = 1; p <= b.kb.MaxKas; ++p)
+  for (int p = 1; p <= b.kb.MaxKas(); ++p)
     uit.push_back({b.K(p).RekNr, b.K(p).GroepKode, b.K(p).Bedrag, b.K(p).ActieKode,
                    b.K(p).Omschrijving});
   return uit;
@@ -73,7 +73,7 @@ TEST(BookingSecurities, PurchaseWithoutTheTransferLeavesTheOwnGroupNegative) {
   EXPECT_EQ(b.GroepTotaal("3"), -250);
   EXPECT_EQ(b.GroepTotaal("E01"), 250);
   EXPECT_EQ(b.GroepTotaal("xxxx"), -250);
-  EXPECT_EQ(b.kb.MaxKas, 3);
+  EXPECT_EQ(b.kb.MaxKas(), 3);
 }
 
 TEST(BookingSecurities, SaleThroughCashAccount) {
@@ -107,7 +107,7 @@ TEST(BookingSecurities, RevaluationReversesTheOldValue) {
     EXPECT_EQ(b.model.velden[veld::Prijs].tekst, "100,00");
     b.model.Invoer(veld::Prijs, g.prijs);
     ASSERT_TRUE(b.model.Bewaar());
-    ASSERT_EQ(b.kb.MaxKas, 3);
+    ASSERT_EQ(b.kb.MaxKas(), 3);
     EXPECT_EQ(b.K(2).Bedrag, -1000);
     EXPECT_EQ(b.K(2).Omschrijving, "Oorspronkelijke waarde van Aandelen");
     EXPECT_EQ(b.K(3).Bedrag, g.nieuw);
@@ -125,7 +125,7 @@ TEST(BookingSecurities, InterestKeepsTheTypedRemark) {
   b.model.Invoer(veld::Bedrag, "15");
   b.model.Invoer(veld::Omschrijving, "dividend 2025");
   ASSERT_TRUE(b.model.Bewaar());
-  ASSERT_EQ(b.kb.MaxKas, 1);
+  ASSERT_EQ(b.kb.MaxKas(), 1);
   EXPECT_EQ(b.K(1).ActieKode, "ID");
   EXPECT_EQ(b.K(1).Omschrijving, "dividend 2025");
   EXPECT_EQ(b.K(1).Bedrag, 15);
@@ -158,7 +158,7 @@ TEST(BookingSecurities, WithoutSecuritiesAccountNothingIsPosted) {
   b.model.Invoer(veld::Groep, "E01");
   b.model.Invoer(veld::Bedrag, "10");
   EXPECT_FALSE(b.model.Bewaar());
-  EXPECT_EQ(b.kb.MaxKas, 0);
+  EXPECT_EQ(b.kb.MaxKas(), 0);
   EXPECT_EQ(b.model.focus, veld::Rekening);
 }
 

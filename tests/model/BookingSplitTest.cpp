@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BoekingTestBoek.h"
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero {
 namespace {
@@ -61,7 +61,7 @@ TEST(BookingSplit, TwelveItemsAllPostedGridShowsNineAndTheLast) {
     b.model.Invoer(veld::Bedrag, std::to_string(i));
     ASSERT_TRUE(b.model.Bewaar()) << i;
   }
-  EXPECT_EQ(b.kb.MaxKas, 13);
+  EXPECT_EQ(b.kb.MaxKas(), 13);
   EXPECT_FALSE(b.model.panelZichtbaar);
   EXPECT_EQ(b.model.split.aantal, 10);
   EXPECT_EQ(b.model.gridModus, 2);

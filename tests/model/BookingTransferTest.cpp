@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BoekingTestBoek.h"
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero {
 namespace {
@@ -26,7 +26,7 @@ TEST(BookingTransfer, BothLegsOnAnswerJa) {
   ASSERT_TRUE(b.model.Bewaar());
   EXPECT_TRUE(b.Getoond("Wilt u ook overboeken naar tegenrekening"));
   EXPECT_TRUE(b.Getoond("Kasrecords van beide rekeningen gered"));
-  ASSERT_EQ(b.kb.MaxKas, 2);
+  ASSERT_EQ(b.kb.MaxKas(), 2);
   const TKas& naar = b.K(1).RekNr == 2 ? b.K(1) : b.K(2);
   const TKas& van = b.K(1).RekNr == 1 ? b.K(1) : b.K(2);
   EXPECT_EQ(naar.Bedrag, 100);
@@ -52,7 +52,7 @@ TEST(BookingTransfer, BothLegsOnAnswerJa) {
 TEST(BookingTransfer, AnswerNeeLeavesOnlyTheCounterLeg) {
   BoekingBoek b;
   ASSERT_TRUE(b.Boek(modus::OverboekenVan, {{veld::TegenRek, "2"}, {veld::Bedrag, "100"}}));
-  ASSERT_EQ(b.kb.MaxKas, 1);
+  ASSERT_EQ(b.kb.MaxKas(), 1);
   EXPECT_EQ(b.K(1).RekNr, 2);
   EXPECT_EQ(b.GroepTotaal("xxxx"), 100);
   EXPECT_FALSE(b.Getoond("Kasrecords van beide rekeningen gered"));
@@ -61,7 +61,7 @@ TEST(BookingTransfer, AnswerNeeLeavesOnlyTheCounterLeg) {
 TEST(BookingTransfer, ToTheSameAccountPostsNothingSilently) {
   BoekingBoek b;
   ASSERT_TRUE(b.Boek(modus::OverboekenNaar, {{veld::TegenRek, "1"}, {veld::Bedrag, "100"}}));
-  EXPECT_EQ(b.kb.MaxKas, 0);
+  EXPECT_EQ(b.kb.MaxKas(), 0);
   EXPECT_TRUE(b.berichten.getoond.empty());
 }
 
@@ -70,7 +70,7 @@ TEST(BookingTransfer, ForeignCurrencyLegsAreExactOpposites) {
   b.berichten.Antwoord(antwoord::Ja);
   ASSERT_TRUE(b.Boek(modus::OverboekenNaar,
                      {{veld::TegenRek, "2"}, {veld::Munt, "USD"}, {veld::Bedrag, "33,33"}}));
-  ASSERT_EQ(b.kb.MaxKas, 2);
+  ASSERT_EQ(b.kb.MaxKas(), 2);
   EXPECT_EQ(b.K(1).Munt, 1);
   EXPECT_EQ(b.K(2).Munt, 1);
   EXPECT_EQ(b.K(1).MuntKoers, 0.8f);
@@ -120,7 +120,7 @@ TEST(BookingAgenda, CopyOfAPlannedRecordIsDatedTodayAndKeepsThePlan) {
   EXPECT_EQ(b.model.velden[veld::Datum].tekst, "2-5-2026");
   b.model.Invoer(veld::Rekening, "1");
   ASSERT_TRUE(b.model.Bewaar());
-  ASSERT_EQ(b.kb.MaxKas, 2);
+  ASSERT_EQ(b.kb.MaxKas(), 2);
   EXPECT_EQ(b.K(1).Datum, Dag(15, 3));
   EXPECT_EQ(b.K(1).RekNr, 99);
   EXPECT_EQ(b.K(2).Datum, Dag(2, 5));
@@ -135,7 +135,7 @@ TEST(BookingAgenda, PickedRowChangesThePlannedRecord) {
   ASSERT_TRUE(b.model.Start(modus::Transfereren, true));
   b.model.Invoer(veld::Bedrag, "-70");
   ASSERT_TRUE(b.model.Bewaar());
-  ASSERT_EQ(b.kb.MaxKas, 1);
+  ASSERT_EQ(b.kb.MaxKas(), 1);
   EXPECT_EQ(b.K(1).Bedrag, -70);
   EXPECT_EQ(b.Saldo(99), -70);
 }

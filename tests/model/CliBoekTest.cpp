@@ -5,8 +5,8 @@
 #include "JsonLezer.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
-#include "cli/Opdrachten.h"
-#include "core/BoekLaden.h"
+#include "app/cli/Opdrachten.h"
+#include "model/storage/BoekLaden.h"
 
 namespace valdero {
 namespace {

@@ -7,11 +7,11 @@
 #include "JsonLezer.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
-#include "cli/Json.h"
-#include "cli/Opdrachten.h"
-#include "cli/Opties.h"
-#include "core/Bedragen.h"
-#include "core/BoekLaden.h"
+#include "app/cli/Json.h"
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
+#include "model/core/Bedragen.h"
+#include "model/storage/BoekLaden.h"
 
 namespace valdero {
 namespace {
@@ -200,7 +200,7 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   ASSERT_EQ(d["RekLijst"].Lijst().size(), kb.RekLijst.size());
   EXPECT_EQ(d["RekLijst"][0]["Naam"].Tekst(), "2008");  // position 0, the header
   EXPECT_EQ(d["GroepLijst"].Lijst().size(), kb.GroepLijst.size());
-  EXPECT_EQ(d["GroepLijst"][static_cast<std::size_t>(kb.MaxGroep)]["Kode"].Tekst(), "xxxx");
+  EXPECT_EQ(d["GroepLijst"][static_cast<std::size_t>(kb.MaxGroep())]["Kode"].Tekst(), "xxxx");
   EXPECT_EQ(d["RelatieLijst"].Lijst().size(), kb.RelatieLijst.size());
   EXPECT_EQ(d["RelatieLijst"][7]["Naam"].Tekst(), "Bakkerij Café de Zwaan");
   EXPECT_EQ(d["ValutaLijst"][0]["Teken"].Tekst(), "€");
@@ -210,9 +210,9 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   EXPECT_EQ(d["Config"]["FontNaam"].Tekst(), "MS Sans Serif");
 
   const auto& matrix = d["SaldoMatrix"].Lijst();
-  ASSERT_EQ(matrix.size(), static_cast<std::size_t>(kb.MaxGroep) + 2);
+  ASSERT_EQ(matrix.size(), static_cast<std::size_t>(kb.MaxGroep()) + 2);
   for (std::size_t g = 0; g < matrix.size(); ++g) {
-    ASSERT_EQ(matrix[g].Lijst().size(), static_cast<std::size_t>(kb.MaxRek) + 2);
+    ASSERT_EQ(matrix[g].Lijst().size(), static_cast<std::size_t>(kb.MaxRek()) + 2);
     for (std::size_t a = 0; a < matrix[g].Lijst().size(); ++a) {
       EXPECT_EQ(matrix[g][a][0].Getal(), kb.SaldoMatrix[g][a].In);
       EXPECT_EQ(matrix[g][a][1].Getal(), kb.SaldoMatrix[g][a].Uit);

@@ -3,9 +3,9 @@
 #include <functional>
 
 #include "TestBoek.h"
-#include "core/Bestanden.h"
-#include "core/ByteImage.h"
-#include "core/ConfigBestand.h"
+#include "model/storage/Bestanden.h"
+#include "model/core/ByteImage.h"
+#include "model/storage/ConfigBestand.h"
 
 namespace valdero {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "GroepTestBoek.h"
-#include "groups/GroepBeheer.h"
-#include "groups/GroepDialoog.h"
+#include "model/groups/GroepBeheer.h"
+#include "model/groups/GroepDialoog.h"
 
 namespace valdero {
 namespace {
@@ -104,7 +104,7 @@ TEST(GroepBeheer, DeletingAsksAndLeavesTheTransactionsInPlace) {
   t.beheer.Verwijder();
   EXPECT_EQ(t.b.Kodes(), "-1,12,410");
   EXPECT_EQ(t.b.kb.GroepLijst[2].Nummer, 2);
-  EXPECT_EQ(t.b.kb.MaxKas, 3);
+  EXPECT_EQ(t.b.kb.MaxKas(), 3);
   EXPECT_EQ(t.beheer.Regels().size(), 2u);
   EXPECT_EQ(t.b.berichten.Teksten()[0], "Weet u zeker dat u deze groep wilt verwijderen?");
   EXPECT_TRUE(t.beheer.Gewijzigd());

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GroepTestBoek.h"
-#include "groups/GroepDialoog.h"
+#include "model/groups/GroepDialoog.h"
 
 namespace valdero {
 namespace {
@@ -52,7 +52,7 @@ TEST(GroepDialoog, StepZeroAndTheTextsOfEveryStepWhenCreating) {
   EXPECT_EQ(d.Resultaat(), GroepDialoog::Voltooid);
   EXPECT_TRUE(d.Uitslag().gelukt);
   EXPECT_EQ(d.Uitslag().kode, "430");
-  ASSERT_EQ(b.kb.MaxGroep, 1);
+  ASSERT_EQ(b.kb.MaxGroep(), 1);
   EXPECT_EQ(b.kb.GroepLijst[1].Naam, "Huur");
   EXPECT_DOUBLE_EQ(b.kb.GroepLijst[1].Budget, -75);
   EXPECT_EQ(b.kb.GroepLijst[1].Klasse, " U ");
@@ -76,7 +76,7 @@ TEST(GroepDialoog, IncomeSkipsTheExpenseStepAndViewsConvertToYearlyBudgets) {
     GroepBoek b;
     const auto uit = MaakGroep(b, g.w, g.invoer);
     EXPECT_TRUE(uit.gelukt);
-    ASSERT_EQ(b.kb.MaxGroep, 1);
+    ASSERT_EQ(b.kb.MaxGroep(), 1);
     EXPECT_NEAR(b.kb.GroepLijst[1].Budget, g.budget, 1e-9);
   }
 }
@@ -155,7 +155,7 @@ TEST(GroepDialoog, ANewGroupThatIsNotUniqueIsDiscardedAndTheCallerTold) {
   EXPECT_FALSE(d.Uitslag().gelukt);
   EXPECT_EQ(d.Uitslag().kode, "777");
   EXPECT_EQ(b.kb.IOStatus, 1);
-  EXPECT_EQ(b.kb.MaxGroep, 1);
+  EXPECT_EQ(b.kb.MaxGroep(), 1);
   EXPECT_EQ(b.berichten.Teksten(), (Teksten{"Titel :Auto is al gebruikt"}));
 }
 
@@ -170,7 +170,7 @@ TEST(GroepDialoog, CancellingANewGroupDiscardsIt) {
   EXPECT_FALSE(d.Uitslag().gelukt);
   EXPECT_EQ(d.Uitslag().kode, "777");
   EXPECT_EQ(b.kb.IOStatus, 1);
-  EXPECT_EQ(b.kb.MaxGroep, 0);
+  EXPECT_EQ(b.kb.MaxGroep(), 0);
 }
 
 TEST(GroepDialoog, InsertsAtThePositionAndKeepsTheMatrixInShape) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "GroepTestBoek.h"
-#include "groups/BudgetWeergave.h"
-#include "groups/GroepRegels.h"
+#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepRegels.h"
 
 namespace valdero {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TestBoek.h"
-#include "core/SaldoMatrix.h"
+#include "model/core/SaldoMatrix.h"
 
 namespace valdero::test {
 

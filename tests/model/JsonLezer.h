@@ -13,7 +13,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/Windows1252.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero::test {
 

@@ -6,15 +6,15 @@
 
 #include "ScriptWachtwoord.h"
 #include "TestBoek.h"
-#include "accounts/RekeningDialoog.h"
-#include "core/BoekBestand.h"
-#include "core/BoekLaden.h"
-#include "core/ConfigBestand.h"
-#include "core/KasVolgorde.h"
-#include "core/Levensloop.h"
-#include "core/SaldoMatrix.h"
-#include "core/WachtwoordOpslag.h"
-#include "settings/Wachtwoord.h"
+#include "model/accounts/RekeningDialoog.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/core/KasVolgorde.h"
+#include "model/lifecycle/Levensloop.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/storage/WachtwoordOpslag.h"
+#include "model/settings/Wachtwoord.h"
 
 namespace valdero {
 namespace {
@@ -110,8 +110,8 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
   EXPECT_TRUE(teksten[0].ends_with("\rOpen daarna de Rekening- en/of Budgetlijst opnieuw via het menu Bestand"));
   EXPECT_EQ(boek.berichten.dialogen.at(0).titel, "KasStrmFile ");
 
-  ASSERT_EQ(boek->MaxRek, 1);
-  ASSERT_EQ(boek->MaxGroep, 33);
+  ASSERT_EQ(boek->MaxRek(), 1);
+  ASSERT_EQ(boek->MaxGroep(), 33);
   const auto& g = boek->GroepLijst;
   EXPECT_EQ(g[0].Kode, "-1");
   EXPECT_EQ(g[1].Kode, "1");
@@ -126,7 +126,7 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
   EXPECT_EQ(g[33].Naam, "KRUISPOSTEN");
   EXPECT_EQ(g[33].Klasse, " - ");
   EXPECT_EQ(boek->ZoekGroep("220"), 7);
-  EXPECT_EQ(boek->MaxKas, 1);
+  EXPECT_EQ(boek->MaxKas(), 1);
   EXPECT_DOUBLE_EQ(boek->KasLijst[1].Bedrag, 100);
   EXPECT_EQ(boek->Config.Vlaggen & (vlag::RekeningenOpNaam | vlag::GroepenOpNaam),
             vlag::RekeningenOpNaam | vlag::GroepenOpNaam);
@@ -137,7 +137,7 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
   TestBoek terug;
   terug->Map = map.pad();
   ASSERT_EQ(StartBoek(*terug, true, "Huis26"), LaadUitkomst::Geladen);
-  EXPECT_EQ(terug->MaxGroep, 33);
+  EXPECT_EQ(terug->MaxGroep(), 33);
   EXPECT_EQ(terug->RekLijst[1].Naam, "ING Betaal 123");
   EXPECT_EQ(terug->KasJaar, "2026");
 }
@@ -148,8 +148,8 @@ TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlo
   boek.berichten.Antwoord(antwoord::Nee);  // not this year's book from the open one
   rekeningScript.schrap = true;
   levensloop.NieuwBoek();
-  EXPECT_EQ(boek->MaxRek, 3);
-  EXPECT_EQ(boek->MaxKas, 4);
+  EXPECT_EQ(boek->MaxRek(), 3);
+  EXPECT_EQ(boek->MaxKas(), 4);
   EXPECT_EQ(boek->KasPad, "Huis25.vdr");
   EXPECT_TRUE(boek->RekGelezen);
 
@@ -158,7 +158,7 @@ TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlo
   rekeningScript.invoer = {"Nieuw", "1", "BT betalingen", "0", "Eur", ""};
   boek.berichten.Antwoord(antwoord::Nee);
   levensloop.NieuwBoek();
-  EXPECT_EQ(boek->MaxRek, 1);
+  EXPECT_EQ(boek->MaxRek(), 1);
   EXPECT_EQ(boek->KasPad, "*.vdr");
   EXPECT_EQ(fs::file_size(map.pad() / "Huis25.vdr"), oudeInhoud);
   EXPECT_FALSE(fs::exists(map.pad() / ".cfg"));
@@ -175,7 +175,7 @@ TEST_F(LevensloopTest, NewYearKeepingLastYearsTransactionsSavesThemUnderThisYear
   EXPECT_EQ(venster.gedaan, std::vector<std::string>{"LaadBoek"});
   EXPECT_EQ(boek->KasNaam, "Valdr26");
   EXPECT_EQ(boek->KasJaar, "2026");
-  ASSERT_EQ(boek->MaxKas, 4);
+  ASSERT_EQ(boek->MaxKas(), 4);
   EXPECT_DOUBLE_EQ(boek->KasLijst[2].Bedrag, 500);
   EXPECT_TRUE(fs::exists(map.pad() / "Valdr26.cfg"));
   EXPECT_TRUE(fs::exists(map.pad() / "Huis25.vdr"));
@@ -198,7 +198,7 @@ TEST_F(LevensloopTest, NewYearWithOpeningBalancesStartsOnThePickedDate) {
             teksten.end());
   ASSERT_EQ(boek->KasNaam, "Valdr26");
   // The giro and the savings account; the transfer account 99 gets none.
-  ASSERT_EQ(boek->MaxKas, 2);
+  ASSERT_EQ(boek->MaxKas(), 2);
   EXPECT_DOUBLE_EQ(boek->KasLijst[1].Bedrag, 749.75);
   EXPECT_EQ(boek->KasLijst[1].GroepKode, "1");
   EXPECT_EQ(boek->KasLijst[1].Omschrijving, "Saldo");
@@ -212,14 +212,14 @@ TEST_F(LevensloopTest, NewYearWithoutBalancesStartsEmptyAndACancelledSaveChanges
   boek.berichten.Antwoord(antwoord::Nee);  // no end balances
   levensloop.StartDatumOk(MaakDatum(2026, 1, 1));  // save dialog cancelled
   EXPECT_EQ(boek->KasNaam, "Huis25");
-  EXPECT_EQ(boek->MaxKas, 4);
+  EXPECT_EQ(boek->MaxKas(), 4);
 
   boek.berichten.Antwoord(antwoord::Nee);
   boek.berichten.Bestand(Pad("Valdr26.vdr"));
   levensloop.StartDatumOk(MaakDatum(2026, 1, 1));
   EXPECT_EQ(boek->KasNaam, "Valdr26");
-  EXPECT_EQ(boek->MaxKas, 0);
-  EXPECT_EQ(boek->MaxRek, 3);
+  EXPECT_EQ(boek->MaxKas(), 0);
+  EXPECT_EQ(boek->MaxRek(), 3);
 }
 
 TEST(Openingssaldi, OneRecordPerAccountAndPerSecuritiesGroupWithABalance) {
@@ -266,7 +266,7 @@ TEST(Openingssaldi, OneRecordPerAccountAndPerSecuritiesGroupWithABalance) {
       {3, "710", "Saldo Fondsen", 200, 12, 1},
       {3, "720", "Saldo Reserve", 50, 1, 0},
   };
-  ASSERT_EQ(boek->MaxKas, 5);
+  ASSERT_EQ(boek->MaxKas(), 5);
   for (int i = 0; i < 5; ++i) {
     const TKas& k = boek->KasLijst[static_cast<std::size_t>(i + 1)];
     const Verwacht& v = verwacht[i];
@@ -296,7 +296,6 @@ TEST_F(LevensloopTest, SaveMakesOneBackupAndWritesTheConfiguration) {
   EXPECT_TRUE(fs::exists(map.pad() / "Huis25.cfg"));
   const auto backup = fs::last_write_time(map.pad() / "Huis25.~VD");
   boek.Boeking(1, "201", -1, MaakDatum(2025, 5, 1));
-  boek->ZetMaxTellers();
   levensloop.Bewaren();
   EXPECT_EQ(fs::last_write_time(map.pad() / "Huis25.~VD"), backup);
   EXPECT_TRUE(boek.berichten.dialogen.empty());

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/Records.h"
-#include "core/Windows1252.h"
+#include "model/core/Records.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace {

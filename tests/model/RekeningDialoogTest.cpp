@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "TestBoek.h"
-#include "accounts/RekeningDialoog.h"
-#include "accounts/RekeningGroepen.h"
+#include "model/accounts/RekeningDialoog.h"
+#include "model/accounts/RekeningGroepen.h"
 
 namespace valdero {
 namespace {
@@ -63,7 +63,7 @@ TEST_F(RekeningDialoogTest, NewAccountTakesTheLowestFreeNumberAndBooksItsOpening
   EXPECT_EQ(verder[5], "&Verder>");
   EXPECT_EQ(verder[6], "&Klaar");
 
-  ASSERT_EQ(boek->MaxRek, 4);
+  ASSERT_EQ(boek->MaxRek(), 4);
   const TBank& nieuw = boek->RekLijst[3];
   EXPECT_EQ(nieuw.RekNr, 3);
   EXPECT_EQ(nieuw.RekNrTekst, "3");
@@ -74,7 +74,7 @@ TEST_F(RekeningDialoogTest, NewAccountTakesTheLowestFreeNumberAndBooksItsOpening
   EXPECT_EQ(boek->RekLijst[4].Index, 4);
   EXPECT_EQ(dlg.NieuwRekNr(), 3);
 
-  ASSERT_EQ(boek->MaxKas, 1);
+  ASSERT_EQ(boek->MaxKas(), 1);
   const TKas& saldo = boek->KasLijst[1];
   EXPECT_EQ(saldo.RekNr, 3);
   EXPECT_EQ(saldo.GroepKode, "3");
@@ -133,8 +133,8 @@ TEST_F(RekeningDialoogTest, CancelledOrDuplicateAccountIsNotAdded) {
   Script({"Dubbel", "2", "BT betalingen", "0", "Eur", ""});
   EXPECT_EQ(dlg.NewAccount(3, ""), 1);
   EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{"RekenFile 2 bestaat al"});
-  EXPECT_EQ(boek->MaxRek, 2);
-  EXPECT_EQ(boek->MaxKas, 0);
+  EXPECT_EQ(boek->MaxRek(), 2);
+  EXPECT_EQ(boek->MaxKas(), 0);
 }
 
 TEST_F(RekeningDialoogTest, AccountNumberChecks) {
@@ -241,7 +241,7 @@ TEST_F(RekeningDialoogTest, LoanAccountAsksFiveMoreStepsAndBooksTheLoan) {
   EnsureAccountGroup(*boek, 2, l);
   ASSERT_TRUE(AddLoanGroups(*boek, l));
   PostLoanBooking(*boek, l);
-  ASSERT_EQ(boek->MaxGroep, 7);
+  ASSERT_EQ(boek->MaxGroep(), 7);
   EXPECT_EQ(boek->GroepLijst[3].Kode, "450");
   EXPECT_EQ(boek->GroepLijst[3].Naam, "Huisper1-4-2026");
   EXPECT_DOUBLE_EQ(boek->GroepLijst[3].Budget, -150000);
@@ -272,7 +272,7 @@ TEST_F(RekeningDialoogTest, LoanAccountAsksFiveMoreStepsAndBooksTheLoan) {
   EXPECT_FALSE(AddLoanGroups(*boek, derde));
   EXPECT_EQ(boek.berichten.Teksten(),
             (std::vector<std::string>{"Groepkode :450 bestaat al!", "Titel :Rente Huis is al gebruikt"}));
-  EXPECT_EQ(boek->MaxGroep, 7);
+  EXPECT_EQ(boek->MaxGroep(), 7);
 }
 
 TEST_F(RekeningDialoogTest, TypingAanGivesALoanToAPerson) {
@@ -403,17 +403,17 @@ TEST(EnsureAccountGroup, GivesEachKindItsClass) {
     Lening l;
     l.VanInstantie = g.van;
     EnsureAccountGroup(*b, 1, l);
-    ASSERT_EQ(b->MaxGroep, 1);
+    ASSERT_EQ(b->MaxGroep(), 1);
     EXPECT_EQ(b->GroepLijst[1].Kode, "5");
     EXPECT_EQ(b->GroepLijst[1].Naam, "Saldo Rek");
     EXPECT_EQ(b->GroepLijst[1].Klasse, g.klasse);
     EnsureAccountGroup(*b, 1, l);  // a second time adds nothing
-    EXPECT_EQ(b->MaxGroep, 1);
+    EXPECT_EQ(b->MaxGroep(), 1);
   }
   TestBoek b;
   b.Rekening(99, "TRANSFER REKENING", "TR");
   EnsureAccountGroup(*b, 1, Lening{});
-  EXPECT_EQ(b->MaxGroep, 0);
+  EXPECT_EQ(b->MaxGroep(), 0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestBoek.h"
-#include "core/SaldoMatrix.h"
+#include "model/core/SaldoMatrix.h"
 
 namespace valdero {
 namespace {
@@ -44,7 +44,7 @@ TEST(SaldoMatrix, ZeroAmountWithUnknownGroupIsSilent) {
   b.Boek(1, "999", 0);
   BouwSaldoMatrix(b.kb);
   EXPECT_TRUE(b.berichten.getoond.empty());
-  EXPECT_EQ(b.kb.MaxKas, 1);
+  EXPECT_EQ(b.kb.MaxKas(), 1);
 }
 
 TEST(SaldoMatrix, AfterNeeFurtherUnknownRecordsAreSkippedSilently) {
@@ -60,7 +60,7 @@ TEST(SaldoMatrix, AfterNeeFurtherUnknownRecordsAreSkippedSilently) {
             "Groepkode 999 bestaat niet\n\r gebruik eventueel optie Budget van Bestand menu");
   EXPECT_EQ(b.berichten.getoond[1].tekst, " Kasrecord: 1 verwijderen");
   EXPECT_EQ(b.berichten.getoond[1].soort, BerichtSoort::Informatie);
-  EXPECT_EQ(b.kb.MaxKas, 3);
+  EXPECT_EQ(b.kb.MaxKas(), 3);
   EXPECT_EQ(b.Cel(3, 3).In, 5);  // only the known record counts
 }
 
@@ -79,7 +79,7 @@ TEST(SaldoMatrix, RemovingARecordDoesNotSkipItsSuccessor) {
   EXPECT_EQ(teksten[2], "Groepkode 998 bestaat niet\n\r gebruik eventueel optie Budget van Bestand menu");
   EXPECT_EQ(teksten[3], " Kasrecord: 1 verwijderen");
   EXPECT_EQ(teksten[4], "Rekening 9 bestaat niet\n\r gebruik eventueel optie Rekening van Bestand menu");
-  EXPECT_EQ(b.kb.MaxKas, 0);
+  EXPECT_EQ(b.kb.MaxKas(), 0);
   EXPECT_EQ(b.kb.KasLijst.size(), 1u);
 }
 
@@ -90,8 +90,8 @@ TEST(SaldoMatrix, RemovalKeepsIndexesInStep) {
   b.Boek(2, "430", 30);
   b.berichten.standaardAntwoord = antwoord::Ja;
   BouwSaldoMatrix(b.kb);
-  ASSERT_EQ(b.kb.MaxKas, 2);
-  for (int i = 0; i <= b.kb.MaxKas; ++i) EXPECT_EQ(b.kb.KasLijst[static_cast<std::size_t>(i)].Index, i);
+  ASSERT_EQ(b.kb.MaxKas(), 2);
+  for (int i = 0; i <= b.kb.MaxKas(); ++i) EXPECT_EQ(b.kb.KasLijst[static_cast<std::size_t>(i)].Index, i);
   EXPECT_EQ(b.Cel(3, 3).In, 50);
 }
 

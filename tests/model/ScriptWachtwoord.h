@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/Wachtwoord.h"
+#include "model/settings/Wachtwoord.h"
 
 namespace valdero::test {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "TestBoek.h"
-#include "core/RapportVoorschrift.h"
-#include "core/SelectieLijst.h"
-#include "core/ValutaKnoppen.h"
-#include "core/VensterLijst.h"
+#include "model/shell/RapportVoorschrift.h"
+#include "model/shell/SelectieLijst.h"
+#include "model/shell/ValutaKnoppen.h"
+#include "model/shell/VensterLijst.h"
 
 namespace valdero {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GroepTestBoek.h"
-#include "relations/Sorteren.h"
+#include "model/core/Sorteren.h"
 
 namespace valdero {
 namespace {

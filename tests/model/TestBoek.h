@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/Printer.h"
-#include "core/ScriptBerichten.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/Printer.h"
+#include "model/core/ScriptBerichten.h"
 
 namespace valdero::test {
 
@@ -35,7 +35,6 @@ struct BoekMetPoorten {
     kb.GroepLijst[0].Kode = "-1";
     kb.KasLijst.assign(1, TKas{});
     kb.KasLijst[0].GroepKode = "0";
-    kb.ZetMaxTellers();
   }
   BoekMetPoorten(const BoekMetPoorten&) = delete;
   BoekMetPoorten& operator=(const BoekMetPoorten&) = delete;
@@ -59,7 +58,6 @@ inline TBank& VoegRekeningToe(Kasboek& kb, int rekNr, const std::string& naam,
   rekening.Soort = soort;
   rekening.Munt = munt;
   kb.RekLijst.push_back(rekening);
-  kb.MaxRek = static_cast<std::int32_t>(kb.RekLijst.size()) - 1;
   return kb.RekLijst.back();
 }
 
@@ -72,7 +70,6 @@ inline TBudget& VoegGroepToe(Kasboek& kb, const std::string& kode, const std::st
   groep.Klasse = klasse;
   groep.Budget = budget;
   kb.GroepLijst.push_back(groep);
-  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
   return kb.GroepLijst.back();
 }
 
@@ -88,7 +85,6 @@ inline TKas& VoegTransactieToe(Kasboek& kb, int rekNr, const std::string& groepK
   kas.Bedrag = bedrag;
   kas.Omschrijving = omschrijving;
   kb.KasLijst.push_back(kas);
-  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
   return kb.KasLijst.back();
 }
 
@@ -99,7 +95,6 @@ inline TRelat& VoegRelatieToe(Kasboek& kb, const std::string& naam) {
   relatie.KasIndex = static_cast<int>(kb.RelatieLijst.size());
   relatie.Naam = naam;
   kb.RelatieLijst.push_back(relatie);
-  kb.MaxRelatie = static_cast<std::int32_t>(kb.RelatieLijst.size()) - 1;
   kb.RelatiesAanwezig = true;
   return kb.RelatieLijst.back();
 }

@@ -1,4 +1,4 @@
-#include "core/VoorbeeldBoek.h"
+#include "model/example/VoorbeeldBoek.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <set>
 
 #include "TestBoek.h"
-#include "core/BoekBestand.h"
-#include "core/BoekLaden.h"
-#include "core/KasVolgorde.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
+#include "model/core/KasVolgorde.h"
 
 namespace valdero {
 namespace {
@@ -25,7 +25,7 @@ TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {
   for (const int n : {0, 1, 17, 40, 400, 3000}) {
     SCOPED_TRACE(n);
     Voorbeeld v(n);
-    EXPECT_EQ(v.kb.MaxKas, n);
+    EXPECT_EQ(v.kb.MaxKas(), n);
     ASSERT_EQ(v.kb.KasLijst.size(), static_cast<std::size_t>(n) + 1);
     EXPECT_EQ(v.kb.KasLijst[0].GroepKode, "0");
     for (int i = 1; i <= n; ++i) {
@@ -38,7 +38,7 @@ TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {
       EXPECT_NE(v.kb.ZoekRekening(k.RekNr), 0);
     }
     EXPECT_TRUE(v.berichten.getoond.empty());
-    ASSERT_EQ(v.kb.SaldoMatrix.size(), static_cast<std::size_t>(v.kb.MaxGroep) + 2);
+    ASSERT_EQ(v.kb.SaldoMatrix.size(), static_cast<std::size_t>(v.kb.MaxGroep()) + 2);
   }
 }
 
@@ -47,12 +47,12 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   const Kasboek& kb = v.kb;
   EXPECT_EQ(kb.KasNaam, "Valdr26");
   std::set<std::string> soorten;
-  for (int i = 1; i <= kb.MaxRek; ++i) soorten.insert(kb.RekLijst[static_cast<std::size_t>(i)].Soort);
+  for (int i = 1; i <= kb.MaxRek(); ++i) soorten.insert(kb.RekLijst[static_cast<std::size_t>(i)].Soort);
   EXPECT_EQ(soorten, (std::set<std::string>{"BT", "SP", "EF", "TR"}));
   EXPECT_EQ(kb.RekLijst[static_cast<std::size_t>(kb.ZoekRekening(99))].Naam, "TRANSFER REKENING");
 
   // Each account has its own group; the cross-posting group comes last.
-  for (int i = 1; i <= kb.MaxRek; ++i) {
+  for (int i = 1; i <= kb.MaxRek(); ++i) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(i)];
     const int g = kb.ZoekGroep(r.RekNrTekst);
     ASSERT_NE(g, 0);
@@ -60,13 +60,13 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   }
   EXPECT_EQ(kb.GroepLijst.back().Kode, "xxxx");
   EXPECT_EQ(kb.GroepLijst.back().Naam, "KRUISPOSTEN");
-  EXPECT_GE(kb.MaxGroep, 35);
+  EXPECT_GE(kb.MaxGroep(), 35);
   for (const TBudget& g : kb.GroepLijst)
     if (&g != &kb.GroepLijst[0]) EXPECT_TRUE(kb.KlasseBestaat(g.Klasse)) << g.Kode;
 
   // Transfers: two legs on "xxxx", each pointing at the other.
   std::map<std::pair<int, int>, const TKas*> opRekeningEnBlad;
-  for (int i = 1; i <= kb.MaxKas; ++i) {
+  for (int i = 1; i <= kb.MaxKas(); ++i) {
     const TKas& k = kb.KasLijst[static_cast<std::size_t>(i)];
     if (k.GroepKode == "xxxx") opRekeningEnBlad[{k.RekNr, k.VolgBlad}] = &k;
   }
@@ -80,7 +80,7 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   }
 
   int effecten = 0, btw = 0, gepland = 0;
-  for (int i = 1; i <= kb.MaxKas; ++i) {
+  for (int i = 1; i <= kb.MaxKas(); ++i) {
     const TKas& k = kb.KasLijst[static_cast<std::size_t>(i)];
     if (k.Belegging == 1 && (k.BoekSoort & 0xFF) >= 10 && k.Aantal > 0) ++effecten;
     if (k.BoekSoort >= 256) {
@@ -120,7 +120,7 @@ TEST(VoorbeeldBoek, WrittenAndLoadedItIsTheSameBook) {
   geladen.kb.Map = v.map.pad();
   ASSERT_EQ(StartBoek(geladen.kb, true), LaadUitkomst::Geladen);
   EXPECT_TRUE(geladen.berichten.getoond.empty());
-  ASSERT_EQ(geladen.kb.MaxKas, 300);
+  ASSERT_EQ(geladen.kb.MaxKas(), 300);
   std::array<std::uint8_t, TKas::Grootte> x{}, y{};
   for (std::size_t i = 0; i < v.kb.KasLijst.size(); ++i) {
     v.kb.KasLijst[i].Schrijf(x.data());

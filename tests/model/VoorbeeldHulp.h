@@ -8,10 +8,10 @@
 #include <string>
 
 #include "TestBoek.h"
-#include "core/Bestanden.h"
-#include "core/BoekBestand.h"
-#include "core/ConfigBestand.h"
-#include "core/VoorbeeldBoek.h"
+#include "model/storage/Bestanden.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/example/VoorbeeldBoek.h"
 
 namespace valdero::test {
 
@@ -39,7 +39,6 @@ inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string
     kb.RelatiesAanwezig = false;
     kb.RekLijst[0].Soort.clear();
     kb.RelatieLijst.clear();
-    kb.MaxRelatie = 0;
   }
   kb.KasNaam = naam;
   kb.KasPad = naam + ".vdr";

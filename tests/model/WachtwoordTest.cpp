@@ -2,8 +2,8 @@
 
 #include "ScriptWachtwoord.h"
 #include "TestBoek.h"
-#include "core/WachtwoordOpslag.h"
-#include "settings/Wachtwoord.h"
+#include "model/storage/WachtwoordOpslag.h"
+#include "model/settings/Wachtwoord.h"
 
 namespace valdero {
 namespace {

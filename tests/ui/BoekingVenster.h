@@ -17,11 +17,11 @@
 #include <memory>
 
 #include "BoekingTestBoek.h"
-#include "bookings/BoekingVensters.h"
-#include "bookings/StandaardBewaarder.h"
-#include "bookings/TBoekingForm.h"
-#include "core/BoekBestand.h"
-#include "relations/TZoekDlg.h"
+#include "model/bookings/BoekingVensters.h"
+#include "model/bookings/StandaardBewaarder.h"
+#include "ui/bookings/TBoekingForm.h"
+#include "model/storage/BoekBestand.h"
+#include "ui/search/TZoekDlg.h"
 
 namespace valdero::test {
 
@@ -202,22 +202,22 @@ inline QString VerschilMetBestand(Venster& v) {
   const Kasboek& a = v.kb;
   const Kasboek& b = terug->kb;
   if (b.IOStatus != 0) return QString("reading back gave IOStatus %1").arg(b.IOStatus);
-  if (b.MaxKas != a.MaxKas) return QString("file has %1 records, memory %2").arg(b.MaxKas).arg(a.MaxKas);
-  for (int p = 1; p <= a.MaxKas; ++p)
+  if (b.MaxKas() != a.MaxKas()) return QString("file has %1 records, memory %2").arg(b.MaxKas()).arg(a.MaxKas());
+  for (int p = 1; p <= a.MaxKas(); ++p)
     if (Beeld(b.KasLijst[static_cast<std::size_t>(p)]) != Beeld(a.KasLijst[static_cast<std::size_t>(p)]))
       return QString("record %1 differs from byte %2")
           .arg(p)
           .arg(EersteVerschil(Beeld(b.KasLijst[static_cast<std::size_t>(p)]),
                               Beeld(a.KasLijst[static_cast<std::size_t>(p)])));
-  if (b.MaxGroep != a.MaxGroep) return "group count differs";
+  if (b.MaxGroep() != a.MaxGroep()) return "group count differs";
   auto gelijk = [](double x, double y) { return std::abs(x - y) < 1e-6; };
-  for (int r = 1; r <= a.MaxRek; ++r) {
+  for (int r = 1; r <= a.MaxRek(); ++r) {
     const int nr = a.RekLijst[static_cast<std::size_t>(r)].RekNr;
     if (!gelijk(RekeningSaldo(b, nr), RekeningSaldo(a, nr)))
       return QString("balance of account %1: file %2, memory %3")
           .arg(nr).arg(RekeningSaldo(b, nr)).arg(RekeningSaldo(a, nr));
   }
-  for (int g = 1; g <= a.MaxGroep; ++g) {
+  for (int g = 1; g <= a.MaxGroep(); ++g) {
     const std::string& kode = a.GroepLijst[static_cast<std::size_t>(g)].Kode;
     if (!gelijk(GroepSaldo(b, kode), GroepSaldo(a, kode)))
       return QString("total of group %1: file %2, memory %3")

@@ -18,20 +18,20 @@
 #include <memory>
 
 #include "TestBoek.h"
-#include "accounts/RekeningDialoog.h"
-#include "accounts/TNieuwRekenDlg.h"
-#include "core/BoekBestand.h"
-#include "core/BoekLaden.h"
-#include "core/ConfigBestand.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/KasVolgorde.h"
-#include "core/Klok.h"
-#include "core/Levensloop.h"
-#include "core/ScriptBerichten.h"
-#include "settings/TPasswordDlg.h"
-#include "shell/LevensloopKoppeling.h"
-#include "shell/TValdero.h"
+#include "model/accounts/RekeningDialoog.h"
+#include "ui/accounts/TNieuwRekenDlg.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/KasVolgorde.h"
+#include "model/core/Klok.h"
+#include "model/lifecycle/Levensloop.h"
+#include "model/core/ScriptBerichten.h"
+#include "ui/settings/TPasswordDlg.h"
+#include "ui/shell/LevensloopKoppeling.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 
@@ -95,7 +95,6 @@ struct BoekOpSchijf : test::BoekMetPoorten {
   void Schrijf(double budget300 = 0) {
     MaakStandaardGroepen(kb);
     kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep("300"))].Budget = budget300;
-    kb.MaxKas = static_cast<int>(kb.KasLijst.size()) - 1;
     kb.HernummerKas();
     kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
     // A book not yet on disk is saved through the save dialog.

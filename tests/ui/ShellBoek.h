@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestBoek.h"
-#include "shell/ShellHaken.h"
+#include "ui/shell/ShellHaken.h"
 
 namespace valdero {
 

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "widgets/QtBerichten.h"
-#include "widgets/TBerichtForm.h"
+#include "ui/widgets/QtBerichten.h"
+#include "ui/widgets/TBerichtForm.h"
 
 using namespace valdero;
 

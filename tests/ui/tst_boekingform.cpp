@@ -10,8 +10,8 @@
 #include <QTableWidget>
 
 #include "BoekingVenster.h"
-#include "bookings/QtBoekingVensters.h"
-#include "groups/TNewBudgetDlg.h"
+#include "ui/bookings/QtBoekingVensters.h"
+#include "ui/groups/TNewBudgetDlg.h"
 
 using namespace valdero;
 using namespace valdero::test;
@@ -78,7 +78,7 @@ void TstBoekingForm::bijEnAfInVreemdeMunt() {
   QVERIFY(v.Kind<QPushButton>("BewaarKnop")->isEnabled());
   QVERIFY(v.Bewaar());
 
-  QCOMPARE(v.kb.MaxKas, 1);
+  QCOMPARE(v.kb.MaxKas(), 1);
   const TKas& bij = v.boek.K(1);
   QCOMPARE(bij.RekNr, 2);
   QCOMPARE(bij.VolgBlad, 12 * 64 + 5);
@@ -115,7 +115,7 @@ void TstBoekingForm::bijEnAfInVreemdeMunt() {
   QVERIFY(v.Typ(veld::Omschrijving, "brood"));
   QVERIFY(v.Bewaar());
 
-  QCOMPARE(v.kb.MaxKas, 2);
+  QCOMPARE(v.kb.MaxKas(), 2);
   QCOMPARE(v.boek.K(2).Bedrag, -62.5);
   QCOMPARE(v.boek.K(2).GroepKode, std::string("410"));
   QCOMPARE(v.boek.Saldo(2), 62.5);
@@ -265,7 +265,7 @@ void TstBoekingForm::herstelEnSchrap() {
   QVERIFY(!bewaar->isEnabled() && !herstel->isEnabled());
   // No plan on the agenda account: nothing to transfer.
   QVERIFY(!MenuItem(v.form.PopupBoek(), "Open&Transfer")->isEnabled());
-  QCOMPARE(v.kb.MaxKas, 0);
+  QCOMPARE(v.kb.MaxKas(), 0);
 }
 
 void TstBoekingForm::sluitenVraagtOmRedden() {
@@ -285,7 +285,7 @@ void TstBoekingForm::sluitenVraagtOmRedden() {
   QCOMPARE(gesloten.count(), 1);
   QCOMPARE(blokkade.count(), 2);
   QCOMPARE(blokkade.last()[1].toBool(), false);
-  QCOMPARE(v.kb.MaxKas, 0);
+  QCOMPARE(v.kb.MaxKas(), 0);
 
   // "&Stop" closes without asking.
   v.boek.berichten.Wis();

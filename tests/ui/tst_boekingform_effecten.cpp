@@ -54,7 +54,7 @@ void TstBoekingFormEffecten::kopenEnVerkopen() {
 
   v.boek.berichten.Antwoord(antwoord::Ja);
   QVERIFY(Handel(v, "10", "25"));
-  QCOMPARE(v.kb.MaxKas, 4);
+  QCOMPARE(v.kb.MaxKas(), 4);
   QCOMPARE(v.boek.Saldo(1), -250.0);
   QCOMPARE(v.boek.GroepTotaal("E01"), 250.0);
   QVERIFY(v.form.PopupBeleg()->isVisible());
@@ -64,11 +64,11 @@ void TstBoekingFormEffecten::kopenEnVerkopen() {
   QVERIFY(v.KiesMenu("&Verkopen"));
   QCOMPARE(Titel(v), QString("V E R K O O P van EFFECTEN"));
   QVERIFY(Handel(v, "4", "30"));
-  QCOMPARE(v.kb.MaxKas, 7);
+  QCOMPARE(v.kb.MaxKas(), 7);
   QCOMPARE(v.boek.Saldo(1), -130.0);
   QCOMPARE(v.boek.GroepTotaal("E01"), 130.0);
   int verkoop = 0;
-  for (int p = 1; p <= v.kb.MaxKas; ++p)
+  for (int p = 1; p <= v.kb.MaxKas(); ++p)
     if (v.boek.K(p).ActieKode == "RS") verkoop = p;
   QVERIFY(verkoop);
   QCOMPARE(v.boek.K(verkoop).Aantal, 4.0f);
@@ -105,7 +105,7 @@ void TstBoekingFormEffecten::waarderenEnDividend() {
                        {veld::Relatie, ""}, {veld::Munt, ""}, {veld::Aantal, ""},
                        {veld::Prijs, "120"}, {veld::Bedrag, ""}, {veld::Omschrijving, ""}}));
   QVERIFY(v.Bewaar());
-  QCOMPARE(v.kb.MaxKas, 3);
+  QCOMPARE(v.kb.MaxKas(), 3);
   QCOMPARE(v.boek.K(2).Bedrag, -1000.0);
   QCOMPARE(v.boek.K(2).Omschrijving, std::string("Oorspronkelijke waarde van Aandelen"));
   QCOMPARE(v.boek.K(3).Bedrag, 1200.0);
@@ -123,7 +123,7 @@ void TstBoekingFormEffecten::waarderenEnDividend() {
                        {veld::TegenRek, ""}, {veld::Relatie, ""}, {veld::Munt, ""},
                        {veld::Bedrag, "15"}, {veld::Omschrijving, "dividend 2025"}}));
   QVERIFY(v.Bewaar());
-  QCOMPARE(v.kb.MaxKas, 4);
+  QCOMPARE(v.kb.MaxKas(), 4);
   QCOMPARE(v.boek.K(4).ActieKode, std::string("ID"));
   QCOMPARE(v.boek.K(4).Bedrag, 15.0);
   QCOMPARE(v.boek.K(4).Omschrijving, std::string("dividend 2025"));

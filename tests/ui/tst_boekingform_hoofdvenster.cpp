@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "BoekingVenster.h"
-#include "bookings/BoekingKoppeling.h"
-#include "bookings/Posten.h"
-#include "core/KasVolgorde.h"
-#include "shell/TValdero.h"
+#include "ui/bookings/BoekingKoppeling.h"
+#include "model/bookings/Posten.h"
+#include "model/core/KasVolgorde.h"
+#include "ui/shell/TValdero.h"
 
 using namespace valdero;
 using namespace valdero::test;
@@ -98,7 +98,7 @@ void TstBoekingFormHoofdvenster::agendaVolgtDeGeboekteVoorspellingen() {
   MetHoofdvenster m;
   auto* agenda = m.hoofd->findChild<QPushButton*>("AgendaBtn");
   int plan = 0;
-  for (int i = 1; i <= m.v.kb.MaxKas; ++i)
+  for (int i = 1; i <= m.v.kb.MaxKas(); ++i)
     if (m.v.kb.KasLijst[static_cast<std::size_t>(i)].RekNr == 99) plan = i;
   const TKas bewaard = m.v.kb.KasLijst[static_cast<std::size_t>(plan)];
 

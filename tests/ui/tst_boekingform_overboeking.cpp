@@ -45,7 +45,7 @@ void TstBoekingFormOverboeking::overboekingMetBeideAntwoorden() {
   QCOMPARE(v.boek.berichten.Teksten(),
            (std::vector<std::string>{"Wilt u ook overboeken naar tegenrekening",
                                      "Kasrecords van beide rekeningen gered"}));
-  QCOMPARE(v.kb.MaxKas, 2);
+  QCOMPARE(v.kb.MaxKas(), 2);
   QCOMPARE(v.boek.Saldo(1), 100.0);
   QCOMPARE(v.boek.Saldo(2), -100.0);
   QCOMPARE(v.boek.GroepTotaal("xxxx"), 0.0);
@@ -71,7 +71,7 @@ void TstBoekingFormOverboeking::overboekingMetBeideAntwoorden() {
 
   QCOMPARE(v.boek.berichten.Teksten(),
            std::vector<std::string>{"Wilt u ook overboeken naar tegenrekening"});
-  QCOMPARE(v.kb.MaxKas, 3);
+  QCOMPARE(v.kb.MaxKas(), 3);
   QCOMPARE(v.boek.Saldo(1), 100.0);
   QCOMPARE(v.boek.Saldo(2), -70.0);
   QVERIFY(v.boek.IndexGelijkAanPositie());
@@ -110,7 +110,7 @@ void TstBoekingFormOverboeking::splitsingOverSubgroepen() {
   QVERIFY(v.Bewaar());
   QVERIFY(v.form.PopupBoek()->isVisible());
 
-  QCOMPARE(v.kb.MaxKas, 3);
+  QCOMPARE(v.kb.MaxKas(), 3);
   QCOMPARE(v.boek.GroepTotaal("410"), -30.0);
   QCOMPARE(v.boek.GroepTotaal("410a"), -20.0);
   QCOMPARE(v.boek.GroepTotaal("410b"), 5.0);

@@ -9,10 +9,10 @@
 #include <QtTest>
 
 #include "TestBoek.h"
-#include "groups/GroepRegelTekenaar.h"
-#include "groups/TBudbeheerForm.h"
-#include "groups/TNewBudgetDlg.h"
-#include "relations/TSortDlg.h"
+#include "ui/groups/GroepRegelTekenaar.h"
+#include "ui/groups/TBudbeheerForm.h"
+#include "ui/groups/TNewBudgetDlg.h"
+#include "ui/widgets/TSortDlg.h"
 
 using namespace valdero;
 
@@ -133,7 +133,7 @@ class TestGroepen : public QObject {
     Kind<QPushButton>(d, "SchrapBtn")->click();
     QCOMPARE(d.Model()->Uitslag().kode, std::string("777"));
     QVERIFY(!d.Model()->Uitslag().gelukt);
-    QCOMPARE(b.kb.MaxGroep, 3);
+    QCOMPARE(b.kb.MaxGroep(), 3);
   }
 
   void managerListsGroupsWithBalancesAndHints() {

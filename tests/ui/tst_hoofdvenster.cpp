@@ -15,8 +15,8 @@
 #include <fstream>
 
 #include "ShellBoek.h"
-#include "core/BoekBestand.h"
-#include "shell/TValdero.h"
+#include "model/storage/BoekBestand.h"
+#include "ui/shell/TValdero.h"
 
 using namespace valdero;
 

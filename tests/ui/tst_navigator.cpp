@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "widgets/TNavKnop.h"
-#include "widgets/Tnavigator.h"
+#include "ui/widgets/TNavKnop.h"
+#include "ui/widgets/Tnavigator.h"
 
 using namespace valdero;
 

@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <functional>
 
-#include "accounts/TNieuwRekenDlg.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/ScriptBerichten.h"
+#include "ui/accounts/TNieuwRekenDlg.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/ScriptBerichten.h"
 
 using namespace valdero;
 
@@ -30,7 +30,6 @@ struct Boek {
     kb.RekLijst[1].Soort = "BT";
     kb.GroepLijst.resize(1);
     kb.KasLijst.resize(1);
-    kb.ZetMaxTellers();
     for (const char* s : {"BT betalingen", "EF effecten", "LN leningen"}) {
       TRekSoort soort;
       soort.Naam = s;
@@ -127,7 +126,7 @@ void TstNieuwRekenDlg::nieuweRekeningViaToetsenbord() {
     QTest::mouseClick(verder, Qt::LeftButton);
   };
   QCOMPARE(model.NewAccount(2, "Voorstel"), 0);
-  QCOMPARE(boek.kb.MaxRek, 2);
+  QCOMPARE(boek.kb.MaxRek(), 2);
   const TBank& rek = boek.kb.RekLijst[2];
   QCOMPARE(QString::fromStdString(rek.Naam), QString("Effecten ING"));
   QCOMPARE(QString::fromStdString(rek.Soort), QString("EF"));
@@ -140,7 +139,6 @@ void TstNieuwRekenDlg::nieuweRekeningViaToetsenbord() {
 void TstNieuwRekenDlg::escapeSchrapt() {
   Boek boek;
   boek.kb.RekLijst.resize(1);
-  boek.kb.ZetMaxTellers();
   TNieuwRekenDlg dlg;
   DirecteVoerder voerder;
   voerder.dlg = &dlg;
@@ -151,7 +149,7 @@ void TstNieuwRekenDlg::escapeSchrapt() {
     QTest::keyClick(&dlg, Qt::Key_Escape);
   };
   QCOMPARE(model.NewAccount(1, ""), 1);
-  QCOMPARE(boek.kb.MaxRek, 0);
+  QCOMPARE(boek.kb.MaxRek(), 0);
 }
 
 void TstNieuwRekenDlg::bewerkenToontWaarschuwing() {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "settings/TPasswordDlg.h"
+#include "ui/settings/TPasswordDlg.h"
 
 using namespace valdero;
 

@@ -7,10 +7,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/ConfigBestand.h"
-#include "core/Kasboek.h"
-#include "core/ScriptBerichten.h"
-#include "widgets/QtPrinter.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/core/Kasboek.h"
+#include "model/core/ScriptBerichten.h"
+#include "ui/widgets/QtPrinter.h"
 
 using namespace valdero;
 

@@ -5,9 +5,9 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "shell/TSplashForm.h"
-#include "shell/TVerantwoording.h"
-#include "widgets/HelpVenster.h"
+#include "ui/shell/TSplashForm.h"
+#include "ui/shell/TVerantwoording.h"
+#include "ui/widgets/HelpVenster.h"
 
 using namespace valdero;
 

@@ -13,8 +13,8 @@
 #include <QtTest>
 
 #include "TestBoek.h"
-#include "core/SaldoMatrix.h"
-#include "relations/TZoekDlg.h"
+#include "model/core/SaldoMatrix.h"
+#include "ui/search/TZoekDlg.h"
 
 using namespace valdero;
 
@@ -272,7 +272,7 @@ void TstZoekDlg::popupMenuWijzigtEnVerwijdert() {
 
   boek.berichten.Antwoord(antwoord::Ja);
   actie("&Verwijderen")->trigger();
-  QCOMPARE(boek.kb.MaxKas, 31);
+  QCOMPARE(boek.kb.MaxKas(), 31);
   QCOMPARE(boek.bewaard, 1);
   QCOMPARE(raster->rowCount(), 30);
   QCOMPARE(boek.berichten.Teksten(),

@@ -1,8 +1,8 @@
 #include <ostream>
 
-#include "cli/BoekStart.h"
-#include "core/BoekBestand.h"
-#include "core/ConfigBestand.h"
+#include "app/cli/BoekStart.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/ConfigBestand.h"
 
 namespace valdero::cli {
 

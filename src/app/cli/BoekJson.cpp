@@ -1,7 +1,7 @@
-#include "cli/BoekJson.h"
+#include "app/cli/BoekJson.h"
 
-#include "cli/Json.h"
-#include "core/Kasboek.h"
+#include "app/cli/Json.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ScriptBerichten.h"
+#include "model/core/ScriptBerichten.h"
 
 namespace valdero {
 class Kasboek;

@@ -3,11 +3,11 @@
 
 #include <ostream>
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingScript.h"
-#include "bookings/StandaardBewaarder.h"
-#include "cli/BoekStart.h"
-#include "core/BoekLaden.h"
+#include "model/bookings/BoekModi.h"
+#include "model/bookings/BoekingScript.h"
+#include "model/bookings/StandaardBewaarder.h"
+#include "app/cli/BoekStart.h"
+#include "model/storage/BoekLaden.h"
 
 namespace valdero::cli {
 namespace {

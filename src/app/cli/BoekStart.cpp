@@ -1,9 +1,9 @@
-#include "cli/BoekStart.h"
+#include "app/cli/BoekStart.h"
 
 #include <ostream>
 
-#include "cli/BoekJson.h"
-#include "core/BoekLaden.h"
+#include "app/cli/BoekJson.h"
+#include "model/storage/BoekLaden.h"
 
 namespace valdero::cli {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string_view>
 
-#include "cli/Opdrachten.h"
-#include "cli/Opties.h"
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
 
 namespace valdero::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/BoekStart.h"
+#include "app/cli/BoekStart.h"
 
 namespace valdero::cli {
 

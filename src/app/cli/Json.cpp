@@ -1,4 +1,4 @@
-#include "cli/Json.h"
+#include "app/cli/Json.h"
 
 #include <charconv>
 #include <cmath>

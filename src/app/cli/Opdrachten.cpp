@@ -1,8 +1,8 @@
-#include "cli/Opdrachten.h"
+#include "app/cli/Opdrachten.h"
 
 #include <ostream>
 
-#include "cli/Opties.h"
+#include "app/cli/Opties.h"
 
 namespace valdero::cli {
 namespace {

@@ -1,6 +1,6 @@
-#include "cli/Opties.h"
+#include "app/cli/Opties.h"
 
-#include "core/Datum.h"
+#include "model/core/Datum.h"
 
 namespace valdero::cli {
 namespace {

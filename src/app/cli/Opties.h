@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "core/Kasboek.h"
-#include "core/Klok.h"
-#include "core/Printer.h"
-#include "core/ScriptBerichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
+#include "model/core/Printer.h"
+#include "model/core/ScriptBerichten.h"
 
 namespace valdero::cli {
 

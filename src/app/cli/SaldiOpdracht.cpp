@@ -1,9 +1,10 @@
 #include <ostream>
 
-#include "cli/BoekStart.h"
-#include "core/Bedragen.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
+#include "app/cli/BoekStart.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Domein.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero::cli {
 
@@ -14,7 +15,7 @@ int SaldiOpdracht(Omgeving& omgeving) {
   if (const int code = StartBoekOpdracht(omgeving, "saldi", g); code != kGelukt) return code;
   if (!g.geladen) return kMislukt;
   Kasboek& kb = g.boek->kb;
-  if (kb.SaldoMatrix.size() != static_cast<std::size_t>(kb.MaxGroep) + 2) return kMislukt;
+  if (kb.SaldoMatrix.size() != static_cast<std::size_t>(kb.MaxGroep()) + 2) return kMislukt;
 
   const TKasValue& totalen = kb.SaldoMatrix.back();
   auto regel = [&](const std::string& nr, const std::string& naam, const std::string& soort, double saldo) {
@@ -23,11 +24,11 @@ int SaldiOpdracht(Omgeving& omgeving) {
   };
   omgeving.uit << "Saldi van " << kb.KasNaam << " (" << kb.KasJaar << ")\n\n";
   double totaal = 0;
-  for (int a = 1; a <= kb.MaxRek; ++a) {
+  for (int a = 1; a <= kb.MaxRek(); ++a) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(a)];
     const TInUit& cel = totalen[static_cast<std::size_t>(a)];
     // The planned records of the transfer account are no money yet.
-    if (r.RekNr != 99) totaal += cel.In + cel.Uit;
+    if (r.RekNr != kTransferRekening) totaal += cel.In + cel.Uit;
     regel(std::to_string(r.RekNr), r.Naam, r.Soort, cel.In + cel.Uit);
   }
   omgeving.uit << "\n";

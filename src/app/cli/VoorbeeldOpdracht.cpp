@@ -1,10 +1,10 @@
 #include <charconv>
 #include <ostream>
 
-#include "cli/Opdrachten.h"
-#include "cli/Opties.h"
-#include "core/Datum.h"
-#include "core/VoorbeeldBoek.h"
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
+#include "model/core/Datum.h"
+#include "model/example/VoorbeeldBoek.h"
 
 namespace valdero::cli {
 

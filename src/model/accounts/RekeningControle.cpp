@@ -1,11 +1,12 @@
-#include "accounts/RekeningControle.h"
+#include "model/accounts/RekeningControle.h"
+#include "model/core/Domein.h"
 
 #include <charconv>
 
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/TekstHulp.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 namespace {
@@ -36,11 +37,11 @@ std::optional<int> ControleerRekNr(Kasboek& kb, const std::string& tekst, TBank&
     return std::nullopt;
   }
   if (*nummer >= 1 && *nummer <= 98) return nummer;
-  if (*nummer == 99) {
+  if (*nummer == kTransferRekening) {
     if (!kb.TransferBevestigd) kb.TransferBevestigd = Vraag(kb, "Als transferrekening opvoeren");
     if (kb.TransferBevestigd) {
-      rekening.Naam = "TRANSFER REKENING";
-      rekening.Soort = "TR";
+      rekening.Naam = kTransferNaam;
+      rekening.Soort = kTransferSoort;
     }
     return nummer;
   }
@@ -49,7 +50,7 @@ std::optional<int> ControleerRekNr(Kasboek& kb, const std::string& tekst, TBank&
 }
 
 bool RekNrUniek(Kasboek& kb, int rekNr, int positie) {
-  for (int i = 1; i <= kb.MaxRek && i < static_cast<int>(kb.RekLijst.size()); ++i) {
+  for (int i = 1; i <= kb.MaxRek() && i < static_cast<int>(kb.RekLijst.size()); ++i) {
     if (i != positie && kb.RekLijst[static_cast<std::size_t>(i)].RekNr == rekNr) {
       Fout(kb, "RekenFile " + std::to_string(rekNr) + " bestaat al");
       return false;

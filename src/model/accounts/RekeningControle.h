@@ -12,7 +12,7 @@ struct TBank;
 
 // The number check: 1..98 pass; 99 passes too, after the question whether it
 // is the transfer account (asked until confirmed once while the program runs);
-// once confirmed, `rekening` becomes "TRANSFER REKENING" of kind "TR".
+// once confirmed, `rekening` becomes "TRANSFER REKENING" of kind "TR" (kTransferSoort).
 // Returns the number, or nullopt after reporting a refused text.
 std::optional<int> ControleerRekNr(Kasboek& kb, const std::string& tekst, TBank& rekening);
 

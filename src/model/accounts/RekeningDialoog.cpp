@@ -1,17 +1,18 @@
-#include "accounts/RekeningDialoog.h"
+#include "model/accounts/RekeningDialoog.h"
+#include "model/core/Domein.h"
 
 #include <array>
 #include <cctype>
 #include <optional>
 
-#include "accounts/RekeningControle.h"
-#include "core/Bedragen.h"
-#include "core/Berichten.h"
-#include "core/Datum.h"
-#include "core/KasVolgorde.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
-#include "core/Windows1252.h"
+#include "model/accounts/RekeningControle.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Datum.h"
+#include "model/core/KasVolgorde.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace {
@@ -128,7 +129,7 @@ int RekeningDialoog::NewAccount(int positie, const std::string& voorgesteldeNaam
   beginDatum_ = kb_.Vandaag();
   beginSaldo_ = 0;
   lening_.GroepKode.clear();
-  bankLab_ = kb_.MaxRek < 1;
+  bankLab_ = kb_.MaxRek() < 1;
   Begin(true);
   voerder_.Voer(*this);
   if (!Gereed()) {
@@ -142,7 +143,6 @@ int RekeningDialoog::NewAccount(int positie, const std::string& voorgesteldeNaam
                                : static_cast<std::size_t>(positie);
   kb_.RekLijst.insert(kb_.RekLijst.begin() + static_cast<std::ptrdiff_t>(plek), rek_);
   for (std::size_t i = 0; i < kb_.RekLijst.size(); ++i) kb_.RekLijst[i].Index = static_cast<int>(i);
-  kb_.MaxRek = static_cast<std::int32_t>(kb_.RekLijst.size()) - 1;
   nieuwRekNr_ = rek_.RekNr;
   BoekBeginSaldo(kb_, rek_, beginSaldo_, beginDatum_);
   return 0;
@@ -330,7 +330,7 @@ void RekeningDialoog::Schrap() {
 void BoekBeginSaldo(Kasboek& kb, const TBank& rekening, double beginSaldo, double datum) {
   const float koers = KoersVan(kb, rekening.Munt);
   TKas kas;
-  kas.Index = kb.MaxKas + 1;
+  kas.Index = kb.MaxKas() + 1;
   kas.RekNr = rekening.RekNr;
   kas.VolgBlad = 0;
   kas.GroepKode = std::to_string(rekening.RekNr);
@@ -342,7 +342,7 @@ void BoekBeginSaldo(Kasboek& kb, const TBank& rekening, double beginSaldo, doubl
   kas.MuntKoers = koers;
   kas.Bedrag = beginSaldo * koers;
   kas.Omschrijving = "Saldo";
-  if (rekening.Soort == "EF") {
+  if (rekening.Soort == kEffectenSoort) {
     kas.BoekSoort = 11;
     kas.Belegging = 1;
     kas.Aantal = 0;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "accounts/Lening.h"
-#include "core/Records.h"
+#include "model/accounts/Lening.h"
+#include "model/core/Records.h"
 
 namespace valdero {
 

@@ -1,11 +1,12 @@
-#include "accounts/RekeningGroepen.h"
+#include "model/accounts/RekeningGroepen.h"
+#include "model/core/Domein.h"
 
-#include "accounts/Lening.h"
-#include "core/Datum.h"
-#include "core/KasVolgorde.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
-#include "groups/GroepRegels.h"
+#include "model/accounts/Lening.h"
+#include "model/core/Datum.h"
+#include "model/core/KasVolgorde.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
+#include "model/groups/GroepRegels.h"
 
 namespace valdero {
 namespace {
@@ -29,19 +30,18 @@ double LeningBedrag(const Lening& lening) {
 void EnsureAccountGroup(Kasboek& kb, int positie, const Lening& lening) {
   if (!kb.GroepGelezen || positie < 1 || positie >= static_cast<int>(kb.RekLijst.size())) return;
   const TBank& rek = kb.RekLijst[static_cast<std::size_t>(positie)];
-  if (rek.RekNr == 99 || rek.RekNrTekst == "99") return;
+  if (rek.RekNr == kTransferRekening || rek.RekNrTekst == std::to_string(kTransferRekening)) return;
   if (kb.ZoekGroep(rek.RekNrTekst) != 0) return;
   std::string klasse;
   if (rek.Soort == "BT")
     klasse = " C ";
   else if (rek.Soort == "BZ" || rek.Soort == "SP")
     klasse = " R ";
-  else if (rek.Soort == "EF")
+  else if (rek.Soort == kEffectenSoort)
     klasse = " E ";
   else if (rek.Soort == "LN")
     klasse = lening.VanInstantie ? " S " : " T ";
   kb.GroepLijst.push_back(MaakGroep(rek.RekNrTekst, "Saldo " + rek.Naam, 0, klasse));
-  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
 }
 
 bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
@@ -65,13 +65,12 @@ bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
     }
   }
   kb.GroepLijst.insert(kb.GroepLijst.begin() + static_cast<std::ptrdiff_t>(p), nieuw, nieuw + 3);
-  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
   return true;
 }
 
 void PostLoanBooking(Kasboek& kb, const Lening& lening) {
   TKas kas;
-  kas.Index = kb.MaxKas + 1;
+  kas.Index = kb.MaxKas() + 1;
   kas.RekNr = lening.RekNr;
   kas.VolgBlad = 1;
   kas.GroepKode = lening.GroepKode;

@@ -1,4 +1,4 @@
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero::modus {
 

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
-#include "bookings/BoekingModel.h"
-#include "core/Bedragen.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/core/Domein.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 namespace {
@@ -91,9 +92,9 @@ void BoekingModel::GridSaldi() {
   grid.label = Kap("ValDero Rekeningen Saldi             Jaar: " + kb.KasJaar, 47);
   grid.kop = Kop("Nummer,Naam,---,---, Saldo");
   grid.breedtes = {66, 210, 40, 40, 96};
-  for (int a = 1; a <= kb.MaxRek && a < static_cast<int>(kb.RekLijst.size()); ++a) {
+  for (int a = 1; a <= kb.MaxRek() && a < static_cast<int>(kb.RekLijst.size()); ++a) {
     const TBank& b = kb.RekLijst[static_cast<std::size_t>(a)];
-    if (b.Naam.empty() || b.RekNr == 99) {
+    if (b.Naam.empty() || b.RekNr == kTransferRekening) {
       grid.rijen.push_back({"", "", "", "", ""});
       continue;
     }

@@ -1,8 +1,8 @@
 // The window's buttons and closing.
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingModel.h"
-#include "core/Meldingen.h"
+#include "model/bookings/BoekModi.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/core/Meldingen.h"
 
 namespace valdero {
 

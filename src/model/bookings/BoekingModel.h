@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "bookings/BoekingVensters.h"
-#include "bookings/Posten.h"
-#include "core/Records.h"
+#include "model/bookings/BoekingVensters.h"
+#include "model/bookings/Posten.h"
+#include "model/core/Records.h"
 
 namespace valdero {
 

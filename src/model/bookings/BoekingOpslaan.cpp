@@ -1,14 +1,15 @@
 // Saving: the quiet handler run, the saving steps, and the two operations
 // that change the transactions list (a new record of one leg, a change).
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingModel.h"
-#include "bookings/GroepHulp.h"
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/SaldoMatrix.h"
-#include "core/TekstHulp.h"
+#include "model/bookings/BoekModi.h"
+#include "model/core/Domein.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/bookings/GroepHulp.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 namespace {
@@ -103,7 +104,7 @@ bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
   if ((soort == RegelSoort::Tegen || soort == RegelSoort::Eigen) && werk.RekNr == werk.TegenRek)
     return false;
   TKas kas = werk;
-  kas.Index = kb.MaxKas + 1;
+  kas.Index = kb.MaxKas() + 1;
   kas.BoekSoort = boekModus + (btwBox ? 256 * btw.soort : 0);
   const int g = kb.ZoekGroep(werk.GroepKode);
   const std::string groepNaam = g ? Kap(kb.GroepLijst[static_cast<std::size_t>(g)].Naam, 24) : "";
@@ -153,14 +154,14 @@ void BoekingModel::PasRegelToe(RegelSoort soort, TKas& kas, const std::string& g
       kas.TegenRek = a;
       kas.VolgBlad = werk.TegenVolgBlad;
       kas.TegenVolgBlad = werk.VolgBlad;
-      kas.GroepKode = "xxxx";
+      kas.GroepKode = kKruispostKode;
       kas.ActieKode = "OB";
       kas.Bedrag = -werk.Bedrag;
       opm((modus::Familie(m) == 6 ? "Overboeken van " : "Overboeken naar ") + naamA);
       kas.Relatie = Kap(naamA, 32);
       return;
     case RegelSoort::Eigen:
-      kas.GroepKode = "xxxx";
+      kas.GroepKode = kKruispostKode;
       kas.ActieKode = "OB";
       opm((modus::Familie(m) == 5 ? "Overboeken van " : "Overboeken naar ") + naamB);
       kas.Relatie = Kap(naamA, 32);
@@ -182,7 +183,7 @@ void BoekingModel::PasRegelToe(RegelSoort soort, TKas& kas, const std::string& g
 }
 
 void BoekingModel::WijzigBoeking(int positie) {
-  if (positie < 1 || positie > kb.MaxKas) return;
+  if (positie < 1 || positie > kb.MaxKas()) return;
   TKas kas = werk;
   kas.Index = positie;
   kas.Bedrag = kas.Bedrag * static_cast<double>(kas.MuntKoers);

@@ -1,8 +1,8 @@
-#include "bookings/BoekingScript.h"
+#include "model/bookings/BoekingScript.h"
 
 #include <array>
 
-#include "bookings/BoekModi.h"
+#include "model/bookings/BoekModi.h"
 
 namespace valdero {
 namespace {

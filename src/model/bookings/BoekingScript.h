@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "bookings/BoekingModel.h"
+#include "model/bookings/BoekingModel.h"
 
 namespace valdero {
 

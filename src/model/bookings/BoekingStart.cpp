@@ -1,14 +1,15 @@
 // Starting a mode: the record picker, a new record, the split continuation,
 // deleting, and laying out the panel for the record that is ready.
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingModel.h"
-#include "bookings/Posten.h"
-#include "core/Bedragen.h"
-#include "core/Berichten.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
+#include "model/bookings/BoekModi.h"
+#include "model/core/Domein.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/bookings/Posten.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
 
 namespace valdero {
 
@@ -32,7 +33,7 @@ bool BoekingModel::Start(int m, bool versVlag) {
     case modus::Transfereren:
     case modus::VolgendWijzigen:
       boekModus = m == modus::VolgendWijzigen ? modus::Wijzigen : m;
-      if (kb.MaxKas >= 1)
+      if (kb.MaxKas() >= 1)
         klaar = KiesRecord(m == modus::Transfereren ? "Zoek boeking om te transfereren"
                                                     : "Zoek boeking om te wijzigen",
                            m == modus::Transfereren, false);
@@ -73,7 +74,7 @@ bool BoekingModel::Start(int m, bool versVlag) {
 }
 
 bool BoekingModel::StartMetRecord(int m, int positie) {
-  if (positie < 1 || positie > kb.MaxKas) return false;
+  if (positie < 1 || positie > kb.MaxKas()) return false;
   vers = true;
   splitModus = false;
   kopieGekozen = false;
@@ -90,14 +91,14 @@ bool BoekingModel::KiesRecord(const std::string& titel, bool metKopie, bool alsK
   const KiesResultaat k = kiezer_.KiesRecord(boekModus, titel);
   if (!k.gekozen) return false;
   const int p = k.positie;
-  if (p < 1 || p > kb.MaxKas) return false;
+  if (p < 1 || p > kb.MaxKas()) return false;
   werk = kb.KasLijst[static_cast<std::size_t>(p)];
   if (metKopie && k.kopie) {
     kopieGekozen = true;
     werk.Datum = kb.Vandaag();
-    recordIndex = kb.MaxKas + 1;
+    recordIndex = kb.MaxKas() + 1;
   } else if (alsKopie) {
-    recordIndex = kb.MaxKas + 1;
+    recordIndex = kb.MaxKas() + 1;
   } else {
     oud = {-werk.Bedrag, werk.GroepKode, werk.RekNr};
     recordIndex = p;
@@ -133,8 +134,8 @@ void BoekingModel::NieuwRecord() {
   werk.Munt = kb.BasisMunt;
   if (modus::IsEffecten(boekModus)) {
     werk.RekNr = 0;
-    for (int a = 1; a <= kb.MaxRek && a < static_cast<int>(kb.RekLijst.size()); ++a)
-      if (kb.RekLijst[static_cast<std::size_t>(a)].Soort == "EF") {
+    for (int a = 1; a <= kb.MaxRek() && a < static_cast<int>(kb.RekLijst.size()); ++a)
+      if (kb.RekLijst[static_cast<std::size_t>(a)].Soort == kEffectenSoort) {
         werk.RekNr = kb.RekLijst[static_cast<std::size_t>(a)].RekNr;
         break;
       }
@@ -154,7 +155,7 @@ void BoekingModel::NieuwRecord() {
     laatsteDatum = MaakDatum(jaar, 1, 1);
   }
   werk.Datum = laatsteDatum;
-  recordIndex = kb.MaxKas + 1;
+  recordIndex = kb.MaxKas() + 1;
 }
 
 void BoekingModel::NeemOnthoudenOver() {
@@ -181,7 +182,7 @@ void BoekingModel::SplitVervolg(int m) {
   werk.Aantal = 0;
   werk.Prijs = 0;
   boekModus = m % 100;
-  recordIndex = kb.MaxKas + 1;
+  recordIndex = kb.MaxKas() + 1;
   splitModus = true;
 }
 
@@ -242,7 +243,7 @@ void BoekingModel::ZetPanel() {
   koersLabelZichtbaar = false;
   openTransferAan = false;
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i)
-    if (kb.KasLijst[i].RekNr == 99 && kb.KasLijst[i].Bedrag != 0) {
+    if (kb.KasLijst[i].RekNr == kTransferRekening && kb.KasLijst[i].Bedrag != 0) {
       openTransferAan = true;
       break;
     }

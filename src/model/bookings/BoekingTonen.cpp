@@ -4,12 +4,13 @@
 #include <cmath>
 #include <unordered_set>
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingModel.h"
-#include "core/Bedragen.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
+#include "model/bookings/BoekModi.h"
+#include "model/core/Domein.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 
@@ -72,7 +73,7 @@ std::pair<double, std::string> BoekingModel::NieuwSaldo(int rekNr, double erbij)
 void BoekingModel::VulVasteLijsten() {
   auto& rek = lijsten[veld::Rekening];
   rek.clear();
-  for (int a = 1; a <= kb.MaxRek && a < static_cast<int>(kb.RekLijst.size()); ++a)
+  for (int a = 1; a <= kb.MaxRek() && a < static_cast<int>(kb.RekLijst.size()); ++a)
     rek.push_back(RekeningTekst(a));
   velden[veld::Rekening].tekst = rek.empty() ? "" : rek.front();
   auto& munt = lijsten[veld::Munt];
@@ -92,14 +93,14 @@ void BoekingModel::VulGroepLijst() {
   auto& lijst = lijsten[veld::Groep];
   lijst.clear();
   const std::string eigen = std::to_string(werk.RekNr);
-  for (int g = 1; g <= kb.MaxGroep && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
+  for (int g = 1; g <= kb.MaxGroep() && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
     const std::string& kode = kb.GroepLijst[static_cast<std::size_t>(g)].Kode;
     // An account's own group is offered only with that account.
     if (kode.size() < 3 && kode != eigen) continue;
     lijst.push_back(GroepTekst(g));
   }
   if (modus::IsOverboeking(boekModus)) {
-    werk.GroepKode = "xxxx";
+    werk.GroepKode = kKruispostKode;
     velden[veld::Groep].tekst = kb.GroepenOpNaam ? "KRUISPOSTEN xxxx" : "xxxx KRUISPOSTEN";
     return;
   }

@@ -4,16 +4,17 @@
 #include <cctype>
 #include <optional>
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingModel.h"
-#include "bookings/GroepHulp.h"
-#include "core/Bedragen.h"
-#include "core/Berichten.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/SaldoMatrix.h"
-#include "core/TekstHulp.h"
+#include "model/bookings/BoekModi.h"
+#include "model/core/Domein.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/bookings/GroepHulp.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 namespace {
@@ -144,7 +145,7 @@ bool BoekingModel::BladVeld(int tag) {
 bool BoekingModel::GroepVeld(bool stil) {
   const std::string tekst = velden[veld::Groep].tekst;
   std::string kode = Trim(kb.GroepenOpNaam ? Eind(tekst, 4) : Kap(tekst, 4));
-  const bool kruis = kode == "xxxx";
+  const bool kruis = kode == kKruispostKode;
   const bool toegestaan =
       modus::IsOverboeking(boekModus) ? kruis : (!kruis || boekModus == modus::Wijzigen);
   if (!toegestaan) {
@@ -163,8 +164,8 @@ bool BoekingModel::GroepVeld(bool stil) {
       kode = *nieuw;
     } else {
       Waarschuw(kb, "Groep wordt: Algemeen!");
-      kode = "aaaa";
-      if (kb.ZoekGroep(kode) == 0) VoegGroepToe(kb, kode, "Algemeen", " -");
+      kode = kAlgemeenKode;
+      if (kb.ZoekGroep(kode) == 0) VoegGroepToe(kb, kode, kAlgemeenNaam, " -");
     }
     SorteerGroepenEnMatrix(kb);
     VulGroepLijst();

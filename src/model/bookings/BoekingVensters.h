@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "relations/RecordKiezer.h"
+#include "model/bookings/RecordKiezer.h"
 
 namespace valdero {
 

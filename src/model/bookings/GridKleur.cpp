@@ -1,4 +1,4 @@
-#include "bookings/GridKleur.h"
+#include "model/bookings/GridKleur.h"
 
 #include <cctype>
 

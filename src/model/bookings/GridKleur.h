@@ -2,7 +2,7 @@
 // The colour of a cell of the booking grid: amounts and balances of 0 or more
 // green, negative ones red, everything else in the grid's own colour.
 
-#include "bookings/BoekingModel.h"
+#include "model/bookings/BoekingModel.h"
 
 namespace valdero {
 

@@ -1,9 +1,9 @@
-#include "bookings/GroepHulp.h"
+#include "model/bookings/GroepHulp.h"
 
-#include "core/Kasboek.h"
-#include "core/SaldoMatrix.h"
-#include "core/TekstHulp.h"
-#include "relations/Sorteren.h"
+#include "model/core/Kasboek.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Sorteren.h"
 
 namespace valdero {
 
@@ -17,13 +17,11 @@ bool VoegGroepToe(Kasboek& kb, const std::string& kode, const std::string& naam,
   g.Klasse = klasse;
   g.Nummer = static_cast<int>(kb.GroepLijst.size());
   kb.GroepLijst.push_back(std::move(g));
-  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
   return true;
 }
 
 void SorteerGroepenEnMatrix(Kasboek& kb) {
   SorteerGroepen(kb);
-  kb.MaxGroep = static_cast<std::int32_t>(kb.GroepLijst.size()) - 1;
   BouwSaldoMatrix(kb);
 }
 

@@ -1,13 +1,13 @@
-#include "bookings/Posten.h"
+#include "model/bookings/Posten.h"
 
 #include <algorithm>
 #include <cctype>
 #include <functional>
 
-#include "core/KasVolgorde.h"
-#include "core/Kasboek.h"
-#include "core/SaldoMatrix.h"
-#include "core/TekstHulp.h"
+#include "model/core/KasVolgorde.h"
+#include "model/core/Kasboek.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 
@@ -20,7 +20,6 @@ int PlaatsKas(Kasboek& kb, TKas kas) {
   const auto positie = plaats - kb.KasLijst.begin();
   kb.KasLijst.insert(plaats, std::move(kas));
   kb.HernummerKas();
-  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
   return static_cast<int>(positie);
 }
 
@@ -37,7 +36,6 @@ int VerwijderBoekingen(Kasboek& kb, std::vector<int> posities) {
     kb.KasLijst.erase(kb.KasLijst.begin() + p);
     ++weg;
   }
-  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
   kb.HernummerKas();
   return weg;
 }
@@ -55,7 +53,7 @@ double RekeningSaldo(const Kasboek& kb, int rekNr) {
   const int a = kb.ZoekRekening(rekNr);
   if (a == 0) return 0;
   const TInUit* c =
-      Cel(kb, static_cast<std::size_t>(kb.MaxGroep) + 1, static_cast<std::size_t>(a));
+      Cel(kb, static_cast<std::size_t>(kb.MaxGroep()) + 1, static_cast<std::size_t>(a));
   return c ? c->In + c->Uit : 0;
 }
 
@@ -63,7 +61,7 @@ double GroepSaldo(const Kasboek& kb, const std::string& groepKode) {
   const int g = kb.ZoekGroep(groepKode);
   if (g == 0) return 0;
   const TInUit* c =
-      Cel(kb, static_cast<std::size_t>(g), static_cast<std::size_t>(kb.MaxRek) + 1);
+      Cel(kb, static_cast<std::size_t>(g), static_cast<std::size_t>(kb.MaxRek()) + 1);
   return c ? c->In + c->Uit : 0;
 }
 
@@ -99,7 +97,6 @@ void BiedRelatieAan(Kasboek& kb, const TKas& kas) {
   rel.Naam = Kap(kas.Relatie, 32);
   rel.Rekening = Kap(kas.TegenRekNr, 12);
   kb.RelatieLijst.push_back(std::move(rel));
-  kb.MaxRelatie = static_cast<std::int32_t>(kb.RelatieLijst.size()) - 1;
 }
 
 }  // namespace valdero

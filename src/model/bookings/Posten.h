@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "core/Records.h"
+#include "model/core/Records.h"
 
 namespace valdero {
 
 class Kasboek;
 
 // Inserts at the record's place in the fixed order (date, statement word,
-// index), renumbers and updates MaxKas; returns the position. A binary search
+// index), renumbers and updates MaxKas(); returns the position. A binary search
 // plus one move of the tail: cheaper than appending and sorting.
 int PlaatsKas(Kasboek& kb, TKas kas);
 

@@ -1,11 +1,11 @@
 // Split bookings: after a save on a main code ("410") the booking offers the
 // sub-groups ("410a", "410b", ...) one by one.
 
-#include "bookings/BoekModi.h"
-#include "bookings/BoekingModel.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/TekstHulp.h"
+#include "model/bookings/BoekModi.h"
+#include "model/bookings/BoekingModel.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 
@@ -20,7 +20,7 @@ std::optional<int> BoekingModel::VolgendeSubgroep() {
     const int hoofd = kb.ZoekGroep(prefix);
     if (hoofd) g = hoofd + 1;
   }
-  for (; g <= kb.MaxGroep && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
+  for (; g <= kb.MaxGroep() && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
     const TBudget& groep = kb.GroepLijst[static_cast<std::size_t>(g)];
     if (Kap(groep.Kode, 3) != prefix || !(groep.Kode > werk.GroepKode)) continue;
     werk.GroepKode = groep.Kode;

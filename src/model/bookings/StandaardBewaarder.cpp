@@ -1,6 +1,6 @@
-#include "bookings/StandaardBewaarder.h"
+#include "model/bookings/StandaardBewaarder.h"
 
-#include "core/BoekBestand.h"
+#include "model/storage/BoekBestand.h"
 
 namespace valdero {
 

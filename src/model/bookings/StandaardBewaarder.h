@@ -2,7 +2,7 @@
 // The saving step of the booking model in the running program: the whole
 // book written back without asking for a name.
 
-#include "bookings/BoekingModel.h"
+#include "model/bookings/BoekingModel.h"
 
 namespace valdero {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "bookings/BoekingVensters.h"
-#include "bookings/GroepHulp.h"
+#include "model/bookings/BoekingVensters.h"
+#include "model/bookings/GroepHulp.h"
 
 namespace valdero {
 

@@ -3,8 +3,8 @@
 // booking window to change one record: securities records in the securities
 // change mode, so that the panel shows their shares and price.
 
-#include "bookings/BoekModi.h"
-#include "core/Records.h"
+#include "model/bookings/BoekModi.h"
+#include "model/core/Records.h"
 
 namespace valdero {
 

@@ -1,13 +1,13 @@
-#include "core/Bedragen.h"
+#include "model/core/Bedragen.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "core/Berichten.h"
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
 
 namespace valdero {
 namespace {

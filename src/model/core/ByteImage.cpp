@@ -1,8 +1,8 @@
-#include "core/ByteImage.h"
+#include "model/core/ByteImage.h"
 
 #include <algorithm>
 
-#include "core/Windows1252.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero::bytes {
 

@@ -1,4 +1,4 @@
-#include "core/Datum.h"
+#include "model/core/Datum.h"
 
 #include <cmath>
 #include <cstdio>

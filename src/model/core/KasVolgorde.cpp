@@ -1,8 +1,8 @@
-#include "core/KasVolgorde.h"
+#include "model/core/KasVolgorde.h"
 
 #include <algorithm>
 
-#include "core/Kasboek.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero {
 
@@ -22,14 +22,12 @@ int VoegKasIn(Kasboek& kb, TKas kas) {
   const auto positie = plaats - kb.KasLijst.begin();
   kb.KasLijst.insert(plaats, std::move(kas));
   kb.HernummerKas();
-  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
   return static_cast<int>(positie);
 }
 
 void SorteerKas(Kasboek& kb) {
   if (kb.KasLijst.size() > 2) std::sort(kb.KasLijst.begin() + 1, kb.KasLijst.end(), KasVoor);
   kb.HernummerKas();
-  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
 }
 
 }  // namespace valdero

@@ -1,13 +1,25 @@
-#include "core/Kasboek.h"
+#include "model/core/Kasboek.h"
 
 #include <cmath>
 
-#include "core/Berichten.h"
-#include "core/Klok.h"
+#include "model/core/Berichten.h"
+#include "model/core/Klok.h"
 
 namespace valdero {
 
-Kasboek::Kasboek(Poorten p) : poorten(p), Map(std::filesystem::current_path()) {}
+namespace {
+
+// The folder the process started in; empty when it cannot be told (it was
+// removed under the running process), so that making a book never fails.
+std::filesystem::path HuidigeMap() {
+  std::error_code fout;
+  auto map = std::filesystem::current_path(fout);
+  return fout ? std::filesystem::path() : map;
+}
+
+}  // namespace
+
+Kasboek::Kasboek(Poorten p) : poorten(p), Map(HuidigeMap()) {}
 
 double Kasboek::Nu() const { return poorten.klok->Nu(); }
 
@@ -19,13 +31,13 @@ std::filesystem::path Kasboek::Pad(const std::string& naam) const {
 }
 
 int Kasboek::ZoekRekening(int rekNr) const {
-  for (int i = 1; i <= MaxRek && i < static_cast<int>(RekLijst.size()); ++i)
+  for (int i = 1; i <= MaxRek() && i < static_cast<int>(RekLijst.size()); ++i)
     if (RekLijst[static_cast<std::size_t>(i)].RekNr == rekNr) return i;
   return 0;
 }
 
 int Kasboek::ZoekGroep(const std::string& kode) const {
-  for (int i = 1; i <= MaxGroep && i < static_cast<int>(GroepLijst.size()); ++i)
+  for (int i = 1; i <= MaxGroep() && i < static_cast<int>(GroepLijst.size()); ++i)
     if (GroepLijst[static_cast<std::size_t>(i)].Kode == kode) return i;
   return 0;
 }
@@ -53,11 +65,5 @@ void Kasboek::HernummerKas() {
   for (std::size_t i = 0; i < KasLijst.size(); ++i) KasLijst[i].Index = static_cast<int>(i);
 }
 
-void Kasboek::ZetMaxTellers() {
-  MaxRek = static_cast<std::int32_t>(RekLijst.size()) - 1;
-  MaxGroep = static_cast<std::int32_t>(GroepLijst.size()) - 1;
-  MaxKas = static_cast<std::int32_t>(KasLijst.size()) - 1;
-  MaxRelatie = RelatieLijst.empty() ? 0 : static_cast<std::int32_t>(RelatieLijst.size()) - 1;
-}
 
 }  // namespace valdero

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Poorten.h"
-#include "core/Records.h"
+#include "model/core/Poorten.h"
+#include "model/core/Records.h"
 
 namespace valdero {
 
@@ -39,13 +39,15 @@ class Kasboek {
   std::vector<TKlasse02> KlasseLijst;
   std::vector<TValut> ValutaLijst;
   TConfig Config;
-  // Rows per group position 0..MaxGroep+1, cells per account 0..MaxRek+1.
+  // Rows per group position 0..MaxGroep()+1, cells per account 0..MaxRek()+1.
   std::vector<TKasValue> SaldoMatrix;
 
-  std::int32_t MaxRek = 0;
-  std::int32_t MaxGroep = 0;
-  std::int32_t MaxKas = 0;
-  std::int32_t MaxRelatie = 0;
+  // The highest position of each list: its length - 1, and 0 for an empty
+  // list, so that a loop from 1 to it never walks past the end.
+  std::int32_t MaxRek() const { return HoogstePositie(RekLijst); }
+  std::int32_t MaxGroep() const { return HoogstePositie(GroepLijst); }
+  std::int32_t MaxKas() const { return HoogstePositie(KasLijst); }
+  std::int32_t MaxRelatie() const { return HoogstePositie(RelatieLijst); }
   std::int32_t AantalKlassen = 0;
   std::int32_t AantalSoorten = 0;
   std::int32_t AantalValuta = 0;
@@ -113,8 +115,12 @@ class Kasboek {
 
   // Sets every transaction's Index to its position.
   void HernummerKas();
-  // Sets the Max counters from the list lengths.
-  void ZetMaxTellers();
+
+ private:
+  template <class Record>
+  static std::int32_t HoogstePositie(const std::vector<Record>& lijst) {
+    return lijst.empty() ? 0 : static_cast<std::int32_t>(lijst.size()) - 1;
+  }
 };
 
 }  // namespace valdero

@@ -1,9 +1,9 @@
-#include "core/Klok.h"
+#include "model/core/Klok.h"
 
 #include <chrono>
 #include <ctime>
 
-#include "core/Datum.h"
+#include "model/core/Datum.h"
 
 namespace valdero {
 

@@ -1,9 +1,9 @@
-#include "core/Meldingen.h"
+#include "model/core/Meldingen.h"
 
 #include <array>
 
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero {
 namespace {

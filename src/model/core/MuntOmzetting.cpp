@@ -1,8 +1,8 @@
-#include "core/MuntOmzetting.h"
+#include "model/core/MuntOmzetting.h"
 
 #include <cmath>
 
-#include "core/Kasboek.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero {
 

@@ -1,6 +1,6 @@
-#include "core/Printer.h"
+#include "model/core/Printer.h"
 
-#include "core/Windows1252.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 

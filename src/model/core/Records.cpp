@@ -1,9 +1,9 @@
-#include "core/Records.h"
+#include "model/core/Records.h"
 
 #include <algorithm>
 
-#include "core/ByteImage.h"
-#include "core/Windows1252.h"
+#include "model/core/ByteImage.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 

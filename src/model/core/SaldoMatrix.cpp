@@ -1,10 +1,10 @@
-#include "core/SaldoMatrix.h"
+#include "model/core/SaldoMatrix.h"
 
 #include <unordered_map>
 
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
 
 namespace valdero {
 namespace {
@@ -34,8 +34,8 @@ void BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int r
   }
   if (g == 0 || a == 0) return;
 
-  const auto rijTotaal = static_cast<std::size_t>(kb.MaxGroep) + 1;
-  const auto kolomTotaal = static_cast<std::size_t>(kb.MaxRek) + 1;
+  const auto rijTotaal = static_cast<std::size_t>(kb.MaxGroep()) + 1;
+  const auto kolomTotaal = static_cast<std::size_t>(kb.MaxRek()) + 1;
   auto& m = kb.SaldoMatrix;
   const auto gi = static_cast<std::size_t>(g);
   const auto ai = static_cast<std::size_t>(a);
@@ -59,18 +59,18 @@ void BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool con
 }
 
 void BouwSaldoMatrix(Kasboek& kb) {
-  kb.SaldoMatrix.assign(static_cast<std::size_t>(kb.MaxGroep) + 2,
-                        TKasValue(static_cast<std::size_t>(kb.MaxRek) + 2));
-  if (kb.MaxKas == 0) return;
+  kb.SaldoMatrix.assign(static_cast<std::size_t>(kb.MaxGroep()) + 2,
+                        TKasValue(static_cast<std::size_t>(kb.MaxRek()) + 2));
+  if (kb.MaxKas() == 0) return;
 
   // The rebuild touches every transaction: resolve codes through maps that
   // keep the first match, exactly as the linear lookups do.
   std::unordered_map<std::string, int> groepen;
-  for (int g = kb.MaxGroep; g >= 1; --g)
+  for (int g = kb.MaxGroep(); g >= 1; --g)
     if (g < static_cast<int>(kb.GroepLijst.size()))
       groepen[kb.GroepLijst[static_cast<std::size_t>(g)].Kode] = g;
   std::unordered_map<int, int> rekeningen;
-  for (int a = kb.MaxRek; a >= 1; --a)
+  for (int a = kb.MaxRek(); a >= 1; --a)
     if (a < static_cast<int>(kb.RekLijst.size()))
       rekeningen[kb.RekLijst[static_cast<std::size_t>(a)].RekNr] = a;
 
@@ -100,7 +100,6 @@ void BouwSaldoMatrix(Kasboek& kb) {
     }
     ++i;
   }
-  kb.MaxKas = static_cast<std::int32_t>(kb.KasLijst.size()) - 1;
   // Removing records shifts the ones after them; keep every Index equal to
   // its position.
   if (verwijderd) kb.HernummerKas();

@@ -1,4 +1,4 @@
-#include "core/ScriptBerichten.h"
+#include "model/core/ScriptBerichten.h"
 
 namespace valdero {
 

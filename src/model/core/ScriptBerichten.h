@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Berichten.h"
+#include "model/core/Berichten.h"
 
 namespace valdero {
 

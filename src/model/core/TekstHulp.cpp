@@ -1,6 +1,6 @@
-#include "core/TekstHulp.h"
+#include "model/core/TekstHulp.h"
 
-#include "core/Windows1252.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 

@@ -1,4 +1,4 @@
-#include "core/Windows1252.h"
+#include "model/core/Windows1252.h"
 
 #include <array>
 

@@ -1,15 +1,15 @@
-#include "groups/GroepBeheer.h"
+#include "model/groups/GroepBeheer.h"
 
 #include <unordered_map>
 
-#include "core/Bedragen.h"
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/SaldoMatrix.h"
-#include "core/TekstHulp.h"
-#include "groups/GroepRegels.h"
-#include "relations/Sorteren.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
+#include "model/groups/GroepRegels.h"
+#include "model/core/Sorteren.h"
 
 namespace valdero {
 
@@ -20,7 +20,7 @@ void GroepBeheer::Vul() {
   for (std::size_t i = 1; i < kb_.KasLijst.size(); ++i)
     saldi[kb_.KasLijst[i].GroepKode] += kb_.KasLijst[i].Bedrag;
   regels_.clear();
-  for (int i = 1; i <= kb_.MaxGroep && i < static_cast<int>(kb_.GroepLijst.size()); ++i) {
+  for (int i = 1; i <= kb_.MaxGroep() && i < static_cast<int>(kb_.GroepLijst.size()); ++i) {
     const auto& g = kb_.GroepLijst[static_cast<std::size_t>(i)];
     const auto s = saldi.find(g.Kode);
     const double saldo = s == saldi.end() ? 0 : s->second;
@@ -87,7 +87,7 @@ void GroepBeheer::NaBewerken(const std::string& oudeKode) {
 
 void GroepBeheer::Verwijder() {
   const int positie = GroepPositie();
-  if (positie < 1 || positie > kb_.MaxGroep || positie >= static_cast<int>(kb_.GroepLijst.size()))
+  if (positie < 1 || positie > kb_.MaxGroep() || positie >= static_cast<int>(kb_.GroepLijst.size()))
     return;
   if (IsKort(kb_.GroepLijst[static_cast<std::size_t>(positie)].Kode)) {
     kb_.berichten().BerichtDlg("Groep komt overeen met rekeningnummer\rverwijderen niet toegestaan",
@@ -98,9 +98,8 @@ void GroepBeheer::Verwijder() {
   if (kb_.berichten().BerichtDlg("Weet u zeker dat u deze groep wilt verwijderen?",
                                  BerichtSoort::Bevestig, knop::JaNee) != antwoord::Ja)
     return;
-  if (kb_.MaxGroep <= 1) return;
+  if (kb_.MaxGroep() <= 1) return;
   kb_.GroepLijst.erase(kb_.GroepLijst.begin() + positie);
-  kb_.MaxGroep = static_cast<std::int32_t>(kb_.GroepLijst.size()) - 1;
   HernummerGroepen(kb_);
   BouwSaldoMatrix(kb_);
   gewijzigd_ = true;

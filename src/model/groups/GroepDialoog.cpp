@@ -1,14 +1,14 @@
-#include "groups/GroepDialoog.h"
+#include "model/groups/GroepDialoog.h"
 
 #include <cmath>
 
-#include "core/Bedragen.h"
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/TekstHulp.h"
-#include "core/Windows1252.h"
-#include "groups/GroepRegels.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
+#include "model/groups/GroepRegels.h"
 
 namespace valdero {
 namespace {
@@ -79,7 +79,7 @@ void GroepDialoog::BeginWijzig(int positie) {
   terugMag_ = false;
   bedragIn_ = bedragUit_ = 0;
   uitkomst_ = Bezig;
-  if (positie < 1 || positie > kb_.MaxGroep || positie >= static_cast<int>(kb_.GroepLijst.size())) {
+  if (positie < 1 || positie > kb_.MaxGroep() || positie >= static_cast<int>(kb_.GroepLijst.size())) {
     // Nothing to change: the dialog ends at once, and the caller learns why.
     kb_.berichten().BerichtDlg("Toevoegen van record mislukt", BerichtSoort::Fout, knop::OK);
     kb_.IOStatus = 1;
@@ -153,7 +153,7 @@ std::string GroepDialoog::VeldTekst() const {
 
 std::vector<std::string> GroepDialoog::BestaandeKodes() const {
   std::vector<std::string> kodes;
-  for (int i = 1; i <= kb_.MaxGroep && i < static_cast<int>(kb_.GroepLijst.size()); ++i)
+  for (int i = 1; i <= kb_.MaxGroep() && i < static_cast<int>(kb_.GroepLijst.size()); ++i)
     kodes.push_back(kb_.GroepLijst[static_cast<std::size_t>(i)].Kode);
   return kodes;
 }
@@ -295,13 +295,12 @@ void GroepDialoog::VoltooiNieuw() {
   const std::size_t plek = positie_ < 1 ? 1 : Min(positie_, static_cast<int>(lijst.size()));
   const bool matrixPast = kb_.SaldoMatrix.size() == lijst.size() + 1;
   lijst.insert(lijst.begin() + static_cast<std::ptrdiff_t>(plek), nieuweGroep_);
-  kb_.MaxGroep = static_cast<std::int32_t>(lijst.size()) - 1;
   HernummerGroepen(kb_);
   // A new group has no transactions yet: an empty row keeps the balance
   // matrix in the shape of the lists.
   if (matrixPast)
     kb_.SaldoMatrix.insert(kb_.SaldoMatrix.begin() + static_cast<std::ptrdiff_t>(plek),
-                           TKasValue(static_cast<std::size_t>(kb_.MaxRek) + 2));
+                           TKasValue(static_cast<std::size_t>(kb_.MaxRek()) + 2));
   uitslag_ = {nieuweGroep_.Kode, true};
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Records.h"
-#include "groups/BudgetWeergave.h"
+#include "model/core/Records.h"
+#include "model/groups/BudgetWeergave.h"
 
 namespace valdero {
 

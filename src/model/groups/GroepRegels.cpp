@@ -1,10 +1,10 @@
-#include "groups/GroepRegels.h"
+#include "model/groups/GroepRegels.h"
 
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/TekstHulp.h"
-#include "core/Windows1252.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace {
@@ -46,7 +46,7 @@ bool KodeToegestaan(Kasboek& kb, const std::string& kode, const std::string& hui
 
 bool GroepUniek(Kasboek& kb, const TBudget& groep, int uitgezonderd) {
   if (groep.Kode == kNieuweKode) return true;
-  for (int i = 1; i <= kb.MaxGroep && i < static_cast<int>(kb.GroepLijst.size()); ++i) {
+  for (int i = 1; i <= kb.MaxGroep() && i < static_cast<int>(kb.GroepLijst.size()); ++i) {
     if (i == uitgezonderd) continue;
     const TBudget& ander = kb.GroepLijst[static_cast<std::size_t>(i)];
     // An empty title clashes with nothing, but its code still must be unique.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/Records.h"
+#include "model/core/Records.h"
 
 namespace valdero {
 

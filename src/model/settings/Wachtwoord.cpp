@@ -1,10 +1,10 @@
-#include "settings/Wachtwoord.h"
+#include "model/settings/Wachtwoord.h"
 
-#include "core/BoekBestand.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
-#include "core/WachtwoordOpslag.h"
-#include "core/Windows1252.h"
+#include "model/storage/BoekBestand.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
+#include "model/storage/WachtwoordOpslag.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace {

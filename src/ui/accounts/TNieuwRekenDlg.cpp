@@ -1,4 +1,4 @@
-#include "accounts/TNieuwRekenDlg.h"
+#include "ui/accounts/TNieuwRekenDlg.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/StapDialoog.h"
+#include "ui/widgets/StapDialoog.h"
 
 namespace valdero {
 

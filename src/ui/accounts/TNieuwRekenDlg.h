@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "accounts/RekeningDialoog.h"
+#include "model/accounts/RekeningDialoog.h"
 
 class QComboBox;
 class QLabel;

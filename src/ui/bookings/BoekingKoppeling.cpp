@@ -1,10 +1,10 @@
-#include "bookings/BoekingKoppeling.h"
+#include "ui/bookings/BoekingKoppeling.h"
 
-#include "bookings/TBoekingForm.h"
-#include "bookings/WijzigModus.h"
-#include "core/Kasboek.h"
-#include "relations/TZoekDlg.h"
-#include "shell/TValdero.h"
+#include "ui/bookings/TBoekingForm.h"
+#include "model/bookings/WijzigModus.h"
+#include "model/core/Kasboek.h"
+#include "ui/search/TZoekDlg.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 
@@ -18,7 +18,7 @@ void KoppelBoekingVenster(TValdero& hoofd, TBoekingForm& boeking, TZoekDlg& vrij
   });
   Kasboek& kb = hoofd.Boek();
   vrijZoeken.ZetWijzigen([&boeking, &hoofd, &kb](int positie) {
-    if (positie < 1 || positie > kb.MaxKas) return;
+    if (positie < 1 || positie > kb.MaxKas()) return;
     if (boeking.WijzigRecord(WijzigModusVoor(kb.KasLijst[static_cast<std::size_t>(positie)]), positie))
       hoofd.Registreer(4, &boeking);
   });

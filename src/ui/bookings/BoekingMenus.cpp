@@ -3,8 +3,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "bookings/BoekModi.h"
-#include "bookings/TBoekingForm.h"
+#include "model/bookings/BoekModi.h"
+#include "ui/bookings/TBoekingForm.h"
 
 namespace valdero {
 namespace {

@@ -10,8 +10,8 @@
 #include <QValidator>
 
 #include <algorithm>
-#include "bookings/BoekModi.h"
-#include "bookings/TBoekingForm.h"
+#include "model/bookings/BoekModi.h"
+#include "ui/bookings/TBoekingForm.h"
 
 namespace valdero {
 namespace {

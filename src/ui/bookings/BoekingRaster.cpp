@@ -7,9 +7,9 @@
 #include <QStyle>
 #include <QTableWidget>
 
-#include "bookings/GridKleur.h"
-#include "bookings/TBoekingForm.h"
-#include "core/Kasboek.h"
+#include "model/bookings/GridKleur.h"
+#include "ui/bookings/TBoekingForm.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero {
 namespace {

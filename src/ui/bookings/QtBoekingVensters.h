@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "bookings/BoekingVensters.h"
+#include "model/bookings/BoekingVensters.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 // The booking window's glue to its model: the entry points, the Enter chain,
 // the buttons, closing, and mirroring the model's state into the widgets.
-#include "bookings/TBoekingForm.h"
+#include "ui/bookings/TBoekingForm.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,8 +14,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "bookings/BoekModi.h"
-#include "core/Kasboek.h"
+#include "model/bookings/BoekModi.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero {
 namespace {

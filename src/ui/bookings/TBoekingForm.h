@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bookings/BoekingModel.h"
+#include "model/bookings/BoekingModel.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "groups/GroepRegelTekenaar.h"
+#include "ui/groups/GroepRegelTekenaar.h"
 
 #include <QApplication>
 #include <QPainter>

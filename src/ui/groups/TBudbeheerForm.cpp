@@ -1,4 +1,4 @@
-#include "groups/TBudbeheerForm.h"
+#include "ui/groups/TBudbeheerForm.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -10,11 +10,11 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "core/BoekBestand.h"
-#include "core/Kasboek.h"
-#include "groups/GroepRegelTekenaar.h"
-#include "groups/TNewBudgetDlg.h"
-#include "widgets/StapDialoog.h"
+#include "model/storage/BoekBestand.h"
+#include "model/core/Kasboek.h"
+#include "ui/groups/GroepRegelTekenaar.h"
+#include "ui/groups/TNewBudgetDlg.h"
+#include "ui/widgets/StapDialoog.h"
 
 namespace valdero {
 
@@ -120,7 +120,7 @@ void TBudbeheerForm::Voer(TNewBudgetDlg& dlg) {
 
 void TBudbeheerForm::NieuweGroepKlik() {
   if (!dialoog_) dialoog_ = std::make_unique<TNewBudgetDlg>(kb_, this);
-  const int positie = beheer_.Gekozen() >= 0 ? beheer_.GroepPositie() : kb_.MaxGroep + 1;
+  const int positie = beheer_.Gekozen() >= 0 ? beheer_.GroepPositie() : kb_.MaxGroep() + 1;
   dialoog_->BeginNieuw(positie, "zzzz", "", " -", weergave_);
   Voer(*dialoog_);
   const GroepResultaat uit = dialoog_->Model()->Uitslag();

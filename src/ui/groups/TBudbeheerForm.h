@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "groups/BudgetWeergave.h"
-#include "groups/GroepBeheer.h"
+#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepBeheer.h"
 
 class QComboBox;
 class QListWidget;

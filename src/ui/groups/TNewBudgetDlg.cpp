@@ -1,4 +1,4 @@
-#include "groups/TNewBudgetDlg.h"
+#include "ui/groups/TNewBudgetDlg.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/Kasboek.h"
-#include "widgets/StapDialoog.h"
+#include "model/core/Kasboek.h"
+#include "ui/widgets/StapDialoog.h"
 
 namespace valdero {
 

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "groups/BudgetWeergave.h"
-#include "groups/GroepDialoog.h"
+#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepDialoog.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "settings/TPasswordDlg.h"
+#include "ui/settings/TPasswordDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "settings/Wachtwoord.h"
+#include "model/settings/Wachtwoord.h"
 
 class QLabel;
 class QLineEdit;

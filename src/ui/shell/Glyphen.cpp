@@ -1,4 +1,4 @@
-#include "shell/Glyphen.h"
+#include "ui/shell/Glyphen.h"
 
 #include <QPainter>
 #include <QPainterPath>

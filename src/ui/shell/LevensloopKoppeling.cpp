@@ -1,10 +1,10 @@
-#include "shell/LevensloopKoppeling.h"
+#include "ui/shell/LevensloopKoppeling.h"
 
 #include <QGroupBox>
 #include <QTimer>
 
-#include "core/Kasboek.h"
-#include "shell/TValdero.h"
+#include "model/core/Kasboek.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 

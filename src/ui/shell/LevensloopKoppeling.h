@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "accounts/RekeningDialoog.h"
-#include "core/Levensloop.h"
+#include "model/accounts/RekeningDialoog.h"
+#include "model/lifecycle/Levensloop.h"
 
 namespace valdero {
 

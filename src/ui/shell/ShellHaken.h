@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "core/BoekLaden.h"
-#include "core/RapportVoorschrift.h"
+#include "model/storage/BoekLaden.h"
+#include "model/shell/RapportVoorschrift.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "shell/TSplashForm.h"
+#include "ui/shell/TSplashForm.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "shell/TValdero.h"
+#include "ui/shell/TValdero.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "core/Kasboek.h"
+#include "model/core/Kasboek.h"
 
 namespace valdero {
 
@@ -136,7 +136,7 @@ void TValdero::ZetStatus(int panel, const QString& tekst) {
 
 }  // namespace valdero
 
-#include "shell/TVerantwoording.h"
+#include "ui/shell/TVerantwoording.h"
 
 namespace valdero {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "core/SelectieLijst.h"
-#include "core/VensterLijst.h"
-#include "shell/ShellHaken.h"
+#include "model/shell/SelectieLijst.h"
+#include "model/shell/VensterLijst.h"
+#include "ui/shell/ShellHaken.h"
 
 class QAction;
 class QButtonGroup;

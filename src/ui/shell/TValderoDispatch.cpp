@@ -5,12 +5,12 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "core/Berichten.h"
-#include "core/BoekLaden.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/SelectieLijst.h"
-#include "shell/TValdero.h"
+#include "model/core/Berichten.h"
+#include "model/storage/BoekLaden.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/shell/SelectieLijst.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 

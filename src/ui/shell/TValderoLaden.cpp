@@ -10,14 +10,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "core/Bedragen.h"
-#include "core/BoekLaden.h"
-#include "core/Kasboek.h"
-#include "core/Meldingen.h"
-#include "core/SaldoMatrix.h"
-#include "core/TekstHulp.h"
-#include "core/ValutaKnoppen.h"
-#include "shell/TValdero.h"
+#include "model/core/Bedragen.h"
+#include "model/storage/BoekLaden.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
+#include "model/shell/ValutaKnoppen.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 namespace {

@@ -5,10 +5,10 @@
 #include <QGroupBox>
 #include <QToolButton>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "core/TekstHulp.h"
-#include "shell/TValdero.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/TekstHulp.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 namespace {

@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "shell/TValdero.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 namespace {

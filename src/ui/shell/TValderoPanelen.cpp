@@ -14,9 +14,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "shell/TValdero.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 namespace {

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "core/Datum.h"
-#include "core/Kasboek.h"
-#include "shell/TValdero.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 

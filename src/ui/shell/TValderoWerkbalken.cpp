@@ -9,10 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/Berichten.h"
-#include "core/Kasboek.h"
-#include "shell/Glyphen.h"
-#include "shell/TValdero.h"
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "ui/shell/Glyphen.h"
+#include "ui/shell/TValdero.h"
 
 namespace valdero {
 namespace {

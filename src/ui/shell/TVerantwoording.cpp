@@ -1,11 +1,11 @@
-#include "shell/TVerantwoording.h"
+#include "ui/shell/TVerantwoording.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/Glyphen.h"
+#include "ui/shell/Glyphen.h"
 
 namespace valdero {
 

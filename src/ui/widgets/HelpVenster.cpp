@@ -1,10 +1,10 @@
-#include "widgets/HelpVenster.h"
+#include "ui/widgets/HelpVenster.h"
 
 #include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "shell/TSplashForm.h"
+#include "ui/shell/TSplashForm.h"
 
 namespace valdero {
 

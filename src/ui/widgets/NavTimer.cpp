@@ -1,4 +1,4 @@
-#include "widgets/NavTimer.h"
+#include "ui/widgets/NavTimer.h"
 
 namespace valdero {
 

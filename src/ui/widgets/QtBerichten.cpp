@@ -1,4 +1,4 @@
-#include "widgets/QtBerichten.h"
+#include "ui/widgets/QtBerichten.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "widgets/TBerichtForm.h"
+#include "ui/widgets/TBerichtForm.h"
 
 namespace valdero {
 namespace {

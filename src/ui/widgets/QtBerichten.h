@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/Berichten.h"
+#include "model/core/Berichten.h"
 
 namespace valdero {
 

@@ -1,4 +1,4 @@
-#include "widgets/QtPrinter.h"
+#include "ui/widgets/QtPrinter.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>

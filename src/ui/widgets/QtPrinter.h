@@ -7,7 +7,7 @@
 #include <QFont>
 #include <memory>
 
-#include "core/Printer.h"
+#include "model/core/Printer.h"
 
 class QPainter;
 class QPrinter;

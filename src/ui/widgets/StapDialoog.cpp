@@ -1,4 +1,4 @@
-#include "widgets/StapDialoog.h"
+#include "ui/widgets/StapDialoog.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "widgets/TBerichtForm.h"
+#include "ui/widgets/TBerichtForm.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "core/BerichtOpmaak.h"
+#include "model/widgets/BerichtOpmaak.h"
 
 namespace valdero {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/Berichten.h"
+#include "model/core/Berichten.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "widgets/TNavKnop.h"
+#include "ui/widgets/TNavKnop.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
 
-#include "widgets/Tnavigator.h"
+#include "ui/widgets/Tnavigator.h"
 
 namespace valdero {
 namespace {

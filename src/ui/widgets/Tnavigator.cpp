@@ -1,9 +1,9 @@
-#include "widgets/Tnavigator.h"
+#include "ui/widgets/Tnavigator.h"
 
 #include <QKeyEvent>
 #include <QLayout>
 
-#include "widgets/TNavKnop.h"
+#include "ui/widgets/TNavKnop.h"
 
 // The glyphs live in a static library: register them before the first use.
 static void LaadNavigatorBeelden() { Q_INIT_RESOURCE(navigator); }

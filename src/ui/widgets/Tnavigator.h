@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "widgets/NavTimer.h"
+#include "ui/widgets/NavTimer.h"
 
 namespace valdero {
 

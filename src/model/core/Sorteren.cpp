@@ -1,0 +1,168 @@
+#include "model/core/Sorteren.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
+
+namespace valdero {
+namespace {
+
+// Upper case as the files hold the text: ASCII and the accented letters of
+// Windows-1252, so "één" and "Één" sort together.
+std::string Hoofdletters(const std::string& utf8) {
+  std::string s = Utf8NaarCp1252(utf8);
+  for (char& c : s) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+      c = static_cast<char>(b - 0x20);
+    else if (b == 0x9A || b == 0x9C || b == 0x9E)
+      c = static_cast<char>(b - 0x10);
+    else if (b == 0xFF)
+      c = static_cast<char>(0x9F);
+  }
+  return s;
+}
+
+// Codes compare by their left-padded form so that "41" sorts among the
+// three-digit codes as "041".
+std::string KodeSleutel(const std::string& kode) { return VulLinks(kode, 3, U'0'); }
+
+bool BeleggingsDeel(const std::string& kode) {
+  return !kode.empty() && static_cast<unsigned char>(kode[0]) >= 'E';
+}
+
+// Applies the new order (positions 1..n, header untouched) to a list.
+template <typename T>
+void Herschik(std::vector<T>& lijst, const std::vector<std::size_t>& volgorde) {
+  std::vector<T> nieuw;
+  nieuw.reserve(lijst.size());
+  nieuw.push_back(std::move(lijst[0]));
+  for (std::size_t p : volgorde) nieuw.push_back(std::move(lijst[p]));
+  lijst = std::move(nieuw);
+}
+
+std::vector<std::size_t> Posities(std::size_t aantal) {
+  std::vector<std::size_t> p(aantal > 0 ? aantal - 1 : 0);
+  std::iota(p.begin(), p.end(), std::size_t{1});
+  return p;
+}
+
+bool MatrixPast(const Kasboek& kb) {
+  if (kb.SaldoMatrix.size() != static_cast<std::size_t>(kb.MaxGroep()) + 2) return false;
+  for (const auto& rij : kb.SaldoMatrix)
+    if (rij.size() != static_cast<std::size_t>(kb.MaxRek()) + 2) return false;
+  return true;
+}
+
+}  // namespace
+
+bool OpNaam(const Kasboek& kb, SorteerOnderwerp onderwerp) {
+  return onderwerp == SorteerOnderwerp::Rekeningen ? kb.RekeningenOpNaam : kb.GroepenOpNaam;
+}
+
+void ZetOpNaam(Kasboek& kb, SorteerOnderwerp onderwerp, bool opNaam) {
+  const bool rekeningen = onderwerp == SorteerOnderwerp::Rekeningen;
+  (rekeningen ? kb.RekeningenOpNaam : kb.GroepenOpNaam) = opNaam;
+  const int bit = rekeningen ? vlag::RekeningenOpNaam : vlag::GroepenOpNaam;
+  kb.Config.Vlaggen = opNaam ? (kb.Config.Vlaggen | bit) : (kb.Config.Vlaggen & ~bit);
+}
+
+void SorteerRekeningen(Kasboek& kb) {
+  auto& lijst = kb.RekLijst;
+  if (lijst.size() < 3) return;
+  auto volgorde = Posities(lijst.size());
+  if (kb.RekeningenOpNaam) {
+    std::vector<std::string> sleutel(lijst.size());
+    for (std::size_t p : volgorde) sleutel[p] = Hoofdletters(lijst[p].Naam);
+    std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
+      if (sleutel[a] != sleutel[b]) return sleutel[a] < sleutel[b];
+      return lijst[a].RekNr < lijst[b].RekNr;
+    });
+  } else {
+    std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
+      if (lijst[a].RekNr != lijst[b].RekNr) return lijst[a].RekNr < lijst[b].RekNr;
+      return lijst[a].Naam < lijst[b].Naam;
+    });
+  }
+  if (MatrixPast(kb))
+    for (auto& rij : kb.SaldoMatrix) {
+      // The totals cell after the accounts stays where it is.
+      TInUit totaal = rij.back();
+      rij.pop_back();
+      Herschik(rij, volgorde);
+      rij.push_back(totaal);
+    }
+  Herschik(lijst, volgorde);
+  for (std::size_t i = 0; i < lijst.size(); ++i) lijst[i].Index = static_cast<int>(i);
+}
+
+void SorteerGroepen(Kasboek& kb) {
+  auto& lijst = kb.GroepLijst;
+  if (lijst.size() < 3) return;
+  auto volgorde = Posities(lijst.size());
+  if (kb.GroepenOpNaam) {
+    std::vector<std::string> sleutel(lijst.size());
+    for (std::size_t p : volgorde) sleutel[p] = Hoofdletters(lijst[p].Naam);
+    // The cross-posting group closes the list whatever its title.
+    auto kruispost = [&](std::size_t p) { return Hoofdletters(lijst[p].Kode) == "XXXX"; };
+    std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
+      if (kruispost(a) != kruispost(b)) return kruispost(b);
+      const bool da = BeleggingsDeel(lijst[a].Kode), db = BeleggingsDeel(lijst[b].Kode);
+      if (da != db) return db;
+      if (sleutel[a] != sleutel[b]) return sleutel[a] < sleutel[b];
+      return lijst[a].Kode < lijst[b].Kode;
+    });
+  } else {
+    std::vector<std::string> sleutel(lijst.size());
+    for (std::size_t p : volgorde) sleutel[p] = KodeSleutel(lijst[p].Kode);
+    std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
+      if (sleutel[a] != sleutel[b]) return sleutel[a] < sleutel[b];
+      return lijst[a].Kode < lijst[b].Kode;
+    });
+  }
+  if (MatrixPast(kb)) {
+    TKasValue totaal = std::move(kb.SaldoMatrix.back());
+    kb.SaldoMatrix.pop_back();
+    Herschik(kb.SaldoMatrix, volgorde);
+    kb.SaldoMatrix.push_back(std::move(totaal));
+  }
+  Herschik(lijst, volgorde);
+  for (std::size_t i = 0; i < lijst.size(); ++i) lijst[i].Nummer = static_cast<int>(i);
+}
+
+void Sorteer(Kasboek& kb, SorteerOnderwerp onderwerp) {
+  if (onderwerp == SorteerOnderwerp::Rekeningen)
+    SorteerRekeningen(kb);
+  else
+    SorteerGroepen(kb);
+}
+
+SorteerKeuze::SorteerKeuze(Kasboek& kb, SorteerOnderwerp onderwerp)
+    : kb_(kb), onderwerp_(onderwerp) {}
+
+std::string SorteerKeuze::Titel() const {
+  return onderwerp_ == SorteerOnderwerp::Rekeningen ? "Sorteren van Rekeningen"
+                                                    : "Sorteren van \"Groepen";
+}
+
+std::vector<std::string> SorteerKeuze::Keuzes() const {
+  if (onderwerp_ == SorteerOnderwerp::Rekeningen) return {"Rekening", "Naam"};
+  return {"Groep Kode", "Groep Titel"};
+}
+
+int SorteerKeuze::Keuze() const { return OpNaam(kb_, onderwerp_) ? 1 : 0; }
+
+void SorteerKeuze::Klik(int keuze) { ZetOpNaam(kb_, onderwerp_, keuze == 1); }
+
+void SorteerKeuze::Ok() {
+  Sorteer(kb_, onderwerp_);
+  Mededeling(kb_, onderwerp_ == SorteerOnderwerp::Groepen
+                      ? "Sorteer bij voorkeur, de rekeningen overeenkomstig"
+                      : "Sorteer bij voorkeur, de groepen overeenkomstig");
+}
+
+}  // namespace valdero

@@ -1,0 +1,41 @@
+#include "model/lifecycle/BoekMomentopname.h"
+
+#include "model/core/Kasboek.h"
+
+namespace valdero {
+
+BoekMomentopname::BoekMomentopname(const Kasboek& kb)
+    : rekLijst_(kb.RekLijst),
+      groepLijst_(kb.GroepLijst),
+      kasLijst_(kb.KasLijst),
+      maxRek_(kb.MaxRek()),
+      maxGroep_(kb.MaxGroep()),
+      maxKas_(kb.MaxKas()),
+      rekGelezen_(kb.RekGelezen),
+      groepGelezen_(kb.GroepGelezen),
+      kasGelezen_(kb.KasGelezen),
+      formaatVlag_(kb.FormaatVlag),
+      rekeningenOpNaam_(kb.RekeningenOpNaam),
+      groepenOpNaam_(kb.GroepenOpNaam),
+      vlaggen_(kb.Config.Vlaggen),
+      kasNaam_(kb.KasNaam),
+      kasPad_(kb.KasPad),
+      kasJaar_(kb.KasJaar) {}
+
+void BoekMomentopname::Herstel(Kasboek& kb) const {
+  kb.RekLijst = rekLijst_;
+  kb.GroepLijst = groepLijst_;
+  kb.KasLijst = kasLijst_;
+  kb.RekGelezen = rekGelezen_;
+  kb.GroepGelezen = groepGelezen_;
+  kb.KasGelezen = kasGelezen_;
+  kb.FormaatVlag = formaatVlag_;
+  kb.RekeningenOpNaam = rekeningenOpNaam_;
+  kb.GroepenOpNaam = groepenOpNaam_;
+  kb.Config.Vlaggen = vlaggen_;
+  kb.KasNaam = kasNaam_;
+  kb.KasPad = kasPad_;
+  kb.KasJaar = kasJaar_;
+}
+
+}  // namespace valdero

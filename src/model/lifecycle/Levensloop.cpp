@@ -1,0 +1,80 @@
+#include "model/lifecycle/Levensloop.h"
+
+#include <filesystem>
+
+#include "model/core/Berichten.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/settings/Wachtwoord.h"
+
+namespace valdero {
+
+void ZonderVenster::LaadBoek() { StartBoek(kb_, false); }
+
+void ZonderVenster::VernieuwHoofdvenster() { VernieuwBoek(kb_); }
+
+Levensloop::Levensloop(Kasboek& kb, LevensloopVenster& venster, RekeningDialoog& rekeningDialoog,
+                       WachtwoordVoerder& wachtwoord)
+    : kb_(kb), venster_(venster), rekeningDialoog_(rekeningDialoog), wachtwoord_(wachtwoord) {}
+
+bool Levensloop::OpenBoekCommando() {
+  BestandsDialoog dialoog;
+  dialoog.titel = "Ópen Valdero";
+  dialoog.filter = "Valdero file (*.vdr)|*.vdr";
+  dialoog.standaardExtensie = "vdr";
+  dialoog.map = kb_.Map.string();
+  const auto gekozen = kb_.berichten().OpenDialoog(dialoog);
+  if (!gekozen) return true;
+  const std::filesystem::path pad = kb_.Pad(*gekozen);
+  kb_.Map = pad.parent_path();
+  kb_.KasPad = pad.string();
+  const std::string naam = pad.filename().string();
+  kb_.KasNaam = naam.size() > 4 ? naam.substr(0, naam.size() - 4) : std::string();
+  // The year follows from the name inside LaadBoek, which also reports a
+  // name without one; doing it here too would report it twice.
+  venster_.LaadBoek();
+  if (!kb_.GroepGelezen) return true;
+  return ControleerWachtwoord();
+}
+
+bool Levensloop::ControleerWachtwoord() {
+  if (!valdero::ControleerWachtwoord(kb_, wachtwoord_)) return false;
+  venster_.WachtwoordToegestaan();
+  return true;
+}
+
+void Levensloop::ZetWachtwoord() { valdero::ZetWachtwoord(kb_, wachtwoord_); }
+
+void Levensloop::Bewaren() {
+  BewaarBoek(kb_, false);
+  if (kb_.Bewaard) SchrijfConfig(kb_);
+}
+
+void Levensloop::BewaarAls() {
+  if (kb_.HulpMunt == kb_.BasisMunt) {
+    if (!Vraag(kb_, "Bewaren met andere naam zónder Conversie")) return;
+  } else {
+    kb_.MuntOmzetten = Vraag(kb_, "Bewaren met Conversie naar ander munt?");
+  }
+  const bool omzetten = kb_.MuntOmzetten;
+  BewaarBoek(kb_, true);
+  if (kb_.Bewaard) {
+    SchrijfConfig(kb_);
+    if (omzetten) {
+      // The open book now counts in the new base currency, as its file does:
+      // its rates, its base and its totals must say so too.
+      for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
+        if (kb_.ValutaLijst[i].Basis == 1) kb_.BasisMunt = static_cast<std::int32_t>(i);
+      kb_.HulpMunt = kb_.BasisMunt;
+      BouwSaldoMatrix(kb_);
+    }
+  }
+  // Never leave a conversion pending for the next plain save.
+  kb_.MuntOmzetten = false;
+}
+
+}  // namespace valdero

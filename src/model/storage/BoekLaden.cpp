@@ -1,0 +1,175 @@
+#include "model/storage/BoekLaden.h"
+#include "model/core/Domein.h"
+
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "model/core/Berichten.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/ConfigBestand.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/Printer.h"
+#include "model/core/Records.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/Sorteren.h"
+
+namespace valdero {
+namespace {
+
+constexpr const char* kStandaardNaam = "Valdr";
+
+bool BestaatBestand(const Kasboek& kb, const std::string& pad) {
+  std::error_code fout;
+  return std::filesystem::is_regular_file(kb.Pad(pad), fout);
+}
+
+// A file manager hands over the whole file name; the name of a book is
+// without its extension.
+std::string ZonderVdr(const std::string& naam) {
+  if (naam.size() <= 4) return naam;
+  std::string staart = naam.substr(naam.size() - 4);
+  for (char& c : staart) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return staart == ".vdr" ? naam.substr(0, naam.size() - 4) : naam;
+}
+
+// 1 January of the book's year. A name whose last characters are no year
+// leaves a KasJaar that is no date either ("ab", "202k"): the book then
+// starts on 1 January of the current year instead of failing.
+double EersteJanuari(const Kasboek& kb) {
+  int jaar = 0;
+  bool cijfers = kb.KasJaar.size() == 4;
+  for (char c : kb.KasJaar) {
+    if (c < '0' || c > '9') cijfers = false;
+    else jaar = jaar * 10 + (c - '0');
+  }
+  if (!cijfers || jaar < 1) jaar = JaarVan(kb.Vandaag());
+  return MaakDatum(jaar, 1, 1);
+}
+
+// Finds the book's file: the name as given, then Valdr + four digits, then
+// the open dialog. False when the dialog was cancelled.
+bool KiesBoekBestand(Kasboek& kb) {
+  kb.KasPad = kb.KasNaam + ".vdr";
+  if (BestaatBestand(kb, kb.KasPad)) return true;
+  kb.KasNaam = kStandaardNaam + kb.HuidigJaar;
+  kb.KasPad = kb.KasNaam + ".vdr";
+  if (BestaatBestand(kb, kb.KasPad)) return true;
+
+  kb.KasPad = "*.vdr";
+  BestandsDialoog dialoog;
+  dialoog.titel = "Ópen Valdero";
+  dialoog.filter = "Valdero file (*.vdr)|*.vdr";
+  dialoog.standaardExtensie = "vdr";
+  dialoog.map = kb.Map.string();
+  const auto gekozen = kb.berichten().OpenDialoog(dialoog);
+  if (!gekozen) return false;
+
+  const std::filesystem::path pad = kb.Pad(*gekozen);
+  // The dialog leaves the chosen folder as the current one, so that the
+  // configuration beside the book is found there.
+  kb.Map = pad.parent_path();
+  kb.KasPad = pad.string();
+  const std::string bestandsnaam = pad.filename().string();
+  kb.KasNaam = bestandsnaam.size() > 4 ? bestandsnaam.substr(0, bestandsnaam.size() - 4) : "";
+  return true;
+}
+
+void LeegSaldoMatrix(Kasboek& kb) { kb.SaldoMatrix.clear(); }
+
+}  // namespace
+
+LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
+  const int jaar = JaarVan(kb.Vandaag());
+  kb.HuidigJaar = std::to_string(jaar);
+  while (kb.HuidigJaar.size() < 4) kb.HuidigJaar.insert(kb.HuidigJaar.begin(), '0');
+  kb.KasJaar = kb.HuidigJaar;
+  kb.Wachtwoord = kGeenWachtwoord;
+  kb.WachtwoordGeaccepteerd = false;
+
+  if (bijStart) {
+    kb.KasNaam = kStandaardNaam + kb.HuidigJaar.substr(2);
+    if (!argument.empty()) kb.KasNaam = ZonderVdr(argument);
+  }
+  if (!KiesBoekBestand(kb)) return LaadUitkomst::NietsGekozen;
+
+  kb.IOStatus = 0;
+  kb.KasJaar = JaarUitNaam(kb, kb.KasNaam);
+  if (kb.IOStatus != 0) {
+    const int a = kb.berichten().BerichtDlg(
+        "Wilt u doorgaan? Zoniet gebruik dan versie 5.x van Valdero!" + kb.KasPad,
+        BerichtSoort::Bevestig, knop::JaNee);
+    if (a != antwoord::Ja) return LaadUitkomst::Gestopt;
+  }
+  kb.StartDatum = EersteJanuari(kb);
+
+  kb.RekGelezen = false;
+  kb.GroepGelezen = false;
+  kb.KasGelezen = false;
+  kb.RelatiesAanwezig = false;
+  // The relations of the previous book must not be saved into this one.
+  kb.RelatieLijst.clear();
+  kb.EersteBewaring = true;
+
+  OpenBoek(kb, !bijStart);
+  if (kb.IOStatus == 4) return LaadUitkomst::Gestopt;
+
+  kb.KlassenGelezen = false;
+  kb.SoortenGelezen = false;
+  kb.ConfigAanwezig = false;
+  kb.MuntOmzetten = false;
+  kb.BtwActief = false;
+
+  if (kb.poorten.printer) kb.poorten.printer->KiesPrinter(-1);
+  MeetPrinter(kb, false);
+
+  kb.ConfigPad = kb.KasNaam + ".cfg";
+  if (kb.KasGelezen)
+    LeesConfig(kb);
+  else
+    StandaardConfig(kb);
+  return LaadUitkomst::Geladen;
+}
+
+void VernieuwBoek(Kasboek& kb) {
+  if (kb.GroepGelezen && kb.RekGelezen) {
+    BouwSaldoMatrix(kb);
+    return;
+  }
+  // A matrix of the previous book's shape must not outlive it.
+  LeegSaldoMatrix(kb);
+  if (kb.KasGelezen) Foutmelding(kb, "Rekening- of Budgetsectie", 2, 11);
+}
+
+void PasConfigToe(Kasboek& kb) {
+  kb.HulpMunt = kb.BasisMunt;
+  ZetOpNaam(kb, SorteerOnderwerp::Rekeningen, (kb.Config.Vlaggen & vlag::RekeningenOpNaam) != 0);
+  ZetOpNaam(kb, SorteerOnderwerp::Groepen, (kb.Config.Vlaggen & vlag::GroepenOpNaam) != 0);
+  SorteerRekeningen(kb);
+  SorteerGroepen(kb);
+  VerzamelSoortKodes(kb);
+}
+
+LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
+  const LaadUitkomst uitkomst = LaadBoek(kb, bijStart, argument);
+  if (uitkomst != LaadUitkomst::Geladen) return uitkomst;
+  VernieuwBoek(kb);
+  if (kb.IOStatus == 0) PasConfigToe(kb);
+  return uitkomst;
+}
+
+bool TransferActief(const Kasboek& kb) {
+  for (std::size_t i = 1; i < kb.KasLijst.size() && static_cast<int>(i) <= kb.MaxKas(); ++i)
+    if (kb.KasLijst[i].RekNr == kTransferRekening && kb.KasLijst[i].Bedrag != 0) return true;
+  return false;
+}
+
+bool BeleggingActief(const Kasboek& kb) {
+  for (std::size_t i = 1; i < kb.RekLijst.size() && static_cast<int>(i) <= kb.MaxRek(); ++i)
+    if (kb.RekLijst[i].Soort == kEffectenSoort) return true;
+  return false;
+}
+
+}  // namespace valdero

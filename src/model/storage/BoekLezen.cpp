@@ -1,0 +1,178 @@
+// Reading a cash-book file: the sections in order, the checks and repairs
+// made on the way, and the reports of OpenBoek.
+
+#include <cstdio>
+
+#include "model/core/Berichten.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/Bestanden.h"
+#include "model/storage/ByteLezer.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/Windows1252.h"
+
+namespace valdero {
+namespace {
+
+// The year of today as four digits; HuidigJaar when the loader has set it.
+std::string HuidigJaarVan(const Kasboek& kb) {
+  if (!kb.HuidigJaar.empty()) return kb.HuidigJaar;
+  if (kb.poorten.klok == nullptr) return {};
+  char jaar[8];
+  std::snprintf(jaar, sizeof jaar, "%04d", JaarVan(kb.Vandaag()) % 10000);
+  return jaar;
+}
+
+// The sample book "Raro2005" is shown as if it were of 2007: the last digit
+// of every date's year becomes 7. A date that does not exist in the new year
+// (29 February) is left alone.
+double SchuifVoorbeeldDatum(double datum) {
+  std::string tekst = DatumTekst(datum);
+  if (tekst.empty()) return datum;
+  tekst.back() = '7';
+  const auto geschoven = LeesDatum(tekst, JaarVan(datum));
+  return geschoven ? *geschoven : datum;
+}
+
+void MaakDummy(TKas& kas) {
+  kas.Index = 0;
+  kas.RekNr = 0;
+  kas.GroepKode = "0";
+  kas.Datum = 0;
+}
+
+// A section that cannot be read ends the reading: the sections after it
+// cannot be found.
+void Stop(Kasboek& kb, std::uint16_t status) {
+  if (kb.IOStatus == 0) kb.IOStatus = status;
+}
+
+void LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
+  if (!lezer.LeesRecords(hoogste, kb.KasLijst)) {
+    kb.KasLijst.assign(1, TKas{});
+    MaakDummy(kb.KasLijst.front());
+    Stop(kb, 3);
+    return;
+  }
+  // A book needs its dummy record at position 0, even when the file stored none.
+  if (kb.KasLijst.empty()) kb.KasLijst.emplace_back();
+  const bool voorbeeld = kb.KasNaam == "Raro2005";
+  for (std::size_t i = 0; i < kb.KasLijst.size(); ++i) {
+    TKas& kas = kb.KasLijst[i];
+    if (i == 0) MaakDummy(kas);
+    if (kas.MuntKoers == 0.0f) kas.MuntKoers = 1.0f;
+    if (voorbeeld) kas.Datum = SchuifVoorbeeldDatum(kas.Datum);
+    kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
+  }
+  kb.HernummerKas();
+  kb.KasGelezen = true;
+  kb.SaldoMatrix.clear();
+}
+
+void LeesRelaties(Kasboek& kb, ByteLezer& lezer) {
+  std::int32_t maxRelatie = 0;
+  std::vector<TRelat> relaties;
+  if (!lezer.LeesI32(maxRelatie) || !lezer.LeesRecords(maxRelatie, relaties)) {
+    kb.RelatieLijst.clear();
+    kb.RelatiesAanwezig = false;
+    Stop(kb, 5);
+    return;
+  }
+  kb.RelatieLijst = std::move(relaties);
+}
+
+}  // namespace
+
+std::string SectieNaam(int ioStatus) {
+  switch (ioStatus) {
+    case 1: return "Rekening";
+    case 2: return "Groepen";
+    case 3: return "Valderodata";
+    case 4: return "Configuratie";
+    case 5: return "Relaties";
+    default: return {};
+  }
+}
+
+std::string JaarUitNaam(Kasboek& kb, const std::string& naam) {
+  std::vector<char32_t> tekens;
+  for (std::size_t pos = 0; pos < naam.size();) tekens.push_back(VolgendTeken(naam, pos));
+  std::string laatste;
+  for (std::size_t i = tekens.size() < 2 ? 0 : tekens.size() - 2; i < tekens.size(); ++i)
+    VoegTekenToe(laatste, tekens[i]);
+  // A one-character name holds no year, although it would pass the text test.
+  if (tekens.size() >= 2 && laatste >= "00" && laatste <= "99")
+    return (laatste < "80" ? "20" : "19") + laatste;
+  Foutmelding(kb, naam, 2, 3);
+  return laatste;
+}
+
+void LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
+  kb.IOStatus = 0;
+  kb.RekLijst.clear();
+  kb.GroepLijst.clear();
+  kb.KasLijst.clear();
+  kb.RelatieLijst.clear();
+  kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
+
+  ByteLezer lezer(inhoud);
+  std::int32_t tellers[3] = {0, 0, 0};
+  for (auto& teller : tellers)
+    if (!lezer.LeesI32(teller)) return Stop(kb, 1);
+  // A book without its header account, or without the header group, has
+  // no real accounts or groups at all.
+  if (tellers[0] < 1) kb.IOStatus = 1;
+  if (tellers[1] < 1) kb.IOStatus = 2;
+  if (kb.IOStatus != 0) return Stop(kb, kb.IOStatus);
+
+  if (!lezer.LeesRecords(tellers[0], kb.RekLijst)) return Stop(kb, 1);
+  // From 2005 on the currency of an account lives in the configuration only.
+  if (HuidigJaarVan(kb) > "2004")
+    for (auto& rekening : kb.RekLijst) rekening.Munt = 0;
+
+  const TBank& kop = kb.RekLijst.front();
+  if (kop.Naam < "2007" &&
+      !Vraag(kb, "Valderobestand van vóór 2007, Gebruik RI05, \rconverteer of maak nieuw "
+                 "bestand.\rWilt u tóch doorgaan?")) {
+    return Stop(kb, 4);
+  }
+  kb.FormaatVlag = kop.RekNrTekst == "1";
+  kb.RelatiesAanwezig = kop.Soort == "Rt";
+  kb.RekGelezen = true;
+
+  if (!lezer.LeesRecords(tellers[1], kb.GroepLijst)) return Stop(kb, 2);
+  kb.GroepGelezen = true;
+
+  LeesTransacties(kb, lezer, tellers[2]);
+  if (kb.KasGelezen && kb.RelatiesAanwezig) LeesRelaties(kb, lezer);
+  // Bytes after the last section carry nothing the program wrote; they are
+  // ignored and disappear with the next save.
+}
+
+void OpenBoek(Kasboek& kb, bool meldSucces) {
+  kb.IOStatus = 0;
+  kb.RekLijst.clear();
+  kb.GroepLijst.clear();
+  kb.KasLijst.clear();
+  kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = false;
+
+  const auto pad = kb.Pad(kb.KasPad);
+  std::error_code fout;
+  if (!std::filesystem::exists(pad, fout)) {
+    Foutmelding(kb, kb.KasPad, 1, 1);
+    return;
+  }
+  std::vector<std::uint8_t> inhoud;
+  if (!LeesBestand(pad, inhoud)) {
+    Foutmelding(kb, kb.KasPad, 7, 8);
+    return;
+  }
+  LeesBoek(kb, inhoud);
+  if (kb.IOStatus != 0)
+    Foutmelding(kb, "Inlezen van " + SectieNaam(kb.IOStatus), 2, 2);
+  else if (meldSucces)
+    Mededeling(kb, "Inlezen ValderoStream gelukt");
+}
+
+}  // namespace valdero

@@ -1,0 +1,198 @@
+// Writing a cash-book file: the header records, the conversion to another
+// base currency, the one-time backup and the atomic save.
+
+#include <algorithm>
+#include <cstdio>
+
+#include "model/core/Berichten.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/Bestanden.h"
+#include "model/storage/ByteLezer.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/MuntOmzetting.h"
+#include "model/storage/WachtwoordOpslag.h"
+
+namespace valdero {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::int32_t kMaxRelatiesOpgeslagen = 500;
+
+// The highest position written: the counter, but never past the list.
+template <class Record>
+std::int32_t Hoogste(std::int32_t teller, const std::vector<Record>& lijst) {
+  return std::min(teller, static_cast<std::int32_t>(lijst.size()) - 1);
+}
+
+template <class Record>
+void SchrijfSectie(ByteSchrijver& uit, const std::vector<Record>& lijst, std::int32_t hoogste) {
+  for (std::int32_t i = 0; i <= hoogste; ++i) uit.Schrijf(lijst[static_cast<std::size_t>(i)]);
+}
+
+std::string JaarStempel(const Kasboek& kb) {
+  char jaar[8];
+  std::snprintf(jaar, sizeof jaar, "%04d", JaarVan(kb.Vandaag()) % 10000);
+  return jaar;
+}
+
+void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties) {
+  TBank& kop = kb.RekLijst.front();
+  kop.Index = 0;
+  kop.RekNr = 0;
+  kop.Naam = JaarStempel(kb);
+  kop.RekNrTekst = kb.FormaatVlag ? "1" : "0";
+  // The mark must match the file: a mark without its section would make
+  // the next load fail on the relations.
+  if (metRelaties)
+    kop.Soort = "Rt";
+  else if (kop.Soort == "Rt")
+    kop.Soort.clear();
+  if (kb.MuntOmzetten &&
+      Vraag(kb, "In \"Rekeningen\" de munt ook omzetten naar nieuwe munt "))
+    for (auto& rekening : kb.RekLijst) rekening.Munt = kb.HulpMunt;
+  SchrijfSectie(uit, kb.RekLijst, kb.MaxRek());
+  kb.RekGelezen = true;
+}
+
+void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers) {
+  TBudget& kop = kb.GroepLijst.front();
+  BewaarWachtwoord(kop, kb.Wachtwoord);
+  kop.Nummer = 0;
+  kop.Kode = "-1";
+  kop.Klasse = std::to_string(kb.MaxGroep()).substr(0, 3);
+  kop.Budget = kb.BasisMunt;
+  if (kb.MuntOmzetten)
+    for (auto& groep : kb.GroepLijst) groep.Budget /= koers;
+  for (std::int32_t i = 0; i <= kb.MaxGroep(); ++i) {
+    uit.Schrijf(kb.GroepLijst[static_cast<std::size_t>(i)]);
+    // A header whose name length byte is not 0 would put its name over the
+    // password; the password wins.
+    if (i == 0) std::copy_n(kop.ruw.begin() + 8, 6, uit.Laatste(TBudget::Grootte) + 8);
+  }
+  kb.GroepGelezen = true;
+}
+
+void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers) {
+  if (kb.MuntOmzetten)
+    for (auto& kas : kb.KasLijst) {
+      kas.Bedrag /= koers;
+      if (kas.Munt == 0) kas.Munt = kb.HulpMunt;
+    }
+  SchrijfSectie(uit, kb.KasLijst, kb.MaxKas());
+  if (kb.RekGelezen && kb.GroepGelezen) kb.KasGelezen = true;
+}
+
+void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit) {
+  const std::int32_t hoogste =
+      Hoogste(std::min(kb.MaxRelatie(), kMaxRelatiesOpgeslagen), kb.RelatieLijst);
+  uit.SchrijfI32(hoogste);
+  SchrijfSectie(uit, kb.RelatieLijst, hoogste);
+}
+
+// The backup keeps the file as it was when the book was opened: a second
+// name for it (a copy where the file system has no links), made just before
+// the new content takes its place.
+void MaakReservekopie(const fs::path& boek) {
+  fs::path reserve = boek;
+  reserve.replace_extension(".~VD");
+  std::error_code fout;
+  fs::remove(reserve, fout);
+  fs::create_hard_link(boek, reserve, fout);
+  if (fout) fs::copy_file(boek, reserve, fs::copy_options::overwrite_existing, fout);
+}
+
+// Where the save goes: the save dialog, and the question before replacing
+// another file. False when the user stopped.
+bool KiesBestand(Kasboek& kb) {
+  kb.Bewaard = false;
+  BestandsDialoog dialoog{"KasStrmFile ", "Valdero file (*.vdr)|*.VDR", "vdr", kb.KasPad,
+                          kb.Map.string()};
+  const auto keuze = kb.berichten().BewaarDialoog(dialoog);
+  if (!keuze) return false;
+  fs::path gekozen = kb.Pad(*keuze);
+  if (!gekozen.has_extension()) gekozen += ".vdr";
+  std::error_code fout;
+  if (fs::exists(gekozen, fout) && !Vraag(kb, "Bestand bestaat al; Overschrijven?")) return false;
+  kb.Map = gekozen.parent_path();
+  kb.KasPad = gekozen.string();
+  const std::string naam = gekozen.filename().string();
+  kb.KasNaam = naam.size() > 4 ? naam.substr(0, naam.size() - 4) : naam;
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
+  kb.IOStatus = 0;
+  // A book always has its header records; one built in memory may still lack them.
+  if (kb.RekLijst.empty()) kb.RekLijst.emplace_back();
+  if (kb.GroepLijst.empty()) kb.GroepLijst.emplace_back();
+  if (kb.KasLijst.empty()) kb.KasLijst.emplace_back();
+
+  const double koers = OmzetKoers(kb);
+  if (kb.MuntOmzetten && koers <= 0) kb.MuntOmzetten = false;
+
+  ByteSchrijver uit;
+  uit.SchrijfI32(kb.MaxRek());
+  uit.SchrijfI32(kb.MaxGroep());
+  uit.SchrijfI32(kb.MaxKas());
+  SchrijfRekeningen(kb, uit, kb.RelatiesAanwezig);
+  SchrijfGroepen(kb, uit, koers);
+  SchrijfTransacties(kb, uit, koers);
+  if (kb.KasGelezen && kb.RelatiesAanwezig) SchrijfRelaties(kb, uit);
+  return std::move(uit.inhoud);
+}
+
+void BewaarBoek(Kasboek& kb, bool vraagNaam) {
+  if (kb.MuntOmzetten && OmzetKoers(kb) <= 0) {
+    kb.berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
+    kb.MuntOmzetten = false;
+    return;
+  }
+  std::error_code fout;
+  const bool bestaat = fs::is_regular_file(kb.Pad(kb.KasPad), fout);
+  const bool reserve = !vraagNaam && bestaat && kb.EersteBewaring;
+  if (vraagNaam || !bestaat) {
+    if (!KiesBestand(kb)) {
+      kb.MuntOmzetten = false;
+      return;
+    }
+  }
+
+  // A conversion changes the book in memory; when the save fails, the book
+  // must stay as it was, or the next save would convert it a second time.
+  std::vector<TBank> rekeningen;
+  std::vector<TBudget> groepen;
+  std::vector<TKas> transacties;
+  if (kb.MuntOmzetten) {
+    rekeningen = kb.RekLijst;
+    groepen = kb.GroepLijst;
+    transacties = kb.KasLijst;
+  }
+  const auto inhoud = SchrijfBoek(kb);
+  const fs::path doel = kb.Pad(kb.KasPad);
+  const bool gelukt = SchrijfAtomisch(doel, inhoud, [&] {
+    if (reserve) MaakReservekopie(doel);
+  });
+  if (!gelukt) {
+    if (kb.MuntOmzetten) {
+      kb.RekLijst = std::move(rekeningen);
+      kb.GroepLijst = std::move(groepen);
+      kb.KasLijst = std::move(transacties);
+      kb.MuntOmzetten = false;
+    }
+    Foutmelding(kb, kb.KasPad, 8, 8);
+    return;
+  }
+  if (reserve) kb.EersteBewaring = false;
+  kb.Bewaard = true;
+
+  if (vraagNaam)
+    Mededeling(kb, "Wegschrijven van " + kb.KasPad + (kb.KasGelezen ? " gelukt" : " niet gelukt"));
+  else if (kb.IOStatus != 0)
+    Foutmelding(kb, "Wegschrijven van " + SectieNaam(kb.IOStatus), 2, 2);
+}
+
+}  // namespace valdero

@@ -1,0 +1,172 @@
+// Reading and writing the configuration file beside a book.
+
+#include "model/storage/ConfigBestand.h"
+
+#include "model/storage/Bestanden.h"
+#include "model/storage/ByteLezer.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/MuntOmzetting.h"
+
+namespace valdero {
+namespace {
+
+constexpr std::int32_t kMaxKlassen = 100;
+constexpr std::int32_t kMaxSoorten = 16;
+constexpr std::int32_t kMaxValuta = 32;
+constexpr std::uint16_t kGeenBetaalRekening = 9;
+
+std::string LeesNaam(int ioStatus) {
+  switch (ioStatus) {
+    case 1: return "KlasseArray";
+    case 2: return "SoortArray";
+    case 3: return "ValutaArray";
+    case 4: return "Configuratie";
+    case 5: return "KlasseArraylengte";
+    case 6: return "SoortArraylengte";
+    case 7: return "ValutaArraylengte";
+    case kGeenBetaalRekening: return "Géén Betaal Rekening";
+    default: return {};
+  }
+}
+
+// Each later test overrides an earlier one, so the last failing one is
+// reported.
+std::uint16_t ControleerAantallen(std::int32_t klassen, std::int32_t soorten, std::int32_t valuta) {
+  std::uint16_t status = 0;
+  if (klassen <= 0) status = 1;
+  if (soorten <= 0) status = 2;
+  if (valuta <= 0) status = 3;
+  if (klassen > kMaxKlassen) status = 5;
+  if (soorten > kMaxSoorten) status = 6;
+  if (valuta > kMaxValuta) status = 7;
+  return status;
+}
+
+// Reads the tables after the counts; sets IOStatus on a failure. What was
+// read before a failure stays in the lists (the defaults replace it).
+void LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, std::int32_t soorten,
+                  std::int32_t valuta) {
+  if (!lezer.LeesRecords(klassen - 1, kb.KlasseLijst)) {
+    kb.IOStatus = 4;
+    return;
+  }
+  kb.AantalKlassen = klassen;
+  for (const auto& klasse : kb.KlasseLijst)
+    if (klasse.BtwSoort != 0) kb.BtwActief = true;
+  kb.KlassenGelezen = true;
+
+  if (!lezer.LeesRecords(soorten - 1, kb.SoortLijst)) {
+    kb.IOStatus = 4;
+    return;
+  }
+  kb.AantalSoorten = soorten;
+  if (kb.SoortLijst.front().Naam != "BT betalingen")
+    kb.IOStatus = kGeenBetaalRekening;
+  else
+    kb.SoortenGelezen = true;
+
+  if (!lezer.LeesRecords(valuta - 1, kb.ValutaLijst)) {
+    kb.IOStatus = 4;
+    return;
+  }
+  kb.AantalValuta = valuta;
+  for (std::size_t i = 0; i < kb.ValutaLijst.size(); ++i)
+    if (kb.ValutaLijst[i].Basis == 1) kb.BasisMunt = static_cast<std::int32_t>(i);
+  // A base currency left over from a longer list of another book would
+  // point past this one.
+  if (kb.BasisMunt >= valuta) kb.BasisMunt = 0;
+
+  std::vector<TConfig> config;
+  if (!lezer.LeesRecords(0, config)) {
+    kb.IOStatus = 4;
+    return;
+  }
+  kb.Config = config.front();
+  kb.ConfigAanwezig = true;
+}
+
+void LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
+  kb.IOStatus = 0;
+  ByteLezer lezer(inhoud);
+  std::int32_t klassen = 0, soorten = 0, valuta = 0;
+  if (!lezer.LeesI32(klassen) || !lezer.LeesI32(soorten) || !lezer.LeesI32(valuta)) {
+    kb.IOStatus = 4;
+  } else {
+    kb.IOStatus = ControleerAantallen(klassen, soorten, valuta);
+    if (kb.IOStatus > 3) {
+      Foutmelding(kb, LeesNaam(kb.IOStatus), 7, 11);
+      StandaardConfig(kb);
+      return;
+    }
+    if (kb.IOStatus == 0) LeesTabellen(kb, lezer, klassen, soorten, valuta);
+  }
+  if (kb.IOStatus != 0) {
+    Foutmelding(kb, LeesNaam(kb.IOStatus), 7, 8);
+    StandaardConfig(kb);
+  }
+}
+
+}  // namespace
+
+void LeesConfig(Kasboek& kb) {
+  kb.SoortLijst.clear();
+  kb.KlasseLijst.clear();
+  kb.ValutaLijst.clear();
+  kb.KlassenGelezen = kb.SoortenGelezen = kb.ConfigAanwezig = kb.BtwActief = false;
+  if (kb.ConfigPad.empty()) kb.ConfigPad = kb.KasNaam + ".cfg";
+
+  if (!kb.KasGelezen) {
+    StandaardConfig(kb);
+    return;
+  }
+  const auto pad = kb.Pad(kb.ConfigPad);
+  std::error_code fout;
+  if (!std::filesystem::exists(pad, fout)) {
+    Mededeling(kb, "Configuratie bestand bestaat niet\rStandaard bestand wordt aangemaakt");
+    StandaardConfig(kb);
+    SchrijfConfig(kb);
+    return;
+  }
+  std::vector<std::uint8_t> inhoud;
+  if (!LeesBestand(pad, inhoud)) {
+    kb.IOStatus = 4;
+    Foutmelding(kb, LeesNaam(4), 7, 8);
+    StandaardConfig(kb);
+    return;
+  }
+  LeesConfigBestand(kb, inhoud);
+}
+
+void SchrijfConfig(Kasboek& kb) {
+  kb.IOStatus = 0;
+  kb.ConfigPad = kb.KasNaam + ".cfg";
+  ByteSchrijver uit;
+  uit.SchrijfI32(static_cast<std::int32_t>(kb.KlasseLijst.size()));
+  uit.SchrijfI32(static_cast<std::int32_t>(kb.SoortLijst.size()));
+  uit.SchrijfI32(static_cast<std::int32_t>(kb.ValutaLijst.size()));
+  for (const auto& klasse : kb.KlasseLijst) uit.Schrijf(klasse);
+  for (const auto& soort : kb.SoortLijst) uit.Schrijf(soort);
+  VerzamelSoortKodes(kb);
+
+  // The book file converted its amounts with the same rate; a rate that
+  // cannot be divided by converted nothing there, so nothing here either.
+  const double koers = OmzetKoers(kb);
+  if (kb.MuntOmzetten && koers > 0) {
+    for (std::size_t i = 0; i < kb.ValutaLijst.size(); ++i) {
+      TValut& valuta = kb.ValutaLijst[i];
+      valuta.Koers = static_cast<float>(valuta.Koers / koers);
+      valuta.Basis = static_cast<int>(i) == kb.HulpMunt ? 1 : 0;
+    }
+    kb.BasisMunt = kb.HulpMunt;
+  }
+  for (const auto& valuta : kb.ValutaLijst) uit.Schrijf(valuta);
+  uit.Schrijf(kb.Config);
+
+  if (!SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud)) {
+    kb.IOStatus = 4;
+    Foutmelding(kb, LeesNaam(kb.IOStatus), 8, 8);
+  }
+}
+
+}  // namespace valdero
