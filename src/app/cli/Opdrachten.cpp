@@ -31,6 +31,13 @@ const std::vector<Opdracht>& Opdrachten() {
        "                             maakt een boeking in MODUS zoals in het boekingsvenster\n"
        "                             en toont het boek als JSON\n",
        BoekOpdracht},
+      {"rapport",
+       "  rapport [OPTIES] [--rekening NR] [--groep KODE] [--klassen B,I,U] [--relaties \"Naam;Naam\"]\n"
+       "          [--soorten BT,SP] [--periode 1|2|3|4] [--van D-M-JJJJ --tot D-M-JJJJ] [--aflopend]\n"
+       "          [--afschrift] [--munt CODE] [--verzamel] [--uit BESTAND] [--json] BOEK SOORT\n"
+       "                             toont overzicht SOORT (1, 5, 6, 10-16, 21-25, 31, 32) als\n"
+       "                             tekstbestand zoals \"Opslaan\" het schrijft, of als JSON\n",
+       RapportOpdracht},
       {"voorbeeld",
        "  voorbeeld [OPTIES] [--transacties N] MAP\n"
        "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",

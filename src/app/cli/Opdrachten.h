@@ -53,5 +53,6 @@ int BewaarOpdracht(Omgeving& omgeving);
 int SaldiOpdracht(Omgeving& omgeving);
 int VoorbeeldOpdracht(Omgeving& omgeving);
 int BoekOpdracht(Omgeving& omgeving);
+int RapportOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli

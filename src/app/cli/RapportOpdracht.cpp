@@ -1,0 +1,231 @@
+// valdero-cli rapport: one report of the overview window as the bytes that
+// "&Opslaan " writes (or as JSON), with the options doing what the window's
+// selection panel, selection dialog, period panel and buttons do.
+
+#include <charconv>
+#include <ostream>
+#include <set>
+
+#include "app/cli/Json.h"
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
+#include "model/core/Kasboek.h"
+#include "model/core/ScriptBerichten.h"
+#include "model/reports/RapportModel.h"
+#include "model/reports/RapportSoort.h"
+#include "model/reports/ReportSelection.h"
+#include "model/reports/SelectieDialoog.h"
+#include "model/storage/BoekLaden.h"
+
+namespace valdero::cli {
+namespace {
+
+constexpr std::string_view kNaam = "rapport";
+const std::set<std::string> kSchakelaars = {"aflopend", "afschrift", "verzamel", "json"};
+
+std::optional<int> AlsGetal(const std::string& s) {
+  int n = 0;
+  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+  if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+  return n;
+}
+
+std::vector<std::string> Splits(const std::string& s, char teken) {
+  std::vector<std::string> delen;
+  if (s.empty()) return delen;
+  std::size_t b = 0;
+  for (;;) {
+    const std::size_t e = s.find(teken, b);
+    delen.push_back(s.substr(b, e - b));
+    if (e == std::string::npos) break;
+    b = e + 1;
+  }
+  return delen;
+}
+
+std::string Json(const RapportTabel& t, const std::vector<std::string>& berichten) {
+  std::string uit;
+  JsonSchrijver j(uit, 1);
+  j.BeginObject();
+  j.Sleutel("Kop");
+  j.BeginLijst();
+  j.Tekst(t.KopRegel(0));
+  j.Tekst(t.KopRegel(1));
+  j.EindLijst();
+  j.Sleutel("Titels");
+  j.BeginLijst();
+  for (const std::string& s : t.titels) j.Tekst(s);
+  j.EindLijst();
+  j.Sleutel("Rijen");
+  j.BeginLijst();
+  for (const RapportRij& r : t.rijen) {
+    j.BeginLijst();
+    for (const std::string& c : r.cellen) j.Tekst(c);
+    j.EindLijst();
+  }
+  j.EindLijst();
+  j.Sleutel("Totalen");
+  j.BeginLijst();
+  for (const TotaalRegel& r : t.totalen) {
+    if (!r.zichtbaar) continue;
+    j.BeginObject();
+    j.Veld("label", r.label);
+    j.Sleutel("velden");
+    j.BeginLijst();
+    for (const RapportVeld& v : r.velden) j.Tekst(v.zichtbaar ? v.tekst : std::string());
+    j.EindLijst();
+    j.EindObject();
+  }
+  j.EindLijst();
+  j.Sleutel("Berichten");
+  j.BeginLijst();
+  for (const std::string& b : berichten) j.Tekst(b);
+  j.EindLijst();
+  j.EindObject();
+  uit += "\n";
+  return uit;
+}
+
+}  // namespace
+
+int RapportOpdracht(Omgeving& omgeving) {
+  // The switches take no value; the shared reader expects one.
+  std::vector<std::string> args;
+  for (const std::string& a : omgeving.args)
+    args.push_back(a.size() > 2 && kSchakelaars.count(a.substr(2)) && a.compare(0, 2, "--") == 0 ? a + "=1" : a);
+  CliOpties opties;
+  if (std::string fout = LeesOpties(args, opties,
+                                    {"rekening", "groep", "klassen", "relaties", "soorten", "periode", "van",
+                                     "tot", "munt", "uit", "aflopend", "afschrift", "verzamel", "json"});
+      !fout.empty())
+    return Gebruiksfout(omgeving, kNaam, fout);
+  const auto& arg = opties.argumenten;
+  if (arg.size() != 2) return Gebruiksfout(omgeving, kNaam, "geef BOEK en SOORT");
+  const auto soortGetal = AlsGetal(arg[1]);
+  if (!soortGetal || !IsRapportSoort(*soortGetal))
+    return Gebruiksfout(omgeving, kNaam, "onbekende rapportsoort " + arg[1]);
+  const int soort = *soortGetal;
+  auto extra = [&opties](const char* naam) -> const std::string* {
+    const auto it = opties.extra.find(naam);
+    return it == opties.extra.end() ? nullptr : &it->second;
+  };
+  std::optional<int> periode;
+  if (const std::string* p = extra("periode")) {
+    periode = AlsGetal(*p);
+    if (!periode || *periode < 1 || *periode > 4) return Gebruiksfout(omgeving, kNaam, "--periode verwacht 1, 2, 3 of 4");
+  }
+  if ((soort == rapport::Rekening) != (extra("rekening") != nullptr))
+    return Gebruiksfout(omgeving, kNaam, soort == rapport::Rekening ? "soort 1 vraagt --rekening NR"
+                                                                    : "--rekening hoort bij soort 1");
+  const bool groepSoort = soort == rapport::Groep || soort == rapport::Samengesteld;
+  if (groepSoort != (extra("groep") != nullptr))
+    return Gebruiksfout(omgeving, kNaam, groepSoort ? "soort 5 en 6 vragen --groep KODE"
+                                                    : "--groep hoort bij soort 5 en 6");
+  std::optional<int> rekNr;
+  if (const std::string* r = extra("rekening")) {
+    rekNr = AlsGetal(*r);
+    if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
+  }
+
+  CliBoek boek(opties, omgeving.map);
+  Kasboek& kb = boek.kb;
+  const LaadUitkomst u = StartBoek(kb, true, arg[0]);
+  auto meldBerichten = [&] {
+    for (const GetoondBericht& b : boek.berichten.getoond) omgeving.fout << b.tekst << "\n";
+  };
+  if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
+    meldBerichten();
+    omgeving.fout << "valdero-cli rapport: boek " << arg[0] << " niet geladen\n";
+    return kMislukt;
+  }
+  boek.berichten.Wis();
+  auto mislukt = [&] {
+    meldBerichten();
+    return kMislukt;
+  };
+
+  if (const std::string* munt = extra("munt")) {
+    const int m = kb.ZoekValuta(*munt);
+    if (m < 0 || kb.ValutaLijst[static_cast<std::size_t>(m)].Koers <= 0) {
+      if (boek.berichten.getoond.empty()) omgeving.fout << "Muntsoort niet juist\n";
+      return mislukt();
+    }
+    kb.HulpMunt = m;
+  }
+
+  // The selection: what the menu's launcher prepares, everything for the
+  // kinds that ask the selection dialog, then what the options choose.
+  ReportSelection selectie;
+  BereidSelectieVoor(kb, selectie, soort);
+  switch (VraagVoor(soort)) {
+    case SelectieVraag::Klassen: KiesAlleKlassen(kb, selectie); break;
+    case SelectieVraag::Relaties: selectie.Relaties = VulSelectie(kb, soort).waarden; break;
+    case SelectieVraag::Soorten: KiesAlleSoorten(kb, selectie); break;
+    case SelectieVraag::Geen: break;
+  }
+  if (const std::string* k = extra("klassen")) KiesKlassen(kb, selectie, Splits(*k, ','));
+  if (const std::string* s = extra("soorten")) KiesSoorten(kb, selectie, Splits(*s, ','));
+  if (const std::string* r = extra("relaties")) {
+    selectie.Relaties.clear();
+    for (const std::string& naam : Splits(*r, ';'))
+      if (!naam.empty()) selectie.Relaties.push_back(naam);
+  }
+  if (periode) selectie.PeriodCode = *periode;
+  if (VraagVoor(soort) != SelectieVraag::Geen) NaSelectieDialoog(selectie, soort);
+  if ((soort == rapport::AlleSaldi || soort == rapport::SaldiSelectie) && !selectie.HeeftSoorten()) {
+    omgeving.fout << "Kies minstens één rekening\n";
+    return kMislukt;
+  }
+
+  int index = 0;
+  if (rekNr) {
+    index = kb.ZoekRekening(*rekNr);
+    if (index == 0) {
+      omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
+      return kMislukt;
+    }
+  }
+  if (const std::string* g = extra("groep")) {
+    index = kb.ZoekGroep(*g);
+    if (index == 0) {
+      omgeving.fout << "Groep " << *g << " bestaat niet\n";
+      return kMislukt;
+    }
+  }
+
+  RapportModel model(kb, selectie);
+  if (!model.ShowReport(soort, index)) return mislukt();
+  if (extra("van") || extra("tot")) {
+    const std::string van = extra("van") ? *extra("van") : model.BeginTekst();
+    const std::string tot = extra("tot") ? *extra("tot") : model.EindTekst();
+    if (!model.PeriodeOk(van, tot)) return mislukt();
+  }
+  if (extra("aflopend")) model.ZetAflopend(true);
+  if (extra("afschrift") && soort == rapport::Rekening) model.WisselAfschrift();
+
+  const int font = kb.Config.FontGrootte > 0 ? kb.Config.FontGrootte : 10;
+  const std::vector<int> breedtes = model.Tabel().breedtes;
+  if (extra("verzamel")) model.Verzamel(breedtes, font);
+
+  std::vector<std::string> berichten;
+  for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
+  if (extra("json")) {
+    meldBerichten();
+    omgeving.uit << Json(model.Tabel(), berichten);
+    return kGelukt;
+  }
+  const std::string bytes = model.OpslaanTekst(breedtes, font);
+  meldBerichten();
+  if (const std::string* pad = extra("uit")) {
+    if (!SchrijfRapportBestand(kb.Pad(*pad), bytes)) {
+      omgeving.fout << *pad << " wegschrijven NIET gelukt\n";
+      return kMislukt;
+    }
+    return kGelukt;
+  }
+  omgeving.uit << bytes;
+  omgeving.uit.flush();
+  return kGelukt;
+}
+
+}  // namespace valdero::cli

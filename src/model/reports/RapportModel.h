@@ -1,0 +1,107 @@
+#pragma once
+// The overview window's model: which report is shown (kind, account or
+// group, period, order, view), building it anew when any of that changes,
+// paging through accounts and groups, the period panel, the month buttons,
+// and the text output and printing of what is shown. The window only moves
+// text between its widgets and this class.
+
+#include <string>
+#include <vector>
+
+#include "model/reports/RapportStand.h"
+#include "model/reports/RapportTabel.h"
+#include "model/reports/RapportTekst.h"
+
+namespace valdero {
+
+class Kasboek;
+class Printer;
+struct ReportSelection;
+
+class RapportModel {
+ public:
+  RapportModel(Kasboek& kb, ReportSelection& selectie);
+
+  // Opens a report: `index` is the account position (kind 1), the group
+  // position (kinds 5 and 6) or 0. False, after its message, when there is
+  // nothing to show (no transactions, an empty selection, no such account
+  // or group).
+  bool ShowReport(int soort, int index);
+  // Builds the current report again (after a deletion or a new period) and
+  // selects the row at the same place when there still is one.
+  void RefreshReport();
+
+  // "&Volgende" and "V&orige": the next or previous account or group; false
+  // when there is none (the report stays).
+  bool Volgende();
+  bool Vorige();
+  bool KanBladeren() const;  // kinds 1, 5, 6
+  std::string VolgendeHint() const;
+  std::string VorigeHint() const;
+  std::string VerzamelHint() const;
+
+  // "&Oplopend" / "&Aflopend".
+  void ZetAflopend(bool aflopend);
+  bool Aflopend() const { return stand_.aflopend; }
+  // "Afschrift" / "Regel": the statement view of the account report.
+  void WisselAfschrift();
+  bool Afschrift() const { return stand_.afschrift; }
+
+  // The period panel: shown for kinds 10, 14, 16 and 24 when they open, and
+  // by "Kies &Tijdvak" (which sets the period from the period code first).
+  bool PeriodePaneel() const { return periodePaneel_; }
+  void KiesTijdvak();
+  std::string BeginTekst() const;
+  std::string EindTekst() const;
+  // "O&k" of the panel: reads both dates (completing half-typed ones), puts
+  // an end before the begin on the begin, keeps both within the first and
+  // last transaction, hides the panel and rebuilds. False, after the date
+  // message, when a date cannot be read; the period then stays.
+  bool PeriodeOk(std::string begin, std::string eind);
+
+  // A month button: the first row in that month (-1 for none), or -1 after
+  // "Maand bestaat niet" for a month later than the last row's.
+  int KiesMaand(int maand);
+
+  // "Ver&zamel": gathers the report (and says how many are gathered).
+  void Verzamel(const std::vector<int>& breedtes, int fontGrootte);
+  // What "&Opslaan " writes: the gathered overviews, or the report shown
+  // when none was gathered (kind 16 included). Saving never changes what was
+  // gathered, so saving twice gives two equal files.
+  std::string OpslaanTekst(const std::vector<int>& breedtes, int fontGrootte);
+  // "&Opslaan ": asks the file name, writes the file, reports the outcome.
+  bool Opslaan(const std::vector<int>& breedtes, int fontGrootte);
+  // "&Print" on the given printer.
+  bool Print(Printer& printer, const std::vector<int>& breedtes);
+  // Closing: asks "Overzichten opslaan " when overviews were gathered and
+  // not saved since, and saves on Ja.
+  void Sluit(const std::vector<int>& breedtes, int fontGrootte);
+
+  const RapportTabel& Tabel() const { return tabel_; }
+  const RapportStand& Stand() const { return stand_; }
+  const VerzameldeRegels& Verzameld() const { return verzameld_; }
+  int Soort() const { return stand_.soort; }
+  Kasboek& Boek() const { return kb_; }
+  ReportSelection& Selectie() const { return selectie_; }
+  // The hint of a cell: the title of the group it refers to, or empty.
+  std::string KolomHint(int rij, int kolom) const;
+  // The row to select after a build (-1 for none).
+  int GekozenRij() const { return gekozenRij_; }
+  void ZetGekozenRij(int rij) { gekozenRij_ = rij; }
+
+ private:
+  void Bouw();
+  void Stap(int richting);
+  bool PeriodeUitCode() const;
+
+  Kasboek& kb_;
+  ReportSelection& selectie_;
+  RapportStand stand_;
+  RapportTabel tabel_;
+  VerzameldeRegels verzameld_;
+  bool periodePaneel_ = false;
+  bool onbewaard_ = false;
+  int gekozenRij_ = -1;
+};
+
+}  // namespace valdero

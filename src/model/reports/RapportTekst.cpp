@@ -1,0 +1,221 @@
+#include "model/reports/RapportTekst.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "model/core/Bedragen.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Printer.h"
+#include "model/core/Windows1252.h"
+#include "model/reports/RapportHulp.h"
+#include "model/reports/RapportSoort.h"
+#include "model/reports/RapportTabel.h"
+
+namespace valdero {
+namespace {
+
+constexpr char kPaginaEinde = '\f';
+
+int Lengte(const std::string& s) { return static_cast<int>(AantalTekens(s)); }
+std::string S(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string(); }
+
+// Cut to n characters and padded on the right (P) or the left (Q) to n.
+std::string P(const std::string& x, int n) {
+  const std::string c = EersteTekens(x, static_cast<std::size_t>(n < 0 ? 0 : n));
+  return c + S(n - Lengte(c));
+}
+std::string Q(const std::string& x, int n) {
+  const std::string c = EersteTekens(x, static_cast<std::size_t>(n < 0 ? 0 : n));
+  return S(n - Lengte(c)) + c;
+}
+// Right-aligned and never cut: a number that does not fit is written whole
+// and the line grows.
+std::string Heel(const std::string& x, int n) { return S(n - Lengte(x)) + x; }
+// Padded on the left to n + 1 characters.
+std::string R(const std::string& x, int n) { return S(n + 1 - Lengte(x)) + x; }
+
+std::string VeldTekst(const RapportVeld& v) { return v.zichtbaar ? v.tekst : std::string(); }
+const RapportVeld& Veld(const RapportTabel& t, std::size_t regel, std::size_t veld) {
+  static const RapportVeld leeg;
+  if (regel >= t.totalen.size() || veld >= t.totalen[regel].velden.size()) return leeg;
+  return t.totalen[regel].velden[veld];
+}
+
+bool RechtsUitgelijnd(const RapportTabel& t, int kolom) {
+  if (t.afschrift) return kolom == 6 || kolom == 7;
+  if (t.soort <= rapport::Klassen || t.soort == rapport::Relaties) {
+    if (kolom == 2 || kolom == 4 || kolom == 5) return true;
+    return t.soort == rapport::Samengesteld && kolom >= 6 && kolom <= t.subgroepen + 4;
+  }
+  return kolom >= 2;
+}
+
+// Amounts and percentages: never cut, a cut number is a wrong number.
+bool IsGetal(const RapportTabel& t, int kolom) {
+  if (t.IsBedragKolom(kolom)) return true;
+  return t.soort > rapport::Klassen && t.soort != rapport::Relaties && kolom >= 2;
+}
+
+std::string RijRegel(const RapportTabel& t, const std::vector<std::string>& cellen, const std::vector<int>& w,
+                     int laatste, bool titel) {
+  std::string regel = "|";
+  for (int k = 0; k <= laatste; ++k) {
+    const std::string cel = k < static_cast<int>(cellen.size()) ? cellen[static_cast<std::size_t>(k)] : "";
+    const int n = w[static_cast<std::size_t>(k)];
+    if (titel || !RechtsUitgelijnd(t, k))
+      regel += P(cel, n);
+    else if (IsGetal(t, k))
+      regel += Heel(cel, n);
+    else
+      regel += Q(cel, n);
+    regel += "|";
+  }
+  return regel;
+}
+
+}  // namespace
+
+int LaatsteKolom(const RapportTabel& tabel, bool verzamelen) {
+  if (tabel.afschrift) return 6;
+  if (tabel.soort == rapport::Samengesteld && tabel.subgroepen > 0) return std::min(tabel.subgroepen + 5, 10);
+  if (verzamelen) return tabel.soort > rapport::Klassen && tabel.soort != rapport::Relaties ? 5 : 6;
+  if (IsSaldiRapport(tabel.soort)) return 5;
+  if (IsBudgetRapport(tabel.soort) || IsBalansRapport(tabel.soort)) return 7;
+  return 6;
+}
+
+void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>& breedtes, int fontGrootte,
+                     int laatste, VerzameldeRegels& uit) {
+  if (fontGrootte <= 0) fontGrootte = 10;
+  laatste = std::min(laatste, t.Kolommen() - 1);
+  if (laatste < 0) return;
+  std::vector<int> w;
+  for (int k = 0; k <= laatste; ++k) {
+    const int px = k < static_cast<int>(breedtes.size()) ? breedtes[static_cast<std::size_t>(k)]
+                                                          : t.breedtes[static_cast<std::size_t>(k)];
+    w.push_back(px / fontGrootte);
+  }
+  auto& regels = uit.regels;
+
+  if (kb.Config.Vlaggen & vlag::NaamBovenOverzicht) {
+    const auto& p = kb.Config.Persoonsdata;
+    regels.push_back(p[0]);
+    regels.push_back(p[1]);
+    regels.push_back(p[2] + S(3) + p[3]);
+    regels.push_back(p[4]);
+    regels.push_back(EersteTekens(p[5], 16));
+    regels.emplace_back();
+    uit.regelTeller += 6;
+  }
+  regels.push_back(t.KopRegel(0) + "  Datum : " + Vandaag(kb));
+  regels.push_back(t.KopRegel(1));
+  regels.push_back(RijRegel(t, t.titels, w, laatste, true));
+  int som = laatste;
+  for (int n : w) som += n;
+  const std::string streep = "|" + std::string(static_cast<std::size_t>(std::max(som, 0)), '-');
+  regels.push_back(streep);
+  uit.regelTeller += 5;
+
+  const int schaal = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
+  const int perPagina = kb.Config.RegelsPerPagina;
+  for (const RapportRij& rij : t.rijen) {
+    std::string regel = RijRegel(t, rij.cellen, w, laatste, false);
+    ++uit.regelTeller;
+    if (perPagina > 0 && schaal * uit.regelTeller / 100 >= perPagina) {
+      regel += kPaginaEinde;
+      uit.regelTeller = 0;
+      ++uit.paginaTeller;
+    }
+    regels.push_back(std::move(regel));
+  }
+  if (uit.regelTeller != 0) regels.push_back(streep);
+
+  const std::string cur = MuntKode(kb);
+  auto wk = [&w](int k) { return k < static_cast<int>(w.size()) ? w[static_cast<std::size_t>(k)] : 0; };
+  const int soort = t.soort;
+  if (soort == rapport::Groep || soort == rapport::Samengesteld || soort == rapport::Klassen ||
+      soort == rapport::Relaties) {
+    const int o = wk(0) + wk(1) + wk(2) + 3;
+    std::string label = "TOTAAL  " + cur;
+    std::string regel = S(o) + label + S(wk(3) - Lengte(label) + 1) + R(VeldTekst(Veld(t, 0, 0)), wk(4));
+    if (soort == rapport::Samengesteld && t.subgroepen > 0) {
+      for (int j = 1; j <= std::min(t.subgroepen, 5); ++j)
+        regel += R(VeldTekst(Veld(t, 0, static_cast<std::size_t>(j))), wk(5));
+    } else {
+      regel += R(VeldTekst(Veld(t, 0, 1)), wk(5));
+    }
+    regels.push_back(regel);
+    label = "SALDO  " + cur;
+    const bool zichtbaar = t.totalen.size() > 1 && t.totalen[1].zichtbaar;
+    regels.push_back(S(o) + label + S(wk(3) - Lengte(label) + 1) +
+                     R(zichtbaar ? VeldTekst(Veld(t, 1, 0)) : std::string(), wk(4)));
+  } else if (IsBudgetRapport(soort) || IsSaldiRapport(soort)) {
+    std::string label = "TOTAAL  " + cur;
+    regels.push_back(S(wk(0) + 1) + label + S(wk(1) - Lengte(label) + 1) + R(VeldTekst(Veld(t, 0, 0)), wk(2)) +
+                     R(VeldTekst(Veld(t, 0, 1)), wk(3)) + R(VeldTekst(Veld(t, 0, 2)), wk(4)) +
+                     R(VeldTekst(Veld(t, 0, 3)), wk(5)));
+    const bool saldi = IsSaldiRapport(soort);
+    const bool eindZichtbaar = t.totalen.size() > 1 && t.totalen[1].zichtbaar;
+    label = saldi ? (eindZichtbaar ? t.totalen[1].label : std::string()) : "EIND SALDO  " + cur;
+    auto g = [&](std::size_t i) { return eindZichtbaar ? VeldTekst(Veld(t, 1, i)) : std::string(); };
+    std::string regel = S(wk(0) + 1) + label + S(wk(1) - Lengte(label) + 1) + R(g(0), wk(2));
+    regel += saldi ? R(g(1), wk(3)) : S(wk(3) + 1);
+    regel += R(g(2), wk(4));
+    if (saldi) regel += R(g(3), wk(5));
+    regels.push_back(regel);
+  } else if (IsBalansRapport(soort)) {
+    const std::string label = "EIND SALDO  " + cur;
+    regels.push_back(S(wk(0) + 1) + label + S(wk(1) - Lengte(label) + 1) + R(VeldTekst(Veld(t, 0, 0)), wk(2)) +
+                     R(VeldTekst(Veld(t, 0, 1)), wk(3)));
+    regels.push_back(S(wk(0)) + " * = Jaartotaal ");
+  } else {
+    regels.emplace_back();
+  }
+}
+
+int MargeTekens(const Kasboek& kb, int fontGrootte) {
+  if (fontGrootte <= 0) fontGrootte = 10;
+  const int breedte = kb.poorten.printer ? kb.poorten.printer->PaginaBreedte() : VastePrinter().PaginaBreedte();
+  const int m = breedte > 0 ? kb.Config.LinkerMarge * 800 / breedte / fontGrootte : 0;
+  return std::max(m, 1);
+}
+
+std::string RapportBestandsTekst(const Kasboek& kb, const std::vector<std::string>& regels, int fontGrootte) {
+  const std::string marge = S(MargeTekens(kb, fontGrootte));
+  std::string uit;
+  for (const std::string& regel : regels) {
+    uit += marge;
+    uit += Utf8NaarCp1252(regel);
+    uit += "\r\n";
+    if (!regel.empty() && regel.back() == kPaginaEinde) uit += "\f\r\n";
+  }
+  return uit;
+}
+
+bool SchrijfRapportBestand(const std::filesystem::path& pad, const std::string& bytes) {
+  std::filesystem::path tijdelijk = pad;
+  tijdelijk += ".~tmp";
+  {
+    std::ofstream f(tijdelijk, std::ios::binary | std::ios::trunc);
+    if (!f) return false;
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    f.flush();
+    if (!f) {
+      f.close();
+      std::error_code weg;
+      std::filesystem::remove(tijdelijk, weg);
+      return false;
+    }
+  }
+  std::error_code fout;
+  std::filesystem::rename(tijdelijk, pad, fout);
+  if (fout) {
+    std::filesystem::remove(tijdelijk, fout);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace valdero

@@ -1,0 +1,117 @@
+// valdero-cli rapport on an example book on disk: the text file's bytes, the
+// JSON of the table, and the exit codes of what stops a report.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "JsonLezer.h"
+#include "TestBoek.h"
+#include "VoorbeeldHulp.h"
+#include "app/cli/Opdrachten.h"
+
+namespace valdero {
+namespace {
+
+using test::JsonLezer;
+using test::JsonWaarde;
+using test::TestMap;
+
+struct Uitvoer {
+  int code;
+  std::string uit;
+  std::string fout;
+};
+
+Uitvoer Rapport(const TestMap& map, std::vector<std::string> args) {
+  std::ostringstream uit, fout;
+  args.insert(args.begin(), {"rapport", "--vandaag", "2-5-2008"});
+  const int code = cli::VoerUit(args, map.pad(), uit, fout);
+  return {code, uit.str(), fout.str()};
+}
+
+class CliRapport : public ::testing::Test {
+ protected:
+  void SetUp() override { test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 60}); }
+  TestMap map;
+};
+
+TEST_F(CliRapport, RekeningAlsTekstbestand) {
+  const Uitvoer u = Rapport(map, {"--rekening", "1", "Huis08", "1"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  EXPECT_EQ(u.uit.rfind("   INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: 1  Jaar:2008  Datum : 02-05-2008\r\n", 0), 0u)
+      << u.uit;
+  EXPECT_NE(u.uit.find("   |Vlgn|Kode|Datum |Relatie         |Bedrag |Saldo  |Omschrijving            |\r\n"),
+            std::string::npos);
+  // --uit writes the same bytes into a file.
+  const Uitvoer f = Rapport(map, {"--rekening", "1", "--uit", "rek1.txt", "Huis08", "1"});
+  ASSERT_EQ(f.code, 0) << f.fout;
+  EXPECT_TRUE(f.uit.empty());
+  std::ifstream bestand(map.pad() / "rek1.txt", std::ios::binary);
+  const std::string inhoud{std::istreambuf_iterator<char>(bestand), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(inhoud, u.uit);
+}
+
+TEST_F(CliRapport, JsonGeeftRijenEnTotalen) {
+  const Uitvoer u = Rapport(map, {"--json", "Huis08", "31"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  const auto json = JsonLezer::Lees(u.uit);
+  ASSERT_TRUE(json) << u.uit;
+  EXPECT_EQ((*json)["Kop"].Lijst().size(), 2u);
+  EXPECT_EQ((*json)["Kop"].Lijst()[1].Tekst(), "  Voor alle rekeningen");
+  EXPECT_EQ((*json)["Titels"].Lijst()[0].Tekst(), "Nr.");
+  EXPECT_FALSE((*json)["Rijen"].Lijst().empty());
+  EXPECT_EQ((*json)["Rijen"].Lijst()[0].Lijst().size(), 6u);
+  ASSERT_FALSE((*json)["Totalen"].Lijst().empty());
+  EXPECT_EQ((*json)["Totalen"].Lijst()[0]["label"].Tekst(), "TOTAAL IN/UIT   Eur");
+  EXPECT_EQ((*json)["Totalen"].Lijst()[0]["velden"].Lijst().size(), 4u);
+}
+
+TEST_F(CliRapport, OptiesKiezenZoalsHetVenster) {
+  // Classes, period code and typed dates, descending: the rows follow.
+  const Uitvoer u = Rapport(map, {"--json", "--klassen", "U", "--periode", "4", "--van", "1-2-2008", "--tot",
+                                  "31-3-2008", "--aflopend", "Huis08", "10"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  const auto json = JsonLezer::Lees(u.uit);
+  ASSERT_TRUE(json);
+  const auto& rijen = (*json)["Rijen"].Lijst();
+  ASSERT_FALSE(rijen.empty());
+  EXPECT_EQ(rijen.front()[2].Tekst().substr(3), "03-2008");
+  EXPECT_EQ(rijen.back()[2].Tekst().substr(3), "02-2008");
+  EXPECT_EQ((*json)["Kop"].Lijst()[0].Tekst(), "SPECIFIEKE KLASSE TRANSACTIES  Jaar:2008 Tijdvak");
+  // --verzamel writes the gathered form: budget columns 0 to 5 only.
+  const Uitvoer v = Rapport(map, {"--verzamel", "Huis08", "11"});
+  ASSERT_EQ(v.code, 0) << v.fout;
+  EXPECT_NE(v.uit.find("|Kode|Titel            |BIJ_budge|AF_budget|Inkomsten|Uitgaven |\r\n"), std::string::npos);
+  EXPECT_EQ(v.fout, "Aantal verzamelde Overzichten : 1\n");
+  // Another currency divides by its rate.
+  const Uitvoer m = Rapport(map, {"--munt", "USD", "--json", "Huis08", "31"});
+  ASSERT_EQ(m.code, 0) << m.fout;
+  EXPECT_EQ(JsonLezer::Lees(m.uit).value()["Titels"].Lijst()[3].Tekst(), "Bij_$");
+}
+
+TEST_F(CliRapport, FoutenEnAfsluitcodes) {
+  struct Geval {
+    const char* naam;
+    std::vector<std::string> args;
+    int code;
+    const char* fout;
+  };
+  for (const Geval& g : std::vector<Geval>{
+           {"onbekende soort", {"Huis08", "7"}, 2, "onbekende rapportsoort 7"},
+           {"rekening ontbreekt", {"Huis08", "1"}, 2, "soort 1 vraagt --rekening NR"},
+           {"klassen leeg", {"--klassen", "", "Huis08", "10"}, 1, "Geen klassen gekozen\n"},
+           {"geen klasse", {"--klassen", "Q", "Huis08", "15"}, 1, "Geen klassen gekozen\n"},
+           {"relaties leeg", {"--relaties", "", "Huis08", "16"}, 1, "Geen relatie gekozen\n"},
+           {"geen rekening", {"--rekening", "42", "Huis08", "1"}, 1, "Rekening 42 bestaat niet\n"},
+           {"geen boek", {"Weg08", "31"}, 1, "valdero-cli rapport: boek Weg08 niet geladen\n"},
+       }) {
+    SCOPED_TRACE(g.naam);
+    const Uitvoer u = Rapport(map, g.args);
+    EXPECT_EQ(u.code, g.code);
+    EXPECT_NE(u.fout.find(g.fout), std::string::npos) << u.fout;
+    EXPECT_TRUE(u.uit.empty());
+  }
+}
+
+}  // namespace
+}  // namespace valdero
