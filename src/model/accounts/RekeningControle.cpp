@@ -67,6 +67,21 @@ bool ControleerSoort(Kasboek& kb, const std::string& tekst, int rij) {
   return false;
 }
 
+// A changed account number takes its own group and its transactions along,
+// so that nothing in the ledger is left pointing at a number that is gone.
+void VerhuisRekNr(Kasboek& kb, int oud, int nieuw) {
+  const std::string oudeKode = std::to_string(oud);
+  const std::string nieuweKode = std::to_string(nieuw);
+  const bool groepMee = kb.ZoekGroep(oudeKode) != 0 && kb.ZoekGroep(nieuweKode) == 0;
+  if (groepMee) kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep(oudeKode))].Kode = nieuweKode;
+  for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
+    TKas& k = kb.KasLijst[i];
+    if (k.RekNr == oud) k.RekNr = nieuw;
+    if (k.TegenRek == oud) k.TegenRek = nieuw;
+    if (groepMee && k.GroepKode == oudeKode) k.GroepKode = nieuweKode;
+  }
+}
+
 int VrijRekNr(const Kasboek& kb) {
   for (int nr = 1;; ++nr)
     if (kb.ZoekRekening(nr) == 0) return nr;

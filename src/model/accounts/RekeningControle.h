@@ -24,6 +24,10 @@ bool RekNrUniek(Kasboek& kb, int rekNr, int positie);
 // otherwise reports the text and the row.
 bool ControleerSoort(Kasboek& kb, const std::string& tekst, int rij);
 
+// A changed account number takes its own group and its transactions along,
+// so that nothing in the ledger is left pointing at a number that is gone.
+void VerhuisRekNr(Kasboek& kb, int oud, int nieuw);
+
 // The lowest number from 1 upward that no account has.
 int VrijRekNr(const Kasboek& kb);
 

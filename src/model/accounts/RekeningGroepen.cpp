@@ -1,10 +1,14 @@
 #include "model/accounts/RekeningGroepen.h"
 #include "model/core/Domein.h"
 
+#include <algorithm>
+
 #include "model/accounts/Lening.h"
 #include "model/core/Datum.h"
 #include "model/core/KasVolgorde.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/groups/GroepRegels.h"
 
@@ -42,6 +46,7 @@ void EnsureAccountGroup(Kasboek& kb, int positie, const Lening& lening) {
   else if (rek.Soort == "LN")
     klasse = lening.VanInstantie ? " S " : " T ";
   kb.GroepLijst.push_back(MaakGroep(rek.RekNrTekst, "Saldo " + rek.Naam, 0, klasse));
+  kb.GroepLijst.back().Nummer = kb.MaxGroep();
 }
 
 bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
@@ -65,6 +70,7 @@ bool AddLoanGroups(Kasboek& kb, const Lening& lening) {
     }
   }
   kb.GroepLijst.insert(kb.GroepLijst.begin() + static_cast<std::ptrdiff_t>(p), nieuw, nieuw + 3);
+  HernummerGroepen(kb);
   return true;
 }
 
@@ -82,6 +88,35 @@ void PostLoanBooking(Kasboek& kb, const Lening& lening) {
   kas.Munt = lening.Munt;
   kas.MuntKoers = 1.0f;  // what a reload would make of 0 anyway
   VoegKasIn(kb, std::move(kas));
+}
+
+bool DeleteAccount(Kasboek& kb, int positie, const BoekBewaarFunctie& bewaar) {
+  if (positie < 1 || positie > kb.MaxRek()) return false;
+  const TBank rek = kb.RekLijst[static_cast<std::size_t>(positie)];
+
+  if (const int g = kb.ZoekGroep(rek.RekNrTekst); g != 0) {
+    SchrapMatrixRij(kb, g);
+    kb.GroepLijst.erase(kb.GroepLijst.begin() + g);
+    HernummerGroepen(kb);
+  }
+
+  const bool transactiesMee = Vraag(kb, "Alle transacties van deze rekening verwijderen?");
+  // The account's column leaves the matrix with all of its amounts; the
+  // account goes before the book is written, so the file never holds an
+  // account whose transactions are gone.
+  SchrapMatrixKolom(kb, positie);
+  kb.RekLijst.erase(kb.RekLijst.begin() + positie);
+  for (std::size_t i = 1; i < kb.RekLijst.size(); ++i) kb.RekLijst[i].Index = static_cast<int>(i);
+  if (transactiesMee && kb.KasLijst.size() > 1) {
+    const auto eerste = std::remove_if(kb.KasLijst.begin() + 1, kb.KasLijst.end(),
+                                       [&](const TKas& k) { return k.RekNr == rek.RekNr; });
+    const auto weg = static_cast<int>(kb.KasLijst.end() - eerste);
+    kb.KasLijst.erase(eerste, kb.KasLijst.end());
+    kb.HernummerKas();
+    if (bewaar) bewaar(kb);
+    if (weg > 0) Mededeling(kb, "Totaal " + std::to_string(weg) + " Kasrecord(s) verwijderd");
+  }
+  return true;
 }
 
 }  // namespace valdero

@@ -1,6 +1,9 @@
 #pragma once
 // What a new account brings along: its own group, and for a loan the three
-// loan groups and the booking of the loan itself.
+// loan groups and the booking of the loan itself; and what goes when an
+// account is deleted.
+
+#include <functional>
 
 namespace valdero {
 
@@ -19,5 +22,16 @@ bool AddLoanGroups(Kasboek& kb, const Lening& lening);
 // Books the loan on its account in the loan group; the caller rebuilds the
 // balance matrix.
 void PostLoanBooking(Kasboek& kb, const Lening& lening);
+
+// How the book is written after transactions were removed.
+using BoekBewaarFunctie = std::function<void(Kasboek&)>;
+
+// Deletes the account at the list position together with its own group, and
+// asks whether its transactions go too. On Ja they are removed, the rest is
+// renumbered, the book is saved through `bewaar` and the count is reported.
+// On Nee they stay, carrying a number no account has; the balance matrix
+// leaves them out, as a rebuild would. Returns false for a position outside
+// the list.
+bool DeleteAccount(Kasboek& kb, int positie, const BoekBewaarFunctie& bewaar);
 
 }  // namespace valdero

@@ -105,4 +105,40 @@ void BouwSaldoMatrix(Kasboek& kb) {
   if (verwijderd) kb.HernummerKas();
 }
 
+namespace {
+
+void TrekAf(TInUit& totaal, const TInUit& cel) {
+  totaal.In -= cel.In;
+  totaal.Uit -= cel.Uit;
+}
+
+bool VanVorm(const Kasboek& kb) {
+  const auto rijen = static_cast<std::size_t>(kb.MaxGroep()) + 2;
+  const auto kolommen = static_cast<std::size_t>(kb.MaxRek()) + 2;
+  if (kb.SaldoMatrix.size() != rijen) return false;
+  for (const TKasValue& rij : kb.SaldoMatrix)
+    if (rij.size() != kolommen) return false;
+  return true;
+}
+
+}  // namespace
+
+void SchrapMatrixRij(Kasboek& kb, int groepPositie) {
+  if (groepPositie < 1 || groepPositie > kb.MaxGroep() || !VanVorm(kb)) return;
+  auto& m = kb.SaldoMatrix;
+  const auto g = static_cast<std::size_t>(groepPositie);
+  TKasValue& totalen = m.back();
+  for (std::size_t a = 0; a < totalen.size(); ++a) TrekAf(totalen[a], m[g][a]);
+  m.erase(m.begin() + static_cast<std::ptrdiff_t>(g));
+}
+
+void SchrapMatrixKolom(Kasboek& kb, int rekPositie) {
+  if (rekPositie < 1 || rekPositie > kb.MaxRek() || !VanVorm(kb)) return;
+  const auto a = static_cast<std::size_t>(rekPositie);
+  for (TKasValue& rij : kb.SaldoMatrix) {
+    TrekAf(rij.back(), rij[a]);
+    rij.erase(rij.begin() + static_cast<std::ptrdiff_t>(a));
+  }
+}
+
 }  // namespace valdero

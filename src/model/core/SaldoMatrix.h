@@ -17,4 +17,12 @@ void BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool con
 // remove records whose group or account does not exist.
 void BouwSaldoMatrix(Kasboek& kb);
 
+// Keep the matrix in step when a group or an account leaves its list: call
+// these before the record is removed. The row (column) goes, and its amounts
+// leave the totals, so the matrix is what a rebuild would give when the
+// records that still carry the removed code or number are left out. A matrix
+// not of the book's shape is left alone (it is rebuilt anyway).
+void SchrapMatrixRij(Kasboek& kb, int groepPositie);
+void SchrapMatrixKolom(Kasboek& kb, int rekPositie);
+
 }  // namespace valdero

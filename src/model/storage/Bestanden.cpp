@@ -1,5 +1,7 @@
 #include "model/storage/Bestanden.h"
 
+#include "model/core/Windows1252.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -111,6 +113,13 @@ bool LeesBestand(const fs::path& pad, std::vector<std::uint8_t>& inhoud) {
   in.read(reinterpret_cast<char*>(inhoud.data()), static_cast<std::streamsize>(grootte));
   inhoud.resize(static_cast<std::size_t>(in.gcount()));  // the file may have shrunk meanwhile
   return !in.bad();
+}
+
+bool SchrijfTekstRegels(const fs::path& doel, const std::vector<std::string>& regels) {
+  std::string tekst;
+  for (const std::string& regel : regels) tekst += Utf8NaarCp1252(regel) + "\r\n";
+  const auto* begin = reinterpret_cast<const std::uint8_t*>(tekst.data());
+  return SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, tekst.size()));
 }
 
 }  // namespace valdero

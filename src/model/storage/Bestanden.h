@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace valdero {
@@ -23,5 +24,9 @@ bool SchrijfAtomisch(const std::filesystem::path& doel, std::span<const std::uin
 
 // The whole content of a file; false when it cannot be read.
 bool LeesBestand(const std::filesystem::path& pad, std::vector<std::uint8_t>& inhoud);
+
+// A text file of lines as the user reads it on Windows: each line in
+// Windows-1252, ended by CR LF. Written atomically like the book.
+bool SchrijfTekstRegels(const std::filesystem::path& doel, const std::vector<std::string>& regels);
 
 }  // namespace valdero
