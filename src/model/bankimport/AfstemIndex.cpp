@@ -1,0 +1,148 @@
+#include "model/bankimport/AfstemIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "model/core/Kasboek.h"
+#include "model/core/Windows1252.h"
+
+namespace valdero {
+namespace {
+
+char32_t Klein(char32_t c) { return c >= U'A' && c <= U'Z' ? c + 32 : c; }
+
+std::vector<char32_t> Tekens(const std::string& tekst, std::size_t max) {
+  std::vector<char32_t> uit;
+  std::size_t p = 0;
+  while (p < tekst.size() && uit.size() < max) uit.push_back(VolgendTeken(tekst, p));
+  return uit;
+}
+
+std::string Utf8(const std::vector<char32_t>& tekens, std::size_t van, std::size_t n) {
+  std::string uit;
+  for (std::size_t i = van; i < van + n; ++i) VoegTekenToe(uit, Klein(tekens[i]));
+  return uit;
+}
+
+std::string Sleutel(int rekNr, const std::string& rest) { return std::to_string(rekNr) + '\x1f' + rest; }
+std::string DagSleutel(int rekNr, double datum) { return Sleutel(rekNr, std::to_string(std::llround(std::floor(datum * 1e6)))); }
+std::string BedragSleutel(int rekNr, double bedrag) { return Sleutel(rekNr, std::to_string(std::llround(std::fabs(bedrag) * 1e6))); }
+std::string RestSleutel(const TKas& k) {
+  return Sleutel(k.RekNr, k.ActieKode + '\x1f' + std::to_string(k.BoekSoort & 0xFF) + '\x1f' + std::to_string(k.Munt));
+}
+
+void VoegIn(std::vector<int>& lijst, int positie) { lijst.insert(std::lower_bound(lijst.begin(), lijst.end(), positie), positie); }
+void HaalUit(std::vector<int>& lijst, int positie) {
+  const auto p = std::lower_bound(lijst.begin(), lijst.end(), positie);
+  if (p != lijst.end() && *p == positie) lijst.erase(p);
+}
+
+}  // namespace
+
+std::string GelijkenisSleutel(const std::string& grootboekTekst) {
+  const auto t = Tekens(grootboekTekst, 24);
+  return Utf8(t, 0, std::min<std::size_t>(5, t.size()));
+}
+
+std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
+  const auto t = Tekens(regelTekst, 24);
+  std::size_t b = 0;
+  while (b < t.size() && t[b] < U'A') ++b;
+  std::set<std::string> sleutels;
+  for (std::size_t i = b; i < t.size(); ++i)
+    for (std::size_t n = 1; n <= 5 && i + n <= t.size(); ++n) sleutels.insert(Utf8(t, i, n));
+  return {sleutels.begin(), sleutels.end()};
+}
+
+void AfstemIndex::Voeg(const TKas& k, int positie) {
+  VoegIn(dag_[DagSleutel(k.RekNr, k.Datum)], positie);
+  VoegIn(groep_[Sleutel(k.RekNr, k.GroepKode)], positie);
+  VoegIn(bedrag_[BedragSleutel(k.RekNr, k.Bedrag)], positie);
+  const std::string r = GelijkenisSleutel(k.Relatie);
+  if (!r.empty()) VoegIn(relatie_[Sleutel(k.RekNr, r)], positie);
+  const std::string o = GelijkenisSleutel(k.Omschrijving);
+  if (!o.empty()) VoegIn(omschrijving_[Sleutel(k.RekNr, o)], positie);
+  const std::string s = RestSleutel(k);
+  auto [plek, nieuw] = rest_.try_emplace(s);
+  if (nieuw) {
+    plek->second.actie = k.ActieKode;
+    plek->second.soort = k.BoekSoort & 0xFF;
+    plek->second.munt = k.Munt;
+    restSleutels_[k.RekNr].push_back(s);
+  }
+  VoegIn(plek->second.posities, positie);
+}
+
+void AfstemIndex::Haal(const TKas& k, int positie) {
+  HaalUit(dag_[DagSleutel(k.RekNr, k.Datum)], positie);
+  HaalUit(groep_[Sleutel(k.RekNr, k.GroepKode)], positie);
+  HaalUit(bedrag_[BedragSleutel(k.RekNr, k.Bedrag)], positie);
+  const std::string r = GelijkenisSleutel(k.Relatie);
+  if (!r.empty()) HaalUit(relatie_[Sleutel(k.RekNr, r)], positie);
+  const std::string o = GelijkenisSleutel(k.Omschrijving);
+  if (!o.empty()) HaalUit(omschrijving_[Sleutel(k.RekNr, o)], positie);
+  HaalUit(rest_[RestSleutel(k)].posities, positie);
+}
+
+void AfstemIndex::Bouw(const Kasboek& kb) {
+  dag_.clear();
+  groep_.clear();
+  bedrag_.clear();
+  relatie_.clear();
+  omschrijving_.clear();
+  rest_.clear();
+  restSleutels_.clear();
+  for (int i = 1; i <= kb.MaxKas(); ++i) Voeg(kb.KasLijst[static_cast<std::size_t>(i)], i);
+}
+
+void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
+  auto schuif = [positie](Lijsten& lijsten) {
+    for (auto& [sleutel, lijst] : lijsten)
+      for (auto p = std::lower_bound(lijst.begin(), lijst.end(), positie); p != lijst.end(); ++p) ++*p;
+  };
+  schuif(dag_);
+  schuif(groep_);
+  schuif(bedrag_);
+  schuif(relatie_);
+  schuif(omschrijving_);
+  for (auto& [sleutel, rest] : rest_)
+    for (auto p = std::lower_bound(rest.posities.begin(), rest.posities.end(), positie); p != rest.posities.end(); ++p)
+      ++*p;
+  Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
+}
+
+void AfstemIndex::NaVervangen(const Kasboek& kb, int positie, const TKas& oud) {
+  Haal(oud, positie);
+  Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
+}
+
+const std::vector<int>& AfstemIndex::In(const Lijsten& lijsten, const std::string& sleutel) {
+  static const std::vector<int> leeg;
+  const auto p = lijsten.find(sleutel);
+  return p == lijsten.end() ? leeg : p->second;
+}
+
+const std::vector<int>& AfstemIndex::OpDag(int rekNr, double datum) const { return In(dag_, DagSleutel(rekNr, datum)); }
+const std::vector<int>& AfstemIndex::OpGroep(int rekNr, const std::string& kode) const {
+  return In(groep_, Sleutel(rekNr, kode));
+}
+const std::vector<int>& AfstemIndex::OpBedrag(int rekNr, double bedrag) const {
+  return In(bedrag_, BedragSleutel(rekNr, bedrag));
+}
+const std::vector<int>& AfstemIndex::OpRelatie(int rekNr, const std::string& sleutel) const {
+  return In(relatie_, Sleutel(rekNr, sleutel));
+}
+const std::vector<int>& AfstemIndex::OpOmschrijving(int rekNr, const std::string& sleutel) const {
+  return In(omschrijving_, Sleutel(rekNr, sleutel));
+}
+
+std::vector<const AfstemIndex::Rest*> AfstemIndex::RestVan(int rekNr) const {
+  std::vector<const Rest*> uit;
+  const auto p = restSleutels_.find(rekNr);
+  if (p == restSleutels_.end()) return uit;
+  for (const auto& s : p->second) uit.push_back(&rest_.at(s));
+  return uit;
+}
+
+}  // namespace valdero

@@ -1,0 +1,61 @@
+#pragma once
+// What the reconciliation looks up for every bank line, kept per account so
+// that a line costs a few lookups instead of a walk over the whole ledger:
+// the transactions per day, per group, per absolute amount, per opening of
+// the relation and of the description (the five characters TextsResemble
+// compares), and per action code, kind and currency. Positions follow the
+// ledger: an insertion shifts the positions behind it.
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/core/Records.h"
+
+namespace valdero {
+
+class Kasboek;
+
+// The first characters of a ledger text that TextsResemble looks for:
+// at most five of its first 24, in lower case; empty for an empty text.
+std::string GelijkenisSleutel(const std::string& grootboekTekst);
+// Every key a line text can contain: its pieces of one to five characters
+// after the leading characters below "A" of its first 24.
+std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst);
+
+class AfstemIndex {
+ public:
+  void Bouw(const Kasboek& kb);
+  // After a transaction was placed at `positie`.
+  void NaInvoegen(const Kasboek& kb, int positie);
+  // After the transaction at `positie` was overwritten (it was `oud`).
+  void NaVervangen(const Kasboek& kb, int positie, const TKas& oud);
+
+  // Ascending positions; an empty list when none.
+  const std::vector<int>& OpDag(int rekNr, double datum) const;
+  const std::vector<int>& OpGroep(int rekNr, const std::string& kode) const;
+  const std::vector<int>& OpBedrag(int rekNr, double bedrag) const;
+  const std::vector<int>& OpRelatie(int rekNr, const std::string& sleutel) const;
+  const std::vector<int>& OpOmschrijving(int rekNr, const std::string& sleutel) const;
+  // Per (action code, kind, currency) of the account: the positions.
+  struct Rest {
+    std::string actie;
+    int soort;
+    int munt;
+    std::vector<int> posities;
+  };
+  std::vector<const Rest*> RestVan(int rekNr) const;
+
+ private:
+  using Lijsten = std::unordered_map<std::string, std::vector<int>>;
+  void Voeg(const TKas& kas, int positie);
+  void Haal(const TKas& kas, int positie);
+  static const std::vector<int>& In(const Lijsten& lijsten, const std::string& sleutel);
+
+  Lijsten dag_, groep_, bedrag_, relatie_, omschrijving_;
+  std::unordered_map<std::string, Rest> rest_;
+  std::unordered_map<int, std::vector<std::string>> restSleutels_;
+};
+
+}  // namespace valdero

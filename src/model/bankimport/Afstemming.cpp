@@ -1,0 +1,395 @@
+#include "model/bankimport/Afstemming.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <set>
+
+#include "model/bankimport/BankTekst.h"
+#include "model/bankimport/RekeningHerkenning.h"
+#include "model/bankimport/SelectMut.h"
+#include "model/bankimport/VergelijkModel.h"
+#include "model/bookings/Posten.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Domein.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
+#include "model/storage/BoekBestand.h"
+
+namespace valdero {
+namespace {
+
+std::u32string Tekens24(const std::string& t) {
+  std::u32string uit;
+  std::size_t p = 0;
+  while (p < t.size() && uit.size() < 24) {
+    char32_t c = VolgendTeken(t, p);
+    if (c >= U'A' && c <= U'Z') c += 32;
+    uit.push_back(c);
+  }
+  return uit;
+}
+
+std::string Hoofdletters(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool ZelfdeBedrag(double a, double b) { return std::llround(std::fabs(a) * 1e6) == std::llround(std::fabs(b) * 1e6); }
+
+std::string Gewoon(const std::string& s) {
+  std::string t = TrimBlanks(s);
+  for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return t;
+}
+
+// Examined in this order, the last with the highest score wins.
+void Weeg(Beste& b, int score, int positie) {
+  if (score >= b.score) {
+    b.score = score;
+    b.positie = positie;
+  }
+}
+
+}  // namespace
+
+bool TextsResemble(const std::string& grootboek, const std::string& regel) {
+  const std::u32string g = Tekens24(grootboek);
+  std::u32string r = Tekens24(regel);
+  std::size_t b = 0;
+  while (b < r.size() && r[b] < U'A') ++b;
+  r.erase(0, b);
+  const std::size_t a = std::min<std::size_t>(5, g.size());
+  return a > 0 && a <= r.size() && r.find(g.substr(0, a)) != std::u32string::npos;
+}
+
+int MatchScore(const TKas& kas, const TNewKas& regel, bool groepTelt) {
+  int s = 0;
+  if (groepTelt && kas.GroepKode == regel.GroepKode) s += score::Groep;
+  if (ZelfdeBedrag(kas.Bedrag, regel.Bedrag)) s += score::Bedrag;
+  if (TextsResemble(kas.Relatie, regel.Relatie)) s += score::Relatie;
+  if (TextsResemble(kas.Omschrijving, regel.Omschrijving)) s += score::Omschrijving;
+  if (kas.ActieKode == Hoofdletters(regel.ActieKode)) s += score::Actie;
+  if ((kas.BoekSoort & 0xFF) == (regel.BoekSoort & 0xFF)) s += score::Soort;
+  if (kas.Munt == regel.Munt) s += score::Munt;
+  return s;
+}
+
+TKas TransactionFromLine(const TNewKas& r) {
+  TKas k;
+  k.Index = r.Index;
+  k.RekNr = r.RekNr;
+  k.VolgBlad = r.VolgBlad;
+  k.GroepKode = r.GroepKode;
+  k.ActieKode = r.ActieKode;
+  k.Datum = r.Datum;
+  k.TegenRekNr = r.TegenRekNr;
+  k.Relatie = r.Belegging == 1 ? Kap(r.Relatie, 24) : r.Relatie;
+  k.TegenRek = r.TegenRek;
+  k.TegenVolgBlad = r.TegenVolgBlad;
+  k.Bedrag = r.Bedrag;
+  k.MuntKoers = r.MuntKoers;
+  k.Omschrijving = r.Omschrijving;
+  k.Munt = r.Munt;
+  k.BoekSoort = r.BoekSoort;
+  k.Extra1 = r.Extra1 & 0xFF;
+  k.Belegging = r.Belegging;
+  k.PayDate = r.PayDate;
+  if (r.Belegging == 1) {
+    k.Aantal = r.Aantal;
+    k.Prijs = r.Prijs;
+  }
+  return k;
+}
+
+Afstemming::Afstemming(Kasboek& kb, SelectMutVoerder& kiezer, VergelijkVoerder& venster)
+    : bewaar([&kb] { BewaarBoek(kb, false); }), kb_(kb), kiezer_(kiezer), venster_(venster) {}
+
+void Afstemming::BeginRun() {
+  grootboekBijStart_ = kb_.MaxKas();
+  index_.Bouw(kb_);
+  stoppen = false;
+}
+
+void Afstemming::FindSameDayCandidates() {
+  kandidaten = index_.OpDag(regel.RekNr, regel.Datum);
+  modus = kandidaten.empty() ? vergelijkmodus::Nieuw : vergelijkmodus::Vergelijk;
+}
+
+Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
+  Beste b;
+  b.positie = heleGrootboek ? grootboekBijStart_ : static_cast<int>(kandidaten.size());
+  auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
+  for (int p : kandidaten)
+    if (p <= kb_.MaxKas() && kas(p).RekNr == regel.RekNr) Weeg(b, MatchScore(kas(p), regel, groepTelt), p);
+  if (!heleGrootboek) return b;
+
+  // Then the account's transactions from position n - (candidates) down to 1:
+  // the last examined (the lowest position) wins a tie. Only the positions
+  // the index finds for the group, amount, relation or description can score
+  // 8 or more; the others score by action code, kind and currency alone.
+  const int grens = grootboekBijStart_ - static_cast<int>(kandidaten.size());
+  if (grens < 1) return b;
+  std::set<int> treffers;
+  auto neem = [&](const std::vector<int>& lijst) {
+    for (int p : lijst) {
+      if (p > grens) break;
+      treffers.insert(p);
+    }
+  };
+  if (groepTelt) neem(index_.OpGroep(regel.RekNr, regel.GroepKode));
+  neem(index_.OpBedrag(regel.RekNr, regel.Bedrag));
+  for (const auto& s : GelijkenisSleutelsIn(regel.Relatie)) neem(index_.OpRelatie(regel.RekNr, s));
+  for (const auto& s : GelijkenisSleutelsIn(regel.Omschrijving)) neem(index_.OpOmschrijving(regel.RekNr, s));
+  Beste fase2{-1, 0};
+  for (auto p = treffers.rbegin(); p != treffers.rend(); ++p) Weeg(fase2, MatchScore(kas(*p), regel, groepTelt), *p);
+  if (treffers.empty()) {
+    const std::string actie = Hoofdletters(regel.ActieKode);
+    for (const AfstemIndex::Rest* rest : index_.RestVan(regel.RekNr)) {
+      if (rest->posities.empty() || rest->posities.front() > grens) continue;
+      const int s = (rest->actie == actie ? score::Actie : 0) +
+                    (rest->soort == (regel.BoekSoort & 0xFF) ? score::Soort : 0) +
+                    (rest->munt == regel.Munt ? score::Munt : 0);
+      const int p = rest->posities.front();
+      if (s > fase2.score || (s == fase2.score && p < fase2.positie)) fase2 = {s, p};
+    }
+  }
+  if (fase2.score >= 0 && fase2.score >= b.score) b = fase2;
+  return b;
+}
+
+Beste Afstemming::ScoreCandidatesDoorLopen(bool heleGrootboek, bool groepTelt) const {
+  const int n = heleGrootboek ? grootboekBijStart_ : static_cast<int>(kandidaten.size());
+  Beste b;
+  b.positie = n;
+  auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
+  for (int p : kandidaten)
+    if (kas(p).RekNr == regel.RekNr) Weeg(b, MatchScore(kas(p), regel, groepTelt), p);
+  if (!heleGrootboek) return b;
+  for (int p = n - static_cast<int>(kandidaten.size()); p >= 1; --p)
+    if (kas(p).RekNr == regel.RekNr) Weeg(b, MatchScore(kas(p), regel, groepTelt), p);
+  return b;
+}
+
+Afstemming::Voorstel Afstemming::StelVoor(bool kiesGroep) {
+  invoegen = false;
+  groepGekozen_ = false;
+  FindSameDayCandidates();
+  beste = ScoreCandidates(true, false);
+  const bool bestaat = beste.positie >= 1 && beste.positie <= kb_.MaxKas();
+  if (bestaat) {
+    const TKas& b = kb_.KasLijst[static_cast<std::size_t>(beste.positie)];
+    regel.GroepKode = b.GroepKode;
+    if (beste.score > 54) regel.Munt = b.Munt;
+  }
+  if (beste.score >= 16) modus = vergelijkmodus::Vergelijk;
+  if (beste.score < 31) {
+    if (beste.score <= 8) {
+      regel.GroepKode = kOnbekendeGroepKode;
+      invoegen = true;
+    } else if (kiesGroep) {
+      const SelectMut selectie = SelectMut::Groepen(kb_, kb_.ZoekGroep(regel.GroepKode));
+      if (const auto tekst = kiezer_.Kies(selectie)) {
+        regel.GroepKode = selectie.GroepUit(kb_, *tekst);
+        invoegen = true;
+        groepGekozen_ = true;
+        beste = ScoreCandidates(true, true);
+        if (beste.score >= 80) modus = vergelijkmodus::Vergelijk;
+      }
+    } else {
+      invoegen = true;
+    }
+  }
+  return {beste.score, beste.positie, regel.GroepKode, modus};
+}
+
+void Afstemming::ReconcileLine() {
+  StelVoor(true);
+  if (beste.score < 31 && !invoegen) return;  // the group selection was cancelled
+  ToonVenster(beste.positie, modus);
+  if (vervangen && modus == vergelijkmodus::Vergelijk) VervangBeste();
+}
+
+bool Afstemming::ToonVenster(int positie, int m) {
+  VergelijkModel venster(*this, positie, m);
+  venster_.Toon(venster);
+  return venster.Gesloten();
+}
+
+void Afstemming::VervangBeste() {
+  if (beste.positie < 1 || beste.positie > kb_.MaxKas()) return;
+  TKas& doel = kb_.KasLijst[static_cast<std::size_t>(beste.positie)];
+  const TKas oud = doel;
+  TKas nieuw = TransactionFromLine(regel);
+  nieuw.Index = oud.Index;
+  nieuw.ruw = oud.ruw;
+  doel = nieuw;
+  // The balances follow the replaced amount at once.
+  int rekMis = 0, groepMis = 0;
+  BoekInMatrix(kb_, oud.GroepKode, oud.RekNr, false, rekMis, groepMis, -oud.Bedrag);
+  BoekInMatrix(kb_, nieuw.GroepKode, nieuw.RekNr, false, rekMis, groepMis, nieuw.Bedrag);
+  index_.NaVervangen(kb_, beste.positie, oud);
+}
+
+int Afstemming::Boek(TKas kas) {
+  int rekMis = 0, groepMis = 0;
+  BoekInMatrix(kb_, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag);
+  if (kb_.RelatiesAanwezig) BiedRelatieAan(kb_, kas);
+  const int positie = PlaatsKas(kb_, std::move(kas));
+  index_.NaInvoegen(kb_, positie);
+  return positie;
+}
+
+bool Afstemming::InsertLine() {
+  // Every same-day candidate takes part; a relation or description equal to
+  // the line's (empty ones included) counts as resembling here, so interest
+  // and fees without a relation are recognised as booked too.
+  Beste dubbel{0, static_cast<int>(kandidaten.size())};
+  for (int p : kandidaten) {
+    if (p > kb_.MaxKas()) continue;
+    const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(p)];
+    if (kas.RekNr != regel.RekNr) continue;
+    int s = MatchScore(kas, regel, true);
+    if (!(s & score::Relatie) && Gewoon(kas.Relatie) == Gewoon(regel.Relatie)) s += score::Relatie;
+    if (!(s & score::Omschrijving) && Gewoon(kas.Omschrijving) == Gewoon(regel.Omschrijving)) s += score::Omschrijving;
+    Weeg(dubbel, s, p);
+  }
+  if (dubbel.score == score::AlGeboekt &&
+      (dubbeleOverslaan || !Vraag(kb_, "Transactie bestaat al, nogmaals invoeren?")))
+    return false;
+  TKas kas = TransactionFromLine(regel);
+  kas.Bedrag = regel.Bedrag * regel.MuntKoers;
+  kas.Index = kb_.MaxKas() + 1;
+  Boek(std::move(kas));
+  if (regel.GroepKode == kKruispostKode) PostCounterTransfer();
+  return true;
+}
+
+bool Afstemming::PostCounterTransfer() {
+  if (!Vraag(kb_, "Overschrijving tegenrekening invoeren")) {
+    Mededeling(kb_, "Bedrag niet geboekt in tegenrekening");
+    return false;
+  }
+  const int a = kb_.ZoekRekening(regel.RekNr);
+  const int b = kb_.ZoekRekening(regel.TegenRek);
+  if (a == b) {
+    kb_.berichten().BerichtDlg("Geen Overboeking naar zelfde rekening", BerichtSoort::Waarschuwing, knop::OK);
+    return false;
+  }
+  if (b == 0) {
+    kb_.berichten().BerichtDlg("Tegenrekening niet gevonden", BerichtSoort::Waarschuwing, knop::OK);
+    return false;
+  }
+  TKas kas = TransactionFromLine(regel);
+  kas.Index = kb_.MaxKas() + 1;
+  std::swap(kas.RekNr, kas.TegenRek);
+  std::swap(kas.VolgBlad, kas.TegenVolgBlad);
+  kas.ActieKode = "OB";
+  kas.BoekSoort = 5;
+  kas.Bedrag = -regel.Bedrag * regel.MuntKoers;
+  kas.Omschrijving = Kap("Overboeken v." + regel.Omschrijving, 255);
+  kas.Relatie = Kap(kb_.RekLijst[static_cast<std::size_t>(a)].Naam, 32);
+  Boek(std::move(kas));
+  Mededeling(kb_, "Kasrecords van beide rekeningen gered");
+  return true;
+}
+
+void Afstemming::SplitLine() {
+  const std::string prefix = Kap(regel.GroepKode, 3);
+  std::vector<std::string> groepen{regel.GroepKode};
+  bool teVeel = false;
+  if (AantalTekens(prefix) == 3) {
+    for (int i = 1; i <= kb_.MaxGroep(); ++i) {
+      const std::string& kode = kb_.GroepLijst[static_cast<std::size_t>(i)].Kode;
+      if (kode.compare(0, prefix.size(), prefix) != 0) continue;
+      if (kode > regel.GroepKode) {
+        if (static_cast<int>(groepen.size()) < kSplitsItems) groepen.push_back(kode);
+        else teVeel = true;
+      } else {
+        groepen[0] = kode;
+      }
+    }
+  }
+  if (teVeel)
+    kb_.berichten().BerichtDlg("Meer dan " + std::to_string(kSplitsItems) + " subgroepen: alleen de eerste " +
+                                   std::to_string(kSplitsItems) + " worden aangeboden",
+                               BerichtSoort::Waarschuwing, knop::OK);
+  splitsTabel.assign(kSplitsItems + 1, TNewKas{});
+  splitsGeboekt.assign(kSplitsItems + 1, false);
+  // Slot 0 is the line as the file gave it: the split offer may have put the
+  // first amount of the description into the line.
+  splitsTabel[0] = regel;
+  splitsTabel[0].Bedrag = origineelBedrag;
+  if ((regel.BoekSoort & 0xFF) == 2 && splitsTabel[0].Bedrag > 0) splitsTabel[0].Bedrag = -splitsTabel[0].Bedrag;
+  for (int k = 1; k <= kSplitsItems; ++k) splitsTabel[static_cast<std::size_t>(k)].Bedrag = 0;
+  splitsIndex = 1;
+  invoegen = vervangen = false;
+
+  // The runs of sign, digits and separators that hold the decimal separator.
+  std::vector<std::string> bedragen;
+  {
+    std::string run;
+    auto sluit = [&] {
+      if (run.find(kb_.DecimaalTeken()) != std::string::npos && run.size() >= 4) bedragen.push_back(run);
+      run.clear();
+    };
+    for (char c : origineleOmschrijving) {
+      if (c == '+' || c == ',' || c == '-' || c == '.' || (c >= '0' && c <= '9')) run += c;
+      else sluit();
+    }
+    sluit();
+  }
+
+  const int n = static_cast<int>(groepen.size());
+  for (int k = 1; k <= n; ++k) {
+    splitsIndex = k;
+    const std::string& kode = groepen[static_cast<std::size_t>(k - 1)];
+    if (!(k == 1 && AantalTekens(regel.GroepKode) == 3)) {
+      if (kode.compare(0, prefix.size(), prefix) != 0 || AantalTekens(kode) < 4) continue;
+      regel.GroepKode = kode;
+    }
+    const int g = kb_.ZoekGroep(regel.GroepKode);
+    const std::string naam = g > 0 ? kb_.GroepLijst[static_cast<std::size_t>(g)].Naam : regel.GroepKode;
+    if (!Vraag(kb_, std::string("Splitscode ") + '"' + naam + '"' + " boeken?")) continue;
+    if (g > 0) {
+      const std::string klasse = TrimBlanks(kb_.GroepLijst[static_cast<std::size_t>(g)].Klasse);
+      if (klasse == "B" || klasse == "U" || klasse == "V") regel.ActieKode = "AF";
+      if (klasse == "I" || klasse == "R" || klasse == "T") regel.ActieKode = "BY";
+    }
+    if (!bedragen.empty()) {
+      std::string tekst = bedragen[std::min<std::size_t>(static_cast<std::size_t>(k - 1), bedragen.size() - 1)];
+      regel.Bedrag = LeesGetal(kb_, tekst);
+    }
+    modus = vergelijkmodus::SplitsNieuw;
+    FindSameDayCandidates();
+    beste = ScoreCandidates(false, true);
+    modus = beste.score >= 16 ? vergelijkmodus::SplitsVergelijk : vergelijkmodus::SplitsNieuw;
+    invoegen = vervangen = false;
+    ToonVenster(beste.positie, modus);
+    if (stoppen) break;
+    splitsTabel[static_cast<std::size_t>(k)] = regel;
+    if (vervangen && modus == vergelijkmodus::SplitsVergelijk) VervangBeste();
+    if (invoegen) InsertLine();
+    if (invoegen || vervangen) {
+      splitsGeboekt[static_cast<std::size_t>(k)] = true;
+      kb_.HernummerKas();
+      bewaar();
+    }
+  }
+  double som = 0;
+  for (int k = 1; k <= kSplitsItems; ++k)
+    if (splitsGeboekt[static_cast<std::size_t>(k)]) som += splitsTabel[static_cast<std::size_t>(k)].Bedrag;
+  if (std::llround(som * 100) != std::llround(splitsTabel[0].Bedrag * 100)) {
+    kb_.berichten().BerichtDlg("Som v. Subbedragen = " + BedragTekst(kb_, som) + "\r" +
+                                   "Som totaal moet zijn   = " + BedragTekst(kb_, splitsTabel[0].Bedrag),
+                               BerichtSoort::Fout, knop::OK);
+    kb_.berichten().Piep();
+  }
+  splitsIndex = 0;
+}
+
+}  // namespace valdero

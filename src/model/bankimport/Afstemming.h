@@ -1,0 +1,144 @@
+#pragma once
+// Reconciliation of one bank line with the ledger: the same-day candidates,
+// the match score, the decision that opens the comparison window, and the
+// postings that follow from its buttons (insert, replace, split, the counter
+// leg of a transfer). Only these operations change KasLijst for the import.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/bankimport/AfstemIndex.h"
+#include "model/bankimport/TNewKas.h"
+#include "model/core/Records.h"
+
+namespace valdero {
+
+class Kasboek;
+class SelectMutVoerder;
+class VergelijkModel;
+
+// Weights of the match criteria.
+namespace score {
+constexpr int Groep = 64;
+constexpr int Bedrag = 32;
+constexpr int Relatie = 16;
+constexpr int Omschrijving = 8;
+constexpr int Actie = 4;
+constexpr int Soort = 2;
+constexpr int Munt = 1;
+constexpr int AlGeboekt = 127;
+}  // namespace score
+
+// Comparison modes.
+namespace vergelijkmodus {
+constexpr int Nieuw = 0;
+constexpr int Vergelijk = 1;
+constexpr int SplitsNieuw = 2;
+constexpr int SplitsVergelijk = 3;
+}  // namespace vergelijkmodus
+
+// Whether a ledger text and a line text resemble each other: the first (at
+// most five) characters of the ledger text occur in the line text after its
+// leading characters below "A", case ignored; both cut to 24 characters.
+bool TextsResemble(const std::string& grootboek, const std::string& regel);
+
+// The score of one ledger transaction against a line.
+int MatchScore(const TKas& kas, const TNewKas& regel, bool groepTelt);
+
+// A transaction from an import line, field by field.
+TKas TransactionFromLine(const TNewKas& regel);
+
+// Shows the comparison window and lets the user complete the line.
+class VergelijkVoerder {
+ public:
+  virtual ~VergelijkVoerder() = default;
+  virtual void Toon(VergelijkModel& venster) = 0;
+};
+
+struct Beste {
+  int score = 0;
+  int positie = 0;
+};
+
+class Afstemming {
+ public:
+  static constexpr int kSplitsItems = 10;
+
+  Afstemming(Kasboek& kb, SelectMutVoerder& kiezer, VergelijkVoerder& venster);
+
+  // The start of a run: the ledger count and the index.
+  void BeginRun();
+  // The import run's format and the last statement position it found.
+  int bankFormaat = 0;
+  int laatsteAfschrift = 0;
+  int tegenVolgBlad = 0;  // the last counter statement word typed
+  // A line already booked (score 127) is skipped without asking (runs
+  // without a person).
+  bool dubbeleOverslaan = false;
+  // Writes the whole book after a change; BewaarBoek unless replaced.
+  std::function<void()> bewaar;
+  // Creates a missing group from the comparison window; nullopt when it was
+  // not created. Without it every new group fails.
+  std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep;
+
+  // The line being processed and its unedited description.
+  TNewKas regel;
+  std::string origineleOmschrijving;
+  double origineelBedrag = 0;  // the amount as the file gave it
+
+  // Flags set by the window and the dialogs.
+  bool invoegen = false;
+  bool vervangen = false;
+  bool splitsen = false;
+  bool stoppen = false;
+  int modus = vergelijkmodus::Nieuw;
+  int splitsIndex = 1;
+  Beste beste;
+  std::vector<int> kandidaten;
+
+  // --- The steps ---
+  void FindSameDayCandidates();
+  // Over the ledger as it stood at the start of the run (`heleGrootboek`),
+  // or over the same-day candidates alone (the duplicate check).
+  Beste ScoreCandidates(bool heleGrootboek, bool groepTelt) const;
+  // The same result by walking every position, as a check on the index.
+  Beste ScoreCandidatesDoorLopen(bool heleGrootboek, bool groepTelt) const;
+  // The decision for the current line, through the comparison window.
+  void ReconcileLine();
+  // Steps 1 to 4 of the decision without any window: the proposal.
+  struct Voorstel {
+    int besteScore = 0;
+    int bestePositie = 0;
+    std::string groepKode;
+    int modus = 0;
+  };
+  Voorstel StelVoor(bool kiesGroep);
+  // Duplicate check and posting. False when nothing was booked.
+  bool InsertLine();
+  bool PostCounterTransfer();
+  void SplitLine();
+  // Copies the line over the best match (the replace of the window).
+  void VervangBeste();
+
+  Kasboek& kb() { return kb_; }
+  const AfstemIndex& index() const { return index_; }
+  int GrootboekBijStart() const { return grootboekBijStart_; }
+  // The split table: slot 0 the line as read, slots 1..10 the items booked.
+  std::vector<TNewKas> splitsTabel;
+  std::vector<bool> splitsGeboekt;
+
+ private:
+  int Boek(TKas kas);
+  bool ToonVenster(int positie, int modus);
+
+  Kasboek& kb_;
+  SelectMutVoerder& kiezer_;
+  VergelijkVoerder& venster_;
+  AfstemIndex index_;
+  int grootboekBijStart_ = 0;
+  bool groepGekozen_ = false;
+};
+
+}  // namespace valdero

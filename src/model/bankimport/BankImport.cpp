@@ -1,0 +1,365 @@
+#include "model/bankimport/BankImport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "model/accounts/RekeningDialoog.h"
+#include "model/accounts/RekeningGroepen.h"
+#include "model/bankimport/BankFormaat.h"
+#include "model/bankimport/BankLezer.h"
+#include "model/bankimport/BankTekst.h"
+#include "model/bankimport/SelectMut.h"
+#include "model/core/Bedragen.h"
+#include "model/core/Berichten.h"
+#include "model/core/Datum.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
+#include "model/storage/BoekBestand.h"
+
+namespace valdero {
+namespace {
+
+constexpr const char* kDoorgaanTeksten[] = {"", "Leeg import-record", "Foutief import-record",
+                                             " Foutieve datum", " Bewerkingsfout", " "};
+
+std::string Hoofdletters(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool LeesBytes(const std::filesystem::path& pad, std::string& inhoud) {
+  std::ifstream in(pad, std::ios::binary);
+  if (!in) return false;
+  inhoud.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+}  // namespace
+
+BankImport::BankImport(Kasboek& kb, SelectMutVoerder& kiezer, RekeningDialoogVoerder* rekeningVoerder)
+    : kb_(kb), kiezer_(kiezer), rekeningVoerder_(rekeningVoerder) {}
+
+int BankImport::Fout() const { return kb_.IOStatus; }
+
+void BankImport::ZetFout(int code) {
+  if (kb_.IOStatus == 0) kb_.IOStatus = static_cast<std::uint16_t>(code);
+}
+
+bool BankImport::KiesBestand(int tag, std::string& pad) {
+  const std::string standaard = StandaardBankBestand(tag);
+  std::error_code fout;
+  if (!standaard.empty() && std::filesystem::is_regular_file(kb_.Pad(standaard), fout)) {
+    pad = standaard;
+    return true;
+  }
+  BestandsDialoog dialoog;
+  dialoog.titel = "Open bank Mutatie bestand";
+  const std::string filter = BankBestandFilter(tag);
+  dialoog.filter = filter.empty() ? kBeginFilter : filter;
+  dialoog.standaardExtensie = "txt";
+  dialoog.map = kb_.Map.string();
+  const auto gekozen = kb_.berichten().OpenDialoog(dialoog);
+  if (!gekozen) {
+    kb_.berichten().BerichtDlg("Geen Mutatie bestand " + standaard, BerichtSoort::Waarschuwing, knop::OK);
+    ZetFout(importfout::Leeg);
+    return false;
+  }
+  pad = Kap(*gekozen, 78);
+  return true;
+}
+
+bool BankImport::Importeer(int tag) {
+  kb_.IOStatus = 0;
+  std::string pad;
+  if (!KiesBestand(tag, pad)) return false;
+  return ImporteerBestand(tag, pad);
+}
+
+bool BankImport::ImporteerBestand(int tag, const std::string& pad) {
+  kb_.IOStatus = 0;
+  bankBestand_ = pad;
+  std::string inhoud;
+  if (!LeesBytes(kb_.Pad(pad), inhoud)) {
+    Foutmelding(kb_, "Verwerken van " + pad, 2, 2);
+    return false;
+  }
+  Mededeling(kb_, "Inlezen BankFile " + pad + " gelukt");
+  return Verwerk(tag, pad, inhoud);
+}
+
+bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view bytes) {
+  kb_.IOStatus = 0;
+  tag_ = tag;
+  if (bankBestand_.empty()) bankBestand_ = naam;
+  regelsKlaar_ = false;
+  regels_ = TekstRegels(BankTekstNaarUtf8(bytes));
+  lijst_.assign(1, TNewKas{});
+  lijst_[0].GroepKode.clear();
+  inBestand_.fill(false);
+  eigenMatch_ = tegenMatch_ = RekeningMatch{};
+  saldi_.clear();
+  afgeslagen_.clear();
+  stopAntwoord_.clear();
+
+  const BankLezer* lezer = nullptr;
+  if (tag == kAutomatischTag) {
+    lezer = HerkenLezer(regels_);
+    if (lezer == nullptr) {
+      kb_.berichten().BerichtDlg(
+          "Het formaat van " + naam + " is niet herkend.\rVerwacht: CAMT.053 (XML), MT940, "
+          "Rabobank CSV, ING CSV, of een bestand van Rabobank, Girotel, ABN AMRO, SNS of ING "
+          "in het oude formaat",
+          BerichtSoort::Fout, knop::OK);
+      ZetFout(importfout::Onverwacht);
+      return false;
+    }
+  } else {
+    lezer = LezerVoorFormaat(FormaatVanTag(tag));
+  }
+  if (lezer == nullptr) {
+    ZetFout(importfout::Onverwacht);
+    return false;
+  }
+  formaat_ = lezer->Formaat();
+  regelsKlaar_ = true;
+  lezer->Lees(*this);
+
+  if (Fout() == 0 || Laatste() > 0) {
+    Sorteer();
+    KiesEigenRekening();
+  }
+  for (const SaldoAfschrift& afschrift : saldi_) ControleerSaldi(kb_, afschrift);
+
+  if (Fout() > 5) {
+    Mededeling(kb_, "Bankbestand is niet correct, importeren afgebroken");
+    return false;
+  }
+  if (Fout() >= 1) {
+    const std::string vraag = std::string("De volgende fout is opgetreden bij het inlezen:\r") +
+                              kDoorgaanTeksten[Fout()] + " Wilt u doorgaan, vaak wel mogelijk";
+    if (!Vraag(kb_, vraag)) return false;
+  }
+  if (Laatste() < 1) {
+    // The start date needs a line to propose from.
+    kb_.berichten().BerichtDlg("Geen mutaties in " + naam, BerichtSoort::Waarschuwing, knop::OK);
+    regelsKlaar_ = false;
+    return false;
+  }
+  regelsKlaar_ = true;
+  return true;
+}
+
+void BankImport::Sorteer() {
+  std::stable_sort(lijst_.begin() + 1, lijst_.end(), [](const TNewKas& a, const TNewKas& b) {
+    if (a.Datum != b.Datum) return a.Datum < b.Datum;
+    if (a.VolgBlad != b.VolgBlad) return a.VolgBlad < b.VolgBlad;
+    return a.Index < b.Index;
+  });
+}
+
+void BankImport::KiesEigenRekening() {
+  if (Laatste() < 1 || lijst_[1].RekNr != 0) return;
+  // Only an own account that several accounts claim is chosen here; a number
+  // no account has keeps 0, so its lines are never filed under another account.
+  std::string nummer = lijst_[1].BankRekNr;
+  const RekeningMatch match = MatchOwnAccount(kb_, nummer);
+  if (match.aantal < 2) return;
+  int rekNr = 0;
+  const int keuze = kb_.berichten().BerichtDlg("Het Mutatie-rekeningnummer = " + lijst_[1].BankRekNr +
+                                                   "\r" + "Wilt u een bestaande rekening kiezen?",
+                                               BerichtSoort::Informatie, knop::JaNee);
+  if (keuze == antwoord::Ja) {
+    const SelectMut selectie = SelectMut::Rekeningen(kb_, match.aantal, match.rekeningen);
+    if (const auto tekst = kiezer_.Kies(selectie)) rekNr = selectie.RekeningUit(kb_, *tekst);
+  } else {
+    rekNr = match.rekeningen.front();
+  }
+  if (rekNr == 0) return;
+  for (int i = 1; i <= Laatste(); ++i) {
+    TNewKas& regel = lijst_[static_cast<std::size_t>(i)];
+    if (regel.RekNr == 0 && regel.BankRekNr == lijst_[1].BankRekNr) regel.RekNr = rekNr;
+  }
+}
+
+StartDatumVoorstel BankImport::StelStartDatumVoor() {
+  StartDatumVoorstel v;
+  if (Laatste() < 1) return v;
+  v.vroegst = lijst_[1].Datum;
+  v.laatst = lijst_.back().Datum;
+  if (kb_.Vandaag() > v.laatst) v.laatst = kb_.Vandaag();
+  int pos = kb_.MaxKas();
+  while (pos > 1 && kb_.KasLijst[static_cast<std::size_t>(pos)].RekNr != lijst_[1].RekNr) --pos;
+  const TKas* laatste = pos >= 1 ? &kb_.KasLijst[static_cast<std::size_t>(pos)] : nullptr;
+  const double boekDatum = laatste ? laatste->Datum : 0;
+  if (laatste && v.laatst < boekDatum) {
+    Mededeling(kb_, "Datum in valdero is groter dan Datum vandaag");
+    v.laatst = boekDatum;
+  }
+  v.voorstel = v.vroegst > boekDatum ? v.vroegst : boekDatum;
+  laatsteAfschrift_ = laatste ? laatste->VolgBlad : 0;
+  return v;
+}
+
+TNewKas& BankImport::NieuweRegel(int index) {
+  TNewKas regel;
+  regel.Index = index;
+  regel.GroepKode = "1";
+  regel.MuntKoers = 1.0f;
+  lijst_.push_back(regel);
+  return lijst_.back();
+}
+
+bool BankImport::DatumJjjjmmdd(const std::string& veld, const std::string& voor, const std::string& na,
+                               double& datum, bool noemDatum) {
+  datum = 0;
+  const std::string s = veld.substr(0, 8);
+  std::string tekst = s;
+  if (s.size() == 8) tekst = s.substr(6, 2) + "-" + s.substr(4, 2) + "-" + s.substr(0, 4);
+  bool goed = s.size() == 8 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (goed) {
+    const auto d = LeesDatum(tekst, 2000);
+    goed = d.has_value();
+    if (goed) datum = *d;
+  }
+  if (!goed) {
+    kb_.berichten().BerichtDlg(voor + (noemDatum ? tekst : std::string()) + na, BerichtSoort::Fout, knop::OK);
+    ZetFout(importfout::Datum);
+  }
+  return goed;
+}
+
+bool BankImport::DatumDmj(const std::string& veld, const std::string& voor, const std::string& na,
+                          double& datum) {
+  datum = 0;
+  const std::string tekst = TrimBlanks(veld);
+  const bool vier = tekst.size() >= 8 && tekst.find('-') != std::string::npos &&
+                    tekst.size() - tekst.rfind('-') - 1 == 4;
+  const auto d = vier ? LeesDatum(tekst, 2000) : std::nullopt;
+  if (!d) {
+    kb_.berichten().BerichtDlg(voor + tekst + na, BerichtSoort::Fout, knop::OK);
+    ZetFout(importfout::Datum);
+    return false;
+  }
+  datum = *d;
+  return true;
+}
+
+bool BankImport::DatumIso(const std::string& veld, double& datum) {
+  const std::string s = TrimBlanks(veld).substr(0, 10);
+  std::string jjjjmmdd;
+  if (s.size() == 10 && s[4] == '-' && s[7] == '-') jjjjmmdd = s.substr(0, 4) + s.substr(5, 2) + s.substr(8, 2);
+  return DatumJjjjmmdd(jjjjmmdd.empty() ? s : jjjjmmdd, "Datum foutief (", "), importfile vaak \"verknoeid\" ",
+                       datum);
+}
+
+double BankImport::Getal(std::string tekst) { return LeesGetal(kb_, tekst); }
+
+double BankImport::VastGetal(const std::string& tekst, char decimaal) {
+  std::string s = TrimBlanks(tekst);
+  std::string c;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    if (s[i] == '-') c += '-';
+    ++i;
+  }
+  bool cijfers = false;
+  bool komma = false;
+  bool goed = true;
+  for (; i < s.size(); ++i) {
+    if (s[i] >= '0' && s[i] <= '9') {
+      c += s[i];
+      cijfers = true;
+    } else if (s[i] == decimaal && !komma) {
+      c += '.';
+      komma = true;
+    } else {
+      goed = false;
+      break;
+    }
+  }
+  double waarde = 0;
+  if (goed && cijfers) {
+    const auto [ptr, ec] = std::from_chars(c.data(), c.data() + c.size(), waarde);
+    goed = ec == std::errc() && ptr == c.data() + c.size();
+  } else {
+    goed = false;
+  }
+  if (!goed) {
+    Foutmelding(kb_, "Getal " + tekst, 5, 8);
+    return 0;
+  }
+  return waarde;
+}
+
+int BankImport::Munt(const std::string& veld) {
+  if (AantalTekens(veld) < 3) return 0;
+  const std::string drie = Kap(veld, 3);
+  const std::string kode = Hoofdletters(drie);
+  for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
+    if (Hoofdletters(TrimBlanks(kb_.ValutaLijst[i].Kode)) == kode) return static_cast<int>(i);
+  kb_.berichten().BerichtDlg("Geen Munt gevonden: " + drie, BerichtSoort::Fout, knop::OK);
+  return 0;
+}
+
+void BankImport::EigenRekening(TNewKas& regel, const std::string& tekst, bool aanbod) {
+  std::string t = tekst;
+  eigenMatch_ = MatchOwnAccount(kb_, t);
+  regel.RekNr = eigenMatch_.rekNr;
+  regel.BankRekNr = Kap(t, 12);
+  const bool onbekend = eigenMatch_.aantal == -1 && !t.empty();
+  if (aanbod && onbekend) regel.RekNr = OfferNewAccount(t);
+  if (aanbod ? (t.empty() || t == "0") : onbekend) {
+    // One answer per number and run: a file of one unknown account asks once.
+    auto gevonden = stopAntwoord_.find(t);
+    if (gevonden == stopAntwoord_.end())
+      gevonden = stopAntwoord_.emplace(t, Vraag(kb_, "Rekening " + t + " bestaat niet" + "\r Nu stoppen ?")).first;
+    if (gevonden->second) ZetFout(importfout::Datum);
+  } else if (!aanbod && regel.RekNr != 0 && regel.RekNr <= 100) {
+    inBestand_[static_cast<std::size_t>(regel.RekNr)] = true;
+  }
+}
+
+void BankImport::TegenRekening(TNewKas& regel, const std::string& tekst, bool zetNummer) {
+  std::string t = tekst;
+  if (zetNummer) regel.TegenRekNr = Kap(ReduceerRekeningNummer(t), 12);
+  tegenMatch_ = MatchCounterAccount(kb_, t);
+  regel.TegenRek = tegenMatch_.rekNr;
+  if (regel.TegenRek != 0) {
+    if (regel.BoekSoort == importsoort::Bij) regel.BoekSoort = importsoort::BijVanEigen;
+    if (regel.BoekSoort == importsoort::Af) regel.BoekSoort = importsoort::AfNaarEigen;
+  }
+}
+
+int BankImport::OfferNewAccount(const std::string& nummer) {
+  if (rekeningVoerder_ == nullptr || afgeslagen_.count(nummer) > 0) return 0;
+  if (!Vraag(kb_, "Wilt u rekening Toevoegen: " + nummer)) {
+    afgeslagen_.insert(nummer);
+    return 0;
+  }
+  if (kb_.MaxRek() >= 99) {
+    kb_.berichten().BerichtDlg("Maximaal aantal rekeningen overschreden: " + nummer, BerichtSoort::Fout,
+                               knop::OK);
+    afgeslagen_.insert(nummer);
+    return 0;
+  }
+  RekeningDialoog dialoog(kb_, *rekeningVoerder_);
+  const int positie = kb_.MaxRek() + 1;
+  if (dialoog.NewAccount(positie, nummer) != 0) {
+    ZetFout(importfout::Leeg);
+    afgeslagen_.insert(nummer);
+    return 0;
+  }
+  EnsureAccountGroup(kb_, positie, dialoog.LeningGegevens());
+  BouwSaldoMatrix(kb_);
+  BewaarBoek(kb_, false);
+  return dialoog.NieuwRekNr();
+}
+
+}  // namespace valdero

@@ -1,0 +1,125 @@
+#include "model/bankimport/BankTekst.h"
+
+#include <charconv>
+
+#include "model/core/Windows1252.h"
+
+namespace valdero {
+namespace {
+
+bool IsGeldigeUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    int volg = 0;
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    if (c >= 0xC2 && c <= 0xDF) volg = 1;
+    else if (c >= 0xE0 && c <= 0xEF) volg = 2;
+    else if (c >= 0xF0 && c <= 0xF4) volg = 3;
+    else return false;
+    if (i + static_cast<std::size_t>(volg) >= s.size()) return false;
+    for (int k = 1; k <= volg; ++k)
+      if ((static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) return false;
+    i += static_cast<std::size_t>(volg) + 1;
+  }
+  return true;
+}
+
+bool IsSpatie(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u >= 1 && u <= 32;
+}
+
+}  // namespace
+
+std::string BankTekstNaarUtf8(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
+  if (IsGeldigeUtf8(bytes)) return std::string(bytes);
+  return Cp1252NaarUtf8(bytes);
+}
+
+std::vector<std::string> TekstRegels(std::string_view tekst) {
+  std::vector<std::string> regels;
+  std::size_t begin = 0;
+  std::size_t i = 0;
+  while (i < tekst.size()) {
+    if (tekst[i] == '\r' || tekst[i] == '\n') {
+      regels.emplace_back(tekst.substr(begin, i - begin));
+      if (tekst[i] == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n') ++i;
+      begin = ++i;
+    } else {
+      ++i;
+    }
+  }
+  if (begin < tekst.size()) regels.emplace_back(tekst.substr(begin));
+  return regels;
+}
+
+std::vector<std::string> SplitsRegel(std::string_view regel, char scheiding, bool* fout) {
+  std::vector<std::string> velden;
+  const std::size_t n = regel.size();
+  std::size_t i = 0;
+  auto slaOver = [&] {
+    while (i < n && IsSpatie(regel[i])) ++i;
+  };
+  slaOver();
+  while (i < n) {
+    const std::size_t voor = i;
+    std::string veld;
+    if (regel[i] == '"') {
+      ++i;
+      bool gesloten = false;
+      while (i < n) {
+        if (regel[i] == '"') {
+          if (i + 1 < n && regel[i + 1] == '"') {
+            veld += '"';
+            i += 2;
+            continue;
+          }
+          ++i;
+          gesloten = true;
+          break;
+        }
+        veld += regel[i++];
+      }
+      if (!gesloten && !veld.empty()) veld.pop_back();
+    } else {
+      while (i < n && static_cast<unsigned char>(regel[i]) > 32 && regel[i] != scheiding)
+        veld += regel[i++];
+    }
+    velden.push_back(std::move(veld));
+    slaOver();
+    if (i < n && regel[i] == scheiding) {
+      if (i == n - 1) velden.emplace_back();
+      ++i;
+      slaOver();
+    }
+    if (i == voor) {
+      // A character no rule consumes (a NUL): give up on the rest of the line.
+      if (fout) *fout = true;
+      break;
+    }
+  }
+  return velden;
+}
+
+int GeheelGetal(std::string_view tekst) {
+  const std::string s = TrimBlanks(tekst);
+  int waarde = 0;
+  const char* begin = s.data();
+  if (!s.empty() && s[0] == '+') ++begin;
+  const auto [ptr, ec] = std::from_chars(begin, s.data() + s.size(), waarde);
+  return ec == std::errc() && ptr == s.data() + s.size() && !s.empty() ? waarde : 0;
+}
+
+std::string TrimBlanks(std::string_view tekst) {
+  const auto b = tekst.find_first_not_of(' ');
+  if (b == std::string_view::npos) return {};
+  const auto e = tekst.find_last_not_of(' ');
+  return std::string(tekst.substr(b, e - b + 1));
+}
+
+}  // namespace valdero

@@ -1,0 +1,136 @@
+// The four layouts banks give today: the same four transactions, written by
+// each, become the same import lines; their balances are checked.
+#include <gtest/gtest.h>
+
+#include "BankImportTestBoek.h"
+#include "model/core/Berichten.h"
+#include "model/core/Datum.h"
+
+namespace valdero {
+namespace {
+
+using test::BankBoek;
+
+struct Verwacht {
+  double datum;
+  double bedrag;
+  int soort;
+  std::string relatie;
+  std::string tegenRekNr;
+  int tegenRek;
+  std::string actie;
+  std::string omschrijving;
+};
+
+std::vector<Verwacht> VierMutaties() {
+  return {
+      {MaakDatum(2026, 1, 2), -12.5, 2, "Bakker Jansen", "300065264", 0, "BA", "Brood en banket"},
+      {MaakDatum(2026, 1, 3), 2500, 1, "Werkgever BV", "1234567", 0, "OV", "Salaris januari"},
+      {MaakDatum(2026, 1, 5), -100, 6, "J. de Vries", "987654321", 2, "OV", "Sparen"},
+      {MaakDatum(2026, 1, 6), -45.1, 2, "Energie NV", "2345678", 0, "IC", "Voorschot januari"},
+  };
+}
+
+class HuidigeFormatenTest : public ::testing::TestWithParam<std::pair<int, const char*>> {};
+
+TEST_P(HuidigeFormatenTest, GevenDezelfdeImportregels) {
+  const auto [tag, bestand] = GetParam();
+  BankBoek boek;
+  // The employer's giro account is no own account in this book.
+  boek.kb.RekLijst[3].Naam = "Giro";
+  boek.LeesFixture(tag, bestand);
+  ASSERT_TRUE(boek.gelukt) << ::testing::PrintToString(boek.berichten.Teksten());
+  EXPECT_TRUE(boek.berichten.Teksten().empty()) << ::testing::PrintToString(boek.berichten.Teksten());
+  const auto verwacht = VierMutaties();
+  ASSERT_EQ(boek.run->Laatste(), 4);
+  for (int i = 1; i <= 4; ++i) {
+    const TNewKas& r = boek.Regel(i);
+    const Verwacht& v = verwacht[static_cast<std::size_t>(i - 1)];
+    SCOPED_TRACE(std::string(bestand) + " regel " + std::to_string(i));
+    EXPECT_EQ(r.RekNr, 1);
+    EXPECT_EQ(r.BankRekNr, "123456789");
+    EXPECT_EQ(r.Datum, v.datum);
+    EXPECT_EQ(r.PayDate, v.datum);
+    EXPECT_DOUBLE_EQ(r.Bedrag, v.bedrag);
+    EXPECT_EQ(r.BoekSoort, v.soort);
+    EXPECT_EQ(r.Relatie, v.relatie);
+    EXPECT_EQ(r.TegenRekNr, v.tegenRekNr);
+    EXPECT_EQ(r.TegenRek, v.tegenRek);
+    EXPECT_EQ(r.ActieKode, v.actie);
+    EXPECT_EQ(r.Omschrijving, v.omschrijving);
+    EXPECT_EQ(r.Munt, 0);
+    EXPECT_EQ(r.GroepKode, "1");
+    EXPECT_EQ(r.VolgBlad, 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formaten, HuidigeFormatenTest,
+                         ::testing::Values(std::pair{6, "vier.camt053.xml"}, std::pair{7, "vier.mt940.sta"},
+                                           std::pair{8, "vier.rabo.csv"}, std::pair{9, "vier.ing.csv"}),
+                         [](const auto& info) { return std::to_string(info.param.first); });
+
+TEST(HuidigeFormatenTest, Mt940EindsaldoDatNietKloptGeeftEenWaarschuwing) {
+  BankBoek boek;
+  std::string inhoud = test::BankFixture("vier.mt940.sta");
+  inhoud.replace(inhoud.find("3342,40"), 7, "3342,41");
+  boek.Lees(7, "vier.mt940.sta", inhoud);
+  EXPECT_TRUE(boek.gelukt);
+  EXPECT_EQ(boek.berichten.Teksten(),
+            (std::vector<std::string>{"Eindsaldo 3342,41 klopt niet met beginsaldo plus mutaties 3342,40"}));
+  EXPECT_EQ(boek.run->Laatste(), 4);
+}
+
+TEST(HuidigeFormatenTest, IngSaldoNaMutatieWordtVanOudNaarNieuwGecontroleerd) {
+  BankBoek boek;
+  std::string inhoud = test::BankFixture("vier.ing.csv");
+  // The savings line is cut from the file: the next balance no longer follows.
+  const auto begin = inhoud.find("\"20260105\"");
+  inhoud.erase(begin, inhoud.find('\n', begin) + 1 - begin);
+  boek.Lees(9, "vier.ing.csv", inhoud);
+  EXPECT_TRUE(boek.gelukt);
+  EXPECT_EQ(boek.berichten.Teksten(),
+            (std::vector<std::string>{"Saldo klopt niet bij regel 2 (6-1-2026): bank 3342,40, berekend 3442,40"}));
+
+  BankBoek boek2;
+  inhoud = test::BankFixture("vier.ing.csv");
+  inhoud.replace(inhoud.find("\"3387,50\""), 9, "\"3387,00\"");
+  boek2.Lees(9, "vier.ing.csv", inhoud);
+  ASSERT_FALSE(boek2.berichten.Teksten().empty());
+  EXPECT_EQ(boek2.berichten.Teksten()[0], "Saldo klopt niet bij regel 3 (5-1-2026): bank 3387,00, berekend 3387,50");
+}
+
+TEST(HuidigeFormatenTest, CamtMetEenVerzamelpostGeeftEenRegelPerTransactie) {
+  BankBoek boek;
+  const std::string xml =
+      "<?xml version=\"1.0\"?><Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\">"
+      "<BkToCstmrStmt><Stmt><Acct><Id><IBAN>NL12ABNA0123456789</IBAN></Id></Acct>"
+      "<Ntry><Amt Ccy=\"EUR\">30.00</Amt><CdtDbtInd>DBIT</CdtDbtInd><BookgDt><Dt>2026-02-01</Dt></BookgDt>"
+      "<NtryDtls><TxDtls><AmtDtls><TxAmt><Amt Ccy=\"EUR\">10.00</Amt></TxAmt></AmtDtls>"
+      "<RltdPties><Cdtr><Pty><Nm>A &amp; B</Nm></Pty></Cdtr></RltdPties></TxDtls>"
+      "<TxDtls><Amt Ccy=\"EUR\">20.00</Amt><RltdPties><Cdtr><Nm>C</Nm></Cdtr></RltdPties></TxDtls></NtryDtls>"
+      "<AddtlNtryInf>Batch 7</AddtlNtryInf></Ntry></Stmt></BkToCstmrStmt></Document>";
+  boek.Lees(6, "batch.xml", xml);
+  ASSERT_TRUE(boek.gelukt);
+  ASSERT_EQ(boek.run->Laatste(), 2);
+  EXPECT_EQ(boek.Regel(1).Bedrag, -10);
+  EXPECT_EQ(boek.Regel(1).Relatie, "A & B");
+  EXPECT_EQ(boek.Regel(1).Omschrijving, "Batch 7");
+  EXPECT_EQ(boek.Regel(1).PayDate, boek.Regel(1).Datum);
+  EXPECT_EQ(boek.Regel(2).Bedrag, -20);
+  EXPECT_EQ(boek.Regel(2).ActieKode, "DV");
+}
+
+TEST(HuidigeFormatenTest, Mt940BoekdatumNeemtHetJaarOverDeJaargrens) {
+  BankBoek boek;
+  boek.Lees(7, "jaar.sta",
+            ":20:X\r\n:25:NL12ABNA0123456789\r\n:60F:C251231EUR0,00\r\n"
+            ":61:2512310102C5,00NINTNONREF\r\n:86:Rente 2025\r\n:62F:C260102EUR5,00\r\n");
+  ASSERT_TRUE(boek.gelukt);
+  EXPECT_EQ(boek.Regel(1).Datum, MaakDatum(2026, 1, 2));
+  EXPECT_EQ(boek.Regel(1).PayDate, MaakDatum(2025, 12, 31));
+  EXPECT_EQ(boek.Regel(1).ActieKode, "RE");
+  EXPECT_EQ(boek.Regel(1).Omschrijving, "Rente 2025");
+}
+
+}  // namespace
+}  // namespace valdero
