@@ -38,6 +38,16 @@ const std::vector<Opdracht>& Opdrachten() {
        "                             toont overzicht SOORT (1, 5, 6, 10-16, 21-25, 31, 32) als\n"
        "                             tekstbestand zoals \"Opslaan\" het schrijft, of als JSON\n",
        RapportOpdracht},
+      {"afschrift",
+       "  afschrift [OPTIES] BOEK TAG BESTAND\n"
+       "                             leest BESTAND zoals het importeren met menutag TAG (of auto)\n"
+       "                             en toont de regels met het voorstel van de afstemming als JSON\n",
+       AfschriftOpdracht},
+      {"importeer",
+       "  importeer [OPTIES] [--vanaf D-M-JJJJ] BOEK TAG BESTAND\n"
+       "                             importeert BESTAND zonder vensters, boekt elke nieuwe regel,\n"
+       "                             bewaart het boek en toont het als JSON\n",
+       ImporteerOpdracht},
       {"voorbeeld",
        "  voorbeeld [OPTIES] [--transacties N] MAP\n"
        "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",

@@ -54,5 +54,7 @@ int SaldiOpdracht(Omgeving& omgeving);
 int VoorbeeldOpdracht(Omgeving& omgeving);
 int BoekOpdracht(Omgeving& omgeving);
 int RapportOpdracht(Omgeving& omgeving);
+int AfschriftOpdracht(Omgeving& omgeving);
+int ImporteerOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli

@@ -1,0 +1,168 @@
+// "afschrift" reads a bank file as the import of a menu tag does and shows
+// the lines with what the reconciliation would propose; "importeer" runs the
+// whole import without windows and saves the book.
+#include <ostream>
+
+#include "app/cli/BoekJson.h"
+#include "app/cli/Json.h"
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
+#include "model/bankimport/AfschriftModel.h"
+#include "model/bankimport/Afstemming.h"
+#include "model/bankimport/BankFormaat.h"
+#include "model/bankimport/BankImport.h"
+#include "model/bankimport/BankTekst.h"
+#include "model/bankimport/SelectMut.h"
+#include "model/bankimport/VergelijkModel.h"
+#include "model/core/Datum.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
+
+namespace valdero::cli {
+namespace {
+
+// The comparison window as a person who presses "&Invoeren" at once.
+class InvoerVoerder : public VergelijkVoerder {
+ public:
+  void Toon(VergelijkModel& venster) override {
+    if (!venster.Invoeren()) venster.Overslaan();
+  }
+};
+
+struct ImportStart {
+  CliOpties opties;
+  std::unique_ptr<CliBoek> boek;
+  int tag = 0;
+  std::string bestand;
+};
+
+int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::string>& extra, ImportStart& s) {
+  if (std::string fout = LeesOpties(omgeving.args, s.opties, extra); !fout.empty())
+    return Gebruiksfout(omgeving, opdracht, fout);
+  if (s.opties.argumenten.size() != 3) return Gebruiksfout(omgeving, opdracht, "geef BOEK, TAG en BESTAND");
+  const std::string& tag = s.opties.argumenten[1];
+  if (tag == "auto") {
+    s.tag = kAutomatischTag;
+  } else {
+    s.tag = GeheelGetal(tag);
+    if ((s.tag == 0 && tag != "0") || s.tag < 0 || s.tag > 19 || StandaardBankBestand(s.tag).empty())
+      return Gebruiksfout(omgeving, opdracht, "TAG is een menutag (0-9, 10-15) of auto, niet '" + tag + "'");
+  }
+  if (s.opties.extra.count("vanaf")) {
+    const std::string& v = s.opties.extra["vanaf"];
+    const auto d = LeesDatum(v, 2000);
+    if (!d || v.size() - v.rfind('-') - 1 != 4)
+      return Gebruiksfout(omgeving, opdracht, "--vanaf verwacht een datum als 1-1-2026, niet '" + v + "'");
+  }
+  s.bestand = s.opties.argumenten[2];
+  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map);
+  Kasboek& kb = s.boek->kb;
+  const LaadUitkomst u = StartBoek(kb, true, s.opties.argumenten[0]);
+  if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
+    omgeving.fout << "valdero-cli " << opdracht << ": boek " << s.opties.argumenten[0] << " niet geladen\n";
+    return kMislukt;
+  }
+  s.boek->berichten.Wis();
+  return kGelukt;
+}
+
+void SchrijfRegel(JsonSchrijver& j, const TNewKas& r, const Afstemming::Voorstel& v) {
+  j.BeginObject();
+  j.Veld("Index", r.Index);
+  j.Veld("RekNr", r.RekNr);
+  j.Veld("VolgBlad", r.VolgBlad);
+  j.Veld("BankRekNr", r.BankRekNr);
+  j.Veld("GroepKode", r.GroepKode);
+  j.Veld("ActieKode", r.ActieKode);
+  j.Veld("Datum", r.Datum);
+  j.Veld("TegenRekNr", r.TegenRekNr);
+  j.Veld("Relatie", r.Relatie);
+  j.Veld("TegenRek", r.TegenRek);
+  j.Veld("TegenVolgBlad", r.TegenVolgBlad);
+  j.Veld("BeginSaldo", r.BeginSaldo);
+  j.Veld("EindSaldo", r.EindSaldo);
+  j.Veld("Bedrag", r.Bedrag);
+  j.Veld("MuntKoers", r.MuntKoers);
+  j.Veld("Omschrijving", r.Omschrijving);
+  j.Veld("Munt", r.Munt);
+  j.Veld("BoekSoort", r.BoekSoort);
+  j.Veld("Extra1", r.Extra1);
+  j.Veld("Belegging", r.Belegging);
+  j.Veld("PayDate", r.PayDate);
+  j.Sleutel("Voorstel");
+  j.BeginObject();
+  j.Veld("BesteScore", v.besteScore);
+  j.Veld("BestePositie", v.bestePositie);
+  j.Veld("GroepKode", v.groepKode);
+  j.Veld("Modus", v.modus);
+  j.EindObject();
+  j.EindObject();
+}
+
+}  // namespace
+
+int AfschriftOpdracht(Omgeving& omgeving) {
+  ImportStart s;
+  if (const int code = Start(omgeving, "afschrift", {}, s); code != kGelukt) return code;
+  Kasboek& kb = s.boek->kb;
+  EersteKeuzeVoerder kiezer;
+  InvoerVoerder venster;
+  BankImport run(kb, kiezer, nullptr);
+  run.ImporteerBestand(s.tag, s.bestand);
+  const int ioStatus = kb.IOStatus;
+
+  Afstemming a(kb, kiezer, venster);
+  a.BeginRun();
+  std::string uit;
+  JsonSchrijver j(uit);
+  j.BeginObject();
+  j.Veld("IOStatus", ioStatus);
+  j.Sleutel("Berichten");
+  j.BeginLijst();
+  for (const GetoondBericht& b : s.boek->berichten.getoond) {
+    j.BeginObject();
+    j.Veld("soort", static_cast<int>(b.soort));
+    j.Veld("knoppen", b.knoppen);
+    j.Veld("tekst", b.tekst);
+    j.Veld("antwoord", b.antwoord);
+    j.EindObject();
+  }
+  j.EindLijst();
+  j.Sleutel("Regels");
+  j.BeginLijst();
+  for (int i = 1; i <= run.Laatste(); ++i) {
+    TNewKas regel = run.Lijst()[static_cast<std::size_t>(i)];
+    a.regel = regel;
+    const Afstemming::Voorstel v = a.StelVoor(false);
+    SchrijfRegel(j, regel, v);
+  }
+  j.EindLijst();
+  j.EindObject();
+  omgeving.uit << uit << '\n';
+  return run.Laatste() > 0 ? kGelukt : kMislukt;
+}
+
+int ImporteerOpdracht(Omgeving& omgeving) {
+  ImportStart s;
+  if (const int code = Start(omgeving, "importeer", {"vanaf"}, s); code != kGelukt) return code;
+  Kasboek& kb = s.boek->kb;
+  EersteKeuzeVoerder kiezer;
+  InvoerVoerder venster;
+  BankImport run(kb, kiezer, nullptr);
+  const bool gelezen = run.ImporteerBestand(s.tag, s.bestand);
+  if (gelezen) {
+    double start = run.StelStartDatumVoor().voorstel;
+    if (s.opties.extra.count("vanaf")) start = *LeesDatum(s.opties.extra["vanaf"], 2000);
+    Afstemming a(kb, kiezer, venster);
+    a.dubbeleOverslaan = true;
+    AfschriftModel afschrift(kb, run, a);
+    afschrift.NeemOver(start);
+    afschrift.ProcessStatement();
+    BewaarBoek(kb, false);
+  }
+  omgeving.uit << BoekNaarJson(kb, s.boek->berichten.getoond);
+  omgeving.uit.flush();
+  return gelezen ? kGelukt : kMislukt;
+}
+
+}  // namespace valdero::cli
