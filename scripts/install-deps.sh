@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl1-mesa-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-dejavu-core imagemagick
+  ledger
 )
 
 missing=()

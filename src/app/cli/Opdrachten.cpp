@@ -48,6 +48,19 @@ const std::vector<Opdracht>& Opdrachten() {
        "                             importeert BESTAND zonder vensters, boekt elke nieuwe regel,\n"
        "                             bewaart het boek en toont het als JSON\n",
        ImporteerOpdracht},
+      {"relaties",
+       "  relaties [OPTIES] BOEK     bouwt de relatielijst zoals het relatievenster bij de eerste\n"
+       "                             opening, bewaart het boek en toont het als JSON\n",
+       RelatiesOpdracht},
+      {"exporteer",
+       "  exporteer [OPTIES] [--scheiding komma|asterix|tab|slash|streep|spatie] [--quotes]\n"
+       "            [--veldnamen] [--velden N,...] [--rekeningen NR,...] [--van D-M-JJJJ]\n"
+       "            [--tot D-M-JJJJ] [--uit BESTAND] BOEK POSITIE\n"
+       "                             exporteert de transacties van de rekening op POSITIE\n"
+       "                             (0: de totalen per groep en rekening) zoals het exportvenster\n"
+       "  exporteer [OPTIES] --journal [--uit BESTAND] BOEK\n"
+       "                             het jaar als journaal voor ledger of hledger\n",
+       ExporteerOpdracht},
       {"voorbeeld",
        "  voorbeeld [OPTIES] [--transacties N] MAP\n"
        "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",

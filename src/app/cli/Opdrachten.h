@@ -56,5 +56,7 @@ int BoekOpdracht(Omgeving& omgeving);
 int RapportOpdracht(Omgeving& omgeving);
 int AfschriftOpdracht(Omgeving& omgeving);
 int ImporteerOpdracht(Omgeving& omgeving);
+int RelatiesOpdracht(Omgeving& omgeving);
+int ExporteerOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli

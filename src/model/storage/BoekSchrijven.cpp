@@ -18,8 +18,6 @@ namespace valdero {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr std::int32_t kMaxRelatiesOpgeslagen = 500;
-
 // The highest position written: the counter, but never past the list.
 template <class Record>
 std::int32_t Hoogste(std::int32_t teller, const std::vector<Record>& lijst) {
@@ -84,9 +82,10 @@ void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers) {
   if (kb.RekGelezen && kb.GroepGelezen) kb.KasGelezen = true;
 }
 
+// Every relation: the count in front says how many records follow, so a list
+// of any length reads back whole (no relation is dropped silently).
 void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit) {
-  const std::int32_t hoogste =
-      Hoogste(std::min(kb.MaxRelatie(), kMaxRelatiesOpgeslagen), kb.RelatieLijst);
+  const std::int32_t hoogste = Hoogste(kb.MaxRelatie(), kb.RelatieLijst);
   uit.SchrijfI32(hoogste);
   SchrijfSectie(uit, kb.RelatieLijst, hoogste);
 }

@@ -1,0 +1,36 @@
+// valdero-cli relaties: builds the relation list the way the first opening of
+// the relations window does, saves the book and shows it as JSON.
+
+#include <ostream>
+
+#include "app/cli/BoekStart.h"
+#include "model/relations/RelatieLijst.h"
+
+namespace valdero::cli {
+
+int RelatiesOpdracht(Omgeving& omgeving) {
+  GeladenBoek g;
+  if (const int code = StartBoekOpdracht(omgeving, "relaties", g); code != kGelukt) return code;
+  if (!g.geladen) {
+    ToonBoek(omgeving, *g.boek);
+    return kMislukt;
+  }
+  Kasboek& kb = g.boek->kb;
+  kb.Bewaard = false;
+  const bool alAanwezig = kb.RelatiesAanwezig;
+  OpenRelaties(kb);
+  // A book that already held relations is not built again, and not saved.
+  const bool bewaard = alAanwezig || (kb.Bewaard && kb.IOStatus == 0);
+  ToonBoek(omgeving, *g.boek);
+  if (!bewaard) {
+    omgeving.fout << "valdero-cli relaties: " << kb.KasPad << " niet bewaard\n";
+    return kMislukt;
+  }
+  if (!kb.RelatiesAanwezig) {
+    omgeving.fout << "valdero-cli relaties: Geen unieke Relaties\n";
+    return kMislukt;
+  }
+  return kGelukt;
+}
+
+}  // namespace valdero::cli

@@ -1,0 +1,22 @@
+#pragma once
+// The year as a journal in the common plain-text accounting format (as read
+// by ledger and hledger), for users who also keep their books that way.
+//
+// One entry per transaction: its date, the relation and the description, and
+// two postings: the account ("Rekeningen:<nr> <name>") receives the amount,
+// the group ("Groepen:<code> <name>") the opposite. Amounts are in the base
+// currency with its code. The two legs of a transfer (both booked on the
+// cross-posting group) become one entry between the two accounts. Only
+// transactions that the balance matrix counts (known account and group) are
+// written, so that the journal's balance per account equals the book's.
+
+#include <string>
+
+namespace valdero {
+
+class Kasboek;
+
+// The journal as UTF-8 text with line feeds.
+std::string JournaalTekst(Kasboek& kb);
+
+}  // namespace valdero

@@ -1,0 +1,183 @@
+#include "model/relations/RelatieVenster.h"
+
+#include <charconv>
+
+#include "model/core/Berichten.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/Printer.h"
+#include "model/core/TekstHulp.h"
+#include "model/relations/RelatieLijst.h"
+#include "model/storage/BoekBestand.h"
+
+namespace valdero {
+namespace {
+
+// The lengths of the six texts of a relation, by column 1..6.
+constexpr std::array<int, kRelatieKolommen> kLengtes{0, 32, 12, 32, 8, 24, 12};
+
+std::string* Veld(TRelat& r, int kolom) {
+  switch (kolom) {
+    case 1: return &r.Naam;
+    case 2: return &r.Rekening;
+    case 3: return &r.Adres;
+    case 4: return &r.Postcode;
+    case 5: return &r.Woonplaats;
+    case 6: return &r.Telefoon;
+    default: return nullptr;
+  }
+}
+
+bool AlsGetal(const std::string& tekst, int& getal) {
+  const auto b = tekst.find_first_not_of(' ');
+  const auto e = tekst.find_last_not_of(' ');
+  if (b == std::string::npos) return false;
+  const char* begin = tekst.data() + b;
+  const char* eind = tekst.data() + e + 1;
+  const auto [p, fout] = std::from_chars(begin, eind, getal);
+  return fout == std::errc() && p == eind && getal >= 0 && getal <= 0xFFFF;
+}
+
+RelatieRij RijVan(const TRelat& r) {
+  return {std::to_string(r.KasIndex), r.Naam, r.Rekening, r.Adres, r.Postcode, r.Woonplaats,
+          r.Telefoon};
+}
+
+}  // namespace
+
+RelatieVenster::RelatieVenster(Kasboek& kb) : kb_(kb) {}
+
+const RelatieRij& RelatieVenster::Kop() {
+  static const RelatieRij kop{"KasIx", "Naam", " Rekening", " Adres", " PostCd.", " Woonplaats", " Tel."};
+  return kop;
+}
+
+const std::array<int, kRelatieKolommen>& RelatieVenster::Breedtes() {
+  static const std::array<int, kRelatieKolommen> breedtes{40, 200, 90, 165, 55, 115, 80};
+  return breedtes;
+}
+
+const RelatieRij& RelatieVenster::DialoogLabels() {
+  static const RelatieRij labels{"Index", "Relatie", "Rekening", "Adres", "Postcode", "Plaats", "Telefoon"};
+  return labels;
+}
+
+std::string RelatieVenster::HintBij(int x) {
+  if (x < 40) return "KasRecordindex";
+  if (x < 170) return "Naam Relatie";
+  if (x <= 234) return "Rekening";
+  if (x < 410) return "Adres";
+  if (x < 460) return "Postcode";
+  if (x >= 585) return "Telefoon";
+  return "Woonplaats";
+}
+
+bool RelatieVenster::Open() {
+  if (!OpenRelaties(kb_)) return false;
+  Vul();
+  return true;
+}
+
+void RelatieVenster::Vul() {
+  rijen.clear();
+  for (std::size_t r = 1; r < kb_.RelatieLijst.size(); ++r) rijen.push_back(RijVan(kb_.RelatieLijst[r]));
+}
+
+std::vector<std::string> RelatieVenster::Namen() const {
+  std::vector<std::string> namen;
+  for (const auto& rij : rijen) namen.push_back(rij[1]);
+  return namen;
+}
+
+std::vector<std::string> RelatieVenster::Rekeningen() const {
+  std::vector<std::string> rekeningen;
+  for (const auto& rij : rijen) rekeningen.push_back(rij[2]);
+  return rekeningen;
+}
+
+void RelatieVenster::BewaarRijen() {
+  for (std::size_t i = 0; i < rijen.size() && i + 1 < kb_.RelatieLijst.size(); ++i) {
+    TRelat& relatie = kb_.RelatieLijst[i + 1];
+    const RelatieRij& rij = rijen[i];
+    int index = 0;
+    if (AlsGetal(rij[0], index)) relatie.KasIndex = index;
+    for (int k = 1; k < kRelatieKolommen; ++k)
+      *Veld(relatie, k) = Kap(rij[static_cast<std::size_t>(k)], kLengtes[static_cast<std::size_t>(k)]);
+  }
+}
+
+void RelatieVenster::Ok() {
+  BewaarRijen();
+  BewaarBoek(kb_, false);
+}
+
+bool RelatieVenster::Verwijder(int rij) {
+  const std::size_t positie = static_cast<std::size_t>(rij) + 1;
+  if (rij < 0 || positie >= kb_.RelatieLijst.size()) return false;
+  if (!Vraag(kb_, "Wilt u deze relatie verwijderen ")) return false;
+  // The rows typed so far stay what they were; only the deleted one goes.
+  if (static_cast<std::size_t>(rij) < rijen.size()) rijen.erase(rijen.begin() + rij);
+  kb_.RelatieLijst.erase(kb_.RelatieLijst.begin() + static_cast<std::ptrdiff_t>(positie));
+  HernummerRelaties(kb_);
+  for (std::size_t i = 0; i < rijen.size(); ++i) rijen[i][0] = std::to_string(i + 1);
+  return true;
+}
+
+void RelatieVenster::Ververs() {
+  BewaarRijen();
+  SorteerRelaties(kb_);
+  HernummerRelaties(kb_);
+  Vul();
+}
+
+void RelatieVenster::NaDialoog() { BewaarBoek(kb_, false); }
+
+bool RelatieVenster::Afdrukken() {
+  Printer* printer = kb_.poorten.printer;
+  if (printer == nullptr) return false;
+  const TConfig& c = kb_.Config;
+  printer->ZetLiggend((c.Vlaggen & vlag::Liggend) != 0);
+  if (!printer->BeginDocument(KopTekst())) return false;
+
+  const int links = 3 * (kb_.TekenBreedte > 0 ? kb_.TekenBreedte : printer->TekstBreedte("n"));
+  const int regel = c.RegelHoogte > 0 ? c.RegelHoogte : printer->TekstHoogte("Ag") * 6 / 5 + 1;
+  const int breedte = printer->PaginaBreedte();
+  const int onder = printer->PaginaHoogte() - c.BodemMarge;
+  // The grid's column widths, scaled from the window's 800 pixels to the page.
+  std::array<int, kRelatieKolommen> x{};
+  int kolom = links;
+  for (int k = 1; k < kRelatieKolommen; ++k) {
+    x[static_cast<std::size_t>(k)] = kolom;
+    kolom += Breedtes()[static_cast<std::size_t>(k)] * breedte / 800;
+  }
+  const int rechts = kolom;
+  int y = c.TopMarge;
+  auto volgende = [&] {
+    y += regel;
+    if (y + regel > onder) {
+      printer->NieuwePagina();
+      y = c.TopMarge;
+    }
+  };
+  auto lijn = [&] {
+    printer->Lijn(links, y + regel / 2, rechts, y + regel / 2);
+    volgende();
+  };
+  auto rij = [&](const RelatieRij& r) {
+    for (int k = 1; k < kRelatieKolommen; ++k)
+      printer->Tekst(x[static_cast<std::size_t>(k)], y, r[static_cast<std::size_t>(k)]);
+    volgende();
+  };
+
+  printer->Tekst(links, y, KopTekst() + "  " + kb_.KasNaam);
+  volgende();
+  rij(Kop());
+  lijn();
+  // What the grid shows, edits not yet stored included.
+  for (const RelatieRij& r : rijen) rij(r);
+  lijn();
+  printer->EindDocument();
+  return true;
+}
+
+}  // namespace valdero
