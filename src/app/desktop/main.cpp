@@ -10,7 +10,10 @@
 #include <filesystem>
 
 #include "Schermafdruk.h"
+#include "ui/accounts/RekeningBudgetKoppeling.h"
 #include "ui/accounts/TNieuwRekenDlg.h"
+#include "ui/accounts/TRekbeheerForm.h"
+#include "ui/accounts/TRekenForm.h"
 #include "ui/bookings/BoekingKoppeling.h"
 #include "ui/bookings/QtBoekingVensters.h"
 #include "model/bookings/StandaardBewaarder.h"
@@ -19,6 +22,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
 #include "ui/groups/TBudbeheerForm.h"
+#include "ui/groups/TBudgetForm.h"
 #include "ui/search/TZoekDlg.h"
 #include "ui/settings/TPasswordDlg.h"
 #include "ui/shell/LevensloopKoppeling.h"
@@ -102,6 +106,15 @@ int main(int argc, char* argv[]) {
   TNieuwRekenDlg rekeningDlg(&hoofd);
   TPasswordDlg wachtwoordDlg(&hoofd);
   LevensloopKoppeling levensloopKoppeling(hoofd, rekeningDlg, wachtwoordDlg);
+
+  // The budget window (windows 2 and 3), the accounts manager of the action
+  // panel's "Rekeningen" and the accounts window (window 1).
+  TBudgetForm budget(kb, &hoofd);
+  QObject::connect(&budget, &TBudgetForm::HelpGevraagd, &help, helpVoor);
+  TRekbeheerForm rekeningBeheer(kb, rekeningDlg, &hoofd);
+  QObject::connect(&rekeningBeheer, &TRekbeheerForm::HelpGevraagd, &help, helpVoor);
+  TRekenForm rekeningen(kb, rekeningDlg, &hoofd);
+  KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget);
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);
