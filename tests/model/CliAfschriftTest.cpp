@@ -1,0 +1,89 @@
+// valdero-cli afschrift and importeer on a book on disk: the proposal per
+// line, the booking without windows, and a second run that books nothing.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "BankImportTestBoek.h"
+#include "JsonLezer.h"
+#include "VoorbeeldHulp.h"
+#include "app/cli/Opdrachten.h"
+#include "model/storage/BoekLaden.h"
+
+namespace valdero {
+namespace {
+
+using test::JsonLezer;
+using test::JsonWaarde;
+using test::TestMap;
+
+struct Uitvoer {
+  int code;
+  JsonWaarde json;
+  std::string fout;
+};
+
+Uitvoer Cli(const TestMap& map, std::vector<std::string> args) {
+  std::ostringstream uit, fout;
+  args.insert(args.begin() + 1, {"--vandaag", "15-3-2026"});
+  const int code = cli::VoerUit(args, map.pad(), uit, fout);
+  return {code, JsonLezer::Lees(uit.str()).value_or(JsonWaarde{}), fout.str()};
+}
+
+// The example year with the payments account named after its bank number,
+// and the four mutations of the ING fixture beside it.
+void MaakBoek(const TestMap& map) {
+  test::SchrijfVoorbeeld(map.pad(), "Bank26", {.jaar = 2026, .transacties = 30});
+  test::BoekMetPoorten boek(MaakDatum(2026, 3, 15));
+  boek.kb.Map = map.pad();
+  ASSERT_EQ(StartBoek(boek.kb, true, "Bank26"), LaadUitkomst::Geladen);
+  boek.kb.RekLijst[1].Naam = "Betaal 123456789";
+  BewaarBoek(boek.kb, false);
+  std::ofstream(map / "ing.csv", std::ios::binary) << test::BankFixture("vier.ing.csv");
+}
+
+TEST(CliAfschrift, ToontDeRegelsMetHetVoorstelEnVeranderdHetBoekNiet) {
+  TestMap map;
+  MaakBoek(map);
+  const auto voor = test::LeesBytes(map / "Bank26.vdr");
+  const Uitvoer u = Cli(map, {"afschrift", "Bank26", "auto", "ing.csv"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  EXPECT_EQ(u.json["IOStatus"].Getal(), 0);
+  const auto& regels = u.json["Regels"].Lijst();
+  ASSERT_EQ(regels.size(), 4u);
+  EXPECT_EQ(regels[0]["RekNr"].Getal(), 1);
+  EXPECT_EQ(regels[0]["Relatie"].Tekst(), "Bakker Jansen");
+  EXPECT_EQ(regels[0]["Bedrag"].Getal(), -12.5);
+  EXPECT_TRUE(std::holds_alternative<std::string>(regels[0]["Voorstel"]["GroepKode"].v));
+  EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
+}
+
+TEST(CliAfschrift, EenBestandZonderMutatiesGeeftExitcode1) {
+  TestMap map;
+  MaakBoek(map);
+  std::ofstream(map / "kop.csv", std::ios::binary) << test::BankFixture("ingkop.csv");
+  const Uitvoer u = Cli(map, {"afschrift", "Bank26", "4", "kop.csv"});
+  EXPECT_EQ(u.code, 1);
+  EXPECT_TRUE(u.json["Regels"].Lijst().empty());
+  EXPECT_EQ(Cli(map, {"afschrift", "Bank26", "42", "kop.csv"}).code, 2);
+}
+
+TEST(CliAfschrift, ImporteerBoektElkeRegelEenmaal) {
+  TestMap map;
+  MaakBoek(map);
+  const Uitvoer eerste = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
+  ASSERT_EQ(eerste.code, 0) << eerste.fout;
+  const std::size_t na1 = eerste.json["KasLijst"].Lijst().size();
+  const Uitvoer tweede = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
+  ASSERT_EQ(tweede.code, 0) << tweede.fout;
+  EXPECT_EQ(tweede.json["KasLijst"].Lijst().size(), na1);
+  // The first run booked all four lines on the payments account.
+  int bakker = 0;
+  for (const JsonWaarde& k : eerste.json["KasLijst"].Lijst())
+    if (k["Relatie"].Tekst() == "Bakker Jansen" && k["RekNr"].Getal() == 1) ++bakker;
+  EXPECT_EQ(bakker, 1);
+}
+
+}  // namespace
+}  // namespace valdero
