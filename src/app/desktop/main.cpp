@@ -23,6 +23,7 @@
 #include "model/core/Klok.h"
 #include "ui/groups/TBudbeheerForm.h"
 #include "ui/groups/TBudgetForm.h"
+#include "ui/groups/TNewBudgetDlg.h"
 #include "ui/search/TZoekDlg.h"
 #include "ui/settings/TPasswordDlg.h"
 #include "ui/shell/LevensloopKoppeling.h"
@@ -30,6 +31,9 @@
 #include "ui/shell/TValdero.h"
 #include "ui/widgets/HelpVenster.h"
 #include "ui/widgets/QtBerichten.h"
+#include "ui/bankimport/TAfschriftForm.h"
+#include "ui/bankimport/TCompareForm.h"
+#include "ui/bankimport/TSelectMutForm.h"
 #include "ui/widgets/QtPrinter.h"
 
 using namespace valdero;
@@ -115,6 +119,24 @@ int main(int argc, char* argv[]) {
   QObject::connect(&rekeningBeheer, &TRekbeheerForm::HelpGevraagd, &help, helpVoor);
   TRekenForm rekeningen(kb, rekeningDlg, &hoofd);
   KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget);
+
+  // The bank statements (window 8), with the comparison window and the
+  // account or group selection it opens; a new account is made with the
+  // account dialog.
+  TCompareForm vergelijk(&hoofd);
+  TSelectMutForm selectie(&hoofd);
+  TAfschriftForm afschrift(kb, vergelijk, selectie, &rekeningDlg, &hoofd);
+  QObject::connect(&afschrift, &TAfschriftForm::HelpGevraagd, &help, helpVoor);
+  QObject::connect(&afschrift, &TAfschriftForm::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(8); });
+  hoofd.Vensters().perNummer[8] = &afschrift;
+  TNewBudgetDlg groepDlg(kb, &hoofd);
+  afschrift.nieuweGroep = [&kb, &groepDlg](const std::string& kode) -> std::optional<std::string> {
+    const GroepResultaat r = groepDlg.NieuweGroep(kb.MaxGroep() + 1, kode, "", " U ", BudgetWeergave{});
+    if (!r.gelukt) return std::nullopt;
+    return r.kode;
+  };
+  hoofd.Vensters().importeren = [&afschrift](int tag) { return afschrift.Importeer(tag); };
+  hoofd.Vensters().mutatiesBewarenAls = [&afschrift] { afschrift.BewaarBankbestandAls(); };
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);

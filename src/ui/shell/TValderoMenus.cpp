@@ -97,6 +97,11 @@ void TValdero::MaakMenus() {
   importItem(importeren, "&ABN", 2, "ABN/AMRO telebankieren");
   importItem(importeren, "ING (dd-mm-jjjj)", 5, "Giro  telebankieren (.csv)");
   importItem(importeren, "&SNS", 3, "SNS bank Internet bankieren");
+  importItem(importeren, "&CAMT.053", 6, "Bankafschrift in XML (camt.053)");
+  importItem(importeren, "&MT940", 7, "Bankafschrift MT940 (.sta, .940)");
+  importItem(importeren, "Rabobank &CSV", 8, "Rabobank CSV van vandaag");
+  importItem(importeren, "I&NG CSV", 9, "ING CSV van vandaag");
+  importItem(importeren, "&Automatisch", 99, "Het formaat herkennen aan de inhoud van het bestand");
   QMenu* keuze = Sub(importeren, QStringLiteral("&Keuze"));
   importItem(keuze, "Rabo", 10, "");
   importItem(keuze, "Girotel", 11, "");

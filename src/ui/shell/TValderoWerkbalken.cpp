@@ -206,6 +206,11 @@ void TValdero::MaakMenuPanel() {
   imp(popupImport_, "&ABN/AMRO", 2, "ABN/AMRO bankieren");
   imp(popupImport_, "ING (dd-mm-jjjj) ", 5, "ING bankieren (*.csv)");
   imp(popupImport_, "&SNS", 3, "SNS Internet Bankieren");
+  imp(popupImport_, "&CAMT.053", 6, "Bankafschrift in XML (camt.053)");
+  imp(popupImport_, "&MT940", 7, "Bankafschrift MT940 (.sta, .940)");
+  imp(popupImport_, "Rabobank &CSV", 8, "Rabobank CSV van vandaag");
+  imp(popupImport_, "I&NG CSV", 9, "ING CSV van vandaag");
+  imp(popupImport_, "&Automatisch", 99, "Het formaat herkennen aan de inhoud van het bestand");
   QMenu* keuze = popupImport_->addMenu(QStringLiteral("&Keuze"));
   imp(keuze, "Rabo", 10, "");
   imp(keuze, "Giro", 11, "");

@@ -1,0 +1,248 @@
+#include "ui/bankimport/TCompareForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "model/bankimport/VergelijkModel.h"
+
+namespace valdero {
+namespace {
+
+using V = VergelijkModel;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+struct VeldOpmaak {
+  int veld;
+  const char* label;
+  bool lijst;
+};
+
+constexpr VeldOpmaak kVelden[] = {
+    {V::Rekening, "Rekening", false},  {V::Volg, "VolgNr", false},        {V::Blad, "Blad", false},
+    {V::Groep, "Groep", true},         {V::Actie, "Actiecode", true},     {V::Datum, "Datum", false},
+    {V::Munt, "Munt", true},           {V::Koers, "Koers", false},        {V::Tegenrekening, "Tegenrekening", true},
+    {V::Volg2, "VolgNr tegenrek.", false}, {V::Blad2, "Blad tegenrek.", false}, {V::Relatie, "Relatie", true},
+    {V::Bedrag, "Bedrag", true},       {V::Omschrijving, "Omschrijving", true},
+};
+
+}  // namespace
+
+TCompareForm::TCompareForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Vergelijk Transactie"));
+  auto* hoofd = new QHBoxLayout(this);
+  auto* links = new QVBoxLayout;
+  auto* raster = new QGridLayout;
+  int rij = 0;
+  index_ = new QLabel(this);
+  raster->addWidget(new QLabel(QStringLiteral("Boeking"), this), rij, 0);
+  raster->addWidget(index_, rij++, 1);
+  for (const VeldOpmaak& v : kVelden) {
+    QWidget* w = nullptr;
+    if (v.lijst) {
+      auto* c = new QComboBox(this);
+      c->setEditable(true);
+      c->setInsertPolicy(QComboBox::NoInsert);
+      c->lineEdit()->installEventFilter(this);
+      w = c;
+    } else {
+      auto* e = new QLineEdit(this);
+      e->installEventFilter(this);
+      w = e;
+    }
+    w->setObjectName(QString::fromLatin1(v.label));
+    w->setMinimumWidth(v.veld == V::Omschrijving || v.veld == V::Groep ? 360 : 180);
+    velden_[static_cast<std::size_t>(v.veld)] = w;
+    auto* label = new QLabel(QString::fromLatin1(v.label), this);
+    label->setBuddy(w);
+    raster->addWidget(label, rij, 0);
+    raster->addWidget(w, rij++, 1);
+    if (v.veld == V::Groep) {
+      klasse_ = new QLabel(this);
+      raster->addWidget(klasse_, rij - 1, 2);
+    }
+  }
+  btw_ = new QCheckBox(QStringLiteral("BTW"), this);
+  btw_->setEnabled(false);
+  raster->addWidget(btw_, rij++, 1);
+  saldo_ = new QLabel(this);
+  bankSaldo_ = new QLabel(this);
+  bankSaldoLabel_ = new QLabel(QStringLiteral("Bank Saldo"), this);
+  raster->addWidget(new QLabel(QStringLiteral("Saldo"), this), rij, 0);
+  raster->addWidget(saldo_, rij++, 1);
+  raster->addWidget(bankSaldoLabel_, rij, 0);
+  raster->addWidget(bankSaldo_, rij++, 1);
+  links->addLayout(raster);
+
+  auto* knoppen = new QHBoxLayout;
+  invoeren_ = new QPushButton(QStringLiteral("&Invoeren"), this);
+  invoeren_->setToolTip(QStringLiteral("De nieuwe tranactie invoeren"));
+  vervangen_ = new QPushButton(QStringLiteral("&Vervangen"), this);
+  vervangen_->setToolTip(QStringLiteral("De bestaande (oude) transactie vervangen "));
+  overslaan_ = new QPushButton(QStringLiteral("&Overslaan"), this);
+  overslaan_->setToolTip(QStringLiteral("De transactie niet invoeren"));
+  breekAf_ = new QPushButton(QStringLiteral("&BreekAf"), this);
+  for (QPushButton* k : {invoeren_, vervangen_, overslaan_, breekAf_}) {
+    k->setAutoDefault(false);
+    knoppen->addWidget(k);
+  }
+  links->addLayout(knoppen);
+  hoofd->addLayout(links);
+
+  auto* rechts = new QVBoxLayout;
+  oudeKop_ = new QLabel(QStringLiteral("Oude Transactie"), this);
+  oud_ = new QTableWidget(7, 4, this);
+  oud_->horizontalHeader()->hide();
+  oud_->verticalHeader()->hide();
+  oud_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  oud_->setFocusPolicy(Qt::NoFocus);
+  const int breedtes[] = {80, 220, 80, 50};
+  for (int k = 0; k < 4; ++k) oud_->setColumnWidth(k, breedtes[k]);
+  oud_->setMinimumWidth(440);
+  rechts->addWidget(oudeKop_);
+  rechts->addWidget(oud_);
+  rechts->addStretch();
+  hoofd->addLayout(rechts);
+
+  connect(invoeren_, &QPushButton::clicked, this, [this] { Knop(&VergelijkModel::Invoeren); });
+  connect(vervangen_, &QPushButton::clicked, this, [this] { Knop(&VergelijkModel::Vervangen); });
+  connect(overslaan_, &QPushButton::clicked, this, [this] {
+    if (model_) model_->Overslaan();
+    accept();
+  });
+  connect(breekAf_, &QPushButton::clicked, this, [this] {
+    if (model_) model_->BreekAf();
+    accept();
+  });
+}
+
+void TCompareForm::SchrijfVeld(int veld) {
+  QWidget* w = velden_[static_cast<std::size_t>(veld)];
+  const QString t = Q(model_->Tekst(veld));
+  if (auto* c = qobject_cast<QComboBox*>(w)) c->setEditText(t);
+  else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(t);
+}
+
+void TCompareForm::LeesTerug(int veld) {
+  QWidget* w = velden_[static_cast<std::size_t>(veld)];
+  if (auto* c = qobject_cast<QComboBox*>(w)) model_->Tekst(veld) = c->currentText().toStdString();
+  else if (auto* e = qobject_cast<QLineEdit*>(w)) model_->Tekst(veld) = e->text().toStdString();
+}
+
+void TCompareForm::Ververs() {
+  VergelijkModel& m = *model_;
+  setWindowTitle(Q(m.Titel()));
+  setToolTip(Q(m.Hint()));
+  index_->setText(Q(m.BoekingIndex()));
+  auto lijst = [this](int veld, const std::vector<std::string>& items) {
+    auto* c = qobject_cast<QComboBox*>(velden_[static_cast<std::size_t>(veld)]);
+    c->clear();
+    for (const auto& i : items) c->addItem(Q(i));
+  };
+  lijst(V::Groep, m.GroepLijst());
+  lijst(V::Actie, m.ActieLijst());
+  lijst(V::Munt, m.MuntLijst());
+  lijst(V::Tegenrekening, m.RekeningLijst());
+  lijst(V::Relatie, m.RelatieGeschiedenis());
+  lijst(V::Bedrag, m.BedragGeschiedenis());
+  lijst(V::Omschrijving, m.OmschrijvingGeschiedenis());
+  for (int v = V::Rekening; v <= V::Omschrijving; ++v) SchrijfVeld(v);
+  velden_[V::Koers]->setVisible(m.KoersZichtbaar());
+  velden_[V::Volg2]->setVisible(m.TegenVolgZichtbaar());
+  velden_[V::Blad2]->setVisible(m.TegenVolgZichtbaar());
+  klasse_->setText(Q(m.KlasseTekst()));
+  btw_->setChecked(m.BtwAangevinkt());
+  btw_->setVisible(m.BtwZichtbaar());
+  saldo_->setText(Q(m.Saldo()));
+  saldo_->setStyleSheet(m.SaldoNegatief() ? QStringLiteral("color: red") : QStringLiteral("color: green"));
+  velden_[V::Bedrag]->setStyleSheet(m.BedragRood() ? QStringLiteral("color: red") : QStringLiteral("color: green"));
+  bankSaldo_->setText(Q(m.BankSaldo()));
+  bankSaldo_->setVisible(m.BankSaldoZichtbaar());
+  bankSaldoLabel_->setVisible(m.BankSaldoZichtbaar());
+  vervangen_->setEnabled(m.VervangenActief());
+  oudeKop_->setVisible(m.OudeTransactieZichtbaar());
+  oud_->setVisible(m.OudeTransactieZichtbaar());
+  oud_->clearContents();
+  const auto& oud = m.OudeTransactie();
+  for (int r = 0; r < static_cast<int>(oud.size()) && r < 7; ++r)
+    for (int k = 0; k < 4; ++k) oud_->setItem(r, k, new QTableWidgetItem(Q(oud[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)])));
+}
+
+void TCompareForm::Begin(VergelijkModel& venster) {
+  model_ = &venster;
+  Ververs();
+  velden_[V::Volg]->setFocus();
+  emit Getoond();
+}
+
+void TCompareForm::Toon(VergelijkModel& venster) {
+  Begin(venster);
+  exec();
+  model_ = nullptr;
+}
+
+void TCompareForm::Enter(int veld) {
+  LeesTerug(veld);
+  if (!model_->LeesVeld(veld)) return;
+  // The reading may have changed other fields (the group's split offer, the
+  // sequence of the account).
+  const int volgend = model_->VolgendVeld(veld);
+  for (int v = V::Rekening; v <= V::Omschrijving; ++v)
+    if (v != veld) SchrijfVeld(v);
+  SchrijfVeld(veld);
+  velden_[V::Volg2]->setVisible(model_->TegenVolgZichtbaar());
+  velden_[V::Blad2]->setVisible(model_->TegenVolgZichtbaar());
+  velden_[V::Koers]->setVisible(model_->KoersZichtbaar());
+  saldo_->setText(Q(model_->Saldo()));
+  klasse_->setText(Q(model_->KlasseTekst()));
+  if (model_->Gesloten()) {
+    accept();
+    return;
+  }
+  if (veld == V::Omschrijving) {
+    invoeren_->setEnabled(true);
+    invoeren_->setFocus();
+    return;
+  }
+  velden_[static_cast<std::size_t>(volgend)]->setFocus();
+}
+
+void TCompareForm::Knop(bool (VergelijkModel::*actie)()) {
+  if (!model_) return;
+  for (int v = V::Rekening; v <= V::Omschrijving; ++v) LeesTerug(v);
+  if ((model_->*actie)()) accept();
+}
+
+void TCompareForm::reject() {
+  if (model_) model_->SluitVenster();
+  QDialog::reject();
+}
+
+bool TCompareForm::eventFilter(QObject* object, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && model_) {
+    auto* toets = static_cast<QKeyEvent*>(event);
+    if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
+      for (int v = V::Rekening; v <= V::Omschrijving; ++v) {
+        QWidget* w = velden_[static_cast<std::size_t>(v)];
+        auto* c = qobject_cast<QComboBox*>(w);
+        if (object == w || (c && object == c->lineEdit())) {
+          Enter(v);
+          return true;
+        }
+      }
+    }
+  }
+  return QDialog::eventFilter(object, event);
+}
+
+}  // namespace valdero

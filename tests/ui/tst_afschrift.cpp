@@ -1,0 +1,167 @@
+// The bank statement window walked with the keyboard: a line replaces its
+// old transaction, one is skipped, a transfer on "xxxx" books its counter
+// leg, one is split over sub-groups, and "&BreekAf" stops with the last line
+// still listed.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+#include <fstream>
+#include <functional>
+
+#include "TestBoek.h"
+#include "model/bankimport/VergelijkModel.h"
+#include "model/core/Datum.h"
+#include "model/core/SaldoMatrix.h"
+#include "ui/bankimport/TAfschriftForm.h"
+#include "ui/bankimport/TCompareForm.h"
+#include "ui/bankimport/TSelectMutForm.h"
+
+using namespace valdero;
+
+namespace {
+
+// Presses a button of the window the way a keyboard user does: focus, space.
+void Druk(QWidget& venster, const QString& tekst) {
+  for (QPushButton* k : venster.findChildren<QPushButton*>()) {
+    if (k->text() != tekst) continue;
+    k->setFocus();
+    QTest::keyClick(k, Qt::Key_Space);
+    return;
+  }
+  QFAIL(qPrintable("geen knop " + tekst));
+}
+
+void Afdruk(QWidget& w, const char* naam) {
+  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
+  if (map.isEmpty()) return;
+  QCoreApplication::processEvents();
+  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
+}
+
+struct Boek : test::BoekMetPoorten {
+  test::TestMap map;
+  Boek() : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
+    kb.Map = map.pad();
+    test::VoegValutaToe(kb, "Eur", 1, true);
+    test::VoegRekeningToe(kb, 1, "Betaal 123456789");
+    test::VoegRekeningToe(kb, 2, "Spaar 987654321", "SP");
+    test::VoegGroepToe(kb, "1", "Saldo Betaal", " C ");
+    test::VoegGroepToe(kb, "2", "Saldo Spaar", " C ");
+    test::VoegGroepToe(kb, "410", "Boodschappen");
+    test::VoegGroepToe(kb, "410a", "Brood");
+    test::VoegGroepToe(kb, "410b", "Kaas");
+    test::VoegGroepToe(kb, "xxxx", "KRUISPOSTEN", " X ");
+    TKas& k = test::VoegTransactieToe(kb, 1, "410", MaakDatum(2026, 3, 2), -12.5, "Brood");
+    k.Relatie = "BAKKER JANSEN";
+    k.ActieKode = "BA";
+    k.BoekSoort = 2;
+    test::MarkeerGelezen(kb);
+    BouwSaldoMatrix(kb);
+  }
+};
+
+const char* kBestand =
+    "\"0123456789\",\"EUR\",20260302,\"D\",13.75,\"\",\"BAKKER JANSEN\",20260302,\"ba\",\"\",\"Brood\"\r\n"
+    "\"0123456789\",\"EUR\",20260303,\"D\",20.00,\"\",\"SLAGER\",20260303,\"ba\",\"\",\"Vlees\"\r\n"
+    "\"0123456789\",\"EUR\",20260304,\"D\",100.00,\"0987654321\",\"J DE VRIES\",20260304,\"tb\",\"\",\"Sparen\"\r\n"
+    "\"0123456789\",\"EUR\",20260305,\"D\",12.50,\"\",\"BAKKER JANSEN\",20260305,\"ba\",\"\",\"brood 5,00 kaas 7,50\"\r\n"
+    "\"0123456789\",\"EUR\",20260306,\"C\",50.00,\"\",\"WERKGEVER\",20260306,\"tb\",\"\",\"Bonus\"\r\n";
+
+}  // namespace
+
+class TstAfschrift : public QObject {
+  Q_OBJECT
+ private slots:
+  void eenAfschriftMetHetToetsenbordDoorlopen();
+};
+
+void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
+  Boek boek;
+  boek.kb.KasPad = (boek.map.pad() / "Afschr26.vdr").string();
+  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
+
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
+  afschrift.NeemOver(MaakDatum(2026, 3, 1));
+  afschrift.Afstemmer()->bewaar = [] {};
+  QCOMPARE(afschrift.Raster()->rowCount(), 5);
+  QCOMPARE(afschrift.Raster()->item(0, 3)->text(), QStringLiteral("BAKKER JANSEN"));
+  QCOMPARE(afschrift.Raster()->item(2, 5)->text(), QStringLiteral(" AF"));
+  Afdruk(afschrift, "afschrift");
+  boek.berichten.Wis();
+
+  // One keyboard action per showing of the comparison window.
+  std::vector<std::function<void()>> acties = {
+      [&] {  // line 1: the same baker, another amount: replace
+        QCOMPARE(vergelijk.windowTitle(), QStringLiteral("Vergelijk transactie"));
+        Afdruk(vergelijk, "vergelijk_modus1");
+        Druk(vergelijk, QStringLiteral("&Vervangen"));
+      },
+      [&] {  // line 2: nobody known: skip
+        QCOMPARE(vergelijk.windowTitle(), QStringLiteral("Invoer transactie"));
+        auto* groep = qobject_cast<QComboBox*>(vergelijk.VeldWidget(VergelijkModel::Groep));
+        QCOMPARE(groep->currentText(), QStringLiteral("nnnn  Nomen Nescio"));
+        Afdruk(vergelijk, "vergelijk_modus0");
+        Druk(vergelijk, QStringLiteral("&Overslaan"));
+      },
+      [&] {  // line 3: to the savings account: insert on xxxx
+        auto* groep = qobject_cast<QComboBox*>(vergelijk.VeldWidget(VergelijkModel::Groep));
+        QVERIFY(groep->currentText().startsWith(QStringLiteral("xxxx")));
+        boek.berichten.Antwoord(antwoord::Ja);  // the counter leg
+        Druk(vergelijk, QStringLiteral("&Invoeren"));
+      },
+      [&] {  // line 4: Enter in the group field offers the split
+        boek.berichten.Antwoord(antwoord::Ja);   // split
+        boek.berichten.Antwoord(antwoord::Nee);  // not on Boodschappen itself
+        boek.berichten.Antwoord(antwoord::Ja);   // Brood
+        boek.berichten.Antwoord(antwoord::Nee);  // not on Kaas
+        auto* groep = qobject_cast<QComboBox*>(vergelijk.VeldWidget(VergelijkModel::Groep));
+        groep->setFocus();
+        QTest::keyClick(groep->lineEdit(), Qt::Key_Return);
+      },
+      [&] {  // the split item Brood: insert
+        QCOMPARE(vergelijk.windowTitle(), QStringLiteral("Gesplitste transactie"));
+        Druk(vergelijk, QStringLiteral("&Invoeren"));
+      },
+      [&] {  // line 5: stop
+        Druk(vergelijk, QStringLiteral("&BreekAf"));
+      },
+  };
+  std::size_t volgende = 0;
+  connect(&vergelijk, &TCompareForm::Getoond, this, [&] {
+    QTimer::singleShot(0, &vergelijk, [&] {
+      if (volgende < acties.size()) acties[volgende++]();
+      else vergelijk.reject();
+    });
+  });
+  Druk(afschrift, QStringLiteral("Rekening bijwerken"));
+
+  QCOMPARE(volgende, acties.size());
+  // Replaced, the transfer and its counter leg, one split item. (The old
+  // Rabobank layout ends a short description with a blank.)
+  QCOMPARE(boek.kb.MaxKas(), 4);
+  QCOMPARE(boek.kb.KasLijst[1].Bedrag, -13.75);
+  bool tegen = false;
+  bool brood = false;
+  for (int i = 1; i <= boek.kb.MaxKas(); ++i) {
+    const TKas& k = boek.kb.KasLijst[static_cast<std::size_t>(i)];
+    if (k.RekNr == 2 && k.Bedrag == 100 && k.Omschrijving == "Overboeken v.Sparen ") tegen = true;
+    if (k.GroepKode == "410a" && k.Bedrag == -7.5) brood = true;
+  }
+  QVERIFY(tegen);
+  QVERIFY(brood);
+  const auto teksten = boek.berichten.Teksten();
+  QVERIFY(std::find(teksten.begin(), teksten.end(), "Som v. Subbedragen = -7,50\rSom totaal moet zijn   = -12,50") !=
+          teksten.end());
+  // The stopped line stays listed.
+  QCOMPARE(afschrift.Raster()->rowCount(), 1);
+  QCOMPARE(afschrift.Raster()->item(0, 3)->text(), QStringLiteral("WERKGEVER"));
+}
+
+QTEST_MAIN(TstAfschrift)
+#include "tst_afschrift.moc"
