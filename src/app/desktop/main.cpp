@@ -24,6 +24,10 @@
 #include "ui/groups/TBudbeheerForm.h"
 #include "ui/groups/TBudgetForm.h"
 #include "ui/groups/TNewBudgetDlg.h"
+#include "model/reports/ReportSelection.h"
+#include "ui/reports/OverzichtKoppeling.h"
+#include "ui/reports/TOutputForm.h"
+#include "ui/reports/TSelectieDlg.h"
 #include "ui/search/TZoekDlg.h"
 #include "ui/settings/TPasswordDlg.h"
 #include "ui/shell/LevensloopKoppeling.h"
@@ -141,6 +145,14 @@ int main(int argc, char* argv[]) {
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);
   hoofd.Vensters().groepBeheer = [&groepBeheer, &hoofd] { groepBeheer.Toon(&hoofd); };
+
+  // The overviews (window 5) and the selection dialog, sharing one report
+  // selection with the main window's launchers.
+  ReportSelection rapportSelectie;
+  TSelectieDlg selectieDlg(kb, rapportSelectie, &hoofd);
+  TOutputForm overzicht(kb, rapportSelectie, &hoofd);
+  QObject::connect(&overzicht, &TOutputForm::HelpGevraagd, &help, helpVoor);
+  KoppelOverzicht(hoofd, overzicht, selectieDlg, rapportSelectie);
 
   hoofd.HakenBijgewerkt();
 

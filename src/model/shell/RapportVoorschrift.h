@@ -21,6 +21,9 @@ struct RapportVoorschrift {
 // The selection of a menu tag: budget modes 1..6, overview modes 10..32,
 // chart modes (overview mode + 100).
 RapportVoorschrift VoorschriftVoor(int tag);
+// The selection of an overview or chart command alone: overview kinds 1, 5
+// and 6 share their numbers with budget modes but ask no dialog.
+RapportVoorschrift OverzichtVoorschrift(int tag);
 
 // The class letters of the monthly views.
 inline constexpr const char* kMaandKlassen[] = {" B ", " I ", " L ", " U ", " V "};

@@ -133,7 +133,7 @@ void TValdero::OpenRapport(int tag, int keuze) {
   const bool grafiek = tag >= 100;
   auto& open = grafiek ? vensters_.grafiek : vensters_.overzicht;
   if (!open) return;
-  const RapportVoorschrift v = VoorschriftVoor(tag);
+  const RapportVoorschrift v = OverzichtVoorschrift(tag);
   if (v.dialoog) {
     if (!vensters_.selectieDialoog) return;
     const SelectieAntwoord a = vensters_.selectieDialoog(tag);
@@ -152,6 +152,9 @@ void TValdero::OpenRapport(int tag, int keuze) {
                                                               : qobject_cast<QAction*>(sender());
   open(tag, keuze, v);
   const int nummer = grafiek ? 6 : 5;
+  // A report with nothing to show leaves its window closed and its entry free.
+  const auto venster = vensters_.perNummer.find(nummer);
+  if (venster != vensters_.perNummer.end() && venster->second && !venster->second->isVisible()) return;
   ZetUit(nummer, vrager);
   RegistreerNummer(nummer);
 }

@@ -137,7 +137,7 @@ void TValdero::MaakMenus() {
   // the command asks for it.
   using RapportVenster = decltype(VensterHaken::overzicht) VensterHaken::*;
   auto rapportHaak = [&v](int tag, RapportVenster venster) -> std::function<bool()> {
-    const bool dialoog = VoorschriftVoor(tag).dialoog;
+    const bool dialoog = OverzichtVoorschrift(tag).dialoog;
     return [&v, venster, dialoog] { return (v.*venster) && (!dialoog || v.selectieDialoog); };
   };
   QMenu* overz = Sub(nullptr, QStringLiteral("&Overzichten"));

@@ -1,0 +1,418 @@
+#include "ui/reports/TOutputForm.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "model/core/Bedragen.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/core/Printer.h"
+#include "model/reports/RapportSoort.h"
+
+namespace valdero {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+const QColor kGroen(0, 128, 0);
+const QColor kRood(200, 0, 0);
+
+QString VeldStijl(VeldKleur kleur) {
+  switch (kleur) {
+    case VeldKleur::Groen: return QStringLiteral("QLabel { color: #008000; }");
+    case VeldKleur::Rood: return QStringLiteral("QLabel { color: #c80000; }");
+    default: return {};
+  }
+}
+
+QLabel* Veld(QWidget* ouder) {
+  auto* l = new QLabel(ouder);
+  l->setFrameShape(QFrame::StyledPanel);
+  l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  l->setMinimumWidth(90);
+  return l;
+}
+
+}  // namespace
+
+TOutputForm::TOutputForm(Kasboek& kb, ReportSelection& selectie, QWidget* hoofdvenster)
+    : QWidget(hoofdvenster, Qt::Window), kb_(kb), model_(kb, selectie), hoofdvenster_(hoofdvenster) {
+  setWindowTitle(QStringLiteral("V I Z U D E Z  O V E R Z I C H T E N "));
+  setObjectName(QStringLiteral("TOutputForm"));
+  BouwVenster();
+  BouwMenu();
+  resize(860, 600);
+}
+
+void TOutputForm::BouwVenster() {
+  auto* hoofd = new QVBoxLayout(this);
+  kop_ = new QLabel(this);
+  QFont vet = kop_->font();
+  vet.setBold(true);
+  kop_->setFont(vet);
+  hoofd->addWidget(kop_);
+
+  periodePaneel_ = new QWidget(this);
+  auto* p = new QHBoxLayout(periodePaneel_);
+  p->setContentsMargins(0, 0, 0, 0);
+  beginEdit_ = new QLineEdit(periodePaneel_);
+  eindEdit_ = new QLineEdit(periodePaneel_);
+  beginEdit_->setObjectName(QStringLiteral("beginDatum"));
+  eindEdit_->setObjectName(QStringLiteral("eindDatum"));
+  okKnop_ = new QPushButton(QStringLiteral("O&k"), periodePaneel_);
+  p->addWidget(new QLabel(QStringLiteral("Begin Datum :"), periodePaneel_));
+  p->addWidget(beginEdit_);
+  p->addWidget(new QLabel(QStringLiteral("Eind Datum :"), periodePaneel_));
+  p->addWidget(eindEdit_);
+  p->addWidget(okKnop_);
+  p->addStretch();
+  hoofd->addWidget(periodePaneel_);
+  connect(beginEdit_, &QLineEdit::returnPressed, this, [this] {
+    std::string t = beginEdit_->text().toStdString();
+    if (!DatumAanvullen(kb_, t)) return;
+    beginEdit_->setText(Q(t));
+    eindEdit_->setFocus();
+  });
+  connect(eindEdit_, &QLineEdit::returnPressed, this, [this] {
+    std::string t = eindEdit_->text().toStdString();
+    if (!DatumAanvullen(kb_, t)) return;
+    eindEdit_->setText(Q(t));
+    okKnop_->setFocus();
+  });
+  connect(okKnop_, &QPushButton::clicked, this, &TOutputForm::PeriodeOkClick);
+
+  tabel_ = new QTableWidget(this);
+  tabel_->setObjectName(QStringLiteral("overzichtTabel"));
+  tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabel_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tabel_->verticalHeader()->hide();
+  tabel_->verticalHeader()->setDefaultSectionSize(22);
+  tabel_->setContextMenuPolicy(Qt::CustomContextMenu);
+  tabel_->setWordWrap(false);
+  connect(tabel_, &QTableWidget::customContextMenuRequested, this, &TOutputForm::ContextMenu);
+  connect(tabel_, &QTableWidget::currentCellChanged, this, [this](int rij, int kolom) {
+    tabel_->setToolTip(Q(model_.KolomHint(rij, kolom)));
+    model_.ZetGekozenRij(rij);
+  });
+  hoofd->addWidget(tabel_, 1);
+
+  totaalPaneel_ = new QWidget(this);
+  totaalRaster_ = new QGridLayout(totaalPaneel_);
+  totaalRaster_->setContentsMargins(0, 0, 0, 0);
+  hoofd->addWidget(totaalPaneel_);
+
+  maandPaneel_ = new QWidget(this);
+  auto* m = new QHBoxLayout(maandPaneel_);
+  m->setContentsMargins(0, 0, 0, 0);
+  m->setSpacing(2);
+  static const char* kMaanden[] = {"Jan", "Feb", "Mrt", "Apr", "Mei", "Jun",
+                                   "Jul", "Aug", "Sep", "Okt", "Nov", "Dec"};
+  for (int i = 0; i < 12; ++i) {
+    auto* k = new QPushButton(QString::fromUtf8(kMaanden[i]), maandPaneel_);
+    k->setCheckable(true);
+    k->setAutoExclusive(true);
+    k->setMaximumWidth(44);
+    connect(k, &QPushButton::clicked, this, [this, i] { MaandClick(i + 1); });
+    maanden_.push_back(k);
+    m->addWidget(k);
+  }
+  m->addStretch();
+  hoofd->addWidget(maandPaneel_);
+
+  auto* onder = new QHBoxLayout;
+  munt_ = new QLabel(this);
+  aantal_ = new QLabel(this);
+  aantal_->setObjectName(QStringLiteral("aantal"));
+  noot_ = new QLabel(this);
+  afschriftSaldo_ = new QLabel(this);
+  onder->addWidget(munt_);
+  onder->addWidget(aantal_);
+  onder->addWidget(noot_);
+  onder->addStretch();
+  onder->addWidget(afschriftSaldo_);
+  hoofd->addLayout(onder);
+
+  auto* knoppen = new QHBoxLayout;
+  auto knop = [this, knoppen](const char* tekst) {
+    auto* k = new QPushButton(QString::fromUtf8(tekst), this);
+    knoppen->addWidget(k);
+    return k;
+  };
+  vorige_ = knop("V&orige");
+  volgende_ = knop("&Volgende");
+  verzamel_ = knop("Ver&zamel");
+  opslaan_ = knop("&Opslaan ");
+  print_ = knop("&Print");
+  afschrift_ = knop("Afschrift");
+  tijdvakKnop_ = knop("Tijdvak");
+  knoppen->addStretch();
+  help_ = knop("&Help");
+  sluit_ = knop("&Sluit");
+  hoofd->addLayout(knoppen);
+
+  connect(volgende_, &QPushButton::clicked, this, [this] {
+    if (model_.Volgende()) ToonTabel();
+  });
+  connect(vorige_, &QPushButton::clicked, this, [this] {
+    if (model_.Vorige()) ToonTabel();
+  });
+  connect(verzamel_, &QPushButton::clicked, this, [this] { model_.Verzamel(KolomBreedtes(), FontGrootte()); });
+  connect(opslaan_, &QPushButton::clicked, this, [this] { model_.Opslaan(KolomBreedtes(), FontGrootte()); });
+  connect(print_, &QPushButton::clicked, this, [this] {
+    if (kb_.poorten.printer) model_.Print(*kb_.poorten.printer, KolomBreedtes());
+  });
+  connect(afschrift_, &QPushButton::clicked, this, [this] {
+    model_.WisselAfschrift();
+    ToonTabel();
+  });
+  connect(tijdvakKnop_, &QPushButton::clicked, this, [this] {
+    periodePaneel_->show();
+    beginEdit_->setFocus();
+  });
+  connect(help_, &QPushButton::clicked, this, [this] { emit HelpGevraagd(RapportHelp(model_.Soort())); });
+  connect(sluit_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TOutputForm::BouwMenu() {
+  menu_ = new QMenu(this);
+  auto* wijzig = menu_->addAction(QStringLiteral("&Wijzigen"));
+  auto* verwijder = menu_->addAction(QStringLiteral("&Verwijderen"));
+  menu_->addSeparator();
+  // The drill-downs into the group overview and the search come with those
+  // windows.
+  for (const char* t : {"Selecteer &Groep", "Selecteer &Relatie", "Selecteer &Klasse", "&Zoek boeking"})
+    menu_->addAction(QString::fromUtf8(t))->setEnabled(false);
+  menu_->addSeparator();
+  auto* tijdvak = menu_->addAction(QStringLiteral("Kies &Tijdvak"));
+  auto* op = menu_->addAction(QStringLiteral("&Oplopend"));
+  auto* af = menu_->addAction(QStringLiteral("&Aflopend"));
+  connect(wijzig, &QAction::triggered, this, [this] {
+    if (wijzig_ && GekozenKasIndex() > 0) wijzig_(GekozenKasIndex());
+  });
+  connect(verwijder, &QAction::triggered, this, [this] {
+    const int kas = GekozenKasIndex();
+    if (!verwijder_ || kas <= 0) return;
+    if (!Vraag(kb_, "Weet u zeker dat u dit Record wilt verwijderen ? ")) return;
+    if (!verwijder_(kas)) return;
+    model_.RefreshReport();
+    ToonTabel();
+    Mededeling(kb_, " Kasrecord(s) verwijderd");
+  });
+  connect(tijdvak, &QAction::triggered, this, [this] {
+    model_.KiesTijdvak();
+    ToonKnoppen();
+    beginEdit_->setFocus();
+  });
+  connect(op, &QAction::triggered, this, [this] {
+    model_.ZetAflopend(false);
+    ToonTabel();
+  });
+  connect(af, &QAction::triggered, this, [this] {
+    model_.ZetAflopend(true);
+    ToonTabel();
+  });
+  connect(menu_, &QMenu::aboutToShow, this, [this, wijzig, verwijder] {
+    const bool transacties = IsTransactieRapport(model_.Soort()) && GekozenKasIndex() > 0;
+    wijzig->setEnabled(transacties && wijzig_ != nullptr);
+    verwijder->setEnabled(transacties && verwijder_ != nullptr);
+  });
+}
+
+void TOutputForm::ZetWijzigen(std::function<void(int)> wijzig) { wijzig_ = std::move(wijzig); }
+void TOutputForm::ZetVerwijderen(std::function<bool(int)> verwijder) { verwijder_ = std::move(verwijder); }
+
+bool TOutputForm::ShowReport(int soort, int index) {
+  if (!model_.ShowReport(soort, index)) return false;
+  ToonTabel();
+  show();
+  raise();
+  activateWindow();
+  tabel_->setFocus();
+  return true;
+}
+
+void TOutputForm::RefreshReport() {
+  model_.RefreshReport();
+  ToonTabel();
+}
+
+int TOutputForm::FontGrootte() const {
+  return kb_.Config.FontGrootte > 0 ? kb_.Config.FontGrootte : 10;
+}
+
+std::vector<int> TOutputForm::KolomBreedtes() const {
+  std::vector<int> b;
+  for (int k = 0; k < tabel_->columnCount(); ++k) b.push_back(tabel_->columnWidth(k));
+  return b;
+}
+
+void TOutputForm::ToonTabel() {
+  const RapportTabel& t = model_.Tabel();
+  kop_->setText(Q(t.KopRegel(0)) + QLatin1Char('\n') + Q(t.KopRegel(1)));
+  tabel_->clear();
+  tabel_->setColumnCount(t.Kolommen());
+  QStringList titels;
+  for (const std::string& s : t.titels) titels << Q(s);
+  tabel_->setHorizontalHeaderLabels(titels);
+  QFont f = tabel_->font();
+  f.setPointSize(FontGrootte());
+  tabel_->setFont(f);
+  tabel_->setRowCount(static_cast<int>(t.rijen.size()));
+  const bool somKleuren = t.soort == rapport::Groep || t.soort == rapport::Klassen || t.soort == rapport::Relaties;
+  for (int r = 0; r < static_cast<int>(t.rijen.size()); ++r) {
+    const RapportRij& rij = t.rijen[static_cast<std::size_t>(r)];
+    for (int k = 0; k < static_cast<int>(rij.cellen.size()) && k < t.Kolommen(); ++k) {
+      const std::string& tekst = rij.cellen[static_cast<std::size_t>(k)];
+      QString s = Q(tekst);
+      if (t.afschrift && k == 4 && !rij.omschrijving.empty())
+        for (const std::string& o : rij.omschrijving) s += QLatin1Char('\n') + Q(o);
+      auto* item = new QTableWidgetItem(s);
+      if (t.IsBedragKolom(k)) {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignTop);
+        if (!tekst.empty() && tekst[0] == '-') item->setForeground(kRood);
+      }
+      if (somKleuren && rij.kasIndex == 0 && (k == 4 || k == 5)) item->setForeground(k == 4 ? kGroen : kRood);
+      // An empty cell cannot be selected.
+      if (tekst.empty()) item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
+      tabel_->setItem(r, k, item);
+    }
+    if (t.afschrift && !rij.omschrijving.empty())
+      tabel_->setRowHeight(r, 22 + 18 * static_cast<int>(rij.omschrijving.size()));
+  }
+  for (int k = 0; k < t.Kolommen(); ++k) tabel_->setColumnWidth(k, t.breedtes[static_cast<std::size_t>(k)]);
+  ToonTotalen();
+  ToonKnoppen();
+  KiesRij(model_.GekozenRij());
+}
+
+void TOutputForm::ToonTotalen() {
+  const RapportTabel& t = model_.Tabel();
+  while (QLayoutItem* item = totaalRaster_->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  int regel = 0;
+  for (const TotaalRegel& tr : t.totalen) {
+    if (!tr.zichtbaar) continue;
+    auto* label = new QLabel(Q(tr.label), totaalPaneel_);
+    totaalRaster_->addWidget(label, regel, 0);
+    int kolom = 1;
+    for (const RapportVeld& v : tr.velden) {
+      QLabel* veld = Veld(totaalPaneel_);
+      veld->setObjectName(QStringLiteral("totaal%1_%2").arg(regel).arg(kolom - 1));
+      veld->setText(v.zichtbaar ? Q(v.tekst) : QString());
+      veld->setStyleSheet(VeldStijl(v.kleur));
+      veld->setVisible(v.zichtbaar);
+      totaalRaster_->addWidget(veld, regel, kolom++);
+    }
+    ++regel;
+  }
+  if (t.effectVelden) {
+    totaalRaster_->addWidget(new QLabel(QStringLiteral("Aantal(eff.)"), totaalPaneel_), regel, 0);
+    QLabel* a = Veld(totaalPaneel_);
+    a->setText(Q(t.aantalEffecten));
+    totaalRaster_->addWidget(a, regel, 1);
+    totaalRaster_->addWidget(new QLabel(QStringLiteral("Koers(Euro)"), totaalPaneel_), regel, 2);
+    QLabel* k = Veld(totaalPaneel_);
+    k->setText(Q(t.koers));
+    totaalRaster_->addWidget(k, regel, 3);
+  }
+  totaalRaster_->setColumnStretch(totaalRaster_->columnCount(), 1);
+  totaalPaneel_->setVisible(totaalRaster_->count() > 0);
+  aantal_->setText(Q(t.aantal));
+  munt_->setText(Q(t.munt));
+  noot_->setText(Q(t.noot));
+  afschriftSaldo_->setVisible(t.afschrift);
+  if (t.afschrift) {
+    afschriftSaldo_->setText(QStringLiteral("Saldo ") + Q(t.afschriftSaldo.tekst));
+    afschriftSaldo_->setStyleSheet(VeldStijl(t.afschriftSaldo.kleur));
+  }
+}
+
+void TOutputForm::ToonKnoppen() {
+  const int soort = model_.Soort();
+  const bool bladeren = model_.KanBladeren();
+  volgende_->setVisible(bladeren);
+  vorige_->setVisible(bladeren);
+  verzamel_->setVisible(bladeren);
+  if (bladeren) {
+    volgende_->setToolTip(Q(model_.VolgendeHint()));
+    vorige_->setToolTip(Q(model_.VorigeHint()));
+    verzamel_->setToolTip(Q(model_.VerzamelHint()));
+  }
+  afschrift_->setVisible(soort == rapport::Rekening);
+  afschrift_->setText(model_.Afschrift() ? QStringLiteral("Regel") : QStringLiteral("Afschrift"));
+  maandPaneel_->setVisible(soort == rapport::Rekening);
+  const int laatste = model_.Tabel().laatsteMaand;
+  for (int i = 0; i < 12; ++i) maanden_[static_cast<std::size_t>(i)]->setChecked(i + 1 == laatste);
+  periodePaneel_->setVisible(model_.PeriodePaneel());
+  if (model_.PeriodePaneel()) {
+    beginEdit_->setText(Q(model_.BeginTekst()));
+    eindEdit_->setText(Q(model_.EindTekst()));
+  }
+  const bool periodeSoort = soort == rapport::Klassen || soort == rapport::BudgetTijdvak ||
+                            soort == rapport::Relaties || soort == rapport::BalansTijdvak;
+  tijdvakKnop_->setVisible(periodeSoort && !model_.PeriodePaneel());
+}
+
+void TOutputForm::KiesRij(int rij) {
+  if (rij < 0 || rij >= tabel_->rowCount()) {
+    tabel_->clearSelection();
+    return;
+  }
+  tabel_->setCurrentCell(rij, 0);
+  tabel_->scrollToItem(tabel_->item(rij, 0));
+}
+
+int TOutputForm::GekozenKasIndex() const {
+  const int r = tabel_->currentRow();
+  const auto& rijen = model_.Tabel().rijen;
+  return r >= 0 && r < static_cast<int>(rijen.size()) ? rijen[static_cast<std::size_t>(r)].kasIndex : 0;
+}
+
+void TOutputForm::PeriodeOkClick() {
+  if (!model_.PeriodeOk(beginEdit_->text().toStdString(), eindEdit_->text().toStdString())) return;
+  ToonTabel();
+  tabel_->setFocus();
+}
+
+void TOutputForm::MaandClick(int maand) {
+  const int rij = model_.KiesMaand(maand);
+  if (maand > model_.Tabel().laatsteMaand) {
+    ToonKnoppen();
+    return;
+  }
+  KiesRij(rij);
+}
+
+void TOutputForm::ContextMenu(const QPoint& punt) {
+  if (!IsTransactieRapport(model_.Soort())) return;
+  const int x = std::max(0, tabel_->viewport()->width() - 200);
+  menu_->popup(tabel_->viewport()->mapToGlobal(QPoint(x, punt.y())));
+}
+
+void TOutputForm::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+void TOutputForm::closeEvent(QCloseEvent* e) {
+  model_.Sluit(KolomBreedtes(), FontGrootte());
+  emit Gesloten();
+  e->accept();
+}
+
+}  // namespace valdero

@@ -1,0 +1,101 @@
+#pragma once
+// The overview window "V I Z U D E Z  O V E R Z I C H T E N ": one report at
+// a time as a table with its heading above and its total fields below. It
+// moves text between its widgets and RapportModel, which builds the report,
+// pages, filters and writes it.
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "model/reports/RapportModel.h"
+
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+namespace valdero {
+
+class Kasboek;
+struct ReportSelection;
+
+class TOutputForm : public QWidget {
+  Q_OBJECT
+ public:
+  TOutputForm(Kasboek& kb, ReportSelection& selectie, QWidget* hoofdvenster = nullptr);
+
+  // Opens the report of a kind (account or group position for kinds 1, 5
+  // and 6); the window is shown only when there is something to show.
+  bool ShowReport(int soort, int index);
+  // Builds the shown report again, e.g. after a deletion elsewhere.
+  void RefreshReport();
+
+  // "&Wijzigen" and "&Verwijderen" of the pop-up menu: the booking window
+  // opens or deletes the transaction of that index. Disabled while unset.
+  void ZetWijzigen(std::function<void(int kasIndex)> wijzig);
+  void ZetVerwijderen(std::function<bool(int kasIndex)> verwijder);
+
+  RapportModel& Model() { return model_; }
+  QTableWidget* Tabel() const { return tabel_; }
+  // The current column widths, as the text file and the printout use them.
+  std::vector<int> KolomBreedtes() const;
+  int FontGrootte() const;
+
+ signals:
+  void Gesloten();
+  void HelpGevraagd(int topic);
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  void BouwVenster();
+  void BouwMenu();
+  void ToonTabel();
+  void ToonTotalen();
+  void ToonKnoppen();
+  void KiesRij(int rij);
+  void PeriodeOkClick();
+  void MaandClick(int maand);
+  void ContextMenu(const QPoint& punt);
+  int GekozenKasIndex() const;
+
+  Kasboek& kb_;
+  RapportModel model_;
+  QWidget* hoofdvenster_;
+  std::function<void(int)> wijzig_;
+  std::function<bool(int)> verwijder_;
+
+  QLabel* kop_ = nullptr;
+  QTableWidget* tabel_ = nullptr;
+  QWidget* periodePaneel_ = nullptr;
+  QLineEdit* beginEdit_ = nullptr;
+  QLineEdit* eindEdit_ = nullptr;
+  QPushButton* okKnop_ = nullptr;
+  QPushButton* tijdvakKnop_ = nullptr;
+  QWidget* totaalPaneel_ = nullptr;
+  QGridLayout* totaalRaster_ = nullptr;
+  QLabel* aantal_ = nullptr;
+  QLabel* munt_ = nullptr;
+  QLabel* noot_ = nullptr;
+  QLabel* afschriftSaldo_ = nullptr;
+  QWidget* maandPaneel_ = nullptr;
+  std::vector<QPushButton*> maanden_;
+  QPushButton* volgende_ = nullptr;
+  QPushButton* vorige_ = nullptr;
+  QPushButton* verzamel_ = nullptr;
+  QPushButton* opslaan_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* afschrift_ = nullptr;
+  QPushButton* help_ = nullptr;
+  QPushButton* sluit_ = nullptr;
+  QMenu* menu_ = nullptr;
+};
+
+}  // namespace valdero
