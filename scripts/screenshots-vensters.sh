@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 tests="$*"
 if [ -z "$tests" ]; then
   tests="tst_groepen tst_navigator tst_nieuwrekendlg tst_passworddlg tst_zoekdlg
-         tst_boekingform tst_boekingform_effecten tst_boekingform_zoeken tst_afschrift"
+         tst_boekingform tst_boekingform_effecten tst_boekingform_zoeken tst_afschrift
+         tst_rekeningen tst_budget"
 fi
 cmake -S . -B build -G Ninja >/dev/null
 # shellcheck disable=SC2086

@@ -79,6 +79,7 @@ TBudgetForm::TBudgetForm(Kasboek& kb, QWidget* parent)
   titels_->setEditable(true);
   titels_->setInsertPolicy(QComboBox::NoInsert);
   titels_->setToolTip("Kies een groep op titel");
+  titels_->lineEdit()->setPlaceholderText("Titel");
   titels_->setMinimumWidth(180);
 
   navigator_ = new Tnavigator(this);
@@ -116,6 +117,7 @@ TBudgetForm::TBudgetForm(Kasboek& kb, QWidget* parent)
 
   auto* boven = new QHBoxLayout;
   boven->addWidget(kop_, 1);
+  boven->addWidget(new QLabel("Titel", this));
   boven->addWidget(titels_);
   auto* midden = new QHBoxLayout;
   midden->addWidget(raster_, 1);

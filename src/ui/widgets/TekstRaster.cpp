@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace valdero {
 
@@ -28,7 +29,12 @@ void TekstRaster::ZetKolommen(const std::vector<std::string>& titels, const std:
   QStringList koppen;
   for (const auto& t : titels) koppen << QString::fromStdString(t);
   setHorizontalHeaderLabels(koppen);
-  for (std::size_t k = 0; k < breedtes.size(); ++k) setColumnWidth(static_cast<int>(k), breedtes[k]);
+  // The given widths, but never so narrow that a title is cut.
+  const QFontMetrics fm(horizontalHeader()->font());
+  for (std::size_t k = 0; k < breedtes.size() && k < titels.size(); ++k) {
+    const int titel = fm.horizontalAdvance(QString::fromStdString(titels[k])) + 12;
+    setColumnWidth(static_cast<int>(k), std::max(breedtes[k], titel));
+  }
 }
 
 void TekstRaster::ZetBedragKolom(int kolom, const QColor& achtergrond) { bedragKolommen_[kolom] = achtergrond; }
