@@ -334,6 +334,22 @@ class TstRekeningen : public QObject {
     QVERIFY(f.Beheer().Gewijzigd());
   }
 
+  void beheerderOpentHetRekeningOverzicht() {
+    Boek b;
+    DialoogDoorWidgets d;
+    TRekbeheerForm f(b.kb, d);
+    int gevraagd = 0;
+    f.overzicht = [&gevraagd](int positie) { gevraagd = positie; };
+    f.Begin();
+    f.show();
+    QVERIFY(Kind<QPushButton>(f, "OverzichtBtn")->isEnabled());
+    QVERIFY2(!Kind<QPushButton>(f, "GrafiekBtn")->isEnabled(), "no chart window");
+    Kind<QListWidget>(f, "RekeningBox")->setCurrentRow(1);
+    QTest::mouseClick(Kind<QPushButton>(f, "OverzichtBtn"), Qt::LeftButton);
+    QCOMPARE(gevraagd, 2);
+    QVERIFY(!f.isVisible());
+  }
+
   void plaatjesOpHetVoorbeeldBoek() {
     if (qgetenv("VALDERO_SCHERMAFDRUK").isEmpty()) QSKIP("alleen voor de schermafdrukken");
     test::BoekMetPoorten b(MaakDatum(2026, 12, 10));

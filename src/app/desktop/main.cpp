@@ -122,7 +122,6 @@ int main(int argc, char* argv[]) {
   TRekbeheerForm rekeningBeheer(kb, rekeningDlg, &hoofd);
   QObject::connect(&rekeningBeheer, &TRekbeheerForm::HelpGevraagd, &help, helpVoor);
   TRekenForm rekeningen(kb, rekeningDlg, &hoofd);
-  KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget);
 
   // The bank statements (window 8), with the comparison window and the
   // account or group selection it opens; a new account is made with the
@@ -153,6 +152,8 @@ int main(int argc, char* argv[]) {
   TOutputForm overzicht(kb, rapportSelectie, &hoofd);
   QObject::connect(&overzicht, &TOutputForm::HelpGevraagd, &help, helpVoor);
   KoppelOverzicht(hoofd, overzicht, selectieDlg, rapportSelectie);
+  // After the overview: the accounts manager opens its account report there.
+  KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget, &rapportSelectie);
 
   hoofd.HakenBijgewerkt();
 

@@ -11,7 +11,9 @@ class TBudgetForm;
 class TRekbeheerForm;
 class TRekenForm;
 class TValdero;
+struct ReportSelection;
 
-void KoppelRekeningEnBudget(TValdero& hoofd, TRekenForm& rekeningen, TRekbeheerForm& beheer, TBudgetForm& budget);
+void KoppelRekeningEnBudget(TValdero& hoofd, TRekenForm& rekeningen, TRekbeheerForm& beheer, TBudgetForm& budget,
+                            const ReportSelection* selectie = nullptr);
 
 }  // namespace valdero

@@ -71,13 +71,10 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
   auto* nieuw = StapKnop("Nieuw rekening toevoegen", "NieuwBtn", this);
   bewerk_ = StapKnop("Rekening bewerken", "BewerkBtn", this);
   verwijder_ = StapKnop("Rekening verwijderen", "VerwijderBtn", this);
-  auto* overzicht = StapKnop("Rekening overzicht", "OverzichtBtn", this);
-  auto* grafiek = StapKnop("Rekening grafiek", "GrafiekBtn", this);
-  // The overview and chart windows are not part of the program yet.
+  auto* overzicht = overzicht_ = StapKnop("Rekening overzicht", "OverzichtBtn", this);
+  auto* grafiek = grafiek_ = StapKnop("Rekening grafiek", "GrafiekBtn", this);
   overzicht->setToolTip("Overzicht van de gekozen rekening");
   grafiek->setToolTip("Grafiek van de gekozen rekening");
-  overzicht->setEnabled(false);
-  grafiek->setEnabled(false);
   auto* ok = StapKnop("&OK", "OkBtn", this);
   ok->setToolTip("Accepteren en sluiten");
   auto* stop = StapKnop("&Stop", "StopBtn", this);
@@ -124,6 +121,15 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
     accept();
   });
   connect(stop, &QPushButton::clicked, this, &QDialog::reject);
+  for (auto [knop, actie] : {std::pair{overzicht, &TRekbeheerForm::overzicht}, std::pair{grafiek, &TRekbeheerForm::grafiek}}) {
+    connect(knop, &QPushButton::clicked, this, [this, actie] {
+      const int positie = beheer_.RekPositie();
+      if (positie == 0 || !(this->*actie)) return;
+      beheer_.Ok();
+      accept();
+      (this->*actie)(positie);
+    });
+  }
   connect(rekeningen_, &QListWidget::currentRowChanged, this, [this](int r) { beheer_.Kies(r); });
   connect(namen_, &QComboBox::activated, this, &TRekbeheerForm::NaamGekozen);
   connect(namen_->lineEdit(), &QLineEdit::returnPressed, this,
@@ -163,6 +169,8 @@ void TRekbeheerForm::Vul() {
   const bool iets = beheer_.Gekozen() >= 0;
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
+  overzicht_->setEnabled(iets && overzicht);
+  grafiek_->setEnabled(iets && grafiek);
 }
 
 void TRekbeheerForm::NaamGekozen(int index) {

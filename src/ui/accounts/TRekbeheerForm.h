@@ -4,6 +4,7 @@
 // deleted through the account dialog. The rules live in RekeningBeheer.
 
 #include <QDialog>
+#include <functional>
 
 #include "model/accounts/RekeningBeheer.h"
 #include "model/accounts/RekeningDialoog.h"
@@ -30,6 +31,13 @@ class TRekbeheerForm : public QDialog {
 
   const RekeningBeheer& Beheer() const { return beheer_; }
 
+  // The account report and the account chart of the selected account (its
+  // list position). The window closes first (saving what changed) so the
+  // report is not behind a modal window. Their buttons stay disabled while
+  // these are empty.
+  std::function<void(int positie)> overzicht;
+  std::function<void(int positie)> grafiek;
+
  signals:
   void HelpGevraagd(int context);
   // Accounts or groups were added or removed here.
@@ -51,6 +59,8 @@ class TRekbeheerForm : public QDialog {
   QComboBox* namen_ = nullptr;
   QPushButton* bewerk_ = nullptr;
   QPushButton* verwijder_ = nullptr;
+  QPushButton* overzicht_ = nullptr;
+  QPushButton* grafiek_ = nullptr;
 };
 
 }  // namespace valdero

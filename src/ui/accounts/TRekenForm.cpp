@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/core/Kasboek.h"
 #include "model/core/Sorteren.h"
@@ -107,11 +108,6 @@ TRekenForm::TRekenForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerder, QWid
   boven->addWidget(namen_);
   auto* lijsten = new QHBoxLayout;
   lijsten->addWidget(raster_, 1);
-  auto* keuzes = new QVBoxLayout;
-  keuzes->addWidget(soortBox_);
-  keuzes->addWidget(muntBox_);
-  keuzes->addStretch();
-  lijsten->addLayout(keuzes);
   auto* onder = new QHBoxLayout;
   onder->addWidget(navigator_);
   onder->addStretch();
@@ -225,6 +221,16 @@ void TRekenForm::DubbelKlik(int rij, int kolom) {
   lijst->clear();
   for (const auto& k : keuzes) lijst->addItem(QTekst(k));
   lijst->setCurrentRow(keuze);
+  // The list floats beside the grid's columns, level with the row, so the
+  // grid keeps every column in view.
+  const QRect cel = raster_->visualRect(raster_->model()->index(rij - 1, kolom));
+  int rechts = 0;
+  for (int k = 0; k < raster_->columnCount(); ++k) rechts += raster_->columnWidth(k);
+  const QPoint hoek = raster_->viewport()->mapTo(this, QPoint(rechts + 6, cel.top()));
+  const int hoogte = std::min(static_cast<int>(keuzes.size()) * (lijst->fontMetrics().height() + 4) + 8, 180);
+  const int breedte = std::max(120, width() - hoek.x() - 12);
+  lijst->setGeometry(hoek.x(), std::min(hoek.y(), height() - hoogte - 8), breedte, hoogte);
+  lijst->raise();
   lijst->show();
   lijst->setFocus();
 }
