@@ -29,7 +29,12 @@
 #include "ui/reports/TOutputForm.h"
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/search/TZoekDlg.h"
+#include "ui/export/TExportDataForm.h"
+#include "ui/relations/TRelatieForm.h"
+#include "ui/settings/TOptiesForm.h"
 #include "ui/settings/TPasswordDlg.h"
+#include "ui/settings/TPersonDlg.h"
+#include "ui/settings/VensterKoppeling.h"
 #include "ui/shell/LevensloopKoppeling.h"
 #include "ui/shell/TSplashForm.h"
 #include "ui/shell/TValdero.h"
@@ -154,6 +159,14 @@ int main(int argc, char* argv[]) {
   KoppelOverzicht(hoofd, overzicht, selectieDlg, rapportSelectie);
   // After the overview: the accounts manager opens its account report there.
   KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget, &rapportSelectie);
+
+  // Relations, options, personal data and the export.
+  TRelatieForm relaties(kb, &hoofd);
+  TOptiesForm opties(kb, &hoofd);
+  TPersonDlg persoon(kb, &hoofd);
+  TExportDataForm exportVenster(kb, &hoofd);
+  QObject::connect(&exportVenster, &TExportDataForm::HelpGevraagd, &help, helpVoor);
+  KoppelRelatiesOptiesExport(hoofd, kb, relaties, opties, persoon, exportVenster);
 
   hoofd.HakenBijgewerkt();
 
