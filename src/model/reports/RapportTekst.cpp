@@ -18,16 +18,27 @@ namespace {
 
 constexpr char kPaginaEinde = '\f';
 
-int Lengte(const std::string& s) { return static_cast<int>(AantalTekens(s)); }
+bool IsAscii(const std::string& s) {
+  for (const char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+// Characters, not bytes; most cells are plain ASCII and skip the decoding.
+int Lengte(const std::string& s) { return IsAscii(s) ? static_cast<int>(s.size()) : static_cast<int>(AantalTekens(s)); }
+std::string Eerste(const std::string& s, int n) {
+  if (n <= 0) return {};
+  if (IsAscii(s)) return s.size() <= static_cast<std::size_t>(n) ? s : s.substr(0, static_cast<std::size_t>(n));
+  return EersteTekens(s, static_cast<std::size_t>(n));
+}
 std::string S(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string(); }
 
 // Cut to n characters and padded on the right (P) or the left (Q) to n.
 std::string P(const std::string& x, int n) {
-  const std::string c = EersteTekens(x, static_cast<std::size_t>(n < 0 ? 0 : n));
+  const std::string c = Eerste(x, n);
   return c + S(n - Lengte(c));
 }
 std::string Q(const std::string& x, int n) {
-  const std::string c = EersteTekens(x, static_cast<std::size_t>(n < 0 ? 0 : n));
+  const std::string c = Eerste(x, n);
   return S(n - Lengte(c)) + c;
 }
 // Right-aligned and never cut: a number that does not fit is written whole
@@ -61,6 +72,7 @@ bool IsGetal(const RapportTabel& t, int kolom) {
 std::string RijRegel(const RapportTabel& t, const std::vector<std::string>& cellen, const std::vector<int>& w,
                      int laatste, bool titel) {
   std::string regel = "|";
+  regel.reserve(160);
   for (int k = 0; k <= laatste; ++k) {
     const std::string cel = k < static_cast<int>(cellen.size()) ? cellen[static_cast<std::size_t>(k)] : "";
     const int n = w[static_cast<std::size_t>(k)];
@@ -185,6 +197,9 @@ int MargeTekens(const Kasboek& kb, int fontGrootte) {
 std::string RapportBestandsTekst(const Kasboek& kb, const std::vector<std::string>& regels, int fontGrootte) {
   const std::string marge = S(MargeTekens(kb, fontGrootte));
   std::string uit;
+  std::size_t totaal = 0;
+  for (const std::string& regel : regels) totaal += regel.size() + marge.size() + 2;
+  uit.reserve(totaal);
   for (const std::string& regel : regels) {
     uit += marge;
     uit += Utf8NaarCp1252(regel);

@@ -22,6 +22,15 @@ std::string Opgevuld(const std::string& klasse) {
 
 constexpr const char* kMaandLetters[] = {"B", "I", "L", "U", "V"};
 
+// The two-letter codes of the kind list; a book whose configuration was not
+// read has them only in the kinds' names.
+std::vector<std::string> SoortKodes(const Kasboek& kb) {
+  if (!kb.SoortKodes.empty()) return kb.SoortKodes;
+  std::vector<std::string> kodes;
+  for (const TRekSoort& s : kb.SoortLijst) kodes.push_back(s.Naam.substr(0, 2));
+  return kodes;
+}
+
 }  // namespace
 
 bool ReportSelection::KlasseGekozen(const std::string& klasse) const {
@@ -64,13 +73,14 @@ void KiesMaandKlassen(const Kasboek& kb, ReportSelection& selectie) {
   KiesKlassen(kb, selectie, {std::begin(kMaandLetters), std::end(kMaandLetters)});
 }
 
-void KiesAlleSoorten(const Kasboek& kb, ReportSelection& selectie) { selectie.Soorten = kb.SoortKodes; }
+void KiesAlleSoorten(const Kasboek& kb, ReportSelection& selectie) { selectie.Soorten = SoortKodes(kb); }
 
 void KiesSoorten(const Kasboek& kb, ReportSelection& selectie, const std::vector<std::string>& kodes) {
-  selectie.Soorten.assign(kb.SoortKodes.size(), std::string());
-  for (std::size_t i = 0; i < kb.SoortKodes.size(); ++i)
+  const std::vector<std::string> alle = SoortKodes(kb);
+  selectie.Soorten.assign(alle.size(), std::string());
+  for (std::size_t i = 0; i < alle.size(); ++i)
     for (const std::string& k : kodes)
-      if (!k.empty() && Kaal(k) == Kaal(kb.SoortKodes[i])) selectie.Soorten[i] = kb.SoortKodes[i];
+      if (!k.empty() && Kaal(k) == Kaal(alle[i])) selectie.Soorten[i] = alle[i];
 }
 
 SelectieVraag VraagVoor(int soort) {
