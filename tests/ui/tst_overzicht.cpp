@@ -18,7 +18,10 @@
 #include <functional>
 #include <memory>
 
+#include <QProcess>
+
 #include "RapportTestBoek.h"
+#include "model/example/VoorbeeldBoek.h"
 #include "model/reports/RapportSoort.h"
 #include "ui/reports/OverzichtKoppeling.h"
 #include "ui/reports/TOutputForm.h"
@@ -88,6 +91,21 @@ void BeantwoordDialoog(std::vector<int> rijen, bool ok, std::function<void(TSele
   });
 }
 
+// With VALDERO_SCHERMAFDRUK set to a folder, the screen around `w` is saved
+// there as `naam`.png (scripts/screenshots-vensters.sh runs this under a
+// virtual X server).
+void Afdruk(QWidget& w, const char* naam) {
+  const QString map = qEnvironmentVariable("VALDERO_SCHERMAFDRUK");
+  if (map.isEmpty()) return;
+  w.raise();
+  w.activateWindow();
+  QTest::qWait(300);
+  const QString pad = map + "/" + naam + ".png";
+  const QRect vak = w.frameGeometry();
+  const QString uitsnede = QString("%1x%2+%3+%4").arg(vak.width()).arg(vak.height()).arg(vak.x()).arg(vak.y());
+  if (QProcess::execute("import", {"-window", "root", "-crop", uitsnede, pad}) != 0) w.grab().save(pad);
+}
+
 }  // namespace
 
 class TstOverzicht : public QObject {
@@ -99,6 +117,7 @@ class TstOverzicht : public QObject {
   void periodePaneel();
   void volgendeOpDeLaatsteRekening();
   void opslaanEnPrintenNaarPdf();
+  void schermafdrukkenVanHetVoorbeeld();
 };
 
 void TstOverzicht::elkeSoortVanuitHetMenu_data() {
@@ -257,6 +276,45 @@ void TstOverzicht::opslaanEnPrintenNaarPdf() {
   QFile uit(map.filePath("overzicht.pdf"));
   QVERIFY(uit.exists());
   QVERIFY(uit.size() > 1000);
+}
+
+// Kinds 1, 6, 11, 21 and 31 and the selection dialog on the example year,
+// as pictures for a person to look at.
+void TstOverzicht::schermafdrukkenVanHetVoorbeeld() {
+  test::BoekMetPoorten boek(MaakDatum(2026, 6, 15));
+  Kasboek& kb = boek.kb;
+  MaakVoorbeeldBoek(kb, {.jaar = 2026, .transacties = 400});
+  ReportSelection selectie;
+  TOutputForm form(kb, selectie);
+  form.resize(900, 640);
+  struct Foto {
+    int soort;
+    const char* kode;  // account number or group code
+    const char* naam;
+  };
+  for (const Foto& f : {Foto{1, "1", "overzicht-1-rekening"}, Foto{6, "310", "overzicht-6-samengesteld"},
+                        Foto{11, "", "overzicht-11-budget"}, Foto{21, "", "overzicht-21-balans"},
+                        Foto{31, "", "overzicht-31-saldi"}}) {
+    BereidSelectieVoor(kb, selectie, f.soort);
+    int index = 0;
+    if (f.soort == 1) index = kb.ZoekRekening(1);
+    if (f.soort == 6) index = kb.ZoekGroep(f.kode);
+    QVERIFY(form.ShowReport(f.soort, index));
+    QVERIFY(form.Tabel()->rowCount() > 0);
+    Afdruk(form, f.naam);
+  }
+  form.close();
+  TSelectieDlg dlg(kb, selectie);
+  QTimer::singleShot(0, [&dlg] {
+    Afdruk(dlg, "selectiedialoog-klassen");
+    dlg.reject();
+  });
+  QVERIFY(!dlg.RunSelection(10));
+  QTimer::singleShot(0, [&dlg] {
+    Afdruk(dlg, "selectiedialoog-relaties");
+    dlg.reject();
+  });
+  QVERIFY(!dlg.RunSelection(16));
 }
 
 QTEST_MAIN(TstOverzicht)

@@ -99,6 +99,9 @@ void TOutputForm::BouwVenster() {
   tabel_->verticalHeader()->setDefaultSectionSize(22);
   tabel_->setContextMenuPolicy(Qt::CustomContextMenu);
   tabel_->setWordWrap(false);
+  connect(tabel_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int k, int, int nieuw) {
+    if (!zetBreedtes_ && k >= 0 && k < static_cast<int>(breedtes_.size())) breedtes_[static_cast<std::size_t>(k)] = nieuw;
+  });
   connect(tabel_, &QTableWidget::customContextMenuRequested, this, &TOutputForm::ContextMenu);
   connect(tabel_, &QTableWidget::currentCellChanged, this, [this](int rij, int kolom) {
     tabel_->setToolTip(Q(model_.KolomHint(rij, kolom)));
@@ -250,11 +253,7 @@ int TOutputForm::FontGrootte() const {
   return kb_.Config.FontGrootte > 0 ? kb_.Config.FontGrootte : 10;
 }
 
-std::vector<int> TOutputForm::KolomBreedtes() const {
-  std::vector<int> b;
-  for (int k = 0; k < tabel_->columnCount(); ++k) b.push_back(tabel_->columnWidth(k));
-  return b;
-}
+std::vector<int> TOutputForm::KolomBreedtes() const { return breedtes_; }
 
 void TOutputForm::ToonTabel() {
   const RapportTabel& t = model_.Tabel();
@@ -289,7 +288,20 @@ void TOutputForm::ToonTabel() {
     if (t.afschrift && !rij.omschrijving.empty())
       tabel_->setRowHeight(r, 22 + 18 * static_cast<int>(rij.omschrijving.size()));
   }
-  for (int k = 0; k < t.Kolommen(); ++k) tabel_->setColumnWidth(k, t.breedtes[static_cast<std::size_t>(k)]);
+  zetBreedtes_ = true;
+  breedtes_ = t.breedtes;
+  for (int k = 0; k < t.Kolommen(); ++k) {
+    int w = t.breedtes[static_cast<std::size_t>(k)];
+    // Dates, amounts and percentages are shown whole on screen.
+    const bool getal = t.IsBedragKolom(k) || (IsTransactieRapport(t.soort) && k == 2) ||
+                       ((IsBudgetRapport(t.soort) || IsBalansRapport(t.soort)) && k >= 2);
+    if (getal) {
+      tabel_->resizeColumnToContents(k);
+      w = std::max(w, tabel_->columnWidth(k));
+    }
+    tabel_->setColumnWidth(k, w);
+  }
+  zetBreedtes_ = false;
   ToonTotalen();
   ToonKnoppen();
   KiesRij(model_.GekozenRij());

@@ -42,7 +42,9 @@ class TOutputForm : public QWidget {
 
   RapportModel& Model() { return model_; }
   QTableWidget* Tabel() const { return tabel_; }
-  // The current column widths, as the text file and the printout use them.
+  // The column widths the text file and the printout use: the report's own,
+  // or what the user dragged a column to. (On screen a column of dates or
+  // numbers is widened to show them whole; that does not change the file.)
   std::vector<int> KolomBreedtes() const;
   int FontGrootte() const;
 
@@ -71,6 +73,8 @@ class TOutputForm : public QWidget {
   QWidget* hoofdvenster_;
   std::function<void(int)> wijzig_;
   std::function<bool(int)> verwijder_;
+  std::vector<int> breedtes_;
+  bool zetBreedtes_ = false;
 
   QLabel* kop_ = nullptr;
   QTableWidget* tabel_ = nullptr;
