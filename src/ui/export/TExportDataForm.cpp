@@ -120,7 +120,7 @@ TExportDataForm::TExportDataForm(Kasboek& kb, QWidget* parent)
   hoofd->addWidget(memo);
   hoofd->addWidget(paneel, 1);
   hoofd->addLayout(knoppen);
-  resize(560, 430);
+  resize(560, 480);
 
   connect(scheiding_, &QComboBox::activated, this, [this] { begin_->setFocus(); });
   connect(quotes_, &QCheckBox::clicked, this, [this] { veldnamen_->setFocus(); });

@@ -107,6 +107,8 @@ QWidget* TOptiesForm::MaakKlassePagina() {
   auto* pagina = new QWidget;
   klassen_ = new QListWidget(pagina);
   klassen_->setObjectName("KlasseBox");
+  // The names start in one column, as the letters are one character wide.
+  klassen_->setFont(QFont("Monospace"));
   auto* nieuw = Knop("&Nieuw", "KlasseNieuwBtn", pagina);
   auto* wijzig = Knop("&Wijzig", "KlasseWijzigBtn", pagina);
   auto* weg = Knop("&Verwijder", "KlasseVerwijderBtn", pagina);
@@ -196,6 +198,7 @@ QWidget* TOptiesForm::MaakSoortPagina() {
   auto* pagina = new QWidget;
   soorten_ = new QListWidget(pagina);
   soorten_->setObjectName("SoortBox");
+  soorten_->setFont(QFont("Monospace"));
   auto* nieuw = Knop("&Nieuw", "SoortNieuwBtn", pagina);
   auto* wijzig = Knop("&Wijzig", "SoortWijzigBtn", pagina);
   auto* weg = Knop("&Verwijder", "SoortVerwijderBtn", pagina);
