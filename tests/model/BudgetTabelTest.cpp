@@ -378,6 +378,25 @@ TEST_F(BudgetTabelTest, TheTextFileOfTheMonthView) {
   EXPECT_EQ(boek.berichten.dialogen.back().voorgesteldeNaam, "groepen.txt");
 }
 
+// Records every text printed.
+struct OpnamePrinter : VastePrinter {
+  std::vector<std::string> teksten;
+  void Tekst(int, int, const std::string& t) override { teksten.push_back(t); }
+};
+
+TEST_F(BudgetTabelTest, PrintEndsWithTheTotals) {
+  OpnamePrinter printer;
+  boek.kb.poorten.printer = &printer;
+  tabel.Open(3);
+  ASSERT_TRUE(tabel.Print());
+  const auto& t = printer.teksten;
+  ASSERT_GE(t.size(), 8u);
+  EXPECT_EQ(t[0], " BUDGET MAAND-GEGEVENS klassen : B,I,L,U,V");
+  EXPECT_EQ(t[1], "Huis24");
+  EXPECT_EQ(std::vector<std::string>(t.end() - 5, t.end()),
+            (std::vector<std::string>{"TOTAAL IN/UIT   Eur", "216,67", "143,33", "EIND SALDO  Eur", "73,33"}));
+}
+
 TEST_F(BudgetTabelTest, OkValidatesStoresSavesAndRebuildsWhenChanged) {
   tabel.Open(2);
   tabel.Kies(Rij("200"), 1);

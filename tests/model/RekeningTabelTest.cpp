@@ -13,6 +13,9 @@
 #include "model/core/SaldoMatrix.h"
 #include "model/core/Sorteren.h"
 #include "model/core/Windows1252.h"
+#include "model/reports/RapportModel.h"
+#include "model/reports/RapportSoort.h"
+#include "model/reports/ReportSelection.h"
 
 namespace valdero {
 namespace {
@@ -348,6 +351,25 @@ TEST_F(RekeningTabelTest, DeleteWithNeeKeepsTheTransactionsAndTheOtherAccountsTo
   beheer.Vul();
   ASSERT_EQ(beheer.Regels().size(), 1u);
   EXPECT_EQ(beheer.Regels()[0].saldo, "40,00");
+}
+
+TEST_F(RekeningTabelTest, EveryReportRunsOverTheTransactionsOfADeletedAccount) {
+  boek.berichten.Antwoord(antwoord::Ja);
+  boek.berichten.Antwoord(antwoord::Nee);
+  tabel.Navigeer(RekeningTabel::kVerwijder, false);
+  ASSERT_EQ(boek->MaxKas(), 4);
+  ReportSelection selectie;
+  KiesAlleKlassen(*boek, selectie);
+  KiesAlleSoorten(*boek, selectie);
+  selectie.Relaties = {"boeking"};
+  for (int soort : kRapportSoorten) {
+    SCOPED_TRACE(soort);
+    RapportModel model(*boek, selectie);
+    model.ShowReport(soort, 1);
+    const std::string tekst = model.OpslaanTekst(model.Tabel().breedtes, 10);
+    // The deleted account's 100 and -25 show up under no account.
+    if (soort == 31) EXPECT_EQ(tekst.find("75,00"), std::string::npos) << tekst;
+  }
 }
 
 TEST_F(RekeningTabelTest, TheLastAccountIsNotDeleted) {

@@ -57,6 +57,7 @@ class Pagina {
   void Regel(const std::vector<std::string>& cellen) {
     for (std::size_t k = 0; k < cellen.size() && k < x_.size(); ++k) {
       std::string tekst = cellen[k];
+      if (tekst.empty()) continue;
       // Cut from the end until it fits its column.
       while (!tekst.empty() && p_.TekstBreedte(tekst) > w_[k])
         tekst = EersteTekens(tekst, AantalTekens(tekst) - 1);
