@@ -249,6 +249,44 @@ TEST(AfstemmingTest, VervangenWerktDeSaldiMeteenBij) {
                        boek.kb.SaldoMatrix[g][r].In + boek.kb.SaldoMatrix[g][r].Uit);
 }
 
+TEST(AfstemmingTest, HetVensterSluitenBoektNietsOokNietVoorNomenNescio) {
+  AfstemBoek boek;
+  TNewKas r = boek.BakkerRegel(kDag);
+  boek.Start(r);
+  boek.venster.actie = [](VergelijkModel& v) { v.SluitVenster(); };
+  boek.a.ReconcileLine();
+  EXPECT_EQ(boek.venster.groepTeksten[0], "nnnn  Nomen Nescio");
+  EXPECT_FALSE(boek.a.invoegen);
+  EXPECT_EQ(boek.kb.MaxKas(), 0);
+}
+
+TEST(AfstemmingTest, EenOnverwanteBesteTransactieLeentGeenTegenrekening) {
+  AfstemBoek boek;
+  TKas& overboeking = boek.Boeking(1, "xxxx", -50, kDag - 20);
+  overboeking.TegenRek = 2;
+  overboeking.ActieKode = "OB";
+  boek.Start(boek.BakkerRegel(kDag));
+  boek.venster.actie = [](VergelijkModel& v) { v.Overslaan(); };
+  boek.a.ReconcileLine();
+  EXPECT_LT(boek.a.beste.score, 16);
+  EXPECT_EQ(boek.a.regel.TegenRek, 0);
+}
+
+TEST(AfstemmingTest, MeerDanTienSubgroepenWordenGemeldEnNietOverschreven) {
+  AfstemBoek boek;
+  for (char c = 'c'; c <= 'm'; ++c) boek.Groep(std::string("410") + c, std::string("Deel ") + c);
+  TNewKas r = boek.BakkerRegel(kDag);
+  r.GroepKode = "410";
+  boek.Start(r);
+  boek.berichten.standaardAntwoord = antwoord::Nee;
+  boek.a.SplitLine();
+  const auto teksten = boek.berichten.Teksten();
+  ASSERT_FALSE(teksten.empty());
+  EXPECT_EQ(teksten[0], "Meer dan 10 subgroepen: alleen de eerste 10 worden aangeboden");
+  EXPECT_EQ(boek.a.splitsTabel.size(), 11u);
+  EXPECT_EQ(boek.kb.MaxKas(), 0);
+}
+
 TEST(AfstemmingTest, DeIndexGeeftDezelfdeBesteAlsHetHeleGrootboekAflopen) {
   BankBoek boek;
   for (const char* g : {"410", "420", "430"}) boek.Groep(g, g);

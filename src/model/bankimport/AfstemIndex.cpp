@@ -49,10 +49,13 @@ std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
   const auto t = Tekens(regelTekst, 24);
   std::size_t b = 0;
   while (b < t.size() && t[b] < U'A') ++b;
-  std::set<std::string> sleutels;
+  std::vector<std::string> sleutels;
+  sleutels.reserve((t.size() - b) * 5);
   for (std::size_t i = b; i < t.size(); ++i)
-    for (std::size_t n = 1; n <= 5 && i + n <= t.size(); ++n) sleutels.insert(Utf8(t, i, n));
-  return {sleutels.begin(), sleutels.end()};
+    for (std::size_t n = 1; n <= 5 && i + n <= t.size(); ++n) sleutels.push_back(Utf8(t, i, n));
+  std::sort(sleutels.begin(), sleutels.end());
+  sleutels.erase(std::unique(sleutels.begin(), sleutels.end()), sleutels.end());
+  return sleutels;
 }
 
 void AfstemIndex::Voeg(const TKas& k, int positie) {
@@ -60,9 +63,9 @@ void AfstemIndex::Voeg(const TKas& k, int positie) {
   VoegIn(groep_[Sleutel(k.RekNr, k.GroepKode)], positie);
   VoegIn(bedrag_[BedragSleutel(k.RekNr, k.Bedrag)], positie);
   const std::string r = GelijkenisSleutel(k.Relatie);
-  if (!r.empty()) VoegIn(relatie_[Sleutel(k.RekNr, r)], positie);
+  if (!r.empty()) VoegIn(relatie_[k.RekNr][r], positie);
   const std::string o = GelijkenisSleutel(k.Omschrijving);
-  if (!o.empty()) VoegIn(omschrijving_[Sleutel(k.RekNr, o)], positie);
+  if (!o.empty()) VoegIn(omschrijving_[k.RekNr][o], positie);
   const std::string s = RestSleutel(k);
   auto [plek, nieuw] = rest_.try_emplace(s);
   if (nieuw) {
@@ -79,9 +82,9 @@ void AfstemIndex::Haal(const TKas& k, int positie) {
   HaalUit(groep_[Sleutel(k.RekNr, k.GroepKode)], positie);
   HaalUit(bedrag_[BedragSleutel(k.RekNr, k.Bedrag)], positie);
   const std::string r = GelijkenisSleutel(k.Relatie);
-  if (!r.empty()) HaalUit(relatie_[Sleutel(k.RekNr, r)], positie);
+  if (!r.empty()) HaalUit(relatie_[k.RekNr][r], positie);
   const std::string o = GelijkenisSleutel(k.Omschrijving);
-  if (!o.empty()) HaalUit(omschrijving_[Sleutel(k.RekNr, o)], positie);
+  if (!o.empty()) HaalUit(omschrijving_[k.RekNr][o], positie);
   HaalUit(rest_[RestSleutel(k)].posities, positie);
 }
 
@@ -104,8 +107,8 @@ void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
   schuif(dag_);
   schuif(groep_);
   schuif(bedrag_);
-  schuif(relatie_);
-  schuif(omschrijving_);
+  for (auto& [rekNr, lijsten] : relatie_) schuif(lijsten);
+  for (auto& [rekNr, lijsten] : omschrijving_) schuif(lijsten);
   for (auto& [sleutel, rest] : rest_)
     for (auto p = std::lower_bound(rest.posities.begin(), rest.posities.end(), positie); p != rest.posities.end(); ++p)
       ++*p;
@@ -130,11 +133,17 @@ const std::vector<int>& AfstemIndex::OpGroep(int rekNr, const std::string& kode)
 const std::vector<int>& AfstemIndex::OpBedrag(int rekNr, double bedrag) const {
   return In(bedrag_, BedragSleutel(rekNr, bedrag));
 }
+const std::vector<int>& AfstemIndex::In(const PerRekening& lijsten, int rekNr, const std::string& sleutel) {
+  static const std::vector<int> leeg;
+  const auto p = lijsten.find(rekNr);
+  return p == lijsten.end() ? leeg : In(p->second, sleutel);
+}
+
 const std::vector<int>& AfstemIndex::OpRelatie(int rekNr, const std::string& sleutel) const {
-  return In(relatie_, Sleutel(rekNr, sleutel));
+  return In(relatie_, rekNr, sleutel);
 }
 const std::vector<int>& AfstemIndex::OpOmschrijving(int rekNr, const std::string& sleutel) const {
-  return In(omschrijving_, Sleutel(rekNr, sleutel));
+  return In(omschrijving_, rekNr, sleutel);
 }
 
 std::vector<const AfstemIndex::Rest*> AfstemIndex::RestVan(int rekNr) const {

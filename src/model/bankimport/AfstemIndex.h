@@ -53,7 +53,11 @@ class AfstemIndex {
   void Haal(const TKas& kas, int positie);
   static const std::vector<int>& In(const Lijsten& lijsten, const std::string& sleutel);
 
-  Lijsten dag_, groep_, bedrag_, relatie_, omschrijving_;
+  // Relations and descriptions per account, then per opening.
+  using PerRekening = std::unordered_map<int, Lijsten>;
+  static const std::vector<int>& In(const PerRekening& lijsten, int rekNr, const std::string& sleutel);
+  Lijsten dag_, groep_, bedrag_;
+  PerRekening relatie_, omschrijving_;
   std::unordered_map<std::string, Rest> rest_;
   std::unordered_map<int, std::vector<std::string>> restSleutels_;
 };

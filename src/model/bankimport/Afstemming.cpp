@@ -129,30 +129,50 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   if (!heleGrootboek) return b;
 
   // Then the account's transactions from position n - (candidates) down to 1:
-  // the last examined (the lowest position) wins a tie. Only the positions
-  // the index finds for the group, amount, relation or description can score
-  // 8 or more; the others score by action code, kind and currency alone.
+  // the last examined (the lowest position) wins a tie. The index lists give
+  // each position the weights of group, amount, relation and description at
+  // once (a position sits in at most one list of each); only the positions
+  // they name can score 8 or more, the others score by action code, kind and
+  // currency alone.
   const int grens = grootboekBijStart_ - static_cast<int>(kandidaten.size());
   if (grens < 1) return b;
-  std::set<int> treffers;
-  auto neem = [&](const std::vector<int>& lijst) {
+  hoog_.resize(static_cast<std::size_t>(kb_.MaxKas()) + 1, 0);
+  geraakt_.clear();
+  auto neem = [&](const std::vector<int>& lijst, int gewicht) {
     for (int p : lijst) {
       if (p > grens) break;
-      treffers.insert(p);
+      auto& h = hoog_[static_cast<std::size_t>(p)];
+      if (h == 0) geraakt_.push_back(p);
+      h = static_cast<std::uint8_t>(h + gewicht);
     }
   };
-  if (groepTelt) neem(index_.OpGroep(regel.RekNr, regel.GroepKode));
-  neem(index_.OpBedrag(regel.RekNr, regel.Bedrag));
-  for (const auto& s : GelijkenisSleutelsIn(regel.Relatie)) neem(index_.OpRelatie(regel.RekNr, s));
-  for (const auto& s : GelijkenisSleutelsIn(regel.Omschrijving)) neem(index_.OpOmschrijving(regel.RekNr, s));
+  if (groepTelt) neem(index_.OpGroep(regel.RekNr, regel.GroepKode), score::Groep);
+  neem(index_.OpBedrag(regel.RekNr, regel.Bedrag), score::Bedrag);
+  for (const auto& s : GelijkenisSleutelsIn(regel.Relatie)) neem(index_.OpRelatie(regel.RekNr, s), score::Relatie);
+  for (const auto& s : GelijkenisSleutelsIn(regel.Omschrijving))
+    neem(index_.OpOmschrijving(regel.RekNr, s), score::Omschrijving);
+  const std::string actie = Hoofdletters(regel.ActieKode);
+  const int soort = regel.BoekSoort & 0xFF;
+  // The group, amount, relation and description weigh 8 or more each, the
+  // rest 7 at most together: the winner has the highest of those weights,
+  // and only those positions need their record read.
+  int hoogste = 0;
+  for (int p : geraakt_) hoogste = std::max<int>(hoogste, hoog_[static_cast<std::size_t>(p)]);
   Beste fase2{-1, 0};
-  for (auto p = treffers.rbegin(); p != treffers.rend(); ++p) Weeg(fase2, MatchScore(kas(*p), regel, groepTelt), *p);
-  if (treffers.empty()) {
-    const std::string actie = Hoofdletters(regel.ActieKode);
+  for (int p : geraakt_) {
+    auto& h = hoog_[static_cast<std::size_t>(p)];
+    if (h == hoogste) {
+      const TKas& k = kas(p);
+      const int s = h + (k.ActieKode == actie ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
+                    (k.Munt == regel.Munt ? score::Munt : 0);
+      if (s > fase2.score || (s == fase2.score && p < fase2.positie)) fase2 = {s, p};
+    }
+    h = 0;
+  }
+  if (geraakt_.empty()) {
     for (const AfstemIndex::Rest* rest : index_.RestVan(regel.RekNr)) {
       if (rest->posities.empty() || rest->posities.front() > grens) continue;
-      const int s = (rest->actie == actie ? score::Actie : 0) +
-                    (rest->soort == (regel.BoekSoort & 0xFF) ? score::Soort : 0) +
+      const int s = (rest->actie == actie ? score::Actie : 0) + (rest->soort == soort ? score::Soort : 0) +
                     (rest->munt == regel.Munt ? score::Munt : 0);
       const int p = rest->posities.front();
       if (s > fase2.score || (s == fase2.score && p < fase2.positie)) fase2 = {s, p};

@@ -4,6 +4,7 @@
 // postings that follow from its buttons (insert, replace, split, the counter
 // leg of a transfer). Only these operations change KasLijst for the import.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -139,6 +140,9 @@ class Afstemming {
   AfstemIndex index_;
   int grootboekBijStart_ = 0;
   bool groepGekozen_ = false;
+  // Scratch of ScoreCandidates: the weights per position, and which were set.
+  mutable std::vector<std::uint8_t> hoog_;
+  mutable std::vector<int> geraakt_;
 };
 
 }  // namespace valdero
