@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "model/bankimport/BankFormaat.h"
@@ -84,6 +85,7 @@ TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutF
   stop_ = new QPushButton(QStringLiteral("&Stop"), this);
   print_ = new QPushButton(QStringLiteral("Print"), this);
   print_->setToolTip(QStringLiteral("Print Lijst"));
+  print_->setEnabled(false);  // printing the list is not built yet
   auto* help = new QPushButton(QStringLiteral("Help"), this);
   for (QPushButton* k : {bijwerken_, stop_, print_, help}) knoppen->addWidget(k);
   knoppen->addStretch();
@@ -138,6 +140,14 @@ void TAfschriftForm::Toon() {
   for (int i = 1; i < static_cast<int>(rijen.size()); ++i)
     for (int k = 0; k < 8; ++k)
       raster_->setItem(i - 1, k, new QTableWidgetItem(QString::fromStdString(rijen[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)])));
+  // The grid widths of the old program, widened to what this font needs for
+  // the short columns; the texts keep theirs.
+  raster_->resizeColumnsToContents();
+  for (int k = 0; k < 8; ++k) {
+    const int breedte = AfschriftModel::kKolomBreedtes[static_cast<std::size_t>(k)];
+    if (k == 3 || k == 4) raster_->setColumnWidth(k, std::max(breedte, std::min(raster_->columnWidth(k), 2 * breedte)));
+    else raster_->setColumnWidth(k, std::max(breedte, raster_->columnWidth(k)));
+  }
   bijwerken_->setEnabled(model_->BijwerkenActief());
   kop_->setText(QString::fromStdString(model_->Kop()));
 }

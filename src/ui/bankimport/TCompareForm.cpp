@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/bankimport/VergelijkModel.h"
 
@@ -65,6 +66,7 @@ TCompareForm::TCompareForm(QWidget* parent) : QDialog(parent) {
     velden_[static_cast<std::size_t>(v.veld)] = w;
     auto* label = new QLabel(QString::fromLatin1(v.label), this);
     label->setBuddy(w);
+    labels_[static_cast<std::size_t>(v.veld)] = label;
     raster->addWidget(label, rij, 0);
     raster->addWidget(w, rij++, 1);
     if (v.veld == V::Groep) {
@@ -106,9 +108,20 @@ TCompareForm::TCompareForm(QWidget* parent) : QDialog(parent) {
   oud_->verticalHeader()->hide();
   oud_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   oud_->setFocusPolicy(Qt::NoFocus);
+  // The grid widths of the old program, widened where this font needs more.
   const int breedtes[] = {80, 220, 80, 50};
-  for (int k = 0; k < 4; ++k) oud_->setColumnWidth(k, breedtes[k]);
-  oud_->setMinimumWidth(440);
+  const int teken = oud_->fontMetrics().averageCharWidth();
+  const int minimaal[] = {17 * teken, 30 * teken, 10 * teken, 10 * teken};
+  int totaal = 0;
+  for (int k = 0; k < 4; ++k) {
+    oud_->setColumnWidth(k, std::max(breedtes[k], minimaal[k]));
+    totaal += oud_->columnWidth(k);
+  }
+  oud_->setWordWrap(false);
+  oud_->setMinimumWidth(totaal + 4);
+  oud_->setMinimumHeight(7 * oud_->verticalHeader()->defaultSectionSize() + 4);
+  oud_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  oud_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   rechts->addWidget(oudeKop_);
   rechts->addWidget(oud_);
   rechts->addStretch();
@@ -157,9 +170,7 @@ void TCompareForm::Ververs() {
   lijst(V::Bedrag, m.BedragGeschiedenis());
   lijst(V::Omschrijving, m.OmschrijvingGeschiedenis());
   for (int v = V::Rekening; v <= V::Omschrijving; ++v) SchrijfVeld(v);
-  velden_[V::Koers]->setVisible(m.KoersZichtbaar());
-  velden_[V::Volg2]->setVisible(m.TegenVolgZichtbaar());
-  velden_[V::Blad2]->setVisible(m.TegenVolgZichtbaar());
+  ToonVelden();
   klasse_->setText(Q(m.KlasseTekst()));
   btw_->setChecked(m.BtwAangevinkt());
   btw_->setVisible(m.BtwZichtbaar());
@@ -176,6 +187,16 @@ void TCompareForm::Ververs() {
   const auto& oud = m.OudeTransactie();
   for (int r = 0; r < static_cast<int>(oud.size()) && r < 7; ++r)
     for (int k = 0; k < 4; ++k) oud_->setItem(r, k, new QTableWidgetItem(Q(oud[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)])));
+}
+
+void TCompareForm::ToonVelden() {
+  auto zet = [this](int veld, bool zichtbaar) {
+    velden_[static_cast<std::size_t>(veld)]->setVisible(zichtbaar);
+    labels_[static_cast<std::size_t>(veld)]->setVisible(zichtbaar);
+  };
+  zet(V::Koers, model_->KoersZichtbaar());
+  zet(V::Volg2, model_->TegenVolgZichtbaar());
+  zet(V::Blad2, model_->TegenVolgZichtbaar());
 }
 
 void TCompareForm::Begin(VergelijkModel& venster) {
@@ -200,9 +221,7 @@ void TCompareForm::Enter(int veld) {
   for (int v = V::Rekening; v <= V::Omschrijving; ++v)
     if (v != veld) SchrijfVeld(v);
   SchrijfVeld(veld);
-  velden_[V::Volg2]->setVisible(model_->TegenVolgZichtbaar());
-  velden_[V::Blad2]->setVisible(model_->TegenVolgZichtbaar());
-  velden_[V::Koers]->setVisible(model_->KoersZichtbaar());
+  ToonVelden();
   saldo_->setText(Q(model_->Saldo()));
   klasse_->setText(Q(model_->KlasseTekst()));
   if (model_->Gesloten()) {

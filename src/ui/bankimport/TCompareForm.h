@@ -42,6 +42,7 @@ class TCompareForm : public QDialog, public VergelijkVoerder {
 
  private:
   void Ververs();
+  void ToonVelden();
   void LeesTerug(int veld);
   void SchrijfVeld(int veld);
   void Enter(int veld);
@@ -49,6 +50,7 @@ class TCompareForm : public QDialog, public VergelijkVoerder {
 
   VergelijkModel* model_ = nullptr;
   std::array<QWidget*, 15> velden_{};
+  std::array<QLabel*, 15> labels_{};
   QLabel* saldo_ = nullptr;
   QLabel* bankSaldoLabel_ = nullptr;
   QLabel* bankSaldo_ = nullptr;
