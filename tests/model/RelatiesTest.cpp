@@ -257,6 +257,10 @@ TEST(RelatieVenster, TheColumnHintFollowsThePointer) {
       {170, "Rekening"},     {234, "Rekening"},      {235, "Adres"},       {410, "Postcode"},
       {460, "Woonplaats"},   {584, "Woonplaats"},    {585, "Telefoon"},    {799, "Telefoon"}};
   for (const auto& [x, hint] : gevallen) EXPECT_EQ(RelatieVenster::HintBij(x), hint) << "x = " << x;
+  // By column, as the window shows them once columns grew to fit.
+  EXPECT_EQ(RelatieVenster::KolomHint(2), "Rekening");
+  EXPECT_EQ(RelatieVenster::KolomHint(6), "Telefoon");
+  EXPECT_EQ(RelatieVenster::KolomHint(7), "");
 }
 
 // A printer that keeps what is printed.

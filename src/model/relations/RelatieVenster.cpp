@@ -72,6 +72,12 @@ std::string RelatieVenster::HintBij(int x) {
   return "Woonplaats";
 }
 
+std::string RelatieVenster::KolomHint(int kolom) {
+  static const RelatieRij hints{"KasRecordindex", "Naam Relatie", "Rekening", "Adres",
+                                "Postcode",       "Woonplaats",   "Telefoon"};
+  return kolom >= 0 && kolom < kRelatieKolommen ? hints[static_cast<std::size_t>(kolom)] : std::string();
+}
+
 bool RelatieVenster::Open() {
   if (!OpenRelaties(kb_)) return false;
   Vul();

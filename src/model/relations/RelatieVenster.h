@@ -27,6 +27,8 @@ class RelatieVenster {
   static constexpr int ZichtbareRijen = 13;
   // The hint of the column under a horizontal position in the grid.
   static std::string HintBij(int x);
+  // The hint of a column, for a grid whose columns grew to fit their texts.
+  static std::string KolomHint(int kolom);
   // The captions of the relation dialog's seven entries.
   static const RelatieRij& DialoogLabels();
 

@@ -1,6 +1,7 @@
 #include "ui/relations/TRelatieForm.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -28,6 +28,7 @@ class Raster : public QTableWidget {
  public:
   using QTableWidget::QTableWidget;
   bool Bewerkt() const { return state() == QAbstractItemView::EditingState; }
+  int NodigeBreedte(int kolom) const { return sizeHintForColumn(kolom); }
 };
 
 bool Bewerkt(QTableWidget* raster) { return static_cast<Raster*>(raster)->Bewerkt(); }
@@ -142,6 +143,10 @@ void TRelatieForm::ToonRijen() {
     for (int k = 0; k < kRelatieKolommen; ++k)
       raster_->setItem(r, k,
                        new QTableWidgetItem(QTekst(model_.rijen[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)])));
+  // The window's widths at least; wider where a text would be cut.
+  for (int k = 0; k < kRelatieKolommen; ++k)
+    raster_->setColumnWidth(k, std::max(RelatieVenster::Breedtes()[static_cast<std::size_t>(k)],
+                                        static_cast<Raster*>(raster_)->NodigeBreedte(k)));
   namen_->clear();
   rekeningen_->clear();
   for (const auto& n : model_.Namen()) namen_->addItem(QTekst(n));
@@ -221,8 +226,8 @@ void TRelatieForm::Bewerk() {
 bool TRelatieForm::eventFilter(QObject* o, QEvent* e) {
   if (o == raster_->viewport() && e->type() == QEvent::ToolTip) {
     auto* h = static_cast<QHelpEvent*>(e);
-    const int x = h->pos().x() + raster_->horizontalScrollBar()->value();
-    QToolTip::showText(h->globalPos(), QTekst(RelatieVenster::HintBij(x)), raster_);
+    QToolTip::showText(h->globalPos(), QTekst(RelatieVenster::KolomHint(raster_->columnAt(h->pos().x()))),
+                       raster_);
     return true;
   }
   return QWidget::eventFilter(o, e);
