@@ -398,7 +398,9 @@ bool RekeningTabel::Ok() {
   if (!ControleerRij(rij_)) return false;
   // Every typed change is stored or the window stays open on the row that
   // refuses it: nothing typed is dropped without a word.
-  for (int r = 1; r <= Rijen(); ++r) {
+  // While a save in another base currency is pending the rows are not
+  // stored: the accounts are about to be converted as they stand.
+  for (int r = 1; r <= Rijen() && !kb_.MuntOmzetten; ++r) {
     if (!Gewijzigd(r)) continue;
     if (r != rij_ && !ControleerRij(r)) {
       rij_ = r;

@@ -106,15 +106,15 @@ TRekenForm::TRekenForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerder, QWid
   boven->addWidget(kop_, 1);
   boven->addWidget(new QLabel("Naam", this));
   boven->addWidget(namen_);
-  auto* lijsten = new QHBoxLayout;
-  lijsten->addWidget(raster_, 1);
+  // The navigator sits right under the grid, which is only as tall as its rows.
   auto* onder = new QHBoxLayout;
   onder->addWidget(navigator_);
   onder->addStretch();
   auto* hoofd = new QVBoxLayout(this);
   hoofd->addLayout(boven);
-  hoofd->addLayout(lijsten, 1);
+  hoofd->addWidget(raster_, 1);
   hoofd->addLayout(onder);
+  hoofd->addStretch();
   hoofd->addWidget(paneel);
   resize(640, 440);
 
@@ -154,6 +154,16 @@ void TRekenForm::Open() {
   raster_->setFocus();
 }
 
+void TRekenForm::ZetRasterHoogte() {
+  // As tall as its rows, but never taller than the window leaves room for.
+  raster_->setMaximumHeight(std::max(2 * kRijHoogte, std::min(height() - 125, 26 * model_.Rijen() + 26 + kRijHoogte)));
+}
+
+void TRekenForm::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  ZetRasterHoogte();
+}
+
 void TRekenForm::ToonTabel() {
   std::vector<std::vector<std::string>> rijen;
   for (int r = 1; r <= model_.Rijen(); ++r) {
@@ -161,6 +171,7 @@ void TRekenForm::ToonTabel() {
     rijen.emplace_back(rij.begin(), rij.end());
   }
   raster_->Vul(rijen);
+  ZetRasterHoogte();
   const QSignalBlocker stil(namen_);
   namen_->clear();
   for (const auto& n : model_.Namen()) namen_->addItem(QTekst(n));

@@ -43,9 +43,11 @@ class TRekenForm : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  void ZetRasterHoogte();
   void ToonTabel();
   void ToonRij(int r);
   void ToonHuidig();
