@@ -333,6 +333,27 @@ TEST(RapportModel, NulIsNooitMinNul) {
   EXPECT_EQ(RapportBedrag(b.boek.kb, -0.01), "-0,01");
 }
 
+TEST(RapportModel, DetailRasterVanDeGekozenTransactie) {
+  RapportBoek b;
+  RapportModel model(b.boek.kb, b.selectie);
+  ASSERT_TRUE(OpenRapport(b, model, rapport::Rekening, 1));
+  const auto d = model.Detail(4);
+  ASSERT_EQ(d.size(), 6u);
+  EXPECT_EQ(d[0], (std::vector<std::string>{"Groep ", "201 Boodschappen", "VolgNr", "12"}));
+  EXPECT_EQ(d[1][1], "20-5-2004");
+  EXPECT_EQ(d[3], (std::vector<std::string>{"Relatie", "Bakker", "Koers", "1,00000"}));
+  // Class " U " carries VAT at 19%: 19 x -23,45 / 119.
+  EXPECT_EQ(d[4], (std::vector<std::string>{"Bedrag", "-23,45", "BTW bedrag", "-3,74"}));
+  EXPECT_EQ(d[5], (std::vector<std::string>{"Omschrijving", "boodschappen", "Klasse", " U "}));
+  // The compound group totals the row with its subgroups.
+  ASSERT_TRUE(OpenRapport(b, model, rapport::Samengesteld, 3));
+  EXPECT_EQ(model.Detail(1)[4][1], "-27,55 totaal");
+  EXPECT_EQ(model.Detail(1)[0][1], "1 Betaalrekening");
+  // Budget reports have no detail.
+  ASSERT_TRUE(OpenRapport(b, model, rapport::BudgetJaar));
+  EXPECT_TRUE(model.Detail(0).empty());
+}
+
 // After a deletion the row at the old position is selected, or the last.
 TEST(RapportModel, RefreshKiestRijOpDezelfdePlaats) {
   RapportBoek b;

@@ -8,6 +8,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/reports/RapportAfdruk.h"
+#include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
 
@@ -168,6 +169,42 @@ int RapportModel::KiesMaand(int maand) {
       return static_cast<int>(r);
   }
   return -1;
+}
+
+std::vector<std::vector<std::string>> RapportModel::Detail(int rij) const {
+  if (!IsTransactieRapport(stand_.soort) || rij < 0 || rij >= static_cast<int>(tabel_.rijen.size())) return {};
+  const RapportRij& r = tabel_.rijen[static_cast<std::size_t>(rij)];
+  if (r.kasIndex <= 0 || r.kasIndex > kb_.MaxKas()) return {};
+  const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(r.kasIndex)];
+  const int g = kb_.ZoekGroep(kas.GroepKode);
+  const TBudget* groep = g > 0 ? &kb_.GroepLijst[static_cast<std::size_t>(g)] : nullptr;
+  std::string eerste;
+  if (stand_.soort == rapport::Rekening) {
+    const std::string titel = groep ? groep->Naam : std::string();
+    eerste = kb_.RekeningenOpNaam ? titel + " " + kas.GroepKode : kas.GroepKode + " " + titel;
+  } else {
+    const int a = kb_.ZoekRekening(kas.RekNr);
+    const std::string naam = a > 0 ? kb_.RekLijst[static_cast<std::size_t>(a)].Naam : std::string();
+    const std::string nr = std::to_string(kas.RekNr);
+    eerste = kb_.RekeningenOpNaam ? naam + " " + nr : nr + " " + naam;
+  }
+  const bool samen = stand_.soort == rapport::Samengesteld && tabel_.subgroepen > 0;
+  std::string btwLabel, btw, klasse;
+  if (groep) {
+    klasse = groep->Klasse;
+    for (const TKlasse02& kl : kb_.KlasseLijst)
+      if (kl.Letter == groep->Klasse && kl.BtwSoort > 0) {
+        btwLabel = "BTW bedrag";
+        btw = GetalTekst(kb_, kl.BtwPerc * kas.Bedrag / (kl.BtwPerc + 100), 2);
+        break;
+      }
+  }
+  return {{stand_.soort == rapport::Rekening ? "Groep " : "RekeningNumm.", eerste, "VolgNr", std::to_string(kas.Volgnr())},
+          {"Datum", DatumTekst(kas.Datum), "Actiecode", kas.ActieKode},
+          {"Tegenrekening", kas.TegenRekNr, "Munt", MuntKode(kb_)},
+          {"Relatie", kas.Relatie, "Koers", GetalTekst(kb_, kas.MuntKoers, 5)},
+          {"Bedrag", samen ? GetalTekst(kb_, r.som, 2) + " totaal" : GetalTekst(kb_, kas.Bedrag, 2), btwLabel, btw},
+          {"Omschrijving", kas.Omschrijving, "Klasse", klasse}};
 }
 
 std::string RapportModel::KolomHint(int rij, int kolom) const {

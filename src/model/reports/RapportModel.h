@@ -83,6 +83,9 @@ class RapportModel {
   int Soort() const { return stand_.soort; }
   Kasboek& Boek() const { return kb_; }
   ReportSelection& Selectie() const { return selectie_; }
+  // The detail grid under a transaction report for the row's transaction:
+  // six lines of caption, value, caption, value. Empty for a summary row.
+  std::vector<std::vector<std::string>> Detail(int rij) const;
   // The hint of a cell: the title of the group it refers to, or empty.
   std::string KolomHint(int rij, int kolom) const;
   // The row to select after a build (-1 for none).

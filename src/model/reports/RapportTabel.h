@@ -31,6 +31,7 @@ struct TotaalRegel {
 struct RapportRij {
   std::vector<std::string> cellen;
   int kasIndex = 0;  // 0 for a summary row ("-" in column 1)
+  double som = 0;    // compound group: the row's amount and its subgroups' together
   // Statement view: the description wrapped into at most seven lines.
   std::vector<std::string> omschrijving;
 };

@@ -188,6 +188,7 @@ void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabe
     rij.cellen = {Tekst(kas.RekNr), Tekst(kas.Volgnr()), DatumTekstLang(kas.Datum), kas.Relatie};
     if (samengesteld) {
       rij.cellen.push_back(RapportBedrag(kb, kas.Bedrag));
+      rij.som = kas.Bedrag;
       plus += kas.Bedrag;
       const std::string sleutel = std::to_string(kas.Datum) + '\x1f' + kas.Relatie;
       for (int j = 0; j < k; ++j) {
@@ -198,6 +199,7 @@ void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabe
         } else {
           rij.cellen.push_back(RapportBedrag(kb, it->second));
           subSom[static_cast<std::size_t>(j)] += it->second;
+          rij.som += it->second;
         }
       }
     } else {

@@ -1,6 +1,7 @@
 #include "ui/reports/TOutputForm.h"
 
 #include <QCloseEvent>
+#include <array>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -106,8 +107,22 @@ void TOutputForm::BouwVenster() {
   connect(tabel_, &QTableWidget::currentCellChanged, this, [this](int rij, int kolom) {
     tabel_->setToolTip(Q(model_.KolomHint(rij, kolom)));
     model_.ZetGekozenRij(rij);
+    ToonDetail(rij);
   });
   hoofd->addWidget(tabel_, 1);
+
+  // The transaction behind the selected row.
+  detail_ = new QTableWidget(6, 4, this);
+  detail_->setObjectName(QStringLiteral("detailRaster"));
+  detail_->horizontalHeader()->hide();
+  detail_->verticalHeader()->hide();
+  detail_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  detail_->setFocusPolicy(Qt::NoFocus);
+  detail_->verticalHeader()->setDefaultSectionSize(20);
+  for (int k = 0; k < 4; ++k) detail_->setColumnWidth(k, std::array<int, 4>{100, 450, 80, 60}[static_cast<std::size_t>(k)]);
+  detail_->horizontalHeader()->setStretchLastSection(true);
+  detail_->setFixedHeight(6 * 20 + 4);
+  hoofd->addWidget(detail_);
 
   totaalPaneel_ = new QWidget(this);
   totaalRaster_ = new QGridLayout(totaalPaneel_);
@@ -377,9 +392,18 @@ void TOutputForm::ToonKnoppen() {
   tijdvakKnop_->setVisible(periodeSoort && !model_.PeriodePaneel());
 }
 
+void TOutputForm::ToonDetail(int rij) {
+  detail_->setVisible(IsTransactieRapport(model_.Soort()));
+  detail_->clearContents();
+  const auto regels = model_.Detail(rij);
+  for (int r = 0; r < static_cast<int>(regels.size()) && r < 6; ++r)
+    for (int k = 0; k < 4; ++k) detail_->setItem(r, k, new QTableWidgetItem(Q(regels[static_cast<std::size_t>(r)][static_cast<std::size_t>(k)])));
+}
+
 void TOutputForm::KiesRij(int rij) {
   if (rij < 0 || rij >= tabel_->rowCount()) {
     tabel_->clearSelection();
+    ToonDetail(-1);
     return;
   }
   tabel_->setCurrentCell(rij, 0);

@@ -63,6 +63,7 @@ class TOutputForm : public QWidget {
   void ToonTotalen();
   void ToonKnoppen();
   void KiesRij(int rij);
+  void ToonDetail(int rij);
   void PeriodeOkClick();
   void MaandClick(int maand);
   void ContextMenu(const QPoint& punt);
@@ -78,6 +79,7 @@ class TOutputForm : public QWidget {
 
   QLabel* kop_ = nullptr;
   QTableWidget* tabel_ = nullptr;
+  QTableWidget* detail_ = nullptr;
   QWidget* periodePaneel_ = nullptr;
   QLineEdit* beginEdit_ = nullptr;
   QLineEdit* eindEdit_ = nullptr;
