@@ -376,6 +376,23 @@ TEST(BoekBestand, EveryRelationIsWrittenAlsoPastFiveHundred) {
   EXPECT_EQ(boek.kb.RelatieLijst.back().Naam, "Relatie 700");
 }
 
+TEST(BoekBestand, ABackupThatCannotBeMadeIsReportedAndTheSaveGoesOn) {
+  BoekInMap boek;
+  VulBoek(boek.kb);
+  Bewaar(boek);
+  // A folder of that name can be neither replaced by a link nor by a copy.
+  const auto reserve = boek.map / "Valdr08.~VD";
+  std::filesystem::create_directories(reserve / "bezet");
+
+  test::VoegTransactieToe(boek.kb, 1, "201", MaakDatum(2008, 3, 1), -7);
+  BewaarBoek(boek.kb, false);
+  EXPECT_EQ(boek.berichten.Teksten(),
+            std::vector<std::string>{"Reservekopie Valdr08.~VD niet gemaakt"});
+  EXPECT_TRUE(boek.kb.Bewaard);
+  EXPECT_EQ(test::LeesBytes(boek.BoekPad()), SchrijfBoek(boek.kb));
+  EXPECT_TRUE(std::filesystem::is_directory(reserve));
+}
+
 TEST(BoekBestand, TheFirstSaveKeepsTheOpenedFileAsBackup) {
   BoekInMap boek;
   VulBoek(boek.kb);

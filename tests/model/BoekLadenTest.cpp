@@ -224,6 +224,26 @@ TEST(StartBoek, BuildsTheMatrixAndAppliesTheConfiguration) {
   EXPECT_TRUE(TransferActief(s.kb));
 }
 
+// A damaged configuration is reported and replaced by the defaults, which are
+// then in force: whether the book holds a posted amount has nothing to say
+// about that.
+TEST(StartBoek, ADamagedConfigurationIsReplacedAndAppliedWithOrWithoutPostings) {
+  for (const int transacties : {0, 30}) {
+    SCOPED_TRACE(transacties);
+    Start s(2008);
+    SchrijfVoorbeeld(s.map.pad(), "Valdr08", {.transacties = transacties});
+    test::SchrijfBytes(s.map.pad() / "Valdr08.cfg", {1, 2, 3});
+    s.kb.HulpMunt = 2;  // left over from a book opened before
+    ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
+    EXPECT_EQ(s.kb.IOStatus, 4);
+    ASSERT_FALSE(s.berichten.getoond.empty());
+    EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Configuratie inlezen NIET gelukt", 0), 0u);
+    EXPECT_EQ(s.kb.HulpMunt, s.kb.BasisMunt);
+    EXPECT_EQ(s.kb.SoortKodes.front(), "BT");
+    ASSERT_EQ(s.kb.SaldoMatrix.size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
+  }
+}
+
 TEST(StartBoek, TheListingOrderOfTheConfigurationSortsTheLists) {
   Start s(2008);
   SchrijfVoorbeeld(s.map.pad(), "Valdr08");

@@ -271,3 +271,25 @@ TEST(BookingRelations, ANewCounterTextAddsARelation) {
 
 }  // namespace
 }  // namespace valdero
+
+namespace valdero {
+namespace {
+
+// A book opened although its name holds no year ("Kasboek" gives "ek"):
+// booking starts on 1 January of this year instead of ending the program.
+TEST(BookingStart, ABookWhoseNameHoldsNoYearBooksInThisYear) {
+  for (const char* jaar : {"ek", "", "20x6"}) {
+    SCOPED_TRACE(jaar);
+    test::BoekingBoek b;
+    b.kb.KasJaar = jaar;
+    ASSERT_TRUE(b.model.Start(modus::Bijboeken, true));
+    EXPECT_EQ(b.model.velden[veld::Datum].tekst, "1-1-2026");
+    b.model.Invoer(veld::Groep, "201");
+    b.model.Invoer(veld::Bedrag, "12");
+    ASSERT_TRUE(b.model.Bewaar());
+    EXPECT_EQ(b.K(1).Datum, MaakDatum(2026, 1, 1));
+  }
+}
+
+}  // namespace
+}  // namespace valdero

@@ -7,6 +7,7 @@
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
 #include "model/storage/BoekLaden.h"
+#include "model/storage/Bestanden.h"
 
 namespace valdero {
 namespace {
@@ -85,6 +86,31 @@ TEST(CliBoek, DeletingPicksTheIndexedRows) {
   ASSERT_EQ(na.size(), voor.size() - 2);
   EXPECT_EQ(na[2].Omschrijving, voor[3].Omschrijving);
   EXPECT_EQ(na[4].Omschrijving, voor[6].Omschrijving);
+}
+
+// What the command was asked to do did not happen: exit 1, and the book on
+// disk is what it was.
+TEST(CliBoek, ARefusedBookingOrAFailedSaveExitsWithOne) {
+  struct Geval {
+    const char* naam;
+    std::vector<std::string> args;
+    bool schrijvenFaalt;
+  };
+  for (const Geval& g : {Geval{"a date that is no date", {"Huis08", "2", "groep=410", "bedrag=5", "datum=31-2"}, false},
+                         Geval{"deletion answered Nee", {"--antwoord", "nee", "--index", "2", "Huis08", "3"}, false},
+                         Geval{"a save that cannot write", {"Huis08", "2", "groep=410", "bedrag=5"}, true}}) {
+    SCOPED_TRACE(g.naam);
+    TestMap map;
+    SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+    const auto voor = OpSchijf(map);
+    // A folder where the save's temporary file must go stops any writer,
+    // root included.
+    if (g.schrijvenFaalt) std::filesystem::create_directories(TijdelijkPad(map.pad() / "Huis08.vdr") / "x");
+    const Uitvoer u = Boek(map, g.args);
+    EXPECT_EQ(u.code, cli::kMislukt) << u.fout;
+    EXPECT_FALSE(u.fout.empty());
+    EXPECT_EQ(OpSchijf(map).size(), voor.size());
+  }
 }
 
 TEST(CliBoek, UsageErrors) {

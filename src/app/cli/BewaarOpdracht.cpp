@@ -16,12 +16,9 @@ int BewaarOpdracht(Omgeving& omgeving) {
     return kMislukt;
   }
   Kasboek& kb = g.boek->kb;
-  kb.Bewaard = false;
-  BewaarBoek(kb, false);
-  const bool bewaard = kb.Bewaard && kb.IOStatus == 0;
-  if (kb.Bewaard) SchrijfConfig(kb);
+  const bool bewaard = BewaarBoek(kb, false).Gelukt() && SchrijfConfig(kb).Gelukt();
   ToonBoek(omgeving, *g.boek);
-  if (!bewaard || kb.IOStatus != 0) {
+  if (!bewaard) {
     omgeving.fout << "valdero-cli bewaar: " << kb.KasPad << " niet (volledig) bewaard\n";
     return kMislukt;
   }

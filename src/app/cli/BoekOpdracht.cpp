@@ -5,7 +5,7 @@
 
 #include "model/bookings/BoekModi.h"
 #include "model/bookings/BoekingScript.h"
-#include "model/bookings/StandaardBewaarder.h"
+#include "model/storage/BoekBestand.h"
 #include "app/cli/BoekStart.h"
 #include "model/storage/BoekLaden.h"
 
@@ -74,8 +74,25 @@ int BoekOpdracht(Omgeving& omgeving) {
     ToonBoek(omgeving, *g.boek);
     return kMislukt;
   }
-  VoerBoekingUit(kb, opdracht, StandaardBewaarder());
+  // Every booking that happens is written at once; one that was refused
+  // writes nothing. So the booking happened when the book was saved, and
+  // every save went well.
+  int bewaringen = 0;
+  bool bewaarFout = false;
+  const auto fout = VoerBoekingUit(kb, opdracht, [&](Kasboek& boek) {
+    ++bewaringen;
+    if (!BewaarBoek(boek, false).Gelukt()) bewaarFout = true;
+  });
   ToonBoek(omgeving, *g.boek);
+  if (fout) {
+    omgeving.fout << "valdero-cli boek: " << *fout << "\n";
+    return kMislukt;
+  }
+  if (bewaringen == 0 || bewaarFout) {
+    omgeving.fout << "valdero-cli boek: "
+                  << (bewaarFout ? kb.KasPad + " niet bewaard" : std::string("niets geboekt")) << "\n";
+    return kMislukt;
+  }
   return kGelukt;
 }
 

@@ -110,10 +110,9 @@ bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
   const std::string groepNaam = g ? Kap(kb.GroepLijst[static_cast<std::size_t>(g)].Naam, 24) : "";
   PasRegelToe(soort, kas, groepNaam);
   kas.Bedrag = kas.Bedrag * static_cast<double>(kas.MuntKoers);
-  kb.IOStatus = 0;
   int rekMis = 0, groepMis = 0;
-  BoekInMatrix(kb, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag);
-  if (kb.IOStatus != 0 || kas.RekNr == 0) {
+  const Status status = BoekInMatrix(kb, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag);
+  if (!status.Gelukt() || kas.RekNr == 0) {
     Waarschuw(kb, "Transactie is niet verwerkt");
     return false;
   }
@@ -187,10 +186,9 @@ void BoekingModel::WijzigBoeking(int positie) {
   TKas kas = werk;
   kas.Index = positie;
   kas.Bedrag = kas.Bedrag * static_cast<double>(kas.MuntKoers);
-  kb.IOStatus = 0;
   int rekMis = 0, groepMis = 0;
-  BoekInMatrix(kb, oud.groep, oud.rekening, false, rekMis, groepMis, oud.bedrag);
-  const bool mislukt = kb.IOStatus != 0;
+  const bool mislukt =
+      !BoekInMatrix(kb, oud.groep, oud.rekening, false, rekMis, groepMis, oud.bedrag).Gelukt();
   // The change is kept either way; the list stays in its order.
   kb.KasLijst.erase(kb.KasLijst.begin() + positie);
   PlaatsKas(kb, std::move(kas));
@@ -199,8 +197,9 @@ void BoekingModel::WijzigBoeking(int positie) {
     return;
   }
   rekMis = groepMis = 0;
-  BoekInMatrix(kb, werk.GroepKode, werk.RekNr, true, rekMis, groepMis,
-               werk.Bedrag * static_cast<double>(werk.MuntKoers));
+  // An unknown group or account was reported; the record stays as typed.
+  static_cast<void>(BoekInMatrix(kb, werk.GroepKode, werk.RekNr, true, rekMis, groepMis,
+                                 werk.Bedrag * static_cast<double>(werk.MuntKoers)));
   if (gridModus == 0) TekenGrid();
 }
 

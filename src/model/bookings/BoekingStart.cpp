@@ -7,6 +7,7 @@
 #include "model/bookings/Posten.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Berichten.h"
+#include "model/core/BoekNaam.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
@@ -151,8 +152,7 @@ void BoekingModel::NieuwRecord() {
   if (vers) {
     onthoudRek = werk.RekNr;
     onthoudVolgBlad = 1;
-    const int jaar = kb.KasJaar.empty() ? JaarVan(kb.Vandaag()) : std::stoi(kb.KasJaar);
-    laatsteDatum = MaakDatum(jaar, 1, 1);
+    laatsteDatum = MaakDatum(BoekJaar(kb), 1, 1);
   }
   werk.Datum = laatsteDatum;
   recordIndex = kb.MaxKas() + 1;

@@ -13,6 +13,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 
@@ -95,7 +96,7 @@ int BoekingModel::RekeningUitTekst(const std::string& tekst, bool opNaam) {
 bool BoekingModel::RekeningVeld() {
   const int nr = RekeningUitTekst(velden[veld::Rekening].tekst, kb.RekeningenOpNaam);
   if (kb.ZoekRekening(nr) == 0) {
-    Foutmelding(kb, "RekeningNummer ", 1, 13);
+    Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
     return false;
   }
   if (nr != werk.RekNr) {
@@ -115,7 +116,7 @@ bool BoekingModel::VolgnrVeld(int tag) {
     n = 0;
   }
   if (*n < 0) {
-    Foutmelding(kb, "Volgnummer ", 1, 14);
+    Foutmelding(kb, "Volgnummer ", FoutNr::BestaatNiet, HintNr::CorrigeerGetal);
     return false;
   }
   int& woord = tag == veld::Volgnr ? werk.VolgBlad : werk.TegenVolgBlad;
@@ -133,7 +134,7 @@ bool BoekingModel::BladVeld(int tag) {
   }
   // The sheet has six bits in the statement word.
   if (*n < 0 || *n > 63) {
-    Foutmelding(kb, "Bladnummer " + Trim(tekst), 11, 15);
+    Foutmelding(kb, "Bladnummer " + Trim(tekst), FoutNr::TeGroot, HintNr::CorrigeerAfschrift);
     return false;
   }
   int& woord = tag == veld::Blad ? werk.VolgBlad : werk.TegenVolgBlad;
@@ -205,7 +206,7 @@ bool BoekingModel::TegenRekVeld() {
     if (tekst.empty()) return true;
     const int nr = RekeningUitTekst(tekst, kb.RekeningenOpNaam);
     if (kb.ZoekRekening(nr) == 0) {
-      Foutmelding(kb, "RekeningNummer ", 1, 13);
+      Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
       return false;
     }
     if (nr != werk.TegenRek) {

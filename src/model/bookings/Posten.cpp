@@ -32,7 +32,8 @@ int VerwijderBoekingen(Kasboek& kb, std::vector<int> posities) {
     if (p < 1 || p >= static_cast<int>(kb.KasLijst.size())) continue;
     const TKas& kas = kb.KasLijst[static_cast<std::size_t>(p)];
     int rekMis = 0, groepMis = 0;
-    BoekInMatrix(kb, kas.GroepKode, kas.RekNr, false, rekMis, groepMis, -kas.Bedrag);
+    // A record of a removed account or group has no cells to take back.
+    static_cast<void>(BoekInMatrix(kb, kas.GroepKode, kas.RekNr, false, rekMis, groepMis, -kas.Bedrag));
     kb.KasLijst.erase(kb.KasLijst.begin() + p);
     ++weg;
   }

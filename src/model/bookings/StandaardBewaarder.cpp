@@ -5,7 +5,8 @@
 namespace valdero {
 
 BoekBewaarder StandaardBewaarder() {
-  return [](Kasboek& kb) { BewaarBoek(kb, false); };
+  // A failed save is reported to the user by the save itself.
+  return [](Kasboek& kb) { static_cast<void>(BewaarBoek(kb, false)); };
 }
 
 }  // namespace valdero

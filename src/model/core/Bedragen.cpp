@@ -8,6 +8,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 
 namespace valdero {
 namespace {
@@ -94,7 +95,7 @@ bool LeesGetalTekst(Kasboek& kb, std::string& tekst, bool waarschuw, double& get
     }
   }
   if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
-    Foutmelding(kb, "Getal " + tekst, 5, 8);
+    Foutmelding(kb, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
     getal = 0;
     return false;
   }
@@ -116,7 +117,7 @@ std::string GetalTekst(const Kasboek& kb, double getal, int decimalen) {
 std::string BedragTekst(Kasboek& kb, double bedrag) {
   const double koers = KoersVan(kb, kb.HulpMunt);
   if (koers == 0) {
-    Foutmelding(kb, " Koers = 0 ", 0, 9);
+    Foutmelding(kb, " Koers = 0 ", FoutNr::Geen, HintNr::CorrigeerValuta);
     return Vast(bedrag, 2, kb.DecimaalTeken());
   }
   return Vast(bedrag / koers, 2, kb.DecimaalTeken());
@@ -125,7 +126,7 @@ std::string BedragTekst(Kasboek& kb, double bedrag) {
 std::string BedragTekstIn(Kasboek& kb, int munt, double bedrag) {
   const double koers = KoersVan(kb, munt);
   if (koers == 0) {
-    Foutmelding(kb, " Koers =0 ", 0, 9);
+    Foutmelding(kb, " Koers =0 ", FoutNr::Geen, HintNr::CorrigeerValuta);
     return Vast(bedrag, 2, kb.DecimaalTeken());
   }
   return Vast(bedrag / koers, 2, kb.DecimaalTeken());
@@ -146,13 +147,13 @@ double LeesGetal(Kasboek& kb, std::string& tekst) {
 
 float LeesGetal4(Kasboek& kb, std::string& tekst) {
   if (tekst.empty()) {
-    Foutmelding(kb, "Bedrag=\"leeg\"", 0, 12);
+    Foutmelding(kb, "Bedrag=\"leeg\"", FoutNr::Geen, HintNr::CorrigeerBedrag);
     return 0;
   }
   if (tekst.find(kb.DecimaalTeken()) == std::string::npos) VervangAnderTeken(kb, tekst);
   double getal = 0;
   if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
-    Foutmelding(kb, "Getal " + tekst, 5, 8);
+    Foutmelding(kb, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
     return 0;
   }
   return static_cast<float>(getal);
@@ -186,7 +187,7 @@ bool DatumAanvullen(Kasboek& kb, std::string& tekst) {
   const auto datum = LeesDatum(s, vandaag.jaar);
   if (!datum) {
     tekst = s;
-    Foutmelding(kb, tekst, 4, 8);
+    Foutmelding(kb, tekst, FoutNr::GeenGeldigeDatum, HintNr::ProbeerOpnieuw);
     return false;
   }
   tekst = DatumTekst(*datum);

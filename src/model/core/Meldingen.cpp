@@ -47,17 +47,17 @@ const std::string kLeeg;
 
 }  // namespace
 
-const std::string& FoutZin(int nummer) {
-  if (nummer < 0 || nummer >= static_cast<int>(kFoutZinnen.size())) return kLeeg;
-  return kFoutZinnen[static_cast<std::size_t>(nummer)];
+const std::string& FoutZin(FoutNr fout) {
+  const auto i = static_cast<std::size_t>(fout);
+  return i < kFoutZinnen.size() ? kFoutZinnen[i] : kLeeg;
 }
 
-const std::string& Hint(int nummer) {
-  if (nummer < 0 || nummer >= static_cast<int>(kHints.size())) return kLeeg;
-  return kHints[static_cast<std::size_t>(nummer)];
+const std::string& Hint(HintNr hint) {
+  const auto i = static_cast<std::size_t>(hint);
+  return i < kHints.size() ? kHints[i] : kLeeg;
 }
 
-void Foutmelding(Kasboek& kb, const std::string& tekst, int fout, int hint) {
+void Foutmelding(Kasboek& kb, const std::string& tekst, FoutNr fout, HintNr hint) {
   kb.berichten().BerichtDlg(tekst + FoutZin(fout) + "\n\r" + Hint(hint), BerichtSoort::Fout,
                             knop::OK);
   if (kb.IOStatus == 0) kb.IOStatus = static_cast<std::uint16_t>(fout);

@@ -4,17 +4,19 @@
 
 #include <string>
 
+#include "model/core/Status.h"
+
 namespace valdero {
 
 class Kasboek;
 
-// Error phrases by number (0..12) and hints by number (0..15).
-const std::string& FoutZin(int nummer);
-const std::string& Hint(int nummer);
+// The phrase of an error number and the text of a hint.
+const std::string& FoutZin(FoutNr fout);
+const std::string& Hint(HintNr hint);
 
 // text + error phrase + "\n\r" + hint, kind Fout, OK; then IOStatus := fout
 // when it was 0, then the beep.
-void Foutmelding(Kasboek& kb, const std::string& tekst, int fout, int hint);
+void Foutmelding(Kasboek& kb, const std::string& tekst, FoutNr fout, HintNr hint);
 // The information message with an OK button.
 void Mededeling(Kasboek& kb, const std::string& tekst);
 // A question with Ja and Nee; true for Ja.

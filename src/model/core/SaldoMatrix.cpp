@@ -5,6 +5,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 
 namespace valdero {
 namespace {
@@ -18,21 +19,23 @@ void TelOp(TInUit& cel, double bedrag) {
 
 // The part of BoekInMatrix after the lookups, so that the rebuild can resolve
 // codes through its own index.
-void BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int rekNr,
-                  bool controleerGroepen, int& rekeningMissers, int& groepMissers,
-                  double bedrag) {
-  kb.IOStatus = 0;
+Status BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int rekNr,
+                    bool controleerGroepen, int& rekeningMissers, int& groepMissers,
+                    double bedrag) {
+  Status status;
   if (controleerGroepen && kb.GroepGelezen && g == 0) {
     if (groepMissers == 0)
-      Foutmelding(kb, "Groepkode " + groepKode, 1, 5);
+      Foutmelding(kb, "Groepkode " + groepKode, FoutNr::BestaatNiet, HintNr::GebruikBudget);
     ++groepMissers;
+    status = FoutNr::BestaatNiet;
   }
   if (kb.RekGelezen && a == 0) {
     if (rekeningMissers == 0)
-      Foutmelding(kb, "Rekening " + std::to_string(rekNr), 1, 7);
+      Foutmelding(kb, "Rekening " + std::to_string(rekNr), FoutNr::BestaatNiet, HintNr::GebruikRekening);
     ++rekeningMissers;
+    status = FoutNr::BestaatNiet;
   }
-  if (g == 0 || a == 0) return;
+  if (g == 0 || a == 0) return status;
 
   const auto rijTotaal = static_cast<std::size_t>(kb.MaxGroep()) + 1;
   const auto kolomTotaal = static_cast<std::size_t>(kb.MaxRek()) + 1;
@@ -40,28 +43,30 @@ void BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int r
   const auto gi = static_cast<std::size_t>(g);
   const auto ai = static_cast<std::size_t>(a);
   if (m.size() <= rijTotaal || m[gi].size() <= kolomTotaal || m[rijTotaal].size() <= kolomTotaal) {
-    Foutmelding(kb, "Rekening: " + std::to_string(rekNr) + "Groepkode: " + groepKode, 6, 8);
-    return;
+    Foutmelding(kb, "Rekening: " + std::to_string(rekNr) + "Groepkode: " + groepKode,
+                FoutNr::FoutInKasValueLijst, HintNr::ProbeerOpnieuw);
+    return FoutNr::FoutInKasValueLijst;
   }
   TelOp(m[gi][ai], bedrag);
   TelOp(m[gi][kolomTotaal], bedrag);
   TelOp(m[rijTotaal][ai], bedrag);
   TelOp(m[rijTotaal][kolomTotaal], bedrag);
+  return {};
 }
 
 }  // namespace
 
-void BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
-                  int& rekeningMissers, int& groepMissers, double bedrag) {
-  if (bedrag == 0) return;
-  BoekInCellen(kb, kb.ZoekGroep(groepKode), kb.ZoekRekening(rekNr), groepKode, rekNr,
+Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
+                    int& rekeningMissers, int& groepMissers, double bedrag) {
+  if (bedrag == 0) return {};
+  return BoekInCellen(kb, kb.ZoekGroep(groepKode), kb.ZoekRekening(rekNr), groepKode, rekNr,
                controleerGroepen, rekeningMissers, groepMissers, bedrag);
 }
 
-void BouwSaldoMatrix(Kasboek& kb) {
+Status BouwSaldoMatrix(Kasboek& kb) {
   kb.SaldoMatrix.assign(static_cast<std::size_t>(kb.MaxGroep()) + 2,
                         TKasValue(static_cast<std::size_t>(kb.MaxRek()) + 2));
-  if (kb.MaxKas() == 0) return;
+  if (kb.MaxKas() == 0) return {};
 
   // The rebuild touches every transaction: resolve codes through maps that
   // keep the first match, exactly as the linear lookups do.
@@ -77,16 +82,24 @@ void BouwSaldoMatrix(Kasboek& kb) {
   int rekeningMissers = 0;
   int groepMissers = 0;
   bool verwijderd = false;
+  Status eerste;
   std::size_t i = 1;
   while (i < kb.KasLijst.size()) {
     const TKas& kas = kb.KasLijst[i];
     if (kas.Bedrag != 0) {
       const auto gi = groepen.find(kas.GroepKode);
       const auto ai = rekeningen.find(kas.RekNr);
-      BoekInCellen(kb, gi == groepen.end() ? 0 : gi->second,
-                   ai == rekeningen.end() ? 0 : ai->second, kas.GroepKode, kas.RekNr, true,
-                   rekeningMissers, groepMissers, kas.Bedrag);
-      if (kb.IOStatus != 0 && (rekeningMissers > 0 || groepMissers > 0)) {
+      const int rekeningVoor = rekeningMissers, groepVoor = groepMissers;
+      const Status status =
+          BoekInCellen(kb, gi == groepen.end() ? 0 : gi->second,
+                       ai == rekeningen.end() ? 0 : ai->second, kas.GroepKode, kas.RekNr, true,
+                       rekeningMissers, groepMissers, kas.Bedrag);
+      eerste = eerste.En(status);
+      // Only a record whose unknown code was just reported is offered for
+      // removal; after Nee the rest of that run is skipped without a word.
+      const bool gemeld = (rekeningVoor == 0 && rekeningMissers > 0) ||
+                          (groepVoor == 0 && groepMissers > 0);
+      if (gemeld) {
         const int a = kb.berichten().BerichtDlg(" Kasrecord: " + std::to_string(i) + " verwijderen",
                                                 BerichtSoort::Informatie, knop::JaNee);
         if (a == antwoord::Ja) {
@@ -103,6 +116,7 @@ void BouwSaldoMatrix(Kasboek& kb) {
   // Removing records shifts the ones after them; keep every Index equal to
   // its position.
   if (verwijderd) kb.HernummerKas();
+  return eerste;
 }
 
 namespace {

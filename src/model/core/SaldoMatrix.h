@@ -4,18 +4,22 @@
 
 #include <string>
 
+#include "model/core/Status.h"
+
 namespace valdero {
 
 class Kasboek;
 
 // Adds one amount to the cells of its group and account and to the totals.
-// The miss counters keep a run of unknown codes to one report each.
-void BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
-                  int& rekeningMissers, int& groepMissers, double bedrag);
+// The miss counters keep a run of unknown codes to one report each. Fails,
+// after its report, when the group or the account does not exist.
+Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
+                    int& rekeningMissers, int& groepMissers, double bedrag);
 
 // Discards the matrix and rebuilds it from all transactions, offering to
-// remove records whose group or account does not exist.
-void BouwSaldoMatrix(Kasboek& kb);
+// remove records whose group or account does not exist. Returns the first
+// failure, also when the user removed the record that caused it.
+Status BouwSaldoMatrix(Kasboek& kb);
 
 // Keep the matrix in step when a group or an account leaves its list: call
 // these before the record is removed. The row (column) goes, and its amounts

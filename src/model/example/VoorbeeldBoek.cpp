@@ -459,8 +459,8 @@ void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties) {
   kb.RelatiesAanwezig = true;
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
   kb.EersteBewaring = true;
-  kb.IOStatus = 0;
-  BouwSaldoMatrix(kb);
+  // The generator books only on accounts and groups it made.
+  static_cast<void>(BouwSaldoMatrix(kb));
 }
 
 bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::string& fout) {
@@ -482,8 +482,7 @@ bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::strin
     fout = "kon " + pad.string() + " niet schrijven";
     return false;
   }
-  SchrijfConfig(kb);
-  if (kb.IOStatus != 0) {
+  if (!SchrijfConfig(kb).Gelukt()) {
     fout = "de configuratie " + kb.ConfigPad + " kon niet worden geschreven";
     return false;
   }

@@ -61,10 +61,12 @@ bool GroepBeheer::KiesTitel(const std::string& titel) {
   return false;
 }
 
+// The rebuilds below report what they cannot place themselves; the manager
+// goes on with the lists it has.
 void GroepBeheer::NaNieuweGroep(bool gelukt, const std::string& kode) {
   if (!gelukt) return;
   SorteerGroepen(kb_);
-  BouwSaldoMatrix(kb_);
+  static_cast<void>(BouwSaldoMatrix(kb_));
   gewijzigd_ = true;
   Vul();
   const int positie = kb_.ZoekGroep(kode);
@@ -79,7 +81,7 @@ void GroepBeheer::NaBewerken(const std::string& oudeKode) {
   // matrix is rebuilt either way, as the code of a whole row changed.
   if (nieuweKode != oudeKode) {
     HernoemGroepInKas(kb_, oudeKode, nieuweKode);
-    BouwSaldoMatrix(kb_);
+    static_cast<void>(BouwSaldoMatrix(kb_));
   }
   gewijzigd_ = true;
   Vul();
@@ -101,7 +103,7 @@ void GroepBeheer::Verwijder() {
   if (kb_.MaxGroep() <= 1) return;
   kb_.GroepLijst.erase(kb_.GroepLijst.begin() + positie);
   HernummerGroepen(kb_);
-  BouwSaldoMatrix(kb_);
+  static_cast<void>(BouwSaldoMatrix(kb_));
   gewijzigd_ = true;
   Vul();
 }

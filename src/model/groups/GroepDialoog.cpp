@@ -6,6 +6,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/groups/GroepRegels.h"
@@ -36,7 +37,7 @@ const StapTeksten kStappen[6] = {
      "Alleen de klasse uit bestaande lijst"},
 };
 
-void MeldFormaatFout(Kasboek& kb) { Foutmelding(kb, "BudgetRecord ", 2, 8); }
+void MeldFormaatFout(Kasboek& kb) { Foutmelding(kb, "BudgetRecord ", FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw); }
 
 std::string KlasseRegel(const TKlasse02& k) { return k.Letter + Kap(k.Naam, 27); }
 
@@ -288,7 +289,7 @@ void GroepDialoog::VoltooiNieuw() {
   }
   auto& lijst = kb_.GroepLijst;
   if (lijst.empty()) {
-    Foutmelding(kb_, "BudgetRecord ", 8, 8);
+    Foutmelding(kb_, "BudgetRecord ", FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
     uitslag_ = {meegegevenKode_, false};
     return;
   }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "model/core/Berichten.h"
+#include "model/core/BoekNaam.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekLaden.h"
 #include "model/storage/ConfigBestand.h"
@@ -15,25 +16,19 @@ namespace valdero {
 
 void ZonderVenster::LaadBoek() { StartBoek(kb_, false); }
 
-void ZonderVenster::VernieuwHoofdvenster() { VernieuwBoek(kb_); }
+void ZonderVenster::VernieuwHoofdvenster() { static_cast<void>(VernieuwBoek(kb_)); }
 
 Levensloop::Levensloop(Kasboek& kb, LevensloopVenster& venster, RekeningDialoog& rekeningDialoog,
                        WachtwoordVoerder& wachtwoord)
     : kb_(kb), venster_(venster), rekeningDialoog_(rekeningDialoog), wachtwoord_(wachtwoord) {}
 
 bool Levensloop::OpenBoekCommando() {
-  BestandsDialoog dialoog;
-  dialoog.titel = "Ópen Valdero";
-  dialoog.filter = "Valdero file (*.vdr)|*.vdr";
-  dialoog.standaardExtensie = "vdr";
-  dialoog.map = kb_.Map.string();
-  const auto gekozen = kb_.berichten().OpenDialoog(dialoog);
+  const auto gekozen = kb_.berichten().OpenDialoog(OpenBoekDialoog(kb_));
   if (!gekozen) return true;
   const std::filesystem::path pad = kb_.Pad(*gekozen);
   kb_.Map = pad.parent_path();
   kb_.KasPad = pad.string();
-  const std::string naam = pad.filename().string();
-  kb_.KasNaam = naam.size() > 4 ? naam.substr(0, naam.size() - 4) : std::string();
+  kb_.KasNaam = BoekNaamUitPad(kb_.KasPad);
   // The year follows from the name inside LaadBoek, which also reports a
   // name without one; doing it here too would report it twice.
   venster_.LaadBoek();
@@ -50,8 +45,7 @@ bool Levensloop::ControleerWachtwoord() {
 void Levensloop::ZetWachtwoord() { valdero::ZetWachtwoord(kb_, wachtwoord_); }
 
 void Levensloop::Bewaren() {
-  BewaarBoek(kb_, false);
-  if (kb_.Bewaard) SchrijfConfig(kb_);
+  if (BewaarBoek(kb_, false).Gelukt()) static_cast<void>(SchrijfConfig(kb_));
 }
 
 void Levensloop::BewaarAls() {
@@ -61,16 +55,15 @@ void Levensloop::BewaarAls() {
     kb_.MuntOmzetten = Vraag(kb_, "Bewaren met Conversie naar ander munt?");
   }
   const bool omzetten = kb_.MuntOmzetten;
-  BewaarBoek(kb_, true);
-  if (kb_.Bewaard) {
-    SchrijfConfig(kb_);
+  if (BewaarBoek(kb_, true).Gelukt()) {
+    static_cast<void>(SchrijfConfig(kb_));
     if (omzetten) {
       // The open book now counts in the new base currency, as its file does:
       // its rates, its base and its totals must say so too.
       for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
         if (kb_.ValutaLijst[i].Basis == 1) kb_.BasisMunt = static_cast<std::int32_t>(i);
       kb_.HulpMunt = kb_.BasisMunt;
-      BouwSaldoMatrix(kb_);
+      static_cast<void>(BouwSaldoMatrix(kb_));
     }
   }
   // Never leave a conversion pending for the next plain save.

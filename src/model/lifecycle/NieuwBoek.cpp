@@ -131,11 +131,11 @@ void Levensloop::MaakLeegBoek() {
   Mededeling(kb_, kNieuwBoekUitleg);
   venster_.NieuweGroepenGemaakt();
 
-  BewaarBoek(kb_, true);
+  const bool bewaard = BewaarBoek(kb_, true).Gelukt();
   StandaardConfig(kb_);
   kb_.HulpMunt = kb_.BasisMunt;
-  if (kb_.Bewaard) {
-    SchrijfConfig(kb_);
+  if (bewaard) {
+    static_cast<void>(SchrijfConfig(kb_));
   } else {
     // Not saved: the new book must not be written over the file of the book
     // that was open before; the next Save asks for a name.

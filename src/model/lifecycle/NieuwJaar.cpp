@@ -1,6 +1,7 @@
 #include "model/storage/BoekBestand.h"
 #include "model/lifecycle/BoekMomentopname.h"
 #include "model/storage/ConfigBestand.h"
+#include "model/core/BoekNaam.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/lifecycle/Levensloop.h"
@@ -9,17 +10,7 @@
 namespace valdero {
 namespace {
 
-int HuidigJaar(const Kasboek& kb) {
-  if (kb.HuidigJaar.size() == 4) {
-    int jaar = 0;
-    for (char c : kb.HuidigJaar) {
-      if (c < '0' || c > '9') return JaarVan(kb.Vandaag());
-      jaar = jaar * 10 + (c - '0');
-    }
-    return jaar;
-  }
-  return JaarVan(kb.Vandaag());
-}
+int HuidigJaar(const Kasboek& kb) { return JaarGetal(kb.HuidigJaar).value_or(JaarVan(kb.Vandaag())); }
 
 // This year's name, proposed by the save dialog.
 void ZetNaamVanDitJaar(Kasboek& kb) {
@@ -36,12 +27,11 @@ void Levensloop::NieuwJaar() {
   if (Vraag(kb_, "Wilt u alle transacties van vorig jaar ook bewaren")) {
     const BoekMomentopname voor(kb_);
     ZetNaamVanDitJaar(kb_);
-    BewaarBoek(kb_, true);
-    if (!kb_.Bewaard) {
+    if (!BewaarBoek(kb_, true).Gelukt()) {
       voor.Herstel(kb_);
       return;
     }
-    SchrijfConfig(kb_);
+    static_cast<void>(SchrijfConfig(kb_));
     venster_.LaadBoek();
     return;
   }
@@ -59,12 +49,13 @@ void Levensloop::StartDatumOk(double datum) {
     kb_.KasLijst.assign(1, TKas{});
   }
   ZetNaamVanDitJaar(kb_);
-  BewaarBoek(kb_, true);
-  if (!kb_.Bewaard) {
+  if (!BewaarBoek(kb_, true).Gelukt()) {
     voor.Herstel(kb_);
     return;
   }
-  SchrijfConfig(kb_);
+  // A configuration that could not be written was reported; the new year's
+  // book is on disk and is opened all the same.
+  static_cast<void>(SchrijfConfig(kb_));
   venster_.LaadBoek();
 }
 

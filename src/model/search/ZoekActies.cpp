@@ -1,6 +1,7 @@
 // What the free search does with a row besides finding it.
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/search/ZoekModel.h"
 #include "model/search/ZoekVerwijderen.h"
 
@@ -9,7 +10,7 @@ namespace valdero {
 std::optional<TransActieTekst> ZoekModel::Detail(int rij) {
   const TKas* kas = RecordVanRij(rij);
   if (kas == nullptr) {
-    Foutmelding(kb_, "Record niet op regel " + std::to_string(rij), 2, 8);
+    Foutmelding(kb_, "Record niet op regel " + std::to_string(rij), FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
     return std::nullopt;
   }
   return TransActieVan(kb_, *kas);

@@ -79,7 +79,9 @@ bool ZetWachtwoord(Kasboek& kb, WachtwoordVoerder& voerder) {
     s.Pogingen = 0;
     s.Status = " Niet juist !, Opnieuw";
   }
-  BewaarBoek(kb, false);
+  // The password is in force for this run even when the save failed, which
+  // the save reported.
+  static_cast<void>(BewaarBoek(kb, false));
   return true;
 }
 

@@ -6,13 +6,12 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 
 namespace valdero {
 namespace {
 
-constexpr int kHintOpnieuw = 8;
-constexpr int kBestaatNiet = 1;
 
 std::string RekeningRegel(const TBank& r, bool opNaam, int breedte) {
   if (opNaam) return VulRechts(r.Naam, breedte) + "   " + r.RekNrTekst;
@@ -32,7 +31,7 @@ std::optional<SelectieKeuze> Rekening(Kasboek& kb, const std::string& sleutel, b
     if (nulIsAlles && *n == 0) return SelectieKeuze{0, 0, {}};
     if (int pos = kb.ZoekRekening(*n); pos > 0) return SelectieKeuze{pos, *n, {}};
   }
-  Foutmelding(kb, "Rekening " + sleutel, kBestaatNiet, kHintOpnieuw);
+  Foutmelding(kb, "Rekening " + sleutel, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
   return std::nullopt;
 }
 
@@ -111,17 +110,17 @@ std::optional<SelectieKeuze> KiesUitSelectie(Kasboek& kb, const SelectieLijst& l
       return Rekening(kb, sleutel, true);
     case SelectieSoort::Export:
       if (sleutel == std::to_string(kTransferRekening)) {
-        Foutmelding(kb, "Rekening " + sleutel, kBestaatNiet, kHintOpnieuw);
+        Foutmelding(kb, "Rekening " + sleutel, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
         return std::nullopt;
       }
       return Rekening(kb, sleutel, true);
     case SelectieSoort::Groep:
       if (int pos = kb.ZoekGroep(sleutel); pos > 0) return SelectieKeuze{pos, 0, sleutel};
-      Foutmelding(kb, "Groepkode " + sleutel, kBestaatNiet, kHintOpnieuw);
+      Foutmelding(kb, "Groepkode " + sleutel, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
       return std::nullopt;
     case SelectieSoort::Periode:
       if (auto n = AlsGetal(sleutel); n && *n > 0) return SelectieKeuze{0, *n, {}};
-      Foutmelding(kb, "Periode " + sleutel, kBestaatNiet, kHintOpnieuw);
+      Foutmelding(kb, "Periode " + sleutel, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
       return std::nullopt;
     case SelectieSoort::Valuta: {
       const std::string kode = SleutelUitRegel(regel, false);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/core/Status.h"
+
 namespace valdero {
 
 class Kasboek;
@@ -16,19 +18,21 @@ class Kasboek;
 // name; reports a name without a year (error number 2).
 std::string JaarUitNaam(Kasboek& kb, const std::string& naam);
 
-// Reads the sections of a whole file into the (emptied) lists and sets
-// IOStatus, the Max counters and the load flags.
-void LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud);
+// Reads the sections of a whole file into the (emptied) lists and sets the
+// load flags. Fails with the first section that could not be read; IOStatus
+// holds that section afterwards.
+Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud);
 // Loads KasPad with its reports; "Inlezen ValderoStream gelukt" only when
-// asked for.
-void OpenBoek(Kasboek& kb, bool meldSucces);
+// asked for. IOStatus holds the outcome afterwards.
+Status OpenBoek(Kasboek& kb, bool meldSucces);
 
 // The file image of the book in memory, converting amounts first when
 // MuntOmzetten is set.
 std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb);
 // Saves the book: the save dialog when asked for or when KasPad does not
 // exist, the one-time ".~VD" backup, an atomic write, and the reports.
-void BewaarBoek(Kasboek& kb, bool vraagNaam);
+// Fails when nothing was written (the user stopped, or the write failed).
+Status BewaarBoek(Kasboek& kb, bool vraagNaam);
 
 // Section names of the load and save reports by IOStatus (1..5).
 std::string SectieNaam(int ioStatus);

@@ -6,11 +6,13 @@
 #include <system_error>
 
 #include "model/core/Berichten.h"
+#include "model/core/BoekNaam.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/ConfigBestand.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/Printer.h"
 #include "model/core/Records.h"
 #include "model/core/SaldoMatrix.h"
@@ -26,28 +28,10 @@ bool BestaatBestand(const Kasboek& kb, const std::string& pad) {
   return std::filesystem::is_regular_file(kb.Pad(pad), fout);
 }
 
-// A file manager hands over the whole file name; the name of a book is
-// without its extension.
-std::string ZonderVdr(const std::string& naam) {
-  if (naam.size() <= 4) return naam;
-  std::string staart = naam.substr(naam.size() - 4);
-  for (char& c : staart) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return staart == ".vdr" ? naam.substr(0, naam.size() - 4) : naam;
-}
-
 // 1 January of the book's year. A name whose last characters are no year
 // leaves a KasJaar that is no date either ("ab", "202k"): the book then
 // starts on 1 January of the current year instead of failing.
-double EersteJanuari(const Kasboek& kb) {
-  int jaar = 0;
-  bool cijfers = kb.KasJaar.size() == 4;
-  for (char c : kb.KasJaar) {
-    if (c < '0' || c > '9') cijfers = false;
-    else jaar = jaar * 10 + (c - '0');
-  }
-  if (!cijfers || jaar < 1) jaar = JaarVan(kb.Vandaag());
-  return MaakDatum(jaar, 1, 1);
-}
+double EersteJanuari(const Kasboek& kb) { return MaakDatum(BoekJaar(kb), 1, 1); }
 
 // Finds the book's file: the name as given, then Valdr + four digits, then
 // the open dialog. False when the dialog was cancelled.
@@ -59,12 +43,7 @@ bool KiesBoekBestand(Kasboek& kb) {
   if (BestaatBestand(kb, kb.KasPad)) return true;
 
   kb.KasPad = "*.vdr";
-  BestandsDialoog dialoog;
-  dialoog.titel = "Ópen Valdero";
-  dialoog.filter = "Valdero file (*.vdr)|*.vdr";
-  dialoog.standaardExtensie = "vdr";
-  dialoog.map = kb.Map.string();
-  const auto gekozen = kb.berichten().OpenDialoog(dialoog);
+  const auto gekozen = kb.berichten().OpenDialoog(OpenBoekDialoog(kb));
   if (!gekozen) return false;
 
   const std::filesystem::path pad = kb.Pad(*gekozen);
@@ -72,8 +51,7 @@ bool KiesBoekBestand(Kasboek& kb) {
   // configuration beside the book is found there.
   kb.Map = pad.parent_path();
   kb.KasPad = pad.string();
-  const std::string bestandsnaam = pad.filename().string();
-  kb.KasNaam = bestandsnaam.size() > 4 ? bestandsnaam.substr(0, bestandsnaam.size() - 4) : "";
+  kb.KasNaam = BoekNaamUitPad(kb.KasPad);
   return true;
 }
 
@@ -113,8 +91,8 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   kb.RelatieLijst.clear();
   kb.EersteBewaring = true;
 
-  OpenBoek(kb, !bijStart);
-  if (kb.IOStatus == 4) return LaadUitkomst::Gestopt;
+  const Status boek = OpenBoek(kb, !bijStart);
+  if (boek == Status(Sectie::Configuratie)) return LaadUitkomst::Gestopt;
 
   kb.KlassenGelezen = false;
   kb.SoortenGelezen = false;
@@ -126,21 +104,22 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   MeetPrinter(kb, false);
 
   kb.ConfigPad = kb.KasNaam + ".cfg";
+  // A damaged configuration is reported and replaced by the defaults; the
+  // book's own failure, if any, stays first in IOStatus.
   if (kb.KasGelezen)
-    LeesConfig(kb);
+    static_cast<void>(LeesConfig(kb));
   else
     StandaardConfig(kb);
   return LaadUitkomst::Geladen;
 }
 
-void VernieuwBoek(Kasboek& kb) {
-  if (kb.GroepGelezen && kb.RekGelezen) {
-    BouwSaldoMatrix(kb);
-    return;
-  }
+Status VernieuwBoek(Kasboek& kb) {
+  if (kb.GroepGelezen && kb.RekGelezen) return BouwSaldoMatrix(kb);
   // A matrix of the previous book's shape must not outlive it.
   LeegSaldoMatrix(kb);
-  if (kb.KasGelezen) Foutmelding(kb, "Rekening- of Budgetsectie", 2, 11);
+  if (!kb.KasGelezen) return {};
+  Foutmelding(kb, "Rekening- of Budgetsectie", FoutNr::VerkeerdFormaat, HintNr::ControleerLayout);
+  return FoutNr::VerkeerdFormaat;
 }
 
 void PasConfigToe(Kasboek& kb) {
@@ -155,8 +134,10 @@ void PasConfigToe(Kasboek& kb) {
 LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   const LaadUitkomst uitkomst = LaadBoek(kb, bijStart, argument);
   if (uitkomst != LaadUitkomst::Geladen) return uitkomst;
-  VernieuwBoek(kb);
-  if (kb.IOStatus == 0) PasConfigToe(kb);
+  // The configuration is applied whenever the book's lists could be put
+  // together, whatever the configuration file itself reported: a damaged one
+  // was replaced by the defaults, which must then be in force.
+  if (VernieuwBoek(kb).Gelukt()) PasConfigToe(kb);
   return uitkomst;
 }
 

@@ -16,6 +16,8 @@
 
 #include <string>
 
+#include "model/core/Status.h"
+
 namespace valdero {
 
 class Kasboek;
@@ -52,7 +54,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument = 
 // balance matrix when accounts and groups were read; otherwise empties it and,
 // when the transactions were read, reports the damaged account or group
 // section.
-void VernieuwBoek(Kasboek& kb);
+Status VernieuwBoek(Kasboek& kb);
 
 // The data part of applying the configuration: the display currency becomes
 // the base currency, the account and group lists are sorted in the orders of
@@ -60,7 +62,7 @@ void VernieuwBoek(Kasboek& kb);
 // the account dialog.
 void PasConfigToe(Kasboek& kb);
 
-// LaadBoek, then VernieuwBoek and, when that left IOStatus 0, PasConfigToe:
+// LaadBoek, then VernieuwBoek and, when that succeeded, PasConfigToe:
 // everything a start-up does to the book, without windows.
 LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument = {});
 

@@ -10,6 +10,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/Windows1252.h"
 
 namespace valdero {
@@ -43,17 +44,17 @@ void MaakDummy(TKas& kas) {
 }
 
 // A section that cannot be read ends the reading: the sections after it
-// cannot be found.
-void Stop(Kasboek& kb, std::uint16_t status) {
-  if (kb.IOStatus == 0) kb.IOStatus = status;
+// cannot be found. The reading's status is the first section that failed.
+Status Stop(Kasboek& kb, Sectie sectie) {
+  kb.IOStatus = static_cast<std::uint16_t>(sectie);
+  return sectie;
 }
 
-void LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
+Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
   if (!lezer.LeesRecords(hoogste, kb.KasLijst)) {
     kb.KasLijst.assign(1, TKas{});
     MaakDummy(kb.KasLijst.front());
-    Stop(kb, 3);
-    return;
+    return Sectie::Transacties;
   }
   // A book needs its dummy record at position 0, even when the file stored none.
   if (kb.KasLijst.empty()) kb.KasLijst.emplace_back();
@@ -68,18 +69,19 @@ void LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
   kb.HernummerKas();
   kb.KasGelezen = true;
   kb.SaldoMatrix.clear();
+  return {};
 }
 
-void LeesRelaties(Kasboek& kb, ByteLezer& lezer) {
+Status LeesRelaties(Kasboek& kb, ByteLezer& lezer) {
   std::int32_t maxRelatie = 0;
   std::vector<TRelat> relaties;
   if (!lezer.LeesI32(maxRelatie) || !lezer.LeesRecords(maxRelatie, relaties)) {
     kb.RelatieLijst.clear();
     kb.RelatiesAanwezig = false;
-    Stop(kb, 5);
-    return;
+    return Sectie::Relaties;
   }
   kb.RelatieLijst = std::move(relaties);
+  return {};
 }
 
 }  // namespace
@@ -104,12 +106,11 @@ std::string JaarUitNaam(Kasboek& kb, const std::string& naam) {
   // A one-character name holds no year, although it would pass the text test.
   if (tekens.size() >= 2 && laatste >= "00" && laatste <= "99")
     return (laatste < "80" ? "20" : "19") + laatste;
-  Foutmelding(kb, naam, 2, 3);
+  Foutmelding(kb, naam, FoutNr::VerkeerdFormaat, HintNr::FilenaamMetJaartal);
   return laatste;
 }
 
-void LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
-  kb.IOStatus = 0;
+Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   kb.RekLijst.clear();
   kb.GroepLijst.clear();
   kb.KasLijst.clear();
@@ -119,14 +120,13 @@ void LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   ByteLezer lezer(inhoud);
   std::int32_t tellers[3] = {0, 0, 0};
   for (auto& teller : tellers)
-    if (!lezer.LeesI32(teller)) return Stop(kb, 1);
+    if (!lezer.LeesI32(teller)) return Stop(kb, Sectie::Rekeningen);
   // A book without its header account, or without the header group, has
   // no real accounts or groups at all.
-  if (tellers[0] < 1) kb.IOStatus = 1;
-  if (tellers[1] < 1) kb.IOStatus = 2;
-  if (kb.IOStatus != 0) return Stop(kb, kb.IOStatus);
+  if (tellers[1] < 1) return Stop(kb, Sectie::Groepen);
+  if (tellers[0] < 1) return Stop(kb, Sectie::Rekeningen);
 
-  if (!lezer.LeesRecords(tellers[0], kb.RekLijst)) return Stop(kb, 1);
+  if (!lezer.LeesRecords(tellers[0], kb.RekLijst)) return Stop(kb, Sectie::Rekeningen);
   // From 2005 on the currency of an account lives in the configuration only.
   if (HuidigJaarVan(kb) > "2004")
     for (auto& rekening : kb.RekLijst) rekening.Munt = 0;
@@ -135,22 +135,24 @@ void LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   if (kop.Naam < "2007" &&
       !Vraag(kb, "Valderobestand van vóór 2007, Gebruik RI05, \rconverteer of maak nieuw "
                  "bestand.\rWilt u tóch doorgaan?")) {
-    return Stop(kb, 4);
+    return Stop(kb, Sectie::Configuratie);
   }
   kb.FormaatVlag = kop.RekNrTekst == "1";
   kb.RelatiesAanwezig = kop.Soort == "Rt";
   kb.RekGelezen = true;
 
-  if (!lezer.LeesRecords(tellers[1], kb.GroepLijst)) return Stop(kb, 2);
+  if (!lezer.LeesRecords(tellers[1], kb.GroepLijst)) return Stop(kb, Sectie::Groepen);
   kb.GroepGelezen = true;
 
-  LeesTransacties(kb, lezer, tellers[2]);
-  if (kb.KasGelezen && kb.RelatiesAanwezig) LeesRelaties(kb, lezer);
+  Status status = LeesTransacties(kb, lezer, tellers[2]);
+  if (kb.KasGelezen && kb.RelatiesAanwezig) status = LeesRelaties(kb, lezer);
   // Bytes after the last section carry nothing the program wrote; they are
   // ignored and disappear with the next save.
+  kb.IOStatus = status.Nummer();
+  return status;
 }
 
-void OpenBoek(Kasboek& kb, bool meldSucces) {
+Status OpenBoek(Kasboek& kb, bool meldSucces) {
   kb.IOStatus = 0;
   kb.RekLijst.clear();
   kb.GroepLijst.clear();
@@ -160,19 +162,21 @@ void OpenBoek(Kasboek& kb, bool meldSucces) {
   const auto pad = kb.Pad(kb.KasPad);
   std::error_code fout;
   if (!std::filesystem::exists(pad, fout)) {
-    Foutmelding(kb, kb.KasPad, 1, 1);
-    return;
+    Foutmelding(kb, kb.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
+    return FoutNr::BestaatNiet;
   }
   std::vector<std::uint8_t> inhoud;
   if (!LeesBestand(pad, inhoud)) {
-    Foutmelding(kb, kb.KasPad, 7, 8);
-    return;
+    Foutmelding(kb, kb.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+    return FoutNr::InlezenMislukt;
   }
-  LeesBoek(kb, inhoud);
-  if (kb.IOStatus != 0)
-    Foutmelding(kb, "Inlezen van " + SectieNaam(kb.IOStatus), 2, 2);
+  const Status status = LeesBoek(kb, inhoud);
+  if (!status.Gelukt())
+    Foutmelding(kb, "Inlezen van " + SectieNaam(status.Nummer()), FoutNr::VerkeerdFormaat,
+                HintNr::MaakEerstNieuw);
   else if (meldSucces)
     Mededeling(kb, "Inlezen ValderoStream gelukt");
+  return status;
 }
 
 }  // namespace valdero

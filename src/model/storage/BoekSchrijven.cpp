@@ -5,12 +5,14 @@
 #include <cstdio>
 
 #include "model/core/Berichten.h"
+#include "model/core/BoekNaam.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/Bestanden.h"
 #include "model/storage/ByteLezer.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/MuntOmzetting.h"
 #include "model/storage/WachtwoordOpslag.h"
 
@@ -92,14 +94,18 @@ void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit) {
 
 // The backup keeps the file as it was when the book was opened: a second
 // name for it (a copy where the file system has no links), made just before
-// the new content takes its place.
-void MaakReservekopie(const fs::path& boek) {
-  fs::path reserve = boek;
-  reserve.replace_extension(".~VD");
+// the new content takes its place. False when neither could be made; a
+// half-made copy is removed, so no empty backup can pass for a real one.
+bool MaakReservekopie(const fs::path& boek, const fs::path& reserve) {
   std::error_code fout;
   fs::remove(reserve, fout);
   fs::create_hard_link(boek, reserve, fout);
-  if (fout) fs::copy_file(boek, reserve, fs::copy_options::overwrite_existing, fout);
+  if (!fout) return true;
+  fs::copy_file(boek, reserve, fs::copy_options::overwrite_existing, fout);
+  if (!fout) return true;
+  std::error_code weg;
+  if (fs::is_regular_file(reserve, weg)) fs::remove(reserve, weg);
+  return false;
 }
 
 // Where the save goes: the save dialog, and the question before replacing
@@ -116,15 +122,13 @@ bool KiesBestand(Kasboek& kb) {
   if (fs::exists(gekozen, fout) && !Vraag(kb, "Bestand bestaat al; Overschrijven?")) return false;
   kb.Map = gekozen.parent_path();
   kb.KasPad = gekozen.string();
-  const std::string naam = gekozen.filename().string();
-  kb.KasNaam = naam.size() > 4 ? naam.substr(0, naam.size() - 4) : naam;
+  kb.KasNaam = BoekNaamUitPad(kb.KasPad);
   return true;
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
-  kb.IOStatus = 0;
   // A book always has its header records; one built in memory may still lack them.
   if (kb.RekLijst.empty()) kb.RekLijst.emplace_back();
   if (kb.GroepLijst.empty()) kb.GroepLijst.emplace_back();
@@ -144,11 +148,13 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
   return std::move(uit.inhoud);
 }
 
-void BewaarBoek(Kasboek& kb, bool vraagNaam) {
+Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
+  // A save is a command of its own: IOStatus tells how this one went.
+  kb.IOStatus = 0;
   if (kb.MuntOmzetten && OmzetKoers(kb) <= 0) {
     kb.berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
     kb.MuntOmzetten = false;
-    return;
+    return FoutNr::GeenGeldigBedrag;
   }
   std::error_code fout;
   const bool bestaat = fs::is_regular_file(kb.Pad(kb.KasPad), fout);
@@ -156,7 +162,7 @@ void BewaarBoek(Kasboek& kb, bool vraagNaam) {
   if (vraagNaam || !bestaat) {
     if (!KiesBestand(kb)) {
       kb.MuntOmzetten = false;
-      return;
+      return FoutNr::WegschrijvenMislukt;
     }
   }
 
@@ -172,8 +178,11 @@ void BewaarBoek(Kasboek& kb, bool vraagNaam) {
   }
   const auto inhoud = SchrijfBoek(kb);
   const fs::path doel = kb.Pad(kb.KasPad);
+  fs::path reservePad = doel;
+  reservePad.replace_extension(".~VD");
+  bool reserveGemaakt = true;
   const bool gelukt = SchrijfAtomisch(doel, inhoud, [&] {
-    if (reserve) MaakReservekopie(doel);
+    if (reserve) reserveGemaakt = MaakReservekopie(doel, reservePad);
   });
   if (!gelukt) {
     if (kb.MuntOmzetten) {
@@ -182,16 +191,20 @@ void BewaarBoek(Kasboek& kb, bool vraagNaam) {
       kb.KasLijst = std::move(transacties);
       kb.MuntOmzetten = false;
     }
-    Foutmelding(kb, kb.KasPad, 8, 8);
-    return;
+    Foutmelding(kb, kb.KasPad, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+    return FoutNr::WegschrijvenMislukt;
   }
   if (reserve) kb.EersteBewaring = false;
   kb.Bewaard = true;
+  // The save itself went well; the user must know that the file as it was
+  // opened is not kept beside it.
+  if (!reserveGemaakt)
+    kb.berichten().BerichtDlg("Reservekopie " + reservePad.filename().string() + " niet gemaakt",
+                              BerichtSoort::Waarschuwing, knop::OK);
 
   if (vraagNaam)
     Mededeling(kb, "Wegschrijven van " + kb.KasPad + (kb.KasGelezen ? " gelukt" : " niet gelukt"));
-  else if (kb.IOStatus != 0)
-    Foutmelding(kb, "Wegschrijven van " + SectieNaam(kb.IOStatus), 2, 2);
+  return {};
 }
 
 }  // namespace valdero

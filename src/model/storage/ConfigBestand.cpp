@@ -6,6 +6,7 @@
 #include "model/storage/ByteLezer.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/MuntOmzetting.h"
 
 namespace valdero {
@@ -43,33 +44,25 @@ std::uint16_t ControleerAantallen(std::int32_t klassen, std::int32_t soorten, st
   return status;
 }
 
-// Reads the tables after the counts; sets IOStatus on a failure. What was
-// read before a failure stays in the lists (the defaults replace it).
-void LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, std::int32_t soorten,
-                  std::int32_t valuta) {
-  if (!lezer.LeesRecords(klassen - 1, kb.KlasseLijst)) {
-    kb.IOStatus = 4;
-    return;
-  }
+// Reads the tables after the counts; returns the failing table's number.
+// What was read before a failure stays in the lists (the defaults replace it).
+std::uint16_t LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, std::int32_t soorten,
+                           std::int32_t valuta) {
+  if (!lezer.LeesRecords(klassen - 1, kb.KlasseLijst)) return 4;
   kb.AantalKlassen = klassen;
   for (const auto& klasse : kb.KlasseLijst)
     if (klasse.BtwSoort != 0) kb.BtwActief = true;
   kb.KlassenGelezen = true;
 
-  if (!lezer.LeesRecords(soorten - 1, kb.SoortLijst)) {
-    kb.IOStatus = 4;
-    return;
-  }
+  if (!lezer.LeesRecords(soorten - 1, kb.SoortLijst)) return 4;
   kb.AantalSoorten = soorten;
+  std::uint16_t status = 0;
   if (kb.SoortLijst.front().Naam != "BT betalingen")
-    kb.IOStatus = kGeenBetaalRekening;
+    status = kGeenBetaalRekening;
   else
     kb.SoortenGelezen = true;
 
-  if (!lezer.LeesRecords(valuta - 1, kb.ValutaLijst)) {
-    kb.IOStatus = 4;
-    return;
-  }
+  if (!lezer.LeesRecords(valuta - 1, kb.ValutaLijst)) return 4;
   kb.AantalValuta = valuta;
   for (std::size_t i = 0; i < kb.ValutaLijst.size(); ++i)
     if (kb.ValutaLijst[i].Basis == 1) kb.BasisMunt = static_cast<std::int32_t>(i);
@@ -78,38 +71,44 @@ void LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, std::int3
   if (kb.BasisMunt >= valuta) kb.BasisMunt = 0;
 
   std::vector<TConfig> config;
-  if (!lezer.LeesRecords(0, config)) {
-    kb.IOStatus = 4;
-    return;
-  }
+  if (!lezer.LeesRecords(0, config)) return 4;
   kb.Config = config.front();
   kb.ConfigAanwezig = true;
+  return status;
 }
 
-void LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
-  kb.IOStatus = 0;
+// The failure is recorded before its report, so that IOStatus holds the
+// configuration's own number rather than the report's.
+Status MeldConfigFout(Kasboek& kb, std::uint16_t status, FoutNr fout, HintNr hint) {
+  if (kb.IOStatus == 0) kb.IOStatus = status;
+  Foutmelding(kb, LeesNaam(status), fout, hint);
+  return Status::Nummer(status);
+}
+
+Status LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   ByteLezer lezer(inhoud);
   std::int32_t klassen = 0, soorten = 0, valuta = 0;
+  std::uint16_t status = 0;
   if (!lezer.LeesI32(klassen) || !lezer.LeesI32(soorten) || !lezer.LeesI32(valuta)) {
-    kb.IOStatus = 4;
+    status = 4;
   } else {
-    kb.IOStatus = ControleerAantallen(klassen, soorten, valuta);
-    if (kb.IOStatus > 3) {
-      Foutmelding(kb, LeesNaam(kb.IOStatus), 7, 11);
+    status = ControleerAantallen(klassen, soorten, valuta);
+    if (status > 3) {
+      const Status gemeld = MeldConfigFout(kb, status, FoutNr::InlezenMislukt, HintNr::ControleerLayout);
       StandaardConfig(kb);
-      return;
+      return gemeld;
     }
-    if (kb.IOStatus == 0) LeesTabellen(kb, lezer, klassen, soorten, valuta);
+    if (status == 0) status = LeesTabellen(kb, lezer, klassen, soorten, valuta);
   }
-  if (kb.IOStatus != 0) {
-    Foutmelding(kb, LeesNaam(kb.IOStatus), 7, 8);
-    StandaardConfig(kb);
-  }
+  if (status == 0) return {};
+  const Status gemeld = MeldConfigFout(kb, status, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+  StandaardConfig(kb);
+  return gemeld;
 }
 
 }  // namespace
 
-void LeesConfig(Kasboek& kb) {
+Status LeesConfig(Kasboek& kb) {
   kb.SoortLijst.clear();
   kb.KlasseLijst.clear();
   kb.ValutaLijst.clear();
@@ -118,28 +117,25 @@ void LeesConfig(Kasboek& kb) {
 
   if (!kb.KasGelezen) {
     StandaardConfig(kb);
-    return;
+    return {};
   }
   const auto pad = kb.Pad(kb.ConfigPad);
   std::error_code fout;
   if (!std::filesystem::exists(pad, fout)) {
     Mededeling(kb, "Configuratie bestand bestaat niet\rStandaard bestand wordt aangemaakt");
     StandaardConfig(kb);
-    SchrijfConfig(kb);
-    return;
+    return SchrijfConfig(kb);
   }
   std::vector<std::uint8_t> inhoud;
   if (!LeesBestand(pad, inhoud)) {
-    kb.IOStatus = 4;
-    Foutmelding(kb, LeesNaam(4), 7, 8);
+    const Status gemeld = MeldConfigFout(kb, 4, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     StandaardConfig(kb);
-    return;
+    return gemeld;
   }
-  LeesConfigBestand(kb, inhoud);
+  return LeesConfigBestand(kb, inhoud);
 }
 
-void SchrijfConfig(Kasboek& kb) {
-  kb.IOStatus = 0;
+Status SchrijfConfig(Kasboek& kb) {
   kb.ConfigPad = kb.KasNaam + ".cfg";
   ByteSchrijver uit;
   uit.SchrijfI32(static_cast<std::int32_t>(kb.KlasseLijst.size()));
@@ -163,10 +159,9 @@ void SchrijfConfig(Kasboek& kb) {
   for (const auto& valuta : kb.ValutaLijst) uit.Schrijf(valuta);
   uit.Schrijf(kb.Config);
 
-  if (!SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud)) {
-    kb.IOStatus = 4;
-    Foutmelding(kb, LeesNaam(kb.IOStatus), 8, 8);
-  }
+  if (!SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud))
+    return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+  return {};
 }
 
 }  // namespace valdero

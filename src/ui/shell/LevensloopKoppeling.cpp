@@ -45,7 +45,10 @@ void LevensloopKoppeling::BewaarAls() {
 
 void LevensloopKoppeling::LaadBoek() { hoofd_.LaadBoek(false); }
 
-void LevensloopKoppeling::VernieuwHoofdvenster() { hoofd_.VernieuwHoofdvenster(); }
+void LevensloopKoppeling::VernieuwHoofdvenster() {
+  // What could not be put together was reported; the main window shows it.
+  static_cast<void>(hoofd_.VernieuwHoofdvenster());
+}
 
 void LevensloopKoppeling::NieuweRekeningGemaakt() { hoofd_.NieuweRekeningGemaakt(); }
 

@@ -53,7 +53,8 @@ class TValdero : public QMainWindow {
 
   // Loading a book and bringing the window up to date.
   LaadUitkomst LaadBoek(bool bijStart);
-  void VernieuwHoofdvenster();
+  // False when the book's lists could not be put together.
+  bool VernieuwHoofdvenster();
   void PasConfigToe();
 
   // The window list of "Bee&ld".

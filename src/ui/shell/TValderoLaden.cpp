@@ -48,8 +48,8 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   // that may be the start of a new one again.
   Zet(QStringLiteral("&Bestand|&Nieuw"), true);
 
-  VernieuwHoofdvenster();
-  if (r == LaadUitkomst::Geladen && kb_.IOStatus == 0) {
+  const bool compleet = VernieuwHoofdvenster();
+  if (r == LaadUitkomst::Geladen && compleet) {
     PasConfigToe();
     QFont f = statusBar()->font();
     if (kb_.Config.FontGrootte > 0) f.setPointSize(kb_.Config.FontGrootte);
@@ -64,7 +64,7 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   return r;
 }
 
-void TValdero::VernieuwHoofdvenster() {
+bool TValdero::VernieuwHoofdvenster() {
   const QString trans = QStringLiteral("&Transacties"), beleg = QStringLiteral("Bele&ggingen"),
                 overz = QStringLiteral("&Overzichten"), imp = QStringLiteral("&Bestand|&Importeren");
   // Everything that needs an open book starts closed.
@@ -119,7 +119,7 @@ void TValdero::VernieuwHoofdvenster() {
     kasOpen_->show();
     kasOpen_->raise();
   }
-  VernieuwBoek(kb_);
+  const bool compleet = VernieuwBoek(kb_).Gelukt();
 
   bool btw = false;
   for (int i = 0; i < kb_.AantalKlassen && i < static_cast<int>(kb_.KlasseLijst.size()); ++i)
@@ -128,6 +128,7 @@ void TValdero::VernieuwHoofdvenster() {
   btwLabel_->setVisible(btw);
   Actie(QStringLiteral("&Overzichten|&Btw berekening"))->setVisible(btw);
   VolgHaken();
+  return compleet;
 }
 
 void TValdero::PasConfigToe() {
