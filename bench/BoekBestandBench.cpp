@@ -7,17 +7,14 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
 
 namespace valdero {
 namespace {
 
-struct BankBoek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2008, 3, 5)};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
-
-  explicit BankBoek(int transacties) {
+struct BankBoek : BoekMetPoorten {
+  explicit BankBoek(int transacties) : BoekMetPoorten(MaakDatum(2008, 3, 5)) {
     kb.RekLijst.resize(11);
     kb.RekLijst[0].Naam = "2008";
     for (int i = 1; i <= 10; ++i) kb.RekLijst[static_cast<std::size_t>(i)].RekNr = i;

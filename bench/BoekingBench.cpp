@@ -12,17 +12,18 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/example/VoorbeeldBoek.h"
 
 namespace valdero {
 namespace {
 
-struct PostBoek {
+struct PostBoek : BoekMetPoorten {
   // How the save is done: 0 not at all (the model's own work alone), 1 the
   // file image in memory (no disk), 2 the real save to a file.
   PostBoek(int aantal, int bewaarWijze)
-      : klok(MaakDatum(2026, 12, 31)), kb({&berichten, &klok, nullptr, ','}) {
+      : BoekMetPoorten(MaakDatum(2026, 12, 31)) {
     berichten.standaardAntwoord = antwoord::Ja;
     MaakVoorbeeldBoek(kb, {.jaar = 2026, .transacties = aantal});
     // Ten sub-groups for the split; the example year has a main code 410.
@@ -36,7 +37,7 @@ struct PostBoek {
     // An existing file: the save writes it without asking for a name.
     std::ofstream(kb.KasPad).put('\0');
     if (bewaarWijze == 2)
-      bewaar = [](Kasboek& k) { BewaarBoek(k, false); };
+      bewaar = [](Kasboek& k) { static_cast<void>(BewaarBoek(k, false)); };
     else if (bewaarWijze == 1)
       bewaar = [this](Kasboek& k) { grootte = SchrijfBoek(k).size(); };
     else
@@ -44,9 +45,6 @@ struct PostBoek {
   }
   ~PostBoek() { std::filesystem::remove_all(map); }
 
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
   VasteVensters vensters;
   std::filesystem::path map;
   std::size_t grootte = 0;

@@ -15,6 +15,7 @@
 #include "model/core/Klok.h"
 #include "model/core/Printer.h"
 #include "model/core/SaldoMatrix.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/example/VoorbeeldBoek.h"
 
@@ -23,13 +24,8 @@ namespace {
 
 constexpr int kTransacties = 100'000;
 
-struct BenchBoek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 6, 1)};
-  VastePrinter printer;
-  Kasboek kb{Poorten{&berichten, &klok, &printer, ','}};
-
-  explicit BenchBoek(const std::filesystem::path& map) {
+struct BenchBoek : BoekMetPoorten {
+  explicit BenchBoek(const std::filesystem::path& map) : BoekMetPoorten(MaakDatum(2026, 6, 1)) {
     kb.Map = map;
     kb.KasNaam = "Valdr26";
     kb.KasPad = "Valdr26.vdr";

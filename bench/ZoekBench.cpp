@@ -5,14 +5,15 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/search/ZoekModel.h"
 
 namespace valdero {
 namespace {
 
-struct GrootBoek {
-  explicit GrootBoek(int aantal) : klok(MaakDatum(2025, 12, 31)), kb({&berichten, &klok, nullptr, ','}) {
+struct GrootBoek : BoekMetPoorten {
+  explicit GrootBoek(int aantal) : BoekMetPoorten(MaakDatum(2025, 12, 31)) {
     kb.RekLijst.resize(2);
     kb.RekLijst[1].RekNr = 1;
     kb.RekLijst[1].Soort = "BT";
@@ -35,9 +36,6 @@ struct GrootBoek {
     }
     kb.HernummerKas();
   }
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
 };
 
 void BM_VrijZoekenOpenen(benchmark::State& state) {

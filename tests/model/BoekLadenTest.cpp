@@ -17,13 +17,9 @@ using test::TestMap;
 using test::VoorbeeldBestand;
 
 // A program about to start on 15 March of `jaar` in a folder of its own.
-struct Start {
-  explicit Start(int jaar) : klok(MaakDatum(jaar, 3, 15)) { kb.Map = map.pad(); }
+struct Start : BoekMetPoorten {
+  explicit Start(int jaar) : BoekMetPoorten(MaakDatum(jaar, 3, 15)) { kb.Map = map.pad(); }
   TestMap map;
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  VastePrinter printer;
-  Kasboek kb{Poorten{&berichten, &klok, &printer, ','}};
 };
 
 struct ZoekGeval {

@@ -20,7 +20,7 @@ struct BoekingBoek : BoekMetPoorten {
   int bewaringen = 0;
   BoekingModel model{kb, vensters, vensters, [this](Kasboek&) { ++bewaringen; }};
 
-  BoekingBoek() : BoekMetPoorten(MaakDatum(2026, 5, 2) + 0.5, false) {
+  BoekingBoek() : BoekMetPoorten(MaakDatum(2026, 5, 2) + 0.5) {
     kb.KasJaar = "2026";
     for (auto [letter, btw] : {std::pair{" I ", 0}, {" U ", 0}, {" E ", 0}, {" - ", 0}, {" B ", 2}})
       VoegKlasseToe(kb, letter, letter, btw, btw ? 21.0f : 0.0f);

@@ -76,9 +76,10 @@ TEST(ConfigBestand, DefaultPrintLayoutFollowsThePrinter) {
   EXPECT_EQ(c.Vlaggen, 1024);
   EXPECT_EQ(boek.kb.TekenBreedte, 40 * 20 / 40 + 1);
 
-  Kasboek zonderPrinter{Poorten{&boek.berichten, &boek.klok, nullptr, ','}};
-  StandaardConfig(zonderPrinter);
-  EXPECT_EQ(zonderPrinter.Config.RegelHoogte, 48);
+  // Where no printer is installed the printer of fixed measures stands in.
+  BoekMetPoorten zonderPrinter(MaakDatum(2008, 3, 5));
+  StandaardConfig(zonderPrinter.kb);
+  EXPECT_EQ(zonderPrinter.kb.Config.RegelHoogte, 48);
 }
 
 TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {

@@ -11,7 +11,7 @@
 namespace valdero::test {
 
 struct GroepBoek : BoekMetPoorten {
-  GroepBoek() : BoekMetPoorten(45000, false) {
+  GroepBoek() : BoekMetPoorten(45000) {
     kb.RekLijst[0].Naam = "2024";
     VoegValutaToe(kb, "Eur", 1.0f, true, "Euro");
     for (const char* letter : {" A ", " I ", " U ", " V "})

@@ -8,7 +8,7 @@ namespace {
 
 // Accounts 1 and 2, groups "201" and "430", and the given transactions.
 struct KleinBoek : test::BoekMetPoorten {
-  KleinBoek() : BoekMetPoorten(46000, false) {
+  KleinBoek() : BoekMetPoorten(46000) {
     for (int nr : {1, 2}) test::VoegRekeningToe(kb, nr, "", "");
     for (const char* kode : {"201", "430"}) test::VoegGroepToe(kb, kode, "", "");
     test::MarkeerGelezen(kb);

@@ -10,7 +10,7 @@ namespace valdero {
 namespace {
 
 struct SelectieBoek : test::BoekMetPoorten {
-  SelectieBoek() : BoekMetPoorten(MaakDatum(2026, 12, 10), false) {}
+  SelectieBoek() : BoekMetPoorten(MaakDatum(2026, 12, 10)) {}
   void Rekening(int nr, const std::string& naam, const std::string& soort = "BA") {
     test::VoegRekeningToe(kb, nr, naam, soort);
   }

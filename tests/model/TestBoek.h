@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
@@ -25,24 +26,15 @@
 namespace valdero::test {
 
 // An open book with its own ports, holding only the header records of the
-// account, group and transaction lists. Not copyable: the book points at its
-// ports. `metPrinter` false gives the book no printer at all.
-struct BoekMetPoorten {
-  explicit BoekMetPoorten(double vandaag, bool metPrinter = true)
-      : klok(vandaag), kb(Poorten{&berichten, &klok, metPrinter ? &printer : nullptr, ','}) {
+// account, group and transaction lists.
+struct BoekMetPoorten : valdero::BoekMetPoorten {
+  explicit BoekMetPoorten(double vandaag) : valdero::BoekMetPoorten(vandaag) {
     kb.RekLijst.assign(1, TBank{});
     kb.GroepLijst.assign(1, TBudget{});
     kb.GroepLijst[0].Kode = "-1";
     kb.KasLijst.assign(1, TKas{});
     kb.KasLijst[0].GroepKode = "0";
   }
-  BoekMetPoorten(const BoekMetPoorten&) = delete;
-  BoekMetPoorten& operator=(const BoekMetPoorten&) = delete;
-
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  VastePrinter printer;
-  Kasboek kb;
 };
 
 // As if the three lists had been read from disk.

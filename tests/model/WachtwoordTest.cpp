@@ -17,7 +17,7 @@ TEST(ControleerWachtwoord, ABookWithoutPasswordOpensWithoutAQuestion) {
   ScriptWachtwoord script;
   EXPECT_TRUE(ControleerWachtwoord(*boek, script));
   EXPECT_TRUE(script.getoond.empty());
-  EXPECT_TRUE(boek->WachtwoordGeaccepteerd);
+  EXPECT_TRUE(boek->sessie.WachtwoordGeaccepteerd);
 }
 
 TEST(ControleerWachtwoord, ThreeTriesThenTheStopText) {

@@ -14,7 +14,7 @@ using test::VoegRekeningToe;
 // account; income, expense, securities and VAT groups; and transactions
 // added in list order.
 struct ZoekBoek : test::BoekMetPoorten {
-  ZoekBoek() : BoekMetPoorten(MaakDatum(2025, 6, 30), false) {
+  ZoekBoek() : BoekMetPoorten(MaakDatum(2025, 6, 30)) {
     VoegRekeningToe(kb, 1, "Betaalrekening", "BT");
     VoegRekeningToe(kb, 2, "Effecten", "EF");
     VoegRekeningToe(kb, 99, "TRANSFER REKENING", "TR");

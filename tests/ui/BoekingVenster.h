@@ -82,7 +82,7 @@ inline void Afdruk(QWidget& w, const char* naam) {
 
 // A second book read back from the file the window saved.
 struct Herladen : BoekMetPoorten {
-  Herladen() : BoekMetPoorten(MaakDatum(2026, 5, 2), false) {}
+  Herladen() : BoekMetPoorten(MaakDatum(2026, 5, 2)) {}
 };
 
 struct Venster {

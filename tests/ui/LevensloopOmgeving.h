@@ -24,6 +24,7 @@
 #include "model/storage/BoekLaden.h"
 #include "model/storage/ConfigBestand.h"
 #include "model/core/Datum.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/KasVolgorde.h"
 #include "model/core/Klok.h"
@@ -72,7 +73,7 @@ struct WachtwoordTypist : WachtwoordVoerder {
 // A book written straight to a folder, to start the commands from.
 struct BoekOpSchijf : test::BoekMetPoorten {
   BoekOpSchijf(const QString& map, const std::string& naam)
-      : BoekMetPoorten(MaakDatum(2025, 6, 1), false) {
+      : BoekMetPoorten(MaakDatum(2025, 6, 1)) {
     kb.Map = map.toStdString();
     kb.KasNaam = naam;
     kb.KasPad = naam + ".vdr";
@@ -108,9 +109,10 @@ struct BoekOpSchijf : test::BoekMetPoorten {
 
 struct LevensloopOmgeving {
   QTemporaryDir map;
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 3, 15) + 0.5};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
+  BoekMetPoorten boek{MaakDatum(2026, 3, 15) + 0.5};
+  ScriptBerichten& berichten = boek.berichten;
+  VasteKlok& klok = boek.klok;
+  Kasboek& kb = boek.kb;
   RekeningTypist rekening;
   WachtwoordTypist wachtwoord;
   std::unique_ptr<TValdero> hoofd;
@@ -142,7 +144,7 @@ struct LevensloopOmgeving {
 // A book read from the folder as the program would load it.
 struct GelezenBoek : test::BoekMetPoorten {
   GelezenBoek(const std::filesystem::path& map, const std::string& naam)
-      : BoekMetPoorten(MaakDatum(2026, 3, 15), false) {
+      : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
     kb.Map = map;
     StartBoek(kb, true, naam);
   }

@@ -12,7 +12,7 @@
 namespace valdero {
 
 struct ShellBoek : test::BoekMetPoorten {
-  ShellBoek() : BoekMetPoorten(MaakDatum(2026, 12, 10) + 0.5, false) {
+  ShellBoek() : BoekMetPoorten(MaakDatum(2026, 12, 10) + 0.5) {
     test::VoegValutaToe(kb, "Eur", 1, true, "Euro van de Europese Unie");
   }
   void Rekening(int nr, const std::string& naam, const std::string& soort = "BA") {

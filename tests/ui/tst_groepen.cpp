@@ -19,7 +19,7 @@ using namespace valdero;
 namespace {
 
 struct Boek : test::BoekMetPoorten {
-  Boek() : BoekMetPoorten(45000, false) {
+  Boek() : BoekMetPoorten(45000) {
     test::VoegRekeningToe(kb, 1, "Giro", "");
     Groep("1", "Saldo Giro", 0, " A ");
     Groep("201", "Auto", -500, " U ");

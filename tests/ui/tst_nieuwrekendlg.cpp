@@ -11,6 +11,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
 
 using namespace valdero;
@@ -18,11 +19,8 @@ using namespace valdero;
 namespace {
 
 // A book with two kinds and two currencies, one account.
-struct Boek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 3, 15)};
-  Kasboek kb{Poorten{&berichten, &klok, nullptr, ','}};
-  Boek() {
+struct Boek : BoekMetPoorten {
+  Boek() : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
     kb.RekLijst.resize(2);
     kb.RekLijst[1].RekNr = 1;
     kb.RekLijst[1].RekNrTekst = "1";

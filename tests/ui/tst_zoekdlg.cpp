@@ -24,7 +24,7 @@ namespace {
 // agenda account.
 struct Boek : test::BoekMetPoorten {
   int bewaard = 0;
-  Boek() : BoekMetPoorten(MaakDatum(2025, 6, 30), false) {
+  Boek() : BoekMetPoorten(MaakDatum(2025, 6, 30)) {
     test::VoegRekeningToe(kb, 1, "Betaalrekening", "BT");
     test::VoegRekeningToe(kb, 2, "Effecten", "EF");
     test::VoegRekeningToe(kb, 99, "TRANSFER REKENING", "TR");

@@ -57,17 +57,9 @@ std::string LeesOpties(const std::vector<std::string>& args, CliOpties& opties,
   return {};
 }
 
-Poorten CliBoek::MaakPoorten(CliBoek& b, const CliOpties& opties) {
-  b.berichten.standaardAntwoord = opties.antwoord;
-  if (opties.vandaag)
-    b.klok = std::make_unique<VasteKlok>(*opties.vandaag);
-  else
-    b.klok = std::make_unique<SysteemKlok>();
-  return Poorten{&b.berichten, b.klok.get(), &b.printer, opties.decimaal};
-}
-
 CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map)
-    : kb(MaakPoorten(*this, opties)) {
+    : BoekMetPoorten(opties.vandaag ? *opties.vandaag : SysteemKlok().Nu(), opties.decimaal) {
+  berichten.standaardAntwoord = opties.antwoord;
   kb.Map = map;
 }
 

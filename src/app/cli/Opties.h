@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
 #include "model/core/Printer.h"
@@ -42,20 +43,11 @@ inline constexpr const char* kOptieGebruik =
     "  --decimaal ,|.         decimaalteken (standaard ,)\n";
 
 // A book with the ports the options ask for; relative names are resolved
-// against `map`.
-class CliBoek {
+// against `map`. Without --vandaag the clock shows the moment the command
+// started: a command is over long before that matters.
+class CliBoek : public BoekMetPoorten {
  public:
   CliBoek(const CliOpties& opties, const std::filesystem::path& map);
-  CliBoek(const CliBoek&) = delete;
-  CliBoek& operator=(const CliBoek&) = delete;
-
-  ScriptBerichten berichten;
-  std::unique_ptr<Klok> klok;
-  VastePrinter printer;
-  Kasboek kb;
-
- private:
-  static Poorten MaakPoorten(CliBoek& b, const CliOpties& opties);
 };
 
 }  // namespace valdero::cli

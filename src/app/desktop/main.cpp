@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
   SysteemKlok klok;
   const QChar punt = QLocale::system().decimalPoint().front();
   QtPrinter printer;
-  Kasboek kb({&berichten, &klok, &printer, punt == QLatin1Char('.') ? '.' : ','});
+  Kasboek kb({berichten, klok, printer, punt == QLatin1Char('.') ? '.' : ','});
   std::error_code fout;
   kb.Map = std::filesystem::current_path(fout);
 

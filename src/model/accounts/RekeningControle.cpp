@@ -38,8 +38,8 @@ std::optional<int> ControleerRekNr(Kasboek& kb, const std::string& tekst, TBank&
   }
   if (*nummer >= 1 && *nummer <= 98) return nummer;
   if (*nummer == kTransferRekening) {
-    if (!kb.TransferBevestigd) kb.TransferBevestigd = Vraag(kb, "Als transferrekening opvoeren");
-    if (kb.TransferBevestigd) {
+    if (!kb.sessie.TransferBevestigd) kb.sessie.TransferBevestigd = Vraag(kb, "Als transferrekening opvoeren");
+    if (kb.sessie.TransferBevestigd) {
       rekening.Naam = kTransferNaam;
       rekening.Soort = kTransferSoort;
     }

@@ -21,7 +21,7 @@ std::filesystem::path HuidigeMap() {
 
 Kasboek::Kasboek(Poorten p) : poorten(p), Map(HuidigeMap()) {}
 
-double Kasboek::Nu() const { return poorten.klok->Nu(); }
+double Kasboek::Nu() const { return poorten.klok.Nu(); }
 
 double Kasboek::Vandaag() const { return std::floor(Nu()); }
 

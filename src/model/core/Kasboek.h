@@ -23,7 +23,7 @@ class Kasboek {
   explicit Kasboek(Poorten poorten);
 
   Poorten poorten;
-  Berichten& berichten() const { return *poorten.berichten; }
+  Berichten& berichten() const { return poorten.berichten; }
   double Nu() const;       // now, from the clock port
   double Vandaag() const;  // today's date without the time
   char DecimaalTeken() const { return poorten.decimaalTeken; }
@@ -97,10 +97,16 @@ class Kasboek {
   bool EersteBewaring = true;
   bool Bewaard = false;
   std::string Wachtwoord = kGeenWachtwoord;
-  bool WachtwoordGeaccepteerd = false;
-  // Account number 99 was confirmed as the transfer account; holds for as
-  // long as the program runs, across the books it opens.
-  bool TransferBevestigd = false;
+
+  // What the running program has settled with its user, apart from the
+  // book's data: nothing of it is saved.
+  struct Sessie {
+    // The password of the open book was typed correctly.
+    bool WachtwoordGeaccepteerd = false;
+    // Account number 99 was confirmed as the transfer account; holds for as
+    // long as the program runs, across the books it opens.
+    bool TransferBevestigd = false;
+  } sessie;
 
   // A path as the operating system sees it: relative names below Map.
   std::filesystem::path Pad(const std::string& naam) const;

@@ -8,10 +8,12 @@ class Berichten;
 class Klok;
 class Printer;
 
+// References: a book always has every port. Where there is no printer, the
+// printer of fixed measures stands in (VastePrinter).
 struct Poorten {
-  Berichten* berichten = nullptr;
-  const Klok* klok = nullptr;
-  Printer* printer = nullptr;
+  Berichten& berichten;
+  const Klok& klok;
+  Printer& printer;
   char decimaalTeken = ',';
 };
 

@@ -31,10 +31,10 @@ WachtwoordScherm BereidWachtwoordScherm(WachtwoordModus modus) {
 }
 
 bool ControleerWachtwoord(Kasboek& kb, WachtwoordVoerder& voerder) {
-  if (kb.WachtwoordGeaccepteerd) return true;
+  if (kb.sessie.WachtwoordGeaccepteerd) return true;
   kb.Wachtwoord = LaadWachtwoord(kb);
   if (kb.Wachtwoord == kGeenWachtwoord) {
-    kb.WachtwoordGeaccepteerd = true;
+    kb.sessie.WachtwoordGeaccepteerd = true;
     return true;
   }
   WachtwoordScherm s = BereidWachtwoordScherm(WachtwoordModus::Controle);
@@ -42,7 +42,7 @@ bool ControleerWachtwoord(Kasboek& kb, WachtwoordVoerder& voerder) {
     if (s.Pogingen < 3) s.Invoer.clear();
     voerder.Toon(s);
     if (s.InvoerZichtbaar && s.Invoer == kb.Wachtwoord) {
-      kb.WachtwoordGeaccepteerd = true;
+      kb.sessie.WachtwoordGeaccepteerd = true;
     } else {
       ++s.Pogingen;
       if (s.Pogingen > 2) {
@@ -53,8 +53,8 @@ bool ControleerWachtwoord(Kasboek& kb, WachtwoordVoerder& voerder) {
         s.Status = " FOUT opnieuw !";
       }
     }
-  } while (!kb.WachtwoordGeaccepteerd && s.Pogingen <= 3);
-  return kb.WachtwoordGeaccepteerd;
+  } while (!kb.sessie.WachtwoordGeaccepteerd && s.Pogingen <= 3);
+  return kb.sessie.WachtwoordGeaccepteerd;
 }
 
 bool ZetWachtwoord(Kasboek& kb, WachtwoordVoerder& voerder) {

@@ -65,7 +65,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   while (kb.HuidigJaar.size() < 4) kb.HuidigJaar.insert(kb.HuidigJaar.begin(), '0');
   kb.KasJaar = kb.HuidigJaar;
   kb.Wachtwoord = kGeenWachtwoord;
-  kb.WachtwoordGeaccepteerd = false;
+  kb.sessie.WachtwoordGeaccepteerd = false;
 
   if (bijStart) {
     kb.KasNaam = kStandaardNaam + kb.HuidigJaar.substr(2);
@@ -100,7 +100,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   kb.MuntOmzetten = false;
   kb.BtwActief = false;
 
-  if (kb.poorten.printer) kb.poorten.printer->KiesPrinter(-1);
+  kb.poorten.printer.KiesPrinter(-1);
   MeetPrinter(kb, false);
 
   kb.ConfigPad = kb.KasNaam + ".cfg";

@@ -19,7 +19,6 @@ namespace {
 // The year of today as four digits; HuidigJaar when the loader has set it.
 std::string HuidigJaarVan(const Kasboek& kb) {
   if (!kb.HuidigJaar.empty()) return kb.HuidigJaar;
-  if (kb.poorten.klok == nullptr) return {};
   char jaar[8];
   std::snprintf(jaar, sizeof jaar, "%04d", JaarVan(kb.Vandaag()) % 10000);
   return jaar;

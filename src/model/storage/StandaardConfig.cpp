@@ -77,8 +77,7 @@ constexpr const char* kMeetTekst = "AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/";
 }  // namespace
 
 void MeetPrinter(Kasboek& kb, bool reset) {
-  VastePrinter geen;
-  Printer& printer = kb.poorten.printer != nullptr ? *kb.poorten.printer : geen;
+  Printer& printer = kb.poorten.printer;
   if (reset) printer.ZetFont("MS Sans Serif", 10);
   kb.TekenBreedte = printer.TekstBreedte(kMeetTekst) / 40 + 1;
   kb.PrinterRegelHoogte =
@@ -121,8 +120,7 @@ void StandaardConfig(Kasboek& kb) {
   kb.BasisMunt = 0;
 
   MeetPrinter(kb, true);
-  VastePrinter geen;
-  const Printer& printer = kb.poorten.printer != nullptr ? *kb.poorten.printer : geen;
+  const Printer& printer = kb.poorten.printer;
   TConfig config;
   config.FontNaam = printer.FontNaam();
   config.FontGrootte = printer.FontGrootte();

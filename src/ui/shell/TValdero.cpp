@@ -29,7 +29,7 @@ TValdero::TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloo
       argument_(std::move(argument)) {
   setObjectName(QStringLiteral("Valdero"));
   setWindowTitle(QStringLiteral("Valdero  "));
-  kb_.WachtwoordGeaccepteerd = false;
+  kb_.sessie.WachtwoordGeaccepteerd = false;
 
   achtergrond_ = new QWidget(this);
   achtergrond_->setObjectName(QStringLiteral("Achtergrond"));

@@ -10,6 +10,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/shell/SelectieLijst.h"
+#include "model/shell/StatusTeksten.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
@@ -173,9 +174,8 @@ void TValdero::Opties(int pagina) {
   if (!vensters_.opties) return;
   vensters_.opties(pagina);
   PasConfigToe();
-  if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
-    ZetStatus(1, QStringLiteral("BasisMunt: ") +
-                     QString::fromStdString(kb_.ValutaLijst[static_cast<std::size_t>(kb_.BasisMunt)].Naam).left(10));
+  if (const std::string tekst = BasisMuntTekst(kb_, 10); !tekst.empty())
+    ZetStatus(1, QString::fromStdString(tekst));
   RegistreerNummer(7);
 }
 

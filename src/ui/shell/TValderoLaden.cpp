@@ -17,6 +17,7 @@
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/shell/ValutaKnoppen.h"
+#include "model/shell/StatusTeksten.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
@@ -29,7 +30,7 @@ const QString kKasOpen = QStringLiteral("   Valdero geopend         voor het jaa
 LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   activering_ = 0;
   timer_->start();
-  kb_.WachtwoordGeaccepteerd = false;
+  kb_.sessie.WachtwoordGeaccepteerd = false;
   const std::string argument = bijStart ? argument_ : std::string();
   const LaadUitkomst r =
       vensters_.laadBoek ? vensters_.laadBoek(kb_, bijStart, argument) : valdero::LaadBoek(kb_, bijStart, argument);
@@ -56,9 +57,8 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
     statusBar()->setFont(f);
     ZetStatusBreedtes();
   }
-  if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
-    ZetStatus(1, QStringLiteral("BasisMunt: ") +
-                     QString::fromStdString(Kap(kb_.ValutaLijst[static_cast<std::size_t>(kb_.BasisMunt)].Naam, 14)));
+  if (const std::string tekst = BasisMuntTekst(kb_, 14); !tekst.empty())
+    ZetStatus(1, QString::fromStdString(tekst));
   ZetStatus(2, QStringLiteral("Datum: ") + QString::fromStdString(Vandaag(kb_)));
   Klok();
   return r;

@@ -8,6 +8,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
+#include "model/shell/StatusTeksten.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
@@ -50,9 +51,8 @@ void TValdero::WachtwoordToegestaan() { Zet(QStringLiteral("&Bestand|&Wachtwoord
 
 void TValdero::ToonBasisMunt() {
   PasConfigToe();
-  if (kb_.BasisMunt >= 0 && kb_.BasisMunt < static_cast<int>(kb_.ValutaLijst.size()))
-    ZetStatus(1, QStringLiteral("BasisMunt: ") +
-                     QString::fromStdString(Kap(kb_.ValutaLijst[static_cast<std::size_t>(kb_.BasisMunt)].Naam, 14)));
+  if (const std::string tekst = BasisMuntTekst(kb_, 14); !tekst.empty())
+    ZetStatus(1, QString::fromStdString(tekst));
 }
 
 }  // namespace valdero
