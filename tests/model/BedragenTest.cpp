@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/core/Bedragen.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
@@ -10,8 +11,8 @@ namespace valdero {
 namespace {
 
 // A book with the three usual currencies, today 10-12-2026.
-struct MuntBoek {
-  explicit MuntBoek(char decimaal) : klok(MaakDatum(2026, 12, 10)), kb({&berichten, &klok, nullptr, decimaal}) {
+struct MuntBoek : BoekMetPoorten {
+  explicit MuntBoek(char decimaal) : BoekMetPoorten(MaakDatum(2026, 12, 10), decimaal) {
     for (auto [kode, koers] : {std::pair{"Eur", 1.0f}, {"USD", 0.8f}, {"ENP", 1.48f}}) {
       TValut v;
       v.Kode = kode;
@@ -20,9 +21,6 @@ struct MuntBoek {
     }
     kb.AantalValuta = 3;
   }
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
 };
 
 struct LeesGeval {

@@ -412,7 +412,7 @@ TEST_F(RekeningTabelTest, TheTextFileCountsCharactersAndLeavesNoBlankAfterAFullN
 
 TEST_F(RekeningTabelTest, PrintDrawsHeadingTitlesAndRowsOnThePrinter) {
   OpnamePrinter printer;
-  boek->poorten.printer = &printer;
+  boek->poorten.printer = printer;
   ASSERT_TRUE(tabel.Print());
   EXPECT_EQ(printer.documenten, 1);
   EXPECT_EQ(printer.teksten,
@@ -422,7 +422,8 @@ TEST_F(RekeningTabelTest, PrintDrawsHeadingTitlesAndRowsOnThePrinter) {
 }
 
 TEST_F(RekeningTabelTest, PrintWithoutAPrinterSaysSo) {
-  boek->poorten.printer = nullptr;
+  GeenPrinter geen;
+  boek->poorten.printer = geen;
   EXPECT_FALSE(tabel.Print());
   EXPECT_EQ(Berichten(), std::vector<std::string>{"Afdrukken niet gelukt"});
 }

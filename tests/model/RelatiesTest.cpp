@@ -274,7 +274,7 @@ struct OpnamePrinter : VastePrinter {
 TEST(RelatieVenster, PrintingListsHeadHeaderAndEveryRow) {
   VensterBoek b;
   OpnamePrinter printer;
-  b.kb.poorten.printer = &printer;
+  b.kb.poorten.printer = printer;
   b.kb.TekenBreedte = 50;
   ASSERT_TRUE(b.venster.Afdrukken());
   ASSERT_GE(printer.teksten.size(), 1u + 6 + 3 * 6);

@@ -8,7 +8,9 @@
 #include <memory>
 
 #include "model/storage/ConfigBestand.h"
+#include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Klok.h"
 #include "model/core/ScriptBerichten.h"
 #include "ui/widgets/QtPrinter.h"
 
@@ -58,7 +60,8 @@ void TstQtPrinter::metenOpPdf() {
   // The book's measures follow: a line is 1.2 font heights, a page of A4
   // (203 mm printable) holds its pixels per centimetre.
   ScriptBerichten berichten;
-  Kasboek kb({&berichten, nullptr, &printer, ','});
+  VasteKlok klok(MaakDatum(2026, 3, 15));
+  Kasboek kb({berichten, klok, printer, ','});
   printer.ZetLiggend(false);
   MeetPrinter(kb, true);
   QCOMPARE(kb.PrinterRegelHoogte, qRound(printer.TekstHoogte("x") * 1.2));
@@ -95,7 +98,8 @@ void TstQtPrinter::zonderPrinterVasteMaten() {
   QVERIFY(!printer.BeginDocument("Rekeningen"));
 
   ScriptBerichten berichten;
-  Kasboek kb({&berichten, nullptr, &printer, ','});
+  VasteKlok klok(MaakDatum(2026, 3, 15));
+  Kasboek kb({berichten, klok, printer, ','});
   MeetPrinter(kb, true);
   QCOMPARE(kb.PrinterRegelHoogte, 48);
   QVERIFY(kb.PaginaRegels > 0);

@@ -11,6 +11,7 @@
 #include "model/core/Domein.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/Sorteren.h"
 #include "model/core/TabelAfdruk.h"
@@ -372,7 +373,7 @@ bool RekeningTabel::BewaarTekst() {
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
   if (!SchrijfTekstRegels(kb_.Pad(Kap(*naam, 78)), TekstRegels())) {
-    Foutmelding(kb_, "Bestand " + *naam, 2, 8);
+    Foutmelding(kb_, "Bestand " + *naam, FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
     return false;
   }
   return true;

@@ -18,6 +18,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
@@ -87,7 +88,7 @@ bool BankImport::ImporteerBestand(int tag, const std::string& pad) {
   bankBestand_ = pad;
   std::string inhoud;
   if (!LeesBytes(kb_.Pad(pad), inhoud)) {
-    Foutmelding(kb_, "Verwerken van " + pad, 2, 2);
+    Foutmelding(kb_, "Verwerken van " + pad, FoutNr::VerkeerdFormaat, HintNr::MaakEerstNieuw);
     return false;
   }
   Mededeling(kb_, "Inlezen BankFile " + pad + " gelukt");
@@ -292,7 +293,7 @@ double BankImport::VastGetal(const std::string& tekst, char decimaal) {
     goed = false;
   }
   if (!goed) {
-    Foutmelding(kb_, "Getal " + tekst, 5, 8);
+    Foutmelding(kb_, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
     return 0;
   }
   return waarde;

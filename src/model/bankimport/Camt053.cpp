@@ -10,6 +10,7 @@
 #include "model/bankimport/KleineXml.h"
 #include "model/bankimport/Omschrijvingen.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 
 namespace valdero {
@@ -75,7 +76,7 @@ class CamtLezer : public BankLezer {
     if (doc && !bericht && doc->naam == "BkToCstmrStmt") bericht = doc.get();
     if (!bericht) {
       run.ZetFout(importfout::Onverwacht);
-      Foutmelding(run.kb(), run.BankBestand(), 2, 1);
+      Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
       return;
     }
     int volgnr = 0;

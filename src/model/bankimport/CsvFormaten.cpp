@@ -10,6 +10,7 @@
 #include "model/bankimport/HuidigeFormaten.h"
 #include "model/bankimport/VeldRegels.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 
 namespace valdero {
@@ -41,7 +42,7 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
   for (const auto& naam : nodig) {
     if (!kol.Heeft(naam)) {
       run.ZetFout(importfout::Onverwacht);
-      Foutmelding(run.kb(), run.BankBestand(), 2, 1);
+      Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
       return;
     }
   }

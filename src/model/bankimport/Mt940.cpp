@@ -11,6 +11,7 @@
 #include "model/bankimport/Omschrijvingen.h"
 #include "model/core/Datum.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 
 namespace valdero {
@@ -122,7 +123,7 @@ class Mt940Lezer : public BankLezer {
     sluitAf();
     if (volgnr == 0 && !inAfschrift) {
       run.ZetFout(importfout::Onverwacht);
-      Foutmelding(run.kb(), run.BankBestand(), 2, 1);
+      Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
     }
   }
 

@@ -4,6 +4,7 @@
 #include "model/core/Domein.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 
 namespace valdero {
@@ -61,7 +62,7 @@ int SelectMut::RekeningUit(Kasboek& kb, const std::string& tekst) const {
   const std::string nummer = TrimBlanks(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
   const int nr = GeheelGetal(nummer);
   if (nr > 0 && kb.ZoekRekening(nr) > 0) return nr;
-  Foutmelding(kb, "Rekening " + nummer, 1, 8);
+  Foutmelding(kb, "Rekening " + nummer, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
   return 0;
 }
 

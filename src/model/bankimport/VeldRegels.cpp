@@ -5,6 +5,7 @@
 #include "model/bankimport/BankImport.h"
 #include "model/bankimport/BankTekst.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 
 namespace valdero {
 
@@ -50,11 +51,11 @@ void LeesVeldRegels(BankImport& run, const VeldRegelOpmaak& opmaak, const VeldVe
   Kasboek& kb = run.kb();
   const std::string naam = run.BankBestand() + " regel: " + std::to_string(foutRegel);
   if (run.Fout() == importfout::Leeg)
-    Foutmelding(kb, naam, 12, 15);
+    Foutmelding(kb, naam, FoutNr::GeenVelden, HintNr::CorrigeerAfschrift);
   else if (run.Fout() == importfout::Formaat)
-    Foutmelding(kb, naam + Hint(0), 0, 15);
+    Foutmelding(kb, naam + Hint(HintNr::FoutInVeld), FoutNr::Geen, HintNr::CorrigeerAfschrift);
   else if (run.Fout() > 5)
-    Foutmelding(kb, run.BankBestand(), 2, 1);
+    Foutmelding(kb, run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
 }
 
 }  // namespace valdero

@@ -16,6 +16,7 @@
 #include "model/core/Domein.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
@@ -181,7 +182,7 @@ bool VergelijkModel::LeesVeld(int veld) {
       const std::string deel = TrimBlanks(kb.RekeningenOpNaam ? Laatste(t, 2) : t.substr(0, 2));
       const int nr = GeheelGetal(deel);
       if (nr <= 0 || kb.ZoekRekening(nr) == 0) {
-        Foutmelding(kb, "RekeningNummer ", 1, 8);
+        Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
         return false;
       }
       r.RekNr = nr;

@@ -2,6 +2,8 @@
 // The ports an open book talks through: messages and file choices, the clock,
 // the user's decimal separator and the printer.
 
+#include <functional>
+
 namespace valdero {
 
 class Berichten;
@@ -9,11 +11,12 @@ class Klok;
 class Printer;
 
 // References: a book always has every port. Where there is no printer, the
-// printer of fixed measures stands in (VastePrinter).
+// printer of fixed measures stands in (VastePrinter). The printer can be
+// exchanged for another, as a test does to see what is printed.
 struct Poorten {
   Berichten& berichten;
   const Klok& klok;
-  Printer& printer;
+  std::reference_wrapper<Printer> printer;
   char decimaalTeken = ',';
 };
 

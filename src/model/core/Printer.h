@@ -61,4 +61,12 @@ class VastePrinter : public Printer {
   bool liggend_ = false;
 };
 
+// The printer port of a machine without any printer: it measures as the
+// fixed printer does, lists no printer, and every document fails to start.
+class GeenPrinter : public VastePrinter {
+ public:
+  std::vector<std::string> Printers() const override { return {}; }
+  bool BeginDocument(const std::string&) override { return false; }
+};
+
 }  // namespace valdero

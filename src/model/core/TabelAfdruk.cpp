@@ -79,8 +79,7 @@ class Pagina {
 }  // namespace
 
 bool DrukTabel(Kasboek& kb, const AfdrukTabel& tabel) {
-  Printer* printer = kb.poorten.printer;
-  if (!printer) return false;
+  Printer* printer = &kb.printer();
   printer->KiesPrinter(kb.Config.PrinterIndex);
   printer->ZetLiggend((kb.Config.Vlaggen & vlag::Liggend) != 0);
   if (!printer->BeginDocument(tabel.kop)) return false;

@@ -9,6 +9,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/export/Journaal.h"
@@ -16,10 +17,6 @@
 
 namespace valdero {
 namespace {
-
-constexpr int kVerkeerdFormaat = 2;
-constexpr int kHintOpnieuw = 8;
-constexpr int kWegschrijven = 8;
 
 // The amount fields: a separator inside them is a decimal comma, which
 // becomes a point; in the other fields it becomes a blank.
@@ -189,7 +186,7 @@ bool ExportModel::TransactieRegels(std::vector<std::string>& regels) {
       regels.push_back(std::move(regel));
       ++genomen;
     } catch (const std::exception&) {
-      Foutmelding(kb_, "Record op regel " + std::to_string(genomen), kVerkeerdFormaat, kHintOpnieuw);
+      Foutmelding(kb_, "Record op regel " + std::to_string(genomen), FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
       return false;
     }
   }
@@ -229,7 +226,7 @@ bool ExportModel::TotaalRegels(std::vector<std::string>& regels) {
       if (in == 0 && uit == 0) continue;
       regels.push_back(regel + BedragTekst(kb_, in + uit));
     } catch (const std::exception&) {
-      Foutmelding(kb_, "Record op regel " + std::to_string(g + 1), kVerkeerdFormaat, kHintOpnieuw);
+      Foutmelding(kb_, "Record op regel " + std::to_string(g + 1), FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
       return false;
     }
   }
@@ -270,7 +267,7 @@ bool ExportModel::Schrijf(const std::string& pad) {
   if (!Inhoud(bytes)) return false;
   const std::vector<std::uint8_t> inhoud(bytes.begin(), bytes.end());
   if (!SchrijfAtomisch(kb_.Pad(pad), inhoud)) {
-    Foutmelding(kb_, pad, kWegschrijven, kHintOpnieuw);
+    Foutmelding(kb_, pad, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
     return false;
   }
   return true;

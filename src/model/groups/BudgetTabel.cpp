@@ -8,6 +8,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/Sorteren.h"
 #include "model/core/TabelAfdruk.h"
@@ -548,7 +549,7 @@ bool BudgetTabel::BewaarTekst() {
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
   if (!SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels())) {
-    Foutmelding(kb_, "Bestand " + *naam, 2, 8);
+    Foutmelding(kb_, "Bestand " + *naam, FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
     return false;
   }
   laatsteBestand_ = *naam;

@@ -139,8 +139,7 @@ void RelatieVenster::Ververs() {
 void RelatieVenster::NaDialoog() { BewaarBoek(kb_, false); }
 
 bool RelatieVenster::Afdrukken() {
-  Printer* printer = kb_.poorten.printer;
-  if (printer == nullptr) return false;
+  Printer* printer = &kb_.printer();
   const TConfig& c = kb_.Config;
   printer->ZetLiggend((c.Vlaggen & vlag::Liggend) != 0);
   if (!printer->BeginDocument(KopTekst())) return false;

@@ -58,6 +58,4 @@ RapportVeld SaldoVeld(Kasboek& kb, double bedrag) {
 }
 RapportVeld LeegVeld() { return {}; }
 
-int BoekJaar(const Kasboek& kb) { return std::atoi(kb.KasJaar.c_str()); }
-
 }  // namespace valdero

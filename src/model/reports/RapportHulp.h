@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "model/core/BoekNaam.h"
 #include "model/core/Records.h"
 #include "model/reports/RapportTabel.h"
 
@@ -39,6 +40,5 @@ RapportVeld MinVeld(Kasboek& kb, double bedrag);       // red
 RapportVeld SaldoVeld(Kasboek& kb, double bedrag);     // green when >= 0, else red
 RapportVeld LeegVeld();
 
-int BoekJaar(const Kasboek& kb);
 
 }  // namespace valdero

@@ -7,6 +7,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/reports/RapportAfdruk.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
@@ -247,7 +248,7 @@ bool RapportModel::Opslaan(const std::vector<int>& breedtes, int fontGrootte) {
   const auto pad = kb_.berichten().BewaarDialoog(d);
   if (!pad) return false;
   if (!SchrijfRapportBestand(kb_.Pad(*pad), OpslaanTekst(breedtes, fontGrootte))) {
-    Foutmelding(kb_, *pad, 8, 0);
+    Foutmelding(kb_, *pad, FoutNr::WegschrijvenMislukt, HintNr::FoutInVeld);
     return false;
   }
   onbewaard_ = false;

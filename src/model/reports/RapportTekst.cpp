@@ -189,7 +189,7 @@ void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>&
 
 int MargeTekens(const Kasboek& kb, int fontGrootte) {
   if (fontGrootte <= 0) fontGrootte = 10;
-  const int breedte = kb.poorten.printer ? kb.poorten.printer->PaginaBreedte() : VastePrinter().PaginaBreedte();
+  const int breedte = kb.printer().PaginaBreedte();
   const int m = breedte > 0 ? kb.Config.LinkerMarge * 800 / breedte / fontGrootte : 0;
   return std::max(m, 1);
 }

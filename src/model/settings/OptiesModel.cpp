@@ -5,6 +5,7 @@
 
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/settings/Opties.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/ConfigBestand.h"
@@ -12,8 +13,6 @@
 namespace valdero {
 namespace {
 
-constexpr int kBestaatNiet = 1;
-constexpr int kHintLayout = 11;
 // The kind every configuration starts with; a file whose first kind is
 // another is replaced by the defaults when read.
 constexpr const char* kBetaalSoort = "BT betalingen";
@@ -67,18 +66,19 @@ void OptiesModel::KiesPagina(OptiesPagina p) {
       lijst = "Configuratie";
       break;
   }
-  if (!gelezen) Foutmelding(kb, lijst, kBestaatNiet, kHintLayout);
+  if (!gelezen) Foutmelding(kb, lijst, FoutNr::BestaatNiet, HintNr::ControleerLayout);
 }
 
 void OptiesModel::Ok() {
   if (gewijzigd) {
-    SchrijfConfig(kb);
+    // A configuration that could not be written was reported.
+    static_cast<void>(SchrijfConfig(kb));
     gewijzigd = false;
   }
   // The groups of a renamed class and the transactions of a moved currency
   // live in the book file: without this save the book and its
   // configuration would disagree until the next posting.
-  if (boekGewijzigd && kb.KasGelezen) BewaarBoek(kb, false);
+  if (boekGewijzigd && kb.KasGelezen) static_cast<void>(BewaarBoek(kb, false));
   boekGewijzigd = false;
   bevestigd = true;
 }
@@ -90,8 +90,8 @@ void OptiesModel::Schrap() {
   // configuration in step only when both are written; other edits stay in
   // memory unwritten.
   if (boekGewijzigd) {
-    SchrijfConfig(kb);
-    if (kb.KasGelezen) BewaarBoek(kb, false);
+    static_cast<void>(SchrijfConfig(kb));
+    if (kb.KasGelezen) static_cast<void>(BewaarBoek(kb, false));
     boekGewijzigd = false;
     gewijzigd = false;
   }

@@ -9,6 +9,7 @@
 #include "model/core/Bedragen.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/Printer.h"
 #include "model/core/TekstHulp.h"
 #include "model/settings/Opties.h"
@@ -61,8 +62,7 @@ std::string PrintPagina::RegelHoogte() const {
 }
 
 std::vector<std::string> PrintPagina::Printers() const {
-  const Printer* p = o_.kb.poorten.printer;
-  return p ? p->Printers() : std::vector<std::string>{};
+  return o_.kb.printer().Printers();
 }
 
 int PrintPagina::GekozenPrinter() const { return o_.kb.Config.PrinterIndex; }
@@ -70,12 +70,12 @@ int PrintPagina::GekozenPrinter() const { return o_.kb.Config.PrinterIndex; }
 bool PrintPagina::ZetMarge(Marge marge, const std::string& millimeters) {
   int mm = 0;
   if (!HeelGetal(millimeters, mm)) {
-    Foutmelding(o_.kb, "Getal " + millimeters, 5, 14);
+    Foutmelding(o_.kb, "Getal " + millimeters, FoutNr::GeenGeldigBedrag, HintNr::CorrigeerGetal);
     return false;
   }
   const long pixels = static_cast<long>(mm) * PixelsPerCm() / 10;
   if (pixels > kGrootsteWord) {
-    Foutmelding(o_.kb, "Getal " + millimeters, 11, 14);
+    Foutmelding(o_.kb, "Getal " + millimeters, FoutNr::TeGroot, HintNr::CorrigeerGetal);
     return false;
   }
   TConfig& c = o_.kb.Config;
@@ -106,7 +106,7 @@ void PrintPagina::ZetRegelHoogte(std::string millimeters) {
 
 void PrintPagina::ZetPrinterFont(const std::string& naam, int grootte) {
   Kasboek& kb = o_.kb;
-  if (kb.poorten.printer != nullptr) kb.poorten.printer->ZetFont(naam, grootte);
+  kb.printer().ZetFont(naam, grootte);
   MeetPrinter(kb, false);
   kb.Config.RegelHoogte = kb.PrinterRegelHoogte;
   HerberekenRegels();
@@ -115,7 +115,7 @@ void PrintPagina::ZetPrinterFont(const std::string& naam, int grootte) {
 
 void PrintPagina::KiesPrinter(int index) {
   Kasboek& kb = o_.kb;
-  if (kb.poorten.printer != nullptr) kb.poorten.printer->KiesPrinter(index);
+  kb.printer().KiesPrinter(index);
   MeetPrinter(kb, true);
   kb.Config.PrinterIndex = index;
   kb.Config.RegelHoogte = kb.PrinterRegelHoogte;

@@ -7,6 +7,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 #include "model/settings/Opties.h"
 
@@ -184,7 +185,7 @@ void ValutaPagina::BasisMunt() {
   const double r = kb.ValutaLijst[static_cast<std::size_t>(gekozen)].Koers;
   // A rate of 0 would make every other rate infinite.
   if (!(r > 0)) {
-    Foutmelding(kb, " Koers = 0 ", 0, 9);
+    Foutmelding(kb, " Koers = 0 ", FoutNr::Geen, HintNr::CorrigeerValuta);
     return;
   }
   for (TValut& v : kb.ValutaLijst) {

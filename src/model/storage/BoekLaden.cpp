@@ -100,7 +100,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   kb.MuntOmzetten = false;
   kb.BtwActief = false;
 
-  kb.poorten.printer.KiesPrinter(-1);
+  kb.printer().KiesPrinter(-1);
   MeetPrinter(kb, false);
 
   kb.ConfigPad = kb.KasNaam + ".cfg";

@@ -77,7 +77,7 @@ constexpr const char* kMeetTekst = "AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/";
 }  // namespace
 
 void MeetPrinter(Kasboek& kb, bool reset) {
-  Printer& printer = kb.poorten.printer;
+  Printer& printer = kb.printer();
   if (reset) printer.ZetFont("MS Sans Serif", 10);
   kb.TekenBreedte = printer.TekstBreedte(kMeetTekst) / 40 + 1;
   kb.PrinterRegelHoogte =
@@ -120,7 +120,7 @@ void StandaardConfig(Kasboek& kb) {
   kb.BasisMunt = 0;
 
   MeetPrinter(kb, true);
-  const Printer& printer = kb.poorten.printer;
+  const Printer& printer = kb.printer();
   TConfig config;
   config.FontNaam = printer.FontNaam();
   config.FontGrootte = printer.FontGrootte();

@@ -104,7 +104,7 @@ void TValdero::changeEvent(QEvent* e) {
     QTimer::singleShot(0, this, &QWidget::close);
     return;
   }
-  Zet(QStringLiteral("&Bestand|&Wachtwoord"), true);
+  Zet(MenuItem::Wachtwoord, true);
   activateWindow();
 }
 

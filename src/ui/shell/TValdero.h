@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "model/shell/MenuItems.h"
 #include "model/shell/SelectieLijst.h"
 #include "model/shell/VensterLijst.h"
 #include "ui/shell/ShellHaken.h"
@@ -79,8 +80,12 @@ class TValdero : public QMainWindow {
   // Makes the bank import available again (the statement window closing).
   void ImportWeerMogelijk() { importMogelijk_ = true; }
 
+  // The entries the program works with, by name; every one exists once the
+  // menus are built (checked on construction).
+  QAction& Actie(MenuItem item) const;
   // Every menu item by its path of captions ("&Bestand|Open &Rekening"), in
-  // menu order; the tag is the action's data.
+  // menu order, for whoever checks the menus themselves; the tag is the
+  // action's data. Null for a path that is no entry.
   QAction* Actie(const QString& pad) const;
   const std::vector<std::pair<QString, QAction*>>& Acties() const { return acties_; }
   // The pop-up menus of the action panel.
@@ -113,8 +118,8 @@ class TValdero : public QMainWindow {
                 std::function<bool()> haak = {});
   QMenu* Sub(QMenu* menu, const QString& opschrift);
   QString Pad(QMenu* menu) const;
-  void Zet(const QString& pad, bool aan);
-  bool Aan(const QString& pad) const;
+  void Zet(MenuItem item, bool aan);
+  bool Aan(MenuItem item) const;
 
   // Dispatch.
   void OpenRekening();
@@ -146,6 +151,7 @@ class TValdero : public QMainWindow {
   // The window list entries in "Bee&ld".
   void RegistreerNummer(int nummer);  // the window of the hooks
   void VernieuwVensterMenu();
+  void ZetUit(int nummer, MenuItem item);
   void ZetUit(int nummer, QAction* a);
 
   void Klok();

@@ -10,10 +10,13 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/shell/SelectieLijst.h"
+#include "model/shell/HoofdvensterStand.h"
 #include "model/shell/StatusTeksten.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
+
+void TValdero::ZetUit(int nummer, MenuItem item) { ZetUit(nummer, &Actie(item)); }
 
 void TValdero::ZetUit(int nummer, QAction* a) {
   if (!a) return;
@@ -29,7 +32,7 @@ void TValdero::RegistreerNummer(int nummer) {
 void TValdero::OpenRekening() {
   if (!vensters_.rekeningen) return;
   vensters_.rekeningen();
-  ZetUit(1, Actie(QStringLiteral("&Bestand|Open &Rekening")));
+  ZetUit(1, MenuItem::OpenRekening);
   RegistreerNummer(1);
 }
 
@@ -37,21 +40,21 @@ void TValdero::OpenBudget(int tag) {
   if (!vensters_.budget) return;
   const RapportVoorschrift v = VoorschriftVoor(tag);
   if (tag == 5) {
-    ToonSelectie(PeriodeSelectie(), tag, Actie(QStringLiteral("&Bestand|Open &Budget")));
+    ToonSelectie(PeriodeSelectie(), tag, &Actie(MenuItem::OpenBudget));
     return;
   }
   if (v.dialoog && !(vensters_.selectieDialoog && vensters_.selectieDialoog(tag).bevestigd)) return;
   vensters_.budget(tag, v);
   const int nummer = tag == 1 ? 2 : 3;
-  ZetUit(nummer, Actie(QStringLiteral("&Bestand|Open &Groep")));
-  ZetUit(nummer, Actie(QStringLiteral("&Bestand|Open &Budget")));
+  ZetUit(nummer, MenuItem::OpenGroep);
+  ZetUit(nummer, MenuItem::OpenBudget);
   RegistreerNummer(nummer);
 }
 
 void TValdero::OpenRelatie() {
   if (!vensters_.relaties) return;
   if (vensters_.relaties()) {
-    ZetUit(10, Actie(QStringLiteral("&Bestand|Open Re&latie")));
+    ZetUit(10, MenuItem::OpenRelatie);
     RegistreerNummer(10);
   }
 }
@@ -59,7 +62,7 @@ void TValdero::OpenRelatie() {
 void TValdero::Importeer(int formaat) {
   if (!vensters_.importeren) return;
   const bool gelukt = vensters_.importeren(formaat);
-  Zet(QStringLiteral("&Bestand|&Importeren"), true);
+  Zet(MenuItem::Importeren, true);
   // A successful import holds the pop-up until the statement window closes.
   importMogelijk_ = !gelukt;
   if (gelukt) RegistreerNummer(8);
@@ -72,17 +75,17 @@ void TValdero::Boeking(int mode) {
 }
 
 void TValdero::BlokkeerMenu(bool effecten, bool geblokkeerd) {
-  const QString pad = effecten ? QStringLiteral("Bele&ggingen") : QStringLiteral("&Transacties");
   // Unblocking gives back what the open book allows.
-  Zet(pad, !geblokkeerd && kb_.RekGelezen && kb_.GroepGelezen);
+  Zet(effecten ? MenuItem::Beleggingen : MenuItem::Transacties,
+      !geblokkeerd && BepaalHoofdvensterStand(kb_).boeken);
 }
 
 void TValdero::ToolBoeking(int mode) {
-  if (Aan(QStringLiteral("&Transacties"))) Boeking(mode);
+  if (Aan(MenuItem::Transacties)) Boeking(mode);
 }
 
 void TValdero::ToolBelegging(int mode) {
-  if (Aan(QStringLiteral("Bele&ggingen"))) Boeking(mode);
+  if (Aan(MenuItem::Beleggingen)) Boeking(mode);
 }
 
 void TValdero::Agenda() {
@@ -190,7 +193,7 @@ void TValdero::SchrijfConfig() {
 }
 
 void TValdero::StartupToggle() {
-  QAction* a = findChild<QAction*>(QStringLiteral("StartupToggle"));
+  QAction* a = &Actie(MenuItem::StartupToggle);
   if (kb_.Config.Vlaggen & vlag::StartMaximaal) {
     kb_.Config.Vlaggen &= ~vlag::StartMaximaal;
     showNormal();

@@ -17,6 +17,7 @@
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/shell/ValutaKnoppen.h"
+#include "model/shell/HoofdvensterStand.h"
 #include "model/shell/StatusTeksten.h"
 #include "ui/shell/TValdero.h"
 
@@ -41,13 +42,13 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   if (QAbstractButton* eerste = valDrKeuze_->button(0)) eerste->setChecked(true);
   kasOpen_->hide();
   kasOpen_->setText(kKasOpen);
-  Zet(QStringLiteral("&Transacties|&Transfereren"), false);
+  Zet(MenuItem::Transfereren, false);
   transferActief_ = false;
   beleggingActief_ = false;
   importMogelijk_ = true;
   // New switches itself off while it builds a book; any book loaded after
   // that may be the start of a new one again.
-  Zet(QStringLiteral("&Bestand|&Nieuw"), true);
+  Zet(MenuItem::Nieuw, true);
 
   const bool compleet = VernieuwHoofdvenster();
   if (r == LaadUitkomst::Geladen && compleet) {
@@ -65,53 +66,41 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
 }
 
 bool TValdero::VernieuwHoofdvenster() {
-  const QString trans = QStringLiteral("&Transacties"), beleg = QStringLiteral("Bele&ggingen"),
-                overz = QStringLiteral("&Overzichten"), imp = QStringLiteral("&Bestand|&Importeren");
-  // Everything that needs an open book starts closed.
-  for (const char* p : {"&Bestand|Open &Rekening", "&Bestand|Open &Groep", "&Bestand|Open &Budget",
-                        "&Bestand|Open Re&latie", "&Bestand|&Bewaren", "&Bestand|Bewaren &als...",
-                        "&Bestand|&Wachtwoord", "Grafieken"})
-    Zet(QString::fromUtf8(p), false);
+  const HoofdvensterStand stand = BepaalHoofdvensterStand(kb_);
   uitgezet_.clear();
 
-  if (kb_.RekGelezen) {
+  if (stand.rekeningenGelezen) {
     kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
     kasNaamLabel_->adjustSize();
-    Zet(QStringLiteral("&Bestand|Open &Rekening"), true);
     kasNaamLabel_->show();
   } else {
     kasNaamLabel_->clear();
     kasNaamLabel_->hide();
   }
-  if (kb_.GroepGelezen) {
-    Zet(QStringLiteral("&Bestand|Open &Groep"), true);
-    Zet(QStringLiteral("&Bestand|Open &Budget"), true);
-  }
-  if (kb_.KasGelezen) {
-    transferActief_ = TransferActief(kb_);
-    Zet(QStringLiteral("&Transacties|&Transfereren"), transferActief_);
-    for (const char* p : {"&Bestand|Open Re&latie", "&Bestand|&Bewaren", "&Bestand|Bewaren &als...", "Grafieken"})
-      Zet(QString::fromUtf8(p), true);
-    for (const QString& p : {trans, beleg, overz, imp}) Zet(p, true);
-    menuPanel_->show();
-  } else {
-    for (const QString& p : {trans, beleg, overz, imp}) Zet(p, false);
-    menuPanel_->hide();
-    if (!kb_.RekGelezen && !kb_.GroepGelezen) {
-      nieuwKasPanel_->show();
-      nieuwKasPanel_->raise();
-    }
+  Zet(MenuItem::OpenRekening, stand.rekeningenGelezen);
+  Zet(MenuItem::OpenGroep, stand.groepenGelezen);
+  Zet(MenuItem::OpenBudget, stand.groepenGelezen);
+  for (const MenuItem p : {MenuItem::OpenRelatie, MenuItem::Bewaren, MenuItem::BewarenAls,
+                           MenuItem::Grafieken, MenuItem::Overzichten, MenuItem::Importeren})
+    Zet(p, stand.transactiesGelezen);
+  // The password is offered again once it has been checked.
+  Zet(MenuItem::Wachtwoord, false);
+  transferActief_ = stand.transfereren;
+  Zet(MenuItem::Transfereren, stand.transfereren);
+  Zet(MenuItem::Transacties, stand.boeken || stand.transactiesGelezen);
+  Zet(MenuItem::Beleggingen, stand.boeken || stand.transactiesGelezen);
+  menuPanel_->setVisible(stand.menuPaneel);
+  if (stand.nieuwKasPaneel) {
+    nieuwKasPanel_->show();
+    nieuwKasPanel_->raise();
   }
 
-  for (const char* p : {"Bee&ld|&Transactie", "Bee&ld|Belegging", "Bee&ld|&Valuta"})
-    Actie(QString::fromUtf8(p))->setChecked(false);
+  for (const MenuItem p : {MenuItem::BeeldTransactie, MenuItem::BeeldBelegging, MenuItem::BeeldValuta})
+    Actie(p).setChecked(false);
   transStock_->hide();
   valutaBalk_->hide();
 
-  if (kb_.GroepGelezen && kb_.RekGelezen) {
-    Zet(trans, true);
-    Zet(beleg, true);
-    menuPanel_->show();
+  if (stand.kasOpen) {
     kasOpen_->setText(kKasOpen + QString::fromStdString(kb_.KasJaar));
     kasOpen_->adjustSize();
     // Below the selection panel, which may open while the label shows.
@@ -121,12 +110,9 @@ bool TValdero::VernieuwHoofdvenster() {
   }
   const bool compleet = VernieuwBoek(kb_).Gelukt();
 
-  bool btw = false;
-  for (int i = 0; i < kb_.AantalKlassen && i < static_cast<int>(kb_.KlasseLijst.size()); ++i)
-    if (kb_.KlasseLijst[static_cast<std::size_t>(i)].BtwSoort != 0) btw = true;
-  kb_.BtwActief = btw;
-  btwLabel_->setVisible(btw);
-  Actie(QStringLiteral("&Overzichten|&Btw berekening"))->setVisible(btw);
+  kb_.BtwActief = stand.btwActief;
+  btwLabel_->setVisible(stand.btwActief);
+  Actie(MenuItem::BtwBerekening).setVisible(stand.btwActief);
   VolgHaken();
   return compleet;
 }
@@ -147,16 +133,16 @@ void TValdero::PasConfigToe() {
 
   const int v = kb_.Config.Vlaggen;
   beleggingActief_ = BeleggingActief(kb_);
-  Actie(QStringLiteral("Bee&ld|&Transactie"))->setChecked(v & vlag::TransactieBalk);
-  Actie(QStringLiteral("Bee&ld|Belegging"))->setChecked(v & vlag::BeleggingBalk);
-  Actie(QStringLiteral("Bee&ld|&Valuta"))->setChecked(v & vlag::ValutaBalk);
+  Actie(MenuItem::BeeldTransactie).setChecked(v & vlag::TransactieBalk);
+  Actie(MenuItem::BeeldBelegging).setChecked(v & vlag::BeleggingBalk);
+  Actie(MenuItem::BeeldValuta).setChecked(v & vlag::ValutaBalk);
   transStock_->setVisible(v & (vlag::TransactieBalk | vlag::BeleggingBalk));
   for (QAction* a : boekKnoppen_) a->setEnabled(v & vlag::TransactieBalk);
   for (QAction* a : beleggingKnoppen_) a->setEnabled((v & vlag::BeleggingBalk) && beleggingActief_);
   valutaBalk_->setVisible(v & vlag::ValutaBalk);
   valutaBalk_->raise();
 
-  QAction* startup = findChild<QAction*>(QStringLiteral("StartupToggle"));
+  QAction* startup = &Actie(MenuItem::StartupToggle);
   if (v & vlag::StartMaximaal) {
     startup->setText(QStringLiteral("Normaal venster"));
     if (isVisible()) showMaximized(); else setWindowState(windowState() | Qt::WindowMaximized);
@@ -173,9 +159,9 @@ void TValdero::WerkbalkToggle(int bit) {
   else
     kb_.Config.Vlaggen &= ~bit;
   const int v = kb_.Config.Vlaggen;
-  Actie(QStringLiteral("Bee&ld|&Transactie"))->setChecked(v & vlag::TransactieBalk);
-  Actie(QStringLiteral("Bee&ld|Belegging"))->setChecked(v & vlag::BeleggingBalk);
-  Actie(QStringLiteral("Bee&ld|&Valuta"))->setChecked(v & vlag::ValutaBalk);
+  Actie(MenuItem::BeeldTransactie).setChecked(v & vlag::TransactieBalk);
+  Actie(MenuItem::BeeldBelegging).setChecked(v & vlag::BeleggingBalk);
+  Actie(MenuItem::BeeldValuta).setChecked(v & vlag::ValutaBalk);
   transStock_->setVisible(v & (vlag::TransactieBalk | vlag::BeleggingBalk));
   if (bit == vlag::TransactieBalk)
     for (QAction* a : boekKnoppen_) a->setEnabled(aan);

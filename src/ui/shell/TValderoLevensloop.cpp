@@ -29,9 +29,9 @@ void TValdero::ToonDatumPanel(double datum, double van, double tot) {
 void TValdero::NieuweRekeningGemaakt() {
   // A second New while the first one runs would start over on the half-made
   // book.
-  Zet(QStringLiteral("&Bestand|&Nieuw"), false);
+  Zet(MenuItem::Nieuw, false);
   nieuwKasPanel_->hide();
-  Zet(QStringLiteral("&Bestand|Open &Rekening"), true);
+  Zet(MenuItem::OpenRekening, true);
 }
 
 void TValdero::NieuweGroepenGemaakt() {
@@ -41,13 +41,13 @@ void TValdero::NieuweGroepenGemaakt() {
     vensters_.budget(1, voorschrift);
     RegistreerNummer(2);
   }
-  for (const char* p : {"&Bestand|Open &Groep", "&Bestand|Open &Budget", "&Bestand|Open Re&latie"})
-    Zet(QString::fromUtf8(p), true);
-  Zet(QStringLiteral("&Transacties|&Transfereren"), false);
+  for (const MenuItem p : {MenuItem::OpenGroep, MenuItem::OpenBudget, MenuItem::OpenRelatie})
+    Zet(p, true);
+  Zet(MenuItem::Transfereren, false);
   transferActief_ = false;
 }
 
-void TValdero::WachtwoordToegestaan() { Zet(QStringLiteral("&Bestand|&Wachtwoord"), true); }
+void TValdero::WachtwoordToegestaan() { Zet(MenuItem::Wachtwoord, true); }
 
 void TValdero::ToonBasisMunt() {
   PasConfigToe();

@@ -40,19 +40,22 @@ QAction* TValdero::Actie(const QString& pad) const {
   return nullptr;
 }
 
-void TValdero::Zet(const QString& pad, bool aan) {
-  QAction* a = Actie(pad);
-  Q_ASSERT_X(a, "TValdero::Zet", qPrintable(pad));
-  if (!a) return;
-  gewenst_[a] = aan;
-  const auto h = haken_.find(a);
-  a->setEnabled(aan && (h == haken_.end() || h->second()));
+QAction& TValdero::Actie(MenuItem item) const {
+  QAction* a = Actie(QString::fromUtf8(MenuPad(item).data(), static_cast<qsizetype>(MenuPad(item).size())));
+  // The table of entries and the menus are built from the same captions; a
+  // miss is a fault of the program itself, found on the first start.
+  if (!a) qFatal("Menu-item %s ontbreekt", MenuPad(item).data());
+  return *a;
 }
 
-bool TValdero::Aan(const QString& pad) const {
-  const QAction* a = Actie(pad);
-  return a && a->isEnabled();
+void TValdero::Zet(MenuItem item, bool aan) {
+  QAction& a = Actie(item);
+  gewenst_[&a] = aan;
+  const auto h = haken_.find(&a);
+  a.setEnabled(aan && (h == haken_.end() || h->second()));
 }
+
+bool TValdero::Aan(MenuItem item) const { return Actie(item).isEnabled(); }
 
 // Entries follow the hooks that exist now: an entry without its window stays
 // disabled whatever the open book allows.
@@ -199,6 +202,8 @@ void TValdero::MaakMenus() {
   Item(extra, QStringLiteral("&Persoonsdata"), 0, [this](int) { Persoonsdata(); }, heeft(v.persoonsdata));
   Item(extra, QStringLiteral("Startup Max.venster"), 0, [this](int) { StartupToggle(); })
       ->setObjectName(QStringLiteral("StartupToggle"));
+  // Every entry the program looks up by name must be there.
+  for (const MenuItem item : kAlleMenuItems) static_cast<void>(Actie(item));
   Item(extra, QStringLiteral("&Notities"), 0, [this](int) { Help(300); });
 
   QMenu* help = Sub(nullptr, QStringLiteral("&Help"));

@@ -222,8 +222,8 @@ void TValdero::ToonSelectie(SelectieLijst lijst, int mode, QAction* vrager) {
 
 void TValdero::SelectieEscape() {
   selectPanel_->hide();
-  for (const char* p : {"&Overzichten|&Rekeningen", "&Overzichten|&Groepen", "Grafieken|Rekeningen", "Grafieken|Groepen"})
-    Zet(QString::fromUtf8(p), true);
+  for (const MenuItem p : {MenuItem::OverzichtRekeningen, MenuItem::OverzichtGroepen, MenuItem::GrafiekRekeningen, MenuItem::GrafiekGroepen})
+    Zet(p, true);
 }
 
 void TValdero::SelectieEnter() {
@@ -244,8 +244,8 @@ void TValdero::SelectieEnter() {
       RapportVoorschrift v = voorschrift;
       v.periode = keuze->nummer;
       if (vensters_.budget) vensters_.budget(selectieMode_, v);
-      ZetUit(3, Actie(QStringLiteral("&Bestand|Open &Groep")));
-      ZetUit(3, Actie(QStringLiteral("&Bestand|Open &Budget")));
+      ZetUit(3, MenuItem::OpenGroep);
+      ZetUit(3, MenuItem::OpenBudget);
       RegistreerNummer(3);
       return;
     }

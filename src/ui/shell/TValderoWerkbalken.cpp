@@ -49,7 +49,7 @@ void TValdero::MaakWerkbalken() {
   transStock_->setMovable(false);
   transStock_->setIconSize(QSize(24, 24));
   transStock_->installEventFilter(new KlikHelp(this, [this] {
-    Help(Actie(QStringLiteral("Bee&ld|&Transactie"))->isChecked() ? 211 : 212);
+    Help(Actie(MenuItem::BeeldTransactie).isChecked() ? 211 : 212);
   }));
 
   auto knop = [this](const KnopDef& d, std::function<void(int)> actie) {
@@ -66,10 +66,10 @@ void TValdero::MaakWerkbalken() {
   knop({"NieuwBtn", "Nieuw Valdero", "N", kGrijs, 0}, [this](int) { if (levensloop_.nieuw) levensloop_.nieuw(); });
   knop({"OpenBtn", "Open Valdero", "O", kGrijs, 0}, [this](int) { if (levensloop_.open) levensloop_.open(); });
   knop({"OpenRekBtn", "Rekeningen", "R", kBlauw, 1}, [this](int) {
-    if (Aan(QStringLiteral("&Bestand|Open &Rekening"))) OpenRekening();
+    if (Aan(MenuItem::OpenRekening)) OpenRekening();
   });
   knop({"OpenGroepBtn", "Groepen", "G", kBlauw, 1}, [this](int t) {
-    if (Aan(QStringLiteral("&Bestand|Open &Groep"))) OpenBudget(t);
+    if (Aan(MenuItem::OpenGroep)) OpenBudget(t);
   });
   const KnopDef boek[] = {{"BijBtn", "Bijboeken", "+", kGroen, 1},
                           {"AfBtn", "Af boeken", "\u2212", kRood, 2},
@@ -177,7 +177,7 @@ void TValdero::MaakMenuPanel() {
   over->addAction(QStringLiteral("van Rekening naar tegen Rek."), this, [this] { Boeking(5); })->setData(5);
   over->addAction(QStringLiteral("van Tegenrekening naar Rek."), this, [this] { Boeking(6); })->setData(6);
   connect(betaling, &QPushButton::clicked, this, [this, betaling] {
-    if (Aan(QStringLiteral("&Transacties")))
+    if (Aan(MenuItem::Transacties))
       ToonPopup(popupBoeking_, betaling);
     else
       kb_.berichten().BerichtDlg("Geen Transacties mogelijk ", BerichtSoort::Waarschuwing, knop::OK);
@@ -190,7 +190,7 @@ void TValdero::MaakMenuPanel() {
   for (auto [opschrift, tag] : beleg)
     popupBelegging_->addAction(QString::fromUtf8(opschrift), this, [this, tag = tag] { Boeking(tag); })->setData(tag);
   connect(beurs, &QPushButton::clicked, this, [this, beurs] {
-    if (Aan(QStringLiteral("Bele&ggingen")))
+    if (Aan(MenuItem::Beleggingen))
       ToonPopup(popupBelegging_, beurs);
     else
       kb_.berichten().BerichtDlg("Geen Belegging mogelijk ", BerichtSoort::Waarschuwing, knop::OK);
@@ -224,13 +224,13 @@ void TValdero::MaakMenuPanel() {
   popupImport_->addAction(QStringLiteral("&Schrap"), this, [this] { importMogelijk_ = true; })
       ->setStatusTip(QStringLiteral("Stoppen"));
   connect(import, &QPushButton::clicked, this, [this, import] {
-    if (importMogelijk_ && Aan(QStringLiteral("&Bestand|&Importeren")))
+    if (importMogelijk_ && Aan(MenuItem::Importeren))
       ToonPopup(popupImport_, import);
     else
       kb_.berichten().BerichtDlg("Importeren niet mogelijk ", BerichtSoort::Waarschuwing, knop::OK);
   });
   connect(achtergrond_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-    if (importMogelijk_ && Aan(QStringLiteral("&Bestand|&Importeren"))) popupImport_->popup(achtergrond_->mapToGlobal(p));
+    if (importMogelijk_ && Aan(MenuItem::Importeren)) popupImport_->popup(achtergrond_->mapToGlobal(p));
   });
 }
 
