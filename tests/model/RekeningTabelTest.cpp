@@ -167,7 +167,7 @@ TEST_F(RekeningTabelTest, NinetyNineRefusedAsTransferStaysAnOrdinaryAccount) {
   tabel.BewaarRij(1);
   EXPECT_EQ(boek->RekLijst[1].RekNr, 99);
   EXPECT_EQ(boek->RekLijst[1].Naam, "Giro");
-  EXPECT_FALSE(boek->TransferBevestigd);
+  EXPECT_FALSE(boek->sessie.TransferBevestigd);
 }
 
 TEST_F(RekeningTabelTest, EnterMovesRightThenStoresChecksAndGivesTheAccountItsOwnGroup) {

@@ -23,7 +23,7 @@ using namespace valdero;
 namespace {
 
 struct Boek : test::BoekMetPoorten {
-  Boek() : BoekMetPoorten(MaakDatum(2026, 3, 15), false) {
+  Boek() : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
     test::VoegValutaToe(kb, "Eur", 1, true);
     for (const char* l : {" B ", " C ", " I ", " L ", " U ", " V "}) test::VoegKlasseToe(kb, l, "klasse");
     test::VoegRekeningToe(kb, 1, "Giro");

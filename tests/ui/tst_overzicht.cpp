@@ -259,7 +259,7 @@ void TstOverzicht::opslaanEnPrintenNaarPdf() {
   pdf->setOutputFormat(QPrinter::PdfFormat);
   pdf->setOutputFileName(map.filePath("overzicht.pdf"));
   QtPrinter printer(std::move(pdf));
-  kb.poorten.printer = &printer;
+  kb.poorten.printer = printer;
   o.hoofd->Actie("&Overzichten|&Rekeningen")->trigger();
   o.KiesInPaneel("1");
   QVERIFY(o.form->isVisible());

@@ -159,7 +159,7 @@ class TstRekeningen : public QObject {
     QCOMPARE(Cel(raster, 2, 2), QString("TRANSFER REKENING"));
     QCOMPARE(Cel(raster, 2, 3), QString("TR"));
     QCOMPARE(b.kb.RekLijst[2].RekNr, 99);
-    QVERIFY(b.kb.TransferBevestigd);
+    QVERIFY(b.kb.sessie.TransferBevestigd);
   }
 
   void nieuweLeningViaNavigatorInvoegen() {
@@ -264,7 +264,7 @@ class TstRekeningen : public QObject {
     pdf->setOutputFormat(QPrinter::PdfFormat);
     pdf->setOutputFileName(map.filePath("rekeningen.pdf"));
     QtPrinter printer(std::move(pdf));
-    b.kb.poorten.printer = &printer;
+    b.kb.poorten.printer = printer;
     DialoogDoorWidgets d;
     TRekenForm f(b.kb, d);
     f.Open();

@@ -187,7 +187,7 @@ void TOutputForm::BouwVenster() {
   connect(verzamel_, &QPushButton::clicked, this, [this] { model_.Verzamel(KolomBreedtes(), FontGrootte()); });
   connect(opslaan_, &QPushButton::clicked, this, [this] { model_.Opslaan(KolomBreedtes(), FontGrootte()); });
   connect(print_, &QPushButton::clicked, this, [this] {
-    if (kb_.poorten.printer) model_.Print(*kb_.poorten.printer, KolomBreedtes());
+    model_.Print(kb_.printer(), KolomBreedtes());
   });
   connect(afschrift_, &QPushButton::clicked, this, [this] {
     model_.WisselAfschrift();

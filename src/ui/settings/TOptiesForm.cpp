@@ -391,8 +391,7 @@ QWidget* TOptiesForm::MaakPrintPagina() {
     return gekozen;
   };
   connect(printerFont, &QPushButton::clicked, this, [this, &p, font] {
-    QFont f(QTekst(kb_.poorten.printer ? kb_.poorten.printer->FontNaam() : "Sans"),
-            kb_.poorten.printer ? kb_.poorten.printer->FontGrootte() : 10);
+    QFont f(QTekst(kb_.printer().FontNaam()), kb_.printer().FontGrootte());
     if (!font(f)) return;
     p.ZetPrinterFont(f.family().toStdString(), f.pointSize());
     ToonPrint();
