@@ -12,6 +12,7 @@
 #include "model/core/Klok.h"
 #include "model/core/Printer.h"
 #include "model/core/ScriptBerichten.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/example/VoorbeeldBoek.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
@@ -20,16 +21,12 @@
 namespace valdero {
 namespace {
 
-struct RapportBenchBoek {
-  ScriptBerichten berichten;
-  VasteKlok klok{MaakDatum(2026, 6, 15)};
-  VastePrinter printer;
-  Kasboek kb{Poorten{&berichten, &klok, &printer, ','}};
+struct RapportBenchBoek : BoekMetPoorten {
   ReportSelection selectie;
   int grootsteRekening = 1;  // the account with the most transactions
   int grootsteGroep = 1;     // the group with the most transactions
 
-  RapportBenchBoek() {
+  RapportBenchBoek() : BoekMetPoorten(MaakDatum(2026, 6, 15)) {
     MaakVoorbeeldBoek(kb, {.jaar = 2026, .transacties = 100'000});
     std::map<int, int> perRekening;
     std::map<std::string, int> perGroep;

@@ -386,7 +386,7 @@ struct OpnamePrinter : VastePrinter {
 
 TEST_F(BudgetTabelTest, PrintEndsWithTheTotals) {
   OpnamePrinter printer;
-  boek.kb.poorten.printer = &printer;
+  boek.kb.poorten.printer = printer;
   tabel.Open(3);
   ASSERT_TRUE(tabel.Print());
   const auto& t = printer.teksten;
