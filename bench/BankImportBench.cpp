@@ -12,6 +12,7 @@
 #include "model/bankimport/SelectMut.h"
 #include "model/bankimport/VergelijkModel.h"
 #include "model/core/Datum.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
 #include "model/core/ScriptBerichten.h"
@@ -22,15 +23,12 @@ namespace {
 
 constexpr int kRegels = 10000;
 
-struct BankBenchBoek {
-  explicit BankBenchBoek(int transacties) : klok(MaakDatum(2026, 12, 31)), kb({&berichten, &klok, nullptr, ','}) {
+struct BankBenchBoek : BoekMetPoorten {
+  explicit BankBenchBoek(int transacties) : BoekMetPoorten(MaakDatum(2026, 12, 31)) {
     berichten.standaardAntwoord = antwoord::Ja;
     MaakVoorbeeldBoek(kb, {.jaar = 2026, .transacties = transacties});
     kb.RekLijst[1].Naam = "Betaalrekening 123456789";
   }
-  ScriptBerichten berichten;
-  VasteKlok klok;
-  Kasboek kb;
   EersteKeuzeVoerder kiezer;
 };
 
