@@ -37,7 +37,7 @@ struct PostBoek : BoekMetPoorten {
     // An existing file: the save writes it without asking for a name.
     std::ofstream(kb.KasPad).put('\0');
     if (bewaarWijze == 2)
-      bewaar = [](Kasboek& k) { static_cast<void>(BewaarBoek(k, false)); };
+      bewaar = [](Kasboek& k) { BewaarNaWijziging(k); };
     else if (bewaarWijze == 1)
       bewaar = [this](Kasboek& k) { grootte = SchrijfBoek(k).size(); };
     else

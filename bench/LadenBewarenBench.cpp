@@ -56,10 +56,9 @@ void BM_OpenBoekLeesConfigBouwSaldoMatrix(benchmark::State& state) {
   const auto& map = GroteBoekMap();
   for (auto _ : state) {
     BenchBoek b(map);
-    OpenBoek(b.kb, false);
-    LeesConfig(b.kb);
-    BouwSaldoMatrix(b.kb);
-    if (b.kb.MaxKas() != kTransacties) state.SkipWithError("boek niet geladen");
+    const bool gelukt = OpenBoek(b.kb, false).Gelukt() && LeesConfig(b.kb).Gelukt() &&
+                        BouwSaldoMatrix(b.kb).Gelukt();
+    if (!gelukt || b.kb.MaxKas() != kTransacties) state.SkipWithError("boek niet geladen");
     benchmark::DoNotOptimize(b.kb.SaldoMatrix.data());
   }
   state.SetItemsProcessed(state.iterations() * kTransacties);
@@ -82,12 +81,10 @@ BENCHMARK(BM_StartBoek)->Unit(benchmark::kMillisecond);
 // (b) One full save of the loaded book, as after every posting.
 void BM_BewaarBoek(benchmark::State& state) {
   BenchBoek b(GroteBoekMap());
-  OpenBoek(b.kb, false);
-  LeesConfig(b.kb);
+  if (!OpenBoek(b.kb, false).Gelukt() || !LeesConfig(b.kb).Gelukt()) state.SkipWithError("boek niet geladen");
   b.kb.EersteBewaring = false;  // the steady state: no backup any more
   for (auto _ : state) {
-    BewaarBoek(b.kb, false);
-    if (!b.kb.Bewaard || b.kb.IOStatus != 0) state.SkipWithError("niet bewaard");
+    if (!BewaarBoek(b.kb, false).Gelukt()) state.SkipWithError("niet bewaard");
   }
   state.SetBytesProcessed(state.iterations() *
                           static_cast<std::int64_t>(std::filesystem::file_size(b.kb.Pad(b.kb.KasPad))));

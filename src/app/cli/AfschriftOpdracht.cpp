@@ -150,6 +150,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
   InvoerVoerder venster;
   BankImport run(kb, kiezer, nullptr);
   const bool gelezen = run.ImporteerBestand(s.tag, s.bestand);
+  bool bewaard = true;
   if (gelezen) {
     double start = run.StelStartDatumVoor().voorstel;
     if (s.opties.extra.count("vanaf")) start = *LeesDatum(s.opties.extra["vanaf"], 2000);
@@ -158,11 +159,11 @@ int ImporteerOpdracht(Omgeving& omgeving) {
     AfschriftModel afschrift(kb, run, a);
     afschrift.NeemOver(start);
     afschrift.ProcessStatement();
-    BewaarBoek(kb, false);
+    bewaard = BewaarBoek(kb, false).Gelukt();
   }
   omgeving.uit << BoekNaarJson(kb, s.boek->berichten.getoond);
   omgeving.uit.flush();
-  return gelezen ? kGelukt : kMislukt;
+  return gelezen && bewaard ? kGelukt : kMislukt;
 }
 
 }  // namespace valdero::cli

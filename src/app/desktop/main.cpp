@@ -77,7 +77,8 @@ int main(int argc, char* argv[]) {
   VensterHaken vensters;
   // Without an open book there is no configuration file to write to.
   vensters.schrijfConfig = [&kb] {
-    if (!kb.ConfigPad.empty() && kb.KasPad != "*.vdr") SchrijfConfig(kb);
+    // A configuration that cannot be written says so itself.
+    if (!kb.ConfigPad.empty() && kb.KasPad != "*.vdr") static_cast<void>(SchrijfConfig(kb));
   };
   LevensloopHaken levensloop;
   const std::string argument = argc > 1 ? QString::fromLocal8Bit(argv[1]).toStdString() : std::string();

@@ -20,7 +20,7 @@ int NieuweRekeningMetGroepen(Kasboek& kb, RekeningDialoog& dialoog, int positie)
   }
   // A column per account and a row per group: the matrix follows the new
   // shape at once, so no window reads a shifted cell meanwhile.
-  BouwSaldoMatrix(kb);
+  HerbouwSaldoMatrix(kb);
   return p;
 }
 

@@ -212,7 +212,7 @@ void RekeningTabel::Enter(bool editorOpen) {
       const int groepen = kb_.MaxGroep();
       EnsureAccountGroup(kb_, rij_, dialoog_.LeningGegevens());
       if (kb_.MaxGroep() != groepen) {
-        BouwSaldoMatrix(kb_);
+        HerbouwSaldoMatrix(kb_);
         Groepen();
       }
       if (rij_ < Rijen()) ++rij_;
@@ -230,7 +230,7 @@ void RekeningTabel::NieuweRekening(int positie, bool metGroepen) {
     p = NieuweRekeningMetGroepen(kb_, dialoog_, positie);
   } else if (dialoog_.NewAccount(positie, "") == 0) {
     kb_.HernummerKas();
-    BouwSaldoMatrix(kb_);
+    HerbouwSaldoMatrix(kb_);
     p = kb_.ZoekRekening(dialoog_.NieuwRekNr());
   }
   VulAlles();
@@ -278,7 +278,7 @@ bool RekeningTabel::Navigeer(int knop, bool editorOpen) {
     case kHerstel: ToonRij(rij_); break;
     case kVernieuw:
       BewaarAlles();
-      BouwSaldoMatrix(kb_);
+      HerbouwSaldoMatrix(kb_);
       VulAlles();
       rij_ = Rijen() > 0 ? 1 : 0;
       break;
@@ -409,7 +409,7 @@ bool RekeningTabel::Ok() {
     }
     BewaarRij(r);
   }
-  if (veranderd_) BouwSaldoMatrix(kb_);
+  if (veranderd_) HerbouwSaldoMatrix(kb_);
   if (bewaarBoek_) bewaarBoek_(kb_);
   if (bewaarConfig_) bewaarConfig_(kb_);
   netjesGesloten_ = true;

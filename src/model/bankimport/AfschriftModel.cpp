@@ -70,9 +70,10 @@ void AfschriftModel::ApplyStartBalances() {
       TKas& k = kb_.KasLijst[static_cast<std::size_t>(p)];
       if (k.RekNr != r.RekNr || k.Bedrag != 0 || k.Omschrijving != "Saldo") continue;
       k.Bedrag = r.BeginSaldo;
-      // The balances shown afterwards must include the opening balance.
+      // The balances shown afterwards must include the opening balance; the
+      // record is the account's own, so its cells exist.
       int rekMis = 0, groepMis = 0;
-      BoekInMatrix(kb_, k.GroepKode, k.RekNr, false, rekMis, groepMis, k.Bedrag);
+      static_cast<void>(BoekInMatrix(kb_, k.GroepKode, k.RekNr, false, rekMis, groepMis, k.Bedrag));
       run_.WisInBestand(r.RekNr);
       a_.bewaar();
       break;

@@ -107,7 +107,7 @@ TKas TransactionFromLine(const TNewKas& r) {
 }
 
 Afstemming::Afstemming(Kasboek& kb, SelectMutVoerder& kiezer, VergelijkVoerder& venster)
-    : bewaar([&kb] { BewaarBoek(kb, false); }), kb_(kb), kiezer_(kiezer), venster_(venster) {}
+    : bewaar([&kb] { BewaarNaWijziging(kb); }), kb_(kb), kiezer_(kiezer), venster_(venster) {}
 
 void Afstemming::BeginRun() {
   grootboekBijStart_ = kb_.MaxKas();
@@ -248,16 +248,19 @@ void Afstemming::VervangBeste() {
   nieuw.Index = oud.Index;
   nieuw.ruw = oud.ruw;
   doel = nieuw;
-  // The balances follow the replaced amount at once.
+  // The balances follow the replaced amount at once. The replacement stands
+  // as the statement gives it; a code without cells adds nothing.
   int rekMis = 0, groepMis = 0;
-  BoekInMatrix(kb_, oud.GroepKode, oud.RekNr, false, rekMis, groepMis, -oud.Bedrag);
-  BoekInMatrix(kb_, nieuw.GroepKode, nieuw.RekNr, false, rekMis, groepMis, nieuw.Bedrag);
+  static_cast<void>(BoekInMatrix(kb_, oud.GroepKode, oud.RekNr, false, rekMis, groepMis, -oud.Bedrag));
+  static_cast<void>(BoekInMatrix(kb_, nieuw.GroepKode, nieuw.RekNr, false, rekMis, groepMis, nieuw.Bedrag));
   index_.NaVervangen(kb_, beste.positie, oud);
 }
 
 int Afstemming::Boek(TKas kas) {
+  // The line is booked as the statement gives it; an unknown group was
+  // reported by the posting and stays visible in the reports.
   int rekMis = 0, groepMis = 0;
-  BoekInMatrix(kb_, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag);
+  static_cast<void>(BoekInMatrix(kb_, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag));
   if (kb_.RelatiesAanwezig) BiedRelatieAan(kb_, kas);
   const int positie = PlaatsKas(kb_, std::move(kas));
   index_.NaInvoegen(kb_, positie);

@@ -358,8 +358,8 @@ int BankImport::OfferNewAccount(const std::string& nummer) {
     return 0;
   }
   EnsureAccountGroup(kb_, positie, dialoog.LeningGegevens());
-  BouwSaldoMatrix(kb_);
-  BewaarBoek(kb_, false);
+  HerbouwSaldoMatrix(kb_);
+  BewaarNaWijziging(kb_);
   return dialoog.NieuwRekNr();
 }
 

@@ -105,7 +105,7 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
             {"Bedrag", GetalTekst(kb, k.Bedrag, 2), "", ""},
             {"Omschrijving", k.Omschrijving, "", ""}};
   }
-  BouwSaldoMatrix(kb);
+  HerbouwSaldoMatrix(kb);
   const double saldo = RekeningSaldo(kb, r.RekNr);
   saldo_ = BedragTekst(kb, saldo);
   saldoNegatief_ = saldo < 0;
@@ -299,7 +299,7 @@ bool VergelijkModel::LeesGroep() {
       if (nieuw && kb.ZoekGroep(*nieuw) > 0) {
         kode = *nieuw;
         gemaakt = true;
-        BouwSaldoMatrix(kb);
+        HerbouwSaldoMatrix(kb);
       } else {
         kb.berichten().BerichtDlg("Groep niet opgevoerd!", BerichtSoort::Waarschuwing, knop::OK);
       }
@@ -316,7 +316,7 @@ bool VergelijkModel::LeesGroep() {
         g.Budget = 0;
         g.Klasse = " -";
         kb.GroepLijst.push_back(g);
-        BouwSaldoMatrix(kb);
+        HerbouwSaldoMatrix(kb);
       }
     }
   }

@@ -23,7 +23,7 @@ bool VoegGroepToe(Kasboek& kb, const std::string& kode, const std::string& naam,
 void SorteerGroepenEnMatrix(Kasboek& kb) {
   SorteerGroepen(kb);
   // What the rebuild could not place it reported itself.
-  static_cast<void>(BouwSaldoMatrix(kb));
+  HerbouwSaldoMatrix(kb);
 }
 
 std::string EigenGroepKode(int rekNr) { return std::to_string(rekNr); }

@@ -6,7 +6,7 @@ namespace valdero {
 
 BoekBewaarder StandaardBewaarder() {
   // A failed save is reported to the user by the save itself.
-  return [](Kasboek& kb) { static_cast<void>(BewaarBoek(kb, false)); };
+  return [](Kasboek& kb) { BewaarNaWijziging(kb); };
 }
 
 }  // namespace valdero

@@ -20,6 +20,10 @@ Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool c
 // remove records whose group or account does not exist. Returns the first
 // failure, also when the user removed the record that caused it.
 Status BouwSaldoMatrix(Kasboek& kb);
+// The rebuild after an edit of accounts, groups or many transactions, which
+// stands whatever the rebuild finds: what it could not place it has reported
+// to the user itself.
+inline void HerbouwSaldoMatrix(Kasboek& kb) { static_cast<void>(BouwSaldoMatrix(kb)); }
 
 // Keep the matrix in step when a group or an account leaves its list: call
 // these before the record is removed. The row (column) goes, and its amounts

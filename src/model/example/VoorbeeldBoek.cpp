@@ -460,7 +460,7 @@ void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties) {
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
   kb.EersteBewaring = true;
   // The generator books only on accounts and groups it made.
-  static_cast<void>(BouwSaldoMatrix(kb));
+  HerbouwSaldoMatrix(kb);
 }
 
 bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::string& fout) {

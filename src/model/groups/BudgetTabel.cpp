@@ -363,7 +363,7 @@ BudgetTabel::Vervolg BudgetTabel::Navigeer(int knop, bool editorOpen) {
     case kVernieuw:
       BewaarAlles();
       SorteerGroepen(kb_);
-      BouwSaldoMatrix(kb_);
+      HerbouwSaldoMatrix(kb_);
       BouwLijst();
       rij_ = 1;
       Vul();
@@ -377,7 +377,7 @@ BudgetTabel::Vervolg BudgetTabel::Navigeer(int knop, bool editorOpen) {
 void BudgetTabel::NaNieuweGroep(bool gelukt, const std::string& kode) {
   if (!gelukt) return;
   // A row per group in the matrix: it follows the new shape at once.
-  BouwSaldoMatrix(kb_);
+  HerbouwSaldoMatrix(kb_);
   veranderd_ = true;
   BouwLijst();
   Vul();
@@ -516,7 +516,7 @@ void BudgetTabel::NaSorteren() {
   BouwLijst();
   Vul();
   Hernummer();
-  BouwSaldoMatrix(kb_);
+  HerbouwSaldoMatrix(kb_);
   // The sort dialog keeps the groups option in the book and in bit 10 of
   // the configuration as it is clicked; the file follows here.
   ZetOpNaam(kb_, SorteerOnderwerp::Groepen, OpNaam(kb_, SorteerOnderwerp::Groepen));
@@ -589,7 +589,7 @@ bool BudgetTabel::Ok() {
   }
   if (bewaarBoek_) bewaarBoek_(kb_);
   if (bewaarConfig_) bewaarConfig_(kb_);
-  if (veranderd_) BouwSaldoMatrix(kb_);
+  if (veranderd_) HerbouwSaldoMatrix(kb_);
   netjesGesloten_ = true;
   return true;
 }

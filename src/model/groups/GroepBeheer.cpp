@@ -66,7 +66,7 @@ bool GroepBeheer::KiesTitel(const std::string& titel) {
 void GroepBeheer::NaNieuweGroep(bool gelukt, const std::string& kode) {
   if (!gelukt) return;
   SorteerGroepen(kb_);
-  static_cast<void>(BouwSaldoMatrix(kb_));
+  HerbouwSaldoMatrix(kb_);
   gewijzigd_ = true;
   Vul();
   const int positie = kb_.ZoekGroep(kode);
@@ -81,7 +81,7 @@ void GroepBeheer::NaBewerken(const std::string& oudeKode) {
   // matrix is rebuilt either way, as the code of a whole row changed.
   if (nieuweKode != oudeKode) {
     HernoemGroepInKas(kb_, oudeKode, nieuweKode);
-    static_cast<void>(BouwSaldoMatrix(kb_));
+    HerbouwSaldoMatrix(kb_);
   }
   gewijzigd_ = true;
   Vul();
@@ -103,7 +103,7 @@ void GroepBeheer::Verwijder() {
   if (kb_.MaxGroep() <= 1) return;
   kb_.GroepLijst.erase(kb_.GroepLijst.begin() + positie);
   HernummerGroepen(kb_);
-  static_cast<void>(BouwSaldoMatrix(kb_));
+  HerbouwSaldoMatrix(kb_);
   gewijzigd_ = true;
   Vul();
 }

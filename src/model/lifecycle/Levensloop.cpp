@@ -63,7 +63,7 @@ void Levensloop::BewaarAls() {
       for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
         if (kb_.ValutaLijst[i].Basis == 1) kb_.BasisMunt = static_cast<std::int32_t>(i);
       kb_.HulpMunt = kb_.BasisMunt;
-      static_cast<void>(BouwSaldoMatrix(kb_));
+      HerbouwSaldoMatrix(kb_);
     }
   }
   // Never leave a conversion pending for the next plain save.

@@ -111,7 +111,7 @@ RelatieBouw BouwRelatieLijst(Kasboek& kb) {
 bool OpenRelaties(Kasboek& kb) {
   if (kb.RelatiesAanwezig) return true;
   BouwRelatieLijst(kb);
-  BewaarBoek(kb, false);
+  BewaarNaWijziging(kb);
   if (kb.MaxRelatie() < 2) {
     kb.berichten().BerichtDlg("Geen unieke Relaties", BerichtSoort::Waarschuwing, knop::OK);
     return false;

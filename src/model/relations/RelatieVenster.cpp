@@ -114,7 +114,7 @@ void RelatieVenster::BewaarRijen() {
 
 void RelatieVenster::Ok() {
   BewaarRijen();
-  BewaarBoek(kb_, false);
+  BewaarNaWijziging(kb_);
 }
 
 bool RelatieVenster::Verwijder(int rij) {
@@ -136,7 +136,7 @@ void RelatieVenster::Ververs() {
   Vul();
 }
 
-void RelatieVenster::NaDialoog() { BewaarBoek(kb_, false); }
+void RelatieVenster::NaDialoog() { BewaarNaWijziging(kb_); }
 
 bool RelatieVenster::Afdrukken() {
   Printer* printer = &kb_.printer();

@@ -78,7 +78,7 @@ void OptiesModel::Ok() {
   // The groups of a renamed class and the transactions of a moved currency
   // live in the book file: without this save the book and its
   // configuration would disagree until the next posting.
-  if (boekGewijzigd && kb.KasGelezen) static_cast<void>(BewaarBoek(kb, false));
+  if (boekGewijzigd && kb.KasGelezen) BewaarNaWijziging(kb);
   boekGewijzigd = false;
   bevestigd = true;
 }
@@ -91,7 +91,7 @@ void OptiesModel::Schrap() {
   // memory unwritten.
   if (boekGewijzigd) {
     static_cast<void>(SchrijfConfig(kb));
-    if (kb.KasGelezen) static_cast<void>(BewaarBoek(kb, false));
+    if (kb.KasGelezen) BewaarNaWijziging(kb);
     boekGewijzigd = false;
     gewijzigd = false;
   }

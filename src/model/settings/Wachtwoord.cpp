@@ -81,7 +81,7 @@ bool ZetWachtwoord(Kasboek& kb, WachtwoordVoerder& voerder) {
   }
   // The password is in force for this run even when the save failed, which
   // the save reported.
-  static_cast<void>(BewaarBoek(kb, false));
+  BewaarNaWijziging(kb);
   return true;
 }
 

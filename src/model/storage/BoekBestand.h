@@ -33,6 +33,9 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb);
 // exist, the one-time ".~VD" backup, an atomic write, and the reports.
 // Fails when nothing was written (the user stopped, or the write failed).
 Status BewaarBoek(Kasboek& kb, bool vraagNaam);
+// The save after an edit that stands whatever the save does (the book stays
+// in memory as the user sees it); a failure was reported by the save itself.
+inline void BewaarNaWijziging(Kasboek& kb) { static_cast<void>(BewaarBoek(kb, false)); }
 
 // Section names of the load and save reports by IOStatus (1..5).
 std::string SectieNaam(int ioStatus);

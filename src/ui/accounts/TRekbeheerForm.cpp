@@ -48,7 +48,7 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
     : QDialog(parent),
       kb_(kb),
       dialoog_(kb, dialoogVoerder),
-      beheer_(kb, dialoog_, [](Kasboek& boek) { BewaarBoek(boek, false); }) {
+      beheer_(kb, dialoog_, [](Kasboek& boek) { BewaarNaWijziging(boek); }) {
   setObjectName("RekbeheerForm");
   setWindowTitle(QTekst(RekeningBeheer::Titel()));
   setToolTip("Overzicht en bewerken van rekeningen");
@@ -71,10 +71,10 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
   auto* nieuw = StapKnop("Nieuw rekening toevoegen", "NieuwBtn", this);
   bewerk_ = StapKnop("Rekening bewerken", "BewerkBtn", this);
   verwijder_ = StapKnop("Rekening verwijderen", "VerwijderBtn", this);
-  auto* overzicht = overzicht_ = StapKnop("Rekening overzicht", "OverzichtBtn", this);
-  auto* grafiek = grafiek_ = StapKnop("Rekening grafiek", "GrafiekBtn", this);
-  overzicht->setToolTip("Overzicht van de gekozen rekening");
-  grafiek->setToolTip("Grafiek van de gekozen rekening");
+  auto* overzichtKnop = overzicht_ = StapKnop("Rekening overzicht", "OverzichtBtn", this);
+  auto* grafiekKnop = grafiek_ = StapKnop("Rekening grafiek", "GrafiekBtn", this);
+  overzichtKnop->setToolTip("Overzicht van de gekozen rekening");
+  grafiekKnop->setToolTip("Grafiek van de gekozen rekening");
   auto* ok = StapKnop("&OK", "OkBtn", this);
   ok->setToolTip("Accepteren en sluiten");
   auto* stop = StapKnop("&Stop", "StopBtn", this);
@@ -88,7 +88,7 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
   rechts->addWidget(new QLabel("Naam", this));
   rechts->addWidget(namen_);
   rechts->addSpacing(12);
-  for (QPushButton* k : {nieuw, bewerk_, verwijder_, overzicht, grafiek}) rechts->addWidget(k);
+  for (QPushButton* k : {nieuw, bewerk_, verwijder_, overzichtKnop, grafiekKnop}) rechts->addWidget(k);
   rechts->addStretch();
   auto* slot = new QHBoxLayout;
   slot->addWidget(ok);
@@ -121,7 +121,7 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
     accept();
   });
   connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  for (auto [knop, actie] : {std::pair{overzicht, &TRekbeheerForm::overzicht}, std::pair{grafiek, &TRekbeheerForm::grafiek}}) {
+  for (auto [knop, actie] : {std::pair{overzichtKnop, &TRekbeheerForm::overzicht}, std::pair{grafiekKnop, &TRekbeheerForm::grafiek}}) {
     connect(knop, &QPushButton::clicked, this, [this, actie] {
       const int positie = beheer_.RekPositie();
       if (positie == 0 || !(this->*actie)) return;

@@ -50,9 +50,10 @@ TRekenForm::TRekenForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerder, QWid
     : QWidget(parent, Qt::Window),
       kb_(kb),
       dialoog_(kb, dialoogVoerder),
-      model_(kb, dialoog_, [](Kasboek& boek) { BewaarBoek(boek, false); },
+      model_(kb, dialoog_, [](Kasboek& boek) { BewaarNaWijziging(boek); },
              [](Kasboek& boek) {
-               if (!boek.ConfigPad.empty()) SchrijfConfig(boek);
+               // A configuration that cannot be written says so itself.
+               if (!boek.ConfigPad.empty()) static_cast<void>(SchrijfConfig(boek));
              }) {
   setObjectName("RekenForm");
   setWindowTitle(QTekst(RekeningTabel::kTitel));

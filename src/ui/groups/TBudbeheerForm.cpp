@@ -19,7 +19,7 @@
 namespace valdero {
 
 TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
-    : QDialog(parent), kb_(kb), beheer_(kb, [](Kasboek& boek) { BewaarBoek(boek, false); }) {
+    : QDialog(parent), kb_(kb), beheer_(kb, [](Kasboek& boek) { BewaarNaWijziging(boek); }) {
   setObjectName("BudbeheerForm");
   setWindowTitle(QTekst(GroepBeheer::Titel()));
   setModal(true);

@@ -51,9 +51,10 @@ QLineEdit* Veld(const char* naam, QWidget* ouder) {
 TBudgetForm::TBudgetForm(Kasboek& kb, QWidget* parent)
     : QWidget(parent, Qt::Window),
       kb_(kb),
-      model_(kb, [](Kasboek& boek) { BewaarBoek(boek, !boek.GroepGelezen); },
+      model_(kb, [](Kasboek& boek) { static_cast<void>(BewaarBoek(boek, !boek.GroepGelezen)); },
              [](Kasboek& boek) {
-               if (!boek.ConfigPad.empty()) SchrijfConfig(boek);
+               // A configuration that cannot be written says so itself.
+               if (!boek.ConfigPad.empty()) static_cast<void>(SchrijfConfig(boek));
              }) {
   setObjectName("BudgetForm");
 
