@@ -2,6 +2,7 @@
 
 #include "model/accounts/RekeningDialoog.h"
 #include "model/accounts/RekeningGroepen.h"
+#include "model/core/Keuze.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
@@ -58,13 +59,7 @@ void RekeningBeheer::Vul() {
     regels_.push_back(r);
     posities_.push_back(p);
   }
-  const int n = static_cast<int>(regels_.size());
-  if (n == 0)
-    gekozen_ = -1;
-  else if (gekozen_ < 0)
-    gekozen_ = 0;
-  else if (gekozen_ >= n)
-    gekozen_ = n - 1;
+  gekozen_ = BinnenLijst(gekozen_, static_cast<int>(regels_.size()));
 }
 
 std::vector<std::string> RekeningBeheer::Namen() const {

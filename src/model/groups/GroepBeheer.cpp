@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "model/core/Keuze.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
@@ -26,13 +27,7 @@ void GroepBeheer::Vul() {
     const double saldo = s == saldi.end() ? 0 : s->second;
     regels_.push_back({g.Kode, g.Naam, g.Klasse, BedragTekst(kb_, saldo), saldo < 0});
   }
-  const int n = static_cast<int>(regels_.size());
-  if (n == 0)
-    gekozen_ = -1;
-  else if (gekozen_ < 0)
-    gekozen_ = 0;
-  else if (gekozen_ >= n)
-    gekozen_ = n - 1;
+  gekozen_ = BinnenLijst(gekozen_, static_cast<int>(regels_.size()));
 }
 
 std::vector<std::string> GroepBeheer::Titels() const {
