@@ -89,6 +89,24 @@ TEST_F(CliRapport, OptiesKiezenZoalsHetVenster) {
   EXPECT_EQ(JsonLezer::Lees(m.uit).value()["Titels"].Lijst()[3].Tekst(), "Bij_$");
 }
 
+TEST_F(CliRapport, BtwOverzichtAlsTekstEnJson) {
+  const Uitvoer u = Rapport(map, {"Huis08", "150"});
+  ASSERT_EQ(u.code, 0) << u.fout;
+  EXPECT_EQ(u.uit.rfind("   INKOMSTEN en UITGAVEN alle REKENINGEN  Jaar:2008  Datum : 02-05-2008\r\n", 0), 0u) << u.uit;
+  EXPECT_NE(u.uit.find("   |Rek.|BTWUit_ho|BTWUit_la|BTWIn_hoo|BTWIn-Laa|\r\n"), std::string::npos) << u.uit;
+  EXPECT_NE(u.uit.find("    TOTAAL  Eur\r\n"), std::string::npos) << u.uit;
+
+  const Uitvoer j = Rapport(map, {"--json", "--rekening", "1", "Huis08", "150"});
+  ASSERT_EQ(j.code, 0) << j.fout;
+  const auto json = JsonLezer::Lees(j.uit);
+  ASSERT_TRUE(json) << j.uit;
+  EXPECT_EQ((*json)["Kop"].Lijst()[0].Tekst(), "INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: 1  Jaar:2008");
+  EXPECT_EQ((*json)["Titels"].Lijst()[4].Tekst(), "BTWIn-Laag");
+  ASSERT_EQ((*json)["Rijen"].Lijst().size(), 1u);
+  EXPECT_EQ((*json)["Rijen"].Lijst()[0][0].Tekst(), "1");
+  EXPECT_TRUE((*json)["Totalen"].Lijst().empty());
+}
+
 TEST_F(CliRapport, FoutenEnAfsluitcodes) {
   struct Geval {
     const char* naam;
@@ -104,6 +122,8 @@ TEST_F(CliRapport, FoutenEnAfsluitcodes) {
            {"relaties leeg", {"--relaties", "", "Huis08", "16"}, 1, "Geen relatie gekozen\n"},
            {"geen rekening", {"--rekening", "42", "Huis08", "1"}, 1, "Rekening 42 bestaat niet\n"},
            {"geen boek", {"Weg08", "31"}, 1, "valdero-cli rapport: boek Weg08 niet geladen\n"},
+           {"btw: geen rekening", {"--rekening", "42", "Huis08", "150"}, 1, "Rekening 42 bestaat niet\n"},
+           {"btw: geen groep", {"--groep", "300", "Huis08", "150"}, 2, "--groep hoort bij soort 5 en 6"},
        }) {
     SCOPED_TRACE(g.naam);
     const Uitvoer u = Rapport(map, g.args);

@@ -36,7 +36,8 @@ const std::vector<Opdracht>& Opdrachten() {
        "          [--soorten BT,SP] [--periode 1|2|3|4] [--van D-M-JJJJ --tot D-M-JJJJ] [--aflopend]\n"
        "          [--afschrift] [--munt CODE] [--verzamel] [--uit BESTAND] [--json] BOEK SOORT\n"
        "                             toont overzicht SOORT (1, 5, 6, 10-16, 21-25, 31, 32) als\n"
-       "                             tekstbestand zoals \"Opslaan\" het schrijft, of als JSON\n",
+       "                             tekstbestand zoals \"Opslaan\" het schrijft, of als JSON;\n"
+       "                             SOORT 150 is het BTW overzicht (--rekening NR: alleen die)\n",
        RapportOpdracht},
       {"afschrift",
        "  afschrift [OPTIES] BOEK TAG BESTAND\n"

@@ -11,6 +11,7 @@
 #include "app/cli/Opties.h"
 #include "model/core/Kasboek.h"
 #include "model/core/ScriptBerichten.h"
+#include "model/reports/BtwOverzicht.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
@@ -102,7 +103,7 @@ int RapportOpdracht(Omgeving& omgeving) {
   const auto& arg = opties.argumenten;
   if (arg.size() != 2) return Gebruiksfout(omgeving, kNaam, "geef BOEK en SOORT");
   const auto soortGetal = AlsGetal(arg[1]);
-  if (!soortGetal || !IsRapportSoort(*soortGetal))
+  if (!soortGetal || !(IsRapportSoort(*soortGetal) || *soortGetal == rapport::Btw))
     return Gebruiksfout(omgeving, kNaam, "onbekende rapportsoort " + arg[1]);
   const int soort = *soortGetal;
   auto extra = [&opties](const char* naam) -> const std::string* {
@@ -114,7 +115,8 @@ int RapportOpdracht(Omgeving& omgeving) {
     periode = AlsGetal(*p);
     if (!periode || *periode < 1 || *periode > 4) return Gebruiksfout(omgeving, kNaam, "--periode verwacht 1, 2, 3 of 4");
   }
-  if ((soort == rapport::Rekening) != (extra("rekening") != nullptr))
+  // The VAT overview takes one account or, without --rekening, all.
+  if (soort != rapport::Btw && (soort == rapport::Rekening) != (extra("rekening") != nullptr))
     return Gebruiksfout(omgeving, kNaam, soort == rapport::Rekening ? "soort 1 vraagt --rekening NR"
                                                                     : "--rekening hoort bij soort 1");
   const bool groepSoort = soort == rapport::Groep || soort == rapport::Samengesteld;
@@ -151,6 +153,35 @@ int RapportOpdracht(Omgeving& omgeving) {
       return mislukt();
     }
     kb.HulpMunt = m;
+  }
+
+  const int font = kb.Config.FontGrootte > 0 ? kb.Config.FontGrootte : 10;
+  if (soort == rapport::Btw) {
+    if (rekNr && kb.ZoekRekening(*rekNr) == 0) {
+      omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
+      return kMislukt;
+    }
+    const RapportTabel tabel = BtwTabel(kb, BouwBtwOverzicht(kb, rekNr.value_or(0)));
+    std::vector<std::string> berichten;
+    for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
+    meldBerichten();
+    if (extra("json")) {
+      omgeving.uit << Json(tabel, berichten);
+      return kGelukt;
+    }
+    VerzameldeRegels regels;
+    VerzamelRapport(kb, tabel, tabel.breedtes, font, tabel.Kolommen() - 1, regels);
+    const std::string bytes = RapportBestandsTekst(kb, regels.regels, font);
+    if (const std::string* pad = extra("uit")) {
+      if (!SchrijfRapportBestand(kb.Pad(*pad), bytes)) {
+        omgeving.fout << *pad << " wegschrijven NIET gelukt\n";
+        return kMislukt;
+      }
+      return kGelukt;
+    }
+    omgeving.uit << bytes;
+    omgeving.uit.flush();
+    return kGelukt;
   }
 
   // The selection: what the menu's launcher prepares, everything for the
@@ -203,7 +234,6 @@ int RapportOpdracht(Omgeving& omgeving) {
   if (extra("aflopend")) model.ZetAflopend(true);
   if (extra("afschrift") && soort == rapport::Rekening) model.WisselAfschrift();
 
-  const int font = kb.Config.FontGrootte > 0 ? kb.Config.FontGrootte : 10;
   const std::vector<int> breedtes = model.Tabel().breedtes;
   if (extra("verzamel")) model.Verzamel(breedtes, font);
 

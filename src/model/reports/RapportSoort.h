@@ -23,6 +23,8 @@ inline constexpr int BalansTijdvak = 24;
 inline constexpr int BalansSelectie = 25;
 inline constexpr int AlleSaldi = 31;       // balances of every account
 inline constexpr int SaldiSelectie = 32;   // balances of the selected account kinds
+// Not in the overview window: the VAT overview of the paying accounts.
+inline constexpr int Btw = 150;
 }  // namespace rapport
 
 // Every kind the overview window shows, in menu order.

@@ -9,6 +9,7 @@ bool RapportTabel::IsBedragKolom(int kolom) const {
   if (soort == rapport::Samengesteld && subgroepen > 0) return kolom >= 4 && kolom <= subgroepen + 4;
   if (IsTransactieRapport(soort)) return kolom == 4 || kolom == 5;
   if (IsBalansRapport(soort)) return kolom >= 2 && kolom <= 7;
+  if (soort == rapport::Btw) return kolom >= 1 && kolom <= 4;
   return kolom >= 2 && kolom <= 5;
 }
 

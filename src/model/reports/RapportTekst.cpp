@@ -56,6 +56,7 @@ const RapportVeld& Veld(const RapportTabel& t, std::size_t regel, std::size_t ve
 
 bool RechtsUitgelijnd(const RapportTabel& t, int kolom) {
   if (t.afschrift) return kolom == 6 || kolom == 7;
+  if (t.soort == rapport::Btw) return kolom >= 1;
   if (t.soort <= rapport::Klassen || t.soort == rapport::Relaties) {
     if (kolom == 2 || kolom == 4 || kolom == 5) return true;
     return t.soort == rapport::Samengesteld && kolom >= 6 && kolom <= t.subgroepen + 4;
@@ -182,6 +183,13 @@ void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>&
     regels.push_back(S(wk(0) + 1) + label + S(wk(1) - Lengte(label) + 1) + R(VeldTekst(Veld(t, 0, 0)), wk(2)) +
                      R(VeldTekst(Veld(t, 0, 1)), wk(3)));
     regels.push_back(S(wk(0)) + " * = Jaartotaal ");
+  } else if (soort == rapport::Btw && !t.totalen.empty()) {
+    // The label does not fit the account column: the sums go on the line
+    // under it, each under its column.
+    regels.push_back(S(1) + t.totalen[0].label);
+    std::string regel = S(wk(0) + 1);
+    for (int k = 1; k <= 4; ++k) regel += R(VeldTekst(Veld(t, 0, static_cast<std::size_t>(k - 1))), wk(k));
+    regels.push_back(regel);
   } else {
     regels.emplace_back();
   }

@@ -1,0 +1,135 @@
+// The group overview on paper: the report layout of the overview window
+// with its own measures. Every column is printed; the date column is a
+// little wider, every cell of a row ends at its column's right edge, there
+// are no page numbers and the only footer is the total line.
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/core/Bedragen.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Printer.h"
+#include "model/core/Records.h"
+#include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
+#include "model/reports/GroepOverzicht.h"
+
+namespace valdero {
+namespace {
+
+class GroepAfdruk {
+ public:
+  GroepAfdruk(Kasboek& kb, Printer& p, const GroepOverzichtTabel& t, const std::vector<int>& breedtes)
+      : kb_(kb), p_(p), t_(t) {
+    const int pagina = p.PaginaBreedte();
+    for (int k = 0; k < t.Kolommen(); ++k) {
+      const int px = k < static_cast<int>(breedtes.size()) ? breedtes[static_cast<std::size_t>(k)]
+                                                            : t.breedtes[static_cast<std::size_t>(k)];
+      int w = pagina * px / 800;
+      if (k == 1) w = w * 13 / 10;  // the date whole
+      w_.push_back(w);
+    }
+    marge_ = kb.Config.LinkerMarge;
+    top_ = kb.Config.TopMarge;
+    h_ = kb.Config.RegelHoogte > 0 ? kb.Config.RegelHoogte
+                                   : static_cast<int>(std::lround(std::abs(p.TekstHoogte("Ag") * 1.2)));
+    if (h_ <= 0) h_ = 1;
+    tb_ = kb.TekenBreedte > 0 ? kb.TekenBreedte
+                              : p.TekstBreedte("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/") / 40 + 1;
+    perPagina_ = kb.Config.RegelsPerPagina;
+    schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
+  }
+
+  void Druk() {
+    y_ = top_;
+    Kop();
+    for (const RapportRij& rij : t_.rijen) {
+      Rij(rij.cellen, false);
+      ++teller_;
+      if (perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) {
+        Streep();
+        p_.NieuwePagina();
+        teller_ = 0;
+        y_ = top_;
+        if (kb_.Config.Vlaggen & vlag::KopElkePagina) Kop();
+      }
+    }
+    Streep();
+    y_ += h_ / 2;
+    p_.Tekst(Links(2), y_, t_.totaalLabel);
+    Eindigend(3, t_.totaal.tekst);
+    if (t_.btwKolommen) Eindigend(4, t_.btwTotaal.tekst);
+  }
+
+ private:
+  int Links(int kolom) const {
+    int x = marge_;
+    for (int k = 0; k < kolom && k < static_cast<int>(w_.size()); ++k) x += w_[static_cast<std::size_t>(k)];
+    return x;
+  }
+  int Rechts(int kolom) const { return Links(kolom + 1); }
+  // Text ending just before the "|" of the next column.
+  int Eind(int kolom) const { return Rechts(kolom) - tb_ - p_.TekstBreedte("|"); }
+  void Eindigend(int kolom, const std::string& s) {
+    if (!s.empty()) p_.Tekst(std::max(Links(kolom), Eind(kolom) - p_.TekstBreedte(s)), y_, s);
+  }
+  void Streep() { p_.Lijn(marge_, y_, Rechts(t_.Kolommen() - 1), y_); }
+
+  void Kop() {
+    if (kb_.Config.Vlaggen & vlag::NaamBovenOverzicht) {
+      const auto& pd = kb_.Config.Persoonsdata;
+      for (const std::string& s :
+           {pd[0], pd[1], pd[2] + "  " + pd[3], pd[4], EersteTekens(pd[5], 16), std::string()}) {
+        p_.Tekst(marge_, y_, s);
+        y_ += h_;
+      }
+      teller_ += 6;
+    }
+    p_.Tekst(marge_, y_, t_.KopRegel(0) + "  Datum : " + Vandaag(kb_));
+    y_ += h_;
+    p_.Tekst(marge_, y_, t_.KopRegel(1));
+    y_ += 2 * h_;
+    Rij(t_.titels, true);
+    Streep();
+    y_ += h_ / 2;
+    teller_ += 5;
+  }
+
+  void Rij(const std::vector<std::string>& cellen, bool titel) {
+    const int streepje = p_.TekstBreedte("|");
+    for (int k = 0; k < t_.Kolommen(); ++k) {
+      std::string s = k < static_cast<int>(cellen.size()) ? cellen[static_cast<std::size_t>(k)] : "";
+      const int ruimte = w_[static_cast<std::size_t>(k)] - tb_ - 2 * streepje;
+      for (std::size_t n = AantalTekens(s); n > 0 && p_.TekstBreedte(s) > ruimte;) s = EersteTekens(s, --n);
+      const int x = Links(k);
+      p_.Tekst(std::max(0, x - tb_), y_, "|");
+      if (titel)
+        p_.Tekst(x + streepje, y_, s);
+      else
+        p_.Tekst(std::max(x, Eind(k) - p_.TekstBreedte(s)), y_, s);
+    }
+    y_ += h_;
+  }
+
+  Kasboek& kb_;
+  Printer& p_;
+  const GroepOverzichtTabel& t_;
+  std::vector<int> w_;
+  int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1, perPagina_ = 0, schaal_ = 100;
+  int y_ = 0;
+  int teller_ = 0;
+};
+
+}  // namespace
+
+bool GroepOverzichtModel::Print(Printer& printer, const std::vector<int>& breedtes) const {
+  if (tabel_.Kolommen() == 0) return false;
+  printer.KiesPrinter(kb_.Config.PrinterIndex);
+  printer.ZetLiggend((kb_.Config.Vlaggen & vlag::Liggend) != 0);
+  if (!printer.BeginDocument("Speciale Groep")) return false;
+  GroepAfdruk(kb_, printer, tabel_, breedtes).Druk();
+  printer.EindDocument();
+  return true;
+}
+
+}  // namespace valdero
