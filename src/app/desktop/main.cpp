@@ -25,7 +25,10 @@
 #include "ui/groups/TBudgetForm.h"
 #include "ui/groups/TNewBudgetDlg.h"
 #include "model/reports/ReportSelection.h"
+#include "ui/reports/DoorzoekKoppeling.h"
 #include "ui/reports/OverzichtKoppeling.h"
+#include "ui/reports/TBTWUitDlg.h"
+#include "ui/reports/TGroepUitDlg.h"
 #include "ui/reports/TOutputForm.h"
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/search/TZoekDlg.h"
@@ -110,10 +113,6 @@ int main(int argc, char* argv[]) {
   TBoekingForm boeking(kb, kiezer, boekingVensters, StandaardBewaarder(), &hoofd);
   QObject::connect(&boeking, &TBoekingForm::HelpGevraagd, &help, helpVoor);
   KoppelBoekingVenster(hoofd, boeking, zoeken);
-  // After a change started there, the free search lists again.
-  boekingVensters.ZetVervers([&zoeken](int) {
-    if (zoeken.isVisible()) zoeken.Ververs();
-  });
 
   // New, Open, Save, Save as, the new year and the password, with the
   // account dialog that New asks the first account with.
@@ -160,6 +159,14 @@ int main(int argc, char* argv[]) {
   KoppelOverzicht(hoofd, overzicht, selectieDlg, rapportSelectie);
   // After the overview: the accounts manager opens its account report there.
   KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget, &rapportSelectie);
+  // What the overview and the free search open on one transaction (the
+  // booking window, a deletion, the group overview), the groups manager's
+  // overview, and the VAT overview.
+  TGroepUitDlg groepUit(kb, &hoofd);
+  KoppelDoorzoeken(hoofd, overzicht, zoeken, groepUit, boeking, boekingVensters, StandaardBewaarder());
+  KoppelGroepBeheerOverzicht(hoofd, groepBeheer);
+  TBTWUitDlg btwOverzicht(kb, &hoofd);
+  KoppelBtwOverzicht(hoofd, btwOverzicht);
 
   // Relations, options, personal data and the export.
   TRelatieForm relaties(kb, &hoofd);

@@ -128,6 +128,7 @@ void RapportModel::ZetAflopend(bool aflopend) {
 void RapportModel::WisselAfschrift() {
   if (stand_.soort != rapport::Rekening) return;
   stand_.afschrift = !stand_.afschrift;
+  stand_.gewisseld = true;
   verzameld_.regelTeller = 0;
   verzameld_.aantalOverzichten = 0;
   Bouw();

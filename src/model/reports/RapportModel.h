@@ -5,6 +5,7 @@
 // and the text output and printing of what is shown. The window only moves
 // text between its widgets and this class.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,27 @@ class RapportModel {
   std::vector<std::vector<std::string>> Detail(int rij) const;
   // The hint of a cell: the title of the group it refers to, or empty.
   std::string KolomHint(int rij, int kolom) const;
+  // The pop-up's drill-downs into the group overview: "Selecteer &Groep"
+  // (mode 1, kind 1 only), "Selecteer &Relatie" (2) and "Selecteer &Klasse"
+  // (3) on the row's transaction. The relation and class drill-downs make
+  // the transaction's account the current one. Nothing for a summary row or
+  // a transaction whose group no longer exists (modes 1 and 3).
+  struct Doorzoeking {
+    int modus;
+    int rekNr;
+    int index;  // group position, or the transaction's for mode 2
+  };
+  std::optional<Doorzoeking> Doorzoek(int rij, int modus);
+  bool KanDoorzoeken(int rij, int modus) const;
+
+  // "&Zoek boeking" (kinds 1 and 5): the five field choices, and the first
+  // row from `startRij` down (or up) whose cell of the chosen field begins
+  // with the text, compared without regard to case; -1 when none does.
+  bool KanZoeken() const;
+  std::vector<std::string> ZoekVelden() const;
+  int ZoekRij(int veld, const std::string& tekst, int startRij, bool omhoog) const;
+  static int ZoekKolom(int veld);  // fields 0 to 4 search columns 1, 3, 4, 5, 6
+
   // The row to select after a build (-1 for none).
   int GekozenRij() const { return gekozenRij_; }
   void ZetGekozenRij(int rij) { gekozenRij_ = rij; }

@@ -20,6 +20,7 @@ struct RapportStand {
   double eind = 0;
   bool aflopend = false;
   bool afschrift = false;   // statement view of the account report
+  bool gewisseld = false;   // the view was switched since the report opened
   std::vector<std::string> subgroepen;  // codes of the compound group's subgroups
 
   bool InPeriode(double datum) const;

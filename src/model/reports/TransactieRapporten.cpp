@@ -102,7 +102,8 @@ void BouwRekeningRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& t
   tabel.groepTitels = titels;
   tabel.kop = "INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: " + rek.RekNrTekst + "  Jaar:" + kb.KasJaar +
               kKopRegelEinde + " Rekening Naam :" + rek.Naam + " Soort :" + rek.Soort;
-  const std::string tweede = titels ? "Groep" : "Kode";
+  // Once the view was switched, the column of group titles is "Titel".
+  const std::string tweede = titels ? (stand.gewisseld ? "Titel" : "Groep") : "Kode";
   if (stand.afschrift) {
     tabel.titels = {"Vlgnr", tweede, "Datum", "Tegenrek.", "Relatie/Omschrijving", "Code", "Bedrag"};
     tabel.breedtes = {40, titels ? 192 : 42, 65, 70, 315, 33, 72};

@@ -8,11 +8,11 @@
 namespace valdero {
 namespace {
 
-const std::array<std::string, 11> kHints = {
+const std::array<std::string, 12> kHints = {
     "Selecteer valdero venster",     "Selecteer Rekeningen tabel", "Selecteer Groepen tabel",
     "Selecteer Begroting tabel",     "Selecteer Boekingen venster", "Selecteer Overzichten venster",
     "Selecteer Grafieken",           "Selecteer Opties tabbladen",  "Selecteer Importvenster",
-    "Selecteer Exportvenster",       "Selecteer Relatievenster",
+    "Selecteer Exportvenster",       "Selecteer Relatievenster",   "Selecteer BTW overzicht",
 };
 const std::string kGeen;
 

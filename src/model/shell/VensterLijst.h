@@ -10,6 +10,9 @@ namespace valdero {
 
 class Kasboek;
 
+// The VAT overview's number: a window of its own beside the overviews (5).
+inline constexpr int kBtwVenster = 11;
+
 struct VensterRegel {
   int nummer;
   std::string naam;  // the window's caption

@@ -42,8 +42,8 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   verwijder_ = StapKnop("Groep verwijderen", "VerwijderBtn", this);
   overzicht_ = StapKnop("Groep overzicht", "OverzichtBtn", this);
   grafiek_ = StapKnop("Groep grafiek", "GrafiekBtn", this);
-  // The overview and chart windows are not part of the program yet.
-  overzicht_->setEnabled(false);
+  overzicht_->setToolTip("Overzicht van de gekozen groep");
+  // The chart window is not part of the program yet.
   grafiek_->setEnabled(false);
   ok_ = StapKnop("&OK", "OkBtn", this);
   stop_ = StapKnop("&Stop", "StopBtn", this);
@@ -68,6 +68,12 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   connect(bewerk_, &QPushButton::clicked, this, &TBudbeheerForm::BewerkKlik);
   connect(verwijder_, &QPushButton::clicked, this, &TBudbeheerForm::VerwijderKlik);
   connect(ok_, &QPushButton::clicked, this, &TBudbeheerForm::OkKlik);
+  connect(overzicht_, &QPushButton::clicked, this, [this] {
+    if (beheer_.Gekozen() < 0 || !overzicht) return;
+    const int positie = beheer_.GroepPositie();
+    OkKlik();
+    overzicht(positie);
+  });
   connect(stop_, &QPushButton::clicked, this, &QDialog::reject);
   connect(groepen_, &QListWidget::currentRowChanged, this, [this](int r) { beheer_.Kies(r); });
   connect(titels_, &QComboBox::activated, this, &TBudbeheerForm::TitelGekozen);
@@ -108,6 +114,7 @@ void TBudbeheerForm::Vul() {
   const bool iets = beheer_.Gekozen() >= 0;
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
+  overzicht_->setEnabled(iets && overzicht);
 }
 
 void TBudbeheerForm::Voer(TNewBudgetDlg& dlg) {

@@ -37,6 +37,10 @@ class TBudbeheerForm : public QDialog {
   // Tests drive the dialog's widgets here instead.
   std::function<void(TNewBudgetDlg&)> dialoogVoerder;
 
+  // "Groep overzicht": the window closes as with OK and the report of the
+  // group at this position opens. The button is disabled while unset.
+  std::function<void(int positie)> overzicht;
+
   const GroepBeheer& Beheer() const { return beheer_; }
 
  protected:

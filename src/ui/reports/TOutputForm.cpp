@@ -1,6 +1,8 @@
 #include "ui/reports/TOutputForm.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QRadioButton>
 #include <array>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,8 +17,10 @@
 
 #include "model/core/Bedragen.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Berichten.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Printer.h"
+#include "model/reports/GroepOverzicht.h"
 #include "model/reports/RapportSoort.h"
 
 namespace valdero {
@@ -146,6 +150,8 @@ void TOutputForm::BouwVenster() {
   }
   m->addStretch();
   hoofd->addWidget(maandPaneel_);
+  BouwZoekPaneel();
+  hoofd->addWidget(zoekPaneel_);
 
   auto* onder = new QHBoxLayout;
   munt_ = new QLabel(this);
@@ -206,10 +212,20 @@ void TOutputForm::BouwMenu() {
   auto* wijzig = menu_->addAction(QStringLiteral("&Wijzigen"));
   auto* verwijder = menu_->addAction(QStringLiteral("&Verwijderen"));
   menu_->addSeparator();
-  // The drill-downs into the group overview and the search come with those
-  // windows.
-  for (const char* t : {"Selecteer &Groep", "Selecteer &Relatie", "Selecteer &Klasse", "&Zoek boeking"})
-    menu_->addAction(QString::fromUtf8(t))->setEnabled(false);
+  // The drill-downs into the group overview, on the selected transaction.
+  std::vector<std::pair<QAction*, int>> doorzoeken;
+  for (auto [tekst, modus] : {std::pair{"Selecteer &Groep", groepoverzicht::Groep},
+                              std::pair{"Selecteer &Relatie", groepoverzicht::Relatie},
+                              std::pair{"Selecteer &Klasse", groepoverzicht::Klasse}}) {
+    QAction* a = menu_->addAction(QString::fromUtf8(tekst));
+    connect(a, &QAction::triggered, this, [this, m = modus] {
+      if (!groepOverzicht_) return;
+      if (const auto d = model_.Doorzoek(tabel_->currentRow(), m)) groepOverzicht_(d->modus, d->rekNr, d->index);
+    });
+    doorzoeken.emplace_back(a, modus);
+  }
+  auto* zoek = menu_->addAction(QStringLiteral("&Zoek boeking"));
+  connect(zoek, &QAction::triggered, this, &TOutputForm::ZoekBoeking);
   menu_->addSeparator();
   auto* tijdvak = menu_->addAction(QStringLiteral("Kies &Tijdvak"));
   auto* op = menu_->addAction(QStringLiteral("&Oplopend"));
@@ -239,15 +255,95 @@ void TOutputForm::BouwMenu() {
     model_.ZetAflopend(true);
     ToonTabel();
   });
-  connect(menu_, &QMenu::aboutToShow, this, [this, wijzig, verwijder] {
+  connect(menu_, &QMenu::aboutToShow, this, [this, wijzig, verwijder, doorzoeken, zoek] {
     const bool transacties = IsTransactieRapport(model_.Soort()) && GekozenKasIndex() > 0;
     wijzig->setEnabled(transacties && wijzig_ != nullptr);
     verwijder->setEnabled(transacties && verwijder_ != nullptr);
+    for (auto [a, modus] : doorzoeken)
+      a->setEnabled(groepOverzicht_ != nullptr && model_.KanDoorzoeken(tabel_->currentRow(), modus));
+    zoek->setEnabled(model_.KanZoeken());
   });
 }
 
 void TOutputForm::ZetWijzigen(std::function<void(int)> wijzig) { wijzig_ = std::move(wijzig); }
 void TOutputForm::ZetVerwijderen(std::function<bool(int)> verwijder) { verwijder_ = std::move(verwijder); }
+void TOutputForm::ZetGroepOverzicht(std::function<void(int, int, int)> overzicht) {
+  groepOverzicht_ = std::move(overzicht);
+}
+
+void TOutputForm::BouwZoekPaneel() {
+  zoekPaneel_ = new QWidget(this);
+  zoekPaneel_->setObjectName(QStringLiteral("zoekPaneel"));
+  auto* z = new QHBoxLayout(zoekPaneel_);
+  z->setContentsMargins(0, 0, 0, 0);
+  zoekVelden_ = new QButtonGroup(zoekPaneel_);
+  for (int i = 0; i < 5; ++i) {
+    auto* knop = new QRadioButton(zoekPaneel_);
+    zoekVelden_->addButton(knop, i);
+    z->addWidget(knop);
+  }
+  zoekEdit_ = new QLineEdit(zoekPaneel_);
+  zoekEdit_->setObjectName(QStringLiteral("zoekTekst"));
+  zoekEdit_->installEventFilter(this);
+  z->addWidget(zoekEdit_, 1);
+  richting_ = new QPushButton(QStringLiteral("Neer"), zoekPaneel_);
+  richting_->setObjectName(QStringLiteral("zoekRichting"));
+  z->addWidget(richting_);
+  zoekPaneel_->hide();
+  // Another field starts a new search.
+  connect(zoekVelden_, &QButtonGroup::idClicked, this, [this](int) { zoekEdit_->clear(); });
+  connect(zoekEdit_, &QLineEdit::textEdited, this, &TOutputForm::ZoekTekst);
+  connect(zoekEdit_, &QLineEdit::returnPressed, this, &TOutputForm::SluitZoeken);
+  connect(richting_, &QPushButton::clicked, this, [this] {
+    richting_->setText(richting_->text() == QStringLiteral("Neer") ? QStringLiteral("Op") : QStringLiteral("Neer"));
+  });
+}
+
+void TOutputForm::ZoekBoeking() {
+  if (!model_.KanZoeken()) return;
+  maandPaneel_->hide();
+  const auto namen = model_.ZoekVelden();
+  zoekVelden_->setExclusive(false);
+  for (int i = 0; i < 5; ++i) {
+    QAbstractButton* knop = zoekVelden_->button(i);
+    knop->setText(QString::fromStdString(namen[static_cast<std::size_t>(i)]));
+    knop->setChecked(false);
+  }
+  zoekVelden_->setExclusive(true);
+  richting_->setText(QStringLiteral("Neer"));
+  zoekPaneel_->show();
+}
+
+void TOutputForm::ZoekTekst(const QString& tekst) {
+  const int veld = zoekVelden_->checkedId();
+  if (veld < 0) {
+    kb_.berichten().BerichtDlg(" Kies eerst een veld", BerichtSoort::Waarschuwing, knop::OK);
+    return;
+  }
+  const bool op = richting_->text() == QStringLiteral("Op");
+  const int rij = model_.ZoekRij(veld, tekst.toStdString(), zoekStart_, op);
+  if (rij >= 0) tabel_->setCurrentCell(rij, RapportModel::ZoekKolom(veld));
+}
+
+void TOutputForm::SluitZoeken() {
+  zoekPaneel_->hide();
+  maandPaneel_->setVisible(model_.Soort() == rapport::Rekening);
+  tabel_->setFocus();
+}
+
+bool TOutputForm::eventFilter(QObject* o, QEvent* e) {
+  if (o == zoekEdit_) {
+    // Entering the edit starts a search from the row under the selected one.
+    if (e->type() == QEvent::FocusIn) {
+      zoekEdit_->clear();
+      zoekStart_ = tabel_->currentRow() + 1;
+    } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
+      SluitZoeken();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(o, e);
+}
 
 bool TOutputForm::ShowReport(int soort, int index) {
   if (!model_.ShowReport(soort, index)) return false;
@@ -272,6 +368,9 @@ std::vector<int> TOutputForm::KolomBreedtes() const { return breedtes_; }
 
 void TOutputForm::ToonTabel() {
   const RapportTabel& t = model_.Tabel();
+  // Clearing the table moves its current cell; the row the model chose is
+  // the one to select afterwards.
+  const int kies = model_.GekozenRij();
   kop_->setText(Q(t.KopRegel(0)) + QLatin1Char('\n') + Q(t.KopRegel(1)));
   tabel_->clear();
   tabel_->setColumnCount(t.Kolommen());
@@ -319,7 +418,8 @@ void TOutputForm::ToonTabel() {
   zetBreedtes_ = false;
   ToonTotalen();
   ToonKnoppen();
-  KiesRij(model_.GekozenRij());
+  model_.ZetGekozenRij(kies);
+  KiesRij(kies);
 }
 
 void TOutputForm::ToonTotalen() {
@@ -379,7 +479,8 @@ void TOutputForm::ToonKnoppen() {
   }
   afschrift_->setVisible(soort == rapport::Rekening);
   afschrift_->setText(model_.Afschrift() ? QStringLiteral("Regel") : QStringLiteral("Afschrift"));
-  maandPaneel_->setVisible(soort == rapport::Rekening);
+  maandPaneel_->setVisible(soort == rapport::Rekening && !zoekPaneel_->isVisible());
+  if (!model_.KanZoeken()) zoekPaneel_->hide();
   const int laatste = model_.Tabel().laatsteMaand;
   for (int i = 0; i < 12; ++i) maanden_[static_cast<std::size_t>(i)]->setChecked(i + 1 == laatste);
   periodePaneel_->setVisible(model_.PeriodePaneel());

@@ -10,6 +10,7 @@
 
 #include "model/reports/RapportModel.h"
 
+class QButtonGroup;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -39,9 +40,14 @@ class TOutputForm : public QWidget {
   // opens or deletes the transaction of that index. Disabled while unset.
   void ZetWijzigen(std::function<void(int kasIndex)> wijzig);
   void ZetVerwijderen(std::function<bool(int kasIndex)> verwijder);
+  // "Selecteer &Groep", "Selecteer &Relatie" and "Selecteer &Klasse": the
+  // group overview in mode 1, 2 or 3 for the account and the group or
+  // transaction position. Disabled while unset.
+  void ZetGroepOverzicht(std::function<void(int modus, int rekNr, int index)> overzicht);
 
   RapportModel& Model() { return model_; }
   QTableWidget* Tabel() const { return tabel_; }
+  QMenu* Menu() const { return menu_; }
   // The column widths the text file and the printout use: the report's own,
   // or what the user dragged a column to. (On screen a column of dates or
   // numbers is widened to show them whole; that does not change the file.)
@@ -55,6 +61,7 @@ class TOutputForm : public QWidget {
  protected:
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void BouwVenster();
@@ -67,6 +74,10 @@ class TOutputForm : public QWidget {
   void PeriodeOkClick();
   void MaandClick(int maand);
   void ContextMenu(const QPoint& punt);
+  void BouwZoekPaneel();
+  void ZoekBoeking();
+  void ZoekTekst(const QString& tekst);
+  void SluitZoeken();
   int GekozenKasIndex() const;
 
   Kasboek& kb_;
@@ -74,6 +85,8 @@ class TOutputForm : public QWidget {
   QWidget* hoofdvenster_;
   std::function<void(int)> wijzig_;
   std::function<bool(int)> verwijder_;
+  std::function<void(int, int, int)> groepOverzicht_;
+  int zoekStart_ = 0;
   std::vector<int> breedtes_;
   bool zetBreedtes_ = false;
 
@@ -102,6 +115,11 @@ class TOutputForm : public QWidget {
   QPushButton* help_ = nullptr;
   QPushButton* sluit_ = nullptr;
   QMenu* menu_ = nullptr;
+  // The search panel of the account and group reports.
+  QWidget* zoekPaneel_ = nullptr;
+  QButtonGroup* zoekVelden_ = nullptr;
+  QLineEdit* zoekEdit_ = nullptr;
+  QPushButton* richting_ = nullptr;
 };
 
 }  // namespace valdero

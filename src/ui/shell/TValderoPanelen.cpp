@@ -251,8 +251,8 @@ void TValdero::SelectieEnter() {
     }
     case SelectieSoort::Btw:
       if (vensters_.btwOverzicht) vensters_.btwOverzicht(keuze->nummer, static_cast<int>(selectie_.regels.size()));
-      ZetUit(5, selectieVrager_);
-      RegistreerNummer(5);
+      ZetUit(kBtwVenster, selectieVrager_);
+      RegistreerNummer(kBtwVenster);
       return;
     case SelectieSoort::Export:
       if (vensters_.exporteren) vensters_.exporteren(keuze->nummer);
