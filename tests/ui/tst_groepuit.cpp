@@ -371,6 +371,7 @@ void TstGroepUit::zoekBoekingInHetRekeningoverzicht() {
   edit->setFocus();
   QTest::keyClicks(edit, "super");
   QCOMPARE(p.overzicht->Tabel()->currentRow(), 3);
+  Afdruk(*p.overzicht, "overzicht-zoekpaneel");
   QTest::keyClick(edit, Qt::Key_Return);
   QVERIFY(!paneel->isVisible());
 }
@@ -404,10 +405,14 @@ void TstGroepUit::schermafdrukkenVanHetVoorbeeld() {
   Afdruk(btw, "btw-overzicht");
   btw.close();
   TGroepUitDlg groep(kb);
+  // The group of the last transaction in a class with VAT.
   int g = 0;
-  for (int i = 1; i <= kb.MaxGroep() && g == 0; ++i) {
-    const std::string& kode = kb.GroepLijst[static_cast<std::size_t>(i)].Kode;
-    if (kode.size() == 3 && kode >= "300") g = i;
+  for (int i = kb.MaxKas(); i >= 1 && g == 0; --i) {
+    const int kandidaat = kb.ZoekGroep(kb.KasLijst[static_cast<std::size_t>(i)].GroepKode);
+    if (kandidaat == 0) continue;
+    const std::string& klasse = kb.GroepLijst[static_cast<std::size_t>(kandidaat)].Klasse;
+    for (const TKlasse02& k : kb.KlasseLijst)
+      if (k.Letter == klasse && k.BtwSoort != 0) g = kandidaat;
   }
   QVERIFY(g > 0);
   QVERIFY(groep.Begin(groepoverzicht::GroepAlle, 0, g));

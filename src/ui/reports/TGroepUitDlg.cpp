@@ -141,17 +141,14 @@ void TGroepUitDlg::Toon() {
       tabel_->setItem(r, k, item);
     }
   }
-  // Dates and amounts are shown whole on screen; the printout keeps the
-  // overview's own widths or the user's.
+  // Cells are shown whole on screen (a long relation or group title up to
+  // a limit); the printout keeps the overview's own widths or the user's.
   zetBreedtes_ = true;
   breedtes_ = t.breedtes;
   int som = 0;
   for (int k = 0; k < t.Kolommen(); ++k) {
-    int w = t.breedtes[static_cast<std::size_t>(k)];
-    if (k == 0 || k == 1 || (k >= 3 && k < t.Kolommen() - 1)) {
-      tabel_->resizeColumnToContents(k);
-      w = std::max(w, tabel_->columnWidth(k));
-    }
+    tabel_->resizeColumnToContents(k);
+    const int w = std::max(t.breedtes[static_cast<std::size_t>(k)], std::min(tabel_->columnWidth(k), 280));
     tabel_->setColumnWidth(k, w);
     som += w;
   }
@@ -168,7 +165,7 @@ void TGroepUitDlg::Toon() {
   if (t.geselecteerd >= 0) tabel_->setCurrentCell(t.geselecteerd, 0);
 
   const int rijen = std::clamp(static_cast<int>(t.rijen.size()), 6, 20);
-  resize(std::max(som + 48, 520), rijen * 20 + 190);
+  resize(std::clamp(som + 48, 520, 1000), rijen * 20 + 190);
 }
 
 }  // namespace valdero
