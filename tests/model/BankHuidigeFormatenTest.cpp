@@ -120,6 +120,33 @@ TEST(HuidigeFormatenTest, CamtMetEenVerzamelpostGeeftEenRegelPerTransactie) {
   EXPECT_EQ(boek.Regel(2).ActieKode, "DV");
 }
 
+// A file cut off inside a ":61:" line (a download broken off) is read up to
+// the cut and the damage reported; the program does not stop.
+TEST(HuidigeFormatenTest, Mt940AfgebrokenInEenMutatieregelWordtGemeld) {
+  const std::string bedrag = "Getal  is geen geldig bedrag\n\r probeer opnieuw of controleer bestand";
+  const std::string vraag =
+      "De volgende fout is opgetreden bij het inlezen:\r  Wilt u doorgaan, vaak wel mogelijk";
+  const struct {
+    std::size_t lengte;  // of the cut ":61:" line
+    std::vector<std::string> meldingen;
+  } gevallen[] = {
+      {4, {bedrag, "Rentedatum foutief(), importfile vaak \"verknoeid\" ", vraag}},
+      {8, {bedrag, "Rentedatum foutief(2601), importfile vaak \"verknoeid\" ", vraag}},
+      {14, {bedrag, vraag}},
+  };
+  const std::string heel = test::BankFixture("vier.mt940.sta");
+  for (const auto& g : gevallen) {
+    BankBoek boek;
+    boek.berichten.standaardAntwoord = antwoord::Ja;
+    const std::string inhoud = heel.substr(0, heel.find(":61:2601030103") + g.lengte);
+    ASSERT_NO_THROW(boek.Lees(7, "kort.sta", inhoud)) << g.lengte;
+    EXPECT_TRUE(boek.gelukt) << g.lengte;
+    EXPECT_EQ(boek.berichten.Teksten(), g.meldingen) << g.lengte;
+    ASSERT_EQ(boek.run->Laatste(), 2) << g.lengte;
+    EXPECT_TRUE(boek.Regel(1).Bedrag == -12.5 || boek.Regel(2).Bedrag == -12.5) << g.lengte;
+  }
+}
+
 TEST(HuidigeFormatenTest, Mt940BoekdatumNeemtHetJaarOverDeJaargrens) {
   BankBoek boek;
   boek.Lees(7, "jaar.sta",

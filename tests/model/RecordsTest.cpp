@@ -43,6 +43,22 @@ TEST(Windows1252, EveryByteSurvivesTheTripThroughUtf8) {
   EXPECT_EQ(Utf8NaarCp1252("日"), "?");
 }
 
+// Bytes that are no UTF-8 (a stray continuation byte, a character cut short)
+// count one character each, as VolgendTeken steps over them, so cutting the
+// last character off always shortens the text.
+TEST(Windows1252, InvalidUtf8CountsAsVolgendTekenWalks) {
+  struct Geval {
+    const char* tekst;
+    std::size_t tekens;
+  };
+  for (const Geval& g : {Geval{"\x81", 1}, Geval{"a\x81\x81" "b", 4}, Geval{"\xe2\x82", 2}, Geval{"\xc3", 1},
+                         Geval{"\xe2\x82\xac\x80", 2}, Geval{"Caf\xc3\xa9", 4}}) {
+    EXPECT_EQ(AantalTekens(g.tekst), g.tekens) << g.tekst;
+    const std::string tekst = g.tekst;
+    EXPECT_LT(EersteTekens(tekst, AantalTekens(tekst) - 1).size(), tekst.size()) << g.tekst;
+  }
+}
+
 TEST(Windows1252, LengthLimitsCountCharacters) {
   TBank bank;
   bank.Naam = std::string(40, 'x');

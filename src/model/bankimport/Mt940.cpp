@@ -1,6 +1,7 @@
 // MT940: statements of tagged lines (:20: reference, :25: account, :60F:
 // opening balance, :61: a mutation, :86: its description, :62F: closing
 // balance), several statements in one file.
+#include <algorithm>
 #include <cctype>
 
 #include "model/bankimport/BankFormaat.h"
@@ -155,7 +156,9 @@ class Mt940Lezer : public BankLezer {
     Mutatie m;
     std::size_t p = 0;
     m.valuta = Jjjjmmdd(w.substr(0, 6));
-    p = 6;
+    // A line cut short (a file broken off) may end inside the value date;
+    // from here on p never passes the end.
+    p = std::min<std::size_t>(6, w.size());
     if (w.size() >= p + 4 && IsCijfer(w[p]) && IsCijfer(w[p + 1]) && IsCijfer(w[p + 2]) && IsCijfer(w[p + 3])) {
       const std::string mmdd = w.substr(p, 4);
       int jaar = m.valuta.size() >= 4 ? GeheelGetal(m.valuta.substr(0, 4)) : 2000;

@@ -112,9 +112,15 @@ std::string Utf8NaarCp1252(std::string_view utf8) {
 }
 
 std::size_t AantalTekens(std::string_view utf8) {
+  // Counted as VolgendTeken walks, invalid bytes included: a cut at
+  // AantalTekens - 1 characters must always be shorter than the text.
   std::size_t n = 0;
-  for (char ch : utf8)
-    if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++n;
+  for (std::size_t pos = 0; pos < utf8.size(); ++n) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80)
+      ++pos;
+    else
+      VolgendTeken(utf8, pos);
+  }
   return n;
 }
 
