@@ -8,7 +8,10 @@
 #include "model/core/Bedragen.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Berichten.h"
 #include "model/core/SaldoMatrix.h"
+#include "model/core/TabelAfdruk.h"
+#include "model/core/Windows1252.h"
 #include "model/storage/BoekBestand.h"
 
 namespace valdero {
@@ -48,6 +51,26 @@ std::vector<std::array<std::string, 8>> AfschriftModel::Rijen() {
                      munt ? kb_.ValutaLijst[static_cast<std::size_t>(r.Munt)].Kode : std::string()});
   }
   return rijen;
+}
+
+bool AfschriftModel::Print() {
+  constexpr std::size_t kCelTekens = 30;
+  const auto rijen = Rijen();
+  AfdrukTabel t;
+  t.kop = Kop();
+  t.boekNaam = kb_.KasNaam;
+  t.titels.assign(rijen.front().begin(), rijen.front().end());
+  t.breedtes.assign(kKolomBreedtes.begin(), kKolomBreedtes.end());
+  // The line number and the amount stand right, as on screen.
+  t.rechts = {true, false, false, false, false, false, true};
+  for (std::size_t r = 1; r < rijen.size(); ++r) {
+    std::vector<std::string> cellen;
+    for (const std::string& cel : rijen[r]) cellen.push_back(EersteTekens(cel, kCelTekens));
+    t.rijen.push_back(std::move(cellen));
+  }
+  if (DrukTabel(kb_, t)) return true;
+  kb_.berichten().BerichtDlg("Afdrukken niet gelukt", BerichtSoort::Fout, knop::OK);
+  return false;
 }
 
 std::string AfschriftModel::Kop() {

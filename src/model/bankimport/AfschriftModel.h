@@ -35,6 +35,11 @@ class AfschriftModel {
   bool BijwerkenActief() const { return Laatste() > 0; }
   int Laatste() const;
 
+  // "Print": the list as the accounts table prints, every cell cut to 30
+  // characters. False after "Afdrukken niet gelukt" (no printer, or the
+  // print dialog was cancelled).
+  bool Print();
+
   // "Rekening bijwerken".
   void ProcessStatement();
   // ABN AMRO: the opening balance of each account in the file goes into the

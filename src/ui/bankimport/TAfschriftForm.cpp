@@ -85,7 +85,7 @@ TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutF
   stop_ = new QPushButton(QStringLiteral("&Stop"), this);
   print_ = new QPushButton(QStringLiteral("Print"), this);
   print_->setToolTip(QStringLiteral("Print Lijst"));
-  print_->setEnabled(false);  // printing the list is not built yet
+  print_->setEnabled(false);  // until a list is handed over
   auto* help = new QPushButton(QStringLiteral("Help"), this);
   for (QPushButton* k : {bijwerken_, stop_, print_, help}) knoppen->addWidget(k);
   knoppen->addStretch();
@@ -98,6 +98,9 @@ TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutF
   connect(bijwerken_, &QPushButton::clicked, this, &TAfschriftForm::Bijwerken);
   connect(stop_, &QPushButton::clicked, this, &QWidget::close);
   connect(help, &QPushButton::clicked, this, [this] { emit HelpGevraagd(380); });
+  connect(print_, &QPushButton::clicked, this, [this] {
+    if (model_) model_->Print();
+  });
   connect(raster_, &QTableWidget::currentCellChanged, this, [this](int rij, int, int, int) {
     if (!model_ || rij < 0) return;
     model_->Selecteer(rij + 1);
@@ -149,6 +152,7 @@ void TAfschriftForm::Toon() {
     else raster_->setColumnWidth(k, std::max(breedte, raster_->columnWidth(k)));
   }
   bijwerken_->setEnabled(model_->BijwerkenActief());
+  print_->setEnabled(true);
   kop_->setText(QString::fromStdString(model_->Kop()));
 }
 
