@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BankImportTestBoek.h"
+#include "model/core/Sorteren.h"
 #include "model/bankimport/BankFormaat.h"
 #include "model/core/Berichten.h"
 #include "model/core/Datum.h"
@@ -239,6 +240,40 @@ TEST(BankFormatenTest, EenOnbekendeEigenRekeningBlijft0EnWordtEenmaalAangeboden)
   EXPECT_EQ(run.Lijst()[1].RekNr, 0);
   EXPECT_EQ(run.Lijst()[2].RekNr, 0);
   EXPECT_EQ(run.Lijst()[1].BankRekNr, "555555555");
+}
+
+// Accounts listed by name: the account made from the offer takes its place in
+// that order at once, with its group before "xxxx", so the selection lists
+// and the positions the windows use are right for the rest of the import.
+TEST(BankFormatenTest, EenNieuweRekeningUitHetAanbodStaatMeteenInDeGekozenVolgorde) {
+  BankBoek boek;
+  boek.Groep("xxxx", "Overboekingen");
+  ZetOpNaam(boek.kb, SorteerOnderwerp::Rekeningen, true);
+  SorteerRekeningen(boek.kb);
+  struct Aegon : RekeningDialoogVoerder {
+    void Voer(RekeningDialoog& d) override {
+      d.Verder("");
+      for (const std::string tekst : {"Aegon 555555555", "", "SP sparen ", "0", "Eur", "1-1-2008"})
+        d.Verder(tekst.empty() ? d.VeldTekst() : tekst);
+    }
+  } aegon;
+  BankImport run(boek.kb, boek.kiezer, &aegon);
+  boek.berichten.Antwoord(antwoord::Ja);
+  const std::string regel = "\"0555555555\",\"EUR\",20080303,\"D\",1,\"\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n";
+  ASSERT_TRUE(run.Verwerk(0, "mut.txt", regel));
+
+  std::vector<std::string> namen;
+  for (std::size_t i = 1; i < boek.kb.RekLijst.size(); ++i) {
+    namen.push_back(boek.kb.RekLijst[i].Naam);
+    EXPECT_EQ(boek.kb.RekLijst[i].Index, static_cast<int>(i));
+  }
+  EXPECT_EQ(namen, (std::vector<std::string>{"Aegon 555555555", "Betaal 123456789", "Giro 1234567",
+                                             "Spaar 987654321", "TRANSFER REKENING"}));
+  const int nieuw = boek.kb.RekLijst[1].RekNr;
+  EXPECT_EQ(run.Lijst()[1].RekNr, nieuw);
+  EXPECT_EQ(SelectMut::Rekeningen(boek.kb, -1, {}).EersteTekst().substr(0, 15), "Aegon 555555555");
+  EXPECT_EQ(boek.kb.GroepLijst.back().Kode, "xxxx");
+  EXPECT_GT(boek.kb.ZoekGroep(std::to_string(nieuw)), 0);
 }
 
 TEST(BankFormatenTest, TweeRekeningenMetDezelfdeCijfersLatenDeGebruikerKiezen) {

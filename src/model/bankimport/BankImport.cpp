@@ -20,6 +20,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
+#include "model/core/Sorteren.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/storage/BoekBestand.h"
@@ -358,6 +359,12 @@ int BankImport::OfferNewAccount(const std::string& nummer) {
     return 0;
   }
   EnsureAccountGroup(kb_, positie, dialoog.LeningGegevens());
+  // The new account and its group stand at the end (the group even after
+  // "xxxx"); the lists that show them (the selection of the own account a
+  // moment later included) expect the order the user chose. Lines hold
+  // account numbers and group codes, not positions.
+  SorteerRekeningen(kb_);
+  SorteerGroepen(kb_);
   HerbouwSaldoMatrix(kb_);
   BewaarNaWijziging(kb_);
   return dialoog.NieuwRekNr();
