@@ -33,7 +33,11 @@ void TSelectMutForm::Vul(const SelectMut& selectie) {
   label_->setText(QString::fromStdString(selectie.Label()));
   lijst_->clear();
   for (const auto& r : selectie.Regels()) lijst_->addItem(QString::fromStdString(r));
-  lijst_->setEditText(QString::fromStdString(selectie.EersteTekst()));
+  // The proposal is also the current entry, so that the arrow keys walk on
+  // from it; "nnnn" is in no list and leaves no entry current.
+  const QString eerste = QString::fromStdString(selectie.EersteTekst());
+  lijst_->setCurrentIndex(lijst_->findText(eerste));
+  lijst_->setEditText(eerste);
   lijst_->setFocus();
 }
 
