@@ -9,6 +9,8 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth fonts-dejavu-core imagemagick
   ledger
+  clang libclang-rt-dev
+  dpkg-dev desktop-file-utils libxml2-utils
 )
 
 missing=()

@@ -6,6 +6,7 @@
 
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
+#include "model/core/BoekNaam.h"
 #include "model/core/SaldoMatrix.h"
 
 namespace valdero {
@@ -93,6 +94,31 @@ TEST(LaadBoek, TheOpenDialogChoosesTheBookAndItsFolder) {
   // The configuration came from the chosen folder, not from the defaults.
   EXPECT_TRUE(s.berichten.getoond.empty());
   EXPECT_FALSE(fs::exists(s.map / "Boek07.cfg"));
+}
+
+// A double-click in a file manager starts the program in another folder with
+// the book's full path; a relative path works the same way.
+TEST(LaadBoek, ABookGivenByPathIsLoadedFromItsOwnFolder) {
+  for (const bool volledig : {true, false}) {
+    Start s(2009);
+    const fs::path archief = s.map / "archief";
+    fs::create_directories(archief);
+    SchrijfVoorbeeld(archief, "Boek07", {.jaar = 2007});
+    const std::string pad = volledig ? (archief / "Boek07.vdr").string() : "archief/Boek07.vdr";
+
+    const std::string naam = BoekArgumentInMap(s.kb, pad);
+    ASSERT_EQ(LaadBoek(s.kb, true, naam), LaadUitkomst::Geladen) << pad;
+    EXPECT_TRUE(s.berichten.dialogen.empty()) << pad;
+    EXPECT_EQ(s.kb.KasNaam, "Boek07") << pad;
+    EXPECT_EQ(s.kb.KasJaar, "2007") << pad;
+    EXPECT_EQ(fs::weakly_canonical(s.kb.Map), fs::weakly_canonical(archief)) << pad;
+    EXPECT_TRUE(s.kb.KasGelezen && s.kb.ConfigAanwezig) << pad;
+    EXPECT_TRUE(s.berichten.getoond.empty()) << pad;
+  }
+  // A bare name stays in the folder the program started in.
+  Start s(2009);
+  EXPECT_EQ(BoekArgumentInMap(s.kb, "Valdr09"), "Valdr09");
+  EXPECT_EQ(s.kb.Map, s.map.pad());
 }
 
 TEST(LaadBoek, ANameWithoutAYearAsksWhetherToGoOn) {

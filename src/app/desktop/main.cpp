@@ -19,6 +19,7 @@
 #include "model/bookings/StandaardBewaarder.h"
 #include "ui/bookings/TBoekingForm.h"
 #include "model/storage/ConfigBestand.h"
+#include "model/core/BoekNaam.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
 #include "ui/groups/TBudbeheerForm.h"
@@ -84,7 +85,8 @@ int main(int argc, char* argv[]) {
     if (!kb.ConfigPad.empty() && kb.KasPad != "*.vdr") static_cast<void>(SchrijfConfig(kb));
   };
   LevensloopHaken levensloop;
-  const std::string argument = argc > 1 ? QString::fromLocal8Bit(argv[1]).toStdString() : std::string();
+  const std::string argument =
+      argc > 1 ? BoekArgumentInMap(kb, QString::fromLocal8Bit(argv[1]).toStdString()) : std::string();
 
   // The long-lived windows, in this order: main window, bank statements,
   // bookings, statement comparison, budget, relations, accounts overview,

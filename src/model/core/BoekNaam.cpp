@@ -20,6 +20,13 @@ std::string BoekNaamUitPad(const std::string& pad) {
   return ZonderVdr(std::filesystem::path(pad).filename().string());
 }
 
+std::string BoekArgumentInMap(Kasboek& kb, const std::string& argument) {
+  const std::filesystem::path pad = kb.Pad(argument);
+  if (!std::filesystem::path(argument).has_parent_path() || !pad.has_filename()) return argument;
+  kb.Map = pad.parent_path();
+  return pad.filename().string();
+}
+
 std::optional<int> JaarGetal(const std::string& jaarTekst) {
   if (jaarTekst.size() != 4) return std::nullopt;
   int jaar = 0;

@@ -15,6 +15,12 @@ struct BestandsDialoog;
 std::string ZonderVdr(const std::string& pad);
 // The name of the book in a path: the file name without ".vdr".
 std::string BoekNaamUitPad(const std::string& pad);
+// A book named at start-up by a path (a double-click in a file manager passes
+// the full path): the path's folder becomes the book's folder, as the open
+// dialog makes it, so that the configuration, backups and saved files land
+// beside the book; returns the name that remains for the load. A bare name
+// is returned as it is and leaves the folder alone.
+std::string BoekArgumentInMap(Kasboek& kb, const std::string& argument);
 // A four-digit year text as a number; nullopt for anything else.
 std::optional<int> JaarGetal(const std::string& jaarTekst);
 // The year of the open book: KasJaar when it is a year, else today's year,
