@@ -54,7 +54,7 @@ fi
 echo "$saldi" | head -n 5
 
 if command -v xvfb-run >/dev/null; then
-  foto="$OLDPWD/$uit/geinstalleerd.png"
+  foto="$uit/geinstalleerd.png"
   VALDERO_SCREENSHOT="$foto:3000" xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/valdero" "$boek" \
     >/dev/null 2>&1 || true
   if [ ! -s "$foto" ]; then

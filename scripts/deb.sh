@@ -49,6 +49,8 @@ printf 'Source: valdero\n\nPackage: valdero\nArchitecture: any\n' >"$shlib/debia
 afhankelijk=$(cd "$shlib" && dpkg-shlibdeps -O "$root/usr/bin/valdero" "$root/usr/bin/valdero-cli" 2>/dev/null |
   sed -n 's/^shlibs:Depends=//p')
 
+# The X11/Wayland platform plugins are loaded at run time, so no library
+# dependency names them.
 grootte=$(du -sk "$root/usr" | cut -f1)
 mkdir -p "$root/DEBIAN"
 cat >"$root/DEBIAN/control" <<TEKST
@@ -59,7 +61,7 @@ Maintainer: Valdero <valdero@example.nl>
 Section: misc
 Priority: optional
 Installed-Size: $grootte
-Depends: $afhankelijk
+Depends: $afhankelijk, qt6-qpa-plugins
 Homepage: https://valdero.example.nl
 Description: kasboek voor huis en bedrijf
  Valdero houdt per jaar een kasboek bij: rekeningen, budgetgroepen in
