@@ -229,5 +229,26 @@ TEST(GroepOverzicht, AfdrukMetTotaalregel) {
   EXPECT_EQ(bedrag->x + p.TekstBreedte("-238,00"), eind3);
 }
 
+// Numbers and dates are printed whole while the widened table fits the
+// page; a font so large that it cannot keeps every column's own width.
+TEST(GroepOverzicht, AfdrukSnijdtGeenGetallenZolangDePaginaHetToelaat) {
+  struct Geval {
+    int font;
+    bool heel;
+  };
+  for (const Geval& g : {Geval{10, true}, Geval{30, true}, Geval{80, false}}) {
+    SCOPED_TRACE(g.font);
+    test::BtwBoek b;
+    Kasboek& kb = b.boek.kb;
+    GroepOverzichtModel model(kb);
+    ASSERT_TRUE(model.Toon(GroepAlle, 0, kb.ZoekGroep("600")));
+    TekenPrinter p;
+    p.ZetFont("Arial", g.font, false);
+    ASSERT_TRUE(model.Print(p, model.Tabel().breedtes));
+    for (const char* s : {" 2-1", "01-08-2004", "-238,00", "-38,00"})
+      EXPECT_EQ(p.Zoek(s) != nullptr, g.heel) << s;
+  }
+}
+
 }  // namespace
 }  // namespace valdero

@@ -14,10 +14,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -38,6 +40,7 @@
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/search/TZoekDlg.h"
 #include "ui/shell/TValdero.h"
+#include "ui/widgets/QtPrinter.h"
 
 using namespace valdero;
 
@@ -156,6 +159,7 @@ class TstGroepUit : public QObject {
   void groepOverzichtVanuitZoeken_data();
   void groepOverzichtVanuitZoeken();
   void transactiefilterWisseltDeBtwKolom();
+  void groepOverzichtPrintenNaarPdf();
   void btwOverzichtVanuitHetMenu();
   void wijzigenEnVerwijderenVanuitHetOverzicht();
   void zoekBoekingInHetRekeningoverzicht();
@@ -281,6 +285,24 @@ void TstGroepUit::transactiefilterWisseltDeBtwKolom() {
   QTest::keyClick(dlg.Filter(), Qt::Key_Space);
   QCOMPARE(Kolom(dlg.Tabel(), 4), (QStringList{"0,00", "0,00", "0,00"}));
   QCOMPARE(dlg.findChild<QLabel*>("btwTotaal")->text(), QString("0,00"));
+  dlg.close();
+}
+
+void TstGroepUit::groepOverzichtPrintenNaarPdf() {
+  QTemporaryDir map;
+  Programma p;
+  auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  pdf->setOutputFormat(QPrinter::PdfFormat);
+  pdf->setOutputFileName(map.filePath("groep.pdf"));
+  QtPrinter printer(std::move(pdf));
+  p.kb.poorten.printer = printer;
+  TGroepUitDlg& dlg = *p.groepUit;
+  QVERIFY(dlg.Begin(groepoverzicht::KlasseAlle, 0, p.kb.ZoekGroep("201")));
+  for (QPushButton* k : dlg.findChildren<QPushButton*>())
+    if (k->text() == "&Print") QTest::keyClick(k, Qt::Key_Space);
+  QFile uit(map.filePath("groep.pdf"));
+  QVERIFY(uit.exists());
+  QVERIFY(uit.size() > 1000);
   dlg.close();
 }
 

@@ -38,6 +38,7 @@ class GroepAfdruk {
                               : p.TekstBreedte("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/") / 40 + 1;
     perPagina_ = kb.Config.RegelsPerPagina;
     schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
+    Verbreed(pagina);
   }
 
   void Druk() {
@@ -62,6 +63,27 @@ class GroepAfdruk {
   }
 
  private:
+  // Numbers and dates are never cut (a cut amount is a wrong amount): a
+  // column too narrow for them grows, as long as the table stays within
+  // the page; otherwise every column keeps its proportional width.
+  void Verbreed(int pagina) {
+    std::vector<int> nodig = w_;
+    const int rand = tb_ + 2 * p_.TekstBreedte("|");
+    for (int k = 0; k < t_.Kolommen(); ++k) {
+      if (k == 2 || k == t_.Kolommen() - 1) continue;  // relation or group title, and the class
+      int breedste = 0;
+      for (const RapportRij& rij : t_.rijen)
+        if (k < static_cast<int>(rij.cellen.size()))
+          breedste = std::max(breedste, p_.TekstBreedte(rij.cellen[static_cast<std::size_t>(k)]));
+      if (k == 3) breedste = std::max(breedste, p_.TekstBreedte(t_.totaal.tekst));
+      if (k == 4) breedste = std::max(breedste, p_.TekstBreedte(t_.btwTotaal.tekst));
+      nodig[static_cast<std::size_t>(k)] = std::max(w_[static_cast<std::size_t>(k)], breedste + rand);
+    }
+    int som = marge_;
+    for (int w : nodig) som += w;
+    if (som <= pagina) w_ = std::move(nodig);
+  }
+
   int Links(int kolom) const {
     int x = marge_;
     for (int k = 0; k < kolom && k < static_cast<int>(w_.size()); ++k) x += w_[static_cast<std::size_t>(k)];
