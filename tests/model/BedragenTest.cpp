@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "model/core/Bedragen.h"
 #include "model/core/BoekMetPoorten.h"
 #include "model/core/Datum.h"
@@ -162,6 +166,44 @@ TEST(Datums, TDateTimeDaysAndLeapYears) {
   EXPECT_EQ(DagenInJaar(2008), 366);
   MuntBoek b(',');
   EXPECT_EQ(Vandaag(b.kb), "10-12-2026");
+}
+
+
+// Amounts and numbers are written as "%.*f" writes them, with the book's
+// decimal separator; a zero never carries a minus sign at two decimals.
+// Ties and values that sit a hair beside one, in both signs, and a sweep of
+// cent amounts and of three-decimal prices.
+TEST(Bedragen, NumbersAreWrittenAsPrintfWritesThem) {
+  MuntBoek b(',');
+  auto printf = [](double x, int d) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", d, x);
+    std::string s = buf;
+    if (s == "-0.00" || s == "-0") s.erase(0, 1);
+    for (char& c : s)
+      if (c == '.') c = ',';
+    return s;
+  };
+  std::vector<double> waarden = {0.0,       -0.0,        0.005,     0.015,      0.025,   1.005,   2.675,
+                                 -2.675,    1.115,       -0.004,    -0.005,     0.125,   0.375,   1e11 + 0.125,
+                                 999999.995, 1e12,       1.5e15,    -1203.22,   23.45,   -23.45,  0.5,
+                                 2.5,       -2.5,        1e300,     -1e-300,    123456789.987654321};
+  for (int c = -200000; c <= 200000; c += 7) waarden.push_back(c / 100.0);
+  for (int c = -30000; c <= 30000; c += 3) waarden.push_back(c / 1000.0 * 1.1);
+  for (double x : waarden)
+    for (int d = 0; d <= 6; ++d) ASSERT_EQ(GetalTekst(b.kb, x, d), printf(x, d)) << x << " met " << d;
+  EXPECT_EQ(GetalTekst(b.kb, -0.001, 2), "0,00");
+  EXPECT_EQ(GetalTekst(b.kb, -0.001, 1), "-0,0");
+}
+
+TEST(Datums, LongDatesOfEveryDayOfTheYear) {
+  for (double d = MaakDatum(2024, 1, 1); d < MaakDatum(2025, 1, 1); d += 1) {
+    const DatumDelen delen = SplitsDatum(d);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", delen.dag, delen.maand, delen.jaar);
+    ASSERT_EQ(DatumTekstLang(d + 0.75), buf);
+  }
+  EXPECT_EQ(DatumTekstLang(MaakDatum(987, 6, 1)), "01-06-0987");
 }
 
 }  // namespace

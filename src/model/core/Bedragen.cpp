@@ -1,6 +1,8 @@
 #include "model/core/Bedragen.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 
@@ -55,10 +57,42 @@ bool ZetOm(const std::string& tekst, char decimaal, double& waarde) {
   return ec == std::errc() && ptr == s.data() + s.size() && std::isfinite(waarde);
 }
 
+// "%.*f" without printf for the usual amounts: a report writes one per row.
+// The product with the power of ten is within a ten-thousandth of the exact
+// decimal value below 10^12, so wherever its fraction lies clearly away from
+// one half both round to the same whole number; near a half, and for larger
+// or odd values, printf decides. Returns the length, 0 when not handled.
+std::size_t SnelVast(double getal, int decimalen, char* buf) {
+  static constexpr double kMacht[] = {1, 10, 100, 1000, 10000};
+  if (decimalen < 0 || decimalen > 4 || !std::isfinite(getal)) return 0;
+  const double a = std::fabs(getal) * kMacht[decimalen];
+  if (!(a < 1e12)) return 0;
+  const double heel = std::floor(a);
+  const double rest = a - heel;
+  if (std::fabs(rest - 0.5) < 1e-3) return 0;
+  auto r = static_cast<std::uint64_t>(heel) + (rest > 0.5 ? 1 : 0);
+  char omgekeerd[24];
+  std::size_t n = 0;
+  do {
+    omgekeerd[n++] = static_cast<char>('0' + r % 10);
+    r /= 10;
+  } while (r != 0);
+  while (n < static_cast<std::size_t>(decimalen) + 1) omgekeerd[n++] = '0';
+  std::size_t len = 0;
+  if (std::signbit(getal)) buf[len++] = '-';
+  while (n > 0) {
+    if (n == static_cast<std::size_t>(decimalen)) buf[len++] = '.';
+    buf[len++] = omgekeerd[--n];
+  }
+  return len;
+}
+
 std::string Vast(double getal, int decimalen, char decimaal) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimalen, getal);
-  std::string s = buf;
+  std::size_t len = SnelVast(getal, decimalen, buf);
+  if (len == 0) len = static_cast<std::size_t>(std::max(std::snprintf(buf, sizeof buf, "%.*f", decimalen, getal), 0));
+  len = std::min(len, sizeof buf - 1);
+  std::string s(buf, len);
   if (s == "-0.00" || s == "-0") s.erase(0, 1);
   for (char& c : s)
     if (c == '.') c = decimaal;

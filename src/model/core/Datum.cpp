@@ -78,6 +78,14 @@ std::string DatumTekst(double datum) {
 
 std::string DatumTekstLang(double datum) {
   const DatumDelen d = SplitsDatum(datum);
+  // Written by hand for the usual years: reports write one date per row.
+  if (d.jaar >= 0 && d.jaar <= 9999) {
+    const char tekst[10] = {static_cast<char>('0' + d.dag / 10),   static_cast<char>('0' + d.dag % 10),  '-',
+                            static_cast<char>('0' + d.maand / 10), static_cast<char>('0' + d.maand % 10), '-',
+                            static_cast<char>('0' + d.jaar / 1000), static_cast<char>('0' + d.jaar / 100 % 10),
+                            static_cast<char>('0' + d.jaar / 10 % 10), static_cast<char>('0' + d.jaar % 10)};
+    return std::string(tekst, sizeof tekst);
+  }
   char buf[32];
   std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", d.dag, d.maand, d.jaar);
   return buf;

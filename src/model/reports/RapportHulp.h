@@ -4,6 +4,8 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "model/core/BoekNaam.h"
 #include "model/core/Records.h"
@@ -39,6 +41,15 @@ RapportVeld PlusVeld(Kasboek& kb, double bedrag);      // green
 RapportVeld MinVeld(Kasboek& kb, double bedrag);       // red
 RapportVeld SaldoVeld(Kasboek& kb, double bedrag);     // green when >= 0, else red
 RapportVeld LeegVeld();
+
+// The cells of a row, each moved or copied once into a list of its size.
+template <class... T>
+std::vector<std::string> Cellen(T&&... tekst) {
+  std::vector<std::string> cellen;
+  cellen.reserve(sizeof...(T));
+  (cellen.emplace_back(std::forward<T>(tekst)), ...);
+  return cellen;
+}
 
 
 }  // namespace valdero

@@ -122,13 +122,13 @@ void BouwRekeningRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& t
     rij.kasIndex = i;
     const std::string groep = Groepweergave(kb, index, kas.GroepKode);
     if (stand.afschrift) {
-      rij.cellen = {Tekst(kas.Volgnr()), groep, DatumTekstLang(kas.Datum),
-                    kas.TegenRekNr == "0" ? std::string() : kas.TegenRekNr, kas.Relatie, kas.ActieKode,
-                    RapportBedrag(kb, kas.Bedrag)};
+      rij.cellen = Cellen(Tekst(kas.Volgnr()), groep, DatumTekstLang(kas.Datum),
+                          kas.TegenRekNr == "0" ? std::string() : kas.TegenRekNr, kas.Relatie, kas.ActieKode,
+                          RapportBedrag(kb, kas.Bedrag));
       rij.omschrijving = WikkelOmschrijving(kas.Omschrijving);
     } else {
-      rij.cellen = {Tekst(kas.Volgnr()), groep, DatumTekstLang(kas.Datum), kas.Relatie,
-                    RapportBedrag(kb, kas.Bedrag), RapportBedrag(kb, saldo), kas.Omschrijving};
+      rij.cellen = Cellen(Tekst(kas.Volgnr()), groep, DatumTekstLang(kas.Datum), kas.Relatie,
+                          RapportBedrag(kb, kas.Bedrag), RapportBedrag(kb, saldo), kas.Omschrijving);
     }
     tabel.laatsteMaand = SplitsDatum(kas.Datum).maand;
     tabel.rijen.push_back(std::move(rij));
@@ -186,7 +186,8 @@ void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabe
     if (kas.GroepKode != kode) return;
     RapportRij rij;
     rij.kasIndex = i;
-    rij.cellen = {Tekst(kas.RekNr), Tekst(kas.Volgnr()), DatumTekstLang(kas.Datum), kas.Relatie};
+    rij.cellen = Cellen(Tekst(kas.RekNr), Tekst(kas.Volgnr()), DatumTekstLang(kas.Datum), kas.Relatie);
+    rij.cellen.reserve(static_cast<std::size_t>(k) + 7);
     if (samengesteld) {
       rij.cellen.push_back(RapportBedrag(kb, kas.Bedrag));
       rij.som = kas.Bedrag;
@@ -305,9 +306,9 @@ void BouwKlasseRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
     if (g == 0 || !gekozen[static_cast<std::size_t>(g)]) return;
     RapportRij rij;
     rij.kasIndex = i;
-    rij.cellen = {Tekst(kas.RekNr) + "-" + Tekst(kas.Volgnr()), kas.GroepKode, DatumTekstLang(kas.Datum),
-                  kas.Relatie, kas.Bedrag > 0 ? RapportBedrag(kb, kas.Bedrag) : std::string(),
-                  kas.Bedrag < 0 ? RapportBedrag(kb, -kas.Bedrag) : std::string(), kas.Omschrijving};
+    rij.cellen = Cellen(Tekst(kas.RekNr) + "-" + Tekst(kas.Volgnr()), kas.GroepKode, DatumTekstLang(kas.Datum),
+                        kas.Relatie, kas.Bedrag > 0 ? RapportBedrag(kb, kas.Bedrag) : std::string(),
+                        kas.Bedrag < 0 ? RapportBedrag(kb, -kas.Bedrag) : std::string(), kas.Omschrijving);
     if (kas.Bedrag > 0) plus += kas.Bedrag;
     if (kas.Bedrag < 0) min += kas.Bedrag;
     tabel.rijen.push_back(std::move(rij));
@@ -334,9 +335,9 @@ void BouwRelatieRapport(Kasboek& kb, const ReportSelection& selectie, const Rapp
     if (kas.Relatie.empty() || namenSet.count(kas.Relatie) == 0) return;
     RapportRij rij;
     rij.kasIndex = i;
-    rij.cellen = {Tekst(kas.RekNr) + "-" + Tekst(kas.Volgnr()), kas.GroepKode, DatumTekstLang(kas.Datum),
-                  kas.Relatie, kas.Bedrag > 0 ? RapportBedrag(kb, kas.Bedrag) : std::string(),
-                  kas.Bedrag < 0 ? RapportBedrag(kb, -kas.Bedrag) : std::string(), kas.Omschrijving};
+    rij.cellen = Cellen(Tekst(kas.RekNr) + "-" + Tekst(kas.Volgnr()), kas.GroepKode, DatumTekstLang(kas.Datum),
+                        kas.Relatie, kas.Bedrag > 0 ? RapportBedrag(kb, kas.Bedrag) : std::string(),
+                        kas.Bedrag < 0 ? RapportBedrag(kb, -kas.Bedrag) : std::string(), kas.Omschrijving);
     if (kas.Bedrag > 0) plus += kas.Bedrag;
     if (kas.Bedrag < 0) min += kas.Bedrag;
     tabel.rijen.push_back(std::move(rij));
