@@ -1,6 +1,7 @@
 #include "model/bankimport/Afstemming.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <set>
@@ -23,13 +24,28 @@
 namespace valdero {
 namespace {
 
-std::u32string Tekens24(const std::string& t) {
-  std::u32string uit;
+// The first 24 characters of a text in lower case, on the stack: every
+// same-day candidate of every line compares two texts twice.
+struct Tekens24 {
+  std::array<char32_t, 24> t;
+  std::size_t n = 0;
+};
+
+// A line text prepared once for all the ledger texts it meets: from its
+// first character at or above "A" on.
+struct RegelVorm {
+  Tekens24 r;
+  std::size_t b = 0;
+};
+
+Tekens24 LeesTekens24(const std::string& tekst, std::size_t max = 24) {
+  Tekens24 uit;
   std::size_t p = 0;
-  while (p < t.size() && uit.size() < 24) {
-    char32_t c = VolgendTeken(t, p);
+  while (p < tekst.size() && uit.n < max) {
+    const auto b = static_cast<unsigned char>(tekst[p]);
+    char32_t c = b < 0x80 ? (++p, b) : VolgendTeken(tekst, p);
     if (c >= U'A' && c <= U'Z') c += 32;
-    uit.push_back(c);
+    uit.t[uit.n++] = c;
   }
   return uit;
 }
@@ -57,26 +73,52 @@ void Weeg(Beste& b, int score, int positie) {
 
 }  // namespace
 
-bool TextsResemble(const std::string& grootboek, const std::string& regel) {
-  const std::u32string g = Tekens24(grootboek);
-  std::u32string r = Tekens24(regel);
-  std::size_t b = 0;
-  while (b < r.size() && r[b] < U'A') ++b;
-  r.erase(0, b);
-  const std::size_t a = std::min<std::size_t>(5, g.size());
-  return a > 0 && a <= r.size() && r.find(g.substr(0, a)) != std::u32string::npos;
+namespace {
+
+RegelVorm VormVan(const std::string& regel) {
+  RegelVorm v{LeesTekens24(regel)};
+  while (v.b < v.r.n && v.r.t[v.b] < U'A') ++v.b;
+  return v;
 }
 
-int MatchScore(const TKas& kas, const TNewKas& regel, bool groepTelt) {
+// Only the ledger text's first five characters count.
+bool Lijkt(const std::string& grootboek, const RegelVorm& v) {
+  const Tekens24 g = LeesTekens24(grootboek, 5);
+  const std::size_t a = g.n;
+  if (a == 0 || a > v.r.n - v.b) return false;
+  const auto eind = v.r.t.begin() + static_cast<std::ptrdiff_t>(v.r.n);
+  return std::search(v.r.t.begin() + static_cast<std::ptrdiff_t>(v.b), eind, g.t.begin(),
+                     g.t.begin() + static_cast<std::ptrdiff_t>(a)) != eind;
+}
+
+// The line's side of the score, prepared once per line.
+struct RegelKenmerken {
+  explicit RegelKenmerken(const TNewKas& r)
+      : regel(r), relatie(VormVan(r.Relatie)), omschrijving(VormVan(r.Omschrijving)), actie(Hoofdletters(r.ActieKode)) {}
+  const TNewKas& regel;
+  RegelVorm relatie;
+  RegelVorm omschrijving;
+  std::string actie;
+};
+
+int Score(const TKas& kas, const RegelKenmerken& k, bool groepTelt) {
   int s = 0;
-  if (groepTelt && kas.GroepKode == regel.GroepKode) s += score::Groep;
-  if (ZelfdeBedrag(kas.Bedrag, regel.Bedrag)) s += score::Bedrag;
-  if (TextsResemble(kas.Relatie, regel.Relatie)) s += score::Relatie;
-  if (TextsResemble(kas.Omschrijving, regel.Omschrijving)) s += score::Omschrijving;
-  if (kas.ActieKode == Hoofdletters(regel.ActieKode)) s += score::Actie;
-  if ((kas.BoekSoort & 0xFF) == (regel.BoekSoort & 0xFF)) s += score::Soort;
-  if (kas.Munt == regel.Munt) s += score::Munt;
+  if (groepTelt && kas.GroepKode == k.regel.GroepKode) s += score::Groep;
+  if (ZelfdeBedrag(kas.Bedrag, k.regel.Bedrag)) s += score::Bedrag;
+  if (Lijkt(kas.Relatie, k.relatie)) s += score::Relatie;
+  if (Lijkt(kas.Omschrijving, k.omschrijving)) s += score::Omschrijving;
+  if (kas.ActieKode == k.actie) s += score::Actie;
+  if ((kas.BoekSoort & 0xFF) == (k.regel.BoekSoort & 0xFF)) s += score::Soort;
+  if (kas.Munt == k.regel.Munt) s += score::Munt;
   return s;
+}
+
+}  // namespace
+
+bool TextsResemble(const std::string& grootboek, const std::string& regel) { return Lijkt(grootboek, VormVan(regel)); }
+
+int MatchScore(const TKas& kas, const TNewKas& regel, bool groepTelt) {
+  return Score(kas, RegelKenmerken(regel), groepTelt);
 }
 
 TKas TransactionFromLine(const TNewKas& r) {
@@ -120,61 +162,99 @@ void Afstemming::FindSameDayCandidates() {
   modus = kandidaten.empty() ? vergelijkmodus::Nieuw : vergelijkmodus::Vergelijk;
 }
 
+bool Afstemming::Lijst::Bevat(int p) const { return std::binary_search(begin, eind, p); }
+
 Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   Beste b;
   b.positie = heleGrootboek ? grootboekBijStart_ : static_cast<int>(kandidaten.size());
   auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
+  const RegelKenmerken kenmerken(regel);
   for (int p : kandidaten)
-    if (p <= kb_.MaxKas() && kas(p).RekNr == regel.RekNr) Weeg(b, MatchScore(kas(p), regel, groepTelt), p);
+    if (p <= kb_.MaxKas() && kas(p).RekNr == regel.RekNr) Weeg(b, Score(kas(p), kenmerken, groepTelt), p);
   if (!heleGrootboek) return b;
 
   // Then the account's transactions from position n - (candidates) down to 1:
-  // the last examined (the lowest position) wins a tie. The index lists give
-  // each position the weights of group, amount, relation and description at
-  // once (a position sits in at most one list of each); only the positions
-  // they name can score 8 or more, the others score by action code, kind and
-  // currency alone.
+  // the last examined (the lowest position) wins a tie. Only the positions
+  // in the index lists of group, amount, relation and description can score
+  // 8 or more; the others score by action code, kind and currency alone.
   const int grens = grootboekBijStart_ - static_cast<int>(kandidaten.size());
   if (grens < 1) return b;
-  hoog_.resize(static_cast<std::size_t>(kb_.MaxKas()) + 1, 0);
-  geraakt_.clear();
-  auto neem = [&](const std::vector<int>& lijst, int gewicht) {
-    for (int p : lijst) {
-      if (p > grens) break;
-      auto& h = hoog_[static_cast<std::size_t>(p)];
-      if (h == 0) geraakt_.push_back(p);
-      h = static_cast<std::uint8_t>(h + gewicht);
-    }
+  // Each criterion's positions up to the limit, as ascending runs: the
+  // relation and the description have a run for every key the line's text
+  // holds (a position sits in at most one run of each).
+  auto tot = [grens](const std::vector<int>& lijst) {
+    return Lijst{lijst.data(), lijst.data() + (std::upper_bound(lijst.begin(), lijst.end(), grens) - lijst.begin())};
   };
-  if (groepTelt) neem(index_.OpGroep(regel.RekNr, regel.GroepKode), score::Groep);
-  neem(index_.OpBedrag(regel.RekNr, regel.Bedrag), score::Bedrag);
-  for (const auto& s : GelijkenisSleutelsIn(regel.Relatie)) neem(index_.OpRelatie(regel.RekNr, s), score::Relatie);
-  for (const auto& s : GelijkenisSleutelsIn(regel.Omschrijving))
-    neem(index_.OpOmschrijving(regel.RekNr, s), score::Omschrijving);
-  const std::string actie = Hoofdletters(regel.ActieKode);
+  auto vul = [&](std::vector<Lijst>& runs, auto&& lijstVan, const std::vector<std::string>& sleutels) {
+    runs.clear();
+    for (const auto& s : sleutels)
+      if (const Lijst l = tot(lijstVan(s)); !l.Leeg()) runs.push_back(l);
+  };
+  std::array<std::vector<Lijst>, 4>& runs = runsScratch_;  // by weight: group, amount, relation, description
+  runs[0].clear();
+  if (const Lijst l = tot(index_.OpGroep(regel.RekNr, regel.GroepKode)); groepTelt && !l.Leeg()) runs[0].push_back(l);
+  runs[1].clear();
+  if (const Lijst l = tot(index_.OpBedrag(regel.RekNr, regel.Bedrag)); !l.Leeg()) runs[1].push_back(l);
+  vul(runs[2], [&](const std::string& k) -> const auto& { return index_.OpRelatie(regel.RekNr, k); },
+      GelijkenisSleutelsIn(regel.Relatie));
+  vul(runs[3], [&](const std::string& k) -> const auto& { return index_.OpOmschrijving(regel.RekNr, k); },
+      GelijkenisSleutelsIn(regel.Omschrijving));
+  constexpr std::array<int, 4> gewichten{score::Groep, score::Bedrag, score::Relatie, score::Omschrijving};
+  auto grootte = [&](int c) {
+    std::size_t n = 0;
+    for (const Lijst& l : runs[static_cast<std::size_t>(c)]) n += l.Grootte();
+    return n;
+  };
+  auto bevat = [&](int c, int p) {
+    for (const Lijst& l : runs[static_cast<std::size_t>(c)])
+      if (l.Bevat(p)) return true;
+    return false;
+  };
+  const std::string& actie = kenmerken.actie;
   const int soort = regel.BoekSoort & 0xFF;
+  auto rest = [&](const TKas& k) {
+    return (k.ActieKode == actie ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
+           (k.Munt == regel.Munt ? score::Munt : 0);
+  };
+
   // The group, amount, relation and description weigh 8 or more each, the
-  // rest 7 at most together: the winner has the highest of those weights,
-  // and only those positions need their record read.
-  int hoogste = 0;
-  for (int p : geraakt_) hoogste = std::max<int>(hoogste, hoog_[static_cast<std::size_t>(p)]);
+  // rest 7 at most together, so the best score has the heaviest combination
+  // of criteria that some position meets. The combinations are tried from
+  // heavy to light, each by walking its shortest criterion and looking the
+  // position up in the others; the positions found meet exactly that
+  // combination, and the one with the most of the rest wins (the lowest
+  // position on a tie).
   Beste fase2{-1, 0};
-  for (int p : geraakt_) {
-    auto& h = hoog_[static_cast<std::size_t>(p)];
-    if (h == hoogste) {
-      const TKas& k = kas(p);
-      const int s = h + (k.ActieKode == actie ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
-                    (k.Munt == regel.Munt ? score::Munt : 0);
-      if (s > fase2.score || (s == fase2.score && p < fase2.positie)) fase2 = {s, p};
+  bool ergens = false;
+  for (const auto& r : runs) ergens = ergens || !r.empty();
+  for (int combinatie = 15; ergens && combinatie >= 1 && fase2.score < 0; --combinatie) {
+    int kortste = -1, gewicht = 0;
+    bool mogelijk = true;
+    for (int c = 0; c < 4 && mogelijk; ++c) {
+      if (!(combinatie & (8 >> c))) continue;
+      mogelijk = !runs[static_cast<std::size_t>(c)].empty();
+      if (kortste < 0 || grootte(c) < grootte(kortste)) kortste = c;
+      gewicht += gewichten[static_cast<std::size_t>(c)];
     }
-    h = 0;
+    if (!mogelijk) continue;
+    for (const Lijst& l : runs[static_cast<std::size_t>(kortste)]) {
+      for (const int* p = l.begin; p != l.eind; ++p) {
+        bool overal = true;
+        for (int c = 0; c < 4 && overal; ++c)
+          if (c != kortste && (combinatie & (8 >> c))) overal = bevat(c, *p);
+        if (!overal) continue;
+        const int s = gewicht + rest(kas(*p));
+        if (s > fase2.score || (s == fase2.score && *p < fase2.positie)) fase2 = {s, *p};
+        if (s == gewicht + score::Actie + score::Soort + score::Munt) break;  // higher positions lose the tie
+      }
+    }
   }
-  if (geraakt_.empty()) {
-    for (const AfstemIndex::Rest* rest : index_.RestVan(regel.RekNr)) {
-      if (rest->posities.empty() || rest->posities.front() > grens) continue;
-      const int s = (rest->actie == actie ? score::Actie : 0) + (rest->soort == soort ? score::Soort : 0) +
-                    (rest->munt == regel.Munt ? score::Munt : 0);
-      const int p = rest->posities.front();
+  if (!ergens) {
+    for (const AfstemIndex::Rest* r : index_.RestVan(regel.RekNr)) {
+      if (r->posities.empty() || r->posities.front() > grens) continue;
+      const int s = (r->actie == actie ? score::Actie : 0) + (r->soort == soort ? score::Soort : 0) +
+                    (r->munt == regel.Munt ? score::Munt : 0);
+      const int p = r->posities.front();
       if (s > fase2.score || (s == fase2.score && p < fase2.positie)) fase2 = {s, p};
     }
   }

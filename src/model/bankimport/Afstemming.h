@@ -4,6 +4,7 @@
 // postings that follow from its buttons (insert, replace, split, the counter
 // leg of a transfer). Only these operations change KasLijst for the import.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -140,9 +141,16 @@ class Afstemming {
   AfstemIndex index_;
   int grootboekBijStart_ = 0;
   bool groepGekozen_ = false;
-  // Scratch of ScoreCandidates: the weights per position, and which were set.
-  mutable std::vector<std::uint8_t> hoog_;
-  mutable std::vector<int> geraakt_;
+  // A sorted run of ledger positions.
+  struct Lijst {
+    const int* begin = nullptr;
+    const int* eind = nullptr;
+    bool Leeg() const { return begin == eind; }
+    std::size_t Grootte() const { return static_cast<std::size_t>(eind - begin); }
+    bool Bevat(int p) const;
+  };
+  // Scratch of ScoreCandidates: the runs of positions per criterion.
+  mutable std::array<std::vector<Lijst>, 4> runsScratch_;
 };
 
 }  // namespace valdero
