@@ -108,6 +108,16 @@ TEST(Bedragen, LeesGetal4) {
   std::string heel = "12";
   EXPECT_EQ(LeesGetal4(b.kb, heel), 12.0f);
   EXPECT_EQ(heel, "12");
+  // Beyond what four bytes hold: refused, not stored as infinity.
+  b.berichten.Wis();
+  for (std::string te : {"1e70", "-4e38"}) {
+    EXPECT_EQ(LeesGetal4(b.kb, te), 0.0f) << te;
+    EXPECT_EQ(b.berichten.Teksten(),
+              std::vector<std::string>{"Getal " + te + " is geen geldig bedrag\n\r probeer opnieuw of controleer bestand"});
+    b.berichten.Wis();
+  }
+  std::string grens = "3e38";
+  EXPECT_EQ(LeesGetal4(b.kb, grens), 3e38f);
 }
 
 struct DatumGeval {

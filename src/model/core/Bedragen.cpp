@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cmath>
+#include <limits>
 #include <cstdio>
 
 #include "model/core/Berichten.h"
@@ -186,7 +187,10 @@ float LeesGetal4(Kasboek& kb, std::string& tekst) {
   }
   if (tekst.find(kb.DecimaalTeken()) == std::string::npos) VervangAnderTeken(kb, tekst);
   double getal = 0;
-  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
+  // A number beyond the four-byte range would be stored as infinity (a rate
+  // of 1e70 makes every amount in that currency infinite): it is no number
+  // this field can hold.
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal) || std::fabs(getal) > std::numeric_limits<float>::max()) {
     Foutmelding(kb, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
     return 0;
   }
