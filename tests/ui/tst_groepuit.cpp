@@ -351,6 +351,11 @@ void TstGroepUit::wijzigenEnVerwijderenVanuitHetOverzicht() {
   QCOMPARE(p.boeking->findChild<QGroupBox*>("BoekingPanel")->title(), QString("W I J Z I G E N "));
   QVERIFY(p.hoofd->Lijst().Geregistreerd(4));
   p.boeking->close();
+  // A change saved there is shown here at once: the booking model asks
+  // whoever opened it to show the book again.
+  p.kb.KasLijst[static_cast<std::size_t>(kas)].Bedrag = -32.10;
+  p.boekingVensters->VerversAanvrager(200);
+  QCOMPARE(p.overzicht->Tabel()->item(p.overzicht->Tabel()->currentRow(), 4)->text(), QString("-32,10"));
   p.b.boek.berichten.Wis();
 
   const int voor = p.kb.MaxKas();
