@@ -14,6 +14,7 @@
 #include "TestBoek.h"
 #include "model/bankimport/VergelijkModel.h"
 #include "model/core/Datum.h"
+#include "model/core/Printer.h"
 #include "model/core/SaldoMatrix.h"
 #include "ui/bankimport/TAfschriftForm.h"
 #include "ui/bankimport/TCompareForm.h"
@@ -76,6 +77,7 @@ class TstAfschrift : public QObject {
   Q_OBJECT
  private slots:
   void eenAfschriftMetHetToetsenbordDoorlopen();
+  void printDruktDeLijstAf();
 };
 
 void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
@@ -161,6 +163,35 @@ void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
   // The stopped line stays listed.
   QCOMPARE(afschrift.Raster()->rowCount(), 1);
   QCOMPARE(afschrift.Raster()->item(0, 3)->text(), QStringLiteral("WERKGEVER"));
+}
+
+// "Print" puts the list on the printer of the book's printer port.
+void TstAfschrift::printDruktDeLijstAf() {
+  struct Opname : VastePrinter {
+    std::vector<std::string> teksten;
+    int documenten = 0;
+    bool BeginDocument(const std::string&) override {
+      ++documenten;
+      return true;
+    }
+    void Tekst(int, int, const std::string& t) override { teksten.push_back(t); }
+  } printer;
+  Boek boek;
+  boek.kb.poorten.printer = printer;
+  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
+  afschrift.NeemOver(MaakDatum(2026, 3, 1));
+
+  Druk(afschrift, QStringLiteral("Print"));
+  QCOMPARE(printer.documenten, 1);
+  QVERIFY(printer.teksten.size() > 10);
+  QCOMPARE(QString::fromStdString(printer.teksten[0]), QStringLiteral("Betaal 123456789"));
+  QCOMPARE(QString::fromStdString(printer.teksten[2]), QStringLiteral("Index"));
+  QCOMPARE(QString::fromStdString(printer.teksten[13]), QStringLiteral("BAKKER JANSEN"));
+  QCOMPARE(QString::fromStdString(printer.teksten.back()), QStringLiteral("Eur"));
 }
 
 QTEST_MAIN(TstAfschrift)
