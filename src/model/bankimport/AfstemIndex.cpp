@@ -1,8 +1,10 @@
 #include "model/bankimport/AfstemIndex.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <set>
+#include <string_view>
 
 #include "model/core/Kasboek.h"
 #include "model/core/Windows1252.h"
@@ -25,14 +27,50 @@ std::string Utf8(const std::vector<char32_t>& tekens, std::size_t van, std::size
   return uit;
 }
 
-std::string Sleutel(int rekNr, const std::string& rest) { return std::to_string(rekNr) + '\x1f' + rest; }
-std::string DagSleutel(int rekNr, double datum) { return Sleutel(rekNr, std::to_string(std::llround(std::floor(datum * 1e6)))); }
-std::string BedragSleutel(int rekNr, double bedrag) { return Sleutel(rekNr, std::to_string(std::llround(std::fabs(bedrag) * 1e6))); }
+// Keys are built in one piece: most fit in the string itself, so a key costs
+// no allocation.
+class SleutelBouwer {
+ public:
+  explicit SleutelBouwer(int rekNr) { Getal(rekNr); }
+  SleutelBouwer& Getal(long long n) {
+    p_ = std::to_chars(p_, buf_ + sizeof buf_, n).ptr;
+    return *this;
+  }
+  SleutelBouwer& Teken(char c) {
+    if (p_ < buf_ + sizeof buf_) *p_++ = c;
+    return *this;
+  }
+  std::string Klaar(std::string_view rest = {}) const {
+    std::string s;
+    s.reserve(static_cast<std::size_t>(p_ - buf_) + rest.size());
+    s.append(buf_, static_cast<std::size_t>(p_ - buf_));
+    s.append(rest);
+    return s;
+  }
+
+ private:
+  char buf_[64];
+  char* p_ = buf_;
+};
+
+std::string Sleutel(int rekNr, const std::string& rest) { return SleutelBouwer(rekNr).Teken('\x1f').Klaar(rest); }
+std::string DagSleutel(int rekNr, double datum) {
+  return SleutelBouwer(rekNr).Teken('\x1f').Getal(std::llround(std::floor(datum * 1e6))).Klaar();
+}
+std::string BedragSleutel(int rekNr, double bedrag) {
+  return SleutelBouwer(rekNr).Teken('\x1f').Getal(std::llround(std::fabs(bedrag) * 1e6)).Klaar();
+}
 std::string RestSleutel(const TKas& k) {
-  return Sleutel(k.RekNr, k.ActieKode + '\x1f' + std::to_string(k.BoekSoort & 0xFF) + '\x1f' + std::to_string(k.Munt));
+  const std::string soortMunt = SleutelBouwer(k.BoekSoort & 0xFF).Teken('\x1f').Getal(k.Munt).Klaar();
+  return SleutelBouwer(k.RekNr).Teken('\x1f').Klaar(k.ActieKode + '\x1f' + soortMunt);
 }
 
-void VoegIn(std::vector<int>& lijst, int positie) { lijst.insert(std::lower_bound(lijst.begin(), lijst.end(), positie), positie); }
+void VoegIn(std::vector<int>& lijst, int positie) {
+  if (lijst.empty() || lijst.back() < positie)
+    lijst.push_back(positie);  // the build adds positions in order
+  else
+    lijst.insert(std::lower_bound(lijst.begin(), lijst.end(), positie), positie);
+}
 void HaalUit(std::vector<int>& lijst, int positie) {
   const auto p = std::lower_bound(lijst.begin(), lijst.end(), positie);
   if (p != lijst.end() && *p == positie) lijst.erase(p);
@@ -41,8 +79,18 @@ void HaalUit(std::vector<int>& lijst, int positie) {
 }  // namespace
 
 std::string GelijkenisSleutel(const std::string& grootboekTekst) {
-  const auto t = Tekens(grootboekTekst, 24);
-  return Utf8(t, 0, std::min<std::size_t>(5, t.size()));
+  std::string uit;
+  std::size_t p = 0;
+  for (int n = 0; n < 5 && p < grootboekTekst.size(); ++n) {
+    const auto b = static_cast<unsigned char>(grootboekTekst[p]);
+    if (b < 0x80) {
+      ++p;
+      uit += static_cast<char>(b >= 'A' && b <= 'Z' ? b + 32 : b);
+    } else {
+      VoegTekenToe(uit, Klein(VolgendTeken(grootboekTekst, p)));
+    }
+  }
+  return uit;
 }
 
 std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
