@@ -29,6 +29,12 @@ class Printer {
   virtual void EindDocument() = 0;
   virtual void Tekst(int x, int y, const std::string& tekst) = 0;
   virtual void Lijn(int x1, int y1, int x2, int y2) = 0;
+  // A picture (the bytes of a PNG file) scaled into the rectangle; charts
+  // print this way. A printer that cannot draw pictures leaves it out.
+  virtual void Afbeelding(int x, int y, int breedte, int hoogte, const std::string& png) {
+    static_cast<void>(x), static_cast<void>(y), static_cast<void>(breedte), static_cast<void>(hoogte),
+        static_cast<void>(png);
+  }
 };
 
 // A printer of fixed measures that prints nowhere: what the program uses where
