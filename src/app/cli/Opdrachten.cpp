@@ -1,6 +1,7 @@
 #include "app/cli/Opdrachten.h"
 
 #include <ostream>
+#include <utility>
 
 #include "app/cli/Opties.h"
 
@@ -39,6 +40,12 @@ const std::vector<Opdracht>& Opdrachten() {
        "                             tekstbestand zoals \"Opslaan\" het schrijft, of als JSON;\n"
        "                             SOORT 150 is het BTW overzicht (--rekening NR: alleen die)\n",
        RapportOpdracht},
+      {"grafiek",
+       "  grafiek [OPTIES] [--rekening NR] [--groep KODE] [--klassen B,I,U] [--soorten BT,SP]\n"
+       "          [--periode 1|2|3|4] [--png BESTAND] BOEK SOORT\n"
+       "                             toont de reeksen van grafiek SOORT (101, 105, 110-113, 115,\n"
+       "                             131, 132) als JSON; --png tekent de grafiek ook in BESTAND\n",
+       GrafiekOpdracht},
       {"afschrift",
        "  afschrift [OPTIES] BOEK TAG BESTAND\n"
        "                             leest BESTAND zoals het importeren met menutag TAG (of auto)\n"
@@ -71,14 +78,14 @@ const std::vector<Opdracht>& Opdrachten() {
 }
 
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout) {
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar) {
   if (args.empty()) {
     SchrijfGebruik(fout);
     return kGebruiksfout;
   }
   for (const Opdracht& o : Opdrachten()) {
     if (args[0] != o.naam) continue;
-    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout};
+    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(tekenaar)};
     return o.voerUit(omgeving);
   }
   if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {

@@ -4,6 +4,7 @@
 // Opdrachten.cpp.
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 namespace valdero {
 class Kasboek;
 struct GetoondBericht;
+struct Grafiek;
 }
 
 namespace valdero::cli {
@@ -21,6 +23,11 @@ inline constexpr int kGelukt = 0;
 inline constexpr int kMislukt = 1;     // the book could not be loaded or saved
 inline constexpr int kGebruiksfout = 2;
 
+// Draws a chart into a PNG file with the book's decimal separator; true when
+// the file was written. The tool has one only where it was built with the
+// windows' chart drawing.
+using GrafiekTekenaar = std::function<bool(const Grafiek&, char decimaalTeken, const std::filesystem::path&)>;
+
 // What a command works with: its arguments (after the command name), the
 // folder that relative names are resolved against, and the output streams.
 struct Omgeving {
@@ -28,6 +35,7 @@ struct Omgeving {
   std::filesystem::path map;
   std::ostream& uit;
   std::ostream& fout;
+  GrafiekTekenaar tekenaar = {};
 };
 
 struct Opdracht {
@@ -41,7 +49,7 @@ const std::vector<Opdracht>& Opdrachten();
 // Runs the command named by the first argument; the usage text goes to the
 // error stream when there is none or it is unknown.
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout);
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar = {});
 
 // Reports a usage error of the command on the error stream and returns
 // kGebruiksfout.
@@ -58,5 +66,6 @@ int AfschriftOpdracht(Omgeving& omgeving);
 int ImporteerOpdracht(Omgeving& omgeving);
 int RelatiesOpdracht(Omgeving& omgeving);
 int ExporteerOpdracht(Omgeving& omgeving);
+int GrafiekOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli

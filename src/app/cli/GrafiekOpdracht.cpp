@@ -1,0 +1,173 @@
+// valdero-cli grafiek: the series of one chart of the chart window, as JSON,
+// exactly as the window hands them to the chart component; with --png also
+// the drawn chart as a picture, where the tool can draw.
+
+#include <charconv>
+#include <ostream>
+
+#include "app/cli/Json.h"
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
+#include "model/charts/GrafiekModel.h"
+#include "model/charts/GrafiekSoort.h"
+#include "model/core/Kasboek.h"
+#include "model/reports/ReportSelection.h"
+#include "model/storage/BoekLaden.h"
+
+namespace valdero::cli {
+namespace {
+
+constexpr std::string_view kNaam = "grafiek";
+
+std::optional<int> AlsGetal(const std::string& s) {
+  int n = 0;
+  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+  if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+  return n;
+}
+
+std::vector<std::string> Splits(const std::string& s) {
+  std::vector<std::string> delen;
+  std::size_t b = 0;
+  while (b <= s.size() && !s.empty()) {
+    const std::size_t e = s.find(',', b);
+    delen.push_back(s.substr(b, e - b));
+    if (e == std::string::npos) break;
+    b = e + 1;
+  }
+  return delen;
+}
+
+std::string Json(const Grafiek& g, const std::vector<std::string>& berichten) {
+  std::string uit;
+  JsonSchrijver j(uit, 2);
+  j.BeginObject();
+  j.Sleutel("Titels");
+  j.BeginLijst();
+  for (const std::string& t : g.titels) j.Tekst(t);
+  j.EindLijst();
+  j.Sleutel("Reeksen");
+  j.BeginLijst();
+  for (const GrafiekReeks& r : g.reeksen) {
+    j.BeginObject();
+    j.Veld("naam", r.naam);
+    j.Sleutel("punten");
+    j.BeginLijst();
+    for (const GrafiekPunt& p : r.punten) {
+      j.BeginLijst();
+      j.Getal(p.x);
+      j.Getal(p.y);
+      j.Tekst(p.label);
+      j.EindLijst();
+    }
+    j.EindLijst();
+    j.EindObject();
+  }
+  j.EindLijst();
+  j.Sleutel("Berichten");
+  j.BeginLijst();
+  for (const std::string& b : berichten) j.Tekst(b);
+  j.EindLijst();
+  j.EindObject();
+  uit += "\n";
+  return uit;
+}
+
+}  // namespace
+
+int GrafiekOpdracht(Omgeving& omgeving) {
+  CliOpties opties;
+  if (std::string fout =
+          LeesOpties(omgeving.args, opties, {"rekening", "groep", "klassen", "soorten", "periode", "png"});
+      !fout.empty())
+    return Gebruiksfout(omgeving, kNaam, fout);
+  const auto& arg = opties.argumenten;
+  if (arg.size() != 2) return Gebruiksfout(omgeving, kNaam, "geef BOEK en SOORT");
+  const auto soortGetal = AlsGetal(arg[1]);
+  if (!soortGetal || !IsGrafiekSoort(*soortGetal))
+    return Gebruiksfout(omgeving, kNaam, "onbekende grafieksoort " + arg[1]);
+  const int soort = *soortGetal;
+  auto extra = [&opties](const char* naam) -> const std::string* {
+    const auto it = opties.extra.find(naam);
+    return it == opties.extra.end() ? nullptr : &it->second;
+  };
+  if ((soort == grafiek::Rekening) != (extra("rekening") != nullptr))
+    return Gebruiksfout(omgeving, kNaam, soort == grafiek::Rekening ? "soort 101 vraagt --rekening NR"
+                                                                    : "--rekening hoort bij soort 101");
+  if ((soort == grafiek::Groep) != (extra("groep") != nullptr))
+    return Gebruiksfout(omgeving, kNaam, soort == grafiek::Groep ? "soort 105 vraagt --groep KODE"
+                                                                 : "--groep hoort bij soort 105");
+  std::optional<int> periode;
+  if (const std::string* p = extra("periode")) {
+    periode = AlsGetal(*p);
+    if (!periode || *periode < 1 || *periode > 4) return Gebruiksfout(omgeving, kNaam, "--periode verwacht 1, 2, 3 of 4");
+  }
+  std::optional<int> rekNr;
+  if (const std::string* r = extra("rekening")) {
+    rekNr = AlsGetal(*r);
+    if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
+  }
+  if (extra("png") && !omgeving.tekenaar) {
+    omgeving.fout << "valdero-cli grafiek: deze valdero-cli is gebouwd zonder vensters en tekent geen PNG\n";
+    return kMislukt;
+  }
+
+  CliBoek boek(opties, omgeving.map);
+  Kasboek& kb = boek.kb;
+  const LaadUitkomst u = StartBoek(kb, true, arg[0]);
+  auto meldBerichten = [&] {
+    for (const GetoondBericht& b : boek.berichten.getoond) omgeving.fout << b.tekst << "\n";
+  };
+  if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
+    meldBerichten();
+    omgeving.fout << "valdero-cli grafiek: boek " << arg[0] << " niet geladen\n";
+    return kMislukt;
+  }
+  boek.berichten.Wis();
+
+  // What the menu's launcher prepares; every class or kind where the
+  // selection dialog would ask, narrowed by the options.
+  ReportSelection selectie;
+  const int rapportSoort = RapportSoortVan(soort);
+  BereidSelectieVoor(kb, selectie, rapportSoort);
+  if (VraagVoor(rapportSoort) == SelectieVraag::Klassen) KiesAlleKlassen(kb, selectie);
+  if (VraagVoor(rapportSoort) == SelectieVraag::Soorten) KiesAlleSoorten(kb, selectie);
+  if (const std::string* k = extra("klassen")) KiesKlassen(kb, selectie, Splits(*k));
+  if (const std::string* s = extra("soorten")) KiesSoorten(kb, selectie, Splits(*s));
+  if (periode) selectie.PeriodCode = *periode;
+
+  int index = 0;
+  if (rekNr) {
+    index = kb.ZoekRekening(*rekNr);
+    if (index == 0) {
+      omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
+      return kMislukt;
+    }
+  }
+  if (const std::string* g = extra("groep")) {
+    index = kb.ZoekGroep(*g);
+    if (index == 0) {
+      omgeving.fout << "Groep " << *g << " bestaat niet\n";
+      return kMislukt;
+    }
+  }
+
+  GrafiekModel model(kb, selectie);
+  if (!model.ShowChart(soort, index)) {
+    meldBerichten();
+    return kMislukt;
+  }
+  std::vector<std::string> berichten;
+  for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
+  meldBerichten();
+  if (const std::string* png = extra("png")) {
+    if (!omgeving.tekenaar(model.Huidig(), kb.DecimaalTeken(), kb.Pad(*png))) {
+      omgeving.fout << *png << " wegschrijven NIET gelukt\n";
+      return kMislukt;
+    }
+  }
+  omgeving.uit << Json(model.Huidig(), berichten);
+  return kGelukt;
+}
+
+}  // namespace valdero::cli
