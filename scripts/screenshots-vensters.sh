@@ -9,7 +9,7 @@ tests="$*"
 if [ -z "$tests" ]; then
   tests="tst_groepen tst_navigator tst_nieuwrekendlg tst_passworddlg tst_zoekdlg
          tst_boekingform tst_boekingform_effecten tst_boekingform_zoeken tst_afschrift
-         tst_rekeningen tst_budget tst_relaties_opties_export tst_groepuit"
+         tst_rekeningen tst_budget tst_relaties_opties_export tst_groepuit tst_grafiek"
 fi
 cmake -S . -B build -G Ninja >/dev/null
 # shellcheck disable=SC2086

@@ -166,6 +166,8 @@ void VerwachtStaven(const Grafiek& g, const std::vector<Staaf>& staven) {
   EXPECT_EQ(g.reeksen[2].naam, "Saldo Werkelijk");
   EXPECT_EQ(g.reeksen[2].kleur, kleur::Rood);
   EXPECT_TRUE(g.reeksen[2].alsLijn);
+  EXPECT_TRUE(g.reeksen[0].waardenZichtbaar);
+  EXPECT_TRUE(g.reeksen[1].waardenZichtbaar);
   for (const GrafiekReeks& r : g.reeksen) ASSERT_EQ(r.punten.size(), staven.size()) << r.naam;
   double som = 0;
   for (std::size_t i = 0; i < staven.size(); ++i) {
@@ -250,6 +252,20 @@ TEST(Grafiek, BegrotingPerMaandKiestAlleenBILUV) {
   GrafiekModel leeg(zonder.boek.kb, zonder.selectie);
   EXPECT_FALSE(leeg.ShowChart(112, 0));
   EXPECT_EQ(zonder.boek.berichten.Teksten(), std::vector<std::string>{"Geen klassen gekozen"});
+}
+
+TEST(Grafiek, WaardenBijDeStavenAlleenWaarZePassen) {
+  for (const auto& [extra, zichtbaar] : {std::pair{12, true}, std::pair{13, false}}) {
+    SCOPED_TRACE(extra);
+    RapportBoek b;
+    for (int i = 0; i < extra; ++i) test::VoegGroepToe(b.boek.kb, std::to_string(500 + i), "Extra", " U ", -100);
+    BouwSaldoMatrix(b.boek.kb);
+    Kies(b, 111);
+    const Grafiek g = BouwGrafiek(b.boek.kb, b.selectie, 111, 0);
+    ASSERT_EQ(g.reeksen.at(0).punten.size(), static_cast<std::size_t>(8 + extra));
+    EXPECT_EQ(g.reeksen[0].waardenZichtbaar, zichtbaar);
+    EXPECT_EQ(g.reeksen[1].waardenZichtbaar, zichtbaar);
+  }
 }
 
 TEST(Grafiek, OngeldigBudgetGeeftFoutInChartEnSlaatDeGroepOver) {

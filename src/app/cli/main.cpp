@@ -5,7 +5,18 @@
 
 #include "app/cli/Opdrachten.h"
 
+#ifdef VALDERO_GRAFIEK_PNG
+#include "model/charts/Grafiek.h"
+#include "ui/charts/GrafiekTekening.h"
+#endif
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr);
+  valdero::cli::GrafiekTekenaar tekenaar;
+#ifdef VALDERO_GRAFIEK_PNG
+  tekenaar = [](const valdero::Grafiek& grafiek, char decimaalTeken, const std::filesystem::path& pad) {
+    return valdero::BewaarGrafiekPng(grafiek, decimaalTeken, QString::fromStdString(pad.string()));
+  };
+#endif
+  return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr, tekenaar);
 }

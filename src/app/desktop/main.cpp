@@ -18,6 +18,8 @@
 #include "ui/bookings/QtBoekingVensters.h"
 #include "model/bookings/StandaardBewaarder.h"
 #include "ui/bookings/TBoekingForm.h"
+#include "ui/charts/GrafiekKoppeling.h"
+#include "ui/charts/TGrafiekForm.h"
 #include "model/storage/ConfigBestand.h"
 #include "model/core/BoekNaam.h"
 #include "model/core/Kasboek.h"
@@ -159,7 +161,11 @@ int main(int argc, char* argv[]) {
   TOutputForm overzicht(kb, rapportSelectie, &hoofd);
   QObject::connect(&overzicht, &TOutputForm::HelpGevraagd, &help, helpVoor);
   KoppelOverzicht(hoofd, overzicht, selectieDlg, rapportSelectie);
-  // After the overview: the accounts manager opens its account report there.
+  // The charts (window 6), on the same selection.
+  TGrafiekForm grafiek(kb, rapportSelectie, &hoofd);
+  KoppelGrafiek(hoofd, grafiek, rapportSelectie, groepBeheer);
+  // After the overview and the charts: the accounts manager opens its
+  // account report and chart there.
   KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget, &rapportSelectie);
   // What the overview and the free search open on one transaction (the
   // booking window, a deletion, the group overview), the groups manager's

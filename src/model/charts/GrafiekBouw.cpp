@@ -16,6 +16,9 @@ namespace {
 
 constexpr double kDagenPerStap = 30;
 constexpr int kMeesteStappen = 13;
+// The values printed at the budget bars stay readable up to this many
+// groups; beyond it they would cover each other, and the bars speak alone.
+constexpr std::size_t kMeesteWaarden = 20;
 
 // The class letters whose groups are debit headings: their chart runs
 // downwards, so a growing expense climbs the axis.
@@ -184,6 +187,7 @@ void BudgetGrafiek(Kasboek& kb, const ReportSelection& selectie, Grafiek& g) {
     laatste = i;
   }
   g.onder.max = std::max(static_cast<double>(begroot.punten.size()), static_cast<double>(laatste + 1));
+  begroot.waardenZichtbaar = werkelijk.waardenZichtbaar = begroot.punten.size() <= kMeesteWaarden;
   g.lopendTotaal = som;
   g.reeksen = {std::move(begroot), std::move(werkelijk), std::move(saldo)};
 }

@@ -43,7 +43,7 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   overzicht_ = StapKnop("Groep overzicht", "OverzichtBtn", this);
   grafiek_ = StapKnop("Groep grafiek", "GrafiekBtn", this);
   overzicht_->setToolTip("Overzicht van de gekozen groep");
-  // The chart window is not part of the program yet.
+  grafiek_->setToolTip("Grafiek van de gekozen groep");
   grafiek_->setEnabled(false);
   ok_ = StapKnop("&OK", "OkBtn", this);
   stop_ = StapKnop("&Stop", "StopBtn", this);
@@ -75,6 +75,13 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
     overzicht(positie);
   });
   connect(stop_, &QPushButton::clicked, this, &QDialog::reject);
+  // The chart opens once the manager has closed, as OK closes it.
+  connect(grafiek_, &QPushButton::clicked, this, [this] {
+    if (beheer_.Gekozen() < 0 || !grafiek) return;
+    const int positie = beheer_.GroepPositie();
+    OkKlik();
+    grafiek(positie);
+  });
   connect(groepen_, &QListWidget::currentRowChanged, this, [this](int r) { beheer_.Kies(r); });
   connect(titels_, &QComboBox::activated, this, &TBudbeheerForm::TitelGekozen);
   connect(titels_->lineEdit(), &QLineEdit::returnPressed, this,
@@ -115,6 +122,7 @@ void TBudbeheerForm::Vul() {
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
   overzicht_->setEnabled(iets && overzicht);
+  grafiek_->setEnabled(iets && grafiek);
 }
 
 void TBudbeheerForm::Voer(TNewBudgetDlg& dlg) {

@@ -36,6 +36,9 @@ class TBudbeheerForm : public QDialog {
   // Runs the group dialog once it has been prepared; by default modally.
   // Tests drive the dialog's widgets here instead.
   std::function<void(TNewBudgetDlg&)> dialoogVoerder;
+  // Opens the chart of the group at a list position (kind 105); the
+  // "Groep grafiek" button stays disabled while it is empty.
+  std::function<void(int positie)> grafiek;
 
   // "Groep overzicht": the window closes as with OK and the report of the
   // group at this position opens. The button is disabled while unset.

@@ -1,6 +1,7 @@
 #include "ui/widgets/QtPrinter.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -114,6 +115,14 @@ void QtPrinter::Tekst(int x, int y, const std::string& tekst) {
 
 void QtPrinter::Lijn(int x1, int y1, int x2, int y2) {
   if (painter_) painter_->drawLine(x1, y1, x2, y2);
+}
+
+void QtPrinter::Afbeelding(int x, int y, int breedte, int hoogte, const std::string& png) {
+  if (!painter_) return;
+  QImage beeld;
+  if (!beeld.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG")) return;
+  painter_->setRenderHint(QPainter::SmoothPixmapTransform);
+  painter_->drawImage(QRect(x, y, breedte, hoogte), beeld);
 }
 
 }  // namespace valdero

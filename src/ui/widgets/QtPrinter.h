@@ -40,6 +40,7 @@ class QtPrinter : public Printer {
   void EindDocument() override;
   void Tekst(int x, int y, const std::string& tekst) override;
   void Lijn(int x1, int y1, int x2, int y2) override;
+  void Afbeelding(int x, int y, int breedte, int hoogte, const std::string& png) override;
 
  private:
   std::unique_ptr<QPrinter> printer_;  // null: no printer installed
