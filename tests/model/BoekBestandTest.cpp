@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "FoutBestanden.h"
 #include "TestBoek.h"
 #include "model/storage/Bestanden.h"
 #include "model/storage/BoekBestand.h"
@@ -411,7 +412,7 @@ TEST(BoekBestand, TheFirstSaveKeepsTheOpenedFileAsBackup) {
   BewaarBoek(boek.kb, false);
   EXPECT_EQ(test::LeesBytes(reserve), geopend);
   EXPECT_EQ(test::LeesBytes(boek.BoekPad()), SchrijfBoek(boek.kb));
-  EXPECT_FALSE(std::filesystem::exists(TijdelijkPad(boek.BoekPad())));
+  EXPECT_TRUE(test::TijdelijkeBestanden(boek.map.pad()).empty());
 }
 
 TEST(BoekBestand, SaveDialogChoosesTheFileAndItsFolder) {
@@ -503,12 +504,16 @@ TEST(BoekBestand, AFailedSaveLeavesTheOldFileAndTheBookAsTheyWere) {
   const Bytes oud = Bewaar(boek);
   ZetOmzettingNaarDollars(boek.kb);
   boek.berichten.Antwoord(antwoord::Ja);
-  // Something is in the way of the temporary file.
-  std::filesystem::create_directory(TijdelijkPad(boek.BoekPad()));
+  // The disk fills up while the new content is written.
+  test::FoutBestanden schijf;
+  schijf.faaltBij = 1;
+  schijf.fout = ENOSPC;
+  boek.kb.poorten.bestandssysteem = &schijf;
 
   BewaarBoek(boek.kb, false);
+  ASSERT_EQ(schijf.stappen.at(1), "Schrijf (faalt)");
   EXPECT_EQ(test::LeesBytes(boek.BoekPad()), oud);
-  EXPECT_TRUE(std::filesystem::is_directory(TijdelijkPad(boek.BoekPad())));
+  EXPECT_TRUE(test::TijdelijkeBestanden(boek.map.pad()).empty());
   EXPECT_FALSE(std::filesystem::exists(boek.map / "Valdr08.~VD"));
   EXPECT_FALSE(boek.kb.Bewaard);
   EXPECT_TRUE(boek.kb.EersteBewaring);
@@ -518,7 +523,7 @@ TEST(BoekBestand, AFailedSaveLeavesTheOldFileAndTheBookAsTheyWere) {
   EXPECT_EQ(boek.kb.RekLijst[1].Munt, 0);
   EXPECT_EQ(boek.kb.IOStatus, 8);
   EXPECT_EQ(boek.berichten.Teksten().back(),
-            "Valdr08.vdr wegschrijven NIET gelukt\n\r probeer opnieuw of controleer bestand");
+            "Valdr08.vdr (schijf vol) wegschrijven NIET gelukt\n\r probeer opnieuw of controleer bestand");
 }
 
 TEST(Wachtwoord, SixCharactersTravelScrambledInTheGroupHeader) {

@@ -1,12 +1,13 @@
 #pragma once
 // The ports an open book talks through: messages and file choices, the clock,
-// the user's decimal separator and the printer.
+// the user's decimal separator, the printer and the file system.
 
 #include <functional>
 
 namespace valdero {
 
 class Berichten;
+class Bestandssysteem;
 class Klok;
 class Printer;
 
@@ -18,6 +19,9 @@ struct Poorten {
   const Klok& klok;
   std::reference_wrapper<Printer> printer;
   char decimaalTeken = ',';
+  // None: the operating system's files (BestandenVan in model/storage). A
+  // test puts in one that fails a chosen step of a save.
+  Bestandssysteem* bestandssysteem = nullptr;
 };
 
 }  // namespace valdero

@@ -1,125 +1,313 @@
 #include "model/storage/Bestanden.h"
 
-#include "model/core/Windows1252.h"
-
-#include <cerrno>
-#include <system_error>
-
-#if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#define VALDERO_POSIX 1
-#endif
-#include <fstream>
-#include <iterator>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+#include "model/core/Bestandssysteem.h"
+#include "model/core/Kasboek.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace fs = std::filesystem;
 
-fs::path TijdelijkPad(const fs::path& doel) {
-  fs::path tijdelijk = doel;
-  tijdelijk += ".~tmp";
-  return tijdelijk;
-}
-
 namespace {
 
-#if VALDERO_POSIX
+// The operating system's calls, each retried when a signal interrupted it.
+class PosixBestanden final : public Bestandssysteem {
+ public:
+  int MaakNieuw(const fs::path& pad, unsigned rechten, int& bestand) override {
+    bestand = ::open(pad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (bestand < 0) return errno;
+    // Set exactly: the mask of the process must not narrow or widen who may
+    // read a book that replaces another.
+    if (::fchmod(bestand, rechten) != 0) {
+      const int fout = errno;
+      ::close(bestand);
+      ::unlink(pad.c_str());
+      return fout;
+    }
+    return 0;
+  }
+  int OpenLezen(const fs::path& pad, int& bestand) override {
+    bestand = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
+    return bestand < 0 ? errno : 0;
+  }
+  int Schrijf(int bestand, const std::uint8_t* data, std::size_t n,
+              std::size_t& geschreven) override {
+    for (;;) {
+      const ssize_t w = ::write(bestand, data, n);
+      if (w >= 0) {
+        geschreven = static_cast<std::size_t>(w);
+        return 0;
+      }
+      if (errno != EINTR) return errno;
+    }
+  }
+  int Lees(int bestand, std::uint8_t* data, std::size_t n, std::size_t& gelezen) override {
+    for (;;) {
+      const ssize_t r = ::read(bestand, data, n);
+      if (r >= 0) {
+        gelezen = static_cast<std::size_t>(r);
+        return 0;
+      }
+      if (errno != EINTR) return errno;
+    }
+  }
+  int Flush(int bestand) override { return ::fsync(bestand) == 0 ? 0 : errno; }
+  int Sluit(int bestand) override { return ::close(bestand) == 0 ? 0 : errno; }
+  int Koppel(const fs::path& bestaand, const fs::path& nieuw) override {
+    return ::link(bestaand.c_str(), nieuw.c_str()) == 0 ? 0 : errno;
+  }
+  int Hernoem(const fs::path& van, const fs::path& naar) override {
+    return ::rename(van.c_str(), naar.c_str()) == 0 ? 0 : errno;
+  }
+  int Verwijder(const fs::path& pad) override {
+    return ::unlink(pad.c_str()) == 0 ? 0 : errno;
+  }
+  int FlushMap(const fs::path& map) override {
+    const int fd = ::open(map.empty() ? "." : map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int fout = ::fsync(fd) == 0 ? 0 : errno;
+    // Some file systems cannot flush a folder at all; they keep no names to lose.
+    if (fout == EINVAL || fout == ENOTSUP) fout = 0;
+    ::close(fd);
+    return fout;
+  }
+};
 
-bool SchrijfAlles(int fd, std::span<const std::uint8_t> inhoud) {
+fs::path MapVan(const fs::path& pad) {
+  return pad.has_parent_path() ? pad.parent_path() : fs::path(".");
+}
+
+// A name beside `doel` that no other save uses: the process id and a
+// random part, created exclusively by the caller (a name that turns out to
+// exist is simply passed over).
+fs::path UniekeNaam(const fs::path& doel) {
+  static std::atomic<std::uint64_t> teller{std::random_device{}()};
+  char deel[40];
+  std::snprintf(deel, sizeof deel, ".~%x%06llx", static_cast<unsigned>(::getpid()),
+                static_cast<unsigned long long>(teller.fetch_add(0x9e3779b9) & 0xffffff));
+  fs::path naam = doel;
+  naam += deel;
+  naam += kTijdelijkEinde;
+  return naam;
+}
+
+int MaakTijdelijk(Bestandssysteem& bestanden, const fs::path& doel, unsigned rechten,
+                  fs::path& tijdelijk, int& bestand) {
+  int fout = EEXIST;
+  for (int poging = 0; poging < 100 && fout == EEXIST; ++poging) {
+    tijdelijk = UniekeNaam(doel);
+    fout = bestanden.MaakNieuw(tijdelijk, rechten, bestand);
+  }
+  return fout;
+}
+
+int SchrijfAlles(Bestandssysteem& bestanden, int bestand, std::span<const std::uint8_t> inhoud) {
   std::size_t gedaan = 0;
   while (gedaan < inhoud.size()) {
-    const ssize_t n = ::write(fd, inhoud.data() + gedaan, inhoud.size() - gedaan);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    gedaan += static_cast<std::size_t>(n);
+    std::size_t n = 0;
+    if (const int fout = bestanden.Schrijf(bestand, inhoud.data() + gedaan, inhoud.size() - gedaan, n))
+      return fout;
+    if (n == 0) return EIO;  // a write that makes no progress would loop for ever
+    gedaan += n;
   }
-  return true;
+  return 0;
 }
 
-// The new file gets the permissions of the file it replaces, so a save does
-// not quietly widen or narrow who may read the book.
-bool SchrijfTijdelijk(const fs::path& tijdelijk, const fs::path& doel,
-                      std::span<const std::uint8_t> inhoud) {
-  const int fd = ::open(tijdelijk.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  struct stat oud {};
-  if (::stat(doel.c_str(), &oud) == 0) ::fchmod(fd, oud.st_mode & 07777);
-  bool goed = SchrijfAlles(fd, inhoud) && ::fsync(fd) == 0;
-  if (::close(fd) != 0) goed = false;
-  return goed;
+// Writes the content to a new file of its own, flushed and closed; the file
+// is removed again when any of it fails.
+int SchrijfNieuw(Bestandssysteem& bestanden, const fs::path& doel, unsigned rechten,
+                 std::span<const std::uint8_t> inhoud, fs::path& tijdelijk) {
+  int bestand = -1;
+  if (const int fout = MaakTijdelijk(bestanden, doel, rechten, tijdelijk, bestand)) return fout;
+  int fout = SchrijfAlles(bestanden, bestand, inhoud);
+  if (fout == 0) fout = bestanden.Flush(bestand);
+  const int dicht = bestanden.Sluit(bestand);
+  if (fout == 0) fout = dicht;
+  if (fout != 0) bestanden.Verwijder(tijdelijk);
+  return fout;
 }
 
-// Makes the rename itself durable.
-void SyncMap(const fs::path& map) {
-  const int fd = ::open(map.empty() ? "." : map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+// Copies `bron` into a new file beside `doel`, flushed and closed.
+int KopieerNieuw(Bestandssysteem& bestanden, const fs::path& bron, const fs::path& doel,
+                 unsigned rechten, fs::path& tijdelijk) {
+  int in = -1;
+  if (const int fout = bestanden.OpenLezen(bron, in)) return fout;
+  int uit = -1;
+  int fout = MaakTijdelijk(bestanden, doel, rechten, tijdelijk, uit);
+  if (fout != 0) {
+    bestanden.Sluit(in);
+    return fout;
+  }
+  std::vector<std::uint8_t> blok(1 << 16);
+  for (;;) {
+    std::size_t n = 0;
+    fout = bestanden.Lees(in, blok.data(), blok.size(), n);
+    if (fout != 0 || n == 0) break;
+    fout = SchrijfAlles(bestanden, uit, std::span<const std::uint8_t>(blok.data(), n));
+    if (fout != 0) break;
+  }
+  if (fout == 0) fout = bestanden.Flush(uit);
+  const int dicht = bestanden.Sluit(uit);
+  if (fout == 0) fout = dicht;
+  bestanden.Sluit(in);
+  if (fout != 0) bestanden.Verwijder(tijdelijk);
+  return fout;
 }
 
-#else
-
-bool SchrijfTijdelijk(const fs::path& tijdelijk, const fs::path&,
-                      std::span<const std::uint8_t> inhoud) {
-  std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
-  if (!uit) return false;
-  uit.write(reinterpret_cast<const char*>(inhoud.data()),
-            static_cast<std::streamsize>(inhoud.size()));
-  uit.flush();
-  return static_cast<bool>(uit);
+// What stands in the way of replacing `echt` (the end of the links from
+// `doel`); empty when nothing does.
+std::string Belemmering(const fs::path& doel, const fs::path& echt, unsigned& rechten) {
+  rechten = 0666;
+  struct stat st {};
+  if (::stat(echt.c_str(), &st) != 0) {
+    std::error_code fout;
+    if (fs::is_symlink(doel, fout)) return "verwijst naar " + echt.string() + ", dat niet bestaat";
+    // A new file gets what the mask of the process allows.
+    const mode_t masker = ::umask(0);
+    ::umask(masker);
+    rechten = 0666 & ~static_cast<unsigned>(masker);
+    return {};
+  }
+  if (S_ISDIR(st.st_mode)) return "is een map";
+  if (!S_ISREG(st.st_mode)) return "is geen gewoon bestand";
+  // Write bits all off is the owner's "keep this": even the administrator,
+  // whom the system lets write anyway, must not replace it.
+  if ((st.st_mode & 0222) == 0 || ::access(echt.c_str(), W_OK) != 0) return "is alleen-lezen";
+  rechten = st.st_mode & 07777;
+  return {};
 }
-
-void SyncMap(const fs::path&) {}
-
-#endif
 
 }  // namespace
 
-bool SchrijfAtomisch(const fs::path& doel, std::span<const std::uint8_t> inhoud,
-                     const std::function<void()>& voorVervangen) {
-  const fs::path tijdelijk = TijdelijkPad(doel);
-  std::error_code fout;
-  if (!SchrijfTijdelijk(tijdelijk, doel, inhoud)) {
-    // Never remove what is in the way when it is not our own file.
-    if (fs::is_regular_file(tijdelijk, fout)) fs::remove(tijdelijk, fout);
-    return false;
-  }
-  if (voorVervangen) voorVervangen();
-  fs::rename(tijdelijk, doel, fout);
-  if (fout) {
-    std::error_code weg;
-    fs::remove(tijdelijk, weg);
-    return false;
-  }
-  SyncMap(doel.parent_path());
-  return true;
+Bestandssysteem& EchtBestandssysteem() {
+  static PosixBestanden posix;
+  return posix;
 }
 
-bool LeesBestand(const fs::path& pad, std::vector<std::uint8_t>& inhoud) {
+Bestandssysteem& BestandenVan(const Kasboek& kb) {
+  return kb.poorten.bestandssysteem ? *kb.poorten.bestandssysteem : EchtBestandssysteem();
+}
+
+fs::path VolgVerwijzing(const fs::path& pad) {
+  fs::path echt = pad;
+  std::error_code fout;
+  // A loop of links ends somewhere; the write then fails on it.
+  for (int stap = 0; stap < 40 && fs::is_symlink(echt, fout); ++stap) {
+    const fs::path doel = fs::read_symlink(echt, fout);
+    if (fout) break;
+    echt = doel.is_absolute() ? doel : MapVan(echt) / doel;
+  }
+  return echt;
+}
+
+std::string FoutReden(int fout) {
+  switch (fout) {
+    case 0: return {};
+    case ENOSPC: return "schijf vol";
+    case EDQUOT: return "schijfruimte van gebruiker op";
+    case EACCES:
+    case EPERM: return "geen toegang";
+    case EROFS: return "schijf is alleen-lezen";
+    case EIO: return "schijffout";
+    case EISDIR: return "is een map";
+    case ENOENT: return "map bestaat niet";
+    case EEXIST: return "geen vrije naam";
+    default: return "systeemfout " + std::to_string(fout);
+  }
+}
+
+SchrijfUitkomst SchrijfAtomisch(const fs::path& doel, std::span<const std::uint8_t> inhoud,
+                                const std::function<void()>& voorVervangen,
+                                Bestandssysteem& bestanden) {
+  SchrijfUitkomst uitkomst;
+  const fs::path echt = VolgVerwijzing(doel);
+  unsigned rechten = 0;
+  uitkomst.reden = Belemmering(doel, echt, rechten);
+  if (!uitkomst.reden.empty()) return uitkomst;
+
+  fs::path tijdelijk;
+  if (const int fout = SchrijfNieuw(bestanden, echt, rechten, inhoud, tijdelijk)) {
+    uitkomst.reden = FoutReden(fout);
+    return uitkomst;
+  }
+  if (voorVervangen) voorVervangen();
+  if (const int fout = bestanden.Hernoem(tijdelijk, echt)) {
+    bestanden.Verwijder(tijdelijk);
+    uitkomst.reden = FoutReden(fout);
+    return uitkomst;
+  }
+  uitkomst.vervangen = true;
+  // Until the folder is flushed, a power failure may bring back the old file.
+  if (const int fout = bestanden.FlushMap(MapVan(echt))) {
+    uitkomst.reden = FoutReden(fout);
+    return uitkomst;
+  }
+  uitkomst.gelukt = true;
+  return uitkomst;
+}
+
+bool MaakKopie(const fs::path& bron, const fs::path& doel, Bestandssysteem& bestanden,
+               bool koppelen) {
+  const fs::path echt = VolgVerwijzing(bron);
+  struct stat st {};
+  if (::stat(echt.c_str(), &st) != 0) return false;
+  fs::path tijdelijk = UniekeNaam(doel);
+  if ((!koppelen || bestanden.Koppel(echt, tijdelijk) != 0) &&
+      KopieerNieuw(bestanden, echt, doel, st.st_mode & 07777, tijdelijk) != 0)
+    return false;
+  if (bestanden.Hernoem(tijdelijk, doel) != 0) {
+    bestanden.Verwijder(tijdelijk);
+    return false;
+  }
+  // Renaming a name onto another name of the same file leaves both.
+  std::error_code fout;
+  if (fs::exists(tijdelijk, fout)) bestanden.Verwijder(tijdelijk);
+  return bestanden.FlushMap(MapVan(doel)) == 0;
+}
+
+bool LeesBestand(const fs::path& pad, std::vector<std::uint8_t>& inhoud,
+                 Bestandssysteem& bestanden) {
   inhoud.clear();
   std::error_code fout;
   if (!fs::is_regular_file(pad, fout)) return false;
-  std::ifstream in(pad, std::ios::binary);
-  if (!in) return false;
-  // One read of the whole size: a book of 100 000 transactions is 38 MB,
-  // and reading it character by character took a good part of a load.
+  int bestand = -1;
+  if (bestanden.OpenLezen(pad, bestand) != 0) return false;
+  // Large pieces into room for the whole size: a book of 100 000
+  // transactions is 38 MB. An error half-way is a failure, never a shorter
+  // file.
   const auto grootte = fs::file_size(pad, fout);
-  if (fout) return false;
-  inhoud.resize(static_cast<std::size_t>(grootte));
-  in.read(reinterpret_cast<char*>(inhoud.data()), static_cast<std::streamsize>(grootte));
-  inhoud.resize(static_cast<std::size_t>(in.gcount()));  // the file may have shrunk meanwhile
-  return !in.bad();
+  inhoud.resize(fout ? 1 << 16 : static_cast<std::size_t>(grootte) + 1);
+  std::size_t gedaan = 0;
+  bool goed = true;
+  for (;;) {
+    if (gedaan == inhoud.size()) inhoud.resize(inhoud.size() * 2);  // it grew meanwhile
+    std::size_t n = 0;
+    if (bestanden.Lees(bestand, inhoud.data() + gedaan, inhoud.size() - gedaan, n) != 0) {
+      goed = false;
+      break;
+    }
+    if (n == 0) break;
+    gedaan += n;
+  }
+  bestanden.Sluit(bestand);
+  inhoud.resize(goed ? gedaan : 0);
+  return goed;
 }
 
 bool SchrijfTekstRegels(const fs::path& doel, const std::vector<std::string>& regels) {
   std::string tekst;
   for (const std::string& regel : regels) tekst += Utf8NaarCp1252(regel) + "\r\n";
   const auto* begin = reinterpret_cast<const std::uint8_t*>(tekst.data());
-  return SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, tekst.size()));
+  return static_cast<bool>(SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, tekst.size())));
 }
 
 }  // namespace valdero

@@ -1,8 +1,10 @@
 #pragma once
 // Whole files in and out. A save keeps the old file intact until the new
-// one is completely on disk: a temporary file in the same folder, flushed to
-// disk, then renamed over the target. A failure removes the temporary file
-// and leaves the target as it was.
+// one is completely on disk: a file of its own in the same folder (a new,
+// unique name, so two saves at once never write into one file), flushed to
+// disk, then renamed over the target, and the folder flushed. A failure
+// removes the new file and leaves the target as it was. Every step goes
+// through the file-system port (model/core/Bestandssysteem.h).
 
 #include <cstdint>
 #include <filesystem>
@@ -13,17 +15,61 @@
 
 namespace valdero {
 
-// The temporary file a save of `doel` writes first.
-std::filesystem::path TijdelijkPad(const std::filesystem::path& doel);
+class Bestandssysteem;
+class Kasboek;
 
-// `voorVervangen` runs after the new content is safely on disk and before it
-// replaces the target (the moment to keep a backup of the old file).
-// Returns false when the new content could not be written or put in place.
-bool SchrijfAtomisch(const std::filesystem::path& doel, std::span<const std::uint8_t> inhoud,
-                     const std::function<void()>& voorVervangen = {});
+// The operating system's files.
+Bestandssysteem& EchtBestandssysteem();
+// The book's file-system port: the operating system's unless a test put in
+// another.
+Bestandssysteem& BestandenVan(const Kasboek& kb);
+
+// The file a name stands for: a symbolic link followed to its end (a
+// relative target read against the link's folder); any other name as it is.
+std::filesystem::path VolgVerwijzing(const std::filesystem::path& pad);
+
+// The save's own files carry this ending after the target's name and a
+// unique part ("Valdr08.vdr.~1a2b3c.tmp"); one left by a crash is
+// recognisable by it.
+inline constexpr const char* kTijdelijkEinde = ".tmp";
+
+// How a whole-file write went. `reden` says in the user's words why it did
+// not ("schijf vol", "alleen-lezen", ...).
+struct SchrijfUitkomst {
+  bool gelukt = false;
+  // The new content took the target's place; only the last step (making
+  // that durable) may have failed after it.
+  bool vervangen = false;
+  std::string reden;
+  explicit operator bool() const { return gelukt; }
+};
+
+// The failure of a file-system step in the user's words.
+std::string FoutReden(int fout);
+
+// Writes `inhoud` as the new content of `doel` (through a symbolic link into
+// its target's folder). Refuses a target that is a folder, a link to
+// nothing, or a file without write permission. `voorVervangen` runs after
+// the new content is safely on disk and before it replaces the target (the
+// moment to keep a backup of the old file).
+SchrijfUitkomst SchrijfAtomisch(const std::filesystem::path& doel,
+                                std::span<const std::uint8_t> inhoud,
+                                const std::function<void()>& voorVervangen = {},
+                                Bestandssysteem& bestanden = EchtBestandssysteem());
+
+// Puts a copy of `bron` at `doel`, replacing what was there in one step: a
+// second name for the same file where the file system has links (safe,
+// because a save never writes into a file but replaces it), else a flushed
+// copy. False when neither could be made; nothing half-made is left behind
+// and `doel` is then as it was.
+// With `koppelen` false always a copy: for a copy that must stay as it is
+// whatever another program does to the original.
+bool MaakKopie(const std::filesystem::path& bron, const std::filesystem::path& doel,
+               Bestandssysteem& bestanden = EchtBestandssysteem(), bool koppelen = true);
 
 // The whole content of a file; false when it cannot be read.
-bool LeesBestand(const std::filesystem::path& pad, std::vector<std::uint8_t>& inhoud);
+bool LeesBestand(const std::filesystem::path& pad, std::vector<std::uint8_t>& inhoud,
+                 Bestandssysteem& bestanden = EchtBestandssysteem());
 
 // A text file of lines as the user reads it on Windows: each line in
 // Windows-1252, ended by CR LF. Written atomically like the book.

@@ -165,7 +165,7 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
     return FoutNr::BestaatNiet;
   }
   std::vector<std::uint8_t> inhoud;
-  if (!LeesBestand(pad, inhoud)) {
+  if (!LeesBestand(pad, inhoud, BestandenVan(kb))) {
     Foutmelding(kb, kb.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }

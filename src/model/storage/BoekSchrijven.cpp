@@ -5,9 +5,11 @@
 #include <cstdio>
 
 #include "model/core/Berichten.h"
+#include "model/core/Bestandssysteem.h"
 #include "model/core/BoekNaam.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/Bestanden.h"
+#include "model/storage/BoekSlot.h"
 #include "model/storage/ByteLezer.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
@@ -92,22 +94,6 @@ void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit) {
   SchrijfSectie(uit, kb.RelatieLijst, hoogste);
 }
 
-// The backup keeps the file as it was when the book was opened: a second
-// name for it (a copy where the file system has no links), made just before
-// the new content takes its place. False when neither could be made; a
-// half-made copy is removed, so no empty backup can pass for a real one.
-bool MaakReservekopie(const fs::path& boek, const fs::path& reserve) {
-  std::error_code fout;
-  fs::remove(reserve, fout);
-  fs::create_hard_link(boek, reserve, fout);
-  if (!fout) return true;
-  fs::copy_file(boek, reserve, fs::copy_options::overwrite_existing, fout);
-  if (!fout) return true;
-  std::error_code weg;
-  if (fs::is_regular_file(reserve, weg)) fs::remove(reserve, weg);
-  return false;
-}
-
 // Where the save goes: the save dialog, and the question before replacing
 // another file. False when the user stopped.
 bool KiesBestand(Kasboek& kb) {
@@ -157,13 +143,24 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
     return FoutNr::GeenGeldigBedrag;
   }
   std::error_code fout;
-  const bool bestaat = fs::is_regular_file(kb.Pad(kb.KasPad), fout);
+  // Anything at the book's name (a folder, a link to nothing) is the book's
+  // place: the save then says what is wrong with it, rather than asking for
+  // another name.
+  const fs::path plek = kb.Pad(kb.KasPad);
+  const bool bestaat = fs::exists(plek, fout) || fs::is_symlink(plek, fout);
   const bool reserve = !vraagNaam && bestaat && kb.EersteBewaring;
   if (vraagNaam || !bestaat) {
-    if (!KiesBestand(kb)) {
+    if (!KiesBestand(kb) || !VerhuisSlot(kb)) {
       kb.MuntOmzetten = false;
       return FoutNr::WegschrijvenMislukt;
     }
+  } else if (kb.AlleenLezen) {
+    // Another program has this book and writes it; only "Opslaan als" to a
+    // file of its own keeps what was done here.
+    Foutmelding(kb, kb.KasPad + " (alleen-lezen geopend, " + kb.SlotMelding + ")",
+                FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+    kb.MuntOmzetten = false;
+    return FoutNr::WegschrijvenMislukt;
   }
 
   // A conversion changes the book in memory; when the save fails, the book
@@ -177,21 +174,33 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
     transacties = kb.KasLijst;
   }
   const auto inhoud = SchrijfBoek(kb);
-  const fs::path doel = kb.Pad(kb.KasPad);
+  // A book reached through a symbolic link is saved into the link's target,
+  // with its backup beside it; the link stays a link.
+  // The save dialog may have chosen another file.
+  const fs::path gekozen = kb.Pad(kb.KasPad);
+  const fs::path doel = VolgVerwijzing(gekozen);
   fs::path reservePad = doel;
   reservePad.replace_extension(".~VD");
+  Bestandssysteem& bestanden = BestandenVan(kb);
+  // The backup keeps the file as it was when the book was opened, made just
+  // before the new content takes its place. When it cannot be made, no
+  // half-made file passes for it.
   bool reserveGemaakt = true;
-  const bool gelukt = SchrijfAtomisch(doel, inhoud, [&] {
-    if (reserve) reserveGemaakt = MaakReservekopie(doel, reservePad);
-  });
-  if (!gelukt) {
-    if (kb.MuntOmzetten) {
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(
+      gekozen, inhoud, [&] { if (reserve) reserveGemaakt = MaakKopie(doel, reservePad, bestanden); },
+      bestanden);
+  if (uitkomst.vervangen && reserve && reserveGemaakt) kb.EersteBewaring = false;
+  if (!uitkomst) {
+    // The new content on disk but not made durable: the amounts in memory
+    // are those on disk, so a conversion is not undone.
+    if (kb.MuntOmzetten && !uitkomst.vervangen) {
       kb.RekLijst = std::move(rekeningen);
       kb.GroepLijst = std::move(groepen);
       kb.KasLijst = std::move(transacties);
-      kb.MuntOmzetten = false;
     }
-    Foutmelding(kb, kb.KasPad, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+    kb.MuntOmzetten = false;
+    Foutmelding(kb, kb.KasPad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt,
+                HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
   }
   if (reserve) kb.EersteBewaring = false;
