@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
+#include "FoutBestanden.h"
 #include "TestBoek.h"
 #include "model/storage/Bestanden.h"
 #include "model/core/ByteImage.h"
@@ -158,14 +160,18 @@ TEST_P(BeschadigdeConfig, IsReportedAndReplacedByTheDefaults) {
 
   LeesConfig(boek.kb);
   EXPECT_EQ(boek.kb.IOStatus, geval.ioStatus);
-  EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{geval.melding});
+  EXPECT_EQ(boek.berichten.Teksten(),
+            (std::vector<std::string>{geval.melding, "Oude configuratie bewaard als Valdr08.~CF"}));
   EXPECT_EQ(boek.kb.AantalKlassen, 16);
   EXPECT_EQ(boek.kb.KlasseLijst.size(), 16u);
   EXPECT_EQ(boek.kb.SoortLijst.front().Naam, "BT betalingen");
   EXPECT_EQ(boek.kb.ValutaLijst.size(), 11u);
   EXPECT_TRUE(boek.kb.ConfigAanwezig);
-  // The damaged file is left for the user to look at.
+  // The damaged file is left for the user to look at, and kept as a copy
+  // for when the defaults are written over it.
   EXPECT_EQ(test::LeesBytes(boek.kb.Pad(boek.kb.ConfigPad)), beeld);
+  ASSERT_TRUE(SchrijfConfig(boek.kb).Gelukt());
+  EXPECT_EQ(test::LeesBytes(boek.map / "Valdr08.~CF"), beeld);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -246,13 +252,54 @@ TEST(ConfigBestand, AFailedSaveLeavesTheOldFile) {
   BoekInMap boek;
   const Bytes oud = StandaardBeeld(boek);
   const auto pad = boek.kb.Pad(boek.kb.ConfigPad);
-  std::filesystem::create_directory(TijdelijkPad(pad));
+  test::FoutBestanden schijf;
+  schijf.faaltBij = 0;  // no new file can be made beside it
+  schijf.fout = EACCES;
+  boek.kb.poorten.bestandssysteem = &schijf;
   boek.kb.Config.Persoonsdata[0] = "Nieuw";
   SchrijfConfig(boek.kb);
   EXPECT_EQ(boek.kb.IOStatus, 4);
   EXPECT_EQ(boek.berichten.Teksten(),
             std::vector<std::string>{"Configuratie wegschrijven NIET gelukt\n\r" + kStandaardMelding});
   EXPECT_EQ(test::LeesBytes(pad), oud);
+}
+
+// A configuration that exists but cannot be read holds the owner's settings
+// all the same: it is kept as a copy before the defaults go over it, and
+// where no copy can be made the defaults do not go over it at all.
+TEST(ConfigBestand, AConfigurationThatCannotBeReadIsNeverLost) {
+  struct Geval {
+    const char* naam;
+    std::set<std::string> faalt;
+    bool kopie;
+  };
+  for (const Geval& g : {Geval{"a disk error while reading", {"Lees"}, true},
+                         Geval{"not even a copy can be made", {"Lees", "Koppel", "OpenLezen"}, false}}) {
+    SCOPED_TRACE(g.naam);
+    BoekInMap boek;
+    const Bytes eigen = StandaardBeeld(boek);
+    const auto pad = boek.kb.Pad(boek.kb.ConfigPad);
+    test::FoutBestanden schijf;
+    schijf.faaltAltijd = g.faalt;
+    boek.kb.poorten.bestandssysteem = &schijf;
+
+    LeesConfig(boek.kb);
+    EXPECT_EQ(boek.kb.IOStatus, 4);
+    EXPECT_EQ(boek.berichten.Teksten().at(0), "Configuratie inlezen NIET gelukt\n\r" + kStandaardMelding);
+    EXPECT_EQ(boek.kb.ValutaLijst.size(), 11u) << "the defaults are in force";
+    boek.kb.poorten.bestandssysteem = nullptr;
+    boek.berichten.Wis();
+    const bool geschreven = SchrijfConfig(boek.kb).Gelukt();
+    EXPECT_EQ(geschreven, g.kopie);
+    if (g.kopie) {
+      EXPECT_EQ(test::LeesBytes(boek.map / "Valdr08.~CF"), eigen);
+    } else {
+      EXPECT_EQ(test::LeesBytes(pad), eigen);
+      EXPECT_FALSE(std::filesystem::exists(boek.map / "Valdr08.~CF"));
+      EXPECT_EQ(boek.berichten.Teksten(),
+                std::vector<std::string>{"Configuratie wegschrijven NIET gelukt\n\r" + kStandaardMelding});
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "model/storage/ConfigBestand.h"
 
 #include "model/storage/Bestanden.h"
+#include "model/core/Bestandssysteem.h"
 #include "model/storage/ByteLezer.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
@@ -106,6 +107,24 @@ Status LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   return gemeld;
 }
 
+// A configuration that could not be read holds the owner's settings and
+// personal data all the same: a copy of it is kept under a name of its own
+// before the defaults are ever written in its place (the file itself stays
+// for the user to look at until then). Where not even a copy can be made,
+// the defaults are not written over it at all.
+void BewaarBeschadigde(Kasboek& kb, const std::filesystem::path& pad) {
+  std::error_code fout;
+  for (int n = 0; n < 100; ++n) {
+    const std::string naam = kb.KasNaam + (n == 0 ? "" : "-" + std::to_string(n)) + ".~CF";
+    const auto kopie = pad.parent_path() / naam;
+    if (std::filesystem::exists(kopie, fout)) continue;
+    if (!MaakKopie(pad, kopie, BestandenVan(kb))) break;
+    Mededeling(kb, "Oude configuratie bewaard als " + naam);
+    return;
+  }
+  kb.ConfigBehouden = true;
+}
+
 }  // namespace
 
 Status LeesConfig(Kasboek& kb) {
@@ -113,6 +132,7 @@ Status LeesConfig(Kasboek& kb) {
   kb.KlasseLijst.clear();
   kb.ValutaLijst.clear();
   kb.KlassenGelezen = kb.SoortenGelezen = kb.ConfigAanwezig = kb.BtwActief = false;
+  kb.ConfigBehouden = false;
   if (kb.ConfigPad.empty()) kb.ConfigPad = kb.KasNaam + ".cfg";
 
   if (!kb.KasGelezen) {
@@ -127,12 +147,16 @@ Status LeesConfig(Kasboek& kb) {
     return SchrijfConfig(kb);
   }
   std::vector<std::uint8_t> inhoud;
-  if (!LeesBestand(pad, inhoud)) {
-    const Status gemeld = MeldConfigFout(kb, 4, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+  Status status;
+  if (!LeesBestand(pad, inhoud, BestandenVan(kb))) {
+    status = MeldConfigFout(kb, 4, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     StandaardConfig(kb);
-    return gemeld;
+  } else {
+    status = LeesConfigBestand(kb, inhoud);
   }
-  return LeesConfigBestand(kb, inhoud);
+  // Another program's configuration is not ours to move.
+  if (!status.Gelukt() && !kb.AlleenLezen) BewaarBeschadigde(kb, pad);
+  return status;
 }
 
 Status SchrijfConfig(Kasboek& kb) {
@@ -159,7 +183,7 @@ Status SchrijfConfig(Kasboek& kb) {
   for (const auto& valuta : kb.ValutaLijst) uit.Schrijf(valuta);
   uit.Schrijf(kb.Config);
 
-  if (!SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud))
+  if (kb.ConfigBehouden || kb.AlleenLezen || !SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud, {}, BestandenVan(kb)))
     return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
   return {};
 }

@@ -87,6 +87,9 @@ void MeetPrinter(Kasboek& kb, bool reset) {
 }
 
 void StandaardConfig(Kasboek& kb) {
+  // The defaults of a fresh configuration may be written; one that could not
+  // be read marks itself again after this.
+  kb.ConfigBehouden = false;
   kb.KlasseLijst.clear();
   for (const auto& rij : kKlassen) {
     TKlasse02 klasse;
