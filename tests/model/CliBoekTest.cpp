@@ -7,7 +7,6 @@
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
 #include "model/storage/BoekLaden.h"
-#include "model/storage/Bestanden.h"
 
 namespace valdero {
 namespace {
@@ -103,9 +102,12 @@ TEST(CliBoek, ARefusedBookingOrAFailedSaveExitsWithOne) {
     TestMap map;
     SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
     const auto voor = OpSchijf(map);
-    // A folder where the save's temporary file must go stops any writer,
-    // root included.
-    if (g.schrijvenFaalt) std::filesystem::create_directories(TijdelijkPad(map.pad() / "Huis08.vdr") / "x");
+    // A book its owner made read-only stops any writer, the administrator
+    // included.
+    if (g.schrijvenFaalt)
+      std::filesystem::permissions(map.pad() / "Huis08.vdr", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
     const Uitvoer u = Boek(map, g.args);
     EXPECT_EQ(u.code, cli::kMislukt) << u.fout;
     EXPECT_FALSE(u.fout.empty());

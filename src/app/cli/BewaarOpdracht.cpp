@@ -10,7 +10,7 @@ namespace valdero::cli {
 int BewaarOpdracht(Omgeving& omgeving) {
   GeladenBoek g;
   if (const int code = StartBoekOpdracht(omgeving, "bewaar", g); code != kGelukt) return code;
-  if (!g.geladen) {
+  if (!g.geladen || MeldBezet(omgeving, "bewaar", g.boek->kb)) {
     // Saving a book that was not read would overwrite the file with nothing.
     ToonBoek(omgeving, *g.boek);
     return kMislukt;

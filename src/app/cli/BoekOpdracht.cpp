@@ -74,6 +74,10 @@ int BoekOpdracht(Omgeving& omgeving) {
     ToonBoek(omgeving, *g.boek);
     return kMislukt;
   }
+  if (MeldBezet(omgeving, "boek", kb)) {
+    ToonBoek(omgeving, *g.boek);
+    return kMislukt;
+  }
   // Every booking that happens is written at once; one that was refused
   // writes nothing. So the booking happened when the book was saved, and
   // every save went well.

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/cli/BoekJson.h"
+#include "model/core/Kasboek.h"
 #include "model/storage/BoekLaden.h"
 
 namespace valdero::cli {
@@ -22,6 +23,12 @@ int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek
     omgeving.fout << "valdero-cli " << opdracht << ": boek " << uitkomst.opties.argumenten[0]
                   << " niet geladen\n";
   return kGelukt;
+}
+
+bool MeldBezet(Omgeving& omgeving, std::string_view opdracht, const Kasboek& kb) {
+  if (!kb.AlleenLezen) return false;
+  omgeving.fout << "valdero-cli " << opdracht << ": " << kb.SlotMelding << "; niets bewaard\n";
+  return true;
 }
 
 void ToonBoek(Omgeving& omgeving, const CliBoek& boek) {

@@ -23,6 +23,11 @@ struct GeladenBoek {
 // usage error. Whether the book was loaded is in `uitkomst.geladen`.
 int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst);
 
+// A book another program holds was opened read-only: reports who has it and
+// that nothing was written, and returns true (the command then ends with
+// kMislukt).
+bool MeldBezet(Omgeving& omgeving, std::string_view opdracht, const Kasboek& kb);
+
 // Prints the book as JSON on the output stream.
 void ToonBoek(Omgeving& omgeving, const CliBoek& boek);
 

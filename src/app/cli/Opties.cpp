@@ -61,6 +61,7 @@ CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map)
     : BoekMetPoorten(opties.vandaag ? *opties.vandaag : SysteemKlok().Nu(), opties.decimaal) {
   berichten.standaardAntwoord = opties.antwoord;
   kb.Map = map;
+  kb.sessie.BezetAlleenLezen = true;
 }
 
 }  // namespace valdero::cli

@@ -11,7 +11,7 @@ namespace valdero::cli {
 int RelatiesOpdracht(Omgeving& omgeving) {
   GeladenBoek g;
   if (const int code = StartBoekOpdracht(omgeving, "relaties", g); code != kGelukt) return code;
-  if (!g.geladen) {
+  if (!g.geladen || MeldBezet(omgeving, "relaties", g.boek->kb)) {
     ToonBoek(omgeving, *g.boek);
     return kMislukt;
   }

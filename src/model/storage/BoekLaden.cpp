@@ -8,6 +8,8 @@
 #include "model/core/Berichten.h"
 #include "model/core/BoekNaam.h"
 #include "model/storage/BoekBestand.h"
+#include "model/storage/BoekSlot.h"
+#include "model/storage/Herstelpunten.h"
 #include "model/storage/ConfigBestand.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
@@ -81,6 +83,9 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
         BerichtSoort::Bevestig, knop::JaNee);
     if (a != antwoord::Ja) return LaadUitkomst::Gestopt;
   }
+  // One writer at a time: the lock is taken before the book is read, so
+  // that what is read is not changed under us by another program's save.
+  if (!NeemBoekSlot(kb)) return LaadUitkomst::Gestopt;
   kb.StartDatum = EersteJanuari(kb);
 
   kb.RekGelezen = false;
@@ -93,6 +98,9 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
 
   const Status boek = OpenBoek(kb, !bijStart);
   if (boek == Status(Sectie::Configuratie)) return LaadUitkomst::Gestopt;
+  // The book as it was opened, before anything is posted in it. A point
+  // that cannot be made (a read-only folder) does not keep the book closed.
+  if (kb.KasGelezen && !kb.AlleenLezen) static_cast<void>(MaakHerstelpunt(kb));
 
   kb.KlassenGelezen = false;
   kb.SoortenGelezen = false;

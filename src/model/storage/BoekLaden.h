@@ -31,7 +31,8 @@ enum class LaadUitkomst {
   // was cancelled: KasPad is "*.vdr" and nothing was read.
   NietsGekozen,
   // Stopped on purpose: the user declined to go on with a name without a
-  // year, or refused to open a file from before 2007 (IOStatus 4).
+  // year, refused to open a file from before 2007 (IOStatus 4), or would
+  // not open read-only a book another program holds.
   Gestopt,
 };
 
