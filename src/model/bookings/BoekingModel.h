@@ -123,6 +123,8 @@ class BoekingModel {
   int onthoudVolgBlad = 0;
   int onthoudTegenVolgBlad = 0;
   double laatsteDatum = 0;
+  // The date outside the book's year the user last agreed to book on.
+  double buitenJaarBevestigd = -1;
   SplitTabel split;
   bool vers = false;
   bool sluitNaBewaren = false;
@@ -209,6 +211,7 @@ class BoekingModel {
   bool AantalVeld();
   bool PrijsVeld();
   bool BedragVeld();
+  bool PastInBestand(const std::string& veldNaam, const std::string& tekst);
   void ExtraWerk(int tag);
   int VolgendeFocus(int tag) const;
 

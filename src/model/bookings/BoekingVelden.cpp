@@ -2,6 +2,7 @@
 // reports why it refuses it, plus the extra work and focus move of Enter.
 
 #include <cctype>
+#include <cmath>
 #include <optional>
 
 #include "model/bookings/BoekModi.h"
@@ -16,6 +17,8 @@
 #include "model/core/Status.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
+#include "model/core/BoekNaam.h"
 
 namespace valdero {
 namespace {
@@ -54,11 +57,27 @@ std::optional<int> AlsGetal(const std::string& s) {
   return static_cast<int>(t[0] == '-' ? -waarde : waarde);
 }
 
+constexpr int kHoogsteVolgnr = 1023;
+constexpr int kEersteJaar = 1900;
+constexpr int kLaatsteJaar = 2099;
+constexpr double kHoogsteBedrag = 1e10;
+
 void Waarschuw(Kasboek& kb, const std::string& tekst) {
   kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
 }
 
 }  // namespace
+
+// A text with characters the book's file cannot hold would be saved with
+// question marks in their place; the user is told which ones, and the field
+// keeps its value.
+bool BoekingModel::PastInBestand(const std::string& veldNaam, const std::string& tekst) {
+  const std::string vreemd = NietInCp1252(tekst);
+  if (vreemd.empty()) return true;
+  kb.berichten().BerichtDlg(veldNaam + " bevat tekens die niet bewaard kunnen worden: " + vreemd,
+                            BerichtSoort::Fout, knop::OK);
+  return false;
+}
 
 bool BoekingModel::Handler(int tag, bool stil) {
   std::string& tekst = velden[tag].tekst;
@@ -77,13 +96,19 @@ bool BoekingModel::Handler(int tag, bool stil) {
     }
     case veld::Datum: return DatumVeld();
     case veld::TegenRek: return TegenRekVeld();
-    case veld::Relatie: werk.Relatie = Trim(Kap(tekst, 24)); return true;
+    case veld::Relatie:
+      if (!PastInBestand("Relatie", tekst)) return false;
+      werk.Relatie = Trim(Kap(tekst, 24));
+      return true;
     case veld::Munt: return MuntVeld(stil);
     case veld::Koers: return KoersVeld();
     case veld::Aantal: return AantalVeld();
     case veld::Prijs: return PrijsVeld();
     case veld::Bedrag: return BedragVeld();
-    case veld::Omschrijving: werk.Omschrijving = Kap(tekst, 255); return true;
+    case veld::Omschrijving:
+      if (!PastInBestand("Omschrijving", tekst)) return false;
+      werk.Omschrijving = Kap(tekst, 255);
+      return true;
     default: return true;
   }
 }
@@ -117,6 +142,12 @@ bool BoekingModel::VolgnrVeld(int tag) {
   }
   if (*n < 0) {
     Foutmelding(kb, "Volgnummer ", FoutNr::BestaatNiet, HintNr::CorrigeerGetal);
+    return false;
+  }
+  // The sequence number has ten bits in the statement word: a larger one
+  // would be stored as another number. Refused like a sheet above 63.
+  if (*n > kHoogsteVolgnr) {
+    Foutmelding(kb, "Volgnummer " + Trim(tekst), FoutNr::TeGroot, HintNr::CorrigeerAfschrift);
     return false;
   }
   int& woord = tag == veld::Volgnr ? werk.VolgBlad : werk.TegenVolgBlad;
@@ -193,6 +224,21 @@ bool BoekingModel::DatumVeld() {
   velden[veld::Datum].tekst = tekst;
   const auto datum = LeesDatum(tekst, JaarVan(kb.Vandaag()));
   if (!datum) return false;
+  // A date the program's date arithmetic cannot carry (before 1900, after
+  // 2099) is no date for a cash book.
+  const int jaar = JaarVan(*datum);
+  if (jaar < kEersteJaar || jaar > kLaatsteJaar) {
+    Foutmelding(kb, tekst, FoutNr::GeenGeldigeDatum, HintNr::ProbeerOpnieuw);
+    return false;
+  }
+  // A book holds one year; a date outside it is booked only when the user
+  // says so (once per date, not again when the save re-reads the field).
+  if (jaar != BoekJaar(kb) && *datum != buitenJaarBevestigd) {
+    if (!Vraag(kb, "Datum " + tekst + " valt buiten boekjaar " + std::to_string(BoekJaar(kb)) +
+                       "\rToch boeken?"))
+      return false;
+    buitenJaarBevestigd = *datum;
+  }
   werk.Datum = *datum;
   laatsteDatum = *datum;
   if (boekModus == modus::Aanschaffen || boekModus == modus::Kopen) werk.PayDate = *datum;
@@ -286,6 +332,11 @@ bool BoekingModel::BedragVeld() {
   std::string tekst = velden[veld::Bedrag].tekst;
   double v = LeesBedrag(kb, tekst, true);
   if (kb.IOStatus != 0) return false;
+  // 1e23 reads as a number, but no report, balance or file column holds it.
+  if (!(std::fabs(v) < kHoogsteBedrag)) {
+    Foutmelding(kb, "Getal " + tekst, FoutNr::TeGroot, HintNr::CorrigeerBedrag);
+    return false;
+  }
   if (kb.HulpMunt != kb.BasisMunt) v /= RecordKoers();
   const int f = modus::Familie(boekModus);
   if ((f == 2 || f == 6) && v > 0) v = -v;

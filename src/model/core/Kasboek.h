@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,9 @@ class Kasboek {
   bool SoortenGelezen = false;
   bool ConfigAanwezig = false;
   bool BtwActief = false;
+  // The configuration file on disk could not be read and not be moved aside:
+  // it keeps the owner's settings, so nothing may be written over it.
+  bool ConfigBehouden = false;
   // The two-letter account kind codes offered by the account dialog.
   std::vector<std::string> SoortKodes;
 
@@ -97,6 +101,12 @@ class Kasboek {
   // tells Save as whether its save happened.
   bool EersteBewaring = true;
   bool Bewaard = false;
+  // The lock beside the book while it is open (released with the last copy
+  // of this handle); a book another program holds is opened read-only, and
+  // SlotMelding says who holds it.
+  std::shared_ptr<void> Slot;
+  bool AlleenLezen = false;
+  std::string SlotMelding;
   std::string Wachtwoord = kGeenWachtwoord;
 
   // What the running program has settled with its user, apart from the
@@ -107,6 +117,9 @@ class Kasboek {
     // Account number 99 was confirmed as the transfer account; holds for as
     // long as the program runs, across the books it opens.
     bool TransferBevestigd = false;
+    // A book another program holds is opened read-only without asking (the
+    // command-line tool, which has nobody to ask).
+    bool BezetAlleenLezen = false;
   } sessie;
 
   // A path as the operating system sees it: relative names below Map.

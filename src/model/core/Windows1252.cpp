@@ -140,4 +140,19 @@ std::string EersteTekens(std::string_view utf8, std::size_t n) {
   return std::string(utf8.substr(0, pos));
 }
 
+std::string NietInCp1252(std::string_view utf8) {
+  std::string uit;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t begin = pos;
+    const char32_t teken = VolgendTeken(utf8, pos);
+    if (teken == U'?') continue;
+    const std::string_view deel = utf8.substr(begin, pos - begin);
+    if (Utf8NaarCp1252(deel) != "?") continue;
+    std::string los;
+    VoegTekenToe(los, teken);
+    if (uit.find(los) == std::string::npos) uit += los;
+  }
+  return uit;
+}
+
 }  // namespace valdero

@@ -15,6 +15,9 @@ std::string Cp1252NaarUtf8(std::string_view cp1252);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string Utf8NaarCp1252(std::string_view utf8);
 
+// The characters of a UTF-8 text that Windows-1252 cannot hold, each once,
+// in the order they first appear; empty when the text fits.
+std::string NietInCp1252(std::string_view utf8);
 // Number of characters (code points) in a UTF-8 text.
 std::size_t AantalTekens(std::string_view utf8);
 
