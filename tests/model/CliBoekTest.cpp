@@ -135,5 +135,44 @@ TEST(CliBoek, UsageErrors) {
   }
 }
 
+// The tool's fields are the booking window's fields: what the window refuses,
+// the tool refuses with the window's message (exit 1, nothing on disk), and
+// what the window asks, the tool asks through --antwoord.
+TEST(CliBoek, FieldsAreCheckedAsTheBookingWindowChecksThem) {
+  struct Geval {
+    const char* naam;
+    std::vector<std::string> args;
+    int code;
+    std::string melding;
+  };
+  const std::string buitenJaar = "Datum 3-5-2007 valt buiten boekjaar 2008\rToch boeken?";
+  const Geval gevallen[] = {
+      {"a date outside the book's year, answered Nee", {"Huis08", "2", "groep=410", "bedrag=5", "datum=3-5-2007"}, 1, buitenJaar},
+      {"a date outside the book's year, answered Ja", {"--antwoord", "ja", "Huis08", "2", "groep=410", "bedrag=5", "datum=3-5-2007"}, 0, buitenJaar},
+      {"the year 1800", {"Huis08", "2", "groep=410", "bedrag=5", "datum=1-1-1800"}, 1,
+       "1-1-1800 is geen geldige datum\n\r probeer opnieuw of controleer bestand"},
+      {"an amount of 1e23", {"Huis08", "2", "groep=410", "bedrag=1e23,5"}, 1,
+       "Getal 1e23,5 is te groot\n\r corrigeer bedrag"},
+      {"a sequence number above 1023", {"Huis08", "2", "groep=410", "bedrag=5", "volgnr=1024"}, 1,
+       "Volgnummer 1024 is te groot\n\r corrigeer afschrift"},
+      {"characters the file cannot hold", {"Huis08", "2", "groep=410", "bedrag=5", "omschrijving=Łódź €"}, 1,
+       "Omschrijving bevat tekens die niet bewaard kunnen worden: Łź"},
+      {"a sequence number of 1023 and the euro sign", {"Huis08", "2", "groep=410", "bedrag=5", "volgnr=1023", "omschrijving=5 €"}, 0, ""},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    TestMap map;
+    SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+    const auto voor = OpSchijf(map);
+    const Uitvoer u = Boek(map, g.args);
+    EXPECT_EQ(u.code, g.code) << u.fout;
+    const auto teksten = Teksten(u.boek);
+    if (!g.melding.empty())
+      EXPECT_NE(std::find(teksten.begin(), teksten.end(), g.melding), teksten.end())
+          << (teksten.empty() ? "" : teksten.back());
+    EXPECT_EQ(OpSchijf(map).size(), voor.size() + (g.code == 0 ? 1 : 0));
+  }
+}
+
 }  // namespace
 }  // namespace valdero

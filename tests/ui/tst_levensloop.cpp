@@ -7,6 +7,12 @@
 #include <QToolButton>
 
 #include "LevensloopOmgeving.h"
+#include "model/storage/Herstelpunten.h"
+#include <QApplication>
+#include <algorithm>
+#include <QDialog>
+#include <QTableWidget>
+#include <QTimer>
 
 using namespace valdero;
 
@@ -56,6 +62,7 @@ class TstLevensloop : public QObject {
   void openViaStartpaneelEnMenu();
   void bewarenHoudtEenReservekopie();
   void bewaarAlsMetConversie();
+  void herstelpuntViaMenu();
 };
 
 void TstLevensloop::nieuwBoekViaMenu() {
@@ -247,6 +254,44 @@ void TstLevensloop::bewaarAlsMetConversie() {
   for (int i = 1; i <= dollars.kb.MaxKas(); ++i)
     if (dollars.kb.KasLijst[static_cast<std::size_t>(i)].RekNr == 1) betaal += dollars.kb.KasLijst[static_cast<std::size_t>(i)].Bedrag;
   QCOMPARE(qRound(betaal * 100), 100000);  // 800 euros
+}
+
+// A wrong change is on disk a moment after it is made; the book as it was
+// opened comes back through "Herstel&punt terugzetten...", and the changed
+// book becomes a restore point itself.
+void TstLevensloop::herstelpuntViaMenu() {
+  LevensloopOmgeving o;
+  VorigJaar(o.map.path(), "Huis25");
+  const auto geopend = o.Inhoud("Huis25.vdr");
+  o.Start("Huis25");
+  const std::string omschrijving = o.kb.KasLijst[1].Omschrijving;
+  o.kb.KasLijst[1].Omschrijving = "Vergissing";
+  o.Kies("&Bestand|&Bewaren");
+  QVERIFY(o.Inhoud("Huis25.vdr") != geopend);
+
+  QStringList rijen;
+  QTimer::singleShot(0, [&] {
+    auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dlg);
+    QCOMPARE(dlg->windowTitle(), QString("Herstelpunt terugzetten"));
+    auto* lijst = dlg->findChild<QTableWidget*>("HerstelLijst");
+    for (int r = 0; r < lijst->rowCount(); ++r)
+      rijen << lijst->item(r, 0)->text() + " " + lijst->item(r, 1)->text();
+    o.berichten.Antwoord(antwoord::Ja);
+    QTest::keyClick(lijst, Qt::Key_Home);
+    QTest::mouseClick(dlg->findChild<QPushButton*>("TerugBtn"), Qt::LeftButton);
+  });
+  o.Kies("&Bestand|Herstel&punt terugzetten...");
+  QCOMPARE(rijen, QStringList{"15-03-2026 12:00:00 " + QString::number(o.kb.MaxKas())});
+  QVERIFY(o.Inhoud("Huis25.vdr") == geopend);
+  QCOMPARE(QString::fromStdString(o.kb.KasLijst[1].Omschrijving), QString::fromStdString(omschrijving));
+  QCOMPARE(o.KasNaamLabel(), QString("Huis25"));
+  const auto punten = Herstelpunten(o.kb);
+  QCOMPARE(punten.size(), std::size_t{2});
+  const auto teksten = o.berichten.Teksten();
+  QVERIFY(std::any_of(teksten.begin(), teksten.end(), [](const std::string& t) {
+    return t.rfind("Herstelpunt van 15-03-2026 12:00:00 (", 0) == 0;
+  }));
 }
 
 QTEST_MAIN(TstLevensloop)

@@ -4,6 +4,8 @@
 #include <QTimer>
 
 #include "model/core/Kasboek.h"
+#include "model/lifecycle/HerstelKeuze.h"
+#include "ui/lifecycle/THerstelDlg.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
@@ -18,6 +20,7 @@ LevensloopKoppeling::LevensloopKoppeling(TValdero& hoofd, RekeningDialoogVoerder
   h.open = [this] { Open(); };
   h.bewaren = [this] { levensloop_.Bewaren(); };
   h.bewaarAls = [this] { BewaarAls(); };
+  h.herstelpunt = [this] { Herstelpunt(); };
   h.zetWachtwoord = [this] { levensloop_.ZetWachtwoord(); };
   h.controleerWachtwoord = [this] { return levensloop_.ControleerWachtwoord(); };
   h.startDatumOk = [this](double datum) { levensloop_.StartDatumOk(datum); };
@@ -41,6 +44,17 @@ void LevensloopKoppeling::BewaarAls() {
   const int basis = hoofd_.Boek().BasisMunt;
   levensloop_.BewaarAls();
   if (hoofd_.Boek().BasisMunt != basis) hoofd_.ToonBasisMunt();
+}
+
+void LevensloopKoppeling::Herstelpunt() {
+  HerstelKeuze keuze(hoofd_.Boek());
+  THerstelDlg dlg(keuze, &hoofd_);
+  dlg.exec();
+  if (!dlg.Teruggezet()) return;
+  // The book put back is opened as Open does, its password asked again.
+  hoofd_.LaadBoek(false);
+  if (hoofd_.Boek().GroepGelezen && !levensloop_.ControleerWachtwoord())
+    QTimer::singleShot(0, &hoofd_, &QWidget::close);
 }
 
 void LevensloopKoppeling::LaadBoek() { hoofd_.LaadBoek(false); }

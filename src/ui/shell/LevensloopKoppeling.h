@@ -34,6 +34,7 @@ class LevensloopKoppeling : public LevensloopVenster {
  private:
   void Open();
   void BewaarAls();
+  void Herstelpunt();
 
   TValdero& hoofd_;
   RekeningDialoog rekeningDialoog_;

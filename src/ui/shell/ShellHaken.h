@@ -33,6 +33,7 @@ struct LevensloopHaken {
   std::function<void()> open;
   std::function<void()> bewaren;
   std::function<void()> bewaarAls;
+  std::function<void()> herstelpunt;  // "Herstel&punt terugzetten..."
   std::function<void()> zetWachtwoord;
   // The check after a load; false when access was refused.
   std::function<bool()> controleerWachtwoord;

@@ -90,6 +90,7 @@ void TValdero::MaakMenus() {
   bestand->addSeparator();
   Item(bestand, QStringLiteral("&Bewaren"), 0, roep(l.bewaren), heeft(l.bewaren));
   Item(bestand, QStringLiteral("Bewaren &als..."), 0, roep(l.bewaarAls), heeft(l.bewaarAls));
+  Item(bestand, QStringLiteral("Herstel&punt terugzetten..."), 0, roep(l.herstelpunt), heeft(l.herstelpunt));
   bestand->addSeparator();
   QMenu* importeren = Sub(bestand, QStringLiteral("&Importeren"));
   auto importItem = [&](QMenu* m, const char* opschrift, int tag, const char* hint) {
