@@ -32,9 +32,9 @@ bool BoekingModel::Bewaar() {
   volgorde.insert(volgorde.end(), {15, 16});
   for (int tag : volgorde) {
     kb.IOStatus = 0;
-    Handler(tag, true);
+    const bool aanvaard = Handler(tag, true);
     // A refused field is not posted: the user sees why and corrects it.
-    if (kb.IOStatus != 0) {
+    if (!aanvaard || kb.IOStatus != 0) {
       focus = tag;
       return false;
     }

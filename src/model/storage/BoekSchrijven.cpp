@@ -147,7 +147,8 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   // place: the save then says what is wrong with it, rather than asking for
   // another name.
   const fs::path plek = kb.Pad(kb.KasPad);
-  const bool bestaat = fs::exists(plek, fout) || fs::is_symlink(plek, fout);
+  const bool bestaat =
+      !kb.KasPad.empty() && (fs::exists(plek, fout) || fs::is_symlink(plek, fout));
   const bool reserve = !vraagNaam && bestaat && kb.EersteBewaring;
   if (vraagNaam || !bestaat) {
     if (!KiesBestand(kb) || !VerhuisSlot(kb)) {
