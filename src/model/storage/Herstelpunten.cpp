@@ -50,13 +50,14 @@ std::int32_t TransactiesIn(const fs::path& boek) {
   return std::max(maxKas, 0);
 }
 
-// Whether the restore point `punt` holds the book `boek`. A book not
-// written since the point was made is the same without reading either: a
-// save or any other write makes the book newer.
+// Whether the restore point `punt` holds the book `boek`. A book last
+// written before the point was made is the same without reading either: a
+// save or any other write makes the book newer. Equal times prove nothing
+// (the clock of the file system ticks coarsely), so those are compared.
 bool ZelfdeInhoud(const fs::path& punt, const fs::path& boek) {
   std::error_code fout, f2;
   if (fs::file_size(punt, fout) != fs::file_size(boek, f2) || fout || f2) return false;
-  if (fs::last_write_time(boek, fout) <= fs::last_write_time(punt, f2) && !fout && !f2) return true;
+  if (fs::last_write_time(boek, fout) < fs::last_write_time(punt, f2) && !fout && !f2) return true;
   std::vector<std::uint8_t> x, y;
   const fs::path& a = punt;
   const fs::path& b = boek;
