@@ -2,6 +2,8 @@
 // line, the booking without windows, and a second run that books nothing.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -10,6 +12,7 @@
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
 #include "model/storage/BoekLaden.h"
+#include "model/storage/BoekSlot.h"
 
 namespace valdero {
 namespace {
@@ -83,6 +86,24 @@ TEST(CliAfschrift, ImporteerBoektElkeRegelEenmaal) {
   for (const JsonWaarde& k : eerste.json["KasLijst"].Lijst())
     if (k["Relatie"].Tekst() == "Bakker Jansen" && k["RekNr"].Getal() == 1) ++bakker;
   EXPECT_EQ(bakker, 1);
+}
+
+// A book another program holds (process 1 lives as long as the machine) is
+// not imported into: the tool says who has it and the book stays as it was.
+TEST(CliAfschrift, ImporteerWeigertEenBoekDatEenAnderOpenHeeft) {
+  TestMap map;
+  MaakBoek(map);
+  char host[256] = {};
+  ::gethostname(host, sizeof host - 1);
+  std::ofstream(SlotPad(map / "Bank26.vdr")) << 1 << "\n" << host << "\n01-03-2026 09:15:00\n";
+  const auto voor = test::LeesBytes(map / "Bank26.vdr");
+  const Uitvoer u = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
+  EXPECT_EQ(u.code, 1);
+  EXPECT_NE(u.fout.find("valdero-cli importeer: Bank26.vdr is in gebruik door proces 1 op "),
+            std::string::npos)
+      << u.fout;
+  EXPECT_NE(u.fout.find("niets bewaard"), std::string::npos) << u.fout;
+  EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include <QToolButton>
 
 #include "LevensloopOmgeving.h"
+#include "model/storage/BoekSlot.h"
 #include "model/storage/Herstelpunten.h"
+#include <unistd.h>
 #include <QApplication>
 #include <algorithm>
 #include <QDialog>
@@ -63,6 +65,7 @@ class TstLevensloop : public QObject {
   void bewarenHoudtEenReservekopie();
   void bewaarAlsMetConversie();
   void herstelpuntViaMenu();
+  void eenBoekDatEenAnderHeeftAlleenLezen();
 };
 
 void TstLevensloop::nieuwBoekViaMenu() {
@@ -292,6 +295,30 @@ void TstLevensloop::herstelpuntViaMenu() {
   QVERIFY(std::any_of(teksten.begin(), teksten.end(), [](const std::string& t) {
     return t.rfind("Herstelpunt van 15-03-2026 12:00:00 (", 0) == 0;
   }));
+}
+
+// A book another program holds (process 1 lives as long as the machine),
+// opened to read only: the title says so and Save leaves the file alone.
+void TstLevensloop::eenBoekDatEenAnderHeeftAlleenLezen() {
+  LevensloopOmgeving o;
+  VorigJaar(o.map.path(), "Huis25");
+  char host[256] = {};
+  ::gethostname(host, sizeof host - 1);
+  std::ofstream(SlotPad(o.Pad("Huis25.vdr"))) << 1 << "\n" << host << "\n01-03-2026 09:15:00\n";
+  const auto geopend = o.Inhoud("Huis25.vdr");
+  o.berichten.Antwoord(antwoord::Ja);
+  o.Start("Huis25");
+  QVERIFY(o.kb.AlleenLezen);
+  QCOMPARE(o.hoofd->windowTitle(), QString("Valdero  (alleen-lezen)"));
+  o.kb.KasLijst[1].Omschrijving = "Vergissing";
+  o.Kies("&Bestand|&Bewaren");
+  QVERIFY(o.Inhoud("Huis25.vdr") == geopend);
+
+  std::filesystem::remove(SlotPad(o.Pad("Huis25.vdr")));
+  LevensloopOmgeving eigen;
+  VorigJaar(eigen.map.path(), "Huis25");
+  eigen.Start("Huis25");
+  QCOMPARE(eigen.hoofd->windowTitle(), QString("Valdero  "));
 }
 
 QTEST_MAIN(TstLevensloop)

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/cli/BoekJson.h"
+#include "app/cli/BoekStart.h"
 #include "app/cli/Json.h"
 #include "app/cli/Opdrachten.h"
 #include "app/cli/Opties.h"
@@ -146,6 +147,9 @@ int ImporteerOpdracht(Omgeving& omgeving) {
   ImportStart s;
   if (const int code = Start(omgeving, "importeer", {"vanaf"}, s); code != kGelukt) return code;
   Kasboek& kb = s.boek->kb;
+  // Another program has the book: reconciling against it would only end in
+  // a refused save, so say who has it before anything is read.
+  if (MeldBezet(omgeving, "importeer", kb)) return kMislukt;
   EersteKeuzeVoerder kiezer;
   InvoerVoerder venster;
   BankImport run(kb, kiezer, nullptr);

@@ -68,6 +68,10 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
 bool TValdero::VernieuwHoofdvenster() {
   const HoofdvensterStand stand = BepaalHoofdvensterStand(kb_);
   uitgezet_.clear();
+  // A book another program holds was opened to read only: say so where the
+  // user looks, since every save of it will be refused.
+  setWindowTitle(kb_.AlleenLezen ? QStringLiteral("Valdero  (alleen-lezen)")
+                                 : QStringLiteral("Valdero  "));
 
   if (stand.rekeningenGelezen) {
     kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
