@@ -8,26 +8,6 @@
 
 namespace valdero::bytes {
 
-namespace {
-
-// Most texts in a book are plain ASCII, which reads and writes as it stands;
-// whole books pass through here on every load and save.
-bool IsAscii(std::string_view s) {
-  // Eight bytes at a time: a book's descriptions are most of its bytes.
-  const char* p = s.data();
-  std::size_t n = s.size();
-  for (; n >= 8; p += 8, n -= 8) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    if (w & 0x8080808080808080ULL) return false;
-  }
-  for (; n > 0; ++p, --n)
-    if (static_cast<unsigned char>(*p) >= 0x80) return false;
-  return true;
-}
-
-}  // namespace
-
 std::string LeesShortStr(const std::uint8_t* p, int n) {
   const int lengte = p[0] > n ? n : p[0];
   const std::string_view ruw(reinterpret_cast<const char*>(p + 1), static_cast<std::size_t>(lengte));

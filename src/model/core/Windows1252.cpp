@@ -21,6 +21,8 @@ int NaarByte(char32_t teken) {
   return -1;
 }
 
+}  // namespace
+
 bool IsAscii(std::string_view s) {
   // Eight bytes at a time: a book's descriptions are most of its bytes.
   const char* p = s.data();
@@ -34,8 +36,6 @@ bool IsAscii(std::string_view s) {
     if (static_cast<unsigned char>(*p) >= 0x80) return false;
   return true;
 }
-
-}  // namespace
 
 char32_t VolgendTeken(std::string_view s, std::size_t& pos) {
   const auto b0 = static_cast<unsigned char>(s[pos]);

@@ -18,6 +18,10 @@ std::string Utf8NaarCp1252(std::string_view utf8);
 // The characters of a UTF-8 text that Windows-1252 cannot hold, each once,
 // in the order they first appear; empty when the text fits.
 std::string NietInCp1252(std::string_view utf8);
+// True when every byte is below 0x80: such a text is the same in UTF-8 and
+// Windows-1252, so the book's reads and writes and the report lines pass it
+// on as it stands.
+bool IsAscii(std::string_view s);
 // Number of characters (code points) in a UTF-8 text.
 std::size_t AantalTekens(std::string_view utf8);
 

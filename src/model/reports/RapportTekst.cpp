@@ -21,19 +21,6 @@ namespace {
 
 constexpr char kPaginaEinde = '\f';
 
-// Eight bytes at a time: every row and every line of a report passes here.
-bool IsAscii(std::string_view s) {
-  const char* p = s.data();
-  std::size_t n = s.size();
-  for (; n >= 8; p += 8, n -= 8) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    if (w & 0x8080808080808080ULL) return false;
-  }
-  for (; n > 0; ++p, --n)
-    if (static_cast<unsigned char>(*p) >= 0x80) return false;
-  return true;
-}
 // Characters, not bytes; most cells are plain ASCII and skip the decoding.
 int Lengte(const std::string& s) { return IsAscii(s) ? static_cast<int>(s.size()) : static_cast<int>(AantalTekens(s)); }
 std::string S(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string(); }
