@@ -26,6 +26,7 @@ class Kasboek {
   Poorten poorten;
   Berichten& berichten() const { return poorten.berichten; }
   Printer& printer() const { return poorten.printer; }
+  Voortgang* voortgang() const { return poorten.voortgang; }
   double Nu() const;       // now, from the clock port
   double Vandaag() const;  // today's date without the time
   char DecimaalTeken() const { return poorten.decimaalTeken; }

@@ -1,6 +1,7 @@
 #pragma once
 // The ports an open book talks through: messages and file choices, the clock,
-// the user's decimal separator, the printer and the file system.
+// the user's decimal separator, the printer, the file system and
+// the progress of long work.
 
 #include <functional>
 
@@ -10,6 +11,7 @@ class Berichten;
 class Bestandssysteem;
 class Klok;
 class Printer;
+class Voortgang;
 
 // References: a book always has every port. Where there is no printer, the
 // printer of fixed measures stands in (VastePrinter). The printer can be
@@ -22,6 +24,8 @@ struct Poorten {
   // None: the operating system's files (BestandenVan in model/storage). A
   // test puts in one that fails a chosen step of a save.
   Bestandssysteem* bestandssysteem = nullptr;
+  // None: long work shows no progress (model/core/Voortgang.h).
+  Voortgang* voortgang = nullptr;
 };
 
 }  // namespace valdero
