@@ -1,5 +1,6 @@
 #include "model/bankimport/AfschriftModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/bankimport/BankFormaat.h"
@@ -11,6 +12,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TabelAfdruk.h"
+#include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
 #include "model/storage/BoekBestand.h"
 
@@ -116,7 +118,11 @@ void AfschriftModel::ProcessStatement() {
     for (int i = 1; i < geselecteerd_ && Laatste() >= 1; ++i) VerwijderRegel(1);
   }
   geselecteerd_ = 1;
+  const int regels = Laatste();
+  VoortgangMelder melder(voortgangMelden ? kb_.voortgang() : nullptr, "Bankregels afstemmen",
+                         static_cast<std::uint64_t>(std::max(regels, 0)));
   while (!a_.stoppen && Laatste() >= 1) {
+    melder.Stap(static_cast<std::uint64_t>(regels - Laatste()));
     a_.invoegen = a_.vervangen = a_.splitsen = false;
     a_.regel = run_.Lijst()[1];
     a_.origineleOmschrijving = a_.regel.Omschrijving;
@@ -132,6 +138,7 @@ void AfschriftModel::ProcessStatement() {
     if (a_.splitsen) a_.SplitLine();
     VerwijderRegel(1);
   }
+  if (Laatste() == 0) melder.Stap(static_cast<std::uint64_t>(regels));
 }
 
 }  // namespace valdero

@@ -42,6 +42,10 @@ class AfschriftModel {
 
   // "Rekening bijwerken".
   void ProcessStatement();
+  // Whether the walk reports its progress: when no person answers each line
+  // (the command-line import). A person's answers are no work to wait for,
+  // and a progress bar over the comparison window would stand in the way.
+  bool voortgangMelden = false;
   // ABN AMRO: the opening balance of each account in the file goes into the
   // account's opening-balance transaction while that is still 0.
   void ApplyStartBalances();

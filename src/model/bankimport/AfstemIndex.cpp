@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/core/Kasboek.h"
+#include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
 
 namespace valdero {
@@ -144,7 +145,11 @@ void AfstemIndex::Bouw(const Kasboek& kb) {
   omschrijving_.clear();
   rest_.clear();
   restSleutels_.clear();
-  for (int i = 1; i <= kb.MaxKas(); ++i) Voeg(kb.KasLijst[static_cast<std::size_t>(i)], i);
+  VoortgangMelder melder(kb.voortgang(), "Afstemming voorbereiden", static_cast<std::uint64_t>(kb.MaxKas()));
+  for (int i = 1; i <= kb.MaxKas(); ++i) {
+    Voeg(kb.KasLijst[static_cast<std::size_t>(i)], i);
+    melder.Stap(static_cast<std::uint64_t>(i));
+  }
 }
 
 void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {

@@ -131,7 +131,14 @@ bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view byte
   }
   formaat_ = lezer->Formaat();
   regelsKlaar_ = true;
-  lezer->Lees(*this);
+  {
+    const std::string kort = std::filesystem::path(naam).filename().string();
+    VoortgangMelder melder(kb_.voortgang(), "Inlezen " + (kort.empty() ? naam : kort), regels_.size());
+    melder_ = &melder;
+    lezer->Lees(*this);
+    if (Fout() == 0) melder.Stap(regels_.size());
+    melder_ = nullptr;
+  }
 
   if (Fout() == 0 || Laatste() > 0) {
     Sorteer();

@@ -16,6 +16,7 @@
 #include "model/bankimport/RekeningHerkenning.h"
 #include "model/bankimport/SaldoControle.h"
 #include "model/bankimport/TNewKas.h"
+#include "model/core/Voortgang.h"
 
 namespace valdero {
 
@@ -102,6 +103,11 @@ class BankImport {
   // The counter account into TegenRekNr and TegenRek; kinds 1 and 2 become
   // 5 and 6 for an own account. `zetNummer` false leaves TegenRekNr alone.
   void TegenRekening(TNewKas& regel, const std::string& tekst, bool zetNummer = true);
+  // The reader has come to line `regel` (0-based) of Regels(): the progress
+  // of reading a long file.
+  void Gelezen(std::size_t regel) {
+    if (melder_) melder_->Stap(regel + 1);
+  }
   // Balances for the check after parsing.
   void Saldi(SaldoAfschrift afschrift) { saldi_.push_back(std::move(afschrift)); }
 
@@ -113,6 +119,7 @@ class BankImport {
   void KiesEigenRekening();
 
   Kasboek& kb_;
+  VoortgangMelder* melder_ = nullptr;  // while a reader reads
   SelectMutVoerder& kiezer_;
   RekeningDialoogVoerder* rekeningVoerder_;
   std::string bankBestand_;

@@ -1,6 +1,7 @@
 // CAMT.053 (ISO 20022 bank-to-customer statement), versions .001.02 to
 // .001.08: the elements are read by local name, so every version and prefix
 // reads alike.
+#include <algorithm>
 #include <map>
 
 #include "model/bankimport/BankFormaat.h"
@@ -79,6 +80,11 @@ class CamtLezer : public BankLezer {
       Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
       return;
     }
+    // The file is one tree: its lines are read as its entries are, in
+    // proportion.
+    std::size_t boekingen = 0, gedaan = 0;
+    for (const XmlElement* stmt : bericht->Kinderen("Stmt")) boekingen += stmt->Kinderen("Ntry").size();
+    const std::size_t regels = run.Regels().size();
     int volgnr = 0;
     for (const XmlElement* stmt : bericht->Kinderen("Stmt")) {
       const std::string eigen = stmt->TekstOp("Acct/Id/IBAN");
@@ -91,6 +97,7 @@ class CamtLezer : public BankLezer {
         if (kode == "CLBD") saldi.eind = bedrag;
       }
       for (const XmlElement* ntry : stmt->Kinderen("Ntry")) {
+        run.Gelezen(regels * gedaan++ / std::max<std::size_t>(boekingen, 1));
         const XmlElement* details = ntry->Kind("NtryDtls");
         std::vector<const XmlElement*> txs = details ? details->Kinderen("TxDtls") : std::vector<const XmlElement*>{};
         bool perTx = txs.size() > 1;

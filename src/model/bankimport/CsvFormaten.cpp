@@ -49,6 +49,7 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
   std::map<std::string, SaldoAfschrift> saldi;
   std::vector<std::string> volgorde;
   for (std::size_t i = 1; i < regels.size(); ++i) {
+    run.Gelezen(i);
     const auto v = SplitsRegel(regels[i], scheiding);
     if (v.empty()) continue;
     TNewKas& k = run.NieuweRegel(static_cast<int>(i));

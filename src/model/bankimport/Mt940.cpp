@@ -88,6 +88,7 @@ class Mt940Lezer : public BankLezer {
       mutaties.clear();
     };
     for (const std::string& r : regels) {
+      run.Gelezen(static_cast<std::size_t>(&r - regels.data()));
       const std::string t = Tag(r);
       if (t.empty()) {
         if (vervolg && r != "-" && r.compare(0, 1, "}") != 0) *vervolg += r;

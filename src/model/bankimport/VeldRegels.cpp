@@ -24,6 +24,7 @@ void LeesVeldRegels(BankImport& run, const VeldRegelOpmaak& opmaak, const VeldVe
   std::size_t foutRegel = 0;
   bool splitsFout = false;
   for (std::size_t i = opmaak.kopRegel ? 1 : 0; i < regels.size(); ++i) {
+    run.Gelezen(i);
     bool fout = false;
     const std::vector<std::string> velden = SplitsRegel(regels[i], opmaak.scheiding, &fout);
     if (velden.empty()) {

@@ -7,11 +7,15 @@
 // time that has passed, so the work itself just reports.
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace valdero {
 
+// Work may hold other work (every line a reconciliation books saves the
+// book): a port that shows progress shows the outermost work and passes over
+// the Begin, Stap and Einde of the work inside it.
 class Voortgang {
  public:
   virtual ~Voortgang() = default;
@@ -26,11 +30,15 @@ class Voortgang {
 // One piece of work on a port that may be absent: Begin when made, Einde when
 // gone (also when the work stops early), and of all the steps only those that
 // move the count on by a hundredth of the total reach the port, so that a
-// loop can report every record without cost.
+// loop can report every record without cost. The step that reaches the total
+// always reaches the port, once; steps never go back.
 class VoortgangMelder {
  public:
   VoortgangMelder(Voortgang* poort, std::string_view wat, std::uint64_t totaal)
-      : poort_(totaal > 0 ? poort : nullptr), totaal_(totaal), volgende_(0) {
+      : poort_(totaal > 0 ? poort : nullptr),
+        totaal_(totaal),
+        stap_(totaal / 100 > 0 ? totaal / 100 : 1),
+        volgende_(poort_ ? 0 : kNooit) {
     if (poort_) poort_->Begin(wat, totaal_);
   }
   ~VoortgangMelder() {
@@ -39,16 +47,19 @@ class VoortgangMelder {
   VoortgangMelder(const VoortgangMelder&) = delete;
   VoortgangMelder& operator=(const VoortgangMelder&) = delete;
 
+  // Without a port, or between two hundredths, one comparison.
   void Stap(std::uint64_t gedaan) {
-    if (!poort_ || gedaan < volgende_) return;
+    if (gedaan < volgende_ || !poort_) return;
     if (gedaan > totaal_) gedaan = totaal_;
     poort_->Stap(gedaan);
-    volgende_ = gedaan + (totaal_ / 100 > 0 ? totaal_ / 100 : 1);
+    volgende_ = gedaan >= totaal_ ? kNooit : (gedaan + stap_ < totaal_ ? gedaan + stap_ : totaal_);
   }
 
  private:
+  static constexpr std::uint64_t kNooit = std::numeric_limits<std::uint64_t>::max();
   Voortgang* poort_;
   std::uint64_t totaal_;
+  std::uint64_t stap_;
   std::uint64_t volgende_;
 };
 

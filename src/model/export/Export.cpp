@@ -11,6 +11,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
 #include "model/export/Journaal.h"
 #include "model/storage/Bestanden.h"
@@ -168,8 +169,10 @@ bool ExportModel::TransactieRegels(std::vector<std::string>& regels) {
   const int rekNr = kb_.RekLijst[static_cast<std::size_t>(positie_)].RekNr;
   const double van = std::floor(beginDatum);
   int genomen = 0;
+  VoortgangMelder melder(kb_.voortgang(), bezig_, kb_.KasLijst.empty() ? 0 : kb_.KasLijst.size() - 1);
   for (std::size_t i = 1; i < kb_.KasLijst.size(); ++i) {
     const TKas& kas = kb_.KasLijst[i];
+    melder.Stap(i);
     if (kas.RekNr != rekNr || kas.Datum < van || kas.Datum > eindDatum) continue;
     try {
       std::string regel;
@@ -253,7 +256,7 @@ bool ExportModel::Inhoud(std::string& bytes) {
   bytes.clear();
   if (journaal) {
     // A journal is read by tools that expect UTF-8 and plain line feeds.
-    bytes = JournaalTekst(kb_);
+    bytes = JournaalTekst(kb_, bezig_);
     return true;
   }
   std::vector<std::string> regels;
@@ -263,8 +266,11 @@ bool ExportModel::Inhoud(std::string& bytes) {
 }
 
 bool ExportModel::Schrijf(const std::string& pad) {
+  bezig_ = "Exporteren " + kb_.Pad(pad).filename().string();
   std::string bytes;
-  if (!Inhoud(bytes)) return false;
+  const bool gemaakt = Inhoud(bytes);
+  bezig_ = kExporteren;
+  if (!gemaakt) return false;
   const std::vector<std::uint8_t> inhoud(bytes.begin(), bytes.end());
   if (!SchrijfAtomisch(kb_.Pad(pad), inhoud)) {
     Foutmelding(kb_, pad, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);

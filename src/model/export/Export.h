@@ -79,6 +79,9 @@ class ExportModel {
   std::string Veld(int veld, const TKas& kas);
   bool VeldMee(int veld) const;
 
+  // What the progress of the export says; with the file's name while writing.
+  static constexpr const char* kExporteren = "Exporteren";
+  std::string bezig_ = kExporteren;
   Kasboek& kb_;
   int positie_ = 0;
   std::vector<std::string> lijst_;

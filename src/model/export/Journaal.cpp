@@ -9,6 +9,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Domein.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Voortgang.h"
 
 namespace valdero {
 namespace {
@@ -109,7 +110,7 @@ bool IsOverboeking(const TKas& k) { return k.GroepKode == kKruispostKode && k.Te
 
 }  // namespace
 
-std::string JournaalTekst(Kasboek& kb) {
+std::string JournaalTekst(Kasboek& kb, std::string_view wat) {
   Journaal j{kb, Munt(kb), {}};
   j.uit = "; Valdero " + kb.KasNaam + " " + kb.KasJaar + "\n";
   j.uit += "; bedragen in de basismunt; overboekingen als een boeking tussen twee rekeningen\n\n";
@@ -119,11 +120,15 @@ std::string JournaalTekst(Kasboek& kb) {
 
   // The transfer legs not yet written, by their own key; one pass in list
   // order finds each leg's partner in this index.
+  // Two passes over the transactions: steps 1..n the index, n+1..2n the entries.
+  const std::size_t n = kb.KasLijst.empty() ? 0 : kb.KasLijst.size() - 1;
+  VoortgangMelder melder(kb.voortgang(), wat, 2 * n);
   std::multimap<Sleutel, std::size_t> open;
   std::vector<bool> geschreven(kb.KasLijst.size(), false);
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
     const TKas& k = kb.KasLijst[i];
     if (IsOverboeking(k)) open.emplace(EigenSleutel(k), i);
+    melder.Stap(i);
   }
 
   // Writes leg i with its partner as one entry; false when it has none.
@@ -147,6 +152,7 @@ std::string JournaalTekst(Kasboek& kb) {
   };
 
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
+    melder.Stap(n + i);
     if (geschreven[i]) continue;
     const TKas& k = kb.KasLijst[i];
     const int a = kb.ZoekRekening(k.RekNr);

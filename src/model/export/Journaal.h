@@ -11,12 +11,14 @@
 // written, so that the journal's balance per account equals the book's.
 
 #include <string>
+#include <string_view>
 
 namespace valdero {
 
 class Kasboek;
 
-// The journal as UTF-8 text with line feeds.
-std::string JournaalTekst(Kasboek& kb);
+// The journal as UTF-8 text with line feeds; `wat` names the work in its
+// progress.
+std::string JournaalTekst(Kasboek& kb, std::string_view wat = "Journaal maken");
 
 }  // namespace valdero

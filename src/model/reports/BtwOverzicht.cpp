@@ -1,10 +1,12 @@
 #include "model/reports/BtwOverzicht.h"
 
+#include <optional>
 #include <unordered_map>
 
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/Voortgang.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
 
@@ -72,8 +74,13 @@ BtwOverzicht BouwBtwOverzicht(Kasboek& kb, int rekNr) {
     groepBtw[groep.Kode] = k == klasseBtw.end() ? GroepBtw{} : k->second;
   }
 
+  // The progress ends with the walk: the message below belongs to the
+  // finished overview.
+  std::optional<VoortgangMelder> melder;
+  melder.emplace(kb.voortgang(), "BTW-overzicht opbouwen", static_cast<std::uint64_t>(kb.MaxKas()));
   for (int i = 1; i <= kb.MaxKas(); ++i) {
     const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
+    melder->Stap(static_cast<std::uint64_t>(i));
     const auto rij = rijVan.find(kas.RekNr);
     if (rij == rijVan.end()) continue;
     const auto g = groepBtw.find(kas.GroepKode);
@@ -90,6 +97,7 @@ BtwOverzicht BouwBtwOverzicht(Kasboek& kb, int rekNr) {
     else
       (kas.Bedrag > 0 ? s.inHoog : s.uitHoog) += btw;
   }
+  melder.reset();
   for (const BtwRij& r : o.rijen) o.totaal.Tel(r.sommen);
   if (o.overgeslagen > 0) kb.berichten().BerichtDlg(kBtwFout, BerichtSoort::Fout, knop::OK);
   return o;

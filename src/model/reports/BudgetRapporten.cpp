@@ -14,6 +14,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Domein.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Voortgang.h"
 #include "model/reports/RapportBouwers.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
@@ -80,8 +81,10 @@ void BouwBudgetRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
   // one pass over the transactions.
   std::unordered_map<std::string, TInUit> periode;
   if (soort == rapport::BudgetTijdvak) {
+    VoortgangMelder melder(kb.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(kb.MaxKas()));
     for (int i = 1; i <= kb.MaxKas(); ++i) {
       const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
+      melder.Stap(static_cast<std::uint64_t>(i));
       if (!stand.InPeriode(kas.Datum)) continue;
       TInUit& cel = periode[kas.GroepKode];
       if (kas.Bedrag > 0)
@@ -228,10 +231,14 @@ void BouwSaldiRapport(Kasboek& kb, const ReportSelection& selectie, const Rappor
   // The begin balances of every account in one pass: the bookings whose
   // description starts with "Saldo".
   std::unordered_map<int, double> beginSaldi;
-  for (int i = 1; i <= kb.MaxKas(); ++i) {
-    const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
-    if (kas.Omschrijving.compare(0, 5, "Saldo") == 0 && kas.Omschrijving.size() >= 5)
-      beginSaldi[kas.RekNr] += kas.Bedrag;
+  {
+    VoortgangMelder melder(kb.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(kb.MaxKas()));
+    for (int i = 1; i <= kb.MaxKas(); ++i) {
+      const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
+      melder.Stap(static_cast<std::uint64_t>(i));
+      if (kas.Omschrijving.compare(0, 5, "Saldo") == 0 && kas.Omschrijving.size() >= 5)
+        beginSaldi[kas.RekNr] += kas.Bedrag;
+    }
   }
   const int kruis = kb.ZoekGroep(kKruispostKode);
   const int alleGroepen = MatrixTotaalRij(kb);

@@ -1,11 +1,13 @@
 #include "model/reports/GroepOverzicht.h"
 
+#include <optional>
 #include <unordered_map>
 
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
 #include "model/reports/BtwOverzicht.h"
 #include "model/reports/RapportHulp.h"
@@ -145,8 +147,11 @@ void GroepOverzichtModel::Bouw() {
   };
   std::vector<Regel> regels;
   bool eigenBtw = false;
+  std::optional<VoortgangMelder> melder;
+  melder.emplace(kb_.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(kb_.MaxKas()));
   for (int i = 1; i <= kb_.MaxKas(); ++i) {
     const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(i)];
+    melder->Stap(static_cast<std::uint64_t>(i));
     if (rekNr_ != 0 && kas.RekNr != rekNr_) continue;
     if (m == Groep && kas.GroepKode != groepKode_) continue;
     if (m == Relatie && kas.Relatie != relatie_) continue;
@@ -158,6 +163,8 @@ void GroepOverzichtModel::Bouw() {
     if (filter_ && r > 0) eigenBtw = true;
     regels.push_back({i, kl, BtwIn(kas.Bedrag, r)});
   }
+  // The walk was the long part; the message of an empty overview comes after it.
+  melder.reset();
 
   // The VAT columns: the group's or the class's VAT kind, the book's VAT
   // switch for a relation, and with the filter ticked also any listed

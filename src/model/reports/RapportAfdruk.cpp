@@ -8,6 +8,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Printer.h"
 #include "model/core/Records.h"
+#include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
@@ -42,7 +43,10 @@ class Afdruk {
   void Druk() {
     y_ = top_;
     Kop();
+    VoortgangMelder melder(kb_.voortgang(), "Afdrukken", t_.rijen.size());
+    std::uint64_t gedaan = 0;
     for (const RapportRij& rij : t_.rijen) {
+      melder.Stap(++gedaan);
       Rij(rij.cellen, false);
       ++teller_;
       if (perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) {

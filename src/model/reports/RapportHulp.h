@@ -15,6 +15,9 @@ namespace valdero {
 
 class Kasboek;
 
+// What the progress of building a report over the whole year says.
+inline constexpr const char* kOverzichtOpbouwen = "Overzicht opbouwen";
+
 // An amount (base currency) as the report shows it: in the display currency,
 // two decimals, never "-0,00".
 std::string RapportBedrag(Kasboek& kb, double bedrag);

@@ -11,6 +11,7 @@
 #include "model/core/Bedragen.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Printer.h"
+#include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
@@ -146,7 +147,10 @@ void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>&
   const int perPagina = kb.Config.RegelsPerPagina;
   const std::vector<Uitlijning> uitlijning = Uitlijningen(t, laatste, false);
   regels.reserve(regels.size() + t.rijen.size() + 4);
+  VoortgangMelder melder(kb.voortgang(), "Overzicht opmaken", t.rijen.size());
+  std::uint64_t gedaan = 0;
   for (const RapportRij& rij : t.rijen) {
+    melder.Stap(++gedaan);
     std::string regel;
     regel.reserve(static_cast<std::size_t>(som) + 3);
     VoegRijToe(regel, rij.cellen, w, uitlijning);

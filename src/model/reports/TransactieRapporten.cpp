@@ -12,6 +12,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/Voortgang.h"
 #include "model/reports/RapportBouwers.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
@@ -22,14 +23,17 @@
 namespace valdero {
 namespace {
 
-// Calls `doe` for every transaction in the period, in list order or reverse.
+// Calls `doe` for every transaction in the period, in list order or reverse;
+// the walk over the whole year is the report's progress.
 template <class Doe>
 void LoopTransacties(const Kasboek& kb, const RapportStand& stand, Doe doe) {
   const int n = kb.MaxKas();
+  VoortgangMelder melder(kb.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(std::max(n, 0)));
   for (int k = 1; k <= n; ++k) {
     const int i = stand.aflopend ? n - k + 1 : k;
     const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
     if (stand.InPeriode(kas.Datum)) doe(i, kas);
+    melder.Stap(static_cast<std::uint64_t>(k));
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "model/core/Berichten.h"
 #include "model/core/Bestandssysteem.h"
@@ -16,6 +17,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/MuntOmzetting.h"
+#include "model/core/Voortgang.h"
 #include "model/storage/WachtwoordOpslag.h"
 
 namespace valdero {
@@ -28,9 +30,19 @@ std::int32_t Hoogste(std::int32_t teller, const std::vector<Record>& lijst) {
   return std::min(teller, static_cast<std::int32_t>(lijst.size()) - 1);
 }
 
+// The records written so far, for the progress of a save.
+struct Teller {
+  VoortgangMelder& melder;
+  std::uint64_t geschreven = 0;
+  void Een() { melder.Stap(++geschreven); }
+};
+
 template <class Record>
-void SchrijfSectie(ByteSchrijver& uit, const std::vector<Record>& lijst, std::int32_t hoogste) {
-  for (std::int32_t i = 0; i <= hoogste; ++i) uit.Schrijf(lijst[static_cast<std::size_t>(i)]);
+void SchrijfSectie(ByteSchrijver& uit, const std::vector<Record>& lijst, std::int32_t hoogste, Teller& teller) {
+  for (std::int32_t i = 0; i <= hoogste; ++i) {
+    uit.Schrijf(lijst[static_cast<std::size_t>(i)]);
+    teller.Een();
+  }
 }
 
 std::string JaarStempel(const Kasboek& kb) {
@@ -39,7 +51,7 @@ std::string JaarStempel(const Kasboek& kb) {
   return jaar;
 }
 
-void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties) {
+void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties, Teller& teller) {
   TBank& kop = kb.RekLijst.front();
   kop.Index = 0;
   kop.RekNr = 0;
@@ -54,11 +66,11 @@ void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties) {
   if (kb.MuntOmzetten &&
       Vraag(kb, "In \"Rekeningen\" de munt ook omzetten naar nieuwe munt "))
     for (auto& rekening : kb.RekLijst) rekening.Munt = kb.HulpMunt;
-  SchrijfSectie(uit, kb.RekLijst, kb.MaxRek());
+  SchrijfSectie(uit, kb.RekLijst, kb.MaxRek(), teller);
   kb.RekGelezen = true;
 }
 
-void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers) {
+void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& teller) {
   TBudget& kop = kb.GroepLijst.front();
   BewaarWachtwoord(kop, kb.Wachtwoord);
   kop.Nummer = 0;
@@ -72,26 +84,27 @@ void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers) {
     // A header whose name length byte is not 0 would put its name over the
     // password; the password wins.
     if (i == 0) std::copy_n(kop.ruw.begin() + 8, 6, uit.Laatste(TBudget::Grootte) + 8);
+    teller.Een();
   }
   kb.GroepGelezen = true;
 }
 
-void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers) {
+void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& teller) {
   if (kb.MuntOmzetten)
     for (auto& kas : kb.KasLijst) {
       kas.Bedrag /= koers;
       if (kas.Munt == 0) kas.Munt = kb.HulpMunt;
     }
-  SchrijfSectie(uit, kb.KasLijst, kb.MaxKas());
+  SchrijfSectie(uit, kb.KasLijst, kb.MaxKas(), teller);
   if (kb.RekGelezen && kb.GroepGelezen) kb.KasGelezen = true;
 }
 
 // Every relation: the count in front says how many records follow, so a list
 // of any length reads back whole (no relation is dropped silently).
-void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit) {
+void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit, Teller& teller) {
   const std::int32_t hoogste = Hoogste(kb.MaxRelatie(), kb.RelatieLijst);
   uit.SchrijfI32(hoogste);
-  SchrijfSectie(uit, kb.RelatieLijst, hoogste);
+  SchrijfSectie(uit, kb.RelatieLijst, hoogste, teller);
 }
 
 // Where the save goes: the save dialog, and the question before replacing
@@ -112,9 +125,15 @@ bool KiesBestand(Kasboek& kb) {
   return true;
 }
 
-}  // namespace
+// The records a save writes: the steps of its progress.
+std::uint64_t TeSchrijven(const Kasboek& kb) {
+  auto aantal = [](std::int32_t hoogste) { return static_cast<std::uint64_t>(std::max(hoogste + 1, 0)); };
+  // An empty list still gets its header record.
+  return aantal(kb.MaxRek()) + aantal(kb.MaxGroep()) + aantal(kb.MaxKas()) +
+         (kb.RelatiesAanwezig ? aantal(Hoogste(kb.MaxRelatie(), kb.RelatieLijst)) : 0);
+}
 
-std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
+std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb, VoortgangMelder& melder) {
   // A book always has its header records; one built in memory may still lack them.
   if (kb.RekLijst.empty()) kb.RekLijst.emplace_back();
   if (kb.GroepLijst.empty()) kb.GroepLijst.emplace_back();
@@ -123,15 +142,23 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
   const double koers = OmzetKoers(kb);
   if (kb.MuntOmzetten && koers <= 0) kb.MuntOmzetten = false;
 
+  Teller teller{melder};
   ByteSchrijver uit;
   uit.SchrijfI32(kb.MaxRek());
   uit.SchrijfI32(kb.MaxGroep());
   uit.SchrijfI32(kb.MaxKas());
-  SchrijfRekeningen(kb, uit, kb.RelatiesAanwezig);
-  SchrijfGroepen(kb, uit, koers);
-  SchrijfTransacties(kb, uit, koers);
-  if (kb.KasGelezen && kb.RelatiesAanwezig) SchrijfRelaties(kb, uit);
+  SchrijfRekeningen(kb, uit, kb.RelatiesAanwezig, teller);
+  SchrijfGroepen(kb, uit, koers, teller);
+  SchrijfTransacties(kb, uit, koers, teller);
+  if (kb.KasGelezen && kb.RelatiesAanwezig) SchrijfRelaties(kb, uit, teller);
   return std::move(uit.inhoud);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
+  VoortgangMelder geen(nullptr, {}, 0);
+  return SchrijfBoek(kb, geen);
 }
 
 Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
@@ -174,7 +201,13 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
     groepen = kb.GroepLijst;
     transacties = kb.KasLijst;
   }
-  const auto inhoud = SchrijfBoek(kb);
+  // The progress covers the records and the write: the last step, after the
+  // file is on disk, is one more than the records. Messages about the
+  // outcome come after it.
+  std::optional<VoortgangMelder> melder;
+  const std::uint64_t records = TeSchrijven(kb);
+  melder.emplace(kb.voortgang(), "Bewaren " + kb.Pad(kb.KasPad).filename().string(), records + 1);
+  const auto inhoud = SchrijfBoek(kb, *melder);
   // A book reached through a symbolic link is saved into the link's target,
   // with its backup beside it; the link stays a link.
   // The save dialog may have chosen another file.
@@ -190,6 +223,8 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   const SchrijfUitkomst uitkomst = SchrijfAtomisch(
       gekozen, inhoud, [&] { if (reserve) reserveGemaakt = MaakKopie(doel, reservePad, bestanden); },
       bestanden);
+  if (uitkomst) melder->Stap(records + 1);
+  melder.reset();
   if (uitkomst.vervangen && reserve && reserveGemaakt) kb.EersteBewaring = false;
   if (!uitkomst) {
     // The new content on disk but not made durable: the amounts in memory
