@@ -16,6 +16,7 @@
 #include "model/bankimport/SelectMut.h"
 #include "model/bankimport/VergelijkModel.h"
 #include "model/core/Datum.h"
+#include "model/core/Voortgang.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekLaden.h"
 
@@ -56,7 +57,7 @@ int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::str
       return Gebruiksfout(omgeving, opdracht, "--vanaf verwacht een datum als 1-1-2026, niet '" + v + "'");
   }
   s.bestand = s.opties.argumenten[2];
-  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map);
+  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map, omgeving.voortgang);
   Kasboek& kb = s.boek->kb;
   const LaadUitkomst u = StartBoek(kb, true, s.opties.argumenten[0]);
   if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
@@ -131,7 +132,9 @@ int AfschriftOpdracht(Omgeving& omgeving) {
   j.EindLijst();
   j.Sleutel("Regels");
   j.BeginLijst();
+  VoortgangMelder melder(kb.voortgang(), "Bankregels afstemmen", static_cast<std::uint64_t>(run.Laatste()));
   for (int i = 1; i <= run.Laatste(); ++i) {
+    melder.Stap(static_cast<std::uint64_t>(i));
     TNewKas regel = run.Lijst()[static_cast<std::size_t>(i)];
     a.regel = regel;
     const Afstemming::Voorstel v = a.StelVoor(false);
@@ -161,6 +164,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
     Afstemming a(kb, kiezer, venster);
     a.dubbeleOverslaan = true;
     AfschriftModel afschrift(kb, run, a);
+    afschrift.voortgangMelden = true;
     afschrift.NeemOver(start);
     afschrift.ProcessStatement();
     bewaard = BewaarBoek(kb, false).Gelukt();

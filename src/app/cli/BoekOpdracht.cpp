@@ -65,7 +65,7 @@ int BoekOpdracht(Omgeving& omgeving) {
     if (naam != "opm" && naam != "btw" && VeldTag(naam) == 0)
       return Gebruiksfout(omgeving, "boek", "onbekend veld " + naam);
 
-  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map);
+  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang);
   Kasboek& kb = g.boek->kb;
   const LaadUitkomst u = StartBoek(kb, true, arg[0]);
   g.geladen = u == LaadUitkomst::Geladen && kb.RekGelezen && kb.GroepGelezen && kb.KasGelezen;

@@ -14,7 +14,7 @@ int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek
   if (uitkomst.opties.argumenten.size() != 1)
     return Gebruiksfout(omgeving, opdracht, "geef precies één BOEK");
 
-  uitkomst.boek = std::make_unique<CliBoek>(uitkomst.opties, omgeving.map);
+  uitkomst.boek = std::make_unique<CliBoek>(uitkomst.opties, omgeving.map, omgeving.voortgang);
   Kasboek& kb = uitkomst.boek->kb;
   const LaadUitkomst u = StartBoek(kb, true, uitkomst.opties.argumenten[0]);
   uitkomst.geladen =

@@ -107,7 +107,7 @@ int ExporteerOpdracht(Omgeving& omgeving) {
     (naam[0] == 'v' ? van : tot) = datum;
   }
 
-  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map);
+  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang);
   Kasboek& kb = g.boek->kb;
   const LaadUitkomst u = StartBoek(kb, true, arg[0]);
   if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {

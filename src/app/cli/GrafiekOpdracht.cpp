@@ -112,7 +112,7 @@ int GrafiekOpdracht(Omgeving& omgeving) {
     return kMislukt;
   }
 
-  CliBoek boek(opties, omgeving.map);
+  CliBoek boek(opties, omgeving.map, omgeving.voortgang);
   Kasboek& kb = boek.kb;
   const LaadUitkomst u = StartBoek(kb, true, arg[0]);
   auto meldBerichten = [&] {

@@ -78,14 +78,14 @@ const std::vector<Opdracht>& Opdrachten() {
 }
 
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar) {
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang) {
   if (args.empty()) {
     SchrijfGebruik(fout);
     return kGebruiksfout;
   }
   for (const Opdracht& o : Opdrachten()) {
     if (args[0] != o.naam) continue;
-    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(tekenaar)};
+    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(tekenaar), voortgang};
     return o.voerUit(omgeving);
   }
   if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {

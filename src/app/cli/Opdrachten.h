@@ -12,6 +12,7 @@
 
 namespace valdero {
 class Kasboek;
+class Voortgang;
 struct GetoondBericht;
 struct Grafiek;
 }
@@ -36,6 +37,9 @@ struct Omgeving {
   std::ostream& uit;
   std::ostream& fout;
   GrafiekTekenaar tekenaar = {};
+  // Where the books of the command show the progress of long work; none
+  // when standard error is no terminal.
+  Voortgang* voortgang = nullptr;
 };
 
 struct Opdracht {
@@ -49,7 +53,8 @@ const std::vector<Opdracht>& Opdrachten();
 // Runs the command named by the first argument; the usage text goes to the
 // error stream when there is none or it is unknown.
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar = {});
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar = {},
+            Voortgang* voortgang = nullptr);
 
 // Reports a usage error of the command on the error stream and returns
 // kGebruiksfout.

@@ -57,8 +57,9 @@ std::string LeesOpties(const std::vector<std::string>& args, CliOpties& opties,
   return {};
 }
 
-CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map)
+CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang)
     : BoekMetPoorten(opties.vandaag ? *opties.vandaag : SysteemKlok().Nu(), opties.decimaal) {
+  kb.poorten.voortgang = voortgang;
   berichten.standaardAntwoord = opties.antwoord;
   kb.Map = map;
   kb.sessie.BezetAlleenLezen = true;

@@ -44,10 +44,11 @@ inline constexpr const char* kOptieGebruik =
 
 // A book with the ports the options ask for; relative names are resolved
 // against `map`. Without --vandaag the clock shows the moment the command
-// started: a command is over long before that matters.
+// started: a command is over long before that matters. `voortgang` shows the
+// progress of long work (none: nothing shows).
 class CliBoek : public BoekMetPoorten {
  public:
-  CliBoek(const CliOpties& opties, const std::filesystem::path& map);
+  CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang = nullptr);
 };
 
 }  // namespace valdero::cli

@@ -129,7 +129,7 @@ int RapportOpdracht(Omgeving& omgeving) {
     if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
   }
 
-  CliBoek boek(opties, omgeving.map);
+  CliBoek boek(opties, omgeving.map, omgeving.voortgang);
   Kasboek& kb = boek.kb;
   const LaadUitkomst u = StartBoek(kb, true, arg[0]);
   auto meldBerichten = [&] {

@@ -36,7 +36,7 @@ int VoorbeeldOpdracht(Omgeving& omgeving) {
     return kMislukt;
   }
 
-  CliBoek boek(opties, map);
+  CliBoek boek(opties, map, omgeving.voortgang);
   voorbeeld.jaar = JaarVan(boek.kb.Vandaag());
   std::string fout;
   if (!SchrijfVoorbeeldBoek(boek.kb, voorbeeld, fout)) {

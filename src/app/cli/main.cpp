@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/Opdrachten.h"
+#include "app/cli/TerminalVoortgang.h"
 
 #ifdef VALDERO_GRAFIEK_PNG
 #include "model/charts/Grafiek.h"
@@ -18,5 +19,8 @@ int main(int argc, char** argv) {
     return valdero::BewaarGrafiekPng(grafiek, decimaalTeken, QString::fromStdString(pad.string()));
   };
 #endif
-  return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr, tekenaar);
+  // Progress on standard error only where a person watches it.
+  const auto voortgang = valdero::cli::VoortgangOpTerminal(2, std::cerr);
+  return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr, tekenaar,
+                               voortgang.get());
 }
