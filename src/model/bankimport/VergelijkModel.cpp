@@ -1,8 +1,11 @@
 #include "model/bankimport/VergelijkModel.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
-#include <set>
+#include <cstdint>
+#include <string_view>
+#include <unordered_set>
 
 #include "model/bankimport/Afstemming.h"
 #include "model/bankimport/BankFormaat.h"
@@ -147,7 +150,12 @@ void VergelijkModel::VulGeschiedenis() {
   relaties_.clear();
   bedragen_.clear();
   omschrijvingen_.clear();
-  std::set<std::string> rel, bed, oms;
+  // A group of a large year holds tens of thousands of records: each value
+  // is looked up by hash, and an amount is formatted only the first time it
+  // is met (equal amounts give equal texts).
+  std::unordered_set<std::string_view> rel, bed, oms;
+  std::unordered_set<std::uint64_t> gezieneBedragen;  // by their bits: -0 and 0 differ
+  std::vector<std::string> bedragTeksten;
   const auto& posities = a_.index().OpGroep(r.RekNr, r.GroepKode);
   for (auto it = posities.rbegin(); it != posities.rend(); ++it) {
     if (*it > kb.MaxKas()) continue;
@@ -157,10 +165,12 @@ void VergelijkModel::VulGeschiedenis() {
     if (k.Munt >= 0 && k.Munt < static_cast<int>(kb.ValutaLijst.size()) &&
         kb.ValutaLijst[static_cast<std::size_t>(k.Munt)].Koers > 0)
       bedrag /= kb.ValutaLijst[static_cast<std::size_t>(k.Munt)].Koers;
-    const std::string b = GetalTekst(kb, bedrag, 2);
-    if (bed.insert(b).second) bedragen_.push_back(b);
+    if (gezieneBedragen.insert(std::bit_cast<std::uint64_t>(bedrag)).second) bedragTeksten.push_back(GetalTekst(kb, bedrag, 2));
     if (oms.insert(k.Omschrijving).second) omschrijvingen_.push_back(k.Omschrijving);
   }
+  // Two amounts may round to one text: the first one met keeps its place.
+  for (const std::string& b : bedragTeksten)
+    if (bed.insert(b).second) bedragen_.push_back(b);
 }
 
 int VergelijkModel::VolgendVeld(int veld) const {

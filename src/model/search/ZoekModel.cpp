@@ -2,6 +2,10 @@
 #include "model/core/Domein.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <numeric>
+#include <string_view>
 
 #include "model/core/Bedragen.h"
 #include "model/core/Datum.h"
@@ -11,6 +15,17 @@
 namespace valdero {
 namespace {
 
+// What a row shows of a record, as one number: equal records give equal
+// numbers, and a record changed or moved under the row almost surely not.
+std::size_t Afdruk(const TKas& kas) {
+  std::size_t h = std::hash<std::string_view>{}(kas.GroepKode);
+  const auto meng = [&h](std::size_t w) { h ^= w + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+  meng(static_cast<std::size_t>(kas.RekNr));
+  meng(std::bit_cast<std::uint64_t>(kas.Datum));
+  meng(std::hash<std::string_view>{}(kas.Relatie));
+  meng(std::hash<std::string_view>{}(kas.Omschrijving));
+  return h;
+}
 
 }  // namespace
 
@@ -60,7 +75,7 @@ bool ZoekModel::Gelijst(const TKas& kas) const {
   }
 }
 
-ZoekRij ZoekModel::MaakRij(const TKas& kas) {
+ZoekRij ZoekModel::MaakRij(const TKas& kas) const {
   ZoekRij rij;
   rij.record.index = kas.Index;
   rij.record.groepKode = kas.GroepKode;
@@ -81,24 +96,68 @@ ZoekRij ZoekModel::MaakRij(const TKas& kas) {
 }
 
 void ZoekModel::Vul() {
-  std::vector<ZoekRij> rijen;
+  posities_.clear();
+  indexen_.clear();
+  afdrukken_.clear();
+  gebouwd_.clear();
   const int laatste = std::min(kb_.MaxKas(), static_cast<int>(kb_.KasLijst.size()) - 1);
   for (int p = 1; p <= laatste; ++p) {
     const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(p)];
-    if (Gelijst(kas)) rijen.push_back(MaakRij(kas));
+    if (!Gelijst(kas)) continue;
+    posities_.push_back(p);
+    indexen_.push_back(kas.Index);
+    afdrukken_.push_back(Afdruk(kas));
   }
+  gebouwd_.resize(posities_.size());
+  std::vector<int> rijen(posities_.size());
+  std::iota(rijen.begin(), rijen.end(), 0);
   toontAlles_ = true;
   NieuweRijen(std::move(rijen));
 }
 
-void ZoekModel::NieuweRijen(std::vector<ZoekRij> rijen) {
+const ZoekRij& ZoekModel::Bouw(int slot) const {
+  const auto s = static_cast<std::size_t>(slot);
+  std::unique_ptr<ZoekRij>& rij = gebouwd_[s];
+  if (!rij) {
+    const auto p = static_cast<std::size_t>(posities_[s]);
+    if (p < kb_.KasLijst.size()) {
+      rij = std::make_unique<ZoekRij>(MaakRij(kb_.KasLijst[p]));
+    } else {
+      // The record has gone from the book since it was listed.
+      rij = std::make_unique<ZoekRij>();
+      rij->record.index = indexen_[s];
+      rij->cellen[0] = std::to_string(indexen_[s]);
+    }
+  }
+  return *rij;
+}
+
+bool ZoekModel::SlotPast(const VeldZoeker& zoeker, int slot) const {
+  const auto s = static_cast<std::size_t>(slot);
+  const auto p = static_cast<std::size_t>(posities_[s]);
+  if (gebouwd_[s] || p >= kb_.KasLijst.size()) return zoeker.Past(Bouw(slot).record);
+  // The same texts MaakRij would give the row, without making it.
+  const TKas& kas = kb_.KasLijst[p];
+  switch (zoeker.Veld()) {
+    case ZoekVeld::Index: return zoeker.PastGetal(kas.Index);
+    case ZoekVeld::Reken: return zoeker.PastGetal(kas.RekNr);
+    case ZoekVeld::Kode: return zoeker.PastTekst(kas.GroepKode);
+    case ZoekVeld::Datum: return zoeker.PastTekst(DatumTekst(kas.Datum));
+    case ZoekVeld::Relatie: return zoeker.PastTekst(kas.Relatie);
+    case ZoekVeld::Bedrag: return zoeker.PastTekst(BedragTekst(kb_, kas.Bedrag));
+    case ZoekVeld::Opm: return zoeker.PastTekst(kas.Omschrijving);
+  }
+  return false;
+}
+
+void ZoekModel::NieuweRijen(std::vector<int> rijen) {
   rijen_ = std::move(rijen);
   ++rijenVersie_;
 }
 
 int ZoekModel::IndexVanRij(int rij) const {
   if (rij < 1 || rij > AantalRijen()) return 0;
-  return Rij(rij).record.index;
+  return indexen_[static_cast<std::size_t>(rijen_[static_cast<std::size_t>(rij - 1)])];
 }
 
 const TKas* ZoekModel::RecordVanRij(int rij) const {
@@ -111,10 +170,7 @@ const TKas* ZoekModel::RecordVanRij(int rij) const {
 bool ZoekModel::RijActueel(int rij) const {
   const TKas* kas = RecordVanRij(rij);
   if (kas == nullptr) return false;
-  const ZoekRecordTekst& r = Rij(rij).record;
-  return kas->GroepKode == r.groepKode && kas->RekNr == r.rekNr &&
-         DatumTekst(kas->Datum) == r.datum && kas->Relatie == r.relatie &&
-         kas->Omschrijving == r.omschrijving;
+  return Afdruk(*kas) == afdrukken_[static_cast<std::size_t>(rijen_[static_cast<std::size_t>(rij - 1)])];
 }
 
 std::string ZoekModel::AantalTekst() const {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,9 +69,11 @@ class ZoekModel {
   bool MuntZichtbaar() const { return !VrijZoeken(); }
   int HelpTopic() const;
 
-  // The grid; rows count from 1 as under a header row.
+  // The grid; rows count from 1 as under a header row. A row's texts are
+  // made the first time it is asked for: a year lists 100 000 transactions,
+  // of which the grid shows a screenful.
   int AantalRijen() const { return static_cast<int>(rijen_.size()); }
-  const ZoekRij& Rij(int rij) const { return rijen_[static_cast<std::size_t>(rij - 1)]; }
+  const ZoekRij& Rij(int rij) const { return Bouw(rijen_[static_cast<std::size_t>(rij - 1)]); }
   // Index (list position) of the record on the row, 0 outside the grid.
   int IndexVanRij(int rij) const;
   const TKas* RecordVanRij(int rij) const;
@@ -145,7 +148,11 @@ class ZoekModel {
   };
 
   void Vul();
-  ZoekRij MaakRij(const TKas& kas);
+  ZoekRij MaakRij(const TKas& kas) const;
+  // The row of a listed record (a slot of posities_), made when first needed.
+  const ZoekRij& Bouw(int slot) const;
+  // Whether the listed record matches, without making its row.
+  bool SlotPast(const VeldZoeker& zoeker, int slot) const;
   bool Gelijst(const TKas& kas) const;
   std::optional<std::string> TekstVoorVeld(const std::string& invoer);
   bool ZoekMetTekst(const std::string& tekst);
@@ -153,13 +160,21 @@ class ZoekModel {
   bool Verzamel(const Filter& filter, bool melden);
   void ZetRichtingNa(int rij);
   void Kies(int index);
-  void NieuweRijen(std::vector<ZoekRij> rijen);
+  void NieuweRijen(std::vector<int> rijen);
 
   Kasboek& kb_;
   std::function<void(Kasboek&)> bewaar_;
   int modus_ = kVrijeZoekModus;
-  std::vector<ZoekRij> rijen_;
-  std::vector<ZoekRij> basis_;  // the rows before the last search
+  // The listed records as the book held them when listed: list position,
+  // index, and a fingerprint of what the row shows (to tell that a record
+  // was changed or moved elsewhere meanwhile).
+  std::vector<int> posities_;
+  std::vector<int> indexen_;
+  std::vector<std::size_t> afdrukken_;
+  mutable std::vector<std::unique_ptr<ZoekRij>> gebouwd_;
+  // The rows shown and the rows before the last search, as slots.
+  std::vector<int> rijen_;
+  std::vector<int> basis_;
   bool toontAlles_ = true;
   int huidigeRij_ = 0;
   int vorigeTreffer_ = 0;

@@ -1,5 +1,6 @@
 #include "model/search/ZoekVeld.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "model/core/Windows1252.h"
@@ -32,13 +33,8 @@ std::optional<int> LeesGeheel(const std::string& tekst) {
   return waarde;
 }
 
-bool TekstPast(const std::string& zoek, bool beginTekst, const std::string& tekst) {
-  // A shorter record text can never hold the search text.
-  if (AantalTekens(tekst) < AantalTekens(zoek)) return false;
-  const std::string z = Hoofdletters(zoek);
-  const std::string t = Hoofdletters(tekst);
-  return beginTekst ? t.compare(0, z.size(), z) == 0 : t.find(z) != std::string::npos;
-}
+// Upper case of one ASCII byte, as Hoofdletters gives it.
+char HoofdAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c; }
 
 }  // namespace
 
@@ -68,34 +64,74 @@ std::string Hoofdletters(const std::string& utf8) {
   return uit;
 }
 
-std::optional<bool> VeldPast(ZoekVeld veld, const std::string& zoekTekst, bool beginTekst,
-                             const ZoekRecordTekst& record) {
+VeldZoeker::VeldZoeker(ZoekVeld veld, const std::string& zoekTekst, bool beginTekst)
+    : veld_(veld), zoek_(zoekTekst), begin_(beginTekst) {
   switch (veld) {
     case ZoekVeld::Index: {
       const auto n = LeesGeheel(zoekTekst);
-      if (!n) return std::nullopt;
-      return *n == record.index;
+      bruikbaar_ = n.has_value();
+      getal_ = n.value_or(0);
+      break;
     }
-    case ZoekVeld::Kode:
-      return zoekTekst == record.groepKode;
     case ZoekVeld::Reken: {
       // The list line is the number, three blanks and the name.
       const auto b = zoekTekst.find_first_not_of(' ');
       const auto e = b == std::string::npos ? b : zoekTekst.find(' ', b);
       const auto n = LeesGeheel(b == std::string::npos ? std::string() : zoekTekst.substr(b, e - b));
-      if (!n) return std::nullopt;
-      return *n == record.rekNr;
+      bruikbaar_ = n.has_value();
+      getal_ = n.value_or(0);
+      break;
     }
-    case ZoekVeld::Datum:
-      return zoekTekst == record.datum;
-    case ZoekVeld::Relatie:
-      return TekstPast(zoekTekst, beginTekst, record.relatie);
-    case ZoekVeld::Bedrag:
-      return TekstPast(zoekTekst, beginTekst, record.bedrag);
-    case ZoekVeld::Opm:
-      return TekstPast(zoekTekst, beginTekst, record.omschrijving);
+    default: break;
   }
-  return std::nullopt;
+  hoofd_ = Hoofdletters(zoekTekst);
+  tekens_ = AantalTekens(zoekTekst);
+}
+
+bool VeldZoeker::PastTekst(std::string_view tekst) const {
+  switch (veld_) {
+    case ZoekVeld::Kode:
+    case ZoekVeld::Datum: return tekst == zoek_;
+    case ZoekVeld::Index:
+    case ZoekVeld::Reken: return false;
+    default: break;
+  }
+  if (IsAscii(tekst)) {
+    // A shorter record text can never hold the search text. Plain ASCII has
+    // as many characters as bytes, and upper case keeps it ASCII.
+    if (tekst.size() < tekens_) return false;
+    if (hoofd_.empty()) return true;
+    const auto gelijk = [](char t, char z) { return HoofdAscii(t) == z; };
+    if (begin_)
+      return hoofd_.size() <= tekst.size() &&
+             std::equal(tekst.begin(), tekst.begin() + static_cast<std::ptrdiff_t>(hoofd_.size()),
+                        hoofd_.begin(), gelijk);
+    return std::search(tekst.begin(), tekst.end(), hoofd_.begin(), hoofd_.end(), gelijk) !=
+           tekst.end();
+  }
+  if (AantalTekens(tekst) < tekens_) return false;
+  const std::string t = Hoofdletters(std::string(tekst));
+  return begin_ ? t.compare(0, hoofd_.size(), hoofd_) == 0 : t.find(hoofd_) != std::string::npos;
+}
+
+bool VeldZoeker::Past(const ZoekRecordTekst& record) const {
+  switch (veld_) {
+    case ZoekVeld::Index: return PastGetal(record.index);
+    case ZoekVeld::Reken: return PastGetal(record.rekNr);
+    case ZoekVeld::Kode: return PastTekst(record.groepKode);
+    case ZoekVeld::Datum: return PastTekst(record.datum);
+    case ZoekVeld::Relatie: return PastTekst(record.relatie);
+    case ZoekVeld::Bedrag: return PastTekst(record.bedrag);
+    case ZoekVeld::Opm: return PastTekst(record.omschrijving);
+  }
+  return false;
+}
+
+std::optional<bool> VeldPast(ZoekVeld veld, const std::string& zoekTekst, bool beginTekst,
+                             const ZoekRecordTekst& record) {
+  const VeldZoeker zoeker(veld, zoekTekst, beginTekst);
+  if (!zoeker.Bruikbaar()) return std::nullopt;
+  return zoeker.Past(record);
 }
 
 }  // namespace valdero

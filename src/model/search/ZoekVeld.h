@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace valdero {
 
@@ -37,5 +38,31 @@ struct ZoekRecordTekst {
 // search text cannot be used for the field (a number that is none).
 std::optional<bool> VeldPast(ZoekVeld veld, const std::string& zoekTekst, bool beginTekst,
                              const ZoekRecordTekst& record);
+
+// One search text matched against many rows, as VeldPast does for each: the
+// text is read, and put in upper case, once; a plain ASCII row text is
+// compared in place without a copy. The free search runs this over every
+// transaction of the year at each key the user types.
+class VeldZoeker {
+ public:
+  VeldZoeker(ZoekVeld veld, const std::string& zoekTekst, bool beginTekst);
+  // False when the search text cannot be used for the field.
+  bool Bruikbaar() const { return bruikbaar_; }
+  ZoekVeld Veld() const { return veld_; }
+  bool Past(const ZoekRecordTekst& record) const;
+  // The field's value alone: the number of Index and Reken, the text of the
+  // other fields.
+  bool PastGetal(int waarde) const { return waarde == getal_; }
+  bool PastTekst(std::string_view tekst) const;
+
+ private:
+  ZoekVeld veld_;
+  std::string zoek_;       // as given: Kode and Datum compare exactly
+  std::string hoofd_;      // in upper case, for Relatie, Bedrag and Opm
+  std::size_t tekens_ = 0;  // characters of the search text
+  bool begin_ = false;
+  bool bruikbaar_ = true;
+  int getal_ = 0;
+};
 
 }  // namespace valdero

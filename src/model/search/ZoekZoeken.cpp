@@ -126,7 +126,7 @@ bool ZoekModel::ZoekMetTekst(const std::string& tekst) {
     // that a shorter text (the user deleting a letter) finds more again; a
     // search on another field narrows the results further.
     const bool vervang = !nietsGevonden_ && !filters_.empty() && filters_.back().veld == *veld_;
-    std::vector<ZoekRij> vorige = rijen_;
+    std::vector<int> vorige = rijen_;
     if (vervang) rijen_ = basis_;
     if (!Verzamel(filter, true)) {
       rijen_ = std::move(vorige);
@@ -162,14 +162,14 @@ bool ZoekModel::Stap(const std::string& tekst) {
   if (rij == vorigeTreffer_) rij += neer_ ? 1 : -1;
   bool gevonden = false;
   int laatste = std::clamp(rij, 1, n);
+  const VeldZoeker zoeker(*veld_, tekst, beginTekst_);
+  if (!zoeker.Bruikbaar() && rij >= 1 && rij <= n) {
+    Fout(kb_, "Zoek tekst niet Correct");
+    return false;
+  }
   for (; rij >= 1 && rij <= n; rij += neer_ ? 1 : -1) {
     laatste = rij;
-    const auto past = VeldPast(*veld_, tekst, beginTekst_, Rij(rij).record);
-    if (!past) {
-      Fout(kb_, "Zoek tekst niet Correct");
-      return false;
-    }
-    if (*past) {
+    if (SlotPast(zoeker, rijen_[static_cast<std::size_t>(rij - 1)])) {
       gevonden = true;
       break;
     }
@@ -187,15 +187,14 @@ bool ZoekModel::Stap(const std::string& tekst) {
 }
 
 bool ZoekModel::Verzamel(const Filter& filter, bool melden) {
-  std::vector<ZoekRij> gevonden;
-  for (const ZoekRij& rij : rijen_) {
-    const auto past = VeldPast(filter.veld, filter.tekst, filter.beginTekst, rij.record);
-    if (!past) {
-      if (melden) Fout(kb_, "Zoek tekst niet Correct");
-      return false;
-    }
-    if (*past) gevonden.push_back(rij);
+  const VeldZoeker zoeker(filter.veld, filter.tekst, filter.beginTekst);
+  if (!zoeker.Bruikbaar() && !rijen_.empty()) {
+    if (melden) Fout(kb_, "Zoek tekst niet Correct");
+    return false;
   }
+  std::vector<int> gevonden;
+  for (const int slot : rijen_)
+    if (SlotPast(zoeker, slot)) gevonden.push_back(slot);
   ZetRichtingNa(AantalRijen());
   toontAlles_ = false;
   nietsGevonden_ = gevonden.empty();
