@@ -2,8 +2,10 @@
 # Builds the Debian package (scripts/deb.sh) and tries it as a user gets it:
 # validates the desktop entry and the MIME type, installs the package, runs
 # the installed valdero-cli from another folder (an example book, then its
-# balances by full path) and, with xvfb-run present, pictures the installed
-# program opening that book by full path into build-deb/geinstalleerd.png.
+# balances by full path and its balance chart as a PNG through the installed
+# chart module, into build-deb/grafiek.png) and, with xvfb-run present,
+# pictures the installed program opening that book by full path into
+# build-deb/geinstalleerd.png.
 #
 # With VALDERO_PAKKET_INSTALLEREN=1 (the CI machine, a throwaway one run as
 # root) the package is installed with dpkg -i, which also checks its
@@ -21,7 +23,8 @@ desktop-file-validate "$root/usr/share/applications/valdero.desktop"
 xmllint --noout "$root/usr/share/mime/packages/valdero.xml"
 dpkg-deb --info "$pakket" | sed -n 's/^ \(Depends\|Version\|Architecture\):/  \1:/p'
 inhoud=$(dpkg-deb --contents "$pakket")
-for nodig in ./usr/bin/valdero ./usr/bin/valdero-cli ./usr/share/applications/valdero.desktop \
+for nodig in ./usr/bin/valdero ./usr/bin/valdero-cli ./usr/lib/valdero/valdero-grafiektekening.so \
+  ./usr/share/applications/valdero.desktop \
   ./usr/share/icons/hicolor/scalable/apps/valdero.svg ./usr/share/icons/hicolor/48x48/apps/valdero.png \
   ./usr/share/mime/packages/valdero.xml ./usr/share/doc/valdero/copyright; do
   if ! grep -q " $nodig\$" <<<"$inhoud"; then
@@ -52,6 +55,20 @@ if ! grep -q . <<<"$saldi"; then
   exit 1
 fi
 echo "$saldi" | head -n 5
+
+# valdero-cli itself links no Qt; the chart comes from the installed module.
+if ldd "$bin/valdero-cli" | grep -qi qt; then
+  echo "deb-test: valdero-cli linkt Qt" >&2
+  exit 1
+fi
+grafiek="$uit/grafiek.png"
+rm -f "$grafiek"
+if ! env -u DISPLAY -u WAYLAND_DISPLAY "$bin/valdero-cli" grafiek --vandaag 15-3-2026 --png "$grafiek" "$boek" 131 \
+  >/dev/null || [ "$(head -c 4 "$grafiek" | tail -c 3)" != PNG ]; then
+  echo "deb-test: valdero-cli grafiek --png tekende geen PNG" >&2
+  exit 1
+fi
+echo "grafiek: $grafiek"
 
 if command -v xvfb-run >/dev/null; then
   foto="$uit/geinstalleerd.png"

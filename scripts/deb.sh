@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package valdero_<version>_<arch>.deb in build-deb/ from
 # the build tree (BUILD, "build" unless set; it is configured and the two
-# programs built when needed): both programs stripped, the desktop entry
+# programs built when needed): both programs stripped, the chart module that
+# valdero-cli loads for "grafiek --png" (/usr/lib/valdero), the desktop entry
 # (Office;Finance), the icon in the hicolor theme (SVG and PNG sizes), the
 # MIME type of the ".vdr" books, the README, and the dependencies that
 # dpkg-shlibdeps finds from the binaries. Prints the package's path.
@@ -15,7 +16,7 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j "$jobs" --target valdero valdero-cli >/dev/null
+cmake --build "$build" -j "$jobs" --target valdero valdero-cli valdero-grafiektekening >/dev/null
 
 versie=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 arch=$(dpkg --print-architecture)
@@ -46,7 +47,8 @@ TEKST
 shlib="$uit/shlibdeps"
 mkdir -p "$shlib/debian"
 printf 'Source: valdero\n\nPackage: valdero\nArchitecture: any\n' >"$shlib/debian/control"
-afhankelijk=$(cd "$shlib" && dpkg-shlibdeps -O "$root/usr/bin/valdero" "$root/usr/bin/valdero-cli" 2>/dev/null |
+afhankelijk=$(cd "$shlib" && dpkg-shlibdeps -O "$root/usr/bin/valdero" "$root/usr/bin/valdero-cli" \
+  "$root/usr/lib/valdero/valdero-grafiektekening.so" 2>/dev/null |
   sed -n 's/^shlibs:Depends=//p')
 
 # The X11/Wayland platform plugins are loaded at run time, so no library

@@ -2,11 +2,17 @@
 // kind, and the exit codes of what stops a chart.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
+
+#include <sys/wait.h>
 
 #include "JsonLezer.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
+#include "app/cli/GrafiekModule.h"
+#include "app/cli/GrafiekModuleLader.h"
 #include "app/cli/Opdrachten.h"
 #include "model/charts/Grafiek.h"
 #include "model/core/Datum.h"
@@ -28,6 +34,23 @@ Uitvoer GrafiekCli(const TestMap& map, std::vector<std::string> args, cli::Grafi
   args.insert(args.begin(), {"grafiek", "--vandaag", "2-5-2008"});
   const int code = cli::VoerUit(args, map.pad(), uit, fout, std::move(tekenaar));
   return {code, uit.str(), fout.str()};
+}
+
+Uitvoer GrafiekCliMetLader(const TestMap& map, std::vector<std::string> args, cli::GrafiekTekenaarLader lader) {
+  std::ostringstream uit, fout;
+  args.insert(args.begin(), {"grafiek", "--vandaag", "2-5-2008"});
+  const int code = cli::VoerUit(args, map.pad(), uit, fout, std::move(lader));
+  return {code, uit.str(), fout.str()};
+}
+
+std::string LeesBestand(const std::filesystem::path& pad) {
+  std::ifstream in(pad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void SchrijfBestand(const std::filesystem::path& pad, const std::string& inhoud) {
+  std::filesystem::create_directories(pad.parent_path());
+  std::ofstream(pad, std::ios::binary) << inhoud;
 }
 
 class CliGrafiek : public ::testing::Test {
@@ -136,6 +159,91 @@ TEST_F(CliGrafiek, PngGaatNaarDeTekenaar) {
   EXPECT_EQ(mislukt.code, 1);
   EXPECT_NE(mislukt.fout.find("saldi.png wegschrijven NIET gelukt"), std::string::npos);
 }
+
+// The drawing comes from a module that valdero-cli loads only for --png; a
+// tool without it fails before it reads the book, as one built without the
+// windows does, and writes no picture and no JSON.
+TEST_F(CliGrafiek, PngZonderGrafiekmoduleMislukt) {
+  const std::vector<std::filesystem::path> mappen = {map / "bin", map / "lib/valdero"};
+  int geladen = 0;
+  auto lader = [&](std::string& waarom) {
+    ++geladen;
+    return cli::LaadGrafiekModule(mappen, "10.0.1", waarom);
+  };
+  const Uitvoer u = GrafiekCliMetLader(map, {"--png", "saldi.png", "Huis08", "131"}, lader);
+  EXPECT_EQ(u.code, 1);
+  EXPECT_EQ(u.fout, "valdero-cli grafiek: de grafiekmodule valdero-grafiektekening.so is niet gevonden in " +
+                        (map / "bin").string() + " of " + (map / "lib/valdero").string() +
+                        "; zonder die module tekent valdero-cli geen PNG (installeer Valdero opnieuw)\n");
+  EXPECT_EQ(u.uit, "");
+  EXPECT_FALSE(std::filesystem::exists(map / "saldi.png"));
+  // Without --png nothing is loaded.
+  EXPECT_EQ(GrafiekCliMetLader(map, {"Huis08", "131"}, lader).code, 0);
+  EXPECT_EQ(geladen, 1);
+}
+
+TEST(GrafiekModuleLader, ZoektNaastHetProgrammaEnDanInDeInstallatie) {
+  EXPECT_EQ(cli::GrafiekModuleMappen("/usr/bin/valdero-cli"),
+            (std::vector<std::filesystem::path>{"/usr/bin", "/usr/lib/valdero"}));
+  EXPECT_EQ(cli::GrafiekModuleMappen("/opt/v/build/src/app/valdero-cli"),
+            (std::vector<std::filesystem::path>{"/opt/v/build/src/app", "/opt/v/build/src/lib/valdero"}));
+  EXPECT_TRUE(cli::GrafiekModuleMappen("").empty());
+}
+
+TEST(GrafiekModuleLader, WeigertWatGeenBruikbareModuleIs) {
+  TestMap map;
+  struct Geval {
+    const char* naam;
+    std::string inhoud;  // of the file in the first folder; none when empty
+    const char* versie;
+    const char* melding;
+  };
+  std::vector<Geval> gevallen = {
+      {"geen module", "", "10.0.1", "is niet gevonden in "},
+      {"geen gedeelde bibliotheek", "geen ELF", "10.0.1", "de grafiekmodule laadt niet: "},
+  };
+#ifdef VALDERO_GRAFIEKMODULE
+  gevallen.push_back({"een andere versie", LeesBestand(VALDERO_GRAFIEKMODULE), "0.0.0",
+                      "hoort bij een andere versie dan valdero-cli 0.0.0"});
+#endif
+  int n = 0;
+  for (const Geval& c : gevallen) {
+    SCOPED_TRACE(c.naam);
+    // Each case its own folder: a loaded library stays loaded under its path.
+    const std::filesystem::path eerste = map / std::to_string(++n);
+    std::filesystem::create_directories(eerste);
+    if (!c.inhoud.empty()) SchrijfBestand(eerste / cli::kGrafiekModuleBestand, c.inhoud);
+    std::string waarom;
+    EXPECT_FALSE(cli::LaadGrafiekModule({eerste, map / "leeg"}, c.versie, waarom));
+    EXPECT_NE(waarom.find(c.melding), std::string::npos) << waarom;
+    EXPECT_NE(waarom.find("tekent valdero-cli geen PNG"), std::string::npos) << waarom;
+  }
+}
+
+#ifdef VALDERO_GRAFIEKMODULE
+// A folder whose file does not load does not stop the search: the next one
+// (the installation's library folder) is tried.
+TEST(GrafiekModuleLader, NeemtDeEersteModuleDieLaadt) {
+  TestMap map;
+  SchrijfBestand(map / "bin" / cli::kGrafiekModuleBestand, "geen ELF");
+  SchrijfBestand(map / "lib/valdero" / cli::kGrafiekModuleBestand, LeesBestand(VALDERO_GRAFIEKMODULE));
+  std::string waarom;
+  EXPECT_TRUE(cli::LaadGrafiekModule({map / "bin", map / "lib/valdero"}, VALDERO_VERSIE, waarom)) << waarom;
+}
+
+// The real tool draws through the module beside it in the build tree.
+TEST_F(CliGrafiek, PngUitDeGrafiekmoduleNaastHetProgramma) {
+  const std::string regel = "cd '" + map.pad().string() + "' && QT_QPA_PLATFORM=offscreen '" VALDERO_CLI
+                            "' grafiek --vandaag 2-5-2008 --png saldi.png Huis08 131 > uit.json 2> fout.txt";
+  const int status = std::system(regel.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), 0) << LeesBestand(map / "fout.txt");
+  EXPECT_TRUE(JsonLezer::Lees(LeesBestand(map / "uit.json")));
+  const std::string png = LeesBestand(map / "saldi.png");
+  EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_GT(png.size(), 2000u);
+}
+#endif
 
 }  // namespace
 }  // namespace valdero

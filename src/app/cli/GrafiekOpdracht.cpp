@@ -107,9 +107,15 @@ int GrafiekOpdracht(Omgeving& omgeving) {
     rekNr = AlsGetal(*r);
     if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
   }
-  if (extra("png") && !omgeving.tekenaar) {
-    omgeving.fout << "valdero-cli grafiek: deze valdero-cli is gebouwd zonder vensters en tekent geen PNG\n";
-    return kMislukt;
+  // Loaded before the book, so a tool that cannot draw says so at once.
+  GrafiekTekenaar tekenaar;
+  if (extra("png")) {
+    std::string waarom = "deze valdero-cli is gebouwd zonder vensters en tekent geen PNG";
+    if (omgeving.laadTekenaar) tekenaar = omgeving.laadTekenaar(waarom);
+    if (!tekenaar) {
+      omgeving.fout << "valdero-cli grafiek: " << waarom << "\n";
+      return kMislukt;
+    }
   }
 
   CliBoek boek(opties, omgeving.map, omgeving.voortgang);
@@ -161,7 +167,7 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
   meldBerichten();
   if (const std::string* png = extra("png")) {
-    if (!omgeving.tekenaar(model.Huidig(), kb.DecimaalTeken(), kb.Pad(*png))) {
+    if (!tekenaar(model.Huidig(), kb.DecimaalTeken(), kb.Pad(*png))) {
       omgeving.fout << *png << " wegschrijven NIET gelukt\n";
       return kMislukt;
     }

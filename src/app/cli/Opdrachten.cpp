@@ -44,7 +44,8 @@ const std::vector<Opdracht>& Opdrachten() {
        "  grafiek [OPTIES] [--rekening NR] [--groep KODE] [--klassen B,I,U] [--soorten BT,SP]\n"
        "          [--periode 1|2|3|4] [--png BESTAND] BOEK SOORT\n"
        "                             toont de reeksen van grafiek SOORT (101, 105, 110-113, 115,\n"
-       "                             131, 132) als JSON; --png tekent de grafiek ook in BESTAND\n",
+       "                             131, 132) als JSON; --png tekent de grafiek ook in BESTAND,\n"
+       "                             met de grafiekmodule die bij het programma hoort\n",
        GrafiekOpdracht},
       {"afschrift",
        "  afschrift [OPTIES] BOEK TAG BESTAND\n"
@@ -78,14 +79,14 @@ const std::vector<Opdracht>& Opdrachten() {
 }
 
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang) {
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar, Voortgang* voortgang) {
   if (args.empty()) {
     SchrijfGebruik(fout);
     return kGebruiksfout;
   }
   for (const Opdracht& o : Opdrachten()) {
     if (args[0] != o.naam) continue;
-    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(tekenaar), voortgang};
+    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(laadTekenaar), voortgang};
     return o.voerUit(omgeving);
   }
   if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
@@ -95,6 +96,13 @@ int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& m
   fout << "valdero-cli: onbekende opdracht '" << args[0] << "'\n\n";
   SchrijfGebruik(fout);
   return kGebruiksfout;
+}
+
+int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang) {
+  GrafiekTekenaarLader lader;
+  if (tekenaar) lader = [tekenaar = std::move(tekenaar)](std::string&) { return tekenaar; };
+  return VoerUit(args, map, uit, fout, std::move(lader), voortgang);
 }
 
 int Gebruiksfout(Omgeving& omgeving, std::string_view opdracht, const std::string& melding) {

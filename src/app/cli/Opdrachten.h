@@ -25,9 +25,13 @@ inline constexpr int kMislukt = 1;     // the book could not be loaded or saved
 inline constexpr int kGebruiksfout = 2;
 
 // Draws a chart into a PNG file with the book's decimal separator; true when
-// the file was written. The tool has one only where it was built with the
-// windows' chart drawing.
+// the file was written.
 using GrafiekTekenaar = std::function<bool(const Grafiek&, char decimaalTeken, const std::filesystem::path&)>;
+
+// Hands `grafiek --png` the drawing when it asks for one, so that no other
+// command pays for loading it (valdero-cli loads it from a module). Empty
+// when there is none, with the reason in Dutch in `waarom`.
+using GrafiekTekenaarLader = std::function<GrafiekTekenaar(std::string& waarom)>;
 
 // What a command works with: its arguments (after the command name), the
 // folder that relative names are resolved against, and the output streams.
@@ -36,7 +40,7 @@ struct Omgeving {
   std::filesystem::path map;
   std::ostream& uit;
   std::ostream& fout;
-  GrafiekTekenaar tekenaar = {};
+  GrafiekTekenaarLader laadTekenaar = {};  // none: this valdero-cli cannot draw
   // Where the books of the command show the progress of long work; none
   // when standard error is no terminal.
   Voortgang* voortgang = nullptr;
@@ -53,8 +57,11 @@ const std::vector<Opdracht>& Opdrachten();
 // Runs the command named by the first argument; the usage text goes to the
 // error stream when there is none or it is unknown.
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar = {},
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar = {},
             Voortgang* voortgang = nullptr);
+// The same with the drawing at hand (or none).
+int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang = nullptr);
 
 // Reports a usage error of the command on the error stream and returns
 // kGebruiksfout.

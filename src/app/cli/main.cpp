@@ -1,26 +1,32 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/cli/Opdrachten.h"
 #include "app/cli/TerminalVoortgang.h"
 
 #ifdef VALDERO_GRAFIEK_PNG
-#include "model/charts/Grafiek.h"
-#include "ui/charts/GrafiekTekening.h"
+#include "app/cli/GrafiekModuleLader.h"
 #endif
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  valdero::cli::GrafiekTekenaar tekenaar;
+  valdero::cli::GrafiekTekenaarLader laadTekenaar;
 #ifdef VALDERO_GRAFIEK_PNG
-  tekenaar = [](const valdero::Grafiek& grafiek, char decimaalTeken, const std::filesystem::path& pad) {
-    return valdero::BewaarGrafiekPng(grafiek, decimaalTeken, QString::fromStdString(pad.string()));
-  };
+  // The chart module is looked for from the program's own file, wherever it
+  // was started from.
+  std::error_code fout;
+  std::filesystem::path programma = std::filesystem::read_symlink("/proc/self/exe", fout);
+  if (fout && argc > 0 && std::string_view(argv[0]).find('/') != std::string_view::npos)
+    programma = std::filesystem::absolute(argv[0], fout);
+  laadTekenaar = valdero::cli::GrafiekModuleLader(fout ? std::filesystem::path() : programma);
 #endif
   // Progress on standard error only where a person watches it.
   const auto voortgang = valdero::cli::VoortgangOpTerminal(2, std::cerr);
-  return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr, tekenaar,
-                               voortgang.get());
+  return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr,
+                               std::move(laadTekenaar), voortgang.get());
 }
