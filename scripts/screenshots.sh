@@ -42,3 +42,12 @@ foto hoofdvenster "$werk/voorbeeld" 3000 "$boek"
 foto bericht "$werk/bericht" 2500 Huis
 VALDERO_SCREENSHOT_COMMANDO='&Bestand|&Wachtwoord' foto wachtwoord "$werk/voorbeeld" 3500 "$boek"
 VALDERO_SCREENSHOT_COMMANDO='&Transacties|&Bijboeken' foto boeking-bijboeken "$werk/voorbeeld" 3500 "$boek"
+# The progress of saving a year of 100 000 transactions: pictured as soon as
+# the dialog shows.
+mkdir -p "$werk/groot"
+"$root/build/src/app/valdero-cli" voorbeeld --transacties 100000 "$werk/groot" >/dev/null || true
+groot=$(basename "$(ls "$werk/groot"/*.vdr 2>/dev/null | head -n 1)" .vdr)
+if [ -n "$groot" ]; then
+  VALDERO_SCREENSHOT_VOORTGANG=1 VALDERO_SCREENSHOT_COMMANDO='&Bestand|&Bewaren' \
+    foto voortgang-bewaren "$werk/groot" 30000 "$groot"
+fi

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QTimer>
 #include <cstdlib>
@@ -15,9 +16,18 @@ void ZetSchermafdrukKlaar() {
   const QString pad = waarde.left(dubbelepunt);
   const int ms = waarde.mid(dubbelepunt + 1).toInt();
 
+  // With VALDERO_SCREENSHOT_VOORTGANG set, the picture is taken as soon as
+  // a progress dialog has been on screen a moment (the poll runs while the
+  // long work repaints), whatever the delay.
+  const bool bijVoortgang = !qEnvironmentVariable("VALDERO_SCREENSHOT_VOORTGANG").isEmpty();
   auto* annuleer = new QTimer(qApp);
-  QObject::connect(annuleer, &QTimer::timeout, [] {
-    if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) d->reject();
+  QObject::connect(annuleer, &QTimer::timeout, [pad, bijVoortgang, gezien = 0]() mutable {
+    QWidget* modaal = QApplication::activeModalWidget();
+    if (auto* d = qobject_cast<QFileDialog*>(modaal)) d->reject();
+    if (bijVoortgang && qobject_cast<QProgressDialog*>(modaal) && modaal->isVisible() && ++gezien >= 2) {
+      if (QScreen* s = QGuiApplication::primaryScreen()) s->grabWindow(0).save(pad);
+      std::exit(0);
+    }
   });
   annuleer->start(100);
 

@@ -2,7 +2,8 @@
 // For the screenshot script only: VALDERO_SCREENSHOT=path:ms saves a picture
 // of the whole screen after ms milliseconds and ends the program. While it is
 // set, file dialogs are cancelled at once so that the state behind them can
-// be pictured.
+// be pictured. With VALDERO_SCREENSHOT_VOORTGANG also set, the picture is
+// taken as soon as a progress dialog shows.
 
 void ZetSchermafdrukKlaar();
 

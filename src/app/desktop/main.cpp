@@ -50,6 +50,7 @@
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
 #include "ui/widgets/QtPrinter.h"
+#include "ui/widgets/VoortgangVenster.h"
 
 using namespace valdero;
 
@@ -73,6 +74,10 @@ int main(int argc, char* argv[]) {
   const QChar punt = QLocale::system().decimalPoint().front();
   QtPrinter printer;
   Kasboek kb({berichten, klok, printer, punt == QLatin1Char('.') ? '.' : ','});
+  // Loading or saving a large book, a large report, an export or a bank file
+  // shows a progress bar; the book of every Open is this one.
+  VoortgangVenster voortgang;
+  kb.poorten.voortgang = &voortgang;
   std::error_code fout;
   kb.Map = std::filesystem::current_path(fout);
 
@@ -97,6 +102,7 @@ int main(int argc, char* argv[]) {
   TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
   hoofd.ZetHelp(helpVoor);
   berichten.ZetOuder(&hoofd);
+  voortgang.ZetOuder(&hoofd);
 
   // The free search of "&Zoeken"; it writes the book after a deletion and
   // sits in the window list as an overview window while it is open.

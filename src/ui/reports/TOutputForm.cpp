@@ -20,6 +20,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Printer.h"
+#include "model/core/Voortgang.h"
 #include "model/reports/GroepOverzicht.h"
 #include "model/reports/RapportSoort.h"
 
@@ -382,7 +383,11 @@ void TOutputForm::ToonTabel() {
   tabel_->setFont(f);
   tabel_->setRowCount(static_cast<int>(t.rijen.size()));
   const bool somKleuren = t.soort == rapport::Groep || t.soort == rapport::Klassen || t.soort == rapport::Relaties;
+  // A year's transactions are many rows of cells: filling them is work the
+  // user waits for.
+  VoortgangMelder melder(kb_.voortgang(), "Overzicht tonen", t.rijen.size());
   for (int r = 0; r < static_cast<int>(t.rijen.size()); ++r) {
+    melder.Stap(static_cast<std::uint64_t>(r) + 1);
     const RapportRij& rij = t.rijen[static_cast<std::size_t>(r)];
     for (int k = 0; k < static_cast<int>(rij.cellen.size()) && k < t.Kolommen(); ++k) {
       const std::string& tekst = rij.cellen[static_cast<std::size_t>(k)];
