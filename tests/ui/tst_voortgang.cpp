@@ -57,12 +57,16 @@ class TestVoortgang : public QObject {
     hoofd.show();
     VoortgangVenster venster(0);
     venster.ZetOuder(&hoofd);
+    int voorTonen = 0;
+    venster.ZetVoorTonen([&voorTonen] { ++voorTonen; });
     venster.Begin("Bewaren Valdr26.vdr", 2000);
     QProgressDialog* d = venster.Dialoog();
     QVERIFY(d);
     QVERIFY(!d->isVisible());  // nothing before the first step
+    QCOMPARE(voorTonen, 0);
     venster.Stap(500);
     QVERIFY(d->isVisible());
+    QCOMPARE(voorTonen, 1);  // the splash goes before the dialog shows
     QCOMPARE(d->windowModality(), Qt::ApplicationModal);
     QCOMPARE(QApplication::activeModalWidget(), d);
     QCOMPARE(d->labelText(), QStringLiteral("Bewaren Valdr26.vdr"));
@@ -78,6 +82,7 @@ class TestVoortgang : public QObject {
 
     venster.Stap(2000);
     QCOMPARE(d->value(), 1000);
+    QCOMPARE(voorTonen, 1);
     QVERIFY(d->isVisible());  // the work is not over until it says so
     venster.Einde();
     QVERIFY(!d->isVisible());

@@ -77,6 +77,9 @@ int main(int argc, char* argv[]) {
   // Loading or saving a large book, a large report, an export or a bank file
   // shows a progress bar; the book of every Open is this one.
   VoortgangVenster voortgang;
+  voortgang.ZetVoorTonen([&splash] {
+    if (splash) splash->hide();
+  });
   kb.poorten.voortgang = &voortgang;
   std::error_code fout;
   kb.Map = std::filesystem::current_path(fout);

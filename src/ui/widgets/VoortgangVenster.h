@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QElapsedTimer>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "model/core/Voortgang.h"
@@ -39,6 +40,9 @@ class VoortgangVenster : public Voortgang {
   // The window the dialog stands over; may change once the main window
   // exists.
   void ZetOuder(QWidget* ouder);
+  // Runs just before the dialog shows: start-up hides the splash, which
+  // stays on top of every window and would cover the dialog.
+  void ZetVoorTonen(std::function<void()> voor) { voor_ = std::move(voor); }
 
   void Begin(std::string_view wat, std::uint64_t totaal) override;
   void Stap(std::uint64_t gedaan) override;
@@ -52,6 +56,7 @@ class VoortgangVenster : public Voortgang {
 
   QPointer<QWidget> ouder_;
   QPointer<QProgressDialog> dialoog_;
+  std::function<void()> voor_;
   int minimumDuurMs_;
   int diepte_ = 0;
   std::uint64_t totaal_ = 0;
