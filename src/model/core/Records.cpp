@@ -32,8 +32,43 @@ std::uint8_t SchrijfTeken(const std::string& teken) {
 
 }  // namespace
 
+namespace {
+
+// The counted strings of a transaction: offset of the length byte, capacity.
+constexpr struct {
+  std::size_t plek;
+  std::uint8_t ruimte;
+} kKasTeksten[] = {{6, 4}, {11, 2}, {22, 12}, {35, 32}, {84, 255}};
+// Bytes no field covers.
+constexpr struct {
+  std::size_t van, tot;
+} kKasGereserveerd[] = {{345, 348}, {365, TKas::Grootte}};
+
+bool AllesNul(const std::uint8_t* van, const std::uint8_t* tot) {
+  return std::all_of(van, tot, [](std::uint8_t b) { return b == 0; });
+}
+
+// True when writing the fields on an image of zeros would not give these
+// bytes back: a length beyond its string's room, text after a length, or a
+// reserved byte that is set.
+bool KasBeeldHeeftMeer(const std::uint8_t* p) {
+  for (const auto& tekst : kKasTeksten) {
+    const std::uint8_t lengte = p[tekst.plek];
+    if (lengte > tekst.ruimte) return true;
+    if (!AllesNul(p + tekst.plek + 1 + lengte, p + tekst.plek + 1 + tekst.ruimte)) return true;
+  }
+  for (const auto& stuk : kKasGereserveerd)
+    if (!AllesNul(p + stuk.van, p + stuk.tot)) return true;
+  return false;
+}
+
+}  // namespace
+
 void TKas::Lees(const std::uint8_t* p) {
-  Bewaar(ruw, p);
+  if (KasBeeldHeeftMeer(p))
+    ruw.Bewaar(p);
+  else
+    ruw.Vergeet();
   Index = LeesU16(p + 0);
   RekNr = LeesI16(p + 2);
   VolgBlad = LeesU16(p + 4);
@@ -57,7 +92,7 @@ void TKas::Lees(const std::uint8_t* p) {
 }
 
 void TKas::Schrijf(std::uint8_t* p) const {
-  Begin(ruw, p);
+  ruw.Schrijf(p);
   SchrijfU16(p + 0, static_cast<std::uint32_t>(Index));
   SchrijfU16(p + 2, static_cast<std::uint32_t>(RekNr));
   SchrijfU16(p + 4, static_cast<std::uint32_t>(VolgBlad));

@@ -1,13 +1,16 @@
 #pragma once
 // The records of a cash book and its configuration. Each record keeps the
 // byte image it was read from (`ruw`): reserved bytes and the unused tails of
-// counted strings are written back exactly as found. The field layouts are
-// documented in docs/file-format.md.
+// counted strings are written back exactly as found. A transaction keeps it
+// only when it holds more than its fields (BewaardBeeld.h). The field layouts
+// are documented in docs/file-format.md.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "model/core/BewaardBeeld.h"
 
 namespace valdero {
 
@@ -37,7 +40,7 @@ struct TKas {
   double PayDate = 0;
   float Aantal = 0;
   float Prijs = 0;
-  ByteBeeld<Grootte> ruw{};
+  BewaardBeeld<Grootte> ruw;
 
   int Volgnr() const { return (VolgBlad >> 6) & 0x3FF; }
   int Blad() const { return VolgBlad & 0x3F; }

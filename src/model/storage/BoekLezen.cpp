@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "model/core/Berichten.h"
+#include "model/core/Bestandssysteem.h"
+#include "model/core/Voortgang.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/Bestanden.h"
 #include "model/storage/ByteLezer.h"
@@ -109,14 +111,18 @@ std::string JaarUitNaam(Kasboek& kb, const std::string& naam) {
   return laatste;
 }
 
-Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
+namespace {
+
+void LeegBoek(Kasboek& kb) {
   kb.RekLijst.clear();
   kb.GroepLijst.clear();
   kb.KasLijst.clear();
   kb.RelatieLijst.clear();
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
+}
 
-  ByteLezer lezer(inhoud);
+Status LeesSecties(Kasboek& kb, ByteLezer& lezer) {
+  LeegBoek(kb);
   std::int32_t tellers[3] = {0, 0, 0};
   for (auto& teller : tellers)
     if (!lezer.LeesI32(teller)) return Stop(kb, Sectie::Rekeningen);
@@ -151,6 +157,13 @@ Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   return status;
 }
 
+}  // namespace
+
+Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
+  ByteLezer lezer(inhoud);
+  return LeesSecties(kb, lezer);
+}
+
 Status OpenBoek(Kasboek& kb, bool meldSucces) {
   kb.IOStatus = 0;
   kb.RekLijst.clear();
@@ -164,12 +177,37 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
     Foutmelding(kb, kb.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
     return FoutNr::BestaatNiet;
   }
-  std::vector<std::uint8_t> inhoud;
-  if (!LeesBestand(pad, inhoud, BestandenVan(kb))) {
+  // The file is read a piece at a time and each piece decoded at once: the
+  // memory of the open book is its records, not also the file's image.
+  Bestandssysteem& bestanden = BestandenVan(kb);
+  int bestand = -1;
+  const auto grootte = std::filesystem::file_size(pad, fout);
+  if (fout || bestanden.OpenLezen(pad, bestand) != 0) {
     Foutmelding(kb, kb.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }
-  const Status status = LeesBoek(kb, inhoud);
+  Status status;
+  bool leesfout = false;
+  {
+    ByteLezer lezer(
+        [&](std::uint8_t* data, std::size_t n, std::size_t& gelezen) {
+          return bestanden.Lees(bestand, data, n, gelezen) == 0;
+        },
+        grootte);
+    VoortgangMelder melder(kb.voortgang(), "Inlezen " + pad.filename().string(), grootte);
+    lezer.Meld(&melder);
+    status = LeesSecties(kb, lezer);
+    leesfout = lezer.Leesfout();
+    melder.Stap(grootte);  // bytes after the last section are not read
+  }
+  bestanden.Sluit(bestand);
+  // An error half-way is a failure, never a shorter book.
+  if (leesfout) {
+    LeegBoek(kb);
+    kb.IOStatus = 0;
+    Foutmelding(kb, kb.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+    return FoutNr::InlezenMislukt;
+  }
   if (!status.Gelukt())
     Foutmelding(kb, "Inlezen van " + SectieNaam(status.Nummer()), FoutNr::VerkeerdFormaat,
                 HintNr::MaakEerstNieuw);

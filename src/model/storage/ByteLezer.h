@@ -1,26 +1,45 @@
 #pragma once
 // Reads a file image front to back and never past its end: a reader of
 // damaged files must refuse a count the remaining bytes cannot back, before
-// it reserves memory for it.
+// it reserves memory for it. The image is either all in memory or read from
+// the file a piece at a time.
 
 #include <cstdint>
+#include <cstring>
+#include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "model/core/ByteImage.h"
+#include "model/core/Voortgang.h"
 
 namespace valdero {
 
 class ByteLezer {
  public:
-  explicit ByteLezer(std::span<const std::uint8_t> inhoud) : inhoud_(inhoud) {}
+  // Fills `data` with at most `n` bytes and says how many in `gelezen` (0 at
+  // the end); false when the reading failed.
+  using Aanvoer = std::function<bool(std::uint8_t* data, std::size_t n, std::size_t& gelezen)>;
 
-  std::size_t Over() const { return inhoud_.size() - positie_; }
+  // A whole image in memory.
+  explicit ByteLezer(std::span<const std::uint8_t> inhoud)
+      : venster_(inhoud.data()), inVenster_(inhoud.size()), totaal_(inhoud.size()) {}
+  // A file of `totaal` bytes read in pieces of `blok` bytes, so that opening
+  // a large book never holds its whole image in memory beside the records.
+  ByteLezer(Aanvoer aanvoer, std::uint64_t totaal, std::size_t blok = 256 * 1024)
+      : aanvoer_(std::move(aanvoer)), buffer_(blok), venster_(buffer_.data()), totaal_(totaal) {}
+
+  std::uint64_t Over() const { return positie_ < totaal_ ? totaal_ - positie_ : 0; }
+  // The reading itself failed (not the content): the file could not be read.
+  bool Leesfout() const { return leesfout_; }
+  // Each record read moves this on, in bytes of the whole.
+  void Meld(VoortgangMelder* melder) { melder_ = melder; }
 
   bool LeesI32(std::int32_t& waarde) {
-    if (Over() < 4) return false;
-    waarde = bytes::LeesI32(inhoud_.data() + positie_);
-    positie_ += 4;
+    const std::uint8_t* p = Neem(4);
+    if (!p) return false;
+    waarde = bytes::LeesI32(p);
     return true;
   }
 
@@ -31,19 +50,60 @@ class ByteLezer {
   bool LeesRecords(std::int32_t hoogste, std::vector<Record>& lijst) {
     lijst.clear();
     if (hoogste < -1) return false;
-    const auto aantal = static_cast<std::size_t>(std::int64_t{hoogste} + 1);
+    const auto aantal = static_cast<std::uint64_t>(std::int64_t{hoogste} + 1);
     if (aantal > Over() / Record::Grootte) return false;
-    lijst.resize(aantal);
+    lijst.resize(static_cast<std::size_t>(aantal));
     for (auto& record : lijst) {
-      record.Lees(inhoud_.data() + positie_);
-      positie_ += Record::Grootte;
+      const std::uint8_t* p = Neem(Record::Grootte);
+      if (!p) {  // the file ended before its size said it would
+        lijst.clear();
+        return false;
+      }
+      record.Lees(p);
     }
     return true;
   }
 
  private:
-  std::span<const std::uint8_t> inhoud_;
-  std::size_t positie_ = 0;
+  // The next n bytes, in one piece; null when there are no n bytes left.
+  const std::uint8_t* Neem(std::size_t n) {
+    if (inVenster_ - begin_ < n && !Vul(n)) return nullptr;
+    const std::uint8_t* p = venster_ + begin_;
+    begin_ += n;
+    positie_ += n;
+    if (melder_) melder_->Stap(positie_);
+    return p;
+  }
+
+  // Moves what is left of the piece to the front of the buffer and reads
+  // after it until n bytes are there.
+  bool Vul(std::size_t n) {
+    if (!aanvoer_ || leesfout_ || n > buffer_.size()) return false;
+    const std::size_t rest = inVenster_ - begin_;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, rest);
+    begin_ = 0;
+    inVenster_ = rest;
+    while (inVenster_ < n) {
+      std::size_t gelezen = 0;
+      if (!aanvoer_(buffer_.data() + inVenster_, buffer_.size() - inVenster_, gelezen)) {
+        leesfout_ = true;
+        return false;
+      }
+      if (gelezen == 0) return false;
+      inVenster_ += gelezen;
+    }
+    return true;
+  }
+
+  Aanvoer aanvoer_;
+  std::vector<std::uint8_t> buffer_;
+  const std::uint8_t* venster_;
+  std::size_t inVenster_ = 0;  // bytes in the window
+  std::size_t begin_ = 0;      // the next unread byte of the window
+  std::uint64_t totaal_;
+  std::uint64_t positie_ = 0;  // bytes taken from the whole
+  bool leesfout_ = false;
+  VoortgangMelder* melder_ = nullptr;
 };
 
 // Appends record images and counts to a growing file image.
