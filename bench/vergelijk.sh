@@ -20,7 +20,7 @@ while [[ $# -gt 0 ]]; do
   case "$1" in
     --transacties) transacties="$2"; shift 2 ;;
     --runs) runs="$2"; shift 2 ;;
-    --cli) cli="$2"; shift 2 ;;
+    --cli) cli="$(realpath "$2")"; shift 2 ;;
     --map) map="$2"; shift 2 ;;
     *) echo "gebruik: $0 [--transacties N] [--runs N] [--cli PAD] [--map MAP]" >&2; exit 2 ;;
   esac

@@ -56,6 +56,9 @@ inline void SchrijfF64(std::uint8_t* p, double d) {
 // A counted string of at most n characters: a length byte and n bytes.
 // A length byte beyond n is read as n.
 std::string LeesShortStr(const std::uint8_t* p, int n);
+// The same into an existing string, without a temporary: for the records
+// of a large book.
+void LeesShortStr(std::string& doel, const std::uint8_t* p, int n);
 // Writes the length and the characters; bytes after the used length keep
 // whatever the buffer holds. Text longer than n characters is cut.
 void SchrijfShortStr(std::uint8_t* p, int n, std::string_view utf8);

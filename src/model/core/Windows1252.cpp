@@ -95,17 +95,25 @@ std::string Cp1252NaarUtf8(std::string_view cp1252) {
   // Nearly every text of a book is plain ASCII, which both encodings share:
   // loading a large book converts hundreds of thousands of them.
   if (IsAscii(cp1252)) return std::string(cp1252);
-  std::string uit;
-  uit.reserve(cp1252.size());
+  // Every character of the code page takes at most three bytes in UTF-8:
+  // one allocation, then bytes written in place.
+  std::string uit(cp1252.size() * 3, '\0');
+  char* p = uit.data();
   for (char ch : cp1252) {
     const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80)
-      uit += ch;
-    else if (b < 0xA0)
-      VoegTekenToe(uit, kBovenste[b - 0x80]);
-    else
-      VoegTekenToe(uit, b);
+    const char32_t c = b >= 0x80 && b < 0xA0 ? kBovenste[b - 0x80] : b;
+    if (c < 0x80) {
+      *p++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+      *p++ = static_cast<char>(0xC0 | (c >> 6));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      *p++ = static_cast<char>(0xE0 | (c >> 12));
+      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
   }
+  uit.resize(static_cast<std::size_t>(p - uit.data()));
   return uit;
 }
 

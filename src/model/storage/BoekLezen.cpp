@@ -52,22 +52,24 @@ Status Stop(Kasboek& kb, Sectie sectie) {
 }
 
 Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
-  if (!lezer.LeesRecords(hoogste, kb.KasLijst)) {
+  const bool voorbeeld = kb.KasNaam == "Raro2005";
+  const auto herstel = [voorbeeld](TKas& kas, std::size_t i) {
+    if (i == 0) MaakDummy(kas);
+    if (kas.MuntKoers == 0.0f) kas.MuntKoers = 1.0f;
+    if (voorbeeld) kas.Datum = SchuifVoorbeeldDatum(kas.Datum);
+    kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
+    kas.Index = static_cast<int>(i);
+  };
+  if (!lezer.LeesRecords(hoogste, kb.KasLijst, herstel)) {
     kb.KasLijst.assign(1, TKas{});
     MaakDummy(kb.KasLijst.front());
     return Sectie::Transacties;
   }
   // A book needs its dummy record at position 0, even when the file stored none.
-  if (kb.KasLijst.empty()) kb.KasLijst.emplace_back();
-  const bool voorbeeld = kb.KasNaam == "Raro2005";
-  for (std::size_t i = 0; i < kb.KasLijst.size(); ++i) {
-    TKas& kas = kb.KasLijst[i];
-    if (i == 0) MaakDummy(kas);
-    if (kas.MuntKoers == 0.0f) kas.MuntKoers = 1.0f;
-    if (voorbeeld) kas.Datum = SchuifVoorbeeldDatum(kas.Datum);
-    kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
+  if (kb.KasLijst.empty()) {
+    kb.KasLijst.emplace_back();
+    herstel(kb.KasLijst.front(), 0);
   }
-  kb.HernummerKas();
   kb.KasGelezen = true;
   kb.SaldoMatrix.clear();
   return {};

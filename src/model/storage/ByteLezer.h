@@ -46,20 +46,24 @@ class ByteLezer {
   // Records 0..hoogste (a highest position of -1 means none). False, with
   // the list left empty, when the count is negative beyond -1 or more records
   // than the remaining bytes hold.
-  template <class Record>
-  bool LeesRecords(std::int32_t hoogste, std::vector<Record>& lijst) {
+  // `na(record, positie)` finishes each record as it is read, while it is
+  // still in the cache.
+  template <class Record, class Na = void (*)(Record&, std::size_t)>
+  bool LeesRecords(std::int32_t hoogste, std::vector<Record>& lijst,
+                   Na na = [](Record&, std::size_t) {}) {
     lijst.clear();
     if (hoogste < -1) return false;
     const auto aantal = static_cast<std::uint64_t>(std::int64_t{hoogste} + 1);
     if (aantal > Over() / Record::Grootte) return false;
     lijst.resize(static_cast<std::size_t>(aantal));
-    for (auto& record : lijst) {
+    for (std::size_t i = 0; i < lijst.size(); ++i) {
       const std::uint8_t* p = Neem(Record::Grootte);
       if (!p) {  // the file ended before its size said it would
         lijst.clear();
         return false;
       }
-      record.Lees(p);
+      lijst[i].Lees(p);
+      na(lijst[i], i);
     }
     return true;
   }
