@@ -1,5 +1,8 @@
 #include "model/core/SaldoMatrix.h"
 
+#include <cstdint>
+#include <cstring>
+#include <optional>
 #include <unordered_map>
 
 #include "model/core/Berichten.h"
@@ -54,6 +57,47 @@ Status BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int
   return {};
 }
 
+// The positions of the groups by code, keeping the first match as the linear
+// lookup does. A group code is at most four characters: as a number of eight
+// bytes with its length on top it is found without hashing a string.
+class GroepIndex {
+ public:
+  explicit GroepIndex(const Kasboek& kb) {
+    for (int g = kb.MaxGroep(); g >= 1; --g) {
+      if (g >= static_cast<int>(kb.GroepLijst.size())) continue;
+      const std::string& kode = kb.GroepLijst[static_cast<std::size_t>(g)].Kode;
+      if (const auto sleutel = Sleutel(kode))
+        kort_[*sleutel] = g;
+      else
+        lang_[kode] = g;
+    }
+  }
+
+  // 0 when no group has the code.
+  int Zoek(const std::string& kode) const {
+    if (const auto sleutel = Sleutel(kode)) {
+      const auto gevonden = kort_.find(*sleutel);
+      return gevonden == kort_.end() ? 0 : gevonden->second;
+    }
+    const auto gevonden = lang_.find(kode);
+    return gevonden == lang_.end() ? 0 : gevonden->second;
+  }
+
+ private:
+  static std::optional<std::uint64_t> Sleutel(const std::string& kode) {
+    if (kode.size() > 7) return std::nullopt;
+    std::uint64_t sleutel = 0;
+    std::memcpy(&sleutel, kode.data(), kode.size());
+    return sleutel | (static_cast<std::uint64_t>(kode.size()) << 56);
+  }
+  struct Verspreid {
+    std::size_t operator()(std::uint64_t s) const { return static_cast<std::size_t>(s * 0x9E3779B97F4A7C15ULL >> 32); }
+  };
+
+  std::unordered_map<std::uint64_t, int, Verspreid> kort_;
+  std::unordered_map<std::string, int> lang_;
+};
+
 }  // namespace
 
 Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
@@ -70,10 +114,7 @@ Status BouwSaldoMatrix(Kasboek& kb) {
 
   // The rebuild touches every transaction: resolve codes through maps that
   // keep the first match, exactly as the linear lookups do.
-  std::unordered_map<std::string, int> groepen;
-  for (int g = kb.MaxGroep(); g >= 1; --g)
-    if (g < static_cast<int>(kb.GroepLijst.size()))
-      groepen[kb.GroepLijst[static_cast<std::size_t>(g)].Kode] = g;
+  const GroepIndex groepen(kb);
   std::unordered_map<int, int> rekeningen;
   for (int a = kb.MaxRek(); a >= 1; --a)
     if (a < static_cast<int>(kb.RekLijst.size()))
@@ -87,11 +128,10 @@ Status BouwSaldoMatrix(Kasboek& kb) {
   while (i < kb.KasLijst.size()) {
     const TKas& kas = kb.KasLijst[i];
     if (kas.Bedrag != 0) {
-      const auto gi = groepen.find(kas.GroepKode);
       const auto ai = rekeningen.find(kas.RekNr);
       const int rekeningVoor = rekeningMissers, groepVoor = groepMissers;
       const Status status =
-          BoekInCellen(kb, gi == groepen.end() ? 0 : gi->second,
+          BoekInCellen(kb, groepen.Zoek(kas.GroepKode),
                        ai == rekeningen.end() ? 0 : ai->second, kas.GroepKode, kas.RekNr, true,
                        rekeningMissers, groepMissers, kas.Bedrag);
       eerste = eerste.En(status);
