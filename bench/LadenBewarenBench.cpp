@@ -15,6 +15,7 @@
 #include "model/core/Klok.h"
 #include "model/core/Printer.h"
 #include "model/core/SaldoMatrix.h"
+#include "model/core/Voortgang.h"
 #include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/example/VoorbeeldBoek.h"
@@ -90,6 +91,29 @@ void BM_BewaarBoek(benchmark::State& state) {
                           static_cast<std::int64_t>(std::filesystem::file_size(b.kb.Pad(b.kb.KasPad))));
 }
 BENCHMARK(BM_BewaarBoek)->Unit(benchmark::kMillisecond);
+
+// A progress port that only counts what reaches it: the cost of reporting.
+struct TelVoortgang : Voortgang {
+  std::uint64_t meldingen = 0;
+  void Begin(std::string_view, std::uint64_t) override { ++meldingen; }
+  void Stap(std::uint64_t) override { ++meldingen; }
+  void Einde() override { ++meldingen; }
+};
+
+// The same save with a progress port attached, as in the programs.
+void BM_BewaarBoekMetVoortgang(benchmark::State& state) {
+  BenchBoek b(GroteBoekMap());
+  TelVoortgang voortgang;
+  b.kb.poorten.voortgang = &voortgang;
+  if (!OpenBoek(b.kb, false).Gelukt() || !LeesConfig(b.kb).Gelukt()) state.SkipWithError("boek niet geladen");
+  b.kb.EersteBewaring = false;
+  voortgang.meldingen = 0;
+  for (auto _ : state) {
+    if (!BewaarBoek(b.kb, false).Gelukt()) state.SkipWithError("niet bewaard");
+  }
+  state.counters["meldingen"] = static_cast<double>(voortgang.meldingen) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_BewaarBoekMetVoortgang)->Unit(benchmark::kMillisecond);
 
 // Building the example year itself.
 void BM_MaakVoorbeeldBoek(benchmark::State& state) {

@@ -13,6 +13,7 @@
 #include "model/core/Printer.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/core/BoekMetPoorten.h"
+#include "model/core/Voortgang.h"
 #include "model/example/VoorbeeldBoek.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
@@ -70,6 +71,24 @@ void Rapport(benchmark::State& state, int soort) {
   state.counters["rijen"] = static_cast<double>(rijen);
   state.counters["bytes"] = static_cast<double>(bytes);
 }
+
+// A progress port that only counts what reaches it: the cost of reporting.
+struct TelVoortgang : Voortgang {
+  std::uint64_t meldingen = 0;
+  void Begin(std::string_view, std::uint64_t) override { ++meldingen; }
+  void Stap(std::uint64_t) override { ++meldingen; }
+  void Einde() override { ++meldingen; }
+};
+
+// The largest transaction report with a progress port attached.
+void BM_RapportKlassenMetVoortgang(benchmark::State& state) {
+  TelVoortgang voortgang;
+  Boek().kb.poorten.voortgang = &voortgang;
+  Rapport(state, rapport::Klassen);
+  Boek().kb.poorten.voortgang = nullptr;
+  state.counters["meldingen"] = static_cast<double>(voortgang.meldingen) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_RapportKlassenMetVoortgang)->Unit(benchmark::kMillisecond);
 
 void BM_RapportRekening(benchmark::State& s) { Rapport(s, rapport::Rekening); }
 void BM_RapportGroep(benchmark::State& s) { Rapport(s, rapport::Groep); }
