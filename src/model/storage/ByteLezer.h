@@ -13,6 +13,7 @@
 
 #include "model/core/ByteImage.h"
 #include "model/core/Voortgang.h"
+#include "model/storage/GrotePaginas.h"
 
 namespace valdero {
 
@@ -55,6 +56,8 @@ class ByteLezer {
     if (hoogste < -1) return false;
     const auto aantal = static_cast<std::uint64_t>(std::int64_t{hoogste} + 1);
     if (aantal > Over() / Record::Grootte) return false;
+    lijst.reserve(static_cast<std::size_t>(aantal));
+    VraagGrotePaginas(lijst.data(), lijst.capacity() * sizeof(Record));
     lijst.resize(static_cast<std::size_t>(aantal));
     for (std::size_t i = 0; i < lijst.size(); ++i) {
       const std::uint8_t* p = Neem(Record::Grootte);
