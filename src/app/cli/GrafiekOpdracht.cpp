@@ -5,6 +5,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/cli/KeuzeIndex.h"
 #include "app/cli/Json.h"
 #include "app/cli/Opdrachten.h"
 #include "app/cli/Opties.h"
@@ -142,21 +143,9 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   if (const std::string* s = extra("soorten")) KiesSoorten(kb, selectie, Splits(*s));
   if (periode) selectie.PeriodCode = *periode;
 
-  int index = 0;
-  if (rekNr) {
-    index = kb.ZoekRekening(*rekNr);
-    if (index == 0) {
-      omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
-      return kMislukt;
-    }
-  }
-  if (const std::string* g = extra("groep")) {
-    index = kb.ZoekGroep(*g);
-    if (index == 0) {
-      omgeving.fout << "Groep " << *g << " bestaat niet\n";
-      return kMislukt;
-    }
-  }
+  const std::optional<int> keuze = KeuzeIndex(kb, rekNr, extra("groep"), omgeving.fout);
+  if (!keuze) return kMislukt;
+  const int index = *keuze;
 
   GrafiekModel model(kb, selectie);
   if (!model.ShowChart(soort, index)) {

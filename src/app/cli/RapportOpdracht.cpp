@@ -6,6 +6,7 @@
 #include <ostream>
 #include <set>
 
+#include "app/cli/KeuzeIndex.h"
 #include "app/cli/Json.h"
 #include "app/cli/Opdrachten.h"
 #include "app/cli/Opties.h"
@@ -208,21 +209,9 @@ int RapportOpdracht(Omgeving& omgeving) {
     return kMislukt;
   }
 
-  int index = 0;
-  if (rekNr) {
-    index = kb.ZoekRekening(*rekNr);
-    if (index == 0) {
-      omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
-      return kMislukt;
-    }
-  }
-  if (const std::string* g = extra("groep")) {
-    index = kb.ZoekGroep(*g);
-    if (index == 0) {
-      omgeving.fout << "Groep " << *g << " bestaat niet\n";
-      return kMislukt;
-    }
-  }
+  const std::optional<int> keuze = KeuzeIndex(kb, rekNr, extra("groep"), omgeving.fout);
+  if (!keuze) return kMislukt;
+  const int index = *keuze;
 
   RapportModel model(kb, selectie);
   if (!model.ShowReport(soort, index)) return mislukt();

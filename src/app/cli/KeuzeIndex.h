@@ -1,0 +1,19 @@
+#pragma once
+// The account or group a report or chart command is about, as the position
+// the windows pass on: --rekening NR or --groep KODE (the group wins when
+// both are given, as in the windows, where the last choice counts).
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "model/core/Kasboek.h"
+
+namespace valdero::cli {
+
+// The position, 0 for neither; nothing, with the reason on `fout`, when the
+// account or group does not exist.
+std::optional<int> KeuzeIndex(const Kasboek& kb, std::optional<int> rekNr, const std::string* groep,
+                              std::ostream& fout);
+
+}  // namespace valdero::cli
