@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QTableView>
 #include <functional>
 #include <memory>
 
@@ -47,10 +48,10 @@ struct ZoekKiezer : RecordKiezer {
 // Clicks the row of the search dialog's grid that holds `tekst` in any
 // column; false when no row does.
 inline bool KlikRijMet(TZoekDlg& dlg, const QString& tekst, Qt::KeyboardModifiers toetsen = {}) {
-  auto* raster = dlg.findChild<QTableWidget*>("StringGrid1");
-  for (int r = 0; r < raster->rowCount(); ++r)
-    for (int c = 0; c < raster->columnCount(); ++c)
-      if (raster->item(r, c) && raster->item(r, c)->text().trimmed() == tekst) {
+  auto* raster = dlg.findChild<QTableView*>("StringGrid1");
+  for (int r = 0; r < raster->model()->rowCount(); ++r)
+    for (int c = 0; c < raster->model()->columnCount(); ++c)
+      if (raster->model()->index(r, c).data().toString().trimmed() == tekst) {
         const QRect vak = raster->visualRect(raster->model()->index(r, 0));
         QTest::mouseClick(raster->viewport(), Qt::LeftButton, toetsen, vak.center());
         return true;

@@ -3,6 +3,7 @@
 // the window list and the blocked menus follow the window.
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTableView>
 
 #include "BoekingVenster.h"
 #include "ui/bookings/BoekingKoppeling.h"
@@ -133,7 +134,7 @@ void TstBoekingFormHoofdvenster::agendaEnVrijZoeken() {
 
   // "&Wijzigen" of the free search on the bread.
   m.v.zoek.ToonVrijZoeken();
-  auto* raster = m.v.zoek.findChild<QTableWidget*>("StringGrid1");
+  auto* raster = m.v.zoek.findChild<QTableView*>("StringGrid1");
   emit raster->customContextMenuRequested(raster->visualRect(raster->model()->index(0, 0)).center());
   QMenu* menu = m.v.zoek.findChild<QMenu*>("PopupZoeken");
   menu->close();

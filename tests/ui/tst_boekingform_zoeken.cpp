@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTableView>
 
 #include "BoekingVenster.h"
 
@@ -174,8 +175,8 @@ void TstBoekingFormZoeken::wijzigenVanuitVrijZoeken() {
   VulBoek(v);
   v.zoek.ZetWijzigen([&](int positie) { v.form.WijzigRecord(200, positie); });
   v.zoek.ToonVrijZoeken();
-  auto* raster = v.zoek.findChild<QTableWidget*>("StringGrid1");
-  QCOMPARE(raster->item(3, 6)->text().trimmed(), QString("rente"));
+  auto* raster = v.zoek.findChild<QTableView*>("StringGrid1");
+  QCOMPARE(raster->model()->index(3, 6).data().toString().trimmed(), QString("rente"));
   emit raster->customContextMenuRequested(raster->visualRect(raster->model()->index(3, 0)).center());
   QMenu* menu = v.zoek.findChild<QMenu*>("PopupZoeken");
   QVERIFY(menu->isVisible());

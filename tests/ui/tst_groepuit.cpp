@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <QTableView>
 #include <functional>
 #include <memory>
 
@@ -228,10 +229,12 @@ void TstGroepUit::groepOverzichtVanuitZoeken() {
   QFETCH(QStringList, rekeningen);
   Programma p;
   p.zoeken->ToonVrijZoeken();
-  auto* raster = p.zoeken->findChild<QTableWidget*>("StringGrid1");
+  auto* raster = p.zoeken->findChild<QTableView*>("StringGrid1");
   int rij = -1;
-  for (int r = 0; r < raster->rowCount(); ++r)
-    if (raster->item(r, 4)->text().trimmed() == "Bakker" && raster->item(r, 1)->text().trimmed() == "201") rij = r;
+  for (int r = 0; r < raster->model()->rowCount(); ++r)
+    if (raster->model()->index(r, 4).data().toString().trimmed() == "Bakker" &&
+        raster->model()->index(r, 1).data().toString().trimmed() == "201")
+      rij = r;
   QVERIFY(rij >= 0);
   emit raster->customContextMenuRequested(raster->visualRect(raster->model()->index(rij, 0)).center());
   QMenu* menu = p.zoeken->findChild<QMenu*>("PopupZoeken");

@@ -3,6 +3,7 @@
 #include "ui/search/TZoekDlg.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,9 +18,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTableView>
 #include <QTableWidget>
 
 #include "model/core/Kasboek.h"
+#include "ui/search/ZoekTabelModel.h"
 
 namespace valdero {
 namespace {
@@ -81,11 +84,10 @@ TZoekDlg::TZoekDlg(Kasboek& kb, std::function<void(Kasboek&)> bewaar, QWidget* h
 }
 
 void TZoekDlg::BouwRaster() {
-  raster_ = new QTableWidget(0, kAantalZoekKolommen, this);
+  raster_ = new QTableView(this);
   raster_->setObjectName("StringGrid1");
-  QStringList koppen;
-  for (const auto& kop : ZoekModel::Koppen()) koppen << Q(kop);
-  raster_->setHorizontalHeaderLabels(koppen);
+  tabel_ = new ZoekTabelModel(model_, raster_);
+  raster_->setModel(tabel_);
   raster_->horizontalHeader()->setStretchLastSection(false);
   raster_->horizontalHeader()->setHighlightSections(false);
   raster_->verticalHeader()->hide();
@@ -101,12 +103,14 @@ void TZoekDlg::BouwRaster() {
                       2 * raster_->frameWidth();
   raster_->setGeometry(10, kZoekRasterTop, breedte, kZoekRasterHoogte);
 
-  connect(raster_, &QTableWidget::cellClicked, this, [this](int r, int) { RijKlik(r + 1); });
-  connect(raster_, &QTableWidget::cellDoubleClicked, this,
-          [this](int r, int) { RijDubbelKlik(r + 1); });
-  connect(raster_, &QTableWidget::currentCellChanged, this, [this](int r, int, int, int) {
-    if (r >= 0) model_.ZetHuidigeRij(r + 1);
-  });
+  connect(raster_, &QAbstractItemView::clicked, this,
+          [this](const QModelIndex& cel) { RijKlik(cel.row() + 1); });
+  connect(raster_, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& cel) { RijDubbelKlik(cel.row() + 1); });
+  connect(raster_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& cel, const QModelIndex&) {
+            if (cel.isValid()) model_.ZetHuidigeRij(cel.row() + 1);
+          });
   connect(raster_, &QWidget::customContextMenuRequested, this, &TZoekDlg::RijMenu);
 }
 
@@ -235,22 +239,10 @@ void TZoekDlg::Herschik(int modus, const QString& titel) {
 void TZoekDlg::ToonRijen() {
   if (getoondeVersie_ != model_.RijenVersie()) {
     getoondeVersie_ = model_.RijenVersie();
-    const QSignalBlocker stil(raster_);
-    raster_->clearContents();
-    raster_->setRowCount(model_.AantalRijen());
+    const QSignalBlocker stil(raster_->selectionModel());
+    tabel_->Ververs();
     const QColor achtergrond = model_.ToontAlles() ? QColor(Qt::cyan) : QColor(Qt::white);
-    raster_->setStyleSheet(QString("QTableWidget { background: %1; }").arg(achtergrond.name()));
-    for (int r = 1; r <= model_.AantalRijen(); ++r) {
-      const ZoekRij& rij = model_.Rij(r);
-      for (int k = 0; k < kAantalZoekKolommen; ++k) {
-        auto* cel = new QTableWidgetItem(Q(rij.cellen[static_cast<std::size_t>(k)]));
-        if (k == 5) {
-          cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-          if (rij.rood) cel->setForeground(Qt::red);
-        }
-        raster_->setItem(r - 1, k, cel);
-      }
-    }
+    raster_->setStyleSheet(QString("QTableView { background: %1; }").arg(achtergrond.name()));
     ZetKolomBreedtes();
     ZetRasterHoogte();
   }
@@ -258,16 +250,26 @@ void TZoekDlg::ToonRijen() {
 }
 
 // The fixed widths hold the texts of a small font; with a larger one a column
-// widens as far as its texts need, and the remark column gives way.
+// widens as far as its texts need, and the remark column gives way. A long
+// list is measured at its first and last rows (where the view opens and the
+// newest records are), so that a year of 100 000 rows opens at once.
 void TZoekDlg::ZetKolomBreedtes() {
+  constexpr int kGemeten = 250;
   const QFontMetrics maat(raster_->font());
   const QFontMetrics kopMaat(raster_->horizontalHeader()->font());
+  const int n = model_.AantalRijen();
+  std::vector<int> rijen;
+  for (int r = 1; r <= n; ++r) {
+    if (r > kGemeten && r <= n - kGemeten) r = n - kGemeten + 1;
+    rijen.push_back(r);
+  }
   int som = 0;
   for (int k = 0; k < kAantalZoekKolommen - 1; ++k) {
-    int breedte = std::max(kZoekKolomBreedtes[static_cast<std::size_t>(k)],
-                           kopMaat.horizontalAdvance(raster_->horizontalHeaderItem(k)->text()) + 10);
-    for (int r = 0; r < raster_->rowCount(); ++r)
-      breedte = std::max(breedte, maat.horizontalAdvance(raster_->item(r, k)->text()) + 8);
+    const auto kolom = static_cast<std::size_t>(k);
+    int breedte = std::max(kZoekKolomBreedtes[kolom],
+                           kopMaat.horizontalAdvance(Q(ZoekModel::Koppen()[kolom])) + 10);
+    for (int r : rijen)
+      breedte = std::max(breedte, maat.horizontalAdvance(Q(model_.Rij(r).cellen[kolom])) + 8);
     raster_->setColumnWidth(k, breedte);
     som += breedte;
   }
@@ -293,18 +295,18 @@ void TZoekDlg::ToonStand() {
   richting_->setIcon(style()->standardIcon(model_.Neer() ? QStyle::SP_ArrowDown
                                                          : QStyle::SP_ArrowUp));
   const int rij = model_.HuidigeRij();
-  if (rij >= 1 && rij <= raster_->rowCount() && Rij() != rij) {
-    const QSignalBlocker stil(raster_);
+  if (rij >= 1 && rij <= model_.AantalRijen() && Rij() != rij) {
+    const QSignalBlocker stil(raster_->selectionModel());
     // A multi-row pick keeps its selection while the current row moves.
     const auto wijze = model_.MeerdereRijen()
                            ? QItemSelectionModel::NoUpdate
                            : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
     raster_->selectionModel()->setCurrentIndex(raster_->model()->index(rij - 1, 0), wijze);
   }
-  if (rij >= 1 && rij <= raster_->rowCount())
+  if (rij >= 1 && rij <= model_.AantalRijen())
     raster_->scrollTo(raster_->model()->index(rij - 1, 0));
 }
 
-int TZoekDlg::Rij() const { return raster_->currentRow() + 1; }
+int TZoekDlg::Rij() const { return raster_->currentIndex().row() + 1; }
 
 }  // namespace valdero

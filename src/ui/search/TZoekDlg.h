@@ -20,12 +20,14 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 class QWidget;
 
 namespace valdero {
 
 class Kasboek;
+class ZoekTabelModel;
 
 class TZoekDlg : public QDialog, public RecordKiezer {
   Q_OBJECT
@@ -100,7 +102,8 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   QLabel* aantalLab_ = nullptr;
   QLabel* muntLabel_ = nullptr;
   QLabel* nietsGevonden_ = nullptr;
-  QTableWidget* raster_ = nullptr;
+  QTableView* raster_ = nullptr;
+  ZoekTabelModel* tabel_ = nullptr;
   QGroupBox* veldGroup_ = nullptr;
   QButtonGroup* veldKnoppen_ = nullptr;
   QWidget* zoekPanel_ = nullptr;
