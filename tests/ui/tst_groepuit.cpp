@@ -96,10 +96,11 @@ struct Programma {
   // The account report of account 1 with the row of `datum` selected.
   void RekeningRapport(const QString& datum) {
     QVERIFY(overzicht->ShowReport(rapport::Rekening, kb.ZoekRekening(1)));
-    QTableWidget* t = overzicht->Tabel();
-    for (int r = 0; r < t->rowCount(); ++r)
-      if (t->item(r, 2)->text() == datum) t->setCurrentCell(r, 0);
-    QCOMPARE(t->item(t->currentRow(), 2)->text(), datum);
+    QTableView* t = overzicht->Tabel();
+    const auto cel = [t](int r, int k) { return t->model()->index(r, k).data().toString(); };
+    for (int r = 0; r < t->model()->rowCount(); ++r)
+      if (cel(r, 2) == datum) t->setCurrentIndex(t->model()->index(r, 0));
+    QCOMPARE(cel(t->currentIndex().row(), 2), datum);
   }
   // The pop-up's item as the user finds it: enabled or not after the menu
   // is about to show.
@@ -344,7 +345,7 @@ void TstGroepUit::btwOverzichtVanuitHetMenu() {
 void TstGroepUit::wijzigenEnVerwijderenVanuitHetOverzicht() {
   Programma p;
   p.RekeningRapport("20-05-2004");
-  const int kas = p.overzicht->Model().Tabel().rijen[static_cast<std::size_t>(p.overzicht->Tabel()->currentRow())].kasIndex;
+  const int kas = p.overzicht->Model().Tabel().rijen[static_cast<std::size_t>(p.overzicht->Tabel()->currentIndex().row())].kasIndex;
   QCOMPARE(p.kb.KasLijst[static_cast<std::size_t>(kas)].Relatie, std::string("Bakker"));
 
   QAction* wijzig = p.MenuItem("&Wijzigen");
@@ -358,7 +359,7 @@ void TstGroepUit::wijzigenEnVerwijderenVanuitHetOverzicht() {
   // whoever opened it to show the book again.
   p.kb.KasLijst[static_cast<std::size_t>(kas)].Bedrag = -32.10;
   p.boekingVensters->VerversAanvrager(200);
-  QCOMPARE(p.overzicht->Tabel()->item(p.overzicht->Tabel()->currentRow(), 4)->text(), QString("-32,10"));
+  QCOMPARE(p.overzicht->Tabel()->model()->index(p.overzicht->Tabel()->currentIndex().row(), 4).data().toString(), QString("-32,10"));
   p.b.boek.berichten.Wis();
 
   const int voor = p.kb.MaxKas();
@@ -368,9 +369,9 @@ void TstGroepUit::wijzigenEnVerwijderenVanuitHetOverzicht() {
   verwijder->trigger();
   QCOMPARE(p.kb.MaxKas(), voor - 1);
   QCOMPARE(p.bewaard, 1);
-  QCOMPARE(p.overzicht->Tabel()->rowCount(), 5);
+  QCOMPARE(p.overzicht->Tabel()->model()->rowCount(), 5);
   // The row at the old place is selected: the cake of August.
-  QCOMPARE(p.overzicht->Tabel()->item(p.overzicht->Tabel()->currentRow(), 2)->text(), QString("15-08-2004"));
+  QCOMPARE(p.overzicht->Tabel()->model()->index(p.overzicht->Tabel()->currentIndex().row(), 2).data().toString(), QString("15-08-2004"));
   QCOMPARE(p.b.boek.berichten.Teksten(),
            (std::vector<std::string>{"Weet u zeker dat u dit Record wilt verwijderen ? ", " Kasrecord(s) verwijderd"}));
 }
@@ -394,13 +395,13 @@ void TstGroepUit::zoekBoekingInHetRekeningoverzicht() {
   QTest::mouseClick(paneel->findChildren<QRadioButton*>()[1], Qt::LeftButton);
   edit->setFocus();
   QTest::keyClicks(edit, "bAK");  // without regard to case
-  QCOMPARE(p.overzicht->Tabel()->currentRow(), 4);
-  QCOMPARE(p.overzicht->Tabel()->currentColumn(), 3);
+  QCOMPARE(p.overzicht->Tabel()->currentIndex().row(), 4);
+  QCOMPARE(p.overzicht->Tabel()->currentIndex().column(), 3);
   // Upward from the row under the selected one: the same row.
   QTest::mouseClick(p.overzicht->findChild<QPushButton*>("zoekRichting"), Qt::LeftButton);
   edit->setFocus();
   QTest::keyClicks(edit, "super");
-  QCOMPARE(p.overzicht->Tabel()->currentRow(), 3);
+  QCOMPARE(p.overzicht->Tabel()->currentIndex().row(), 3);
   Afdruk(*p.overzicht, "overzicht-zoekpaneel");
   QTest::keyClick(edit, Qt::Key_Return);
   QVERIFY(!paneel->isVisible());
@@ -420,7 +421,7 @@ void TstGroepUit::groepOverzichtVanuitGroepBeheer() {
   QVERIFY(p.overzicht->isVisible());
   QCOMPARE(p.overzicht->Model().Soort(), rapport::Groep);
   QCOMPARE(p.b.selectie.GroepKode, std::string("201"));
-  QCOMPARE(p.overzicht->Tabel()->rowCount(), 3);
+  QCOMPARE(p.overzicht->Tabel()->model()->rowCount(), 3);
   QVERIFY(p.hoofd->Lijst().Geregistreerd(5));
 }
 

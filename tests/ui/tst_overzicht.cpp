@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -156,8 +157,8 @@ void TstOverzicht::elkeSoortVanuitHetMenu() {
   if (!paneel.isEmpty()) o.KiesInPaneel(paneel);
   QVERIFY(o.form->isVisible());
   QCOMPARE(o.form->Model().Soort(), soort);
-  QVERIFY(o.form->Tabel()->rowCount() > 0);
-  QCOMPARE(o.form->Tabel()->columnCount(), o.form->Model().Tabel().Kolommen());
+  QVERIFY(o.form->Tabel()->model()->rowCount() > 0);
+  QCOMPARE(o.form->Tabel()->model()->columnCount(), o.form->Model().Tabel().Kolommen());
   QVERIFY(!o.Aan(menu));
   QVERIFY(o.hoofd->Lijst().Geregistreerd(5));
   // "&Sluit" with the keyboard frees the entry again.
@@ -190,7 +191,7 @@ void TstOverzicht::selectieDialoog() {
   QVERIFY(o.form->isVisible());
   QCOMPARE(o.b.selectie.Klassen, (std::vector<std::string>{"", "", " U "}));
   QCOMPARE(o.b.selectie.PeriodCode, 3);
-  QCOMPARE(o.form->Tabel()->rowCount(), 1);  // only the cake of August
+  QCOMPARE(o.form->Tabel()->model()->rowCount(), 1);  // only the cake of August
   o.form->close();
 
   // "&Schrap": nothing opens.
@@ -206,7 +207,7 @@ void TstOverzicht::selectieDialoog() {
     QCOMPARE(namen, (QStringList{"Bakker", "Betaalrekening", "Spaarrekening", "Supermarkt", "Werkgever"}));
   });
   o.hoofd->Actie("&Overzichten|Re&laties")->trigger();
-  QCOMPARE(o.form->Tabel()->rowCount(), 3);
+  QCOMPARE(o.form->Tabel()->model()->rowCount(), 3);
 }
 
 void TstOverzicht::periodePaneel() {
@@ -231,7 +232,7 @@ void TstOverzicht::periodePaneel() {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // "O&k"
   QVERIFY(!begin->isVisible());
   QCOMPARE(o.form->Model().EindTekst(), QString("3-3-2004").toStdString());
-  QCOMPARE(o.form->Tabel()->rowCount(), 2);
+  QCOMPARE(o.form->Tabel()->model()->rowCount(), 2);
   QVERIFY(o.Knop("Tijdvak")->isVisible());
 }
 
@@ -247,7 +248,7 @@ void TstOverzicht::volgendeOpDeLaatsteRekening() {
   QCOMPARE(o.form->Model().Stand().positie, 3);
   QTest::keyClick(o.Knop("V&orige"), Qt::Key_Space);
   QCOMPARE(o.form->Model().Stand().positie, 2);
-  QCOMPARE(o.form->Tabel()->rowCount(), 4);
+  QCOMPARE(o.form->Tabel()->model()->rowCount(), 4);
 }
 
 void TstOverzicht::opslaanEnPrintenNaarPdf() {
@@ -300,7 +301,7 @@ void TstOverzicht::schermafdrukkenVanHetVoorbeeld() {
     if (f.soort == 1) index = kb.ZoekRekening(1);
     if (f.soort == 6) index = kb.ZoekGroep(f.kode);
     QVERIFY(form.ShowReport(f.soort, index));
-    QVERIFY(form.Tabel()->rowCount() > 0);
+    QVERIFY(form.Tabel()->model()->rowCount() > 0);
     Afdruk(form, f.naam);
   }
   form.close();

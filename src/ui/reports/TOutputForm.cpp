@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,17 +22,15 @@
 #include "model/core/Berichten.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Printer.h"
-#include "model/core/Voortgang.h"
 #include "model/reports/GroepOverzicht.h"
 #include "model/reports/RapportSoort.h"
+#include "ui/reports/RapportTabelModel.h"
 
 namespace valdero {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-const QColor kGroen(0, 128, 0);
-const QColor kRood(200, 0, 0);
 
 QString VeldStijl(VeldKleur kleur) {
   switch (kleur) {
@@ -96,8 +96,10 @@ void TOutputForm::BouwVenster() {
   });
   connect(okKnop_, &QPushButton::clicked, this, &TOutputForm::PeriodeOkClick);
 
-  tabel_ = new QTableWidget(this);
+  tabel_ = new QTableView(this);
   tabel_->setObjectName(QStringLiteral("overzichtTabel"));
+  tabelModel_ = new RapportTabelModel(model_, tabel_);
+  tabel_->setModel(tabelModel_);
   tabel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabel_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tabel_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -108,12 +110,14 @@ void TOutputForm::BouwVenster() {
   connect(tabel_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int k, int, int nieuw) {
     if (!zetBreedtes_ && k >= 0 && k < static_cast<int>(breedtes_.size())) breedtes_[static_cast<std::size_t>(k)] = nieuw;
   });
-  connect(tabel_, &QTableWidget::customContextMenuRequested, this, &TOutputForm::ContextMenu);
-  connect(tabel_, &QTableWidget::currentCellChanged, this, [this](int rij, int kolom) {
-    tabel_->setToolTip(Q(model_.KolomHint(rij, kolom)));
-    model_.ZetGekozenRij(rij);
-    ToonDetail(rij);
-  });
+  connect(tabel_, &QWidget::customContextMenuRequested, this, &TOutputForm::ContextMenu);
+  connect(tabel_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& cel, const QModelIndex&) {
+            const int rij = cel.row(), kolom = cel.column();
+            tabel_->setToolTip(Q(model_.KolomHint(rij, kolom)));
+            model_.ZetGekozenRij(rij);
+            ToonDetail(rij);
+          });
   hoofd->addWidget(tabel_, 1);
 
   // The transaction behind the selected row.
@@ -221,7 +225,7 @@ void TOutputForm::BouwMenu() {
     QAction* a = menu_->addAction(QString::fromUtf8(tekst));
     connect(a, &QAction::triggered, this, [this, m = modus] {
       if (!groepOverzicht_) return;
-      if (const auto d = model_.Doorzoek(tabel_->currentRow(), m)) groepOverzicht_(d->modus, d->rekNr, d->index);
+      if (const auto d = model_.Doorzoek(tabel_->currentIndex().row(), m)) groepOverzicht_(d->modus, d->rekNr, d->index);
     });
     doorzoeken.emplace_back(a, modus);
   }
@@ -261,7 +265,7 @@ void TOutputForm::BouwMenu() {
     wijzig->setEnabled(transacties && wijzig_ != nullptr);
     verwijder->setEnabled(transacties && verwijder_ != nullptr);
     for (auto [a, modus] : doorzoeken)
-      a->setEnabled(groepOverzicht_ != nullptr && model_.KanDoorzoeken(tabel_->currentRow(), modus));
+      a->setEnabled(groepOverzicht_ != nullptr && model_.KanDoorzoeken(tabel_->currentIndex().row(), modus));
     zoek->setEnabled(model_.KanZoeken());
   });
 }
@@ -323,7 +327,7 @@ void TOutputForm::ZoekTekst(const QString& tekst) {
   }
   const bool op = richting_->text() == QStringLiteral("Op");
   const int rij = model_.ZoekRij(veld, tekst.toStdString(), zoekStart_, op);
-  if (rij >= 0) tabel_->setCurrentCell(rij, RapportModel::ZoekKolom(veld));
+  if (rij >= 0) tabel_->setCurrentIndex(tabelModel_->index(rij, RapportModel::ZoekKolom(veld)));
 }
 
 void TOutputForm::SluitZoeken() {
@@ -337,7 +341,7 @@ bool TOutputForm::eventFilter(QObject* o, QEvent* e) {
     // Entering the edit starts a search from the row under the selected one.
     if (e->type() == QEvent::FocusIn) {
       zoekEdit_->clear();
-      zoekStart_ = tabel_->currentRow() + 1;
+      zoekStart_ = tabel_->currentIndex().row() + 1;
     } else if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
       SluitZoeken();
       return true;
@@ -373,40 +377,20 @@ void TOutputForm::ToonTabel() {
   // the one to select afterwards.
   const int kies = model_.GekozenRij();
   kop_->setText(Q(t.KopRegel(0)) + QLatin1Char('\n') + Q(t.KopRegel(1)));
-  tabel_->clear();
-  tabel_->setColumnCount(t.Kolommen());
-  QStringList titels;
-  for (const std::string& s : t.titels) titels << Q(s);
-  tabel_->setHorizontalHeaderLabels(titels);
+  {
+    // The view's current cell moves while the rows are replaced; the row the
+    // model chose is selected afterwards.
+    const QSignalBlocker stil(tabel_->selectionModel());
+    tabelModel_->Ververs();
+  }
   QFont f = tabel_->font();
   f.setPointSize(FontGrootte());
   tabel_->setFont(f);
-  tabel_->setRowCount(static_cast<int>(t.rijen.size()));
-  const bool somKleuren = t.soort == rapport::Groep || t.soort == rapport::Klassen || t.soort == rapport::Relaties;
-  // A year's transactions are many rows of cells: filling them is work the
-  // user waits for.
-  VoortgangMelder melder(kb_.voortgang(), "Overzicht tonen", t.rijen.size());
-  for (int r = 0; r < static_cast<int>(t.rijen.size()); ++r) {
-    melder.Stap(static_cast<std::uint64_t>(r) + 1);
-    const RapportRij& rij = t.rijen[static_cast<std::size_t>(r)];
-    for (int k = 0; k < static_cast<int>(rij.cellen.size()) && k < t.Kolommen(); ++k) {
-      const std::string& tekst = rij.cellen[static_cast<std::size_t>(k)];
-      QString s = Q(tekst);
-      if (t.afschrift && k == 4 && !rij.omschrijving.empty())
-        for (const std::string& o : rij.omschrijving) s += QLatin1Char('\n') + Q(o);
-      auto* item = new QTableWidgetItem(s);
-      if (t.IsBedragKolom(k)) {
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignTop);
-        if (!tekst.empty() && tekst[0] == '-') item->setForeground(kRood);
-      }
-      if (somKleuren && rij.kasIndex == 0 && (k == 4 || k == 5)) item->setForeground(k == 4 ? kGroen : kRood);
-      // An empty cell cannot be selected.
-      if (tekst.empty()) item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
-      tabel_->setItem(r, k, item);
+  if (t.afschrift)
+    for (int r = 0; r < static_cast<int>(t.rijen.size()); ++r) {
+      const RapportRij& rij = t.rijen[static_cast<std::size_t>(r)];
+      if (!rij.omschrijving.empty()) tabel_->setRowHeight(r, 22 + 18 * static_cast<int>(rij.omschrijving.size()));
     }
-    if (t.afschrift && !rij.omschrijving.empty())
-      tabel_->setRowHeight(r, 22 + 18 * static_cast<int>(rij.omschrijving.size()));
-  }
   zetBreedtes_ = true;
   breedtes_ = t.breedtes;
   for (int k = 0; k < t.Kolommen(); ++k) {
@@ -507,17 +491,17 @@ void TOutputForm::ToonDetail(int rij) {
 }
 
 void TOutputForm::KiesRij(int rij) {
-  if (rij < 0 || rij >= tabel_->rowCount()) {
+  if (rij < 0 || rij >= tabelModel_->rowCount()) {
     tabel_->clearSelection();
     ToonDetail(-1);
     return;
   }
-  tabel_->setCurrentCell(rij, 0);
-  tabel_->scrollToItem(tabel_->item(rij, 0));
+  tabel_->setCurrentIndex(tabelModel_->index(rij, 0));
+  tabel_->scrollTo(tabelModel_->index(rij, 0));
 }
 
 int TOutputForm::GekozenKasIndex() const {
-  const int r = tabel_->currentRow();
+  const int r = tabel_->currentIndex().row();
   const auto& rijen = model_.Tabel().rijen;
   return r >= 0 && r < static_cast<int>(rijen.size()) ? rijen[static_cast<std::size_t>(r)].kasIndex : 0;
 }

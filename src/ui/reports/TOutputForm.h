@@ -17,12 +17,14 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 class QWidget;
 
 namespace valdero {
 
 class Kasboek;
+class RapportTabelModel;
 struct ReportSelection;
 
 class TOutputForm : public QWidget {
@@ -46,7 +48,7 @@ class TOutputForm : public QWidget {
   void ZetGroepOverzicht(std::function<void(int modus, int rekNr, int index)> overzicht);
 
   RapportModel& Model() { return model_; }
-  QTableWidget* Tabel() const { return tabel_; }
+  QTableView* Tabel() const { return tabel_; }
   QMenu* Menu() const { return menu_; }
   // The column widths the text file and the printout use: the report's own,
   // or what the user dragged a column to. (On screen a column of dates or
@@ -91,7 +93,8 @@ class TOutputForm : public QWidget {
   bool zetBreedtes_ = false;
 
   QLabel* kop_ = nullptr;
-  QTableWidget* tabel_ = nullptr;
+  QTableView* tabel_ = nullptr;
+  RapportTabelModel* tabelModel_ = nullptr;
   QTableWidget* detail_ = nullptr;
   QWidget* periodePaneel_ = nullptr;
   QLineEdit* beginEdit_ = nullptr;
