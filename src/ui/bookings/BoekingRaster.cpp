@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 
-#include "model/bookings/GridKleur.h"
+#include <functional>
+#include <string_view>
+
+#include "ui/bookings/BoekingGridModel.h"
 #include "ui/bookings/TBoekingForm.h"
 #include "model/core/Kasboek.h"
 
@@ -21,7 +24,28 @@ constexpr int kRijHoogte = 18;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// What the grid shows, as one number: its rows, header, widths and label,
+// the current row, the grid mode and the font.
+std::size_t Afdruk(const GridInhoud& g, int gridModus, int fontGrootte) {
+  std::size_t h = 0;
+  const auto meng = [&h](std::size_t w) { h ^= w + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+  const std::hash<std::string_view> tekst;
+  for (const auto& rij : g.rijen) {
+    meng(rij.size());
+    for (const auto& cel : rij) meng(tekst(cel));
+  }
+  for (const auto& k : g.kop) meng(tekst(k));
+  for (int b : g.breedtes) meng(static_cast<std::size_t>(b));
+  meng(tekst(g.label));
+  meng(static_cast<std::size_t>(g.huidigeRij));
+  meng(static_cast<std::size_t>(gridModus));
+  meng(static_cast<std::size_t>(fontGrootte));
+  return h;
+}
+
 }  // namespace
+
+TBoekingForm::~TBoekingForm() { delete raster_; }
 
 void TBoekingForm::BouwRaster() {
   rekenLab_ = new QLabel(this);
@@ -29,8 +53,10 @@ void TBoekingForm::BouwRaster() {
   rekenLab_->setAlignment(Qt::AlignCenter);
   rekenLab_->setStyleSheet("font-weight: bold;");
 
-  raster_ = new QTableWidget(this);
+  raster_ = new QTableView(this);
   raster_->setObjectName("RekenSaldogrid");
+  rasterModel_ = new BoekingGridModel(model_, raster_);
+  raster_->setModel(rasterModel_);
   raster_->verticalHeader()->hide();
   raster_->verticalHeader()->setDefaultSectionSize(kRijHoogte);
   raster_->verticalHeader()->setMinimumSectionSize(kRijHoogte);
@@ -57,44 +83,23 @@ void TBoekingForm::ToonRaster() {
   // Every Enter shows the model again; a long account is only drawn anew
   // when its rows, the view or the font changed.
   const int fontGrootte = kb_.Config.FontGrootte;
-  if (gridGetekend_ && g.rijen == getoondGrid_.rijen && g.kop == getoondGrid_.kop &&
-      g.label == getoondGrid_.label && g.breedtes == getoondGrid_.breedtes &&
-      g.huidigeRij == getoondGrid_.huidigeRij && model_.gridModus == getoondeGridModus_ &&
-      fontGrootte == getoondeFontGrootte_)
+  const std::size_t afdruk = Afdruk(g, model_.gridModus, fontGrootte);
+  if (gridGetekend_ && afdruk == getoondeAfdruk_) {
+    raster_->viewport()->update();
     return;
-  getoondGrid_ = g;
-  getoondeGridModus_ = model_.gridModus;
-  getoondeFontGrootte_ = fontGrootte;
+  }
+  getoondeAfdruk_ = afdruk;
   gridGetekend_ = true;
   if (fontGrootte > 0) {
     QFont f = raster_->font();
     f.setPointSize(fontGrootte);
     raster_->setFont(f);
   }
-  raster_->clear();
-  raster_->setColumnCount(static_cast<int>(g.kop.size()));
-  raster_->setRowCount(static_cast<int>(g.rijen.size()));
-  QStringList koppen;
-  for (const auto& k : g.kop) koppen << Q(k);
-  raster_->setHorizontalHeaderLabels(koppen);
+  rasterModel_->Ververs();
   int breedte = 0;
   for (std::size_t c = 0; c < g.breedtes.size(); ++c) {
     raster_->setColumnWidth(static_cast<int>(c), g.breedtes[c]);
     breedte += g.breedtes[c];
-  }
-  for (std::size_t r = 0; r < g.rijen.size(); ++r) {
-    for (std::size_t c = 0; c < g.rijen[r].size(); ++c) {
-      auto* cel = new QTableWidgetItem(Q(g.rijen[r][c]));
-      const int rij = static_cast<int>(r), kolom = static_cast<int>(c);
-      // Amounts read best aligned on their last digit.
-      if (kolom >= 4) cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      switch (KleurVanCel(g, model_.gridModus, rij, kolom)) {
-        case CelKleur::Groen: cel->setForeground(QColor(0, 128, 0)); break;
-        case CelKleur::Rood: cel->setForeground(Qt::red); break;
-        case CelKleur::Gewoon: break;
-      }
-      raster_->setItem(rij, kolom, cel);
-    }
   }
   // The grid is centred in the window and the label spans it.
   const int totaal = breedte + raster_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
@@ -103,9 +108,9 @@ void TBoekingForm::ToonRaster() {
   raster_->setGeometry(x, kRasterTop, totaal, kRasterHoogte);
   rekenLab_->setGeometry(x, kLabelTop, totaal, 18);
   rekenLab_->setText(Q(g.label));
-  if (g.huidigeRij >= 0 && g.huidigeRij < raster_->rowCount()) {
-    raster_->setCurrentCell(g.huidigeRij, 0);
-    raster_->scrollToItem(raster_->item(g.huidigeRij, 0));
+  if (g.huidigeRij >= 0 && g.huidigeRij < rasterModel_->rowCount()) {
+    raster_->setCurrentIndex(rasterModel_->index(g.huidigeRij, 0));
+    raster_->scrollTo(rasterModel_->index(g.huidigeRij, 0));
   }
 }
 

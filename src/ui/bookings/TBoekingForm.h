@@ -18,9 +18,11 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace valdero {
+
+class BoekingGridModel;
 
 class Kasboek;
 
@@ -30,6 +32,8 @@ class TBoekingForm : public QWidget {
   // The main window is the parent: the window places itself by its corner.
   TBoekingForm(Kasboek& kb, RecordKiezer& kiezer, BoekingVensters& vensters,
                BoekBewaarder bewaar, QWidget* hoofdvenster = nullptr);
+  // The table's model reads the window's own model: the view goes first.
+  ~TBoekingForm() override;
 
   // A menu entry or button of the main window: the mode, fresh.
   bool Boeking(int modus);
@@ -97,9 +101,7 @@ class TBoekingForm : public QWidget {
   bool effectenGeblokkeerd_ = false;
   // What the grid shows now.
   bool gridGetekend_ = false;
-  GridInhoud getoondGrid_;
-  int getoondeGridModus_ = -1;
-  int getoondeFontGrootte_ = 0;
+  std::size_t getoondeAfdruk_ = 0;  // of the rows, the view and the font
   bool transactiesGeblokkeerd_ = false;
 
   std::array<QWidget*, veld::AantalVelden> velden_{};
@@ -121,7 +123,8 @@ class TBoekingForm : public QWidget {
   QPushButton* kasRek_ = nullptr;
   QPushButton* help_ = nullptr;
   QLabel* rekenLab_ = nullptr;
-  QTableWidget* raster_ = nullptr;
+  QTableView* raster_ = nullptr;
+  BoekingGridModel* rasterModel_ = nullptr;
   QMenu* popupBoek_ = nullptr;
   QMenu* popupBeleg_ = nullptr;
   QAction* openTransfer_ = nullptr;

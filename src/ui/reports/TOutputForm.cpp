@@ -350,6 +350,8 @@ bool TOutputForm::eventFilter(QObject* o, QEvent* e) {
   return QWidget::eventFilter(o, e);
 }
 
+TOutputForm::~TOutputForm() { delete tabel_; }
+
 bool TOutputForm::ShowReport(int soort, int index) {
   if (!model_.ShowReport(soort, index)) return false;
   ToonTabel();

@@ -31,6 +31,8 @@ class TOutputForm : public QWidget {
   Q_OBJECT
  public:
   TOutputForm(Kasboek& kb, ReportSelection& selectie, QWidget* hoofdvenster = nullptr);
+  // The table's model reads the window's own model: the view goes first.
+  ~TOutputForm() override;
 
   // Opens the report of a kind (account or group position for kinds 1, 5
   // and 6); the window is shown only when there is something to show.

@@ -83,6 +83,8 @@ TZoekDlg::TZoekDlg(Kasboek& kb, std::function<void(Kasboek&)> bewaar, QWidget* h
   connect(this, &QDialog::finished, this, &TZoekDlg::Gesloten_);
 }
 
+TZoekDlg::~TZoekDlg() { delete raster_; }
+
 void TZoekDlg::BouwRaster() {
   raster_ = new QTableView(this);
   raster_->setObjectName("StringGrid1");

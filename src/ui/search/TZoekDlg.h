@@ -36,6 +36,8 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   // `bewaar` writes the book after a deletion (StandaardBewaarder in the
   // program).
   TZoekDlg(Kasboek& kb, std::function<void(Kasboek&)> bewaar, QWidget* hoofdvenster = nullptr);
+  // The table's model reads the window's own model: the view goes first.
+  ~TZoekDlg() override;
 
   // The picker: lists the records for the booking mode and waits.
   KiesResultaat KiesRecord(int modus, const std::string& titel) override;
