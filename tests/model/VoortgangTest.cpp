@@ -14,6 +14,8 @@
 #include "model/bankimport/AfschriftModel.h"
 #include "model/bankimport/Afstemming.h"
 #include "model/bankimport/BankFormaat.h"
+#include "model/bookings/BoekModi.h"
+#include "model/bookings/BoekingModel.h"
 #include "model/core/OpnameVoortgang.h"
 #include "model/core/Voortgang.h"
 #include "model/example/VoorbeeldBoek.h"
@@ -372,6 +374,32 @@ TEST(Voortgang, AnUnattendedReconciliationReportsItsLinesAndAPersonsDoesNot) {
     EXPECT_EQ(afstemmen[0].totaal, 300u);
     ControleerVoltooid(afstemmen[0]);
   }
+}
+
+}  // namespace
+}  // namespace valdero
+
+namespace valdero {
+namespace {
+
+TEST(Voortgang, TheBookingWindowsAccountGridReportsItsRows) {
+  VoorbeeldJaar jaar(3000);
+  Kasboek& kb = jaar.kb;
+  VasteVensters vensters;
+  BoekingModel model(kb, vensters, vensters, [](Kasboek&) {});
+  ASSERT_TRUE(model.Start(modus::Afboeken, true));
+  EXPECT_TRUE(Werken(jaar.opname).empty());  // a hidden grid costs nothing
+  model.ToonGrid();
+
+  const auto werken = Met(Werken(jaar.opname), "Rekening tonen");
+  ASSERT_EQ(werken.size(), 1u);
+  std::uint64_t rijen = 0;
+  for (int p = 1; p <= kb.MaxKas(); ++p)
+    if (kb.KasLijst[static_cast<std::size_t>(p)].RekNr == model.werk.RekNr) ++rijen;
+  EXPECT_GT(rijen, 100u);
+  EXPECT_EQ(werken[0].totaal, rijen);
+  ControleerVoltooid(werken[0]);
+  EXPECT_EQ(model.grid.rijen.size(), rijen + 1);  // and the closing row
 }
 
 }  // namespace

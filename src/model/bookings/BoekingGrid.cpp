@@ -2,6 +2,7 @@
 // balances of all accounts, or the items of the split booking.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "model/bookings/BoekingModel.h"
 #include "model/core/Domein.h"
@@ -9,6 +10,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/Voortgang.h"
 
 namespace valdero {
 namespace {
@@ -46,7 +48,12 @@ void BoekingModel::GridRegels(const std::vector<const TKas*>& regels) {
                          : std::vector<int>{42, 38, 66, 126, 80, 80, 80};
   double saldo = 0, btwTotaal = 0;
   std::string vorigeDatum;
+  // An account of a large year has tens of thousands of rows: more than a
+  // frame's work, so it says how far it has come.
+  VoortgangMelder melder(kb.voortgang(), "Rekening tonen", regels.size());
+  std::uint64_t gedaan = 0;
   for (const TKas* k : regels) {
+    melder.Stap(++gedaan);
     std::vector<std::string> rij = {std::to_string(k->Volgnr()), k->GroepKode,
                                     DatumTekst(k->Datum), k->Relatie};
     if (k->Bedrag >= 0) {
