@@ -23,20 +23,6 @@ int NaarByte(char32_t teken) {
 
 }  // namespace
 
-bool IsAscii(std::string_view s) {
-  // Eight bytes at a time: a book's descriptions are most of its bytes.
-  const char* p = s.data();
-  std::size_t n = s.size();
-  for (; n >= 8; p += 8, n -= 8) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    if (w & 0x8080808080808080ULL) return false;
-  }
-  for (; n > 0; ++p, --n)
-    if (static_cast<unsigned char>(*p) >= 0x80) return false;
-  return true;
-}
-
 char32_t VolgendTeken(std::string_view s, std::size_t& pos) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
   int extra = 0;
