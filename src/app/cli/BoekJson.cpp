@@ -101,10 +101,7 @@ void Schrijf(JsonSchrijver& j, const TConfig& r) {
   j.Veld("RegelHoogte", r.RegelHoogte);
   j.Veld("RegelsPerPagina", r.RegelsPerPagina);
   j.Veld("PrinterIndex", r.PrinterIndex);
-  j.Sleutel("Persoonsdata");
-  j.BeginLijst();
-  for (const auto& p : r.Persoonsdata) j.Tekst(p);
-  j.EindLijst();
+  j.TekstLijst("Persoonsdata", r.Persoonsdata);
   j.Veld("Vlaggen", r.Vlaggen);
   j.EindObject();
 }

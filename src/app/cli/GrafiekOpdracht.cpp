@@ -43,10 +43,7 @@ std::string Json(const Grafiek& g, const std::vector<std::string>& berichten) {
   std::string uit;
   JsonSchrijver j(uit, 2);
   j.BeginObject();
-  j.Sleutel("Titels");
-  j.BeginLijst();
-  for (const std::string& t : g.titels) j.Tekst(t);
-  j.EindLijst();
+  j.TekstLijst("Titels", g.titels);
   j.Sleutel("Reeksen");
   j.BeginLijst();
   for (const GrafiekReeks& r : g.reeksen) {
@@ -65,10 +62,7 @@ std::string Json(const Grafiek& g, const std::vector<std::string>& berichten) {
     j.EindObject();
   }
   j.EindLijst();
-  j.Sleutel("Berichten");
-  j.BeginLijst();
-  for (const std::string& b : berichten) j.Tekst(b);
-  j.EindLijst();
+  j.TekstLijst("Berichten", berichten);
   j.EindObject();
   uit += "\n";
   return uit;

@@ -37,6 +37,14 @@ class JsonSchrijver {
   void Veld(std::string_view sleutel, float waarde) { Sleutel(sleutel); Getal(waarde); }
   void Veld(std::string_view sleutel, int waarde) { Sleutel(sleutel); Geheel(waarde); }
   void Veld(std::string_view sleutel, bool waarde) { Sleutel(sleutel); Waarheid(waarde); }
+  // Sleutel followed by a list of the texts.
+  template <class Teksten>
+  void TekstLijst(std::string_view sleutel, const Teksten& teksten) {
+    Sleutel(sleutel);
+    BeginLijst();
+    for (const auto& tekst : teksten) Tekst(tekst);
+    EindLijst();
+  }
 
  private:
   struct Niveau {

@@ -54,10 +54,7 @@ std::string Json(const RapportTabel& t, const std::vector<std::string>& berichte
   j.Tekst(t.KopRegel(0));
   j.Tekst(t.KopRegel(1));
   j.EindLijst();
-  j.Sleutel("Titels");
-  j.BeginLijst();
-  for (const std::string& s : t.titels) j.Tekst(s);
-  j.EindLijst();
+  j.TekstLijst("Titels", t.titels);
   j.Sleutel("Rijen");
   j.BeginLijst();
   for (const RapportRij& r : t.rijen) {
@@ -79,10 +76,7 @@ std::string Json(const RapportTabel& t, const std::vector<std::string>& berichte
     j.EindObject();
   }
   j.EindLijst();
-  j.Sleutel("Berichten");
-  j.BeginLijst();
-  for (const std::string& b : berichten) j.Tekst(b);
-  j.EindLijst();
+  j.TekstLijst("Berichten", berichten);
   j.EindObject();
   uit += "\n";
   return uit;

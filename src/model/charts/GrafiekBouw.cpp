@@ -9,6 +9,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/reports/RapportHulp.h"
+#include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
 
 namespace valdero {
@@ -114,17 +115,6 @@ void KlassenGrafiek(Kasboek& kb, const ReportSelection& selectie, Grafiek& g) {
   });
 }
 
-const char* SoortNaam(int soort) {
-  switch (soort % 10) {
-    case 1: return " per Jaar";
-    case 2: return " per Maand";
-    case 3: return " per Kwartaal";
-    case 4: return " per Tijdvak";
-    case 5: return " Selectie";
-    default: return "";
-  }
-}
-
 // The first 16 characters (not bytes) of a text.
 std::string Eerste16(const std::string& tekst) {
   std::size_t tekens = 0, i = 0;
@@ -140,7 +130,7 @@ std::string Eerste16(const std::string& tekst) {
 
 void BudgetGrafiek(Kasboek& kb, const ReportSelection& selectie, Grafiek& g) {
   const int soort = g.soort;
-  g.titels = {"Valdero Begroting Jaar: " + kb.KasJaar + SoortNaam(soort)};
+  g.titels = {"Valdero Begroting Jaar: " + kb.KasJaar + SoortPeriodeNaam(soort)};
   if (soort == grafiek::BudgetMaand)
     g.titels.push_back("Records van de klassen : B, I, L, U, V");
   else if (soort == grafiek::BudgetSelectie)

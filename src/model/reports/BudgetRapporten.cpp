@@ -25,17 +25,6 @@
 namespace valdero {
 namespace {
 
-const char* SoortNaam(int soort) {
-  switch (soort % 10) {
-    case 1: return " per Jaar";
-    case 2: return " per Maand";
-    case 3: return " per Kwartaal";
-    case 4: return " per Tijdvak";
-    case 5: return " Selectie";
-    default: return "";
-  }
-}
-
 std::string KlasseTekst(const Kasboek& kb, const ReportSelection& selectie, int soort) {
   if (soort == rapport::BudgetMaand) return "Records van de klassen B, I, L, U, V";
   if (soort == rapport::BudgetSelectie || soort == rapport::BalansSelectie) {
@@ -62,7 +51,7 @@ void BouwBudgetRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
                        RapportTabel& tabel) {
   const int soort = stand.soort;
   const int p = selectie.PeriodCode;
-  tabel.kop = "BUDGET INKOMSTEN en UITGAVEN  Jaar:" + kb.KasJaar + SoortNaam(soort) + kKopRegelEinde +
+  tabel.kop = "BUDGET INKOMSTEN en UITGAVEN  Jaar:" + kb.KasJaar + SoortPeriodeNaam(soort) + kKopRegelEinde +
               KlasseTekst(kb, selectie, soort);
   tabel.titels = {"Kode", "Titel", "BIJ_budget", "AF_budget", "Inkomsten", "Uitgaven", "By_%", "Af-%"};
   tabel.breedtes = {42, 176, 96, 96, 96, 96, 45, 40};
@@ -148,7 +137,7 @@ void BouwBalansRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
                        RapportTabel& tabel) {
   const int soort = stand.soort;
   const int p = selectie.PeriodCode;
-  tabel.kop = "BALANS INKOMSTEN en UITGAVEN  Jaar:" + kb.KasJaar + SoortNaam(soort) + kKopRegelEinde +
+  tabel.kop = "BALANS INKOMSTEN en UITGAVEN  Jaar:" + kb.KasJaar + SoortPeriodeNaam(soort) + kKopRegelEinde +
               KlasseTekst(kb, selectie, soort);
   tabel.titels = {"Kode", "Titel", "Bij/Af_budget", "Werkelijk", "Saldi_Balans_+", "Saldi_Balans_-", "%_By", "%_Af"};
   tabel.breedtes = {42, 176, 96, 96, 96, 96, 45, 40};

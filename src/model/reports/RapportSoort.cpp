@@ -28,4 +28,15 @@ int RapportHelp(int soort) {
   return 0;
 }
 
+const char* SoortPeriodeNaam(int soort) {
+  switch (soort % 10) {
+    case 1: return " per Jaar";
+    case 2: return " per Maand";
+    case 3: return " per Kwartaal";
+    case 4: return " per Tijdvak";
+    case 5: return " Selectie";
+    default: return "";
+  }
+}
+
 }  // namespace valdero

@@ -37,6 +37,10 @@ bool IsTransactieRapport(int soort);
 bool IsBudgetRapport(int soort);   // 11 to 15
 bool IsBalansRapport(int soort);   // 21 to 25
 bool IsSaldiRapport(int soort);    // 31, 32
+// The period of a budget or balance kind as its title names it, told by the
+// kind's last digit (" per Jaar", " per Maand", " per Kwartaal", " per
+// Tijdvak", " Selectie"). Budget charts (kind + 100) name theirs the same way.
+const char* SoortPeriodeNaam(int soort);
 // The help topic of the "&Help" button.
 int RapportHelp(int soort);
 
