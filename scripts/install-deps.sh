@@ -11,6 +11,8 @@ packages=(
   ledger
   clang libclang-rt-dev
   dpkg-dev desktop-file-utils libxml2-utils
+  libexpat1-dev libcli11-dev libsodium-dev libofx-dev nlohmann-json3-dev
+  locales qt6-translations-l10n poppler-utils
 )
 
 missing=()
@@ -20,13 +22,27 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+# The tests also run under a Dutch locale (decimal comma).
+heeft_nl_locale() { locale -a 2>/dev/null | grep -qi '^nl_NL\.utf-\?8$'; }
+
+if [ ${#missing[@]} -eq 0 ] && heeft_nl_locale; then
   exit 0
 fi
 
-echo "Installeren: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq "${missing[@]}" </dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installeren: ${missing[*]}"
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq "${missing[@]}" </dev/null
+fi
+
+if ! heeft_nl_locale; then
+  echo "Locale nl_NL.UTF-8 aanmaken"
+  if [ -f /etc/locale.gen ]; then
+    $sudo sed -i 's/^# *nl_NL.UTF-8 UTF-8/nl_NL.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^nl_NL.UTF-8 UTF-8' /etc/locale.gen || echo 'nl_NL.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen >/dev/null
+fi
