@@ -47,6 +47,32 @@ std::string Ustrd(const XmlElement* tx) {
   return uit;
 }
 
+// The payment reference of a structured remittance (the Dutch
+// betalingskenmerk, or an RF creditor reference); version .02 of some banks
+// names it CdtrRef.
+std::string Kenmerk(const XmlElement* tx) {
+  if (!tx) return {};
+  const XmlElement* rmt = tx->Kind("RmtInf");
+  if (!rmt) return {};
+  for (const XmlElement* strd : rmt->Kinderen("Strd")) {
+    for (const char* pad : {"CdtrRefInf/Ref", "CdtrRefInf/CdtrRef"}) {
+      const std::string ref = strd->TekstOp(pad);
+      if (!ref.empty()) return ref;
+    }
+    const std::string info = strd->TekstOp("AddtlRmtInf");
+    if (!info.empty()) return info;
+  }
+  return {};
+}
+
+// An account is given as IBAN or, outside the IBAN countries and at some
+// banks for savings, as another identification.
+std::string RekeningId(const XmlElement* acct) {
+  if (!acct) return {};
+  const std::string iban = acct->TekstOp("Id/IBAN");
+  return iban.empty() ? acct->TekstOp("Id/Othr/Id") : iban;
+}
+
 std::string TxAmt(const XmlElement* tx) {
   if (const XmlElement* a = tx->Pad("AmtDtls/TxAmt/Amt")) return a->tekst;
   if (const XmlElement* a = tx->Kind("Amt")) return a->tekst;
@@ -87,7 +113,7 @@ class CamtLezer : public BankLezer {
     const std::size_t regels = run.Regels().size();
     int volgnr = 0;
     for (const XmlElement* stmt : bericht->Kinderen("Stmt")) {
-      const std::string eigen = stmt->TekstOp("Acct/Id/IBAN");
+      const std::string eigen = RekeningId(stmt->Kind("Acct"));
       SaldoAfschrift saldi;
       for (const XmlElement* bal : stmt->Kinderen("Bal")) {
         const std::string kode = bal->TekstOp("Tp/CdOrPrtry/Cd");
@@ -138,12 +164,13 @@ class CamtLezer : public BankLezer {
 
     const XmlElement* pties = tx ? tx->Kind("RltdPties") : nullptr;
     const char* rol = debet ? "Cdtr" : "Dbtr";
-    const std::string rek = debet ? "CdtrAcct/Id/IBAN" : "DbtrAcct/Id/IBAN";
     k.Relatie = Kap(PartijNaam(Partij(pties, rol)), 32);
-    const std::string tegen = pties ? pties->TekstOp(rek) : std::string();
+    const std::string tegen = pties ? RekeningId(pties->Kind(debet ? "CdtrAcct" : "DbtrAcct")) : std::string();
     if (!tegen.empty()) run.TegenRekening(k, tegen);
 
     std::string omschrijving = Ustrd(tx);
+    if (omschrijving.empty()) omschrijving = Kenmerk(tx);
+    if (omschrijving.empty() && tx) omschrijving = tx->TekstOp("AddtlTxInf");
     if (omschrijving.empty()) omschrijving = ntry->TekstOp("AddtlNtryInf");
     k.Omschrijving = Kap(omschrijving, 255);
     saldi.regels.push_back({volgnr + 1, k.Datum, k.Bedrag, std::nullopt, std::nullopt});

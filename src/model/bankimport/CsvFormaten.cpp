@@ -1,13 +1,17 @@
 // The CSV files of Rabobank (26 quoted columns, a header line) and ING
-// (semicolons, a header line, the newest line first) as the banks give them
-// today. Columns are found by their header names.
+// (semicolons or commas, a header line in Dutch or English, the newest line
+// first) as the banks give them today. Columns are found by their header
+// names; the text is read as RFC 4180 records, so a quoted description may
+// hold separators, quotes and line breaks.
 #include <map>
 
 #include "model/bankimport/BankFormaat.h"
 #include "model/bankimport/BankImport.h"
 #include "model/bankimport/BankLezer.h"
 #include "model/bankimport/BankTekst.h"
+#include "model/bankimport/CsvRecords.h"
 #include "model/bankimport/HuidigeFormaten.h"
+#include "model/bankimport/Mt940Omschrijving.h"
 #include "model/bankimport/VeldRegels.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
@@ -16,10 +20,30 @@
 namespace valdero {
 namespace {
 
+// ING's export with English headers names the same columns.
+const std::map<std::string, std::string>& EngelseKoppen() {
+  static const std::map<std::string, std::string> koppen = {
+      {"Date", "Datum"},
+      {"Name / Description", "Naam / Omschrijving"},
+      {"Account", "Rekening"},
+      {"Counterparty", "Tegenrekening"},
+      {"Debit/credit", "Af Bij"},
+      {"Amount (EUR)", "Bedrag (EUR)"},
+      {"Transaction type", "Mutatiesoort"},
+      {"Notifications", "Mededelingen"},
+      {"Resulting balance", "Saldo na mutatie"},
+  };
+  return koppen;
+}
+
 class Kolommen {
  public:
   explicit Kolommen(const std::vector<std::string>& kop) {
-    for (std::size_t i = 0; i < kop.size(); ++i) index_[kop[i]] = i;
+    for (std::size_t i = 0; i < kop.size(); ++i) {
+      const std::string naam = TrimBlanks(kop[i]);
+      const auto engels = EngelseKoppen().find(naam);
+      index_[engels == EngelseKoppen().end() ? naam : engels->second] = i;
+    }
   }
   bool Heeft(const std::string& naam) const { return index_.count(naam) > 0; }
   const std::string& operator()(const std::vector<std::string>& v, const std::string& naam) const {
@@ -32,13 +56,22 @@ class Kolommen {
   std::map<std::string, std::size_t> index_;
 };
 
-// The header, the data lines in the file's order, and the balances per own
-// account; shared by both banks.
+// An amount of a CSV export: a decimal comma, or a decimal point where the
+// text has no comma (ING's English export).
+double CsvBedrag(BankImport& run, const std::string& tekst) {
+  const bool punt = tekst.find(',') == std::string::npos && tekst.find('.') != std::string::npos;
+  return run.VastGetal(tekst, punt ? '.' : ',');
+}
+
+// The header, the data records in the file's order, and the balances per own
+// account; shared by both banks. `scheiding` 0: the header's own separator.
 template <class Verwerk>
 void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& nodig, const char* saldoKolom,
              const char* rekeningKolom, Verwerk verwerk) {
   const auto& regels = run.Regels();
-  const Kolommen kol(regels.empty() ? std::vector<std::string>{} : SplitsRegel(regels[0], scheiding));
+  if (scheiding == 0) scheiding = CsvScheiding(regels.empty() ? std::string() : regels[0]);
+  const std::vector<CsvRecord> records = LeesCsvRecords(regels, scheiding);
+  const Kolommen kol(records.empty() ? std::vector<std::string>{} : records[0].velden);
   for (const auto& naam : nodig) {
     if (!kol.Heeft(naam)) {
       run.ZetFout(importfout::Onverwacht);
@@ -48,17 +81,18 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
   }
   std::map<std::string, SaldoAfschrift> saldi;
   std::vector<std::string> volgorde;
-  for (std::size_t i = 1; i < regels.size(); ++i) {
+  for (std::size_t n = 1; n < records.size(); ++n) {
+    const std::size_t i = records[n].regel;
     run.Gelezen(i);
-    const auto v = SplitsRegel(regels[i], scheiding);
+    const auto& v = records[n].velden;
     if (v.empty()) continue;
     TNewKas& k = run.NieuweRegel(static_cast<int>(i));
     verwerk(run, k, v, kol);
     const std::string rekening = kol(v, rekeningKolom);
     if (!saldi.count(rekening)) volgorde.push_back(rekening);
-    const std::string saldo = kol(v, saldoKolom);
+    const std::string saldo = TrimBlanks(kol(v, saldoKolom));
     std::optional<double> na;
-    if (!saldo.empty()) na = run.VastGetal(saldo, ',');
+    if (!saldo.empty()) na = CsvBedrag(run, saldo);
     saldi[rekening].regels.push_back({static_cast<int>(i) + 1, k.Datum, k.Bedrag, std::nullopt, na});
     if (run.Fout() != 0) break;
   }
@@ -100,6 +134,7 @@ class RaboCsvLezer : public BankLezer {
                 if (!omschrijving.empty()) omschrijving += ' ';
                 omschrijving += deel;
               }
+              if (omschrijving.empty()) omschrijving = TrimBlanks(kol(v, "Betalingskenmerk"));
               k.Omschrijving = Kap(omschrijving, 255);
             });
   }
@@ -108,25 +143,37 @@ class RaboCsvLezer : public BankLezer {
 class IngCsvLezer : public BankLezer {
  public:
   int Formaat() const override { return bankformaat::IngCsv; }
+  // The comma-separated Dutch export is the old "ING 1" layout's too; it is
+  // recognised as that, and read by this layout only when chosen.
   bool Herkent(const std::vector<std::string>& regels) const override {
-    return KopBegint(regels, "\"Datum\";\"Naam / Omschrijving\";");
+    return KopBegint(regels, "\"Datum\";\"Naam / Omschrijving\";") ||
+           KopBegint(regels, "\"Date\";\"Name / Description\";") ||
+           KopBegint(regels, "\"Date\",\"Name / Description\",");
   }
   void Lees(BankImport& run) const override {
-    LeesCsv(run, ';', {"Datum", "Naam / Omschrijving", "Rekening", "Tegenrekening", "Af Bij", "Bedrag (EUR)"},
+    LeesCsv(run, 0, {"Datum", "Naam / Omschrijving", "Rekening", "Tegenrekening", "Af Bij", "Bedrag (EUR)"},
             "Saldo na mutatie", "Rekening",
             [](BankImport& r, TNewKas& k, const std::vector<std::string>& v, const Kolommen& kol) {
               r.DatumJjjjmmdd(kol(v, "Datum"), "Datum foutief(", "), importfile vaak \"verknoeid\" ", k.Datum);
               k.PayDate = k.Datum;
               k.Relatie = Kap(kol(v, "Naam / Omschrijving"), 32);
               r.EigenRekening(k, kol(v, "Rekening"), true);
-              const bool af = kol(v, "Af Bij") == "Af";
+              const std::string afBij = TrimBlanks(kol(v, "Af Bij"));
+              const bool af = afBij == "Af" || afBij == "Debit";
               k.BoekSoort = af ? importsoort::Af : importsoort::Bij;
-              k.Bedrag = r.VastGetal(kol(v, "Bedrag (EUR)"), ',');
+              k.Bedrag = CsvBedrag(r, kol(v, "Bedrag (EUR)"));
               if (af) k.Bedrag = -k.Bedrag;
               const std::string tegen = kol(v, "Tegenrekening");
               if (!TrimBlanks(tegen).empty()) r.TegenRekening(k, tegen);
               k.ActieKode = Kap(kol(v, "Code"), 2);
-              k.Omschrijving = Kap(kol(v, "Mededelingen"), 255);
+              // Today's export writes "Naam: ... Omschrijving: ... IBAN: ...":
+              // the description is what follows "Omschrijving:".
+              std::string mededeling = kol(v, "Mededelingen");
+              if (HeeftBankLabels(mededeling)) {
+                const Mt940Tekst t = LeesBankLabels(mededeling);
+                if (!t.omschrijving.empty()) mededeling = t.omschrijving;
+              }
+              k.Omschrijving = Kap(EnkeleSpaties(mededeling), 255);
               k.Munt = r.Munt("EUR");
             });
   }

@@ -1,15 +1,20 @@
 #include "model/bankimport/KleineXml.h"
 
-#include <charconv>
+#include <expat.h>
 
-#include "model/core/Windows1252.h"
+#include <limits>
 
 namespace valdero {
 namespace {
 
-std::string_view LokaleNaam(std::string_view naam) {
-  const auto p = naam.find(':');
-  return p == std::string_view::npos ? naam : naam.substr(p + 1);
+// A statement nests some ten elements deep; a file nested far deeper is no
+// statement, and would only cost stack and memory.
+constexpr int kMaxDiepte = 64;
+
+std::string LokaleNaam(const XML_Char* naam) {
+  const std::string_view n(naam);
+  const auto p = n.find(':');
+  return std::string(p == std::string_view::npos ? n : n.substr(p + 1));
 }
 
 bool IsWit(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -22,145 +27,65 @@ std::string ZonderWit(const std::string& s) {
   return s.substr(b, e - b);
 }
 
-std::string Ontsnap(std::string_view s) {
-  std::string uit;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '&') {
-      uit += s[i];
-      continue;
-    }
-    const auto eind = s.find(';', i);
-    if (eind == std::string_view::npos) {
-      uit += s.substr(i);
-      break;
-    }
-    const std::string_view naam = s.substr(i + 1, eind - i - 1);
-    if (naam == "amp") uit += '&';
-    else if (naam == "lt") uit += '<';
-    else if (naam == "gt") uit += '>';
-    else if (naam == "quot") uit += '"';
-    else if (naam == "apos") uit += '\'';
-    else if (!naam.empty() && naam[0] == '#') {
-      unsigned waarde = 0;
-      const bool hex = naam.size() > 1 && (naam[1] == 'x' || naam[1] == 'X');
-      const char* b = naam.data() + (hex ? 2 : 1);
-      std::from_chars(b, naam.data() + naam.size(), waarde, hex ? 16 : 10);
-      VoegTekenToe(uit, static_cast<char32_t>(waarde));
-    } else {
-      uit += s.substr(i, eind - i + 1);
-    }
-    i = eind;
-  }
-  return uit;
-}
-
-class Lezer {
+// Builds the tree from expat's events. Expat itself checks that the text is
+// well-formed: character references to NUL, to surrogates or beyond the
+// last code point are errors there, never text here.
+class Bouwer {
  public:
-  explicit Lezer(std::string_view s) : s_(s) {}
+  explicit Bouwer(XML_Parser parser) : parser_(parser) {}
 
-  std::unique_ptr<XmlElement> Document() {
-    SlaProlooOver();
-    if (p_ >= s_.size() || s_[p_] != '<') return nullptr;
-    auto wortel = Element(0);
-    return wortel;
+  std::unique_ptr<XmlElement> wortel;
+  bool geweigerd = false;
+
+  static void XMLCALL Begin(void* data, const XML_Char* naam, const XML_Char** attributen) {
+    auto* b = static_cast<Bouwer*>(data);
+    if (b->stapel_.size() >= static_cast<std::size_t>(kMaxDiepte)) {
+      b->Weiger();
+      return;
+    }
+    auto el = std::make_unique<XmlElement>();
+    el->naam = LokaleNaam(naam);
+    for (const XML_Char** a = attributen; a && a[0]; a += 2) el->attributen.emplace_back(LokaleNaam(a[0]), a[1]);
+    XmlElement* nieuw = el.get();
+    if (b->stapel_.empty()) {
+      b->wortel = std::move(el);
+    } else {
+      b->stapel_.back()->kinderen.push_back(std::move(el));
+    }
+    b->stapel_.push_back(nieuw);
+  }
+
+  static void XMLCALL Eind(void* data, const XML_Char*) {
+    auto* b = static_cast<Bouwer*>(data);
+    if (b->stapel_.empty()) return;
+    XmlElement* el = b->stapel_.back();
+    el->tekst = ZonderWit(el->tekst);
+    b->stapel_.pop_back();
+  }
+
+  static void XMLCALL Tekst(void* data, const XML_Char* s, int lengte) {
+    auto* b = static_cast<Bouwer*>(data);
+    if (!b->stapel_.empty() && lengte > 0) b->stapel_.back()->tekst.append(s, static_cast<std::size_t>(lengte));
+  }
+
+  // A bank statement has no document type: a DTD could only declare
+  // entities that blow up or reach outside the file.
+  static void XMLCALL Doctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+    static_cast<Bouwer*>(data)->Weiger();
+  }
+  static void XMLCALL Entiteit(void* data, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
+                               const XML_Char*, const XML_Char*, const XML_Char*) {
+    static_cast<Bouwer*>(data)->Weiger();
   }
 
  private:
-  void SlaWitOver() {
-    while (p_ < s_.size() && IsWit(s_[p_])) ++p_;
-  }
-  bool SlaOverTot(std::string_view eind) {
-    const auto q = s_.find(eind, p_);
-    if (q == std::string_view::npos) return false;
-    p_ = q + eind.size();
-    return true;
-  }
-  void SlaProlooOver() {
-    for (;;) {
-      SlaWitOver();
-      if (s_.compare(p_, 2, "<?") == 0) {
-        if (!SlaOverTot("?>")) return;
-      } else if (s_.compare(p_, 4, "<!--") == 0) {
-        if (!SlaOverTot("-->")) return;
-      } else if (s_.compare(p_, 2, "<!") == 0) {
-        if (!SlaOverTot(">")) return;
-      } else {
-        return;
-      }
-    }
-  }
-  std::string Naam() {
-    const std::size_t b = p_;
-    while (p_ < s_.size() && !IsWit(s_[p_]) && s_[p_] != '>' && s_[p_] != '/' && s_[p_] != '=') ++p_;
-    return std::string(s_.substr(b, p_ - b));
+  void Weiger() {
+    geweigerd = true;
+    XML_StopParser(parser_, XML_FALSE);
   }
 
-  std::unique_ptr<XmlElement> Element(int diepte) {
-    if (diepte > 200 || p_ >= s_.size() || s_[p_] != '<') return nullptr;
-    ++p_;
-    auto el = std::make_unique<XmlElement>();
-    const std::string volleNaam = Naam();
-    if (volleNaam.empty()) return nullptr;
-    el->naam = std::string(LokaleNaam(volleNaam));
-    for (;;) {
-      SlaWitOver();
-      if (p_ >= s_.size()) return nullptr;
-      if (s_[p_] == '/') {
-        if (s_.compare(p_, 2, "/>") != 0) return nullptr;
-        p_ += 2;
-        return el;
-      }
-      if (s_[p_] == '>') {
-        ++p_;
-        break;
-      }
-      const std::string attr = Naam();
-      SlaWitOver();
-      if (attr.empty() || p_ >= s_.size() || s_[p_] != '=') return nullptr;
-      ++p_;
-      SlaWitOver();
-      if (p_ >= s_.size() || (s_[p_] != '"' && s_[p_] != '\'')) return nullptr;
-      const char q = s_[p_++];
-      const auto eind = s_.find(q, p_);
-      if (eind == std::string_view::npos) return nullptr;
-      el->attributen.emplace_back(std::string(LokaleNaam(attr)), Ontsnap(s_.substr(p_, eind - p_)));
-      p_ = eind + 1;
-    }
-    std::string tekst;
-    for (;;) {
-      if (p_ >= s_.size()) return nullptr;
-      if (s_[p_] != '<') {
-        const auto eind = s_.find('<', p_);
-        if (eind == std::string_view::npos) return nullptr;
-        tekst += Ontsnap(s_.substr(p_, eind - p_));
-        p_ = eind;
-      } else if (s_.compare(p_, 9, "<![CDATA[") == 0) {
-        const auto eind = s_.find("]]>", p_ + 9);
-        if (eind == std::string_view::npos) return nullptr;
-        tekst += s_.substr(p_ + 9, eind - p_ - 9);
-        p_ = eind + 3;
-      } else if (s_.compare(p_, 4, "<!--") == 0) {
-        if (!SlaOverTot("-->")) return nullptr;
-      } else if (s_.compare(p_, 2, "<?") == 0) {
-        if (!SlaOverTot("?>")) return nullptr;
-      } else if (s_.compare(p_, 2, "</") == 0) {
-        p_ += 2;
-        const std::string sluit = Naam();
-        SlaWitOver();
-        if (LokaleNaam(sluit) != el->naam || p_ >= s_.size() || s_[p_] != '>') return nullptr;
-        ++p_;
-        el->tekst = ZonderWit(tekst);
-        return el;
-      } else {
-        auto kind = Element(diepte + 1);
-        if (!kind) return nullptr;
-        el->kinderen.push_back(std::move(kind));
-      }
-    }
-  }
-
-  std::string_view s_;
-  std::size_t p_ = 0;
+  XML_Parser parser_;
+  std::vector<XmlElement*> stapel_;
 };
 
 }  // namespace
@@ -199,6 +124,23 @@ std::string XmlElement::Attribuut(std::string_view n) const {
   return {};
 }
 
-std::unique_ptr<XmlElement> LeesXml(std::string_view tekst) { return Lezer(tekst).Document(); }
+std::unique_ptr<XmlElement> LeesXml(std::string_view tekst) {
+  if (tekst.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) return nullptr;
+  // The text reaches here as UTF-8 whatever the file was: that overrides
+  // the encoding the declaration names.
+  XML_Parser parser = XML_ParserCreate("UTF-8");
+  if (!parser) return nullptr;
+  Bouwer bouwer(parser);
+  XML_SetUserData(parser, &bouwer);
+  XML_SetElementHandler(parser, &Bouwer::Begin, &Bouwer::Eind);
+  XML_SetCharacterDataHandler(parser, &Bouwer::Tekst);
+  XML_SetStartDoctypeDeclHandler(parser, &Bouwer::Doctype);
+  XML_SetEntityDeclHandler(parser, &Bouwer::Entiteit);
+  XML_SetParamEntityParsing(parser, XML_PARAM_ENTITY_PARSING_NEVER);
+  const bool goed = XML_Parse(parser, tekst.data(), static_cast<int>(tekst.size()), XML_TRUE) == XML_STATUS_OK;
+  XML_ParserFree(parser);
+  if (!goed || bouwer.geweigerd) return nullptr;
+  return std::move(bouwer.wortel);
+}
 
 }  // namespace valdero

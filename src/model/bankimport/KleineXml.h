@@ -1,7 +1,8 @@
 #pragma once
-// Just enough XML for a bank statement: elements by local name (namespace
-// prefixes dropped), attributes, text with the five entities and character
-// references, comments, processing instructions and CDATA. No DTDs.
+// A bank statement's XML as a small tree, read by libexpat: elements by local
+// name (namespace prefixes dropped), attributes, and each element's own text.
+// A document type (DTD) and nesting deeper than a statement needs are
+// refused.
 
 #include <memory>
 #include <string>

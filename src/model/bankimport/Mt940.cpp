@@ -1,6 +1,8 @@
 // MT940: statements of tagged lines (:20: reference, :25: account, :60F:
 // opening balance, :61: a mutation, :86: its description, :62F: closing
-// balance), several statements in one file.
+// balance, :64:/:65: available balances, and a :86: of the statement's own
+// after them), several statements in one file, each possibly wrapped in the
+// SWIFT blocks "{1:...}{4:" ... "-}".
 #include <algorithm>
 #include <cctype>
 
@@ -9,6 +11,7 @@
 #include "model/bankimport/BankLezer.h"
 #include "model/bankimport/BankTekst.h"
 #include "model/bankimport/HuidigeFormaten.h"
+#include "model/bankimport/Mt940Omschrijving.h"
 #include "model/bankimport/Omschrijvingen.h"
 #include "model/core/Datum.h"
 #include "model/core/Meldingen.h"
@@ -20,12 +23,25 @@ namespace {
 
 bool IsCijfer(char c) { return c >= '0' && c <= '9'; }
 
-// ":61:" -> "61", ":60F:" -> "60F"; empty for a continuation line.
+// ":61:" -> "61", ":60F:" -> "60F", ":NS:" -> "NS"; empty for a
+// continuation line.
 std::string Tag(const std::string& regel) {
+  if (regel.compare(0, 4, ":NS:") == 0) return "NS";
   if (regel.size() < 4 || regel[0] != ':' || !IsCijfer(regel[1]) || !IsCijfer(regel[2])) return {};
   const auto eind = regel.find(':', 3);
   if (eind == std::string::npos || eind > 5) return {};
   return regel.substr(1, eind - 1);
+}
+
+// The end of a message ("-}", "-", "-XXX") or a SWIFT block line ("{5:...}"):
+// never part of the field before it.
+bool IsAfsluiter(const std::string& regel) {
+  if (regel.empty()) return false;
+  if (regel[0] == '{' || regel[0] == '}') return true;
+  if (regel[0] != '-') return false;
+  for (std::size_t i = 1; i < regel.size(); ++i)
+    if (!(regel[i] == '}' || (regel[i] >= 'A' && regel[i] <= 'Z') || regel[i] == ' ')) return false;
+  return true;
 }
 
 std::string Waarde(const std::string& regel) { return regel.substr(regel.find(':', 1) + 1); }
@@ -44,7 +60,9 @@ struct Mutatie {
   bool credit = true;
   std::string bedrag;
   std::string typeKode;
-  std::string omschrijving;
+  std::string referentie;                       // after the type code, before "//"
+  std::vector<std::string> aanvulling;          // the :61: field's further lines
+  std::vector<std::vector<std::string>> teksten;  // one per :86: tag
 };
 
 // C/D mark, date YYMMDD, currency, amount: a balance line.
@@ -75,13 +93,17 @@ class Mt940Lezer : public BankLezer {
     std::string munt;
     SaldoAfschrift saldi;
     std::vector<Mutatie> mutaties;
-    std::string* vervolg = nullptr;  // the field continuation lines join
+    std::vector<std::string>* vervolg = nullptr;  // the field continuation lines belong to
+    // Whether a :86: now describes the last :61:. After the closing and
+    // available balances a :86: tells about the statement itself.
+    bool naMutatie = false;
     int volgnr = 0;
     auto sluitAf = [&] {
       if (!inAfschrift) return;
       for (const Mutatie& m : mutaties) {
-        Boek(run, saldi, eigen, munt, m);
+        // After an error no statement books another line.
         if (run.Fout() != 0) break;
+        Boek(run, saldi, eigen, munt, m);
       }
       run.Saldi(std::move(saldi));
       saldi = SaldoAfschrift{};
@@ -91,35 +113,49 @@ class Mt940Lezer : public BankLezer {
       run.Gelezen(static_cast<std::size_t>(&r - regels.data()));
       const std::string t = Tag(r);
       if (t.empty()) {
-        if (vervolg && r != "-" && r.compare(0, 1, "}") != 0) *vervolg += r;
+        if (IsAfsluiter(r)) {
+          vervolg = nullptr;
+          naMutatie = false;
+        } else if (vervolg) {
+          vervolg->push_back(r);
+        }
         continue;
       }
       vervolg = nullptr;
       if (t == "20") {
         sluitAf();
         inAfschrift = true;
+        naMutatie = false;
         eigen.clear();
         continue;
       }
       if (!inAfschrift) continue;
       const std::string w = Waarde(r);
-      if (t == "25") {
-        eigen = Rekening(w);
-      } else if (t == "60F" || t == "60M") {
-        const Saldo s = LeesSaldo(run, w);
-        if (s.geldig) {
-          saldi.begin = s.bedrag;
-          munt = s.munt;
-        }
-      } else if (t == "62F" || t == "62M") {
-        const Saldo s = LeesSaldo(run, w);
-        if (s.geldig) saldi.eind = s.bedrag;
-      } else if (t == "61") {
+      if (t == "61") {
         mutaties.push_back(LeesMutatie(w));
         mutaties.back().volgnr = volgnr++;
-      } else if (t == "86" && !mutaties.empty()) {
-        mutaties.back().omschrijving = w;
-        vervolg = &mutaties.back().omschrijving;
+        vervolg = &mutaties.back().aanvulling;
+        naMutatie = true;
+      } else if (t == "86") {
+        if (naMutatie && !mutaties.empty()) {
+          mutaties.back().teksten.push_back({w});
+          vervolg = &mutaties.back().teksten.back();
+        }
+      } else if (t == "25" || t == "28C" || t == "28" || t.compare(0, 2, "60") == 0 ||
+                 t.compare(0, 2, "62") == 0 || t == "64" || t == "65") {
+        naMutatie = false;
+        if (t == "25") {
+          eigen = Rekening(w);
+        } else if (t == "60F" || t == "60M") {
+          const Saldo s = LeesSaldo(run, w);
+          if (s.geldig) {
+            saldi.begin = s.bedrag;
+            munt = s.munt;
+          }
+        } else if (t == "62F" || t == "62M") {
+          const Saldo s = LeesSaldo(run, w);
+          if (s.geldig) saldi.eind = s.bedrag;
+        }
       }
     }
     sluitAf();
@@ -130,12 +166,14 @@ class Mt940Lezer : public BankLezer {
   }
 
  private:
-  // An IBAN, possibly followed by a currency code; an older "BIC/number" form
-  // keeps its number.
+  // An IBAN, possibly followed by a currency code (with or without a blank
+  // between) or other words; an older "BIC/number" form keeps its number.
   static std::string Rekening(const std::string& w) {
     std::string s = TrimBlanks(w);
     const auto streep = s.find('/');
-    if (streep != std::string::npos) s = s.substr(streep + 1);
+    if (streep != std::string::npos) s = TrimBlanks(s.substr(streep + 1));
+    const auto spatie = s.find_first_of(" \t");
+    if (spatie != std::string::npos) s.resize(spatie);
     if (s.size() > 3 && std::isalpha(static_cast<unsigned char>(s[s.size() - 1])) &&
         std::isalpha(static_cast<unsigned char>(s[s.size() - 2])) &&
         std::isalpha(static_cast<unsigned char>(s[s.size() - 3])) && IsCijfer(s[s.size() - 4]))
@@ -143,11 +181,26 @@ class Mt940Lezer : public BankLezer {
     return s;
   }
 
+  // MT940 writes amounts with a decimal comma and no thousands separator.
+  // Some programs write a decimal point instead: with one or two digits
+  // behind it that is the only reading. Three digits behind a point (a
+  // thousands point, or three decimals?) or both marks are no amount of
+  // this layout and are refused, the amount named, never read as another.
+  static double Bedrag(BankImport& run, const std::string& tekst) {
+    const auto punt = tekst.find('.');
+    if (punt == std::string::npos || tekst.find(',') != std::string::npos ||
+        tekst.find('.', punt + 1) != std::string::npos)
+      return run.VastGetal(tekst, ',');
+    const std::size_t decimalen = tekst.size() - punt - 1;
+    if (decimalen >= 1 && decimalen <= 2) return run.VastGetal(tekst, '.');
+    return run.VastGetal(tekst, ',');
+  }
+
   static Saldo LeesSaldo(BankImport& run, const std::string& w) {
     Saldo s;
     if (w.size() < 11 || (w[0] != 'C' && w[0] != 'D')) return s;
     s.munt = w.substr(7, 3);
-    s.bedrag = run.VastGetal(w.substr(10), ',');
+    s.bedrag = Bedrag(run, w.substr(10));
     if (w[0] == 'D') s.bedrag = -s.bedrag;
     s.geldig = true;
     return s;
@@ -182,9 +235,13 @@ class Mt940Lezer : public BankLezer {
     }
     if (p < w.size() && std::isalpha(static_cast<unsigned char>(w[p]))) ++p;  // funds code
     const std::size_t b = p;
-    while (p < w.size() && (IsCijfer(w[p]) || w[p] == ',')) ++p;
+    while (p < w.size() && (IsCijfer(w[p]) || w[p] == ',' || w[p] == '.')) ++p;
     m.bedrag = w.substr(b, p - b);
     m.typeKode = w.substr(p, 4);
+    if (p + 4 < w.size()) {
+      const std::string rest = w.substr(p + 4);
+      m.referentie = rest.substr(0, rest.find("//"));
+    }
     return m;
   }
 
@@ -192,7 +249,7 @@ class Mt940Lezer : public BankLezer {
                    const Mutatie& m) {
     TNewKas& k = run.NieuweRegel(m.volgnr);
     run.EigenRekening(k, eigen, true);
-    k.Bedrag = run.VastGetal(m.bedrag, ',');
+    k.Bedrag = Bedrag(run, m.bedrag);
     if (!m.credit) k.Bedrag = -k.Bedrag;
     k.BoekSoort = m.credit ? importsoort::Bij : importsoort::Af;
     k.Munt = run.Munt(munt.empty() ? std::string("EUR") : munt);
@@ -200,16 +257,28 @@ class Mt940Lezer : public BankLezer {
     k.Datum = k.PayDate;
     if (!m.boeking.empty())
       run.DatumJjjjmmdd(m.boeking, "Datum foutief (", "), importfile vaak \"verknoeid\" ", k.Datum);
-    const GestructureerdeTekst s = LeesGestructureerd(m.omschrijving);
-    if (s.gestructureerd) {
-      k.Relatie = Kap(s.naam, 32);
-      k.Omschrijving = Kap(s.omschrijving, 255);
-      k.ActieKode = ActieKodeVanSoort(s.soort.empty() ? m.typeKode : s.soort);
-      if (!s.iban.empty()) run.TegenRekening(k, s.iban);
-    } else {
-      k.Omschrijving = Kap(TrimBlanks(m.omschrijving), 255);
-      k.ActieKode = ActieKodeVanSoort(m.typeKode);
+    const Mt940Tekst tekst = LeesMt940Omschrijving(m.teksten);
+    std::string tegen = tekst.tegenRekening;
+    std::string naam = tekst.naam;
+    // Rabobank and de Volksbank write the counter account (and sometimes the
+    // name) on the :61: field's second line, old Rabobank files in its
+    // reference.
+    for (const std::string& bron : {m.aanvulling.empty() ? std::string() : m.aanvulling.front(), m.referentie}) {
+      const std::string b = TrimBlanks(bron);
+      const auto spatie = b.find(' ');
+      const std::string woord = b.substr(0, spatie);
+      if (!LijktOpRekeningWoord(woord) || woord.find_first_not_of("0.P") == std::string::npos)
+        continue;
+      if (tegen.empty()) tegen = woord;
+      if (naam.empty() && spatie != std::string::npos) naam = EnkeleSpaties(b.substr(spatie));
+      break;
     }
+    k.Relatie = Kap(naam, 32);
+    k.Omschrijving = Kap(tekst.omschrijving, 255);
+    std::string kode = ActieKodeVanSoort(tekst.soort);
+    if (kode == "DV") kode = ActieKodeVanSoort(m.typeKode);
+    k.ActieKode = kode;
+    if (!TrimBlanks(tegen).empty()) run.TegenRekening(k, tegen);
     saldi.regels.push_back({m.volgnr + 1, k.Datum, k.Bedrag, std::nullopt, std::nullopt});
   }
 };

@@ -10,14 +10,19 @@ namespace valdero {
 struct GestructureerdeTekst {
   bool gestructureerd = false;  // the text was of the /KEY/value form
   std::string soort;            // TRTP
-  std::string naam;             // NAME, or the third part of CNTP
+  std::string naam;             // NAME of the counter party, or the third part of CNTP
   std::string iban;             // IBAN, or the first part of CNTP
-  std::string omschrijving;     // REMI without "USTD//" and trailing slashes
+  std::string omschrijving;     // REMI: the free text, or the payment reference
+  std::string kenmerk;          // the payment reference of a structured REMI
 };
 
-// Splits at /KEY/ (two to four capitals). A text that does not start with
-// such a key is no structured text.
+// Splits at the keys the banks' guides define (/TRTP/, /CNTP/, /REMI/,
+// /EREF/, /NAME/, /IBAN/ ...); a slash inside a value is part of the value.
+// A text that does not start with such a key is no structured text.
 GestructureerdeTekst LeesGestructureerd(const std::string& tekst);
+
+// Whether the text starts with one of those keys.
+bool BegintMetSleutel(const std::string& tekst);
 
 // The action code of a transaction family described in words or codes:
 // credit transfer "OV", direct debit "IC", card payment "BA", cash
