@@ -33,10 +33,37 @@ bool IsSpatie(char c) {
   return u >= 1 && u <= 32;
 }
 
+
+// UTF-16 with its byte-order mark (some banks' XML and CSV exports): into
+// UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf16NaarUtf8(std::string_view bytes, bool kleinEindig) {
+  std::string uit;
+  auto eenheid = [&](std::size_t i) -> char32_t {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    return kleinEindig ? static_cast<char32_t>(a | (b << 8)) : static_cast<char32_t>((a << 8) | b);
+  };
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    char32_t c = eenheid(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+      const char32_t laag = eenheid(i + 2);
+      if (laag >= 0xDC00 && laag <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (laag - 0xDC00);
+        i += 2;
+      }
+    }
+    if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
+    VoegTekenToe(uit, c);
+  }
+  return uit;
+}
+
 }  // namespace
 
 std::string BankTekstNaarUtf8(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
+  if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16NaarUtf8(bytes, true);
+  if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16NaarUtf8(bytes, false);
   if (IsGeldigeUtf8(bytes)) return std::string(bytes);
   return Cp1252NaarUtf8(bytes);
 }

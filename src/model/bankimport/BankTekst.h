@@ -8,8 +8,8 @@
 
 namespace valdero {
 
-// Bank files come as UTF-8 (with or without byte-order mark) or as
-// Windows-1252; the result is UTF-8 either way. Text that is valid UTF-8 is
+// Bank files come as UTF-8 (with or without byte-order mark), as UTF-16
+// with its byte-order mark, or as Windows-1252; the result is UTF-8 always. Text that is valid UTF-8 is
 // taken as UTF-8: a Windows-1252 text with accents is almost never valid
 // UTF-8 by accident.
 std::string BankTekstNaarUtf8(std::string_view bytes);

@@ -41,8 +41,9 @@ class Kolommen {
   explicit Kolommen(const std::vector<std::string>& kop) {
     for (std::size_t i = 0; i < kop.size(); ++i) {
       const std::string naam = TrimBlanks(kop[i]);
+      index_.emplace(naam, i);
       const auto engels = EngelseKoppen().find(naam);
-      index_[engels == EngelseKoppen().end() ? naam : engels->second] = i;
+      if (engels != EngelseKoppen().end()) index_.emplace(engels->second, i);
     }
   }
   bool Heeft(const std::string& naam) const { return index_.count(naam) > 0; }
@@ -55,6 +56,9 @@ class Kolommen {
  private:
   std::map<std::string, std::size_t> index_;
 };
+
+// Lines a bank writes above the header ("KNAB EXPORT").
+constexpr std::size_t kMaxTitelRegels = 2;
 
 // An amount of a CSV export: a decimal comma, or a decimal point where the
 // text has no comma (ING's English export).
@@ -71,17 +75,24 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
   const auto& regels = run.Regels();
   if (scheiding == 0) scheiding = CsvScheiding(regels.empty() ? std::string() : regels[0]);
   const std::vector<CsvRecord> records = LeesCsvRecords(regels, scheiding);
-  const Kolommen kol(records.empty() ? std::vector<std::string>{} : records[0].velden);
-  for (const auto& naam : nodig) {
-    if (!kol.Heeft(naam)) {
-      run.ZetFout(importfout::Onverwacht);
-      Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
-      return;
-    }
+  // The header is the first record; Knab writes a title line before it.
+  std::size_t kop = 0;
+  bool gevonden = false;
+  for (; kop < records.size() && kop < kMaxTitelRegels + 1 && !gevonden; ++kop) {
+    const Kolommen proef(records[kop].velden);
+    gevonden = true;
+    for (const auto& naam : nodig)
+      if (!proef.Heeft(naam)) gevonden = false;
   }
+  if (!gevonden) {
+    run.ZetFout(importfout::Onverwacht);
+    Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
+    return;
+  }
+  const Kolommen kol(records[kop - 1].velden);
   std::map<std::string, SaldoAfschrift> saldi;
   std::vector<std::string> volgorde;
-  for (std::size_t n = 1; n < records.size(); ++n) {
+  for (std::size_t n = kop; n < records.size(); ++n) {
     const std::size_t i = records[n].regel;
     run.Gelezen(i);
     const auto& v = records[n].velden;
@@ -90,7 +101,7 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
     verwerk(run, k, v, kol);
     const std::string rekening = kol(v, rekeningKolom);
     if (!saldi.count(rekening)) volgorde.push_back(rekening);
-    const std::string saldo = TrimBlanks(kol(v, saldoKolom));
+    const std::string saldo = *saldoKolom ? TrimBlanks(kol(v, saldoKolom)) : std::string();
     std::optional<double> na;
     if (!saldo.empty()) na = CsvBedrag(run, saldo);
     saldi[rekening].regels.push_back({static_cast<int>(i) + 1, k.Datum, k.Bedrag, std::nullopt, na});
@@ -103,13 +114,84 @@ bool KopBegint(const std::vector<std::string>& regels, const std::string& begin)
   return !regels.empty() && regels[0].compare(0, begin.size(), begin) == 0;
 }
 
+bool HeeftKop(const std::vector<std::string>& regels, const char* deel) {
+  for (std::size_t i = 0; i < regels.size() && i <= kMaxTitelRegels; ++i)
+    if (regels[i].find(deel) != std::string::npos) return true;
+  return false;
+}
+
+bool IsBunq(const std::vector<std::string>& regels) {
+  return KopBegint(regels, "\"Date\"") && HeeftKop(regels, "\"Interest Date\"") && HeeftKop(regels, "\"Counterparty\"");
+}
+
+bool IsKnab(const std::vector<std::string>& regels) {
+  return HeeftKop(regels, "Transactiedatum") && HeeftKop(regels, "CreditDebet") && HeeftKop(regels, "Tegenrekeninghouder");
+}
+
+// bunq: "Date","Interest Date","Amount","Account","Counterparty","Name",
+// "Description"; ISO dates, a signed amount.
+void LeesBunq(BankImport& run) {
+  LeesCsv(run, 0, {"Date", "Amount", "Account", "Counterparty", "Name", "Description"}, "", "Account",
+          [](BankImport& r, TNewKas& k, const std::vector<std::string>& v, const Kolommen& kol) {
+            r.EigenRekening(k, kol(v, "Account"), true);
+            k.Munt = r.Munt("EUR");
+            r.DatumIso(TrimBlanks(kol(v, "Date")), k.Datum);
+            const std::string rente = TrimBlanks(kol(v, "Interest Date"));
+            if (!rente.empty()) r.DatumIso(rente, k.PayDate);
+            else k.PayDate = k.Datum;
+            const std::string bedrag = TrimBlanks(kol(v, "Amount"));
+            k.Bedrag = CsvBedrag(r, bedrag);
+            k.BoekSoort = bedrag.compare(0, 1, "-") == 0 ? importsoort::Af : importsoort::Bij;
+            const std::string tegen = TrimBlanks(kol(v, "Counterparty"));
+            if (!tegen.empty()) r.TegenRekening(k, tegen);
+            k.Relatie = Kap(EnkeleSpaties(kol(v, "Name")), 32);
+            k.Omschrijving = Kap(EnkeleSpaties(kol(v, "Description")), 255);
+          });
+}
+
+// Knab: a title line, then "Rekeningnummer;Transactiedatum;Valutacode;
+// CreditDebet;Bedrag;Tegenrekeningnummer;Tegenrekeninghouder;Valutadatum;
+// Betaalwijze;Omschrijving;...": dates d-m-yyyy, an unsigned amount with
+// D or C.
+void LeesKnab(BankImport& run) {
+  LeesCsv(run, 0,
+          {"Rekeningnummer", "Transactiedatum", "CreditDebet", "Bedrag", "Tegenrekeningnummer", "Tegenrekeninghouder",
+           "Omschrijving"},
+          "", "Rekeningnummer",
+          [](BankImport& r, TNewKas& k, const std::vector<std::string>& v, const Kolommen& kol) {
+            r.EigenRekening(k, kol(v, "Rekeningnummer"), true);
+            const std::string munt = TrimBlanks(kol(v, "Valutacode"));
+            k.Munt = r.Munt(munt.empty() ? std::string("EUR") : munt);
+            r.DatumDmj(kol(v, "Transactiedatum"), "Datum foutief(", "), importfile vaak \"verknoeid\" ", k.Datum);
+            const std::string rente = TrimBlanks(kol(v, "Valutadatum"));
+            if (!rente.empty()) r.DatumDmj(rente, "Rentedatum foutief(", "), importfile vaak \"verknoeid\" ", k.PayDate);
+            else k.PayDate = k.Datum;
+            const bool af = TrimBlanks(kol(v, "CreditDebet")) == "D";
+            k.BoekSoort = af ? importsoort::Af : importsoort::Bij;
+            k.Bedrag = CsvBedrag(r, kol(v, "Bedrag"));
+            if (af) k.Bedrag = -k.Bedrag;
+            const std::string tegen = TrimBlanks(kol(v, "Tegenrekeningnummer"));
+            if (!tegen.empty()) r.TegenRekening(k, tegen);
+            k.Relatie = Kap(EnkeleSpaties(kol(v, "Tegenrekeninghouder")), 32);
+            std::string omschrijving = EnkeleSpaties(kol(v, "Omschrijving"));
+            if (omschrijving.empty()) omschrijving = EnkeleSpaties(kol(v, "Referentie"));
+            k.Omschrijving = Kap(omschrijving, 255);
+          });
+}
+
+// The CSV layout of tag 8: Rabobank's, and the CSV exports of bunq and Knab,
+// told apart by their headers.
 class RaboCsvLezer : public BankLezer {
  public:
   int Formaat() const override { return bankformaat::RaboCsv; }
   bool Herkent(const std::vector<std::string>& regels) const override {
-    return KopBegint(regels, "\"IBAN/BBAN\",");
+    return KopBegint(regels, "\"IBAN/BBAN\",") || IsBunq(regels) || IsKnab(regels);
   }
   void Lees(BankImport& run) const override {
+    if (!KopBegint(run.Regels(), "\"IBAN/BBAN\",")) {
+      if (IsBunq(run.Regels())) return LeesBunq(run);
+      if (IsKnab(run.Regels())) return LeesKnab(run);
+    }
     LeesCsv(run, ',', {"IBAN/BBAN", "Munt", "Datum", "Bedrag", "Naam tegenpartij", "Tegenrekening IBAN/BBAN"},
             "Saldo na trn", "IBAN/BBAN",
             [](BankImport& r, TNewKas& k, const std::vector<std::string>& v, const Kolommen& kol) {

@@ -39,8 +39,12 @@ bool IsAfsluiter(const std::string& regel) {
   if (regel.empty()) return false;
   if (regel[0] == '{' || regel[0] == '}') return true;
   if (regel[0] != '-') return false;
+  if (regel.size() == 1 || regel[1] == '}') return true;
+  // "-XXX": a dash and a few capitals; a text line such as "-HUUR JANUARI"
+  // goes on.
+  if (regel.size() > 4) return false;
   for (std::size_t i = 1; i < regel.size(); ++i)
-    if (!(regel[i] == '}' || (regel[i] >= 'A' && regel[i] <= 'Z') || regel[i] == ' ')) return false;
+    if (regel[i] < 'A' || regel[i] > 'Z') return false;
   return true;
 }
 
