@@ -223,6 +223,10 @@ std::string RegelGrens(const TNewKas& r, int i) {
   if (AantalTekens(r.Relatie) > 32) return te("Relatie");
   if (AantalTekens(r.Omschrijving) > 255) return te("Omschrijving");
   if (!std::isfinite(r.Bedrag) || !std::isfinite(r.Datum)) return "geen getal in regel " + std::to_string(i);
+  // A line whose amount or date could not be read is left out, never kept
+  // with 0; amounts the booking window refuses are refused here too.
+  if (!(std::fabs(r.Bedrag) < 1e10)) return "een bedrag van tien miljard of meer in regel " + std::to_string(i);
+  if (r.Datum <= 0 || !std::isfinite(r.PayDate)) return "een datum die niet gelezen is in regel " + std::to_string(i);
   return {};
 }
 

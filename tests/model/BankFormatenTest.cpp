@@ -117,8 +117,8 @@ TEST(BankFormatenTest, AbnAmroMetMinderVeldenDanTabsInDeEersteRegelIsFout2) {
   EXPECT_EQ(boek.kb.IOStatus, 2);
   EXPECT_EQ(boek.berichten.Teksten(),
             (std::vector<std::string>{"kort.tab regel: 1 fout in veld, gebruik MS Excel\n\r corrigeer afschrift",
-                                      "De volgende fout is opgetreden bij het inlezen:\rFoutief import-record Wilt "
-                                      "u doorgaan, vaak wel mogelijk"}));
+                                      "De volgende fout is opgetreden bij het inlezen:\rFoutief import-record (1 "
+                                      "regel overgeslagen) Wilt u doorgaan, vaak wel mogelijk"}));
   EXPECT_EQ(boek.run->Laatste(), 1);
 }
 
@@ -143,8 +143,8 @@ TEST(BankFormatenTest, SnsLeestHetVolgwoordEnEenLegeSlotregelIsLeegImportRecord)
   EXPECT_EQ(boek.kb.IOStatus, 1);
   EXPECT_EQ(boek.berichten.Teksten(),
             (std::vector<std::string>{"sns.txt regel: 2 aantalvelden = 0\n\r corrigeer afschrift",
-                                      "De volgende fout is opgetreden bij het inlezen:\rLeeg import-record Wilt u "
-                                      "doorgaan, vaak wel mogelijk"}));
+                                      "De volgende fout is opgetreden bij het inlezen:\rLeeg import-record (1 regel "
+                                      "overgeslagen) Wilt u doorgaan, vaak wel mogelijk"}));
   ASSERT_EQ(boek.run->Laatste(), 2);
   const TNewKas& r = boek.Regel(1);
   EXPECT_EQ(r.TegenRekNr, "Giro 1234");
@@ -211,20 +211,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FoutGeval{"VerkeerdAantalVelden", kGoed + "\"0123456789\",\"EUR\"\r\n" + kGoed, 2,
                   {"mut.txt regel: 1 fout in veld, gebruik MS Excel\n\r corrigeer afschrift",
-                   "De volgende fout is opgetreden bij het inlezen:\rFoutief import-record Wilt u doorgaan, vaak wel "
-                   "mogelijk"}},
+                   "De volgende fout is opgetreden bij het inlezen:\rFoutief import-record (1 regel overgeslagen) Wilt u "
+                   "doorgaan, vaak wel mogelijk"}},
         FoutGeval{"FouteDatum",
                   "\"0123456789\",\"EUR\",20081332,\"D\",12.50,\"0300065264\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n", 3,
-                  {"Datum foutief (32-13-2008), importfile vaak \"verknoeid\" ",
-                   "De volgende fout is opgetreden bij het inlezen:\r Foutieve datum Wilt u doorgaan, vaak wel mogelijk"}},
+                  {"mut.txt regel: 0 Datum foutief (32-13-2008), importfile vaak \"verknoeid\" ",
+                   "De volgende fout is opgetreden bij het inlezen:\r Foutieve datum (1 regel overgeslagen) Wilt u "
+                   "doorgaan, vaak wel mogelijk"}},
         FoutGeval{"BedragMetDuizendtallen",
                   "\"0123456789\",\"EUR\",20080303,\"D\",\"1.234,56\",\"0300065264\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n",
                   5,
-                  {"Getal 1.234,56 is geen geldig bedrag\n\r probeer opnieuw of controleer bestand",
-                   "De volgende fout is opgetreden bij het inlezen:\r  Wilt u doorgaan, vaak wel mogelijk"}},
+                  {"mut.txt regel: 0 Getal 1.234,56 is geen geldig bedrag\n\r probeer opnieuw of controleer bestand",
+                   "De volgende fout is opgetreden bij het inlezen:\r Foutief bedrag (1 regel overgeslagen) Wilt u "
+                   "doorgaan, vaak wel mogelijk"}},
         FoutGeval{"OnbekendeMunt",
                   "\"0123456789\",\"XYZ\",20080303,\"D\",1,\"0300065264\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n", 0,
-                  {"Geen Munt gevonden: XYZ"}, true}),
+                  {"mut.txt regel: 0 Geen Munt gevonden: XYZ"}, true}),
     [](const auto& info) { return std::string(info.param.naam); });
 
 TEST(BankFormatenTest, EenOnbekendeEigenRekeningBlijft0EnWordtEenmaalAangeboden) {

@@ -2,8 +2,10 @@
 // line, the booking without windows, and a second run that books nothing.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -104,6 +106,59 @@ TEST(CliAfschrift, ImporteerWeigertEenBoekDatEenAnderOpenHeeft) {
       << u.fout;
   EXPECT_NE(u.fout.find("niets bewaard"), std::string::npos) << u.fout;
   EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
+}
+
+// A folder or a named pipe given as the bank file: a message and exit 1 for
+// both commands and every tag, no blocking on the pipe, and no lock left.
+TEST(CliAfschrift, EenMapOfPijpAlsBankbestandGeeftExitcode1) {
+  TestMap map;
+  MaakBoek(map);
+  std::filesystem::create_directory(map / "map.csv");
+  ASSERT_EQ(::mkfifo((map / "pijp.csv").c_str(), 0600), 0);
+  const auto voor = test::LeesBytes(map / "Bank26.vdr");
+  for (const std::string bestand : {"map.csv", "pijp.csv"}) {
+    for (const std::string tag : {"0", "7", "9", "auto"}) {
+      const Uitvoer a = Cli(map, {"afschrift", "Bank26", tag, bestand});
+      EXPECT_EQ(a.code, 1) << bestand << " " << tag;
+      EXPECT_EQ(a.json["IOStatus"].Getal(), 2) << bestand << " " << tag;
+      ASSERT_EQ(a.json["Berichten"].Lijst().size(), 1u) << bestand << " " << tag;
+      EXPECT_EQ(a.json["Berichten"].Lijst()[0]["tekst"].Tekst(),
+                "Verwerken van " + bestand + " heeft verkeerd formaat\n\r controleer bestandNaam");
+    }
+    const Uitvoer i = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", bestand});
+    EXPECT_EQ(i.code, 1) << bestand;
+    EXPECT_FALSE(std::filesystem::exists(SlotPad(map / "Bank26.vdr"))) << bestand;
+  }
+  EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
+}
+
+// A line whose amount cannot be read is left out with a message naming it;
+// on Ja the lines after it are read and booked.
+TEST(CliAfschrift, EenOnleesbaarBedragLaatDeRegelsErnaNietVallen) {
+  TestMap map;
+  MaakBoek(map);
+  std::string inhoud = test::BankFixture("vier.ing.csv");
+  const auto p = inhoud.find("\"45,10\"");
+  ASSERT_NE(p, std::string::npos);
+  inhoud.replace(p, 7, "\"1e308\"");
+  std::ofstream(map / "fout.csv", std::ios::binary) << inhoud;
+
+  const Uitvoer nee = Cli(map, {"afschrift", "Bank26", "9", "fout.csv"});
+  EXPECT_EQ(nee.code, 1);
+  const Uitvoer ja = Cli(map, {"afschrift", "--antwoord", "ja", "Bank26", "9", "fout.csv"});
+  ASSERT_EQ(ja.code, 0) << ja.fout;
+  EXPECT_EQ(ja.json["IOStatus"].Getal(), 5);
+  const auto& regels = ja.json["Regels"].Lijst();
+  ASSERT_EQ(regels.size(), 3u);
+  for (const JsonWaarde& r : regels) EXPECT_NE(r["Bedrag"].Getal(), 0);
+  std::vector<std::string> teksten;
+  for (const JsonWaarde& b : ja.json["Berichten"].Lijst()) teksten.push_back(b["tekst"].Tekst());
+  ASSERT_GE(teksten.size(), 3u);
+  EXPECT_EQ(teksten[0], "Inlezen BankFile fout.csv gelukt");
+  EXPECT_EQ(teksten[1], "fout.csv regel: 1 Getal 1e308 is geen geldig bedrag\n\r probeer opnieuw of controleer bestand");
+  EXPECT_EQ(teksten.back(),
+            "De volgende fout is opgetreden bij het inlezen:\r Foutief bedrag (1 regel overgeslagen) Wilt u doorgaan, "
+            "vaak wel mogelijk");
 }
 
 }  // namespace

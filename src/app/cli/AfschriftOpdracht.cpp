@@ -110,8 +110,10 @@ int AfschriftOpdracht(Omgeving& omgeving) {
   EersteKeuzeVoerder kiezer;
   InvoerVoerder venster;
   BankImport run(kb, kiezer, nullptr);
-  run.ImporteerBestand(s.tag, s.bestand);
+  // Nee to going on after a fault means no lines, as in the window.
+  const bool gelezen = run.ImporteerBestand(s.tag, s.bestand);
   const int ioStatus = kb.IOStatus;
+  const int laatste = gelezen ? run.Laatste() : 0;
 
   Afstemming a(kb, kiezer, venster);
   a.BeginRun();
@@ -132,8 +134,8 @@ int AfschriftOpdracht(Omgeving& omgeving) {
   j.EindLijst();
   j.Sleutel("Regels");
   j.BeginLijst();
-  VoortgangMelder melder(kb.voortgang(), "Bankregels afstemmen", static_cast<std::uint64_t>(run.Laatste()));
-  for (int i = 1; i <= run.Laatste(); ++i) {
+  VoortgangMelder melder(kb.voortgang(), "Bankregels afstemmen", static_cast<std::uint64_t>(laatste));
+  for (int i = 1; i <= laatste; ++i) {
     melder.Stap(static_cast<std::uint64_t>(i));
     TNewKas regel = run.Lijst()[static_cast<std::size_t>(i)];
     a.regel = regel;
@@ -143,7 +145,7 @@ int AfschriftOpdracht(Omgeving& omgeving) {
   j.EindLijst();
   j.EindObject();
   omgeving.uit << uit << '\n';
-  return run.Laatste() > 0 ? kGelukt : kMislukt;
+  return laatste > 0 ? kGelukt : kMislukt;
 }
 
 int ImporteerOpdracht(Omgeving& omgeving) {

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 
 #include "model/accounts/RekeningDialoog.h"
 #include "model/accounts/RekeningGroepen.h"
+#include "model/bankimport/BankBestandLezen.h"
 #include "model/bankimport/BankFormaat.h"
 #include "model/bankimport/BankLezer.h"
 #include "model/bankimport/BankTekst.h"
@@ -28,22 +29,63 @@
 namespace valdero {
 namespace {
 
+// The reasons of the question after a fault, by code. An amount that could
+// not be read has its own words: the question always says why it is asked.
 constexpr const char* kDoorgaanTeksten[] = {"", "Leeg import-record", "Foutief import-record",
-                                             " Foutieve datum", " Bewerkingsfout", " "};
+                                             " Foutieve datum", " Bewerkingsfout", " Foutief bedrag"};
+
+// The booking window refuses amounts from ten billion on: no report, balance
+// or file column holds them, and no bank writes them.
+constexpr double kHoogsteBedrag = 1e10;
+// The years a date of the booking window may fall in.
+constexpr int kEersteJaar = 1900;
+constexpr int kLaatsteJaar = 2099;
+
+bool BinnenJaren(double datum) {
+  const int jaar = JaarVan(datum);
+  return jaar >= kEersteJaar && jaar <= kLaatsteJaar;
+}
+
+// Sign, digits and at most one decimal separator, blanks around: the form
+// of an amount in a bank file.
+bool LeesVast(const std::string& tekst, char decimaal, double& waarde) {
+  const std::string s = TrimBlanks(tekst);
+  std::string c;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    if (s[i] == '-') c += '-';
+    ++i;
+  }
+  bool cijfers = false;
+  bool komma = false;
+  for (; i < s.size(); ++i) {
+    if (s[i] >= '0' && s[i] <= '9') {
+      c += s[i];
+      cijfers = true;
+    } else if (s[i] == decimaal && !komma) {
+      c += '.';
+      komma = true;
+    } else {
+      return false;
+    }
+  }
+  if (!cijfers) return false;
+  const auto [ptr, ec] = std::from_chars(c.data(), c.data() + c.size(), waarde);
+  return ec == std::errc() && ptr == c.data() + c.size() && std::isfinite(waarde);
+}
+
+std::string AantalRegels(int n) { return std::to_string(n) + (n == 1 ? " regel" : " regels"); }
 
 std::string Hoofdletters(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
 
-bool LeesBytes(const std::filesystem::path& pad, std::string& inhoud) {
-  std::ifstream in(pad, std::ios::binary);
-  if (!in) return false;
-  inhoud.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
 }  // namespace
+
+const double BankImport::kOnleesbaar = std::numeric_limits<double>::quiet_NaN();
+
+bool BankImport::IsGelezen(double waarde) { return std::isfinite(waarde); }
 
 BankImport::BankImport(Kasboek& kb, SelectMutVoerder& kiezer, RekeningDialoogVoerder* rekeningVoerder)
     : kb_(kb), kiezer_(kiezer), rekeningVoerder_(rekeningVoerder) {}
@@ -52,6 +94,54 @@ int BankImport::Fout() const { return kb_.IOStatus; }
 
 void BankImport::ZetFout(int code) {
   if (kb_.IOStatus == 0) kb_.IOStatus = static_cast<std::uint16_t>(code);
+}
+
+void BankImport::Stop(int code, std::string reden) {
+  if (Fout() == 0 && !reden.empty()) reden_ = std::move(reden);
+  ZetFout(code);
+  afgebroken_ = true;
+}
+
+void BankImport::RegelFout(const std::string& soort, const std::string& melding, int code, bool piep) {
+  if (code != 0) ZetFout(code);
+  for (GemeldeFout& f : fouten_) {
+    if (f.soort != soort) continue;
+    if (f.laatsteRegel != bronRegel_) {
+      ++f.regels;
+      f.laatsteRegel = bronRegel_;
+    }
+    return;
+  }
+  fouten_.push_back({soort, bankBestand_ + " regel: " + std::to_string(bronRegel_) + melding, bronRegel_,
+                     bronRegel_, 1, piep});
+}
+
+void BankImport::MeldRegelFouten() {
+  for (const GemeldeFout& f : fouten_) {
+    std::string tekst = f.melding;
+    if (f.regels > 1)
+      tekst += "\r" + std::to_string(f.regels) + " regels met deze fout, de eerste is regel " +
+               std::to_string(f.eersteRegel);
+    kb_.berichten().BerichtDlg(tekst, BerichtSoort::Fout, knop::OK);
+    if (f.piep) kb_.berichten().Piep();
+  }
+  fouten_.clear();
+}
+
+void BankImport::LaatOnleesbareWeg() {
+  const auto onleesbaar = [](const TNewKas& k) {
+    return !IsGelezen(k.Bedrag) || !IsGelezen(k.Datum) || !IsGelezen(k.PayDate) || !IsGelezen(k.BeginSaldo) ||
+           !IsGelezen(k.EindSaldo);
+  };
+  const auto weg = std::remove_if(lijst_.begin() + 1, lijst_.end(), onleesbaar);
+  overgeslagen_ += static_cast<int>(lijst_.end() - weg);
+  lijst_.erase(weg, lijst_.end());
+}
+
+std::string BankImport::Reden() const {
+  std::string reden = reden_.empty() ? std::string(kDoorgaanTeksten[Fout()]) : reden_;
+  if (overgeslagen_ > 0) reden += " (" + AantalRegels(overgeslagen_) + " overgeslagen)";
+  return reden;
 }
 
 bool BankImport::KiesBestand(int tag, std::string& pad) {
@@ -87,21 +177,38 @@ bool BankImport::Importeer(int tag) {
 bool BankImport::ImporteerBestand(int tag, const std::string& pad) {
   kb_.IOStatus = 0;
   bankBestand_ = pad;
-  std::string inhoud;
-  if (!LeesBytes(kb_.Pad(pad), inhoud)) {
-    Foutmelding(kb_, "Verwerken van " + pad, FoutNr::VerkeerdFormaat, HintNr::MaakEerstNieuw);
-    return false;
+  regelsKlaar_ = false;
+  lijst_.assign(1, TNewKas{});
+  lijst_[0].GroepKode.clear();
+  const BankBestandInhoud inhoud = LeesBankBestand(kb_.Pad(pad));
+  switch (inhoud.uitkomst) {
+    case BankBestandUitkomst::Gelezen: break;
+    case BankBestandUitkomst::GeenBestand:
+      // A folder, a pipe or nothing at all: there is no file to read.
+      ZetFout(importfout::Formaat);
+      Foutmelding(kb_, "Verwerken van " + pad, FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
+      return false;
+    case BankBestandUitkomst::Onleesbaar:
+      Foutmelding(kb_, "Verwerken van " + pad, FoutNr::VerkeerdFormaat, HintNr::MaakEerstNieuw);
+      return false;
+    case BankBestandUitkomst::TeLangeRegel:
+      ZetFout(importfout::Formaat);
+      Foutmelding(kb_, "Verwerken van " + pad + " regel: " + std::to_string(inhoud.regel), FoutNr::TeGroot,
+                  HintNr::ControleerLayout);
+      return false;
   }
-  Mededeling(kb_, "Inlezen BankFile " + pad + " gelukt");
-  return Verwerk(tag, pad, inhoud);
+  return VerwerkBytes(tag, pad, inhoud.bytes, true);
 }
 
 bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view bytes) {
+  return VerwerkBytes(tag, naam, bytes, false);
+}
+
+bool BankImport::VerwerkBytes(int tag, const std::string& naam, std::string_view bytes, bool meldGelezen) {
   kb_.IOStatus = 0;
   tag_ = tag;
   if (bankBestand_.empty()) bankBestand_ = naam;
   regelsKlaar_ = false;
-  regels_ = TekstRegels(BankTekstNaarUtf8(bytes));
   lijst_.assign(1, TNewKas{});
   lijst_[0].GroepKode.clear();
   inBestand_.fill(false);
@@ -109,6 +216,19 @@ bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view byte
   saldi_.clear();
   afgeslagen_.clear();
   stopAntwoord_.clear();
+  fouten_.clear();
+  bronRegel_ = 0;
+  overgeslagen_ = 0;
+  afgebroken_ = false;
+  reden_.clear();
+  regels_.clear();
+  if (std::size_t regel = 0; TeLangeRegel(bytes, regel)) {
+    ZetFout(importfout::Formaat);
+    Foutmelding(kb_, "Verwerken van " + naam + " regel: " + std::to_string(regel), FoutNr::TeGroot,
+                HintNr::ControleerLayout);
+    return false;
+  }
+  regels_ = TekstRegels(BankTekstNaarUtf8(bytes));
 
   const BankLezer* lezer = nullptr;
   if (tag == kAutomatischTag) {
@@ -139,6 +259,11 @@ bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view byte
     if (Fout() == 0) melder.Stap(regels_.size());
     melder_ = nullptr;
   }
+  LaatOnleesbareWeg();
+  // Only a file its layout could read is said to be read; the faults of
+  // its lines follow, each kind once.
+  if (meldGelezen && Fout() <= importfout::Bedrag) Mededeling(kb_, "Inlezen BankFile " + naam + " gelukt");
+  MeldRegelFouten();
 
   if (Fout() == 0 || Laatste() > 0) {
     Sorteer();
@@ -146,14 +271,18 @@ bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view byte
   }
   for (const SaldoAfschrift& afschrift : saldi_) ControleerSaldi(kb_, afschrift);
 
-  if (Fout() > 5) {
+  if (Fout() > importfout::Bedrag) {
     Mededeling(kb_, "Bankbestand is niet correct, importeren afgebroken");
+    regelsKlaar_ = false;
     return false;
   }
   if (Fout() >= 1) {
-    const std::string vraag = std::string("De volgende fout is opgetreden bij het inlezen:\r") +
-                              kDoorgaanTeksten[Fout()] + " Wilt u doorgaan, vaak wel mogelijk";
-    if (!Vraag(kb_, vraag)) return false;
+    const std::string vraag =
+        "De volgende fout is opgetreden bij het inlezen:\r" + Reden() + " Wilt u doorgaan, vaak wel mogelijk";
+    if (!Vraag(kb_, vraag)) {
+      regelsKlaar_ = false;
+      return false;
+    }
   }
   if (Laatste() < 1) {
     // The start date needs a line to propose from.
@@ -217,6 +346,7 @@ StartDatumVoorstel BankImport::StelStartDatumVoor() {
 }
 
 TNewKas& BankImport::NieuweRegel(int index) {
+  bronRegel_ = static_cast<std::size_t>(std::max(index, 0));
   TNewKas regel;
   regel.Index = index;
   regel.GroepKode = "1";
@@ -234,12 +364,12 @@ bool BankImport::DatumJjjjmmdd(const std::string& veld, const std::string& voor,
   bool goed = s.size() == 8 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (goed) {
     const auto d = LeesDatum(tekst, 2000);
-    goed = d.has_value();
+    goed = d.has_value() && BinnenJaren(*d);
     if (goed) datum = *d;
   }
   if (!goed) {
-    kb_.berichten().BerichtDlg(voor + (noemDatum ? tekst : std::string()) + na, BerichtSoort::Fout, knop::OK);
-    ZetFout(importfout::Datum);
+    datum = kOnleesbaar;
+    RegelFout(voor, " " + voor + (noemDatum ? tekst : std::string()) + na, importfout::Datum, false);
   }
   return goed;
 }
@@ -251,9 +381,9 @@ bool BankImport::DatumDmj(const std::string& veld, const std::string& voor, cons
   const bool vier = tekst.size() >= 8 && tekst.find('-') != std::string::npos &&
                     tekst.size() - tekst.rfind('-') - 1 == 4;
   const auto d = vier ? LeesDatum(tekst, 2000) : std::nullopt;
-  if (!d) {
-    kb_.berichten().BerichtDlg(voor + tekst + na, BerichtSoort::Fout, knop::OK);
-    ZetFout(importfout::Datum);
+  if (!d || !BinnenJaren(*d)) {
+    datum = kOnleesbaar;
+    RegelFout(voor, " " + voor + tekst + na, importfout::Datum, false);
     return false;
   }
   datum = *d;
@@ -268,41 +398,38 @@ bool BankImport::DatumIso(const std::string& veld, double& datum) {
                        datum);
 }
 
-double BankImport::Getal(std::string tekst) { return LeesGetal(kb_, tekst); }
-
-double BankImport::VastGetal(const std::string& tekst, char decimaal) {
-  std::string s = TrimBlanks(tekst);
-  std::string c;
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-    if (s[i] == '-') c += '-';
-    ++i;
-  }
-  bool cijfers = false;
-  bool komma = false;
-  bool goed = true;
-  for (; i < s.size(); ++i) {
-    if (s[i] >= '0' && s[i] <= '9') {
-      c += s[i];
-      cijfers = true;
-    } else if (s[i] == decimaal && !komma) {
-      c += '.';
-      komma = true;
+double BankImport::Getal(std::string tekst) {
+  // As the user's settings read a typed number: without the decimal
+  // separator the first other one takes its place, or two decimals are
+  // added.
+  if (!TrimBlanks(tekst).empty() && tekst.find(kb_.DecimaalTeken()) == std::string::npos) {
+    const auto p = tekst.find(kb_.AnderTeken());
+    if (p != std::string::npos) {
+      tekst[p] = kb_.DecimaalTeken();
     } else {
-      goed = false;
-      break;
+      tekst += kb_.DecimaalTeken();
+      tekst += "00";
     }
   }
-  double waarde = 0;
-  if (goed && cijfers) {
-    const auto [ptr, ec] = std::from_chars(c.data(), c.data() + c.size(), waarde);
-    goed = ec == std::errc() && ptr == c.data() + c.size();
-  } else {
-    goed = false;
+  return VastGetal(tekst, kb_.DecimaalTeken());
+}
+
+double BankImport::VastGetal(const std::string& tekst, char decimaal) {
+  if (TrimBlanks(tekst).empty()) {
+    RegelFout("leeg bedrag", " Bedrag=\"leeg\"" + FoutZin(FoutNr::Geen) + "\n\r" + Hint(HintNr::CorrigeerBedrag),
+              importfout::Bedrag, true);
+    return kOnleesbaar;
   }
-  if (!goed) {
-    Foutmelding(kb_, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
-    return 0;
+  double waarde = 0;
+  if (!LeesVast(tekst, decimaal, waarde)) {
+    RegelFout("bedrag", " Getal " + tekst + FoutZin(FoutNr::GeenGeldigBedrag) + "\n\r" + Hint(HintNr::ProbeerOpnieuw),
+              importfout::Bedrag, true);
+    return kOnleesbaar;
+  }
+  if (!(std::fabs(waarde) < kHoogsteBedrag)) {
+    RegelFout("groot bedrag", " Getal " + tekst + FoutZin(FoutNr::TeGroot) + "\n\r" + Hint(HintNr::CorrigeerBedrag),
+              importfout::Bedrag, true);
+    return kOnleesbaar;
   }
   return waarde;
 }
@@ -313,7 +440,8 @@ int BankImport::Munt(const std::string& veld) {
   const std::string kode = Hoofdletters(drie);
   for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
     if (Hoofdletters(TrimBlanks(kb_.ValutaLijst[i].Kode)) == kode) return static_cast<int>(i);
-  kb_.berichten().BerichtDlg("Geen Munt gevonden: " + drie, BerichtSoort::Fout, knop::OK);
+  // The line keeps position 0; one word per file and code is enough.
+  RegelFout("munt " + kode, " Geen Munt gevonden: " + drie, 0, false);
   return 0;
 }
 
@@ -329,7 +457,7 @@ void BankImport::EigenRekening(TNewKas& regel, const std::string& tekst, bool aa
     auto gevonden = stopAntwoord_.find(t);
     if (gevonden == stopAntwoord_.end())
       gevonden = stopAntwoord_.emplace(t, Vraag(kb_, "Rekening " + t + " bestaat niet" + "\r Nu stoppen ?")).first;
-    if (gevonden->second) ZetFout(importfout::Datum);
+    if (gevonden->second) Stop(importfout::Datum, " Rekening " + t + " bestaat niet");
   } else if (!aanbod && regel.RekNr != 0 && regel.RekNr <= 100) {
     inBestand_[static_cast<std::size_t>(regel.RekNr)] = true;
   }
@@ -361,7 +489,7 @@ int BankImport::OfferNewAccount(const std::string& nummer) {
   RekeningDialoog dialoog(kb_, *rekeningVoerder_);
   const int positie = kb_.MaxRek() + 1;
   if (dialoog.NewAccount(positie, nummer) != 0) {
-    ZetFout(importfout::Leeg);
+    Stop(importfout::Leeg, " Rekening " + nummer + " niet toegevoegd");
     afgeslagen_.insert(nummer);
     return 0;
   }

@@ -79,12 +79,31 @@ class BankImport {
   // --- Helpers the readers use ---
   int Fout() const;
   void ZetFout(int code);
+  // Reading ends here: the user asked to stop, or the file is no file of
+  // the layout. A fault of one line does not stop it: the lines after it
+  // are read, as the question at the end promises.
+  void Stop(int code, std::string reden = {});
+  bool Afgebroken() const { return afgebroken_ || Fout() > importfout::Bedrag; }
   // A new line with the fields every layout sets, appended to the list.
   TNewKas& NieuweRegel(int index);
-  // yyyymmdd (the first 8 characters); on failure shows `melding` built
-  // around the date text and sets code 3.
-  // The message is voor + the date text + na (without the date text when
-  // `noemDatum` is false).
+  // The line of the file the faults found from now on name (counted from
+  // 0); NieuweRegel and Gelezen set it too.
+  void BronRegel(std::size_t regel) { bronRegel_ = regel; }
+  // A fault of the line being read. Each kind of fault (`soort`) is reported
+  // once, after the whole file was read, naming its first line and the
+  // number of lines it hit; `melding` follows "file regel: N". `code` (0 for
+  // none) goes to IOStatus when that is still 0.
+  void RegelFout(const std::string& soort, const std::string& melding, int code, bool piep);
+  // A line left out of the list (no fields, the wrong number of fields); it
+  // counts in the question at the end.
+  void RegelOvergeslagen() { ++overgeslagen_; }
+
+  // The fields below give kOnleesbaar for what they cannot read, after
+  // reporting it as a fault of the line. A line holding such a value never
+  // reaches the list: no amount or date is made up for it.
+  static const double kOnleesbaar;
+  // yyyymmdd (the first 8 characters); on failure the fault is voor + the
+  // date text + na (without the date text when `noemDatum` is false), code 3.
   bool DatumJjjjmmdd(const std::string& veld, const std::string& voor, const std::string& na,
                      double& datum, bool noemDatum = true);
   // d-m-yyyy as the program writes dates.
@@ -96,7 +115,10 @@ class BankImport {
   // An amount with a fixed decimal separator (the current layouts); reports
   // as Getal does.
   double VastGetal(const std::string& tekst, char decimaal);
-  // The currency's position from the first three characters.
+  // Whether a value of the helpers above was read.
+  static bool IsGelezen(double waarde);
+  // The currency's position from the first three characters; an unknown
+  // code is reported once per file and code, and gives position 0.
   int Munt(const std::string& veld);
   // The own account; `aanbod` offers a new account for an unknown number.
   void EigenRekening(TNewKas& regel, const std::string& tekst, bool aanbod);
@@ -106,6 +128,7 @@ class BankImport {
   // The reader has come to line `regel` (0-based) of Regels(): the progress
   // of reading a long file.
   void Gelezen(std::size_t regel) {
+    bronRegel_ = regel;
     if (melder_) melder_->Stap(regel + 1);
   }
   // Balances for the check after parsing.
@@ -114,7 +137,22 @@ class BankImport {
   int OfferNewAccount(const std::string& nummer);
 
  private:
+  struct GemeldeFout {
+    std::string soort;
+    std::string melding;
+    std::size_t eersteRegel = 0;
+    std::size_t laatsteRegel = 0;
+    int regels = 0;
+    bool piep = false;
+  };
+
   bool KiesBestand(int tag, std::string& pad);
+  // Bytes of a file: the check of line lengths, then parsing.
+  bool VerwerkBytes(int tag, const std::string& naam, std::string_view bytes, bool meldGelezen);
+  // Drops the lines that hold a value the reader could not read.
+  void LaatOnleesbareWeg();
+  void MeldRegelFouten();
+  std::string Reden() const;
   void Sorteer();
   void KiesEigenRekening();
 
@@ -136,6 +174,12 @@ class BankImport {
   // Numbers whose offer or question was answered in this run: asked once.
   std::set<std::string> afgeslagen_;
   std::map<std::string, bool> stopAntwoord_;
+  // The faults of lines in the order they were first found.
+  std::vector<GemeldeFout> fouten_;
+  std::size_t bronRegel_ = 0;
+  int overgeslagen_ = 0;
+  bool afgebroken_ = false;
+  std::string reden_;  // the question's reason when it is not the code's text
 };
 
 }  // namespace valdero

@@ -134,10 +134,10 @@ class CamtLezer : public BankLezer {
         } else {
           Regel(run, saldi, volgnr++, eigen, ntry, txs.empty() ? nullptr : txs.front(), false);
         }
-        if (run.Fout() != 0) break;
+        if (run.Afgebroken()) break;
       }
       run.Saldi(std::move(saldi));
-      if (run.Fout() != 0) break;
+      if (run.Afgebroken()) break;
     }
   }
 

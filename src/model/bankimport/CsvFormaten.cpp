@@ -105,7 +105,7 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
     std::optional<double> na;
     if (!saldo.empty()) na = CsvBedrag(run, saldo);
     saldi[rekening].regels.push_back({static_cast<int>(i) + 1, k.Datum, k.Bedrag, std::nullopt, na});
-    if (run.Fout() != 0) break;
+    if (run.Afgebroken()) break;
   }
   for (const auto& r : volgorde) run.Saldi(saldi[r]);
 }

@@ -59,6 +59,7 @@ std::string Jjjjmmdd(const std::string& jjmmdd) {
 
 struct Mutatie {
   int volgnr = 0;
+  std::size_t regel = 0;  // the :61: line in the file, as faults name it
   std::string valuta;   // yyyymmdd
   std::string boeking;  // yyyymmdd, or empty
   bool credit = true;
@@ -105,8 +106,9 @@ class Mt940Lezer : public BankLezer {
     auto sluitAf = [&] {
       if (!inAfschrift) return;
       for (const Mutatie& m : mutaties) {
-        // After an error no statement books another line.
-        if (run.Fout() != 0) break;
+        // A fault of one line does not stop the others; a stop asked for or
+        // a file that is no MT940 does.
+        if (run.Afgebroken()) break;
         Boek(run, saldi, eigen, munt, m);
       }
       run.Saldi(std::move(saldi));
@@ -138,6 +140,7 @@ class Mt940Lezer : public BankLezer {
       if (t == "61") {
         mutaties.push_back(LeesMutatie(w));
         mutaties.back().volgnr = volgnr++;
+        mutaties.back().regel = static_cast<std::size_t>(&r - regels.data());
         vervolg = &mutaties.back().aanvulling;
         naMutatie = true;
       } else if (t == "86") {
@@ -240,6 +243,14 @@ class Mt940Lezer : public BankLezer {
     if (p < w.size() && std::isalpha(static_cast<unsigned char>(w[p]))) ++p;  // funds code
     const std::size_t b = p;
     while (p < w.size() && (IsCijfer(w[p]) || w[p] == ',' || w[p] == '.')) ++p;
+    // The transaction type (N, F or S and three characters) follows the
+    // amount at once; anything else (1.234,56 or 0x10) means the amount runs
+    // on and is read whole, so that it fails as a whole rather than as the
+    // digits before the odd character.
+    if (p < w.size() && w[p] != 'N' && w[p] != 'F' && w[p] != 'S') {
+      const auto type = w.find_first_of("NFS", p);
+      p = type == std::string::npos ? w.size() : type;
+    }
     m.bedrag = w.substr(b, p - b);
     m.typeKode = w.substr(p, 4);
     if (p + 4 < w.size()) {
@@ -252,6 +263,7 @@ class Mt940Lezer : public BankLezer {
   static void Boek(BankImport& run, SaldoAfschrift& saldi, const std::string& eigen, const std::string& munt,
                    const Mutatie& m) {
     TNewKas& k = run.NieuweRegel(m.volgnr);
+    run.BronRegel(m.regel);
     run.EigenRekening(k, eigen, true);
     k.Bedrag = Bedrag(run, m.bedrag);
     if (!m.credit) k.Bedrag = -k.Bedrag;

@@ -159,18 +159,27 @@ void VerwerkAbn(BankImport& run, TNewKas& k, const std::vector<std::string>& v, 
 }
 
 // --- SNS ---
+// The first 10 characters hold the date; a digit right behind them means the
+// year runs on (99999) and the date is not what those 10 characters say.
+std::string SnsDatum(const std::string& veld) {
+  return veld.size() > 10 && veld[10] >= '0' && veld[10] <= '9' ? veld : Kap(veld, 10);
+}
+
 void VerwerkSns(BankImport& run, TNewKas& k, const std::vector<std::string>& v, const std::string&) {
   run.EigenRekening(k, Veld(v, 1), true);
   const std::string& tegen = Veld(v, 2);
   k.Relatie = Kap(Veld(v, 3), 32);
   k.Munt = run.Munt(Veld(v, 7));
-  run.Getal(Veld(v, 8));
+  // Field 8 must be an amount too; the line holds no amount to trust when it
+  // is not.
+  const bool veld8 = BankImport::IsGelezen(run.Getal(Veld(v, 8)));
   k.Bedrag = run.Getal(Veld(v, 10));
+  if (!veld8) k.Bedrag = BankImport::kOnleesbaar;
   k.BoekSoort = k.Bedrag >= 0 ? importsoort::Bij : importsoort::Af;
   k.TegenRekNr = Kap(AantalTekens(tegen) < 8 ? "Giro " + tegen : ReduceerRekeningNummer(tegen), 12);
   run.TegenRekening(k, tegen, false);
-  run.DatumDmj(Kap(Veld(v, 11), 10), kDatumVoor, kDatumNa, k.Datum);
-  run.DatumDmj(Kap(Veld(v, 12), 10), kRenteVoor, kDatumNa, k.PayDate);
+  run.DatumDmj(SnsDatum(Veld(v, 11)), kDatumVoor, kDatumNa, k.Datum);
+  run.DatumDmj(SnsDatum(Veld(v, 12)), kRenteVoor, kDatumNa, k.PayDate);
   k.VolgBlad = (GeheelGetal(Veld(v, 15)) % 65536) >> 6;
   const std::string& kode = Veld(v, 16);
   k.ActieKode = std::string(1, Deel(kode, 0, 1).empty() ? ' ' : kode[0]) + Deel(kode, 2, 1);

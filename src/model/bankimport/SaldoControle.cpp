@@ -14,14 +14,22 @@ namespace {
 
 std::int64_t Centen(double bedrag) { return std::llround(bedrag * 100.0); }
 
+// A balance or amount the reader could not read is no balance to check
+// against: it is left out rather than taken as 0.
+std::optional<double> Bekend(std::optional<double> waarde) {
+  if (waarde && !std::isfinite(*waarde)) return std::nullopt;
+  return waarde;
+}
+
 // How many links hold when the lines are walked in the given direction.
 int Klopt(const std::vector<SaldoRegel>& r, bool aflopend) {
   int n = 0;
   for (std::size_t i = 1; i < r.size(); ++i) {
     const SaldoRegel& vorige = aflopend ? r[r.size() - i] : r[i - 1];
     const SaldoRegel& deze = aflopend ? r[r.size() - 1 - i] : r[i];
-    if (vorige.saldoNa && deze.saldoNa && Centen(*vorige.saldoNa + deze.bedrag) == Centen(*deze.saldoNa))
-      ++n;
+    const auto voor = Bekend(vorige.saldoNa);
+    const auto na = Bekend(deze.saldoNa);
+    if (voor && na && std::isfinite(deze.bedrag) && Centen(*voor + deze.bedrag) == Centen(*na)) ++n;
   }
   return n;
 }
@@ -37,7 +45,7 @@ int ControleerSaldi(Kasboek& kb, const SaldoAfschrift& afschrift) {
   };
   auto regelFout = [&](const SaldoRegel& regel, double bank, double berekend) {
     waarschuw("Saldo klopt niet bij regel " + std::to_string(regel.regelNr) + " (" +
-              DatumTekst(regel.datum) + "): bank " + GetalTekst(kb, bank, 2) + ", berekend " +
+              (std::isfinite(regel.datum) ? DatumTekst(regel.datum) : std::string("?")) + "): bank " + GetalTekst(kb, bank, 2) + ", berekend " +
               GetalTekst(kb, berekend, 2));
   };
   bool aflopend = false;
@@ -47,26 +55,33 @@ int ControleerSaldi(Kasboek& kb, const SaldoAfschrift& afschrift) {
     else if (r.front().datum == r.back().datum)
       aflopend = Klopt(r, true) > Klopt(r, false);
   }
-  std::optional<double> vorige = afschrift.begin;
-  double som = 0;
+  const std::optional<double> begin = Bekend(afschrift.begin);
+  const std::optional<double> eind = Bekend(afschrift.eind);
+  std::optional<double> vorige = begin;
+  // The sum of the lines, as long as every amount was read.
+  std::optional<double> som = 0.0;
   for (std::size_t k = 0; k < r.size(); ++k) {
     const SaldoRegel& regel = aflopend ? r[r.size() - 1 - k] : r[k];
-    som += regel.bedrag;
-    if (regel.saldoVoor) {
-      if (vorige && Centen(*vorige) != Centen(*regel.saldoVoor)) regelFout(regel, *regel.saldoVoor, *vorige);
-      vorige = regel.saldoVoor;
+    const bool bedragBekend = std::isfinite(regel.bedrag);
+    if (som) som = bedragBekend ? std::optional<double>(*som + regel.bedrag) : std::nullopt;
+    if (const auto voor = Bekend(regel.saldoVoor)) {
+      if (vorige && Centen(*vorige) != Centen(*voor)) regelFout(regel, *voor, *vorige);
+      vorige = voor;
     }
-    if (regel.saldoNa) {
-      if (vorige && Centen(*vorige + regel.bedrag) != Centen(*regel.saldoNa))
-        regelFout(regel, *regel.saldoNa, *vorige + regel.bedrag);
-      vorige = regel.saldoNa;
+    // After an amount that was not read the chain starts again at the next
+    // balance the file gives.
+    if (!bedragBekend) {
+      vorige = Bekend(regel.saldoNa);
+    } else if (const auto na = Bekend(regel.saldoNa)) {
+      if (vorige && Centen(*vorige + regel.bedrag) != Centen(*na)) regelFout(regel, *na, *vorige + regel.bedrag);
+      vorige = na;
     } else if (vorige) {
       vorige = *vorige + regel.bedrag;
     }
   }
-  if (afschrift.begin && afschrift.eind && Centen(*afschrift.begin + som) != Centen(*afschrift.eind))
-    waarschuw("Eindsaldo " + GetalTekst(kb, *afschrift.eind, 2) +
-              " klopt niet met beginsaldo plus mutaties " + GetalTekst(kb, *afschrift.begin + som, 2));
+  if (begin && eind && som && Centen(*begin + *som) != Centen(*eind))
+    waarschuw("Eindsaldo " + GetalTekst(kb, *eind, 2) + " klopt niet met beginsaldo plus mutaties " +
+              GetalTekst(kb, *begin + *som, 2));
   return meldingen;
 }
 

@@ -21,17 +21,22 @@ void LeesVeldRegels(BankImport& run, const VeldRegelOpmaak& opmaak, const VeldVe
       opmaak.tabTelling ? static_cast<std::size_t>(std::count(regels[0].begin(), regels[0].end(), '\t'))
                         : SplitsRegel(regels[0], opmaak.scheiding).size();
   if (verwacht == 0) return;
-  std::size_t foutRegel = 0;
+  const std::string veldFout = Hint(HintNr::FoutInVeld) + FoutZin(FoutNr::Geen) + "\n\r" + Hint(HintNr::CorrigeerAfschrift);
+  const std::string geenVelden = FoutZin(FoutNr::GeenVelden) + "\n\r" + Hint(HintNr::CorrigeerAfschrift);
   bool splitsFout = false;
   for (std::size_t i = opmaak.kopRegel ? 1 : 0; i < regels.size(); ++i) {
     run.Gelezen(i);
     bool fout = false;
     const std::vector<std::string> velden = SplitsRegel(regels[i], opmaak.scheiding, &fout);
+    // A line without fields or with the wrong number of them is reported
+    // and left out; the lines after it are still read.
     if (velden.empty()) {
       if (i + 1 == regels.size() && opmaak.legeSlotregel) break;
-      run.ZetFout(importfout::Leeg);
+      run.RegelFout("geen velden", geenVelden, importfout::Leeg, true);
+      run.RegelOvergeslagen();
     } else if (opmaak.tabTelling ? velden.size() < verwacht : velden.size() != verwacht) {
-      run.ZetFout(importfout::Formaat);
+      run.RegelFout("aantal velden", veldFout, importfout::Formaat, true);
+      run.RegelOvergeslagen();
     } else {
       TNewKas& regel = run.NieuweRegel(static_cast<int>(i));
       verwerk(run, regel, velden, regels[i]);
@@ -39,24 +44,14 @@ void LeesVeldRegels(BankImport& run, const VeldRegelOpmaak& opmaak, const VeldVe
     if (splitsFout) break;
     if (fout) {
       // The rules could not get past a character: one more line, then stop.
-      run.ZetFout(importfout::Onverwacht);
+      run.Stop(importfout::Onverwacht);
       splitsFout = true;
-      foutRegel = i;
       continue;
     }
-    if (run.Fout() != 0) {
-      foutRegel = i;
-      break;
-    }
+    if (run.Afgebroken()) break;
   }
-  Kasboek& kb = run.kb();
-  const std::string naam = run.BankBestand() + " regel: " + std::to_string(foutRegel);
-  if (run.Fout() == importfout::Leeg)
-    Foutmelding(kb, naam, FoutNr::GeenVelden, HintNr::CorrigeerAfschrift);
-  else if (run.Fout() == importfout::Formaat)
-    Foutmelding(kb, naam + Hint(HintNr::FoutInVeld), FoutNr::Geen, HintNr::CorrigeerAfschrift);
-  else if (run.Fout() > 5)
-    Foutmelding(kb, run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
+  if (run.Fout() > importfout::Bedrag)
+    Foutmelding(run.kb(), run.BankBestand(), FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
 }
 
 }  // namespace valdero
