@@ -226,7 +226,8 @@ std::string RegelGrens(const TNewKas& r, int i) {
   // A line whose amount or date could not be read is left out, never kept
   // with 0; amounts the booking window refuses are refused here too.
   if (!(std::fabs(r.Bedrag) < 1e10)) return "een bedrag van tien miljard of meer in regel " + std::to_string(i);
-  if (r.Datum <= 0 || !std::isfinite(r.PayDate)) return "een datum die niet gelezen is in regel " + std::to_string(i);
+  if (r.Datum <= 0 || !std::isfinite(r.PayDate) || JaarVan(r.Datum) < 1900 || JaarVan(r.Datum) > 2099)
+    return "een datum die niet gelezen is in regel " + std::to_string(i);
   return {};
 }
 
