@@ -144,7 +144,10 @@ TEST(Mt940InhoudTest, BedragDatTweeLezingenToelaatWordtGeweigerdMetZijnTekst) {
               Mt940(std::string(":61:2601050105D") + bedrag + "NTRFNONREF\r\n:86:Huur\r\n", ":62F:D260131EUR0,00\r\n"));
     const auto teksten = boek.berichten.Teksten();
     ASSERT_FALSE(teksten.empty()) << bedrag;
-    EXPECT_EQ(teksten[0].rfind(std::string("Getal ") + bedrag + " is geen geldig bedrag", 0), 0u) << teksten[0];
+    // The report names the line of the file, then the amount.
+    EXPECT_EQ(teksten[0].rfind(std::string("punt.sta regel: "), 0), 0u) << teksten[0];
+    EXPECT_NE(teksten[0].find(std::string(" Getal ") + bedrag + " is geen geldig bedrag"), std::string::npos)
+        << teksten[0];
     for (int i = 1; i <= boek.run->Laatste(); ++i) {
       EXPECT_NE(boek.Regel(i).Bedrag, -1) << bedrag;
       EXPECT_NE(boek.Regel(i).Bedrag, -1234) << bedrag;
