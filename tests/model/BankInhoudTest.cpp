@@ -110,6 +110,8 @@ TEST(Mt940InhoudTest, TegenrekeningOpDeMutatieregel) {
        "BAKKER JANSEN"},
       {"Rabobank IBAN", ":61:260105D000000000100,00N102EREF\r\nNL91RABO0300065264\r\n:86:/EREF/1/BENM//NAME/Bakker/\r\n",
        "300065264", "Bakker"},
+      {"oude Rabobank achter NONREF", ":61:260105D000000000100,00N541NONREF        0300065264\r\n:86:BROOD\r\n",
+       "0300065264", ""},
       {"geen rekening", ":61:260105D000000000100,00N102NONREF\r\n:86:BROOD\r\n", "", ""},
       {"nullen", ":61:260105D000000000100,00N1020000000000\r\n:86:BROOD\r\n", "", ""},
   };
@@ -120,6 +122,33 @@ TEST(Mt940InhoudTest, TegenrekeningOpDeMutatieregel) {
     EXPECT_EQ(boek.Regel(1).TegenRekNr, g.tegen) << g.naam;
     EXPECT_EQ(boek.Regel(1).Relatie, g.relatie) << g.naam;
     EXPECT_DOUBLE_EQ(boek.Regel(1).Bedrag, -100) << g.naam;
+  }
+}
+
+TEST(Mt940InhoudTest, VrijeTekstenVanAbnAmro) {
+  const struct {
+    const char* naam;
+    const char* tekst;
+    const char* tegen;
+    const char* relatie;
+    const char* omschrijving;
+  } gevallen[] = {
+      {"giro", ":86:GIRO   5213722 TNT POST BV      BETALINGSKENM.  121010015478\r\n", "5213722", "TNT POST BV",
+       "GIRO 5213722 TNT POST BV BETALINGSKENM. 121010015478"},
+      {"betaalautomaat", ":86:BEA   NR:SG371X   24.05.11/14.19 T-MOBILE NL BV DEN HAAG,PAS365\r\n", "",
+       "T-MOBILE NL BV DEN HAAG", "BEA NR:SG371X 24.05.11/14.19 T-MOBILE NL BV DEN HAAG,PAS365"},
+      {"acceptgiro",
+       ":86:SEPA ACCEPTGIROBETALING          IBAN: NL86INGB0002445588\r\nBIC: INGBNL2A                    NAAM: "
+       "BELASTINGDIENST\r\nBETALINGSKENM.: 1234567890123456\r\n",
+       "2445588", "BELASTINGDIENST", "1234567890123456"},
+  };
+  for (const auto& g : gevallen) {
+    BankBoek boek;
+    boek.Lees(7, "abn.sta", Mt940(std::string(":61:2601050105D5,00N426NONREF\r\n") + g.tekst, ":62F:D260131EUR5,00\r\n"));
+    ASSERT_EQ(boek.run->Laatste(), 1) << g.naam;
+    EXPECT_EQ(boek.Regel(1).TegenRekNr, g.tegen) << g.naam;
+    EXPECT_EQ(boek.Regel(1).Relatie, g.relatie) << g.naam;
+    EXPECT_EQ(boek.Regel(1).Omschrijving, g.omschrijving) << g.naam;
   }
 }
 

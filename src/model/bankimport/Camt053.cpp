@@ -10,6 +10,7 @@
 #include "model/bankimport/HuidigeFormaten.h"
 #include "model/bankimport/KleineXml.h"
 #include "model/bankimport/Omschrijvingen.h"
+#include "model/bankimport/RekeningHerkenning.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
@@ -63,6 +64,10 @@ std::string Kenmerk(const XmlElement* tx) {
     if (!info.empty()) return info;
   }
   return {};
+}
+
+bool ZelfdeRekening(const std::string& a, const std::string& b) {
+  return !a.empty() && ReduceerRekeningNummer(a) == ReduceerRekeningNummer(b);
 }
 
 // An account is given as IBAN or, outside the IBAN countries and at some
@@ -162,10 +167,19 @@ class CamtLezer : public BankLezer {
     const XmlElement* bron = tx && tx->Kind("BkTxCd") ? tx : ntry;
     k.ActieKode = ActieKodeVanCamt(bron->TekstOp("BkTxCd/Domn/Fmly/Cd"), bron->TekstOp("BkTxCd/Domn/Fmly/SubFmlyCd"));
 
+    // The counter party is the creditor of a debit and the debtor of a
+    // credit; a reversal (a direct debit paid back) keeps the roles of the
+    // payment it undoes, so the party holding the own account is never it.
     const XmlElement* pties = tx ? tx->Kind("RltdPties") : nullptr;
-    const char* rol = debet ? "Cdtr" : "Dbtr";
-    k.Relatie = Kap(PartijNaam(Partij(pties, rol)), 32);
-    const std::string tegen = pties ? RekeningId(pties->Kind(debet ? "CdtrAcct" : "DbtrAcct")) : std::string();
+    bool crediteur = debet;
+    if (pties && !eigen.empty()) {
+      const std::string gekozen = RekeningId(pties->Kind(crediteur ? "CdtrAcct" : "DbtrAcct"));
+      const std::string ander = RekeningId(pties->Kind(crediteur ? "DbtrAcct" : "CdtrAcct"));
+      if (ZelfdeRekening(gekozen, eigen) && !ander.empty() && !ZelfdeRekening(ander, eigen))
+        crediteur = !crediteur;
+    }
+    k.Relatie = Kap(PartijNaam(Partij(pties, crediteur ? "Cdtr" : "Dbtr")), 32);
+    const std::string tegen = pties ? RekeningId(pties->Kind(crediteur ? "CdtrAcct" : "DbtrAcct")) : std::string();
     if (!tegen.empty()) run.TegenRekening(k, tegen);
 
     std::string omschrijving = Ustrd(tx);

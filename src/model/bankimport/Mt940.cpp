@@ -280,7 +280,9 @@ class Mt940Lezer : public BankLezer {
     // name) on the :61: field's second line, old Rabobank files in its
     // reference.
     for (const std::string& bron : {m.aanvulling.empty() ? std::string() : m.aanvulling.front(), m.referentie}) {
-      const std::string b = TrimBlanks(bron);
+      std::string b = TrimBlanks(bron);
+      // "NONREF", then the account in the columns after it.
+      if (b.compare(0, 6, "NONREF") == 0) b = TrimBlanks(b.substr(6));
       const auto spatie = b.find(' ');
       const std::string woord = b.substr(0, spatie);
       if (!LijktOpRekeningWoord(woord) || woord.find_first_not_of("0.P") == std::string::npos)

@@ -206,18 +206,53 @@ Mt940Tekst LeesLabels(const std::string& s) {
   if (uit.tegenRekening.empty()) uit.tegenRekening = waarde("REK:");
   uit.naam = waarde("NAAM:");
   const std::string vrij = EnkeleSpaties(ZonderSlotStreep(los));
+  // The description: the text after "Omschrijving:", else the payment
+  // reference (an acceptgiro), else the free text (Knab writes it before
+  // "REK:"), else another reference.
   std::string omschrijving = waarde("OMSCHRIJVING:");
   if (omschrijving.empty()) omschrijving = waarde("OMSCHR:");
+  if (omschrijving.empty()) omschrijving = waarde("BETALINGSKENM.:");
+  if (omschrijving.empty()) omschrijving = waarde("BETALINGSKENMERK:");
   if (!omschrijving.empty()) {
     uit.soort = vrij;
     uit.omschrijving = omschrijving;
   } else {
     uit.omschrijving = vrij;
   }
-  if (uit.omschrijving.empty()) uit.omschrijving = waarde("BETALINGSKENM.:");
-  if (uit.omschrijving.empty()) uit.omschrijving = waarde("BETALINGSKENMERK:");
   if (uit.omschrijving.empty()) uit.omschrijving = waarde("KENMERK:");
   return uit;
+}
+
+// ABN AMRO's texts from before SEPA: "GIRO   5213722 TNT POST BV      BETALINGSKENM.  1210..."
+// names account and party in columns; "BEA   NR:SG371X   24.05.11/14.19
+// T-MOBILE NL BV DEN HAAG,PAS365" (a card payment) the shop after the time.
+void LeesAbnVrijeTekst(const std::string& tekst, Mt940Tekst& uit) {
+  if (tekst.compare(0, 4, "GIRO") == 0) {
+    std::size_t p = 4;
+    while (p < tekst.size() && tekst[p] == ' ') ++p;
+    const std::size_t begin = p;
+    while (p < tekst.size() && IsCijfer(tekst[p])) ++p;
+    if (p == begin || p >= tekst.size() || tekst[p] != ' ') return;
+    uit.tegenRekening = tekst.substr(begin, p - begin);
+    while (p < tekst.size() && tekst[p] == ' ') ++p;
+    const auto kolom = tekst.find("  ", p);
+    uit.naam = EnkeleSpaties(tekst.substr(p, kolom == std::string::npos ? std::string::npos : kolom - p));
+    return;
+  }
+  if (tekst.compare(0, 3, "BEA") != 0 && tekst.compare(0, 3, "GEA") != 0) return;
+  // dd.mm.yy/hh.mm
+  for (std::size_t p = 0; p + 15 <= tekst.size(); ++p) {
+    const char* t = tekst.data() + p;
+    if (IsCijfer(t[0]) && IsCijfer(t[1]) && t[2] == '.' && IsCijfer(t[3]) && IsCijfer(t[4]) && t[5] == '.' &&
+        IsCijfer(t[6]) && IsCijfer(t[7]) && t[8] == '/' && IsCijfer(t[9]) && IsCijfer(t[10]) && t[11] == '.' &&
+        IsCijfer(t[12]) && IsCijfer(t[13]) && t[14] == ' ') {
+      std::string naam = tekst.substr(p + 15);
+      const auto pas = naam.rfind(",PAS");
+      if (pas != std::string::npos) naam.resize(pas);
+      uit.naam = EnkeleSpaties(naam);
+      return;
+    }
+  }
 }
 
 Mt940Tekst VanGestructureerd(const std::string& s) {
@@ -310,6 +345,7 @@ Mt940Tekst LeesMt940Omschrijving(const std::vector<std::vector<std::string>>& bl
     if (!tekst.empty()) tekst += ' ';
     tekst += VoegRegelsSamen(blok, kMt940Regelbreedte, true);
   }
+  LeesAbnVrijeTekst(tekst, uit);
   uit.omschrijving = EnkeleSpaties(tekst);
   return uit;
 }
