@@ -385,6 +385,13 @@ TEST(BankBestandLezen, DeGrensVanEenRegelEnVanEenXmlRegel) {
   const BankBestandInhoud x = schrijf(xml);
   EXPECT_EQ(x.uitkomst, BankBestandUitkomst::Gelezen);
   EXPECT_EQ(x.bytes, xml);
+  // The same in UTF-16 with its byte-order mark.
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : "<?xml version=\"1.0\"?><a>" + std::string(kLangsteBankRegel, 'x') + "</a>") {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  EXPECT_EQ(schrijf(utf16).uitkomst, BankBestandUitkomst::Gelezen);
 }
 
 TEST(BankBestandLezen, EenTeLangeRegelInHetGeheugenWeigertOokVerwerk) {
