@@ -168,6 +168,21 @@ void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
   Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
 }
 
+void AfstemIndex::NaVerwijderen(int positie, const TKas& oud) {
+  Haal(oud, positie);
+  auto schuif = [positie](std::vector<int>& lijst) {
+    for (auto p = std::upper_bound(lijst.begin(), lijst.end(), positie); p != lijst.end(); ++p) --*p;
+  };
+  for (auto& [sleutel, lijst] : dag_) schuif(lijst);
+  for (auto& [sleutel, lijst] : groep_) schuif(lijst);
+  for (auto& [sleutel, lijst] : bedrag_) schuif(lijst);
+  for (auto& [rekNr, lijsten] : relatie_)
+    for (auto& [sleutel, lijst] : lijsten) schuif(lijst);
+  for (auto& [rekNr, lijsten] : omschrijving_)
+    for (auto& [sleutel, lijst] : lijsten) schuif(lijst);
+  for (auto& [sleutel, rest] : rest_) schuif(rest.posities);
+}
+
 void AfstemIndex::NaVervangen(const Kasboek& kb, int positie, const TKas& oud) {
   Haal(oud, positie);
   Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);

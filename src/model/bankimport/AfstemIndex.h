@@ -29,6 +29,8 @@ class AfstemIndex {
   void Bouw(const Kasboek& kb);
   // After a transaction was placed at `positie`.
   void NaInvoegen(const Kasboek& kb, int positie);
+  // After the transaction `oud` at `positie` was taken out of the ledger.
+  void NaVerwijderen(int positie, const TKas& oud);
   // After the transaction at `positie` was overwritten (it was `oud`).
   void NaVervangen(const Kasboek& kb, int positie, const TKas& oud);
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <set>
 
 #include "model/bankimport/BankTekst.h"
@@ -14,6 +16,7 @@
 #include "model/core/Bedragen.h"
 #include "model/core/Berichten.h"
 #include "model/core/Domein.h"
+#include "model/core/KasVolgorde.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/core/SaldoMatrix.h"
@@ -63,13 +66,20 @@ std::string Gewoon(const std::string& s) {
   return t;
 }
 
-// Examined in this order, the last with the highest score wins.
-void Weeg(Beste& b, int score, int positie) {
-  if (score >= b.score) {
+long long Dag(double datum) { return static_cast<long long>(std::floor(datum)); }
+
+// The highest score wins; of equal scores the one nearest to the line's date
+// (a same-day transaction before one of another month); of those, the one
+// examined last. `afstand` is that of the best so far.
+void Weeg(Beste& b, long long& bAfstand, int score, int positie, long long afstand) {
+  if (score > b.score || (score == b.score && afstand <= bAfstand)) {
     b.score = score;
     b.positie = positie;
+    bAfstand = afstand;
   }
 }
+
+constexpr long long kGeenAfstand = std::numeric_limits<long long>::max();
 
 }  // namespace
 
@@ -148,6 +158,52 @@ TKas TransactionFromLine(const TNewKas& r) {
   return k;
 }
 
+namespace {
+
+// A counter account as digits without leading zeros: an IBAN, the old
+// account number and an own account's name ("Spaar 987654321") compare alike.
+std::string TegenCijfers(const std::string& tekst) {
+  std::string c = NaamCijfers(ReduceerRekeningNummer(tekst));
+  const std::size_t eerste = c.find_first_not_of('0');
+  return eerste == std::string::npos ? std::string() : c.substr(eerste);
+}
+
+// The counter account is the surest sign of one counter party; without it
+// the names decide. Layouts write a name differently ("ALBERT HEIJN 1234
+// AMSTERDAM", "Albert Heijn 1234"), so either may hold the other.
+bool ZelfdeTegenpartij(const TKas& kas, const TNewKas& regel) {
+  const std::string a = TegenCijfers(kas.TegenRekNr);
+  const std::string b = TegenCijfers(regel.TegenRekNr);
+  constexpr std::size_t kMinsteCijfers = 3;
+  if (a.size() >= kMinsteCijfers && a == b) return true;
+  if (Gewoon(kas.Relatie) == Gewoon(regel.Relatie)) return true;
+  return TextsResemble(kas.Relatie, regel.Relatie) || TextsResemble(regel.Relatie, kas.Relatie);
+}
+
+// Money out: a negative ledger amount; a line's kind says it, whatever sign
+// its layout writes.
+bool RegelIsAf(const TNewKas& r) {
+  const int soort = r.BoekSoort & 0xFF;
+  if (soort == importsoort::Af || soort == importsoort::AfNaarEigen) return true;
+  if (soort == importsoort::Bij || soort == importsoort::BijVanEigen) return false;
+  return r.Bedrag < 0;
+}
+
+}  // namespace
+
+bool ZelfdeBetaling(const TKas& kas, const TNewKas& regel) {
+  if (kas.RekNr != regel.RekNr || Dag(kas.Datum) != Dag(regel.Datum)) return false;
+  if (!ZelfdeBedrag(kas.Bedrag, regel.Bedrag * regel.MuntKoers) && !ZelfdeBedrag(kas.Bedrag, regel.Bedrag)) return false;
+  if (kas.Bedrag != 0 && regel.Bedrag != 0 && (kas.Bedrag < 0) != RegelIsAf(regel)) return false;
+  return ZelfdeTegenpartij(kas, regel);
+}
+
+bool MagVervangen(const TKas& kas, const TNewKas& regel) {
+  if (kas.RekNr != regel.RekNr || Dag(kas.Datum) != Dag(regel.Datum)) return false;
+  return ZelfdeBedrag(kas.Bedrag, regel.Bedrag) || ZelfdeTegenpartij(kas, regel) ||
+         TextsResemble(kas.Omschrijving, regel.Omschrijving);
+}
+
 Afstemming::Afstemming(Kasboek& kb, SelectMutVoerder& kiezer, VergelijkVoerder& venster)
     : bewaar([&kb] { BewaarNaWijziging(kb); }), kb_(kb), kiezer_(kiezer), venster_(venster) {}
 
@@ -155,6 +211,11 @@ void Afstemming::BeginRun() {
   grootboekBijStart_ = kb_.MaxKas();
   index_.Bouw(kb_);
   stoppen = false;
+}
+
+long long Afstemming::Afstand(int positie) const {
+  const long long d = Dag(kb_.KasLijst[static_cast<std::size_t>(positie)].Datum) - Dag(regel.Datum);
+  return d < 0 ? -d : d;
 }
 
 void Afstemming::FindSameDayCandidates() {
@@ -169,8 +230,10 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   b.positie = heleGrootboek ? grootboekBijStart_ : static_cast<int>(kandidaten.size());
   auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
   const RegelKenmerken kenmerken(regel);
+  long long bAfstand = kGeenAfstand;
   for (int p : kandidaten)
-    if (p <= kb_.MaxKas() && kas(p).RekNr == regel.RekNr) Weeg(b, Score(kas(p), kenmerken, groepTelt), p);
+    if (p <= kb_.MaxKas() && kas(p).RekNr == regel.RekNr)
+      Weeg(b, bAfstand, Score(kas(p), kenmerken, groepTelt), p, Afstand(p));
   if (!heleGrootboek) return b;
 
   // Then the account's transactions from position n - (candidates) down to 1:
@@ -222,9 +285,15 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   // of criteria that some position meets. The combinations are tried from
   // heavy to light, each by walking its shortest criterion and looking the
   // position up in the others; the positions found meet exactly that
-  // combination, and the one with the most of the rest wins (the lowest
-  // position on a tie).
+  // combination, and the one with the most of the rest wins (on a tie the
+  // one nearest to the line's date, then the lowest position: the walk
+  // goes down).
   Beste fase2{-1, 0};
+  long long fase2Afstand = kGeenAfstand;
+  auto beter = [&](int s, int p, long long afstand) {
+    return s > fase2.score || (s == fase2.score && (afstand < fase2Afstand || (afstand == fase2Afstand && p < fase2.positie)));
+  };
+  const long long regelDag = Dag(regel.Datum);
   bool ergens = false;
   for (const auto& r : runs) ergens = ergens || !r.empty();
   for (int combinatie = 15; ergens && combinatie >= 1 && fase2.score < 0; --combinatie) {
@@ -244,21 +313,45 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
           if (c != kortste && (combinatie & (8 >> c))) overal = bevat(c, *p);
         if (!overal) continue;
         const int s = gewicht + rest(kas(*p));
-        if (s > fase2.score || (s == fase2.score && *p < fase2.positie)) fase2 = {s, *p};
-        if (s == gewicht + score::Actie + score::Soort + score::Munt) break;  // higher positions lose the tie
+        const long long afstand = Afstand(*p);
+        if (beter(s, *p, afstand)) {
+          fase2 = {s, *p};
+          fase2Afstand = afstand;
+        }
+        // Higher positions lie no nearer once the line's date is reached.
+        if (s == gewicht + score::Actie + score::Soort + score::Munt && Dag(kas(*p).Datum) >= regelDag) break;
       }
     }
   }
   if (!ergens) {
+    // Per action code, kind and currency: the positions nearest to the
+    // line's date on either side (the lowest of a day).
+    auto eersteVanDag = [&](const std::vector<int>& pos, std::vector<int>::const_iterator eind, long long dag) {
+      return std::lower_bound(pos.begin(), eind, dag, [&](int p, long long d) { return Dag(kas(p).Datum) < d; });
+    };
     for (const AfstemIndex::Rest* r : index_.RestVan(regel.RekNr)) {
-      if (r->posities.empty() || r->posities.front() > grens) continue;
+      const auto& pos = r->posities;
+      const auto eind = std::upper_bound(pos.begin(), pos.end(), grens);
+      if (pos.begin() == eind) continue;
       const int s = (r->actie == actie ? score::Actie : 0) + (r->soort == soort ? score::Soort : 0) +
                     (r->munt == regel.Munt ? score::Munt : 0);
-      const int p = r->posities.front();
-      if (s > fase2.score || (s == fase2.score && p < fase2.positie)) fase2 = {s, p};
+      const auto na = eersteVanDag(pos, eind, regelDag);
+      if (na != eind && beter(s, *na, Afstand(*na))) {
+        fase2 = {s, *na};
+        fase2Afstand = Afstand(*na);
+      }
+      if (na != pos.begin()) {
+        const auto voor = eersteVanDag(pos, eind, Dag(kas(*std::prev(na)).Datum));
+        if (beter(s, *voor, Afstand(*voor))) {
+          fase2 = {s, *voor};
+          fase2Afstand = Afstand(*voor);
+        }
+      }
     }
   }
-  if (fase2.score >= 0 && fase2.score >= b.score) b = fase2;
+  // The walk over the ledger comes after the candidates: it wins a tie of
+  // score and distance.
+  if (fase2.score >= 0 && (fase2.score > b.score || (fase2.score == b.score && fase2Afstand <= bAfstand))) b = fase2;
   return b;
 }
 
@@ -267,11 +360,12 @@ Beste Afstemming::ScoreCandidatesDoorLopen(bool heleGrootboek, bool groepTelt) c
   Beste b;
   b.positie = n;
   auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
+  long long bAfstand = kGeenAfstand;
   for (int p : kandidaten)
-    if (kas(p).RekNr == regel.RekNr) Weeg(b, MatchScore(kas(p), regel, groepTelt), p);
+    if (kas(p).RekNr == regel.RekNr) Weeg(b, bAfstand, MatchScore(kas(p), regel, groepTelt), p, Afstand(p));
   if (!heleGrootboek) return b;
   for (int p = n - static_cast<int>(kandidaten.size()); p >= 1; --p)
-    if (kas(p).RekNr == regel.RekNr) Weeg(b, MatchScore(kas(p), regel, groepTelt), p);
+    if (kas(p).RekNr == regel.RekNr) Weeg(b, bAfstand, MatchScore(kas(p), regel, groepTelt), p, Afstand(p));
   return b;
 }
 
@@ -320,9 +414,14 @@ bool Afstemming::ToonVenster(int positie, int m) {
   return venster.Gesloten();
 }
 
+bool Afstemming::VervangenToegestaan(int positie) const {
+  return positie >= 1 && positie <= kb_.MaxKas() && MagVervangen(kb_.KasLijst[static_cast<std::size_t>(positie)], regel);
+}
+
 void Afstemming::VervangBeste() {
-  if (beste.positie < 1 || beste.positie > kb_.MaxKas()) return;
-  TKas& doel = kb_.KasLijst[static_cast<std::size_t>(beste.positie)];
+  if (!VervangenToegestaan(beste.positie)) return;
+  const int positie = beste.positie;
+  TKas& doel = kb_.KasLijst[static_cast<std::size_t>(positie)];
   const TKas oud = doel;
   TKas nieuw = TransactionFromLine(regel);
   nieuw.Index = oud.Index;
@@ -333,7 +432,22 @@ void Afstemming::VervangBeste() {
   int rekMis = 0, groepMis = 0;
   static_cast<void>(BoekInMatrix(kb_, oud.GroepKode, oud.RekNr, false, rekMis, groepMis, -oud.Bedrag));
   static_cast<void>(BoekInMatrix(kb_, nieuw.GroepKode, nieuw.RekNr, false, rekMis, groepMis, nieuw.Bedrag));
-  index_.NaVervangen(kb_, beste.positie, oud);
+  dezeImport_.push_back(nieuw);
+  // The line's date or statement word may put the record elsewhere in the
+  // fixed order: it moves there, as a new booking would stand.
+  const auto& lijst = kb_.KasLijst;
+  const auto p = static_cast<std::size_t>(positie);
+  const bool opZijnPlaats = (p == 1 || !KasVoor(nieuw, lijst[p - 1])) && (p + 1 >= lijst.size() || !KasVoor(lijst[p + 1], nieuw));
+  if (opZijnPlaats) {
+    index_.NaVervangen(kb_, positie, oud);
+    return;
+  }
+  kb_.KasLijst.erase(kb_.KasLijst.begin() + positie);
+  kb_.HernummerKas();
+  index_.NaVerwijderen(positie, oud);
+  const int nieuwePositie = VoegKasIn(kb_, std::move(nieuw));
+  index_.NaInvoegen(kb_, nieuwePositie);
+  beste.positie = nieuwePositie;
 }
 
 int Afstemming::Boek(TKas kas) {
@@ -351,25 +465,28 @@ bool Afstemming::InsertLine() {
   // Every same-day candidate takes part; a relation or description equal to
   // the line's (empty ones included) counts as resembling here, so interest
   // and fees without a relation are recognised as booked too.
-  Beste dubbel{0, static_cast<int>(kandidaten.size())};
-  for (int p : kandidaten) {
-    if (p > kb_.MaxKas()) continue;
-    const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(p)];
-    if (kas.RekNr != regel.RekNr) continue;
-    int s = MatchScore(kas, regel, true);
-    if (!(s & score::Relatie) && Gewoon(kas.Relatie) == Gewoon(regel.Relatie)) s += score::Relatie;
-    if (!(s & score::Omschrijving) && Gewoon(kas.Omschrijving) == Gewoon(regel.Omschrijving)) s += score::Omschrijving;
-    Weeg(dubbel, s, p);
-  }
-  if (dubbel.score == score::AlGeboekt &&
-      (dubbeleOverslaan || !Vraag(kb_, "Transactie bestaat al, nogmaals invoeren?")))
-    return false;
+  // The payment counts as booked already when the ledger holds it more often
+  // than the lines of this file booked it: whatever action code, kind or
+  // group the bank or the user gave it. The day's transactions of the
+  // account as the line now stands (the window may have changed either).
+  if (AlGeboekt() && (dubbeleOverslaan || !Vraag(kb_, "Transactie bestaat al, nogmaals invoeren?"))) return false;
   TKas kas = TransactionFromLine(regel);
   kas.Bedrag = regel.Bedrag * regel.MuntKoers;
   kas.Index = kb_.MaxKas() + 1;
+  dezeImport_.push_back(kas);
   Boek(std::move(kas));
   if (regel.GroepKode == kKruispostKode) PostCounterTransfer();
   return true;
+}
+
+bool Afstemming::AlGeboekt() const {
+  std::size_t inGrootboek = 0;
+  for (int p : index_.OpDag(regel.RekNr, regel.Datum))
+    if (p <= kb_.MaxKas() && ZelfdeBetaling(kb_.KasLijst[static_cast<std::size_t>(p)], regel)) ++inGrootboek;
+  if (inGrootboek == 0) return false;
+  const auto doorDezeImport = std::count_if(dezeImport_.begin(), dezeImport_.end(),
+                                            [this](const TKas& k) { return ZelfdeBetaling(k, regel); });
+  return inGrootboek > static_cast<std::size_t>(doorDezeImport);
 }
 
 bool Afstemming::PostCounterTransfer() {

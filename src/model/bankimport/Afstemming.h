@@ -52,6 +52,21 @@ int MatchScore(const TKas& kas, const TNewKas& regel, bool groepTelt);
 // A transaction from an import line, field by field.
 TKas TransactionFromLine(const TNewKas& regel);
 
+// Whether a ledger transaction is the payment a line describes, whatever
+// codes the bank gave it (action code, booking kind, group): the same
+// account, day, amount and direction, and the same counter party (the
+// counter account's digits, or names that resemble each other either way;
+// two empty names are the same). Two layouts of one bank, or a bank that
+// changed its codes, describe one payment alike in these.
+bool ZelfdeBetaling(const TKas& kas, const TNewKas& regel);
+
+// Whether a line may overwrite a ledger transaction ("&Vervangen"): only the
+// same account's transaction of the same day that shares the amount, the
+// counter party or the description with the line. A replace corrects a
+// booking of that day; one of another day is another payment, and
+// overwriting it would lose it.
+bool MagVervangen(const TKas& kas, const TNewKas& regel);
+
 // Shows the comparison window and lets the user complete the line.
 class VergelijkVoerder {
  public:
@@ -119,10 +134,17 @@ class Afstemming {
   Voorstel StelVoor(bool kiesGroep);
   // Duplicate check and posting. False when nothing was booked.
   bool InsertLine();
+  // Whether the line's payment stands in the ledger already (ZelfdeBetaling)
+  // apart from what the lines of this hand-over booked.
+  bool AlGeboekt() const;
   bool PostCounterTransfer();
   void SplitLine();
-  // Copies the line over the best match (the replace of the window).
+  // Copies the line over the best match (the replace of the window), then
+  // puts it at its place in the order when its date or statement word moved
+  // it. Nothing when the best match is not the line's payment (MagVervangen).
   void VervangBeste();
+  // Whether the transaction at `positie` may be replaced by the line.
+  bool VervangenToegestaan(int positie) const;
 
   Kasboek& kb() { return kb_; }
   const AfstemIndex& index() const { return index_; }
@@ -135,12 +157,20 @@ class Afstemming {
   int Boek(TKas kas);
   bool ToonVenster(int positie, int modus);
 
+  // Whole days between the transaction at `positie` and the line: of two
+  // transactions with one score the nearer one is the best match.
+  long long Afstand(int positie) const;
+
   Kasboek& kb_;
   SelectMutVoerder& kiezer_;
   VergelijkVoerder& venster_;
   AfstemIndex index_;
   int grootboekBijStart_ = 0;
   bool groepGekozen_ = false;
+  // The transactions the lines of this hand-over booked or replaced: a line
+  // equal to one of them is the file's own second payment, not one that was
+  // booked before the file came.
+  std::vector<TKas> dezeImport_;
   // A sorted run of ledger positions.
   struct Lijst {
     const int* begin = nullptr;

@@ -58,6 +58,7 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
   r.VolgBlad = a_.laatsteAfschrift;
   r.TegenVolgBlad = a_.tegenVolgBlad;
   const bool oudBestaat = positie_ >= 1 && positie_ <= kb.MaxKas();
+  vervangbaar_ = a_.VervangenToegestaan(positie_);
   // Only a transaction shown beside the line lends its counter account: an
   // unrelated best match must not turn a card payment into a transfer.
   if (r.TegenRek == 0 && oudBestaat && OudeTransactieZichtbaar())
@@ -416,6 +417,12 @@ bool VergelijkModel::Invoeren() {
 bool VergelijkModel::Vervangen() {
   if (!VervangenActief()) return false;
   if (!LeesReeks(Rekening, Tegenrekening) || !LeesReeks(Relatie, Omschrijving)) return false;
+  // The fields read may have made the line another day's or account's.
+  if (!a_.VervangenToegestaan(positie_)) {
+    a_.kb().berichten().BerichtDlg("Deze transactie is een andere betaling en wordt niet vervangen",
+                                   BerichtSoort::Waarschuwing, knop::OK);
+    return false;
+  }
   a_.vervangen = true;
   a_.invoegen = false;
   gesloten_ = true;

@@ -27,7 +27,9 @@ class VergelijkModel {
   std::string Titel() const;
   std::string Hint() const;
   bool OudeTransactieZichtbaar() const { return modus_ == 1 || modus_ == 3; }
-  bool VervangenActief() const { return OudeTransactieZichtbaar(); }
+  // Only the line's own payment may be overwritten: a transaction shown for
+  // comparison from another day stays as it is.
+  bool VervangenActief() const { return OudeTransactieZichtbaar() && vervangbaar_; }
   bool KoersZichtbaar() const { return !tegenVolgZichtbaar_; }
   bool TegenVolgZichtbaar() const { return tegenVolgZichtbaar_; }
   bool BtwZichtbaar() const { return btwZichtbaar_; }
@@ -95,6 +97,7 @@ class VergelijkModel {
   bool btwAan_ = false;
   bool invoerenActief_ = true;
   bool sluitVoorSplits_ = false;
+  bool vervangbaar_ = false;
   bool gesloten_ = false;
 };
 
