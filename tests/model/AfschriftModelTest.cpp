@@ -7,6 +7,9 @@
 
 #include "BankImportTestBoek.h"
 #include "model/bankimport/Afstemming.h"
+#include "model/bankimport/BankFormaat.h"
+#include "model/bankimport/VergelijkModel.h"
+#include "model/core/Datum.h"
 #include "model/core/Printer.h"
 #include "model/core/SaldoMatrix.h"
 
@@ -133,6 +136,85 @@ TEST(AfschriftPrint, WithoutAPrinterItSaysSo) {
   a.kb.poorten.printer = geen;
   EXPECT_FALSE(a.model->Print());
   EXPECT_EQ(a.berichten.Teksten(), std::vector<std::string>{"Afdrukken niet gelukt"});
+}
+
+}  // namespace
+}  // namespace valdero
+
+namespace valdero {
+namespace {
+
+struct Lijst : BankBoek {
+  explicit Lijst(const std::string& inhoud, int tag = 0) {
+    Lees(tag, "mut.txt", inhoud);
+    EXPECT_TRUE(gelukt) << ::testing::PrintToString(berichten.Teksten());
+    afstemming.bewaar = [] {};
+    model = std::make_unique<AfschriftModel>(kb, *run, afstemming);
+  }
+  struct Overslaan : VergelijkVoerder {
+    void Toon(VergelijkModel& v) override { v.Overslaan(); }
+  } venster;
+  Afstemming afstemming{kb, kiezer, venster};
+  std::unique_ptr<AfschriftModel> model;
+};
+
+const char* kTweeRegels =
+    "\"0123456789\",\"EUR\",20260302,\"D\",950.00,\"\",\"VERHUURDER\",20260302,\"ac\",\"\",\"Huur\"\r\n"
+    "\"0123456789\",\"EUR\",20260303,\"C\",50.00,\"\",\"WERKGEVER\",20260303,\"tb\",\"\",\"Bonus\"\r\n";
+
+// The old Rabobank layout writes a debit unsigned with "D", CAMT.053 signs
+// it: the amount column shows both with a minus.
+TEST(AfschriftLijst, AfgaandeBedragenStaanInElkeLayoutMetEenMinteken) {
+  Lijst oud(kTweeRegels);
+  oud.model->NeemOver(MaakDatum(2026, 1, 1));
+  auto rijen = oud.model->Rijen();
+  ASSERT_EQ(rijen.size(), 3u);
+  EXPECT_EQ(rijen[1][5], " AF");
+  EXPECT_EQ(rijen[1][6], "  -950,00");
+  EXPECT_EQ(rijen[2][6], "  50,00");
+
+  Lijst camt(test::BankFixture("vier.camt053.xml"), kAutomatischTag);
+  camt.model->NeemOver(MaakDatum(2026, 1, 1));
+  rijen = camt.model->Rijen();
+  ASSERT_GE(rijen.size(), 3u);
+  EXPECT_EQ(rijen[1][6], "  -12,50");  // Bakker Jansen, DBIT
+  EXPECT_EQ(rijen[2][6].find('-'), std::string::npos);  // the salary, CRDT
+}
+
+// A file of another year: how many lines the start date drops and how many
+// fall outside the book's year is said once; without either nothing is said.
+TEST(AfschriftLijst, EenBestandVanEenAnderJaarZegtHoeveelRegelsWegvallen) {
+  Lijst lijst(std::string("\"0123456789\",\"EUR\",20141230,\"D\",5.00,\"\",\"A\",20141230,\"ba\",\"\",\"x\"\r\n") +
+              "\"0123456789\",\"EUR\",20141231,\"D\",6.00,\"\",\"B\",20141231,\"ba\",\"\",\"y\"\r\n" + kTweeRegels);
+  lijst.berichten.Wis();
+  lijst.model->NeemOver(MaakDatum(2026, 3, 3));
+  EXPECT_EQ(lijst.model->LaatsteOvername().voorStart, 3);
+  EXPECT_EQ(lijst.model->LaatsteOvername().buitenJaar, 2);
+  EXPECT_EQ(lijst.berichten.Teksten(),
+            (std::vector<std::string>{"3 regels van het bestand liggen voor de begindatum 3-3-2026 en worden niet "
+                                      "getoond\r2 regels van het bestand vallen buiten het boekjaar 2026"}));
+  EXPECT_EQ(lijst.model->Laatste(), 1);
+
+  Lijst gewoon(kTweeRegels);
+  gewoon.berichten.Wis();
+  gewoon.model->NeemOver(MaakDatum(2026, 3, 1));
+  EXPECT_TRUE(gewoon.berichten.Teksten().empty());
+}
+
+// The run tells the window before each line, so the list shows where it is,
+// and keeps what became of every line dealt with.
+TEST(AfschriftLijst, DeRunMeldtElkeRegelEnHoudtDeUitkomstenBij) {
+  Lijst lijst(kTweeRegels);
+  lijst.model->NeemOver(MaakDatum(2026, 1, 1));
+  std::vector<int> over;
+  lijst.model->regelBegint = [&] { over.push_back(lijst.model->Laatste()); };
+  lijst.model->ProcessStatement();
+  EXPECT_EQ(over, (std::vector<int>{2, 1, 0}));
+  const auto& verwerkt = lijst.model->VerwerkteRegels();
+  ASSERT_EQ(verwerkt.size(), 2u);
+  EXPECT_EQ(verwerkt[0].rij[3], "VERHUURDER");
+  EXPECT_EQ(AfschriftModel::UitkomstTekst(verwerkt[0].uitkomst), "overgeslagen");
+  EXPECT_EQ(verwerkt[1].rij[3], "WERKGEVER");
 }
 
 }  // namespace

@@ -229,19 +229,52 @@ INSTANTIATE_TEST_SUITE_P(
                   {"mut.txt regel: 0 Geen Munt gevonden: XYZ"}, true}),
     [](const auto& info) { return std::string(info.param.naam); });
 
-TEST(BankFormatenTest, EenOnbekendeEigenRekeningBlijft0EnWordtEenmaalAangeboden) {
+// A new account declined: the existing accounts are offered once for the
+// file's number, and the choice is taken for every line of it.
+TEST(BankFormatenTest, EenAfgeslagenNieuweRekeningBiedtDeBestaandeRekeningenEenmaalAan) {
+  BankBoek boek;
+  struct Schrap : RekeningDialoogVoerder {
+    void Voer(RekeningDialoog& d) override { d.Schrap(); }
+  } schrap;
+  struct Kiezer : SelectMutVoerder {
+    std::vector<std::string> lijst;
+    std::optional<std::string> Kies(const SelectMut& s) override {
+      lijst = s.Regels();
+      return lijst.at(1);  // Spaar
+    }
+  } kiezer;
+  BankImport run(boek.kb, kiezer, &schrap);
+  boek.berichten.Antwoord(antwoord::Nee);  // no new account
+  boek.berichten.Antwoord(antwoord::Ja);   // an existing one
+  const std::string regel = "\"0555555555\",\"EUR\",20080303,\"D\",1,\"\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n";
+  EXPECT_TRUE(run.Verwerk(0, "mut.txt", regel + regel + regel));
+  EXPECT_EQ(boek.berichten.Teksten(),
+            (std::vector<std::string>{"Wilt u rekening Toevoegen: 555555555",
+                                      "Het Mutatie-rekeningnummer = 555555555\rWilt u een bestaande rekening kiezen?"}));
+  EXPECT_EQ(kiezer.lijst.size(), 4u);  // every account of the book
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(run.Lijst()[static_cast<std::size_t>(i)].RekNr, 2);
+    EXPECT_EQ(run.Lijst()[static_cast<std::size_t>(i)].BankRekNr, "555555555");
+  }
+}
+
+// Declined twice: the lines of no account leave the list, said once.
+TEST(BankFormatenTest, EenOnbekendeEigenRekeningZonderKeuzeWordtEenmaalGemeld) {
   BankBoek boek;
   struct Schrap : RekeningDialoogVoerder {
     void Voer(RekeningDialoog& d) override { d.Schrap(); }
   } schrap;
   BankImport run(boek.kb, boek.kiezer, &schrap);
-  boek.berichten.Antwoord(antwoord::Nee);
-  const std::string regel = "\"0555555555\",\"EUR\",20080303,\"D\",1,\"\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n";
-  EXPECT_TRUE(run.Verwerk(0, "mut.txt", regel + regel));
-  EXPECT_EQ(boek.berichten.Teksten(), (std::vector<std::string>{"Wilt u rekening Toevoegen: 555555555"}));
-  EXPECT_EQ(run.Lijst()[1].RekNr, 0);
-  EXPECT_EQ(run.Lijst()[2].RekNr, 0);
-  EXPECT_EQ(run.Lijst()[1].BankRekNr, "555555555");
+  boek.berichten.standaardAntwoord = antwoord::Nee;
+  const std::string onbekend = "\"0555555555\",\"EUR\",20080303,\"D\",1,\"\",\"B\",20080304,\"ba\",\"\",\"x\"\r\n";
+  const std::string bekend = "\"0123456789\",\"EUR\",20080304,\"D\",2,\"\",\"B\",20080304,\"ba\",\"\",\"y\"\r\n";
+  EXPECT_TRUE(run.Verwerk(0, "mut.txt", onbekend + bekend + onbekend));
+  EXPECT_EQ(boek.berichten.Teksten(),
+            (std::vector<std::string>{"Wilt u rekening Toevoegen: 555555555",
+                                      "Het Mutatie-rekeningnummer = 555555555\rWilt u een bestaande rekening kiezen?",
+                                      "Geen Rekening gevonden: 555555555\r2 regels worden niet verwerkt"}));
+  ASSERT_EQ(run.Laatste(), 1);
+  EXPECT_EQ(run.Lijst()[1].RekNr, 1);
 }
 
 // Accounts listed by name: the account made from the offer takes its place in

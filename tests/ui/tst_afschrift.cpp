@@ -2,14 +2,19 @@
 // old transaction, one is skipped, a transfer on "xxxx" books its counter
 // leg, one is split over sub-groups, and "&BreekAf" stops with the last line
 // still listed.
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "TestBoek.h"
 #include "model/bankimport/VergelijkModel.h"
@@ -17,6 +22,7 @@
 #include "model/core/Printer.h"
 #include "model/core/SaldoMatrix.h"
 #include "ui/bankimport/TAfschriftForm.h"
+#include "ui/bankimport/TBegindatumDlg.h"
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
 
@@ -78,6 +84,12 @@ class TstAfschrift : public QObject {
  private slots:
   void eenAfschriftMetHetToetsenbordDoorlopen();
   void printDruktDeLijstAf();
+  void bewarenAlsKopieertHetBankbestand();
+  void eenGroepMetSubgroepenTypenBiedtSplitsenAan_data();
+  void eenGroepMetSubgroepenTypenBiedtSplitsenAan();
+  void deLijstVolgtDeRun();
+  void deValutakolomStaatZonderSchuifbalkInBeeld();
+  void eenGetypteBegindatumWordtGenomenZoalsGetypt();
 };
 
 void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
@@ -160,9 +172,14 @@ void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
   const auto teksten = boek.berichten.Teksten();
   QVERIFY(std::find(teksten.begin(), teksten.end(), "Som v. Subbedragen = -7,50\rSom totaal moet zijn   = -12,50") !=
           teksten.end());
-  // The stopped line stays listed.
-  QCOMPARE(afschrift.Raster()->rowCount(), 1);
-  QCOMPARE(afschrift.Raster()->item(0, 3)->text(), QStringLiteral("WERKGEVER"));
+  // The stopped line stays listed, below the four dealt with.
+  QCOMPARE(afschrift.Raster()->rowCount(), 5);
+  QCOMPARE(afschrift.Raster()->item(0, 0)->text(), QStringLiteral("vervangen"));
+  QCOMPARE(afschrift.Raster()->item(1, 0)->text(), QStringLiteral("overgeslagen"));
+  QCOMPARE(afschrift.Raster()->item(2, 0)->text(), QStringLiteral("geboekt"));
+  QCOMPARE(afschrift.Raster()->item(3, 0)->text(), QStringLiteral("gesplitst"));
+  QCOMPARE(afschrift.Raster()->item(4, 3)->text(), QStringLiteral("WERKGEVER"));
+  QCOMPARE(afschrift.Raster()->currentRow(), 4);
 }
 
 // "Print" puts the list on the printer of the book's printer port.
@@ -192,6 +209,148 @@ void TstAfschrift::printDruktDeLijstAf() {
   QCOMPARE(QString::fromStdString(printer.teksten[2]), QStringLiteral("Index"));
   QCOMPARE(QString::fromStdString(printer.teksten[13]), QStringLiteral("BAKKER JANSEN"));
   QCOMPARE(QString::fromStdString(printer.teksten.back()), QStringLiteral("Eur"));
+}
+
+// "Mutaties Bewaren als...": the downloaded file stays where it was.
+void TstAfschrift::bewarenAlsKopieertHetBankbestand() {
+  Boek boek;
+  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
+  boek.berichten.Wis();
+  boek.berichten.Antwoord(antwoord::Ja);
+  boek.berichten.Bestand(std::string("bewaard.txt"));
+  afschrift.BewaarBankbestandAls();
+  QVERIFY(std::filesystem::exists(boek.map.pad() / "mut.txt"));
+  QVERIFY(std::filesystem::exists(boek.map.pad() / "bewaard.txt"));
+  std::ifstream kopie(boek.map.pad() / "bewaard.txt", std::ios::binary);
+  QCOMPARE(std::string(std::istreambuf_iterator<char>(kopie), {}), std::string(kBestand));
+  QCOMPARE(QString::fromStdString(boek.berichten.Teksten().back()), QStringLiteral("mut.txt bewaart als: bewaard.txt"));
+}
+
+// Typing a group that has sub-groups over the proposed one and leaving the
+// field with Enter or Tab offers the split.
+void TstAfschrift::eenGroepMetSubgroepenTypenBiedtSplitsenAan_data() {
+  QTest::addColumn<int>("toets");
+  QTest::newRow("Enter") << int(Qt::Key_Return);
+  QTest::newRow("Tab") << int(Qt::Key_Tab);
+}
+
+void TstAfschrift::eenGroepMetSubgroepenTypenBiedtSplitsenAan() {
+  QFETCH(int, toets);
+  Boek boek;
+  // The slager's line: nobody known, the group proposed is "nnnn".
+  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary)
+      << "\"0123456789\",\"EUR\",20260303,\"D\",20.00,\"\",\"SLAGER\",20260303,\"ba\",\"\",\"Vlees\"\r\n";
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
+  afschrift.NeemOver(MaakDatum(2026, 3, 1));
+  afschrift.Afstemmer()->bewaar = [] {};
+  boek.berichten.Wis();
+  boek.berichten.standaardAntwoord = antwoord::Nee;
+  bool gevraagd = false;
+  int getoond = 0;
+  connect(&vergelijk, &TCompareForm::Getoond, this, [&] {
+    QTimer::singleShot(0, &vergelijk, [&] {
+      if (++getoond > 1) {
+        vergelijk.reject();
+        return;
+      }
+      auto* groep = qobject_cast<QComboBox*>(vergelijk.VeldWidget(VergelijkModel::Groep));
+      // Keys go where a person's keys go: to the widget that has the focus.
+      groep->setFocus();
+      groep->lineEdit()->selectAll();
+      QWidget* doel = QApplication::focusWidget() ? QApplication::focusWidget() : groep;
+      QTest::keyClicks(doel, QStringLiteral("410"));
+      QTest::keyClick(doel, static_cast<Qt::Key>(toets));
+      const auto teksten = boek.berichten.Teksten();
+      gevraagd = std::find(teksten.begin(), teksten.end(), "Transactie opsplitsen en verdelen ") != teksten.end();
+      if (vergelijk.isVisible()) vergelijk.reject();
+    });
+  });
+  Druk(afschrift, QStringLiteral("Rekening bijwerken"));
+  QVERIFY(gevraagd);
+}
+
+// While the comparison window is open, the statement list shows the line it
+// is about selected and the lines dealt with above it, with their outcome;
+// debits carry a minus whatever the layout.
+void TstAfschrift::deLijstVolgtDeRun() {
+  Boek boek;
+  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
+  afschrift.NeemOver(MaakDatum(2026, 3, 1));
+  afschrift.Afstemmer()->bewaar = [] {};
+  QCOMPARE(afschrift.Raster()->item(1, 6)->text(), QStringLiteral("  -20,00"));
+  QCOMPARE(afschrift.Raster()->item(4, 6)->text(), QStringLiteral("  50,00"));
+  boek.berichten.standaardAntwoord = antwoord::Nee;
+  int getoond = 0;
+  QStringList huidig, eerste;
+  connect(&vergelijk, &TCompareForm::Getoond, this, [&] {
+    QTimer::singleShot(0, &vergelijk, [&] {
+      ++getoond;
+      QTableWidget* r = afschrift.Raster();
+      huidig << r->item(r->currentRow(), 3)->text();
+      eerste << r->item(0, 0)->text();
+      if (getoond == 3) {
+        Afdruk(afschrift, "afschrift_tijdens_run");
+        Afdruk(vergelijk, "vergelijk_tijdens_run");
+        Druk(vergelijk, QStringLiteral("&BreekAf"));
+      } else {
+        Druk(vergelijk, QStringLiteral("&Overslaan"));
+      }
+    });
+  });
+  Druk(afschrift, QStringLiteral("Rekening bijwerken"));
+  QCOMPARE(getoond, 3);
+  QCOMPARE(huidig, (QStringList{"BAKKER JANSEN", "SLAGER", "J DE VRIES"}));
+  QCOMPARE(eerste, (QStringList{"1", "overgeslagen", "overgeslagen"}));
+  // After the stop: two lines dealt with, three left, the first of them current.
+  QCOMPARE(afschrift.Raster()->rowCount(), 5);
+  QCOMPARE(afschrift.Raster()->currentRow(), 2);
+  QCOMPARE(afschrift.Raster()->item(2, 3)->text(), QStringLiteral("J DE VRIES"));
+}
+
+// Every column, the currency last, fits in the window.
+void TstAfschrift::deValutakolomStaatZonderSchuifbalkInBeeld() {
+  Boek boek;
+  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
+  afschrift.NeemOver(MaakDatum(2026, 3, 1));
+  QVERIFY(QTest::qWaitForWindowExposed(&afschrift));
+  Afdruk(afschrift, "afschrift_valuta");
+  QTableWidget* r = afschrift.Raster();
+  QVERIFY(!r->horizontalScrollBar()->isVisible());
+  const int rechts = r->horizontalHeader()->sectionViewportPosition(7) + r->columnWidth(7);
+  QVERIFY2(rechts <= r->viewport()->width(), qPrintable(QString("%1 > %2").arg(rechts).arg(r->viewport()->width())));
+}
+
+// "Kies Begindatum" takes the date as typed, also one of another year.
+void TstAfschrift::eenGetypteBegindatumWordtGenomenZoalsGetypt() {
+  Boek boek;
+  StartDatumVoorstel v;
+  v.vroegst = MaakDatum(2014, 12, 30);
+  v.laatst = MaakDatum(2026, 12, 11);
+  v.voorstel = MaakDatum(2026, 12, 11);
+  TBegindatumDlg dlg(boek.kb, v);
+  dlg.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+  dlg.Veld()->selectAll();
+  QTest::keyClicks(dlg.Veld(), QStringLiteral("30-12-2014"));
+  QTest::keyClick(dlg.Veld(), Qt::Key_Return);
+  QVERIFY(dlg.Datum().has_value());
+  QCOMPARE(*dlg.Datum(), MaakDatum(2014, 12, 30));
+  QCOMPARE(dlg.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TstAfschrift)

@@ -8,7 +8,9 @@
 #include "model/bankimport/RekeningHerkenning.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Datum.h"
+#include "model/core/BoekNaam.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
 #include "model/core/Berichten.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TabelAfdruk.h"
@@ -26,18 +28,65 @@ int AfschriftModel::Laatste() const { return run_.Laatste(); }
 
 void AfschriftModel::NeemOver(double startDatum) {
   auto& lijst = run_.Lijst();
+  overname_ = {};
+  verwerkt_.clear();
+  const int jaar = BoekJaar(kb_);
+  for (std::size_t i = 1; i < lijst.size(); ++i)
+    if (SplitsDatum(lijst[i].Datum).jaar != jaar) ++overname_.buitenJaar;
   if (lijst.size() > 1) {
     double d = lijst[1].Datum;
     if (d < startDatum) d = std::floor(startDatum);
     std::size_t i = 1;
     while (i < lijst.size()) {
-      if (lijst[i].Datum < d) lijst.erase(lijst.begin() + static_cast<std::ptrdiff_t>(i));
-      else ++i;
+      if (lijst[i].Datum < d) {
+        lijst.erase(lijst.begin() + static_cast<std::ptrdiff_t>(i));
+        ++overname_.voorStart;
+      } else {
+        ++i;
+      }
+    }
+    if (overname_.voorStart > 0 || overname_.buitenJaar > 0) {
+      std::string tekst;
+      auto regels = [](int n) { return std::to_string(n) + (n == 1 ? " regel" : " regels"); };
+      if (overname_.voorStart > 0)
+        tekst = regels(overname_.voorStart) + " van het bestand " + (overname_.voorStart == 1 ? "ligt" : "liggen") +
+                " voor de begindatum " + DatumTekst(std::floor(startDatum)) + " en " +
+                (overname_.voorStart == 1 ? "wordt" : "worden") + " niet getoond";
+      if (overname_.buitenJaar > 0)
+        tekst += (tekst.empty() ? "" : "\r") + regels(overname_.buitenJaar) + " van het bestand " +
+                 (overname_.buitenJaar == 1 ? "valt" : "vallen") + " buiten het boekjaar " + std::to_string(jaar);
+      Mededeling(kb_, tekst);
     }
   }
   a_.bankFormaat = run_.Formaat();
   a_.laatsteAfschrift = run_.LaatsteAfschrift();
   geselecteerd_ = 1;
+  // A line whose own account the book lacks is said once per number, not
+  // for every row each time the list is shown.
+  std::vector<int> gemeld;
+  for (std::size_t i = 1; i < lijst.size(); ++i) {
+    const int rekNr = lijst[i].RekNr;
+    if (kb_.ZoekRekening(rekNr) > 0 || std::find(gemeld.begin(), gemeld.end(), rekNr) != gemeld.end()) continue;
+    gemeld.push_back(rekNr);
+    kb_.berichten().BerichtDlg("Geen Rekening gevonden: " + std::to_string(rekNr), BerichtSoort::Fout, knop::OK);
+  }
+}
+
+std::array<std::string, 8> AfschriftModel::Rij(int i) {
+  TNewKas& r = run_.Lijst()[static_cast<std::size_t>(i)];
+  const bool munt = r.Munt >= 0 && r.Munt < static_cast<int>(kb_.ValutaLijst.size());
+  const int rek = kb_.ZoekRekening(r.RekNr);
+  const std::string cijfers = rek > 0 ? NaamCijfers(kb_.RekLijst[static_cast<std::size_t>(rek)].Naam) : std::string();
+  // One sign for every layout: money out negative, as the ledger holds it,
+  // whether the file wrote the amount signed (CAMT.053, MT940) or unsigned
+  // with a debit mark (the old layouts).
+  const int soort = r.BoekSoort & 0xFF;
+  const bool af = soort == importsoort::Af || soort == importsoort::AfNaarEigen ||
+                  (soort != importsoort::Bij && soort != importsoort::BijVanEigen && r.Bedrag < 0);
+  const double bedrag = af ? -std::fabs(r.Bedrag) : std::fabs(r.Bedrag);
+  return {std::to_string(i), cijfers, DatumTekst(r.Datum), r.Relatie, r.Omschrijving,
+          r.BoekSoort == importsoort::Bij ? " BY" : " AF", "  " + BedragTekst(kb_, bedrag),
+          munt ? kb_.ValutaLijst[static_cast<std::size_t>(r.Munt)].Kode : std::string()};
 }
 
 std::vector<std::array<std::string, 8>> AfschriftModel::Rijen() {
@@ -45,14 +94,19 @@ std::vector<std::array<std::string, 8>> AfschriftModel::Rijen() {
   rijen.push_back({"Index", "Rek", "Datum", "Naam", "Omschrijving", "By/Af", "Bedrag", "Mnt"});
   auto& lijst = run_.Lijst();
   for (int i = 1; i <= Laatste(); ++i) {
-    TNewKas& r = lijst[static_cast<std::size_t>(i)];
-    r.Index = i;
-    const bool munt = r.Munt >= 0 && r.Munt < static_cast<int>(kb_.ValutaLijst.size());
-    rijen.push_back({std::to_string(i), AccountNameDigits(kb_, r.RekNr), DatumTekst(r.Datum), r.Relatie,
-                     r.Omschrijving, r.BoekSoort == importsoort::Bij ? " BY" : " AF", "  " + BedragTekst(kb_, r.Bedrag),
-                     munt ? kb_.ValutaLijst[static_cast<std::size_t>(r.Munt)].Kode : std::string()});
+    lijst[static_cast<std::size_t>(i)].Index = i;
+    rijen.push_back(Rij(i));
   }
   return rijen;
+}
+
+std::string AfschriftModel::UitkomstTekst(Uitkomst u) {
+  switch (u) {
+    case Uitkomst::Geboekt: return "geboekt";
+    case Uitkomst::Vervangen: return "vervangen";
+    case Uitkomst::Gesplitst: return "gesplitst";
+    default: return "overgeslagen";
+  }
 }
 
 bool AfschriftModel::Print() {
@@ -123,6 +177,7 @@ void AfschriftModel::ProcessStatement() {
                          static_cast<std::uint64_t>(std::max(regels, 0)));
   while (!a_.stoppen && Laatste() >= 1) {
     melder.Stap(static_cast<std::uint64_t>(regels - Laatste()));
+    if (regelBegint) regelBegint();
     a_.invoegen = a_.vervangen = a_.splitsen = false;
     a_.regel = run_.Lijst()[1];
     a_.origineleOmschrijving = a_.regel.Omschrijving;
@@ -130,15 +185,22 @@ void AfschriftModel::ProcessStatement() {
     a_.splitsIndex = 1;
     a_.ReconcileLine();
     if (a_.stoppen) break;
-    if (a_.invoegen) a_.InsertLine();
+    bool geboekt = false;
+    if (a_.invoegen) geboekt = a_.InsertLine();
     if (a_.invoegen || a_.vervangen) {
       kb_.HernummerKas();
       a_.bewaar();
     }
     if (a_.splitsen) a_.SplitLine();
+    const Uitkomst uitkomst = a_.splitsen     ? Uitkomst::Gesplitst
+                              : a_.vervangen  ? Uitkomst::Vervangen
+                              : geboekt       ? Uitkomst::Geboekt
+                                              : Uitkomst::Overgeslagen;
+    verwerkt_.push_back({Rij(1), uitkomst});
     VerwijderRegel(1);
   }
   if (Laatste() == 0) melder.Stap(static_cast<std::uint64_t>(regels));
+  if (regelBegint) regelBegint();
 }
 
 }  // namespace valdero

@@ -4,6 +4,7 @@
 // bijwerken", which walks the lines one by one through the reconciliation.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,14 @@ class AfschriftModel {
   AfschriftModel(Kasboek& kb, BankImport& run, Afstemming& afstemming);
 
   // The hand-over after the start date was accepted: lines before it leave.
+  // When lines left, or lines fall outside the book's year, it says so once
+  // (a file of another year would otherwise show an empty list).
   void NeemOver(double startDatum);
+  struct Overname {
+    int voorStart = 0;     // lines dated before the start date, dropped
+    int buitenJaar = 0;    // lines of the file outside the book's year
+  };
+  const Overname& LaatsteOvername() const { return overname_; }
 
   // The grid: row 0 the titles, rows 1..N the lines.
   std::vector<std::array<std::string, 8>> Rijen();
@@ -42,6 +50,18 @@ class AfschriftModel {
 
   // "Rekening bijwerken".
   void ProcessStatement();
+  // Called while the run walks the lines: before each line is reconciled
+  // (it is then line 1) and once the run ends, so the list shown follows.
+  std::function<void()> regelBegint;
+  // The lines the runs of this hand-over dealt with, in order, and what
+  // became of each.
+  enum class Uitkomst { Geboekt, Vervangen, Gesplitst, Overgeslagen };
+  struct Verwerkt {
+    std::array<std::string, 8> rij;
+    Uitkomst uitkomst;
+  };
+  const std::vector<Verwerkt>& VerwerkteRegels() const { return verwerkt_; }
+  static std::string UitkomstTekst(Uitkomst u);
   // Whether the walk reports its progress: when no person answers each line
   // (the command-line import). A person's answers are no work to wait for,
   // and a progress bar over the comparison window would stand in the way.
@@ -54,11 +74,14 @@ class AfschriftModel {
 
  private:
   void VerwijderRegel(int i);
+  std::array<std::string, 8> Rij(int i);
 
   Kasboek& kb_;
   BankImport& run_;
   Afstemming& a_;
   int geselecteerd_ = 1;
+  Overname overname_;
+  std::vector<Verwerkt> verwerkt_;
 };
 
 }  // namespace valdero

@@ -303,26 +303,50 @@ void BankImport::Sorteer() {
 }
 
 void BankImport::KiesEigenRekening() {
-  if (Laatste() < 1 || lijst_[1].RekNr != 0) return;
-  // Only an own account that several accounts claim is chosen here; a number
-  // no account has keeps 0, so its lines are never filed under another account.
-  std::string nummer = lijst_[1].BankRekNr;
-  const RekeningMatch match = MatchOwnAccount(kb_, nummer);
-  if (match.aantal < 2) return;
-  int rekNr = 0;
-  const int keuze = kb_.berichten().BerichtDlg("Het Mutatie-rekeningnummer = " + lijst_[1].BankRekNr +
-                                                   "\r" + "Wilt u een bestaande rekening kiezen?",
-                                               BerichtSoort::Informatie, knop::JaNee);
-  if (keuze == antwoord::Ja) {
-    const SelectMut selectie = SelectMut::Rekeningen(kb_, match.aantal, match.rekeningen);
-    if (const auto tekst = kiezer_.Kies(selectie)) rekNr = selectie.RekeningUit(kb_, *tekst);
-  } else {
-    rekNr = match.rekeningen.front();
-  }
-  if (rekNr == 0) return;
+  // Each own account number of the file that no single account holds, once:
+  // several accounts claiming it, or none after the offer of a new account
+  // was declined. A number no account has keeps 0 unless the user picks an
+  // account, so its lines are never filed under another account by guess.
+  std::vector<std::string> nummers;
   for (int i = 1; i <= Laatste(); ++i) {
-    TNewKas& regel = lijst_[static_cast<std::size_t>(i)];
-    if (regel.RekNr == 0 && regel.BankRekNr == lijst_[1].BankRekNr) regel.RekNr = rekNr;
+    const TNewKas& regel = lijst_[static_cast<std::size_t>(i)];
+    if (regel.RekNr == 0 && std::find(nummers.begin(), nummers.end(), regel.BankRekNr) == nummers.end())
+      nummers.push_back(regel.BankRekNr);
+  }
+  for (const std::string& bankRekNr : nummers) {
+    std::string nummer = bankRekNr;
+    const RekeningMatch match = MatchOwnAccount(kb_, nummer);
+    const bool afgeslagen = match.aantal == -1 && afgeslagen_.count(bankRekNr) > 0;
+    if (match.aantal < 2 && !afgeslagen) continue;
+    int rekNr = 0;
+    const int keuze = kb_.berichten().BerichtDlg("Het Mutatie-rekeningnummer = " + bankRekNr + "\r" +
+                                                     "Wilt u een bestaande rekening kiezen?",
+                                                 BerichtSoort::Informatie, knop::JaNee);
+    if (keuze == antwoord::Ja) {
+      // A declined new account is mapped onto any existing one.
+      const SelectMut selectie =
+          afgeslagen ? SelectMut::Rekeningen(kb_, -1, {}) : SelectMut::Rekeningen(kb_, match.aantal, match.rekeningen);
+      if (const auto tekst = kiezer_.Kies(selectie)) rekNr = selectie.RekeningUit(kb_, *tekst);
+    } else if (!afgeslagen) {
+      rekNr = match.rekeningen.front();
+    }
+    if (rekNr != 0) {
+      for (int i = 1; i <= Laatste(); ++i) {
+        TNewKas& regel = lijst_[static_cast<std::size_t>(i)];
+        if (regel.RekNr == 0 && regel.BankRekNr == bankRekNr) regel.RekNr = rekNr;
+      }
+      continue;
+    }
+    if (!afgeslagen) continue;
+    // Lines of no account cannot be booked: they leave the list, said once.
+    const auto weg = std::remove_if(lijst_.begin() + 1, lijst_.end(), [&](const TNewKas& r) {
+      return r.RekNr == 0 && r.BankRekNr == bankRekNr;
+    });
+    const auto aantal = std::distance(weg, lijst_.end());
+    lijst_.erase(weg, lijst_.end());
+    kb_.berichten().BerichtDlg("Geen Rekening gevonden: " + bankRekNr + "\r" + std::to_string(aantal) +
+                                   (aantal == 1 ? " regel wordt" : " regels worden") + " niet verwerkt",
+                               BerichtSoort::Waarschuwing, knop::OK);
   }
 }
 

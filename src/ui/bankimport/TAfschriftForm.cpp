@@ -1,7 +1,10 @@
 #include "ui/bankimport/TAfschriftForm.h"
 
 #include <QCloseEvent>
-#include <QDateEdit>
+#include <QApplication>
+#include <QColor>
+#include <QScreen>
+#include <QScrollBar>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -18,38 +21,16 @@
 #include "model/core/Berichten.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
+#include "ui/bankimport/TBegindatumDlg.h"
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
 
 namespace valdero {
 namespace {
 
-QDate AlsQDate(double datum) {
-  const DatumDelen d = SplitsDatum(datum);
-  return QDate(d.jaar, d.maand, d.dag);
-}
-
-double AlsDatum(const QDate& d) { return MaakDatum(d.year(), d.month(), d.day()); }
-
-// "Kies Begindatum": the start date between the earliest and latest date.
-std::optional<double> KiesBegindatum(QWidget* ouder, const StartDatumVoorstel& v) {
-  QDialog dlg(ouder);
-  dlg.setWindowTitle(QStringLiteral("Kies Begindatum"));
-  auto* laag = new QVBoxLayout(&dlg);
-  auto* picker = new QDateEdit(AlsQDate(v.voorstel), &dlg);
-  picker->setDisplayFormat(QStringLiteral("d-M-yyyy"));
-  picker->setCalendarPopup(true);
-  picker->setDateRange(AlsQDate(v.vroegst), AlsQDate(v.laatst));
-  picker->setDate(AlsQDate(v.voorstel));
-  picker->setToolTip(QStringLiteral("Geef de begindatum van de afschriften"));
-  auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
-  laag->addWidget(new QLabel(QStringLiteral("Kies Begindatum"), &dlg));
-  laag->addWidget(picker);
-  laag->addWidget(knoppen);
-  QObject::connect(knoppen, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-  return AlsDatum(picker->date());
-}
+// Processed lines stand above the remaining ones, greyed, with what became
+// of them in the first column.
+const QColor kVerwerktKleur(128, 128, 128);
 
 }  // namespace
 
@@ -102,8 +83,8 @@ TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutF
     if (model_) model_->Print();
   });
   connect(raster_, &QTableWidget::currentCellChanged, this, [this](int rij, int, int, int) {
-    if (!model_ || rij < 0) return;
-    model_->Selecteer(rij + 1);
+    if (!model_ || rij < verwerkt_) return;
+    model_->Selecteer(rij - verwerkt_ + 1);
     kop_->setText(QString::fromStdString(model_->Kop()));
   });
 }
@@ -113,9 +94,9 @@ TAfschriftForm::~TAfschriftForm() = default;
 bool TAfschriftForm::Importeer(int tag) {
   run_ = std::make_unique<BankImport>(kb_, selectie_, rekeningDialoog_);
   if (!run_->Importeer(tag)) return false;
-  const auto start = KiesBegindatum(this, run_->StelStartDatumVoor());
-  if (!start) return false;
-  NeemOver(*start);
+  TBegindatumDlg kies(kb_, run_->StelStartDatumVoor(), this);
+  if (kies.exec() != QDialog::Accepted || !kies.Datum()) return false;
+  NeemOver(*kies.Datum());
   return true;
 }
 
@@ -128,9 +109,15 @@ void TAfschriftForm::NeemOver(double startDatum) {
   afstemming_ = std::make_unique<Afstemming>(kb_, selectie_, vergelijk_);
   afstemming_->nieuweGroep = nieuweGroep;
   model_ = std::make_unique<AfschriftModel>(kb_, *run_, *afstemming_);
+  // The list follows the run: the line being reconciled selected, the lines
+  // dealt with above it.
+  model_->regelBegint = [this] {
+    Toon();
+    if (model_->Laatste() >= 1) raster_->selectRow(verwerkt_);
+  };
   model_->NeemOver(startDatum);
   Toon();
-  if (raster_->rowCount() > 0) raster_->selectRow(0);
+  if (raster_->rowCount() > verwerkt_) raster_->selectRow(verwerkt_);
   show();
   raise();
   activateWindow();
@@ -139,30 +126,68 @@ void TAfschriftForm::NeemOver(double startDatum) {
 
 void TAfschriftForm::Toon() {
   const auto rijen = model_->Rijen();
-  raster_->setRowCount(static_cast<int>(rijen.size()) - 1);
-  for (int i = 1; i < static_cast<int>(rijen.size()); ++i)
-    for (int k = 0; k < 8; ++k)
-      raster_->setItem(i - 1, k, new QTableWidgetItem(QString::fromStdString(rijen[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)])));
+  const auto& verwerkt = model_->VerwerkteRegels();
+  verwerkt_ = static_cast<int>(verwerkt.size());
+  const QSignalBlocker stil(raster_);  // the selection is set afterwards
+  raster_->setRowCount(verwerkt_ + static_cast<int>(rijen.size()) - 1);
+  auto zet = [this](int rij, const std::array<std::string, 8>& cellen, bool klaar, const std::string& uitkomst) {
+    for (int k = 0; k < 8; ++k) {
+      const std::string& tekst = k == 0 && klaar ? uitkomst : cellen[static_cast<std::size_t>(k)];
+      auto* cel = new QTableWidgetItem(QString::fromStdString(tekst));
+      if (klaar) {
+        cel->setFlags(Qt::ItemIsEnabled);
+        cel->setForeground(kVerwerktKleur);
+        QFont f = cel->font();
+        f.setItalic(true);
+        cel->setFont(f);
+      } else if (k == 6) {
+        // Amounts of 0 or more green, negative ones red.
+        cel->setForeground(tekst.find('-') != std::string::npos ? QColor(Qt::red) : QColor(0, 128, 0));
+      }
+      if (k == 0 || k == 6) cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      raster_->setItem(rij, k, cel);
+    }
+  };
+  for (int i = 0; i < verwerkt_; ++i) {
+    const auto& v = verwerkt[static_cast<std::size_t>(i)];
+    zet(i, v.rij, true, AfschriftModel::UitkomstTekst(v.uitkomst));
+  }
+  for (int i = 1; i < static_cast<int>(rijen.size()); ++i) zet(verwerkt_ + i - 1, rijen[static_cast<std::size_t>(i)], false, {});
   // The grid widths of the old program, widened to what this font needs for
   // the short columns; the texts keep theirs.
   raster_->resizeColumnsToContents();
+  int breed = 0;
   for (int k = 0; k < 8; ++k) {
     const int breedte = AfschriftModel::kKolomBreedtes[static_cast<std::size_t>(k)];
     if (k == 3 || k == 4) raster_->setColumnWidth(k, std::max(breedte, std::min(raster_->columnWidth(k), 2 * breedte)));
     else raster_->setColumnWidth(k, std::max(breedte, raster_->columnWidth(k)));
+    breed += raster_->columnWidth(k);
   }
+  // Every column, the currency last, stands in the window: it grows to the
+  // grid's width (within the screen) instead of hiding a column behind a
+  // horizontal scroll bar.
+  breed += 2 * raster_->frameWidth() + raster_->verticalScrollBar()->sizeHint().width() + 4;
+  raster_->setMinimumWidth(std::min(breed, BeschikbareBreedte()));
+  if (raster_->minimumWidth() >= breed) raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  if (width() < sizeHint().width()) resize(sizeHint().width(), height());
   bijwerken_->setEnabled(model_->BijwerkenActief());
   print_->setEnabled(true);
   kop_->setText(QString::fromStdString(model_->Kop()));
 }
 
+int TAfschriftForm::BeschikbareBreedte() const {
+  const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+  constexpr int kRand = 60;  // the window's frame and the layout's margins
+  return s ? s->availableGeometry().width() - kRand : 1200;
+}
+
 void TAfschriftForm::Bijwerken() {
   if (!model_) return;
-  const int rij = raster_->currentRow();
+  const int rij = raster_->currentRow() - verwerkt_;
   model_->Selecteer(rij < 0 ? 1 : rij + 1);
   model_->ProcessStatement();
   Toon();
-  if (raster_->rowCount() > 0) raster_->selectRow(0);
+  if (raster_->rowCount() > verwerkt_) raster_->selectRow(verwerkt_);
 }
 
 void TAfschriftForm::BewaarBankbestandAls() {
@@ -190,7 +215,8 @@ void TAfschriftForm::BewaarBankbestandAls() {
     kb_.berichten().BerichtDlg("Bestand bestaat al", BerichtSoort::Fout, knop::OK);
     return;
   }
-  std::filesystem::rename(pad, kb_.Pad(*nieuw), fout);
+  // A copy: the file the user downloaded stays where it was.
+  std::filesystem::copy_file(pad, kb_.Pad(*nieuw), std::filesystem::copy_options::none, fout);
   if (fout) {
     kb_.berichten().BerichtDlg("Bestand bestaat al", BerichtSoort::Fout, knop::OK);
     return;

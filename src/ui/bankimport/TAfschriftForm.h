@@ -41,7 +41,7 @@ class TAfschriftForm : public QWidget {
   bool LeesBestand(int tag, const std::string& pad);
   // The hand-over with a start date already chosen (tests skip the picker).
   void NeemOver(double startDatum);
-  // "Mutaties Bewaren als...": moves the bank file to another name.
+  // "Mutaties Bewaren als...": copies the bank file to another name.
   void BewaarBankbestandAls();
 
   // Creates a group the comparison window does not know (the group dialog);
@@ -62,6 +62,7 @@ class TAfschriftForm : public QWidget {
  private:
   void Toon();
   void Bijwerken();
+  int BeschikbareBreedte() const;
 
   Kasboek& kb_;
   TCompareForm& vergelijk_;
@@ -76,6 +77,7 @@ class TAfschriftForm : public QWidget {
   QPushButton* bijwerken_ = nullptr;
   QPushButton* stop_ = nullptr;
   QPushButton* print_ = nullptr;
+  int verwerkt_ = 0;  // rows of processed lines above the remaining ones
 };
 
 }  // namespace valdero

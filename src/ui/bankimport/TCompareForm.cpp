@@ -54,6 +54,9 @@ TCompareForm::TCompareForm(QWidget* parent) : QDialog(parent) {
       auto* c = new QComboBox(this);
       c->setEditable(true);
       c->setInsertPolicy(QComboBox::NoInsert);
+      // The line edit hands its focus to the box, so a person's keys reach
+      // the box; a key sent to the line edit itself is read there too.
+      c->installEventFilter(this);
       c->lineEdit()->installEventFilter(this);
       w = c;
     } else {
@@ -250,14 +253,18 @@ void TCompareForm::reject() {
 bool TCompareForm::eventFilter(QObject* object, QEvent* event) {
   if (event->type() == QEvent::KeyPress && model_) {
     auto* toets = static_cast<QKeyEvent*>(event);
-    if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
+    const bool enter = toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter;
+    // Tab out of the group field reads it as Enter does: a group with
+    // sub-groups offers the split either way.
+    const bool tabUitGroep = toets->key() == Qt::Key_Tab && toets->modifiers() == Qt::NoModifier;
+    if (enter || tabUitGroep) {
       for (int v = V::Rekening; v <= V::Omschrijving; ++v) {
         QWidget* w = velden_[static_cast<std::size_t>(v)];
         auto* c = qobject_cast<QComboBox*>(w);
-        if (object == w || (c && object == c->lineEdit())) {
-          Enter(v);
-          return true;
-        }
+        if (object != w && !(c && object == c->lineEdit())) continue;
+        if (!enter && v != V::Groep) break;
+        Enter(v);
+        return true;
       }
     }
   }
