@@ -189,7 +189,7 @@ TEST(Mt940InhoudTest, BedragDatTweeLezingenToelaatWordtGeweigerdMetZijnTekst) {
 // blank or not).
 TEST(Mt940InhoudTest, EigenRekeningGevolgdDoorMunt) {
   for (const char* rekening : {"NL91RABO0315273637 EUR", "NL91RABO0315273637EUR", "NL91RABO0315273637",
-                               "RABONL2U/NL91RABO0315273637 EUR", "0315273637 EUR"}) {
+                               "RABONL2U/NL91RABO0315273637 EUR", "0315273637 EUR", "NL91RABO0315273637/EUR"}) {
     BankBoek boek;
     boek.Rekening(4, "Zakelijk 315273637");
     boek.Groep("4", "Saldo");

@@ -174,11 +174,19 @@ class Mt940Lezer : public BankLezer {
 
  private:
   // An IBAN, possibly followed by a currency code (with or without a blank
-  // between) or other words; an older "BIC/number" form keeps its number.
+  // or a slash between) or other words; an older "BIC/number" form keeps its
+  // number.
   static std::string Rekening(const std::string& w) {
     std::string s = TrimBlanks(w);
     const auto streep = s.find('/');
-    if (streep != std::string::npos) s = TrimBlanks(s.substr(streep + 1));
+    if (streep != std::string::npos) {
+      // "BIC/number" keeps the number, "IBAN/EUR" the IBAN.
+      const std::string na = TrimBlanks(s.substr(streep + 1));
+      const bool munt = na.size() == 3 && std::isalpha(static_cast<unsigned char>(na[0])) &&
+                        std::isalpha(static_cast<unsigned char>(na[1])) &&
+                        std::isalpha(static_cast<unsigned char>(na[2]));
+      s = munt ? TrimBlanks(s.substr(0, streep)) : na;
+    }
     const auto spatie = s.find_first_of(" \t");
     if (spatie != std::string::npos) s.resize(spatie);
     if (s.size() > 3 && std::isalpha(static_cast<unsigned char>(s[s.size() - 1])) &&
