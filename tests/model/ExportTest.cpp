@@ -123,6 +123,16 @@ TEST(ExportTransacties, TheFieldNameLineEndsWithTheSeparatorUnlessPayDateCloses)
   EXPECT_EQ(b.Bytes(), "Actiekode|PayDate\r\nBA|4-3-2026|\r\n");
 }
 
+TEST(ExportTransacties, ATransactionWithoutPayDateGetsAnEmptyField) {
+  ExportBoek b;
+  b.kb.KasLijst[2].PayDate = 0;
+  b.model.Open(1);
+  b.model.eindDatum = MaakDatum(2026, 12, 31);
+  b.model.scheiding = 4;  // "| rechte str."
+  b.Velden({1, 14});
+  EXPECT_EQ(b.Bytes(), "2||\r\n3|4-3-2026|\r\n");
+}
+
 TEST(ExportTransacties, WithoutVatTheVatFieldIsLeftOut) {
   ExportBoek b;
   b.kb.BtwActief = false;

@@ -150,7 +150,9 @@ std::string ExportModel::Veld(int veld, const TKas& kas) {
       const int g = kb_.ZoekGroep(kas.GroepKode);
       return g ? kb_.GroepLijst[static_cast<std::size_t>(g)].Klasse : std::string();
     }
-    case kVeldPayDate: return DatumTekst(kas.PayDate);
+    // Day number 0 means "no pay date"; written as a date it would read as
+    // 30-12-1899 in the program that opens the file.
+    case kVeldPayDate: return kas.PayDate == 0 ? std::string() : DatumTekst(kas.PayDate);
     default: return {};
   }
 }
