@@ -50,6 +50,7 @@
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
 #include "ui/widgets/QtPrinter.h"
+#include "ui/widgets/QtVertaling.h"
 #include "ui/widgets/VoortgangVenster.h"
 
 using namespace valdero;
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
   const QString titel = QStringLiteral("Valdero 10");
   QApplication::setApplicationName(titel);
   QApplication::setApplicationDisplayName(titel);
+  LaadQtVertalingen(app);
   LaadBronnen();
   ZetSchermafdrukKlaar();
 
@@ -104,6 +106,7 @@ int main(int argc, char* argv[]) {
   // hooks here.
   TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
   hoofd.ZetHelp(helpVoor);
+  help.ZetHoofdvenster(&hoofd);
   berichten.ZetOuder(&hoofd);
   voortgang.ZetOuder(&hoofd);
 
