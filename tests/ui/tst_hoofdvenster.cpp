@@ -2,6 +2,8 @@
 // start panel, the selection panel and the window list.
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +62,7 @@ class TstHoofdvenster : public QObject {
   void selectiePaneel_data();
   void selectiePaneel();
   void selectieEscapeZetItemsWeerAan();
+  void selectieToetsenOpHetVakZelf();
   void vensterLijst();
   void transactiesOpenenBoekingen();
   void wachtwoordBijActivering_data();
@@ -334,6 +337,40 @@ void TstHoofdvenster::selectieEscapeZetItemsWeerAan() {
   QVERIFY(!v.Deel<QGroupBox>("SelectPanel")->isVisible());
   QVERIFY(v.Aan("&Overzichten|&Rekeningen"));
   QVERIFY(v.Aan("Grafieken|Rekeningen"));
+}
+
+// The keys as a user types them go to the focused box, not to its edit.
+void TstHoofdvenster::selectieToetsenOpHetVakZelf() {
+  Venster v([](ShellBoek& b) { b.Gewoon(); });
+  v.hoofd->show();
+  QVERIFY(QTest::qWaitForWindowActive(v.hoofd.get()));
+  auto* paneel = v.Deel<QGroupBox>("SelectPanel");
+  auto* box = v.Deel<QComboBox>("SelectBox1");
+
+  v.hoofd->Actie("&Overzichten|&Exporteren")->trigger();
+  QWidget* focus = QApplication::focusWidget();
+  QVERIFY(focus);
+  QTest::keyClick(focus, Qt::Key_Return);
+  QVERIFY(!paneel->isVisible());
+  QCOMPARE(v.opnemer.oproepen.size(), std::size_t(1));
+  QVERIFY(v.opnemer.oproepen[0].rfind("export ", 0) == 0);
+
+  v.hoofd->Actie("&Bestand|Open &Budget|Begrotig per &Periode")->trigger();
+  QVERIFY(paneel->isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(!paneel->isVisible());
+  QCOMPARE(v.opnemer.oproepen.size(), std::size_t(1));
+
+  v.hoofd->Actie("&Bestand|Open &Budget|Begrotig per &Periode")->trigger();
+  box->lineEdit()->clear();
+  QTest::keyClicks(QApplication::focusWidget(), "4");
+  if (QWidget* lijst = box->completer()->popup(); lijst && lijst->isVisible())
+    QTest::keyClick(lijst, Qt::Key_Return);
+  else
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QVERIFY(!paneel->isVisible());
+  QCOMPARE(v.opnemer.oproepen.size(), std::size_t(2));
+  QVERIFY(v.opnemer.oproepen[1].rfind("budget 5", 0) == 0);
 }
 
 void TstHoofdvenster::vensterLijst() {

@@ -139,8 +139,14 @@ void TValdero::MaakPanelen() {
   selRij->addWidget(selectBox_, 1);
   selectPanel_->setGeometry(199, 145, 400, 61);
   selectPanel_->hide();
-  selectBox_->lineEdit()->installEventFilter(
-      new SelectieToetsen(this, [this] { SelectieEnter(); }, [this] { SelectieEscape(); }));
+  // The keys reach the box itself (its edit's focus proxy), which hands them
+  // to the edit by a direct call that passes no event filter; the completer's
+  // list does the same when it closes on Enter. So the box is watched, and
+  // the edit's own Enter signal covers the completer's path.
+  auto* toetsen = new SelectieToetsen(this, [this] { SelectieEnter(); }, [this] { SelectieEscape(); });
+  selectBox_->installEventFilter(toetsen);
+  selectBox_->lineEdit()->installEventFilter(toetsen);
+  connect(selectBox_->lineEdit(), &QLineEdit::returnPressed, this, [this] { SelectieEnter(); });
   // A pick from the list acts as Enter.
   connect(selectBox_, &QComboBox::activated, this, [this] {
     if (selectPanel_->isVisible()) SelectieEnter();
