@@ -92,7 +92,10 @@ TNewBudgetDlg::TNewBudgetDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb
   connect(schrap_, &QPushButton::clicked, this, &TNewBudgetDlg::reject);
   // Enter in the entry or the choice box stores the step; caught before
   // the field or the dialog can give it another meaning.
+  // The choice box receives the keys itself (its edit is reached by a direct
+  // call that passes no filter), so both are watched.
   veld_->installEventFilter(this);
+  keuze_->installEventFilter(this);
   keuze_->lineEdit()->installEventFilter(this);
   connect(kodes_, &QListWidget::itemClicked, this, &TNewBudgetDlg::KodeGekozen);
 }
@@ -216,7 +219,7 @@ bool TNewBudgetDlg::eventFilter(QObject* o, QEvent* e) {
     KodeGekozen();
     return true;
   }
-  if ((o == veld_ || o == keuze_->lineEdit()) && model_ &&
+  if ((o == veld_ || o == keuze_ || o == keuze_->lineEdit()) && model_ &&
       (toets == Qt::Key_Return || toets == Qt::Key_Enter)) {
     EnterInVeld();
     return true;
