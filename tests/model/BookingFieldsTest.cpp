@@ -147,6 +147,17 @@ TEST(BookingFields, VatBoxFollowsTheGroupButSavingKeepsTheUsersChoice) {
   EXPECT_EQ(b.K(2).BoekSoort, 2);
 }
 
+TEST(BookingFields, ANewBookingStartsWithTheVatBoxOfItsOwnGroup) {
+  BoekingBoek b;
+  ASSERT_TRUE(b.model.Start(modus::Afboeken, true));
+  b.model.Invoer(veld::Groep, "500");
+  b.model.Invoer(veld::Bedrag, "121");
+  ASSERT_TRUE(b.model.Bewaar());
+  ASSERT_TRUE(b.model.Start(modus::Afboeken, false));
+  EXPECT_NE(b.model.werk.GroepKode, "500");
+  EXPECT_FALSE(b.model.btwBox) << "the group " << b.model.werk.GroepKode << " has no VAT";
+}
+
 TEST(BookingFields, FocusOrderThroughTheFields) {
   BoekingBoek b;
   ASSERT_TRUE(b.model.Start(modus::Bijboeken, true));

@@ -7,6 +7,7 @@
 #include "model/bookings/BoekModi.h"
 #include "model/core/Domein.h"
 #include "model/bookings/BoekingModel.h"
+#include "model/bookings/Posten.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
@@ -132,6 +133,12 @@ void BoekingModel::ToonRecord() {
     // empty, so that the record cannot be saved before an account is chosen.
     velden[veld::Rekening].tekst = RekeningTekst(a);
   }
+  // The VAT box shows what the record's group implies; a new record must not
+  // inherit the choice of the booking before it.
+  btw = BtwVanGroep(kb, werk.GroepKode);
+  const int btwSoort = bestaand && werk.BoekSoort > 255 ? werk.BoekSoort / 256 : btw.soort;
+  btwBoxTekst = btwSoort == 1 ? "BTW laag" : "BTW hoog";
+  if (!bestaand) btwBox = btw.soort != 0 && btwBoxZichtbaar;
   velden[veld::Volgnr].tekst = std::to_string(werk.Volgnr());
   velden[veld::Blad].tekst = std::to_string(werk.Blad());
   velden[veld::Volgnr2].tekst = std::to_string((werk.TegenVolgBlad >> 6) & 0x3FF);
