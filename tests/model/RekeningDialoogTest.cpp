@@ -4,6 +4,7 @@
 
 #include "TestBoek.h"
 #include "model/accounts/RekeningDialoog.h"
+#include "model/accounts/RekeningBeheer.h"
 #include "model/accounts/RekeningGroepen.h"
 
 namespace valdero {
@@ -385,6 +386,19 @@ TEST_F(RekeningDialoogTest, BackButtonNeverGoesBeforeTheNameStep) {
     d.Schrap();
   };
   dlg.NewAccount(1, "");
+}
+
+TEST_F(RekeningDialoogTest, ANewAccountsGroupStandsInItsPlaceAtOnce) {
+  boek.Rekening(1, "Giro");
+  boek.Groep("1", "Saldo Giro", " C ");
+  boek.Groep("300", "Levensonderhoud");
+  boek.Groep("xxxx", "KRUISPOSTEN", " - ");
+  Script({"Spaar", "2", "SP sparen ", "0", "Eur", "1-1-2026"});
+  ASSERT_EQ(NieuweRekeningMetGroepen(*boek, dlg, 2), 2);
+  std::vector<std::string> kodes;
+  for (std::size_t i = 1; i < boek->GroepLijst.size(); ++i) kodes.push_back(boek->GroepLijst[i].Kode);
+  EXPECT_EQ(kodes, (std::vector<std::string>{"1", "2", "300", "xxxx"}));
+  EXPECT_EQ(boek->GroepLijst[2].Nummer, 2);
 }
 
 TEST(EnsureAccountGroup, GivesEachKindItsClass) {

@@ -7,6 +7,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/core/SaldoMatrix.h"
+#include "model/core/Sorteren.h"
 
 namespace valdero {
 
@@ -18,6 +19,9 @@ int NieuweRekeningMetGroepen(Kasboek& kb, RekeningDialoog& dialoog, int positie)
     EnsureAccountGroup(kb, p, dialoog.LeningGegevens());
     const Lening& lening = dialoog.LeningGegevens();
     if (!lening.GroepKode.empty() && AddLoanGroups(kb, lening)) PostLoanBooking(kb, lening);
+    // The new account's group takes its place in the chosen order at once,
+    // not after "KRUISPOSTEN" until the book is opened again.
+    SorteerGroepen(kb);
   }
   // A column per account and a row per group: the matrix follows the new
   // shape at once, so no window reads a shifted cell meanwhile.

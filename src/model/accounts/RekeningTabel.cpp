@@ -212,6 +212,8 @@ void RekeningTabel::Enter(bool editorOpen) {
       const int groepen = kb_.MaxGroep();
       EnsureAccountGroup(kb_, rij_, dialoog_.LeningGegevens());
       if (kb_.MaxGroep() != groepen) {
+        // In the chosen order at once, not after "KRUISPOSTEN".
+        SorteerGroepen(kb_);
         HerbouwSaldoMatrix(kb_);
         Groepen();
       }

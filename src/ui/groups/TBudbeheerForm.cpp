@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -26,10 +27,11 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
 
   groepen_ = new QListWidget(this);
   groepen_->setObjectName("GroepenBox");
-  groepen_->setItemDelegate(new GroepRegelTekenaar(groepen_));
+  tekenaar_ = new GroepRegelTekenaar(groepen_);
+  groepen_->setItemDelegate(tekenaar_);
   groepen_->setUniformItemSizes(true);
   groepen_->viewport()->installEventFilter(this);
-  groepen_->setMinimumWidth(GroepRegelTekenaar::SaldoX + 130);
+  kop_ = new GroepKop(*tekenaar_, *groepen_, this);
 
   titels_ = new QComboBox(this);
   titels_->setObjectName("TitelBox2");
@@ -59,8 +61,12 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   slot->addWidget(stop_);
   rechts->addLayout(slot);
 
+  auto* links = new QVBoxLayout;
+  links->setSpacing(2);
+  links->addWidget(kop_);
+  links->addWidget(groepen_, 1);
   auto* hoofd = new QHBoxLayout(this);
-  hoofd->addWidget(groepen_, 1);
+  hoofd->addLayout(links, 1);
   hoofd->addLayout(rechts);
   resize(640, 440);
 
@@ -82,7 +88,12 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
     OkKlik();
     grafiek(positie);
   });
-  connect(groepen_, &QListWidget::currentRowChanged, this, [this](int r) { beheer_.Kies(r); });
+  // The title box follows the list, as the list follows the title box.
+  connect(groepen_, &QListWidget::currentRowChanged, this, [this](int r) {
+    beheer_.Kies(r);
+    const QSignalBlocker stil(titels_);
+    titels_->setCurrentIndex(r);
+  });
   connect(titels_, &QComboBox::activated, this, &TBudbeheerForm::TitelGekozen);
   connect(titels_->lineEdit(), &QLineEdit::returnPressed, this,
           [this] { TitelGekozen(titels_->findText(titels_->currentText())); });
@@ -116,6 +127,15 @@ void TBudbeheerForm::Vul() {
     item->setText(QTekst(r.kode + " " + r.titel));  // for accessibility and search
     titels_->addItem(QTekst(r.titel));
   }
+  // Every title whole: the parts are measured from what the list holds, and
+  // the list is made wide enough for them.
+  tekenaar_->ZetKolommen(GroepRegelTekenaar::Meet(*groepen_));
+  const int nodig = tekenaar_->Kolom().eindX + 2 * groepen_->frameWidth() + 8 +
+                    groepen_->verticalScrollBar()->sizeHint().width();
+  groepen_->setMinimumWidth(nodig);
+  kop_->updateGeometry();
+  kop_->update();
+  groepen_->doItemsLayout();
   groepen_->setCurrentRow(beheer_.Gekozen());
   titels_->setCurrentIndex(beheer_.Gekozen());
   const bool iets = beheer_.Gekozen() >= 0;
@@ -176,7 +196,10 @@ void TBudbeheerForm::TitelGekozen(int index) {
 bool TBudbeheerForm::eventFilter(QObject* o, QEvent* e) {
   if (o == groepen_->viewport() && e->type() == QEvent::ToolTip) {
     auto* h = static_cast<QHelpEvent*>(e);
-    QToolTip::showText(h->globalPos(), QTekst(GroepBeheer::Hint(h->pos().x())), groepen_);
+    // The hints belong to the parts, wherever the measured columns put them.
+    const int inDeel[] = {0, 100, 220, 300};
+    QToolTip::showText(h->globalPos(), QTekst(GroepBeheer::Hint(inDeel[tekenaar_->Deel(h->pos().x())])),
+                       groepen_);
     return true;
   }
   return QDialog::eventFilter(o, e);

@@ -18,6 +18,8 @@ namespace valdero {
 
 class Kasboek;
 class TNewBudgetDlg;
+class GroepRegelTekenaar;
+class GroepKop;
 
 class TBudbeheerForm : public QDialog {
   Q_OBJECT
@@ -63,6 +65,8 @@ class TBudbeheerForm : public QDialog {
   BudgetWeergave weergave_;
   std::unique_ptr<TNewBudgetDlg> dialoog_;
   QListWidget* groepen_ = nullptr;
+  GroepRegelTekenaar* tekenaar_ = nullptr;
+  GroepKop* kop_ = nullptr;
   QComboBox* titels_ = nullptr;
   QPushButton* nieuw_ = nullptr;
   QPushButton* bewerk_ = nullptr;
