@@ -186,13 +186,12 @@ TEST_F(BudgetTabelTest, ACodeChangeIsCheckedAndOffersTheTransactionsForRenaming)
   tabel.Open(1);
   const int r = Rij("200");
   boek.berichten.Antwoord(antwoord::Ja);
-  boek.berichten.Antwoord(antwoord::Nee);
   tabel.ZetCel(r, 1, "210");
   EXPECT_TRUE(tabel.BewaarRij(r));
-  EXPECT_EQ(Berichten(), (std::vector<std::string>{"Groepkode 200 vervangen door kode 210",
-                                                   "Groepkode 200 vervangen door kode 210"}));
+  EXPECT_EQ(Berichten(),
+            (std::vector<std::string>{"Groepkode 200 vervangen door kode 210\rvoor alle 2 transacties met deze kode"}));
   EXPECT_EQ(boek.kb.KasLijst[1].GroepKode, "210");
-  EXPECT_EQ(boek.kb.KasLijst[2].GroepKode, "200");
+  EXPECT_EQ(boek.kb.KasLijst[2].GroepKode, "210");
   EXPECT_EQ(boek.kb.GroepLijst[2].Kode, "210");
 }
 

@@ -114,18 +114,29 @@ TEST(BudgetWeergave, ConvertsBetweenYearAndShownAmounts) {
   }
 }
 
-TEST(HernoemGroepInKas, AsksPerTransactionAndRenamesOnlyOnJa) {
+TEST(HernoemGroepInKas, AsksOnceForAllTransactionsAndRenamesThemOnJa) {
   GroepBoek b;
   b.Rekening(1, "Giro").Groep("410", "Loon").Kas(1, "410", 5).Kas(1, "201", 3).Kas(1, "410", 7);
   b.berichten.Antwoord(antwoord::Ja);
-  b.berichten.Antwoord(antwoord::Nee);
-  EXPECT_EQ(HernoemGroepInKas(b.kb, "410", "411"), 1);
+  EXPECT_EQ(HernoemGroepInKas(b.kb, "410", "411"), 2);
   EXPECT_EQ(b.kb.KasLijst[1].GroepKode, "411");
   EXPECT_EQ(b.kb.KasLijst[2].GroepKode, "201");
-  EXPECT_EQ(b.kb.KasLijst[3].GroepKode, "410");
-  EXPECT_EQ(b.berichten.Teksten(), (Teksten{"Groepkode 410 vervangen door kode 411",
-                                            "Groepkode 410 vervangen door kode 411"}));
+  EXPECT_EQ(b.kb.KasLijst[3].GroepKode, "411");
+  EXPECT_EQ(b.berichten.Teksten(),
+            (Teksten{"Groepkode 410 vervangen door kode 411\rvoor alle 2 transacties met deze kode"}));
   EXPECT_EQ(HernoemGroepInKas(b.kb, "zzzz", "410"), 0);
+}
+
+TEST(HernoemGroepInKas, NeeKeepsEveryTransactionAndNoTransactionsAsksNothing) {
+  GroepBoek b;
+  b.Rekening(1, "Giro").Groep("410", "Loon").Kas(1, "410", 5);
+  b.berichten.Antwoord(antwoord::Nee);
+  EXPECT_EQ(HernoemGroepInKas(b.kb, "410", "411"), 0);
+  EXPECT_EQ(b.kb.KasLijst[1].GroepKode, "410");
+  EXPECT_EQ(b.berichten.Teksten(),
+            (Teksten{"Groepkode 410 vervangen door kode 411\rvoor de transactie met deze kode"}));
+  EXPECT_EQ(HernoemGroepInKas(b.kb, "300", "301"), 0);
+  EXPECT_EQ(b.berichten.Teksten().size(), 1u);
 }
 
 }  // namespace

@@ -65,14 +65,15 @@ bool GroepUniek(Kasboek& kb, const TBudget& groep, int uitgezonderd) {
 int HernoemGroepInKas(Kasboek& kb, const std::string& oud, const std::string& nieuw) {
   if (oud == nieuw || oud == kNieuweKode || nieuw == kNieuweKode) return 0;
   int aantal = 0;
-  for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
-    TKas& kas = kb.KasLijst[i];
-    if (kas.GroepKode != oud) continue;
-    if (Vraag(kb, "Groepkode " + oud + " vervangen door kode " + nieuw)) {
-      kas.GroepKode = nieuw;
-      ++aantal;
-    }
-  }
+  for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) aantal += kb.KasLijst[i].GroepKode == oud ? 1 : 0;
+  if (aantal == 0) return 0;
+  // One question for all of them, saying how many: a group of a busy year
+  // would otherwise ask the same thing once per transaction.
+  const std::string hoeveel = aantal == 1 ? "de transactie" : "alle " + std::to_string(aantal) + " transacties";
+  if (!Vraag(kb, "Groepkode " + oud + " vervangen door kode " + nieuw + "\rvoor " + hoeveel + " met deze kode"))
+    return 0;
+  for (std::size_t i = 1; i < kb.KasLijst.size(); ++i)
+    if (kb.KasLijst[i].GroepKode == oud) kb.KasLijst[i].GroepKode = nieuw;
   return aantal;
 }
 
