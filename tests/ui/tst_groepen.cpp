@@ -113,6 +113,49 @@ class TestGroepen : public QObject {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Kind<QPushButton>(d, "VerderBtn")));
   }
 
+  // Only keys, sent where the focus is, as a user types them: each step is
+  // stored by Enter in its field and left by Enter on "&Verder>".
+  void enterMovesOnAtEveryStepChoiceBoxesIncluded() {
+    Boek b;
+    TNewBudgetDlg d(b.kb);
+    d.BeginNieuw(99, "zzzz", "", " -", {2, 1});
+    QApplication::setActiveWindow(&d);
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto typ = [](const QString& tekst) {
+      QWidget* f = QApplication::focusWidget();
+      QVERIFY(f);
+      if (auto* e = qobject_cast<QLineEdit*>(f)) e->clear();
+      if (auto* c = qobject_cast<QComboBox*>(f)) c->clearEditText();
+      QTest::keyClicks(f, tekst);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    auto verder = [&d] {
+      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Kind<QPushButton>(d, "VerderBtn")));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // step 0
+    QCOMPARE(d.Model()->Stap(), 1);
+    typ("Testgroep bij");
+    verder();
+    QCOMPARE(d.Model()->Stap(), 2);
+    QCOMPARE(d.Model()->Groep().Naam, std::string("Testgroep bij"));
+    typ("777");
+    verder();
+    QCOMPARE(d.Model()->Stap(), 3);
+    typ("");
+    verder();
+    QCOMPARE(d.Model()->Stap(), 4);
+    typ("10");
+    verder();
+    QCOMPARE(d.Model()->Stap(), 5);
+    typ(" U");
+    verder();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(b.kb.GroepLijst.back().Naam, std::string("Testgroep bij"));
+    QCOMPARE(b.kb.GroepLijst.back().Kode, std::string("777"));
+    QCOMPARE(b.kb.GroepLijst.back().Klasse, std::string(" U "));
+  }
+
   void escapeInTheCodeListHidesIt() {
     Boek b;
     TNewBudgetDlg d(b.kb);
@@ -153,6 +196,31 @@ class TestGroepen : public QObject {
     emit titels->activated(2);
     QCOMPARE(lijst->currentRow(), 2);
     Afdruk(f, "groepen-overzicht");
+  }
+
+  void managerHasHeadingsShowsLongTitlesWholeAndTheTitleBoxFollows() {
+    Boek b;
+    b.Groep("420", "Gemeentelijke belastingen 2026 x", -300, " U ");
+    TBudbeheerForm f(b.kb);
+    f.Begin();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    auto* kop = Kind<GroepKop>(f, "GroepenKop");
+    QVERIFY(kop->isVisible());
+    QCOMPARE(kop->Koppen(), (QStringList{"Kode", "Titel", "Klasse", "Saldo"}));
+    auto* lijst = Kind<QListWidget>(f, "GroepenBox");
+    auto* tekenaar = static_cast<GroepRegelTekenaar*>(lijst->itemDelegate());
+    const auto k = tekenaar->Kolom();
+    const QString lang = "Gemeentelijke belastingen 2026 x";
+    QVERIFY2(k.klasseX - k.titelX > lijst->fontMetrics().horizontalAdvance(lang),
+             "the title part holds the longest title");
+    QVERIFY2(lijst->viewport()->width() >= k.eindX, "the list shows every part");
+    auto* titels = Kind<QComboBox>(f, "TitelBox2");
+    lijst->setCurrentRow(3);
+    QCOMPARE(titels->currentText(), lang);
+    lijst->setCurrentRow(1);
+    QCOMPARE(titels->currentText(), QString("Auto"));
+    Afdruk(f, "groepen-overzicht-kop");
   }
 
   void managerAddsAGroupThroughTheDialogSortsAndSavesOnOk() {
