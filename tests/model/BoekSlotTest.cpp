@@ -78,6 +78,32 @@ TEST(BoekSlot, ASecondOpenerIsToldWhoHasTheBookAndMayOnlyRead) {
   EXPECT_FALSE(fs::exists(map.pad() / "Herstelpunten")) << "another program's folder is left alone";
 }
 
+TEST(BoekSlot, AWriteProtectedBookSaysSoWhenOpenedAndIsOpenedToReadOnly) {
+  TestMap map;
+  test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+  const fs::path boek = map.pad() / "Huis08.vdr";
+  fs::permissions(boek, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto voor = test::LeesBytes(boek);
+  {
+    Geopend open(map, antwoord::Ja);
+    ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
+    EXPECT_TRUE(open.boek.kb.AlleenLezen);
+    ASSERT_FALSE(open.boek.berichten.Teksten().empty());
+    EXPECT_EQ(open.boek.berichten.Teksten().front(),
+              "Huis08.vdr is schrijfbeveiligd: het boek is alleen-lezen geopend.\r"
+              "Wijzigingen kunnen alleen met \"Bewaren als...\" bewaard worden");
+    open.boek.berichten.Wis();
+    EXPECT_FALSE(BewaarBoek(open.boek.kb, false).Gelukt());
+    EXPECT_EQ(test::LeesBytes(boek), voor);
+    // Saved under a name of its own, the book can be written again.
+    open.boek.berichten.Bestand((map.pad() / "Kopie08.vdr").string());
+    EXPECT_TRUE(BewaarBoek(open.boek.kb, true).Gelukt());
+    EXPECT_FALSE(open.boek.kb.AlleenLezen);
+    EXPECT_TRUE(fs::exists(map.pad() / "Kopie08.vdr"));
+  }
+  fs::permissions(boek, fs::perms::owner_write, fs::perm_options::add);
+}
+
 TEST(BoekSlot, TheLockIsHeldWhileOpenAndAStaleOneIsTakenOver) {
   TestMap map;
   test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});

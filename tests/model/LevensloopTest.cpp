@@ -10,6 +10,8 @@
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekLaden.h"
 #include "model/storage/ConfigBestand.h"
+#include "model/storage/BoekSlot.h"
+#include "model/storage/Herstelpunten.h"
 #include "model/core/KasVolgorde.h"
 #include "model/lifecycle/Levensloop.h"
 #include "model/core/SaldoMatrix.h"
@@ -164,6 +166,41 @@ TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlo
   EXPECT_FALSE(fs::exists(map.pad() / ".cfg"));
 }
 
+TEST_F(LevensloopTest, ANewBookHasNeitherThePasswordNorTheRelationsOfTheOpenBook) {
+  OudBoek();
+  boek->Wachtwoord = "Geheim";
+  TRelat r;
+  r.Naam = "Bakker Jansen";
+  boek->RelatieLijst.assign(2, r);
+  boek->RelatiesAanwezig = true;
+  boek.berichten.Antwoord(antwoord::Nee);  // not this year's book from the open one
+  rekeningScript.invoer = {"Nieuw", "1", "BT betalingen", "0", "Eur", ""};
+  boek.berichten.Bestand(Pad("Nieuw26.vdr"));
+  levensloop.NieuwBoek();
+  EXPECT_EQ(boek->Wachtwoord, kGeenWachtwoord);
+  EXPECT_TRUE(boek->RelatieLijst.empty());
+  EXPECT_FALSE(boek->RelatiesAanwezig);
+
+  TestBoek terug;
+  terug->Map = map.pad();
+  ASSERT_EQ(StartBoek(*terug, true, "Nieuw26"), LaadUitkomst::Geladen);
+  EXPECT_EQ(terug->Wachtwoord, kGeenWachtwoord);
+  EXPECT_LE(terug->MaxRelatie(), 0);
+}
+
+TEST_F(LevensloopTest, ANewBookCancelledKeepsThePasswordAndRelationsOfTheOpenBook) {
+  OudBoek();
+  boek->Wachtwoord = "Geheim";
+  TRelat r;
+  r.Naam = "Bakker Jansen";
+  boek->RelatieLijst.assign(2, r);
+  boek.berichten.Antwoord(antwoord::Nee);
+  rekeningScript.schrap = true;
+  levensloop.NieuwBoek();
+  EXPECT_EQ(boek->Wachtwoord, "Geheim");
+  EXPECT_EQ(boek->RelatieLijst.size(), 2u);
+}
+
 TEST_F(LevensloopTest, NewYearKeepingLastYearsTransactionsSavesThemUnderThisYearsName) {
   OudBoek();
   boek.berichten.Antwoord(antwoord::Ja);  // build from the open book
@@ -312,6 +349,13 @@ TEST_F(LevensloopTest, SaveAsInTheBaseCurrencyAsksFirstAndNeedsAYes) {
   levensloop.BewaarAls();
   EXPECT_TRUE(fs::exists(map.pad() / "Kopie25.vdr"));
   EXPECT_TRUE(fs::exists(map.pad() / "Kopie25.cfg"));
+  // The open book is the copy: its name, its lock and its restore points.
+  EXPECT_EQ(boek->KasNaam, "Kopie25");
+  EXPECT_TRUE(fs::exists(SlotPad(map.pad() / "Kopie25.vdr")));
+  EXPECT_FALSE(fs::exists(SlotPad(map.pad() / "Huis25.vdr")));
+  const auto punten = Herstelpunten(*boek);
+  ASSERT_EQ(punten.size(), 1u);
+  EXPECT_EQ(punten[0].boek.filename().string().rfind("Kopie25 ", 0), 0u);
 }
 
 TEST_F(LevensloopTest, SaveAsWithConversionMakesTheDisplayCurrencyTheBase) {

@@ -66,6 +66,8 @@ class TstLevensloop : public QObject {
   void bewaarAlsMetConversie();
   void herstelpuntViaMenu();
   void eenBoekDatEenAnderHeeftAlleenLezen();
+  void bewaarAlsToontDeNieuweNaam();
+  void eenSchrijfbeveiligdBoekZegtHetBijOpenen();
 };
 
 void TstLevensloop::nieuwBoekViaMenu() {
@@ -319,6 +321,37 @@ void TstLevensloop::eenBoekDatEenAnderHeeftAlleenLezen() {
   VorigJaar(eigen.map.path(), "Huis25");
   eigen.Start("Huis25");
   QCOMPARE(eigen.hoofd->windowTitle(), QString("Valdero  "));
+}
+
+// After "Bewaren &als..." the saves go to the new file: the window names it,
+// the lock and the restore points are the new file's.
+void TstLevensloop::bewaarAlsToontDeNieuweNaam() {
+  LevensloopOmgeving o;
+  VorigJaar(o.map.path(), "Valdr25");
+  o.Start("Valdr25");
+  QCOMPARE(o.KasNaamLabel(), QString("Valdr25"));
+  o.berichten.Antwoord(antwoord::Ja);  // "Bewaren met andere naam zónder Conversie"
+  o.berichten.Bestand(o.Pad("Huis25.vdr"));
+  o.Kies("&Bestand|Bewaren &als...");
+  QCOMPARE(o.KasNaamLabel(), QString("Huis25"));
+  QVERIFY(std::filesystem::exists(SlotPad(o.Pad("Huis25.vdr"))));
+  QVERIFY(!std::filesystem::exists(SlotPad(o.Pad("Valdr25.vdr"))));
+  QCOMPARE(Herstelpunten(o.kb).size(), std::size_t{1});
+}
+
+void TstLevensloop::eenSchrijfbeveiligdBoekZegtHetBijOpenen() {
+  LevensloopOmgeving o;
+  VorigJaar(o.map.path(), "Huis25");
+  namespace fs = std::filesystem;
+  fs::permissions(o.Pad("Huis25.vdr"), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  o.Start("Huis25");
+  QVERIFY(o.kb.AlleenLezen);
+  QCOMPARE(o.hoofd->windowTitle(), QString("Valdero  (alleen-lezen)"));
+  const auto teksten = o.berichten.Teksten();
+  QVERIFY(!teksten.empty());
+  QVERIFY(teksten.front().find("schrijfbeveiligd") != std::string::npos);
+  fs::permissions(o.Pad("Huis25.vdr"), fs::perms::owner_write, fs::perm_options::add);
 }
 
 QTEST_MAIN(TstLevensloop)

@@ -8,6 +8,9 @@ BoekMomentopname::BoekMomentopname(const Kasboek& kb)
     : rekLijst_(kb.RekLijst),
       groepLijst_(kb.GroepLijst),
       kasLijst_(kb.KasLijst),
+      relatieLijst_(kb.RelatieLijst),
+      wachtwoord_(kb.Wachtwoord),
+      relatiesAanwezig_(kb.RelatiesAanwezig),
       maxRek_(kb.MaxRek()),
       maxGroep_(kb.MaxGroep()),
       maxKas_(kb.MaxKas()),
@@ -26,6 +29,9 @@ void BoekMomentopname::Herstel(Kasboek& kb) const {
   kb.RekLijst = rekLijst_;
   kb.GroepLijst = groepLijst_;
   kb.KasLijst = kasLijst_;
+  kb.RelatieLijst = relatieLijst_;
+  kb.Wachtwoord = wachtwoord_;
+  kb.RelatiesAanwezig = relatiesAanwezig_;
   kb.RekGelezen = rekGelezen_;
   kb.GroepGelezen = groepGelezen_;
   kb.KasGelezen = kasGelezen_;

@@ -22,6 +22,9 @@ class BoekMomentopname {
   std::vector<TBank> rekLijst_;
   std::vector<TBudget> groepLijst_;
   std::vector<TKas> kasLijst_;
+  std::vector<TRelat> relatieLijst_;
+  std::string wachtwoord_;
+  bool relatiesAanwezig_;
   std::int32_t maxRek_, maxGroep_, maxKas_;
   bool rekGelezen_, groepGelezen_, kasGelezen_, formaatVlag_;
   bool rekeningenOpNaam_, groepenOpNaam_;

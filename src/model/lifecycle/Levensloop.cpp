@@ -7,6 +7,7 @@
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekLaden.h"
 #include "model/storage/ConfigBestand.h"
+#include "model/storage/Herstelpunten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/core/SaldoMatrix.h"
@@ -57,6 +58,9 @@ void Levensloop::BewaarAls() {
   const bool omzetten = kb_.MuntOmzetten;
   if (BewaarBoek(kb_, true).Gelukt()) {
     static_cast<void>(SchrijfConfig(kb_));
+    // The open book is the saved copy now: its lock moved with the save, and
+    // its restore points start here, as they would when it was opened.
+    static_cast<void>(MaakHerstelpunt(kb_));
     if (omzetten) {
       // The open book now counts in the new base currency, as its file does:
       // its rates, its base and its totals must say so too.

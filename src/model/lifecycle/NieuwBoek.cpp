@@ -116,6 +116,11 @@ void Levensloop::MaakLeegBoek() {
   kb_.RekeningenOpNaam = true;
   kb_.Config.Vlaggen |= vlag::RekeningenOpNaam;
   kb_.KasLijst.assign(1, TKas{});
+  // A brand-new book is nobody's yet: not protected by the open book's
+  // password and without its relations (addresses, IBANs, phone numbers).
+  kb_.RelatieLijst.clear();
+  kb_.RelatiesAanwezig = false;
+  kb_.Wachtwoord = kGeenWachtwoord;
   kb_.RekGelezen = false;
   kb_.GroepGelezen = false;
 

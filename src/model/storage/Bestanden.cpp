@@ -255,6 +255,14 @@ SchrijfUitkomst SchrijfAtomisch(const fs::path& doel, std::span<const std::uint8
   return uitkomst;
 }
 
+bool SchrijfBeveiligd(const fs::path& pad) {
+  const fs::path echt = VolgVerwijzing(pad);
+  struct stat st {};
+  if (::stat(echt.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  unsigned rechten = 0;
+  return Belemmering(pad, echt, rechten) == "is alleen-lezen";
+}
+
 bool MaakKopie(const fs::path& bron, const fs::path& doel, Bestandssysteem& bestanden,
                bool koppelen) {
   const fs::path echt = VolgVerwijzing(bron);

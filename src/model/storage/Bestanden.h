@@ -57,6 +57,10 @@ SchrijfUitkomst SchrijfAtomisch(const std::filesystem::path& doel,
                                 const std::function<void()>& voorVervangen = {},
                                 Bestandssysteem& bestanden = EchtBestandssysteem());
 
+// True when a save would refuse the file for its permissions (the reason
+// SchrijfAtomisch gives as "is alleen-lezen").
+bool SchrijfBeveiligd(const std::filesystem::path& pad);
+
 // Puts a copy of `bron` at `doel`, replacing what was there in one step: a
 // second name for the same file where the file system has links (safe,
 // because a save never writes into a file but replaces it), else a flushed

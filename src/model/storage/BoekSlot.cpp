@@ -150,7 +150,18 @@ bool NeemBoekSlot(Kasboek& kb) {
   kb.SlotMelding.clear();
   SlotHouder houder;
   const std::string tijd = DatumTekstLang(kb.Nu()) + " " + TijdTekst(kb.Nu());
-  if (NeemSlot(kb.Pad(kb.KasPad), tijd, kb.Slot, houder) != SlotUitkomst::Bezet) return true;
+  if (NeemSlot(kb.Pad(kb.KasPad), tijd, kb.Slot, houder) != SlotUitkomst::Bezet) {
+    // A write-protected file cannot be saved either: say so now, as for a
+    // book another program holds, rather than at the first save.
+    if (SchrijfBeveiligd(kb.Pad(kb.KasPad))) {
+      kb.AlleenLezen = true;
+      kb.SlotMelding = "schrijfbeveiligd";
+      kb.berichten().BerichtDlg(kb.KasPad + " is schrijfbeveiligd: het boek is alleen-lezen geopend.\r"
+                                "Wijzigingen kunnen alleen met \"Bewaren als...\" bewaard worden",
+                                BerichtSoort::Waarschuwing, knop::OK);
+    }
+    return true;
+  }
   kb.SlotMelding = kb.KasPad + " is " + SlotTekst(houder);
   if (!kb.sessie.BezetAlleenLezen &&
       !Vraag(kb, kb.SlotMelding + "\rAlleen-lezen openen? (bewaren kan dan niet)"))

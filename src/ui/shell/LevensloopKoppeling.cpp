@@ -43,6 +43,8 @@ void LevensloopKoppeling::Open() {
 void LevensloopKoppeling::BewaarAls() {
   const int basis = hoofd_.Boek().BasisMunt;
   levensloop_.BewaarAls();
+  // The saves go to the new file from now on: its name is the one shown.
+  hoofd_.ToonBoekNaam();
   if (hoofd_.Boek().BasisMunt != basis) hoofd_.ToonBasisMunt();
 }
 

@@ -74,6 +74,9 @@ class TValdero : public QMainWindow {
   void WachtwoordToegestaan();
   // "BasisMunt: " and the currency buttons after the base currency changed.
   void ToonBasisMunt();
+  // The book's name and its read-only state where the user looks: the name
+  // label and the caption (after a load and after "Bewaren &als...").
+  void ToonBoekNaam();
   // The booking window blocks the menu it came from while a record is on
   // its panel ("&Transacties", or "Bele&ggingen" for securities).
   void BlokkeerMenu(bool effecten, bool geblokkeerd);

@@ -68,16 +68,8 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
 bool TValdero::VernieuwHoofdvenster() {
   const HoofdvensterStand stand = BepaalHoofdvensterStand(kb_);
   uitgezet_.clear();
-  // A book another program holds was opened to read only: say so where the
-  // user looks, since every save of it will be refused.
-  setWindowTitle(kb_.AlleenLezen ? QStringLiteral("Valdero  (alleen-lezen)")
-                                 : QStringLiteral("Valdero  "));
-
-  if (stand.rekeningenGelezen) {
-    kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
-    kasNaamLabel_->adjustSize();
-    kasNaamLabel_->show();
-  } else {
+  ToonBoekNaam();
+  if (!stand.rekeningenGelezen) {
     kasNaamLabel_->clear();
     kasNaamLabel_->hide();
   }
@@ -119,6 +111,18 @@ bool TValdero::VernieuwHoofdvenster() {
   Actie(MenuItem::BtwBerekening).setVisible(stand.btwActief);
   VolgHaken();
   return compleet;
+}
+
+void TValdero::ToonBoekNaam() {
+  // A book another program holds, or a write-protected file, was opened to
+  // read only: say so where the user looks, since every save of it will be
+  // refused.
+  setWindowTitle(kb_.AlleenLezen ? QStringLiteral("Valdero  (alleen-lezen)")
+                                 : QStringLiteral("Valdero  "));
+  if (!kb_.RekGelezen) return;
+  kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
+  kasNaamLabel_->adjustSize();
+  kasNaamLabel_->show();
 }
 
 void TValdero::PasConfigToe() {
