@@ -3,7 +3,6 @@
 // its own folder, with a scripted message port.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +16,7 @@
 #include "model/storage/BoekBestand.h"
 #include "model/storage/ConfigBestand.h"
 #include "ui/export/TExportDataForm.h"
+#include "ui/widgets/DatumKiezer.h"
 #include "ui/relations/TRelatieDlg.h"
 #include "ui/relations/TRelatieForm.h"
 #include "ui/settings/TOptiesForm.h"
@@ -93,6 +93,10 @@ class TstRelatiesOptiesExport : public QObject {
   void optiesValutaEnPrintpagina();
   void persoonsdataMetEnter();
   void exportMetToetsenbord();
+  void exportDatumIsDeGetypteDatumOfGeweigerd_data();
+  void exportDatumIsDeGetypteDatumOfGeweigerd();
+  void exportScheidingenTonenNamen();
+  void exportOpentNaastHetHoofdvenster();
 };
 
 void TstRelatiesOptiesExport::relatieVensterBouwtEnBewaartGetypteCellen() {
@@ -300,15 +304,15 @@ void TstRelatiesOptiesExport::exportMetToetsenbord() {
   QCOMPARE(scheiding->itemText(0), QString(", komma"));
   QTest::keyClick(scheiding, Qt::Key_Down);  // "* asterix"
   Enter(scheiding);
-  auto* begin = Kind<QDateEdit>(venster, "BeginDatumPick");
+  auto* begin = Kind<DatumKiezer>(venster, "BeginDatumPick");
   QVERIFY(begin->hasFocus());
   QCOMPARE(begin->date(), QDate(2008, 1, 1));
-  Enter(begin);
-  auto* eind = Kind<QDateEdit>(venster, "EindDatumPick");
+  Enter(begin->Veld());
+  auto* eind = Kind<DatumKiezer>(venster, "EindDatumPick");
   QVERIFY(eind->hasFocus());
   eind->setDate(QDate(2031, 12, 31));  // any date a book can hold
   QCOMPARE(eind->date(), QDate(2031, 12, 31));
-  Enter(eind);
+  Enter(eind->Veld());
   QVERIFY(Kind<QCheckBox>(venster, "QuotesBox")->hasFocus());
   Kind<QCheckBox>(venster, "VeldnamenBox")->setChecked(true);
   auto* selectie = Kind<QCheckBox>(venster, "SelectveldBox");
@@ -335,6 +339,83 @@ void TstRelatiesOptiesExport::exportMetToetsenbord() {
   QCOMPARE(scheiding->itemText(0), QString("* asterix"));
   QCOMPARE(Kind<QLabel>(venster, "Veldnaamlabel")->text(), QString("Rekeningen"));
   Afdruk(venster, "export-totalen");
+}
+
+// What the user types into a date picker, however the field was entered, is
+// the date, or it is refused with a message and the date stays.
+void TstRelatiesOptiesExport::exportDatumIsDeGetypteDatumOfGeweigerd_data() {
+  QTest::addColumn<bool>("klik");  // click into the field instead of Ctrl+A
+  QTest::addColumn<QString>("getypt");
+  QTest::addColumn<QDate>("datum");  // invalid: refused
+  QTest::newRow("Ctrl+A, hele datum") << false << "31-3-2026" << QDate(2026, 3, 31);
+  QTest::newRow("klik, hele datum") << true << "31-3-2026" << QDate(2026, 3, 31);
+  QTest::newRow("dag en maand") << false << "31-3" << QDate(2008, 3, 31);
+  QTest::newRow("acht cijfers") << true << "31032026" << QDate(2026, 3, 31);
+  QTest::newRow("geen datum") << false << "31-2-2026" << QDate();
+  QTest::newRow("onzin") << true << "morgen" << QDate();
+}
+
+void TstRelatiesOptiesExport::exportDatumIsDeGetypteDatumOfGeweigerd() {
+  QFETCH(bool, klik);
+  QFETCH(QString, getypt);
+  QFETCH(QDate, datum);
+  Boek b;
+  TExportDataForm venster(b.kb);
+  venster.Open(1);
+  Actief(venster);
+  auto* eind = Kind<DatumKiezer>(venster, "EindDatumPick");
+  const QDate voor = eind->date();
+  if (klik) {
+    QTest::mouseClick(eind->Veld(), Qt::LeftButton, {}, QPoint(4, eind->Veld()->height() / 2));
+    QTest::qWait(20);
+  } else {
+    eind->Veld()->setFocus();
+    QTest::keyClick(eind->Veld(), Qt::Key_A, Qt::ControlModifier);
+  }
+  QTest::keyClicks(eind->Veld(), getypt);
+  Enter(eind->Veld());
+  if (datum.isValid()) {
+    QCOMPARE(eind->date(), datum);
+    QCOMPARE(eind->Veld()->text(), QStringLiteral("%1-%2-%3").arg(datum.day()).arg(datum.month()).arg(datum.year()));
+    QVERIFY(Kind<QCheckBox>(venster, "QuotesBox")->hasFocus());
+    QVERIFY(b.berichten.getoond.empty());
+  } else {
+    QCOMPARE(eind->date(), voor);
+    QVERIFY(eind->hasFocus());
+    QCOMPARE(b.berichten.getoond.size(), std::size_t(1));
+    QVERIFY(b.berichten.getoond[0].tekst.find("is geen geldige datum") != std::string::npos);
+  }
+}
+
+// The separator list names each separator; none shows as a bare control
+// character.
+void TstRelatiesOptiesExport::exportScheidingenTonenNamen() {
+  Boek b;
+  TExportDataForm venster(b.kb);
+  venster.Open(1);
+  auto* scheiding = Kind<QComboBox>(venster, "ScheidingsBox");
+  QCOMPARE(scheiding->count(), 6);
+  for (int i = 0; i < scheiding->count(); ++i) {
+    const QString t = scheiding->itemText(i);
+    for (const QChar c : t) QVERIFY2(c.isPrint() || c == QLatin1Char(' '), qPrintable(t));
+  }
+  QVERIFY(scheiding->itemText(2).endsWith("tab"));
+  Afdruk(venster, "export-scheidingen");
+}
+
+// Not at the screen's corner over the main window's menu bar.
+void TstRelatiesOptiesExport::exportOpentNaastHetHoofdvenster() {
+  Boek b;
+  QWidget hoofd;
+  hoofd.setGeometry(300, 200, 800, 600);
+  hoofd.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&hoofd));
+  TExportDataForm venster(b.kb, &hoofd);
+  venster.Open(1);
+  QCOMPARE(venster.pos(), hoofd.frameGeometry().topLeft() + QPoint(135, 105));
+  Actief(venster);
+  QTest::keyClick(Kind<QComboBox>(venster, "ScheidingsBox"), Qt::Key_Escape);
+  QVERIFY(!venster.isVisible());
 }
 
 QTEST_MAIN(TstRelatiesOptiesExport)

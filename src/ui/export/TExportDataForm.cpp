@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +16,9 @@
 
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
+#include "ui/widgets/DatumKiezer.h"
 #include "ui/widgets/StapDialoog.h"
+#include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
 namespace {
@@ -58,18 +59,15 @@ TExportDataForm::TExportDataForm(Kasboek& kb, QWidget* parent)
   scheiding_ = new QComboBox(paneel);
   scheiding_->setObjectName("ScheidingsBox");
   scheiding_->setToolTip("Maak keuze voor het scheidingsteken");
-  begin_ = new QDateEdit(paneel);
+  begin_ = new DatumKiezer(kb, paneel);
   begin_->setObjectName("BeginDatumPick");
-  eind_ = new QDateEdit(paneel);
+  eind_ = new DatumKiezer(kb, paneel);
   eind_->setObjectName("EindDatumPick");
-  for (QDateEdit* d : {begin_, eind_}) {
-    d->setDisplayFormat("d-M-yyyy");
-    d->setCalendarPopup(true);
+  for (DatumKiezer* d : {begin_, eind_}) {
     // Any date a book can hold.
     d->setDateRange(AlsQDate(ExportModel::EersteDatum()), AlsQDate(ExportModel::LaatsteDatum()));
-    d->installEventFilter(this);
-    // The keys reach the picker's own text field first.
-    if (auto* tekst = d->findChild<QLineEdit*>()) tekst->installEventFilter(this);
+    // The keys reach the picker's own text field.
+    d->Veld()->installEventFilter(this);
   }
   scheiding_->installEventFilter(this);
   quotes_ = new QCheckBox("Quotes", paneel);
@@ -132,6 +130,8 @@ TExportDataForm::TExportDataForm(Kasboek& kb, QWidget* parent)
   });
   connect(ok_, &QPushButton::clicked, this, &TExportDataForm::OkKlik);
   connect(schrap_, &QPushButton::clicked, this, &QWidget::close);
+  // Nothing typed here is lost by closing: Escape closes wherever the focus is.
+  SluitMetEscape(*this);
 }
 
 void TExportDataForm::Open(int positie) {
@@ -142,7 +142,10 @@ void TExportDataForm::Open(int positie) {
     findChild<QGroupBox*>("ExportPanel")->setFont(f);
   }
   scheiding_->clear();
-  for (const Scheiding& s : model_.Scheidingen()) scheiding_->addItem(QTekst(s.tekst));
+  // The entry of the tab holds the tab itself; shown, it would be a gap or a
+  // box where its name belongs, so the list shows the name alone there.
+  for (const Scheiding& s : model_.Scheidingen())
+    scheiding_->addItem(QTekst(s.tekst).replace(QLatin1Char('\t'), QStringLiteral("  ")));
   scheiding_->setCurrentIndex(0);
   // A date the picker cannot show leaves it as it was.
   begin_->setDate(AlsQDate(model_.beginDatum));
@@ -157,6 +160,7 @@ void TExportDataForm::Open(int positie) {
   }
   lijst_->hide();
   lijstLabel_->hide();
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOnderMenuRechts);
   show();
   raise();
   scheiding_->setFocus();
@@ -175,6 +179,14 @@ void TExportDataForm::NeemKeuzes() {
 }
 
 void TExportDataForm::OkKlik() {
+  // A date typed and not yet confirmed is taken as typed, or refused and
+  // nothing is written.
+  for (DatumKiezer* d : {begin_, eind_}) {
+    if (d->Veld()->isModified() && !d->Bevestig()) {
+      d->setFocus();
+      return;
+    }
+  }
   NeemKeuzes();
   model_.Ok();
   close();
@@ -183,8 +195,11 @@ void TExportDataForm::OkKlik() {
 bool TExportDataForm::eventFilter(QObject* o, QEvent* e) {
   if (IsEnter(e)) {
     if (o == scheiding_) begin_->setFocus();
-    else if (o == begin_ || o->parent() == begin_) eind_->setFocus();
-    else if (o == eind_ || o->parent() == eind_) quotes_->setFocus();
+    else if (o == begin_->Veld()) {
+      if (begin_->Bevestig()) eind_->setFocus();
+    } else if (o == eind_->Veld()) {
+      if (eind_->Bevestig()) quotes_->setFocus();
+    }
     else if (o == quotes_) ok_->setFocus();
     else if (o == ok_) ok_->click();
     else return QWidget::eventFilter(o, e);

@@ -9,13 +9,13 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
 namespace valdero {
 
+class DatumKiezer;
 class Kasboek;
 
 class TExportDataForm : public QWidget {
@@ -44,8 +44,8 @@ class TExportDataForm : public QWidget {
   Kasboek& kb_;
   ExportModel model_;
   QComboBox* scheiding_ = nullptr;
-  QDateEdit* begin_ = nullptr;
-  QDateEdit* eind_ = nullptr;
+  DatumKiezer* begin_ = nullptr;
+  DatumKiezer* eind_ = nullptr;
   QCheckBox* quotes_ = nullptr;
   QCheckBox* veldnamen_ = nullptr;
   QCheckBox* selectie_ = nullptr;
