@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QBrush>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 
 #include "BoekingVenster.h"
@@ -25,6 +26,9 @@ class TstBoekingForm : public QObject {
   void onbekendeGroep();
   void groepViaGroepDialoog();
   void herstelEnSchrap();
+  void opentZonderLegeRuimteEnToontRekeningenHeel();
+  void okMetGetypteInvoerVraagtOfHijGeboektWordt_data();
+  void okMetGetypteInvoerVraagtOfHijGeboektWordt();
   void sluitenVraagtOmRedden();
   void tabInRekeningVeld();
   void lijstenOpNaam();
@@ -241,6 +245,81 @@ void TstBoekingForm::groepViaGroepDialoog() {
   QCOMPARE(v.Tekst(veld::Groep), QString("Tuin   Tuin"));
   QCOMPARE(v.Kind<QLabel>("KlasseText")->text(), QString(" U "));
   QVERIFY(v.Gefocust(veld::Actie));
+}
+
+// Typed without Enter and confirmed with OK: the booking is never lost
+// without a word.
+void TstBoekingForm::okMetGetypteInvoerVraagtOfHijGeboektWordt_data() {
+  QTest::addColumn<int>("antwoord");
+  QTest::addColumn<bool>("geboekt");
+  QTest::addColumn<bool>("open");
+  QTest::newRow("Ja boekt") << int(antwoord::Ja) << true << false;
+  QTest::newRow("Nee laat vallen") << int(antwoord::Nee) << false << false;
+  QTest::newRow("Schrap blijft") << int(antwoord::Schrap) << false << true;
+}
+
+void TstBoekingForm::okMetGetypteInvoerVraagtOfHijGeboektWordt() {
+  QFETCH(int, antwoord);
+  QFETCH(bool, geboekt);
+  QFETCH(bool, open);
+  Venster v;
+  QVERIFY(v.form.Boeking(1));
+  auto zet = [&v](int tag, const QString& tekst) {
+    if (auto* c = qobject_cast<QComboBox*>(v.form.Veld(tag))) c->setEditText(tekst);
+    else static_cast<QLineEdit*>(v.form.Veld(tag))->setText(tekst);
+  };
+  zet(veld::Bedrag, "12,50");
+  zet(veld::Omschrijving, "boodschappen");
+  QVERIFY(v.Kind<QPushButton>("SluitKnop")->isEnabled());
+  v.boek.berichten.Antwoord(antwoord);
+  QTest::mouseClick(v.Kind<QPushButton>("SluitKnop"), Qt::LeftButton);
+  QVERIFY(!v.boek.berichten.getoond.empty());
+  QCOMPARE(QString::fromStdString(v.boek.berichten.getoond[0].tekst), QString("Kas-record nog boeken"));
+  QCOMPARE(v.boek.berichten.getoond[0].knoppen, knop::Ja | knop::Nee | knop::Schrap);
+  QCOMPARE(v.kb.MaxKas(), geboekt ? 1 : 0);
+  if (geboekt) {
+    QCOMPARE(v.kb.KasLijst[1].Bedrag, 12.5);
+    QCOMPARE(QString::fromStdString(v.kb.KasLijst[1].Omschrijving), QString("boodschappen"));
+    QCOMPARE(v.LeesTerug()->kb.MaxKas(), 1);
+  }
+  QCOMPARE(v.form.isVisible(), open);
+
+  // Nothing typed: OK closes without a question.
+  Venster leeg;
+  QVERIFY(leeg.form.Boeking(1));
+  QTest::mouseClick(leeg.Kind<QPushButton>("SluitKnop"), Qt::LeftButton);
+  QVERIFY(leeg.boek.berichten.getoond.empty());
+  QVERIFY(!leeg.form.isVisible());
+}
+
+// Fresh, the grid is hidden: the panel stands at the top, the window is no
+// higher than what it shows, and every account fits its field.
+void TstBoekingForm::opentZonderLegeRuimteEnToontRekeningenHeel() {
+  Venster v;
+  QVERIFY(v.form.Boeking(1));
+  auto* panel = v.Kind<QGroupBox>("BoekingPanel");
+  QVERIFY(!v.Kind<QTableView>("RekenSaldogrid")->isVisible());
+  QVERIFY2(panel->y() < 20, "no empty area above the panel");
+  QVERIFY(v.form.height() < panel->geometry().bottom() + 60);
+  auto* ok = v.Kind<QPushButton>("SluitKnop");
+  QVERIFY(ok->y() > panel->geometry().bottom());
+  QVERIFY(ok->geometry().bottom() < v.form.height());
+
+  auto* rekening = qobject_cast<QComboBox*>(v.form.Veld(veld::Rekening));
+  QStyleOptionComboBox optie;
+  optie.initFrom(rekening);
+  optie.editable = true;
+  const QRect veldVak =
+      rekening->style()->subControlRect(QStyle::CC_ComboBox, &optie, QStyle::SC_ComboBoxEditField, rekening);
+  QVERIFY(rekening->count() > 0);
+  const QString transfer = "99   TRANSFER REKENING";
+  QVERIFY2(rekening->fontMetrics().horizontalAdvance(transfer) <= veldVak.width(), qPrintable(transfer));
+
+  // Showing the balances makes room for the grid above the panel.
+  QTest::mouseClick(v.Kind<QPushButton>("KasRekKnop"), Qt::LeftButton);
+  QVERIFY(v.Kind<QTableView>("RekenSaldogrid")->isVisible());
+  QVERIFY(panel->y() > v.Kind<QTableView>("RekenSaldogrid")->geometry().bottom());
+  Afdruk(v.form, "boeking-met-saldi");
 }
 
 void TstBoekingForm::herstelEnSchrap() {

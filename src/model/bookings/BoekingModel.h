@@ -106,6 +106,14 @@ class BoekingModel {
   void ToonGrid();
   // "&OK", "&Stop", "&Einde".
   void SluitKnop();
+  // "&OK" of the window: with input typed on the panel and not yet booked
+  // (no Enter pressed), asks "Kas-record nog boeken": Ja books it as "Bewaar"
+  // does, Nee drops it, "Schrap" stays. True when the window may close.
+  bool OkKnop();
+  // The window has shown the fields as they stand; what differs from this
+  // afterwards was typed by the user.
+  void MerkGetoond();
+  bool InvoerGetypt() const;
   // Closing the window: true when it may close (asks "Kas-record nog redden"
   // unless saved).
   bool MagSluiten();
@@ -138,6 +146,7 @@ class BoekingModel {
   // ---- what the window shows ----
   std::array<VeldStaat, veld::AantalVelden> velden{};
   std::array<std::vector<std::string>, veld::AantalVelden> lijsten{};
+  std::array<std::string, veld::AantalVelden> getoond{};
   int focus = veld::Rekening;
   bool panelZichtbaar = false;
   bool vensterGesloten = true;

@@ -18,9 +18,13 @@ namespace {
 
 constexpr int kRij[] = {18, 68, 118, 168};  // label tops; the field sits 16 lower
 constexpr int kVeldHoogte = 24;
-constexpr int kPanelTop = 226;
+constexpr int kPanelTop = 226;     // below the grid
+constexpr int kPanelTopZonder = 8;  // the grid hidden: no empty area above
+constexpr int kPanelBreedte = 784;
 constexpr int kPanelHoogte = 218;
-constexpr int kKnopTop = 454;
+constexpr int kKnopAfstand = 10;  // from the panel to the buttons below
+constexpr int kKnopHoogte = 28;
+constexpr int kRechts = kPanelBreedte - 2;  // the right edge of the fields
 
 // The longest entry a user may type. Unlike QLineEdit's maximum length it
 // leaves longer texts that the window itself shows (the securities action
@@ -49,11 +53,12 @@ struct Plek {
 // fields move in the securities modes (PlaatsVelden).
 Plek StandaardPlek(int tag) {
   switch (tag) {
-    case veld::Rekening: return {10, 0, 170};
-    case veld::Volgnr: return {190, 0, 40};
-    case veld::Blad: return {238, 0, 30};
-    case veld::Groep: return {276, 0, 250};
-    case veld::Actie: return {534, 0, 130};
+    // The account field holds "99   TRANSFER REKENING" whole.
+    case veld::Rekening: return {10, 0, 210};
+    case veld::Volgnr: return {230, 0, 40};
+    case veld::Blad: return {278, 0, 30};
+    case veld::Groep: return {316, 0, 250};
+    case veld::Actie: return {574, 0, 130};
     case veld::Datum: return {10, 1, 90};
     case veld::TegenRek: return {108, 1, 150};
     case veld::Relatie: return {266, 1, 220};
@@ -64,7 +69,7 @@ Plek StandaardPlek(int tag) {
     case veld::Aantal: return {324, 2, 90};
     case veld::Prijs: return {422, 2, 90};
     case veld::Bedrag: return {266, 2, 120};
-    case veld::Omschrijving: return {10, 3, 480};
+    case veld::Omschrijving: return {10, 3, 520};
     default: return {0, 0, 0};
   }
 }
@@ -74,7 +79,7 @@ Plek StandaardPlek(int tag) {
 void TBoekingForm::BouwPaneel() {
   panel_ = new QGroupBox(this);
   panel_->setObjectName("BoekingPanel");
-  panel_->setGeometry(8, kPanelTop, 734, kPanelHoogte);
+  panel_->setGeometry(8, kPanelTop, kPanelBreedte, kPanelHoogte);
   // The mode's caption stands out in red above the fields.
   panel_->setStyleSheet("QGroupBox#BoekingPanel::title { color: red; font-weight: bold; }");
 
@@ -113,52 +118,52 @@ void TBoekingForm::BouwPaneel() {
   Label(veld::Omschrijving, "Omschrijving");
 
   auto* indexLabel = new QLabel("Index", panel_);
-  indexLabel->setGeometry(672, kRij[0], 60, 16);
+  indexLabel->setGeometry(kRechts - 60, kRij[0], 60, 16);
   index_ = new QLineEdit(panel_);
   index_->setObjectName("BoekIngIndex");
   index_->setReadOnly(true);
   index_->setFocusPolicy(Qt::NoFocus);
   index_->setToolTip("Index van boeking (niet instelbaar)");
-  index_->setGeometry(672, kRij[0] + 16, 54, kVeldHoogte);
+  index_->setGeometry(kRechts - 60, kRij[0] + 16, 54, kVeldHoogte);
 
   klasse_ = new QLabel(panel_);
   klasse_->setObjectName("KlasseText");
   klasse_->setFrameShape(QFrame::Panel);
   klasse_->setFrameShadow(QFrame::Sunken);
   klasse_->setAlignment(Qt::AlignCenter);
-  klasse_->setGeometry(672, kRij[1] + 16, 54, kVeldHoogte);
+  klasse_->setGeometry(kRechts - 60, kRij[1] + 16, 54, kVeldHoogte);
 
   saldoLabel_ = new QLabel("Nieuw Saldo", panel_);
-  saldoLabel_->setGeometry(526, kRij[2], 120, 16);
+  saldoLabel_->setGeometry(566, kRij[2], 120, 16);
   saldo_ = new QLineEdit(panel_);
   saldo_->setObjectName("SaldoEdit");
   saldo_->setReadOnly(true);
   saldo_->setFocusPolicy(Qt::NoFocus);
   saldo_->setAlignment(Qt::AlignRight);
-  saldo_->setGeometry(526, kRij[2] + 16, 122, kVeldHoogte);
+  saldo_->setGeometry(566, kRij[2] + 16, 122, kVeldHoogte);
 
   btw_ = new QCheckBox("BTW hoog", panel_);
   btw_->setObjectName("BTWBox");
   // The caption must fit whatever font the book asks for: the box keeps its
   // right edge and the balance field gives way.
   const int btwBreedte = std::max(78, btw_->sizeHint().width() + 4);
-  const int btwLinks = 732 - btwBreedte;
+  const int btwLinks = kRechts - btwBreedte;
   btw_->setGeometry(btwLinks, kRij[2] + 16, btwBreedte, kVeldHoogte);
-  saldo_->setGeometry(526, kRij[2] + 16, std::min(122, btwLinks - 6 - 526), kVeldHoogte);
+  saldo_->setGeometry(566, kRij[2] + 16, std::min(122, btwLinks - 6 - 566), kVeldHoogte);
   connect(btw_, &QCheckBox::toggled, this, [this](bool aan) { model_.ZetBtw(aan); });
 
   opm_ = new QCheckBox("Opm.", panel_);
   opm_->setObjectName("Opmcheck");
   opm_->setToolTip("Omschrijving met eigen tekst");
-  opm_->setGeometry(498, kRij[3] + 16, 56, kVeldHoogte);
+  opm_->setGeometry(538, kRij[3] + 16, 56, kVeldHoogte);
   connect(opm_, &QCheckBox::toggled, this, [this](bool aan) { model_.ZetOpm(aan); });
 
   bewaar_ = new QPushButton("Bewaar", panel_);
   bewaar_->setObjectName("BewaarKnop");
-  bewaar_->setGeometry(564, kRij[3] + 14, 78, 28);
+  bewaar_->setGeometry(604, kRij[3] + 14, 78, 28);
   herstel_ = new QPushButton("Herstel", panel_);
   herstel_->setObjectName("HerstelKnop");
-  herstel_->setGeometry(648, kRij[3] + 14, 78, 28);
+  herstel_->setGeometry(688, kRij[3] + 14, 78, 28);
   for (QPushButton* k : {bewaar_, herstel_}) k->setAutoDefault(false);
   connect(bewaar_, &QPushButton::clicked, this, &TBoekingForm::BewaarKlik);
   connect(herstel_, &QPushButton::clicked, this, &TBoekingForm::HerstelKlik);
@@ -173,19 +178,35 @@ void TBoekingForm::BouwKnoppen() {
     auto* k = new QPushButton(tekst, this);
     k->setObjectName(naam);
     k->setAutoDefault(false);
-    k->setGeometry(x, kKnopTop, 84, 28);
+    k->setGeometry(x, kPanelTop + kPanelHoogte + kKnopAfstand, 84, kKnopHoogte);
     return k;
   };
   ok_ = knop("&OK", "SluitKnop", 8);
   stop_ = knop("&Stop", "StopKnop", 98);
   schrap_ = knop("S&chrap", "SchrapBtn", 188);
   kasRek_ = knop("ValDero", "KasRekKnop", 278);
-  help_ = knop("&Help", "Helpknop", 658);
+  help_ = knop("&Help", "Helpknop", kPanelBreedte + 8 - 84);
   connect(ok_, &QPushButton::clicked, this, &TBoekingForm::SluitKlik);
-  connect(stop_, &QPushButton::clicked, this, &TBoekingForm::SluitKlik);
+  // "&Stop" leaves without booking, as its name says.
+  connect(stop_, &QPushButton::clicked, this, [this] {
+    model_.SluitKnop();
+    close();
+  });
   connect(schrap_, &QPushButton::clicked, this, &TBoekingForm::SchrapKlik);
   connect(kasRek_, &QPushButton::clicked, this, &TBoekingForm::KasRekKlik);
   connect(help_, &QPushButton::clicked, this, [this] { emit HelpGevraagd(314); });
+}
+
+int TBoekingForm::Indeling() {
+  // The grid is hidden when the window opens fresh; the panel then stands at
+  // the top instead of below an empty grey area, and the window is as high
+  // as what it shows.
+  const int top = model_.gridZichtbaar ? kPanelTop : kPanelTopZonder;
+  panel_->move(8, top);
+  const int knopTop = top + kPanelHoogte + kKnopAfstand;
+  for (QPushButton* k : {ok_, stop_, schrap_, kasRek_, help_})
+    if (k) k->move(k->x(), knopTop);
+  return knopTop + kKnopHoogte + 8;
 }
 
 QLabel* TBoekingForm::Label(int tag, const QString& tekst) {

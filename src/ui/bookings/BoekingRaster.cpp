@@ -7,7 +7,9 @@
 #include <QStyle>
 #include <QTableView>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 #include <string_view>
 
 #include "ui/bookings/BoekingGridModel.h"
@@ -77,6 +79,7 @@ void TBoekingForm::ToonRaster() {
   const bool zichtbaar = model_.gridZichtbaar;
   rekenLab_->setVisible(zichtbaar);
   raster_->setVisible(zichtbaar);
+  if (const int hoogte = Indeling(); hoogte != height()) resize(width(), hoogte);
   if (!zichtbaar) return;
 
   const GridInhoud& g = model_.grid;
@@ -96,10 +99,24 @@ void TBoekingForm::ToonRaster() {
     raster_->setFont(f);
   }
   rasterModel_->Ververs();
+  // The widths are a minimum: at the book's font a date, "Eindsaldo : " or a
+  // total must not be cut. The rows at both ends hold the widest dates and
+  // the totals; the free texts (relation, account name) keep their width.
+  const QFontMetrics fm(raster_->font());
+  const int vrijeTekst = model_.gridModus == 1 ? 1 : 3;
+  std::vector<int> breedtes(g.breedtes.begin(), g.breedtes.end());
+  auto meet = [&](std::size_t c, const std::string& tekst) {
+    if (static_cast<int>(c) == vrijeTekst || c >= breedtes.size()) return;
+    breedtes[c] = std::max(breedtes[c], fm.horizontalAdvance(Q(tekst)) + 12);
+  };
+  for (std::size_t c = 0; c < g.kop.size(); ++c) meet(c, g.kop[c]);
+  const std::size_t n = g.rijen.size();
+  for (std::size_t r = 0; r < n; r = (r + 1 == 40 && n > 80) ? n - 40 : r + 1)
+    for (std::size_t c = 0; c < g.rijen[r].size(); ++c) meet(c, g.rijen[r][c]);
   int breedte = 0;
-  for (std::size_t c = 0; c < g.breedtes.size(); ++c) {
-    raster_->setColumnWidth(static_cast<int>(c), g.breedtes[c]);
-    breedte += g.breedtes[c];
+  for (std::size_t c = 0; c < breedtes.size(); ++c) {
+    raster_->setColumnWidth(static_cast<int>(c), breedtes[c]);
+    breedte += breedtes[c];
   }
   // The grid is centred in the window and the label spans it.
   const int totaal = breedte + raster_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +

@@ -20,8 +20,7 @@
 namespace valdero {
 namespace {
 
-constexpr int kBreedte = 750;
-constexpr int kHoogte = 490;
+constexpr int kBreedte = 800;
 const QPoint kPlek(135, 105);  // from the main window's corner
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -42,11 +41,11 @@ TBoekingForm::TBoekingForm(Kasboek& kb, RecordKiezer& kiezer, BoekingVensters& v
       model_(kb, kiezer, vensters, std::move(bewaar)) {
   setObjectName("BoekingForm");
   setWindowTitle("Boekingen");
-  resize(kBreedte, kHoogte);
   BouwRaster();
   BouwPaneel();
   BouwKnoppen();
   BouwMenus();
+  resize(kBreedte, Indeling());
   panel_->hide();
 }
 
@@ -123,6 +122,7 @@ void TBoekingForm::Toon() {
   kasRek_->setText(Q(m.kasRekKnopTekst));
   if (openTransfer_) openTransfer_->setEnabled(m.openTransferAan);
   ToonRaster();
+  model_.MerkGetoond();
 }
 
 void TBoekingForm::ToonVeld(int tag) {
@@ -201,13 +201,19 @@ void TBoekingForm::KasRekKlik() {
 }
 
 void TBoekingForm::SluitKlik() {
-  model_.SluitKnop();
+  NaarModel();
+  if (!model_.OkKnop()) {
+    // Not booked (a field refused) or "Schrap": the window stays.
+    Toon();
+    ZetFocus();
+    return;
+  }
   close();
 }
 
 void TBoekingForm::showEvent(QShowEvent* e) {
   if (QWidget* hoofd = parentWidget())
-    setGeometry(QRect(hoofd->window()->frameGeometry().topLeft() + kPlek, QSize(kBreedte, kHoogte)));
+    setGeometry(QRect(hoofd->window()->frameGeometry().topLeft() + kPlek, QSize(kBreedte, Indeling())));
   QWidget::showEvent(e);
 }
 

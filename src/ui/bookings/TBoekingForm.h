@@ -68,6 +68,9 @@ class TBoekingForm : public QWidget {
   void MaakEdit(int tag, const char* naam, int maxLengte);
   void MaakCombo(int tag, const char* naam, int maxLengte, bool aanvullen);
   void PlaatsVelden();
+  // Places the panel and the buttons for the grid shown or hidden; returns
+  // the window's height for it.
+  int Indeling();
   QLineEdit* Edit(int tag) const;
 
   // The grid (BoekingRaster.cpp).
