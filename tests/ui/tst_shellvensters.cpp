@@ -18,6 +18,7 @@ class TstShellVensters : public QObject {
   void helpOnderwerpen();
   void helpOnbekendOnderwerpToontInhoud();
   void verantwoording();
+  void helpNaastHoofdvensterEnTeSluiten();
   void splashBlijftMinstens12Seconden();
 };
 
@@ -45,6 +46,27 @@ void TstShellVensters::helpOnbekendOnderwerpToontInhoud() {
   help.Toon(0);
   QVERIFY(help.Browser()->toPlainText().startsWith("Valdero Help"));
   QCOMPARE(HelpVenster::PaginaVoor(999), QString("inhoud.html"));
+}
+
+// Help opens beside the main window, not at the screen's corner, and closes
+// by Escape or by its button.
+void TstShellVensters::helpNaastHoofdvensterEnTeSluiten() {
+  QWidget hoofd;
+  hoofd.setGeometry(300, 200, 640, 480);
+  hoofd.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&hoofd));
+  HelpVenster help;
+  help.ZetHoofdvenster(&hoofd);
+  help.Toon(200);
+  QVERIFY(QTest::qWaitForWindowExposed(&help));
+  QCOMPARE(help.pos(), hoofd.frameGeometry().topLeft() + QPoint(220, 140));
+  help.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&help));
+  QTest::keyClick(help.Browser(), Qt::Key_Escape);
+  QVERIFY(!help.isVisible());
+  help.Toon(200);
+  QTest::mouseClick(help.findChild<QPushButton*>("SluitBtn"), Qt::LeftButton);
+  QVERIFY(!help.isVisible());
 }
 
 void TstShellVensters::verantwoording() {

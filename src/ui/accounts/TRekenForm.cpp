@@ -22,6 +22,7 @@
 #include "ui/widgets/TSortDlg.h"
 #include "ui/widgets/TekstRaster.h"
 #include "ui/widgets/Tnavigator.h"
+#include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
 namespace {
@@ -149,6 +150,7 @@ void TRekenForm::Open() {
   soortBox_->hide();
   muntBox_->hide();
   ToonTabel();
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOnderMenu);
   show();
   raise();
   activateWindow();

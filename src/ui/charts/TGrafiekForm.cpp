@@ -11,6 +11,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "ui/charts/GrafiekTekening.h"
+#include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
 
@@ -57,6 +58,7 @@ TGrafiekForm::TGrafiekForm(Kasboek& kb, const ReportSelection& selectie, QWidget
   });
   connect(png, &QPushButton::clicked, this, &TGrafiekForm::OpslaanAlsPng);
   connect(sluit, &QPushButton::clicked, this, &QWidget::close);
+  SluitMetEscape(*this);
 }
 
 bool TGrafiekForm::ShowChart(int soort, int index) {
@@ -65,6 +67,7 @@ bool TGrafiekForm::ShowChart(int soort, int index) {
   resize(width(), g.vensterHoogte);
   view_->setMinimumSize(g.breedte, g.hoogte);
   Teken();
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOnderMenu);
   show();
   raise();
   activateWindow();

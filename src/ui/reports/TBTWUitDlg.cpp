@@ -1,4 +1,5 @@
 #include "ui/reports/TBTWUitDlg.h"
+#include "ui/widgets/VensterPlek.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -111,6 +112,7 @@ void TBTWUitDlg::ShowVatOverview(int rekNr, int aantal) {
   int breedte = 40;
   for (int k = 0; k < t.Kolommen(); ++k) breedte += tabel_->columnWidth(k);
   resize(std::max(560, breedte), (rijen + (t.totalen.empty() ? 0 : 1)) * 25 + 160);
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOnderMenuRechts);
   show();
   raise();
   activateWindow();

@@ -1,4 +1,5 @@
 #include "ui/reports/TGroepUitDlg.h"
+#include "ui/widgets/VensterPlek.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -104,6 +105,7 @@ bool TGroepUitDlg::Begin(int modus, int rekNr, int index) {
   }
   if (!model_.Toon(modus, rekNr, index)) return false;
   Toon();
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOnderMenuRechts);
   show();
   raise();
   activateWindow();

@@ -25,6 +25,7 @@
 #include "model/reports/GroepOverzicht.h"
 #include "model/reports/RapportSoort.h"
 #include "ui/reports/RapportTabelModel.h"
+#include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
 namespace {
@@ -355,6 +356,7 @@ TOutputForm::~TOutputForm() { delete tabel_; }
 bool TOutputForm::ShowReport(int soort, int index) {
   if (!model_.ShowReport(soort, index)) return false;
   ToonTabel();
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOverzichtPlek);
   show();
   raise();
   activateWindow();

@@ -1,10 +1,13 @@
 #include "ui/widgets/HelpVenster.h"
 
 #include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "ui/shell/TSplashForm.h"
+#include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
 
@@ -20,6 +23,16 @@ HelpVenster::HelpVenster(QWidget* parent) : QWidget(parent, Qt::Window) {
   browser_->setOpenLinks(true);
   browser_->setSearchPaths({QStringLiteral(":/help")});
   kolom->addWidget(browser_);
+  // Closed by keyboard (Escape) or by its button, not only by the frame.
+  auto* knoppen = new QHBoxLayout;
+  knoppen->setContentsMargins(8, 4, 8, 8);
+  knoppen->addStretch();
+  auto* sluit = new QPushButton(QStringLiteral("&Sluit"), this);
+  sluit->setObjectName(QStringLiteral("SluitBtn"));
+  knoppen->addWidget(sluit);
+  kolom->addLayout(knoppen);
+  connect(sluit, &QPushButton::clicked, this, &QWidget::close);
+  SluitMetEscape(*this);
   resize(560, 480);
 }
 
@@ -31,6 +44,8 @@ QString HelpVenster::PaginaVoor(int topic) {
 
 void HelpVenster::Toon(int topic) {
   browser_->setSource(QUrl(PaginaVoor(topic)));
+  // Right of the windows that ask for help, below the main window's menus.
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, hoofdvenster_, QPoint(220, 140));
   show();
   raise();
   activateWindow();

@@ -17,9 +17,12 @@ class HelpVenster : public QWidget {
   // The page a topic opens.
   static QString PaginaVoor(int topic);
   QTextBrowser* Browser() const { return browser_; }
+  // The window opens beside this one (not at the screen's corner).
+  void ZetHoofdvenster(QWidget* hoofdvenster) { hoofdvenster_ = hoofdvenster; }
 
  private:
   QTextBrowser* browser_;
+  QWidget* hoofdvenster_ = nullptr;
 };
 
 }  // namespace valdero
