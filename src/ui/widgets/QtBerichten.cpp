@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/widgets/TBerichtForm.h"
 
@@ -46,14 +47,20 @@ int QtBerichten::BerichtDlg(const std::string& tekst, BerichtSoort soort, int kn
 
 std::optional<std::string> QtBerichten::OpenDialoog(const BestandsDialoog& d) {
   Voor();
-  return Pad(QFileDialog::getOpenFileName(ouder_, QString::fromStdString(d.titel), Begin(d),
-                                          QtFilter(d.filter)));
+  QFileDialog dlg(ouder_, QString::fromStdString(d.titel), Begin(d), QtFilter(d.filter));
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  // Wide enough for the size, kind and date columns, not cut to "153…KiB".
+  dlg.resize(std::max(dlg.width(), 760), std::max(dlg.height(), 460));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return Pad(dlg.selectedFiles().front());
 }
 
 std::optional<std::string> QtBerichten::BewaarDialoog(const BestandsDialoog& d) {
   Voor();
   QFileDialog dlg(ouder_, QString::fromStdString(d.titel), Begin(d), QtFilter(d.filter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.resize(std::max(dlg.width(), 760), std::max(dlg.height(), 460));
   QString ext = QString::fromStdString(d.standaardExtensie);
   if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
   if (!ext.isEmpty()) dlg.setDefaultSuffix(ext);
