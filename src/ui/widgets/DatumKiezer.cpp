@@ -37,6 +37,8 @@ DatumKiezer::DatumKiezer(Kasboek& kb, QWidget* parent) : QWidget(parent), kb_(kb
   knop_->setToolTip(QStringLiteral("Kies een datum uit de kalender"));
   knop_->setFocusPolicy(Qt::NoFocus);
   knop_->setPopupMode(QToolButton::InstantPopup);
+  // The arrow is the button's text; the style's own menu arrow would stand on it.
+  knop_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
   auto* menu = new QMenu(knop_);
   kalender_ = new QCalendarWidget(menu);
   kalender_->setObjectName("Kalender");
