@@ -16,8 +16,11 @@ export LANG=nl_NL.UTF-8 LC_ALL=nl_NL.UTF-8
 cd "$(dirname "$0")/.."
 root="$PWD"
 
-cmake -S . -B build -G Ninja >/dev/null
-ninja -C build -j2 valdero valdero-cli
+# VALDERO_GEEN_BOUW=1: take the programs as they are built.
+if [ -z "${VALDERO_GEEN_BOUW:-}" ]; then
+  cmake -S . -B build -G Ninja >/dev/null
+  ninja -C build -j2 valdero valdero-cli
+fi
 
 uit="$root/build/screenshots"
 werk="$root/build/screenshots-werk"
@@ -76,7 +79,7 @@ wandeling() {
   stap overzicht-samengesteld 4200 '&Overzichten|&Groepen|&Samengesteld;;toets:Return'
   stap selectie-klassen 3500 '&Overzichten|&Klassen'
   stap selectie-relaties 3500 '&Overzichten|Re&laties'
-  stap btw 3500 '&Overzichten|&Btw berekening'
+  stap btw 4200 '&Overzichten|&Btw berekening;;toets:Return'
   stap begroting-jaar 3500 '&Overzichten|&Begroting|IN/UIT per &jaar'
   stap balans-jaar 3500 '&Overzichten|Budget Ba&lans|Saldo per &jaar'
   stap saldi 3500 '&Overzichten|&ValderoSaldi|&Alle rekeningen'
