@@ -83,7 +83,27 @@ class TstZoekDlg : public QObject {
   void kiezerKopieEnSchrap();
   void verwijderenKiestDrieLosseRijen();
   void popupMenuWijzigtEnVerwijdert();
+  void vrijZoekenSluitMetEscapeEnMetOk();
 };
+
+// The free search closes by keyboard and by a button, and says so.
+void TstZoekDlg::vrijZoekenSluitMetEscapeEnMetOk() {
+  Boek boek;
+  TZoekDlg dlg(boek.kb, [&](Kasboek&) { ++boek.bewaard; });
+  QSignalSpy gesloten(&dlg, &TZoekDlg::Gesloten);
+  dlg.ToonVrijZoeken();
+  dlg.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&dlg));
+  QTest::keyClick(dlg.findChild<QTableView*>("StringGrid1"), Qt::Key_Escape);
+  QVERIFY(!dlg.isVisible());
+  QCOMPARE(gesloten.count(), 1);
+  dlg.ToonVrijZoeken();
+  auto* ok = dlg.findChild<QPushButton*>("OKBtn");
+  QVERIFY(ok->isVisible());
+  QTest::mouseClick(ok, Qt::LeftButton);
+  QVERIFY(!dlg.isVisible());
+  QCOMPARE(gesloten.count(), 2);
+}
 
 void TstZoekDlg::vrijZoekenOpRelatieTijdensTypen() {
   Boek boek;
