@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QStringList>
 #include <algorithm>
 
@@ -24,6 +26,16 @@ QString Begin(const BestandsDialoog& d) {
 std::optional<std::string> Pad(const QString& gekozen) {
   if (gekozen.isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(QFileInfo(gekozen).absoluteFilePath()).toStdString();
+}
+
+// Wide enough for the size, kind and date columns, not cut to "153…KiB":
+// the dialog is larger than Qt makes it and its columns fit their content.
+void MaakRuim(QFileDialog& dlg) {
+  dlg.resize(std::max(dlg.width(), 760), std::max(dlg.height(), 460));
+  if (auto* lijst = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    lijst->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lijst->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
 }
 
 }  // namespace
@@ -50,8 +62,7 @@ std::optional<std::string> QtBerichten::OpenDialoog(const BestandsDialoog& d) {
   QFileDialog dlg(ouder_, QString::fromStdString(d.titel), Begin(d), QtFilter(d.filter));
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
-  // Wide enough for the size, kind and date columns, not cut to "153…KiB".
-  dlg.resize(std::max(dlg.width(), 760), std::max(dlg.height(), 460));
+  MaakRuim(dlg);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return Pad(dlg.selectedFiles().front());
 }
@@ -60,7 +71,7 @@ std::optional<std::string> QtBerichten::BewaarDialoog(const BestandsDialoog& d) 
   Voor();
   QFileDialog dlg(ouder_, QString::fromStdString(d.titel), Begin(d), QtFilter(d.filter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
-  dlg.resize(std::max(dlg.width(), 760), std::max(dlg.height(), 460));
+  MaakRuim(dlg);
   QString ext = QString::fromStdString(d.standaardExtensie);
   if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
   if (!ext.isEmpty()) dlg.setDefaultSuffix(ext);
