@@ -27,6 +27,7 @@ class TstBoekingForm : public QObject {
   void groepViaGroepDialoog();
   void herstelEnSchrap();
   void opentZonderLegeRuimteEnToontRekeningenHeel();
+  void rasterSnijdtDatumEnTotalenNietAf();
   void okMetGetypteInvoerVraagtOfHijGeboektWordt_data();
   void okMetGetypteInvoerVraagtOfHijGeboektWordt();
   void sluitenVraagtOmRedden();
@@ -320,6 +321,32 @@ void TstBoekingForm::opentZonderLegeRuimteEnToontRekeningenHeel() {
   QVERIFY(v.Kind<QTableView>("RekenSaldogrid")->isVisible());
   QVERIFY(panel->y() > v.Kind<QTableView>("RekenSaldogrid")->geometry().bottom());
   Afdruk(v.form, "boeking-met-saldi");
+}
+
+// At a large configured font the account's grid still shows its dates,
+// "Eindsaldo : " and the totals whole (the relation may be cut).
+void TstBoekingForm::rasterSnijdtDatumEnTotalenNietAf() {
+  Venster v;
+  v.kb.Config.FontGrootte = 14;
+  QVERIFY(v.form.Boeking(1));
+  QVERIFY(v.Typ(veld::Rekening, "2"));
+  QVERIFY(v.TypVelden({{veld::Volgnr, "1"}, {veld::Blad, "1"}, {veld::Groep, "201"}, {veld::Actie, "BY"},
+                       {veld::Datum, "24-12"}, {veld::TegenRek, ""}, {veld::Relatie, "Werkgever"},
+                       {veld::Munt, ""}, {veld::Bedrag, "123456,78"}, {veld::Omschrijving, "salaris"}}));
+  QVERIFY(v.Bewaar());
+  auto* kasRek = v.Kind<QPushButton>("KasRekKnop");
+  QTest::mouseClick(kasRek, Qt::LeftButton);  // all balances
+  QTest::mouseClick(kasRek, Qt::LeftButton);  // the account
+  auto* raster = v.Kind<QTableView>("RekenSaldogrid");
+  QVERIFY(raster->isVisible());
+  const QFontMetrics fm(raster->font());
+  QCOMPARE(raster->font().pointSize(), 14);
+  for (int r = 0; r < raster->model()->rowCount(); ++r)
+    for (int c = 0; c < raster->model()->columnCount(); ++c) {
+      if (c == 3) continue;  // the relation
+      const QString t = raster->model()->index(r, c).data().toString();
+      QVERIFY2(fm.horizontalAdvance(t) < raster->columnWidth(c), qPrintable(QString("%1 in column %2").arg(t).arg(c)));
+    }
 }
 
 void TstBoekingForm::herstelEnSchrap() {
