@@ -217,7 +217,7 @@ TEST(LaadBoek, TheRelationsOfThePreviousBookAreGone) {
 
 TEST(VernieuwBoek, TransactionsWithoutAccountsOrGroupsAreReported) {
   Start s(2008);
-  s.kb.SaldoMatrix.assign(3, TKasValue(3));  // left over from another book
+  s.kb.SaldoMatrix.Maak(1, 1);  // left over from another book
   s.kb.KasGelezen = true;
   s.kb.RekGelezen = true;
   VernieuwBoek(s.kb);

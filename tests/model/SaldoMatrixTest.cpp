@@ -104,7 +104,7 @@ TEST(SaldoMatrix, SinglePostingAndMissingCell) {
   EXPECT_EQ(b.kb.IOStatus, 0);
 
   // A matrix out of step with the lists is reported, not written past.
-  b.kb.SaldoMatrix.pop_back();
+  b.kb.SaldoMatrix.Maak(b.kb.MaxGroep() - 1, b.kb.MaxRek());
   BoekInMatrix(b.kb, "430", 2, true, rekMis, groepMis, 1);
   ASSERT_EQ(b.berichten.getoond.size(), 1u);
   EXPECT_EQ(b.berichten.getoond[0].tekst,

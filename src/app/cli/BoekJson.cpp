@@ -114,7 +114,7 @@ void SchrijfLijst(JsonSchrijver& j, const char* sleutel, const std::vector<Recor
   j.EindLijst();
 }
 
-void SchrijfMatrix(JsonSchrijver& j, const std::vector<TKasValue>& matrix) {
+void SchrijfMatrix(JsonSchrijver& j, const TSaldoMatrix& matrix) {
   j.Sleutel("SaldoMatrix");
   j.BeginLijst();
   for (const TKasValue& rij : matrix) {

@@ -430,7 +430,7 @@ void Afstemming::VervangBeste() {
   // The balances follow the replaced amount at once. The replacement stands
   // as the statement gives it; a code without cells adds nothing.
   int rekMis = 0, groepMis = 0;
-  static_cast<void>(BoekInMatrix(kb_, oud.GroepKode, oud.RekNr, false, rekMis, groepMis, -oud.Bedrag));
+  static_cast<void>(HaalUitMatrix(kb_, oud.GroepKode, oud.RekNr, oud.Bedrag));
   static_cast<void>(BoekInMatrix(kb_, nieuw.GroepKode, nieuw.RekNr, false, rekMis, groepMis, nieuw.Bedrag));
   dezeImport_.push_back(nieuw);
   // The line's date or statement word may put the record elsewhere in the

@@ -186,9 +186,8 @@ void BoekingModel::WijzigBoeking(int positie) {
   TKas kas = werk;
   kas.Index = positie;
   kas.Bedrag = kas.Bedrag * static_cast<double>(kas.MuntKoers);
-  int rekMis = 0, groepMis = 0;
-  const bool mislukt =
-      !BoekInMatrix(kb, oud.groep, oud.rekening, false, rekMis, groepMis, oud.bedrag).Gelukt();
+  // The old amount leaves the side it was booked on (oud.bedrag is negated).
+  const bool mislukt = !HaalUitMatrix(kb, oud.groep, oud.rekening, -oud.bedrag).Gelukt();
   // The change is kept either way; the list stays in its order.
   kb.KasLijst.erase(kb.KasLijst.begin() + positie);
   PlaatsKas(kb, std::move(kas));
@@ -196,7 +195,7 @@ void BoekingModel::WijzigBoeking(int positie) {
     Waarschuw(kb, "Transactie is niet verwerkt");
     return;
   }
-  rekMis = groepMis = 0;
+  int rekMis = 0, groepMis = 0;
   // An unknown group or account was reported; the record stays as typed.
   static_cast<void>(BoekInMatrix(kb, werk.GroepKode, werk.RekNr, true, rekMis, groepMis,
                                  werk.Bedrag * static_cast<double>(werk.MuntKoers)));

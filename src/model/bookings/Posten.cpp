@@ -31,9 +31,8 @@ int VerwijderBoekingen(Kasboek& kb, std::vector<int> posities) {
   for (int p : posities) {
     if (p < 1 || p >= static_cast<int>(kb.KasLijst.size())) continue;
     const TKas& kas = kb.KasLijst[static_cast<std::size_t>(p)];
-    int rekMis = 0, groepMis = 0;
     // A record of a removed account or group has no cells to take back.
-    static_cast<void>(BoekInMatrix(kb, kas.GroepKode, kas.RekNr, false, rekMis, groepMis, -kas.Bedrag));
+    static_cast<void>(HaalUitMatrix(kb, kas.GroepKode, kas.RekNr, kas.Bedrag));
     kb.KasLijst.erase(kb.KasLijst.begin() + p);
     ++weg;
   }
@@ -44,8 +43,7 @@ int VerwijderBoekingen(Kasboek& kb, std::vector<int> posities) {
 namespace {
 
 const TInUit* Cel(const Kasboek& kb, std::size_t g, std::size_t a) {
-  if (g >= kb.SaldoMatrix.size() || a >= kb.SaldoMatrix[g].size()) return nullptr;
-  return &kb.SaldoMatrix[g][a];
+  return kb.SaldoMatrix.Cel(g, a);
 }
 
 }  // namespace

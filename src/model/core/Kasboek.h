@@ -11,6 +11,7 @@
 
 #include "model/core/Poorten.h"
 #include "model/core/Records.h"
+#include "model/core/TSaldoMatrix.h"
 
 namespace valdero {
 
@@ -43,7 +44,7 @@ class Kasboek {
   std::vector<TValut> ValutaLijst;
   TConfig Config;
   // Rows per group position 0..MaxGroep()+1, cells per account 0..MaxRek()+1.
-  std::vector<TKasValue> SaldoMatrix;
+  TSaldoMatrix SaldoMatrix;
 
   // The highest position of each list: its length - 1, and 0 for an empty
   // list, so that a loop from 1 to it never walks past the end.

@@ -13,18 +13,14 @@
 namespace valdero {
 namespace {
 
-void TelOp(TInUit& cel, double bedrag) {
-  if (bedrag > 0)
-    cel.In += bedrag;
-  else
-    cel.Uit += bedrag;
-}
+// Which way an amount goes into the cells.
+enum class Richting { Bij, Terug };
 
 // The part of BoekInMatrix after the lookups, so that the rebuild can resolve
 // codes through its own index.
 Status BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int rekNr,
                     bool controleerGroepen, int& rekeningMissers, int& groepMissers,
-                    double bedrag) {
+                    double bedrag, Richting richting = Richting::Bij) {
   Status status;
   if (controleerGroepen && kb.GroepGelezen && g == 0) {
     if (groepMissers == 0)
@@ -40,20 +36,16 @@ Status BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int
   }
   if (g == 0 || a == 0) return status;
 
-  const auto rijTotaal = static_cast<std::size_t>(kb.MaxGroep()) + 1;
-  const auto kolomTotaal = static_cast<std::size_t>(kb.MaxRek()) + 1;
   auto& m = kb.SaldoMatrix;
   const auto gi = static_cast<std::size_t>(g);
   const auto ai = static_cast<std::size_t>(a);
-  if (m.size() <= rijTotaal || m[gi].size() <= kolomTotaal || m[rijTotaal].size() <= kolomTotaal) {
+  const bool gedaan = m.VanVorm(kb.MaxGroep(), kb.MaxRek()) &&
+                      (richting == Richting::Bij ? m.Boek(gi, ai, bedrag) : m.Haal(gi, ai, bedrag));
+  if (!gedaan) {
     Foutmelding(kb, "Rekening: " + std::to_string(rekNr) + "Groepkode: " + groepKode,
                 FoutNr::FoutInKasValueLijst, HintNr::ProbeerOpnieuw);
     return FoutNr::FoutInKasValueLijst;
   }
-  TelOp(m[gi][ai], bedrag);
-  TelOp(m[gi][kolomTotaal], bedrag);
-  TelOp(m[rijTotaal][ai], bedrag);
-  TelOp(m[rijTotaal][kolomTotaal], bedrag);
   return {};
 }
 
@@ -107,9 +99,15 @@ Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool c
                controleerGroepen, rekeningMissers, groepMissers, bedrag);
 }
 
+Status HaalUitMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, double bedrag) {
+  if (bedrag == 0) return {};
+  int rekeningMissers = 0, groepMissers = 0;
+  return BoekInCellen(kb, kb.ZoekGroep(groepKode), kb.ZoekRekening(rekNr), groepKode, rekNr, false,
+                      rekeningMissers, groepMissers, bedrag, Richting::Terug);
+}
+
 Status BouwSaldoMatrix(Kasboek& kb) {
-  kb.SaldoMatrix.assign(static_cast<std::size_t>(kb.MaxGroep()) + 2,
-                        TKasValue(static_cast<std::size_t>(kb.MaxRek()) + 2));
+  kb.SaldoMatrix.Maak(kb.MaxGroep(), kb.MaxRek());
   if (kb.MaxKas() == 0) return {};
 
   // The rebuild touches every transaction: resolve codes through maps that
@@ -159,40 +157,16 @@ Status BouwSaldoMatrix(Kasboek& kb) {
   return eerste;
 }
 
-namespace {
-
-void TrekAf(TInUit& totaal, const TInUit& cel) {
-  totaal.In -= cel.In;
-  totaal.Uit -= cel.Uit;
-}
-
-bool VanVorm(const Kasboek& kb) {
-  const auto rijen = static_cast<std::size_t>(kb.MaxGroep()) + 2;
-  const auto kolommen = static_cast<std::size_t>(kb.MaxRek()) + 2;
-  if (kb.SaldoMatrix.size() != rijen) return false;
-  for (const TKasValue& rij : kb.SaldoMatrix)
-    if (rij.size() != kolommen) return false;
-  return true;
-}
-
-}  // namespace
-
 void SchrapMatrixRij(Kasboek& kb, int groepPositie) {
-  if (groepPositie < 1 || groepPositie > kb.MaxGroep() || !VanVorm(kb)) return;
-  auto& m = kb.SaldoMatrix;
-  const auto g = static_cast<std::size_t>(groepPositie);
-  TKasValue& totalen = m.back();
-  for (std::size_t a = 0; a < totalen.size(); ++a) TrekAf(totalen[a], m[g][a]);
-  m.erase(m.begin() + static_cast<std::ptrdiff_t>(g));
+  if (groepPositie < 1 || groepPositie > kb.MaxGroep() || !kb.SaldoMatrix.VanVorm(kb.MaxGroep(), kb.MaxRek()))
+    return;
+  kb.SaldoMatrix.SchrapRij(static_cast<std::size_t>(groepPositie));
 }
 
 void SchrapMatrixKolom(Kasboek& kb, int rekPositie) {
-  if (rekPositie < 1 || rekPositie > kb.MaxRek() || !VanVorm(kb)) return;
-  const auto a = static_cast<std::size_t>(rekPositie);
-  for (TKasValue& rij : kb.SaldoMatrix) {
-    TrekAf(rij.back(), rij[a]);
-    rij.erase(rij.begin() + static_cast<std::ptrdiff_t>(a));
-  }
+  if (rekPositie < 1 || rekPositie > kb.MaxRek() || !kb.SaldoMatrix.VanVorm(kb.MaxGroep(), kb.MaxRek()))
+    return;
+  kb.SaldoMatrix.SchrapKolom(static_cast<std::size_t>(rekPositie));
 }
 
 }  // namespace valdero

@@ -16,6 +16,12 @@ class Kasboek;
 Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
                     int& rekeningMissers, int& groepMissers, double bedrag);
 
+// Takes a stored amount back out of the cells it was added to, from the side
+// it went to: a removed +100 lowers In, not Uit. For a record that leaves the
+// list or is changed. Fails, after its report, like BoekInMatrix without the
+// group check.
+Status HaalUitMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, double bedrag);
+
 // Discards the matrix and rebuilds it from all transactions, offering to
 // remove records whose group or account does not exist. Returns the first
 // failure, also when the user removed the record that caused it.

@@ -51,12 +51,7 @@ std::vector<std::size_t> Posities(std::size_t aantal) {
   return p;
 }
 
-bool MatrixPast(const Kasboek& kb) {
-  if (kb.SaldoMatrix.size() != static_cast<std::size_t>(kb.MaxGroep()) + 2) return false;
-  for (const auto& rij : kb.SaldoMatrix)
-    if (rij.size() != static_cast<std::size_t>(kb.MaxRek()) + 2) return false;
-  return true;
-}
+bool MatrixPast(const Kasboek& kb) { return kb.SaldoMatrix.VanVorm(kb.MaxGroep(), kb.MaxRek()); }
 
 }  // namespace
 
@@ -88,14 +83,8 @@ void SorteerRekeningen(Kasboek& kb) {
       return lijst[a].Naam < lijst[b].Naam;
     });
   }
-  if (MatrixPast(kb))
-    for (auto& rij : kb.SaldoMatrix) {
-      // The totals cell after the accounts stays where it is.
-      TInUit totaal = rij.back();
-      rij.pop_back();
-      Herschik(rij, volgorde);
-      rij.push_back(totaal);
-    }
+  // The totals cell after the accounts stays where it is.
+  if (MatrixPast(kb)) kb.SaldoMatrix.HerschikKolommen(volgorde);
   Herschik(lijst, volgorde);
   for (std::size_t i = 0; i < lijst.size(); ++i) lijst[i].Index = static_cast<int>(i);
 }
@@ -124,12 +113,7 @@ void SorteerGroepen(Kasboek& kb) {
       return lijst[a].Kode < lijst[b].Kode;
     });
   }
-  if (MatrixPast(kb)) {
-    TKasValue totaal = std::move(kb.SaldoMatrix.back());
-    kb.SaldoMatrix.pop_back();
-    Herschik(kb.SaldoMatrix, volgorde);
-    kb.SaldoMatrix.push_back(std::move(totaal));
-  }
+  if (MatrixPast(kb)) kb.SaldoMatrix.HerschikRijen(volgorde);
   Herschik(lijst, volgorde);
   for (std::size_t i = 0; i < lijst.size(); ++i) lijst[i].Nummer = static_cast<int>(i);
 }

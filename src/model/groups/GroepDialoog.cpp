@@ -294,14 +294,12 @@ void GroepDialoog::VoltooiNieuw() {
     return;
   }
   const std::size_t plek = positie_ < 1 ? 1 : Min(positie_, static_cast<int>(lijst.size()));
-  const bool matrixPast = kb_.SaldoMatrix.size() == lijst.size() + 1;
+  const bool matrixPast = kb_.SaldoMatrix.VanVorm(kb_.MaxGroep(), kb_.MaxRek());
   lijst.insert(lijst.begin() + static_cast<std::ptrdiff_t>(plek), nieuweGroep_);
   HernummerGroepen(kb_);
   // A new group has no transactions yet: an empty row keeps the balance
   // matrix in the shape of the lists.
-  if (matrixPast)
-    kb_.SaldoMatrix.insert(kb_.SaldoMatrix.begin() + static_cast<std::ptrdiff_t>(plek),
-                           TKasValue(static_cast<std::size_t>(kb_.MaxRek()) + 2));
+  if (matrixPast) kb_.SaldoMatrix.VoegRijIn(plek);
   uitslag_ = {nieuweGroep_.Kode, true};
 }
 

@@ -57,7 +57,7 @@ bool KiesBoekBestand(Kasboek& kb) {
   return true;
 }
 
-void LeegSaldoMatrix(Kasboek& kb) { kb.SaldoMatrix.clear(); }
+void LeegSaldoMatrix(Kasboek& kb) { kb.SaldoMatrix.Wis(); }
 
 }  // namespace
 

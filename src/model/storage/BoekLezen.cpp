@@ -71,7 +71,7 @@ Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
     herstel(kb.KasLijst.front(), 0);
   }
   kb.KasGelezen = true;
-  kb.SaldoMatrix.clear();
+  kb.SaldoMatrix.Wis();
   return {};
 }
 
