@@ -2,15 +2,19 @@
 // journal for plain-text accounting tools checked with ledger itself.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <locale>
 #include <map>
 #include <sstream>
 
 #include "BoekingTestBoek.h"
 #include "TestBoek.h"
+#include "app/cli/BoekJson.h"
 #include "model/bookings/BoekModi.h"
+#include "model/core/Bedragen.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/export/Export.h"
 #include "model/export/Journaal.h"
@@ -287,6 +291,58 @@ TEST(Journaal, LedgerShowsTheSameBalancePerAccountAsTheBook) {
     EXPECT_NEAR(gevonden->second, b.Saldo(r.RekNr), 0.005) << naam;
   }
   EXPECT_NEAR(saldi.at("Groepen:xxxx KRUISPOSTEN"), -b.GroepTotaal("xxxx"), 0.005);
+}
+
+}  // namespace
+}  // namespace valdero
+
+// ------------------------------------------------ the process's locale
+
+namespace valdero {
+namespace {
+
+// The desktop program runs under the user's locale (Qt sets it from the
+// environment); a Dutch one writes "12,5" where printf is asked for 12.5.
+// Sets the C and C++ locale to Dutch for the length of a test.
+class NederlandseLocale {
+ public:
+  NederlandseLocale() : oud_(std::setlocale(LC_ALL, nullptr)) {
+    actief_ = std::setlocale(LC_ALL, "nl_NL.UTF-8") != nullptr;
+    if (actief_) std::locale::global(std::locale("nl_NL.UTF-8"));
+  }
+  ~NederlandseLocale() {
+    std::setlocale(LC_ALL, oud_.c_str());
+    std::locale::global(std::locale::classic());
+  }
+  bool Actief() const { return actief_; }
+
+ private:
+  std::string oud_;
+  bool actief_ = false;
+};
+
+TEST(ZonderLocale, JournalExportAndOptionsAreTheSameUnderADutchLocale) {
+  ExportBoek b;
+  b.model.Open(1);
+  b.model.scheiding = 1;
+  b.model.eindDatum = MaakDatum(2026, 12, 31);
+  const std::string export_ = b.Bytes();
+  const std::string journaal = JournaalTekst(b.kb);
+  const std::string json = cli::BoekNaarJson(b.kb, {});
+  b.kb.KasLijst[1].Bedrag = 1e15 + 0.25;  // beyond the fast formatting
+  const std::string groot = GetalTekst(b.kb, b.kb.KasLijst[1].Bedrag, 2);
+
+  NederlandseLocale nl;
+  if (!nl.Actief()) GTEST_SKIP() << "nl_NL.UTF-8 is not installed (scripts/install-deps.sh)";
+  ASSERT_EQ(std::to_string(0.5), "0,500000");  // the locale really is Dutch
+  EXPECT_EQ(JournaalTekst(b.kb).find(','), std::string::npos);
+  EXPECT_EQ(GetalTekst(b.kb, b.kb.KasLijst[1].Bedrag, 2), groot);
+  EXPECT_EQ(groot, "1000000000000000,25");
+  b.kb.KasLijst[1].Bedrag = -12.5;
+  EXPECT_EQ(b.Bytes(), export_);
+  EXPECT_EQ(JournaalTekst(b.kb), journaal);
+  EXPECT_EQ(cli::BoekNaarJson(b.kb, {}), json);
+  EXPECT_NE(journaal.find("  -12.50 Eur\n"), std::string::npos) << journaal;
 }
 
 }  // namespace

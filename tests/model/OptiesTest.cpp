@@ -237,7 +237,7 @@ TEST(OptiesValuta, MakingTheDollarTheBaseDividesEveryRate) {
   EXPECT_FLOAT_EQ(b.kb.ValutaLijst[2].Koers, 1.85f);
   EXPECT_EQ(b.kb.KasLijst[1].Bedrag, -20);  // amounts are not converted
   EXPECT_EQ(b.opties.valuta.Regels()[1].koers, " Basis");
-  EXPECT_EQ(b.opties.valuta.Regels()[0].koers, "1.25000");
+  EXPECT_EQ(b.opties.valuta.Regels()[0].koers, "1,25000");  // the book's separator
   EXPECT_TRUE(b.opties.gewijzigd);
 }
 

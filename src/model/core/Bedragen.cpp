@@ -89,10 +89,15 @@ std::size_t SnelVast(double getal, int decimalen, char* buf) {
 }
 
 std::string Vast(double getal, int decimalen, char decimaal) {
-  char buf[64];
+  // Room for the largest double in fixed notation; written without the
+  // process's locale, whose separator is not the book's.
+  char buf[400];
   std::size_t len = SnelVast(getal, decimalen, buf);
-  if (len == 0) len = static_cast<std::size_t>(std::max(std::snprintf(buf, sizeof buf, "%.*f", decimalen, getal), 0));
-  len = std::min(len, sizeof buf - 1);
+  if (len == 0) {
+    const auto [eind, fout] =
+        std::to_chars(buf, buf + sizeof buf, getal, std::chars_format::fixed, std::clamp(decimalen, 0, 20));
+    len = fout == std::errc() ? static_cast<std::size_t>(eind - buf) : 0;
+  }
   std::string s(buf, len);
   if (s == "-0.00" || s == "-0") s.erase(0, 1);
   for (char& c : s)

@@ -1,5 +1,6 @@
 #include "model/export/Journaal.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -53,10 +54,13 @@ std::string Datum(double datum) {
 // Every digit the amount has, at least two decimals: the journal's sums then
 // equal the book's own.
 std::string Getal(double bedrag) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.8f", bedrag);
-  std::string s = buf;
+  // Always a full stop, whatever the process's locale: the journal is read
+  // by other programs.
+  char buf[400];
+  const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, bedrag, std::chars_format::fixed, 8);
+  std::string s(buf, fout == std::errc() ? eind : buf);
   const auto punt = s.find('.');
+  if (punt == std::string::npos) return s;
   while (s.size() > punt + 3 && s.back() == '0') s.pop_back();
   if (s == "-0.00") s = "0.00";
   return s;

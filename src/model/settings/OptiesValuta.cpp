@@ -17,11 +17,8 @@ namespace {
 constexpr const char* kWaarschuwingVast = "Dit valuta kan niet worden verwijderd";
 constexpr const char* kWaarschuwingVerplaats = "Dit valuta kan niet worden verplaatst";
 
-std::string Koers5(double koers) {
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%.5f", koers);
-  return buf;
-}
+// Shown to the user: the book's decimal separator, not the process's locale.
+std::string Koers5(const Kasboek& kb, double koers) { return GetalTekst(kb, koers, 5); }
 
 bool IsIndex(const Kasboek& kb, int positie) {
   return positie >= 0 && positie < static_cast<int>(kb.ValutaLijst.size());
@@ -45,7 +42,7 @@ ValutaPagina::ValutaPagina(OptiesModel& opties) : o_(opties) {}
 std::vector<ValutaPagina::Regel> ValutaPagina::Regels() const {
   std::vector<Regel> regels;
   for (const TValut& v : o_.kb.ValutaLijst)
-    regels.push_back({v.Kode, v.Naam, v.Basis == 1 ? " Basis" : Koers5(v.Koers), !v.Kode.empty()});
+    regels.push_back({v.Kode, v.Naam, v.Basis == 1 ? " Basis" : Koers5(o_.kb, v.Koers), !v.Kode.empty()});
   return regels;
 }
 
@@ -53,7 +50,7 @@ std::string ValutaPagina::RegelTekst(int positie) const {
   if (!IsIndex(o_.kb, positie)) return {};
   const TValut& v = o_.kb.ValutaLijst[static_cast<std::size_t>(positie)];
   std::string regel = VulRechts(v.Kode, 5) + VulRechts(v.Naam, 28);
-  if (v.Koers > 0) regel += VulLinks(Koers5(v.Koers), 8);
+  if (v.Koers > 0) regel += VulLinks(Koers5(o_.kb, v.Koers), 8);
   return regel;
 }
 
