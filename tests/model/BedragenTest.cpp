@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -214,6 +215,17 @@ TEST(Datums, LongDatesOfEveryDayOfTheYear) {
     ASSERT_EQ(DatumTekstLang(d + 0.75), buf);
   }
   EXPECT_EQ(DatumTekstLang(MaakDatum(987, 6, 1)), "01-06-0987");
+}
+
+// A day number no calendar holds is shown as day 0, never cast to an integer.
+TEST(Datums, DayNumbersNoCalendarHoldsAreDayZero) {
+  for (double d : {std::nan(""), 1e300, -1e300, HUGE_VAL, MaakDatum(9999, 12, 31) + 1, MaakDatum(1, 1, 1) - 1}) {
+    const DatumDelen delen = SplitsDatum(d);
+    EXPECT_EQ(delen.jaar, 1899) << d;
+    EXPECT_EQ(DatumTekst(d), "30-12-1899") << d;
+  }
+  EXPECT_EQ(SplitsDatum(MaakDatum(9999, 12, 31) + 0.5).jaar, 9999);
+  EXPECT_EQ(SplitsDatum(MaakDatum(1, 1, 1)).jaar, 1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <functional>
 
 #include "FoutBestanden.h"
@@ -262,6 +264,18 @@ INSTANTIATE_TEST_SUITE_P(
                        b[Rekening(0) + 42] = 2;
                      },
                      5, "Relaties"},
+        // A date no calendar holds would reach a float-to-integer cast.
+        Beschadiging{"NaNDate",
+                     [](Bytes& b) { bytes::SchrijfF64(&b[Kas(2) + 14], std::nan("")); }, 3,
+                     "Valderodata"},
+        Beschadiging{"HugeDate", [](Bytes& b) { bytes::SchrijfF64(&b[Kas(3) + 14], 1e300); }, 3,
+                     "Valderodata"},
+        Beschadiging{"DateAfterTheYear9999",
+                     [](Bytes& b) { bytes::SchrijfF64(&b[Kas(1) + 14], MaakDatum(9999, 12, 31) + 1); },
+                     3, "Valderodata"},
+        Beschadiging{"InfinitePayDate",
+                     [](Bytes& b) { bytes::SchrijfF64(&b[Kas(4) + 349], -HUGE_VAL); }, 3,
+                     "Valderodata"},
         Beschadiging{"TrailingBytesAreIgnored", [](Bytes& b) { b.insert(b.end(), 7, 0xEE); }, 0,
                      ""}),
     [](const testing::TestParamInfo<Beschadiging>& rij) { return rij.param.naam; });

@@ -64,6 +64,12 @@ double MaakDatum(int jaar, int maand, int dag) {
 }
 
 DatumDelen SplitsDatum(double datum) {
+  // A day number no calendar date has (NaN, 1e300 from a damaged record)
+  // cannot be cast to an integer; it shows as day 0 rather than as a year
+  // that does not exist. The book reader refuses such records.
+  static const double kEerste = MaakDatum(1, 1, 1);
+  static const double kLaatste = MaakDatum(9999, 12, 31);
+  if (!(datum >= kEerste && datum < kLaatste + 1)) return {};
   return DatumVanEpoch(static_cast<long>(std::floor(datum)) - kEpochVerschil);
 }
 

@@ -51,6 +51,14 @@ Status Stop(Kasboek& kb, Sectie sectie) {
   return sectie;
 }
 
+// A date field holds a day from 1-1-0001 to 31-12-9999; anything else (NaN,
+// 1e300) is a damaged record, never a date.
+bool DatumKlopt(double datum) {
+  static const double kEerste = MaakDatum(1, 1, 1);
+  static const double kLaatste = MaakDatum(9999, 12, 31);
+  return datum >= kEerste && datum < kLaatste + 1;
+}
+
 Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
   const bool voorbeeld = kb.KasNaam == "Raro2005";
   const auto herstel = [voorbeeld](TKas& kas, std::size_t i) {
@@ -60,7 +68,10 @@ Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
     kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
     kas.Index = static_cast<int>(i);
   };
-  if (!lezer.LeesRecords(hoogste, kb.KasLijst, herstel)) {
+  bool beschadigd = !lezer.LeesRecords(hoogste, kb.KasLijst, herstel);
+  for (std::size_t i = 1; !beschadigd && i < kb.KasLijst.size(); ++i)
+    beschadigd = !DatumKlopt(kb.KasLijst[i].Datum) || !DatumKlopt(kb.KasLijst[i].PayDate);
+  if (beschadigd) {
     kb.KasLijst.assign(1, TKas{});
     MaakDummy(kb.KasLijst.front());
     return Sectie::Transacties;
