@@ -345,3 +345,27 @@ TEST(BankFormatenTest, AutomatischHerkentElkeLayout) {
 
 }  // namespace
 }  // namespace valdero
+
+namespace valdero {
+namespace {
+
+// A chosen file in a folder deeper than 78 characters is read from where it
+// is, never from a path cut short.
+TEST(BankFormatenTest, EenGekozenBestandInEenDiepeMapWordtHeelGelezen) {
+  test::TestMap map;
+  const auto diep = map.pad() / std::string(60, 'a') / std::string(40, 'b');
+  std::filesystem::create_directories(diep);
+  const std::string pad = (diep / "mutaties-van-maart.txt").string();
+  ASSERT_GT(pad.size(), 120u);
+  const std::string inhoud = test::BankFixture("rabo.txt");
+  test::SchrijfBytes(pad, std::vector<std::uint8_t>(inhoud.begin(), inhoud.end()));
+  test::BankBoek boek;
+  boek.kb.Map = map.pad();
+  boek.berichten.Bestand(pad);
+  boek.run = std::make_unique<BankImport>(boek.kb, boek.kiezer, nullptr);
+  EXPECT_TRUE(boek.run->Importeer(0));
+  EXPECT_EQ(boek.run->Laatste(), 3);
+}
+
+}  // namespace
+}  // namespace valdero

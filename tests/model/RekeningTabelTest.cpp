@@ -410,6 +410,21 @@ TEST_F(RekeningTabelTest, TheTextFileCountsCharactersAndLeavesNoBlankAfterAFullN
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), verwacht);
 }
 
+// A chosen path longer than 78 characters is written where it points.
+TEST_F(RekeningTabelTest, TheTextFileGoesToTheWholeChosenPath) {
+  test::TestMap map;
+  boek->Map = map.pad();
+  const auto diep = map.pad() / std::string(60, 'a') / std::string(40, 'b');
+  std::filesystem::create_directories(diep);
+  const auto pad = diep / "rekeningen-van-het-huishouden.txt";
+  boek.berichten.Bestand(pad.string());
+  ASSERT_TRUE(tabel.BewaarTekst());
+  EXPECT_TRUE(std::filesystem::is_regular_file(pad));
+  EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(map.pad()),
+                          std::filesystem::recursive_directory_iterator()),
+            3);  // the two folders and the file
+}
+
 TEST_F(RekeningTabelTest, PrintDrawsHeadingTitlesAndRowsOnThePrinter) {
   OpnamePrinter printer;
   boek->poorten.printer = printer;

@@ -374,7 +374,7 @@ bool RekeningTabel::BewaarTekst() {
   d.map = kb_.Map.string();
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
-  if (!SchrijfTekstRegels(kb_.Pad(Kap(*naam, 78)), TekstRegels())) {
+  if (!SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels())) {
     Foutmelding(kb_, "Bestand " + *naam, FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
     return false;
   }

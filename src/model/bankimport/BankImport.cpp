@@ -163,7 +163,7 @@ bool BankImport::KiesBestand(int tag, std::string& pad) {
     ZetFout(importfout::Leeg);
     return false;
   }
-  pad = Kap(*gekozen, 78);
+  pad = *gekozen;
   return true;
 }
 
