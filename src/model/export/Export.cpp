@@ -5,6 +5,7 @@
 
 #include "model/bookings/Posten.h"
 #include "model/core/Bedragen.h"
+#include "model/core/Centen.h"
 #include "model/core/Berichten.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
@@ -221,28 +222,30 @@ bool ExportModel::TotaalRegels(std::vector<std::string>& regels) {
     try {
       const TBudget& groep = kb_.GroepLijst[g];
       std::string regel = label(Trim(groep.Kode + " " + groep.Naam)) + s;
-      double in = 0, uit = 0;
+      // In cents: whether the line is written, and its total, must not hang
+      // on a rounding error.
+      std::int64_t in = 0, uit = 0;
       for (std::size_t a : rekeningen) {
         const TInUit c = cel(g, a);
-        in += c.In;
-        uit += c.Uit;
+        in += Centen(c.In);
+        uit += Centen(c.Uit);
         regel += BedragTekst(kb_, c.In + c.Uit) + s;
       }
       if (in == 0 && uit == 0) continue;
-      regels.push_back(regel + BedragTekst(kb_, in + uit));
+      regels.push_back(regel + BedragTekst(kb_, UitCenten(in + uit)));
     } catch (const std::exception&) {
       Foutmelding(kb_, "Record op regel " + std::to_string(g + 1), FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
       return false;
     }
   }
   std::string regel = std::string("Totaal") + s;
-  double som = 0;
+  std::int64_t som = 0;
   for (std::size_t a : rekeningen) {
     const TInUit c = cel(totaalRij, a);
-    som += c.In + c.Uit;
+    som += Centen(c.In + c.Uit);
     regel += BedragTekst(kb_, c.In + c.Uit) + s;
   }
-  regels.push_back(regel + BedragTekst(kb_, som));
+  regels.push_back(regel + BedragTekst(kb_, UitCenten(som)));
   return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/core/Bedragen.h"
 #include "model/core/Berichten.h"
+#include "model/core/Centen.h"
 #include "model/core/Datum.h"
 #include "model/core/Domein.h"
 #include "model/core/Kasboek.h"
@@ -180,8 +181,10 @@ void BouwBalansRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
     const double r = naarRato ? dagen * b / DagenInJaar(jaar) : b;
     const double d = a - r;
     const std::string ster = naarRato ? "" : "*";
-    if (d > 0) rij.cellen[4] = RapportBedrag(kb, Deel(d, p)) + ster;
-    if (d < 0) rij.cellen[5] = RapportBedrag(kb, Deel(d, p)) + ster;
+    // Which column shows the difference is decided in cents: a difference
+    // of a rounding error is none.
+    if (Centen(a) - Centen(r) > 0) rij.cellen[4] = RapportBedrag(kb, Deel(d, p)) + ster;
+    if (Centen(a) - Centen(r) < 0) rij.cellen[5] = RapportBedrag(kb, Deel(d, p)) + ster;
     const double u = Deel(b, p);
     const double v = Deel(a, p);
     if (u > 0) {
@@ -231,37 +234,39 @@ void BouwSaldiRapport(Kasboek& kb, const ReportSelection& selectie, const Rappor
   }
   const int kruis = kb.ZoekGroep(kKruispostKode);
   const int alleGroepen = MatrixTotaalRij(kb);
-  double totBegin = 0, totIn = 0, totUit = 0, kruisIn = 0, kruisUit = 0;
+  // Totalled in cents: whether the cross-postings cancel out, and whether the
+  // transfer account is shown, must not hang on a rounding error.
+  std::int64_t totBegin = 0, totIn = 0, totUit = 0, kruisIn = 0, kruisUit = 0;
   for (int a = 1; a <= kb.MaxRek(); ++a) {
     const TBank& rek = kb.RekLijst[static_cast<std::size_t>(a)];
     if (!selectie.SoortGekozen(rek.Soort)) continue;
     const auto it = beginSaldi.find(rek.RekNr);
     const double begin = it == beginSaldi.end() ? 0 : it->second;
-    totBegin += begin;
+    totBegin += Centen(begin);
     const TInUit cel = MatrixCel(kb, alleGroepen, a);
     double in = cel.In, uit = cel.Uit;
     if (begin > 0)
       in -= begin;
     else
       uit -= begin;
-    totIn += in;
-    totUit -= uit;
-    if (rek.RekNr == kTransferRekening && begin + in + uit == 0) continue;
+    totIn += Centen(in);
+    totUit -= Centen(uit);
+    if (rek.RekNr == kTransferRekening && Centen(begin) + Centen(in) + Centen(uit) == 0) continue;
     RapportRij rij;
     rij.cellen = {rek.RekNrTekst, rek.Naam, RapportBedrag(kb, begin), RapportBedrag(kb, in),
                   RapportBedrag(kb, -uit), RapportBedrag(kb, begin + in + uit)};
     tabel.rijen.push_back(std::move(rij));
     if (kruis > 0) {
       const TInUit k = MatrixCel(kb, kruis, a);
-      kruisIn += k.In;
-      kruisUit += k.Uit;
+      kruisIn += Centen(k.In);
+      kruisUit += Centen(k.Uit);
     }
   }
   const std::string cur = MuntKode(kb);
   auto regel = [&](const std::string& label) {
     return TotaalRegel{label,
-                       {PlusVeld(kb, totBegin), PlusVeld(kb, totIn), MinVeld(kb, totUit),
-                        PlusVeld(kb, totBegin + totIn - totUit)},
+                       {PlusVeld(kb, UitCenten(totBegin)), PlusVeld(kb, UitCenten(totIn)),
+                        MinVeld(kb, UitCenten(totUit)), PlusVeld(kb, UitCenten(totBegin + totIn - totUit))},
                        true};
   };
   tabel.totalen.push_back(regel("TOTAAL IN/UIT   " + cur));
