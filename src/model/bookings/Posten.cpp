@@ -6,6 +6,7 @@
 
 #include "model/core/KasVolgorde.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Opzoeken.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 
@@ -66,12 +67,13 @@ double GroepSaldo(const Kasboek& kb, const std::string& groepKode) {
 
 BtwUitkomst BtwVanGroep(const Kasboek& kb, const std::string& groepKode) {
   BtwUitkomst uit;
-  const int g = kb.ZoekGroep(groepKode);
-  const std::string klasse =
-      VulRechts(g ? kb.GroepLijst[static_cast<std::size_t>(g)].Klasse : std::string(), 3);
-  const int k = kb.ZoekKlasse(klasse);
-  if (k < 0 || k >= static_cast<int>(kb.KlasseLijst.size())) return uit;
-  const TKlasse02& kl = kb.KlasseLijst[static_cast<std::size_t>(k)];
+  // A group that does not exist, or whose class does not, has no VAT: the
+  // first class is not a stand-in for a missing one.
+  const auto g = VindGroep(kb, groepKode);
+  if (!g) return uit;
+  const auto k = VindKlasse(kb, VulRechts(kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse, 3));
+  if (!k) return uit;
+  const TKlasse02& kl = kb.KlasseLijst[static_cast<std::size_t>(*k)];
   std::string kop = kl.Omschrijving.substr(0, 3);
   for (char& c : kop) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (kop == "BTW") return uit;
