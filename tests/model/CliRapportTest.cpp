@@ -124,6 +124,9 @@ TEST_F(CliRapport, FoutenEnAfsluitcodes) {
            {"geen boek", {"Weg08", "31"}, 1, "valdero-cli rapport: boek Weg08 niet geladen\n"},
            {"btw: geen rekening", {"--rekening", "42", "Huis08", "150"}, 1, "Rekening 42 bestaat niet\n"},
            {"btw: geen groep", {"--groep", "300", "Huis08", "150"}, 2, "--groep hoort bij soort 5 en 6"},
+           {"onbekende munt", {"--munt", "XYZ", "Huis08", "31"}, 1, "Muntsoort niet juist\n"},
+           {"btw: onbekende munt", {"--munt", "XYZ", "Huis08", "150"}, 1, "Muntsoort niet juist\n"},
+           {"munt zonder koers", {"--munt", "", "Huis08", "31"}, 1, "Muntsoort niet juist\n"},
        }) {
     SCOPED_TRACE(g.naam);
     const Uitvoer u = Rapport(map, g.args);

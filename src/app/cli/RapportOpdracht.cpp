@@ -11,6 +11,7 @@
 #include "app/cli/Opdrachten.h"
 #include "app/cli/Opties.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Opzoeken.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/reports/BtwOverzicht.h"
 #include "model/reports/RapportModel.h"
@@ -142,12 +143,12 @@ int RapportOpdracht(Omgeving& omgeving) {
   };
 
   if (const std::string* munt = extra("munt")) {
-    const int m = kb.ZoekValuta(*munt);
-    if (m < 0 || kb.ValutaLijst[static_cast<std::size_t>(m)].Koers <= 0) {
-      if (boek.berichten.getoond.empty()) omgeving.fout << "Muntsoort niet juist\n";
+    const auto m = VindValuta(kb, *munt);
+    if (!m || kb.ValutaLijst[static_cast<std::size_t>(*m)].Koers <= 0) {
+      omgeving.fout << "Muntsoort niet juist\n";
       return mislukt();
     }
-    kb.HulpMunt = m;
+    kb.HulpMunt = *m;
   }
 
   const int font = kb.Config.FontGrootte > 0 ? kb.Config.FontGrootte : 10;
