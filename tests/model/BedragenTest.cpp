@@ -187,7 +187,7 @@ TEST(Datums, TDateTimeDaysAndLeapYears) {
 TEST(Bedragen, NumbersAreWrittenAsPrintfWritesThem) {
   MuntBoek b(',');
   auto printf = [](double x, int d) {
-    char buf[64];
+    char buf[400];  // 1e300 has 301 digits before the point
     std::snprintf(buf, sizeof buf, "%.*f", d, x);
     std::string s = buf;
     if (s == "-0.00" || s == "-0") s.erase(0, 1);

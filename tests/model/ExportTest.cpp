@@ -177,6 +177,23 @@ TEST(ExportTotalen, AGroupWithoutAmountsOnTheTickedAccountsGivesNoLine) {
   EXPECT_EQ(b.Bytes(), "300 Boodschappen, vers/-7,25/-7,25\r\nTotaal/-7,25/-7,25\r\n");
 }
 
+// Amounts booked and taken back again leave a rounding error in the kept
+// cells (0.1 + 0.2 - 0.1 - 0.2 is not 0 as a double): the export is that of
+// a rebuilt matrix all the same.
+TEST(ExportTotalen, WhatWasTakenBackLeavesNoLine) {
+  ExportBoek b;
+  int rekMis = 0, groepMis = 0;
+  for (double bedrag : {0.1, 0.2}) ASSERT_TRUE(BoekInMatrix(b.kb, "600", 2, true, rekMis, groepMis, bedrag).Gelukt());
+  for (double bedrag : {0.1, 0.2}) ASSERT_TRUE(HaalUitMatrix(b.kb, "600", 2, bedrag).Gelukt());
+  const auto g = static_cast<std::size_t>(b.kb.ZoekGroep("600"));
+  ASSERT_NE(b.kb.SaldoMatrix[g][2].In, 0.0);  // the rounding error is there
+  b.model.Open(0);
+  const std::string bijgehouden = b.Bytes();
+  BouwSaldoMatrix(b.kb);
+  EXPECT_EQ(bijgehouden, b.Bytes());
+  EXPECT_EQ(bijgehouden.find("600 Nooit"), std::string::npos) << bijgehouden;
+}
+
 TEST(ExportTotalen, ASeparatorInsideALabelBecomesABlank) {
   ExportBoek b;
   b.kb.GroepLijst[3].Naam = "Boren/zagen";
@@ -329,16 +346,13 @@ TEST(ZonderLocale, JournalExportAndOptionsAreTheSameUnderADutchLocale) {
   const std::string export_ = b.Bytes();
   const std::string journaal = JournaalTekst(b.kb);
   const std::string json = cli::BoekNaarJson(b.kb, {});
-  b.kb.KasLijst[1].Bedrag = 1e15 + 0.25;  // beyond the fast formatting
-  const std::string groot = GetalTekst(b.kb, b.kb.KasLijst[1].Bedrag, 2);
+  const double groot = 1e15 + 0.25;  // beyond the fast formatting
 
   NederlandseLocale nl;
   if (!nl.Actief()) GTEST_SKIP() << "nl_NL.UTF-8 is not installed (scripts/install-deps.sh)";
   ASSERT_EQ(std::to_string(0.5), "0,500000");  // the locale really is Dutch
   EXPECT_EQ(JournaalTekst(b.kb).find(','), std::string::npos);
-  EXPECT_EQ(GetalTekst(b.kb, b.kb.KasLijst[1].Bedrag, 2), groot);
-  EXPECT_EQ(groot, "1000000000000000,25");
-  b.kb.KasLijst[1].Bedrag = -12.5;
+  EXPECT_EQ(GetalTekst(b.kb, groot, 2), "1000000000000000,25");
   EXPECT_EQ(b.Bytes(), export_);
   EXPECT_EQ(JournaalTekst(b.kb), journaal);
   EXPECT_EQ(cli::BoekNaarJson(b.kb, {}), json);

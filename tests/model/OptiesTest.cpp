@@ -278,7 +278,7 @@ TEST(OptiesValuta, ANewCurrencyIsStoredAndADuplicateCodeRefused) {
   EXPECT_EQ(v.Teken, "k");
   EXPECT_FLOAT_EQ(v.Koers, 0.09f);
   EXPECT_TRUE(b.opties.waarschuwingZichtbaar);
-  EXPECT_EQ(b.opties.valuta.RegelTekst(11), "NOK  Noorse Kroon                 0.09000");
+  EXPECT_EQ(b.opties.valuta.RegelTekst(11), "NOK  Noorse Kroon                 0,09000");
 
   b.opties.valuta.Nieuw();
   b.opties.valuta.afkorting = "USD";
