@@ -351,7 +351,6 @@ TEST(ZonderLocale, JournalExportAndOptionsAreTheSameUnderADutchLocale) {
   NederlandseLocale nl;
   if (!nl.Actief()) GTEST_SKIP() << "nl_NL.UTF-8 is not installed (scripts/install-deps.sh)";
   ASSERT_EQ(std::to_string(0.5), "0,500000");  // the locale really is Dutch
-  EXPECT_EQ(JournaalTekst(b.kb).find(','), std::string::npos);
   EXPECT_EQ(GetalTekst(b.kb, groot, 2), "1000000000000000,25");
   EXPECT_EQ(b.Bytes(), export_);
   EXPECT_EQ(JournaalTekst(b.kb), journaal);
