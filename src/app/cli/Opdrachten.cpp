@@ -71,8 +71,9 @@ const std::vector<Opdracht>& Opdrachten() {
        "                             het jaar als journaal voor ledger of hledger\n",
        ExporteerOpdracht},
       {"voorbeeld",
-       "  voorbeeld [OPTIES] [--transacties N] MAP\n"
-       "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP\n",
+       "  voorbeeld [OPTIES] [--transacties N] [--rekeningnummer NR] MAP\n"
+       "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP;\n"
+       "                             NR in de naam van de betaalrekening (voor bankbestanden)\n",
        VoorbeeldOpdracht},
   };
   return opdrachten;

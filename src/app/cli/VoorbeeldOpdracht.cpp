@@ -11,7 +11,7 @@ namespace valdero::cli {
 // Writes the example year (of --vandaag, else of today) into MAP.
 int VoorbeeldOpdracht(Omgeving& omgeving) {
   CliOpties opties;
-  if (std::string fout = LeesOpties(omgeving.args, opties, {"transacties"}); !fout.empty())
+  if (std::string fout = LeesOpties(omgeving.args, opties, {"transacties", "rekeningnummer"}); !fout.empty())
     return Gebruiksfout(omgeving, "voorbeeld", fout);
   if (opties.argumenten.size() != 1)
     return Gebruiksfout(omgeving, "voorbeeld", "geef precies één MAP");
@@ -26,6 +26,13 @@ int VoorbeeldOpdracht(Omgeving& omgeving) {
     if (r.ec != std::errc{} || r.ptr != t.data() + t.size() || n < 0 || n > 5'000'000)
       return Gebruiksfout(omgeving, "voorbeeld", "--transacties verwacht een aantal van 0 tot 5000000");
     voorbeeld.transacties = n;
+  }
+  if (const auto it = opties.extra.find("rekeningnummer"); it != opties.extra.end()) {
+    const std::string& nr = it->second;
+    // The import recognises an own account by the digits in its name.
+    if (nr.empty() || nr.size() > 18 || nr.find_first_not_of("0123456789") != std::string::npos)
+      return Gebruiksfout(omgeving, "voorbeeld", "--rekeningnummer verwacht cijfers (hoogstens 18)");
+    voorbeeld.betaalNummer = nr;
   }
 
   std::filesystem::path map = opties.argumenten[0];

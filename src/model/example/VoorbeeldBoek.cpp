@@ -15,6 +15,7 @@
 #include "model/core/KasVolgorde.h"
 #include "model/core/Kasboek.h"
 #include "model/core/SaldoMatrix.h"
+#include "model/core/TekstHulp.h"
 
 namespace valdero {
 namespace {
@@ -45,6 +46,9 @@ class Toeval {
 };
 
 double Centen(double bedrag) { return std::round(bedrag * 100) / 100; }
+
+// An account name holds at most this many characters in the file.
+constexpr std::size_t kRekNaamTekens = 32;
 
 struct Rekening {
   int nr;
@@ -136,7 +140,7 @@ constexpr const char* kMaanden[] = {"januari", "februari", "maart",     "april",
 class Bouwer {
  public:
   Bouwer(Kasboek& kb, const VoorbeeldOpties& opties)
-      : kb_(kb), jaar_(opties.jaar), toeval_(opties.zaad) {}
+      : kb_(kb), jaar_(opties.jaar), betaalNummer_(opties.betaalNummer), toeval_(opties.zaad) {}
 
   void Bouw(int aantal) {
     Rekeningen();
@@ -268,6 +272,9 @@ class Bouwer {
       b.RekNrTekst = std::to_string(r.nr);
       b.Soort = r.soort;
       b.Munt = kb_.BasisMunt;
+      // Only the account's own name carries the number: the texts that
+      // name the account (groups, transfers) stay as they are.
+      if (r.nr == kBetaal && !betaalNummer_.empty()) b.Naam = Kap(b.Naam + " " + betaalNummer_, static_cast<int>(kRekNaamTekens));
       kb_.RekLijst.push_back(b);
     }
   }
@@ -422,6 +429,7 @@ class Bouwer {
 
   Kasboek& kb_;
   int jaar_;
+  std::string betaalNummer_;
   Toeval toeval_;
   std::vector<TKas> nieuw_;
   std::set<std::size_t> paarBegin_;  // positions in nieuw_ of first legs

@@ -20,6 +20,10 @@ struct VoorbeeldOpties {
   // Exactly this many transactions (positions 1..transacties).
   int transacties = 400;
   std::uint64_t zaad = 0x5eed2026;
+  // A bank account number carried in the payments account's name (after a
+  // blank), so that a bank file of that number is recognised as its own;
+  // empty for the plain name.
+  std::string betaalNummer;
 };
 
 // Replaces the open book by the example year: KasNaam Valdr + the last two
