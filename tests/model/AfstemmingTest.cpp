@@ -31,6 +31,23 @@ TEST_P(TextsResembleTest, VergelijktDeEersteVijfTekens) {
   EXPECT_EQ(TextsResemble(GetParam().grootboek, GetParam().regel), GetParam().lijkt);
 }
 
+// The score looks the ledger text's opening up among the line's pieces; it
+// must say what TextsResemble says, for the relation and the description.
+TEST_P(TextsResembleTest, DeScoreTeltDeTekstenAlsTextsResemble) {
+  TKas kas;
+  kas.Relatie = GetParam().grootboek;
+  kas.Omschrijving = GetParam().grootboek;
+  TNewKas regel;
+  regel.Relatie = GetParam().regel;
+  regel.Omschrijving = GetParam().regel;
+  regel.Munt = 1;  // no other criterion is met
+  regel.BoekSoort = 9;
+  regel.ActieKode = "ZZ";
+  regel.Bedrag = 12345;
+  const int verwacht = GetParam().lijkt ? score::Relatie + score::Omschrijving : 0;
+  EXPECT_EQ(MatchScore(kas, regel, false), verwacht);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Gevallen, TextsResembleTest,
     ::testing::Values(TextsGeval{"BakkerJansen", "Bakker Jansen", "123 BAKKER JANSEN 456", true},
@@ -39,7 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
                       TextsGeval{"AndereNaam", "Bakker", "Slager", false},
                       TextsGeval{"LegeGrootboektekst", "", "Bakker", false},
                       TextsGeval{"AlleenCijfersInRegel", "Bakker", "123 456", false},
-                      TextsGeval{"Na24TekensTeltNiet", "Bakker", "xxxxxxxxxxxxxxxxxxxxBakker", false}),
+                      TextsGeval{"Na24TekensTeltNiet", "Bakker", "xxxxxxxxxxxxxxxxxxxxBakker", false},
+                      TextsGeval{"VijfTekensOpHetEinde", "Bakker", "xxxxxxxxxxxxxxxxxxxBakke", true},
+                      TextsGeval{"AccentInGrootboektekst", "Café de Zwaan", "BAKKERIJ CAFé DE ZWAAN", true},
+                      TextsGeval{"AccentAlleenInGrootboek", "Café", "CAFE", false},
+                      TextsGeval{"AccentInRegel", "Zwaan", "Café Zwaan", true},
+                      TextsGeval{"LangerDanDeRegel", "Bakker", "Bak", false},
+                      TextsGeval{"LeestekensInGrootboek", "A-1 B", "Garage a-1 b", true}),
     [](const auto& info) { return std::string(info.param.naam); });
 
 // The comparison window as a test drives it: one action per showing.

@@ -1,8 +1,12 @@
 // valdero-cli afschrift and importeer on a book on disk: the proposal per
-// line, the booking without windows, and a second run that books nothing.
+// line, the booking without windows, a second run that books nothing, and
+// the import as one transaction: a failed save or a run killed part-way
+// leaves the book as it was, and the next run imports every line.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,9 +14,16 @@
 #include <sstream>
 
 #include "BankImportTestBoek.h"
+#include "FoutBestanden.h"
 #include "JsonLezer.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
+#include "model/bankimport/AfschriftModel.h"
+#include "model/bankimport/Afstemming.h"
+#include "model/bankimport/BankImport.h"
+#include "model/bankimport/SelectMut.h"
+#include "model/bankimport/VergelijkModel.h"
+#include "model/core/Voortgang.h"
 #include "model/storage/BoekLaden.h"
 #include "model/storage/BoekSlot.h"
 
@@ -159,6 +170,120 @@ TEST(CliAfschrift, EenOnleesbaarBedragLaatDeRegelsErnaNietVallen) {
   EXPECT_EQ(teksten.back(),
             "De volgende fout is opgetreden bij het inlezen:\r Foutief bedrag (1 regel overgeslagen) Wilt u doorgaan, "
             "vaak wel mogelijk");
+}
+
+std::size_t AantalTransacties(const TestMap& map) {
+  const Uitvoer u = Cli(map, {"dump", "Bank26"});
+  return u.json["KasLijst"].Lijst().size();
+}
+
+// The four mutations of the fixture, booked once each on the payments account.
+int GeboekteRegels(const TestMap& map) {
+  const Uitvoer u = Cli(map, {"dump", "Bank26"});
+  int n = 0;
+  for (const JsonWaarde& k : u.json["KasLijst"].Lijst())
+    if (k["RekNr"].Getal() == 1 && (k["Relatie"].Tekst() == "Bakker Jansen")) ++n;
+  return n;
+}
+
+// The comparison window of a person who presses "&Invoeren" at once.
+struct DirectInvoeren : VergelijkVoerder {
+  void Toon(VergelijkModel& venster) override {
+    if (!venster.Invoeren()) venster.Overslaan();
+  }
+};
+
+// The import as valdero-cli importeer runs it, on a book opened here, so
+// that the test chooses the file system its save goes through.
+Status ImporteerInEenKeer(Kasboek& kb) {
+  EersteKeuzeVoerder kiezer;
+  DirectInvoeren venster;
+  BankImport run(kb, kiezer, nullptr);
+  if (!run.ImporteerBestand(9, "ing.csv")) return FoutNr::BestaatNiet;
+  Afstemming a(kb, kiezer, venster);
+  a.dubbeleOverslaan = true;
+  AfschriftModel afschrift(kb, run, a);
+  afschrift.NeemOver(MaakDatum(2026, 1, 1));
+  return afschrift.ProcessStatementInEenKeer();
+}
+
+TEST(CliAfschrift, EenMislukteBewaringLaatHetBoekZoalsHetWasEnDeVolgendeImporteertAlles) {
+  for (const char* stap : {"MaakNieuw", "Schrijf", "Flush", "Hernoem"}) {
+    SCOPED_TRACE(stap);
+    TestMap map;
+    MaakBoek(map);
+    const auto voor = test::LeesBytes(map / "Bank26.vdr");
+    const std::size_t aantal = AantalTransacties(map);
+    {
+      test::BoekMetPoorten boek(MaakDatum(2026, 3, 15));
+      boek.berichten.standaardAntwoord = antwoord::Ja;
+      boek.kb.Map = map.pad();
+      ASSERT_EQ(StartBoek(boek.kb, true, "Bank26"), LaadUitkomst::Geladen);
+      test::FoutBestanden schijf;
+      schijf.faaltAltijd = {stap};
+      boek.kb.poorten.bestandssysteem = &schijf;
+      EXPECT_FALSE(ImporteerInEenKeer(boek.kb).Gelukt());
+      EXPECT_NE(boek.berichten.Teksten().back().find("wegschrijven NIET gelukt"), std::string::npos);
+      // One save for the whole run: the lines were all in memory when it failed.
+      EXPECT_EQ(boek.kb.KasLijst.size(), aantal + 4);
+    }
+    EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
+    EXPECT_EQ(AantalTransacties(map), aantal);
+
+    const Uitvoer tweede = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
+    ASSERT_EQ(tweede.code, 0) << tweede.fout;
+    EXPECT_EQ(AantalTransacties(map), aantal + 4);
+    EXPECT_EQ(GeboekteRegels(map), 1);
+  }
+}
+
+// Kills its own process when the work of that name is half done.
+class DoodHalverwege : public Voortgang {
+ public:
+  explicit DoodHalverwege(std::string werk) : werk_(std::move(werk)) {}
+  void Begin(std::string_view wat, std::uint64_t totaal) override { werken_.push_back({std::string(wat), totaal}); }
+  void Stap(std::uint64_t gedaan) override {
+    if (!werken_.empty() && werken_.back().first == werk_ && 2 * gedaan >= werken_.back().second)
+      ::kill(::getpid(), SIGKILL);
+  }
+  void Einde() override {
+    if (!werken_.empty()) werken_.pop_back();
+  }
+
+ private:
+  std::string werk_;
+  std::vector<std::pair<std::string, std::uint64_t>> werken_;
+};
+
+TEST(CliAfschrift, EenImportDieHalverwegeWordtGedoodLaatHetBoekZoalsHetWas) {
+  // Halfway through the lines (two of four booked in memory), and halfway
+  // through making the image of the one save.
+  for (const char* werk : {"Bankregels afstemmen", "Bewaren Bank26.vdr"}) {
+    SCOPED_TRACE(werk);
+    TestMap map;
+    MaakBoek(map);
+    const auto voor = test::LeesBytes(map / "Bank26.vdr");
+    const std::size_t aantal = AantalTransacties(map);
+
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+      DoodHalverwege dood(werk);
+      std::ostringstream uit, fout;
+      cli::VoerUit({"importeer", "--vandaag", "15-3-2026", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"},
+                   map.pad(), uit, fout, cli::GrafiekTekenaarLader{}, &dood);
+      ::_exit(0);  // not killed: the parent says so
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the import ran to its end";
+    EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
+
+    const Uitvoer tweede = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
+    ASSERT_EQ(tweede.code, 0) << tweede.fout;
+    EXPECT_EQ(AantalTransacties(map), aantal + 4);
+    EXPECT_EQ(GeboekteRegels(map), 1);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // "afschrift" reads a bank file as the import of a menu tag does and shows
 // the lines with what the reconciliation would propose; "importeer" runs the
-// whole import without windows and saves the book.
+// whole import without windows and saves the book once, with all lines.
 #include <ostream>
 
 #include "app/cli/BoekJson.h"
@@ -168,11 +168,13 @@ int ImporteerOpdracht(Omgeving& omgeving) {
     AfschriftModel afschrift(kb, run, a);
     afschrift.voortgangMelden = true;
     afschrift.NeemOver(start);
-    afschrift.ProcessStatement();
-    bewaard = BewaarBoek(kb, false).Gelukt();
+    bewaard = afschrift.ProcessStatementInEenKeer().Gelukt();
   }
   omgeving.uit << BoekNaarJson(kb, s.boek->berichten.getoond);
   omgeving.uit.flush();
+  if (!bewaard)
+    omgeving.fout << "valdero-cli importeer: " << kb.KasNaam
+                  << " niet bewaard; het boek is zoals het was, geen regel geïmporteerd\n";
   return gelezen && bewaard ? kGelukt : kMislukt;
 }
 

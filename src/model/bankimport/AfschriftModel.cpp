@@ -188,7 +188,8 @@ void AfschriftModel::ProcessStatement() {
     bool geboekt = false;
     if (a_.invoegen) geboekt = a_.InsertLine();
     if (a_.invoegen || a_.vervangen) {
-      kb_.HernummerKas();
+      // A record put behind the ledger already has its position as index.
+      if (!a_.achterAan) kb_.HernummerKas();
       a_.bewaar();
     }
     if (a_.splitsen) a_.SplitLine();
@@ -201,6 +202,21 @@ void AfschriftModel::ProcessStatement() {
   }
   if (Laatste() == 0) melder.Stap(static_cast<std::uint64_t>(regels));
   if (regelBegint) regelBegint();
+}
+
+}  // namespace valdero
+
+namespace valdero {
+
+Status AfschriftModel::ProcessStatementInEenKeer() {
+  const std::function<void()> bewaar = std::move(a_.bewaar);
+  a_.bewaar = [] {};
+  a_.achterAan = true;
+  ProcessStatement();
+  a_.OrdenNaRun();
+  a_.achterAan = false;
+  a_.bewaar = bewaar;
+  return BewaarBoek(kb_, false);
 }
 
 }  // namespace valdero

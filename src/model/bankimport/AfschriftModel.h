@@ -10,6 +10,7 @@
 
 #include "model/bankimport/Afstemming.h"
 #include "model/bankimport/TNewKas.h"
+#include "model/core/Status.h"
 
 namespace valdero {
 
@@ -62,6 +63,13 @@ class AfschriftModel {
   };
   const std::vector<Verwerkt>& VerwerkteRegels() const { return verwerkt_; }
   static std::string UitkomstTekst(Uitkomst u);
+  // "Rekening bijwerken" when no person answers per line (the command-line
+  // import): every line is reconciled and booked in memory, and the book is
+  // saved once at the end, so the book on disk holds all lines or none. A
+  // run stopped part-way (killed, or a failed save) leaves it as it was
+  // before, and the next run imports everything. Fails when the save failed,
+  // which the save reported.
+  Status ProcessStatementInEenKeer();
   // Whether the walk reports its progress: when no person answers each line
   // (the command-line import). A person's answers are no work to wait for,
   // and a progress bar over the comparison window would stand in the way.

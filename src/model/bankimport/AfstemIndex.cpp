@@ -153,6 +153,11 @@ void AfstemIndex::Bouw(const Kasboek& kb) {
 }
 
 void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
+  // A record put behind the last one moves no other position.
+  if (positie == kb.MaxKas()) {
+    Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
+    return;
+  }
   auto schuif = [positie](Lijsten& lijsten) {
     for (auto& [sleutel, lijst] : lijsten)
       for (auto p = std::lower_bound(lijst.begin(), lijst.end(), positie); p != lijst.end(); ++p) ++*p;

@@ -58,6 +58,16 @@ std::string Hoofdletters(std::string s) {
   return s;
 }
 
+// Codes of a few characters compared in place: a library call per pair
+// costs more than the comparison, and the scoring compares them for every
+// position a line meets.
+bool ZelfdeKode(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 bool ZelfdeBedrag(double a, double b) { return std::llround(std::fabs(a) * 1e6) == std::llround(std::fabs(b) * 1e6); }
 
 std::string Gewoon(const std::string& s) {
@@ -101,26 +111,80 @@ bool Lijkt(const std::string& grootboek, const RegelVorm& v) {
                      g.t.begin() + static_cast<std::ptrdiff_t>(a)) != eind;
 }
 
+// A text of at most five ASCII characters in lower case, packed in one
+// number: the bytes and the length.
+constexpr int kLengteBit = 40;
+
+// Every piece of one to five ASCII characters of a line text (from its first
+// character at or above "A"), packed and sorted: the ledger text resembles
+// the line exactly when its packed opening is one of them.
+std::vector<std::uint64_t> StukkenVan(const RegelVorm& v) {
+  std::vector<std::uint64_t> stukken;
+  for (std::size_t i = v.b; i < v.r.n; ++i) {
+    std::uint64_t k = 0;
+    for (std::size_t n = 0; n < 5 && i + n < v.r.n; ++n) {
+      const char32_t c = v.r.t[i + n];
+      if (c >= 0x80) break;
+      k |= static_cast<std::uint64_t>(c) << (8 * n);
+      stukken.push_back(k | (static_cast<std::uint64_t>(n + 1) << kLengteBit));
+    }
+  }
+  std::sort(stukken.begin(), stukken.end());
+  stukken.erase(std::unique(stukken.begin(), stukken.end()), stukken.end());
+  return stukken;
+}
+
+// Lijkt, for a ledger text whose opening is ASCII by a lookup among the
+// line's pieces (a day of a large year holds hundreds of the account's
+// transactions, each compared with every line of that day).
+bool LijktOpStukken(const std::string& grootboek, const RegelVorm& v, const std::vector<std::uint64_t>& stukken) {
+  std::uint64_t k = 0;
+  std::size_t a = 0;
+  for (; a < 5 && a < grootboek.size(); ++a) {
+    auto c = static_cast<unsigned char>(grootboek[a]);
+    if (c >= 0x80) return Lijkt(grootboek, v);
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+    k |= static_cast<std::uint64_t>(c) << (8 * a);
+  }
+  if (a == 0) return false;
+  return std::binary_search(stukken.begin(), stukken.end(), k | (static_cast<std::uint64_t>(a) << kLengteBit));
+}
+
 // The line's side of the score, prepared once per line.
 struct RegelKenmerken {
   explicit RegelKenmerken(const TNewKas& r)
-      : regel(r), relatie(VormVan(r.Relatie)), omschrijving(VormVan(r.Omschrijving)), actie(Hoofdletters(r.ActieKode)) {}
+      : regel(r),
+        relatie(VormVan(r.Relatie)),
+        omschrijving(VormVan(r.Omschrijving)),
+        actie(Hoofdletters(r.ActieKode)),
+        relatieStukken(StukkenVan(relatie)),
+        omschrijvingStukken(StukkenVan(omschrijving)) {}
   const TNewKas& regel;
   RegelVorm relatie;
   RegelVorm omschrijving;
   std::string actie;
+  std::vector<std::uint64_t> relatieStukken;
+  std::vector<std::uint64_t> omschrijvingStukken;
 };
 
-int Score(const TKas& kas, const RegelKenmerken& k, bool groepTelt) {
+// The criteria without the two texts, which cost the most to compare.
+int ScoreZonderTeksten(const TKas& kas, const RegelKenmerken& k, bool groepTelt) {
   int s = 0;
-  if (groepTelt && kas.GroepKode == k.regel.GroepKode) s += score::Groep;
+  if (groepTelt && ZelfdeKode(kas.GroepKode, k.regel.GroepKode)) s += score::Groep;
   if (ZelfdeBedrag(kas.Bedrag, k.regel.Bedrag)) s += score::Bedrag;
-  if (Lijkt(kas.Relatie, k.relatie)) s += score::Relatie;
-  if (Lijkt(kas.Omschrijving, k.omschrijving)) s += score::Omschrijving;
-  if (kas.ActieKode == k.actie) s += score::Actie;
+  if (ZelfdeKode(kas.ActieKode, k.actie)) s += score::Actie;
   if ((kas.BoekSoort & 0xFF) == (k.regel.BoekSoort & 0xFF)) s += score::Soort;
   if (kas.Munt == k.regel.Munt) s += score::Munt;
   return s;
+}
+
+int TekstScore(const TKas& kas, const RegelKenmerken& k) {
+  return (LijktOpStukken(kas.Relatie, k.relatie, k.relatieStukken) ? score::Relatie : 0) +
+         (LijktOpStukken(kas.Omschrijving, k.omschrijving, k.omschrijvingStukken) ? score::Omschrijving : 0);
+}
+
+int Score(const TKas& kas, const RegelKenmerken& k, bool groepTelt) {
+  return ScoreZonderTeksten(kas, k, groepTelt) + TekstScore(kas, k);
 }
 
 }  // namespace
@@ -231,9 +295,14 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
   const RegelKenmerken kenmerken(regel);
   long long bAfstand = kGeenAfstand;
-  for (int p : kandidaten)
-    if (p <= kb_.MaxKas() && kas(p).RekNr == regel.RekNr)
-      Weeg(b, bAfstand, Score(kas(p), kenmerken, groepTelt), p, Afstand(p));
+  for (int p : kandidaten) {
+    if (p > kb_.MaxKas() || kas(p).RekNr != regel.RekNr) continue;
+    // A day of a large year holds hundreds of the account's transactions:
+    // the texts are compared only for one that could still win (a tie may).
+    const int vast = ScoreZonderTeksten(kas(p), kenmerken, groepTelt);
+    if (vast + score::Relatie + score::Omschrijving < b.score) continue;
+    Weeg(b, bAfstand, vast + TekstScore(kas(p), kenmerken), p, Afstand(p));
+  }
   if (!heleGrootboek) return b;
 
   // Then the account's transactions from position n - (candidates) down to 1:
@@ -276,7 +345,7 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   const std::string& actie = kenmerken.actie;
   const int soort = regel.BoekSoort & 0xFF;
   auto rest = [&](const TKas& k) {
-    return (k.ActieKode == actie ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
+    return (ZelfdeKode(k.ActieKode, actie) ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
            (k.Munt == regel.Munt ? score::Munt : 0);
   };
 
@@ -456,9 +525,35 @@ int Afstemming::Boek(TKas kas) {
   int rekMis = 0, groepMis = 0;
   static_cast<void>(BoekInMatrix(kb_, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag));
   if (kb_.RelatiesAanwezig) BiedRelatieAan(kb_, kas);
+  if (achterAan) {
+    if (kb_.KasLijst.empty()) kb_.KasLijst.emplace_back();
+    if (eersteAchterAan_ == 0) eersteAchterAan_ = static_cast<int>(kb_.KasLijst.size());
+    kas.Index = static_cast<int>(kb_.KasLijst.size());
+    kb_.KasLijst.push_back(std::move(kas));
+    index_.NaInvoegen(kb_, kb_.MaxKas());
+    return kb_.MaxKas();
+  }
   const int positie = PlaatsKas(kb_, std::move(kas));
   index_.NaInvoegen(kb_, positie);
   return positie;
+}
+
+void Afstemming::OrdenNaRun() {
+  if (eersteAchterAan_ > 0 && eersteAchterAan_ < static_cast<int>(kb_.KasLijst.size())) {
+    // The ledger before the run is in order, and so is a tail sorted on its
+    // own (its indexes follow the order of booking): one merge. A replaced
+    // record may have taken another day, and then the whole list is sorted.
+    const auto begin = kb_.KasLijst.begin() + 1;
+    const auto midden = kb_.KasLijst.begin() + eersteAchterAan_;
+    if (std::is_sorted(begin, midden, KasVoor)) {
+      std::sort(midden, kb_.KasLijst.end(), KasVoor);
+      std::inplace_merge(begin, midden, kb_.KasLijst.end(), KasVoor);
+    } else {
+      std::stable_sort(begin, kb_.KasLijst.end(), KasVoor);
+    }
+  }
+  eersteAchterAan_ = 0;
+  kb_.HernummerKas();
 }
 
 bool Afstemming::InsertLine() {

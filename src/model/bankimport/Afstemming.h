@@ -96,6 +96,18 @@ class Afstemming {
   bool dubbeleOverslaan = false;
   // Writes the whole book after a change; BewaarBoek unless replaced.
   std::function<void()> bewaar;
+  // A run without a person that saves once at its end: each booked line is
+  // put behind the ledger instead of at its place, and OrdenNaRun puts the
+  // ledger in its order once. Placing a line among a hundred thousand
+  // records moves the tail and renumbers it, and shifts every position the
+  // index holds; at the end nothing needs to move, and a record placed in
+  // the run keeps its index as its position. The order afterwards is the
+  // one line-by-line placing gives (a new record follows the records of
+  // its day and statement word).
+  bool achterAan = false;
+  // After a run with achterAan: the records booked in the run to their
+  // places, every index its position. The run's index is stale afterwards.
+  void OrdenNaRun();
   // Creates a missing group from the comparison window; nullopt when it was
   // not created. Without it every new group fails.
   std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep;
@@ -171,6 +183,7 @@ class Afstemming {
   // equal to one of them is the file's own second payment, not one that was
   // booked before the file came.
   std::vector<TKas> dezeImport_;
+  int eersteAchterAan_ = 0;  // the first record put behind the ledger, 0 for none
   // A sorted run of ledger positions.
   struct Lijst {
     const int* begin = nullptr;

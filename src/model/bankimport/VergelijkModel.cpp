@@ -41,13 +41,7 @@ std::string Hoofdletters(std::string s) {
 VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), positie_(positie), modus_(modus) {
   Kasboek& kb = a_.kb();
   TNewKas& r = a_.regel;
-  // Lists.
-  for (int i = 1; i <= kb.MaxGroep(); ++i) {
-    const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
-    const std::string klasse = TrimBlanks(g.Klasse);
-    if (klasse == "E" || klasse == "F") continue;
-    groepen_.push_back(GroepTekst(g.Kode));
-  }
+  // Lists (the groups and the history are made when first asked for).
   for (const TValut& v : kb.ValutaLijst)
     if (v.Koers != 0) munten_.push_back(v.Kode);
   for (int i = 1; i <= kb.MaxRek(); ++i) rekeningen_.push_back(kb.RekLijst[static_cast<std::size_t>(i)].Naam);
@@ -109,7 +103,10 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
             {"Bedrag", GetalTekst(kb, k.Bedrag, 2), "", ""},
             {"Omschrijving", k.Omschrijving, "", ""}};
   }
-  HerbouwSaldoMatrix(kb);
+  // Every posting, replacement and new group keeps the matrix in step, so
+  // its totals are those a rebuild would give. A rebuild here would walk
+  // the whole ledger for every line, and offer to remove the records of an
+  // unknown group or account again each time.
   const double saldo = RekeningSaldo(kb, r.RekNr);
   saldo_ = BedragTekst(kb, saldo);
   saldoNegatief_ = saldo < 0;
@@ -145,9 +142,43 @@ std::string VergelijkModel::Hint() const {
                "en/of vul de gegevens in.";
 }
 
+const std::vector<std::string>& VergelijkModel::GroepLijst() const {
+  if (!groepenKlaar_) {
+    const Kasboek& kb = a_.kb();
+    for (int i = 1; i <= kb.MaxGroep(); ++i) {
+      const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
+      const std::string klasse = TrimBlanks(g.Klasse);
+      if (klasse == "E" || klasse == "F") continue;
+      groepen_.push_back(GroepTekst(g.Kode));
+    }
+    groepenKlaar_ = true;
+  }
+  return groepen_;
+}
+
 void VergelijkModel::VulGeschiedenis() {
+  geschiedenisRekNr_ = a_.regel.RekNr;
+  geschiedenisGroep_ = a_.regel.GroepKode;
+  geschiedenisKlaar_ = false;
+}
+
+const std::vector<std::string>& VergelijkModel::RelatieGeschiedenis() const {
+  MaakGeschiedenis();
+  return relaties_;
+}
+const std::vector<std::string>& VergelijkModel::BedragGeschiedenis() const {
+  MaakGeschiedenis();
+  return bedragen_;
+}
+const std::vector<std::string>& VergelijkModel::OmschrijvingGeschiedenis() const {
+  MaakGeschiedenis();
+  return omschrijvingen_;
+}
+
+void VergelijkModel::MaakGeschiedenis() const {
+  if (geschiedenisKlaar_) return;
+  geschiedenisKlaar_ = true;
   const Kasboek& kb = a_.kb();
-  const TNewKas& r = a_.regel;
   relaties_.clear();
   bedragen_.clear();
   omschrijvingen_.clear();
@@ -157,7 +188,7 @@ void VergelijkModel::VulGeschiedenis() {
   std::unordered_set<std::string_view> rel, bed, oms;
   std::unordered_set<std::uint64_t> gezieneBedragen;  // by their bits: -0 and 0 differ
   std::vector<std::string> bedragTeksten;
-  const auto& posities = a_.index().OpGroep(r.RekNr, r.GroepKode);
+  const auto& posities = a_.index().OpGroep(geschiedenisRekNr_, geschiedenisGroep_);
   for (auto it = posities.rbegin(); it != posities.rend(); ++it) {
     if (*it > kb.MaxKas()) continue;
     const TKas& k = kb.KasLijst[static_cast<std::size_t>(*it)];

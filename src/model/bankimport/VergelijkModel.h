@@ -46,13 +46,14 @@ class VergelijkModel {
   bool BedragRood() const { return bedragRood_; }
   std::string KlasseTekst() const { return klasse_; }
 
-  const std::vector<std::string>& GroepLijst() const { return groepen_; }
+  const std::vector<std::string>& GroepLijst() const;
   const std::vector<std::string>& ActieLijst() const;
   const std::vector<std::string>& MuntLijst() const { return munten_; }
   const std::vector<std::string>& RekeningLijst() const { return rekeningen_; }
-  const std::vector<std::string>& RelatieGeschiedenis() const { return relaties_; }
-  const std::vector<std::string>& BedragGeschiedenis() const { return bedragen_; }
-  const std::vector<std::string>& OmschrijvingGeschiedenis() const { return omschrijvingen_; }
+  // The earlier values of the line's account and group, newest first.
+  const std::vector<std::string>& RelatieGeschiedenis() const;
+  const std::vector<std::string>& BedragGeschiedenis() const;
+  const std::vector<std::string>& OmschrijvingGeschiedenis() const;
 
   // The text of a field, as shown and as typed over.
   std::string& Tekst(int veld) { return velden_[static_cast<std::size_t>(veld)]; }
@@ -76,7 +77,11 @@ class VergelijkModel {
 
  private:
   void Toon();
+  // The history is gathered for the account and group of the moment this is
+  // called, but only when asked for: a run without a person never looks at
+  // it, and a group of a large year holds tens of thousands of records.
   void VulGeschiedenis();
+  void MaakGeschiedenis() const;
   bool LeesGroep();
   void BiedSplitsAan();
   std::string GroepTekst(const std::string& kode) const;
@@ -87,7 +92,12 @@ class VergelijkModel {
   int modus_;
   std::array<std::string, 15> velden_{};
   std::vector<std::array<std::string, 4>> oud_;
-  std::vector<std::string> groepen_, munten_, rekeningen_, relaties_, bedragen_, omschrijvingen_;
+  std::vector<std::string> munten_, rekeningen_;
+  mutable std::vector<std::string> groepen_, relaties_, bedragen_, omschrijvingen_;
+  mutable bool groepenKlaar_ = false;
+  mutable bool geschiedenisKlaar_ = false;
+  int geschiedenisRekNr_ = 0;
+  std::string geschiedenisGroep_;
   std::string oudeIndex_, boekingIndex_, saldo_, bankSaldo_, klasse_;
   bool saldoNegatief_ = false;
   bool bankSaldoZichtbaar_ = false;
