@@ -40,11 +40,20 @@ std::string KortsteGetal(T waarde) {
 
 }  // namespace
 
-std::string JsonTekst(std::string_view tekst) {
-  std::string uit;
-  uit.reserve(tekst.size() + 2);
+void VoegJsonTekstToe(std::string& uit, std::string_view tekst) {
   uit += '"';
   for (std::size_t i = 0; i < tekst.size();) {
+    // A run of printable ASCII without quote or backslash goes in one piece:
+    // the book's texts are nearly all of it.
+    std::size_t j = i;
+    while (j < tekst.size()) {
+      const auto b = static_cast<unsigned char>(tekst[j]);
+      if (b < 0x20 || b >= 0x7F || b == '"' || b == '\\') break;
+      ++j;
+    }
+    uit.append(tekst.data() + i, j - i);
+    i = j;
+    if (i >= tekst.size()) break;
     const char c = tekst[i];
     const std::size_t n = Utf8Lengte(tekst, i);
     if (n == 0) {
@@ -78,6 +87,12 @@ std::string JsonTekst(std::string_view tekst) {
     ++i;
   }
   uit += '"';
+}
+
+std::string JsonTekst(std::string_view tekst) {
+  std::string uit;
+  uit.reserve(tekst.size() + 2);
+  VoegJsonTekstToe(uit, tekst);
   return uit;
 }
 
@@ -107,7 +122,7 @@ void JsonSchrijver::Sleutel(std::string_view sleutel) {
   Niveau& n = niveaus_.back();
   if (n.aantal++ > 0) uit_ += ',';
   if (static_cast<int>(niveaus_.size()) <= uitgevouwen_) NieuweRegel(niveaus_.size());
-  uit_ += JsonTekst(sleutel);
+  VoegJsonTekstToe(uit_, sleutel);
   uit_ += ':';
   naSleutel_ = true;
 }
@@ -134,7 +149,7 @@ void JsonSchrijver::EindLijst() { Sluit(']'); }
 
 void JsonSchrijver::Tekst(std::string_view tekst) {
   VoorWaarde();
-  uit_ += JsonTekst(tekst);
+  VoegJsonTekstToe(uit_, tekst);
 }
 
 void JsonSchrijver::Getal(double waarde) {

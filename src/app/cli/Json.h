@@ -64,5 +64,7 @@ class JsonSchrijver {
 
 // The text as a JSON string literal, quotes included.
 std::string JsonTekst(std::string_view tekst);
+// The same appended to `uit`, without a string of its own.
+void VoegJsonTekstToe(std::string& uit, std::string_view tekst);
 
 }  // namespace valdero::cli
