@@ -209,6 +209,11 @@ int RapportOpdracht(Omgeving& omgeving) {
   const int index = *keuze;
 
   RapportModel model(kb, selectie);
+  // The text file of a list of transactions is written as its rows are
+  // built: the rows of a whole year are never held at once.
+  const bool stromen = !extra("json") && !extra("verzamel") && IsTransactieRapport(soort);
+  RapportStroom stroom(kb, font);
+  if (stromen) model.ZetOntvanger(&stroom);
   if (!model.ShowReport(soort, index)) return mislukt();
   if (extra("van") || extra("tot")) {
     const std::string van = extra("van") ? *extra("van") : model.BeginTekst();
@@ -228,7 +233,13 @@ int RapportOpdracht(Omgeving& omgeving) {
     omgeving.uit << Json(model.Tabel(), berichten);
     return kGelukt;
   }
-  const std::string bytes = model.OpslaanTekst(breedtes, font);
+  if (stromen && !extra("uit")) {
+    meldBerichten();
+    stroom.Schrijf(omgeving.uit, kb, model.Tabel());
+    omgeving.uit.flush();
+    return kGelukt;
+  }
+  const std::string bytes = stromen ? stroom.Tekst(kb, model.Tabel()) : model.OpslaanTekst(breedtes, font);
   meldBerichten();
   if (const std::string* pad = extra("uit")) {
     if (!SchrijfRapportBestand(kb.Pad(*pad), bytes)) {

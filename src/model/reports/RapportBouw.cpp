@@ -47,8 +47,11 @@ std::vector<std::string> BepaalSubgroepen(Kasboek& kb, const std::string& kode, 
   return sub;
 }
 
-RapportTabel BouwRapport(Kasboek& kb, const ReportSelection& selectie, const RapportStand& stand) {
+RapportTabel BouwRapport(Kasboek& kb, const ReportSelection& selectie, const RapportStand& stand,
+                         RijOntvanger* ontvanger) {
   RapportTabel tabel;
+  tabel.ontvanger = ontvanger;
+  if (ontvanger != nullptr) ontvanger->Begin();
   tabel.soort = stand.soort;
   tabel.afschrift = stand.afschrift && stand.soort == rapport::Rekening;
   switch (stand.soort) {

@@ -62,7 +62,7 @@ bool RapportModel::ShowReport(int soort, int index) {
 }
 
 void RapportModel::Bouw() {
-  tabel_ = BouwRapport(kb_, selectie_, stand_);
+  tabel_ = BouwRapport(kb_, selectie_, stand_, ontvanger_);
   gekozenRij_ = tabel_.geselecteerd;
 }
 

@@ -78,6 +78,11 @@ class RapportModel {
   // not saved since, and saves on Ja.
   void Sluit(const std::vector<int>& breedtes, int fontGrootte);
 
+  // Every build from now on hands the rows of a transaction report to the
+  // receiver instead of keeping them (the command line writes the text file
+  // of a whole year as it is built); null keeps them again.
+  void ZetOntvanger(RijOntvanger* ontvanger) { ontvanger_ = ontvanger; }
+
   const RapportTabel& Tabel() const { return tabel_; }
   const RapportStand& Stand() const { return stand_; }
   const VerzameldeRegels& Verzameld() const { return verzameld_; }
@@ -127,6 +132,7 @@ class RapportModel {
   bool periodePaneel_ = false;
   bool onbewaard_ = false;
   int gekozenRij_ = -1;
+  RijOntvanger* ontvanger_ = nullptr;
 };
 
 }  // namespace valdero

@@ -12,6 +12,7 @@ namespace valdero {
 class Kasboek;
 struct ReportSelection;
 struct RapportTabel;
+class RijOntvanger;
 
 struct RapportStand {
   int soort = 0;
@@ -28,7 +29,10 @@ struct RapportStand {
 
 // Builds the whole report of the state: layout, heading, rows and totals.
 // Messages of an empty result or a failed check go through the book's port.
-RapportTabel BouwRapport(Kasboek& kb, const ReportSelection& selectie, const RapportStand& stand);
+// With a receiver, the rows of a transaction report go to it instead of
+// into the table.
+RapportTabel BouwRapport(Kasboek& kb, const ReportSelection& selectie, const RapportStand& stand,
+                         RijOntvanger* ontvanger = nullptr);
 
 // The subgroups of a compound group: codes of the groups whose first three
 // characters are the main code and that sort after it, in list order, at

@@ -13,6 +13,15 @@ bool RapportTabel::IsBedragKolom(int kolom) const {
   return kolom >= 2 && kolom <= 5;
 }
 
+void RapportTabel::VoegToe(RapportRij&& rij) {
+  if (ontvanger == nullptr) {
+    rijen.push_back(std::move(rij));
+    return;
+  }
+  ++doorgegeven;
+  ontvanger->Rij(*this, std::move(rij));
+}
+
 std::string RapportTabel::KopRegel(int nr) const {
   const auto p = kop.find(kKopRegelEinde);
   if (p == std::string::npos) return nr == 0 ? kop : std::string();

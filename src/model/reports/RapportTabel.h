@@ -36,6 +36,20 @@ struct RapportRij {
   std::vector<std::string> omschrijving;
 };
 
+struct RapportTabel;
+
+// Takes the rows of a transaction report as they are built, instead of the
+// table keeping them: the text file of a whole year is then written row by
+// row, and the year's rows are never held as cells all at once.
+class RijOntvanger {
+ public:
+  virtual ~RijOntvanger() = default;
+  // A build begins: what came before is void.
+  virtual void Begin() = 0;
+  // The heading, titles and widths of `tabel` are set when a row comes.
+  virtual void Rij(const RapportTabel& tabel, RapportRij&& rij) = 0;
+};
+
 struct RapportTabel {
   int soort = 0;
   bool afschrift = false;   // the statement view of the account report
@@ -56,6 +70,14 @@ struct RapportTabel {
   std::string noot;          // " * = Jaartotaal " under the budget balances
   int geselecteerd = -1;     // the row selected after the build (0-based)
   int laatsteMaand = 0;      // the month of the last row (month buttons)
+
+  // Where the transaction reports' rows go; null: into `rijen`.
+  RijOntvanger* ontvanger = nullptr;
+  int doorgegeven = 0;  // the rows handed to the receiver
+
+  // A row of a transaction report, kept or handed on.
+  void VoegToe(RapportRij&& rij);
+  int AantalRijen() const { return ontvanger ? doorgegeven : static_cast<int>(rijen.size()); }
 
   int Kolommen() const { return static_cast<int>(titels.size()); }
   // Columns drawn right-aligned, red when negative.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <ostream>
 #include <string_view>
 #include <system_error>
 
@@ -52,10 +53,6 @@ bool IsGetal(const RapportTabel& t, int kolom) {
   return t.soort > rapport::Klassen && t.soort != rapport::Relaties && kolom >= 2;
 }
 
-// How a column is written: padded on the right, on the left (both cut to
-// the width), or on the left and never cut (an amount or percentage that
-// does not fit is written whole and the line grows).
-enum class Uitlijning : char { Links, Rechts, Heel };
 
 std::vector<Uitlijning> Uitlijningen(const RapportTabel& t, int laatste, bool titel) {
   std::vector<Uitlijning> u(static_cast<std::size_t>(laatste) + 1, Uitlijning::Links);
@@ -111,19 +108,30 @@ int LaatsteKolom(const RapportTabel& tabel, bool verzamelen) {
   return 6;
 }
 
-void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>& breedtes, int fontGrootte,
-                     int laatste, VerzameldeRegels& uit) {
-  if (fontGrootte <= 0) fontGrootte = 10;
-  laatste = std::min(laatste, t.Kolommen() - 1);
-  if (laatste < 0) return;
+namespace {
+
+// The column widths in characters: the widths in pixels (the table's
+// defaults where none is given) over the font's point size.
+std::vector<int> Tekenbreedtes(const RapportTabel& t, const std::vector<int>& breedtes, int fontGrootte,
+                               int laatste) {
   std::vector<int> w;
   for (int k = 0; k <= laatste; ++k) {
     const int px = k < static_cast<int>(breedtes.size()) ? breedtes[static_cast<std::size_t>(k)]
                                                           : t.breedtes[static_cast<std::size_t>(k)];
     w.push_back(px / fontGrootte);
   }
-  auto& regels = uit.regels;
+  return w;
+}
 
+std::string Streep(const std::vector<int>& w, int laatste) {
+  int som = laatste;
+  for (int n : w) som += n;
+  return "|" + std::string(static_cast<std::size_t>(std::max(som, 0)), '-');
+}
+
+// The heading block, the title row and the dash line under it.
+void KopRegels(Kasboek& kb, const RapportTabel& t, const std::vector<int>& w, int laatste, VerzameldeRegels& uit) {
+  auto& regels = uit.regels;
   if (kb.Config.Vlaggen & vlag::NaamBovenOverzicht) {
     const auto& p = kb.Config.Persoonsdata;
     regels.push_back(p[0]);
@@ -137,32 +145,30 @@ void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>&
   regels.push_back(t.KopRegel(0) + "  Datum : " + Vandaag(kb));
   regels.push_back(t.KopRegel(1));
   regels.push_back(RijRegel(t, t.titels, w, laatste, true));
-  int som = laatste;
-  for (int n : w) som += n;
-  const std::string streep = "|" + std::string(static_cast<std::size_t>(std::max(som, 0)), '-');
-  regels.push_back(streep);
+  regels.push_back(Streep(w, laatste));
   uit.regelTeller += 5;
+}
 
+// One row's line; a form feed ends it when the page is full.
+void RijMetPagina(const Kasboek& kb, std::string& regel, const std::vector<std::string>& cellen,
+                  const std::vector<int>& w, const std::vector<Uitlijning>& uitlijning, int& regelTeller,
+                  int& paginaTeller) {
+  VoegRijToe(regel, cellen, w, uitlijning);
   const int schaal = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
   const int perPagina = kb.Config.RegelsPerPagina;
-  const std::vector<Uitlijning> uitlijning = Uitlijningen(t, laatste, false);
-  regels.reserve(regels.size() + t.rijen.size() + 4);
-  VoortgangMelder melder(kb.voortgang(), "Overzicht opmaken", t.rijen.size());
-  std::uint64_t gedaan = 0;
-  for (const RapportRij& rij : t.rijen) {
-    melder.Stap(++gedaan);
-    std::string regel;
-    regel.reserve(static_cast<std::size_t>(som) + 3);
-    VoegRijToe(regel, rij.cellen, w, uitlijning);
-    ++uit.regelTeller;
-    if (perPagina > 0 && schaal * uit.regelTeller / 100 >= perPagina) {
-      regel += kPaginaEinde;
-      uit.regelTeller = 0;
-      ++uit.paginaTeller;
-    }
-    regels.push_back(std::move(regel));
+  ++regelTeller;
+  if (perPagina > 0 && schaal * regelTeller / 100 >= perPagina) {
+    regel += kPaginaEinde;
+    regelTeller = 0;
+    ++paginaTeller;
   }
-  if (uit.regelTeller != 0) regels.push_back(streep);
+}
+
+// The dash line after the rows (unless a page just ended) and the footer
+// of the kind.
+void VoetRegels(Kasboek& kb, const RapportTabel& t, const std::vector<int>& w, int laatste, VerzameldeRegels& uit) {
+  auto& regels = uit.regels;
+  if (uit.regelTeller != 0) regels.push_back(Streep(w, laatste));
 
   const std::string cur = MuntKode(kb);
   auto wk = [&w](int k) { return k < static_cast<int>(w.size()) ? w[static_cast<std::size_t>(k)] : 0; };
@@ -214,6 +220,100 @@ void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>&
   }
 }
 
+// One line of the file: the margin, the text in Windows-1252, CR LF, and
+// after a form feed a line of its own holding one.
+void VoegBestandsRegelToe(std::string& uit, const std::string& marge, const std::string& regel) {
+  uit += marge;
+  if (IsAscii(regel))
+    uit += regel;
+  else
+    uit += Utf8NaarCp1252(regel);
+  uit += "\r\n";
+  if (!regel.empty() && regel.back() == kPaginaEinde) uit += "\f\r\n";
+}
+
+}  // namespace
+
+void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>& breedtes, int fontGrootte,
+                     int laatste, VerzameldeRegels& uit) {
+  if (fontGrootte <= 0) fontGrootte = 10;
+  laatste = std::min(laatste, t.Kolommen() - 1);
+  if (laatste < 0) return;
+  const std::vector<int> w = Tekenbreedtes(t, breedtes, fontGrootte, laatste);
+  KopRegels(kb, t, w, laatste, uit);
+
+  const std::vector<Uitlijning> uitlijning = Uitlijningen(t, laatste, false);
+  uit.regels.reserve(uit.regels.size() + t.rijen.size() + 4);
+  VoortgangMelder melder(kb.voortgang(), "Overzicht opmaken", t.rijen.size());
+  std::uint64_t gedaan = 0;
+  for (const RapportRij& rij : t.rijen) {
+    melder.Stap(++gedaan);
+    std::string regel;
+    RijMetPagina(kb, regel, rij.cellen, w, uitlijning, uit.regelTeller, uit.paginaTeller);
+    uit.regels.push_back(std::move(regel));
+  }
+  VoetRegels(kb, t, w, laatste, uit);
+}
+
+RapportStroom::RapportStroom(const Kasboek& kb, int fontGrootte)
+    : kb_(kb), fontGrootte_(fontGrootte > 0 ? fontGrootte : 10), marge_(S(MargeTekens(kb, fontGrootte_))) {}
+
+void RapportStroom::Begin() {
+  rijen_.clear();
+  klaar_ = false;
+}
+
+void RapportStroom::Bereid(const RapportTabel& t) {
+  laatste_ = std::min(LaatsteKolom(t, false), t.Kolommen() - 1);
+  w_ = laatste_ >= 0 ? Tekenbreedtes(t, {}, fontGrootte_, laatste_) : std::vector<int>{};
+  uitlijning_ = laatste_ >= 0 ? Uitlijningen(t, laatste_, false) : std::vector<Uitlijning>{};
+  // The heading block comes before the rows in the file.
+  regelTeller_ = ((kb_.Config.Vlaggen & vlag::NaamBovenOverzicht) ? 6 : 0) + 5;
+  paginaTeller_ = 1;
+  klaar_ = true;
+}
+
+void RapportStroom::Rij(const RapportTabel& t, RapportRij&& rij) {
+  if (!klaar_) Bereid(t);
+  if (laatste_ < 0) return;
+  regel_.clear();
+  RijMetPagina(kb_, regel_, rij.cellen, w_, uitlijning_, regelTeller_, paginaTeller_);
+  VoegBestandsRegelToe(rijen_, marge_, regel_);
+}
+
+void RapportStroom::Omlijst(Kasboek& kb, const RapportTabel& t, std::string& kop, std::string& rest) {
+  if (!klaar_) Bereid(t);
+  if (laatste_ < 0) return;
+  VerzameldeRegels kopRegels;
+  KopRegels(kb, t, w_, laatste_, kopRegels);
+  for (const std::string& r : kopRegels.regels) VoegBestandsRegelToe(kop, marge_, r);
+  // Rows the table kept (the reports that are no list of transactions).
+  VerzameldeRegels voet;
+  voet.regelTeller = regelTeller_;
+  voet.paginaTeller = paginaTeller_;
+  for (const RapportRij& rij : t.rijen) {
+    std::string regel;
+    RijMetPagina(kb_, regel, rij.cellen, w_, uitlijning_, voet.regelTeller, voet.paginaTeller);
+    VoegBestandsRegelToe(rest, marge_, regel);
+  }
+  VoetRegels(kb, t, w_, laatste_, voet);
+  for (const std::string& r : voet.regels) VoegBestandsRegelToe(rest, marge_, r);
+}
+
+std::string RapportStroom::Tekst(Kasboek& kb, const RapportTabel& t) {
+  std::string kop, rest;
+  Omlijst(kb, t, kop, rest);
+  return kop + rijen_ + rest;
+}
+
+void RapportStroom::Schrijf(std::ostream& uit, Kasboek& kb, const RapportTabel& t) {
+  std::string kop, rest;
+  Omlijst(kb, t, kop, rest);
+  uit << kop;
+  uit.write(rijen_.data(), static_cast<std::streamsize>(rijen_.size()));
+  uit << rest;
+}
+
 int MargeTekens(const Kasboek& kb, int fontGrootte) {
   if (fontGrootte <= 0) fontGrootte = 10;
   const int breedte = kb.printer().PaginaBreedte();
@@ -227,15 +327,7 @@ std::string RapportBestandsTekst(const Kasboek& kb, const std::vector<std::strin
   std::size_t totaal = 0;
   for (const std::string& regel : regels) totaal += regel.size() + marge.size() + 2;
   uit.reserve(totaal);
-  for (const std::string& regel : regels) {
-    uit += marge;
-    if (IsAscii(regel))
-      uit += regel;
-    else
-      uit += Utf8NaarCp1252(regel);
-    uit += "\r\n";
-    if (!regel.empty() && regel.back() == kPaginaEinde) uit += "\f\r\n";
-  }
+  for (const std::string& regel : regels) VoegBestandsRegelToe(uit, marge, regel);
   return uit;
 }
 

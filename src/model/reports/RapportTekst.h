@@ -5,13 +5,15 @@
 // margin in spaces, CR LF line ends and Windows-1252 text.
 
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "model/reports/RapportTabel.h"
 
 namespace valdero {
 
 class Kasboek;
-struct RapportTabel;
 
 // The gathered lines and the counters that run across gathered overviews.
 struct VerzameldeRegels {
@@ -31,6 +33,43 @@ int LaatsteKolom(const RapportTabel& tabel, bool verzamelen);
 // `breedtes` are the current column widths in pixels.
 void VerzamelRapport(Kasboek& kb, const RapportTabel& tabel, const std::vector<int>& breedtes,
                      int fontGrootte, int laatsteKolom, VerzameldeRegels& uit);
+
+// How a column is written: padded on the right, on the left (both cut to
+// the width), or on the left and never cut (an amount or percentage that
+// does not fit is written whole and the line grows).
+enum class Uitlijning : char { Links, Rechts, Heel };
+
+// The text file of a report whose rows are written as they are built (the
+// build hands them over, RapportModel::ZetOntvanger): the same bytes as
+// RapportBestandsTekst of VerzamelRapport with the last column of saving,
+// the table's default widths and a fresh count of lines, while only the
+// file's bytes of the rows are held, never the rows themselves.
+class RapportStroom : public RijOntvanger {
+ public:
+  RapportStroom(const Kasboek& kb, int fontGrootte);
+  void Begin() override;
+  void Rij(const RapportTabel& tabel, RapportRij&& rij) override;
+  // The whole file, once the build is done: heading, rows and footer.
+  std::string Tekst(Kasboek& kb, const RapportTabel& tabel);
+  void Schrijf(std::ostream& uit, Kasboek& kb, const RapportTabel& tabel);
+
+ private:
+  void Bereid(const RapportTabel& tabel);
+  // The file's bytes before the rows, and after the rows handed over.
+  void Omlijst(Kasboek& kb, const RapportTabel& tabel, std::string& kop, std::string& rest);
+
+  const Kasboek& kb_;
+  int fontGrootte_;
+  std::string marge_;
+  bool klaar_ = false;
+  int laatste_ = -1;
+  std::vector<int> w_;
+  std::vector<Uitlijning> uitlijning_;
+  int regelTeller_ = 0;
+  int paginaTeller_ = 1;
+  std::string regel_;  // the line being made, its room kept
+  std::string rijen_;  // the file's bytes of the rows so far
+};
 
 // The bytes of the report text file for these lines.
 std::string RapportBestandsTekst(const Kasboek& kb, const std::vector<std::string>& regels, int fontGrootte);

@@ -135,11 +135,11 @@ void BouwRekeningRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& t
                           RapportBedrag(kb, kas.Bedrag), RapportBedrag(kb, saldo), kas.Omschrijving);
     }
     tabel.laatsteMaand = SplitsDatum(kas.Datum).maand;
-    tabel.rijen.push_back(std::move(rij));
+    tabel.VoegToe(std::move(rij));
   });
   if (stand.afschrift) tabel.afschriftSaldo = SaldoVeld(kb, saldo);
-  tabel.geselecteerd = static_cast<int>(tabel.rijen.size()) - 1;
-  tabel.aantal = "Aantal = " + Tekst(static_cast<int>(tabel.rijen.size()));
+  tabel.geselecteerd = tabel.AantalRijen() - 1;
+  tabel.aantal = "Aantal = " + Tekst(tabel.AantalRijen());
 }
 
 void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabel) {
@@ -219,7 +219,7 @@ void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabe
       tabel.aantalEffecten = GetalTekst(kb, kas.Aantal, 2);
       tabel.koers = GetalTekst(kb, kas.Prijs, 2);
     }
-    tabel.rijen.push_back(std::move(rij));
+    tabel.VoegToe(std::move(rij));
   });
 
   // An account's own group: a summary row for what the account holds under
@@ -239,16 +239,16 @@ void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabe
                       dUit < 0 ? RapportBedrag(kb, -dUit) : std::string(),
                       rek.Soort == "EF" ? "Kopen / Verkopen" : "Inkomsten/Uitgaven"};
         if (samengesteld) rij.cellen.resize(static_cast<std::size_t>(k + 6));
-        tabel.rijen.push_back(std::move(rij));
+        tabel.VoegToe(std::move(rij));
       }
       plus = cel.In;
       min = cel.Uit;
     }
   }
 
-  tabel.aantal = "Aantal = " + Tekst(static_cast<int>(tabel.rijen.size()));
+  tabel.aantal = "Aantal = " + Tekst(tabel.AantalRijen());
   if (!samengesteld) {
-    ZetTransactieTotalen(kb, tabel, plus, min, tabel.rijen.empty(), "groep");
+    ZetTransactieTotalen(kb, tabel, plus, min, tabel.AantalRijen() == 0, "groep");
     return;
   }
   // Kind 6: the main amount and each subgroup's sum, coloured by sign.
@@ -258,7 +258,7 @@ void BouwGroepRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabe
   };
   TotaalRegel totaal{"TOTAAL  " + cur, {}, true};
   TotaalRegel saldo{"SALDO  " + cur, {LeegVeld()}, false};
-  if (tabel.rijen.empty()) {
+  if (tabel.AantalRijen() == 0) {
     Mededeling(kb, "Geen records voor deze groep");
     totaal.velden.assign(static_cast<std::size_t>(k + 1), LeegVeld());
   } else {
@@ -315,11 +315,11 @@ void BouwKlasseRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
                         kas.Bedrag < 0 ? RapportBedrag(kb, -kas.Bedrag) : std::string(), kas.Omschrijving);
     if (kas.Bedrag > 0) plus += kas.Bedrag;
     if (kas.Bedrag < 0) min += kas.Bedrag;
-    tabel.rijen.push_back(std::move(rij));
+    tabel.VoegToe(std::move(rij));
   });
-  ZetTransactieTotalen(kb, tabel, plus, min, tabel.rijen.empty(), "klasseselectie");
-  tabel.geselecteerd = static_cast<int>(tabel.rijen.size()) - 1;
-  tabel.aantal = "Aantal = " + Tekst(static_cast<int>(tabel.rijen.size()));
+  ZetTransactieTotalen(kb, tabel, plus, min, tabel.AantalRijen() == 0, "klasseselectie");
+  tabel.geselecteerd = tabel.AantalRijen() - 1;
+  tabel.aantal = "Aantal = " + Tekst(tabel.AantalRijen());
 }
 
 void BouwRelatieRapport(Kasboek& kb, const ReportSelection& selectie, const RapportStand& stand,
@@ -344,11 +344,11 @@ void BouwRelatieRapport(Kasboek& kb, const ReportSelection& selectie, const Rapp
                         kas.Bedrag < 0 ? RapportBedrag(kb, -kas.Bedrag) : std::string(), kas.Omschrijving);
     if (kas.Bedrag > 0) plus += kas.Bedrag;
     if (kas.Bedrag < 0) min += kas.Bedrag;
-    tabel.rijen.push_back(std::move(rij));
+    tabel.VoegToe(std::move(rij));
   });
-  ZetTransactieTotalen(kb, tabel, plus, min, tabel.rijen.empty(), "klasseselectie");
-  tabel.geselecteerd = static_cast<int>(tabel.rijen.size()) - 1;
-  tabel.aantal = "Aantal = " + Tekst(static_cast<int>(tabel.rijen.size()));
+  ZetTransactieTotalen(kb, tabel, plus, min, tabel.AantalRijen() == 0, "klasseselectie");
+  tabel.geselecteerd = tabel.AantalRijen() - 1;
+  tabel.aantal = "Aantal = " + Tekst(tabel.AantalRijen());
 }
 
 }  // namespace valdero
