@@ -162,12 +162,13 @@ int ExporteerOpdracht(Omgeving& omgeving) {
     omgeving.uit << "Bewaren " << *uit << " gelukt\n";
     return kGelukt;
   }
-  std::string bytes;
-  if (!model.Inhoud(bytes)) {
+  const bool gemaakt = model.SchrijfInhoud([&omgeving](std::string_view stuk) {
+    omgeving.uit.write(stuk.data(), static_cast<std::streamsize>(stuk.size()));
+  });
+  if (!gemaakt) {
     omgeving.fout << "valdero-cli exporteer: export mislukt\n";
     return kMislukt;
   }
-  omgeving.uit << bytes;
   omgeving.uit.flush();
   return kGelukt;
 }

@@ -270,6 +270,17 @@ bool ExportModel::Inhoud(std::string& bytes) {
   return true;
 }
 
+bool ExportModel::SchrijfInhoud(const std::function<void(std::string_view)>& schrijf) {
+  if (journaal) {
+    SchrijfJournaal(kb_, schrijf, bezig_);
+    return true;
+  }
+  std::string bytes;
+  if (!Inhoud(bytes)) return false;
+  schrijf(bytes);
+  return true;
+}
+
 bool ExportModel::Schrijf(const std::string& pad) {
   bezig_ = "Exporteren " + kb_.Pad(pad).filename().string();
   std::string bytes;

@@ -5,7 +5,9 @@
 // a journal (Journaal.h). The window only shows these choices and hands back
 // what the user picked.
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace valdero {
@@ -64,6 +66,9 @@ class ExportModel {
   // The bytes of the file: the lines in Windows-1252, each ended by CR LF
   // (the journal in UTF-8 with line feeds). False after reporting.
   bool Inhoud(std::string& bytes);
+  // The same bytes handed to `schrijf` in pieces; a journal is handed on
+  // as it is made and never held whole.
+  bool SchrijfInhoud(const std::function<void(std::string_view)>& schrijf);
   // Writes the export to the file atomically, so that a failure leaves an existing file as it was.
   // False after reporting the failure.
   bool Schrijf(const std::string& pad);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -44,26 +45,28 @@ std::string Omschrijving(const TKas& kas) {
   return regel.empty() ? std::string("-") : regel;
 }
 
-std::string Datum(double datum) {
+void VoegDatumToe(std::string& uit, double datum) {
   const DatumDelen d = SplitsDatum(datum);
   char buf[16];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.jaar % 10000, d.maand, d.dag);
-  return buf;
+  uit += buf;
 }
 
 // Every digit the amount has, at least two decimals: the journal's sums then
-// equal the book's own.
-std::string Getal(double bedrag) {
-  // Always a full stop, whatever the process's locale: the journal is read
-  // by other programs.
+// equal the book's own. (to_chars rounds exactly as printf's "%.8f" does,
+// without the locale and several times as fast.)
+void VoegGetalToe(std::string& uit, double bedrag) {
   char buf[400];
-  const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, bedrag, std::chars_format::fixed, 8);
-  std::string s(buf, fout == std::errc() ? eind : buf);
+  const auto r = std::to_chars(buf, buf + sizeof buf, bedrag, std::chars_format::fixed, 8);
+  std::string_view s(buf, r.ec == std::errc() ? static_cast<std::size_t>(r.ptr - buf) : 0);
   const auto punt = s.find('.');
-  if (punt == std::string::npos) return s;
-  while (s.size() > punt + 3 && s.back() == '0') s.pop_back();
+  if (punt == std::string_view::npos) {
+    uit += s;
+    return;
+  }
+  while (s.size() > punt + 3 && s.back() == '0') s.remove_suffix(1);
   if (s == "-0.00") s = "0.00";
-  return s;
+  uit += s;
 }
 
 std::string Munt(const Kasboek& kb) {
@@ -80,22 +83,53 @@ std::string Munt(const Kasboek& kb) {
   return "\"" + (schoon.empty() ? std::string("EUR") : schoon) + "\"";
 }
 
+// What is written leaves in pieces of this size: a journal of a large
+// year is never held whole.
+constexpr std::size_t kStuk = 1 << 16;
+
 struct Journaal {
   Kasboek& kb;
+  const std::function<void(std::string_view)>& schrijf;
   std::string munt;
   std::string uit;
+  // The posting names by list position, made once.
+  std::vector<std::string> rekeningNamen, groepNamen;
 
-  std::string RekeningNaam(int a) const {
-    const TBank& r = kb.RekLijst[static_cast<std::size_t>(a)];
-    return kRekeningen + Schoon(std::to_string(r.RekNr) + " " + r.Naam);
+  void MaakNamen() {
+    for (std::size_t a = 0; a < kb.RekLijst.size(); ++a) {
+      const TBank& r = kb.RekLijst[a];
+      rekeningNamen.push_back(kRekeningen + Schoon(std::to_string(r.RekNr) + " " + r.Naam));
+    }
+    for (std::size_t g = 0; g < kb.GroepLijst.size(); ++g) {
+      const TBudget& b = kb.GroepLijst[g];
+      groepNamen.push_back(kGroepen + Schoon(b.Kode + " " + b.Naam));
+    }
   }
-  std::string GroepNaam(int g) const {
-    const TBudget& b = kb.GroepLijst[static_cast<std::size_t>(g)];
-    return kGroepen + Schoon(b.Kode + " " + b.Naam);
+  const std::string& RekeningNaam(int a) const { return rekeningNamen[static_cast<std::size_t>(a)]; }
+  const std::string& GroepNaam(int g) const { return groepNamen[static_cast<std::size_t>(g)]; }
+  void Kop(const TKas& kas) {
+    VoegDatumToe(uit, kas.Datum);
+    uit += ' ';
+    uit += Omschrijving(kas);
+    uit += '\n';
   }
-  void Kop(const TKas& kas) { uit += Datum(kas.Datum) + " " + Omschrijving(kas) + "\n"; }
   void Post(const std::string& rekening, double bedrag) {
-    uit += "    " + rekening + "  " + Getal(bedrag) + " " + munt + "\n";
+    uit += "    ";
+    uit += rekening;
+    uit += "  ";
+    VoegGetalToe(uit, bedrag);
+    uit += ' ';
+    uit += munt;
+    uit += '\n';
+  }
+  // After each entry: a full piece leaves.
+  void Einde() {
+    uit += '\n';
+    if (uit.size() >= kStuk) Leeg();
+  }
+  void Leeg() {
+    if (!uit.empty()) schrijf(uit);
+    uit.clear();
   }
 };
 
@@ -115,8 +149,16 @@ bool IsOverboeking(const TKas& k) { return k.GroepKode == kKruispostKode && k.Te
 }  // namespace
 
 std::string JournaalTekst(Kasboek& kb, std::string_view wat) {
-  Journaal j{kb, Munt(kb), {}};
-  j.uit = "; Valdero " + kb.KasNaam + " " + kb.KasJaar + "\n";
+  std::string tekst;
+  SchrijfJournaal(kb, [&tekst](std::string_view stuk) { tekst += stuk; }, wat);
+  return tekst;
+}
+
+void SchrijfJournaal(Kasboek& kb, const std::function<void(std::string_view)>& schrijf, std::string_view wat) {
+  Journaal j{kb, schrijf, Munt(kb), {}, {}, {}};
+  j.MaakNamen();
+  j.uit.reserve(kStuk + 4096);
+  j.uit += "; Valdero " + kb.KasNaam + " " + kb.KasJaar + "\n";
   j.uit += "; bedragen in de basismunt; overboekingen als een boeking tussen twee rekeningen\n\n";
   // Shown with two decimals, as the book shows them, whatever the amounts
   // below carry.
@@ -149,7 +191,7 @@ std::string JournaalTekst(Kasboek& kb, std::string_view wat) {
       j.Kop(k);
       j.Post(j.RekeningNaam(a), k.Bedrag);
       j.Post(j.RekeningNaam(b), t.Bedrag);
-      j.uit += "\n";
+      j.Einde();
       return true;
     }
     return false;
@@ -167,9 +209,9 @@ std::string JournaalTekst(Kasboek& kb, std::string_view wat) {
     j.Kop(k);
     j.Post(j.RekeningNaam(a), k.Bedrag);
     j.Post(j.GroepNaam(g), -k.Bedrag);
-    j.uit += "\n";
+    j.Einde();
   }
-  return j.uit;
+  j.Leeg();
 }
 
 }  // namespace valdero

@@ -10,6 +10,7 @@
 // transactions that the balance matrix counts (known account and group) are
 // written, so that the journal's balance per account equals the book's.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,9 @@ class Kasboek;
 // The journal as UTF-8 text with line feeds; `wat` names the work in its
 // progress.
 std::string JournaalTekst(Kasboek& kb, std::string_view wat = "Journaal maken");
+// The same text handed to `schrijf` in pieces as it is made, entry by entry
+// (a piece never ends inside an entry).
+void SchrijfJournaal(Kasboek& kb, const std::function<void(std::string_view)>& schrijf,
+                     std::string_view wat = "Journaal maken");
 
 }  // namespace valdero
