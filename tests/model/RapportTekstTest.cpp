@@ -278,6 +278,47 @@ TEST(RapportTekst, ElkeSoortGeeftDeGelezenTekst) {
   }
 }
 
+// The file written as the rows are built is the file "&Opslaan " writes,
+// for every kind (a list of transactions or not), in both orders and views,
+// with the personal data above it and with pages that break.
+TEST(RapportTekst, GeschrevenTerwijlDeRijenKomenIsHetzelfdeBestand) {
+  struct Opmaak {
+    const char* naam;
+    bool persoonsdata;
+    int perPagina;
+    bool aflopend;
+    bool afschrift;
+  };
+  for (const Opmaak& o : {Opmaak{"gewoon", false, 0, false, false}, Opmaak{"persoonsdata, 4 regels", true, 4, false, false},
+                          Opmaak{"aflopend, 3 regels", false, 3, true, false},
+                          Opmaak{"afschrift", false, 5, false, true}}) {
+    for (const TekstGeval& g : Gevallen()) {
+      SCOPED_TRACE(std::string(o.naam) + ", " + g.naam);
+      test::RapportBoek b;
+      if (g.soort == rapport::Relaties) b.selectie.Relaties = {"Bakker"};
+      if (o.persoonsdata) {
+        b.boek.kb.Config.Vlaggen |= vlag::NaamBovenOverzicht;
+        b.boek.kb.Config.Persoonsdata = {"Jan", "Straat 1", "1234 AB", "Dorp", "050-1", "jan@voorbeeld.nl"};
+      }
+      b.boek.kb.Config.RegelsPerPagina = o.perPagina;
+      RapportModel gewoon(b.boek.kb, b.selectie);
+      ASSERT_TRUE(test::OpenRapport(b, gewoon, g.soort, IndexVoor(g.soort)));
+      if (o.aflopend) gewoon.ZetAflopend(true);
+      if (o.afschrift && g.soort == rapport::Rekening) gewoon.WisselAfschrift();
+      const std::string verwacht = gewoon.OpslaanTekst(gewoon.Tabel().breedtes, 10);
+
+      RapportModel model(b.boek.kb, b.selectie);
+      RapportStroom stroom(b.boek.kb, 10);
+      model.ZetOntvanger(&stroom);
+      ASSERT_TRUE(test::OpenRapport(b, model, g.soort, IndexVoor(g.soort)));
+      if (o.aflopend) model.ZetAflopend(true);
+      if (o.afschrift && g.soort == rapport::Rekening) model.WisselAfschrift();
+      if (IsTransactieRapport(g.soort)) EXPECT_TRUE(model.Tabel().rijen.empty());
+      EXPECT_EQ(stroom.Tekst(b.boek.kb, model.Tabel()), verwacht);
+    }
+  }
+}
+
 // The row of 20-05-2004 for Bakker, character for character, as the
 // account report writes it with the default widths 4, 4, 6, 16, 7, 7, 24.
 TEST(RapportTekst, BakkerRegelTekenVoorTeken) {
