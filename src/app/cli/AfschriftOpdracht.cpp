@@ -170,8 +170,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
     afschrift.NeemOver(start);
     bewaard = afschrift.ProcessStatementInEenKeer().Gelukt();
   }
-  omgeving.uit << BoekNaarJson(kb, s.boek->berichten.getoond);
-  omgeving.uit.flush();
+  SchrijfBoekJson(omgeving.uit, kb, s.boek->berichten.getoond);
   if (!bewaard)
     omgeving.fout << "valdero-cli importeer: " << kb.KasNaam
                   << " niet bewaard; het boek is zoals het was, geen regel geïmporteerd\n";

@@ -1,5 +1,7 @@
 #include "app/cli/BoekJson.h"
 
+#include <ostream>
+
 #include "app/cli/Json.h"
 #include "model/core/Kasboek.h"
 
@@ -106,11 +108,28 @@ void Schrijf(JsonSchrijver& j, const TConfig& r) {
   j.EindObject();
 }
 
+// Where the text goes when it is written as it is made: every piece of
+// this size leaves, so that a book of a hundred thousand transactions is
+// never held as one text of tens of megabytes.
+struct Uitgang {
+  static constexpr std::size_t kStuk = 1 << 16;
+  std::string& tekst;
+  std::ostream* stroom = nullptr;
+  void Misschien() {
+    if (stroom == nullptr || tekst.size() < kStuk) return;
+    stroom->write(tekst.data(), static_cast<std::streamsize>(tekst.size()));
+    tekst.clear();
+  }
+};
+
 template <typename Record>
-void SchrijfLijst(JsonSchrijver& j, const char* sleutel, const std::vector<Record>& lijst) {
+void SchrijfLijst(JsonSchrijver& j, const char* sleutel, const std::vector<Record>& lijst, Uitgang& uit) {
   j.Sleutel(sleutel);
   j.BeginLijst();
-  for (const Record& r : lijst) Schrijf(j, r);
+  for (const Record& r : lijst) {
+    Schrijf(j, r);
+    uit.Misschien();
+  }
   j.EindLijst();
 }
 
@@ -146,12 +165,12 @@ void SchrijfBerichten(JsonSchrijver& j, const std::vector<GetoondBericht>& beric
 
 }  // namespace
 
-std::string BoekNaarJson(const Kasboek& kb, const std::vector<GetoondBericht>& berichten) {
-  std::string uit;
-  // A dump of a large book runs to many megabytes; grow once.
-  uit.reserve(4096 + kb.KasLijst.size() * 420 + kb.SaldoMatrix.size() *
-                                                     (kb.SaldoMatrix.empty() ? 0 : kb.SaldoMatrix[0].size()) * 12);
-  JsonSchrijver j(uit);
+namespace {
+
+void BouwBoekJson(std::string& tekst, std::ostream* stroom, const Kasboek& kb,
+                  const std::vector<GetoondBericht>& berichten) {
+  Uitgang uit{tekst, stroom};
+  JsonSchrijver j(tekst);
   j.BeginObject();
   j.Veld("KasNaam", kb.KasNaam);
   j.Veld("KasJaar", kb.KasJaar);
@@ -160,20 +179,38 @@ std::string BoekNaarJson(const Kasboek& kb, const std::vector<GetoondBericht>& b
   j.Veld("RelatiesAanwezig", kb.RelatiesAanwezig);
   j.Veld("BasisMunt", kb.BasisMunt);
   j.Veld("HulpMunt", kb.HulpMunt);
-  SchrijfLijst(j, "RekLijst", kb.RekLijst);
-  SchrijfLijst(j, "GroepLijst", kb.GroepLijst);
-  SchrijfLijst(j, "KasLijst", kb.KasLijst);
-  SchrijfLijst(j, "RelatieLijst", kb.RelatiesAanwezig ? kb.RelatieLijst : std::vector<TRelat>{});
-  SchrijfLijst(j, "KlasseLijst", kb.KlasseLijst);
-  SchrijfLijst(j, "SoortLijst", kb.SoortLijst);
-  SchrijfLijst(j, "ValutaLijst", kb.ValutaLijst);
+  SchrijfLijst(j, "RekLijst", kb.RekLijst, uit);
+  SchrijfLijst(j, "GroepLijst", kb.GroepLijst, uit);
+  SchrijfLijst(j, "KasLijst", kb.KasLijst, uit);
+  SchrijfLijst(j, "RelatieLijst", kb.RelatiesAanwezig ? kb.RelatieLijst : std::vector<TRelat>{}, uit);
+  SchrijfLijst(j, "KlasseLijst", kb.KlasseLijst, uit);
+  SchrijfLijst(j, "SoortLijst", kb.SoortLijst, uit);
+  SchrijfLijst(j, "ValutaLijst", kb.ValutaLijst, uit);
   j.Sleutel("Config");
   Schrijf(j, kb.Config);
   SchrijfMatrix(j, kb.SaldoMatrix);
   SchrijfBerichten(j, berichten);
   j.EindObject();
-  uit += '\n';
+  tekst += '\n';
+}
+
+}  // namespace
+
+std::string BoekNaarJson(const Kasboek& kb, const std::vector<GetoondBericht>& berichten) {
+  std::string uit;
+  // A dump of a large book runs to many megabytes; grow once.
+  uit.reserve(4096 + kb.KasLijst.size() * 420 + kb.SaldoMatrix.size() *
+                                                     (kb.SaldoMatrix.empty() ? 0 : kb.SaldoMatrix[0].size()) * 12);
+  BouwBoekJson(uit, nullptr, kb, berichten);
   return uit;
+}
+
+void SchrijfBoekJson(std::ostream& stroom, const Kasboek& kb, const std::vector<GetoondBericht>& berichten) {
+  std::string uit;
+  uit.reserve(2 * Uitgang::kStuk);
+  BouwBoekJson(uit, &stroom, kb, berichten);
+  stroom.write(uit.data(), static_cast<std::streamsize>(uit.size()));
+  stroom.flush();
 }
 
 }  // namespace valdero::cli

@@ -32,8 +32,7 @@ bool MeldBezet(Omgeving& omgeving, std::string_view opdracht, const Kasboek& kb)
 }
 
 void ToonBoek(Omgeving& omgeving, const CliBoek& boek) {
-  omgeving.uit << BoekNaarJson(boek.kb, boek.berichten.getoond);
-  omgeving.uit.flush();
+  SchrijfBoekJson(omgeving.uit, boek.kb, boek.berichten.getoond);
 }
 
 }  // namespace valdero::cli
