@@ -1,28 +1,42 @@
 #!/usr/bin/env bash
-# Opening a large year and printing its balances, side by side with ledger on
-# the same year: generates the example year, exports it as a journal, runs
-# `valdero-cli saldi` and `ledger balance` several times each as whole
-# processes and prints the run with the least processor time (its wall,
-# user and system time), the peak memory and the ratios.
+# Valdero beside ledger on one large year, as whole processes: the balances
+# (also against reading the book with cat), every report kind, the journal
+# export and the import of a bank file of 1 000 lines, each with the peer
+# job that comes nearest. Generates the example year (the payments account
+# carrying a bank number), exports it as a journal for ledger, writes the
+# Rabobank file and the same lines as CSV for `ledger convert`, then runs each
+# job and its peer in turn (side by side, so that the load of the machine
+# weighs on both) and prints one table: per job the run with the least
+# processor time of each side (user + system), the ratio peer / Valdero of
+# processor and of wall time, and both peak memories. The balances are also
+# given as the mean of --saldi-runs runs of each side.
 #
-#   bench/vergelijk.sh [--transacties N] [--runs N] [--cli PAD] [--map MAP]
+#   bench/vergelijk.sh [--transacties N] [--runs N] [--saldi-runs N] [--cli PAD] [--map MAP]
+#                      [--alleen PATROON]
 #
-# Defaults: 100000 transactions, 5 runs, build/src/app/cli/valdero-cli (or
-# build/valdero-cli), a fresh temporary folder that is removed afterwards
-# (a --map given is kept and reused when it already holds the year).
+# Defaults: 100000 transactions, 5 runs, 20 runs for the mean of the
+# balances, build/src/app/valdero-cli, a fresh temporary folder that is
+# removed afterwards (a --map given is kept and reused when it already holds
+# the year). A peer that takes more than 10 seconds runs once. --alleen runs
+# only the jobs whose name matches the pattern (grep -E).
 set -euo pipefail
 
 transacties=100000
 runs=5
+saldiRuns=20
 cli=""
 map=""
+alleen=""
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --transacties) transacties="$2"; shift 2 ;;
     --runs) runs="$2"; shift 2 ;;
+    --saldi-runs) saldiRuns="$2"; shift 2 ;;
     --cli) cli="$(realpath "$2")"; shift 2 ;;
     --map) map="$2"; shift 2 ;;
-    *) echo "gebruik: $0 [--transacties N] [--runs N] [--cli PAD] [--map MAP]" >&2; exit 2 ;;
+    --alleen) alleen="$2"; shift 2 ;;
+    *) echo "gebruik: $0 [--transacties N] [--runs N] [--saldi-runs N] [--cli PAD] [--map MAP] [--alleen PATROON]" >&2
+       exit 2 ;;
   esac
 done
 
@@ -45,18 +59,48 @@ trap '[[ -n "$opruimen" ]] && rm -rf "$opruimen"' EXIT
 mkdir -p "$map"
 cd "$map"
 
+# The own account of the bank file: the import finds an account by the
+# digits in its name (without leading zeros).
+nummer=123456789
 boek="$(ls ./*.vdr 2>/dev/null | head -n 1 || true)"
 if [[ -z "$boek" ]]; then
-  boek="$("$cli" voorbeeld --transacties "$transacties" . | tail -n 1)"
+  boek="$("$cli" voorbeeld --transacties "$transacties" --rekeningnummer "$nummer" . | tail -n 1)"
 fi
 naam="$(basename "$boek" .vdr)"
+jaar="20${naam: -2}"
 [[ -f journal.ledger ]] || "$cli" exporteer --journal "$naam" > journal.ledger
+rekening1="$(grep -m 1 -o 'Rekeningen:1 [^ ]*' journal.ledger)"
 
-# One run under /usr/bin/time -v: "wall user system peak-kB".
+# 1 000 Rabobank lines over the year, and the same lines as CSV for ledger.
+if [[ ! -f rabo.txt ]]; then
+  awk -v jaar="$jaar" -v nummer="0$nummer" 'BEGIN {
+    for (i = 0; i < 1000; i++) {
+      d = mktime(jaar " 01 01 12 00 00") + (i % 350) * 86400
+      ds = strftime("%Y%m%d", d)
+      bij = (i % 7 == 0) ? "C" : "D"
+      bedrag = sprintf("%d.%02d", 3 + (i * 37) % 400, (i * 13) % 100)
+      printf "\"%s\",\"EUR\",%s,\"%s\",%s,\"0300065264\",\"WINKEL %d\",%s,\"ba\",\"\",\"Aankoop %d\",\"bon %d\"\r\n",
+             nummer, ds, bij, bedrag, i, ds, i, i
+    } }' > rabo.txt
+  sed 's/^"0[0-9]*"/"0999999999"/' rabo.txt > rabo-onbekend.txt
+  awk -F, 'BEGIN { print "date,payee,amount,note" }
+    { gsub(/"/, ""); gsub(/\r/, ""); a = $5; if ($4 == "D") a = "-" a; print $3 "," $7 "," a "," $11 " " $12 }' rabo.txt > rabo.csv
+fi
+# Each import starts from the year as generated, in a folder of its own
+# whose restore point already holds it (made by a first open, not timed).
+for variant in een onbekend; do
+  mkdir -p "import-$variant"
+  cp -p "$naam.vdr" "$naam.cfg" "import-$variant/"
+  [[ $variant == een ]] && cp rabo.txt "import-$variant/" || cp rabo-onbekend.txt "import-$variant/rabo.txt"
+  (cd "import-$variant" && "$cli" saldi "$naam" > /dev/null)
+done
+
+# One run under /usr/bin/time -v: "wall user system peak-kB". A command
+# given as "voor ...; cmd" prepares first (not timed).
 meet() {
   local log
   log="$(mktemp)"
-  /usr/bin/time -v "$@" > /dev/null 2> "$log"
+  /usr/bin/time -v "$@" > /dev/null 2> "$log" || true
   awk -F': ' '
     /Elapsed \(wall clock\)/ { n = split($2, d, ":"); w = 0; for (i = 1; i <= n; ++i) w = w * 60 + d[i] }
     /User time/ { u = $2 }
@@ -66,31 +110,87 @@ meet() {
   rm -f "$log"
 }
 
-# The best of the runs by processor time, user plus system (on a shared
-# machine the wall time mostly measures the others).
-beste() {
-  local beste_regel="" regel
-  for ((i = 0; i < runs; ++i)); do
-    regel="$(meet "$@")"
-    if [[ -z "$beste_regel" ]] || awk -v a="$regel" -v b="$beste_regel" 'BEGIN { split(a, x, " "); split(b, y, " "); exit !(x[2] + x[3] < y[2] + y[3]) }'; then
-      beste_regel="$regel"
-    fi
-  done
-  echo "$beste_regel"
+# Keeps the better of two runs by processor time.
+beter() {
+  if [[ -z "$2" ]] || awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " "); exit !(x[2] + x[3] < y[2] + y[3]) }'; then
+    echo "$1"
+  else
+    echo "$2"
+  fi
 }
 
-grootte="$(du -h "$boek" | cut -f1)"
-echo "Boek: $boek ($grootte, $transacties transacties), journal $(du -h journal.ledger | cut -f1); beste van $runs runs"
-v="$(beste "$cli" saldi "$naam")"
-l="$(beste ledger -f journal.ledger balance)"
+# Restores the import folder's book before a run.
+# The copy keeps the time of the year written, so the restore point made
+# before is known to hold it, as for a book that was not touched in between.
+herstel() { cp -p "$naam.vdr" "import-$1/$naam.vdr"; rm -f "import-$1/$naam.~VD"; }
 
-read -r vw vu vs vm <<< "$v"
-read -r lw lu ls lm <<< "$l"
-printf '%-22s %8s %8s %8s %10s\n' "" "wand s" "user s" "sys s" "piek MB"
-printf '%-22s %8.3f %8.3f %8.3f %10.1f\n' "valdero-cli saldi" "$vw" "$vu" "$vs" "$(awk -v m="$vm" 'BEGIN { print m / 1024 }')"
-printf '%-22s %8.3f %8.3f %8.3f %10.1f\n' "ledger balance" "$lw" "$lu" "$ls" "$(awk -v m="$lm" 'BEGIN { print m / 1024 }')"
-awk -v vw="$vw" -v lw="$lw" -v vc="$(awk -v u="$vu" -v s="$vs" 'BEGIN { print u + s }')" \
-    -v lc="$(awk -v u="$lu" -v s="$ls" 'BEGIN { print u + s }')" -v vm="$vm" -v lm="$lm" 'BEGIN {
-  if (vw > 0) printf "ledger / valdero, wandtijd: %.1f keer\n", lw / vw; else print "ledger / valdero, wandtijd: valdero onder de meetgrens (0,01 s)"
-  if (vc > 0) printf "ledger / valdero, processortijd (user + sys): %.1f keer\n", lc / vc; else print "ledger / valdero, processortijd: valdero onder de meetgrens (0,01 s)"
-  printf "valdero / ledger, piekgeheugen: %.2f\n", vm / lm }'
+declare -A peerBeste
+printf '%-34s %9s %9s %8s %8s %9s %9s\n' "taak (Valdero | peer)" "Valdero s" "peer s" "× cpu" "× wand" "Valdero MB" "peer MB"
+printf '%s\n' "$(printf '%.0s-' {1..92})"
+
+# rij NAAM VOORBEREIDING "valdero-args" "peer-command"
+rij() {
+  local taak="$1" voor="$2" ons="$3" peer="$4"
+  [[ -n "$alleen" ]] && ! grep -qE "$alleen" <<< "$taak" && return 0
+  local v="" p="${peerBeste[$peer]:-}" r
+  local peerRuns=$runs
+  [[ -n "$p" ]] && peerRuns=0
+  for ((i = 0; i < runs; ++i)); do
+    [[ -n "$voor" ]] && $voor
+    # shellcheck disable=SC2086
+    r="$(meet $ons)"
+    v="$(beter "$r" "$v")"
+    if ((i < peerRuns)); then
+      # shellcheck disable=SC2086
+      r="$(eval "meet $peer")"
+      p="$(beter "$r" "$p")"
+      # A slow peer once is enough: its ratio is far from any goal.
+      awk -v r="$r" 'BEGIN { split(r, x, " "); exit !(x[1] > 10) }' && peerRuns=$((i + 1))
+    fi
+  done
+  peerBeste[$peer]="$p"
+  read -r vw vu vs vm <<< "$v"
+  read -r pw pu ps pm <<< "$p"
+  awk -v t="$taak" -v vw="$vw" -v vc="$(awk -v u="$vu" -v s="$vs" 'BEGIN { print u + s }')" -v vm="$vm" \
+      -v pw="$pw" -v pc="$(awk -v u="$pu" -v s="$ps" 'BEGIN { print u + s }')" -v pm="$pm" 'BEGIN {
+    rc = vc > 0 ? sprintf("%8.1f", pc / vc) : "   >" (pc / 0.01)
+    rw = vw > 0 ? sprintf("%8.1f", pw / vw) : "   >" (pw / 0.01)
+    printf "%-34s %9.3f %9.3f %s %s %9.1f %9.1f\n", t, vc, pc, rc, rw, vm / 1024, pm / 1024 }'
+}
+
+uptime | sed 's/^/belasting voor: /'
+echo "Boek: $boek ($(du -h "$boek" | cut -f1), $transacties transacties), journal $(du -h journal.ledger | cut -f1);" \
+     "beste van $runs runs per kant (processortijd user + sys in seconden)"
+l="ledger -f journal.ledger"
+rij "saldi | balance" "" "$cli saldi $naam" "$l balance"
+rij "saldi | cat boek > /dev/null" "" "$cli saldi $naam" "cat $naam.vdr"
+rij "rapport 1 | register rekening" "" "$cli rapport --rekening 1 $naam 1" "$l register '$rekening1'"
+rij "rapport 5 | register groep" "" "$cli rapport --groep 310 $naam 5" "$l register Groepen:310"
+rij "rapport 6 | register groep" "" "$cli rapport --groep 310 $naam 6" "$l register Groepen:310"
+rij "rapport 10 | balance Groepen" "" "$cli rapport $naam 10" "$l balance Groepen"
+for soort in 11 12 13 14 15 21 22 23 24 25; do
+  rij "rapport $soort | balance Groepen" "" "$cli rapport $naam $soort" "$l balance Groepen"
+done
+rij "rapport 16 | register --by-payee" "" "$cli rapport $naam 16" "$l register --by-payee"
+rij "rapport 31 | balance Rekeningen" "" "$cli rapport $naam 31" "$l balance Rekeningen"
+rij "rapport 32 | balance Rekeningen" "" "$cli rapport $naam 32" "$l balance Rekeningen"
+rij "journaal | print" "" "$cli exporteer --journal $naam" "$l print"
+convert="$l convert rabo.csv --input-date-format %Y%m%d --account '$rekening1'"
+rij "importeer 1000 regels | convert" "herstel een" \
+    "env -C import-een $cli importeer --vanaf 1-1-$jaar $naam 0 rabo.txt" "$convert"
+rij "importeer 1000 onbekend | convert" "herstel onbekend" \
+    "env -C import-onbekend $cli importeer --vanaf 1-1-$jaar $naam 0 rabo.txt" "$convert"
+
+# The balances as the mean of many runs of each side, alternating.
+if [[ -z "$alleen" ]] || grep -qE "$alleen" <<< "saldi"; then
+  som_v=0; som_l=0
+  for ((i = 0; i < saldiRuns; ++i)); do
+    read -r vw vu vs vm <<< "$(meet "$cli" saldi "$naam")"
+    read -r lw lu ls lm <<< "$(meet ledger -f journal.ledger balance)"
+    som_v="$(awk -v a="$som_v" -v w="$vw" 'BEGIN { print a + w }')"
+    som_l="$(awk -v a="$som_l" -v w="$lw" 'BEGIN { print a + w }')"
+  done
+  awk -v v="$som_v" -v l="$som_l" -v n="$saldiRuns" 'BEGIN {
+    printf "saldi gemiddeld over %d runs: %.3f s wand, ledger balance %.3f s: %.1f keer\n", n, v / n, l / n, v > 0 ? l / v : 0 }'
+fi
+uptime | sed 's/^/belasting na: /'
