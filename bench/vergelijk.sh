@@ -69,7 +69,9 @@ fi
 naam="$(basename "$boek" .vdr)"
 jaar="20${naam: -2}"
 [[ -f journal.ledger ]] || "$cli" exporteer --journal "$naam" > journal.ledger
-rekening1="$(grep -m 1 -o 'Rekeningen:1 [^ ]*' journal.ledger)"
+# The payments account's name in the journal ends at the two blanks before
+# the amount.
+rekening1="$(sed -n 's/^    \(Rekeningen:1 .*\)  .*/\1/p;T;q' journal.ledger)"
 
 # 1 000 Rabobank lines over the year, and the same lines as CSV for ledger.
 if [[ ! -f rabo.txt ]]; then
@@ -191,6 +193,6 @@ if [[ -z "$alleen" ]] || grep -qE "$alleen" <<< "saldi"; then
     som_l="$(awk -v a="$som_l" -v w="$lw" 'BEGIN { print a + w }')"
   done
   awk -v v="$som_v" -v l="$som_l" -v n="$saldiRuns" 'BEGIN {
-    printf "saldi gemiddeld over %d runs: %.3f s wand, ledger balance %.3f s: %.1f keer\n", n, v / n, l / n, v > 0 ? l / v : 0 }'
+    printf "saldi gemiddeld over %d runs: %.3f s wand, ledger balance %.3f s: %.1f keer\n", n, v / n, l / n, (v > 0 ? l / v : 0) }'
 fi
 uptime | sed 's/^/belasting na: /'
