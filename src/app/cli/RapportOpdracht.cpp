@@ -212,7 +212,10 @@ int RapportOpdracht(Omgeving& omgeving) {
   // The text file of a list of transactions is written as its rows are
   // built: the rows of a whole year are never held at once.
   const bool stromen = !extra("json") && !extra("verzamel") && IsTransactieRapport(soort);
-  RapportStroom stroom(kb, font);
+  // Built once (no other period, order or view asked for) and written to
+  // standard output: straight out as the rows come.
+  const bool eenBouw = !extra("van") && !extra("tot") && !extra("aflopend") && !extra("afschrift");
+  RapportStroom stroom(kb, font, eenBouw && !extra("uit") ? &omgeving.uit : nullptr);
   if (stromen) model.ZetOntvanger(&stroom);
   if (!model.ShowReport(soort, index)) return mislukt();
   if (extra("van") || extra("tot")) {

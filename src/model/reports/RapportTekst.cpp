@@ -22,6 +22,8 @@ namespace valdero {
 namespace {
 
 constexpr char kPaginaEinde = '\f';
+// The piece of a file written as its rows come that leaves at once.
+constexpr std::size_t kStuk = 1 << 16;
 
 // Characters, not bytes; most cells are plain ASCII and skip the decoding.
 int Lengte(const std::string& s) { return IsAscii(s) ? static_cast<int>(s.size()) : static_cast<int>(AantalTekens(s)); }
@@ -255,8 +257,11 @@ void VerzamelRapport(Kasboek& kb, const RapportTabel& t, const std::vector<int>&
   VoetRegels(kb, t, w, laatste, uit);
 }
 
-RapportStroom::RapportStroom(const Kasboek& kb, int fontGrootte)
-    : kb_(kb), fontGrootte_(fontGrootte > 0 ? fontGrootte : 10), marge_(S(MargeTekens(kb, fontGrootte_))) {}
+RapportStroom::RapportStroom(Kasboek& kb, int fontGrootte, std::ostream* direct)
+    : kb_(kb),
+      direct_(direct),
+      fontGrootte_(fontGrootte > 0 ? fontGrootte : 10),
+      marge_(S(MargeTekens(kb, fontGrootte_))) {}
 
 void RapportStroom::Begin() {
   rijen_.clear();
@@ -276,17 +281,31 @@ void RapportStroom::Bereid(const RapportTabel& t) {
 void RapportStroom::Rij(const RapportTabel& t, RapportRij&& rij) {
   if (!klaar_) Bereid(t);
   if (laatste_ < 0) return;
+  if (direct_ != nullptr && !kopGeschreven_) {
+    std::string kop;
+    VerzameldeRegels kopRegels;
+    KopRegels(kb_, t, w_, laatste_, kopRegels);
+    for (const std::string& r : kopRegels.regels) VoegBestandsRegelToe(kop, marge_, r);
+    direct_->write(kop.data(), static_cast<std::streamsize>(kop.size()));
+    kopGeschreven_ = true;
+  }
   regel_.clear();
   RijMetPagina(kb_, regel_, rij.cellen, w_, uitlijning_, regelTeller_, paginaTeller_);
   VoegBestandsRegelToe(rijen_, marge_, regel_);
+  if (direct_ != nullptr && rijen_.size() >= kStuk) {
+    direct_->write(rijen_.data(), static_cast<std::streamsize>(rijen_.size()));
+    rijen_.clear();
+  }
 }
 
 void RapportStroom::Omlijst(Kasboek& kb, const RapportTabel& t, std::string& kop, std::string& rest) {
   if (!klaar_) Bereid(t);
   if (laatste_ < 0) return;
-  VerzameldeRegels kopRegels;
-  KopRegels(kb, t, w_, laatste_, kopRegels);
-  for (const std::string& r : kopRegels.regels) VoegBestandsRegelToe(kop, marge_, r);
+  if (!kopGeschreven_) {
+    VerzameldeRegels kopRegels;
+    KopRegels(kb, t, w_, laatste_, kopRegels);
+    for (const std::string& r : kopRegels.regels) VoegBestandsRegelToe(kop, marge_, r);
+  }
   // Rows the table kept (the reports that are no list of transactions).
   VerzameldeRegels voet;
   voet.regelTeller = regelTeller_;

@@ -44,9 +44,13 @@ enum class Uitlijning : char { Links, Rechts, Heel };
 // RapportBestandsTekst of VerzamelRapport with the last column of saving,
 // the table's default widths and a fresh count of lines, while only the
 // file's bytes of the rows are held, never the rows themselves.
+//
+// With a stream, the heading and the rows are written to it as they come
+// (in pieces of 64 kB), and only Schrijf to the same stream ends the file:
+// for a report built once, as the command line builds it.
 class RapportStroom : public RijOntvanger {
  public:
-  RapportStroom(const Kasboek& kb, int fontGrootte);
+  RapportStroom(Kasboek& kb, int fontGrootte, std::ostream* direct = nullptr);
   void Begin() override;
   void Rij(const RapportTabel& tabel, RapportRij&& rij) override;
   // The whole file, once the build is done: heading, rows and footer.
@@ -58,7 +62,9 @@ class RapportStroom : public RijOntvanger {
   // The file's bytes before the rows, and after the rows handed over.
   void Omlijst(Kasboek& kb, const RapportTabel& tabel, std::string& kop, std::string& rest);
 
-  const Kasboek& kb_;
+  Kasboek& kb_;
+  std::ostream* direct_;
+  bool kopGeschreven_ = false;
   int fontGrootte_;
   std::string marge_;
   bool klaar_ = false;
