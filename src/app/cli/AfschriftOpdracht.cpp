@@ -57,9 +57,9 @@ int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::str
       return Gebruiksfout(omgeving, opdracht, "--vanaf verwacht een datum als 1-1-2026, niet '" + v + "'");
   }
   s.bestand = s.opties.argumenten[2];
-  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map, omgeving.voortgang);
+  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = s.boek->kb;
-  const LaadUitkomst u = StartBoek(kb, true, s.opties.argumenten[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, opdracht, *s.boek, s.opties, s.opties.argumenten[0]);
   if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
     omgeving.fout << "valdero-cli " << opdracht << ": boek " << s.opties.argumenten[0] << " niet geladen\n";
     return kMislukt;
@@ -170,6 +170,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
     afschrift.NeemOver(start);
     afschrift.ProcessStatement();
     bewaard = BewaarBoek(kb, false).Gelukt();
+    VolgBewaring(omgeving, kb);
   }
   omgeving.uit << BoekNaarJson(kb, s.boek->berichten.getoond);
   omgeving.uit.flush();
