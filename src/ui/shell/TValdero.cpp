@@ -106,6 +106,7 @@ bool TValdero::ControleerToegang() {
   const bool toegang = levensloop_.controleerWachtwoord();
   controleBezig_ = false;
   if (toegang) {
+    kb_.sessie.WachtwoordGeaccepteerd = true;
     Zet(MenuItem::Wachtwoord, true);
     return true;
   }
