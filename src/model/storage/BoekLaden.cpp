@@ -189,7 +189,7 @@ void VergeetBoek(Kasboek& kb) {
   kb.GroepLijst.clear();
   kb.KasLijst.clear();
   kb.RelatieLijst.clear();
-  kb.SaldoMatrix.clear();
+  kb.SaldoMatrix.Wis();
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
   kb.Wachtwoord = kGeenWachtwoord;
   kb.sessie.WachtwoordGeaccepteerd = false;
