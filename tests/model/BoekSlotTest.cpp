@@ -6,15 +6,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "FoutBestanden.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekLaden.h"
 #include "model/storage/BoekSlot.h"
+#include "model/storage/ConfigBestand.h"
 
 namespace valdero {
 namespace {
@@ -198,5 +203,152 @@ TEST(BoekSlot, TwoProgramsSavingOneBookLoseNoPosting) {
   RecordProperty("geweigerd", geweigerd);
 }
 
+
+// No write without the lock: a lock that cannot be made (each of its steps
+// failing in turn) lets the book be read, but every save of it is refused
+// with the reason, and the book on disk stays as it was.
+TEST(BoekSlot, ALockThatCannotBeMadeStopsEverySave) {
+  struct Geval {
+    const char* stap;
+    int fout;
+    std::string reden;
+  };
+  const Geval gevallen[] = {
+      {"MaakNieuw", EACCES, "geen toegang"},
+      {"Schrijf", ENOSPC, "schijf vol"},
+      {"Sluit", EIO, "schijffout"},
+      {"Koppel", EIO, "schijffout"},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.stap);
+    TestMap map;
+    test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+    const fs::path boek = map.pad() / "Huis08.vdr";
+    const auto voor = test::LeesBytes(boek);
+    test::FoutBestanden schijf;
+    schijf.faaltAltijd = {g.stap};
+    schijf.fout = g.fout;
+    {
+      test::BoekMetPoorten open(MaakDatum(2008, 5, 2));
+      open.kb.Map = map.pad();
+      open.kb.poorten.bestandssysteem = &schijf;
+      ASSERT_EQ(StartBoek(open.kb, true, "Huis08"), LaadUitkomst::Geladen);
+      EXPECT_TRUE(open.kb.KasGelezen);
+      schijf.faaltAltijd.clear();  // only the lock failed; the save would work
+      test::VoegTransactieToe(open.kb, 1, "410", MaakDatum(2008, 5, 2), -5);
+      open.berichten.Wis();
+      EXPECT_FALSE(BewaarBoek(open.kb, false).Gelukt());
+      ASSERT_FALSE(open.berichten.Teksten().empty());
+      EXPECT_EQ(open.berichten.Teksten()[0].rfind("Huis08.vdr (geen slot: " + g.reden + ")", 0), 0u)
+          << open.berichten.Teksten()[0];
+      EXPECT_FALSE(SchrijfConfig(open.kb).Gelukt());
+      EXPECT_EQ(test::LeesBytes(boek), voor);
+    }
+    EXPECT_FALSE(fs::exists(SlotPad(boek)));
+    EXPECT_EQ(test::TijdelijkeBestanden(map.pad()), std::vector<fs::path>{});
+  }
+}
+
+// A file system without second names (FAT, some shares) gets its lock all
+// the same, made under its own name; saves go on as usual.
+TEST(BoekSlot, WithoutHardLinksTheLockIsMadeDirectly) {
+  TestMap map;
+  test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+  const fs::path boek = map.pad() / "Huis08.vdr";
+  test::FoutBestanden schijf;
+  schijf.faaltAltijd = {"Koppel"};
+  schijf.fout = EPERM;
+  {
+    test::BoekMetPoorten open(MaakDatum(2008, 5, 2));
+    open.kb.Map = map.pad();
+    open.kb.poorten.bestandssysteem = &schijf;
+    ASSERT_EQ(StartBoek(open.kb, true, "Huis08"), LaadUitkomst::Geladen);
+    EXPECT_TRUE(open.kb.GeenSlot.empty()) << open.kb.GeenSlot;
+    EXPECT_TRUE(fs::is_regular_file(SlotPad(boek)));
+    test::VoegTransactieToe(open.kb, 1, "410", MaakDatum(2008, 5, 2), -5);
+    EXPECT_TRUE(BewaarBoek(open.kb, false).Gelukt());
+  }
+  EXPECT_FALSE(fs::exists(SlotPad(boek)));
+  EXPECT_EQ(test::TijdelijkeBestanden(map.pad()), std::vector<fs::path>{});
+}
+
+// The lock goes when the program ends even when it can no longer be read
+// back (its content damaged); a lock that is a folder is taken over without
+// leaving anything of it, or, holding files of the user's, refuses saves.
+TEST(BoekSlot, NothingOfTheLockStaysBehind) {
+  TestMap map;
+  test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+  const fs::path boek = map.pad() / "Huis08.vdr";
+  auto alles = [&] {
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(map.pad()))
+      if (e.path().filename() != "Herstelpunten") namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+  };
+  const auto voor = alles();
+  {
+    Geopend open(map, antwoord::Nee);
+    ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
+    // Overwritten in place: no longer readable as a lock, still the file
+    // this program made.
+    std::ofstream(SlotPad(boek), std::ios::trunc) << "\x01\x02";
+  }
+  EXPECT_EQ(alles(), voor);
+
+  fs::create_directory(SlotPad(boek));
+  {
+    Geopend open(map, antwoord::Nee);
+    ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
+    EXPECT_TRUE(open.boek.kb.GeenSlot.empty());
+  }
+  EXPECT_EQ(alles(), voor) << "an empty folder in the lock's place is taken over and gone";
+
+  fs::create_directories(SlotPad(boek) / "van de gebruiker");
+  {
+    Geopend open(map, antwoord::Nee);
+    ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
+    EXPECT_EQ(open.boek.kb.GeenSlot, "geen slot: Huis08.~LK is een map");
+    EXPECT_FALSE(BewaarBoek(open.boek.kb, false).Gelukt());
+  }
+  EXPECT_TRUE(fs::is_directory(SlotPad(boek) / "van de gebruiker"));
+}
+
+// Saves killed part-way leave their files; opening or saving the book
+// removes those whose process is gone, and no file of a living one.
+TEST(BoekSlot, OrphanedFilesOfKilledSavesAreRemoved) {
+  TestMap map;
+  test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+  char dood[16], levend[16];
+  std::snprintf(dood, sizeof dood, "%lx", VerdwenenPid());
+  std::snprintf(levend, sizeof levend, "%x", 1u);
+  const std::vector<fs::path> wezen = {
+      map.pad() / ("Huis08.vdr.~" + std::string(dood) + "0a1b2c.tmp"),
+      map.pad() / ("Huis08.~VD.~" + std::string(dood) + "ffffff.tmp"),
+      map.pad() / ("Huis08.cfg.~" + std::string(dood) + "000001.tmp"),
+      map.pad() / ("Huis08.~LK.~slot" + std::string(dood) + "-1a2b.tmp"),
+      map.pad() / "Herstelpunten" / ("Huis08 20080101-000000.vdr.~" + std::string(dood) + "123456.tmp"),
+  };
+  const std::vector<fs::path> blijven = {
+      map.pad() / ("Huis08.vdr.~" + std::string(levend) + "0a1b2c.tmp"),  // a save running now
+      map.pad() / ("Ander08.vdr.~" + std::string(dood) + "0a1b2c.tmp"),   // another book's
+      map.pad() / "Huis08.vdr.~notities.tmp",                             // no save's name
+  };
+  fs::create_directories(map.pad() / "Herstelpunten");
+  for (const auto& p : wezen) test::SchrijfBytes(p, {1, 2, 3});
+  for (const auto& p : blijven) test::SchrijfBytes(p, {1, 2, 3});
+  {
+    Geopend open(map, antwoord::Nee);
+    ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
+    for (const auto& p : wezen) EXPECT_FALSE(fs::exists(p)) << p;
+    for (const auto& p : blijven) EXPECT_TRUE(fs::exists(p)) << p;
+
+    test::SchrijfBytes(wezen[0], {1, 2, 3});
+    test::VoegTransactieToe(open.boek.kb, 1, "410", MaakDatum(2008, 5, 2), -5);
+    ASSERT_TRUE(BewaarBoek(open.boek.kb, false).Gelukt());
+    EXPECT_FALSE(fs::exists(wezen[0])) << "the save removes them too";
+  }
+  for (const auto& p : blijven) EXPECT_TRUE(fs::exists(p)) << p;
+}
 }  // namespace
 }  // namespace valdero

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <functional>
 #include <set>
 
@@ -210,6 +212,33 @@ INSTANTIATE_TEST_SUITE_P(
         Beschadiging{"FirstKindIsNotPayments", [](Bytes& b) { b[kSoorten + 1] = 'b'; }, 9,
                      "Géén Betaal Rekening inlezen NIET gelukt\n\r" + kStandaardMelding}),
     [](const testing::TestParamInfo<Beschadiging>& rij) { return rij.param.naam; });
+
+// A configuration that stays unreadable is kept once, however often the
+// book is opened; another damaged content gets a copy of its own.
+TEST(ConfigBestand, OneKeptCopyPerDamagedContent) {
+  BoekInMap boek;
+  Bytes beeld = StandaardBeeld(boek);
+  Aantal(beeld, 0, 0);
+  test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
+  for (int keer = 0; keer < 4; ++keer) {
+    boek.berichten.Wis();
+    LeesConfig(boek.kb);
+    EXPECT_EQ(boek.berichten.Teksten().back(), "Oude configuratie bewaard als Valdr08.~CF") << keer;
+  }
+  Aantal(beeld, 1, 0);
+  // Another damaged file in its place (the kept copy may be a second name
+  // of the old one).
+  std::filesystem::remove(boek.kb.Pad(boek.kb.ConfigPad));
+  test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
+  LeesConfig(boek.kb);
+  LeesConfig(boek.kb);
+  EXPECT_EQ(boek.berichten.Teksten().back(), "Oude configuratie bewaard als Valdr08-1.~CF");
+  std::vector<std::string> kopieen;
+  for (const auto& e : std::filesystem::directory_iterator(boek.map.pad()))
+    if (e.path().extension() == ".~CF") kopieen.push_back(e.path().filename().string());
+  std::sort(kopieen.begin(), kopieen.end());
+  EXPECT_EQ(kopieen, (std::vector<std::string>{"Valdr08-1.~CF", "Valdr08.~CF"}));
+}
 
 TEST(ConfigBestand, MissingFileIsMadeFromTheDefaultsOnlyForALoadedBook) {
   BoekInMap boek;

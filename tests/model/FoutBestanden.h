@@ -62,6 +62,9 @@ class FoutBestanden final : public Bestandssysteem {
   int FlushMap(const std::filesystem::path& map) override {
     return Faalt("FlushMap") ? fout : echt_.FlushMap(map);
   }
+  int MaakMap(const std::filesystem::path& map) override {
+    return Faalt("MaakMap") ? fout : echt_.MaakMap(map);
+  }
 
  private:
   bool Faalt(const char* stap) {

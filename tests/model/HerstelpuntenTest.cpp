@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+
+#include "FoutBestanden.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "model/core/Datum.h"
@@ -95,5 +100,89 @@ TEST(Herstelpunten, PuttingOneBackKeepsTheCurrentBookAsAPoint) {
   EXPECT_EQ(Herstelpunten(weer.boek.kb).size(), 2u);
 }
 
+
+// Faster than one opening a second (a script posting with valdero-cli), or
+// with a clock that went back: every point gets a name of its own, the
+// names sort in the order the points were made, and the point just made is
+// the newest and never the one pruned.
+TEST(Herstelpunten, QuickOpensKeepUniqueOrderedNamesAndTheNewestStays) {
+  struct Geval {
+    const char* naam;
+    std::function<double(int)> klok;  // the clock at the n-th opening
+  };
+  const Geval gevallen[] = {
+      {"twenty opens within one second", [](int) { return Moment(1, 9); }},
+      {"a clock that goes back", [](int n) { return Moment(1, 9) - n / 86400.0; }},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    TestMap map;
+    test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+    std::vector<std::uint8_t> laatsteBoek;
+    for (int n = 0; n < 20; ++n) {
+      laatsteBoek = test::LeesBytes(map.pad() / "Huis08.vdr");
+      Open open(map, g.klok(n));
+      const auto punten = Herstelpunten(open.boek.kb);
+      ASSERT_FALSE(punten.empty());
+      EXPECT_EQ(test::LeesBytes(punten.front().boek), laatsteBoek) << "opening " << n;
+      test::VoegTransactieToe(open.boek.kb, 1, "410", MaakDatum(2008, 5, 2), -n - 1);
+      ASSERT_TRUE(BewaarBoek(open.boek.kb, false).Gelukt());
+    }
+    Open open(map, g.klok(20));
+    const auto punten = Herstelpunten(open.boek.kb);
+    ASSERT_EQ(punten.size(), static_cast<std::size_t>(kHerstelpuntenBewaard));
+    EXPECT_EQ(test::LeesBytes(punten.front().boek), test::LeesBytes(map.pad() / "Huis08.vdr"));
+    for (std::size_t i = 1; i < punten.size(); ++i)
+      EXPECT_EQ(punten[i].transacties + 1, punten[i - 1].transacties) << "made in this order: " << i;
+  }
+}
+
+// A restore point that cannot be made is said, once per session; the book
+// opens all the same.
+TEST(Herstelpunten, OnesThatCannotBeMadeAreSaidOncePerSession) {
+  struct Geval {
+    const char* naam;
+    std::function<void(const TestMap&, test::FoutBestanden&)> zetKlaar;
+    std::string reden;
+  };
+  const Geval gevallen[] = {
+      {"the folder is a file",
+       [](const TestMap& map, test::FoutBestanden&) {
+         test::SchrijfBytes(map.pad() / "Herstelpunten", {1, 2, 3});
+       },
+       "Herstelpunten is geen map"},
+      {"the folder cannot be made",
+       [](const TestMap&, test::FoutBestanden& f) {
+         f.faaltAltijd = {"MaakMap"};
+         f.fout = EACCES;
+       },
+       "Herstelpunten geen toegang"},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    TestMap map;
+    test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
+    test::FoutBestanden schijf;
+    g.zetKlaar(map, schijf);
+    test::BoekMetPoorten boek(Moment(1, 9));
+    boek.kb.Map = map.pad();
+    boek.kb.poorten.bestandssysteem = &schijf;
+    for (int keer = 0; keer < 3; ++keer) {
+      // Each time a changed book, so each opening wants a point.
+      ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen) << keer;
+      EXPECT_TRUE(boek.kb.KasGelezen);
+      test::VoegTransactieToe(boek.kb, 1, "410", MaakDatum(2008, 5, 2), -keer - 1);
+      ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
+      g.zetKlaar(map, schijf);
+    }
+    const auto teksten = boek.berichten.Teksten();
+    ASSERT_EQ(std::count_if(teksten.begin(), teksten.end(),
+                            [](const std::string& t) { return t.rfind("Geen herstelpunt", 0) == 0; }),
+              1);
+    EXPECT_NE(std::find(teksten.begin(), teksten.end(),
+                        "Geen herstelpunt gemaakt van Huis08.vdr (" + g.reden + ")"),
+              teksten.end());
+  }
+}
 }  // namespace
 }  // namespace valdero

@@ -2,6 +2,9 @@
 
 #include "ScriptWachtwoord.h"
 #include "TestBoek.h"
+#include "VoorbeeldHulp.h"
+#include "model/storage/BoekBestand.h"
+#include "model/storage/BoekLaden.h"
 #include "model/storage/WachtwoordOpslag.h"
 #include "model/settings/Wachtwoord.h"
 
@@ -96,5 +99,29 @@ TEST(ZetWachtwoord, APasswordTheFileCannotHoldIsRefused) {
   EXPECT_EQ(script.getoond.at(1).Status, " Niet juist !, Opnieuw");
 }
 
+
+// The password is the book's from the moment it is read: a save on any path
+// (a tool, a command that never ran the check) keeps it, never writes the
+// no-password value over it.
+TEST(ControleerWachtwoord, ASaveOnAnyPathKeepsTheBooksPassword) {
+  test::TestMap map;
+  test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 5});
+  {
+    test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
+    boek.kb.Map = map.pad();
+    ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
+    boek.kb.Wachtwoord = "Geheim";
+    ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
+  }
+  test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
+  boek.kb.Map = map.pad();
+  ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
+  EXPECT_FALSE(boek.kb.sessie.WachtwoordGeaccepteerd);
+  ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
+  test::BoekMetPoorten na(MaakDatum(2008, 5, 2));
+  na.kb.Map = map.pad();
+  ASSERT_EQ(StartBoek(na.kb, true, "Huis08"), LaadUitkomst::Geladen);
+  EXPECT_EQ(LaadWachtwoord(na.kb), "Geheim");
+}
 }  // namespace
 }  // namespace valdero

@@ -65,8 +65,8 @@ class TstHoofdvenster : public QObject {
   void selectieToetsenOpHetVakZelf();
   void vensterLijst();
   void transactiesOpenenBoekingen();
-  void wachtwoordBijActivering_data();
-  void wachtwoordBijActivering();
+  void wachtwoordVoorHetTonen_data();
+  void wachtwoordVoorHetTonen();
   void startPaneelKeuzes_data();
   void startPaneelKeuzes();
   void andereValutaViaSelectiePaneel();
@@ -436,30 +436,41 @@ void TstHoofdvenster::transactiesOpenenBoekingen() {
   QVERIFY(v.Aan("Bele&ggingen"));
 }
 
-void TstHoofdvenster::wachtwoordBijActivering_data() {
+void TstHoofdvenster::wachtwoordVoorHetTonen_data() {
   QTest::addColumn<bool>("toegang");
   QTest::newRow("goed wachtwoord") << true;
   QTest::newRow("drie keer fout") << false;
 }
 
-void TstHoofdvenster::wachtwoordBijActivering() {
+// The password is asked during the load itself, before the window shows
+// anything of the book, whether or not anything ever activates the window.
+void TstHoofdvenster::wachtwoordVoorHetTonen() {
   QFETCH(bool, toegang);
   ShellBoek boek;
   boek.Gewoon();
   Opnemer opnemer;
   LevensloopHaken l = opnemer.Levensloop();
   int controles = 0;
+  bool zichtbaarBijControle = true;
+  TValdero* venster = nullptr;
   l.controleerWachtwoord = [&] {
     ++controles;
+    zichtbaarBijControle = venster && venster->isVisible();
     return toegang;
   };
   TValdero hoofd(boek.kb, opnemer.Haken(Klaar()), l, "");
-  QVERIFY(!hoofd.Actie("&Bestand|&Wachtwoord")->isEnabled());
+  venster = &hoofd;
+  QCOMPARE(controles, 1);
+  QVERIFY(!zichtbaarBijControle);
+  QCOMPARE(hoofd.ToegangGeweigerd(), !toegang);
+  QCOMPARE(hoofd.Actie("&Bestand|&Wachtwoord")->isEnabled(), toegang);
+  // Refused, nothing of the book is left to show.
+  QCOMPARE(boek.kb.GroepGelezen, toegang);
+  QCOMPARE(boek.kb.RekLijst.empty(), !toegang);
   hoofd.show();
   hoofd.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&hoofd));
+  QTest::qWait(50);
   QCOMPARE(controles, 1);
-  QCOMPARE(hoofd.Actie("&Bestand|&Wachtwoord")->isEnabled(), toegang);
   QTRY_COMPARE(hoofd.isVisible(), toegang);
 }
 

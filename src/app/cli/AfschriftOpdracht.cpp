@@ -57,9 +57,9 @@ int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::str
       return Gebruiksfout(omgeving, opdracht, "--vanaf verwacht een datum als 1-1-2026, niet '" + v + "'");
   }
   s.bestand = s.opties.argumenten[2];
-  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map, omgeving.voortgang);
+  s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = s.boek->kb;
-  const LaadUitkomst u = StartBoek(kb, true, s.opties.argumenten[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, opdracht, *s.boek, s.opties, s.opties.argumenten[0]);
   if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
     omgeving.fout << "valdero-cli " << opdracht << ": boek " << s.opties.argumenten[0] << " niet geladen\n";
     return kMislukt;
@@ -169,6 +169,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
     afschrift.voortgangMelden = true;
     afschrift.NeemOver(start);
     bewaard = afschrift.ProcessStatementInEenKeer().Gelukt();
+    VolgBewaring(omgeving, kb);
   }
   SchrijfBoekJson(omgeving.uit, kb, s.boek->berichten.getoond);
   if (!bewaard)

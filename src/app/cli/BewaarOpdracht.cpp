@@ -17,6 +17,7 @@ int BewaarOpdracht(Omgeving& omgeving) {
   }
   Kasboek& kb = g.boek->kb;
   const bool bewaard = BewaarBoek(kb, false).Gelukt() && SchrijfConfig(kb).Gelukt();
+  VolgBewaring(omgeving, kb);
   ToonBoek(omgeving, *g.boek);
   if (!bewaard) {
     omgeving.fout << "valdero-cli bewaar: " << kb.KasPad << " niet (volledig) bewaard\n";

@@ -65,9 +65,9 @@ int BoekOpdracht(Omgeving& omgeving) {
     if (naam != "opm" && naam != "btw" && VeldTag(naam) == 0)
       return Gebruiksfout(omgeving, "boek", "onbekend veld " + naam);
 
-  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang);
+  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = g.boek->kb;
-  const LaadUitkomst u = StartBoek(kb, true, arg[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, "boek", *g.boek, g.opties, arg[0]);
   g.geladen = u == LaadUitkomst::Geladen && kb.RekGelezen && kb.GroepGelezen && kb.KasGelezen;
   if (!g.geladen) {
     omgeving.fout << "valdero-cli boek: boek " << arg[0] << " niet geladen\n";
@@ -86,6 +86,7 @@ int BoekOpdracht(Omgeving& omgeving) {
   const auto fout = VoerBoekingUit(kb, opdracht, [&](Kasboek& boek) {
     ++bewaringen;
     if (!BewaarBoek(boek, false).Gelukt()) bewaarFout = true;
+    VolgBewaring(omgeving, boek);
   });
   ToonBoek(omgeving, *g.boek);
   if (fout) {

@@ -3,10 +3,23 @@
 #include <ostream>
 
 #include "app/cli/BoekJson.h"
+#include "app/cli/CliWachtwoord.h"
 #include "model/core/Kasboek.h"
 #include "model/storage/BoekLaden.h"
 
 namespace valdero::cli {
+
+LaadUitkomst StartCliBoek(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
+                          const CliOpties& opties, const std::string& argument) {
+  const LaadUitkomst u = StartBoek(boek.kb, true, argument);
+  if (u == LaadUitkomst::Geladen && !ControleerCliWachtwoord(omgeving, opdracht, boek, opties))
+    return LaadUitkomst::Gestopt;
+  return u;
+}
+
+void VolgBewaring(Omgeving& omgeving, const Kasboek& kb) {
+  if (kb.OnbevestigdBewaard) omgeving.onbevestigd = true;
+}
 
 int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst) {
   if (std::string fout = LeesOpties(omgeving.args, uitkomst.opties); !fout.empty())
@@ -14,9 +27,10 @@ int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek
   if (uitkomst.opties.argumenten.size() != 1)
     return Gebruiksfout(omgeving, opdracht, "geef precies één BOEK");
 
-  uitkomst.boek = std::make_unique<CliBoek>(uitkomst.opties, omgeving.map, omgeving.voortgang);
+  uitkomst.boek = std::make_unique<CliBoek>(uitkomst.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = uitkomst.boek->kb;
-  const LaadUitkomst u = StartBoek(kb, true, uitkomst.opties.argumenten[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, opdracht, *uitkomst.boek, uitkomst.opties,
+                                      uitkomst.opties.argumenten[0]);
   uitkomst.geladen =
       u == LaadUitkomst::Geladen && kb.RekGelezen && kb.GroepGelezen && kb.KasGelezen;
   if (!uitkomst.geladen)

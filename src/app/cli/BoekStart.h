@@ -8,6 +8,7 @@
 
 #include "app/cli/Opdrachten.h"
 #include "app/cli/Opties.h"
+#include "model/storage/BoekLaden.h"
 
 namespace valdero::cli {
 
@@ -16,6 +17,16 @@ struct GeladenBoek {
   std::unique_ptr<CliBoek> boek;
   bool geladen = false;  // accounts, groups and transactions were all read
 };
+
+// Loads the book named by `argument` as a start-up does and asks for its
+// password when it has one (Gestopt when it was not given: the book is
+// then out of memory again).
+LaadUitkomst StartCliBoek(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
+                          const CliOpties& opties, const std::string& argument);
+
+// A save of the command took the book's place but the disk did not
+// confirm it: the command ends with kOnbevestigd.
+void VolgBewaring(Omgeving& omgeving, const Kasboek& kb);
 
 // Reads the options and BOEK and loads the book (configuration and balance
 // matrix included; the success message of a start-up load is not shown).

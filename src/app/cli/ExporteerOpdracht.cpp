@@ -107,9 +107,9 @@ int ExporteerOpdracht(Omgeving& omgeving) {
     (naam[0] == 'v' ? van : tot) = datum;
   }
 
-  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang);
+  g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = g.boek->kb;
-  const LaadUitkomst u = StartBoek(kb, true, arg[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, kNaam, *g.boek, g.opties, arg[0]);
   if (u != LaadUitkomst::Geladen || !kb.RekGelezen || !kb.GroepGelezen || !kb.KasGelezen) {
     omgeving.fout << "valdero-cli exporteer: boek " << arg[0] << " niet geladen\n";
     return kMislukt;
@@ -160,6 +160,10 @@ int ExporteerOpdracht(Omgeving& omgeving) {
       return kMislukt;
     }
     omgeving.uit << "Bewaren " << *uit << " gelukt\n";
+    if (!model.Onbevestigd().empty()) {
+      omgeving.fout << "valdero-cli exporteer: " << model.Onbevestigd() << "\n";
+      omgeving.onbevestigd = true;
+    }
     return kGelukt;
   }
   const bool gemaakt = model.SchrijfInhoud([&omgeving](std::string_view stuk) {

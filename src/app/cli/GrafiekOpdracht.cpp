@@ -5,6 +5,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/cli/BoekStart.h"
 #include "app/cli/KeuzeIndex.h"
 #include "app/cli/Json.h"
 #include "app/cli/Opdrachten.h"
@@ -113,9 +114,9 @@ int GrafiekOpdracht(Omgeving& omgeving) {
     }
   }
 
-  CliBoek boek(opties, omgeving.map, omgeving.voortgang);
+  CliBoek boek(opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = boek.kb;
-  const LaadUitkomst u = StartBoek(kb, true, arg[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, "grafiek", boek, opties, arg[0]);
   auto meldBerichten = [&] {
     for (const GetoondBericht& b : boek.berichten.getoond) omgeving.fout << b.tekst << "\n";
   };

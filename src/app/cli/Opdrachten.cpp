@@ -80,19 +80,30 @@ const std::vector<Opdracht>& Opdrachten() {
 }
 
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar, Voortgang* voortgang) {
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar, Voortgang* voortgang,
+            WachtwoordLezer leesWachtwoord, Bestandssysteem* bestanden) {
   if (args.empty()) {
     SchrijfGebruik(fout);
     return kGebruiksfout;
   }
   for (const Opdracht& o : Opdrachten()) {
     if (args[0] != o.naam) continue;
-    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(laadTekenaar), voortgang};
-    return o.voerUit(omgeving);
+    Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(laadTekenaar), voortgang,
+                      std::move(leesWachtwoord), bestanden};
+    int code = o.voerUit(omgeving);
+    // Cut-off JSON with exit 0 would pass for a whole answer.
+    uit.flush();
+    if (!uit) {
+      fout << "valdero-cli " << o.naam << ": uitvoer niet (volledig) geschreven\n";
+      return kMislukt;
+    }
+    if (code == kGelukt && omgeving.onbevestigd) code = kOnbevestigd;
+    return code;
   }
   if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
     SchrijfGebruik(uit);
-    return kGelukt;
+    uit.flush();
+    return uit ? kGelukt : kMislukt;
   }
   fout << "valdero-cli: onbekende opdracht '" << args[0] << "'\n\n";
   SchrijfGebruik(fout);
@@ -100,10 +111,11 @@ int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& m
 }
 
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang) {
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang,
+            WachtwoordLezer leesWachtwoord) {
   GrafiekTekenaarLader lader;
   if (tekenaar) lader = [tekenaar = std::move(tekenaar)](std::string&) { return tekenaar; };
-  return VoerUit(args, map, uit, fout, std::move(lader), voortgang);
+  return VoerUit(args, map, uit, fout, std::move(lader), voortgang, std::move(leesWachtwoord));
 }
 
 int Gebruiksfout(Omgeving& omgeving, std::string_view opdracht, const std::string& melding) {

@@ -7,10 +7,12 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 namespace valdero {
+class Bestandssysteem;
 class Kasboek;
 class Voortgang;
 struct GetoondBericht;
@@ -23,6 +25,14 @@ namespace valdero::cli {
 inline constexpr int kGelukt = 0;
 inline constexpr int kMislukt = 1;     // the book could not be loaded or saved
 inline constexpr int kGebruiksfout = 2;
+// Done and written, but the disk did not confirm a file it wrote (the
+// folder's flush after the rename failed): the change is in the file, so a
+// script must not do it again; it may want to check the disk.
+inline constexpr int kOnbevestigd = 3;
+
+// Reads a password from the user's terminal without showing it; none when
+// there is no terminal.
+using WachtwoordLezer = std::function<std::optional<std::string>(const std::string& vraag)>;
 
 // Draws a chart into a PNG file with the book's decimal separator; true when
 // the file was written.
@@ -44,6 +54,14 @@ struct Omgeving {
   // Where the books of the command show the progress of long work; none
   // when standard error is no terminal.
   Voortgang* voortgang = nullptr;
+  // Where a protected book's password is asked when no --wachtwoord-bestand
+  // names it; none: there is nobody to ask.
+  WachtwoordLezer leesWachtwoord = {};
+  // The books' file-system port (none: the system's); a test fails its steps.
+  Bestandssysteem* bestanden = nullptr;
+  // A file was written that the disk did not confirm: the command ends
+  // with kOnbevestigd instead of kGelukt.
+  bool onbevestigd = false;
 };
 
 struct Opdracht {
@@ -55,13 +73,17 @@ struct Opdracht {
 const std::vector<Opdracht>& Opdrachten();
 
 // Runs the command named by the first argument; the usage text goes to the
-// error stream when there is none or it is unknown.
+// error stream when there is none or it is unknown. Output that could not
+// be written (a full disk, a closed pipe) ends the command with kMislukt
+// and a message on the error stream, whatever the command itself came to.
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
             std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar = {},
-            Voortgang* voortgang = nullptr);
+            Voortgang* voortgang = nullptr, WachtwoordLezer leesWachtwoord = {},
+            Bestandssysteem* bestanden = nullptr);
 // The same with the drawing at hand (or none).
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
-            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang = nullptr);
+            std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang = nullptr,
+            WachtwoordLezer leesWachtwoord = {});
 
 // Reports a usage error of the command on the error stream and returns
 // kGebruiksfout.

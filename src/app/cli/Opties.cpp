@@ -22,6 +22,11 @@ std::string ZetOptie(const std::string& naam, const std::string& waarde, CliOpti
     if (waarde != "," && waarde != ".")
       return "--decimaal verwacht , of ., niet '" + waarde + "'";
     opties.decimaal = waarde[0];
+  } else if (naam == "wachtwoord-bestand") {
+    if (waarde.empty()) return "--wachtwoord-bestand verwacht een bestand";
+    opties.wachtwoordBestand = waarde;
+  } else if (naam == "wachtwoord") {
+    return "geef het wachtwoord nooit op de opdrachtregel: gebruik --wachtwoord-bestand BESTAND of de terminal";
   } else if (extraOpties.count(naam)) {
     opties.extra[naam] = waarde;
   } else {
@@ -57,9 +62,11 @@ std::string LeesOpties(const std::vector<std::string>& args, CliOpties& opties,
   return {};
 }
 
-CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang)
+CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang,
+                 Bestandssysteem* bestanden)
     : BoekMetPoorten(opties.vandaag ? *opties.vandaag : SysteemKlok().Nu(), opties.decimaal) {
   kb.poorten.voortgang = voortgang;
+  kb.poorten.bestandssysteem = bestanden;
   berichten.standaardAntwoord = opties.antwoord;
   kb.Map = map;
   kb.sessie.BezetAlleenLezen = true;

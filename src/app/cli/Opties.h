@@ -24,6 +24,10 @@ struct CliOpties {
   int antwoord = antwoord::Nee;          // --antwoord ja|nee
   std::optional<double> vandaag;         // --vandaag D-M-JJJJ
   char decimaal = ',';                   // --decimaal ,|.
+  // --wachtwoord-bestand FILE: the password of a protected book, the first
+  // line of FILE. Never on the command line itself, where every user of
+  // the machine can read it.
+  std::optional<std::string> wachtwoordBestand;
   std::map<std::string, std::string> extra;  // options a command adds itself
   std::vector<std::string> argumenten;   // everything that is no option
 };
@@ -40,7 +44,10 @@ std::string LeesOpties(const std::vector<std::string>& args, CliOpties& opties,
 inline constexpr const char* kOptieGebruik =
     "  --antwoord ja|nee      antwoord op elke vraag (standaard nee)\n"
     "  --vandaag D-M-JJJJ     datum van vandaag (standaard de klok)\n"
-    "  --decimaal ,|.         decimaalteken (standaard ,)\n";
+    "  --decimaal ,|.         decimaalteken (standaard ,)\n"
+    "  --wachtwoord-bestand BESTAND\n"
+    "                         het wachtwoord van een beveiligd boek (eerste regel van\n"
+    "                         BESTAND); zonder wordt het op de terminal gevraagd\n";
 
 // A book with the ports the options ask for; relative names are resolved
 // against `map`. Without --vandaag the clock shows the moment the command
@@ -48,7 +55,9 @@ inline constexpr const char* kOptieGebruik =
 // progress of long work (none: nothing shows).
 class CliBoek : public BoekMetPoorten {
  public:
-  CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang = nullptr);
+  // `bestanden`: the file-system port of the book (none: the system's).
+  CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang = nullptr,
+          Bestandssysteem* bestanden = nullptr);
 };
 
 }  // namespace valdero::cli

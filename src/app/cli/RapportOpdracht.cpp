@@ -6,6 +6,7 @@
 #include <ostream>
 #include <set>
 
+#include "app/cli/BoekStart.h"
 #include "app/cli/KeuzeIndex.h"
 #include "app/cli/Json.h"
 #include "app/cli/Opdrachten.h"
@@ -24,6 +25,20 @@ namespace valdero::cli {
 namespace {
 
 constexpr std::string_view kNaam = "rapport";
+
+// --uit: the report into the file, as every file the user names is written.
+int SchrijfUitBestand(Omgeving& omgeving, Kasboek& kb, const std::string& pad, const std::string& bytes) {
+  const SchrijfUitkomst u = SchrijfRapportBestand(kb.Pad(pad), bytes, BestandenVan(kb));
+  if (!u) {
+    omgeving.fout << pad << " (" << u.reden << ") wegschrijven NIET gelukt\n";
+    return kMislukt;
+  }
+  if (u.onbevestigd) {
+    omgeving.fout << OnbevestigdTekst(pad, u) << "\n";
+    omgeving.onbevestigd = true;
+  }
+  return kGelukt;
+}
 const std::set<std::string> kSchakelaars = {"aflopend", "afschrift", "verzamel", "json"};
 
 std::optional<int> AlsGetal(const std::string& s) {
@@ -125,9 +140,9 @@ int RapportOpdracht(Omgeving& omgeving) {
     if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
   }
 
-  CliBoek boek(opties, omgeving.map, omgeving.voortgang);
+  CliBoek boek(opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = boek.kb;
-  const LaadUitkomst u = StartBoek(kb, true, arg[0]);
+  const LaadUitkomst u = StartCliBoek(omgeving, "rapport", boek, opties, arg[0]);
   auto meldBerichten = [&] {
     for (const GetoondBericht& b : boek.berichten.getoond) omgeving.fout << b.tekst << "\n";
   };
@@ -169,11 +184,7 @@ int RapportOpdracht(Omgeving& omgeving) {
     VerzamelRapport(kb, tabel, tabel.breedtes, font, tabel.Kolommen() - 1, regels);
     const std::string bytes = RapportBestandsTekst(kb, regels.regels, font);
     if (const std::string* pad = extra("uit")) {
-      if (!SchrijfRapportBestand(kb.Pad(*pad), bytes)) {
-        omgeving.fout << *pad << " wegschrijven NIET gelukt\n";
-        return kMislukt;
-      }
-      return kGelukt;
+      return SchrijfUitBestand(omgeving, kb, *pad, bytes);
     }
     omgeving.uit << bytes;
     omgeving.uit.flush();
@@ -245,11 +256,7 @@ int RapportOpdracht(Omgeving& omgeving) {
   const std::string bytes = stromen ? stroom.Tekst(kb, model.Tabel()) : model.OpslaanTekst(breedtes, font);
   meldBerichten();
   if (const std::string* pad = extra("uit")) {
-    if (!SchrijfRapportBestand(kb.Pad(*pad), bytes)) {
-      omgeving.fout << *pad << " wegschrijven NIET gelukt\n";
-      return kMislukt;
-    }
-    return kGelukt;
+    return SchrijfUitBestand(omgeving, kb, *pad, bytes);
   }
   omgeving.uit << bytes;
   omgeving.uit.flush();

@@ -21,6 +21,7 @@ int RelatiesOpdracht(Omgeving& omgeving) {
   OpenRelaties(kb);
   // A book that already held relations is not built again, and not saved.
   const bool bewaard = alAanwezig || (kb.Bewaard && kb.IOStatus == 0);
+  VolgBewaring(omgeving, kb);
   ToonBoek(omgeving, *g.boek);
   if (!bewaard) {
     omgeving.fout << "valdero-cli relaties: " << kb.KasPad << " niet bewaard\n";

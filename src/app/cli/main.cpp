@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/cli/CliWachtwoord.h"
 #include "app/cli/Opdrachten.h"
 #include "app/cli/TerminalVoortgang.h"
 
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
   // Progress on standard error only where a person watches it.
   const auto voortgang = valdero::cli::VoortgangOpTerminal(2, std::cerr);
   return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr,
-                               std::move(laadTekenaar), voortgang.get());
+                               std::move(laadTekenaar), voortgang.get(),
+                               valdero::cli::LeesWachtwoordVanTerminal);
 }

@@ -134,7 +134,19 @@ int main(int argc, char* argv[]) {
   // account dialog that New asks the first account with.
   TNieuwRekenDlg rekeningDlg(&hoofd);
   TPasswordDlg wachtwoordDlg(&hoofd);
-  LevensloopKoppeling levensloopKoppeling(hoofd, rekeningDlg, wachtwoordDlg);
+  // The password of the book loaded at start-up is asked as soon as the
+  // hooks are there, while the splash still shows: the question must not
+  // be hidden behind it.
+  struct VoorSplash final : WachtwoordVoerder {
+    WachtwoordVoerder& dlg;
+    TSplashForm*& splash;
+    VoorSplash(WachtwoordVoerder& d, TSplashForm*& s) : dlg(d), splash(s) {}
+    int Toon(WachtwoordScherm& scherm) override {
+      if (splash) splash->hide();
+      return dlg.Toon(scherm);
+    }
+  } wachtwoordVoerder(wachtwoordDlg, splash);
+  LevensloopKoppeling levensloopKoppeling(hoofd, rekeningDlg, wachtwoordVoerder);
 
   // The budget window (windows 2 and 3), the accounts manager of the action
   // panel's "Rekeningen" and the accounts window (window 1).
@@ -197,6 +209,12 @@ int main(int argc, char* argv[]) {
   KoppelRelatiesOptiesExport(hoofd, kb, relaties, opties, persoon, exportVenster);
 
   hoofd.HakenBijgewerkt();
+  // The password was asked when the hooks came; refused, nothing of the
+  // book is shown and the program ends.
+  if (hoofd.ToegangGeweigerd()) {
+    delete splash;
+    return 0;
+  }
 
   // The splash stays at least its 1.2 seconds.
   while (!splash->MagSluiten()) {
@@ -209,8 +227,6 @@ int main(int argc, char* argv[]) {
 
   hoofd.show();
   ZetSchermafdrukCommando([&hoofd](const QString& pad) {
-    // Without a window manager nothing activates the window, and the
-    // password check that enables "&Wachtwoord" waits for that.
     hoofd.activateWindow();
     QTimer::singleShot(300, &hoofd, [&hoofd, pad] {
       if (QAction* a = hoofd.Actie(pad)) a->trigger();

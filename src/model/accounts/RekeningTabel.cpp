@@ -374,10 +374,14 @@ bool RekeningTabel::BewaarTekst() {
   d.map = kb_.Map.string();
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
-  if (!SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels())) {
-    Foutmelding(kb_, "Bestand " + *naam, FoutNr::VerkeerdFormaat, HintNr::ProbeerOpnieuw);
+  const SchrijfUitkomst uitkomst = SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels(), BestandenVan(kb_));
+  if (!uitkomst) {
+    Foutmelding(kb_, "Bestand " + *naam + " (" + uitkomst.reden + ")", FoutNr::VerkeerdFormaat,
+                HintNr::ProbeerOpnieuw);
     return false;
   }
+  if (uitkomst.onbevestigd)
+    kb_.berichten().BerichtDlg(OnbevestigdTekst(*naam, uitkomst), BerichtSoort::Waarschuwing, knop::OK);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The file system as a save sees it: every step that can fail on the way
-// from the book in memory to the book on disk is one call here. The program
+// from the book in memory to the book on disk is one call here, and so is
+// every step of the lock, the restore points and the files the user names. The program
 // uses the operating system's calls (model/storage/Bestanden.h); a test puts
 // in one that fails a chosen step, to prove that no step can tear a book.
 //
@@ -36,6 +37,8 @@ class Bestandssysteem {
   virtual int Verwijder(const std::filesystem::path& pad) = 0;
   // Makes the names created, renamed and removed in a folder durable.
   virtual int FlushMap(const std::filesystem::path& map) = 0;
+  // Creates a folder (0 also when it exists as a folder already).
+  virtual int MaakMap(const std::filesystem::path& map) = 0;
 };
 
 }  // namespace valdero

@@ -103,12 +103,18 @@ class Kasboek {
   // tells Save as whether its save happened.
   bool EersteBewaring = true;
   bool Bewaard = false;
+  // The last save took the book's place but the disk did not confirm it
+  // (the folder's flush failed): saved, with a warning.
+  bool OnbevestigdBewaard = false;
   // The lock beside the book while it is open (released with the last copy
   // of this handle); a book another program holds is opened read-only, and
   // SlotMelding says who holds it.
   std::shared_ptr<void> Slot;
   bool AlleenLezen = false;
   std::string SlotMelding;
+  // Why no lock could be made beside the book (empty: it could): the book
+  // is shown, but nothing of it is written.
+  std::string GeenSlot;
   std::string Wachtwoord = kGeenWachtwoord;
 
   // What the running program has settled with its user, apart from the
@@ -122,6 +128,8 @@ class Kasboek {
     // A book another program holds is opened read-only without asking (the
     // command-line tool, which has nobody to ask).
     bool BezetAlleenLezen = false;
+    // That no restore point could be made was said; it is said once.
+    bool HerstelpuntGemeld = false;
   } sessie;
 
   // A path as the operating system sees it: relative names below Map.

@@ -282,15 +282,21 @@ bool ExportModel::SchrijfInhoud(const std::function<void(std::string_view)>& sch
 }
 
 bool ExportModel::Schrijf(const std::string& pad) {
+  onbevestigd_.clear();
   bezig_ = "Exporteren " + kb_.Pad(pad).filename().string();
   std::string bytes;
   const bool gemaakt = Inhoud(bytes);
   bezig_ = kExporteren;
   if (!gemaakt) return false;
   const std::vector<std::uint8_t> inhoud(bytes.begin(), bytes.end());
-  if (!SchrijfAtomisch(kb_.Pad(pad), inhoud)) {
-    Foutmelding(kb_, pad, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb_.Pad(pad), inhoud, {}, BestandenVan(kb_));
+  if (!uitkomst) {
+    Foutmelding(kb_, pad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
     return false;
+  }
+  if (uitkomst.onbevestigd) {
+    onbevestigd_ = OnbevestigdTekst(pad, uitkomst);
+    kb_.berichten().BerichtDlg(onbevestigd_, BerichtSoort::Waarschuwing, knop::OK);
   }
   return true;
 }

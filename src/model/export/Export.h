@@ -72,12 +72,17 @@ class ExportModel {
   // Writes the export to the file atomically, so that a failure leaves an existing file as it was.
   // False after reporting the failure.
   bool Schrijf(const std::string& pad);
+  // The last file written took its place, but the disk did not confirm it
+  // (the folder's flush failed): the warning that was shown; empty when
+  // the disk confirmed it.
+  const std::string& Onbevestigd() const { return onbevestigd_; }
 
   // "&Ok": the save dialog, the export, "Bewaren <file> gelukt". False when
   // nothing was written (cancelled or failed); the window closes either way.
   bool Ok();
 
  private:
+  std::string onbevestigd_;
   bool TransactieRegels(std::vector<std::string>& regels);
   bool TotaalRegels(std::vector<std::string>& regels);
   // Field i (1..14) of a transaction, before quoting.

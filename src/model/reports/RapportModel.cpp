@@ -248,12 +248,17 @@ bool RapportModel::Opslaan(const std::vector<int>& breedtes, int fontGrootte) {
   d.map = kb_.Map.string();
   const auto pad = kb_.berichten().BewaarDialoog(d);
   if (!pad) return false;
-  if (!SchrijfRapportBestand(kb_.Pad(*pad), OpslaanTekst(breedtes, fontGrootte))) {
-    Foutmelding(kb_, *pad, FoutNr::WegschrijvenMislukt, HintNr::FoutInVeld);
+  const SchrijfUitkomst uitkomst =
+      SchrijfRapportBestand(kb_.Pad(*pad), OpslaanTekst(breedtes, fontGrootte), BestandenVan(kb_));
+  if (!uitkomst) {
+    Foutmelding(kb_, *pad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt, HintNr::FoutInVeld);
     return false;
   }
   onbewaard_ = false;
-  Mededeling(kb_, "Bewaren overzicht(en) gelukt");
+  if (uitkomst.onbevestigd)
+    kb_.berichten().BerichtDlg(OnbevestigdTekst(*pad, uitkomst), BerichtSoort::Waarschuwing, knop::OK);
+  else
+    Mededeling(kb_, "Bewaren overzicht(en) gelukt");
   return true;
 }
 

@@ -350,28 +350,9 @@ std::string RapportBestandsTekst(const Kasboek& kb, const std::vector<std::strin
   return uit;
 }
 
-bool SchrijfRapportBestand(const std::filesystem::path& pad, const std::string& bytes) {
-  std::filesystem::path tijdelijk = pad;
-  tijdelijk += ".~tmp";
-  {
-    std::ofstream f(tijdelijk, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    f.flush();
-    if (!f) {
-      f.close();
-      std::error_code weg;
-      std::filesystem::remove(tijdelijk, weg);
-      return false;
-    }
-  }
-  std::error_code fout;
-  std::filesystem::rename(tijdelijk, pad, fout);
-  if (fout) {
-    std::filesystem::remove(tijdelijk, fout);
-    return false;
-  }
-  return true;
+SchrijfUitkomst SchrijfRapportBestand(const std::filesystem::path& pad, const std::string& bytes,
+                                      Bestandssysteem& bestanden) {
+  return SchrijfTekst(pad, bytes, bestanden);
 }
 
 }  // namespace valdero

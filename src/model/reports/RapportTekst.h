@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/reports/RapportTabel.h"
+#include "model/storage/Bestanden.h"
 
 namespace valdero {
 
@@ -84,8 +85,10 @@ std::string RapportBestandsTekst(const Kasboek& kb, const std::vector<std::strin
 // page width, at least one.
 int MargeTekens(const Kasboek& kb, int fontGrootte);
 
-// Writes the bytes to a temporary file beside the target and renames it
-// into place; false when that failed.
-bool SchrijfRapportBestand(const std::filesystem::path& pad, const std::string& bytes);
+// Writes the report text file as every file the user names is written
+// (model/storage/Bestanden.h: a unique temporary name, flushed, renamed into
+// place); what is not a regular file is refused, with the reason.
+SchrijfUitkomst SchrijfRapportBestand(const std::filesystem::path& pad, const std::string& bytes,
+                                      Bestandssysteem& bestanden = EchtBestandssysteem());
 
 }  // namespace valdero

@@ -1,6 +1,7 @@
 #include "model/storage/Bestanden.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,6 +79,13 @@ class PosixBestanden final : public Bestandssysteem {
     // Some file systems cannot flush a folder at all; they keep no names to lose.
     if (fout == EINVAL || fout == ENOTSUP) fout = 0;
     ::close(fd);
+    return fout;
+  }
+  int MaakMap(const fs::path& map) override {
+    if (::mkdir(map.c_str(), 0777) == 0) return 0;
+    const int fout = errno;
+    struct stat st {};
+    if (fout == EEXIST && ::stat(map.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
     return fout;
   }
 };
@@ -220,6 +228,7 @@ std::string FoutReden(int fout) {
     case EIO: return "schijffout";
     case EISDIR: return "is een map";
     case ENOENT: return "map bestaat niet";
+    case ENOTDIR: return "is geen map";
     case EEXIST: return "geen vrije naam";
     default: return "systeemfout " + std::to_string(fout);
   }
@@ -246,12 +255,12 @@ SchrijfUitkomst SchrijfAtomisch(const fs::path& doel, std::span<const std::uint8
     return uitkomst;
   }
   uitkomst.vervangen = true;
+  uitkomst.gelukt = true;
   // Until the folder is flushed, a power failure may bring back the old file.
   if (const int fout = bestanden.FlushMap(MapVan(echt))) {
+    uitkomst.onbevestigd = true;
     uitkomst.reden = FoutReden(fout);
-    return uitkomst;
   }
-  uitkomst.gelukt = true;
   return uitkomst;
 }
 
@@ -264,22 +273,35 @@ bool SchrijfBeveiligd(const fs::path& pad) {
 }
 
 bool MaakKopie(const fs::path& bron, const fs::path& doel, Bestandssysteem& bestanden,
-               bool koppelen) {
+               bool koppelen, int* foutNr) {
+  int stub = 0;
+  int& uit = foutNr ? *foutNr : stub;
+  uit = 0;
   const fs::path echt = VolgVerwijzing(bron);
   struct stat st {};
-  if (::stat(echt.c_str(), &st) != 0) return false;
-  fs::path tijdelijk = UniekeNaam(doel);
-  if ((!koppelen || bestanden.Koppel(echt, tijdelijk) != 0) &&
-      KopieerNieuw(bestanden, echt, doel, st.st_mode & 07777, tijdelijk) != 0)
+  if (::stat(echt.c_str(), &st) != 0) {
+    uit = errno;
     return false;
-  if (bestanden.Hernoem(tijdelijk, doel) != 0) {
+  }
+  fs::path tijdelijk = UniekeNaam(doel);
+  if (!koppelen || bestanden.Koppel(echt, tijdelijk) != 0) {
+    if (const int fout = KopieerNieuw(bestanden, echt, doel, st.st_mode & 07777, tijdelijk)) {
+      uit = fout;
+      return false;
+    }
+  }
+  if (const int fout = bestanden.Hernoem(tijdelijk, doel)) {
     bestanden.Verwijder(tijdelijk);
+    uit = fout;
     return false;
   }
   // Renaming a name onto another name of the same file leaves both.
   std::error_code fout;
   if (fs::exists(tijdelijk, fout)) bestanden.Verwijder(tijdelijk);
-  return bestanden.FlushMap(MapVan(doel)) == 0;
+  // The copy is in its place; a folder flush that fails leaves it there
+  // all the same (the next flush of the folder makes it durable).
+  bestanden.FlushMap(MapVan(doel));
+  return true;
 }
 
 bool LeesBestand(const fs::path& pad, std::vector<std::uint8_t>& inhoud,
@@ -311,11 +333,80 @@ bool LeesBestand(const fs::path& pad, std::vector<std::uint8_t>& inhoud,
   return goed;
 }
 
-bool SchrijfTekstRegels(const fs::path& doel, const std::vector<std::string>& regels) {
+namespace {
+
+// The process id in the name of a file of a save ("Valdr08.vdr.~1a2b3c4d5e.tmp":
+// the id in hex, then six hex digits of the unique part) or of a lock being
+// made or put aside ("Valdr08.~LK.~slot1a2b-3c4d.tmp"); 0 when the name is
+// none of these.
+long PidUitNaam(const std::string& deel) {
+  auto hex = [](const std::string& t) {
+    if (t.empty() || t.size() > 8) return -1L;
+    long waarde = 0;
+    for (const char c : t) {
+      const int cijfer = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+      if (cijfer < 0) return -1L;
+      waarde = waarde * 16 + cijfer;
+    }
+    return waarde;
+  };
+  for (const char* soort : {"slot", "oud"}) {
+    const std::string s = soort;
+    if (deel.rfind(s, 0) != 0) continue;
+    const std::size_t streep = deel.find('-', s.size());
+    if (streep == std::string::npos) return 0;
+    const long pid = hex(deel.substr(s.size(), streep - s.size()));
+    return pid > 0 ? pid : 0;
+  }
+  if (deel.size() <= 6 || hex(deel.substr(deel.size() - 6)) < 0) return 0;
+  const long pid = hex(deel.substr(0, deel.size() - 6));
+  return pid > 0 ? pid : 0;
+}
+
+bool ProcesLeeft(long pid) {
+  return pid == static_cast<long>(::getpid()) || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+}
+
+}  // namespace
+
+int RuimWeesBestandenOp(const fs::path& map, const std::string& begin, Bestandssysteem& bestanden) {
+  const std::string eind = kTijdelijkEinde;
+  int weg = 0;
+  std::error_code fout;
+  for (fs::directory_iterator it(map, fout), einde; !fout && it != einde; it.increment(fout)) {
+    const std::string naam = it->path().filename().string();
+    const std::size_t merk = naam.rfind(".~");
+    if (naam.size() <= begin.size() + eind.size() || naam.rfind(begin, 0) != 0 ||
+        merk == std::string::npos || merk + 2 + eind.size() > naam.size() ||
+        naam.compare(naam.size() - eind.size(), eind.size(), eind) != 0)
+      continue;
+    const long pid = PidUitNaam(naam.substr(merk + 2, naam.size() - merk - 2 - eind.size()));
+    std::error_code f;
+    if (pid == 0 || ProcesLeeft(pid) || !fs::is_regular_file(fs::symlink_status(it->path(), f))) continue;
+    if (bestanden.Verwijder(it->path()) == 0) ++weg;
+  }
+  return weg;
+}
+
+int RuimWeesBestandenOp(const fs::path& doel, Bestandssysteem& bestanden) {
+  const fs::path echt = VolgVerwijzing(doel);
+  return RuimWeesBestandenOp(MapVan(echt), echt.filename().string() + ".~", bestanden);
+}
+
+std::string OnbevestigdTekst(const std::string& naam, const SchrijfUitkomst& uitkomst) {
+  return naam + " bewaard, maar de schijf heeft het niet bevestigd (" + uitkomst.reden + ")";
+}
+
+SchrijfUitkomst SchrijfTekst(const fs::path& doel, const std::string& bytes, Bestandssysteem& bestanden) {
+  const auto* begin = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  return SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, bytes.size()), {}, bestanden);
+}
+
+SchrijfUitkomst SchrijfTekstRegels(const fs::path& doel, const std::vector<std::string>& regels,
+                                   Bestandssysteem& bestanden) {
   std::string tekst;
   for (const std::string& regel : regels) tekst += Utf8NaarCp1252(regel) + "\r\n";
-  const auto* begin = reinterpret_cast<const std::uint8_t*>(tekst.data());
-  return static_cast<bool>(SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, tekst.size())));
+  return SchrijfTekst(doel, tekst, bestanden);
 }
 
 }  // namespace valdero

@@ -33,23 +33,48 @@ std::filesystem::path VolgVerwijzing(const std::filesystem::path& pad);
 // recognisable by it.
 inline constexpr const char* kTijdelijkEinde = ".tmp";
 
+// Removes the files that saves of `doel` left beside its target when they
+// were torn off (the process killed part-way): those whose process is gone.
+// A save still running in another process keeps its file. Returns how many
+// were removed.
+int RuimWeesBestandenOp(const std::filesystem::path& doel,
+                        Bestandssysteem& bestanden = EchtBestandssysteem());
+// The same for the files in `map` whose names begin with `begin` (the
+// restore points of one book).
+int RuimWeesBestandenOp(const std::filesystem::path& map, const std::string& begin,
+                        Bestandssysteem& bestanden = EchtBestandssysteem());
+
 // How a whole-file write went. `reden` says in the user's words why it did
 // not ("schijf vol", "alleen-lezen", ...).
+//
+// Once the rename is done the file holds the new content: that is a write
+// that happened, even when the folder's flush after it failed. A caller that
+// said "not saved" then would make a script do the work twice; it says
+// "saved" with the warning that the disk did not confirm it (`onbevestigd`,
+// with the reason in `reden`).
 struct SchrijfUitkomst {
   bool gelukt = false;
-  // The new content took the target's place; only the last step (making
-  // that durable) may have failed after it.
+  // The new content took the target's place.
   bool vervangen = false;
+  // ... but the folder's flush after the rename failed: a power failure may
+  // still bring back the old file.
+  bool onbevestigd = false;
   std::string reden;
   explicit operator bool() const { return gelukt; }
 };
+
+// The warning for a write the disk did not confirm:
+// "Valdr08.vdr bewaard, maar de schijf heeft het niet bevestigd (schijffout)".
+std::string OnbevestigdTekst(const std::string& naam, const SchrijfUitkomst& uitkomst);
 
 // The failure of a file-system step in the user's words.
 std::string FoutReden(int fout);
 
 // Writes `inhoud` as the new content of `doel` (through a symbolic link into
 // its target's folder). Refuses a target that is a folder, a link to
-// nothing, or a file without write permission. `voorVervangen` runs after
+// nothing, anything that is not a regular file (a device, a pipe, a socket:
+// replacing one would change what it is), or a file without write
+// permission. Every file the user names is written through here. `voorVervangen` runs after
 // the new content is safely on disk and before it replaces the target (the
 // moment to keep a backup of the old file).
 SchrijfUitkomst SchrijfAtomisch(const std::filesystem::path& doel,
@@ -68,8 +93,10 @@ bool SchrijfBeveiligd(const std::filesystem::path& pad);
 // and `doel` is then as it was.
 // With `koppelen` false always a copy: for a copy that must stay as it is
 // whatever another program does to the original.
+// `foutNr` receives the system's error number of a failure.
 bool MaakKopie(const std::filesystem::path& bron, const std::filesystem::path& doel,
-               Bestandssysteem& bestanden = EchtBestandssysteem(), bool koppelen = true);
+               Bestandssysteem& bestanden = EchtBestandssysteem(), bool koppelen = true,
+               int* foutNr = nullptr);
 
 // The whole content of a file; false when it cannot be read.
 bool LeesBestand(const std::filesystem::path& pad, std::vector<std::uint8_t>& inhoud,
@@ -77,6 +104,12 @@ bool LeesBestand(const std::filesystem::path& pad, std::vector<std::uint8_t>& in
 
 // A text file of lines as the user reads it on Windows: each line in
 // Windows-1252, ended by CR LF. Written atomically like the book.
-bool SchrijfTekstRegels(const std::filesystem::path& doel, const std::vector<std::string>& regels);
+SchrijfUitkomst SchrijfTekstRegels(const std::filesystem::path& doel,
+                                   const std::vector<std::string>& regels,
+                                   Bestandssysteem& bestanden = EchtBestandssysteem());
+
+// Text bytes as a whole file, atomically like the book.
+SchrijfUitkomst SchrijfTekst(const std::filesystem::path& doel, const std::string& bytes,
+                             Bestandssysteem& bestanden = EchtBestandssysteem());
 
 }  // namespace valdero

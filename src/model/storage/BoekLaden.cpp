@@ -7,9 +7,11 @@
 
 #include "model/core/Berichten.h"
 #include "model/core/BoekNaam.h"
+#include "model/storage/Bestanden.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekSlot.h"
 #include "model/storage/Herstelpunten.h"
+#include "model/storage/WachtwoordOpslag.h"
 #include "model/storage/ConfigBestand.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
@@ -36,14 +38,27 @@ bool BestaatBestand(const Kasboek& kb, const std::string& pad) {
 double EersteJanuari(const Kasboek& kb) { return MaakDatum(BoekJaar(kb), 1, 1); }
 
 // Finds the book's file: the name as given, then Valdr + four digits, then
-// the open dialog. False when the dialog was cancelled.
-bool KiesBoekBestand(Kasboek& kb) {
+// the open dialog. False when the dialog was cancelled. A book the user
+// named that is not there is said to be missing; another book never stands
+// in for it (a posting meant for it would land in that one).
+bool KiesInDialoog(Kasboek& kb);
+
+bool KiesBoekBestand(Kasboek& kb, bool genoemd) {
   kb.KasPad = kb.KasNaam + ".vdr";
   if (BestaatBestand(kb, kb.KasPad)) return true;
+  if (genoemd) {
+    Foutmelding(kb, kb.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
+    return KiesInDialoog(kb);
+  }
   kb.KasNaam = kStandaardNaam + kb.HuidigJaar;
   kb.KasPad = kb.KasNaam + ".vdr";
   if (BestaatBestand(kb, kb.KasPad)) return true;
 
+  return KiesInDialoog(kb);
+}
+
+// The open dialog "Ópen Valdero"; false when cancelled.
+bool KiesInDialoog(Kasboek& kb) {
   kb.KasPad = "*.vdr";
   const auto gekozen = kb.berichten().OpenDialoog(OpenBoekDialoog(kb));
   if (!gekozen) return false;
@@ -59,6 +74,21 @@ bool KiesBoekBestand(Kasboek& kb) {
 
 void LeegSaldoMatrix(Kasboek& kb) { kb.SaldoMatrix.Wis(); }
 
+// What saves of this book left behind when they were killed part-way (a
+// book of a large year leaves tens of megabytes each time): removed while
+// this program holds the book's lock, so that no save of another program
+// is running on it.
+void RuimWezenOp(Kasboek& kb) {
+  if (kb.AlleenLezen || !kb.GeenSlot.empty()) return;
+  Bestandssysteem& bestanden = BestandenVan(kb);
+  const std::filesystem::path boek = VolgVerwijzing(kb.Pad(kb.KasPad));
+  std::filesystem::path reserve = boek;
+  reserve.replace_extension(".~VD");
+  for (const std::filesystem::path& pad : {boek, reserve, kb.Pad(kb.KasNaam + ".cfg"), SlotPad(boek)})
+    RuimWeesBestandenOp(pad, bestanden);
+  RuimWeesBestandenOp(HerstelMap(kb), kb.KasNaam + " ", bestanden);
+}
+
 }  // namespace
 
 LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
@@ -73,7 +103,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
     kb.KasNaam = kStandaardNaam + kb.HuidigJaar.substr(2);
     if (!argument.empty()) kb.KasNaam = ZonderVdr(argument);
   }
-  if (!KiesBoekBestand(kb)) return LaadUitkomst::NietsGekozen;
+  if (!KiesBoekBestand(kb, bijStart && !argument.empty())) return LaadUitkomst::NietsGekozen;
 
   kb.IOStatus = 0;
   kb.KasJaar = JaarUitNaam(kb, kb.KasNaam);
@@ -86,6 +116,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   // One writer at a time: the lock is taken before the book is read, so
   // that what is read is not changed under us by another program's save.
   if (!NeemBoekSlot(kb)) return LaadUitkomst::Gestopt;
+  RuimWezenOp(kb);
   kb.StartDatum = EersteJanuari(kb);
 
   kb.RekGelezen = false;
@@ -98,9 +129,13 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
 
   const Status boek = OpenBoek(kb, !bijStart);
   if (boek == Status(Sectie::Configuratie)) return LaadUitkomst::Gestopt;
+  // Every save stores the current password: it is the book's own from the
+  // moment the book is read, whichever path saves it (the check asks for it
+  // separately before anything is shown).
+  if (kb.GroepGelezen) kb.Wachtwoord = LaadWachtwoord(kb);
   // The book as it was opened, before anything is posted in it. A point
   // that cannot be made (a read-only folder) does not keep the book closed.
-  if (kb.KasGelezen && !kb.AlleenLezen) static_cast<void>(MaakHerstelpunt(kb));
+  if (kb.KasGelezen && !kb.AlleenLezen && kb.GeenSlot.empty()) MaakHerstelpuntBijOpenen(kb);
 
   kb.KlassenGelezen = false;
   kb.SoortenGelezen = false;
@@ -147,6 +182,19 @@ LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument) 
   // was replaced by the defaults, which must then be in force.
   if (VernieuwBoek(kb).Gelukt()) PasConfigToe(kb);
   return uitkomst;
+}
+
+void VergeetBoek(Kasboek& kb) {
+  kb.RekLijst.clear();
+  kb.GroepLijst.clear();
+  kb.KasLijst.clear();
+  kb.RelatieLijst.clear();
+  kb.SaldoMatrix.Wis();
+  kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
+  kb.Wachtwoord = kGeenWachtwoord;
+  kb.sessie.WachtwoordGeaccepteerd = false;
+  kb.Slot.reset();
+  kb.KasPad = "*.vdr";
 }
 
 bool TransferActief(const Kasboek& kb) {

@@ -67,6 +67,11 @@ void PasConfigToe(Kasboek& kb);
 // everything a start-up does to the book, without windows.
 LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument = {});
 
+// Takes the book out of memory, as if nothing had been loaded: what a
+// refused password leaves, so that nothing of the book can be shown or
+// saved. The lock is released.
+void VergeetBoek(Kasboek& kb);
+
 // Some transaction on the transfer account 99 has a non-zero amount.
 bool TransferActief(const Kasboek& kb);
 // Some account holds securities (kind "EF", kEffectenSoort).

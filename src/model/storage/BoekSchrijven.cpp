@@ -175,6 +175,7 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
 Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   // A save is a command of its own: IOStatus tells how this one went.
   kb.IOStatus = 0;
+  kb.OnbevestigdBewaard = false;
   if (kb.MuntOmzetten && OmzetKoers(kb) <= 0) {
     kb.berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
     kb.MuntOmzetten = false;
@@ -193,11 +194,10 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
       kb.MuntOmzetten = false;
       return FoutNr::WegschrijvenMislukt;
     }
-  } else if (kb.AlleenLezen) {
-    // Another program has this book and writes it; only "Opslaan als" to a
-    // file of its own keeps what was done here.
-    Foutmelding(kb, kb.KasPad + " (alleen-lezen geopend, " + kb.SlotMelding + ")",
-                FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+  } else if (!MagBoekSchrijven(kb)) {
+    // No write without the lock: another program has this book (only "Opslaan
+    // als" to a file of its own keeps what was done here), or no lock could
+    // be made beside it.
     kb.MuntOmzetten = false;
     return FoutNr::WegschrijvenMislukt;
   }
@@ -239,6 +239,10 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   fs::path reservePad = doel;
   reservePad.replace_extension(".~VD");
   Bestandssysteem& bestanden = BestandenVan(kb);
+  // Saves of this book killed part-way left their files: this one, under
+  // the lock, is the only save of it running.
+  RuimWeesBestandenOp(doel, bestanden);
+  RuimWeesBestandenOp(reservePad, bestanden);
   // The backup keeps the file as it was when the book was opened, made just
   // before the new content takes its place. When it cannot be made, no
   // half-made file passes for it.
@@ -250,9 +254,7 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   melder.reset();
   if (uitkomst.vervangen && reserve && reserveGemaakt) kb.EersteBewaring = false;
   if (!uitkomst) {
-    // The new content on disk but not made durable: the amounts in memory
-    // are those on disk, so a conversion is not undone.
-    if (kb.MuntOmzetten && !uitkomst.vervangen) {
+    if (kb.MuntOmzetten) {
       kb.RekLijst = std::move(rekeningen);
       kb.GroepLijst = std::move(groepen);
       kb.KasLijst = std::move(transacties);
@@ -264,6 +266,14 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   }
   if (reserve) kb.EersteBewaring = false;
   kb.Bewaard = true;
+  // The book holds the change once the new file took its place; only the
+  // folder's flush failed. Saying "not saved" would make the user (or a
+  // script) book it a second time.
+  if (uitkomst.onbevestigd) {
+    kb.OnbevestigdBewaard = true;
+    kb.berichten().BerichtDlg(OnbevestigdTekst(kb.KasPad, uitkomst), BerichtSoort::Waarschuwing,
+                              knop::OK);
+  }
   // The save itself went well; the user must know that the file as it was
   // opened is not kept beside it.
   if (!reserveGemaakt)

@@ -3,6 +3,7 @@
 #include "model/storage/ConfigBestand.h"
 
 #include "model/storage/Bestanden.h"
+#include "model/core/Berichten.h"
 #include "model/core/Bestandssysteem.h"
 #include "model/storage/ByteLezer.h"
 #include "model/core/Kasboek.h"
@@ -112,12 +113,23 @@ Status LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
 // before the defaults are ever written in its place (the file itself stays
 // for the user to look at until then). Where not even a copy can be made,
 // the defaults are not written over it at all.
+// One kept copy per content: a configuration that stays unreadable is kept
+// once, however often the book is opened.
 void BewaarBeschadigde(Kasboek& kb, const std::filesystem::path& pad) {
   std::error_code fout;
+  std::vector<std::uint8_t> beschadigd;
+  const bool leesbaar = LeesBestand(pad, beschadigd, BestandenVan(kb));
   for (int n = 0; n < 100; ++n) {
     const std::string naam = kb.KasNaam + (n == 0 ? "" : "-" + std::to_string(n)) + ".~CF";
     const auto kopie = pad.parent_path() / naam;
-    if (std::filesystem::exists(kopie, fout)) continue;
+    if (std::filesystem::exists(std::filesystem::symlink_status(kopie, fout))) {
+      std::vector<std::uint8_t> bewaard;
+      if (leesbaar && LeesBestand(kopie, bewaard, BestandenVan(kb)) && bewaard == beschadigd) {
+        Mededeling(kb, "Oude configuratie bewaard als " + naam);
+        return;
+      }
+      continue;
+    }
     if (!MaakKopie(pad, kopie, BestandenVan(kb))) break;
     Mededeling(kb, "Oude configuratie bewaard als " + naam);
     return;
@@ -183,8 +195,16 @@ Status SchrijfConfig(Kasboek& kb) {
   for (const auto& valuta : kb.ValutaLijst) uit.Schrijf(valuta);
   uit.Schrijf(kb.Config);
 
-  if (kb.ConfigBehouden || kb.AlleenLezen || !SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud, {}, BestandenVan(kb)))
+  // No write without the book's lock, as for the book itself.
+  if (kb.ConfigBehouden || kb.AlleenLezen || !kb.GeenSlot.empty())
     return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud, {}, BestandenVan(kb));
+  if (!uitkomst) return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+  if (uitkomst.onbevestigd) {
+    kb.OnbevestigdBewaard = true;
+    kb.berichten().BerichtDlg(OnbevestigdTekst(kb.ConfigPad, uitkomst), BerichtSoort::Waarschuwing,
+                              knop::OK);
+  }
   return {};
 }
 

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "model/core/Berichten.h"
+#include "model/core/Bestandssysteem.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
@@ -31,14 +33,29 @@ std::string Stempel(double moment) {
   return tekst;
 }
 
-bool LeesStempel(const std::string& tekst, double& moment) {
+// "yyyymmdd-hhmmss", or with "-N" the N-th point of that second.
+bool LeesStempel(const std::string& tekst, double& moment, int& volgnummer) {
   int j, m, d, u, mi, s;
-  if (tekst.size() != kStempelLengte ||
-      std::sscanf(tekst.c_str(), "%4d%2d%2d-%2d%2d%2d", &j, &m, &d, &u, &mi, &s) != 6 ||
+  volgnummer = 0;
+  if (tekst.size() > kStempelLengte) {
+    const std::string rest = tekst.substr(kStempelLengte);
+    if (rest.size() < 2 || rest.size() > 5 || rest[0] != '-' || rest[1] == '0' ||
+        rest.find_first_not_of("0123456789", 1) != std::string::npos)
+      return false;
+    volgnummer = std::stoi(rest.substr(1));
+  }
+  if (tekst.size() < kStempelLengte ||
+      std::sscanf(tekst.substr(0, kStempelLengte).c_str(), "%4d%2d%2d-%2d%2d%2d", &j, &m, &d, &u, &mi, &s) != 6 ||
       !GeldigeDatum(j, m, d) || u > 23 || mi > 59 || s > 59)
     return false;
   moment = MaakDatum(j, m, d) + (u * 3600 + mi * 60 + s) / 86400.0;
   return true;
+}
+
+// Newer first: the later second, then the later within one second.
+bool Nieuwer(const Herstelpunt& a, const Herstelpunt& b) {
+  const std::string sa = Stempel(a.moment), sb = Stempel(b.moment);
+  return sa != sb ? sa > sb : a.volgnummer > b.volgnummer;
 }
 
 std::int32_t TransactiesIn(const fs::path& boek) {
@@ -69,8 +86,14 @@ fs::path MetExtensie(fs::path pad, const char* extensie) {
   return pad;
 }
 
-void RuimOp(const Kasboek& kb, std::size_t bewaard) {
-  const auto punten = Herstelpunten(kb);
+// Removes all but the newest `bewaard` points; `nieuw` (the point just
+// made) is never one of those removed.
+void RuimOp(const Kasboek& kb, std::size_t bewaard, const fs::path& nieuw = {}) {
+  auto punten = Herstelpunten(kb);
+  if (!nieuw.empty())
+    for (std::size_t i = 0; i < punten.size(); ++i)
+      if (punten[i].boek == nieuw) std::rotate(punten.begin(), punten.begin() + static_cast<long>(i),
+                                               punten.begin() + static_cast<long>(i) + 1);
   for (std::size_t i = bewaard; i < punten.size(); ++i) {
     std::error_code fout;
     fs::remove(punten[i].boek, fout);
@@ -78,35 +101,54 @@ void RuimOp(const Kasboek& kb, std::size_t bewaard) {
   }
 }
 
-// Copies the book and configuration on disk into a new restore point.
-bool KopieerNaarPunt(Kasboek& kb) {
+// Copies the book and configuration on disk into a new restore point;
+// `gemaakt` receives its file (empty when a kept point holds the book
+// already).
+bool KopieerNaarPunt(Kasboek& kb, std::string* reden, fs::path& gemaakt) {
+  gemaakt.clear();
+  auto mislukt = [&](const std::string& waarom) {
+    if (reden) *reden = waarom;
+    return false;
+  };
   const fs::path boek = EchtBoek(kb);
   std::error_code fout;
-  if (!fs::is_regular_file(boek, fout)) return false;
-  for (const Herstelpunt& punt : Herstelpunten(kb))
+  if (!fs::is_regular_file(boek, fout)) return mislukt("boek is geen gewoon bestand");
+  const auto punten = Herstelpunten(kb);
+  for (const Herstelpunt& punt : punten)
     if (ZelfdeInhoud(punt.boek, boek)) return true;
 
+  Bestandssysteem& bestanden = BestandenVan(kb);
   const fs::path map = HerstelMap(kb);
-  fs::create_directories(map, fout);
-  if (fout) return false;
-  // A clock that stands still, or two opens within one second: the next
-  // free second.
-  double moment = kb.Nu();
+  if (const int f = bestanden.MaakMap(map)) return mislukt(std::string(kHerstelMap) + " " + FoutReden(f));
+  // The name says when it was made, to the second; points made within one
+  // second are numbered in the order they were made. A clock that went back
+  // (or points of a program that stamped them ahead) never puts a new point
+  // before the newest one: it then follows that one's second.
+  Herstelpunt nieuw;
+  nieuw.moment = kb.Nu();
+  if (!punten.empty() && Stempel(punten.front().moment) >= Stempel(nieuw.moment)) {
+    nieuw.moment = punten.front().moment;
+    nieuw.volgnummer = punten.front().volgnummer + 1;
+  }
   fs::path doel;
-  for (int poging = 0; poging < 100; ++poging, moment += 1.0 / 86400) {
-    doel = map / (kb.KasNaam + " " + Stempel(moment) + ".vdr");
-    if (!fs::exists(doel, fout)) break;
+  for (int poging = 0; poging < 1000; ++poging, ++nieuw.volgnummer) {
+    const std::string volg = nieuw.volgnummer == 0 ? "" : "-" + std::to_string(nieuw.volgnummer);
+    doel = map / (kb.KasNaam + " " + Stempel(nieuw.moment) + volg + ".vdr");
+    if (!fs::exists(fs::symlink_status(doel, fout)) &&
+        !fs::exists(fs::symlink_status(MetExtensie(doel, ".cfg"), fout)))
+      break;
   }
   // Real copies: a second name of the book would change with it if some
   // other program wrote into the book's file.
-  Bestandssysteem& bestanden = BestandenVan(kb);
-  if (!MaakKopie(boek, doel, bestanden, false)) return false;
+  int f = 0;
+  if (!MaakKopie(boek, doel, bestanden, false, &f)) return mislukt(FoutReden(f));
   const fs::path config = VolgVerwijzing(kb.Pad(kb.KasNaam + ".cfg"));
   if (fs::is_regular_file(config, fout) &&
-      !MaakKopie(config, MetExtensie(doel, ".cfg"), bestanden, false)) {
-    fs::remove(doel, fout);
-    return false;
+      !MaakKopie(config, MetExtensie(doel, ".cfg"), bestanden, false, &f)) {
+    bestanden.Verwijder(doel);
+    return mislukt(FoutReden(f));
   }
+  gemaakt = doel;
   return true;
 }
 
@@ -128,7 +170,7 @@ std::vector<Herstelpunt> Herstelpunten(const Kasboek& kb) {
     const std::string naam = pad.stem().string();
     Herstelpunt punt;
     if (pad.extension() != ".vdr" || naam.rfind(begin, 0) != 0 ||
-        !LeesStempel(naam.substr(begin.size()), punt.moment))
+        !LeesStempel(naam.substr(begin.size()), punt.moment, punt.volgnummer))
       continue;
     punt.boek = pad;
     if (std::error_code f; fs::is_regular_file(MetExtensie(pad, ".cfg"), f))
@@ -136,15 +178,23 @@ std::vector<Herstelpunt> Herstelpunten(const Kasboek& kb) {
     punt.transacties = TransactiesIn(pad);
     punten.push_back(punt);
   }
-  std::sort(punten.begin(), punten.end(),
-            [](const Herstelpunt& a, const Herstelpunt& b) { return a.moment > b.moment; });
+  std::sort(punten.begin(), punten.end(), Nieuwer);
   return punten;
 }
 
-bool MaakHerstelpunt(Kasboek& kb) {
-  const bool gemaakt = KopieerNaarPunt(kb);
-  RuimOp(kb, kHerstelpuntenBewaard);
+bool MaakHerstelpunt(Kasboek& kb, std::string* reden) {
+  fs::path nieuw;
+  const bool gemaakt = KopieerNaarPunt(kb, reden, nieuw);
+  RuimOp(kb, kHerstelpuntenBewaard, nieuw);
   return gemaakt;
+}
+
+void MaakHerstelpuntBijOpenen(Kasboek& kb) {
+  std::string reden;
+  if (MaakHerstelpunt(kb, &reden) || kb.sessie.HerstelpuntGemeld) return;
+  kb.sessie.HerstelpuntGemeld = true;
+  kb.berichten().BerichtDlg("Geen herstelpunt gemaakt van " + kb.KasPad + " (" + reden + ")",
+                            BerichtSoort::Waarschuwing, knop::OK);
 }
 
 Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
@@ -154,7 +204,8 @@ Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
     Foutmelding(kb, punt.boek.filename().string(), FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }
-  if (kb.AlleenLezen || !KopieerNaarPunt(kb)) {
+  fs::path gemaakt;
+  if (kb.AlleenLezen || !kb.GeenSlot.empty() || !KopieerNaarPunt(kb, nullptr, gemaakt)) {
     Foutmelding(kb, kb.KasPad + " (geen herstelpunt van gemaakt)", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
@@ -173,7 +224,7 @@ Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
       return FoutNr::WegschrijvenMislukt;
     }
   }
-  RuimOp(kb, kHerstelpuntenBewaard);
+  RuimOp(kb, kHerstelpuntenBewaard, gemaakt);
   return {};
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "model/core/Status.h"
@@ -22,7 +23,10 @@ inline constexpr const char* kHerstelMap = "Herstelpunten";
 struct Herstelpunt {
   std::filesystem::path boek;
   std::filesystem::path config;  // absent when the book had none
-  double moment = 0;             // when it was made
+  double moment = 0;             // when it was made, to the second
+  // Points made within one second: 0 for the first, then 1, 2, ... in the
+  // order they were made ("Valdr08 20261210-161503-2.vdr").
+  int volgnummer = 0;
   std::int32_t transacties = 0;  // from the copy's header
 };
 
@@ -34,9 +38,16 @@ std::filesystem::path HerstelMap(const Kasboek& kb);
 std::vector<Herstelpunt> Herstelpunten(const Kasboek& kb);
 
 // Keeps the book and configuration on disk as a restore point, unless a
-// kept one already holds this book; removes all but the newest ten. False
-// when the copy could not be made (the book itself is untouched then).
-bool MaakHerstelpunt(Kasboek& kb);
+// kept one already holds this book; removes all but the newest ten (never
+// the one just made). False when the copy could not be made (the book
+// itself is untouched then), with the reason in the user's words in
+// `reden`.
+bool MaakHerstelpunt(Kasboek& kb, std::string* reden = nullptr);
+
+// The restore point made when a book is opened; one that cannot be made
+// (the folder cannot be written, or "Herstelpunten" is a file) is said once
+// per session, not at every opening.
+void MaakHerstelpuntBijOpenen(Kasboek& kb);
 
 // Puts the restore point back in the place of the book and its
 // configuration, after keeping the book on disk as a restore point itself.

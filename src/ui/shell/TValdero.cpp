@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include "model/core/Kasboek.h"
+#include "model/storage/BoekLaden.h"
 
 namespace valdero {
 
@@ -64,7 +65,12 @@ void TValdero::Help(int topic) {
   if (help_) help_(topic);
 }
 
-void TValdero::HakenBijgewerkt() { VolgHaken(); }
+void TValdero::HakenBijgewerkt() {
+  VolgHaken();
+  // The start-up load ran in the constructor, before the password hook was
+  // there: the check comes now, and a refusal empties the window again.
+  if (!ControleerToegang()) static_cast<void>(VernieuwHoofdvenster());
+}
 
 bool TValdero::event(QEvent* e) {
   // Hints of menus, tool buttons and panels go to the first status panel.
@@ -92,20 +98,24 @@ void TValdero::closeEvent(QCloseEvent* e) {
   QMainWindow::closeEvent(e);
 }
 
-void TValdero::changeEvent(QEvent* e) {
-  QMainWindow::changeEvent(e);
-  if (e->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-  if (activering_ >= 5 || controleBezig_ || !kb_.GroepGelezen || !levensloop_.controleerWachtwoord) return;
-  // The password dialog activates and deactivates the window itself.
+bool TValdero::ControleerToegang() {
+  if (!kb_.GroepGelezen || kb_.sessie.WachtwoordGeaccepteerd || controleBezig_ ||
+      !levensloop_.controleerWachtwoord)
+    return true;
   controleBezig_ = true;
   const bool toegang = levensloop_.controleerWachtwoord();
   controleBezig_ = false;
-  if (!toegang) {
-    QTimer::singleShot(0, this, &QWidget::close);
-    return;
+  if (toegang) {
+    kb_.sessie.WachtwoordGeaccepteerd = true;
+    Zet(MenuItem::Wachtwoord, true);
+    return true;
   }
-  Zet(MenuItem::Wachtwoord, true);
-  activateWindow();
+  // Nothing of the book may be seen or saved: it leaves memory before the
+  // window shows anything, and the program ends.
+  toegangGeweigerd_ = true;
+  VergeetBoek(kb_);
+  QTimer::singleShot(0, this, &QWidget::close);
+  return false;
 }
 
 bool TValdero::eventFilter(QObject* o, QEvent* e) {

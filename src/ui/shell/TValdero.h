@@ -46,8 +46,14 @@ class TValdero : public QMainWindow {
   Kasboek& Boek() { return kb_; }
   VensterHaken& Vensters() { return vensters_; }
   LevensloopHaken& Levensloop() { return levensloop_; }
-  // Call after filling hooks: entries follow the hooks that now exist.
+  // Call after filling hooks: entries follow the hooks that now exist. A
+  // book loaded before the password hook existed has its password asked
+  // here, before the window is ever shown.
   void HakenBijgewerkt();
+  // The password of the book just loaded was not given: the book is out of
+  // memory again and the window closes (the program ends). The desktop
+  // program does not show the window at all then.
+  bool ToegangGeweigerd() const { return toegangGeweigerd_; }
   // What opens help: by topic number, 0 for the contents.
   void ZetHelp(std::function<void(int)> help) { help_ = std::move(help); }
   void Help(int topic);
@@ -102,7 +108,6 @@ class TValdero : public QMainWindow {
   bool event(QEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  void changeEvent(QEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
@@ -176,6 +181,10 @@ class TValdero : public QMainWindow {
 
   int activering_ = 0;
   bool controleBezig_ = false;
+  bool toegangGeweigerd_ = false;
+  // The password check after a load, before anything of the book is shown,
+  // whatever activates the window or not. False when access was refused.
+  bool ControleerToegang();
   bool importMogelijk_ = true;
   bool transferActief_ = false;
   bool beleggingActief_ = false;

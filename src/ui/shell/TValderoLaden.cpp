@@ -33,8 +33,12 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   timer_->start();
   kb_.sessie.WachtwoordGeaccepteerd = false;
   const std::string argument = bijStart ? argument_ : std::string();
-  const LaadUitkomst r =
+  toegangGeweigerd_ = false;
+  LaadUitkomst r =
       vensters_.laadBoek ? vensters_.laadBoek(kb_, bijStart, argument) : valdero::LaadBoek(kb_, bijStart, argument);
+  // The password before anything of the book is shown: on every load
+  // (start-up, Open, a book opened read-only, a restore point put back).
+  if (r == LaadUitkomst::Geladen && !ControleerToegang()) r = LaadUitkomst::Gestopt;
 
   // The window is put back to its empty state whatever the load came to.
   PlaatsLabels();
@@ -58,6 +62,7 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
     statusBar()->setFont(f);
     ZetStatusBreedtes();
   }
+  if (kb_.sessie.WachtwoordGeaccepteerd) Zet(MenuItem::Wachtwoord, true);
   if (const std::string tekst = BasisMuntTekst(kb_, 14); !tekst.empty())
     ZetStatus(1, QString::fromStdString(tekst));
   ZetStatus(2, QStringLiteral("Datum: ") + QString::fromStdString(Vandaag(kb_)));

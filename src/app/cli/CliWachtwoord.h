@@ -1,0 +1,23 @@
+#pragma once
+// The password of a protected book, asked as the desktop program asks it
+// (three tries), from the file named by --wachtwoord-bestand or else on the
+// user's terminal. A command that cannot get it opens nothing of the book.
+
+#include <string_view>
+
+#include "app/cli/Opdrachten.h"
+#include "app/cli/Opties.h"
+
+namespace valdero::cli {
+
+// Runs the password check on the loaded book. False after reporting on the
+// error stream why access was refused; the book is then taken out of
+// memory (nothing of it is shown or saved).
+bool ControleerCliWachtwoord(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
+                             const CliOpties& opties);
+
+// The terminal of the process (/dev/tty), with the typing not echoed; none
+// when the process has no terminal.
+std::optional<std::string> LeesWachtwoordVanTerminal(const std::string& vraag);
+
+}  // namespace valdero::cli
