@@ -182,7 +182,7 @@ struct TekenPrinter : VastePrinter {
   int paginas = 1;
   bool begonnen = false, beeindigd = false;
   bool BeginDocument(const std::string&) override { return begonnen = true; }
-  void EindDocument() override { beeindigd = true; }
+  bool EindDocument() override { return beeindigd = true; }
   void NieuwePagina() override { ++paginas; }
   void Tekst(int x, int y, const std::string& t) override { teksten.push_back({x, y, t}); }
   const Stuk* Zoek(const std::string& t) const {
