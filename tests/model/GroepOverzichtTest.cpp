@@ -172,8 +172,10 @@ TEST(GroepOverzicht, OngeldigeModusOfPositieOpentNiets) {
   EXPECT_TRUE(b.boek.berichten.Teksten().empty());
 }
 
-// A printer that keeps what was drawn.
+// A printer that keeps what was drawn, whose characters are twice the
+// font's size wide.
 struct TekenPrinter : VastePrinter {
+  int TekstBreedte(const std::string& t) const override { return static_cast<int>(t.size()) * FontGrootte() * 2; }
   struct Stuk {
     int x, y;
     std::string tekst;

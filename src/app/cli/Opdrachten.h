@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace valdero {
 class Kasboek;
+class Printer;
 class Voortgang;
 struct GetoondBericht;
 struct Grafiek;
@@ -33,6 +35,20 @@ using GrafiekTekenaar = std::function<bool(const Grafiek&, char decimaalTeken, c
 // when there is none, with the reason in Dutch in `waarom`.
 using GrafiekTekenaarLader = std::function<GrafiekTekenaar(std::string& waarom)>;
 
+// What `rapport --pdf` and `grafiek --pdf` print with: the printer port of
+// the desktop program on a PDF file at the path (none when it cannot be
+// made), and a chart drawn as PNG bytes with its width and height.
+struct PdfAfdrukker {
+  std::function<std::unique_ptr<Printer>(const std::filesystem::path&)> printer;
+  std::function<bool(const Grafiek&, char decimaalTeken, std::string& png, int& breedte, int& hoogte)> grafiekPng;
+  explicit operator bool() const { return printer && grafiekPng; }
+};
+
+// Hands `--pdf` the printing when it asks for it (valdero-cli loads it from
+// the chart module). Empty when there is none, with the reason in Dutch in
+// `waarom`.
+using PdfAfdrukkerLader = std::function<PdfAfdrukker(std::string& waarom)>;
+
 // What a command works with: its arguments (after the command name), the
 // folder that relative names are resolved against, and the output streams.
 struct Omgeving {
@@ -44,6 +60,7 @@ struct Omgeving {
   // Where the books of the command show the progress of long work; none
   // when standard error is no terminal.
   Voortgang* voortgang = nullptr;
+  PdfAfdrukkerLader laadPdf = {};  // none: this valdero-cli cannot print
 };
 
 struct Opdracht {
@@ -58,7 +75,7 @@ const std::vector<Opdracht>& Opdrachten();
 // error stream when there is none or it is unknown.
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
             std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar = {},
-            Voortgang* voortgang = nullptr);
+            Voortgang* voortgang = nullptr, PdfAfdrukkerLader laadPdf = {});
 // The same with the drawing at hand (or none).
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
             std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang = nullptr);

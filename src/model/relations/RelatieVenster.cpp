@@ -199,7 +199,7 @@ bool RelatieVenster::Afdrukken() {
       std::string tekst = r[i];
       for (std::size_t n = AantalTekens(tekst); n > 0 && printer->TekstBreedte(tekst) > ruimte;)
         tekst = EersteTekens(tekst, --n);
-      if (!tekst.empty()) printer->Tekst(x[i], y, tekst);
+      printer->Tekst(x[i], y, tekst);
     }
     volgende();
   };
