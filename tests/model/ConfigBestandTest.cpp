@@ -63,9 +63,20 @@ TEST(ConfigBestand, DefaultTablesWordForWord) {
   EXPECT_EQ(bytes::LeesF32(&beeld[kValuta + TValut::Grootte * 2 + 27]), 1.48f);
 }
 
+// A printer whose 10-point font is 40 pixels high and whose characters are
+// 20 wide, on a page of 4961 x 7016.
+struct VeertigPrinter : VastePrinter {
+  int TekstHoogte(const std::string&) const override { return FontGrootte() * 4; }
+  int TekstBreedte(const std::string& tekst) const override {
+    return static_cast<int>(tekst.size()) * FontGrootte() * 2;
+  }
+};
+
 TEST(ConfigBestand, DefaultPrintLayoutFollowsThePrinter) {
-  BoekInMap boek;  // a 10-point font 40 pixels high on a page of 4961 x 7016
-  boek.printer.ZetFont("Arial", 14, false);
+  BoekInMap boek;
+  VeertigPrinter veertig;
+  boek.kb.poorten.printer = veertig;
+  veertig.ZetFont("Arial", 14, false);
   boek.kb.GroepenOpNaam = true;
   StandaardConfig(boek.kb);
   const TConfig& c = boek.kb.Config;
@@ -80,10 +91,13 @@ TEST(ConfigBestand, DefaultPrintLayoutFollowsThePrinter) {
   EXPECT_EQ(c.Vlaggen, 1024);
   EXPECT_EQ(boek.kb.TekenBreedte, 40 * 20 / 40 + 1);
 
-  // Where no printer is installed the printer of fixed measures stands in.
+  // Where no printer is installed the printer of fixed measures stands in:
+  // at 600 pixels per inch a 10-point font is 96 pixels high (1.15 times
+  // its 83 pixels), a line 1.2 times that, about 4.9 mm.
   BoekMetPoorten zonderPrinter(MaakDatum(2008, 3, 5));
   StandaardConfig(zonderPrinter.kb);
-  EXPECT_EQ(zonderPrinter.kb.Config.RegelHoogte, 48);
+  EXPECT_EQ(zonderPrinter.kb.Config.RegelHoogte, 115);
+  EXPECT_EQ(zonderPrinter.kb.TekenBreedte, 1667 / 40 + 1);
 }
 
 TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {

@@ -172,8 +172,10 @@ TEST(GroepOverzicht, OngeldigeModusOfPositieOpentNiets) {
   EXPECT_TRUE(b.boek.berichten.Teksten().empty());
 }
 
-// A printer that keeps what was drawn.
+// A printer that keeps what was drawn, whose characters are twice the
+// font's size wide.
 struct TekenPrinter : VastePrinter {
+  int TekstBreedte(const std::string& t) const override { return static_cast<int>(t.size()) * FontGrootte() * 2; }
   struct Stuk {
     int x, y;
     std::string tekst;
@@ -182,7 +184,7 @@ struct TekenPrinter : VastePrinter {
   int paginas = 1;
   bool begonnen = false, beeindigd = false;
   bool BeginDocument(const std::string&) override { return begonnen = true; }
-  void EindDocument() override { beeindigd = true; }
+  bool EindDocument() override { return beeindigd = true; }
   void NieuwePagina() override { ++paginas; }
   void Tekst(int x, int y, const std::string& t) override { teksten.push_back({x, y, t}); }
   const Stuk* Zoek(const std::string& t) const {

@@ -26,7 +26,7 @@ struct OpnamePrinter : VastePrinter {
     VastePrinter::ZetLiggend(l);
   }
   bool BeginDocument(const std::string&) override { return begonnen = true; }
-  void EindDocument() override { beeindigd = true; }
+  bool EindDocument() override { return beeindigd = true; }
   void NieuwePagina() override { ++pagina; }
   void Tekst(int x, int y, const std::string& t) override { teksten.push_back({pagina, x, y, t}); }
   void Lijn(int, int, int, int) override { ++lijnen; }
@@ -60,11 +60,14 @@ TEST(RapportAfdruk, KopRijenEnVoet) {
   ASSERT_NE(kop, nullptr);
   EXPECT_EQ(kop->x, 236);
   EXPECT_NE(p.Zoek("Pagina: 1"), nullptr);
-  // An amount ends 2 t before its column's right edge: W(k) = 4961 x px / 800.
+  // An amount ends 2 t before its column's right edge: W(k) = 4961 x px / 800,
+  // but the date column grows to hold its dates whole.
   const auto* bedrag = p.Zoek("773,33");
   ASSERT_NE(bedrag, nullptr);
-  int rechts = 236;
-  for (int px : {40, 45, 65, 159, 96, 96}) rechts += 4961 * px / 800;
+  const int datum = p.TekstBreedte("15-06-2004") + 3 * p.TekstBreedte("|");
+  ASSERT_GT(datum, 4961 * 65 / 800);
+  int rechts = 236 + datum;
+  for (int px : {40, 45, 159, 96, 96}) rechts += 4961 * px / 800;
   EXPECT_EQ(bedrag->x + p.TekstBreedte("773,33"), rechts - 2 * (p.TekstBreedte("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/") / 40 + 1));
   EXPECT_NE(p.Zoek("TOTAAL  Eur"), nullptr);
   EXPECT_NE(p.Zoek("846,78"), nullptr);

@@ -33,6 +33,7 @@ class TstQtPrinter : public QObject {
  private slots:
   void metenOpPdf();
   void drukkenOpPdf();
+  void dezelfdeMatenOpElkeResolutie();
   void zonderPrinterVasteMaten();
 };
 
@@ -87,6 +88,30 @@ void TstQtPrinter::drukkenOpPdf() {
   QCOMPARE(inhoud.count("/Type /Page\n") + inhoud.count("/Type /Page\r") + inhoud.count("/Type /Page "), 2);
 }
 
+// A configuration's printer pixels mean the same on every printer (1/600
+// inch), so margins and line heights made on one fit the next.
+void TstQtPrinter::dezelfdeMatenOpElkeResolutie() {
+  QTemporaryDir map;
+  auto hoog = PdfPrinter(map.filePath("hoog.pdf"));
+  auto laag = PdfPrinter(map.filePath("laag.pdf"));
+  laag->setResolution(300);
+  QVERIFY(hoog->resolution() > laag->resolution());
+  QtPrinter a(std::move(hoog));
+  QtPrinter b(std::move(laag));
+  QVERIFY(std::abs(a.PaginaBreedte() - b.PaginaBreedte()) <= 2);
+  QVERIFY(std::abs(a.PaginaHoogte() - b.PaginaHoogte()) <= 2);
+  QVERIFY(std::abs(a.TekstHoogte("Ag") - b.TekstHoogte("Ag")) <= 2);
+  // Widths within a twentieth: a font is hinted a little differently at 300
+  // per inch.
+  const int breed = a.TekstBreedte("Saldo van de rekening");
+  QVERIFY2(std::abs(breed - b.TekstBreedte("Saldo van de rekening")) <= breed / 20,
+           qPrintable(QString("%1 and %2").arg(breed).arg(b.TekstBreedte("Saldo van de rekening"))));
+  // A 10-point font: 10/72 inch is 83 of them, the font a little higher.
+  QVERIFY2(a.TekstHoogte("Ag") >= 83 && a.TekstHoogte("Ag") <= 130, qPrintable(QString::number(a.TekstHoogte("Ag"))));
+  // A4 is 210 mm wide, 4961 of them, less the printer's own margins.
+  QVERIFY(a.PaginaBreedte() > 4000 && a.PaginaBreedte() <= 4961);
+}
+
 void TstQtPrinter::zonderPrinterVasteMaten() {
   if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
   QtPrinter printer;
@@ -101,7 +126,7 @@ void TstQtPrinter::zonderPrinterVasteMaten() {
   VasteKlok klok(MaakDatum(2026, 3, 15));
   Kasboek kb({berichten, klok, printer, ','});
   MeetPrinter(kb, true);
-  QCOMPARE(kb.PrinterRegelHoogte, 48);
+  QCOMPARE(kb.PrinterRegelHoogte, 115);
   QVERIFY(kb.PaginaRegels > 0);
   QVERIFY(kb.PixelsPerCm > 0);
 }

@@ -1,10 +1,14 @@
 #pragma once
-// The chart drawing of valdero-cli lives in a loadable module
-// (valdero-grafiektekening.so), so that the tool starts without Qt and only
-// `grafiek --png` loads Qt Charts. This is what the tool and the module agree
-// on: the one C entry point the module exports and the drawing it hands back.
+// The chart drawing and the printing of valdero-cli live in a loadable
+// module (valdero-grafiektekening.so), so that the tool starts without Qt and
+// only `grafiek --png` and `--pdf` load it. This is what the tool and the
+// module agree on: the C entry points the module exports and what they hand
+// back.
+
+#include <string>
 
 namespace valdero {
+class Printer;
 struct Grafiek;
 }
 
@@ -22,6 +26,22 @@ using GrafiekPngTekening = bool (*)(const Grafiek& grafiek, char decimaalTeken, 
 using GrafiekModuleInstalleer = bool (*)(const char* versie, GrafiekPngTekening* tekening);
 
 inline constexpr const char* kGrafiekModuleIngang = "valdero_grafiektekening_installeer";
+
+// `--pdf`: the desktop program's printer port on a PDF file at `pad` (made
+// with new, the caller deletes it; null when it cannot be made), and a chart
+// drawn as PNG bytes of the given size, to print on it. The printer's pages
+// are the ones "Afdrukken" gives in the print preview.
+struct PdfAfdruk {
+  Printer* (*maakPrinter)(const char* pad) = nullptr;
+  bool (*grafiekPng)(const Grafiek& grafiek, char decimaalTeken, std::string* png, int* breedte,
+                     int* hoogte) = nullptr;
+};
+
+// The second entry point, as the first: fills `afdruk` when `versie` is the
+// version the module was built as.
+using PdfModuleInstalleer = bool (*)(const char* versie, PdfAfdruk* afdruk);
+
+inline constexpr const char* kPdfModuleIngang = "valdero_pdfafdruk_installeer";
 inline constexpr const char* kGrafiekModuleBestand = "valdero-grafiektekening.so";
 
 }  // namespace valdero::cli

@@ -1,5 +1,6 @@
 #pragma once
-// Finds and loads the chart module when `grafiek --png` asks for a picture.
+// Finds and loads the chart module when `grafiek --png` asks for a picture,
+// or `--pdf` for a printout.
 
 #include <filesystem>
 #include <string>
@@ -23,5 +24,14 @@ GrafiekTekenaar LaadGrafiekModule(const std::vector<std::filesystem::path>& mapp
 // What valdero-cli hands `grafiek --png`: the module of this version, looked
 // for from the program at `programma` when the command asks for it.
 GrafiekTekenaarLader GrafiekModuleLader(const std::filesystem::path& programma);
+
+// The printing of the first module found in `mappen` that loads and accepts
+// `versie`, as LaadGrafiekModule.
+PdfAfdrukker LaadPdfModule(const std::vector<std::filesystem::path>& mappen, const std::string& versie,
+                           std::string& waarom);
+
+// What valdero-cli hands `--pdf`: the module of this version, looked for from
+// the program at `programma` when the command asks for it.
+PdfAfdrukkerLader PdfModuleLader(const std::filesystem::path& programma);
 
 }  // namespace valdero::cli

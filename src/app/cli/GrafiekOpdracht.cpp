@@ -3,6 +3,7 @@
 // the drawn chart as a picture, where the tool can draw.
 
 #include <charconv>
+#include <memory>
 #include <ostream>
 
 #include "app/cli/BoekStart.h"
@@ -13,6 +14,7 @@
 #include "model/charts/GrafiekModel.h"
 #include "model/charts/GrafiekSoort.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Printer.h"
 #include "model/reports/ReportSelection.h"
 #include "model/storage/BoekLaden.h"
 
@@ -74,7 +76,7 @@ std::string Json(const Grafiek& g, const std::vector<std::string>& berichten) {
 int GrafiekOpdracht(Omgeving& omgeving) {
   CliOpties opties;
   if (std::string fout =
-          LeesOpties(omgeving.args, opties, {"rekening", "groep", "klassen", "soorten", "periode", "png"});
+          LeesOpties(omgeving.args, opties, {"rekening", "groep", "klassen", "soorten", "periode", "png", "pdf"});
       !fout.empty())
     return Gebruiksfout(omgeving, kNaam, fout);
   const auto& arg = opties.argumenten;
@@ -109,6 +111,16 @@ int GrafiekOpdracht(Omgeving& omgeving) {
     std::string waarom = "deze valdero-cli is gebouwd zonder vensters en tekent geen PNG";
     if (omgeving.laadTekenaar) tekenaar = omgeving.laadTekenaar(waarom);
     if (!tekenaar) {
+      omgeving.fout << "valdero-cli grafiek: " << waarom << "\n";
+      return kMislukt;
+    }
+  }
+
+  PdfAfdrukker afdrukker;
+  if (extra("pdf")) {
+    std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
+    if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
+    if (!afdrukker) {
       omgeving.fout << "valdero-cli grafiek: " << waarom << "\n";
       return kMislukt;
     }
@@ -153,6 +165,21 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   if (const std::string* png = extra("png")) {
     if (!tekenaar(model.Huidig(), kb.DecimaalTeken(), kb.Pad(*png))) {
       omgeving.fout << *png << " wegschrijven NIET gelukt\n";
+      return kMislukt;
+    }
+  }
+  if (const std::string* pdf = extra("pdf")) {
+    // "Print" into the PDF file: the chart as the window draws it, on the
+    // page the print preview shows.
+    const std::size_t gemeld = boek.berichten.getoond.size();
+    const std::unique_ptr<Printer> printer = afdrukker.printer(kb.Pad(*pdf));
+    std::string png;
+    int breedte = 0, hoogte = 0;
+    if (!printer || !afdrukker.grafiekPng(model.Huidig(), kb.DecimaalTeken(), png, breedte, hoogte) ||
+        !model.Print(*printer, png, breedte, hoogte)) {
+      const auto& getoond = boek.berichten.getoond;
+      for (std::size_t i = gemeld; i < getoond.size(); ++i) omgeving.fout << getoond[i].tekst << "\n";
+      if (getoond.size() == gemeld) omgeving.fout << *pdf << " wegschrijven NIET gelukt\n";
       return kMislukt;
     }
   }

@@ -35,16 +35,20 @@ const std::vector<Opdracht>& Opdrachten() {
       {"rapport",
        "  rapport [OPTIES] [--rekening NR] [--groep KODE] [--klassen B,I,U] [--relaties \"Naam;Naam\"]\n"
        "          [--soorten BT,SP] [--periode 1|2|3|4] [--van D-M-JJJJ --tot D-M-JJJJ] [--aflopend]\n"
-       "          [--afschrift] [--munt CODE] [--verzamel] [--uit BESTAND] [--json] BOEK SOORT\n"
+       "          [--afschrift] [--munt CODE] [--verzamel] [--uit BESTAND] [--json] [--pdf BESTAND]\n"
+       "          BOEK SOORT\n"
        "                             toont overzicht SOORT (1, 5, 6, 10-16, 21-25, 31, 32) als\n"
        "                             tekstbestand zoals \"Opslaan\" het schrijft, of als JSON;\n"
-       "                             SOORT 150 is het BTW overzicht (--rekening NR: alleen die)\n",
+       "                             SOORT 150 is het BTW overzicht (--rekening NR: alleen die);\n"
+       "                             --pdf drukt het overzicht af in BESTAND zoals \"Print\" het\n"
+       "                             afdrukt, met de grafiekmodule die bij het programma hoort\n",
        RapportOpdracht},
       {"grafiek",
        "  grafiek [OPTIES] [--rekening NR] [--groep KODE] [--klassen B,I,U] [--soorten BT,SP]\n"
-       "          [--periode 1|2|3|4] [--png BESTAND] BOEK SOORT\n"
+       "          [--periode 1|2|3|4] [--png BESTAND] [--pdf BESTAND] BOEK SOORT\n"
        "                             toont de reeksen van grafiek SOORT (101, 105, 110-113, 115,\n"
        "                             131, 132) als JSON; --png tekent de grafiek ook in BESTAND,\n"
+       "                             --pdf drukt hem af in BESTAND zoals \"Print\" het doet,\n"
        "                             met de grafiekmodule die bij het programma hoort\n",
        GrafiekOpdracht},
       {"afschrift",
@@ -81,7 +85,7 @@ const std::vector<Opdracht>& Opdrachten() {
 
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
             std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar, Voortgang* voortgang,
-            WachtwoordLezer leesWachtwoord, Bestandssysteem* bestanden) {
+            WachtwoordLezer leesWachtwoord, Bestandssysteem* bestanden, PdfAfdrukkerLader laadPdf) {
   if (args.empty()) {
     SchrijfGebruik(fout);
     return kGebruiksfout;
@@ -89,7 +93,7 @@ int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& m
   for (const Opdracht& o : Opdrachten()) {
     if (args[0] != o.naam) continue;
     Omgeving omgeving{{args.begin() + 1, args.end()}, map, uit, fout, std::move(laadTekenaar), voortgang,
-                      std::move(leesWachtwoord), bestanden};
+                      std::move(leesWachtwoord), bestanden, std::move(laadPdf)};
     int code = o.voerUit(omgeving);
     // Cut-off JSON with exit 0 would pass for a whole answer.
     uit.flush();

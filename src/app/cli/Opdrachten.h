@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <optional>
 #include <string_view>
@@ -14,6 +15,7 @@
 namespace valdero {
 class Bestandssysteem;
 class Kasboek;
+class Printer;
 class Voortgang;
 struct GetoondBericht;
 struct Grafiek;
@@ -43,6 +45,20 @@ using GrafiekTekenaar = std::function<bool(const Grafiek&, char decimaalTeken, c
 // when there is none, with the reason in Dutch in `waarom`.
 using GrafiekTekenaarLader = std::function<GrafiekTekenaar(std::string& waarom)>;
 
+// What `rapport --pdf` and `grafiek --pdf` print with: the printer port of
+// the desktop program on a PDF file at the path (none when it cannot be
+// made), and a chart drawn as PNG bytes with its width and height.
+struct PdfAfdrukker {
+  std::function<std::unique_ptr<Printer>(const std::filesystem::path&)> printer;
+  std::function<bool(const Grafiek&, char decimaalTeken, std::string& png, int& breedte, int& hoogte)> grafiekPng;
+  explicit operator bool() const { return printer && grafiekPng; }
+};
+
+// Hands `--pdf` the printing when it asks for it (valdero-cli loads it from
+// the chart module). Empty when there is none, with the reason in Dutch in
+// `waarom`.
+using PdfAfdrukkerLader = std::function<PdfAfdrukker(std::string& waarom)>;
+
 // What a command works with: its arguments (after the command name), the
 // folder that relative names are resolved against, and the output streams.
 struct Omgeving {
@@ -59,6 +75,7 @@ struct Omgeving {
   WachtwoordLezer leesWachtwoord = {};
   // The books' file-system port (none: the system's); a test fails its steps.
   Bestandssysteem* bestanden = nullptr;
+  PdfAfdrukkerLader laadPdf = {};  // none: this valdero-cli cannot print
   // A file was written that the disk did not confirm: the command ends
   // with kOnbevestigd instead of kGelukt.
   bool onbevestigd = false;
@@ -79,7 +96,7 @@ const std::vector<Opdracht>& Opdrachten();
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
             std::ostream& uit, std::ostream& fout, GrafiekTekenaarLader laadTekenaar = {},
             Voortgang* voortgang = nullptr, WachtwoordLezer leesWachtwoord = {},
-            Bestandssysteem* bestanden = nullptr);
+            Bestandssysteem* bestanden = nullptr, PdfAfdrukkerLader laadPdf = {});
 // The same with the drawing at hand (or none).
 int VoerUit(const std::vector<std::string>& args, const std::filesystem::path& map,
             std::ostream& uit, std::ostream& fout, GrafiekTekenaar tekenaar, Voortgang* voortgang = nullptr,

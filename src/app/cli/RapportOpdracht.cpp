@@ -3,6 +3,8 @@
 // selection panel, selection dialog, period panel and buttons do.
 
 #include <charconv>
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <set>
 
@@ -13,8 +15,10 @@
 #include "app/cli/Opties.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Opzoeken.h"
+#include "model/core/Printer.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/reports/BtwOverzicht.h"
+#include "model/reports/RapportAfdruk.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
@@ -108,7 +112,7 @@ int RapportOpdracht(Omgeving& omgeving) {
   CliOpties opties;
   if (std::string fout = LeesOpties(args, opties,
                                     {"rekening", "groep", "klassen", "relaties", "soorten", "periode", "van",
-                                     "tot", "munt", "uit", "aflopend", "afschrift", "verzamel", "json"});
+                                     "tot", "munt", "uit", "aflopend", "afschrift", "verzamel", "json", "pdf"});
       !fout.empty())
     return Gebruiksfout(omgeving, kNaam, fout);
   const auto& arg = opties.argumenten;
@@ -140,6 +144,17 @@ int RapportOpdracht(Omgeving& omgeving) {
     if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
   }
 
+  // Loaded before the book, so a tool that cannot print says so at once.
+  PdfAfdrukker afdrukker;
+  if (extra("pdf")) {
+    std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
+    if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
+    if (!afdrukker) {
+      omgeving.fout << "valdero-cli rapport: " << waarom << "\n";
+      return kMislukt;
+    }
+  }
+
   CliBoek boek(opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = boek.kb;
   const LaadUitkomst u = StartCliBoek(omgeving, "rapport", boek, opties, arg[0]);
@@ -155,6 +170,18 @@ int RapportOpdracht(Omgeving& omgeving) {
   auto mislukt = [&] {
     meldBerichten();
     return kMislukt;
+  };
+  // "Print" into the PDF file: the pages the print preview shows. With
+  // --pdf alone nothing else is written.
+  const std::string* pdf = extra("pdf");
+  const bool ookTekst = !pdf || extra("uit") || extra("json");
+  auto drukPdf = [&](const std::function<bool(Printer&)>& druk) {
+    const std::unique_ptr<Printer> printer = afdrukker.printer(kb.Pad(*pdf));
+    if (!printer || !druk(*printer)) {
+      if (boek.berichten.getoond.empty()) omgeving.fout << *pdf << " wegschrijven NIET gelukt\n";
+      return false;
+    }
+    return true;
   };
 
   if (const std::string* munt = extra("munt")) {
@@ -173,6 +200,11 @@ int RapportOpdracht(Omgeving& omgeving) {
       return kMislukt;
     }
     const RapportTabel tabel = BtwTabel(kb, BouwBtwOverzicht(kb, rekNr.value_or(0)));
+    if (pdf && !drukPdf([&](Printer& p) { return PrintBtwOverzicht(kb, p, tabel); })) return mislukt();
+    if (!ookTekst) {
+      meldBerichten();
+      return kGelukt;
+    }
     std::vector<std::string> berichten;
     for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
     meldBerichten();
@@ -239,6 +271,11 @@ int RapportOpdracht(Omgeving& omgeving) {
 
   const std::vector<int> breedtes = model.Tabel().breedtes;
   if (extra("verzamel")) model.Verzamel(breedtes, font);
+  if (pdf && !drukPdf([&](Printer& p) { return model.Print(p, breedtes); })) return mislukt();
+  if (!ookTekst) {
+    meldBerichten();
+    return kGelukt;
+  }
 
   std::vector<std::string> berichten;
   for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);

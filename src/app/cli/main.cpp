@@ -17,6 +17,7 @@
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   valdero::cli::GrafiekTekenaarLader laadTekenaar;
+  valdero::cli::PdfAfdrukkerLader laadPdf;
 #ifdef VALDERO_GRAFIEK_PNG
   // The chart module is looked for from the program's own file, wherever it
   // was started from.
@@ -25,10 +26,11 @@ int main(int argc, char** argv) {
   if (fout && argc > 0 && std::string_view(argv[0]).find('/') != std::string_view::npos)
     programma = std::filesystem::absolute(argv[0], fout);
   laadTekenaar = valdero::cli::GrafiekModuleLader(fout ? std::filesystem::path() : programma);
+  laadPdf = valdero::cli::PdfModuleLader(fout ? std::filesystem::path() : programma);
 #endif
   // Progress on standard error only where a person watches it.
   const auto voortgang = valdero::cli::VoortgangOpTerminal(2, std::cerr);
   return valdero::cli::VoerUit(args, std::filesystem::current_path(), std::cout, std::cerr,
                                std::move(laadTekenaar), voortgang.get(),
-                               valdero::cli::LeesWachtwoordVanTerminal);
+                               valdero::cli::LeesWachtwoordVanTerminal, nullptr, std::move(laadPdf));
 }

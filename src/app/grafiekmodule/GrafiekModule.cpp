@@ -1,17 +1,72 @@
-// valdero-grafiektekening.so: the windows' chart drawing for valdero-cli,
-// loaded only by `grafiek --png` so that the tool itself starts without Qt.
+// valdero-grafiektekening.so: the windows' chart drawing and printer port for
+// valdero-cli, loaded only by `grafiek --png` and `--pdf` so that the tool
+// itself starts without Qt.
 
+#include <QApplication>
+#include <QPageSize>
+#include <QPrinter>
 #include <QString>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 #include "app/cli/GrafiekModule.h"
+#include "model/charts/Grafiek.h"
 #include "ui/charts/GrafiekTekening.h"
+#include "ui/widgets/QtPrinter.h"
 
 namespace {
 
 bool TekenPng(const valdero::Grafiek& grafiek, char decimaalTeken, const char* pad) {
   return valdero::BewaarGrafiekPng(grafiek, decimaalTeken, QString::fromStdString(pad));
+}
+
+// The tool has no application of its own, and fonts and printers need one;
+// without a display it runs offscreen.
+std::unique_ptr<QApplication> StartApplicatie() {
+  if (QApplication::instance()) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char naam[] = "valdero-cli";
+  static char* argv[] = {naam, nullptr};
+  return std::make_unique<QApplication>(argc, argv);
+}
+
+// The application lives as long as the printer: it is made first and ended
+// last.
+struct MetApplicatie {
+  std::unique_ptr<QApplication> app = StartApplicatie();
+};
+
+std::unique_ptr<QPrinter> PdfBestand(const char* pad) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(QString::fromLocal8Bit(pad));
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  return printer;
+}
+
+class PdfPrinter : private MetApplicatie, public valdero::QtPrinter {
+ public:
+  explicit PdfPrinter(const char* pad) : QtPrinter(PdfBestand(pad)) {}
+};
+
+valdero::Printer* MaakPrinter(const char* pad) {
+  if (pad == nullptr) return nullptr;
+  return new PdfPrinter(pad);
+}
+
+bool GrafiekPng(const valdero::Grafiek& grafiek, char decimaalTeken, std::string* png, int* breedte, int* hoogte) {
+  if (png == nullptr || breedte == nullptr || hoogte == nullptr) return false;
+  const MetApplicatie app;
+  const QImage beeld = valdero::GrafiekBeeld(grafiek, decimaalTeken);
+  if (beeld.isNull()) return false;
+  *png = valdero::PngBytes(beeld).toStdString();
+  *breedte = beeld.width();
+  *hoogte = beeld.height();
+  return !png->empty();
 }
 
 }  // namespace
@@ -23,5 +78,15 @@ extern "C" __attribute__((visibility("default"))) bool valdero_grafiektekening_i
   return true;
 }
 
+extern "C" __attribute__((visibility("default"))) bool valdero_pdfafdruk_installeer(
+    const char* versie, valdero::cli::PdfAfdruk* afdruk) {
+  if (versie == nullptr || afdruk == nullptr || std::strcmp(versie, VALDERO_VERSIE) != 0) return false;
+  afdruk->maakPrinter = &MaakPrinter;
+  afdruk->grafiekPng = &GrafiekPng;
+  return true;
+}
+
 static_assert(std::is_same_v<decltype(&valdero_grafiektekening_installeer), valdero::cli::GrafiekModuleInstalleer>,
               "the entry point is called through GrafiekModuleInstalleer");
+static_assert(std::is_same_v<decltype(&valdero_pdfafdruk_installeer), valdero::cli::PdfModuleInstalleer>,
+              "the entry point is called through PdfModuleInstalleer");

@@ -5,6 +5,7 @@
 #include "model/charts/GrafiekBouw.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/AfdrukMaten.h"
 #include "model/core/Printer.h"
 #include "model/reports/ReportSelection.h"
 
@@ -57,12 +58,15 @@ bool GrafiekModel::Blader(int stap) {
   return true;
 }
 
+bool GrafiekModel::PrintLiggend() const { return grafiek_.vorm != GrafiekVorm::Balken; }
+
 bool GrafiekModel::Print(Printer& printer, const std::string& png, int breedte, int hoogte) {
   const bool liggend = (kb_.Config.Vlaggen & vlag::Liggend) != 0;
   printer.KiesPrinter(kb_.Config.PrinterIndex);
-  printer.ZetLiggend(grafiek_.vorm != GrafiekVorm::Balken);
+  printer.ZetLiggend(PrintLiggend());
   if (!printer.BeginDocument("Grafiek")) {
     printer.ZetLiggend(liggend);
+    MeldAfdrukMislukt(kb_);
     return false;
   }
   const int marge = std::max(0, kb_.Config.LinkerMarge);
@@ -76,9 +80,10 @@ bool GrafiekModel::Print(Printer& printer, const std::string& png, int breedte, 
   const int b = std::max(1, static_cast<int>(breedte * schaal));
   const int h = std::max(1, static_cast<int>(hoogte * schaal));
   printer.Afbeelding(marge + (ruimteB - b) / 2, boven, b, h, png);
-  printer.EindDocument();
+  const bool gelukt = printer.EindDocument();
   printer.ZetLiggend(liggend);
-  return true;
+  if (!gelukt) MeldAfdrukMislukt(kb_);
+  return gelukt;
 }
 
 }  // namespace valdero

@@ -33,9 +33,11 @@ class GrafiekModel {
   // Prints the picture of the chart (PNG bytes of breedte x hoogte pixels)
   // on the configured printer, landscape for the line and bar charts and
   // portrait for the horizontal bars, as large as the page allows within
-  // the margins; the configured orientation is set back afterwards. False
-  // when the document could not begin.
+  // the margins; the configured orientation is set back afterwards. False,
+  // after saying so, when the chart did not come out.
   bool Print(Printer& printer, const std::string& png, int breedte, int hoogte);
+  // The orientation Print chooses for the chart shown.
+  bool PrintLiggend() const;
 
  private:
   bool Blader(int stap);

@@ -1,7 +1,10 @@
 #pragma once
 // The printer as the program sees it: measuring, pages, text and lines in
-// printer pixels. The desktop program wraps the platform's printer; tests and
-// the command-line tool use a fixed one (or none).
+// printer pixels. A printer pixel is 1/600 inch on every printer, whatever
+// its own resolution: the margins and line height kept in a configuration
+// then mean the same on the next printer, the PDF and the preview. The
+// desktop program wraps the platform's printer; tests and the command-line
+// tool use a fixed one (or none).
 
 #include <string>
 #include <vector>
@@ -26,7 +29,9 @@ class Printer {
 
   virtual bool BeginDocument(const std::string& titel) = 0;
   virtual void NieuwePagina() = 0;
-  virtual void EindDocument() = 0;
+  // False when the document did not reach the printer or the file (a print
+  // service that is down, a file that could not be written).
+  virtual bool EindDocument() = 0;
   virtual void Tekst(int x, int y, const std::string& tekst) = 0;
   virtual void Lijn(int x1, int y1, int x2, int y2) = 0;
   // A picture (the bytes of a PNG file) scaled into the rectangle; charts
@@ -37,9 +42,12 @@ class Printer {
   }
 };
 
+inline constexpr int kPrinterPixelsPerInch = 600;
+
 // A printer of fixed measures that prints nowhere: what the program uses where
-// no printer is installed. At 600 pixels per inch, on A4, a 10-point font is
-// about 83 pixels high; the measures follow those proportions.
+// no printer is installed. At 600 pixels per inch, on A4, a point is 600/72
+// pixels; a sans-serif font is about 1.15 times its size high and its
+// average character about half its size wide.
 class VastePrinter : public Printer {
  public:
   std::vector<std::string> Printers() const override { return {"Geen printer"}; }
@@ -52,12 +60,12 @@ class VastePrinter : public Printer {
   std::string FontNaam() const override { return fontNaam_; }
   int FontGrootte() const override { return fontGrootte_; }
   int TekstBreedte(const std::string& tekst) const override;
-  int TekstHoogte(const std::string&) const override { return fontGrootte_ * 4; }
+  int TekstHoogte(const std::string& tekst) const override;
   int PaginaBreedte() const override { return liggend_ ? 7016 : 4961; }
   int PaginaHoogte() const override { return liggend_ ? 4961 : 7016; }
   bool BeginDocument(const std::string&) override { return true; }
   void NieuwePagina() override {}
-  void EindDocument() override {}
+  bool EindDocument() override { return true; }
   void Tekst(int, int, const std::string&) override {}
   void Lijn(int, int, int, int) override {}
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/core/AfdrukMaten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Printer.h"
 #include "model/core/Windows1252.h"
@@ -12,18 +13,30 @@ namespace {
 class Pagina {
  public:
   Pagina(Kasboek& kb, Printer& p, const AfdrukTabel& t) : kb_(kb), p_(p), t_(t) {
-    const TConfig& c = kb.Config;
-    marge_ = std::max(0, c.LinkerMarge);
-    top_ = std::max(0, c.TopMarge);
-    regel_ = c.RegelHoogte > 0 ? c.RegelHoogte
-             : kb.PrinterRegelHoogte > 0 ? kb.PrinterRegelHoogte
-                                         : std::max(1, p.TekstHoogte("Ag"));
-    bodem_ = p.PaginaHoogte() - std::max(0, c.BodemMarge);
+    const AfdrukMaten m = MeetAfdruk(kb, p);
+    marge_ = m.marge;
+    top_ = m.boven;
+    regel_ = m.regel;
+    bodem_ = m.onderkant;
+    // The grid's widths scaled to the page; a column grows to its widest
+    // text where the page has room, and an amount is never cut.
+    const int tussen = p.TekstBreedte(" ");
+    std::vector<int> nodig;
+    std::vector<bool> heel;
+    for (std::size_t k = 0; k < t.breedtes.size(); ++k) {
+      w_.push_back(p.PaginaBreedte() * t.breedtes[k] / 800);
+      int b = k < t.titels.size() ? p.TekstBreedte(t.titels[k]) : 0;
+      for (const auto* rijen : {&t.rijen, &t.totalen})
+        for (const auto& rij : *rijen)
+          if (k < rij.size()) b = std::max(b, p.TekstBreedte(rij[k]));
+      nodig.push_back(b + 2 * tussen);
+      heel.push_back(k < t.rechts.size() && t.rechts[k]);
+    }
+    w_ = VerdeelBreedtes(w_, nodig, heel, p.PaginaBreedte() - marge_, true);
     int x = marge_;
-    for (int b : t.breedtes) {
+    for (int w : w_) {
       x_.push_back(x);
-      w_.push_back(p.PaginaBreedte() * b / 800);
-      x += w_.back();
+      x += w;
     }
     eind_ = x;
   }
@@ -55,15 +68,16 @@ class Pagina {
 
  private:
   void Regel(const std::vector<std::string>& cellen) {
+    const int tussen = p_.TekstBreedte(" ");
     for (std::size_t k = 0; k < cellen.size() && k < x_.size(); ++k) {
       std::string tekst = cellen[k];
       if (tekst.empty()) continue;
-      // Cut from the end until it fits its column.
-      while (!tekst.empty() && p_.TekstBreedte(tekst) > w_[k])
+      // Cut from the end until it fits its column with a space to spare, so
+      // that it never touches the next column's text.
+      while (!tekst.empty() && p_.TekstBreedte(tekst) > w_[k] - tussen)
         tekst = EersteTekens(tekst, AantalTekens(tekst) - 1);
       const bool rechts = k < t_.rechts.size() && t_.rechts[k];
-      const int x = rechts ? std::max(x_[k], x_[k] + w_[k] - p_.TekstBreedte(tekst) - p_.TekstBreedte(" "))
-                           : x_[k];
+      const int x = rechts ? std::max(x_[k], x_[k] + w_[k] - p_.TekstBreedte(tekst) - tussen) : x_[k];
       p_.Tekst(x, y_, tekst);
     }
     y_ += regel_;
@@ -88,8 +102,7 @@ bool DrukTabel(Kasboek& kb, const AfdrukTabel& tabel) {
   for (const auto& rij : tabel.rijen) pagina.Rij(rij);
   pagina.Lijn();
   for (const auto& rij : tabel.totalen) pagina.Rij(rij);
-  printer->EindDocument();
-  return true;
+  return printer->EindDocument();
 }
 
 }  // namespace valdero

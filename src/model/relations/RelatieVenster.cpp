@@ -1,12 +1,16 @@
 #include "model/relations/RelatieVenster.h"
 
+#include <algorithm>
 #include <charconv>
+#include <vector>
 
+#include "model/core/AfdrukMaten.h"
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Printer.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/Windows1252.h"
 #include "model/relations/RelatieLijst.h"
 #include "model/storage/BoekBestand.h"
 
@@ -141,27 +145,46 @@ void RelatieVenster::NaDialoog() { BewaarNaWijziging(kb_); }
 bool RelatieVenster::Afdrukken() {
   Printer* printer = &kb_.printer();
   const TConfig& c = kb_.Config;
+  printer->KiesPrinter(c.PrinterIndex);
   printer->ZetLiggend((c.Vlaggen & vlag::Liggend) != 0);
-  if (!printer->BeginDocument(KopTekst())) return false;
+  if (!printer->BeginDocument(KopTekst())) {
+    MeldAfdrukMislukt(kb_);
+    return false;
+  }
 
-  const int links = 3 * (kb_.TekenBreedte > 0 ? kb_.TekenBreedte : printer->TekstBreedte("n"));
-  const int regel = c.RegelHoogte > 0 ? c.RegelHoogte : printer->TekstHoogte("Ag") * 6 / 5 + 1;
+  const AfdrukMaten m = MeetAfdruk(kb_, *printer);
+  const int links = 3 * (kb_.TekenBreedte > 0 ? kb_.TekenBreedte : m.teken);
+  const int regel = m.regel;
   const int breedte = printer->PaginaBreedte();
-  const int onder = printer->PaginaHoogte() - c.BodemMarge;
-  // The grid's column widths, scaled from the window's 800 pixels to the page.
-  std::array<int, kRelatieKolommen> x{};
+  const int tussen = printer->TekstBreedte(" ");
+  // The grid's column widths, scaled from the window's 800 pixels to the
+  // page; as the grid's columns grow to fit, so do these where the page has
+  // room. An account number, postcode or telephone number is never cut.
+  std::vector<int> breedtes, nodig;
+  std::vector<bool> heel;
+  for (int k = 1; k < kRelatieKolommen; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    breedtes.push_back(Breedtes()[i] * breedte / 800);
+    int b = printer->TekstBreedte(Kop()[i]);
+    for (const RelatieRij& r : rijen) b = std::max(b, printer->TekstBreedte(r[i]));
+    nodig.push_back(b + 2 * tussen);
+    heel.push_back(k == 2 || k == 4 || k == 6);
+  }
+  breedtes = VerdeelBreedtes(breedtes, nodig, heel, breedte - links, true);
+  std::array<int, kRelatieKolommen + 1> x{};
   int kolom = links;
   for (int k = 1; k < kRelatieKolommen; ++k) {
     x[static_cast<std::size_t>(k)] = kolom;
-    kolom += Breedtes()[static_cast<std::size_t>(k)] * breedte / 800;
+    kolom += breedtes[static_cast<std::size_t>(k - 1)];
   }
+  x[kRelatieKolommen] = kolom;
   const int rechts = kolom;
-  int y = c.TopMarge;
+  int y = m.boven;
   auto volgende = [&] {
     y += regel;
-    if (y + regel > onder) {
+    if (m.PastNiet(y)) {
       printer->NieuwePagina();
-      y = c.TopMarge;
+      y = m.boven;
     }
   };
   auto lijn = [&] {
@@ -169,8 +192,15 @@ bool RelatieVenster::Afdrukken() {
     volgende();
   };
   auto rij = [&](const RelatieRij& r) {
-    for (int k = 1; k < kRelatieKolommen; ++k)
-      printer->Tekst(x[static_cast<std::size_t>(k)], y, r[static_cast<std::size_t>(k)]);
+    for (int k = 1; k < kRelatieKolommen; ++k) {
+      // Cut to its column, a space short of the next one.
+      const auto i = static_cast<std::size_t>(k);
+      const int ruimte = x[i + 1] - x[i] - tussen;
+      std::string tekst = r[i];
+      for (std::size_t n = AantalTekens(tekst); n > 0 && printer->TekstBreedte(tekst) > ruimte;)
+        tekst = EersteTekens(tekst, --n);
+      printer->Tekst(x[i], y, tekst);
+    }
     volgende();
   };
 
@@ -181,8 +211,9 @@ bool RelatieVenster::Afdrukken() {
   // What the grid shows, edits not yet stored included.
   for (const RelatieRij& r : rijen) rij(r);
   lijn();
-  printer->EindDocument();
-  return true;
+  if (printer->EindDocument()) return true;
+  MeldAfdrukMislukt(kb_);
+  return false;
 }
 
 }  // namespace valdero

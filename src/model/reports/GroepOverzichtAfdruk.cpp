@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/core/AfdrukMaten.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Printer.h"
@@ -29,13 +30,11 @@ class GroepAfdruk {
       if (k == 1) w = w * 13 / 10;  // the date whole
       w_.push_back(w);
     }
-    marge_ = kb.Config.LinkerMarge;
-    top_ = kb.Config.TopMarge;
-    h_ = kb.Config.RegelHoogte > 0 ? kb.Config.RegelHoogte
-                                   : static_cast<int>(std::lround(std::abs(p.TekstHoogte("Ag") * 1.2)));
-    if (h_ <= 0) h_ = 1;
-    tb_ = kb.TekenBreedte > 0 ? kb.TekenBreedte
-                              : p.TekstBreedte("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/") / 40 + 1;
+    maten_ = MeetAfdruk(kb, p);
+    marge_ = maten_.marge;
+    top_ = maten_.boven;
+    h_ = maten_.regel;
+    tb_ = kb.TekenBreedte > 0 ? kb.TekenBreedte : maten_.teken;
     perPagina_ = kb.Config.RegelsPerPagina;
     schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
     Verbreed(pagina);
@@ -47,16 +46,16 @@ class GroepAfdruk {
     for (const RapportRij& rij : t_.rijen) {
       Rij(rij.cellen, false);
       ++teller_;
-      if (perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) {
+      // The configured lines per page, or fewer when the next row would run
+      // past the bottom margin.
+      if ((perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) || maten_.PastNiet(y_)) {
         Streep();
-        p_.NieuwePagina();
-        teller_ = 0;
-        y_ = top_;
-        if (kb_.Config.Vlaggen & vlag::KopElkePagina) Kop();
+        NieuwePagina();
       }
     }
     Streep();
     y_ += h_ / 2;
+    if (maten_.PastNiet(y_)) NieuwePagina();
     p_.Tekst(Links(2), y_, t_.totaalLabel);
     Eindigend(3, t_.totaal.tekst);
     if (t_.btwKolommen) Eindigend(4, t_.btwTotaal.tekst);
@@ -96,6 +95,12 @@ class GroepAfdruk {
     if (!s.empty()) p_.Tekst(std::max(Links(kolom), Eind(kolom) - p_.TekstBreedte(s)), y_, s);
   }
   void Streep() { p_.Lijn(marge_, y_, Rechts(t_.Kolommen() - 1), y_); }
+  void NieuwePagina() {
+    p_.NieuwePagina();
+    teller_ = 0;
+    y_ = top_;
+    if (kb_.Config.Vlaggen & vlag::KopElkePagina) Kop();
+  }
 
   void Kop() {
     if (kb_.Config.Vlaggen & vlag::NaamBovenOverzicht) {
@@ -137,6 +142,7 @@ class GroepAfdruk {
   Printer& p_;
   const GroepOverzichtTabel& t_;
   std::vector<int> w_;
+  AfdrukMaten maten_;
   int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1, perPagina_ = 0, schaal_ = 100;
   int y_ = 0;
   int teller_ = 0;
@@ -148,10 +154,12 @@ bool GroepOverzichtModel::Print(Printer& printer, const std::vector<int>& breedt
   if (tabel_.Kolommen() == 0) return false;
   printer.KiesPrinter(kb_.Config.PrinterIndex);
   printer.ZetLiggend((kb_.Config.Vlaggen & vlag::Liggend) != 0);
-  if (!printer.BeginDocument("Speciale Groep")) return false;
-  GroepAfdruk(kb_, printer, tabel_, breedtes).Druk();
-  printer.EindDocument();
-  return true;
+  if (printer.BeginDocument("Speciale Groep")) {
+    GroepAfdruk(kb_, printer, tabel_, breedtes).Druk();
+    if (printer.EindDocument()) return true;
+  }
+  MeldAfdrukMislukt(kb_);
+  return false;
 }
 
 }  // namespace valdero

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/core/AfdrukMaten.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Printer.h"
@@ -29,15 +30,14 @@ class Afdruk {
                                                             : t.breedtes[static_cast<std::size_t>(k)];
       w_.push_back(pagBreedte * px / 800);
     }
-    marge_ = kb.Config.LinkerMarge;
-    top_ = kb.Config.TopMarge;
-    h_ = kb.Config.RegelHoogte > 0 ? kb.Config.RegelHoogte
-                                   : static_cast<int>(std::lround(std::abs(p.TekstHoogte("Ag") * 1.2)));
-    if (h_ <= 0) h_ = 1;
-    tb_ = kb.TekenBreedte > 0 ? kb.TekenBreedte
-                              : p.TekstBreedte("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/") / 40 + 1;
+    maten_ = MeetAfdruk(kb, p);
+    marge_ = maten_.marge;
+    top_ = maten_.boven;
+    h_ = maten_.regel;
+    tb_ = kb.TekenBreedte > 0 ? kb.TekenBreedte : maten_.teken;
     perPagina_ = kb.Config.RegelsPerPagina;
     schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
+    Verbreed(pagBreedte);
   }
 
   void Druk() {
@@ -49,27 +49,58 @@ class Afdruk {
       melder.Stap(++gedaan);
       Rij(rij.cellen, false);
       ++teller_;
-      if (perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) {
+      // The configured lines per page, or fewer when the next row would run
+      // past the bottom margin.
+      if ((perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) || maten_.PastNiet(y_)) {
         Streep();
-        p_.NieuwePagina();
-        teller_ = 0;
-        ++pagina_;
-        y_ = top_;
-        if (kb_.Config.Vlaggen & vlag::KopElkePagina)
-          Kop();
-        else if (kb_.Config.Vlaggen & vlag::PaginaNummers) {
-          PaginaNummer();
-          y_ += h_;
-          ++teller_;
-        }
+        NieuwePagina();
       }
     }
     Streep();
     y_ += h_ / 2;
+    // The footer (at most three lines) stays together below the table.
+    if (maten_.PastNiet(y_, 3)) NieuwePagina();
     Voet();
   }
 
  private:
+  // Whether every filled cell of the column is a number, an amount or a
+  // date (and at least one is filled).
+  bool IsGetalKolom(int kolom) const {
+    bool gevuld = false;
+    for (const RapportRij& rij : t_.rijen) {
+      if (kolom >= static_cast<int>(rij.cellen.size())) continue;
+      const std::string& cel = rij.cellen[static_cast<std::size_t>(kolom)];
+      if (cel.find_first_not_of(' ') == std::string::npos) continue;
+      if (cel.find_first_not_of("0123456789,.-+% ") != std::string::npos) return false;
+      gevuld = true;
+    }
+    return gevuld;
+  }
+
+  // Numbers, amounts and dates are never cut (a cut amount is a wrong
+  // amount): their columns grow to their widest cell, or total for amounts,
+  // and the widest text columns give up what the page then lacks.
+  void Verbreed(int pagBreedte) {
+    const int streepje = p_.TekstBreedte("|");
+    std::vector<int> nodig(w_.size(), 0);
+    std::vector<bool> heel(w_.size(), false);
+    for (int k = 0; k <= laatste_; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      if (!IsGetalKolom(k)) continue;
+      heel[i] = true;
+      int b = 0;
+      for (const RapportRij& rij : t_.rijen)
+        if (i < rij.cellen.size()) b = std::max(b, p_.TekstBreedte(rij.cellen[i]));
+      const bool bedrag = IsBedrag(k);
+      if (bedrag)
+        for (const TotaalRegel& r : t_.totalen)
+          for (const RapportVeld& v : r.velden) b = std::max(b, p_.TekstBreedte(v.tekst));
+      nodig[i] = b + (bedrag ? 2 * tb_ : 0) + 3 * streepje;
+    }
+    w_ = VerdeelBreedtes(w_, nodig, heel, pagBreedte - marge_, false);
+  }
+
   int Links(int kolom) const {
     int x = marge_;
     for (int k = 0; k < kolom && k < static_cast<int>(w_.size()); ++k) x += w_[static_cast<std::size_t>(k)];
@@ -82,6 +113,19 @@ class Afdruk {
     Tekst(Rechts(kolom) - 2 * tb_ - p_.TekstBreedte(s), s);
   }
   void Streep() { p_.Lijn(marge_, y_, Rechts(laatste_), y_); }
+  void NieuwePagina() {
+    p_.NieuwePagina();
+    teller_ = 0;
+    ++pagina_;
+    y_ = top_;
+    if (kb_.Config.Vlaggen & vlag::KopElkePagina)
+      Kop();
+    else if (kb_.Config.Vlaggen & vlag::PaginaNummers) {
+      PaginaNummer();
+      y_ += h_;
+      ++teller_;
+    }
+  }
   void PaginaNummer() {
     const std::string s = "Pagina: " + std::to_string(pagina_);
     Tekst(Rechts(laatste_) - p_.TekstBreedte("Pagina:XXXX"), s);
@@ -89,6 +133,7 @@ class Afdruk {
 
   bool IsBedrag(int kolom) const {
     if (t_.afschrift) return kolom == 6 || kolom == 7;
+    if (t_.soort == rapport::Btw) return t_.IsBedragKolom(kolom);
     if (t_.soort == rapport::Samengesteld && t_.subgroepen > 0) return kolom >= 4 && kolom <= t_.subgroepen + 4;
     if (IsTransactieRapport(t_.soort)) return kolom == 4 || kolom == 5;
     return kolom >= 2 && kolom <= 5;
@@ -119,13 +164,16 @@ class Afdruk {
     const int streepje = p_.TekstBreedte("|");
     for (int k = 0; k <= laatste_; ++k) {
       std::string s = k < static_cast<int>(cellen.size()) ? cellen[static_cast<std::size_t>(k)] : "";
-      const int ruimte = w_[static_cast<std::size_t>(k)] - streepje;
+      // Room between this column's "|" and the next one's, a "|" wide apart
+      // from each, so that no text touches another.
+      const int ruimte = w_[static_cast<std::size_t>(k)] - 3 * streepje;
       // The printer text is UTF-8: shorten by whole characters.
       for (std::size_t n = AantalTekens(s); n > 0 && p_.TekstBreedte(s) > ruimte;) s = EersteTekens(s, --n);
       const int x = Links(k);
       p_.Tekst(x, y_, "|");
       if (!titel && IsBedrag(k))
-        p_.Tekst(Rechts(k) - 2 * tb_ - p_.TekstBreedte(s), y_, s);
+        // An amount too wide to end 2 t before the edge starts after the "|".
+        p_.Tekst(std::max(x + 2 * streepje, Rechts(k) - 2 * tb_ - p_.TekstBreedte(s)), y_, s);
       else
         p_.Tekst(x + streepje, y_, s);
     }
@@ -182,6 +230,7 @@ class Afdruk {
   int laatste_;
   int& pagina_;
   std::vector<int> w_;
+  AfdrukMaten maten_;
   int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1, perPagina_ = 0, schaal_ = 100;
   int y_ = 0;
   int teller_ = 0;
@@ -201,8 +250,39 @@ bool PrintRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel, cons
   if (!printer.BeginDocument("Overzicht")) return false;
   int pagina = 1;
   DrukRapport(kb, printer, tabel, breedtes, LaatsteKolom(tabel, false), pagina);
-  printer.EindDocument();
-  return true;
+  return printer.EindDocument();
+}
+
+bool PrintBtwOverzicht(Kasboek& kb, Printer& printer, const RapportTabel& tabel) {
+  RapportTabel metTotaal = tabel;
+  for (const TotaalRegel& totaal : tabel.totalen) {
+    if (!totaal.zichtbaar) continue;
+    RapportRij rij;
+    rij.cellen.push_back(totaal.label);
+    for (const RapportVeld& veld : totaal.velden) rij.cellen.push_back(veld.zichtbaar ? veld.tekst : std::string());
+    metTotaal.rijen.push_back(std::move(rij));
+  }
+  // Its totals are a row: no footer of a report kind.
+  metTotaal.totalen.clear();
+  printer.KiesPrinter(kb.Config.PrinterIndex);
+  printer.ZetLiggend((kb.Config.Vlaggen & vlag::Liggend) != 0);
+  // The window sizes its columns to their titles and amounts; so does the
+  // paper, at about the pixels of a character on screen.
+  constexpr int kSchermPixelsPerTeken = 8;
+  std::vector<int> breedtes = metTotaal.breedtes;
+  for (std::size_t k = 0; k < breedtes.size(); ++k) {
+    std::size_t tekens = k < metTotaal.titels.size() ? AantalTekens(metTotaal.titels[k]) : 0;
+    for (const RapportRij& rij : metTotaal.rijen)
+      if (k < rij.cellen.size()) tekens = std::max(tekens, AantalTekens(rij.cellen[k]));
+    breedtes[k] = std::max(breedtes[k], static_cast<int>(tekens + 2) * kSchermPixelsPerTeken);
+  }
+  if (tabel.Kolommen() > 0 && printer.BeginDocument("BTW Overzicht")) {
+    int pagina = 1;
+    DrukRapport(kb, printer, metTotaal, breedtes, metTotaal.Kolommen() - 1, pagina);
+    if (printer.EindDocument()) return true;
+  }
+  MeldAfdrukMislukt(kb);
+  return false;
 }
 
 }  // namespace valdero

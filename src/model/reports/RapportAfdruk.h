@@ -14,12 +14,17 @@ struct RapportTabel;
 
 // Chooses the configured printer and orientation, prints the report as one
 // document and ends it. `breedtes` are the current column widths in pixels.
-// False when the document could not be started.
+// False when the document could not be started or did not come out.
 bool PrintRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel, const std::vector<int>& breedtes);
 
 // Prints the report on a document that is already open; the page counter
 // runs on.
 void DrukRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel, const std::vector<int>& breedtes,
                  int laatsteKolom, int& paginaTeller);
+
+// The VAT overview on paper: its rows and, as the last row, the totals of
+// all accounts, every column printed. False, after saying so, when it did
+// not come out.
+bool PrintBtwOverzicht(Kasboek& kb, Printer& printer, const RapportTabel& tabel);
 
 }  // namespace valdero

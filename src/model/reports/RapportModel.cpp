@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/core/AfdrukMaten.h"
 #include "model/core/Bedragen.h"
 #include "model/core/Berichten.h"
 #include "model/core/Datum.h"
@@ -263,7 +264,9 @@ bool RapportModel::Opslaan(const std::vector<int>& breedtes, int fontGrootte) {
 }
 
 bool RapportModel::Print(Printer& printer, const std::vector<int>& breedtes) {
-  return PrintRapport(kb_, printer, tabel_, breedtes);
+  if (PrintRapport(kb_, printer, tabel_, breedtes)) return true;
+  MeldAfdrukMislukt(kb_);
+  return false;
 }
 
 void RapportModel::Sluit(const std::vector<int>& breedtes, int fontGrootte) {

@@ -22,6 +22,7 @@
 #include "ui/widgets/TSortDlg.h"
 #include "ui/widgets/TekstRaster.h"
 #include "ui/widgets/Tnavigator.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 #include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
@@ -133,7 +134,7 @@ TRekenForm::TRekenForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerder, QWid
     ToonHuidig();
     raster_->setFocus();
   });
-  connect(print, &QPushButton::clicked, this, [this] { model_.Print(); });
+  connect(print, &QPushButton::clicked, this, [this] { Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0, [this] { model_.Print(); }); });
   connect(bewaar, &QPushButton::clicked, this, [this] { model_.BewaarTekst(); });
   connect(sorteer, &QPushButton::clicked, this, &TRekenForm::Sorteren);
   connect(ok, &QPushButton::clicked, this, &TRekenForm::OkKlik);

@@ -24,6 +24,7 @@
 #include "ui/bankimport/TBegindatumDlg.h"
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 
 namespace valdero {
 namespace {
@@ -80,7 +81,9 @@ TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutF
   connect(stop_, &QPushButton::clicked, this, &QWidget::close);
   connect(help, &QPushButton::clicked, this, [this] { emit HelpGevraagd(380); });
   connect(print_, &QPushButton::clicked, this, [this] {
-    if (model_) model_->Print();
+    if (model_) Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0, [this] {
+      if (model_) model_->Print();
+    });
   });
   connect(raster_, &QTableWidget::currentCellChanged, this, [this](int rij, int, int, int) {
     if (!model_ || rij < verwerkt_) return;

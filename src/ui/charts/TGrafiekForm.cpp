@@ -11,6 +11,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "ui/charts/GrafiekTekening.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 #include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
@@ -53,8 +54,10 @@ TGrafiekForm::TGrafiekForm(Kasboek& kb, const ReportSelection& selectie, QWidget
   });
   connect(print, &QPushButton::clicked, this, [this] {
     const QImage beeld = Beeld();
-    const QByteArray png = PngBytes(beeld);
-    model_.Print(kb_.printer(), png.toStdString(), beeld.width(), beeld.height());
+    Afdrukken(this, kb_, model_.PrintLiggend(),
+              [this, bytes = PngBytes(beeld).toStdString(), b = beeld.width(), h = beeld.height()] {
+                model_.Print(kb_.printer(), bytes, b, h);
+              });
   });
   connect(png, &QPushButton::clicked, this, &TGrafiekForm::OpslaanAlsPng);
   connect(sluit, &QPushButton::clicked, this, &QWidget::close);

@@ -23,6 +23,7 @@
 #include "ui/widgets/TSortDlg.h"
 #include "ui/widgets/TekstRaster.h"
 #include "ui/widgets/Tnavigator.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 
 namespace valdero {
 namespace {
@@ -156,7 +157,7 @@ TBudgetForm::TBudgetForm(Kasboek& kb, QWidget* parent)
     ToonHuidig();
     raster_->setFocus();
   });
-  connect(print, &QPushButton::clicked, this, [this] { model_.Print(); });
+  connect(print, &QPushButton::clicked, this, [this] { Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0, [this] { model_.Print(); }); });
   connect(bewaar, &QPushButton::clicked, this, [this] { model_.BewaarTekst(); });
   connect(sorteer, &QPushButton::clicked, this, &TBudgetForm::Sorteren);
   connect(ok, &QPushButton::clicked, this, &TBudgetForm::OkKlik);

@@ -19,6 +19,7 @@
 #include "ui/relations/TRelatieDlg.h"
 #include "ui/widgets/StapDialoog.h"
 #include "ui/widgets/Tnavigator.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 
 namespace valdero {
 namespace {
@@ -115,7 +116,7 @@ TRelatieForm::TRelatieForm(Kasboek& kb, QWidget* parent)
   connect(schrap_, &QPushButton::clicked, this, &QWidget::close);
   connect(afdrukken_, &QPushButton::clicked, this, [this] {
     NeemRijen();
-    model_.Afdrukken();
+    Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0, [this] { model_.Afdrukken(); });
   });
 }
 

@@ -11,7 +11,10 @@
 #include <algorithm>
 
 #include "model/core/Kasboek.h"
+#include "model/core/Records.h"
 #include "model/reports/BtwOverzicht.h"
+#include "model/reports/RapportAfdruk.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 
 namespace valdero {
 namespace {
@@ -49,11 +52,19 @@ TBTWUitDlg::TBTWUitDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb_(kb) 
   hoofd->addWidget(tabel_, 1);
 
   auto* knoppen = new QHBoxLayout;
+  auto* print = new QPushButton(QStringLiteral("&Print"), this);
+  print->setObjectName(QStringLiteral("PrintBtn"));
+  print->setToolTip(QStringLiteral("Print BTW overzicht"));
   sluit_ = new QPushButton(QStringLiteral("&Sluit"), this);
+  knoppen->addWidget(print);
   knoppen->addStretch();
   knoppen->addWidget(sluit_);
   hoofd->addLayout(knoppen);
   connect(sluit_, &QPushButton::clicked, this, &QDialog::close);
+  connect(print, &QPushButton::clicked, this, [this] {
+    Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0,
+              [this] { PrintBtwOverzicht(kb_, kb_.printer(), overzicht_); });
+  });
   // Closed by the button, the frame or Escape.
   connect(this, &QDialog::finished, this, &TBTWUitDlg::Gesloten);
 }

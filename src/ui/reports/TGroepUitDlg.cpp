@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "model/core/Kasboek.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 
 namespace valdero {
 namespace {
@@ -93,7 +94,9 @@ TGroepUitDlg::TGroepUitDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb_(
     model_.ZetTransactiefilter(aan);
     Toon();
   });
-  connect(print_, &QPushButton::clicked, this, [this] { model_.Print(kb_.printer(), KolomBreedtes()); });
+  connect(print_, &QPushButton::clicked, this, [this] {
+    Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0, [this, breedtes = KolomBreedtes()] { model_.Print(kb_.printer(), breedtes); });
+  });
   connect(sluit_, &QPushButton::clicked, this, &QDialog::accept);
 }
 

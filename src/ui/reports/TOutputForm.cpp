@@ -25,6 +25,7 @@
 #include "model/reports/GroepOverzicht.h"
 #include "model/reports/RapportSoort.h"
 #include "ui/reports/RapportTabelModel.h"
+#include "ui/widgets/AfdrukVoorbeeld.h"
 #include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
@@ -199,7 +200,7 @@ void TOutputForm::BouwVenster() {
   connect(verzamel_, &QPushButton::clicked, this, [this] { model_.Verzamel(KolomBreedtes(), FontGrootte()); });
   connect(opslaan_, &QPushButton::clicked, this, [this] { model_.Opslaan(KolomBreedtes(), FontGrootte()); });
   connect(print_, &QPushButton::clicked, this, [this] {
-    model_.Print(kb_.printer(), KolomBreedtes());
+    Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0, [this, breedtes = KolomBreedtes()] { model_.Print(kb_.printer(), breedtes); });
   });
   connect(afschrift_, &QPushButton::clicked, this, [this] {
     model_.WisselAfschrift();

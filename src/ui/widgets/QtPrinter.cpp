@@ -1,20 +1,25 @@
 #include "ui/widgets/QtPrinter.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cmath>
 
 namespace valdero {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// Rules a little heavier than the thinnest line a printer can draw.
+constexpr double kLijnDikte = 2.0;
+
 }  // namespace
 
-QtPrinter::QtPrinter() {
+QtPrinter::QtPrinter() : metVoorbeeld_(true) {
   const QPrinterInfo standaard = QPrinterInfo::defaultPrinter();
   if (!standaard.isNull())
     printer_ = std::make_unique<QPrinter>(standaard, QPrinter::HighResolution);
@@ -32,6 +37,34 @@ QtPrinter::~QtPrinter() {
   if (painter_) painter_->end();
 }
 
+std::unique_ptr<QPrinter> QtPrinter::MaakVoorbeeldPrinter(int index, bool liggend) const {
+  const QStringList namen = QPrinterInfo::availablePrinterNames();
+  QString naam = QPrinterInfo::defaultPrinterName();
+  if (index >= 0 && index < namen.size()) naam = namen[index];
+  if (naam.isEmpty() && !namen.isEmpty()) naam = namen.front();
+  std::unique_ptr<QPrinter> doel;
+  if (!naam.isEmpty()) {
+    doel = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(naam), QPrinter::HighResolution);
+  } else {
+    // No printer: the preview still shows the pages and saves them as PDF.
+    doel = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    doel->setOutputFormat(QPrinter::PdfFormat);
+    doel->setPageSize(QPageSize(QPageSize::A4));
+  }
+  doel->setPageOrientation(liggend ? QPageLayout::Landscape : QPageLayout::Portrait);
+  return doel;
+}
+
+QtPrinter::Omleiding::Omleiding(QtPrinter& printer, QPrinter& doel) : printer_(printer), vorige_(printer.omgeleid_) {
+  if (printer_.painter_) printer_.EindDocument();
+  printer_.omgeleid_ = &doel;
+}
+
+QtPrinter::Omleiding::~Omleiding() {
+  if (printer_.painter_) printer_.EindDocument();
+  printer_.omgeleid_ = vorige_;
+}
+
 std::vector<std::string> QtPrinter::Printers() const {
   std::vector<std::string> namen;
   for (const QString& naam : QPrinterInfo::availablePrinterNames()) namen.push_back(naam.toStdString());
@@ -39,8 +72,9 @@ std::vector<std::string> QtPrinter::Printers() const {
 }
 
 void QtPrinter::KiesPrinter(int index) {
-  // A printer of the caller's own (a PDF file) stays what it is.
-  if (!printer_ || printer_->outputFormat() != QPrinter::NativeFormat) return;
+  // A printer of the caller's own (a PDF file), or the one chosen in the
+  // preview, stays what it is.
+  if (omgeleid_ || !printer_ || printer_->outputFormat() != QPrinter::NativeFormat) return;
   const QStringList namen = QPrinterInfo::availablePrinterNames();
   QString naam = QPrinterInfo::defaultPrinterName();
   // An index from another machine's configuration falls back to the default.
@@ -50,6 +84,7 @@ void QtPrinter::KiesPrinter(int index) {
 
 void QtPrinter::ZetLiggend(bool liggend) {
   vast_.ZetLiggend(liggend);
+  if (omgeleid_) return;
   if (printer_) printer_->setPageOrientation(liggend ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
@@ -69,60 +104,86 @@ std::string QtPrinter::FontNaam() const { return fontNaam_; }
 
 int QtPrinter::FontGrootte() const { return fontGrootte_; }
 
+double QtPrinter::Schaal() const {
+  const QPrinter* doel = Doel();
+  const int dpi = doel ? doel->resolution() : 0;
+  return dpi > 0 ? static_cast<double>(dpi) / kPrinterPixelsPerInch : 1.0;
+}
+
 int QtPrinter::TekstBreedte(const std::string& tekst) const {
-  if (!printer_) return vast_.TekstBreedte(tekst);
-  return QFontMetrics(font_, printer_.get()).horizontalAdvance(Q(tekst));
+  QPrinter* doel = Doel();
+  if (!doel) return vast_.TekstBreedte(tekst);
+  return static_cast<int>(std::ceil(QFontMetricsF(font_, doel).horizontalAdvance(Q(tekst)) / Schaal()));
 }
 
-int QtPrinter::TekstHoogte(const std::string& tekst) const {
-  if (!printer_) return vast_.TekstHoogte(tekst);
-  return QFontMetrics(font_, printer_.get()).height();
+int QtPrinter::TekstHoogte(const std::string&) const {
+  QPrinter* doel = Doel();
+  if (!doel) return vast_.TekstHoogte("");
+  return static_cast<int>(std::ceil(QFontMetricsF(font_, doel).height() / Schaal()));
 }
 
-int QtPrinter::PaginaBreedte() const { return printer_ ? printer_->width() : vast_.PaginaBreedte(); }
+int QtPrinter::PaginaBreedte() const {
+  const QPrinter* doel = Doel();
+  return doel ? static_cast<int>(doel->width() / Schaal()) : vast_.PaginaBreedte();
+}
 
-int QtPrinter::PaginaHoogte() const { return printer_ ? printer_->height() : vast_.PaginaHoogte(); }
+int QtPrinter::PaginaHoogte() const {
+  const QPrinter* doel = Doel();
+  return doel ? static_cast<int>(doel->height() / Schaal()) : vast_.PaginaHoogte();
+}
 
 bool QtPrinter::BeginDocument(const std::string& titel) {
-  if (!printer_) return false;
+  QPrinter* doel = Doel();
+  if (!doel) return false;
   if (painter_) EindDocument();
-  printer_->setDocName(Q(titel));
+  // A printer the system reports in error (its service down) prints nothing.
+  if (doel->outputFormat() == QPrinter::NativeFormat && !omgeleid_ &&
+      (!doel->isValid() || QPrinterInfo::printerInfo(doel->printerName()).state() == QPrinter::Error))
+    return false;
+  doel->setDocName(Q(titel));
   painter_ = std::make_unique<QPainter>();
-  if (!painter_->begin(printer_.get())) {
+  if (!painter_->begin(doel)) {
     painter_.reset();
     return false;
   }
   painter_->setFont(font_);
+  QPen pen(Qt::black);
+  pen.setWidthF(kLijnDikte * Schaal());
+  painter_->setPen(pen);
   return true;
 }
 
 void QtPrinter::NieuwePagina() {
-  if (painter_) printer_->newPage();
+  if (painter_) Doel()->newPage();
 }
 
-void QtPrinter::EindDocument() {
-  if (!painter_) return;
-  painter_->end();
+bool QtPrinter::EindDocument() {
+  if (!painter_) return false;
+  const bool beeindigd = painter_->end();
   painter_.reset();
+  return beeindigd && Doel()->printerState() != QPrinter::Error;
 }
 
 void QtPrinter::Tekst(int x, int y, const std::string& tekst) {
   if (!painter_) return;
   // y is the top of the line, as the measures count it; Qt draws on the
   // baseline.
-  painter_->drawText(x, y + painter_->fontMetrics().ascent(), Q(tekst));
+  const double s = Schaal();
+  painter_->drawText(QPointF(x * s, y * s + painter_->fontMetrics().ascent()), Q(tekst));
 }
 
 void QtPrinter::Lijn(int x1, int y1, int x2, int y2) {
-  if (painter_) painter_->drawLine(x1, y1, x2, y2);
+  const double s = Schaal();
+  if (painter_) painter_->drawLine(QLineF(x1 * s, y1 * s, x2 * s, y2 * s));
 }
 
 void QtPrinter::Afbeelding(int x, int y, int breedte, int hoogte, const std::string& png) {
   if (!painter_) return;
   QImage beeld;
   if (!beeld.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG")) return;
+  const double s = Schaal();
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
-  painter_->drawImage(QRect(x, y, breedte, hoogte), beeld);
+  painter_->drawImage(QRectF(x * s, y * s, breedte * s, hoogte * s), beeld);
 }
 
 }  // namespace valdero
