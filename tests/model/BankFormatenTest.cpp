@@ -1,5 +1,6 @@
 // The six delimited layouts, read from small files built from their field
 // tables, with their error paths and exact messages.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "BankImportTestBoek.h"
@@ -365,6 +366,38 @@ TEST(BankFormatenTest, EenGekozenBestandInEenDiepeMapWordtHeelGelezen) {
   boek.run = std::make_unique<BankImport>(boek.kb, boek.kiezer, nullptr);
   EXPECT_TRUE(boek.run->Importeer(0));
   EXPECT_EQ(boek.run->Laatste(), 3);
+}
+
+// A statement file of two own accounts the book lacks: each is offered as a
+// new account, and after Nee each is offered the existing accounts.
+TEST(BankFormatenTest, ElkeEigenRekeningVanHetBestandWordtAangeboden) {
+  test::BankBoek boek;
+  struct Schrap : RekeningDialoogVoerder {
+    void Voer(RekeningDialoog& d) override { d.Schrap(); }
+  } schrap;
+  BankImport run(boek.kb, boek.kiezer, &schrap);
+  boek.berichten.standaardAntwoord = antwoord::Nee;
+  auto stmt = [](const std::string& iban, const std::string& dag) {
+    return "<Stmt><Id>1</Id><Acct><Id><IBAN>" + iban +
+           "</IBAN></Id><Ccy>EUR</Ccy></Acct><Ntry><Amt Ccy=\"EUR\">5.00</Amt><CdtDbtInd>DBIT</CdtDbtInd>"
+           "<BookgDt><Dt>" + dag + "</Dt></BookgDt><NtryDtls><TxDtls><RltdPties><Cdtr><Nm>Winkel</Nm></Cdtr>"
+           "</RltdPties></TxDtls></NtryDtls></Ntry></Stmt>";
+  };
+  const std::string camt =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.02\">"
+      "<BkToCstmrStmt><GrpHdr><MsgId>V</MsgId></GrpHdr>" +
+      stmt("NL12ABNA0555555555", "2014-12-30") + stmt("NL12ABNA0666666666", "2014-12-31") +
+      "</BkToCstmrStmt></Document>";
+  run.Verwerk(kAutomatischTag, "twee.xml", camt);
+  const auto teksten = boek.berichten.Teksten();
+  for (const std::string nummer : {"555555555", "666666666"}) {
+    EXPECT_NE(std::find(teksten.begin(), teksten.end(), "Wilt u rekening Toevoegen: " + nummer), teksten.end())
+        << nummer;
+    EXPECT_NE(std::find(teksten.begin(), teksten.end(),
+                        "Het Mutatie-rekeningnummer = " + nummer + "\rWilt u een bestaande rekening kiezen?"),
+              teksten.end())
+        << nummer;
+  }
 }
 
 }  // namespace

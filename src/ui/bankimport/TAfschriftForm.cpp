@@ -170,9 +170,20 @@ void TAfschriftForm::Toon() {
   // grid's width (within the screen) instead of hiding a column behind a
   // horizontal scroll bar.
   breed += 2 * raster_->frameWidth() + raster_->verticalScrollBar()->sizeHint().width() + 4;
-  raster_->setMinimumWidth(std::min(breed, BeschikbareBreedte()));
-  if (raster_->minimumWidth() >= breed) raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  if (width() < sizeHint().width()) resize(sizeHint().width(), height());
+  // On a narrow screen the name and the description give way first.
+  const int beschikbaar = BeschikbareBreedte();
+  constexpr int kMinsteTekstBreedte = 100;
+  for (int k : {4, 3}) {
+    if (breed <= beschikbaar) break;
+    const int minder = std::min(breed - beschikbaar, raster_->columnWidth(k) - kMinsteTekstBreedte);
+    if (minder <= 0) continue;
+    raster_->setColumnWidth(k, raster_->columnWidth(k) - minder);
+    breed -= minder;
+  }
+  raster_->setMinimumWidth(std::min(breed, beschikbaar));
+  raster_->setHorizontalScrollBarPolicy(breed <= beschikbaar ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+  if (QLayout* l = layout()) l->activate();
+  if (width() < minimumSizeHint().width()) resize(minimumSizeHint().width(), height());
   bijwerken_->setEnabled(model_->BijwerkenActief());
   print_->setEnabled(true);
   kop_->setText(QString::fromStdString(model_->Kop()));
