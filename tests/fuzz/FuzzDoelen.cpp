@@ -294,6 +294,8 @@ const std::vector<FuzzDoel>& AlleDoelen() {
       {"bank-mt940", Bank<bankformaat::Mt940>},
       {"bank-rabocsv", Bank<bankformaat::RaboCsv>},
       {"bank-ingcsv", Bank<bankformaat::IngCsv>},
+      {"bank-qif", Bank<bankformaat::Qif>},
+      {"bank-ofx", Bank<bankformaat::Ofx>},
       {"bank-automatisch", Bank<kAutomatischTag>},
   };
   return doelen;

@@ -340,8 +340,8 @@ TEST(BankFormatenTest, AutomatischHerkentElkeLayout) {
   EXPECT_FALSE(boek.gelukt);
   ASSERT_EQ(boek.berichten.Teksten().size(), 1u);
   EXPECT_EQ(boek.berichten.Teksten()[0],
-            "Het formaat van brief.txt is niet herkend.\rVerwacht: CAMT.053 (XML), MT940, Rabobank CSV, ING CSV, of "
-            "een bestand van Rabobank, Girotel, ABN AMRO, SNS of ING in het oude formaat");
+            "Het formaat van brief.txt is niet herkend.\rVerwacht: CAMT.053 (XML), MT940, Rabobank CSV, ING CSV, "
+            "QIF, OFX, of een bestand van Rabobank, Girotel, ABN AMRO, SNS of ING in het oude formaat");
 }
 
 }  // namespace

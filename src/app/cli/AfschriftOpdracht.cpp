@@ -45,10 +45,15 @@ int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::str
   const std::string& tag = s.opties.argumenten[1];
   if (tag == "auto") {
     s.tag = kAutomatischTag;
+  } else if (tag == "qif") {
+    s.tag = bankformaat::Qif;
+  } else if (tag == "ofx") {
+    s.tag = bankformaat::Ofx;
   } else {
     s.tag = GeheelGetal(tag);
     if ((s.tag == 0 && tag != "0") || s.tag < 0 || s.tag > 19 || StandaardBankBestand(s.tag).empty())
-      return Gebruiksfout(omgeving, opdracht, "TAG is een menutag (0-9, 10-15) of auto, niet '" + tag + "'");
+      return Gebruiksfout(omgeving, opdracht,
+                          "TAG is een menutag (0-9, 10-15), qif, ofx of auto, niet '" + tag + "'");
   }
   if (s.opties.extra.count("vanaf")) {
     const std::string& v = s.opties.extra["vanaf"];

@@ -452,7 +452,8 @@ Afstemming::Voorstel Afstemming::StelVoor(bool kiesGroep) {
   if (beste.score >= 16) modus = vergelijkmodus::Vergelijk;
   if (beste.score < 31) {
     if (beste.score <= 8) {
-      regel.GroepKode = kOnbekendeGroepKode;
+      // A history file's category names the group a new line goes to.
+      regel.GroepKode = regel.BestandGroep.empty() ? kOnbekendeGroepKode : regel.BestandGroep;
       invoegen = true;
     } else if (kiesGroep) {
       const SelectMut selectie = SelectMut::Groepen(kb_, kb_.ZoekGroep(regel.GroepKode));

@@ -20,6 +20,8 @@ std::string StandaardBankBestand(int tag) {
     case 13: return "SNS.txt";
     case 14: return "ING1.txt";
     case 15: return "ING2.csv";
+    case bankformaat::Qif: return "Mutaties.qif";
+    case bankformaat::Ofx: return "Mutaties.ofx";
     default: return {};
   }
 }
@@ -36,9 +38,11 @@ std::string BankBestandFilter(int tag) {
     case 7: return "MT940 files (*.sta *.940 *.txt)|*.STA *.940 *.TXT|Alle files *.*";
     case 8:
     case 9: return "Mutatie files (*.csv)|*.CSV|Alle files *.*";
+    case bankformaat::Qif: return "QIF files (*.qif)|*.QIF|Alle files *.*";
+    case bankformaat::Ofx: return "OFX files (*.ofx *.qfx)|*.OFX *.QFX|Alle files *.*";
     case kAutomatischTag:
-      return "Mutatie files (*.txt *.csv *.tab *.xml *.sta *.940)|*.TXT *.CSV *.TAB *.XML *.STA *.940"
-             "|Alle files *.*";
+      return "Mutatie files (*.txt *.csv *.tab *.xml *.sta *.940 *.qif *.ofx)"
+             "|*.TXT *.CSV *.TAB *.XML *.STA *.940 *.QIF *.OFX|Alle files *.*";
     default: return {};
   }
 }
@@ -55,6 +59,8 @@ std::string FormaatNaam(int formaat) {
     case bankformaat::Mt940: return "MT940";
     case bankformaat::RaboCsv: return "Rabobank CSV";
     case bankformaat::IngCsv: return "ING CSV";
+    case bankformaat::Qif: return "QIF";
+    case bankformaat::Ofx: return "OFX";
     default: return "?";
   }
 }

@@ -17,12 +17,16 @@ constexpr int Camt053 = 6;
 constexpr int Mt940 = 7;
 constexpr int RaboCsv = 8;
 constexpr int IngCsv = 9;
+// History from other bookkeeping programs: their menu tags are their numbers.
+constexpr int Qif = 20;
+constexpr int Ofx = 21;
 }  // namespace bankformaat
 
 // The "&Automatisch" entry: the layout is recognised from the file's content.
 inline constexpr int kAutomatischTag = 99;
 
-inline int FormaatVanTag(int tag) { return tag % 10; }
+// Tags 10 to 19 choose the layouts 0 to 9 again (the "&Keuze" entries).
+inline int FormaatVanTag(int tag) { return tag >= bankformaat::Qif && tag != kAutomatischTag ? tag : tag % 10; }
 
 // The file that a tag opens without asking when it lies in the current folder;
 // empty when the tag always asks.

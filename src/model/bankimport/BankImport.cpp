@@ -236,7 +236,7 @@ bool BankImport::VerwerkBytes(int tag, const std::string& naam, std::string_view
     if (lezer == nullptr) {
       kb_.berichten().BerichtDlg(
           "Het formaat van " + naam + " is niet herkend.\rVerwacht: CAMT.053 (XML), MT940, "
-          "Rabobank CSV, ING CSV, of een bestand van Rabobank, Girotel, ABN AMRO, SNS of ING "
+          "Rabobank CSV, ING CSV, QIF, OFX, of een bestand van Rabobank, Girotel, ABN AMRO, SNS of ING "
           "in het oude formaat",
           BerichtSoort::Fout, knop::OK);
       ZetFout(importfout::Onverwacht);
@@ -496,6 +496,12 @@ void BankImport::TegenRekening(TNewKas& regel, const std::string& tekst, bool ze
     if (regel.BoekSoort == importsoort::Bij) regel.BoekSoort = importsoort::BijVanEigen;
     if (regel.BoekSoort == importsoort::Af) regel.BoekSoort = importsoort::AfNaarEigen;
   }
+}
+
+int BankImport::KiesRekening() {
+  const SelectMut selectie = SelectMut::Rekeningen(kb_, -1, {});
+  const auto tekst = kiezer_.Kies(selectie);
+  return tekst ? selectie.RekeningUit(kb_, *tekst) : 0;
 }
 
 int BankImport::OfferNewAccount(const std::string& nummer) {

@@ -135,6 +135,9 @@ class BankImport {
   void Saldi(SaldoAfschrift afschrift) { saldi_.push_back(std::move(afschrift)); }
 
   int OfferNewAccount(const std::string& nummer);
+  // The account selection over every account, for a file that names no
+  // account number (a history file of another program); 0 when cancelled.
+  int KiesRekening();
 
  private:
   struct GemeldeFout {

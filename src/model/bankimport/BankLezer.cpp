@@ -1,6 +1,7 @@
 #include "model/bankimport/BankLezer.h"
 
 #include "model/bankimport/BankFormaat.h"
+#include "model/bankimport/HistorieFormaten.h"
 #include "model/bankimport/HuidigeFormaten.h"
 #include "model/bankimport/OudeFormaten.h"
 
@@ -18,6 +19,8 @@ const BankLezer* LezerVoorFormaat(int formaat) {
     case bankformaat::Mt940: return &Mt940LezerInstantie();
     case bankformaat::RaboCsv: return &RaboCsvLezerInstantie();
     case bankformaat::IngCsv: return &IngCsvLezerInstantie();
+    case bankformaat::Qif: return &QifLezerInstantie();
+    case bankformaat::Ofx: return &OfxLezerInstantie();
     default: return nullptr;
   }
 }
@@ -25,7 +28,7 @@ const BankLezer* LezerVoorFormaat(int formaat) {
 const BankLezer* HerkenLezer(const std::vector<std::string>& regels) {
   // The layouts with a header or tags of their own first: their marks are
   // certain; the old layouts are told apart by the form of their fields.
-  for (int formaat : {bankformaat::Camt053, bankformaat::Mt940, bankformaat::RaboCsv, bankformaat::IngCsv,
+  for (int formaat : {bankformaat::Ofx, bankformaat::Qif, bankformaat::Camt053, bankformaat::Mt940, bankformaat::RaboCsv, bankformaat::IngCsv,
                       bankformaat::Ing1, bankformaat::IngDatum, bankformaat::AbnAmro, bankformaat::Rabobank,
                       bankformaat::Girotel, bankformaat::Sns}) {
     const BankLezer* lezer = LezerVoorFormaat(formaat);

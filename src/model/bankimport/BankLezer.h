@@ -20,7 +20,7 @@ class BankLezer {
   virtual void Lees(BankImport& run) const = 0;
 };
 
-// The reader of a layout number 0..9; nullptr for another number.
+// The reader of a layout number (0..9, QIF, OFX); nullptr for another number.
 const BankLezer* LezerVoorFormaat(int formaat);
 // The first reader that recognises the lines, the most particular first;
 // nullptr when none does.

@@ -31,6 +31,9 @@ struct TNewKas {
   double PayDate = 0;
   float Aantal = 0;
   float Prijs = 0;
+  // The group a file of another bookkeeping program names (its category,
+  // found by name); empty when the file names none or no group has it.
+  std::string BestandGroep;
 };
 
 // Booking kinds an imported line carries.

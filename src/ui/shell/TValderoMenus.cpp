@@ -105,6 +105,8 @@ void TValdero::MaakMenus() {
   importItem(importeren, "&MT940", 7, "Bankafschrift MT940 (.sta, .940)");
   importItem(importeren, "Rabobank &CSV", 8, "Rabobank CSV van vandaag");
   importItem(importeren, "I&NG CSV", 9, "ING CSV van vandaag");
+  importItem(importeren, "&QIF", 20, "Geschiedenis uit een ander boekhoudprogramma (.qif)");
+  importItem(importeren, "&OFX", 21, "Bankafschrift OFX (.ofx, .qfx)");
   importItem(importeren, "&Automatisch", 99, "Het formaat herkennen aan de inhoud van het bestand");
   QMenu* keuze = Sub(importeren, QStringLiteral("&Keuze"));
   importItem(keuze, "Rabo", 10, "");

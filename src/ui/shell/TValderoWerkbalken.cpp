@@ -210,6 +210,8 @@ void TValdero::MaakMenuPanel() {
   imp(popupImport_, "&MT940", 7, "Bankafschrift MT940 (.sta, .940)");
   imp(popupImport_, "Rabobank &CSV", 8, "Rabobank CSV van vandaag");
   imp(popupImport_, "I&NG CSV", 9, "ING CSV van vandaag");
+  imp(popupImport_, "&QIF", 20, "Geschiedenis uit een ander boekhoudprogramma (.qif)");
+  imp(popupImport_, "&OFX", 21, "Bankafschrift OFX (.ofx, .qfx)");
   imp(popupImport_, "&Automatisch", 99, "Het formaat herkennen aan de inhoud van het bestand");
   QMenu* keuze = popupImport_->addMenu(QStringLiteral("&Keuze"));
   imp(keuze, "Rabo", 10, "");
