@@ -253,8 +253,9 @@ int RapportOpdracht(Omgeving& omgeving) {
 
   RapportModel model(kb, selectie);
   // The text file of a list of transactions is written as its rows are
-  // built: the rows of a whole year are never held at once.
-  const bool stromen = !extra("json") && !extra("verzamel") && IsTransactieRapport(soort);
+  // built: the rows of a whole year are never held at once. A PDF prints
+  // from the rows, so then they are kept.
+  const bool stromen = !pdf && !extra("json") && !extra("verzamel") && IsTransactieRapport(soort);
   // Built once (no other period, order or view asked for) and written to
   // standard output: straight out as the rows come.
   const bool eenBouw = !extra("van") && !extra("tot") && !extra("aflopend") && !extra("afschrift");
