@@ -1,3 +1,4 @@
+#include "ui/widgets/QtDatum.h"
 #include "ui/bankimport/TBegindatumDlg.h"
 
 #include <QCalendarWidget>
@@ -12,15 +13,6 @@
 #include "model/core/Kasboek.h"
 
 namespace valdero {
-namespace {
-
-QDate AlsQDate(double datum) {
-  const DatumDelen d = SplitsDatum(datum);
-  return QDate(d.jaar, d.maand, d.dag);
-}
-
-}  // namespace
-
 TBegindatumDlg::TBegindatumDlg(Kasboek& kb, const StartDatumVoorstel& v, QWidget* parent)
     : QDialog(parent), kb_(kb) {
   setWindowTitle(QStringLiteral("Kies Begindatum"));

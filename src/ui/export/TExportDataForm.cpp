@@ -1,3 +1,4 @@
+#include "ui/widgets/QtDatum.h"
 #include "ui/export/TExportDataForm.h"
 
 #include <QCheckBox>
@@ -24,11 +25,6 @@ namespace valdero {
 namespace {
 
 constexpr int kHelpTopic = 290;
-
-QDate AlsQDate(double datum) {
-  const DatumDelen d = SplitsDatum(datum);
-  return QDate(d.jaar, d.maand, d.dag);
-}
 
 double AlsDatum(const QDate& d) { return MaakDatum(d.year(), d.month(), d.day()); }
 

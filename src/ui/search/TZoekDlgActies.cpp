@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "ui/widgets/QtDatum.h"
 #include "model/core/Datum.h"
 #include "ui/search/TZoekDlg.h"
 
@@ -20,11 +21,6 @@ namespace valdero {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-QDate AlsQDate(double datum) {
-  const DatumDelen d = SplitsDatum(datum);
-  return QDate(d.jaar, d.maand, d.dag);
-}
 
 double AlsDatum(const QDate& d) { return MaakDatum(d.year(), d.month(), d.day()); }
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QToolButton>
 
+#include "ui/widgets/QtDatum.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
@@ -12,15 +13,6 @@
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
-namespace {
-
-QDate AlsQDate(double datum) {
-  const DatumDelen d = SplitsDatum(datum);
-  return QDate(d.jaar, d.maand, d.dag);
-}
-
-}  // namespace
-
 void TValdero::ToonDatumPanel(double datum, double van, double tot) {
   datumKeuze_->setDateRange(AlsQDate(van), AlsQDate(tot));
   ToonDatumPanel(datum);

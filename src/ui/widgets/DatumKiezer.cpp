@@ -1,3 +1,4 @@
+#include "ui/widgets/QtDatum.h"
 #include "ui/widgets/DatumKiezer.h"
 
 #include <QCalendarWidget>
@@ -16,15 +17,6 @@
 #include "model/core/Status.h"
 
 namespace valdero {
-namespace {
-
-QDate AlsQDate(double datum) {
-  const DatumDelen d = SplitsDatum(datum);
-  return QDate(d.jaar, d.maand, d.dag);
-}
-
-}  // namespace
-
 DatumKiezer::DatumKiezer(Kasboek& kb, QWidget* parent) : QWidget(parent), kb_(kb) {
   veld_ = new QLineEdit(this);
   veld_->setObjectName("DatumTekst");
