@@ -116,12 +116,6 @@ std::string Config(Invoer invoer) {
   return {};
 }
 
-bool FoutGemeld(const ScriptBerichten& berichten) {
-  for (const GetoondBericht& b : berichten.getoond)
-    if (b.soort == BerichtSoort::Fout) return true;
-  return false;
-}
-
 // Typed amounts with either decimal separator. An accepted amount is a
 // finite number, and the text as the reader normalised it reads back to the
 // same number without a word.
@@ -132,26 +126,26 @@ std::string Bedrag(Invoer invoer) {
     b.kb.poorten.decimaalTeken = decimaal;
 
     std::string tekst = getypt;
-    const double bedrag = LeesBedrag(b.kb, tekst, true);
-    if (!FoutGemeld(b.berichten)) {
-      if (!std::isfinite(bedrag)) return "een aanvaard bedrag is geen eindig getal: " + getypt;
+    const auto bedrag = LeesBedrag(b.kb, tekst, true);
+    if (bedrag) {
+      if (!std::isfinite(*bedrag)) return "een aanvaard bedrag is geen eindig getal: " + getypt;
       b.berichten.Wis();
       std::string opnieuw = tekst;
-      const double nogmaals = LeesBedrag(b.kb, opnieuw, true);
+      const auto nogmaals = LeesBedrag(b.kb, opnieuw, true);
       if (!b.berichten.getoond.empty() || nogmaals != bedrag || opnieuw != tekst)
         return "een genormaliseerd bedrag leest anders: " + getypt;
     }
 
     b.berichten.Wis();
     tekst = getypt;
-    const double getal = LeesGetal(b.kb, tekst);
-    if (!FoutGemeld(b.berichten) && !std::isfinite(getal))
+    const auto getal = LeesGetal(b.kb, tekst);
+    if (getal && !std::isfinite(*getal))
       return "een aanvaard getal is geen eindig getal: " + getypt;
 
     b.berichten.Wis();
     tekst = getypt;
-    const float getal4 = LeesGetal4(b.kb, tekst);
-    if (!FoutGemeld(b.berichten) && !std::isfinite(getal4))
+    const auto getal4 = LeesGetal4(b.kb, tekst);
+    if (getal4 && !std::isfinite(*getal4))
       return "een aanvaard getal (4 bytes) is geen eindig getal: " + getypt;
   }
   return {};

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,12 +29,14 @@ struct MuntBoek : BoekMetPoorten {
   }
 };
 
+// `bedrag` is what is read, nothing for a text that is no number; reading
+// shows only the warning about a changed separator, never a report.
 struct LeesGeval {
   const char* naam;
   char decimaal;
   std::string invoer;
   std::string genormaliseerd;
-  double bedrag;
+  std::optional<double> bedrag;
   int meldingen;
 };
 
@@ -43,9 +46,10 @@ TEST_P(LeesBedragTabel, NormalisesAndConverts) {
   const LeesGeval& g = GetParam();
   MuntBoek b(g.decimaal);
   std::string tekst = g.invoer;
-  EXPECT_DOUBLE_EQ(LeesBedrag(b.kb, tekst, true), g.bedrag);
+  EXPECT_EQ(LeesBedrag(b.kb, tekst, true), g.bedrag);
   EXPECT_EQ(tekst, g.genormaliseerd);
   EXPECT_EQ(static_cast<int>(b.berichten.getoond.size()), g.meldingen);
+  EXPECT_EQ(b.kb.IOStatus, 0);  // no side effect on the book's status
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,26 +57,29 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LeesGeval{"KommaBlijft", ',', "12,5", "12,5", 12.5, 0},
                     LeesGeval{"PuntWordtKomma", ',', "12.5", "12,5", 12.5, 1},
                     LeesGeval{"HeelGetalKrijgtDecimalen", ',', "12", "12,00", 12.0, 0},
-                    LeesGeval{"DuizendtalPuntenGeweigerd", ',', "1.234.56", "1,234.56", 0.0, 2},
+                    LeesGeval{"DuizendtalPuntenGeweigerd", ',', "1.234.56", "1,234.56", std::nullopt, 1},
                     LeesGeval{"LeegIsNul", ',', "", "", 0.0, 0},
                     LeesGeval{"PuntLandinstelling", '.', "7,25", "7.25", 7.25, 1},
                     LeesGeval{"Negatief", ',', "-3,10", "-3,10", -3.10, 0},
-                    LeesGeval{"Letters", ',', "12a", "12a,00", 0.0, 1}),
+                    LeesGeval{"Letters", ',', "12a", "12a,00", std::nullopt, 0}),
     [](const auto& rij) { return std::string(rij.param.naam); });
 
 TEST(Bedragen, WarningNamesTheCorrectedText) {
   MuntBoek b(',');
   std::string tekst = "12.5";
-  LeesBedrag(b.kb, tekst, true);
+  EXPECT_EQ(LeesBedrag(b.kb, tekst, true), 12.5);
   ASSERT_EQ(b.berichten.getoond.size(), 1u);
   EXPECT_EQ(b.berichten.getoond[0].tekst, "Decimaalteken in 12,5 gewijzigd");
   EXPECT_EQ(b.berichten.getoond[0].soort, BerichtSoort::Waarschuwing);
 }
 
+// The caller that refuses the text shows the report.
 TEST(Bedragen, RefusedNumberReportsAndRecordsErrorFive) {
   MuntBoek b(',');
   std::string tekst = "1.234.56";
-  LeesBedrag(b.kb, tekst, false);
+  EXPECT_FALSE(LeesBedrag(b.kb, tekst, false));
+  EXPECT_TRUE(b.berichten.getoond.empty());
+  MeldGeenGetal(b.kb, tekst);
   ASSERT_EQ(b.berichten.getoond.size(), 1u);
   EXPECT_EQ(b.berichten.getoond[0].tekst,
             "Getal 1,234.56 is geen geldig bedrag\n\r probeer opnieuw of controleer bestand");
@@ -83,7 +90,7 @@ TEST(Bedragen, DisplayCurrencyConvertsBothWays) {
   MuntBoek b(',');
   b.kb.HulpMunt = 1;  // USD at 0.8
   std::string tekst = "100";
-  EXPECT_NEAR(LeesBedrag(b.kb, tekst, false), 80.0, 1e-5);
+  EXPECT_NEAR(LeesBedrag(b.kb, tekst, false).value_or(0), 80.0, 1e-5);
   EXPECT_EQ(BedragTekst(b.kb, 80.0), "100,00");
   EXPECT_EQ(BedragTekst(b.kb, -0.004), "0,00");
 }
@@ -101,7 +108,8 @@ TEST(Bedragen, RateZeroShowsUnconvertedAfterOneReportPerAmount) {
 TEST(Bedragen, LeesGetal4) {
   MuntBoek b(',');
   std::string leeg;
-  EXPECT_EQ(LeesGetal4(b.kb, leeg), 0.0f);
+  EXPECT_EQ(LeesGetal4(b.kb, leeg), std::nullopt);
+  MeldGeenGetal(b.kb, leeg);
   EXPECT_EQ(b.berichten.getoond.at(0).tekst, "Bedrag=\"leeg\"\n\r corrigeer bedrag");
   std::string aantal = "2.5";
   EXPECT_EQ(LeesGetal4(b.kb, aantal), 2.5f);
@@ -112,7 +120,8 @@ TEST(Bedragen, LeesGetal4) {
   // Beyond what four bytes hold: refused, not stored as infinity.
   b.berichten.Wis();
   for (std::string te : {"1e70", "-4e38"}) {
-    EXPECT_EQ(LeesGetal4(b.kb, te), 0.0f) << te;
+    EXPECT_EQ(LeesGetal4(b.kb, te), std::nullopt) << te;
+    MeldGeenGetal(b.kb, te);
     EXPECT_EQ(b.berichten.Teksten(),
               std::vector<std::string>{"Getal " + te + " is geen geldig bedrag\n\r probeer opnieuw of controleer bestand"});
     b.berichten.Wis();

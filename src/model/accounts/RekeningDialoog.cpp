@@ -54,12 +54,8 @@ std::string Hoofdletters(std::string s) {
 // A typed amount, or nothing after the report of a text that is no amount:
 // a refused entry must leave the stored value as it was.
 std::optional<double> LeesBedragOfNiets(Kasboek& kb, std::string& tekst) {
-  const auto oud = kb.IOStatus;
-  kb.IOStatus = 0;
-  const double bedrag = LeesBedrag(kb, tekst, true);
-  const bool fout = kb.IOStatus != 0;
-  if (!fout || oud != 0) kb.IOStatus = oud;
-  if (fout) return std::nullopt;
+  const auto bedrag = LeesBedrag(kb, tekst, true);
+  if (!bedrag) MeldGeenGetal(kb, tekst);
   return bedrag;
 }
 

@@ -678,7 +678,9 @@ void Afstemming::SplitLine() {
     }
     if (!bedragen.empty()) {
       std::string tekst = bedragen[std::min<std::size_t>(static_cast<std::size_t>(k - 1), bedragen.size() - 1)];
-      regel.Bedrag = LeesGetal(kb_, tekst);
+      const auto bedrag = LeesGetal(kb_, tekst);
+      if (!bedrag) MeldGeenGetal(kb_, tekst);
+      regel.Bedrag = bedrag.value_or(0);
     }
     modus = vergelijkmodus::SplitsNieuw;
     FindSameDayCandidates();

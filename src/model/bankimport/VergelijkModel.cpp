@@ -266,10 +266,11 @@ bool VergelijkModel::LeesVeld(int veld) {
     }
     case Koers: {
       if (!KoersZichtbaar()) return true;
-      const std::uint16_t voor = kb.IOStatus;
-      const float k = LeesGetal4(kb, t);
-      r.MuntKoers = k > 0 ? k : 1.0f;
-      return kb.IOStatus == voor || k > 0;
+      const auto k = LeesGetal4(kb, t);
+      if (!k) MeldGeenGetal(kb, t);
+      r.MuntKoers = k && *k > 0 ? *k : 1.0f;
+      // An empty rate is reported and becomes 1; a text that is no number is refused.
+      return k.has_value() || t.empty();
     }
     case Tegenrekening: {
       if (r.GroepKode == kKruispostKode) {
@@ -296,12 +297,12 @@ bool VergelijkModel::LeesVeld(int veld) {
       r.Relatie = Kap(t, 32);
       return true;
     case Bedrag: {
-      const std::uint16_t voor = kb.IOStatus;
-      kb.IOStatus = 0;
-      double b = LeesGetal(kb, t);
-      const bool fout = kb.IOStatus != 0;
-      kb.IOStatus = voor != 0 ? voor : kb.IOStatus;
-      if (fout) return false;
+      const auto gelezen = LeesGetal(kb, t);
+      if (!gelezen) {
+        MeldGeenGetal(kb, t);
+        return false;
+      }
+      double b = *gelezen;
       const int soort = r.BoekSoort & 0xFF;
       // Kinds 5 and 6 carry their direction as 1 and 2 do: an unsigned debit
       // to an own account is money out.
@@ -397,7 +398,11 @@ void VergelijkModel::BiedSplitsAan() {
       continue;
     }
     if (run.size() >= 4) {
-      if (run.find(kb.DecimaalTeken()) != std::string::npos) r.Bedrag = LeesBedrag(kb, run, false);
+      if (run.find(kb.DecimaalTeken()) != std::string::npos) {
+        const auto bedrag = LeesBedrag(kb, run, false);
+        if (!bedrag) MeldGeenGetal(kb, run);
+        r.Bedrag = bedrag.value_or(0);
+      }
       break;
     }
     run.clear();

@@ -293,17 +293,25 @@ bool BoekingModel::MuntVeld(bool stil) {
 bool BoekingModel::KoersVeld() {
   if (!velden[veld::Koers].zichtbaar) return true;
   std::string tekst = velden[veld::Koers].tekst;
-  const float k = LeesGetal4(kb, tekst);
-  if (kb.IOStatus != 0) return false;
-  werk.MuntKoers = k;
+  const auto k = LeesGetal4(kb, tekst);
+  if (!k) {
+    MeldGeenGetal(kb, tekst);
+    // An empty field is reported and read as 0; other text is refused.
+    if (!tekst.empty()) return false;
+  }
+  werk.MuntKoers = k.value_or(0.0f);
   velden[veld::Koers].tekst = tekst;
   return true;
 }
 
 bool BoekingModel::AantalVeld() {
   std::string tekst = velden[veld::Aantal].tekst;
-  const float n = LeesGetal4(kb, tekst);
-  if (kb.IOStatus != 0) return false;
+  const auto gelezen = LeesGetal4(kb, tekst);
+  if (!gelezen) {
+    MeldGeenGetal(kb, tekst);
+    if (!tekst.empty()) return false;
+  }
+  const float n = gelezen.value_or(0.0f);
   velden[veld::Aantal].tekst = tekst;
   if (n > 0) {
     werk.Aantal = n;
@@ -317,8 +325,12 @@ bool BoekingModel::AantalVeld() {
 
 bool BoekingModel::PrijsVeld() {
   std::string tekst = velden[veld::Prijs].tekst;
-  const float p = LeesGetal4(kb, tekst);
-  if (kb.IOStatus != 0) return false;
+  const auto gelezen = LeesGetal4(kb, tekst);
+  if (!gelezen) {
+    MeldGeenGetal(kb, tekst);
+    if (!tekst.empty()) return false;
+  }
+  const float p = gelezen.value_or(0.0f);
   velden[veld::Prijs].tekst = tekst;
   werk.Prijs = p;
   if (werk.Aantal >= 0 && werk.Prijs >= 0) {
@@ -330,8 +342,12 @@ bool BoekingModel::PrijsVeld() {
 
 bool BoekingModel::BedragVeld() {
   std::string tekst = velden[veld::Bedrag].tekst;
-  double v = LeesBedrag(kb, tekst, true);
-  if (kb.IOStatus != 0) return false;
+  const auto gelezen = LeesBedrag(kb, tekst, true);
+  if (!gelezen) {
+    MeldGeenGetal(kb, tekst);
+    return false;
+  }
+  double v = *gelezen;
   // 1e23 reads as a number, but no report, balance or file column holds it.
   if (!(std::fabs(v) < kHoogsteBedrag)) {
     Foutmelding(kb, "Getal " + tekst, FoutNr::TeGroot, HintNr::CorrigeerBedrag);

@@ -118,10 +118,9 @@ void VervangAnderTeken(const Kasboek& kb, std::string& tekst) {
 // The common part of reading a typed amount or number: an empty text is 0;
 // without the decimal separator the first other separator takes its place
 // (with a warning when asked), or two decimals are added; a text that is no
-// number is reported.
-bool LeesGetalTekst(Kasboek& kb, std::string& tekst, bool waarschuw, double& getal) {
-  getal = 0;
-  if (tekst.empty()) return false;
+// number gives nothing.
+std::optional<double> LeesGetalTekst(Kasboek& kb, std::string& tekst, bool waarschuw) {
+  if (tekst.empty()) return 0.0;
   if (tekst.find(kb.DecimaalTeken()) == std::string::npos) {
     const auto p = tekst.find(kb.AnderTeken());
     if (p != std::string::npos) {
@@ -134,12 +133,9 @@ bool LeesGetalTekst(Kasboek& kb, std::string& tekst, bool waarschuw, double& get
       tekst += "00";
     }
   }
-  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) {
-    Foutmelding(kb, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
-    getal = 0;
-    return false;
-  }
-  return true;
+  double getal = 0;
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal)) return std::nullopt;
+  return getal;
 }
 
 }  // namespace
@@ -172,34 +168,32 @@ std::string BedragTekstIn(Kasboek& kb, int munt, double bedrag) {
   return Vast(bedrag / koers, 2, kb.DecimaalTeken());
 }
 
-double LeesBedrag(Kasboek& kb, std::string& tekst, bool waarschuw) {
-  double getal = 0;
-  if (!LeesGetalTekst(kb, tekst, waarschuw, getal)) return 0;
+std::optional<double> LeesBedrag(Kasboek& kb, std::string& tekst, bool waarschuw) {
+  const auto getal = LeesGetalTekst(kb, tekst, waarschuw);
+  if (!getal) return std::nullopt;
   const double koers = KoersVan(kb, kb.HulpMunt);
-  return koers > 0 ? getal * koers : getal;
+  return koers > 0 ? *getal * koers : *getal;
 }
 
-double LeesGetal(Kasboek& kb, std::string& tekst) {
-  double getal = 0;
-  LeesGetalTekst(kb, tekst, false, getal);
-  return getal;
-}
+std::optional<double> LeesGetal(Kasboek& kb, std::string& tekst) { return LeesGetalTekst(kb, tekst, false); }
 
-float LeesGetal4(Kasboek& kb, std::string& tekst) {
-  if (tekst.empty()) {
-    Foutmelding(kb, "Bedrag=\"leeg\"", FoutNr::Geen, HintNr::CorrigeerBedrag);
-    return 0;
-  }
+std::optional<float> LeesGetal4(Kasboek& kb, std::string& tekst) {
+  if (tekst.empty()) return std::nullopt;
   if (tekst.find(kb.DecimaalTeken()) == std::string::npos) VervangAnderTeken(kb, tekst);
   double getal = 0;
   // A number beyond the four-byte range would be stored as infinity (a rate
   // of 1e70 makes every amount in that currency infinite): it is no number
   // this field can hold.
-  if (!ZetOm(tekst, kb.DecimaalTeken(), getal) || std::fabs(getal) > std::numeric_limits<float>::max()) {
-    Foutmelding(kb, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
-    return 0;
-  }
+  if (!ZetOm(tekst, kb.DecimaalTeken(), getal) || std::fabs(getal) > std::numeric_limits<float>::max())
+    return std::nullopt;
   return static_cast<float>(getal);
+}
+
+void MeldGeenGetal(Kasboek& kb, const std::string& tekst) {
+  if (tekst.empty())
+    Foutmelding(kb, "Bedrag=\"leeg\"", FoutNr::Geen, HintNr::CorrigeerBedrag);
+  else
+    Foutmelding(kb, "Getal " + tekst, FoutNr::GeenGeldigBedrag, HintNr::ProbeerOpnieuw);
 }
 
 bool DatumAanvullen(Kasboek& kb, std::string& tekst) {

@@ -46,12 +46,10 @@ bool LeesBedragOfNiets(Kasboek& kb, std::string tekst, bool waarschuw, double& b
     bedrag = 0;
     return true;
   }
-  const auto oud = kb.IOStatus;
-  kb.IOStatus = 0;
-  bedrag = LeesBedrag(kb, tekst, waarschuw);
-  const bool fout = kb.IOStatus != 0;
-  if (!fout || oud != 0) kb.IOStatus = oud;
-  return !fout;
+  const auto gelezen = LeesBedrag(kb, tekst, waarschuw);
+  if (!gelezen) MeldGeenGetal(kb, tekst);
+  bedrag = gelezen.value_or(0);
+  return gelezen.has_value();
 }
 
 std::string Regel(const std::string& a, const std::string& b, const std::string& c) {

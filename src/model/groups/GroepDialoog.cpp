@@ -161,13 +161,12 @@ std::vector<std::string> GroepDialoog::BestaandeKodes() const {
 
 bool GroepDialoog::BewaarBedrag(const std::string& tekst, double& bedrag) {
   std::string t = tekst;
-  const auto status = kb_.IOStatus;
-  kb_.IOStatus = 0;
-  const double waarde = LeesBedrag(kb_, t, true);
-  const bool gelezen = kb_.IOStatus == 0;
-  if (kb_.IOStatus == 0) kb_.IOStatus = status;
-  if (!gelezen) return false;
-  const double jaar = weergave_.NaarJaar(waarde);
+  const auto waarde = LeesBedrag(kb_, t, true);
+  if (!waarde) {
+    MeldGeenGetal(kb_, t);
+    return false;
+  }
+  const double jaar = weergave_.NaarJaar(*waarde);
   if (!std::isfinite(jaar)) {
     MeldFormaatFout(kb_);
     return false;

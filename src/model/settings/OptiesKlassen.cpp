@@ -142,7 +142,9 @@ void KlassePagina::Ok() {
   k.BtwPerc = 0;
   if (tariefZichtbaar) {
     std::string tekst = tarief;
-    float perc = LeesGetal4(kb, tekst);
+    const auto gelezen = LeesGetal4(kb, tekst);
+    if (!gelezen) MeldGeenGetal(kb, tekst);
+    float perc = gelezen.value_or(0.0f);
     if (perc > kHoogsteBtw) {
       kb.berichten().BerichtDlg("BTW te hoog , kies opnieuw", BerichtSoort::Fout, knop::OK);
       perc = 0;

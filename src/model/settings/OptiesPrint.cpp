@@ -95,7 +95,9 @@ void PrintPagina::HerberekenRegels() {
 
 void PrintPagina::ZetRegelHoogte(std::string millimeters) {
   Kasboek& kb = o_.kb;
-  const float mm = LeesGetal4(kb, millimeters);
+  const auto gelezen = LeesGetal4(kb, millimeters);
+  if (!gelezen) MeldGeenGetal(kb, millimeters);
+  const float mm = gelezen.value_or(0.0f);
   int hoogte = static_cast<int>(std::lround(mm)) * PixelsPerCm() / 10;
   if (hoogte < kb.PrinterRegelHoogte) hoogte = kb.PrinterRegelHoogte;
   if (hoogte > kGrootsteWord) hoogte = kGrootsteWord;

@@ -155,7 +155,9 @@ void ValutaPagina::Ok() {
   v.Naam = Kap(titel, 20);
   v.Teken = karakter.empty() ? std::string(" ") : Kap(karakter, 1);
   std::string tekst = koers;
-  v.Koers = static_cast<float>(LeesGetal(kb, tekst));
+  const auto gelezen = LeesGetal(kb, tekst);
+  if (!gelezen) MeldGeenGetal(kb, tekst);
+  v.Koers = static_cast<float>(gelezen.value_or(0));
   editor = false;
   nieuw_ = false;
   o_.waarschuwingZichtbaar = true;
