@@ -36,11 +36,13 @@ struct ImportStart {
   std::unique_ptr<CliBoek> boek;
   int tag = 0;
   std::string bestand;
+  std::optional<double> vanaf;  // importeer --vanaf
 };
 
-int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::string>& extra, ImportStart& s) {
-  if (std::string fout = LeesOpties(omgeving.args, s.opties, extra); !fout.empty())
-    return Gebruiksfout(omgeving, opdracht, fout);
+int Start(Omgeving& omgeving, std::string_view opdracht, bool metVanaf, ImportStart& s) {
+  OptieLezer lezer(s.opties);
+  if (metVanaf) lezer.Datum("vanaf", s.vanaf, "--vanaf verwacht een datum als 1-1-2026");
+  if (std::string fout = lezer.Lees(omgeving.args); !fout.empty()) return Gebruiksfout(omgeving, opdracht, fout);
   if (s.opties.argumenten.size() != 3) return Gebruiksfout(omgeving, opdracht, "geef BOEK, TAG en BESTAND");
   const std::string& tag = s.opties.argumenten[1];
   if (tag == "auto") {
@@ -54,12 +56,6 @@ int Start(Omgeving& omgeving, std::string_view opdracht, const std::set<std::str
     if ((s.tag == 0 && tag != "0") || s.tag < 0 || s.tag > 19 || StandaardBankBestand(s.tag).empty())
       return Gebruiksfout(omgeving, opdracht,
                           "TAG is een menutag (0-9, 10-15), qif, ofx of auto, niet '" + tag + "'");
-  }
-  if (s.opties.extra.count("vanaf")) {
-    const std::string& v = s.opties.extra["vanaf"];
-    const auto d = LeesDatum(v, 2000);
-    if (!d || v.size() - v.rfind('-') - 1 != 4)
-      return Gebruiksfout(omgeving, opdracht, "--vanaf verwacht een datum als 1-1-2026, niet '" + v + "'");
   }
   s.bestand = s.opties.argumenten[2];
   s.boek = std::make_unique<CliBoek>(s.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
@@ -110,7 +106,7 @@ void SchrijfRegel(JsonSchrijver& j, const TNewKas& r, const Afstemming::Voorstel
 
 int AfschriftOpdracht(Omgeving& omgeving) {
   ImportStart s;
-  if (const int code = Start(omgeving, "afschrift", {}, s); code != kGelukt) return code;
+  if (const int code = Start(omgeving, "afschrift", false, s); code != kGelukt) return code;
   Kasboek& kb = s.boek->kb;
   EersteKeuzeVoerder kiezer;
   InvoerVoerder venster;
@@ -155,7 +151,7 @@ int AfschriftOpdracht(Omgeving& omgeving) {
 
 int ImporteerOpdracht(Omgeving& omgeving) {
   ImportStart s;
-  if (const int code = Start(omgeving, "importeer", {"vanaf"}, s); code != kGelukt) return code;
+  if (const int code = Start(omgeving, "importeer", true, s); code != kGelukt) return code;
   Kasboek& kb = s.boek->kb;
   // Another program has the book: reconciling against it would only end in
   // a refused save, so say who has it before anything is read.
@@ -167,7 +163,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
   bool bewaard = true;
   if (gelezen) {
     double start = run.StelStartDatumVoor().voorstel;
-    if (s.opties.extra.count("vanaf")) start = *LeesDatum(s.opties.extra["vanaf"], 2000);
+    if (s.vanaf) start = *s.vanaf;
     Afstemming a(kb, kiezer, venster);
     a.dubbeleOverslaan = true;
     AfschriftModel afschrift(kb, run, a);

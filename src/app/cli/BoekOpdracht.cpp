@@ -16,45 +16,26 @@ bool IsBoekModus(int m) {
   return (m >= 0 && m <= 6) || m == 8 || (m >= 10 && m <= 17);
 }
 
-std::optional<int> AlsGetal(const std::string& s) {
-  if (s.empty() || s.size() > 6) return std::nullopt;
-  int n = 0;
-  for (char c : s) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  return n;
-}
-
 }  // namespace
 
 int BoekOpdracht(Omgeving& omgeving) {
-  // "--kopie" is a switch; the shared reader expects a value after an option.
-  std::vector<std::string> args;
-  for (const std::string& a : omgeving.args) args.push_back(a == "--kopie" ? "--kopie=1" : a);
   GeladenBoek g;
-  if (std::string fout = LeesOpties(args, g.opties, {"index", "kopie"}); !fout.empty())
-    return Gebruiksfout(omgeving, "boek", fout);
+  valdero::BoekOpdracht opdracht;
+  OptieLezer lezer(g.opties);
+  lezer.Waarde("index", [&opdracht](const std::string& lijst) -> std::string {
+    const auto indexen = AlsGetallen(lijst);
+    if (!indexen) return "--index verwacht N[,N...]: " + lijst;
+    opdracht.indexen = *indexen;
+    return {};
+  });
+  lezer.Schakelaar("kopie", opdracht.kopie);
+  if (std::string fout = lezer.Lees(omgeving.args); !fout.empty()) return Gebruiksfout(omgeving, "boek", fout);
   const auto& arg = g.opties.argumenten;
   if (arg.size() < 2) return Gebruiksfout(omgeving, "boek", "geef BOEK en MODUS");
 
-  valdero::BoekOpdracht opdracht;
   const auto m = AlsGetal(arg[1]);
   if (!m || !IsBoekModus(*m)) return Gebruiksfout(omgeving, "boek", "onbekende modus " + arg[1]);
   opdracht.modus = *m;
-  if (const auto i = g.opties.extra.find("index"); i != g.opties.extra.end()) {
-    std::size_t begin = 0;
-    for (;;) {
-      const auto komma = i->second.find(',', begin);
-      const auto n = AlsGetal(i->second.substr(begin, komma - begin));
-      if (!n) return Gebruiksfout(omgeving, "boek", "--index verwacht N[,N...]: " + i->second);
-      opdracht.indexen.push_back(*n);
-      if (komma == std::string::npos) break;
-      begin = komma + 1;
-    }
-  }
-  if (const auto k = g.opties.extra.find("kopie"); k != g.opties.extra.end())
-    opdracht.kopie = k->second != "0";
   for (std::size_t a = 2; a < arg.size(); ++a) {
     const auto is = arg[a].find('=');
     if (is == std::string::npos)

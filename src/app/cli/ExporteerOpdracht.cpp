@@ -16,36 +16,6 @@ namespace {
 
 constexpr std::string_view kNaam = "exporteer";
 
-std::optional<int> AlsGetal(const std::string& s) {
-  if (s.empty() || s.size() > 6) return std::nullopt;
-  int n = 0;
-  for (char c : s) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  return n;
-}
-
-std::optional<std::vector<int>> Getallen(const std::string& lijst) {
-  std::vector<int> uit;
-  std::size_t begin = 0;
-  for (;;) {
-    const auto komma = lijst.find(',', begin);
-    const auto n = AlsGetal(lijst.substr(begin, komma - begin));
-    if (!n) return std::nullopt;
-    uit.push_back(*n);
-    if (komma == std::string::npos) return uit;
-    begin = komma + 1;
-  }
-}
-
-std::optional<double> Datum(const std::string& tekst) {
-  const std::size_t streep = tekst.rfind('-');
-  const auto datum = LeesDatum(tekst, 2000);
-  if (!datum || streep == std::string::npos || tekst.size() - streep - 1 != 4) return std::nullopt;
-  return datum;
-}
-
 // The separators by name, in the window's order without the comma.
 const std::map<std::string, char>& Scheidingen() {
   static const std::map<std::string, char> namen{{"komma", ','}, {"asterix", '*'}, {"tab", '\t'},
@@ -56,21 +26,37 @@ const std::map<std::string, char>& Scheidingen() {
 }  // namespace
 
 int ExporteerOpdracht(Omgeving& omgeving) {
-  // The switches; the shared reader expects a value after every option.
-  std::vector<std::string> args;
-  for (const std::string& a : omgeving.args)
-    args.push_back(a == "--quotes" || a == "--veldnamen" || a == "--journal" ? a + "=1" : a);
   GeladenBoek g;
-  const std::set<std::string> eigen{"scheiding", "quotes", "veldnamen", "velden", "rekeningen",
-                                    "van",       "tot",    "uit",       "journal"};
-  if (std::string fout = LeesOpties(args, g.opties, eigen); !fout.empty())
-    return Gebruiksfout(omgeving, kNaam, fout);
-  const auto& extra = g.opties.extra;
-  auto optie = [&](const char* naam) -> const std::string* {
-    const auto i = extra.find(naam);
-    return i == extra.end() ? nullptr : &i->second;
-  };
-  const bool journaal = optie("journal") != nullptr;
+  OptieLezer lezer(g.opties);
+  std::optional<char> scheiding;
+  lezer.Waarde("scheiding", [&scheiding](const std::string& naam) -> std::string {
+    const auto i = Scheidingen().find(naam);
+    if (i == Scheidingen().end()) return "onbekende scheiding " + naam;
+    scheiding = i->second;
+    return {};
+  });
+  std::optional<std::vector<int>> velden, rekeningen;
+  lezer.Waarde("velden", [&velden](const std::string& lijst) -> std::string {
+    velden = AlsGetallen(lijst);
+    if (!velden) return "--velden verwacht N[,N...]: " + lijst;
+    for (int n : *velden)
+      if (n < 1 || n > kExportVelden) return "geen veld " + std::to_string(n);
+    return {};
+  });
+  lezer.Waarde("rekeningen", [&rekeningen](const std::string& lijst) -> std::string {
+    rekeningen = AlsGetallen(lijst);
+    return rekeningen ? std::string() : "--rekeningen verwacht N[,N...]: " + lijst;
+  });
+  std::optional<double> van, tot;
+  lezer.Datum("van", van, "--van verwacht een datum als 1-1-2026");
+  lezer.Datum("tot", tot, "--tot verwacht een datum als 1-1-2026");
+  std::optional<std::string> uitBestand;
+  lezer.Tekst("uit", uitBestand);
+  bool quotes = false, veldnamen = false, journaal = false;
+  lezer.Schakelaar("quotes", quotes);
+  lezer.Schakelaar("veldnamen", veldnamen);
+  lezer.Schakelaar("journal", journaal);
+  if (std::string fout = lezer.Lees(omgeving.args); !fout.empty()) return Gebruiksfout(omgeving, kNaam, fout);
   const auto& arg = g.opties.argumenten;
   if (arg.size() != (journaal ? 1u : 2u))
     return Gebruiksfout(omgeving, kNaam, journaal ? "geef precies één BOEK" : "geef BOEK en POSITIE");
@@ -79,32 +65,6 @@ int ExporteerOpdracht(Omgeving& omgeving) {
   if (!journaal) {
     positie = AlsGetal(arg[1]);
     if (!positie) return Gebruiksfout(omgeving, kNaam, "POSITIE is geen getal: " + arg[1]);
-  }
-  std::optional<char> scheiding;
-  if (const std::string* s = optie("scheiding")) {
-    const auto i = Scheidingen().find(*s);
-    if (i == Scheidingen().end()) return Gebruiksfout(omgeving, kNaam, "onbekende scheiding " + *s);
-    scheiding = i->second;
-  }
-  std::optional<std::vector<int>> velden, rekeningen;
-  if (const std::string* v = optie("velden")) {
-    velden = Getallen(*v);
-    if (!velden) return Gebruiksfout(omgeving, kNaam, "--velden verwacht N[,N...]: " + *v);
-    for (int n : *velden)
-      if (n < 1 || n > kExportVelden) return Gebruiksfout(omgeving, kNaam, "geen veld " + std::to_string(n));
-  }
-  if (const std::string* r = optie("rekeningen")) {
-    rekeningen = Getallen(*r);
-    if (!rekeningen) return Gebruiksfout(omgeving, kNaam, "--rekeningen verwacht N[,N...]: " + *r);
-  }
-  std::optional<double> van, tot;
-  for (const char* naam : {"van", "tot"}) {
-    const std::string* d = optie(naam);
-    if (!d) continue;
-    const auto datum = Datum(*d);
-    if (!datum)
-      return Gebruiksfout(omgeving, kNaam, std::string("--") + naam + " verwacht een datum als 1-1-2026");
-    (naam[0] == 'v' ? van : tot) = datum;
   }
 
   g.boek = std::make_unique<CliBoek>(g.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
@@ -122,8 +82,8 @@ int ExporteerOpdracht(Omgeving& omgeving) {
   ExportModel model(kb);
   model.Open(*positie);
   model.journaal = journaal;
-  model.quotes = optie("quotes") != nullptr;
-  model.veldnamen = optie("veldnamen") != nullptr;
+  model.quotes = quotes;
+  model.veldnamen = veldnamen;
   if (van) model.beginDatum = *van;
   if (tot) model.eindDatum = *tot;
   if (scheiding) {
@@ -154,12 +114,12 @@ int ExporteerOpdracht(Omgeving& omgeving) {
     }
   }
 
-  if (const std::string* uit = optie("uit")) {
-    if (!model.Schrijf(*uit)) {
-      omgeving.fout << "valdero-cli exporteer: " << *uit << " niet geschreven\n";
+  if (uitBestand) {
+    if (!model.Schrijf(*uitBestand)) {
+      omgeving.fout << "valdero-cli exporteer: " << *uitBestand << " niet geschreven\n";
       return kMislukt;
     }
-    omgeving.uit << "Bewaren " << *uit << " gelukt\n";
+    omgeving.uit << "Bewaren " << *uitBestand << " gelukt\n";
     if (!model.Onbevestigd().empty()) {
       omgeving.fout << "valdero-cli exporteer: " << model.Onbevestigd() << "\n";
       omgeving.onbevestigd = true;

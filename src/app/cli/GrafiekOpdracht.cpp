@@ -2,7 +2,6 @@
 // exactly as the window hands them to the chart component; with --png also
 // the drawn chart as a picture, where the tool can draw.
 
-#include <charconv>
 #include <memory>
 #include <ostream>
 
@@ -23,24 +22,11 @@ namespace {
 
 constexpr std::string_view kNaam = "grafiek";
 
-std::optional<int> AlsGetal(const std::string& s) {
-  int n = 0;
-  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-  if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
-  return n;
-}
-
-std::vector<std::string> Splits(const std::string& s) {
-  std::vector<std::string> delen;
-  std::size_t b = 0;
-  while (b <= s.size() && !s.empty()) {
-    const std::size_t e = s.find(',', b);
-    delen.push_back(s.substr(b, e - b));
-    if (e == std::string::npos) break;
-    b = e + 1;
-  }
-  return delen;
-}
+// What the selection panel and the period panel of the window would choose,
+// and where the chart goes besides the JSON.
+struct GrafiekOpties : SelectieOpties {
+  std::optional<std::string> png;
+};
 
 std::string Json(const Grafiek& g, const std::vector<std::string>& berichten) {
   std::string uit;
@@ -75,39 +61,28 @@ std::string Json(const Grafiek& g, const std::vector<std::string>& berichten) {
 
 int GrafiekOpdracht(Omgeving& omgeving) {
   CliOpties opties;
-  if (std::string fout =
-          LeesOpties(omgeving.args, opties, {"rekening", "groep", "klassen", "soorten", "periode", "png", "pdf"});
-      !fout.empty())
-    return Gebruiksfout(omgeving, kNaam, fout);
+  GrafiekOpties o;
+  OptieLezer lezer(opties);
+  o.Declareer(lezer);
+  lezer.Tekst("png", o.png);
+  if (std::string fout = lezer.Lees(omgeving.args); !fout.empty()) return Gebruiksfout(omgeving, kNaam, fout);
   const auto& arg = opties.argumenten;
   if (arg.size() != 2) return Gebruiksfout(omgeving, kNaam, "geef BOEK en SOORT");
   const auto soortGetal = AlsGetal(arg[1]);
   if (!soortGetal || !IsGrafiekSoort(*soortGetal))
     return Gebruiksfout(omgeving, kNaam, "onbekende grafieksoort " + arg[1]);
   const int soort = *soortGetal;
-  auto extra = [&opties](const char* naam) -> const std::string* {
-    const auto it = opties.extra.find(naam);
-    return it == opties.extra.end() ? nullptr : &it->second;
-  };
-  if ((soort == grafiek::Rekening) != (extra("rekening") != nullptr))
+  const std::optional<int>& periode = o.periode;
+  const std::optional<int>& rekNr = o.rekening;
+  if ((soort == grafiek::Rekening) != o.rekening.has_value())
     return Gebruiksfout(omgeving, kNaam, soort == grafiek::Rekening ? "soort 101 vraagt --rekening NR"
                                                                     : "--rekening hoort bij soort 101");
-  if ((soort == grafiek::Groep) != (extra("groep") != nullptr))
+  if ((soort == grafiek::Groep) != o.groep.has_value())
     return Gebruiksfout(omgeving, kNaam, soort == grafiek::Groep ? "soort 105 vraagt --groep KODE"
                                                                  : "--groep hoort bij soort 105");
-  std::optional<int> periode;
-  if (const std::string* p = extra("periode")) {
-    periode = AlsGetal(*p);
-    if (!periode || *periode < 1 || *periode > 4) return Gebruiksfout(omgeving, kNaam, "--periode verwacht 1, 2, 3 of 4");
-  }
-  std::optional<int> rekNr;
-  if (const std::string* r = extra("rekening")) {
-    rekNr = AlsGetal(*r);
-    if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
-  }
   // Loaded before the book, so a tool that cannot draw says so at once.
   GrafiekTekenaar tekenaar;
-  if (extra("png")) {
+  if (o.png) {
     std::string waarom = "deze valdero-cli is gebouwd zonder vensters en tekent geen PNG";
     if (omgeving.laadTekenaar) tekenaar = omgeving.laadTekenaar(waarom);
     if (!tekenaar) {
@@ -117,7 +92,7 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   }
 
   PdfAfdrukker afdrukker;
-  if (extra("pdf")) {
+  if (o.pdf) {
     std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
     if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
     if (!afdrukker) {
@@ -146,11 +121,11 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   BereidSelectieVoor(kb, selectie, rapportSoort);
   if (VraagVoor(rapportSoort) == SelectieVraag::Klassen) KiesAlleKlassen(kb, selectie);
   if (VraagVoor(rapportSoort) == SelectieVraag::Soorten) KiesAlleSoorten(kb, selectie);
-  if (const std::string* k = extra("klassen")) KiesKlassen(kb, selectie, Splits(*k));
-  if (const std::string* s = extra("soorten")) KiesSoorten(kb, selectie, Splits(*s));
+  if (o.klassen) KiesKlassen(kb, selectie, Splits(*o.klassen, ','));
+  if (o.soorten) KiesSoorten(kb, selectie, Splits(*o.soorten, ','));
   if (periode) selectie.PeriodCode = *periode;
 
-  const std::optional<int> keuze = KeuzeIndex(kb, rekNr, extra("groep"), omgeving.fout);
+  const std::optional<int> keuze = KeuzeIndex(kb, rekNr, o.groep ? &*o.groep : nullptr, omgeving.fout);
   if (!keuze) return kMislukt;
   const int index = *keuze;
 
@@ -162,13 +137,13 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   std::vector<std::string> berichten;
   for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
   meldBerichten();
-  if (const std::string* png = extra("png")) {
+  if (const auto& png = o.png) {
     if (!tekenaar(model.Huidig(), kb.DecimaalTeken(), kb.Pad(*png))) {
       omgeving.fout << *png << " wegschrijven NIET gelukt\n";
       return kMislukt;
     }
   }
-  if (const std::string* pdf = extra("pdf")) {
+  if (const auto& pdf = o.pdf) {
     // "Print" into the PDF file: the chart as the window draws it, on the
     // page the print preview shows.
     const std::size_t gemeld = boek.berichten.getoond.size();

@@ -1,6 +1,18 @@
 #include "app/cli/KeuzeIndex.h"
 
+#include <utility>
+
 namespace valdero::cli {
+
+void SelectieOpties::Declareer(OptieLezer& lezer) {
+  lezer.Waarde("rekening", [this](const std::string& nr) -> std::string {
+    rekening = AlsGetal(nr);
+    return rekening ? std::string() : "--rekening verwacht een nummer, niet '" + nr + "'";
+  });
+  lezer.Getal("periode", periode, 1, 4, "--periode verwacht 1, 2, 3 of 4");
+  for (auto [naam, doel] : {std::pair{"groep", &groep}, {"klassen", &klassen}, {"soorten", &soorten}, {"pdf", &pdf}})
+    lezer.Tekst(naam, *doel);
+}
 
 std::optional<int> KeuzeIndex(const Kasboek& kb, std::optional<int> rekNr, const std::string* groep,
                               std::ostream& fout) {

@@ -7,9 +7,19 @@
 #include <ostream>
 #include <string>
 
+#include "app/cli/Opties.h"
 #include "model/core/Kasboek.h"
 
 namespace valdero::cli {
+
+// What `rapport` and `grafiek` share of the window's selection panel and
+// period panel, and where they print.
+struct SelectieOpties {
+  std::optional<int> rekening, periode;
+  std::optional<std::string> groep, klassen, soorten, pdf;
+  // Declares --rekening, --periode, --groep, --klassen, --soorten and --pdf.
+  void Declareer(OptieLezer& lezer);
+};
 
 // The position, 0 for neither; nothing, with the reason on `fout`, when the
 // account or group does not exist.

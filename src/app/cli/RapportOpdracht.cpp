@@ -2,11 +2,10 @@
 // "&Opslaan " writes (or as JSON), with the options doing what the window's
 // selection panel, selection dialog, period panel and buttons do.
 
-#include <charconv>
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <set>
+#include <utility>
 
 #include "app/cli/BoekStart.h"
 #include "app/cli/KeuzeIndex.h"
@@ -43,27 +42,13 @@ int SchrijfUitBestand(Omgeving& omgeving, Kasboek& kb, const std::string& pad, c
   }
   return kGelukt;
 }
-const std::set<std::string> kSchakelaars = {"aflopend", "afschrift", "verzamel", "json"};
 
-std::optional<int> AlsGetal(const std::string& s) {
-  int n = 0;
-  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-  if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
-  return n;
-}
-
-std::vector<std::string> Splits(const std::string& s, char teken) {
-  std::vector<std::string> delen;
-  if (s.empty()) return delen;
-  std::size_t b = 0;
-  for (;;) {
-    const std::size_t e = s.find(teken, b);
-    delen.push_back(s.substr(b, e - b));
-    if (e == std::string::npos) break;
-    b = e + 1;
-  }
-  return delen;
-}
+// What the selection panel, the selection dialog, the period panel and the
+// buttons of the window would choose.
+struct RapportOpties : SelectieOpties {
+  std::optional<std::string> relaties, van, tot, munt, uit;
+  bool aflopend = false, afschrift = false, verzamel = false, json = false;
+};
 
 std::string Json(const RapportTabel& t, const std::vector<std::string>& berichten) {
   std::string uit;
@@ -105,48 +90,37 @@ std::string Json(const RapportTabel& t, const std::vector<std::string>& berichte
 }  // namespace
 
 int RapportOpdracht(Omgeving& omgeving) {
-  // The switches take no value; the shared reader expects one.
-  std::vector<std::string> args;
-  for (const std::string& a : omgeving.args)
-    args.push_back(a.size() > 2 && kSchakelaars.count(a.substr(2)) && a.compare(0, 2, "--") == 0 ? a + "=1" : a);
   CliOpties opties;
-  if (std::string fout = LeesOpties(args, opties,
-                                    {"rekening", "groep", "klassen", "relaties", "soorten", "periode", "van",
-                                     "tot", "munt", "uit", "aflopend", "afschrift", "verzamel", "json", "pdf"});
-      !fout.empty())
-    return Gebruiksfout(omgeving, kNaam, fout);
+  RapportOpties o;
+  OptieLezer lezer(opties);
+  o.Declareer(lezer);
+  for (auto [naam, doel] :
+       {std::pair{"relaties", &o.relaties}, {"van", &o.van}, {"tot", &o.tot}, {"munt", &o.munt}, {"uit", &o.uit}})
+    lezer.Tekst(naam, *doel);
+  for (auto [naam, doel] : {std::pair{"aflopend", &o.aflopend}, {"afschrift", &o.afschrift},
+                            {"verzamel", &o.verzamel}, {"json", &o.json}})
+    lezer.Schakelaar(naam, *doel);
+  if (std::string fout = lezer.Lees(omgeving.args); !fout.empty()) return Gebruiksfout(omgeving, kNaam, fout);
   const auto& arg = opties.argumenten;
   if (arg.size() != 2) return Gebruiksfout(omgeving, kNaam, "geef BOEK en SOORT");
   const auto soortGetal = AlsGetal(arg[1]);
   if (!soortGetal || !(IsRapportSoort(*soortGetal) || *soortGetal == rapport::Btw))
     return Gebruiksfout(omgeving, kNaam, "onbekende rapportsoort " + arg[1]);
   const int soort = *soortGetal;
-  auto extra = [&opties](const char* naam) -> const std::string* {
-    const auto it = opties.extra.find(naam);
-    return it == opties.extra.end() ? nullptr : &it->second;
-  };
-  std::optional<int> periode;
-  if (const std::string* p = extra("periode")) {
-    periode = AlsGetal(*p);
-    if (!periode || *periode < 1 || *periode > 4) return Gebruiksfout(omgeving, kNaam, "--periode verwacht 1, 2, 3 of 4");
-  }
+  const std::optional<int>& periode = o.periode;
+  const std::optional<int>& rekNr = o.rekening;
   // The VAT overview takes one account or, without --rekening, all.
-  if (soort != rapport::Btw && (soort == rapport::Rekening) != (extra("rekening") != nullptr))
+  if (soort != rapport::Btw && (soort == rapport::Rekening) != o.rekening.has_value())
     return Gebruiksfout(omgeving, kNaam, soort == rapport::Rekening ? "soort 1 vraagt --rekening NR"
                                                                     : "--rekening hoort bij soort 1");
   const bool groepSoort = soort == rapport::Groep || soort == rapport::Samengesteld;
-  if (groepSoort != (extra("groep") != nullptr))
+  if (groepSoort != o.groep.has_value())
     return Gebruiksfout(omgeving, kNaam, groepSoort ? "soort 5 en 6 vragen --groep KODE"
                                                     : "--groep hoort bij soort 5 en 6");
-  std::optional<int> rekNr;
-  if (const std::string* r = extra("rekening")) {
-    rekNr = AlsGetal(*r);
-    if (!rekNr) return Gebruiksfout(omgeving, kNaam, "--rekening verwacht een nummer, niet '" + *r + "'");
-  }
 
   // Loaded before the book, so a tool that cannot print says so at once.
   PdfAfdrukker afdrukker;
-  if (extra("pdf")) {
+  if (o.pdf) {
     std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
     if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
     if (!afdrukker) {
@@ -173,8 +147,8 @@ int RapportOpdracht(Omgeving& omgeving) {
   };
   // "Print" into the PDF file: the pages the print preview shows. With
   // --pdf alone nothing else is written.
-  const std::string* pdf = extra("pdf");
-  const bool ookTekst = !pdf || extra("uit") || extra("json");
+  const std::optional<std::string>& pdf = o.pdf;
+  const bool ookTekst = !pdf || o.uit || o.json;
   auto drukPdf = [&](const std::function<bool(Printer&)>& druk) {
     const std::unique_ptr<Printer> printer = afdrukker.printer(kb.Pad(*pdf));
     if (!printer || !druk(*printer)) {
@@ -184,7 +158,7 @@ int RapportOpdracht(Omgeving& omgeving) {
     return true;
   };
 
-  if (const std::string* munt = extra("munt")) {
+  if (const std::optional<std::string>& munt = o.munt) {
     const auto m = VindValuta(kb, *munt);
     if (!m || kb.ValutaLijst[static_cast<std::size_t>(*m)].Koers <= 0) {
       omgeving.fout << "Muntsoort niet juist\n";
@@ -208,14 +182,14 @@ int RapportOpdracht(Omgeving& omgeving) {
     std::vector<std::string> berichten;
     for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
     meldBerichten();
-    if (extra("json")) {
+    if (o.json) {
       omgeving.uit << Json(tabel, berichten);
       return kGelukt;
     }
     VerzameldeRegels regels;
     VerzamelRapport(kb, tabel, tabel.breedtes, font, tabel.Kolommen() - 1, regels);
     const std::string bytes = RapportBestandsTekst(kb, regels.regels, font);
-    if (const std::string* pad = extra("uit")) {
+    if (const std::optional<std::string>& pad = o.uit) {
       return SchrijfUitBestand(omgeving, kb, *pad, bytes);
     }
     omgeving.uit << bytes;
@@ -233,11 +207,11 @@ int RapportOpdracht(Omgeving& omgeving) {
     case SelectieVraag::Soorten: KiesAlleSoorten(kb, selectie); break;
     case SelectieVraag::Geen: break;
   }
-  if (const std::string* k = extra("klassen")) KiesKlassen(kb, selectie, Splits(*k, ','));
-  if (const std::string* s = extra("soorten")) KiesSoorten(kb, selectie, Splits(*s, ','));
-  if (const std::string* r = extra("relaties")) {
+  if (o.klassen) KiesKlassen(kb, selectie, Splits(*o.klassen, ','));
+  if (o.soorten) KiesSoorten(kb, selectie, Splits(*o.soorten, ','));
+  if (o.relaties) {
     selectie.Relaties.clear();
-    for (const std::string& naam : Splits(*r, ';'))
+    for (const std::string& naam : Splits(*o.relaties, ';'))
       if (!naam.empty()) selectie.Relaties.push_back(naam);
   }
   if (periode) selectie.PeriodCode = *periode;
@@ -247,7 +221,7 @@ int RapportOpdracht(Omgeving& omgeving) {
     return kMislukt;
   }
 
-  const std::optional<int> keuze = KeuzeIndex(kb, rekNr, extra("groep"), omgeving.fout);
+  const std::optional<int> keuze = KeuzeIndex(kb, rekNr, o.groep ? &*o.groep : nullptr, omgeving.fout);
   if (!keuze) return kMislukt;
   const int index = *keuze;
 
@@ -255,23 +229,23 @@ int RapportOpdracht(Omgeving& omgeving) {
   // The text file of a list of transactions is written as its rows are
   // built: the rows of a whole year are never held at once. A PDF prints
   // from the rows, so then they are kept.
-  const bool stromen = !pdf && !extra("json") && !extra("verzamel") && IsTransactieRapport(soort);
+  const bool stromen = !pdf && !o.json && !o.verzamel && IsTransactieRapport(soort);
   // Built once (no other period, order or view asked for) and written to
   // standard output: straight out as the rows come.
-  const bool eenBouw = !extra("van") && !extra("tot") && !extra("aflopend") && !extra("afschrift");
-  RapportStroom stroom(kb, font, eenBouw && !extra("uit") ? &omgeving.uit : nullptr);
+  const bool eenBouw = !o.van && !o.tot && !o.aflopend && !o.afschrift;
+  RapportStroom stroom(kb, font, eenBouw && !o.uit ? &omgeving.uit : nullptr);
   if (stromen) model.ZetOntvanger(&stroom);
   if (!model.ShowReport(soort, index)) return mislukt();
-  if (extra("van") || extra("tot")) {
-    const std::string van = extra("van") ? *extra("van") : model.BeginTekst();
-    const std::string tot = extra("tot") ? *extra("tot") : model.EindTekst();
+  if (o.van || o.tot) {
+    const std::string van = o.van ? *o.van : model.BeginTekst();
+    const std::string tot = o.tot ? *o.tot : model.EindTekst();
     if (!model.PeriodeOk(van, tot)) return mislukt();
   }
-  if (extra("aflopend")) model.ZetAflopend(true);
-  if (extra("afschrift") && soort == rapport::Rekening) model.WisselAfschrift();
+  if (o.aflopend) model.ZetAflopend(true);
+  if (o.afschrift && soort == rapport::Rekening) model.WisselAfschrift();
 
   const std::vector<int> breedtes = model.Tabel().breedtes;
-  if (extra("verzamel")) model.Verzamel(breedtes, font);
+  if (o.verzamel) model.Verzamel(breedtes, font);
   if (pdf && !drukPdf([&](Printer& p) { return model.Print(p, breedtes); })) return mislukt();
   if (!ookTekst) {
     meldBerichten();
@@ -280,12 +254,12 @@ int RapportOpdracht(Omgeving& omgeving) {
 
   std::vector<std::string> berichten;
   for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
-  if (extra("json")) {
+  if (o.json) {
     meldBerichten();
     omgeving.uit << Json(model.Tabel(), berichten);
     return kGelukt;
   }
-  if (stromen && !extra("uit")) {
+  if (stromen && !o.uit) {
     meldBerichten();
     stroom.Schrijf(omgeving.uit, kb, model.Tabel());
     omgeving.uit.flush();
@@ -293,7 +267,7 @@ int RapportOpdracht(Omgeving& omgeving) {
   }
   const std::string bytes = stromen ? stroom.Tekst(kb, model.Tabel()) : model.OpslaanTekst(breedtes, font);
   meldBerichten();
-  if (const std::string* pad = extra("uit")) {
+  if (const std::optional<std::string>& pad = o.uit) {
     return SchrijfUitBestand(omgeving, kb, *pad, bytes);
   }
   omgeving.uit << bytes;
