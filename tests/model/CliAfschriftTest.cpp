@@ -15,7 +15,7 @@
 
 #include "BankImportTestBoek.h"
 #include "FoutBestanden.h"
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
 #include "model/bankimport/AfschriftModel.h"
@@ -30,21 +30,19 @@
 namespace valdero {
 namespace {
 
-using test::JsonLezer;
-using test::JsonWaarde;
+using test::LeesJson;
 using test::TestMap;
 
 struct Uitvoer {
   int code;
-  JsonWaarde json;
+  nlohmann::json json;
   std::string fout;
 };
 
 Uitvoer Cli(const TestMap& map, std::vector<std::string> args) {
-  std::ostringstream uit, fout;
   args.insert(args.begin() + 1, {"--vandaag", "15-3-2026"});
-  const int code = cli::VoerUit(args, map.pad(), uit, fout);
-  return {code, JsonLezer::Lees(uit.str()).value_or(JsonWaarde{}), fout.str()};
+  const test::Uitvoer u = test::Cli(map.pad(), args);
+  return {u.code, LeesJson(u.uit).value_or(nlohmann::json::object()), u.fout};
 }
 
 // The example year with the payments account named after its bank number,
@@ -65,13 +63,13 @@ TEST(CliAfschrift, ToontDeRegelsMetHetVoorstelEnVeranderdHetBoekNiet) {
   const auto voor = test::LeesBytes(map / "Bank26.vdr");
   const Uitvoer u = Cli(map, {"afschrift", "Bank26", "auto", "ing.csv"});
   ASSERT_EQ(u.code, 0) << u.fout;
-  EXPECT_EQ(u.json["IOStatus"].Getal(), 0);
-  const auto& regels = u.json["Regels"].Lijst();
+  EXPECT_EQ(u.json.at("IOStatus").get<double>(), 0);
+  const auto& regels = u.json.at("Regels");
   ASSERT_EQ(regels.size(), 4u);
-  EXPECT_EQ(regels[0]["RekNr"].Getal(), 1);
-  EXPECT_EQ(regels[0]["Relatie"].Tekst(), "Bakker Jansen");
-  EXPECT_EQ(regels[0]["Bedrag"].Getal(), -12.5);
-  EXPECT_TRUE(std::holds_alternative<std::string>(regels[0]["Voorstel"]["GroepKode"].v));
+  EXPECT_EQ(regels[0].at("RekNr").get<double>(), 1);
+  EXPECT_EQ(regels[0].at("Relatie").get<std::string>(), "Bakker Jansen");
+  EXPECT_EQ(regels[0].at("Bedrag").get<double>(), -12.5);
+  EXPECT_TRUE(regels[0].at("Voorstel").at("GroepKode").is_string());
   EXPECT_EQ(test::LeesBytes(map / "Bank26.vdr"), voor);
 }
 
@@ -81,7 +79,7 @@ TEST(CliAfschrift, EenBestandZonderMutatiesGeeftExitcode1) {
   std::ofstream(map / "kop.csv", std::ios::binary) << test::BankFixture("ingkop.csv");
   const Uitvoer u = Cli(map, {"afschrift", "Bank26", "4", "kop.csv"});
   EXPECT_EQ(u.code, 1);
-  EXPECT_TRUE(u.json["Regels"].Lijst().empty());
+  EXPECT_TRUE(u.json.at("Regels").empty());
   EXPECT_EQ(Cli(map, {"afschrift", "Bank26", "42", "kop.csv"}).code, 2);
 }
 
@@ -90,14 +88,14 @@ TEST(CliAfschrift, ImporteerBoektElkeRegelEenmaal) {
   MaakBoek(map);
   const Uitvoer eerste = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
   ASSERT_EQ(eerste.code, 0) << eerste.fout;
-  const std::size_t na1 = eerste.json["KasLijst"].Lijst().size();
+  const std::size_t na1 = eerste.json.at("KasLijst").size();
   const Uitvoer tweede = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", "ing.csv"});
   ASSERT_EQ(tweede.code, 0) << tweede.fout;
-  EXPECT_EQ(tweede.json["KasLijst"].Lijst().size(), na1);
+  EXPECT_EQ(tweede.json.at("KasLijst").size(), na1);
   // The first run booked all four lines on the payments account.
   int bakker = 0;
-  for (const JsonWaarde& k : eerste.json["KasLijst"].Lijst())
-    if (k["Relatie"].Tekst() == "Bakker Jansen" && k["RekNr"].Getal() == 1) ++bakker;
+  for (const nlohmann::json& k : eerste.json.at("KasLijst"))
+    if (k.at("Relatie").get<std::string>() == "Bakker Jansen" && k.at("RekNr").get<double>() == 1) ++bakker;
   EXPECT_EQ(bakker, 1);
 }
 
@@ -131,9 +129,9 @@ TEST(CliAfschrift, EenMapOfPijpAlsBankbestandGeeftExitcode1) {
     for (const std::string tag : {"0", "7", "9", "auto"}) {
       const Uitvoer a = Cli(map, {"afschrift", "Bank26", tag, bestand});
       EXPECT_EQ(a.code, 1) << bestand << " " << tag;
-      EXPECT_EQ(a.json["IOStatus"].Getal(), 2) << bestand << " " << tag;
-      ASSERT_EQ(a.json["Berichten"].Lijst().size(), 1u) << bestand << " " << tag;
-      EXPECT_EQ(a.json["Berichten"].Lijst()[0]["tekst"].Tekst(),
+      EXPECT_EQ(a.json.at("IOStatus").get<double>(), 2) << bestand << " " << tag;
+      ASSERT_EQ(a.json.at("Berichten").size(), 1u) << bestand << " " << tag;
+      EXPECT_EQ(a.json.at("Berichten")[0].at("tekst").get<std::string>(),
                 "Verwerken van " + bestand + " heeft verkeerd formaat\n\r controleer bestandNaam");
     }
     const Uitvoer i = Cli(map, {"importeer", "--vanaf", "1-1-2026", "Bank26", "9", bestand});
@@ -158,12 +156,12 @@ TEST(CliAfschrift, EenOnleesbaarBedragLaatDeRegelsErnaNietVallen) {
   EXPECT_EQ(nee.code, 1);
   const Uitvoer ja = Cli(map, {"afschrift", "--antwoord", "ja", "Bank26", "9", "fout.csv"});
   ASSERT_EQ(ja.code, 0) << ja.fout;
-  EXPECT_EQ(ja.json["IOStatus"].Getal(), 5);
-  const auto& regels = ja.json["Regels"].Lijst();
+  EXPECT_EQ(ja.json.at("IOStatus").get<double>(), 5);
+  const auto& regels = ja.json.at("Regels");
   ASSERT_EQ(regels.size(), 3u);
-  for (const JsonWaarde& r : regels) EXPECT_NE(r["Bedrag"].Getal(), 0);
+  for (const nlohmann::json& r : regels) EXPECT_NE(r.at("Bedrag").get<double>(), 0);
   std::vector<std::string> teksten;
-  for (const JsonWaarde& b : ja.json["Berichten"].Lijst()) teksten.push_back(b["tekst"].Tekst());
+  for (const nlohmann::json& b : ja.json.at("Berichten")) teksten.push_back(b.at("tekst").get<std::string>());
   ASSERT_GE(teksten.size(), 3u);
   EXPECT_EQ(teksten[0], "Inlezen BankFile fout.csv gelukt");
   EXPECT_EQ(teksten[1], "fout.csv regel: 1 Getal 1e308 is geen geldig bedrag\n\r probeer opnieuw of controleer bestand");
@@ -174,15 +172,15 @@ TEST(CliAfschrift, EenOnleesbaarBedragLaatDeRegelsErnaNietVallen) {
 
 std::size_t AantalTransacties(const TestMap& map) {
   const Uitvoer u = Cli(map, {"dump", "Bank26"});
-  return u.json["KasLijst"].Lijst().size();
+  return u.json.at("KasLijst").size();
 }
 
 // The four mutations of the fixture, booked once each on the payments account.
 int GeboekteRegels(const TestMap& map) {
   const Uitvoer u = Cli(map, {"dump", "Bank26"});
   int n = 0;
-  for (const JsonWaarde& k : u.json["KasLijst"].Lijst())
-    if (k["RekNr"].Getal() == 1 && (k["Relatie"].Tekst() == "Bakker Jansen")) ++n;
+  for (const nlohmann::json& k : u.json.at("KasLijst"))
+    if (k.at("RekNr").get<double>() == 1 && (k.at("Relatie").get<std::string>() == "Bakker Jansen")) ++n;
   return n;
 }
 

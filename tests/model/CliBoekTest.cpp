@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
@@ -11,27 +11,25 @@
 namespace valdero {
 namespace {
 
-using test::JsonLezer;
-using test::JsonWaarde;
+using test::LeesJson;
 using test::SchrijfVoorbeeld;
 using test::TestMap;
 
 struct Uitvoer {
   int code;
-  JsonWaarde boek;
+  nlohmann::json boek;
   std::string fout;
 };
 
 Uitvoer Boek(const TestMap& map, std::vector<std::string> args) {
-  std::ostringstream uit, fout;
   args.insert(args.begin(), {"boek", "--vandaag", "2-5-2008"});
-  const int code = cli::VoerUit(args, map.pad(), uit, fout);
-  return {code, JsonLezer::Lees(uit.str()).value_or(JsonWaarde{}), fout.str()};
+  const test::Uitvoer u = test::Cli(map.pad(), args);
+  return {u.code, test::LeesJson(u.uit).value_or(nlohmann::json::object()), u.fout};
 }
 
-std::vector<std::string> Teksten(const JsonWaarde& boek) {
+std::vector<std::string> Teksten(const nlohmann::json& boek) {
   std::vector<std::string> uit;
-  for (const JsonWaarde& b : boek["Berichten"].Lijst()) uit.push_back(b["tekst"].Tekst());
+  for (const nlohmann::json& b : boek.at("Berichten")) uit.push_back(b.at("tekst").get<std::string>());
   return uit;
 }
 
@@ -54,7 +52,7 @@ TEST(CliBoek, DebitIsPostedSavedAndPrinted) {
   EXPECT_EQ(Teksten(u.boek), (std::vector<std::string>{"Decimaalteken in 12,50 gewijzigd"}));
   const auto kas = OpSchijf(map);
   ASSERT_EQ(kas.size(), voor + 1);
-  ASSERT_EQ(u.boek["KasLijst"].Lijst().size(), kas.size());
+  ASSERT_EQ(u.boek.at("KasLijst").size(), kas.size());
   const auto nieuw = std::find_if(kas.begin(), kas.end(),
                                   [](const TKas& k) { return k.Omschrijving == "boek test"; });
   ASSERT_NE(nieuw, kas.end());

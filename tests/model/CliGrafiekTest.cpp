@@ -8,7 +8,7 @@
 
 #include <sys/wait.h>
 
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/GrafiekModule.h"
@@ -20,27 +20,20 @@
 namespace valdero {
 namespace {
 
-using test::JsonLezer;
+using test::LeesJson;
 using test::TestMap;
 
-struct Uitvoer {
-  int code;
-  std::string uit;
-  std::string fout;
-};
-
-Uitvoer GrafiekCli(const TestMap& map, std::vector<std::string> args, cli::GrafiekTekenaar tekenaar = {}) {
-  std::ostringstream uit, fout;
-  args.insert(args.begin(), {"grafiek", "--vandaag", "2-5-2008"});
-  const int code = cli::VoerUit(args, map.pad(), uit, fout, std::move(tekenaar));
-  return {code, uit.str(), fout.str()};
-}
+using test::Uitvoer;
 
 Uitvoer GrafiekCliMetLader(const TestMap& map, std::vector<std::string> args, cli::GrafiekTekenaarLader lader) {
-  std::ostringstream uit, fout;
   args.insert(args.begin(), {"grafiek", "--vandaag", "2-5-2008"});
-  const int code = cli::VoerUit(args, map.pad(), uit, fout, std::move(lader));
-  return {code, uit.str(), fout.str()};
+  return test::Cli(map.pad(), args, {.tekenaar = std::move(lader)});
+}
+
+Uitvoer GrafiekCli(const TestMap& map, std::vector<std::string> args, cli::GrafiekTekenaar tekenaar = {}) {
+  cli::GrafiekTekenaarLader lader;
+  if (tekenaar) lader = [tekenaar = std::move(tekenaar)](std::string&) { return tekenaar; };
+  return GrafiekCliMetLader(map, std::move(args), std::move(lader));
 }
 
 std::string LeesBestand(const std::filesystem::path& pad) {
@@ -80,23 +73,23 @@ TEST_F(CliGrafiek, ElkeSoortAlsJson) {
     SCOPED_TRACE(c.args.back());
     const Uitvoer u = GrafiekCli(map, c.args);
     ASSERT_EQ(u.code, 0) << u.fout;
-    const auto json = JsonLezer::Lees(u.uit);
+    const auto json = LeesJson(u.uit);
     ASSERT_TRUE(json) << u.uit;
-    EXPECT_EQ((*json)["Titels"][0].Tekst(), c.titel);
-    ASSERT_EQ((*json)["Reeksen"].Lijst().size(), c.reeksen);
-    EXPECT_TRUE((*json)["Berichten"].Lijst().empty());
-    const auto& punten = (*json)["Reeksen"][0]["punten"].Lijst();
+    EXPECT_EQ((*json).at("Titels")[0].get<std::string>(), c.titel);
+    ASSERT_EQ((*json).at("Reeksen").size(), c.reeksen);
+    EXPECT_TRUE((*json).at("Berichten").empty());
+    const auto& punten = (*json).at("Reeksen")[0].at("punten");
     ASSERT_FALSE(punten.empty());
     for (const auto& p : punten) {
-      ASSERT_EQ(p.Lijst().size(), 3u);
-      EXPECT_TRUE(std::holds_alternative<double>(p[0].v));
-      EXPECT_TRUE(std::holds_alternative<double>(p[1].v));
-      EXPECT_TRUE(std::holds_alternative<std::string>(p[2].v));
+      ASSERT_EQ(p.size(), 3u);
+      EXPECT_TRUE(p[0].is_number());
+      EXPECT_TRUE(p[1].is_number());
+      EXPECT_TRUE(p[2].is_string());
     }
     // The line charts' x values are the transactions' dates as TDateTime.
     if (c.args.back() < "111") {
-      EXPECT_GE(punten.front()[0].Getal(), MaakDatum(2008, 1, 1));
-      EXPECT_LE(punten.back()[0].Getal(), MaakDatum(2008, 12, 31));
+      EXPECT_GE(punten.front()[0].get<double>(), MaakDatum(2008, 1, 1));
+      EXPECT_LE(punten.back()[0].get<double>(), MaakDatum(2008, 12, 31));
     }
   }
 }
@@ -104,15 +97,15 @@ TEST_F(CliGrafiek, ElkeSoortAlsJson) {
 TEST_F(CliGrafiek, BegrotingKentZijnReeksenBijNaam) {
   const Uitvoer u = GrafiekCli(map, {"--klassen", "V", "Huis08", "115"});
   ASSERT_EQ(u.code, 0) << u.fout;
-  const auto json = JsonLezer::Lees(u.uit);
+  const auto json = LeesJson(u.uit);
   ASSERT_TRUE(json) << u.uit;
-  const auto& r = (*json)["Reeksen"];
-  EXPECT_EQ(r[0]["naam"].Tekst(), "Begroot");
-  EXPECT_EQ(r[1]["naam"].Tekst(), "Werkelijk");
-  EXPECT_EQ(r[2]["naam"].Tekst(), "Saldo Werkelijk");
+  const auto& r = (*json).at("Reeksen");
+  EXPECT_EQ(r[0].at("naam").get<std::string>(), "Begroot");
+  EXPECT_EQ(r[1].at("naam").get<std::string>(), "Werkelijk");
+  EXPECT_EQ(r[2].at("naam").get<std::string>(), "Saldo Werkelijk");
   // Rent, 11 400 a year, is the first group of class V.
-  EXPECT_EQ(r[0]["punten"][0][2].Tekst(), "Huur");
-  EXPECT_EQ(r[0]["punten"][0][1].Getal(), -11400);
+  EXPECT_EQ(r[0].at("punten")[0][2].get<std::string>(), "Huur");
+  EXPECT_EQ(r[0].at("punten")[0][1].get<double>(), -11400);
 }
 
 TEST_F(CliGrafiek, FoutenEnHunUitgangscodes) {
@@ -153,7 +146,7 @@ TEST_F(CliGrafiek, PngGaatNaarDeTekenaar) {
   ASSERT_EQ(u.code, 0) << u.fout;
   EXPECT_EQ(getekend, "Valdero saldi Jaar : 2008");
   EXPECT_EQ(pad, map.pad() / "saldi.png");
-  EXPECT_TRUE(JsonLezer::Lees(u.uit));
+  EXPECT_TRUE(LeesJson(u.uit));
   const Uitvoer mislukt = GrafiekCli(map, {"--png", "saldi.png", "Huis08", "131"},
                                      [](const Grafiek&, char, const std::filesystem::path&) { return false; });
   EXPECT_EQ(mislukt.code, 1);
@@ -238,7 +231,7 @@ TEST_F(CliGrafiek, PngUitDeGrafiekmoduleNaastHetProgramma) {
   const int status = std::system(regel.c_str());
   ASSERT_TRUE(WIFEXITED(status));
   ASSERT_EQ(WEXITSTATUS(status), 0) << LeesBestand(map / "fout.txt");
-  EXPECT_TRUE(JsonLezer::Lees(LeesBestand(map / "uit.json")));
+  EXPECT_TRUE(LeesJson(LeesBestand(map / "uit.json")));
   const std::string png = LeesBestand(map / "saldi.png");
   EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_GT(png.size(), 2000u);

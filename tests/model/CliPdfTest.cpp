@@ -10,7 +10,7 @@
 
 #include <sys/wait.h>
 
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
@@ -84,12 +84,12 @@ TEST(CliPdf, RapportHoudtDeTekstEnDePaginasVolgenDeRijen) {
     EXPECT_NE(tekst.find("Datum : 02-05-2008"), std::string::npos) << tekst.substr(0, 400);
     // The rows as the text file has them: every amount of the report.
     ASSERT_EQ(Draai(map, "rapport --vandaag 2-5-2008 --rekening 1 --json Huis08 1").code, 0);
-    const auto json = test::JsonLezer::Lees(LeesBestand(map / "uit.txt"));
+    const auto json = test::LeesJson(LeesBestand(map / "uit.txt"));
     ASSERT_TRUE(json);
-    const auto& rijen = (*json)["Rijen"].Lijst();
+    const auto& rijen = (*json).at("Rijen");
     ASSERT_GT(rijen.size(), 10u);
     for (const auto& rij : rijen) {
-      const std::string bedrag = rij.Lijst().at(4).Tekst();
+      const std::string bedrag = rij.at(4).get<std::string>();
       const auto b = bedrag.find_first_not_of(' ');
       EXPECT_NE(tekst.find(bedrag.substr(b == std::string::npos ? 0 : b)), std::string::npos) << bedrag;
     }
@@ -105,7 +105,7 @@ TEST(CliPdf, GrafiekOpEenPaginaNaastDeJson) {
   test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 60});
   const Gedraaid g = Draai(map, "grafiek --vandaag 2-5-2008 --pdf saldi.pdf Huis08 131");
   ASSERT_EQ(g.code, 0) << g.fout;
-  EXPECT_TRUE(test::JsonLezer::Lees(LeesBestand(map / "uit.txt")));
+  EXPECT_TRUE(test::LeesJson(LeesBestand(map / "uit.txt")));
   const std::string pdf = LeesBestand(map / "saldi.pdf");
   ASSERT_EQ(pdf.substr(0, 5), "%PDF-");
   EXPECT_GT(pdf.size(), 5000u);  // the chart's picture

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
@@ -12,21 +12,14 @@
 namespace valdero {
 namespace {
 
-using test::JsonLezer;
-using test::JsonWaarde;
+using test::LeesJson;
 using test::TestMap;
 
-struct Uitvoer {
-  int code;
-  std::string uit;
-  std::string fout;
-};
+using test::Uitvoer;
 
 Uitvoer Rapport(const TestMap& map, std::vector<std::string> args) {
-  std::ostringstream uit, fout;
   args.insert(args.begin(), {"rapport", "--vandaag", "2-5-2008"});
-  const int code = cli::VoerUit(args, map.pad(), uit, fout);
-  return {code, uit.str(), fout.str()};
+  return test::Cli(map.pad(), args);
 }
 
 class CliRapport : public ::testing::Test {
@@ -54,16 +47,16 @@ TEST_F(CliRapport, RekeningAlsTekstbestand) {
 TEST_F(CliRapport, JsonGeeftRijenEnTotalen) {
   const Uitvoer u = Rapport(map, {"--json", "Huis08", "31"});
   ASSERT_EQ(u.code, 0) << u.fout;
-  const auto json = JsonLezer::Lees(u.uit);
+  const auto json = LeesJson(u.uit);
   ASSERT_TRUE(json) << u.uit;
-  EXPECT_EQ((*json)["Kop"].Lijst().size(), 2u);
-  EXPECT_EQ((*json)["Kop"].Lijst()[1].Tekst(), "  Voor alle rekeningen");
-  EXPECT_EQ((*json)["Titels"].Lijst()[0].Tekst(), "Nr.");
-  EXPECT_FALSE((*json)["Rijen"].Lijst().empty());
-  EXPECT_EQ((*json)["Rijen"].Lijst()[0].Lijst().size(), 6u);
-  ASSERT_FALSE((*json)["Totalen"].Lijst().empty());
-  EXPECT_EQ((*json)["Totalen"].Lijst()[0]["label"].Tekst(), "TOTAAL IN/UIT   Eur");
-  EXPECT_EQ((*json)["Totalen"].Lijst()[0]["velden"].Lijst().size(), 4u);
+  EXPECT_EQ((*json).at("Kop").size(), 2u);
+  EXPECT_EQ((*json).at("Kop")[1].get<std::string>(), "  Voor alle rekeningen");
+  EXPECT_EQ((*json).at("Titels")[0].get<std::string>(), "Nr.");
+  EXPECT_FALSE((*json).at("Rijen").empty());
+  EXPECT_EQ((*json).at("Rijen")[0].size(), 6u);
+  ASSERT_FALSE((*json).at("Totalen").empty());
+  EXPECT_EQ((*json).at("Totalen")[0].at("label").get<std::string>(), "TOTAAL IN/UIT   Eur");
+  EXPECT_EQ((*json).at("Totalen")[0].at("velden").size(), 4u);
 }
 
 TEST_F(CliRapport, OptiesKiezenZoalsHetVenster) {
@@ -71,13 +64,13 @@ TEST_F(CliRapport, OptiesKiezenZoalsHetVenster) {
   const Uitvoer u = Rapport(map, {"--json", "--klassen", "U", "--periode", "4", "--van", "1-2-2008", "--tot",
                                   "31-3-2008", "--aflopend", "Huis08", "10"});
   ASSERT_EQ(u.code, 0) << u.fout;
-  const auto json = JsonLezer::Lees(u.uit);
+  const auto json = LeesJson(u.uit);
   ASSERT_TRUE(json);
-  const auto& rijen = (*json)["Rijen"].Lijst();
+  const auto& rijen = (*json).at("Rijen");
   ASSERT_FALSE(rijen.empty());
-  EXPECT_EQ(rijen.front()[2].Tekst().substr(3), "03-2008");
-  EXPECT_EQ(rijen.back()[2].Tekst().substr(3), "02-2008");
-  EXPECT_EQ((*json)["Kop"].Lijst()[0].Tekst(), "SPECIFIEKE KLASSE TRANSACTIES  Jaar:2008 Tijdvak");
+  EXPECT_EQ(rijen.front()[2].get<std::string>().substr(3), "03-2008");
+  EXPECT_EQ(rijen.back()[2].get<std::string>().substr(3), "02-2008");
+  EXPECT_EQ((*json).at("Kop")[0].get<std::string>(), "SPECIFIEKE KLASSE TRANSACTIES  Jaar:2008 Tijdvak");
   // --verzamel writes the gathered form: budget columns 0 to 5 only.
   const Uitvoer v = Rapport(map, {"--verzamel", "Huis08", "11"});
   ASSERT_EQ(v.code, 0) << v.fout;
@@ -86,7 +79,7 @@ TEST_F(CliRapport, OptiesKiezenZoalsHetVenster) {
   // Another currency divides by its rate.
   const Uitvoer m = Rapport(map, {"--munt", "USD", "--json", "Huis08", "31"});
   ASSERT_EQ(m.code, 0) << m.fout;
-  EXPECT_EQ(JsonLezer::Lees(m.uit).value()["Titels"].Lijst()[3].Tekst(), "Bij_$");
+  EXPECT_EQ(LeesJson(m.uit).value().at("Titels")[3].get<std::string>(), "Bij_$");
 }
 
 TEST_F(CliRapport, BtwOverzichtAlsTekstEnJson) {
@@ -98,13 +91,13 @@ TEST_F(CliRapport, BtwOverzichtAlsTekstEnJson) {
 
   const Uitvoer j = Rapport(map, {"--json", "--rekening", "1", "Huis08", "150"});
   ASSERT_EQ(j.code, 0) << j.fout;
-  const auto json = JsonLezer::Lees(j.uit);
+  const auto json = LeesJson(j.uit);
   ASSERT_TRUE(json) << j.uit;
-  EXPECT_EQ((*json)["Kop"].Lijst()[0].Tekst(), "INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: 1  Jaar:2008");
-  EXPECT_EQ((*json)["Titels"].Lijst()[4].Tekst(), "BTWIn-Laag");
-  ASSERT_EQ((*json)["Rijen"].Lijst().size(), 1u);
-  EXPECT_EQ((*json)["Rijen"].Lijst()[0][0].Tekst(), "1");
-  EXPECT_TRUE((*json)["Totalen"].Lijst().empty());
+  EXPECT_EQ((*json).at("Kop")[0].get<std::string>(), "INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: 1  Jaar:2008");
+  EXPECT_EQ((*json).at("Titels")[4].get<std::string>(), "BTWIn-Laag");
+  ASSERT_EQ((*json).at("Rijen").size(), 1u);
+  EXPECT_EQ((*json).at("Rijen")[0][0].get<std::string>(), "1");
+  EXPECT_TRUE((*json).at("Totalen").empty());
 }
 
 TEST_F(CliRapport, FoutenEnAfsluitcodes) {

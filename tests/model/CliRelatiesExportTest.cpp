@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
@@ -19,28 +19,13 @@ namespace valdero {
 namespace {
 
 namespace fs = std::filesystem;
-using test::JsonLezer;
-using test::JsonWaarde;
+using test::LeesJson;
 using test::SchrijfVoorbeeld;
 using test::TestMap;
 
-struct Uitvoer {
-  int code;
-  std::string uit;
-  std::string fout;
-};
-
-Uitvoer Cli(const fs::path& map, std::vector<std::string> args) {
-  std::ostringstream uit, fout;
-  const int code = cli::VoerUit(args, map, uit, fout);
-  return {code, uit.str(), fout.str()};
-}
-
-JsonWaarde Json(const std::string& tekst) {
-  auto w = JsonLezer::Lees(tekst);
-  EXPECT_TRUE(w.has_value()) << "geen JSON:\n" << tekst.substr(0, 2000);
-  return w.value_or(JsonWaarde{});
-}
+using test::Cli;
+using test::Json;
+using test::Uitvoer;
 
 // ---------------------------------------------------------------- relaties
 
@@ -49,12 +34,12 @@ TEST(CliRelaties, BuildsTheListSavesAndPrintsTheBook) {
   SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 120, .metRelaties = false});
   const Uitvoer u = Cli(map.pad(), {"relaties", "--vandaag", "1-6-2008", "Huis08"});
   ASSERT_EQ(u.code, 0) << u.fout;
-  const JsonWaarde d = Json(u.uit);
-  EXPECT_TRUE(d["RelatiesAanwezig"].Waarheid());
-  const auto& lijst = d["RelatieLijst"].Lijst();
+  const nlohmann::json d = Json(u.uit);
+  EXPECT_TRUE(d.at("RelatiesAanwezig").get<bool>());
+  const auto& lijst = d.at("RelatieLijst");
   ASSERT_GT(lijst.size(), 2u);
   for (std::size_t i = 2; i < lijst.size(); ++i)
-    EXPECT_LE(lijst[i - 1]["Naam"].Tekst(), lijst[i]["Naam"].Tekst());
+    EXPECT_LE(lijst[i - 1].at("Naam").get<std::string>(), lijst[i].at("Naam").get<std::string>());
 
   // On disk: the mark and the section.
   test::BoekMetPoorten boek(MaakDatum(2008, 6, 1));
@@ -86,7 +71,7 @@ TEST(CliRelaties, ABookWithoutCounterAccountsHasNoRelations) {
   EXPECT_EQ(u.code, cli::kMislukt);
   EXPECT_NE(u.fout.find("Geen unieke Relaties"), std::string::npos);
   EXPECT_NE(u.uit.find("Geen unieke Relaties"), std::string::npos);  // among the messages
-  EXPECT_FALSE(Json(u.uit)["RelatiesAanwezig"].Waarheid());
+  EXPECT_FALSE(Json(u.uit).at("RelatiesAanwezig").get<bool>());
 }
 
 // ---------------------------------------------------------------- exporteer

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
 
-#include "JsonLezer.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Json.h"
@@ -17,28 +18,13 @@ namespace valdero {
 namespace {
 
 namespace fs = std::filesystem;
-using test::JsonLezer;
-using test::JsonWaarde;
+using test::LeesJson;
 using test::SchrijfVoorbeeld;
 using test::TestMap;
 
-struct Uitvoer {
-  int code;
-  std::string uit;
-  std::string fout;
-};
-
-Uitvoer Cli(const fs::path& map, std::vector<std::string> args) {
-  std::ostringstream uit, fout;
-  const int code = cli::VoerUit(args, map, uit, fout);
-  return {code, uit.str(), fout.str()};
-}
-
-JsonWaarde Json(const std::string& tekst) {
-  auto w = JsonLezer::Lees(tekst);
-  EXPECT_TRUE(w.has_value()) << "geen JSON:\n" << tekst.substr(0, 2000);
-  return w.value_or(JsonWaarde{});
-}
+using test::Cli;
+using test::Json;
+using test::Uitvoer;
 
 // ---------------------------------------------------------------- writer
 
@@ -62,7 +48,7 @@ TEST(JsonSchrijver, TextIsEscapedAndInvalidBytesReplaced) {
   for (const auto& g : gevallen) {
     SCOPED_TRACE(g.naam);
     EXPECT_EQ(cli::JsonTekst(g.tekst), g.json);
-    const auto terug = JsonLezer::Lees(g.json);
+    const auto terug = LeesJson(g.json);
     ASSERT_TRUE(terug.has_value());
   }
 }
@@ -162,17 +148,17 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   const Uitvoer u = Cli(map.pad(), {"dump", "--vandaag", "2-1-2009", "Huis08"});
   ASSERT_EQ(u.code, 0) << u.fout;
   EXPECT_TRUE(u.fout.empty());
-  const JsonWaarde d = Json(u.uit);
-  ASSERT_TRUE(d.IsObject());
+  const nlohmann::json d = Json(u.uit);
+  ASSERT_TRUE(d.is_object());
   for (const char* sleutel : {"KasNaam", "KasJaar", "IOStatus", "FormaatVlag", "RelatiesAanwezig", "BasisMunt",
                               "HulpMunt", "RekLijst", "GroepLijst", "KasLijst", "RelatieLijst", "KlasseLijst",
                               "SoortLijst", "ValutaLijst", "Config", "SaldoMatrix", "Berichten"})
-    EXPECT_EQ(d.Object().count(sleutel), 1u) << sleutel;
-  EXPECT_EQ(d["KasNaam"].Tekst(), "Huis08");
-  EXPECT_EQ(d["KasJaar"].Tekst(), "2008");
-  EXPECT_EQ(d["IOStatus"].Getal(), 0);
-  EXPECT_TRUE(d["RelatiesAanwezig"].Waarheid());
-  EXPECT_TRUE(d["Berichten"].Lijst().empty());  // no success message at start-up
+    EXPECT_EQ(d.count(sleutel), 1u) << sleutel;
+  EXPECT_EQ(d.at("KasNaam").get<std::string>(), "Huis08");
+  EXPECT_EQ(d.at("KasJaar").get<std::string>(), "2008");
+  EXPECT_EQ(d.at("IOStatus").get<double>(), 0);
+  EXPECT_TRUE(d.at("RelatiesAanwezig").get<bool>());
+  EXPECT_TRUE(d.at("Berichten").empty());  // no success message at start-up
 
   // The same book loaded here: every list and the matrix, record by record.
   test::BoekMetPoorten boek(MaakDatum(2009, 1, 2));
@@ -180,46 +166,46 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   kb.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
 
-  ASSERT_EQ(d["KasLijst"].Lijst().size(), 61u);
+  ASSERT_EQ(d.at("KasLijst").size(), 61u);
   for (std::size_t i = 0; i < kb.KasLijst.size(); ++i) {
     const TKas& k = kb.KasLijst[i];
-    const JsonWaarde& r = d["KasLijst"][i];
+    const nlohmann::json& r = d.at("KasLijst")[i];
     SCOPED_TRACE(i);
-    EXPECT_EQ(r["Index"].Getal(), k.Index);
-    EXPECT_EQ(r["RekNr"].Getal(), k.RekNr);
-    EXPECT_EQ(r["VolgBlad"].Getal(), k.VolgBlad);
-    EXPECT_EQ(r["GroepKode"].Tekst(), k.GroepKode);
-    EXPECT_EQ(r["Datum"].Getal(), k.Datum);
-    EXPECT_EQ(r["Bedrag"].Getal(), k.Bedrag);
-    EXPECT_EQ(static_cast<float>(r["MuntKoers"].Getal()), k.MuntKoers);
-    EXPECT_EQ(static_cast<float>(r["Aantal"].Getal()), k.Aantal);
-    EXPECT_EQ(static_cast<float>(r["Prijs"].Getal()), k.Prijs);
-    EXPECT_EQ(r["Omschrijving"].Tekst(), k.Omschrijving);
-    EXPECT_EQ(r["TegenRek"].Getal(), k.TegenRek);
-    EXPECT_EQ(r["TegenVolgBlad"].Getal(), k.TegenVolgBlad);
-    EXPECT_EQ(r["BoekSoort"].Getal(), k.BoekSoort);
-    EXPECT_EQ(r["Belegging"].Getal(), k.Belegging);
-    EXPECT_EQ(r["PayDate"].Getal(), k.PayDate);
+    EXPECT_EQ(r.at("Index").get<double>(), k.Index);
+    EXPECT_EQ(r.at("RekNr").get<double>(), k.RekNr);
+    EXPECT_EQ(r.at("VolgBlad").get<double>(), k.VolgBlad);
+    EXPECT_EQ(r.at("GroepKode").get<std::string>(), k.GroepKode);
+    EXPECT_EQ(r.at("Datum").get<double>(), k.Datum);
+    EXPECT_EQ(r.at("Bedrag").get<double>(), k.Bedrag);
+    EXPECT_EQ(static_cast<float>(r.at("MuntKoers").get<double>()), k.MuntKoers);
+    EXPECT_EQ(static_cast<float>(r.at("Aantal").get<double>()), k.Aantal);
+    EXPECT_EQ(static_cast<float>(r.at("Prijs").get<double>()), k.Prijs);
+    EXPECT_EQ(r.at("Omschrijving").get<std::string>(), k.Omschrijving);
+    EXPECT_EQ(r.at("TegenRek").get<double>(), k.TegenRek);
+    EXPECT_EQ(r.at("TegenVolgBlad").get<double>(), k.TegenVolgBlad);
+    EXPECT_EQ(r.at("BoekSoort").get<double>(), k.BoekSoort);
+    EXPECT_EQ(r.at("Belegging").get<double>(), k.Belegging);
+    EXPECT_EQ(r.at("PayDate").get<double>(), k.PayDate);
   }
-  ASSERT_EQ(d["RekLijst"].Lijst().size(), kb.RekLijst.size());
-  EXPECT_EQ(d["RekLijst"][0]["Naam"].Tekst(), "2008");  // position 0, the header
-  EXPECT_EQ(d["GroepLijst"].Lijst().size(), kb.GroepLijst.size());
-  EXPECT_EQ(d["GroepLijst"][static_cast<std::size_t>(kb.MaxGroep())]["Kode"].Tekst(), "xxxx");
-  EXPECT_EQ(d["RelatieLijst"].Lijst().size(), kb.RelatieLijst.size());
-  EXPECT_EQ(d["RelatieLijst"][7]["Naam"].Tekst(), "Bakkerij Café de Zwaan");
-  EXPECT_EQ(d["ValutaLijst"][0]["Teken"].Tekst(), "€");
-  EXPECT_EQ(d["ValutaLijst"][1]["Koers"].getalTekst, "0.8");
-  EXPECT_EQ(d["KlasseLijst"].Lijst().size(), 16u);
-  EXPECT_EQ(d["Config"]["Persoonsdata"].Lijst().size(), 6u);
-  EXPECT_EQ(d["Config"]["FontNaam"].Tekst(), "MS Sans Serif");
+  ASSERT_EQ(d.at("RekLijst").size(), kb.RekLijst.size());
+  EXPECT_EQ(d.at("RekLijst")[0].at("Naam").get<std::string>(), "2008");  // position 0, the header
+  EXPECT_EQ(d.at("GroepLijst").size(), kb.GroepLijst.size());
+  EXPECT_EQ(d.at("GroepLijst")[static_cast<std::size_t>(kb.MaxGroep())].at("Kode").get<std::string>(), "xxxx");
+  EXPECT_EQ(d.at("RelatieLijst").size(), kb.RelatieLijst.size());
+  EXPECT_EQ(d.at("RelatieLijst")[7].at("Naam").get<std::string>(), "Bakkerij Café de Zwaan");
+  EXPECT_EQ(d.at("ValutaLijst")[0].at("Teken").get<std::string>(), "€");
+  EXPECT_EQ(d.at("ValutaLijst")[1].at("Koers").dump(), "0.8");
+  EXPECT_EQ(d.at("KlasseLijst").size(), 16u);
+  EXPECT_EQ(d.at("Config").at("Persoonsdata").size(), 6u);
+  EXPECT_EQ(d.at("Config").at("FontNaam").get<std::string>(), "MS Sans Serif");
 
-  const auto& matrix = d["SaldoMatrix"].Lijst();
+  const auto& matrix = d.at("SaldoMatrix");
   ASSERT_EQ(matrix.size(), static_cast<std::size_t>(kb.MaxGroep()) + 2);
   for (std::size_t g = 0; g < matrix.size(); ++g) {
-    ASSERT_EQ(matrix[g].Lijst().size(), static_cast<std::size_t>(kb.MaxRek()) + 2);
-    for (std::size_t a = 0; a < matrix[g].Lijst().size(); ++a) {
-      EXPECT_EQ(matrix[g][a][0].Getal(), kb.SaldoMatrix[g][a].In);
-      EXPECT_EQ(matrix[g][a][1].Getal(), kb.SaldoMatrix[g][a].Uit);
+    ASSERT_EQ(matrix[g].size(), static_cast<std::size_t>(kb.MaxRek()) + 2);
+    for (std::size_t a = 0; a < matrix[g].size(); ++a) {
+      EXPECT_EQ(matrix[g][a][0].get<double>(), kb.SaldoMatrix[g][a].In);
+      EXPECT_EQ(matrix[g][a][1].get<double>(), kb.SaldoMatrix[g][a].Uit);
     }
   }
 }
@@ -238,16 +224,16 @@ TEST(CliDump, QuestionsGetTheAnswerOfTheOption) {
     args.push_back("Kasboek");
     const Uitvoer u = Cli(map.pad(), args);
     EXPECT_EQ(u.code, g.code) << u.fout;
-    const JsonWaarde d = Json(u.uit);
-    const auto& berichten = d["Berichten"].Lijst();
+    const nlohmann::json d = Json(u.uit);
+    const auto& berichten = d.at("Berichten");
     ASSERT_EQ(berichten.size(), 2u);
-    EXPECT_EQ(berichten[0]["soort"].Getal(), static_cast<int>(BerichtSoort::Fout));
-    EXPECT_EQ(berichten[1]["tekst"].Tekst(),
+    EXPECT_EQ(berichten[0].at("soort").get<double>(), static_cast<int>(BerichtSoort::Fout));
+    EXPECT_EQ(berichten[1].at("tekst").get<std::string>(),
               "Wilt u doorgaan? Zoniet gebruik dan versie 5.x van Valdero!Kasboek.vdr");
-    EXPECT_EQ(berichten[1]["soort"].Getal(), static_cast<int>(BerichtSoort::Bevestig));
-    EXPECT_EQ(berichten[1]["knoppen"].Getal(), knop::JaNee);
-    EXPECT_EQ(berichten[1]["antwoord"].Getal(), g.antwoord);
-    EXPECT_EQ(d["KasLijst"].Lijst().size(), g.antwoord == antwoord::Ja ? 41u : 0u);
+    EXPECT_EQ(berichten[1].at("soort").get<double>(), static_cast<int>(BerichtSoort::Bevestig));
+    EXPECT_EQ(berichten[1].at("knoppen").get<double>(), knop::JaNee);
+    EXPECT_EQ(berichten[1].at("antwoord").get<double>(), g.antwoord);
+    EXPECT_EQ(d.at("KasLijst").size(), g.antwoord == antwoord::Ja ? 41u : 0u);
   }
 }
 
@@ -259,8 +245,8 @@ TEST(CliDump, ABookThatIsNotThereIsNamedAndNoDefaultBookStandsIn) {
   EXPECT_EQ(u.code, cli::kMislukt);
   EXPECT_NE(u.fout.find("niet geladen"), std::string::npos);
   EXPECT_NE(u.uit.find("Onbekend.vdr bestaat niet"), std::string::npos) << u.uit.substr(0, 400);
-  EXPECT_NE(Json(u.uit)["KasNaam"].Tekst(), "Valdr2009");
-  EXPECT_TRUE(Json(u.uit)["KasLijst"].Lijst().empty());
+  EXPECT_NE(Json(u.uit).at("KasNaam").get<std::string>(), "Valdr2009");
+  EXPECT_TRUE(Json(u.uit).at("KasLijst").empty());
 }
 
 // ---------------------------------------------------------------- bewaar
@@ -283,9 +269,9 @@ TEST(CliBewaar, SavesLikeTheSaveCommandAndPrintsTheSameBook) {
   // Saved on another day, the header carries that day's year.
   const Uitvoer later = Cli(map.pad(), {"bewaar", "--vandaag", "3-1-2011", "Huis08"});
   ASSERT_EQ(later.code, 0);
-  const JsonWaarde d = Json(later.uit);
-  EXPECT_EQ(d["RekLijst"][0]["Naam"].Tekst(), "2011");
-  EXPECT_EQ(d["KasJaar"].Tekst(), "2008");
+  const nlohmann::json d = Json(later.uit);
+  EXPECT_EQ(d.at("RekLijst")[0].at("Naam").get<std::string>(), "2011");
+  EXPECT_EQ(d.at("KasJaar").get<std::string>(), "2008");
   const Uitvoer terug = Cli(map.pad(), {"dump", "--vandaag", "3-1-2011", "Huis08"});
   EXPECT_EQ(terug.uit, later.uit);
   // Every run is a new start-up, so its save makes the backup anew: it now
@@ -298,7 +284,7 @@ TEST(CliBewaar, ABookThatWasNotReadIsNotSaved) {
   test::SchrijfBytes(map / "Huis08.vdr", {0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0});
   const Uitvoer u = Cli(map.pad(), {"bewaar", "--vandaag", "1-6-2008", "Huis08"});
   EXPECT_EQ(u.code, cli::kMislukt);
-  EXPECT_EQ(Json(u.uit)["IOStatus"].Getal(), 1);
+  EXPECT_EQ(Json(u.uit).at("IOStatus").get<double>(), 1);
   EXPECT_EQ(test::LeesBytes(map / "Huis08.vdr").size(), 12u);
   EXPECT_FALSE(fs::exists(map / "Huis08.~VD"));
 }
@@ -341,10 +327,10 @@ TEST(CliVoorbeeld, WritesTheYearOfTodayAndNeverOverwrites) {
 
   const Uitvoer dump = Cli(map.pad(), {"dump", "--vandaag", "1-6-2009", "Valdr09"});
   ASSERT_EQ(dump.code, 0) << dump.fout;
-  const JsonWaarde d = Json(dump.uit);
-  EXPECT_EQ(d["KasLijst"].Lijst().size(), 51u);
-  EXPECT_EQ(d["KasJaar"].Tekst(), "2009");
-  EXPECT_EQ(d["KlasseLijst"][7]["BtwSoort"].Getal(), 2);
+  const nlohmann::json d = Json(dump.uit);
+  EXPECT_EQ(d.at("KasLijst").size(), 51u);
+  EXPECT_EQ(d.at("KasJaar").get<std::string>(), "2009");
+  EXPECT_EQ(d.at("KlasseLijst")[7].at("BtwSoort").get<double>(), 2);
 
   const Uitvoer nogmaals = Cli(map.pad(), {"voorbeeld", "--vandaag", "2-6-2009", "."});
   EXPECT_EQ(nogmaals.code, cli::kMislukt);

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "FoutBestanden.h"
+#include "CliHulp.h"
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
@@ -26,18 +27,11 @@ using test::TestMap;
 
 constexpr const char* kWachtwoord = "Geh im";
 
-struct Uitvoer {
-  int code;
-  std::string uit;
-  std::string fout;
-};
+using test::Uitvoer;
 
 Uitvoer Cli(const TestMap& map, std::vector<std::string> args, cli::WachtwoordLezer lezer = {},
             Bestandssysteem* bestanden = nullptr) {
-  std::ostringstream uit, fout;
-  const int code = cli::VoerUit(args, map.pad(), uit, fout, cli::GrafiekTekenaarLader{}, nullptr,
-                                std::move(lezer), bestanden);
-  return {code, uit.str(), fout.str()};
+  return test::Cli(map.pad(), args, {.wachtwoord = std::move(lezer), .bestanden = bestanden});
 }
 
 // The password stored in the book on disk, and the name of its first account.
