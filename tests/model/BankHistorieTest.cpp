@@ -18,18 +18,7 @@ using test::BankBoek;
 
 double D(int j, int m, int d) { return MaakDatum(j, m, d); }
 
-struct Regel {
-  int rekNr;
-  double datum;
-  double bedrag;
-  int soort;
-  std::string relatie;
-  std::string tegenRekNr;
-  int tegenRek;
-  std::string actie;
-  std::string omschrijving;
-  std::string groep;  // found from the file's category
-};
+using Regel = test::VerwachteRegel;
 
 struct Bestand {
   const char* naam;
@@ -103,18 +92,7 @@ void Vergelijk(const HistorieBoek& boek, const Bestand& b) {
     const Regel& v = b.regels[i];
     const TNewKas& r = boek.Regel(static_cast<int>(i) + 1);
     SCOPED_TRACE(std::string(b.naam) + " regel " + std::to_string(i + 1));
-    EXPECT_EQ(r.RekNr, v.rekNr);
-    EXPECT_EQ(r.Datum, v.datum);
-    EXPECT_DOUBLE_EQ(r.Bedrag, v.bedrag);
-    EXPECT_EQ(r.BoekSoort, v.soort);
-    EXPECT_EQ(r.Relatie, v.relatie);
-    EXPECT_EQ(r.TegenRekNr, v.tegenRekNr);
-    EXPECT_EQ(r.TegenRek, v.tegenRek);
-    EXPECT_EQ(r.ActieKode, v.actie);
-    EXPECT_EQ(r.Omschrijving, v.omschrijving);
-    EXPECT_EQ(r.BestandGroep, v.groep);
-    EXPECT_EQ(r.GroepKode, "1");
-    EXPECT_EQ(r.Munt, 0);
+    test::VergelijkRegel(r, v);
   }
 }
 

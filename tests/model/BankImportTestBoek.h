@@ -2,10 +2,13 @@
 // A book with the accounts the bank fixtures in tests/data/bank name, and a
 // run that reads one fixture as a menu tag would.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "TestBoek.h"
@@ -43,5 +46,38 @@ struct BankBoek : TestBoek {
   std::unique_ptr<BankImport> run;
   bool gelukt = false;
 };
+
+// One import line as a bank file should give it, in the columns the tests
+// compare; `groep` is the group the file's category names (none: not
+// compared).
+struct VerwachteRegel {
+  int rekNr;
+  double datum;
+  double bedrag;
+  int soort;
+  std::string relatie;
+  std::string tegenRekNr;
+  int tegenRek;
+  std::string actie;
+  std::string omschrijving;
+  std::optional<std::string> groep;
+};
+
+// The line as read, against what it should be; every line read stays in the
+// file's currency and has the account's own group until it is reconciled.
+inline void VergelijkRegel(const TNewKas& r, const VerwachteRegel& v) {
+  EXPECT_EQ(r.RekNr, v.rekNr);
+  EXPECT_EQ(r.Datum, v.datum);
+  EXPECT_DOUBLE_EQ(r.Bedrag, v.bedrag);
+  EXPECT_EQ(r.BoekSoort, v.soort);
+  EXPECT_EQ(r.Relatie, v.relatie);
+  EXPECT_EQ(r.TegenRekNr, v.tegenRekNr);
+  EXPECT_EQ(r.TegenRek, v.tegenRek);
+  EXPECT_EQ(r.ActieKode, v.actie);
+  EXPECT_EQ(r.Omschrijving, v.omschrijving);
+  if (v.groep) EXPECT_EQ(r.BestandGroep, *v.groep);
+  EXPECT_EQ(r.GroepKode, "1");
+  EXPECT_EQ(r.Munt, 0);
+}
 
 }  // namespace valdero::test

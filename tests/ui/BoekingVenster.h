@@ -23,6 +23,7 @@
 #include "ui/bookings/TBoekingForm.h"
 #include "model/storage/BoekBestand.h"
 #include "ui/search/TZoekDlg.h"
+#include "Schermafdruk.h"
 
 namespace valdero::test {
 
@@ -62,23 +63,6 @@ inline bool KlikRijMet(TZoekDlg& dlg, const QString& tekst, Qt::KeyboardModifier
 
 inline void KlikKnop(TZoekDlg& dlg, const char* naam) {
   QTest::mouseClick(dlg.findChild<QPushButton*>(naam), Qt::LeftButton);
-}
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the screen around `w` is saved
-// there as `naam`.png the way a user sees it, pop-up menus included
-// (scripts/screenshots-vensters.sh runs the tests under a virtual X server).
-inline void Afdruk(QWidget& w, const char* naam) {
-  const QString map = qEnvironmentVariable("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  w.raise();
-  w.activateWindow();
-  QTest::qWait(200);
-  const QString pad = map + "/" + naam + ".png";
-  const QRect vak = w.frameGeometry();
-  const QString uitsnede =
-      QString("%1x%2+%3+%4").arg(vak.width()).arg(vak.height()).arg(vak.x()).arg(vak.y());
-  if (QProcess::execute("import", {"-window", "root", "-crop", uitsnede, pad}) != 0)
-    w.grab().save(pad);
 }
 
 // A second book read back from the file the window saved.

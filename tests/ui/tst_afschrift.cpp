@@ -25,6 +25,7 @@
 #include "ui/bankimport/TBegindatumDlg.h"
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -39,13 +40,6 @@ void Druk(QWidget& venster, const QString& tekst) {
     return;
   }
   QFAIL(qPrintable("geen knop " + tekst));
-}
-
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
 }
 
 struct Boek : test::BoekMetPoorten {
@@ -77,6 +71,18 @@ const char* kBestand =
     "\"0123456789\",\"EUR\",20260305,\"D\",12.50,\"\",\"BAKKER JANSEN\",20260305,\"ba\",\"\",\"brood 5,00 kaas 7,50\"\r\n"
     "\"0123456789\",\"EUR\",20260306,\"C\",50.00,\"\",\"WERKGEVER\",20260306,\"tb\",\"\",\"Bonus\"\r\n";
 
+// The statement window with its comparison and selection windows, on a bank
+// file `mut.txt` written into the book's folder.
+struct AfschriftVenster {
+  TCompareForm vergelijk;
+  TSelectMutForm selectie;
+  TAfschriftForm afschrift;
+  explicit AfschriftVenster(Boek& boek, const std::string& bestand = kBestand)
+      : afschrift(boek.kb, vergelijk, selectie, nullptr) {
+    std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << bestand;
+  }
+};
+
 }  // namespace
 
 class TstAfschrift : public QObject {
@@ -95,32 +101,29 @@ class TstAfschrift : public QObject {
 void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
   Boek boek;
   boek.kb.KasPad = (boek.map.pad() / "Afschr26.vdr").string();
-  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
-
-  TCompareForm vergelijk;
-  TSelectMutForm selectie;
-  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  AfschriftVenster venster(boek);
+  auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
   afschrift.Afstemmer()->bewaar = [] {};
   QCOMPARE(afschrift.Raster()->rowCount(), 5);
   QCOMPARE(afschrift.Raster()->item(0, 3)->text(), QStringLiteral("BAKKER JANSEN"));
   QCOMPARE(afschrift.Raster()->item(2, 5)->text(), QStringLiteral(" AF"));
-  Afdruk(afschrift, "afschrift");
+  test::Afdruk(afschrift, "afschrift");
   boek.berichten.Wis();
 
   // One keyboard action per showing of the comparison window.
   std::vector<std::function<void()>> acties = {
       [&] {  // line 1: the same baker, another amount: replace
         QCOMPARE(vergelijk.windowTitle(), QStringLiteral("Vergelijk transactie"));
-        Afdruk(vergelijk, "vergelijk_modus1");
+        test::Afdruk(vergelijk, "vergelijk_modus1");
         Druk(vergelijk, QStringLiteral("&Vervangen"));
       },
       [&] {  // line 2: nobody known: skip
         QCOMPARE(vergelijk.windowTitle(), QStringLiteral("Invoer transactie"));
         auto* groep = qobject_cast<QComboBox*>(vergelijk.VeldWidget(VergelijkModel::Groep));
         QCOMPARE(groep->currentText(), QStringLiteral("nnnn  Nomen Nescio"));
-        Afdruk(vergelijk, "vergelijk_modus0");
+        test::Afdruk(vergelijk, "vergelijk_modus0");
         Druk(vergelijk, QStringLiteral("&Overslaan"));
       },
       [&] {  // line 3: to the savings account: insert on xxxx
@@ -195,10 +198,8 @@ void TstAfschrift::printDruktDeLijstAf() {
   } printer;
   Boek boek;
   boek.kb.poorten.printer = printer;
-  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
-  TCompareForm vergelijk;
-  TSelectMutForm selectie;
-  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  AfschriftVenster venster(boek);
+  auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
 
@@ -214,10 +215,8 @@ void TstAfschrift::printDruktDeLijstAf() {
 // "Mutaties Bewaren als...": the downloaded file stays where it was.
 void TstAfschrift::bewarenAlsKopieertHetBankbestand() {
   Boek boek;
-  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
-  TCompareForm vergelijk;
-  TSelectMutForm selectie;
-  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  AfschriftVenster venster(boek);
+  auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   boek.berichten.Wis();
   boek.berichten.Antwoord(antwoord::Ja);
@@ -242,11 +241,9 @@ void TstAfschrift::eenGroepMetSubgroepenTypenBiedtSplitsenAan() {
   QFETCH(int, toets);
   Boek boek;
   // The slager's line: nobody known, the group proposed is "nnnn".
-  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary)
-      << "\"0123456789\",\"EUR\",20260303,\"D\",20.00,\"\",\"SLAGER\",20260303,\"ba\",\"\",\"Vlees\"\r\n";
-  TCompareForm vergelijk;
-  TSelectMutForm selectie;
-  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  AfschriftVenster venster(
+      boek, "\"0123456789\",\"EUR\",20260303,\"D\",20.00,\"\",\"SLAGER\",20260303,\"ba\",\"\",\"Vlees\"\r\n");
+  auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
   afschrift.Afstemmer()->bewaar = [] {};
@@ -281,10 +278,8 @@ void TstAfschrift::eenGroepMetSubgroepenTypenBiedtSplitsenAan() {
 // debits carry a minus whatever the layout.
 void TstAfschrift::deLijstVolgtDeRun() {
   Boek boek;
-  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
-  TCompareForm vergelijk;
-  TSelectMutForm selectie;
-  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  AfschriftVenster venster(boek);
+  auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
   afschrift.Afstemmer()->bewaar = [] {};
@@ -304,8 +299,8 @@ void TstAfschrift::deLijstVolgtDeRun() {
       const int rechts = r->horizontalHeader()->sectionViewportPosition(7) + r->columnWidth(7);
       if (rechts > r->viewport()->width()) breedFout = true;
       if (getoond == 3) {
-        Afdruk(afschrift, "afschrift_tijdens_run");
-        Afdruk(vergelijk, "vergelijk_tijdens_run");
+        test::Afdruk(afschrift, "afschrift_tijdens_run");
+        test::Afdruk(vergelijk, "vergelijk_tijdens_run");
         Druk(vergelijk, QStringLiteral("&BreekAf"));
       } else {
         Druk(vergelijk, QStringLiteral("&Overslaan"));
@@ -326,14 +321,12 @@ void TstAfschrift::deLijstVolgtDeRun() {
 // Every column, the currency last, fits in the window.
 void TstAfschrift::deValutakolomStaatZonderSchuifbalkInBeeld() {
   Boek boek;
-  std::ofstream(boek.map.pad() / "mut.txt", std::ios::binary) << kBestand;
-  TCompareForm vergelijk;
-  TSelectMutForm selectie;
-  TAfschriftForm afschrift(boek.kb, vergelijk, selectie, nullptr);
+  AfschriftVenster venster(boek);
+  auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
   QVERIFY(QTest::qWaitForWindowExposed(&afschrift));
-  Afdruk(afschrift, "afschrift_valuta");
+  test::Afdruk(afschrift, "afschrift_valuta");
   QTableWidget* r = afschrift.Raster();
   QVERIFY(!r->horizontalScrollBar()->isVisible());
   const int rechts = r->horizontalHeader()->sectionViewportPosition(7) + r->columnWidth(7);

@@ -1,8 +1,7 @@
 // The budget window driven through its widgets: the amounts of a yearly
 // budget per month, quarter and period of weeks, amounts typed into the grid
-// and stored as yearly budgets, the totals panel, the class list, a new group
-// through the group dialog, and pictures of views 1, 3 and 5 on the example
-// book.
+// and stored as yearly budgets, the totals panel, the class list and a new
+// group through the group dialog.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
-#include "model/example/VoorbeeldBoek.h"
 #include "ui/groups/TBudgetForm.h"
 #include "ui/groups/TNewBudgetDlg.h"
 #include "ui/widgets/TekstRaster.h"
@@ -36,13 +34,6 @@ struct Boek : test::BoekMetPoorten {
     BouwSaldoMatrix(kb);
   }
 };
-
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 template <typename T>
 T* Kind(QWidget& w, const char* naam) {
@@ -187,21 +178,6 @@ class TstBudget : public QObject {
     Typ(raster, 5, 2, "Huur");
     QCOMPARE(b.berichten.Teksten().back(), std::string("Titel :Huur is al gebruikt"));
     QCOMPARE(raster->Tekst(5, 2), QString("Vakantie"));
-  }
-
-  void plaatjesOpHetVoorbeeldBoek() {
-    if (qgetenv("VALDERO_SCHERMAFDRUK").isEmpty()) QSKIP("alleen voor de schermafdrukken");
-    test::BoekMetPoorten b(MaakDatum(2026, 12, 10));
-    MaakVoorbeeldBoek(b.kb, {});
-    TBudgetForm f(b.kb);
-    f.Open(1, 0, {});
-    Afdruk(f, "budget-1-groepen");
-    f.close();
-    f.Open(3, 0, {});
-    Afdruk(f, "budget-3-maand");
-    f.close();
-    f.Open(5, 4, {});
-    Afdruk(f, "budget-5-periode");
   }
 };
 

@@ -29,6 +29,7 @@
 #include "ui/reports/TOutputForm.h"
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/shell/TValdero.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -89,21 +90,6 @@ void BeantwoordDialoog(std::vector<int> rijen) {
     for (QPushButton* k : dlg->findChildren<QPushButton*>())
       if (k->text() == "&Ok") QTest::keyClick(k, Qt::Key_Space);
   });
-}
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the screen around `w` is saved
-// there as `naam`.png (scripts/screenshots-vensters.sh runs this under a
-// virtual X server).
-void Afdruk(QWidget& w, const QString& naam) {
-  const QString map = qEnvironmentVariable("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  w.raise();
-  w.activateWindow();
-  QTest::qWait(300);
-  const QString pad = map + "/" + naam + ".png";
-  const QRect vak = w.frameGeometry();
-  const QString uitsnede = QString("%1x%2+%3+%4").arg(vak.width()).arg(vak.height()).arg(vak.x()).arg(vak.y());
-  if (QProcess::execute("import", {"-window", "root", "-crop", uitsnede, pad}) != 0) w.grab().save(pad);
 }
 
 }  // namespace
@@ -244,7 +230,7 @@ void TstGrafiek::schermafdrukkenVanHetVoorbeeld() {
     if (soort == 105) index = kb.ZoekGroep("310");
     QVERIFY(form.ShowChart(soort, index));
     QVERIFY(!form.Model().Huidig().reeksen.at(0).punten.empty());
-    Afdruk(form, QString("grafiek-%1").arg(soort));
+    test::AfdrukScherm(form, QString("grafiek-%1").arg(soort));
   }
   QVERIFY(boek.berichten.getoond.empty());
 }

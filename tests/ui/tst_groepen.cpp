@@ -13,6 +13,7 @@
 #include "ui/groups/TBudbeheerForm.h"
 #include "ui/groups/TNewBudgetDlg.h"
 #include "ui/widgets/TSortDlg.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -40,15 +41,6 @@ struct Boek : test::BoekMetPoorten {
     return s;
   }
 };
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the windows are saved as
-// pictures there (scripts/screenshots-vensters.sh).
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 template <typename T>
 T* Kind(QWidget& w, const char* naam) {
@@ -78,13 +70,13 @@ class TestGroepen : public QObject {
     QCOMPARE(d.windowTitle(), QString("Nieuwe Groep"));
     QCOMPARE(Kind<QLabel>(d, "KopLabel")->text(), QString(" Invoeren van de velden van een groep"));
     QVERIFY(!Kind<QPushButton>(d, "TerugBtn")->isEnabled());
-    Afdruk(d, "groep-stap0");
+    test::Afdruk(d, "groep-stap0");
     Stap(d, "");
     QCOMPARE(Kind<QComboBox>(d, "BudItemBox")->count(), 48);
     Stap(d, "Huur");
     QVERIFY(Kind<QListWidget>(d, "GroepenLstBox")->isVisible());
     QCOMPARE(Kind<QListWidget>(d, "GroepenLstBox")->count(), 3);
-    Afdruk(d, "groep-stap2");
+    test::Afdruk(d, "groep-stap2");
     Stap(d, "41");
     QCOMPARE(d.Model()->Stap(), 2);
     QCOMPARE(b.berichten.getoond.size(), size_t(1));
@@ -93,7 +85,7 @@ class TestGroepen : public QObject {
     Stap(d, "");
     Stap(d, "50");
     QCOMPARE(Kind<QPushButton>(d, "VerderBtn")->text(), QString("&Klaar"));
-    Afdruk(d, "groep-stap5");
+    test::Afdruk(d, "groep-stap5");
     Stap(d, " U klasse");
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(b.Kodes(), (QStringList{"-1", "1", "201", "410", "430"}));
@@ -195,7 +187,7 @@ class TestGroepen : public QObject {
     titels->setCurrentIndex(2);
     emit titels->activated(2);
     QCOMPARE(lijst->currentRow(), 2);
-    Afdruk(f, "groepen-overzicht");
+    test::Afdruk(f, "groepen-overzicht");
   }
 
   void managerHasHeadingsShowsLongTitlesWholeAndTheTitleBoxFollows() {
@@ -220,7 +212,7 @@ class TestGroepen : public QObject {
     QCOMPARE(titels->currentText(), lang);
     lijst->setCurrentRow(1);
     QCOMPARE(titels->currentText(), QString("Auto"));
-    Afdruk(f, "groepen-overzicht-kop");
+    test::Afdruk(f, "groepen-overzicht-kop");
   }
 
   void managerAddsAGroupThroughTheDialogSortsAndSavesOnOk() {
@@ -274,7 +266,7 @@ class TestGroepen : public QObject {
     QCOMPARE(d.windowTitle(), QString("Sorteren van \"Groepen"));
     QVERIFY(d.Keuze(0)->isChecked());
     d.show();
-    Afdruk(d, "sorteren");
+    test::Afdruk(d, "sorteren");
     d.Keuze(1)->click();
     QVERIFY(b.kb.GroepenOpNaam);
     Kind<QPushButton>(d, "OkBtn")->click();

@@ -42,6 +42,7 @@
 #include "ui/search/TZoekDlg.h"
 #include "ui/shell/TValdero.h"
 #include "ui/widgets/QtPrinter.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -137,18 +138,6 @@ QStringList Kolom(QTableWidget* t, int k) {
   QStringList uit;
   for (int r = 0; r < t->rowCount(); ++r) uit << (t->item(r, k) ? t->item(r, k)->text() : QString());
   return uit;
-}
-
-void Afdruk(QWidget& w, const char* naam) {
-  const QString map = qEnvironmentVariable("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  w.raise();
-  w.activateWindow();
-  QTest::qWait(300);
-  const QString pad = map + "/" + naam + ".png";
-  const QRect vak = w.frameGeometry();
-  const QString uitsnede = QString("%1x%2+%3+%4").arg(vak.width()).arg(vak.height()).arg(vak.x()).arg(vak.y());
-  if (QProcess::execute("import", {"-window", "root", "-crop", uitsnede, pad}) != 0) w.grab().save(pad);
 }
 
 }  // namespace
@@ -402,7 +391,7 @@ void TstGroepUit::zoekBoekingInHetRekeningoverzicht() {
   edit->setFocus();
   QTest::keyClicks(edit, "super");
   QCOMPARE(p.overzicht->Tabel()->currentIndex().row(), 3);
-  Afdruk(*p.overzicht, "overzicht-zoekpaneel");
+  test::AfdrukScherm(*p.overzicht, "overzicht-zoekpaneel");
   QTest::keyClick(edit, Qt::Key_Return);
   QVERIFY(!paneel->isVisible());
 }
@@ -433,7 +422,7 @@ void TstGroepUit::schermafdrukkenVanHetVoorbeeld() {
   TBTWUitDlg btw(kb);
   btw.ShowVatOverview(0, 2);
   QVERIFY(btw.Tabel()->rowCount() > 0);
-  Afdruk(btw, "btw-overzicht");
+  test::AfdrukScherm(btw, "btw-overzicht");
   btw.close();
   TGroepUitDlg groep(kb);
   // The group of the last transaction in a class with VAT.
@@ -447,13 +436,13 @@ void TstGroepUit::schermafdrukkenVanHetVoorbeeld() {
   }
   QVERIFY(g > 0);
   QVERIFY(groep.Begin(groepoverzicht::GroepAlle, 0, g));
-  Afdruk(groep, "groep-overzicht-alle");
+  test::AfdrukScherm(groep, "groep-overzicht-alle");
   int kas = kb.MaxKas();
   while (kas > 1 && (kb.KasLijst[static_cast<std::size_t>(kas)].RekNr != 1 ||
                      kb.KasLijst[static_cast<std::size_t>(kas)].Relatie.empty()))
     --kas;
   QVERIFY(groep.Begin(groepoverzicht::Relatie, 1, kas));
-  Afdruk(groep, "groep-overzicht-relatie");
+  test::AfdrukScherm(groep, "groep-overzicht-relatie");
   groep.close();
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/widgets/TNavKnop.h"
 #include "ui/widgets/Tnavigator.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -31,15 +32,6 @@ struct TestTimer : NavTimer {
       }
   }
 };
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the bar is saved as a picture
-// there (scripts/screenshots-vensters.sh).
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 const std::initializer_list<TNavigateBtn> kRelatieKnoppen = {nbFirst, nbPrior, nbNext, nbLast,
                                                             nbDelete, nbEdit, nbRefresh};
@@ -148,7 +140,7 @@ class TestNavigator : public QObject {
     bar.show();
     QApplication::setActiveWindow(&bar);
     bar.setFocus();
-    Afdruk(bar, "navigator-focus");
+    test::Afdruk(bar, "navigator-focus");
     QTest::keyClick(&bar, Qt::Key_Space);
     QCOMPARE(klik.count(), 1);
     QCOMPARE(klik.at(0).at(0).toInt(), int(nbEdit));
@@ -157,9 +149,9 @@ class TestNavigator : public QObject {
   void disablingTheBarDisablesEveryButton() {
     Tnavigator bar;
     bar.show();
-    Afdruk(bar, "navigator");
+    test::Afdruk(bar, "navigator");
     bar.setEnabled(false);
-    Afdruk(bar, "navigator-uit");
+    test::Afdruk(bar, "navigator-uit");
     for (int k = 0; k < Tnavigator::AantalKnoppen; ++k) QVERIFY(!bar.Knop(k)->isEnabled());
     bar.setEnabled(true);
     QVERIFY(bar.Knop(nbPost)->isEnabled());

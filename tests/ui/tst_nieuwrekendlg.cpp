@@ -13,6 +13,7 @@
 #include "model/core/Klok.h"
 #include "model/core/BoekMetPoorten.h"
 #include "model/core/ScriptBerichten.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -42,15 +43,6 @@ struct Boek : BoekMetPoorten {
     kb.AantalValuta = 2;
   }
 };
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the steps are saved as pictures
-// there, to look at the dialog as a user sees it (scripts/screenshots-vensters.sh).
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 // Hands the dialog to the test without blocking: the test drives the widgets.
 struct DirecteVoerder : RekeningDialoogVoerder {
@@ -91,7 +83,7 @@ void TstNieuwRekenDlg::nieuweRekeningViaToetsenbord() {
     QVERIFY(!dlg.findChild<QLabel*>("BankLab")->isVisible());
     QTest::mouseClick(verder, Qt::LeftButton);
 
-    Afdruk(dlg, "rekening-stap1");
+    test::Afdruk(dlg, "rekening-stap1");
     QCOMPARE(dlg.findChild<QLabel*>("RekItemlabel")->text(), QString("Rekening"));
     QCOMPARE(veld->text(), QString("Voorstel"));
     QVERIFY(!terug->isEnabled());
@@ -108,7 +100,7 @@ void TstNieuwRekenDlg::nieuweRekeningViaToetsenbord() {
     QVERIFY(!veld->isVisible());
     QCOMPARE(lijst->count(), 3);
     QCOMPARE(lijst->currentText(), QString("BT betalingen"));
-    Afdruk(dlg, "rekening-stap3");
+    test::Afdruk(dlg, "rekening-stap3");
     lijst->setCurrentIndex(1);
     QTest::mouseClick(verder, Qt::LeftButton);
 
@@ -143,7 +135,7 @@ void TstNieuwRekenDlg::escapeSchrapt() {
   RekeningDialoog model(boek.kb, voerder);
   voerder.acties = [&] {
     QVERIFY(dlg.findChild<QLabel*>("BankLab")->isVisible());
-    Afdruk(dlg, "rekening-stap0");
+    test::Afdruk(dlg, "rekening-stap0");
     QTest::keyClick(&dlg, Qt::Key_Escape);
   };
   QCOMPARE(model.NewAccount(1, ""), 1);
@@ -162,7 +154,7 @@ void TstNieuwRekenDlg::bewerkenToontWaarschuwing() {
     for (int i = 0; i < 4; ++i) QTest::mouseClick(verder, Qt::LeftButton);
     QCOMPARE(dlg.findChild<QLabel*>("KopLabel")->text(), QString(" Beginsaldo van de rekening :  1"));
     QVERIFY(dlg.findChild<QLabel*>("WarningLab")->isVisible());
-    Afdruk(dlg, "rekening-bewerken-stap4");
+    test::Afdruk(dlg, "rekening-bewerken-stap4");
     QTest::mouseClick(dlg.findChild<QPushButton*>("StopKnop"), Qt::LeftButton);
   };
   QVERIFY(!model.EditAccount(1));

@@ -29,6 +29,7 @@
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/shell/TValdero.h"
 #include "ui/widgets/QtPrinter.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -90,21 +91,6 @@ void BeantwoordDialoog(std::vector<int> rijen, bool ok, std::function<void(TSele
     for (QPushButton* k : dlg->findChildren<QPushButton*>())
       if (k->text() == (ok ? QStringLiteral("&Ok") : QStringLiteral("&Schrap"))) QTest::keyClick(k, Qt::Key_Space);
   });
-}
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the screen around `w` is saved
-// there as `naam`.png (scripts/screenshots-vensters.sh runs this under a
-// virtual X server).
-void Afdruk(QWidget& w, const char* naam) {
-  const QString map = qEnvironmentVariable("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  w.raise();
-  w.activateWindow();
-  QTest::qWait(300);
-  const QString pad = map + "/" + naam + ".png";
-  const QRect vak = w.frameGeometry();
-  const QString uitsnede = QString("%1x%2+%3+%4").arg(vak.width()).arg(vak.height()).arg(vak.x()).arg(vak.y());
-  if (QProcess::execute("import", {"-window", "root", "-crop", uitsnede, pad}) != 0) w.grab().save(pad);
 }
 
 }  // namespace
@@ -302,17 +288,17 @@ void TstOverzicht::schermafdrukkenVanHetVoorbeeld() {
     if (f.soort == 6) index = kb.ZoekGroep(f.kode);
     QVERIFY(form.ShowReport(f.soort, index));
     QVERIFY(form.Tabel()->model()->rowCount() > 0);
-    Afdruk(form, f.naam);
+    test::AfdrukScherm(form, f.naam);
   }
   form.close();
   TSelectieDlg dlg(kb, selectie);
   QTimer::singleShot(0, [&dlg] {
-    Afdruk(dlg, "selectiedialoog-klassen");
+    test::AfdrukScherm(dlg, "selectiedialoog-klassen");
     dlg.reject();
   });
   QVERIFY(!dlg.RunSelection(10));
   QTimer::singleShot(0, [&dlg] {
-    Afdruk(dlg, "selectiedialoog-relaties");
+    test::AfdrukScherm(dlg, "selectiedialoog-relaties");
     dlg.reject();
   });
   QVERIFY(!dlg.RunSelection(16));

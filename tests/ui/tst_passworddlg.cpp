@@ -5,17 +5,11 @@
 #include <QtTest>
 
 #include "ui/settings/TPasswordDlg.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
 namespace {
-
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 }  // namespace
 
@@ -38,7 +32,7 @@ void TstPasswordDlg::controleScherm() {
   auto* invoer = dlg.findChild<QLineEdit*>("PassEdit");
   QCOMPARE(invoer->echoMode(), QLineEdit::Password);
   QTest::keyClicks(invoer, "Geheim7");
-  Afdruk(dlg, "wachtwoord-controle");
+  test::Afdruk(dlg, "wachtwoord-controle");
   QTest::keyClick(invoer, Qt::Key_Return);
   QCOMPARE(dlg.result(), 1);
   WachtwoordScherm s;
@@ -56,7 +50,7 @@ void TstPasswordDlg::stopScherm() {
   dlg.show();
   QVERIFY(!dlg.findChild<QLineEdit*>("PassEdit")->isVisible());
   QVERIFY(!dlg.findChild<QLabel*>("PassLabel")->isVisible());
-  Afdruk(dlg, "wachtwoord-stop");
+  test::Afdruk(dlg, "wachtwoord-stop");
 }
 
 void TstPasswordDlg::zetSchermMetSchrap() {
@@ -66,7 +60,7 @@ void TstPasswordDlg::zetSchermMetSchrap() {
   QCOMPARE(dlg.findChild<QLabel*>("PassLabel")->text(), QString("Zet wachtwoord (6 tekens)"));
   auto* schrap = dlg.findChild<QPushButton*>("CancelBtn");
   QVERIFY(schrap->isVisible());
-  Afdruk(dlg, "wachtwoord-zet");
+  test::Afdruk(dlg, "wachtwoord-zet");
   QTest::mouseClick(schrap, Qt::LeftButton);
   QCOMPARE(dlg.result(), 2);
 }

@@ -1,7 +1,7 @@
 // The accounts window and the accounts manager driven through their widgets:
 // typing into the grid, the navigator with the account dialog filled in
-// through its own widgets, deleting with both answers, the text file, the
-// printer, and pictures of both windows on the example book.
+// through its own widgets, deleting with both answers, the text file and the
+// printer.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +14,6 @@
 
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
-#include "model/example/VoorbeeldBoek.h"
 #include "ui/accounts/TNieuwRekenDlg.h"
 #include "ui/accounts/TRekbeheerForm.h"
 #include "ui/accounts/TRekenForm.h"
@@ -68,13 +67,6 @@ struct DialoogDoorWidgets : RekeningDialoogVoerder {
     dlg.hide();
   }
 };
-
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 template <typename T>
 T* Kind(QWidget& w, const char* naam) {
@@ -349,22 +341,6 @@ class TstRekeningen : public QObject {
     QTest::mouseClick(Kind<QPushButton>(f, "OverzichtBtn"), Qt::LeftButton);
     QCOMPARE(gevraagd, 2);
     QVERIFY(!f.isVisible());
-  }
-
-  void plaatjesOpHetVoorbeeldBoek() {
-    if (qgetenv("VALDERO_SCHERMAFDRUK").isEmpty()) QSKIP("alleen voor de schermafdrukken");
-    test::BoekMetPoorten b(MaakDatum(2026, 12, 10));
-    MaakVoorbeeldBoek(b.kb, {});
-    DialoogDoorWidgets d;
-    TRekenForm f(b.kb, d);
-    f.Open();
-    Afdruk(f, "rekeningen");
-    emit Kind<TekstRaster>(f, "RekenGrid")->cellDoubleClicked(1, 3);
-    Afdruk(f, "rekeningen-soortlijst");
-    TRekbeheerForm m(b.kb, d);
-    m.Begin();
-    m.show();
-    Afdruk(m, "rekeningen-overzicht");
   }
 };
 

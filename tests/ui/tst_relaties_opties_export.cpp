@@ -23,6 +23,7 @@
 #include "ui/settings/TPersonDlg.h"
 #include "ui/widgets/TNavKnop.h"
 #include "ui/widgets/Tnavigator.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -48,15 +49,6 @@ struct Boek : test::BoekInMap {
     k.TegenRekNr = tegen;
   }
 };
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the windows are saved as
-// pictures there (scripts/screenshots-vensters.sh).
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 template <typename T>
 T* Kind(QWidget& w, const char* naam) {
@@ -126,7 +118,7 @@ void TstRelatiesOptiesExport::relatieVensterBouwtEnBewaartGetypteCellen() {
   QTest::keyClick(raster->findChild<QLineEdit*>(), Qt::Key_Return);
   QCoreApplication::processEvents();  // the grid takes the text after the key
   QCOMPARE(raster->item(0, 5)->text(), QString("Den Haag"));
-  Afdruk(venster, "relaties");
+  test::Afdruk(venster, "relaties");
   QTest::mouseClick(Kind<QPushButton>(venster, "OkBtn"), Qt::LeftButton);
   QVERIFY(!venster.isVisible());
   LeesBoek(b.kb, test::LeesBytes(b.BoekPad()));
@@ -150,7 +142,7 @@ void TstRelatiesOptiesExport::relatieDialoogSchrijftInDeRij() {
     if (!adres->hasFocus()) qFatal("Enter gaat niet naar Adres");
     QTest::keyClicks(adres, "Havenkade 4");
     Enter(adres);
-    Afdruk(dlg, "relatie-dialoog");
+    test::Afdruk(dlg, "relatie-dialoog");
     for (const char* v : {"PostcodeEdit", "PlaatsEdit", "TelefoonEdit"}) Enter(Kind<QLineEdit>(dlg, v));
     auto* ok = Kind<QPushButton>(dlg, "OkBtn");
     if (!ok->hasFocus()) qFatal("Enter gaat niet naar OK");
@@ -214,7 +206,7 @@ void TstRelatiesOptiesExport::optiesKlasseMetToetsenbord() {
   auto* tarief = Kind<QLineEdit>(opties, "BtwTarief");
   QVERIFY(tarief->hasFocus());
   QTest::keyClicks(tarief, "21");
-  Afdruk(opties, "opties-klasse");
+  test::Afdruk(opties, "opties-klasse");
   Enter(tarief);
   QTest::keyClick(Kind<QPushButton>(opties, "KlasseOkBtn"), Qt::Key_Return);
   const TKlasse02& k = b.kb.KlasseLijst.back();
@@ -244,7 +236,7 @@ void TstRelatiesOptiesExport::optiesValutaEnPrintpagina() {
   QCOMPARE(b.kb.BasisMunt, 1);
   QVERIFY(lijst->item(0)->text().contains("1,25000"));  // the book's decimal separator
   QVERIFY(lijst->item(1)->text().contains("Basis"));
-  Afdruk(opties, "opties-valuta");
+  test::Afdruk(opties, "opties-valuta");
 
   // Dragging the yen onto the fourth line moves it there.
   const QPoint van = lijst->visualItemRect(lijst->item(6)).center();
@@ -267,7 +259,7 @@ void TstRelatiesOptiesExport::optiesValutaEnPrintpagina() {
   QVERIFY(Kind<QLineEdit>(opties, "TopMarge")->hasFocus());
   Kind<QCheckBox>(opties, "EigenaarBox")->click();
   QVERIFY(b.kb.Config.Vlaggen & vlag::NaamBovenOverzicht);
-  Afdruk(opties, "opties-print");
+  test::Afdruk(opties, "opties-print");
   // "&Schrap" keeps the edits in memory and writes nothing.
   QTest::mouseClick(Kind<QPushButton>(opties, "SchrapBtn"), Qt::LeftButton);
   QVERIFY(!opties.Model().bevestigd);
@@ -286,7 +278,7 @@ void TstRelatiesOptiesExport::persoonsdataMetEnter() {
   for (int i = 1; i <= 6; ++i) Enter(Kind<QLineEdit>(dlg, QString("Edit%1").arg(i).toUtf8().constData()));
   auto* ok = Kind<QPushButton>(dlg, "OkBtn");
   QVERIFY(ok->hasFocus());
-  Afdruk(dlg, "persoonsdata");
+  test::Afdruk(dlg, "persoonsdata");
   QTest::keyClick(ok, Qt::Key_Return);
   QCOMPARE(dlg.result(), int(QDialog::Accepted));
   QCOMPARE(QString::fromStdString(b.kb.Config.Persoonsdata[0]), QString("Johannes Cornelis van de"));
@@ -323,7 +315,7 @@ void TstRelatiesOptiesExport::exportMetToetsenbord() {
   QCOMPARE(Kind<QLabel>(venster, "Veldnaamlabel")->text(), QString("Velden"));
   for (int i = 0; i < lijst->count(); ++i)
     if (i != 6 && i != 8) lijst->item(i)->setCheckState(Qt::Unchecked);  // Relatie, Bedrag
-  Afdruk(venster, "export");
+  test::Afdruk(venster, "export");
   const std::string pad = (b.map / "export.txt").string();
   b.berichten.Bestand(pad);
   Kind<QPushButton>(venster, "ExportOkBtn")->setFocus();
@@ -338,7 +330,7 @@ void TstRelatiesOptiesExport::exportMetToetsenbord() {
   venster.Open(0);
   QCOMPARE(scheiding->itemText(0), QString("* asterix"));
   QCOMPARE(Kind<QLabel>(venster, "Veldnaamlabel")->text(), QString("Rekeningen"));
-  Afdruk(venster, "export-totalen");
+  test::Afdruk(venster, "export-totalen");
 }
 
 // What the user types into a date picker, however the field was entered, is
@@ -400,7 +392,7 @@ void TstRelatiesOptiesExport::exportScheidingenTonenNamen() {
     for (const QChar c : t) QVERIFY2(c.isPrint() || c == QLatin1Char(' '), qPrintable(t));
   }
   QVERIFY(scheiding->itemText(2).endsWith("tab"));
-  Afdruk(venster, "export-scheidingen");
+  test::Afdruk(venster, "export-scheidingen");
 }
 
 // Not at the screen's corner over the main window's menu bar.

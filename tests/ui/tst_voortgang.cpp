@@ -13,19 +13,11 @@
 #include "model/example/VoorbeeldBoek.h"
 #include "model/storage/BoekBestand.h"
 #include "ui/widgets/VoortgangVenster.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
 namespace {
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the dialog is saved as a
-// picture there (scripts/screenshots-vensters.sh).
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 // Notes at every step whether the dialog was on screen.
 struct KijkendVenster : VoortgangVenster {
@@ -36,7 +28,7 @@ struct KijkendVenster : VoortgangVenster {
       ++zichtbareStappen;
       modaal = modaal || QApplication::activeModalWidget() == Dialoog();
       if (!afgedrukt) {
-        Afdruk(*Dialoog(), "voortgang-bewaren");
+        test::Afdruk(*Dialoog(), "voortgang-bewaren");
         afgedrukt = true;
       }
     }

@@ -17,6 +17,7 @@
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
 #include "ui/search/TZoekDlg.h"
+#include "Schermafdruk.h"
 
 using namespace valdero;
 
@@ -53,15 +54,6 @@ struct Boek : test::BoekMetPoorten {
     test::VoegTransactieToe(kb, rek, groep, MaakDatum(2025, 1, 1) + dag, bedrag, opm).Relatie = relatie;
   }
 };
-
-// With VALDERO_SCHERMAFDRUK set to a folder, the dialog is saved as a picture
-// there (scripts/screenshots-vensters.sh).
-void Afdruk(QWidget& w, const char* naam) {
-  const QByteArray map = qgetenv("VALDERO_SCHERMAFDRUK");
-  if (map.isEmpty()) return;
-  QCoreApplication::processEvents();
-  w.grab().save(QString::fromLocal8Bit(map) + "/" + naam + ".png");
-}
 
 void KlikRij(QTableView* raster, int rij, Qt::KeyboardModifiers toetsen = {}) {
   const QRect vak = raster->visualRect(raster->model()->index(rij, 0));
@@ -122,7 +114,7 @@ void TstZoekDlg::vrijZoekenOpRelatieTijdensTypen() {
   QVERIFY(!dlg.findChild<QPushButton*>("SchrapBtn")->isVisible());
   QVERIFY(!dlg.findChild<QPushButton*>("OpnieuwBtn")->isEnabled());
   QVERIFY(!dlg.findChild<QWidget*>("ZoekPanel")->isVisible());
-  Afdruk(dlg, "zoeken-alles");
+  test::Afdruk(dlg, "zoeken-alles");
 
   QTest::mouseClick(dlg.findChild<QRadioButton*>("Veld5"), Qt::LeftButton);
   QCOMPARE(dlg.findChild<QGroupBox*>("VeldGroup")->title(), QString("Geef relatie     :"));
@@ -151,7 +143,7 @@ void TstZoekDlg::vrijZoekenOpRelatieTijdensTypen() {
   QVERIFY(detail->isVisible());
   QCOMPARE(detail->item(0, 1)->text(), QString("1 Betaalrekening"));
   QCOMPARE(detail->item(3, 1)->text(), QString("Jansen Supermarkt"));
-  Afdruk(dlg, "zoeken-gevonden");
+  test::Afdruk(dlg, "zoeken-gevonden");
   KlikRij(detail, 2);
   QVERIFY(!detail->isVisible());
 
@@ -196,7 +188,7 @@ void TstZoekDlg::kiezerZoektIndexEnKiest() {
   auto* tekst = dlg.findChild<QLineEdit*>("ZoekEdit");
   QCOMPARE(tekst->text(), QString("32"));
   QCOMPARE(dlg.findChild<QLabel*>("ZoekLabel")->text(), QString("Kies uit : 1..32"));
-  Afdruk(dlg, "kiezer-index");
+  test::Afdruk(dlg, "kiezer-index");
   tekst->setText("12");
   QTest::keyClick(tekst, Qt::Key_Return);  // "Zoek" is the default button
   QCOMPARE(raster->currentIndex().row(), 11);
@@ -256,7 +248,7 @@ void TstZoekDlg::verwijderenKiestDrieLosseRijen() {
   KlikRij(raster, 9);
   KlikRij(raster, 11, Qt::ControlModifier);
   KlikRij(raster, 12, Qt::ControlModifier);
-  Afdruk(dlg, "kiezer-drie-rijen");
+  test::Afdruk(dlg, "kiezer-drie-rijen");
   QTest::mouseClick(dlg.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
   const KiesResultaat& r = dlg.Model().Resultaat();
   QVERIFY(r.gekozen);
