@@ -5,7 +5,8 @@
 # window opened from its menu or button (venster-*.png), Qt's own file
 # dialogs included. Each run of the program takes the steps of
 # VALDERO_SCREENSHOT_COMMANDO (menu paths, keys, buttons), saves one picture
-# of the screen after a delay (VALDERO_SCREENSHOT) and ends.
+# of the screen after a delay (VALDERO_SCREENSHOT) and ends; that hook is in
+# the build valdero-schermafdruk only, not in the program users get.
 # Look at every picture: clipped texts, missing headings, overlapping
 # controls, English.
 #   scripts/screenshots.sh            everything
@@ -19,7 +20,7 @@ root="$PWD"
 # VALDERO_GEEN_BOUW=1: take the programs as they are built.
 if [ -z "${VALDERO_GEEN_BOUW:-}" ]; then
   cmake -S . -B build -G Ninja >/dev/null
-  ninja -C build -j2 valdero valdero-cli
+  ninja -C build -j2 valdero-schermafdruk valdero-cli
 fi
 
 uit="$root/build/screenshots"
@@ -28,7 +29,8 @@ mkdir -p "$uit"
 rm -rf "$werk"
 mkdir -p "$werk/voorbeeld" "$werk/leeg" "$werk/bericht" "$werk/nieuw"
 
-app="$root/build/src/app/valdero"
+# The desktop program with the screenshot hook (src/app/schermafdruk).
+app="$root/build/src/app/valdero-schermafdruk"
 "$root/build/src/app/valdero-cli" voorbeeld "$werk/voorbeeld" >/dev/null || true
 boek=$(basename "$(ls "$werk/voorbeeld"/*.vdr 2>/dev/null | head -n 1)" .vdr)
 

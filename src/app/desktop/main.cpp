@@ -9,7 +9,11 @@
 #include <QTimer>
 #include <filesystem>
 
+#ifdef VALDERO_SCHERMAFDRUK
+// Only in valdero-schermafdruk, the build of this program that the screenshot
+// script drives; the program users get reads no such variables.
 #include "Schermafdruk.h"
+#endif
 #include "ui/accounts/RekeningBudgetKoppeling.h"
 #include "ui/accounts/TNieuwRekenDlg.h"
 #include "ui/accounts/TRekbeheerForm.h"
@@ -62,7 +66,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName(titel);
   LaadQtVertalingen(app);
   LaadBronnen();
+#ifdef VALDERO_SCHERMAFDRUK
   ZetSchermafdrukKlaar();
+#endif
 
   auto* splash = new TSplashForm;
   splash->show();
@@ -226,11 +232,13 @@ int main(int argc, char* argv[]) {
   splash = nullptr;
 
   hoofd.show();
+#ifdef VALDERO_SCHERMAFDRUK
   ZetSchermafdrukCommando([&hoofd](const QString& pad) {
     hoofd.activateWindow();
     QTimer::singleShot(300, &hoofd, [&hoofd, pad] {
       if (QAction* a = hoofd.Actie(pad)) a->trigger();
     });
   });
+#endif
   return QApplication::exec();
 }
