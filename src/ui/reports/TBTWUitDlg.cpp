@@ -21,14 +21,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QString Stijl(VeldKleur kleur) {
-  switch (kleur) {
-    case VeldKleur::Groen: return QStringLiteral("QLabel { color: #008000; }");
-    case VeldKleur::Rood: return QStringLiteral("QLabel { color: #c80000; }");
-    default: return {};
-  }
-}
-
 }  // namespace
 
 TBTWUitDlg::TBTWUitDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb_(kb) {
