@@ -31,7 +31,7 @@ struct GroepUitBenchBoek : BoekMetPoorten {
     }
     int meest = 0;
     for (auto& [kode, n] : perGroep)
-      if (n > meest && kb.ZoekGroep(kode) > 0) meest = n, grootsteGroep = kb.ZoekGroep(kode);
+      if (n > meest && kb.ZoekGroep(kode).has_value()) meest = n, grootsteGroep = *kb.ZoekGroep(kode);
   }
 };
 

@@ -37,10 +37,10 @@ struct RapportBenchBoek : BoekMetPoorten {
     }
     int meest = 0;
     for (auto [nr, n] : perRekening)
-      if (n > meest) meest = n, grootsteRekening = kb.ZoekRekening(nr);
+      if (n > meest) meest = n, grootsteRekening = kb.ZoekRekening(nr).value_or(1);
     meest = 0;
     for (auto& [kode, n] : perGroep)
-      if (n > meest && kb.ZoekGroep(kode) > 0) meest = n, grootsteGroep = kb.ZoekGroep(kode);
+      if (n > meest && kb.ZoekGroep(kode).has_value()) meest = n, grootsteGroep = *kb.ZoekGroep(kode);
   }
 };
 

@@ -38,7 +38,7 @@ struct UiBoek : BoekMetPoorten {
     for (int i = 1; i <= kb.MaxKas(); ++i) ++perRekening[kb.KasLijst[static_cast<std::size_t>(i)].RekNr];
     int meest = 0;
     for (auto [nr, n] : perRekening)
-      if (n > meest) meest = n, grootsteRekening = kb.ZoekRekening(nr);
+      if (n > meest) meest = n, grootsteRekening = kb.ZoekRekening(nr).value_or(1);
   }
   ReportSelection selectie;
   VasteVensters vensters;

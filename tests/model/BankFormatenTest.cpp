@@ -309,7 +309,7 @@ TEST(BankFormatenTest, EenNieuweRekeningUitHetAanbodStaatMeteenInDeGekozenVolgor
   EXPECT_EQ(run.Lijst()[1].RekNr, nieuw);
   EXPECT_EQ(SelectMut::Rekeningen(boek.kb, -1, {}).EersteTekst().substr(0, 15), "Aegon 555555555");
   EXPECT_EQ(boek.kb.GroepLijst.back().Kode, "xxxx");
-  EXPECT_GT(boek.kb.ZoekGroep(std::to_string(nieuw)), 0);
+  EXPECT_TRUE(boek.kb.ZoekGroep(std::to_string(nieuw)).has_value());
 }
 
 TEST(BankFormatenTest, TweeRekeningenMetDezelfdeCijfersLatenDeGebruikerKiezen) {

@@ -237,7 +237,7 @@ TEST(StartBoek, BuildsTheMatrixAndAppliesTheConfiguration) {
   ASSERT_EQ(s.kb.SaldoMatrix.size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
   ASSERT_EQ(s.kb.SaldoMatrix[0].size(), static_cast<std::size_t>(s.kb.MaxRek()) + 2);
   // The cross-posting group sums to zero over the book.
-  const TInUit& kruis = s.kb.SaldoMatrix[static_cast<std::size_t>(s.kb.ZoekGroep("xxxx"))].back();
+  const TInUit& kruis = s.kb.SaldoMatrix[static_cast<std::size_t>(s.kb.ZoekGroep("xxxx").value())].back();
   EXPECT_NEAR(kruis.In + kruis.Uit, 0, 1e-9);
   EXPECT_NE(kruis.In, 0);
   EXPECT_EQ(s.kb.HulpMunt, s.kb.BasisMunt);
@@ -286,9 +286,9 @@ TEST(StartBoek, TheListingOrderOfTheConfigurationSortsTheLists) {
   EXPECT_EQ(namen, (std::vector<std::string>{"Beleggingsrekening", "Betaalrekening", "Spaarrekening",
                                              "TRANSFER REKENING"}));
   // The balances moved along with their accounts.
-  const auto spaar = static_cast<std::size_t>(opnieuw.kb.ZoekRekening(2));
+  const auto spaar = static_cast<std::size_t>(opnieuw.kb.ZoekRekening(2).value());
   const TInUit& rij = opnieuw.kb.SaldoMatrix.back()[spaar];
-  const TInUit& oud = s.kb.SaldoMatrix.back()[static_cast<std::size_t>(s.kb.ZoekRekening(2))];
+  const TInUit& oud = s.kb.SaldoMatrix.back()[static_cast<std::size_t>(s.kb.ZoekRekening(2).value())];
   EXPECT_EQ(rij.In, oud.In);
   EXPECT_EQ(rij.Uit, oud.Uit);
 }

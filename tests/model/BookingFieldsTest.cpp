@@ -103,7 +103,7 @@ TEST(BookingFields, UnknownGroupAnsweredNeeBooksOnAlgemeen) {
   ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "777 Zomaar"}, {veld::Bedrag, "3"}}));
   EXPECT_TRUE(b.Getoond("Groep 777 Zomaar bestaat niet\r wilt u groep opvoeren"));
   EXPECT_TRUE(b.Getoond("Groep wordt: Algemeen!"));
-  const int g = b.kb.ZoekGroep("aaaa");
+  const int g = b.kb.ZoekGroep("aaaa").value();
   ASSERT_NE(g, 0);
   EXPECT_EQ(b.kb.GroepLijst[static_cast<std::size_t>(g)].Naam, "Algemeen");
   EXPECT_EQ(b.K(1).GroepKode, "aaaa");
@@ -117,7 +117,7 @@ TEST(BookingFields, UnknownGroupAnsweredJaUsesTheGroupDialog) {
   b.berichten.Antwoord(antwoord::Ja);
   ASSERT_TRUE(b.model.Start(modus::Afboeken, true));
   b.model.Invoer(veld::Groep, "420");
-  EXPECT_NE(b.kb.ZoekGroep("420"), 0);
+  EXPECT_TRUE(b.kb.ZoekGroep("420").has_value());
   EXPECT_EQ(b.model.werk.GroepKode, "420");
 
   b.vensters.groepMaken = false;

@@ -40,7 +40,7 @@ struct BudgetTabelTest : ::testing::Test {
   }
   std::vector<std::string> Berichten() const { return boek.berichten.Teksten(); }
   double Budget(const std::string& kode) const {
-    return boek.kb.GroepLijst[static_cast<std::size_t>(boek.kb.ZoekGroep(kode))].Budget;
+    return boek.kb.GroepLijst[static_cast<std::size_t>(boek.kb.ZoekGroep(kode).value())].Budget;
   }
 };
 
@@ -94,7 +94,7 @@ TEST_F(BudgetTabelTest, ATypedPeriodAmountIsStoredAsAYearlyBudgetWithTheSignOfIt
     b.Groep("200", "Huur", -1200, " U ").Groep("410", "Salaris", 2600, " I ");
     BudgetTabel t(b.kb, {}, {});
     ASSERT_TRUE(t.Open(g.view, g.weken));
-    const int r = b.kb.ZoekGroep(g.kode);
+    const int r = b.kb.ZoekGroep(g.kode).value();
     t.ZetCel(r, g.kolom, g.tekst);
     EXPECT_TRUE(t.BewaarRij(r));
     EXPECT_DOUBLE_EQ(b.kb.GroepLijst[static_cast<std::size_t>(r)].Budget, g.budget);
@@ -142,7 +142,7 @@ TEST_F(BudgetTabelTest, TotalsOfAMixedBudget) {
   EXPECT_EQ(tabel.Totalen().posSaldo, "59,69");
 
   // A net expense shows under Uit.
-  boek.kb.GroepLijst[static_cast<std::size_t>(boek.kb.ZoekGroep("410"))].Budget = 1000;
+  boek.kb.GroepLijst[static_cast<std::size_t>(boek.kb.ZoekGroep("410").value())].Budget = 1000;
   tabel.Open(4);
   EXPECT_EQ(tabel.Totalen().in, "250,00");
   EXPECT_EQ(tabel.Totalen().uit, "456,00");
@@ -301,7 +301,7 @@ TEST_F(BudgetTabelTest, DeletingAGroupWithJaTwiceRemovesExactlyItsTransactions) 
   EXPECT_EQ(Berichten(), (std::vector<std::string>{"Wilt u deze groep verwijderen ",
                                                    "Alle transacties met deze Boekingskode verwijderen?",
                                                    "Totaal 2 Kasrecord(s) verwijderd"}));
-  EXPECT_EQ(boek.kb.ZoekGroep("200"), 0);
+  EXPECT_EQ(boek.kb.ZoekGroep("200"), std::nullopt);
   ASSERT_EQ(boek.kb.MaxKas(), 1);
   EXPECT_EQ(boek.kb.KasLijst[1].GroepKode, "410");
   EXPECT_EQ(boek.kb.KasLijst[1].Index, 1);
@@ -328,7 +328,7 @@ TEST_F(BudgetTabelTest, DeletingKeepsTheTransactionsOnNeeAndRefusesAnAccountsGro
   tabel.Navigeer(BudgetTabel::kVerwijder, false);
   EXPECT_EQ(tabel.Waarschuwing(), "Kode is Bankkode, Onveranderlijk");
   EXPECT_TRUE(Berichten().empty());
-  EXPECT_NE(boek.kb.ZoekGroep("1"), 0);
+  EXPECT_TRUE(boek.kb.ZoekGroep("1").has_value());
 }
 
 TEST_F(BudgetTabelTest, RefreshSortsTheGroupsAndRenumbers) {
@@ -339,7 +339,7 @@ TEST_F(BudgetTabelTest, RefreshSortsTheGroupsAndRenumbers) {
   EXPECT_EQ(tabel.RijTekst(1)[0], "1");
   EXPECT_EQ(boek.kb.GroepLijst[1].Nummer, 1);
   // The balances follow their groups.
-  const int huur = boek.kb.ZoekGroep("200");
+  const int huur = boek.kb.ZoekGroep("200").value();
   EXPECT_EQ(boek.kb.SaldoMatrix[static_cast<std::size_t>(huur)][1].Uit, -200);
 }
 

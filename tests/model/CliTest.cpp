@@ -298,7 +298,7 @@ TEST(CliSaldi, EveryAccountsBalanceWithTheDecimalSeparatorOfTheOption) {
   Kasboek& kb = boek.kb;
   kb.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
-  const TInUit& betaal = kb.SaldoMatrix.back()[static_cast<std::size_t>(kb.ZoekRekening(1))];
+  const TInUit& betaal = kb.SaldoMatrix.back()[static_cast<std::size_t>(kb.ZoekRekening(1).value())];
   const std::string saldo = GetalTekst(kb, betaal.In + betaal.Uit, 2);
   ASSERT_NE(saldo.find(','), std::string::npos);
 

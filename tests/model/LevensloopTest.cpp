@@ -127,7 +127,7 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
   EXPECT_EQ(g[33].Kode, "xxxx");
   EXPECT_EQ(g[33].Naam, "KRUISPOSTEN");
   EXPECT_EQ(g[33].Klasse, " - ");
-  EXPECT_EQ(boek->ZoekGroep("220"), 7);
+  EXPECT_EQ(boek->ZoekGroep("220"), std::optional<int>(7));
   EXPECT_EQ(boek->MaxKas(), 1);
   EXPECT_DOUBLE_EQ(boek->KasLijst[1].Bedrag, 100);
   EXPECT_EQ(boek->Config.Vlaggen & (vlag::RekeningenOpNaam | vlag::GroepenOpNaam),

@@ -19,15 +19,15 @@ TEST(Opzoeken, AMissIsNoPosition) {
     std::optional<int> verwacht;
   };
   for (const Geval& g : {
-           Geval{"first class", VindKlasse(b.kb, " I "), 0},
-           Geval{"unknown class", VindKlasse(b.kb, " Q "), std::nullopt},
-           Geval{"class without padding", VindKlasse(b.kb, "I"), std::nullopt},
+           Geval{"first class", b.kb.ZoekKlasse(" I "), 0},
+           Geval{"unknown class", b.kb.ZoekKlasse(" Q "), std::nullopt},
+           Geval{"class without padding", b.kb.ZoekKlasse("I"), std::nullopt},
            Geval{"base currency", VindValuta(b.kb, "Eur"), 0},
            Geval{"unknown currency", VindValuta(b.kb, "XYZ"), std::nullopt},
-           Geval{"account", VindRekening(b.kb, 2), 2},
-           Geval{"header account", VindRekening(b.kb, 0), std::nullopt},
-           Geval{"group", VindGroep(b.kb, "201"), 4},
-           Geval{"group code with a blank", VindGroep(b.kb, "201 "), std::nullopt},
+           Geval{"account", b.kb.ZoekRekening(2), 2},
+           Geval{"header account", b.kb.ZoekRekening(0), std::nullopt},
+           Geval{"group", b.kb.ZoekGroep("201"), 4},
+           Geval{"group code with a blank", b.kb.ZoekGroep("201 "), std::nullopt},
        }) {
     EXPECT_EQ(g.gevonden, g.verwacht) << g.naam;
   }

@@ -42,7 +42,7 @@ TEST(RapportDoorzoeken, DoorzoekingenGevenModusRekeningEnPositie) {
     Kasboek& kb = b.boek.kb;
     b.selectie.RekNr = 0;
     RapportModel model(kb, b.selectie);
-    ASSERT_TRUE(OpenRapport(b, model, g.soort, g.groep ? kb.ZoekGroep(g.groep) : kb.ZoekRekening(2)));
+    ASSERT_TRUE(OpenRapport(b, model, g.soort, g.groep ? kb.ZoekGroep(g.groep).value() : kb.ZoekRekening(2).value()));
     const int rij = RijVanDatum(model, "03-03-2004");  // statiegeld, account 2
     ASSERT_GE(rij, 0);
     EXPECT_EQ(model.KanDoorzoeken(rij, g.modus), g.kan);
@@ -52,7 +52,7 @@ TEST(RapportDoorzoeken, DoorzoekingenGevenModusRekeningEnPositie) {
     EXPECT_EQ(d->modus, g.modus);
     EXPECT_EQ(d->rekNr, g.rekNr);
     const int kas = model.Tabel().rijen[static_cast<std::size_t>(rij)].kasIndex;
-    EXPECT_EQ(d->index, std::string(g.index) == "kas" ? kas : kb.ZoekGroep(g.index));
+    EXPECT_EQ(d->index, std::string(g.index) == "kas" ? kas : kb.ZoekGroep(g.index).value());
     EXPECT_EQ(b.selectie.RekNr, 2);
   }
 }
@@ -61,16 +61,16 @@ TEST(RapportDoorzoeken, GeenDoorzoekingOpEenVerdwenenGroepOfSamenvatting) {
   RapportBoek b;
   Kasboek& kb = b.boek.kb;
   RapportModel model(kb, b.selectie);
-  ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1)));
+  ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1).value()));
   const int rij = RijVanDatum(model, "20-05-2004");
-  kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep("201"))].Kode = "209";
+  kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep("201").value())].Kode = "209";
   EXPECT_FALSE(model.KanDoorzoeken(rij, groepoverzicht::Groep));
   EXPECT_FALSE(model.KanDoorzoeken(rij, groepoverzicht::Klasse));
   EXPECT_TRUE(model.KanDoorzoeken(rij, groepoverzicht::Relatie));
   EXPECT_FALSE(model.KanDoorzoeken(-1, groepoverzicht::Relatie));
   EXPECT_FALSE(model.KanDoorzoeken(99, groepoverzicht::Relatie));
   // The account's own group ends in a summary row that has no transaction.
-  ASSERT_TRUE(OpenRapport(b, model, 5, kb.ZoekGroep("1")));
+  ASSERT_TRUE(OpenRapport(b, model, 5, kb.ZoekGroep("1").value()));
   ASSERT_EQ(model.Tabel().rijen.back().kasIndex, 0);
   EXPECT_FALSE(model.KanDoorzoeken(static_cast<int>(model.Tabel().rijen.size()) - 1, groepoverzicht::Relatie));
 }
@@ -102,7 +102,7 @@ TEST(RapportDoorzoeken, ZoekBoekingPerVeld) {
     RapportBoek b;
     Kasboek& kb = b.boek.kb;
     RapportModel model(kb, b.selectie);
-    ASSERT_TRUE(OpenRapport(b, model, g.soort, g.soort == 1 ? kb.ZoekRekening(1) : kb.ZoekGroep("201")));
+    ASSERT_TRUE(OpenRapport(b, model, g.soort, g.soort == 1 ? kb.ZoekRekening(1).value() : kb.ZoekGroep("201").value()));
     ASSERT_TRUE(model.KanZoeken());
     const int rij = model.ZoekRij(g.veld, g.tekst, g.start, g.omhoog);
     if (!g.datum) {
@@ -114,7 +114,7 @@ TEST(RapportDoorzoeken, ZoekBoekingPerVeld) {
   }
   RapportBoek b;
   RapportModel model(b.boek.kb, b.selectie);
-  ASSERT_TRUE(OpenRapport(b, model, 5, b.boek.kb.ZoekGroep("201")));
+  ASSERT_TRUE(OpenRapport(b, model, 5, b.boek.kb.ZoekGroep("201").value()));
   EXPECT_EQ(model.ZoekVelden(), (std::vector<std::string>{"Index", "Relatie", "  Bij", "  Af", "Omschr."}));
   ASSERT_TRUE(OpenRapport(b, model, 31));
   EXPECT_FALSE(model.KanZoeken());
@@ -125,14 +125,14 @@ TEST(RapportDoorzoeken, TitelNaHetWisselenVanDeWeergave) {
   Kasboek& kb = b.boek.kb;
   kb.GroepenOpNaam = true;
   RapportModel model(kb, b.selectie);
-  ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1)));
+  ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1).value()));
   EXPECT_EQ(model.Tabel().titels[1], "Groep");
   model.WisselAfschrift();
   EXPECT_EQ(model.Tabel().titels[1], "Titel");
   model.WisselAfschrift();
   EXPECT_EQ(model.Tabel().titels[1], "Titel");
   // A report opened again starts as new; codes stay "Kode" either way.
-  ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1)));
+  ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1).value()));
   EXPECT_EQ(model.Tabel().titels[1], "Groep");
   kb.GroepenOpNaam = false;
   model.WisselAfschrift();

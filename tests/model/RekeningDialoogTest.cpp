@@ -394,7 +394,7 @@ TEST_F(RekeningDialoogTest, ANewAccountsGroupStandsInItsPlaceAtOnce) {
   boek.Groep("300", "Levensonderhoud");
   boek.Groep("xxxx", "KRUISPOSTEN", " - ");
   Script({"Spaar", "2", "SP sparen ", "0", "Eur", "1-1-2026"});
-  ASSERT_EQ(NieuweRekeningMetGroepen(*boek, dlg, 2), 2);
+  ASSERT_EQ(NieuweRekeningMetGroepen(*boek, dlg, 2), std::optional<int>(2));
   std::vector<std::string> kodes;
   for (std::size_t i = 1; i < boek->GroepLijst.size(); ++i) kodes.push_back(boek->GroepLijst[i].Kode);
   EXPECT_EQ(kodes, (std::vector<std::string>{"1", "2", "300", "xxxx"}));

@@ -184,7 +184,7 @@ TEST_F(RekeningTabelTest, EnterMovesRightThenStoresChecksAndGivesTheAccountItsOw
   tabel.Enter(false);
   EXPECT_EQ(tabel.HuidigeKolom(), 1);
   EXPECT_EQ(tabel.HuidigeRij(), 2);  // the last row stays
-  const int g = boek->ZoekGroep("2");
+  const int g = boek->ZoekGroep("2").value();
   ASSERT_NE(g, 0);
   EXPECT_EQ(boek->GroepLijst[static_cast<std::size_t>(g)].Naam, "Saldo Spaar ING");
   EXPECT_EQ(boek->GroepLijst[static_cast<std::size_t>(g)].Klasse, " R ");
@@ -230,10 +230,10 @@ TEST_F(RekeningTabelTest, InsertWithALoanMakesTheThreeLoanGroupsAndTheLoanBookin
   EXPECT_TRUE(tabel.Veranderd());
 
   // Own group of class " S " (from an institution), the loan groups in code order.
-  const int eigen = boek->ZoekGroep("3");
+  const int eigen = boek->ZoekGroep("3").value();
   ASSERT_NE(eigen, 0);
   EXPECT_EQ(boek->GroepLijst[static_cast<std::size_t>(eigen)].Klasse, " S ");
-  const int lening = boek->ZoekGroep("450");
+  const int lening = boek->ZoekGroep("450").value();
   ASSERT_NE(lening, 0);
   const TBudget& g1 = boek->GroepLijst[static_cast<std::size_t>(lening)];
   const TBudget& g2 = boek->GroepLijst[static_cast<std::size_t>(lening) + 1];
@@ -273,7 +273,7 @@ TEST_F(RekeningTabelTest, NextOnTheLastRowAddsAnAccountAtTheEndWithoutGroups) {
   ASSERT_EQ(boek->MaxRek(), 3);
   EXPECT_EQ(boek->RekLijst[3].Naam, "Kas");
   EXPECT_EQ(boek->RekLijst[3].RekNr, 3);
-  EXPECT_EQ(boek->ZoekGroep("3"), 0);
+  EXPECT_EQ(boek->ZoekGroep("3"), std::nullopt);
   EXPECT_EQ(tabel.HuidigeRij(), 3);
 }
 
@@ -301,7 +301,7 @@ TEST_F(RekeningTabelTest, DeleteWithJaRemovesTheAccountItsGroupAndItsTransaction
   ASSERT_EQ(boek->MaxRek(), 1);
   EXPECT_EQ(boek->RekLijst[1].Naam, "Spaar");
   EXPECT_EQ(boek->RekLijst[1].Index, 1);
-  EXPECT_EQ(boek->ZoekGroep("1"), 0);
+  EXPECT_EQ(boek->ZoekGroep("1"), std::nullopt);
   ASSERT_EQ(boek->MaxKas(), 2);
   EXPECT_EQ(boek->KasLijst[1].RekNr, 2);
   EXPECT_EQ(boek->KasLijst[2].Index, 2);
@@ -327,12 +327,12 @@ TEST_F(RekeningTabelTest, DeleteWithNeeKeepsTheTransactionsAndTheOtherAccountsTo
   tabel.Navigeer(RekeningTabel::kVerwijder, false);
   EXPECT_EQ(Berichten().back(), "Alle transacties van deze rekening verwijderen?");
   EXPECT_EQ(boek->MaxRek(), 1);
-  EXPECT_EQ(boek->ZoekGroep("1"), 0);
+  EXPECT_EQ(boek->ZoekGroep("1"), std::nullopt);
   EXPECT_EQ(boek->MaxKas(), 4);
   EXPECT_EQ(boekBewaard, 0);
 
   // Groups 2, 300; account Spaar at 1; the totals hold only Spaar's amounts.
-  const int huis = boek->ZoekGroep("300");
+  const int huis = boek->ZoekGroep("300").value();
   const std::size_t totaalRij = static_cast<std::size_t>(boek->MaxGroep()) + 1;
   ASSERT_EQ(boek->SaldoMatrix.size(), totaalRij + 1);
   EXPECT_EQ(Cel(huis, 1).Uit, -10);
@@ -516,7 +516,7 @@ TEST_F(RekeningTabelTest, ManagerAddsEditsAndDeletesThroughTheDialog) {
   beheer.Nieuw();
   ASSERT_EQ(boek->MaxRek(), 3);
   EXPECT_EQ(boek->RekLijst[2].Naam, "Kas");  // before the selected account
-  EXPECT_NE(boek->ZoekGroep("3"), 0);
+  EXPECT_TRUE(boek->ZoekGroep("3").has_value());
   EXPECT_EQ(beheer.Regels()[static_cast<std::size_t>(beheer.Gekozen())].naam, "Kas");
   EXPECT_EQ(beheer.Regels()[1].saldo, "20,00");
 

@@ -114,17 +114,17 @@ TEST(SaldoMatrix, SinglePostingAndMissingCell) {
 
 TEST(Lookups, CodesCompareExactlyAndZeroMeansNotFound) {
   KleinBoek b;
-  EXPECT_EQ(b.kb.ZoekGroep("201"), 1);
-  EXPECT_EQ(b.kb.ZoekGroep("201 "), 0);
-  EXPECT_EQ(b.kb.ZoekRekening(2), 2);
-  EXPECT_EQ(b.kb.ZoekRekening(0), 0);  // the header never matches
+  EXPECT_EQ(b.kb.ZoekGroep("201"), std::optional<int>(1));
+  EXPECT_EQ(b.kb.ZoekGroep("201 "), std::nullopt);
+  EXPECT_EQ(b.kb.ZoekRekening(2), std::optional<int>(2));
+  EXPECT_EQ(b.kb.ZoekRekening(0), std::nullopt);  // the header never matches
   TKlasse02 a, u;
   a.Letter = " A ";
   u.Letter = " U ";
   b.kb.KlasseLijst = {a, u};
   b.kb.AantalKlassen = 2;
-  EXPECT_EQ(b.kb.ZoekKlasse(" U "), 1);
-  EXPECT_EQ(b.kb.ZoekKlasse(" Q "), 0);
+  EXPECT_EQ(b.kb.ZoekKlasse(" U "), std::optional<int>(1));
+  EXPECT_EQ(b.kb.ZoekKlasse(" Q "), std::nullopt);
   EXPECT_FALSE(b.kb.KlasseBestaat(" Q "));
   EXPECT_TRUE(b.kb.KlasseBestaat(" A "));
 }
@@ -135,7 +135,7 @@ TEST(Lookups, UnknownCurrencyIsReported) {
   eur.Kode = "Eur";
   b.kb.ValutaLijst = {eur};
   b.kb.AantalValuta = 1;
-  EXPECT_EQ(b.kb.ZoekValuta("USD"), 0);
+  EXPECT_EQ(b.kb.ZoekValuta("USD"), std::nullopt);
   ASSERT_EQ(b.berichten.getoond.size(), 1u);
   EXPECT_EQ(b.berichten.getoond[0].tekst, "Muntsoort niet juist");
   EXPECT_EQ(b.berichten.getoond[0].soort, BerichtSoort::Fout);

@@ -61,7 +61,7 @@ TEST(SaldoMatrixZijden, DeletingAnIncomeTakesItFromIn) {
   Post(b, 1, "201", -30, Dag(2, 2));
   Post(b, 1, "201", 12.5, Dag(3, 2));
   ASSERT_EQ(VerwijderBoekingen(b.kb, {1}), 1);
-  const auto g = static_cast<std::size_t>(b.kb.ZoekGroep("201"));
+  const auto g = static_cast<std::size_t>(b.kb.ZoekGroep("201").value());
   EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[g][1].In, 12.5);
   EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[g][1].Uit, -30);
   VerwachtGelijkAanHerbouw(b.kb, "verwijderen");

@@ -34,8 +34,8 @@ TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {
       if (i > 1) EXPECT_FALSE(KasVoor(k, v.kb.KasLijst[static_cast<std::size_t>(i) - 1]));
       EXPECT_EQ(SplitsDatum(k.Datum).jaar, 2026);
       // Every code and account exists: no message from the matrix.
-      EXPECT_NE(v.kb.ZoekGroep(k.GroepKode), 0) << k.GroepKode;
-      EXPECT_NE(v.kb.ZoekRekening(k.RekNr), 0);
+      EXPECT_TRUE(v.kb.ZoekGroep(k.GroepKode).has_value()) << k.GroepKode;
+      EXPECT_TRUE(v.kb.ZoekRekening(k.RekNr).has_value());
     }
     EXPECT_TRUE(v.berichten.getoond.empty());
     ASSERT_EQ(v.kb.SaldoMatrix.size(), static_cast<std::size_t>(v.kb.MaxGroep()) + 2);
@@ -49,12 +49,12 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   std::set<std::string> soorten;
   for (int i = 1; i <= kb.MaxRek(); ++i) soorten.insert(kb.RekLijst[static_cast<std::size_t>(i)].Soort);
   EXPECT_EQ(soorten, (std::set<std::string>{"BT", "SP", "EF", "TR"}));
-  EXPECT_EQ(kb.RekLijst[static_cast<std::size_t>(kb.ZoekRekening(99))].Naam, "TRANSFER REKENING");
+  EXPECT_EQ(kb.RekLijst[static_cast<std::size_t>(kb.ZoekRekening(99).value())].Naam, "TRANSFER REKENING");
 
   // Each account has its own group; the cross-posting group comes last.
   for (int i = 1; i <= kb.MaxRek(); ++i) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(i)];
-    const int g = kb.ZoekGroep(r.RekNrTekst);
+    const int g = kb.ZoekGroep(r.RekNrTekst).value();
     ASSERT_NE(g, 0);
     EXPECT_EQ(kb.GroepLijst[static_cast<std::size_t>(g)].Naam, "Saldo " + r.Naam);
   }
@@ -86,7 +86,7 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
     if (k.BoekSoort >= 256) {
       ++btw;
       EXPECT_EQ(kb.KlasseLijst[static_cast<std::size_t>(
-                                   kb.ZoekKlasse(kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep(k.GroepKode))].Klasse))]
+                                   kb.ZoekKlasse(kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep(k.GroepKode).value())].Klasse).value())]
                     .BtwSoort,
                 k.BoekSoort >> 8);
     }
@@ -100,9 +100,9 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   EXPECT_TRUE(kb.BtwActief);
 
   // The cross-posting group sums to zero; salary came in every month.
-  const auto& totaal = kb.SaldoMatrix[static_cast<std::size_t>(kb.ZoekGroep("xxxx"))].back();
+  const auto& totaal = kb.SaldoMatrix[static_cast<std::size_t>(kb.ZoekGroep("xxxx").value())].back();
   EXPECT_NEAR(totaal.In + totaal.Uit, 0, 1e-9);
-  EXPECT_NEAR(kb.SaldoMatrix[static_cast<std::size_t>(kb.ZoekGroep("210"))].back().In, 12 * 3187.42 + 850, 1e-6);
+  EXPECT_NEAR(kb.SaldoMatrix[static_cast<std::size_t>(kb.ZoekGroep("210").value())].back().In, 12 * 3187.42 + 850, 1e-6);
 }
 
 TEST(VoorbeeldBoek, TheSameSettingsGiveTheSameBook) {
@@ -128,7 +128,7 @@ TEST(VoorbeeldBoek, WrittenAndLoadedItIsTheSameBook) {
     EXPECT_EQ(x, y) << i;
   }
   EXPECT_EQ(geladen.kb.RelatieLijst.size(), v.kb.RelatieLijst.size());
-  EXPECT_EQ(geladen.kb.KlasseLijst[static_cast<std::size_t>(geladen.kb.ZoekKlasse(" K "))].BtwPerc, 21.0f);
+  EXPECT_EQ(geladen.kb.KlasseLijst[static_cast<std::size_t>(geladen.kb.ZoekKlasse(" K ").value())].BtwPerc, 21.0f);
 
   // An existing book is left alone.
   const auto voor = test::LeesBytes(v.map / "Valdr26.vdr");

@@ -95,7 +95,7 @@ struct BoekOpSchijf : test::BoekMetPoorten {
   // Groups after the accounts, then the file and its configuration.
   void Schrijf(double budget300 = 0) {
     MaakStandaardGroepen(kb);
-    kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep("300"))].Budget = budget300;
+    kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep("300").value())].Budget = budget300;
     kb.HernummerKas();
     kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
     // A book not yet on disk is saved through the save dialog.

@@ -187,8 +187,8 @@ void TstAfdrukPdf::rapportenLeesbaar() {
   if (VraagVoor(soort) == SelectieVraag::Klassen) KiesAlleKlassen(j.kb, j.selectie);
   if (VraagVoor(soort) == SelectieVraag::Soorten) KiesAlleSoorten(j.kb, j.selectie);
   int index = 0;
-  if (soort == 1) index = j.kb.ZoekRekening(kode.toInt());
-  if (soort == 5 || soort == 6) index = j.kb.ZoekGroep(kode.toStdString());
+  if (soort == 1) index = j.kb.ZoekRekening(kode.toInt()).value();
+  if (soort == 5 || soort == 6) index = j.kb.ZoekGroep(kode.toStdString()).value();
   QVERIFY(model.ShowReport(soort, index));
   Printer& p = j.NieuwePdf(QString("rapport-%1").arg(soort));
   QVERIFY(model.Print(p, model.Tabel().breedtes));
@@ -210,7 +210,7 @@ void TstAfdrukPdf::rapportenLeesbaar() {
 void TstAfdrukPdf::groepOverzichtLeesbaar() {
   VoorbeeldJaar j;
   GroepOverzichtModel model(j.kb);
-  QVERIFY(model.Toon(groepoverzicht::GroepAlle, 0, j.kb.ZoekGroep("310")));
+  QVERIFY(model.Toon(groepoverzicht::GroepAlle, 0, j.kb.ZoekGroep("310").value()));
   QVERIFY(model.Print(j.NieuwePdf("groep"), model.Tabel().breedtes));
   const Pdf pdf = Lees(j.pad);
   Pagina(j.pad, "groep");
@@ -278,7 +278,7 @@ void TstAfdrukPdf::grafiekOpEenPagina() {
   VoorbeeldJaar j;
   BereidSelectieVoor(j.kb, j.selectie, RapportSoortVan(101));
   GrafiekModel model(j.kb, j.selectie);
-  QVERIFY(model.ShowChart(101, j.kb.ZoekRekening(1)));
+  QVERIFY(model.ShowChart(101, j.kb.ZoekRekening(1).value()));
   const QImage beeld = GrafiekBeeld(model.Huidig(), ',');
   QVERIFY(model.Print(j.NieuwePdf("grafiek"), PngBytes(beeld).toStdString(), beeld.width(), beeld.height()));
   Pagina(j.pad, "grafiek");
@@ -298,7 +298,7 @@ void TstAfdrukPdf::paginasVolgenDeRijen() {
     ReportSelection selectie;
     RapportModel model(boek.kb, selectie);
     BereidSelectieVoor(boek.kb, selectie, 1);
-    QVERIFY(model.ShowReport(1, boek.kb.ZoekRekening(1)));
+    QVERIFY(model.ShowReport(1, boek.kb.ZoekRekening(1).value()));
     QTemporaryDir map;
     QtPrinter pdf(PdfPrinter(map.filePath("r.pdf")));
     QVERIFY(model.Print(pdf, model.Tabel().breedtes));
@@ -331,7 +331,7 @@ void TstAfdrukPdf::voorbeeldOpentZonderPrinterEnBewaartPdf() {
   ReportSelection selectie;
   TOutputForm form(kb, selectie);
   BereidSelectieVoor(kb, selectie, 1);
-  QVERIFY(form.ShowReport(1, kb.ZoekRekening(1)));
+  QVERIFY(form.ShowReport(1, kb.ZoekRekening(1).value()));
   QPushButton* print = nullptr;
   for (QPushButton* k : form.findChildren<QPushButton*>())
     if (k->text() == "&Print") print = k;
@@ -371,11 +371,11 @@ void TstAfdrukPdf::mislukteAfdrukZegtHet() {
   };
   RapportModel rapport(j.kb, j.selectie);
   BereidSelectieVoor(j.kb, j.selectie, 1);
-  QVERIFY(rapport.ShowReport(1, j.kb.ZoekRekening(1)));
+  QVERIFY(rapport.ShowReport(1, j.kb.ZoekRekening(1).value()));
   GroepOverzichtModel groep(j.kb);
-  QVERIFY(groep.Toon(groepoverzicht::GroepAlle, 0, j.kb.ZoekGroep("310")));
+  QVERIFY(groep.Toon(groepoverzicht::GroepAlle, 0, j.kb.ZoekGroep("310").value()));
   GrafiekModel grafiek(j.kb, j.selectie);
-  QVERIFY(grafiek.ShowChart(101, j.kb.ZoekRekening(1)));
+  QVERIFY(grafiek.ShowChart(101, j.kb.ZoekRekening(1).value()));
   RelatieVenster relaties(j.kb);
   QVERIFY(relaties.Open());
   BudgetTabel groepen(j.kb, [](Kasboek&) {}, [](Kasboek&) {});

@@ -201,7 +201,7 @@ void TstBoekingForm::onbekendeGroep() {
              "Groep " + std::string(g.getypt) + " bestaat niet\r wilt u groep opvoeren");
     QCOMPARE(v.Tekst(veld::Groep), QString(g.veld));
     QVERIFY(v.Gefocust(veld::Actie));
-    const int g1 = v.kb.ZoekGroep(g.kode);
+    const int g1 = v.kb.ZoekGroep(g.kode).value();
     QVERIFY(g1);
     QCOMPARE(v.kb.GroepLijst[static_cast<std::size_t>(g1)].Naam, g.groepNaam);
     QVERIFY(v.TypVelden({{veld::Actie, ""}, {veld::Datum, "7-5"}, {veld::TegenRek, ""},
@@ -211,7 +211,7 @@ void TstBoekingForm::onbekendeGroep() {
     QCOMPARE(v.boek.K(1).GroepKode, g.kode);
     QCOMPARE(v.boek.GroepTotaal(g.kode), -40.0);
     auto terug = v.LeesTerug();
-    QVERIFY(terug->kb.ZoekGroep(g.kode));
+    QVERIFY(terug->kb.ZoekGroep(g.kode).has_value());
     const QString verschil = VerschilMetBestand(v);
     QVERIFY2(verschil.isEmpty(), qPrintable(verschil));
   }
@@ -240,7 +240,7 @@ void TstBoekingForm::groepViaGroepDialoog() {
   v.boek.berichten.Antwoord(antwoord::Ja);
   QVERIFY(v.Typ(veld::Groep, "Tuin"));
   QCOMPARE(bediener.gezien, (QStringList{"Nieuwe Groep", "Tuin", "Tuin"}));
-  const int g = v.kb.ZoekGroep("Tuin");
+  const int g = v.kb.ZoekGroep("Tuin").value();
   QVERIFY(g);
   QCOMPARE(v.kb.GroepLijst[static_cast<std::size_t>(g)].Klasse, std::string(" U "));
   QCOMPARE(v.Tekst(veld::Groep), QString("Tuin   Tuin"));

@@ -70,7 +70,7 @@ int Rij(TekstRaster* raster, const char* kode) {
 }
 
 double Budget(const Boek& b, const char* kode) {
-  return b.kb.GroepLijst[static_cast<std::size_t>(b.kb.ZoekGroep(kode))].Budget;
+  return b.kb.GroepLijst[static_cast<std::size_t>(b.kb.ZoekGroep(kode).value())].Budget;
 }
 
 }  // namespace

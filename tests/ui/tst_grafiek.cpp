@@ -226,8 +226,8 @@ void TstGrafiek::schermafdrukkenVanHetVoorbeeld() {
     if (soort == 115) KiesKlassen(kb, selectie, {"I", "U"});
     if (soort == 132) KiesSoorten(kb, selectie, {"BT", "SP"});
     int index = 0;
-    if (soort == 101) index = kb.ZoekRekening(1);
-    if (soort == 105) index = kb.ZoekGroep("310");
+    if (soort == 101) index = kb.ZoekRekening(1).value();
+    if (soort == 105) index = kb.ZoekGroep("310").value();
     QVERIFY(form.ShowChart(soort, index));
     QVERIFY(!form.Model().Huidig().reeksen.at(0).punten.empty());
     test::AfdrukScherm(form, QString("grafiek-%1").arg(soort));

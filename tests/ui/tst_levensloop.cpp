@@ -254,7 +254,7 @@ void TstLevensloop::bewaarAlsMetConversie() {
   // open book has its accounts in dollars now.
   for (int a = 1; a <= o.kb.MaxRek(); ++a) QCOMPARE(o.kb.RekLijst[static_cast<std::size_t>(a)].Munt, 1);
   // The rates are single precision: a cent is as close as they get.
-  QCOMPARE(qRound(dollars.kb.GroepLijst[static_cast<std::size_t>(dollars.kb.ZoekGroep("300"))].Budget * 100), 50000);
+  QCOMPARE(qRound(dollars.kb.GroepLijst[static_cast<std::size_t>(dollars.kb.ZoekGroep("300").value())].Budget * 100), 50000);
   double betaal = 0;
   for (int i = 1; i <= dollars.kb.MaxKas(); ++i)
     if (dollars.kb.KasLijst[static_cast<std::size_t>(i)].RekNr == 1) betaal += dollars.kb.KasLijst[static_cast<std::size_t>(i)].Bedrag;

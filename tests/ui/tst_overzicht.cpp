@@ -284,8 +284,8 @@ void TstOverzicht::schermafdrukkenVanHetVoorbeeld() {
                         Foto{31, "", "overzicht-31-saldi"}}) {
     BereidSelectieVoor(kb, selectie, f.soort);
     int index = 0;
-    if (f.soort == 1) index = kb.ZoekRekening(1);
-    if (f.soort == 6) index = kb.ZoekGroep(f.kode);
+    if (f.soort == 1) index = kb.ZoekRekening(1).value();
+    if (f.soort == 6) index = kb.ZoekGroep(f.kode).value();
     QVERIFY(form.ShowReport(f.soort, index));
     QVERIFY(form.Tabel()->model()->rowCount() > 0);
     test::AfdrukScherm(form, f.naam);

@@ -159,7 +159,7 @@ void TstRekeningenGebruiker::rekeningEnBegrotingMetAlleenHetToetsenbord() {
   QVERIFY(!hoofd.Lijst().Geregistreerd(3));
 
   const auto terug = boek.TeruggelezenBoek();
-  QCOMPARE(terug->kb.GroepLijst[static_cast<std::size_t>(terug->kb.ZoekGroep("300"))].Budget, -3000.0);
+  QCOMPARE(terug->kb.GroepLijst[static_cast<std::size_t>(terug->kb.ZoekGroep("300").value())].Budget, -3000.0);
   QCOMPARE(QString::fromStdString(terug->kb.RekLijst[2].Naam), QString("Spaarrekening ING"));
 }
 

@@ -127,7 +127,7 @@ void TstSelectMut::groepenBeginnenBijDeVoorgesteldeGroepOfNnnn() {
   QCOMPARE(QString::fromStdString(voorgesteld.GroepUit(boek.kb, *brood)), QStringLiteral("410a"));
 
   // Without a proposal the list starts at "nnnn", which is no group.
-  const SelectMut onbekend = SelectMut::Groepen(boek.kb, 0);
+  const SelectMut onbekend = SelectMut::Groepen(boek.kb, std::nullopt);
   const auto nnnn = KiesMet(form, onbekend, [](QComboBox& lijst) {
     QCOMPARE(lijst.currentText(), QStringLiteral("nnnn"));
     QTest::keyClick(lijst.lineEdit(), Qt::Key_Return);

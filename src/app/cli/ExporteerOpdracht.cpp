@@ -105,12 +105,12 @@ int ExporteerOpdracht(Omgeving& omgeving) {
     model.veldselectie = true;
     model.aangevinkt.assign(model.aangevinkt.size(), false);
     for (int nr : *rekeningen) {
-      const int a = kb.ZoekRekening(nr);
-      if (a == 0) {
+      const auto a = kb.ZoekRekening(nr);
+      if (!a) {
         omgeving.fout << "valdero-cli exporteer: rekening " << nr << " bestaat niet\n";
         return kMislukt;
       }
-      model.aangevinkt[static_cast<std::size_t>(a - 1)] = true;
+      model.aangevinkt[static_cast<std::size_t>(*a - 1)] = true;
     }
   }
 

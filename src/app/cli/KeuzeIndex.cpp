@@ -16,17 +16,18 @@ void SelectieOpties::Declareer(OptieLezer& lezer) {
 
 std::optional<int> KeuzeIndex(const Kasboek& kb, std::optional<int> rekNr, const std::string* groep,
                               std::ostream& fout) {
-  int index = 0;
+  // Without an account or group the report covers the whole book: index 0.
+  std::optional<int> index = 0;
   if (rekNr) {
     index = kb.ZoekRekening(*rekNr);
-    if (index == 0) {
+    if (!index) {
       fout << "Rekening " << *rekNr << " bestaat niet\n";
       return std::nullopt;
     }
   }
   if (groep) {
     index = kb.ZoekGroep(*groep);
-    if (index == 0) {
+    if (!index) {
       fout << "Groep " << *groep << " bestaat niet\n";
       return std::nullopt;
     }

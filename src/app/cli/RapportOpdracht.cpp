@@ -169,7 +169,7 @@ int RapportOpdracht(Omgeving& omgeving) {
 
   const int font = kb.Config.FontGrootte > 0 ? kb.Config.FontGrootte : 10;
   if (soort == rapport::Btw) {
-    if (rekNr && kb.ZoekRekening(*rekNr) == 0) {
+    if (rekNr && !kb.ZoekRekening(*rekNr)) {
       omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
       return kMislukt;
     }

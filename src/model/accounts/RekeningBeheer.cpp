@@ -11,12 +11,12 @@
 
 namespace valdero {
 
-int NieuweRekeningMetGroepen(Kasboek& kb, RekeningDialoog& dialoog, int positie) {
-  if (dialoog.NewAccount(positie, "") != 0) return 0;
+std::optional<int> NieuweRekeningMetGroepen(Kasboek& kb, RekeningDialoog& dialoog, int positie) {
+  if (dialoog.NewAccount(positie, "") != 0) return std::nullopt;
   kb.HernummerKas();
-  const int p = kb.ZoekRekening(dialoog.NieuwRekNr());
-  if (p > 0) {
-    EnsureAccountGroup(kb, p, dialoog.LeningGegevens());
+  const auto p = kb.ZoekRekening(dialoog.NieuwRekNr());
+  if (p) {
+    EnsureAccountGroup(kb, *p, dialoog.LeningGegevens());
     const Lening& lening = dialoog.LeningGegevens();
     if (!lening.GroepKode.empty() && AddLoanGroups(kb, lening)) PostLoanBooking(kb, lening);
     // The new account's group takes its place in the chosen order at once,
@@ -98,11 +98,11 @@ void RekeningBeheer::KiesPositie(int positie) {
 
 void RekeningBeheer::Nieuw() {
   const int voor = RekPositie() > 0 ? RekPositie() : 1;
-  const int p = NieuweRekeningMetGroepen(kb_, dialoog_, voor);
-  if (p == 0) return;
+  const auto p = NieuweRekeningMetGroepen(kb_, dialoog_, voor);
+  if (!p) return;
   gewijzigd_ = true;
   Vul();
-  KiesPositie(p);
+  KiesPositie(*p);
 }
 
 void RekeningBeheer::Bewerk() {

@@ -5,6 +5,7 @@
 // the dialog's own window through RekeningDialoog.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,8 @@ class RekeningDialoog;
 // A new account through the dialog at the list position, with everything it
 // brings along: the transactions renumbered, its own group, for a loan the
 // loan groups and the loan booking, and the balance matrix in the new shape.
-// Returns the new account's list position, 0 when none was added.
-int NieuweRekeningMetGroepen(Kasboek& kb, RekeningDialoog& dialoog, int positie);
+// Returns the new account's list position, nothing when none was added.
+std::optional<int> NieuweRekeningMetGroepen(Kasboek& kb, RekeningDialoog& dialoog, int positie);
 
 struct RekeningRegel {
   std::string nummer;

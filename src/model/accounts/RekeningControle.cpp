@@ -72,8 +72,9 @@ bool ControleerSoort(Kasboek& kb, const std::string& tekst, int rij) {
 void VerhuisRekNr(Kasboek& kb, int oud, int nieuw) {
   const std::string oudeKode = std::to_string(oud);
   const std::string nieuweKode = std::to_string(nieuw);
-  const bool groepMee = kb.ZoekGroep(oudeKode) != 0 && kb.ZoekGroep(nieuweKode) == 0;
-  if (groepMee) kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep(oudeKode))].Kode = nieuweKode;
+  const auto groep = kb.ZoekGroep(oudeKode);
+  const bool groepMee = groep && !kb.ZoekGroep(nieuweKode);
+  if (groepMee) kb.GroepLijst[static_cast<std::size_t>(*groep)].Kode = nieuweKode;
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
     TKas& k = kb.KasLijst[i];
     if (k.RekNr == oud) k.RekNr = nieuw;
@@ -84,7 +85,7 @@ void VerhuisRekNr(Kasboek& kb, int oud, int nieuw) {
 
 int VrijRekNr(const Kasboek& kb) {
   for (int nr = 1;; ++nr)
-    if (kb.ZoekRekening(nr) == 0) return nr;
+    if (!kb.ZoekRekening(nr)) return nr;
 }
 
 }  // namespace valdero

@@ -232,7 +232,8 @@ void RekeningDialoog::BewaarStap(const std::string& invoer) {
       if (const auto b = LeesBedragOfNiets(kb_, tekst)) beginSaldo_ = *b;
       break;
     case 5:
-      rek_.Munt = kb_.ZoekValuta(Kap(tekst, 3));
+      // An unknown code is reported and the account keeps the base currency.
+      rek_.Munt = kb_.ZoekValuta(Kap(tekst, 3)).value_or(0);
       break;
     case 6:
       if (DatumAanvullen(kb_, tekst) && !tekst.empty())

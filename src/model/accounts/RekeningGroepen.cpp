@@ -35,7 +35,7 @@ void EnsureAccountGroup(Kasboek& kb, int positie, const Lening& lening) {
   if (!kb.GroepGelezen || positie < 1 || positie >= static_cast<int>(kb.RekLijst.size())) return;
   const TBank& rek = kb.RekLijst[static_cast<std::size_t>(positie)];
   if (rek.RekNr == kTransferRekening || rek.RekNrTekst == std::to_string(kTransferRekening)) return;
-  if (kb.ZoekGroep(rek.RekNrTekst) != 0) return;
+  if (kb.ZoekGroep(rek.RekNrTekst).has_value()) return;
   std::string klasse;
   if (rek.Soort == "BT")
     klasse = " C ";
@@ -94,9 +94,9 @@ bool DeleteAccount(Kasboek& kb, int positie, const BoekBewaarFunctie& bewaar) {
   if (positie < 1 || positie > kb.MaxRek()) return false;
   const TBank rek = kb.RekLijst[static_cast<std::size_t>(positie)];
 
-  if (const int g = kb.ZoekGroep(rek.RekNrTekst); g != 0) {
-    SchrapMatrixRij(kb, g);
-    kb.GroepLijst.erase(kb.GroepLijst.begin() + g);
+  if (const auto g = kb.ZoekGroep(rek.RekNrTekst)) {
+    SchrapMatrixRij(kb, *g);
+    kb.GroepLijst.erase(kb.GroepLijst.begin() + *g);
     HernummerGroepen(kb);
   }
 

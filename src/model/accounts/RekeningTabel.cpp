@@ -154,15 +154,8 @@ void RekeningTabel::BewaarRij(int r) {
           ? kb_.ValutaLijst[static_cast<std::size_t>(rek.Munt)].Kode
           : std::string();
   if (munt != oudeMunt) {
-    // An unknown code is reported and leaves the currency as it was (the
-    // lookup's 0 would be the first currency, not "none").
-    int gevonden = -1;
-    for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
-      if (kb_.ValutaLijst[i].Kode == munt) gevonden = static_cast<int>(i);
-    if (gevonden >= 0)
-      rek.Munt = gevonden;
-    else
-      kb_.ZoekValuta(munt);
+    // An unknown code is reported and leaves the currency as it was.
+    if (const auto gevonden = kb_.ZoekValuta(munt)) rek.Munt = *gevonden;
   }
   ToonRij(r);
 }
@@ -227,7 +220,7 @@ void RekeningTabel::Enter(bool editorOpen) {
 }
 
 void RekeningTabel::NieuweRekening(int positie, bool metGroepen) {
-  int p = 0;
+  std::optional<int> p;
   if (metGroepen) {
     p = NieuweRekeningMetGroepen(kb_, dialoog_, positie);
   } else if (dialoog_.NewAccount(positie, "") == 0) {
@@ -236,11 +229,11 @@ void RekeningTabel::NieuweRekening(int positie, bool metGroepen) {
     p = kb_.ZoekRekening(dialoog_.NieuwRekNr());
   }
   VulAlles();
-  if (p == 0) return;
+  if (!p) return;
   Groepen();
   veranderd_ = true;
   Hernummer();
-  rij_ = p;
+  rij_ = *p;
 }
 
 void RekeningTabel::Verwijder() {

@@ -66,7 +66,7 @@ void AfschriftModel::NeemOver(double startDatum) {
   std::vector<int> gemeld;
   for (std::size_t i = 1; i < lijst.size(); ++i) {
     const int rekNr = lijst[i].RekNr;
-    if (kb_.ZoekRekening(rekNr) > 0 || std::find(gemeld.begin(), gemeld.end(), rekNr) != gemeld.end()) continue;
+    if (kb_.ZoekRekening(rekNr).has_value() || std::find(gemeld.begin(), gemeld.end(), rekNr) != gemeld.end()) continue;
     gemeld.push_back(rekNr);
     kb_.berichten().BerichtDlg("Geen Rekening gevonden: " + std::to_string(rekNr), BerichtSoort::Fout, knop::OK);
   }
@@ -75,8 +75,8 @@ void AfschriftModel::NeemOver(double startDatum) {
 std::array<std::string, 8> AfschriftModel::Rij(int i) {
   TNewKas& r = run_.Lijst()[static_cast<std::size_t>(i)];
   const bool munt = r.Munt >= 0 && r.Munt < static_cast<int>(kb_.ValutaLijst.size());
-  const int rek = kb_.ZoekRekening(r.RekNr);
-  const std::string cijfers = rek > 0 ? NaamCijfers(kb_.RekLijst[static_cast<std::size_t>(rek)].Naam) : std::string();
+  const auto rek = kb_.ZoekRekening(r.RekNr);
+  const std::string cijfers = rek ? NaamCijfers(kb_.RekLijst[static_cast<std::size_t>(*rek)].Naam) : std::string();
   // One sign for every layout: money out negative, as the ledger holds it,
   // whether the file wrote the amount signed (CAMT.053, MT940) or unsigned
   // with a debit mark (the old layouts).
@@ -131,9 +131,9 @@ bool AfschriftModel::Print() {
 
 std::string AfschriftModel::Kop() {
   if (geselecteerd_ < 1 || geselecteerd_ > Laatste()) return {};
-  const int pos = kb_.ZoekRekening(run_.Lijst()[static_cast<std::size_t>(geselecteerd_)].RekNr);
-  if (pos <= 0) return {};
-  return AccountNameByDigits(kb_, NaamCijfers(kb_.RekLijst[static_cast<std::size_t>(pos)].Naam));
+  const auto pos = kb_.ZoekRekening(run_.Lijst()[static_cast<std::size_t>(geselecteerd_)].RekNr);
+  if (!pos) return {};
+  return AccountNameByDigits(kb_, NaamCijfers(kb_.RekLijst[static_cast<std::size_t>(*pos)].Naam));
 }
 
 void AfschriftModel::VerwijderRegel(int i) {

@@ -590,13 +590,13 @@ bool Afstemming::PostCounterTransfer() {
     Mededeling(kb_, "Bedrag niet geboekt in tegenrekening");
     return false;
   }
-  const int a = kb_.ZoekRekening(regel.RekNr);
-  const int b = kb_.ZoekRekening(regel.TegenRek);
+  const auto a = kb_.ZoekRekening(regel.RekNr);
+  const auto b = kb_.ZoekRekening(regel.TegenRek);
   if (a == b) {
     kb_.berichten().BerichtDlg("Geen Overboeking naar zelfde rekening", BerichtSoort::Waarschuwing, knop::OK);
     return false;
   }
-  if (b == 0) {
+  if (!b) {
     kb_.berichten().BerichtDlg("Tegenrekening niet gevonden", BerichtSoort::Waarschuwing, knop::OK);
     return false;
   }
@@ -608,7 +608,7 @@ bool Afstemming::PostCounterTransfer() {
   kas.BoekSoort = 5;
   kas.Bedrag = -regel.Bedrag * regel.MuntKoers;
   kas.Omschrijving = Kap("Overboeken v." + regel.Omschrijving, 255);
-  kas.Relatie = Kap(kb_.RekLijst[static_cast<std::size_t>(a)].Naam, 32);
+  kas.Relatie = a ? Kap(kb_.RekLijst[static_cast<std::size_t>(*a)].Naam, 32) : std::string();
   Boek(std::move(kas));
   Mededeling(kb_, "Kasrecords van beide rekeningen gered");
   return true;
@@ -668,11 +668,11 @@ void Afstemming::SplitLine() {
       if (kode.compare(0, prefix.size(), prefix) != 0 || AantalTekens(kode) < 4) continue;
       regel.GroepKode = kode;
     }
-    const int g = kb_.ZoekGroep(regel.GroepKode);
-    const std::string naam = g > 0 ? kb_.GroepLijst[static_cast<std::size_t>(g)].Naam : regel.GroepKode;
+    const auto g = kb_.ZoekGroep(regel.GroepKode);
+    const std::string naam = g ? kb_.GroepLijst[static_cast<std::size_t>(*g)].Naam : regel.GroepKode;
     if (!Vraag(kb_, std::string("Splitscode ") + '"' + naam + '"' + " boeken?")) continue;
-    if (g > 0) {
-      const std::string klasse = TrimBlanks(kb_.GroepLijst[static_cast<std::size_t>(g)].Klasse);
+    if (g) {
+      const std::string klasse = TrimBlanks(kb_.GroepLijst[static_cast<std::size_t>(*g)].Klasse);
       if (klasse == "B" || klasse == "U" || klasse == "V") regel.ActieKode = "AF";
       if (klasse == "I" || klasse == "R" || klasse == "T") regel.ActieKode = "BY";
     }

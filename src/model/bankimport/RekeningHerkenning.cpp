@@ -61,8 +61,7 @@ RekeningMatch MatchOwnAccount(const Kasboek& kb, std::string& tekst) { return Ma
 RekeningMatch MatchCounterAccount(const Kasboek& kb, std::string& tekst) {
   RekeningMatch uit = Match(kb, tekst);
   if (uit.rekNr != 0) {
-    const int pos = kb.ZoekRekening(uit.rekNr);
-    if (pos > 0) tekst = kb.RekLijst[static_cast<std::size_t>(pos)].Naam;
+    if (const auto pos = kb.ZoekRekening(uit.rekNr)) tekst = kb.RekLijst[static_cast<std::size_t>(*pos)].Naam;
   }
   return uit;
 }
@@ -76,13 +75,13 @@ std::string AccountNameByDigits(const Kasboek& kb, const std::string& cijfers) {
 }
 
 std::string AccountNameDigits(Kasboek& kb, int rekNr) {
-  const int pos = kb.ZoekRekening(rekNr);
-  if (pos <= 0) {
+  const auto pos = kb.ZoekRekening(rekNr);
+  if (!pos) {
     kb.berichten().BerichtDlg("Geen Rekening gevonden: " + std::to_string(rekNr), BerichtSoort::Fout,
                               knop::OK);
     return {};
   }
-  return NaamCijfers(kb.RekLijst[static_cast<std::size_t>(pos)].Naam);
+  return NaamCijfers(kb.RekLijst[static_cast<std::size_t>(*pos)].Naam);
 }
 
 }  // namespace valdero

@@ -26,15 +26,14 @@ SelectMut SelectMut::Rekeningen(const Kasboek& kb, int aantal, const std::vector
     for (int i = 1; i <= kb.MaxRek(); ++i) voegToe(kb.RekLijst[static_cast<std::size_t>(i)]);
   } else {
     for (int nr : matches) {
-      const int pos = kb.ZoekRekening(nr);
-      if (pos > 0) voegToe(kb.RekLijst[static_cast<std::size_t>(pos)]);
+      if (const auto pos = kb.ZoekRekening(nr)) voegToe(kb.RekLijst[static_cast<std::size_t>(*pos)]);
     }
   }
   if (!s.regels_.empty()) s.eerste_ = s.regels_.front();
   return s;
 }
 
-SelectMut SelectMut::Groepen(const Kasboek& kb, int positie) {
+SelectMut SelectMut::Groepen(const Kasboek& kb, std::optional<int> positie) {
   SelectMut s;
   s.soort_ = Soort::Groep;
   s.opNaam_ = kb.GroepenOpNaam;
@@ -43,10 +42,10 @@ SelectMut SelectMut::Groepen(const Kasboek& kb, int positie) {
     s.regels_.push_back(s.opNaam_ ? VulRechts(g.Naam, 20) + "   " + g.Kode
                                   : g.Kode + " " + VulRechts(g.Naam, 20));
   }
-  if (positie <= 0 || positie > kb.MaxGroep())
+  if (!positie || *positie <= 0 || *positie > kb.MaxGroep())
     s.eerste_ = kOnbekendeGroepKode;
   else
-    s.eerste_ = s.regels_[static_cast<std::size_t>(positie - 1)];
+    s.eerste_ = s.regels_[static_cast<std::size_t>(*positie - 1)];
   return s;
 }
 
@@ -61,14 +60,14 @@ std::string SelectMut::Label() const {
 int SelectMut::RekeningUit(Kasboek& kb, const std::string& tekst) const {
   const std::string nummer = TrimBlanks(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
   const int nr = GeheelGetal(nummer);
-  if (nr > 0 && kb.ZoekRekening(nr) > 0) return nr;
+  if (nr > 0 && kb.ZoekRekening(nr).has_value()) return nr;
   Foutmelding(kb, "Rekening " + nummer, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
   return 0;
 }
 
 std::string SelectMut::GroepUit(const Kasboek& kb, const std::string& tekst) const {
   const std::string kode = TrimBlanks(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
-  return kb.ZoekGroep(kode) > 0 ? kode : std::string(kOnbekendeGroepKode);
+  return kb.ZoekGroep(kode).has_value() ? kode : std::string(kOnbekendeGroepKode);
 }
 
 }  // namespace valdero

@@ -19,7 +19,7 @@ class SelectMut {
   // otherwise the accounts in `matches`. Group mode: `positie` is the group
   // shown first; 0 or less shows "nnnn".
   static SelectMut Rekeningen(const Kasboek& kb, int aantal, const std::vector<int>& matches);
-  static SelectMut Groepen(const Kasboek& kb, int positie);
+  static SelectMut Groepen(const Kasboek& kb, std::optional<int> positie);
 
   Soort soort() const { return soort_; }
   std::string Titel() const;

@@ -64,15 +64,15 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
   btwZichtbaar_ = kb.BtwActief && r.BoekSoort < 5;
 
   Tekst(Rekening) = [&] {
-    const int p = kb.ZoekRekening(r.RekNr);
-    const std::string naam = p > 0 ? kb.RekLijst[static_cast<std::size_t>(p)].Naam : std::string();
+    const auto p = kb.ZoekRekening(r.RekNr);
+    const std::string naam = p ? kb.RekLijst[static_cast<std::size_t>(*p)].Naam : std::string();
     return kb.RekeningenOpNaam ? naam + "  " + std::to_string(r.RekNr) : std::to_string(r.RekNr) + "  " + naam;
   }();
   Tekst(Volg) = std::to_string(r.VolgBlad >> 6);
   Tekst(Blad) = std::to_string(r.VolgBlad % 64);
   Tekst(Groep) = GroepTekst(r.GroepKode);
-  const int g = kb.ZoekGroep(r.GroepKode);
-  klasse_ = g > 0 ? kb.GroepLijst[static_cast<std::size_t>(g)].Klasse : std::string();
+  const auto g = kb.ZoekGroep(r.GroepKode);
+  klasse_ = g ? kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse : std::string();
   Tekst(Actie) = r.ActieKode;
   const bool payDate = a_.bankFormaat == bankformaat::Sns && r.PayDate != 0;
   Tekst(Datum) = DatumTekst(payDate ? r.PayDate : r.Datum);
@@ -90,12 +90,12 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
   if (oudBestaat) {
     const TKas& k = kb.KasLijst[static_cast<std::size_t>(positie_)];
     oudeIndex_ = std::to_string(k.Index);
-    const int rp = kb.ZoekRekening(k.RekNr);
-    const int gp = kb.ZoekGroep(k.GroepKode);
+    const auto rp = kb.ZoekRekening(k.RekNr);
+    const auto gp = kb.ZoekGroep(k.GroepKode);
     const bool km = k.Munt >= 0 && k.Munt < static_cast<int>(kb.ValutaLijst.size());
-    oud_ = {{"Rekening", std::to_string(k.RekNr) + " " + (rp > 0 ? kb.RekLijst[static_cast<std::size_t>(rp)].Naam : ""),
+    oud_ = {{"Rekening", std::to_string(k.RekNr) + " " + (rp ? kb.RekLijst[static_cast<std::size_t>(*rp)].Naam : ""),
              "VolgNr", std::to_string(k.Volgnr())},
-            {"Groep", k.GroepKode + " " + (gp > 0 ? kb.GroepLijst[static_cast<std::size_t>(gp)].Naam : ""), "Actiecode",
+            {"Groep", k.GroepKode + " " + (gp ? kb.GroepLijst[static_cast<std::size_t>(*gp)].Naam : ""), "Actiecode",
              k.ActieKode},
             {"Datum", DatumTekst(k.Datum), "Munt", km ? kb.ValutaLijst[static_cast<std::size_t>(k.Munt)].Kode : ""},
             {"Tegenrekening", k.TegenRekNr, "Koers", GetalTekst(kb, k.MuntKoers, 5)},
@@ -120,8 +120,8 @@ std::string VergelijkModel::GroepTekst(const std::string& kode) const {
   const bool opNaam = kb.GroepenOpNaam;
   if (kode == kOnbekendeGroepKode)
     return opNaam ? std::string(kNomenNescio) + "   " + VulRechts(kode, 4) : kode + "  " + kNomenNescio;
-  const int g = kb.ZoekGroep(kode);
-  const std::string naam = g > 0 ? Kap(kb.GroepLijst[static_cast<std::size_t>(g)].Naam, 28) : std::string();
+  const auto g = kb.ZoekGroep(kode);
+  const std::string naam = g ? Kap(kb.GroepLijst[static_cast<std::size_t>(*g)].Naam, 28) : std::string();
   return opNaam ? naam + "   " + VulRechts(kode, 4) : kode + "  " + naam;
 }
 
@@ -223,7 +223,7 @@ bool VergelijkModel::LeesVeld(int veld) {
     case Rekening: {
       const std::string deel = TrimBlanks(kb.RekeningenOpNaam ? Laatste(t, 2) : t.substr(0, 2));
       const int nr = GeheelGetal(deel);
-      if (nr <= 0 || kb.ZoekRekening(nr) == 0) {
+      if (nr <= 0 || !kb.ZoekRekening(nr)) {
         Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
         return false;
       }
@@ -259,7 +259,8 @@ bool VergelijkModel::LeesVeld(int veld) {
       return d.has_value();
     }
     case Munt: {
-      r.Munt = kb.ZoekValuta(Kap(t, 3));
+      // An unknown code is reported and the line takes the first currency.
+      r.Munt = kb.ZoekValuta(Kap(t, 3)).value_or(0);
       r.MuntKoers = kb.ValutaLijst.empty() ? 1.0f : kb.ValutaLijst[static_cast<std::size_t>(r.Munt)].Koers;
       Tekst(Koers) = GetalTekst(kb, r.MuntKoers, 5);
       return true;
@@ -334,12 +335,12 @@ bool VergelijkModel::LeesGroep() {
   TNewKas& r = a_.regel;
   const std::string& t = Tekst(Groep);
   std::string kode = TrimBlanks(kb.GroepenOpNaam ? Laatste(t, 4) : Kap(t, 4));
-  if (kb.ZoekGroep(kode) == 0) {
+  if (!kb.ZoekGroep(kode)) {
     kb.berichten().Piep();
     bool gemaakt = false;
     if (Vraag(kb, "Groep " + std::string(" bestaat niet\r wilt u groep opvoeren"))) {
       const auto nieuw = a_.nieuweGroep ? a_.nieuweGroep(kode) : std::nullopt;
-      if (nieuw && kb.ZoekGroep(*nieuw) > 0) {
+      if (nieuw && kb.ZoekGroep(*nieuw).has_value()) {
         kode = *nieuw;
         gemaakt = true;
         HerbouwSaldoMatrix(kb);
@@ -351,7 +352,7 @@ bool VergelijkModel::LeesGroep() {
     }
     if (!gemaakt) {
       kode = kAlgemeenKode;
-      if (kb.ZoekGroep(kode) == 0) {
+      if (!kb.ZoekGroep(kode)) {
         TBudget g;
         g.Nummer = static_cast<int>(kb.GroepLijst.size());
         g.Kode = kAlgemeenKode;
@@ -365,8 +366,8 @@ bool VergelijkModel::LeesGroep() {
   }
   Tekst(Groep) = GroepTekst(kode);
   r.GroepKode = kode;
-  const int g = kb.ZoekGroep(kode);
-  klasse_ = g > 0 ? kb.GroepLijst[static_cast<std::size_t>(g)].Klasse : std::string();
+  const auto g = kb.ZoekGroep(kode);
+  klasse_ = g ? kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse : std::string();
   const BtwUitkomst btw = BtwVanGroep(kb, kode);
   btwAan_ = btw.soort != 0;
   if (kode == kKruispostKode) {

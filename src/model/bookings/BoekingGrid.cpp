@@ -85,8 +85,8 @@ void BoekingModel::GridRegels(const std::vector<const TKas*>& regels) {
 }
 
 void BoekingModel::GridRekening() {
-  const int a = kb.ZoekRekening(werk.RekNr);
-  const std::string naam = a ? kb.RekLijst[static_cast<std::size_t>(a)].Naam : "";
+  const auto a = kb.ZoekRekening(werk.RekNr);
+  const std::string naam = a ? kb.RekLijst[static_cast<std::size_t>(*a)].Naam : "";
   grid.label = "Nummer :" + std::to_string(werk.RekNr) + " Rekening : " + naam +
                "  Jaar: " + kb.KasJaar;
   std::vector<const TKas*> regels;
@@ -107,7 +107,7 @@ void BoekingModel::GridSaldi() {
     }
     grid.rijen.push_back({b.RekNrTekst, b.Naam, "", "", NieuwSaldo(b.RekNr, 0).second});
   }
-  grid.huidigeRij = std::max(0, kb.ZoekRekening(werk.RekNr) - 1);
+  grid.huidigeRij = std::max(0, kb.ZoekRekening(werk.RekNr).value_or(0) - 1);
 }
 
 void BoekingModel::GridSplit() {

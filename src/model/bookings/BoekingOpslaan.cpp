@@ -106,8 +106,8 @@ bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
   TKas kas = werk;
   kas.Index = kb.MaxKas() + 1;
   kas.BoekSoort = boekModus + (btwBox ? 256 * btw.soort : 0);
-  const int g = kb.ZoekGroep(werk.GroepKode);
-  const std::string groepNaam = g ? Kap(kb.GroepLijst[static_cast<std::size_t>(g)].Naam, 24) : "";
+  const auto g = kb.ZoekGroep(werk.GroepKode);
+  const std::string groepNaam = g ? Kap(kb.GroepLijst[static_cast<std::size_t>(*g)].Naam, 24) : "";
   PasRegelToe(soort, kas, groepNaam);
   kas.Bedrag = kas.Bedrag * static_cast<double>(kas.MuntKoers);
   int rekMis = 0, groepMis = 0;

@@ -29,13 +29,13 @@ std::string BoekingModel::GroepTekst(int positie) const {
 }
 
 std::string BoekingModel::RekeningNaam(int rekNr) const {
-  const int a = kb.ZoekRekening(rekNr);
-  return a ? kb.RekLijst[static_cast<std::size_t>(a)].Naam : std::string();
+  const auto a = kb.ZoekRekening(rekNr);
+  return a ? kb.RekLijst[static_cast<std::size_t>(*a)].Naam : std::string();
 }
 
 void BoekingModel::ToonGroep() {
-  const int g = kb.ZoekGroep(werk.GroepKode);
-  velden[veld::Groep].tekst = g ? GroepTekst(g) : werk.GroepKode;
+  const auto g = kb.ZoekGroep(werk.GroepKode);
+  velden[veld::Groep].tekst = g ? GroepTekst(*g) : werk.GroepKode;
 }
 
 double BoekingModel::RecordKoers() const {
@@ -114,10 +114,10 @@ void BoekingModel::VulGroepLijst() {
 
 void BoekingModel::ToonRecord() {
   const bool bestaand = modus::IsBestaandRecord(boekModus);
-  const int a = kb.ZoekRekening(werk.RekNr);
+  const auto a = kb.ZoekRekening(werk.RekNr);
   VulGroepLijst();
   if (bestaand) {
-    velden[veld::Rekening].tekst = RekeningTekst(a);
+    velden[veld::Rekening].tekst = a ? RekeningTekst(*a) : std::string();
     velden[veld::Actie].tekst = werk.ActieKode;
     if (werk.Munt >= 0 && werk.Munt < static_cast<int>(kb.ValutaLijst.size()))
       velden[veld::Munt].tekst = kb.ValutaLijst[static_cast<std::size_t>(werk.Munt)].Kode;
@@ -131,7 +131,7 @@ void BoekingModel::ToonRecord() {
   } else {
     // The field shows the account the record starts on; none leaves it
     // empty, so that the record cannot be saved before an account is chosen.
-    velden[veld::Rekening].tekst = RekeningTekst(a);
+    velden[veld::Rekening].tekst = a ? RekeningTekst(*a) : std::string();
   }
   // The VAT box shows what the record's group implies; a new record must not
   // inherit the choice of the booking before it.

@@ -120,7 +120,7 @@ int BoekingModel::RekeningUitTekst(const std::string& tekst, bool opNaam) {
 
 bool BoekingModel::RekeningVeld() {
   const int nr = RekeningUitTekst(velden[veld::Rekening].tekst, kb.RekeningenOpNaam);
-  if (kb.ZoekRekening(nr) == 0) {
+  if (!kb.ZoekRekening(nr)) {
     Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
     return false;
   }
@@ -185,7 +185,7 @@ bool BoekingModel::GroepVeld(bool stil) {
     if (!stil) Waarschuw(kb, "Groepkode(wijziging) niet toegestaan\rgroep niet gewijzigd!");
     return true;
   }
-  if (kb.ZoekGroep(kode) == 0) {
+  if (!kb.ZoekGroep(kode)) {
     kb.berichten().Piep();
     if (Vraag(kb, "Groep " + tekst + " bestaat niet\r" + " wilt u groep opvoeren")) {
       const auto nieuw = vensters_.NieuweGroep(kb, kode, Kap(tekst, 32), " -");
@@ -197,7 +197,7 @@ bool BoekingModel::GroepVeld(bool stil) {
     } else {
       Waarschuw(kb, "Groep wordt: Algemeen!");
       kode = kAlgemeenKode;
-      if (kb.ZoekGroep(kode) == 0) VoegGroepToe(kb, kode, kAlgemeenNaam, " -");
+      if (!kb.ZoekGroep(kode)) VoegGroepToe(kb, kode, kAlgemeenNaam, " -");
     }
     SorteerGroepenEnMatrix(kb);
     VulGroepLijst();
@@ -205,8 +205,8 @@ bool BoekingModel::GroepVeld(bool stil) {
   const bool gewijzigd = kode != werk.GroepKode;
   werk.GroepKode = kode;
   ToonGroep();
-  const int g = kb.ZoekGroep(kode);
-  klasseTekst = g ? kb.GroepLijst[static_cast<std::size_t>(g)].Klasse : "";
+  const auto g = kb.ZoekGroep(kode);
+  klasseTekst = g ? kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse : "";
   btw = BtwVanGroep(kb, kode);
   // Saving re-reads the group quietly: keep the user's own choice of the VAT
   // box unless the group itself changed.
@@ -251,7 +251,7 @@ bool BoekingModel::TegenRekVeld() {
   if (f == 5 || f == 6) {
     if (tekst.empty()) return true;
     const int nr = RekeningUitTekst(tekst, kb.RekeningenOpNaam);
-    if (kb.ZoekRekening(nr) == 0) {
+    if (!kb.ZoekRekening(nr)) {
       Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
       return false;
     }
@@ -272,7 +272,9 @@ bool BoekingModel::TegenRekVeld() {
 }
 
 bool BoekingModel::MuntVeld(bool stil) {
-  const int m = kb.ZoekValuta(Kap(velden[veld::Munt].tekst, 3));
+  // An unknown code is reported and the record takes the first currency,
+  // the book's base, as it always did.
+  const int m = kb.ZoekValuta(Kap(velden[veld::Munt].tekst, 3)).value_or(0);
   werk.Munt = m;
   werk.MuntKoers = m < static_cast<int>(kb.ValutaLijst.size())
                        ? kb.ValutaLijst[static_cast<std::size_t>(m)].Koers
@@ -381,8 +383,8 @@ void BoekingModel::ExtraWerk(int tag) {
       break;
     case veld::Volgnr:
       if (!modus::IsBestaandRecord(boekModus) && kb.HulpMunt == kb.BasisMunt) {
-        const int a = kb.ZoekRekening(werk.RekNr);
-        const int m = a ? kb.RekLijst[static_cast<std::size_t>(a)].Munt : -1;
+        const auto a = kb.ZoekRekening(werk.RekNr);
+        const int m = a ? kb.RekLijst[static_cast<std::size_t>(*a)].Munt : -1;
         if (m >= 0 && m < static_cast<int>(kb.ValutaLijst.size()))
           velden[veld::Munt].tekst = kb.ValutaLijst[static_cast<std::size_t>(m)].Kode;
       }

@@ -9,7 +9,7 @@ namespace valdero {
 
 bool VoegGroepToe(Kasboek& kb, const std::string& kode, const std::string& naam,
                   const std::string& klasse) {
-  if (kb.ZoekGroep(kode) != 0) return false;
+  if (kb.ZoekGroep(kode).has_value()) return false;
   if (kb.GroepLijst.empty()) kb.GroepLijst.emplace_back();
   TBudget g;
   g.Kode = kode;

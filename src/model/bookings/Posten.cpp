@@ -6,7 +6,6 @@
 
 #include "model/core/KasVolgorde.h"
 #include "model/core/Kasboek.h"
-#include "model/core/Opzoeken.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 
@@ -50,18 +49,18 @@ const TInUit* Cel(const Kasboek& kb, std::size_t g, std::size_t a) {
 }  // namespace
 
 double RekeningSaldo(const Kasboek& kb, int rekNr) {
-  const int a = kb.ZoekRekening(rekNr);
-  if (a == 0) return 0;
+  const auto a = kb.ZoekRekening(rekNr);
+  if (!a) return 0;
   const TInUit* c =
-      Cel(kb, static_cast<std::size_t>(kb.MaxGroep()) + 1, static_cast<std::size_t>(a));
+      Cel(kb, static_cast<std::size_t>(kb.MaxGroep()) + 1, static_cast<std::size_t>(*a));
   return c ? c->In + c->Uit : 0;
 }
 
 double GroepSaldo(const Kasboek& kb, const std::string& groepKode) {
-  const int g = kb.ZoekGroep(groepKode);
-  if (g == 0) return 0;
+  const auto g = kb.ZoekGroep(groepKode);
+  if (!g) return 0;
   const TInUit* c =
-      Cel(kb, static_cast<std::size_t>(g), static_cast<std::size_t>(kb.MaxRek()) + 1);
+      Cel(kb, static_cast<std::size_t>(*g), static_cast<std::size_t>(kb.MaxRek()) + 1);
   return c ? c->In + c->Uit : 0;
 }
 
@@ -69,9 +68,9 @@ BtwUitkomst BtwVanGroep(const Kasboek& kb, const std::string& groepKode) {
   BtwUitkomst uit;
   // A group that does not exist, or whose class does not, has no VAT: the
   // first class is not a stand-in for a missing one.
-  const auto g = VindGroep(kb, groepKode);
+  const auto g = kb.ZoekGroep(groepKode);
   if (!g) return uit;
-  const auto k = VindKlasse(kb, VulRechts(kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse, 3));
+  const auto k = kb.ZoekKlasse(VulRechts(kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse, 3));
   if (!k) return uit;
   const TKlasse02& kl = kb.KlasseLijst[static_cast<std::size_t>(*k)];
   std::string kop = kl.Omschrijving.substr(0, 3);

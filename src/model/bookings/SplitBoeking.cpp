@@ -17,8 +17,8 @@ std::optional<int> BoekingModel::VolgendeSubgroep() {
   }
   int g = 1;
   if (splitModus) {
-    const int hoofd = kb.ZoekGroep(prefix);
-    if (hoofd) g = hoofd + 1;
+    const auto hoofd = kb.ZoekGroep(prefix);
+    if (hoofd) g = *hoofd + 1;
   }
   for (; g <= kb.MaxGroep() && g < static_cast<int>(kb.GroepLijst.size()); ++g) {
     const TBudget& groep = kb.GroepLijst[static_cast<std::size_t>(g)];

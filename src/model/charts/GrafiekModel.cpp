@@ -1,6 +1,7 @@
 #include "model/charts/GrafiekModel.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/charts/GrafiekBouw.h"
 #include "model/core/Kasboek.h"
@@ -40,7 +41,8 @@ bool GrafiekModel::Vorige() { return Blader(-1); }
 
 bool GrafiekModel::Blader(int stap) {
   const int soort = grafiek_.soort;
-  int positie = 0, laatste = 0;
+  std::optional<int> positie;
+  int laatste = 0;
   if (soort == grafiek::Rekening) {
     positie = kb_.ZoekRekening(rekNr_);
     laatste = kb_.MaxRek();
@@ -51,8 +53,8 @@ bool GrafiekModel::Blader(int stap) {
     return false;
   }
   // The account or group shown may have been deleted meanwhile.
-  if (positie == 0) return false;
-  const int nieuw = positie + stap;
+  if (!positie) return false;
+  const int nieuw = *positie + stap;
   if (nieuw < 1 || nieuw > laatste) return false;
   Bouw(soort, nieuw);
   return true;

@@ -30,35 +30,29 @@ std::filesystem::path Kasboek::Pad(const std::string& naam) const {
   return p.is_absolute() ? p : Map / p;
 }
 
-int Kasboek::ZoekRekening(int rekNr) const {
+std::optional<int> Kasboek::ZoekRekening(int rekNr) const {
   for (int i = 1; i <= MaxRek() && i < static_cast<int>(RekLijst.size()); ++i)
     if (RekLijst[static_cast<std::size_t>(i)].RekNr == rekNr) return i;
-  return 0;
+  return std::nullopt;
 }
 
-int Kasboek::ZoekGroep(const std::string& kode) const {
+std::optional<int> Kasboek::ZoekGroep(const std::string& kode) const {
   for (int i = 1; i <= MaxGroep() && i < static_cast<int>(GroepLijst.size()); ++i)
     if (GroepLijst[static_cast<std::size_t>(i)].Kode == kode) return i;
-  return 0;
+  return std::nullopt;
 }
 
-int Kasboek::ZoekKlasse(const std::string& letter) const {
+std::optional<int> Kasboek::ZoekKlasse(const std::string& letter) const {
   for (int i = 0; i < AantalKlassen && i < static_cast<int>(KlasseLijst.size()); ++i)
     if (KlasseLijst[static_cast<std::size_t>(i)].Letter == letter) return i;
-  return 0;
+  return std::nullopt;
 }
 
-bool Kasboek::KlasseBestaat(const std::string& letter) const {
-  for (int i = 0; i < AantalKlassen && i < static_cast<int>(KlasseLijst.size()); ++i)
-    if (KlasseLijst[static_cast<std::size_t>(i)].Letter == letter) return true;
-  return false;
-}
-
-int Kasboek::ZoekValuta(const std::string& kode) {
+std::optional<int> Kasboek::ZoekValuta(const std::string& kode) {
   for (int i = 0; i < AantalValuta && i < static_cast<int>(ValutaLijst.size()); ++i)
     if (ValutaLijst[static_cast<std::size_t>(i)].Kode == kode) return i;
   berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
-  return 0;
+  return std::nullopt;
 }
 
 void Kasboek::HernummerKas() {

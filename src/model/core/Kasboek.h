@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -135,13 +136,17 @@ class Kasboek {
   // A path as the operating system sees it: relative names below Map.
   std::filesystem::path Pad(const std::string& naam) const;
 
-  // Lookups: first match from the lowest position; 0 means not found.
-  int ZoekRekening(int rekNr) const;
-  int ZoekGroep(const std::string& kode) const;
-  int ZoekKlasse(const std::string& letter) const;
-  bool KlasseBestaat(const std::string& letter) const;
+  // Lookups: the first match from the lowest position, or nothing. Position
+  // 0 of the accounts and groups is the header record and never matches;
+  // position 0 of the classes and currencies is a real class or currency, so
+  // a miss is never returned as a position: each caller decides what a miss
+  // means.
+  std::optional<int> ZoekRekening(int rekNr) const;
+  std::optional<int> ZoekGroep(const std::string& kode) const;
+  std::optional<int> ZoekKlasse(const std::string& letter) const;
+  bool KlasseBestaat(const std::string& letter) const { return ZoekKlasse(letter).has_value(); }
   // Reports "Muntsoort niet juist" when the code is unknown.
-  int ZoekValuta(const std::string& kode);
+  std::optional<int> ZoekValuta(const std::string& kode);
 
   // Sets every transaction's Index to its position.
   void HernummerKas();

@@ -18,27 +18,27 @@ enum class Richting { Bij, Terug };
 
 // The part of BoekInMatrix after the lookups, so that the rebuild can resolve
 // codes through its own index.
-Status BoekInCellen(Kasboek& kb, int g, int a, const std::string& groepKode, int rekNr,
+Status BoekInCellen(Kasboek& kb, std::optional<int> g, std::optional<int> a, const std::string& groepKode, int rekNr,
                     bool controleerGroepen, int& rekeningMissers, int& groepMissers,
                     double bedrag, Richting richting = Richting::Bij) {
   Status status;
-  if (controleerGroepen && kb.GroepGelezen && g == 0) {
+  if (controleerGroepen && kb.GroepGelezen && !g) {
     if (groepMissers == 0)
       Foutmelding(kb, "Groepkode " + groepKode, FoutNr::BestaatNiet, HintNr::GebruikBudget);
     ++groepMissers;
     status = FoutNr::BestaatNiet;
   }
-  if (kb.RekGelezen && a == 0) {
+  if (kb.RekGelezen && !a) {
     if (rekeningMissers == 0)
       Foutmelding(kb, "Rekening " + std::to_string(rekNr), FoutNr::BestaatNiet, HintNr::GebruikRekening);
     ++rekeningMissers;
     status = FoutNr::BestaatNiet;
   }
-  if (g == 0 || a == 0) return status;
+  if (!g || !a) return status;
 
   auto& m = kb.SaldoMatrix;
-  const auto gi = static_cast<std::size_t>(g);
-  const auto ai = static_cast<std::size_t>(a);
+  const auto gi = static_cast<std::size_t>(*g);
+  const auto ai = static_cast<std::size_t>(*a);
   const bool gedaan = m.VanVorm(kb.MaxGroep(), kb.MaxRek()) &&
                       (richting == Richting::Bij ? m.Boek(gi, ai, bedrag) : m.Haal(gi, ai, bedrag));
   if (!gedaan) {
@@ -65,14 +65,15 @@ class GroepIndex {
     }
   }
 
-  // 0 when no group has the code.
-  int Zoek(const std::string& kode) const {
+  std::optional<int> Zoek(const std::string& kode) const {
     if (const auto sleutel = Sleutel(kode)) {
       const auto gevonden = kort_.find(*sleutel);
-      return gevonden == kort_.end() ? 0 : gevonden->second;
+      if (gevonden != kort_.end()) return gevonden->second;
+      return std::nullopt;
     }
     const auto gevonden = lang_.find(kode);
-    return gevonden == lang_.end() ? 0 : gevonden->second;
+    if (gevonden != lang_.end()) return gevonden->second;
+    return std::nullopt;
   }
 
  private:
@@ -130,7 +131,8 @@ Status BouwSaldoMatrix(Kasboek& kb) {
       const int rekeningVoor = rekeningMissers, groepVoor = groepMissers;
       const Status status =
           BoekInCellen(kb, groepen.Zoek(kas.GroepKode),
-                       ai == rekeningen.end() ? 0 : ai->second, kas.GroepKode, kas.RekNr, true,
+                       ai == rekeningen.end() ? std::nullopt : std::optional<int>(ai->second),
+                       kas.GroepKode, kas.RekNr, true,
                        rekeningMissers, groepMissers, kas.Bedrag);
       eerste = eerste.En(status);
       // Only a record whose unknown code was just reported is offered for

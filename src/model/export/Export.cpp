@@ -131,8 +131,8 @@ std::string ExportModel::Veld(int veld, const TKas& kas) {
   switch (veld) {
     case 1: return std::to_string(kas.Index);
     case 2: {
-      const int a = kb_.ZoekRekening(kas.RekNr);
-      return a ? RekeningLabel(kb_.RekLijst[static_cast<std::size_t>(a)]) : std::to_string(kas.RekNr);
+      const auto a = kb_.ZoekRekening(kas.RekNr);
+      return a ? RekeningLabel(kb_.RekLijst[static_cast<std::size_t>(*a)]) : std::to_string(kas.RekNr);
     }
     case 3: return std::to_string((kas.VolgBlad & 0xFFFF) >> 6);
     case 4: return kas.GroepKode;
@@ -148,8 +148,8 @@ std::string ExportModel::Veld(int veld, const TKas& kas) {
     case kVeldKoers: return GetalTekst(kb_, kas.MuntKoers, 5);
     case 12: return kas.Omschrijving;
     case 13: {
-      const int g = kb_.ZoekGroep(kas.GroepKode);
-      return g ? kb_.GroepLijst[static_cast<std::size_t>(g)].Klasse : std::string();
+      const auto g = kb_.ZoekGroep(kas.GroepKode);
+      return g ? kb_.GroepLijst[static_cast<std::size_t>(*g)].Klasse : std::string();
     }
     // Day number 0 means "no pay date"; written as a date it would read as
     // 30-12-1899 in the program that opens the file.

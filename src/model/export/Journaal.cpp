@@ -185,12 +185,12 @@ void SchrijfJournaal(Kasboek& kb, const std::function<void(std::string_view)>& s
       const std::size_t andere = p->second;
       if (andere == i || geschreven[andere]) continue;
       const TKas& t = kb.KasLijst[andere];
-      const int b = kb.ZoekRekening(t.RekNr);
-      if (b == 0 || kb.ZoekGroep(t.GroepKode) == 0) continue;
+      const auto b = kb.ZoekRekening(t.RekNr);
+      if (!b || !kb.ZoekGroep(t.GroepKode)) continue;
       geschreven[andere] = true;
       j.Kop(k);
       j.Post(j.RekeningNaam(a), k.Bedrag);
-      j.Post(j.RekeningNaam(b), t.Bedrag);
+      j.Post(j.RekeningNaam(*b), t.Bedrag);
       j.Einde();
       return true;
     }
@@ -201,14 +201,14 @@ void SchrijfJournaal(Kasboek& kb, const std::function<void(std::string_view)>& s
     melder.Stap(n + i);
     if (geschreven[i]) continue;
     const TKas& k = kb.KasLijst[i];
-    const int a = kb.ZoekRekening(k.RekNr);
-    const int g = kb.ZoekGroep(k.GroepKode);
-    if (a == 0 || g == 0) continue;  // the balance matrix does not count it either
+    const auto a = kb.ZoekRekening(k.RekNr);
+    const auto g = kb.ZoekGroep(k.GroepKode);
+    if (!a || !g) continue;  // the balance matrix does not count it either
     geschreven[i] = true;
-    if (IsOverboeking(k) && schrijfPaar(i, a)) continue;
+    if (IsOverboeking(k) && schrijfPaar(i, *a)) continue;
     j.Kop(k);
-    j.Post(j.RekeningNaam(a), k.Bedrag);
-    j.Post(j.GroepNaam(g), -k.Bedrag);
+    j.Post(j.RekeningNaam(*a), k.Bedrag);
+    j.Post(j.GroepNaam(*g), -k.Bedrag);
     j.Einde();
   }
   j.Leeg();

@@ -380,7 +380,7 @@ void BudgetTabel::NaNieuweGroep(bool gelukt, const std::string& kode) {
   BouwLijst();
   Vul();
   Hernummer();
-  const int p = kb_.ZoekGroep(kode);
+  const auto p = kb_.ZoekGroep(kode);
   for (int r = 1; r <= Rijen(); ++r)
     if (Positie(r) == p) rij_ = r;
 }

@@ -64,8 +64,8 @@ void GroepBeheer::NaNieuweGroep(bool gelukt, const std::string& kode) {
   HerbouwSaldoMatrix(kb_);
   gewijzigd_ = true;
   Vul();
-  const int positie = kb_.ZoekGroep(kode);
-  if (positie > 0) gekozen_ = positie - 1;
+  const auto positie = kb_.ZoekGroep(kode);
+  if (positie) gekozen_ = *positie - 1;
 }
 
 void GroepBeheer::NaBewerken(const std::string& oudeKode) {

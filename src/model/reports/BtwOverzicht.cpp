@@ -39,8 +39,8 @@ BtwOverzicht BouwBtwOverzicht(Kasboek& kb, int rekNr) {
   BtwOverzicht o;
   o.rekNr = rekNr;
   if (rekNr != 0) {
-    const int a = kb.ZoekRekening(rekNr);
-    const std::string naam = a > 0 ? kb.RekLijst[static_cast<std::size_t>(a)].Naam : std::string();
+    const auto a = kb.ZoekRekening(rekNr);
+    const std::string naam = a ? kb.RekLijst[static_cast<std::size_t>(*a)].Naam : std::string();
     o.kop = "INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: " + std::to_string(rekNr) + "  Jaar:" + kb.KasJaar +
             kKopRegelEinde + "Rekening Naam :" + naam;
   } else {

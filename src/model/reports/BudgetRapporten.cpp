@@ -232,7 +232,7 @@ void BouwSaldiRapport(Kasboek& kb, const ReportSelection& selectie, const Rappor
         beginSaldi[kas.RekNr] += kas.Bedrag;
     }
   }
-  const int kruis = kb.ZoekGroep(kKruispostKode);
+  const auto kruis = kb.ZoekGroep(kKruispostKode);
   const int alleGroepen = MatrixTotaalRij(kb);
   // Totalled in cents: whether the cross-postings cancel out, and whether the
   // transfer account is shown, must not hang on a rounding error.
@@ -256,8 +256,8 @@ void BouwSaldiRapport(Kasboek& kb, const ReportSelection& selectie, const Rappor
     rij.cellen = {rek.RekNrTekst, rek.Naam, RapportBedrag(kb, begin), RapportBedrag(kb, in),
                   RapportBedrag(kb, -uit), RapportBedrag(kb, begin + in + uit)};
     tabel.rijen.push_back(std::move(rij));
-    if (kruis > 0) {
-      const TInUit k = MatrixCel(kb, kruis, a);
+    if (kruis) {
+      const TInUit k = MatrixCel(kb, *kruis, a);
       kruisIn += Centen(k.In);
       kruisUit += Centen(k.Uit);
     }

@@ -27,17 +27,22 @@ bool RapportModel::KanDoorzoeken(int rij, int modus) const {
   if (kas <= 0 || kas > kb_.MaxKas()) return false;
   if (modus == groepoverzicht::Relatie) return true;
   if (modus != groepoverzicht::Groep && modus != groepoverzicht::Klasse) return false;
-  return kb_.ZoekGroep(kb_.KasLijst[static_cast<std::size_t>(kas)].GroepKode) > 0;
+  return kb_.ZoekGroep(kb_.KasLijst[static_cast<std::size_t>(kas)].GroepKode).has_value();
 }
 
 std::optional<RapportModel::Doorzoeking> RapportModel::Doorzoek(int rij, int modus) {
   if (!KanDoorzoeken(rij, modus)) return std::nullopt;
   const int kas = tabel_.rijen[static_cast<std::size_t>(rij)].kasIndex;
   const TKas& k = kb_.KasLijst[static_cast<std::size_t>(kas)];
-  if (modus == groepoverzicht::Groep) return Doorzoeking{modus, selectie_.RekNr, kb_.ZoekGroep(k.GroepKode)};
+  if (modus == groepoverzicht::Relatie) {
+    selectie_.RekNr = k.RekNr;
+    return Doorzoeking{modus, k.RekNr, kas};
+  }
+  // KanDoorzoeken found the group.
+  const int groep = kb_.ZoekGroep(k.GroepKode).value_or(0);
+  if (modus == groepoverzicht::Groep) return Doorzoeking{modus, selectie_.RekNr, groep};
   selectie_.RekNr = k.RekNr;
-  if (modus == groepoverzicht::Relatie) return Doorzoeking{modus, k.RekNr, kas};
-  return Doorzoeking{modus, k.RekNr, kb_.ZoekGroep(k.GroepKode)};
+  return Doorzoeking{modus, k.RekNr, groep};
 }
 
 bool RapportModel::KanZoeken() const {

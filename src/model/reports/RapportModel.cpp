@@ -179,15 +179,15 @@ std::vector<std::vector<std::string>> RapportModel::Detail(int rij) const {
   const RapportRij& r = tabel_.rijen[static_cast<std::size_t>(rij)];
   if (r.kasIndex <= 0 || r.kasIndex > kb_.MaxKas()) return {};
   const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(r.kasIndex)];
-  const int g = kb_.ZoekGroep(kas.GroepKode);
-  const TBudget* groep = g > 0 ? &kb_.GroepLijst[static_cast<std::size_t>(g)] : nullptr;
+  const auto g = kb_.ZoekGroep(kas.GroepKode);
+  const TBudget* groep = g ? &kb_.GroepLijst[static_cast<std::size_t>(*g)] : nullptr;
   std::string eerste;
   if (stand_.soort == rapport::Rekening) {
     const std::string titel = groep ? groep->Naam : std::string();
     eerste = kb_.RekeningenOpNaam ? titel + " " + kas.GroepKode : kas.GroepKode + " " + titel;
   } else {
-    const int a = kb_.ZoekRekening(kas.RekNr);
-    const std::string naam = a > 0 ? kb_.RekLijst[static_cast<std::size_t>(a)].Naam : std::string();
+    const auto a = kb_.ZoekRekening(kas.RekNr);
+    const std::string naam = a ? kb_.RekLijst[static_cast<std::size_t>(*a)].Naam : std::string();
     const std::string nr = std::to_string(kas.RekNr);
     eerste = kb_.RekeningenOpNaam ? naam + " " + nr : nr + " " + naam;
   }
@@ -222,8 +222,8 @@ std::string RapportModel::KolomHint(int rij, int kolom) const {
   else if ((IsBudgetRapport(soort) || IsBalansRapport(soort)) && kolom == 0)
     kode = cellen.empty() ? "" : cellen[0];
   if (kode.empty()) return {};
-  const int g = kb_.ZoekGroep(kode);
-  return g > 0 ? kb_.GroepLijst[static_cast<std::size_t>(g)].Naam : std::string();
+  const auto g = kb_.ZoekGroep(kode);
+  return g ? kb_.GroepLijst[static_cast<std::size_t>(*g)].Naam : std::string();
 }
 
 void RapportModel::Verzamel(const std::vector<int>& breedtes, int fontGrootte) {

@@ -37,9 +37,9 @@ std::optional<ZoekModel::Doorzoeking> ZoekModel::Doorzoek(int rij, int modus) co
   const TKas* kas = RecordVanRij(rij);
   if (kas == nullptr) return std::nullopt;
   if (modus == 42) return Doorzoeking{modus, kas->Index};
-  const int groep = kb_.ZoekGroep(kas->GroepKode);
-  if (groep == 0 || (modus != 41 && modus != 43)) return std::nullopt;
-  return Doorzoeking{modus, groep};
+  const auto groep = kb_.ZoekGroep(kas->GroepKode);
+  if (!groep || (modus != 41 && modus != 43)) return std::nullopt;
+  return Doorzoeking{modus, *groep};
 }
 
 }  // namespace valdero

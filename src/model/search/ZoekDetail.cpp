@@ -11,12 +11,12 @@
 namespace valdero {
 
 TransActieTekst TransActieVan(Kasboek& kb, const TKas& kas) {
-  const auto rek = static_cast<std::size_t>(kb.ZoekRekening(kas.RekNr));
-  const std::string rekNaam = rek != 0 ? kb.RekLijst[rek].Naam : std::string();
+  const auto rek = kb.ZoekRekening(kas.RekNr);
+  const std::string rekNaam = rek ? kb.RekLijst[static_cast<std::size_t>(*rek)].Naam : std::string();
   const auto munt = static_cast<std::size_t>(kas.Munt);
   const std::string muntNaam = munt < kb.ValutaLijst.size() ? kb.ValutaLijst[munt].Naam : "";
-  const auto g = static_cast<std::size_t>(kb.ZoekGroep(kas.GroepKode));
-  const std::string klasse = g != 0 ? kb.GroepLijst[g].Klasse : std::string();
+  const auto g = kb.ZoekGroep(kas.GroepKode);
+  const std::string klasse = g ? kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse : std::string();
   const BtwUitkomst btw = BtwVanGroep(kb, kas.GroepKode);
 
   TransActieTekst t;

@@ -60,8 +60,8 @@ void ZoekModel::Open(int modus) {
 bool ZoekModel::Gelijst(const TKas& kas) const {
   // The agenda account's records are listed only when transferring them.
   if ((kas.RekNr == kTransferRekening) != (modus_ == 8)) return false;
-  const int rek = kb_.ZoekRekening(kas.RekNr);
-  const bool effecten = rek != 0 && kb_.RekLijst[static_cast<std::size_t>(rek)].Soort == kEffectenSoort;
+  const auto rek = kb_.ZoekRekening(kas.RekNr);
+  const bool effecten = rek && kb_.RekLijst[static_cast<std::size_t>(*rek)].Soort == kEffectenSoort;
   switch (modus_) {
     case 0:
     case 3:

@@ -29,7 +29,7 @@ std::optional<int> AlsGetal(const std::string& tekst) {
 std::optional<SelectieKeuze> Rekening(Kasboek& kb, const std::string& sleutel, bool nulIsAlles) {
   if (auto n = AlsGetal(sleutel)) {
     if (nulIsAlles && *n == 0) return SelectieKeuze{0, 0, {}};
-    if (int pos = kb.ZoekRekening(*n); pos > 0) return SelectieKeuze{pos, *n, {}};
+    if (const auto pos = kb.ZoekRekening(*n)) return SelectieKeuze{*pos, *n, {}};
   }
   Foutmelding(kb, "Rekening " + sleutel, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
   return std::nullopt;
@@ -115,7 +115,7 @@ std::optional<SelectieKeuze> KiesUitSelectie(Kasboek& kb, const SelectieLijst& l
       }
       return Rekening(kb, sleutel, true);
     case SelectieSoort::Groep:
-      if (int pos = kb.ZoekGroep(sleutel); pos > 0) return SelectieKeuze{pos, 0, sleutel};
+      if (const auto pos = kb.ZoekGroep(sleutel)) return SelectieKeuze{*pos, 0, sleutel};
       Foutmelding(kb, "Groepkode " + sleutel, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
       return std::nullopt;
     case SelectieSoort::Periode:

@@ -20,8 +20,12 @@ void KoppelRelatiesOptiesExport(TValdero& hoofd, Kasboek& kb, TRelatieForm& rela
   v.perNummer[7] = &opties;
   v.persoonsdata = [&persoon] { persoon.Toon(); };
 
-  // The selection gives the account number, 0 for "0 Alle valdero bedragen".
-  v.exporteren = [&export_, &kb](int rekNr) { export_.Open(rekNr == 0 ? 0 : kb.ZoekRekening(rekNr)); };
+  // The selection gives the account number, 0 for "0 Alle valdero bedragen";
+  // the export window's position 0 is "all accounts" too.
+  v.exporteren = [&export_, &kb](int rekNr) {
+    if (rekNr == 0) return export_.Open(0);
+    if (const auto positie = kb.ZoekRekening(rekNr)) export_.Open(*positie);
+  };
   QObject::connect(&export_, &TExportDataForm::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(9); });
   v.perNummer[9] = &export_;
 }
