@@ -96,9 +96,40 @@ else()
   endforeach()
 endif()
 
+# The windows are layered the same way: src/ui/widgets is the ground and
+# includes no other folder of src/ui; every feature folder (accounts,
+# bookings, reports, ...) stands beside the others on widgets alone; only
+# src/ui/shell, the main window and the wiring of the windows to it and to
+# each other, includes the feature folders. Nothing below shell includes
+# it.
+file(GLOB ui_mappen LIST_DIRECTORIES true ${BRON}/src/ui/*)
+foreach(map ${ui_mappen})
+  if(NOT IS_DIRECTORY ${map})
+    continue()
+  endif()
+  get_filename_component(naam ${map} NAME)
+  if(naam STREQUAL "shell")
+    continue()
+  endif()
+  file(GLOB_RECURSE bestanden ${map}/*.h ${map}/*.cpp)
+  foreach(bestand ${bestanden})
+    file(STRINGS ${bestand} includes REGEX "^#include \"ui/[a-z]+/")
+    foreach(regel ${includes})
+      string(REGEX REPLACE "^#include \"ui/([a-z]+)/.*" "\\1" ander "${regel}")
+      if(ander STREQUAL naam)
+        continue()
+      endif()
+      if(naam STREQUAL "widgets" OR NOT ander STREQUAL "widgets")
+        file(RELATIVE_PATH pad ${BRON} ${bestand})
+        list(APPEND fouten "${pad} sluit ui/${ander} in; src/ui/${naam} staat alleen op ui/widgets")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
 if(fouten)
   list(JOIN fouten "\n  " tekst)
-  message(FATAL_ERROR "De lagen van het model kloppen niet:\n  ${tekst}")
+  message(FATAL_ERROR "De lagen kloppen niet:\n  ${tekst}")
 endif()
 list(LENGTH namen aantal)
-message(STATUS "${aantal} subsystemen: verklaard, gebruikt en beschreven komen overeen")
+message(STATUS "${aantal} subsystemen: verklaard, gebruikt en beschreven komen overeen; de vensters staan in hun lagen")

@@ -13,7 +13,7 @@
 #include <QTableView>
 
 #include "BoekingVenster.h"
-#include "ui/bookings/QtBoekingVensters.h"
+#include "ui/shell/QtBoekingVensters.h"
 #include "ui/groups/TNewBudgetDlg.h"
 
 using namespace valdero;

@@ -6,7 +6,7 @@
 #include <QTableView>
 
 #include "BoekingVenster.h"
-#include "ui/bookings/BoekingKoppeling.h"
+#include "ui/shell/BoekingKoppeling.h"
 #include "model/bookings/Posten.h"
 #include "model/core/KasVolgorde.h"
 #include "ui/shell/TValdero.h"

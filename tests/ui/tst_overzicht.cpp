@@ -24,7 +24,7 @@
 #include "RapportTestBoek.h"
 #include "model/example/VoorbeeldBoek.h"
 #include "model/reports/RapportSoort.h"
-#include "ui/reports/OverzichtKoppeling.h"
+#include "ui/shell/OverzichtKoppeling.h"
 #include "ui/reports/TOutputForm.h"
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/shell/TValdero.h"

@@ -10,7 +10,7 @@
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/storage/BoekBestand.h"
-#include "ui/accounts/RekeningBudgetKoppeling.h"
+#include "ui/shell/RekeningBudgetKoppeling.h"
 #include "ui/accounts/TNieuwRekenDlg.h"
 #include "ui/accounts/TRekbeheerForm.h"
 #include "ui/accounts/TRekenForm.h"

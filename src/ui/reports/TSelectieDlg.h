@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "model/reports/SelectieDialoog.h"
-#include "ui/shell/ShellHaken.h"
+#include "ui/reports/SelectieAntwoord.h"
 
 class QButtonGroup;
 class QGroupBox;

@@ -10,6 +10,7 @@
 
 #include "model/storage/BoekLaden.h"
 #include "model/shell/RapportVoorschrift.h"
+#include "ui/reports/SelectieAntwoord.h"
 
 class QWidget;
 
@@ -18,12 +19,6 @@ namespace valdero {
 class Kasboek;
 
 
-// What the selection dialog of the reports answered.
-struct SelectieAntwoord {
-  bool bevestigd = false;
-  bool klassenGekozen = false;
-  bool relatieGekozen = false;
-};
 
 // The life cycle of the open book: New, Open, Save, Save as, the password and
 // the start date. They run on the main window's book and call LaadBoek

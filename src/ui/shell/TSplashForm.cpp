@@ -6,17 +6,9 @@
 #include <QScreen>
 #include <QTimer>
 
-static void InitBronnen() {
-  Q_INIT_RESOURCE(beeld);
-  Q_INIT_RESOURCE(help);
-}
+#include "ui/widgets/Bronnen.h"
 
 namespace valdero {
-
-void LaadBronnen() {
-  static const bool gedaan = (InitBronnen(), true);
-  (void)gedaan;
-}
 
 TSplashForm::TSplashForm(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {

@@ -24,8 +24,4 @@ class TSplashForm : public QWidget {
   QImage beeld_;
 };
 
-// Ensures the resources of the windows library are registered (a static
-// library's resources need this once).
-void LaadBronnen();
-
 }  // namespace valdero

@@ -6,7 +6,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "ui/shell/TSplashForm.h"
+#include "ui/widgets/Bronnen.h"
 #include "ui/widgets/VensterPlek.h"
 
 namespace valdero {

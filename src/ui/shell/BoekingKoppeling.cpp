@@ -1,4 +1,4 @@
-#include "ui/bookings/BoekingKoppeling.h"
+#include "ui/shell/BoekingKoppeling.h"
 
 #include "ui/bookings/TBoekingForm.h"
 #include "model/bookings/WijzigModus.h"

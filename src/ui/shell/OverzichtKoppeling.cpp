@@ -1,4 +1,4 @@
-#include "ui/reports/OverzichtKoppeling.h"
+#include "ui/shell/OverzichtKoppeling.h"
 
 #include "model/reports/ReportSelection.h"
 #include "ui/reports/TOutputForm.h"

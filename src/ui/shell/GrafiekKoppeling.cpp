@@ -1,4 +1,4 @@
-#include "ui/charts/GrafiekKoppeling.h"
+#include "ui/shell/GrafiekKoppeling.h"
 
 #include "model/charts/GrafiekSoort.h"
 #include "model/reports/ReportSelection.h"

@@ -1,4 +1,4 @@
-#include "ui/settings/VensterKoppeling.h"
+#include "ui/shell/VensterKoppeling.h"
 
 #include "model/core/Kasboek.h"
 #include "ui/export/TExportDataForm.h"

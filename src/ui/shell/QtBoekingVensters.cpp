@@ -1,4 +1,4 @@
-#include "ui/bookings/QtBoekingVensters.h"
+#include "ui/shell/QtBoekingVensters.h"
 
 #include "model/core/Kasboek.h"
 #include "ui/groups/TNewBudgetDlg.h"

@@ -1,11 +1,11 @@
-#include "ui/reports/DoorzoekKoppeling.h"
+#include "ui/shell/DoorzoekKoppeling.h"
 
 #include "model/bookings/Posten.h"
 #include "model/bookings/WijzigModus.h"
 #include "model/core/Kasboek.h"
 #include "model/reports/RapportSoort.h"
 #include "model/shell/RapportVoorschrift.h"
-#include "ui/bookings/QtBoekingVensters.h"
+#include "ui/shell/QtBoekingVensters.h"
 #include "ui/bookings/TBoekingForm.h"
 #include "ui/groups/TBudbeheerForm.h"
 #include "ui/reports/TBTWUitDlg.h"

@@ -1,4 +1,4 @@
-#include "ui/accounts/RekeningBudgetKoppeling.h"
+#include "ui/shell/RekeningBudgetKoppeling.h"
 
 #include "model/reports/ReportSelection.h"
 #include "model/shell/RapportVoorschrift.h"
