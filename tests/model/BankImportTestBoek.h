@@ -75,7 +75,9 @@ inline void VergelijkRegel(const TNewKas& r, const VerwachteRegel& v) {
   EXPECT_EQ(r.TegenRek, v.tegenRek);
   EXPECT_EQ(r.ActieKode, v.actie);
   EXPECT_EQ(r.Omschrijving, v.omschrijving);
-  if (v.groep) EXPECT_EQ(r.BestandGroep, *v.groep);
+  if (v.groep) {
+    EXPECT_EQ(r.BestandGroep, *v.groep);
+  }
   EXPECT_EQ(r.GroepKode, "1");
   EXPECT_EQ(r.Munt, 0);
 }

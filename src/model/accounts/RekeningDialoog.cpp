@@ -13,6 +13,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -45,11 +46,6 @@ const std::array<StapTekst, 12> kStappen = {{
     {"LeningSom", " Geef bedrag van de lening", "", " Type te lenen bedrag \rzonder teken"},
     {"Relatie", " Geef naam van de relatie ", "", " Type naam van de relatie "},
 }};
-
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // A typed amount, or nothing after the report of a text that is no amount:
 // a refused entry must leave the stored value as it was.

@@ -18,20 +18,10 @@
 #include "model/core/TekstHulp.h"
 #include "model/groups/GroepRegels.h"
 #include "model/storage/Bestanden.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
-
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
-std::string Getrimd(const std::string& s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 bool AlsGetal(const std::string& tekst, int& waarde) {
   const std::string t = Getrimd(tekst);

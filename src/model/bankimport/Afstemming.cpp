@@ -23,6 +23,7 @@
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/storage/BoekBestand.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -53,11 +54,6 @@ Tekens24 LeesTekens24(const std::string& tekst, std::size_t max = 24) {
   return uit;
 }
 
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // Codes of a few characters compared in place: a library call per pair
 // costs more than the comparison, and the scoring compares them for every
 // position a line meets.
@@ -71,7 +67,7 @@ bool ZelfdeKode(const std::string& a, const std::string& b) {
 bool ZelfdeBedrag(double a, double b) { return std::llround(std::fabs(a) * 1e6) == std::llround(std::fabs(b) * 1e6); }
 
 std::string Gewoon(const std::string& s) {
-  std::string t = TrimBlanks(s);
+  std::string t = Getrimd(s);
   for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return t;
 }
@@ -672,7 +668,7 @@ void Afstemming::SplitLine() {
     const std::string naam = g ? kb_.GroepLijst[static_cast<std::size_t>(*g)].Naam : regel.GroepKode;
     if (!Vraag(kb_, std::string("Splitscode ") + '"' + naam + '"' + " boeken?")) continue;
     if (g) {
-      const std::string klasse = TrimBlanks(kb_.GroepLijst[static_cast<std::size_t>(*g)].Klasse);
+      const std::string klasse = Getrimd(kb_.GroepLijst[static_cast<std::size_t>(*g)].Klasse);
       if (klasse == "B" || klasse == "U" || klasse == "V") regel.ActieKode = "AF";
       if (klasse == "I" || klasse == "R" || klasse == "T") regel.ActieKode = "BY";
     }

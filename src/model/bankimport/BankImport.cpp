@@ -25,6 +25,7 @@
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/storage/BoekBestand.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -49,7 +50,7 @@ bool BinnenJaren(double datum) {
 // Sign, digits and at most one decimal separator, blanks around: the form
 // of an amount in a bank file.
 bool LeesVast(const std::string& tekst, char decimaal, double& waarde) {
-  const std::string s = TrimBlanks(tekst);
+  const std::string s = Getrimd(tekst);
   std::string c;
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -75,11 +76,6 @@ bool LeesVast(const std::string& tekst, char decimaal, double& waarde) {
 }
 
 std::string AantalRegels(int n) { return std::to_string(n) + (n == 1 ? " regel" : " regels"); }
-
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 }  // namespace
 
@@ -401,7 +397,7 @@ bool BankImport::DatumJjjjmmdd(const std::string& veld, const std::string& voor,
 bool BankImport::DatumDmj(const std::string& veld, const std::string& voor, const std::string& na,
                           double& datum) {
   datum = 0;
-  const std::string tekst = TrimBlanks(veld);
+  const std::string tekst = Getrimd(veld);
   const bool vier = tekst.size() >= 8 && tekst.find('-') != std::string::npos &&
                     tekst.size() - tekst.rfind('-') - 1 == 4;
   const auto d = vier ? LeesDatum(tekst, 2000) : std::nullopt;
@@ -415,7 +411,7 @@ bool BankImport::DatumDmj(const std::string& veld, const std::string& voor, cons
 }
 
 bool BankImport::DatumIso(const std::string& veld, double& datum) {
-  const std::string s = TrimBlanks(veld).substr(0, 10);
+  const std::string s = Getrimd(veld).substr(0, 10);
   std::string jjjjmmdd;
   if (s.size() == 10 && s[4] == '-' && s[7] == '-') jjjjmmdd = s.substr(0, 4) + s.substr(5, 2) + s.substr(8, 2);
   return DatumJjjjmmdd(jjjjmmdd.empty() ? s : jjjjmmdd, "Datum foutief (", "), importfile vaak \"verknoeid\" ",
@@ -426,7 +422,7 @@ double BankImport::Getal(std::string tekst) {
   // As the user's settings read a typed number: without the decimal
   // separator the first other one takes its place, or two decimals are
   // added.
-  if (!TrimBlanks(tekst).empty() && tekst.find(kb_.DecimaalTeken()) == std::string::npos) {
+  if (!Getrimd(tekst).empty() && tekst.find(kb_.DecimaalTeken()) == std::string::npos) {
     const auto p = tekst.find(kb_.AnderTeken());
     if (p != std::string::npos) {
       tekst[p] = kb_.DecimaalTeken();
@@ -439,7 +435,7 @@ double BankImport::Getal(std::string tekst) {
 }
 
 double BankImport::VastGetal(const std::string& tekst, char decimaal) {
-  if (TrimBlanks(tekst).empty()) {
+  if (Getrimd(tekst).empty()) {
     RegelFout("leeg bedrag", " Bedrag=\"leeg\"" + FoutZin(FoutNr::Geen) + "\n\r" + Hint(HintNr::CorrigeerBedrag),
               importfout::Bedrag, true);
     return kOnleesbaar;
@@ -463,7 +459,7 @@ int BankImport::Munt(const std::string& veld) {
   const std::string drie = Kap(veld, 3);
   const std::string kode = Hoofdletters(drie);
   for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
-    if (Hoofdletters(TrimBlanks(kb_.ValutaLijst[i].Kode)) == kode) return static_cast<int>(i);
+    if (Hoofdletters(Getrimd(kb_.ValutaLijst[i].Kode)) == kode) return static_cast<int>(i);
   // The line keeps position 0; one word per file and code is enough.
   RegelFout("munt " + kode, " Geen Munt gevonden: " + drie, 0, false);
   return 0;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "model/core/Windows1252.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -134,19 +135,12 @@ std::vector<std::string> SplitsRegel(std::string_view regel, char scheiding, boo
 }
 
 int GeheelGetal(std::string_view tekst) {
-  const std::string s = TrimBlanks(tekst);
+  const std::string s = Getrimd(tekst);
   int waarde = 0;
   const char* begin = s.data();
   if (!s.empty() && s[0] == '+') ++begin;
   const auto [ptr, ec] = std::from_chars(begin, s.data() + s.size(), waarde);
   return ec == std::errc() && ptr == s.data() + s.size() && !s.empty() ? waarde : 0;
-}
-
-std::string TrimBlanks(std::string_view tekst) {
-  const auto b = tekst.find_first_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  const auto e = tekst.find_last_not_of(' ');
-  return std::string(tekst.substr(b, e - b + 1));
 }
 
 }  // namespace valdero

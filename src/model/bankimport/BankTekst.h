@@ -32,7 +32,5 @@ std::vector<std::string> SplitsRegel(std::string_view regel, char scheiding, boo
 // The whole number a text holds (blanks around allowed); 0 for any other text.
 int GeheelGetal(std::string_view tekst);
 
-// Blanks removed from both ends.
-std::string TrimBlanks(std::string_view tekst);
 
 }  // namespace valdero

@@ -16,6 +16,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -40,7 +41,7 @@ class Kolommen {
  public:
   explicit Kolommen(const std::vector<std::string>& kop) {
     for (std::size_t i = 0; i < kop.size(); ++i) {
-      const std::string naam = TrimBlanks(kop[i]);
+      const std::string naam = Getrimd(kop[i]);
       index_.emplace(naam, i);
       const auto engels = EngelseKoppen().find(naam);
       if (engels != EngelseKoppen().end()) index_.emplace(engels->second, i);
@@ -101,7 +102,7 @@ void LeesCsv(BankImport& run, char scheiding, const std::vector<std::string>& no
     verwerk(run, k, v, kol);
     const std::string rekening = kol(v, rekeningKolom);
     if (!saldi.count(rekening)) volgorde.push_back(rekening);
-    const std::string saldo = *saldoKolom ? TrimBlanks(kol(v, saldoKolom)) : std::string();
+    const std::string saldo = *saldoKolom ? Getrimd(kol(v, saldoKolom)) : std::string();
     std::optional<double> na;
     if (!saldo.empty()) na = CsvBedrag(run, saldo);
     saldi[rekening].regels.push_back({static_cast<int>(i) + 1, k.Datum, k.Bedrag, std::nullopt, na});
@@ -135,14 +136,14 @@ void LeesBunq(BankImport& run) {
           [](BankImport& r, TNewKas& k, const std::vector<std::string>& v, const Kolommen& kol) {
             r.EigenRekening(k, kol(v, "Account"), true);
             k.Munt = r.Munt("EUR");
-            r.DatumIso(TrimBlanks(kol(v, "Date")), k.Datum);
-            const std::string rente = TrimBlanks(kol(v, "Interest Date"));
+            r.DatumIso(Getrimd(kol(v, "Date")), k.Datum);
+            const std::string rente = Getrimd(kol(v, "Interest Date"));
             if (!rente.empty()) r.DatumIso(rente, k.PayDate);
             else k.PayDate = k.Datum;
-            const std::string bedrag = TrimBlanks(kol(v, "Amount"));
+            const std::string bedrag = Getrimd(kol(v, "Amount"));
             k.Bedrag = CsvBedrag(r, bedrag);
             k.BoekSoort = bedrag.compare(0, 1, "-") == 0 ? importsoort::Af : importsoort::Bij;
-            const std::string tegen = TrimBlanks(kol(v, "Counterparty"));
+            const std::string tegen = Getrimd(kol(v, "Counterparty"));
             if (!tegen.empty()) r.TegenRekening(k, tegen);
             k.Relatie = Kap(EnkeleSpaties(kol(v, "Name")), 32);
             k.Omschrijving = Kap(EnkeleSpaties(kol(v, "Description")), 255);
@@ -160,17 +161,17 @@ void LeesKnab(BankImport& run) {
           "", "Rekeningnummer",
           [](BankImport& r, TNewKas& k, const std::vector<std::string>& v, const Kolommen& kol) {
             r.EigenRekening(k, kol(v, "Rekeningnummer"), true);
-            const std::string munt = TrimBlanks(kol(v, "Valutacode"));
+            const std::string munt = Getrimd(kol(v, "Valutacode"));
             k.Munt = r.Munt(munt.empty() ? std::string("EUR") : munt);
             r.DatumDmj(kol(v, "Transactiedatum"), "Datum foutief(", "), importfile vaak \"verknoeid\" ", k.Datum);
-            const std::string rente = TrimBlanks(kol(v, "Valutadatum"));
+            const std::string rente = Getrimd(kol(v, "Valutadatum"));
             if (!rente.empty()) r.DatumDmj(rente, "Rentedatum foutief(", "), importfile vaak \"verknoeid\" ", k.PayDate);
             else k.PayDate = k.Datum;
-            const bool af = TrimBlanks(kol(v, "CreditDebet")) == "D";
+            const bool af = Getrimd(kol(v, "CreditDebet")) == "D";
             k.BoekSoort = af ? importsoort::Af : importsoort::Bij;
             k.Bedrag = CsvBedrag(r, kol(v, "Bedrag"));
             if (af) k.Bedrag = -k.Bedrag;
-            const std::string tegen = TrimBlanks(kol(v, "Tegenrekeningnummer"));
+            const std::string tegen = Getrimd(kol(v, "Tegenrekeningnummer"));
             if (!tegen.empty()) r.TegenRekening(k, tegen);
             k.Relatie = Kap(EnkeleSpaties(kol(v, "Tegenrekeninghouder")), 32);
             std::string omschrijving = EnkeleSpaties(kol(v, "Omschrijving"));
@@ -202,21 +203,21 @@ class RaboCsvLezer : public BankLezer {
               if (!rente.empty()) r.DatumIso(rente, k.PayDate);
               else k.PayDate = k.Datum;
               k.Bedrag = r.VastGetal(kol(v, "Bedrag"), ',');
-              k.BoekSoort = TrimBlanks(kol(v, "Bedrag")).compare(0, 1, "-") == 0 ? importsoort::Af : importsoort::Bij;
+              k.BoekSoort = Getrimd(kol(v, "Bedrag")).compare(0, 1, "-") == 0 ? importsoort::Af : importsoort::Bij;
               const std::string tegen = kol(v, "Tegenrekening IBAN/BBAN");
-              if (!TrimBlanks(tegen).empty()) r.TegenRekening(k, tegen);
+              if (!Getrimd(tegen).empty()) r.TegenRekening(k, tegen);
               k.Relatie = Kap(kol(v, "Naam tegenpartij"), 32);
               std::string kode = Kap(kol(v, "Code"), 2);
               for (char& c : kode) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
               k.ActieKode = kode;
               std::string omschrijving;
               for (const char* naam : {"Omschrijving-1", "Omschrijving-2", "Omschrijving-3"}) {
-                const std::string deel = TrimBlanks(kol(v, naam));
+                const std::string deel = Getrimd(kol(v, naam));
                 if (deel.empty()) continue;
                 if (!omschrijving.empty()) omschrijving += ' ';
                 omschrijving += deel;
               }
-              if (omschrijving.empty()) omschrijving = TrimBlanks(kol(v, "Betalingskenmerk"));
+              if (omschrijving.empty()) omschrijving = Getrimd(kol(v, "Betalingskenmerk"));
               k.Omschrijving = Kap(omschrijving, 255);
             });
   }
@@ -240,13 +241,13 @@ class IngCsvLezer : public BankLezer {
               k.PayDate = k.Datum;
               k.Relatie = Kap(kol(v, "Naam / Omschrijving"), 32);
               r.EigenRekening(k, kol(v, "Rekening"), true);
-              const std::string afBij = TrimBlanks(kol(v, "Af Bij"));
+              const std::string afBij = Getrimd(kol(v, "Af Bij"));
               const bool af = afBij == "Af" || afBij == "Debit";
               k.BoekSoort = af ? importsoort::Af : importsoort::Bij;
               k.Bedrag = CsvBedrag(r, kol(v, "Bedrag (EUR)"));
               if (af) k.Bedrag = -k.Bedrag;
               const std::string tegen = kol(v, "Tegenrekening");
-              if (!TrimBlanks(tegen).empty()) r.TegenRekening(k, tegen);
+              if (!Getrimd(tegen).empty()) r.TegenRekening(k, tegen);
               k.ActieKode = Kap(kol(v, "Code"), 2);
               // Today's export writes "Naam: ... Omschrijving: ... IBAN: ...":
               // the description is what follows "Omschrijving:".

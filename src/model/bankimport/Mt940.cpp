@@ -17,6 +17,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -177,15 +178,15 @@ class Mt940Lezer : public BankLezer {
   // or a slash between) or other words; an older "BIC/number" form keeps its
   // number.
   static std::string Rekening(const std::string& w) {
-    std::string s = TrimBlanks(w);
+    std::string s = Getrimd(w);
     const auto streep = s.find('/');
     if (streep != std::string::npos) {
       // "BIC/number" keeps the number, "IBAN/EUR" the IBAN.
-      const std::string na = TrimBlanks(s.substr(streep + 1));
+      const std::string na = Getrimd(s.substr(streep + 1));
       const bool munt = na.size() == 3 && std::isalpha(static_cast<unsigned char>(na[0])) &&
                         std::isalpha(static_cast<unsigned char>(na[1])) &&
                         std::isalpha(static_cast<unsigned char>(na[2]));
-      s = munt ? TrimBlanks(s.substr(0, streep)) : na;
+      s = munt ? Getrimd(s.substr(0, streep)) : na;
     }
     const auto spatie = s.find_first_of(" \t");
     if (spatie != std::string::npos) s.resize(spatie);
@@ -288,9 +289,9 @@ class Mt940Lezer : public BankLezer {
     // name) on the :61: field's second line, old Rabobank files in its
     // reference.
     for (const std::string& bron : {m.aanvulling.empty() ? std::string() : m.aanvulling.front(), m.referentie}) {
-      std::string b = TrimBlanks(bron);
+      std::string b = Getrimd(bron);
       // "NONREF", then the account in the columns after it.
-      if (b.compare(0, 6, "NONREF") == 0) b = TrimBlanks(b.substr(6));
+      if (b.compare(0, 6, "NONREF") == 0) b = Getrimd(b.substr(6));
       const auto spatie = b.find(' ');
       const std::string woord = b.substr(0, spatie);
       if (!LijktOpRekeningWoord(woord) || woord.find_first_not_of("0.P") == std::string::npos)
@@ -304,7 +305,7 @@ class Mt940Lezer : public BankLezer {
     std::string kode = ActieKodeVanSoort(tekst.soort);
     if (kode == "DV") kode = ActieKodeVanSoort(m.typeKode);
     k.ActieKode = kode;
-    if (!TrimBlanks(tegen).empty()) run.TegenRekening(k, tegen);
+    if (!Getrimd(tegen).empty()) run.TegenRekening(k, tegen);
     saldi.regels.push_back({m.volgnr + 1, k.Datum, k.Bedrag, std::nullopt, std::nullopt});
   }
 };

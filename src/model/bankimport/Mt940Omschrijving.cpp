@@ -7,6 +7,7 @@
 
 #include "model/bankimport/BankTekst.h"
 #include "model/bankimport/Omschrijvingen.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -51,9 +52,9 @@ std::string Aaneen(const std::vector<std::string>& regels) {
 }
 
 std::string ZonderSlotStreep(std::string s) {
-  s = TrimBlanks(s);
+  s = Getrimd(s);
   while (!s.empty() && s.back() == '/') s.pop_back();
-  return TrimBlanks(s);
+  return Getrimd(s);
 }
 
 // --- Numbered subfields: "166?00SEPA-UEBERWEISUNG?20EREF+...?32NAME" -------
@@ -98,7 +99,7 @@ std::string DoelTekst(const std::vector<std::string>& delen) {
     ++p;
   }
   if (!woorden["SVWZ"].empty()) return EnkeleSpaties(woorden["SVWZ"]);
-  if (!TrimBlanks(los).empty()) return EnkeleSpaties(los);
+  if (!Getrimd(los).empty()) return EnkeleSpaties(los);
   return EnkeleSpaties(woorden["EREF"]);
 }
 
@@ -115,7 +116,7 @@ Mt940Tekst LeesSubvelden(const std::string& s, char teken) {
   }
   Mt940Tekst uit;
   uit.soort = EnkeleSpaties(velden[0]);
-  uit.tegenRekening = TrimBlanks(velden[31]);
+  uit.tegenRekening = Getrimd(velden[31]);
   uit.naam = EnkeleSpaties(velden[32] + velden[33]);
   std::vector<std::string> doel;
   for (const auto& [nummer, tekst] : velden)
@@ -307,18 +308,18 @@ Mt940Tekst LeesMt940Omschrijving(const std::vector<std::vector<std::string>>& bl
     for (const std::string& r : blok) regels.push_back(r);
   if (regels.empty()) return {};
 
-  const std::string aaneen = TrimBlanks(Aaneen(regels));
+  const std::string aaneen = Getrimd(Aaneen(regels));
   if (BegintMetSleutel(aaneen)) return VanGestructureerd(aaneen);
   if (const char teken = SubveldTeken(aaneen)) return LeesSubvelden(aaneen, teken);
 
   // de Volksbank: the counter account and name on the first line, the text
   // (plain or structured) on the lines after it.
-  const std::string eerste = TrimBlanks(regels.front());
+  const std::string eerste = Getrimd(regels.front());
   const auto spatie = eerste.find(' ');
   if (LijktOpRekeningWoord(eerste.substr(0, spatie))) {
     Mt940Tekst uit;
     std::vector<std::string> rest(regels.begin() + 1, regels.end());
-    const std::string restAaneen = TrimBlanks(Aaneen(rest));
+    const std::string restAaneen = Getrimd(Aaneen(rest));
     if (BegintMetSleutel(restAaneen)) uit = VanGestructureerd(restAaneen);
     else uit.omschrijving = EnkeleSpaties(VoegRegelsSamen(rest, kMt940Regelbreedte));
     if (uit.tegenRekening.empty()) uit.tegenRekening = eerste.substr(0, spatie);

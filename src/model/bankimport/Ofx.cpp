@@ -13,6 +13,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -66,7 +67,7 @@ void ZoekAfschriften(const XmlElement& el, std::vector<const XmlElement*>& uit) 
 
 // OFX allows the decimal comma.
 std::string OfxGetal(const std::string& tekst) {
-  std::string s = TrimBlanks(tekst);
+  std::string s = Getrimd(tekst);
   if (s.find('.') == std::string::npos) std::replace(s.begin(), s.end(), ',', '.');
   return s;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/bankimport/BankTekst.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -41,11 +42,11 @@ std::string ZonderStrepen(std::string s) {
 // "STRD/ISO/ref/" and the long form "...CDTRREF/ref/" a payment reference;
 // anything else is kept without the slashes around it.
 void LeesRemi(const std::string& waarde, GestructureerdeTekst& uit) {
-  const std::string r = TrimBlanks(waarde);
+  const std::string r = Getrimd(waarde);
   const auto lang = r.find("CDTRREF/");
   const bool gestructureerd = r.compare(0, 4, "STRD") == 0 || lang != std::string::npos;
   if (!gestructureerd) {
-    uit.omschrijving = TrimBlanks(ZonderStrepen(r.compare(0, 4, "USTD") == 0 ? r.substr(4) : r));
+    uit.omschrijving = Getrimd(ZonderStrepen(r.compare(0, 4, "USTD") == 0 ? r.substr(4) : r));
     return;
   }
   std::string kenmerk;
@@ -61,7 +62,7 @@ void LeesRemi(const std::string& waarde, GestructureerdeTekst& uit) {
   }
   const auto streep = kenmerk.find('/');
   if (streep != std::string::npos) kenmerk.resize(streep);
-  uit.kenmerk = TrimBlanks(kenmerk);
+  uit.kenmerk = Getrimd(kenmerk);
   uit.omschrijving = uit.kenmerk;
 }
 
@@ -80,18 +81,13 @@ void LeesCntp(const std::string& waarde, GestructureerdeTekst& uit) {
     }
   }
   delen.push_back(deel);
-  if (uit.iban.empty()) uit.iban = TrimBlanks(delen[0]);
+  if (uit.iban.empty()) uit.iban = Getrimd(delen[0]);
   if (delen.size() > 2 && uit.naam.empty()) {
     const std::size_t tot = delen.size() > 3 ? delen.size() - 1 : delen.size();
     std::string naam;
     for (std::size_t i = 2; i < tot; ++i) naam += (i > 2 ? "/" : "") + delen[i];
-    uit.naam = TrimBlanks(naam);
+    uit.naam = Getrimd(naam);
   }
-}
-
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
 }
 
 bool Bevat(const std::string& hooiberg, const char* naald) { return hooiberg.find(naald) != std::string::npos; }
@@ -99,11 +95,11 @@ bool Bevat(const std::string& hooiberg, const char* naald) { return hooiberg.fin
 
 }  // namespace
 
-bool BegintMetSleutel(const std::string& tekst) { return SleutelLengte(TrimBlanks(tekst), 0) > 0; }
+bool BegintMetSleutel(const std::string& tekst) { return SleutelLengte(Getrimd(tekst), 0) > 0; }
 
 GestructureerdeTekst LeesGestructureerd(const std::string& tekst) {
   GestructureerdeTekst uit;
-  const std::string s = TrimBlanks(tekst);
+  const std::string s = Getrimd(tekst);
   if (SleutelLengte(s, 0) == 0) return uit;
   uit.gestructureerd = true;
   std::string vorige;        // the key before, for "/ULTD//NAME/..."
@@ -120,18 +116,18 @@ GestructureerdeTekst LeesGestructureerd(const std::string& tekst) {
     // to the counter party.
     const bool vanUiteindelijke = vorigeLeeg && (vorige == "ULTD" || vorige == "ULTC" || vorige == "ULTB");
     if (sleutel == "TRTP") {
-      uit.soort = TrimBlanks(ZonderStrepen(waarde));
+      uit.soort = Getrimd(ZonderStrepen(waarde));
     } else if (sleutel == "NAME") {
-      if (!vanUiteindelijke && uit.naam.empty()) uit.naam = TrimBlanks(ZonderStrepen(waarde));
+      if (!vanUiteindelijke && uit.naam.empty()) uit.naam = Getrimd(ZonderStrepen(waarde));
     } else if (sleutel == "IBAN") {
-      if (!vanUiteindelijke && uit.iban.empty()) uit.iban = TrimBlanks(ZonderStrepen(waarde));
+      if (!vanUiteindelijke && uit.iban.empty()) uit.iban = Getrimd(ZonderStrepen(waarde));
     } else if (sleutel == "REMI") {
       LeesRemi(waarde, uit);
     } else if (sleutel == "CNTP") {
       LeesCntp(waarde, uit);
     }
     vorige = sleutel;
-    vorigeLeeg = TrimBlanks(waarde).empty();
+    vorigeLeeg = Getrimd(waarde).empty();
     p = eind;
   }
   return uit;

@@ -14,6 +14,7 @@
 #include "model/bankimport/VeldRegels.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -122,13 +123,13 @@ void VerwerkAbn(BankImport& run, TNewKas& k, const std::vector<std::string>& v, 
   bool altijdMatchen = false;
   if (woord == "BEA" || woord == "GEA" || woord == "NR") {
     k.ActieKode = woord == "BEA" ? "BA" : woord == "GEA" ? "GA" : "BY";
-    k.Relatie = TrimBlanks(Deel(omschrijving, 32, 24));
+    k.Relatie = Getrimd(Deel(omschrijving, 32, 24));
     vanaf = woord == "NR" ? 0 : 6;
   } else if (woord == "CHIP") {
     k.ActieKode = "GA";
     vanaf = 6;
   } else if (woord == "GIRO") {
-    k.Relatie = TrimBlanks(Deel(omschrijving, 13, 20));
+    k.Relatie = Getrimd(Deel(omschrijving, 13, 20));
     const std::string& volgend = Veld(v, 8);
     std::size_t n = 0;
     while (n < volgend.size() && volgend[n] >= '0' && volgend[n] <= '9') ++n;
@@ -145,7 +146,7 @@ void VerwerkAbn(BankImport& run, TNewKas& k, const std::vector<std::string>& v, 
     // another word: the description as it stands
   } else {
     const std::size_t begin = AantalTekens(woord) + 1;
-    if (begin < 32) k.Relatie = TrimBlanks(Deel(omschrijving, begin, 32 - begin));
+    if (begin < 32) k.Relatie = Getrimd(Deel(omschrijving, begin, 32 - begin));
     for (char c : woord)
       if (c >= '0' && c <= '9') tegen += c;
     metTegen = true;
@@ -183,7 +184,7 @@ void VerwerkSns(BankImport& run, TNewKas& k, const std::vector<std::string>& v, 
   k.VolgBlad = (GeheelGetal(Veld(v, 15)) % 65536) >> 6;
   const std::string& kode = Veld(v, 16);
   k.ActieKode = std::string(1, Deel(kode, 0, 1).empty() ? ' ' : kode[0]) + Deel(kode, 2, 1);
-  k.ActieKode = TrimBlanks(k.ActieKode);
+  k.ActieKode = Getrimd(k.ActieKode);
   if (!Veld(v, 17).empty()) k.Omschrijving = Kap(Veld(v, 17) + kode, 255);
 }
 

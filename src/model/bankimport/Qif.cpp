@@ -19,6 +19,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -91,7 +92,7 @@ struct QifTransactie {
 enum class Sectie { Geen, Geld, Rekening, Anders };
 
 Sectie SectieVan(const std::string& kop, bool& kaart) {
-  const std::string k = Klein(TrimBlanks(kop));
+  const std::string k = Klein(Getrimd(kop));
   kaart = k == "!type:ccard";
   if (k == "!type:bank" || k == "!type:cash" || kaart) return Sectie::Geld;
   if (k == "!account") return Sectie::Rekening;
@@ -120,7 +121,7 @@ bool LeesTransacties(const BankImport& run, std::vector<QifTransactie>& uit) {
       leeg = true;
       continue;
     }
-    const std::string waarde = TrimBlanks(std::string_view(r).substr(1));
+    const std::string waarde = Getrimd(std::string_view(r).substr(1));
     if (sectie == Sectie::Rekening) {
       if (r[0] == 'N') naamInBlok = waarde;
       if (r[0] == '^') rekening = naamInBlok;
@@ -158,11 +159,11 @@ bool LeesTransacties(const BankImport& run, std::vector<QifTransactie>& uit) {
 
 // The own account whose name equals the text, case ignored; 0 when none.
 int RekeningOpNaam(const Kasboek& kb, const std::string& naam) {
-  const std::string gezocht = Klein(TrimBlanks(naam));
+  const std::string gezocht = Klein(Getrimd(naam));
   if (gezocht.empty()) return 0;
   for (int i = 1; i <= kb.MaxRek(); ++i) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(i)];
-    if (Klein(TrimBlanks(r.Naam)) == gezocht) return r.RekNr;
+    if (Klein(Getrimd(r.Naam)) == gezocht) return r.RekNr;
   }
   return 0;
 }
@@ -171,7 +172,7 @@ int RekeningOpNaam(const Kasboek& kb, const std::string& naam) {
 // digits of a name like "Betaal 1234567"; empty when it holds none.
 std::string NummerInNaam(const std::string& naam) {
   const std::string iban = ReduceerRekeningNummer(naam);
-  if (iban != TrimBlanks(naam)) return iban;
+  if (iban != Getrimd(naam)) return iban;
   const std::string cijfers = NaamCijfers(naam);
   return cijfers.size() >= kMinsteRekeningCijfers ? cijfers : std::string();
 }
@@ -181,19 +182,19 @@ std::string NummerInNaam(const std::string& naam) {
 // after "/" is not a group). Empty when no group has such a name.
 std::string GroepVoorCategorie(const Kasboek& kb, const std::string& categorie) {
   std::string c = categorie.substr(0, categorie.find('/'));
-  c = TrimBlanks(c);
+  c = Getrimd(c);
   if (c.empty()) return {};
   std::vector<std::string> namen{c};
   const auto dubbelepunt = c.rfind(':');
   if (dubbelepunt != std::string::npos) {
-    namen.push_back(TrimBlanks(std::string_view(c).substr(dubbelepunt + 1)));
-    namen.push_back(TrimBlanks(std::string_view(c).substr(0, c.find(':'))));
+    namen.push_back(Getrimd(std::string_view(c).substr(dubbelepunt + 1)));
+    namen.push_back(Getrimd(std::string_view(c).substr(0, c.find(':'))));
   }
   for (const std::string& naam : namen) {
     const std::string gezocht = Klein(naam);
     for (int i = 1; i <= kb.MaxGroep(); ++i) {
       const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
-      if (!gezocht.empty() && Klein(TrimBlanks(g.Naam)) == gezocht) return g.Kode;
+      if (!gezocht.empty() && Klein(Getrimd(g.Naam)) == gezocht) return g.Kode;
     }
   }
   return {};
@@ -209,7 +210,7 @@ class QifLezer : public BankLezer {
 
   bool Herkent(const std::vector<std::string>& regels) const override {
     for (std::size_t i = 0; i < regels.size() && i < 20; ++i) {
-      const std::string r = Klein(TrimBlanks(regels[i]));
+      const std::string r = Klein(Getrimd(regels[i]));
       if (r.empty()) continue;
       return r.rfind("!type:", 0) == 0 || r == "!account" || r.rfind("!option:", 0) == 0;
     }
@@ -311,9 +312,9 @@ class QifLezer : public BankLezer {
         k.TegenRek = rek;
         k.BoekSoort = af ? importsoort::AfNaarEigen : importsoort::BijVanEigen;
       }
-    } else if (!TrimBlanks(categorie).empty()) {
+    } else if (!Getrimd(categorie).empty()) {
       k.BestandGroep = GroepVoorCategorie(run.kb(), categorie);
-      if (k.BestandGroep.empty()) stand.zonderGroep.insert(TrimBlanks(categorie));
+      if (k.BestandGroep.empty()) stand.zonderGroep.insert(Getrimd(categorie));
     }
   }
 

@@ -6,6 +6,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -44,7 +45,7 @@ std::string ReduceerRekeningNummer(const std::string& tekst) {
   std::string kaal;
   for (char c : tekst)
     if (c != ' ') kaal += c;
-  if (!LijktOpIban(kaal)) return TrimBlanks(tekst);
+  if (!LijktOpIban(kaal)) return Getrimd(tekst);
   if (kaal.compare(0, 2, "NL") == 0 && kaal.size() == 18) return ZonderVoorloopNullen(kaal.substr(8));
   return kaal.substr(0, 12);
 }

@@ -6,6 +6,7 @@
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -58,7 +59,7 @@ std::string SelectMut::Label() const {
 }
 
 int SelectMut::RekeningUit(Kasboek& kb, const std::string& tekst) const {
-  const std::string nummer = TrimBlanks(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
+  const std::string nummer = Getrimd(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
   const int nr = GeheelGetal(nummer);
   if (nr > 0 && kb.ZoekRekening(nr).has_value()) return nr;
   Foutmelding(kb, "Rekening " + nummer, FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
@@ -66,7 +67,7 @@ int SelectMut::RekeningUit(Kasboek& kb, const std::string& tekst) const {
 }
 
 std::string SelectMut::GroepUit(const Kasboek& kb, const std::string& tekst) const {
-  const std::string kode = TrimBlanks(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
+  const std::string kode = Getrimd(opNaam_ ? Laatste(tekst, 4) : tekst.substr(0, tekst.find(' ')));
   return kb.ZoekGroep(kode).has_value() ? kode : std::string(kOnbekendeGroepKode);
 }
 

@@ -23,6 +23,7 @@
 #include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -30,11 +31,6 @@ namespace {
 constexpr const char* kNomenNescio = "Nomen Nescio";
 
 std::string Laatste(const std::string& s, std::size_t n) { return s.size() <= n ? s : s.substr(s.size() - n); }
-
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 }  // namespace
 
@@ -79,12 +75,12 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
   const bool muntBestaat = r.Munt >= 0 && r.Munt < static_cast<int>(kb.ValutaLijst.size());
   Tekst(Munt) = muntBestaat ? kb.ValutaLijst[static_cast<std::size_t>(r.Munt)].Kode : std::string();
   Tekst(Koers) = GetalTekst(kb, muntBestaat ? kb.ValutaLijst[static_cast<std::size_t>(r.Munt)].Koers : 1.0, 5);
-  Tekst(Tegenrekening) = TrimBlanks(r.TegenRekNr);
+  Tekst(Tegenrekening) = Getrimd(r.TegenRekNr);
   if (modus_ == vergelijkmodus::SplitsVergelijk && r.Bedrag == 0 && oudBestaat)
     r.Bedrag = kb.KasLijst[static_cast<std::size_t>(positie_)].Bedrag;
   Tekst(Bedrag) = GetalTekst(kb, r.Bedrag, 2);
   bedragRood_ = !((r.BoekSoort & 0xFF) != 2 && r.Bedrag >= 0);
-  Tekst(Relatie) = TrimBlanks(r.Relatie);
+  Tekst(Relatie) = Getrimd(r.Relatie);
   Tekst(Omschrijving) = modus_ <= vergelijkmodus::Vergelijk ? r.Omschrijving : a_.origineleOmschrijving;
 
   if (oudBestaat) {
@@ -147,7 +143,7 @@ const std::vector<std::string>& VergelijkModel::GroepLijst() const {
     const Kasboek& kb = a_.kb();
     for (int i = 1; i <= kb.MaxGroep(); ++i) {
       const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
-      const std::string klasse = TrimBlanks(g.Klasse);
+      const std::string klasse = Getrimd(g.Klasse);
       if (klasse == "E" || klasse == "F") continue;
       groepen_.push_back(GroepTekst(g.Kode));
     }
@@ -221,7 +217,7 @@ bool VergelijkModel::LeesVeld(int veld) {
   std::string& t = Tekst(veld);
   switch (veld) {
     case Rekening: {
-      const std::string deel = TrimBlanks(kb.RekeningenOpNaam ? Laatste(t, 2) : t.substr(0, 2));
+      const std::string deel = Getrimd(kb.RekeningenOpNaam ? Laatste(t, 2) : t.substr(0, 2));
       const int nr = GeheelGetal(deel);
       if (nr <= 0 || !kb.ZoekRekening(nr)) {
         Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
@@ -277,7 +273,7 @@ bool VergelijkModel::LeesVeld(int veld) {
       if (r.GroepKode == kKruispostKode) {
         r.TegenRek = 0;
         for (int i = 1; i <= kb.MaxRek(); ++i)
-          if (NaamCijfers(kb.RekLijst[static_cast<std::size_t>(i)].Naam) == TrimBlanks(t) && !TrimBlanks(t).empty())
+          if (NaamCijfers(kb.RekLijst[static_cast<std::size_t>(i)].Naam) == Getrimd(t) && !Getrimd(t).empty())
             r.TegenRek = kb.RekLijst[static_cast<std::size_t>(i)].RekNr;
       } else {
         std::string tekst = t;
@@ -334,7 +330,7 @@ bool VergelijkModel::LeesGroep() {
   Kasboek& kb = a_.kb();
   TNewKas& r = a_.regel;
   const std::string& t = Tekst(Groep);
-  std::string kode = TrimBlanks(kb.GroepenOpNaam ? Laatste(t, 4) : Kap(t, 4));
+  std::string kode = Getrimd(kb.GroepenOpNaam ? Laatste(t, 4) : Kap(t, 4));
   if (!kb.ZoekGroep(kode)) {
     kb.berichten().Piep();
     bool gemaakt = false;
@@ -414,7 +410,7 @@ void VergelijkModel::BiedSplitsAan() {
   }
   if (r.GroepKode != kKruispostKode) VulGeschiedenis();
   Tekst(Bedrag) = GetalTekst(kb, r.Bedrag, 2);
-  Tekst(Relatie) = TrimBlanks(r.Relatie);
+  Tekst(Relatie) = Getrimd(r.Relatie);
   Tekst(Omschrijving) = r.Omschrijving;
   if (sluitVoorSplits_) gesloten_ = true;
 }

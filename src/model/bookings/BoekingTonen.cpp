@@ -12,6 +12,7 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/TekstHulp.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 
@@ -196,12 +197,6 @@ class Geschiedenis {
   std::vector<std::string> teksten_;
 };
 
-std::string Trim(const std::string& s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
 }  // namespace
 
 void BoekingModel::VulGeschiedenis() {
@@ -217,7 +212,7 @@ void BoekingModel::VulGeschiedenis() {
     const double koers = k.MuntKoers == 0 ? 1.0 : k.MuntKoers;
     bedrag.Neem(k.Bedrag, kb.HulpMunt == kb.BasisMunt ? BedragTekst(kb, k.Bedrag / koers)
                                                       : BedragTekst(kb, k.Bedrag));
-    opm.Neem(k.Omschrijving, Trim(k.Omschrijving));
+    opm.Neem(k.Omschrijving, Getrimd(k.Omschrijving));
   }
   if (!overboeking) lijsten[veld::TegenRek] = tegen.Lijst();
   lijsten[veld::Relatie] = relatie.Lijst();
@@ -232,7 +227,7 @@ void BoekingModel::VulGeschiedenis() {
   else if (m == modus::OverboekenVan)
     velden[veld::Omschrijving].tekst = "Overboeken van " + naam;
   else
-    velden[veld::Omschrijving].tekst = Trim(werk.Omschrijving);
+    velden[veld::Omschrijving].tekst = Getrimd(werk.Omschrijving);
   opmZichtbaar = true;
 }
 

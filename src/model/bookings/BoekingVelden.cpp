@@ -19,15 +19,10 @@
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/core/BoekNaam.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
-
-std::string Trim(const std::string& s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 // The first or last n characters (characters, not bytes).
 std::string Eind(const std::string& s, int n) {
@@ -43,7 +38,7 @@ std::string Eind(const std::string& s, int n) {
 
 // A whole number; nullopt for a text that is none.
 std::optional<int> AlsGetal(const std::string& s) {
-  const std::string t = Trim(s);
+  const std::string t = Getrimd(s);
   if (t.empty()) return std::nullopt;
   std::size_t i = 0;
   if (t[0] == '-' || t[0] == '+') i = 1;
@@ -98,7 +93,7 @@ bool BoekingModel::Handler(int tag, bool stil) {
     case veld::TegenRek: return TegenRekVeld();
     case veld::Relatie:
       if (!PastInBestand("Relatie", tekst)) return false;
-      werk.Relatie = Trim(Kap(tekst, 24));
+      werk.Relatie = Getrimd(Kap(tekst, 24));
       return true;
     case veld::Munt: return MuntVeld(stil);
     case veld::Koers: return KoersVeld();
@@ -137,7 +132,7 @@ bool BoekingModel::VolgnrVeld(int tag) {
   auto n = AlsGetal(tekst);
   // An empty field is a plain 0; only a text that is no number beeps.
   if (!n) {
-    if (!Trim(tekst).empty()) kb.berichten().Piep();
+    if (!Getrimd(tekst).empty()) kb.berichten().Piep();
     n = 0;
   }
   if (*n < 0) {
@@ -147,7 +142,7 @@ bool BoekingModel::VolgnrVeld(int tag) {
   // The sequence number has ten bits in the statement word: a larger one
   // would be stored as another number. Refused like a sheet above 63.
   if (*n > kHoogsteVolgnr) {
-    Foutmelding(kb, "Volgnummer " + Trim(tekst), FoutNr::TeGroot, HintNr::CorrigeerAfschrift);
+    Foutmelding(kb, "Volgnummer " + Getrimd(tekst), FoutNr::TeGroot, HintNr::CorrigeerAfschrift);
     return false;
   }
   int& woord = tag == veld::Volgnr ? werk.VolgBlad : werk.TegenVolgBlad;
@@ -160,12 +155,12 @@ bool BoekingModel::BladVeld(int tag) {
   const std::string& tekst = velden[tag].tekst;
   auto n = AlsGetal(tekst);
   if (!n) {
-    if (!Trim(tekst).empty()) kb.berichten().Piep();
+    if (!Getrimd(tekst).empty()) kb.berichten().Piep();
     n = 0;
   }
   // The sheet has six bits in the statement word.
   if (*n < 0 || *n > 63) {
-    Foutmelding(kb, "Bladnummer " + Trim(tekst), FoutNr::TeGroot, HintNr::CorrigeerAfschrift);
+    Foutmelding(kb, "Bladnummer " + Getrimd(tekst), FoutNr::TeGroot, HintNr::CorrigeerAfschrift);
     return false;
   }
   int& woord = tag == veld::Blad ? werk.VolgBlad : werk.TegenVolgBlad;
@@ -176,7 +171,7 @@ bool BoekingModel::BladVeld(int tag) {
 
 bool BoekingModel::GroepVeld(bool stil) {
   const std::string tekst = velden[veld::Groep].tekst;
-  std::string kode = Trim(kb.GroepenOpNaam ? Eind(tekst, 4) : Kap(tekst, 4));
+  std::string kode = Getrimd(kb.GroepenOpNaam ? Eind(tekst, 4) : Kap(tekst, 4));
   const bool kruis = kode == kKruispostKode;
   const bool toegestaan =
       modus::IsOverboeking(boekModus) ? kruis : (!kruis || boekModus == modus::Wijzigen);
@@ -219,7 +214,7 @@ bool BoekingModel::GroepVeld(bool stil) {
 
 bool BoekingModel::DatumVeld() {
   std::string tekst = velden[veld::Datum].tekst;
-  if (Trim(tekst).empty()) return true;
+  if (Getrimd(tekst).empty()) return true;
   if (!DatumAanvullen(kb, tekst)) return false;
   velden[veld::Datum].tekst = tekst;
   const auto datum = LeesDatum(tekst, JaarVan(kb.Vandaag()));
@@ -257,13 +252,13 @@ bool BoekingModel::TegenRekVeld() {
     }
     if (nr != werk.TegenRek) {
       werk.TegenRek = nr;
-      werk.TegenRekNr = Kap(Trim(tekst), 12);
+      werk.TegenRekNr = Kap(Getrimd(tekst), 12);
     }
     onthoudTegenRek = werk.TegenRek;
     return true;
   }
   werk.TegenRek = 0;
-  const std::string t = Trim(tekst);
+  const std::string t = Getrimd(tekst);
   std::string uit = !t.empty() && t[0] == 'P' ? "P" : "";
   for (char c : t)
     if (std::isdigit(static_cast<unsigned char>(c)) && uit.size() < 12) uit += c;

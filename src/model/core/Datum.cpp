@@ -1,4 +1,5 @@
 #include "model/core/Datum.h"
+#include "model/core/TekstVorm.h"
 
 #include <cmath>
 #include <cstdio>
@@ -42,12 +43,6 @@ bool LeesGetalDeel(const std::string& s, int& waarde, int& cijfers) {
   }
   cijfers = static_cast<int>(s.size());
   return true;
-}
-
-std::string Trim(const std::string& s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 }  // namespace
@@ -110,7 +105,7 @@ std::string TijdTekst(double moment) {
 std::optional<double> LeesDatum(const std::string& tekst, int jaar) {
   std::vector<std::string> delen;
   std::string deel;
-  for (char c : Trim(tekst)) {
+  for (char c : Getrimd(tekst)) {
     if (c == '-') {
       delen.push_back(deel);
       deel.clear();

@@ -7,25 +7,14 @@
 #include "model/core/Meldingen.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
 
-// Upper case as the files hold the text: ASCII and the accented letters of
-// Windows-1252, so "één" and "Één" sort together.
-std::string Hoofdletters(const std::string& utf8) {
-  std::string s = Utf8NaarCp1252(utf8);
-  for (char& c : s) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
-      c = static_cast<char>(b - 0x20);
-    else if (b == 0x9A || b == 0x9C || b == 0x9E)
-      c = static_cast<char>(b - 0x10);
-    else if (b == 0xFF)
-      c = static_cast<char>(0x9F);
-  }
-  return s;
-}
+// The sort key of a name: upper case as the files hold the text, so "één"
+// and "Één" sort together.
+std::string SorteerSleutel(const std::string& utf8) { return Utf8NaarCp1252(Hoofdletters(utf8)); }
 
 // Codes compare by their left-padded form so that "41" sorts among the
 // three-digit codes as "041".
@@ -72,7 +61,7 @@ void SorteerRekeningen(Kasboek& kb) {
   auto volgorde = Posities(lijst.size());
   if (kb.RekeningenOpNaam) {
     std::vector<std::string> sleutel(lijst.size());
-    for (std::size_t p : volgorde) sleutel[p] = Hoofdletters(lijst[p].Naam);
+    for (std::size_t p : volgorde) sleutel[p] = SorteerSleutel(lijst[p].Naam);
     std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
       if (sleutel[a] != sleutel[b]) return sleutel[a] < sleutel[b];
       return lijst[a].RekNr < lijst[b].RekNr;
@@ -95,7 +84,7 @@ void SorteerGroepen(Kasboek& kb) {
   auto volgorde = Posities(lijst.size());
   if (kb.GroepenOpNaam) {
     std::vector<std::string> sleutel(lijst.size());
-    for (std::size_t p : volgorde) sleutel[p] = Hoofdletters(lijst[p].Naam);
+    for (std::size_t p : volgorde) sleutel[p] = SorteerSleutel(lijst[p].Naam);
     // The cross-posting group closes the list whatever its title.
     auto kruispost = [&](std::size_t p) { return Hoofdletters(lijst[p].Kode) == "XXXX"; };
     std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {

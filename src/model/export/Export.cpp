@@ -16,6 +16,7 @@
 #include "model/core/Windows1252.h"
 #include "model/export/Journaal.h"
 #include "model/storage/Bestanden.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -26,12 +27,6 @@ constexpr int kVeldBedrag = 9;
 constexpr int kVeldBtw = 10;
 constexpr int kVeldKoers = 11;
 constexpr int kVeldPayDate = 14;
-
-std::string Trim(const std::string& tekst) {
-  const auto b = tekst.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return tekst.substr(b, tekst.find_last_not_of(' ') - b + 1);
-}
 
 std::string Vervang(std::string tekst, char wat, char door) {
   for (char& c : tekst)
@@ -50,7 +45,7 @@ std::string TussenQuotes(const std::string& tekst) {
   return uit + '"';
 }
 
-std::string RekeningLabel(const TBank& r) { return Trim(std::to_string(r.RekNr) + " " + r.Naam); }
+std::string RekeningLabel(const TBank& r) { return Getrimd(std::to_string(r.RekNr) + " " + r.Naam); }
 
 const std::vector<Scheiding>& AlleScheidingen() {
   static const std::vector<Scheiding> alle{{", komma", ','},          {"* asterix", '*'},
@@ -221,7 +216,7 @@ bool ExportModel::TotaalRegels(std::vector<std::string>& regels) {
   for (std::size_t g = 1; g < totaalRij && g < kb_.GroepLijst.size(); ++g) {
     try {
       const TBudget& groep = kb_.GroepLijst[g];
-      std::string regel = label(Trim(groep.Kode + " " + groep.Naam)) + s;
+      std::string regel = label(Getrimd(groep.Kode + " " + groep.Naam)) + s;
       // In cents: whether the line is written, and its total, must not hang
       // on a rounding error.
       std::int64_t in = 0, uit = 0;

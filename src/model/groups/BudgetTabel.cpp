@@ -16,18 +16,13 @@
 #include "model/core/Windows1252.h"
 #include "model/groups/GroepRegels.h"
 #include "model/storage/Bestanden.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
 
 // The classes of the monthly view.
 constexpr const char* kMaandKlassen[] = {" B ", " I ", " L ", " U ", " V "};
-
-std::string Getrimd(const std::string& s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 bool AlsGetal(const std::string& tekst, int& waarde) {
   const std::string t = Getrimd(tekst);

@@ -9,14 +9,10 @@
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
-
-std::string Hoofdletters(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 }  // namespace
 

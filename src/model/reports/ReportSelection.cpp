@@ -4,15 +4,10 @@
 
 #include "model/core/Kasboek.h"
 #include "model/reports/RapportSoort.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
-
-std::string Kaal(const std::string& tekst) {
-  const auto b = tekst.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return tekst.substr(b, tekst.find_last_not_of(' ') - b + 1);
-}
 
 std::string Opgevuld(const std::string& klasse) {
   std::string s = klasse;
@@ -62,10 +57,10 @@ void KiesAlleKlassen(const Kasboek& kb, ReportSelection& selectie) {
 void KiesKlassen(const Kasboek& kb, ReportSelection& selectie, const std::vector<std::string>& letters) {
   selectie.Klassen.assign(kb.KlasseLijst.size(), std::string());
   for (std::size_t i = 0; i < kb.KlasseLijst.size(); ++i) {
-    const std::string eigen = Kaal(kb.KlasseLijst[i].Letter);
+    const std::string eigen = Getrimd(kb.KlasseLijst[i].Letter);
     if (eigen.empty()) continue;
     for (const std::string& l : letters)
-      if (Kaal(l) == eigen) selectie.Klassen[i] = kb.KlasseLijst[i].Letter;
+      if (Getrimd(l) == eigen) selectie.Klassen[i] = kb.KlasseLijst[i].Letter;
   }
 }
 
@@ -80,7 +75,7 @@ void KiesSoorten(const Kasboek& kb, ReportSelection& selectie, const std::vector
   selectie.Soorten.assign(alle.size(), std::string());
   for (std::size_t i = 0; i < alle.size(); ++i)
     for (const std::string& k : kodes)
-      if (!k.empty() && Kaal(k) == Kaal(alle[i])) selectie.Soorten[i] = alle[i];
+      if (!k.empty() && Getrimd(k) == Getrimd(alle[i])) selectie.Soorten[i] = alle[i];
 }
 
 SelectieVraag VraagVoor(int soort) {

@@ -5,6 +5,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Windows1252.h"
 #include "model/reports/ReportSelection.h"
+#include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
@@ -13,12 +14,6 @@ namespace {
 const std::vector<std::string> kStandaardSoorten = {"BT betalingen", "BZ bezittingen", "EF effecten",
                                                     "LN leningen",   "SP sparen",      "TR tranferrek.",
                                                     "ZN zonder naam"};
-
-std::string Kaal(const std::string& s) {
-  const auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 }  // namespace
 
@@ -40,7 +35,7 @@ SelectieInhoud VulSelectie(const Kasboek& kb, int soort) {
       in.instructie = {" Kies gewenste", " klassen door", " klikken van de", " klassevakjes"};
       in.lijstHoogte = 305;
       for (const TKlasse02& k : kb.KlasseLijst) {
-        in.items.push_back(EersteTekens(Kaal(k.Letter) + " " + k.Naam, 27));
+        in.items.push_back(EersteTekens(Getrimd(k.Letter) + " " + k.Naam, 27));
         in.waarden.push_back(k.Letter);
       }
       break;
@@ -54,7 +49,7 @@ SelectieInhoud VulSelectie(const Kasboek& kb, int soort) {
       std::vector<std::string> gezien;
       for (int i = 1; i <= kb.MaxKas(); ++i) {
         const std::string& naam = kb.KasLijst[static_cast<std::size_t>(i)].Relatie;
-        if (Kaal(naam).empty()) continue;
+        if (Getrimd(naam).empty()) continue;
         const std::string sleutel = EersteTekens(naam, 20);
         if (std::find(gezien.begin(), gezien.end(), sleutel) != gezien.end()) continue;
         gezien.push_back(sleutel);

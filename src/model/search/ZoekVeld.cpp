@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "model/core/TekstVorm.h"
 #include "model/core/Windows1252.h"
 
 namespace valdero {
@@ -41,28 +42,6 @@ char HoofdAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x
 const std::string& VeldKnop(ZoekVeld veld) { return kKnoppen[Nr(veld)]; }
 const std::string& VeldVraag(ZoekVeld veld) { return kVragen[Nr(veld)]; }
 const std::string& VeldNaam(ZoekVeld veld) { return kNamen[Nr(veld)]; }
-
-std::string Hoofdletters(const std::string& utf8) {
-  std::string uit;
-  uit.reserve(utf8.size());
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t c = VolgendTeken(utf8, pos);
-    if (c >= U'a' && c <= U'z') {
-      c -= 0x20;
-    } else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) {
-      c -= 0x20;
-    } else if (c == 0xFF) {
-      c = 0x178;
-    } else if (c == 0x161 || c == 0x17E) {  // š ž
-      c -= 1;
-    } else if (c == 0x153) {  // œ
-      c = 0x152;
-    }
-    VoegTekenToe(uit, c);
-  }
-  return uit;
-}
 
 VeldZoeker::VeldZoeker(ZoekVeld veld, const std::string& zoekTekst, bool beginTekst)
     : veld_(veld), zoek_(zoekTekst), begin_(beginTekst) {

@@ -19,9 +19,6 @@ const std::string& VeldVraag(ZoekVeld veld);
 // The field's name in "... niet  gevonden" ("Index ").
 const std::string& VeldNaam(ZoekVeld veld);
 
-// Upper case for matching: ASCII and the accented Latin letters a book's
-// Windows-1252 text can hold.
-std::string Hoofdletters(const std::string& utf8);
 
 // The texts of one grid row that matching looks at.
 struct ZoekRecordTekst {
