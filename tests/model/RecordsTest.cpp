@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/core/Records.h"
+#include "model/core/Utf8.h"
 #include "model/core/Windows1252.h"
 
 namespace valdero {
@@ -56,6 +57,34 @@ TEST(Windows1252, InvalidUtf8CountsAsVolgendTekenWalks) {
     EXPECT_EQ(AantalTekens(g.tekst), g.tekens) << g.tekst;
     const std::string tekst = g.tekst;
     EXPECT_LT(EersteTekens(tekst, AantalTekens(tekst) - 1).size(), tekst.size()) << g.tekst;
+  }
+}
+
+// One strict decoder: what the JSON writer refuses, the book's texts do not
+// count as a character either.
+TEST(Windows1252, OnlyWellFormedUtf8IsACharacter) {
+  struct Geval {
+    const char* naam;
+    std::string tekst;
+    bool geldig;
+  };
+  const Geval gevallen[] = {
+      {"euro sign", "\xE2\x82\xAC", true},
+      {"highest point", "\xF4\x8F\xBF\xBF", true},
+      {"overlong slash", "\xC0\xAF", false},
+      {"overlong three bytes", "\xE0\x80\xAF", false},
+      {"surrogate", "\xED\xA0\x80", false},
+      {"beyond Unicode", "\xF4\x90\x80\x80", false},
+      {"cut off", "\xE2\x82", false},
+  };
+  for (const auto& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    EXPECT_EQ(IsGeldigeUtf8(g.tekst), g.geldig);
+    std::size_t pos = 0;
+    const auto teken = LeesUtf8Teken(g.tekst, pos);
+    EXPECT_EQ(teken.has_value(), g.geldig);
+    EXPECT_EQ(pos, g.geldig ? g.tekst.size() : 1u);
+    EXPECT_EQ(AantalTekens(g.tekst), g.geldig ? 1u : g.tekst.size());
   }
 }
 

@@ -4,29 +4,15 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "model/core/Utf8.h"
+
 namespace valdero::cli {
 namespace {
 
-// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
+// Length of the well-formed UTF-8 sequence at s[i], or 0 when it is not one.
 std::size_t Utf8Lengte(std::string_view s, std::size_t i) {
-  const auto b = static_cast<unsigned char>(s[i]);
-  std::size_t n;
-  std::uint32_t punt;
-  if (b < 0x80) return 1;
-  if ((b & 0xE0) == 0xC0) { n = 2; punt = b & 0x1Fu; }
-  else if ((b & 0xF0) == 0xE0) { n = 3; punt = b & 0x0Fu; }
-  else if ((b & 0xF8) == 0xF0) { n = 4; punt = b & 0x07u; }
-  else return 0;
-  if (i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k) {
-    const auto c = static_cast<unsigned char>(s[i + k]);
-    if ((c & 0xC0) != 0x80) return 0;
-    punt = (punt << 6) | (c & 0x3Fu);
-  }
-  // Overlong forms, surrogates and points beyond Unicode are not text.
-  static const std::uint32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (punt < minimum[n] || punt > 0x10FFFF || (punt >= 0xD800 && punt <= 0xDFFF)) return 0;
-  return n;
+  std::size_t na = i;
+  return LeesUtf8Teken(s, na) ? na - i : 0;
 }
 
 template <typename T>

@@ -2,32 +2,12 @@
 
 #include <charconv>
 
+#include "model/core/Utf8.h"
 #include "model/core/Windows1252.h"
 #include "model/core/TekstVorm.h"
 
 namespace valdero {
 namespace {
-
-bool IsGeldigeUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int volg = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    if (c >= 0xC2 && c <= 0xDF) volg = 1;
-    else if (c >= 0xE0 && c <= 0xEF) volg = 2;
-    else if (c >= 0xF0 && c <= 0xF4) volg = 3;
-    else return false;
-    if (i + static_cast<std::size_t>(volg) >= s.size()) return false;
-    for (int k = 1; k <= volg; ++k)
-      if ((static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) return false;
-    i += static_cast<std::size_t>(volg) + 1;
-  }
-  return true;
-}
 
 bool IsSpatie(char c) {
   const auto u = static_cast<unsigned char>(c);

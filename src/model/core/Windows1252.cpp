@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "model/core/Utf8.h"
+
 namespace valdero {
 namespace {
 
@@ -23,9 +25,9 @@ int NaarByte(char32_t teken) {
 
 }  // namespace
 
-char32_t VolgendTeken(std::string_view s, std::size_t& pos) {
+std::optional<char32_t> LeesUtf8Teken(std::string_view s, std::size_t& pos) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
-  int extra = 0;
+  std::size_t extra = 0;
   char32_t teken = 0;
   if (b0 < 0x80) {
     ++pos;
@@ -41,23 +43,38 @@ char32_t VolgendTeken(std::string_view s, std::size_t& pos) {
     teken = b0 & 0x07;
   } else {
     ++pos;
-    return 0xFFFD;
+    return std::nullopt;
   }
-  if (pos + static_cast<std::size_t>(extra) >= s.size()) {
+  if (pos + extra >= s.size()) {
     ++pos;
-    return 0xFFFD;
+    return std::nullopt;
   }
-  for (int i = 1; i <= extra; ++i) {
-    const auto b = static_cast<unsigned char>(s[pos + static_cast<std::size_t>(i)]);
+  for (std::size_t i = 1; i <= extra; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + i]);
     if ((b & 0xC0) != 0x80) {
       ++pos;
-      return 0xFFFD;
+      return std::nullopt;
     }
     teken = (teken << 6) | (b & 0x3F);
   }
-  pos += static_cast<std::size_t>(extra) + 1;
+  // An overlong form would let one character pass for another; surrogates
+  // and points beyond Unicode are no characters at all.
+  static constexpr char32_t kKleinste[] = {0, 0x80, 0x800, 0x10000};
+  if (teken < kKleinste[extra] || teken > 0x10FFFF || (teken >= 0xD800 && teken <= 0xDFFF)) {
+    ++pos;
+    return std::nullopt;
+  }
+  pos += extra + 1;
   return teken;
 }
+
+bool IsGeldigeUtf8(std::string_view s) {
+  for (std::size_t pos = 0; pos < s.size();)
+    if (!LeesUtf8Teken(s, pos)) return false;
+  return true;
+}
+
+char32_t VolgendTeken(std::string_view s, std::size_t& pos) { return LeesUtf8Teken(s, pos).value_or(0xFFFD); }
 
 void VoegTekenToe(std::string& s, char32_t c) {
   if (c < 0x80) {

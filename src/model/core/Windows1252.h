@@ -44,8 +44,8 @@ std::size_t AantalTekens(std::string_view utf8);
 // The first n characters of a UTF-8 text.
 std::string EersteTekens(std::string_view utf8, std::size_t n);
 
-// Decodes one UTF-8 character at pos and advances pos; invalid bytes decode
-// as U+FFFD one byte at a time.
+// Decodes one UTF-8 character at pos and advances pos; bytes that are no
+// well-formed character (Utf8.h) decode as U+FFFD one byte at a time.
 char32_t VolgendTeken(std::string_view utf8, std::size_t& pos);
 void VoegTekenToe(std::string& utf8, char32_t teken);
 
