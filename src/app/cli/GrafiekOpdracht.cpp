@@ -92,14 +92,7 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   }
 
   PdfAfdrukker afdrukker;
-  if (o.pdf) {
-    std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
-    if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
-    if (!afdrukker) {
-      omgeving.fout << "valdero-cli grafiek: " << waarom << "\n";
-      return kMislukt;
-    }
-  }
+  if (!o.LaadAfdrukker(omgeving, kNaam, afdrukker)) return kMislukt;
 
   CliBoek boek(opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = boek.kb;

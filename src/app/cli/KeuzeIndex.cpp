@@ -14,6 +14,15 @@ void SelectieOpties::Declareer(OptieLezer& lezer) {
     lezer.Tekst(naam, *doel);
 }
 
+bool SelectieOpties::LaadAfdrukker(Omgeving& omgeving, std::string_view opdracht, PdfAfdrukker& afdrukker) const {
+  if (!pdf) return true;
+  std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
+  if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
+  if (afdrukker) return true;
+  omgeving.fout << "valdero-cli " << opdracht << ": " << waarom << "\n";
+  return false;
+}
+
 std::optional<int> KeuzeIndex(const Kasboek& kb, std::optional<int> rekNr, const std::string* groep,
                               std::ostream& fout) {
   // Without an account or group the report covers the whole book: index 0.

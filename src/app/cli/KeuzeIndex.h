@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/cli/Opdrachten.h"
 #include "app/cli/Opties.h"
 #include "model/core/Kasboek.h"
 
@@ -19,6 +20,9 @@ struct SelectieOpties {
   std::optional<std::string> groep, klassen, soorten, pdf;
   // Declares --rekening, --periode, --groep, --klassen, --soorten and --pdf.
   void Declareer(OptieLezer& lezer);
+  // With --pdf: the printing, loaded before the book, so that a tool that
+  // cannot print says so at once. False after saying so.
+  bool LaadAfdrukker(Omgeving& omgeving, std::string_view opdracht, PdfAfdrukker& afdrukker) const;
 };
 
 // The position, 0 for neither; nothing, with the reason on `fout`, when the

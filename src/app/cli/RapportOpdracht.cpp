@@ -118,16 +118,8 @@ int RapportOpdracht(Omgeving& omgeving) {
     return Gebruiksfout(omgeving, kNaam, groepSoort ? "soort 5 en 6 vragen --groep KODE"
                                                     : "--groep hoort bij soort 5 en 6");
 
-  // Loaded before the book, so a tool that cannot print says so at once.
   PdfAfdrukker afdrukker;
-  if (o.pdf) {
-    std::string waarom = "deze valdero-cli is gebouwd zonder vensters en drukt geen PDF af";
-    if (omgeving.laadPdf) afdrukker = omgeving.laadPdf(waarom);
-    if (!afdrukker) {
-      omgeving.fout << "valdero-cli rapport: " << waarom << "\n";
-      return kMislukt;
-    }
-  }
+  if (!o.LaadAfdrukker(omgeving, kNaam, afdrukker)) return kMislukt;
 
   CliBoek boek(opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = boek.kb;
