@@ -124,6 +124,10 @@ void AfstemIndex::Voeg(const TKas& k, int positie) {
     restSleutels_[k.RekNr].push_back(s);
   }
   VoegIn(plek->second.posities, positie);
+  const auto p = static_cast<std::size_t>(positie);
+  if (kenmerken_.size() <= p) kenmerken_.resize(p + 1);
+  // The rest entries live in a node map: their addresses stay.
+  kenmerken_[p] = {static_cast<long long>(std::floor(k.Datum)), &plek->second};
 }
 
 void AfstemIndex::Haal(const TKas& k, int positie) {
@@ -135,6 +139,7 @@ void AfstemIndex::Haal(const TKas& k, int positie) {
   const std::string o = GelijkenisSleutel(k.Omschrijving);
   if (!o.empty()) HaalUit(omschrijving_[k.RekNr][o], positie);
   HaalUit(rest_[RestSleutel(k)].posities, positie);
+  if (static_cast<std::size_t>(positie) < kenmerken_.size()) kenmerken_[static_cast<std::size_t>(positie)] = {};
 }
 
 void AfstemIndex::Bouw(const Kasboek& kb) {
@@ -145,6 +150,7 @@ void AfstemIndex::Bouw(const Kasboek& kb) {
   omschrijving_.clear();
   rest_.clear();
   restSleutels_.clear();
+  kenmerken_.assign(static_cast<std::size_t>(std::max(kb.MaxKas(), 0)) + 1, Kenmerk{});
   VoortgangMelder melder(kb.voortgang(), "Afstemming voorbereiden", static_cast<std::uint64_t>(kb.MaxKas()));
   for (int i = 1; i <= kb.MaxKas(); ++i) {
     Voeg(kb.KasLijst[static_cast<std::size_t>(i)], i);
@@ -170,6 +176,8 @@ void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
   for (auto& [sleutel, rest] : rest_)
     for (auto p = std::lower_bound(rest.posities.begin(), rest.posities.end(), positie); p != rest.posities.end(); ++p)
       ++*p;
+  if (static_cast<std::size_t>(positie) <= kenmerken_.size())
+    kenmerken_.insert(kenmerken_.begin() + positie, Kenmerk{});
   Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
 }
 
@@ -186,6 +194,8 @@ void AfstemIndex::NaVerwijderen(int positie, const TKas& oud) {
   for (auto& [rekNr, lijsten] : omschrijving_)
     for (auto& [sleutel, lijst] : lijsten) schuif(lijst);
   for (auto& [sleutel, rest] : rest_) schuif(rest.posities);
+  if (positie >= 0 && static_cast<std::size_t>(positie) < kenmerken_.size())
+    kenmerken_.erase(kenmerken_.begin() + positie);
 }
 
 void AfstemIndex::NaVervangen(const Kasboek& kb, int positie, const TKas& oud) {

@@ -49,6 +49,20 @@ class AfstemIndex {
   };
   std::vector<const Rest*> RestVan(int rekNr) const;
 
+  // What the scoring reads of the transaction at a position besides the
+  // lists: its day and its action code, kind and currency. Kept side by
+  // side per position, so that walking a list of positions reads a small
+  // array in order instead of a record each somewhere in the ledger. Null
+  // for a position the index does not hold.
+  struct Kenmerk {
+    long long dag = 0;
+    const Rest* rest = nullptr;
+  };
+  const Kenmerk* KenmerkOp(int positie) const {
+    const auto p = static_cast<std::size_t>(positie);
+    return positie >= 1 && p < kenmerken_.size() && kenmerken_[p].rest ? &kenmerken_[p] : nullptr;
+  }
+
  private:
   using Lijsten = std::unordered_map<std::string, std::vector<int>>;
   void Voeg(const TKas& kas, int positie);
@@ -62,6 +76,7 @@ class AfstemIndex {
   PerRekening relatie_, omschrijving_;
   std::unordered_map<std::string, Rest> rest_;
   std::unordered_map<int, std::vector<std::string>> restSleutels_;
+  std::vector<Kenmerk> kenmerken_;  // by position
 };
 
 }  // namespace valdero

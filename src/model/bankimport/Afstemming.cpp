@@ -283,8 +283,6 @@ void Afstemming::FindSameDayCandidates() {
   modus = kandidaten.empty() ? vergelijkmodus::Nieuw : vergelijkmodus::Vergelijk;
 }
 
-bool Afstemming::Lijst::Bevat(int p) const { return std::binary_search(begin, eind, p); }
-
 Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   Beste b;
   b.positie = heleGrootboek ? grootboekBijStart_ : static_cast<int>(kandidaten.size());
@@ -333,9 +331,29 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
     for (const Lijst& l : runs[static_cast<std::size_t>(c)]) n += l.Grootte();
     return n;
   };
-  auto bevat = [&](int c, int p) {
-    for (const Lijst& l : runs[static_cast<std::size_t>(c)])
-      if (l.Bevat(p)) return true;
+  // Whether criterion c holds position p, for positions that only rise
+  // during one walk: each run keeps a cursor that gallops forward, so that
+  // two long lists of nearly the same positions cost a step per position
+  // instead of a search through the whole list.
+  std::array<std::vector<const int*>, 4> cursors;
+  auto bevatVanaf = [&](int c, int p) {
+    const auto& lijsten = runs[static_cast<std::size_t>(c)];
+    auto& cursor = cursors[static_cast<std::size_t>(c)];
+    for (std::size_t r = 0; r < lijsten.size(); ++r) {
+      const int* eind = lijsten[r].eind;
+      const int*& q = cursor[r];
+      if (q != eind && *q < p) {
+        // *laag < p throughout; the first position >= p lies after it.
+        const int* laag = q;
+        std::ptrdiff_t stap = 1;
+        while (stap < eind - laag && laag[stap] < p) {
+          laag += stap;
+          stap *= 2;
+        }
+        q = std::lower_bound(laag + 1, stap < eind - laag ? laag + stap + 1 : eind, p);
+      }
+      if (q != eind && *q == p) return true;
+    }
     return false;
   };
   const std::string& actie = kenmerken.actie;
@@ -343,6 +361,24 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   auto rest = [&](const TKas& k) {
     return (ZelfdeKode(k.ActieKode, actie) ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
            (k.Munt == regel.Munt ? score::Munt : 0);
+  };
+  // The walks below meet thousands of positions per line: they read the
+  // index's small array of day and rest per position, and the record itself
+  // only for a position the index does not hold.
+  auto restOp = [&](int p) {
+    const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
+    if (!k) return rest(kas(p));
+    const AfstemIndex::Rest& r = *k->rest;
+    return (ZelfdeKode(r.actie, actie) ? score::Actie : 0) + (r.soort == soort ? score::Soort : 0) +
+           (r.munt == regel.Munt ? score::Munt : 0);
+  };
+  auto dagOp = [&](int p) {
+    const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
+    return k ? k->dag : Dag(kas(p).Datum);
+  };
+  auto afstandOp = [&](int p) {
+    const long long d = dagOp(p) - Dag(regel.Datum);
+    return d < 0 ? -d : d;
   };
 
   // The group, amount, relation and description weigh 8 or more each, the
@@ -372,19 +408,24 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
     }
     if (!mogelijk) continue;
     for (const Lijst& l : runs[static_cast<std::size_t>(kortste)]) {
+      for (int c = 0; c < 4; ++c) {
+        auto& cursor = cursors[static_cast<std::size_t>(c)];
+        cursor.clear();
+        for (const Lijst& r : runs[static_cast<std::size_t>(c)]) cursor.push_back(r.begin);
+      }
       for (const int* p = l.begin; p != l.eind; ++p) {
         bool overal = true;
         for (int c = 0; c < 4 && overal; ++c)
-          if (c != kortste && (combinatie & (8 >> c))) overal = bevat(c, *p);
+          if (c != kortste && (combinatie & (8 >> c))) overal = bevatVanaf(c, *p);
         if (!overal) continue;
-        const int s = gewicht + rest(kas(*p));
-        const long long afstand = Afstand(*p);
+        const int s = gewicht + restOp(*p);
+        const long long afstand = afstandOp(*p);
         if (beter(s, *p, afstand)) {
           fase2 = {s, *p};
           fase2Afstand = afstand;
         }
         // Higher positions lie no nearer once the line's date is reached.
-        if (s == gewicht + score::Actie + score::Soort + score::Munt && Dag(kas(*p).Datum) >= regelDag) break;
+        if (s == gewicht + score::Actie + score::Soort + score::Munt && dagOp(*p) >= regelDag) break;
       }
     }
   }
@@ -392,7 +433,7 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
     // Per action code, kind and currency: the positions nearest to the
     // line's date on either side (the lowest of a day).
     auto eersteVanDag = [&](const std::vector<int>& pos, std::vector<int>::const_iterator eind, long long dag) {
-      return std::lower_bound(pos.begin(), eind, dag, [&](int p, long long d) { return Dag(kas(p).Datum) < d; });
+      return std::lower_bound(pos.begin(), eind, dag, [&](int p, long long d) { return dagOp(p) < d; });
     };
     for (const AfstemIndex::Rest* r : index_.RestVan(regel.RekNr)) {
       const auto& pos = r->posities;
@@ -401,15 +442,15 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
       const int s = (r->actie == actie ? score::Actie : 0) + (r->soort == soort ? score::Soort : 0) +
                     (r->munt == regel.Munt ? score::Munt : 0);
       const auto na = eersteVanDag(pos, eind, regelDag);
-      if (na != eind && beter(s, *na, Afstand(*na))) {
+      if (na != eind && beter(s, *na, afstandOp(*na))) {
         fase2 = {s, *na};
-        fase2Afstand = Afstand(*na);
+        fase2Afstand = afstandOp(*na);
       }
       if (na != pos.begin()) {
-        const auto voor = eersteVanDag(pos, eind, Dag(kas(*std::prev(na)).Datum));
-        if (beter(s, *voor, Afstand(*voor))) {
+        const auto voor = eersteVanDag(pos, eind, dagOp(*std::prev(na)));
+        if (beter(s, *voor, afstandOp(*voor))) {
           fase2 = {s, *voor};
-          fase2Afstand = Afstand(*voor);
+          fase2Afstand = afstandOp(*voor);
         }
       }
     }

@@ -190,7 +190,6 @@ class Afstemming {
     const int* eind = nullptr;
     bool Leeg() const { return begin == eind; }
     std::size_t Grootte() const { return static_cast<std::size_t>(eind - begin); }
-    bool Bevat(int p) const;
   };
   // Scratch of ScoreCandidates: the runs of positions per criterion.
   mutable std::array<std::vector<Lijst>, 4> runsScratch_;
