@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "model/core/Utf8.h"
@@ -15,18 +16,41 @@ std::size_t Utf8Lengte(std::string_view s, std::size_t i) {
   return LeesUtf8Teken(s, na) ? na - i : 0;
 }
 
+// Appended in place: a dump of a large book writes millions of numbers.
 template <typename T>
-std::string KortsteGetal(T waarde) {
+void VoegKortsteGetalToe(std::string& uit, T waarde) {
   // JSON knows no NaN or infinity; a damaged file may hold them.
-  if (!std::isfinite(waarde)) return "null";
+  if (!std::isfinite(waarde)) {
+    uit += "null";
+    return;
+  }
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, waarde);
-  return std::string(buf, r.ptr);
+  uit.append(buf, r.ptr);
+}
+
+// Printable ASCII without quote or backslash: written as it is.
+bool Gewoon(std::string_view tekst) {
+  for (const char c : tekst) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b >= 0x7F || b == '"' || b == '\\') return false;
+  }
+  return true;
 }
 
 }  // namespace
 
 void VoegJsonTekstToe(std::string& uit, std::string_view tekst) {
+  // Nearly every key and text of a book: one piece, no escapes.
+  if (Gewoon(tekst)) {
+    const std::size_t n = uit.size();
+    uit.resize(n + tekst.size() + 2);
+    char* p = uit.data() + n;
+    *p++ = '"';
+    if (!tekst.empty()) std::memcpy(p, tekst.data(), tekst.size());
+    p[tekst.size()] = '"';
+    return;
+  }
   uit += '"';
   for (std::size_t i = 0; i < tekst.size();) {
     // A run of printable ASCII without quote or backslash goes in one piece:
@@ -140,17 +164,19 @@ void JsonSchrijver::Tekst(std::string_view tekst) {
 
 void JsonSchrijver::Getal(double waarde) {
   VoorWaarde();
-  uit_ += KortsteGetal(waarde);
+  VoegKortsteGetalToe(uit_, waarde);
 }
 
 void JsonSchrijver::Getal(float waarde) {
   VoorWaarde();
-  uit_ += KortsteGetal(waarde);
+  VoegKortsteGetalToe(uit_, waarde);
 }
 
 void JsonSchrijver::Geheel(std::int64_t waarde) {
   VoorWaarde();
-  uit_ += std::to_string(waarde);
+  char buf[24];
+  const auto r = std::to_chars(buf, buf + sizeof buf, waarde);
+  uit_.append(buf, r.ptr);
 }
 
 void JsonSchrijver::Waarheid(bool waarde) {

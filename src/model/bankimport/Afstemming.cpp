@@ -372,6 +372,18 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
     return (ZelfdeKode(r.actie, actie) ? score::Actie : 0) + (r.soort == soort ? score::Soort : 0) +
            (r.munt == regel.Munt ? score::Munt : 0);
   };
+  // The highest rest score any transaction of the account can reach.
+  int hoogsteRest = -1;
+  auto besteRest = [&] {
+    if (hoogsteRest < 0) {
+      hoogsteRest = 0;
+      for (const AfstemIndex::Rest* r : index_.RestVan(regel.RekNr))
+        hoogsteRest = std::max(hoogsteRest, (ZelfdeKode(r->actie, actie) ? score::Actie : 0) +
+                                                (r->soort == soort ? score::Soort : 0) +
+                                                (r->munt == regel.Munt ? score::Munt : 0));
+    }
+    return hoogsteRest;
+  };
   auto dagOp = [&](int p) {
     const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
     return k ? k->dag : Dag(kas(p).Datum);
@@ -424,8 +436,11 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
           fase2 = {s, *p};
           fase2Afstand = afstand;
         }
-        // Higher positions lie no nearer once the line's date is reached.
+        // Higher positions lie no nearer once the line's date is reached;
+        // past the distance of the best so far they lie farther, and then
+        // only a higher score could still win.
         if (s == gewicht + score::Actie + score::Soort + score::Munt && dagOp(*p) >= regelDag) break;
+        if (fase2.score == gewicht + besteRest() && dagOp(*p) - regelDag > fase2Afstand) break;
       }
     }
   }
