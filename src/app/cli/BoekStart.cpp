@@ -10,8 +10,8 @@
 namespace valdero::cli {
 
 LaadUitkomst StartCliBoek(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
-                          const CliOpties& opties, const std::string& argument) {
-  const LaadUitkomst u = StartBoek(boek.kb, true, argument);
+                          const CliOpties& opties, const std::string& argument, Laadwijze wijze) {
+  const LaadUitkomst u = StartBoek(boek.kb, true, argument, wijze);
   if (u == LaadUitkomst::Geladen && !ControleerCliWachtwoord(omgeving, opdracht, boek, opties))
     return LaadUitkomst::Gestopt;
   return u;
@@ -21,7 +21,7 @@ void VolgBewaring(Omgeving& omgeving, const Kasboek& kb) {
   if (kb.OnbevestigdBewaard) omgeving.onbevestigd = true;
 }
 
-int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst) {
+int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst, Laadwijze wijze) {
   if (std::string fout = LeesOpties(omgeving.args, uitkomst.opties); !fout.empty())
     return Gebruiksfout(omgeving, opdracht, fout);
   if (uitkomst.opties.argumenten.size() != 1)
@@ -30,7 +30,7 @@ int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek
   uitkomst.boek = std::make_unique<CliBoek>(uitkomst.opties, omgeving.map, omgeving.voortgang, omgeving.bestanden);
   Kasboek& kb = uitkomst.boek->kb;
   const LaadUitkomst u = StartCliBoek(omgeving, opdracht, *uitkomst.boek, uitkomst.opties,
-                                      uitkomst.opties.argumenten[0]);
+                                      uitkomst.opties.argumenten[0], wijze);
   uitkomst.geladen =
       u == LaadUitkomst::Geladen && kb.RekGelezen && kb.GroepGelezen && kb.KasGelezen;
   if (!uitkomst.geladen)

@@ -22,7 +22,8 @@ struct GeladenBoek {
 // password when it has one (Gestopt when it was not given: the book is
 // then out of memory again).
 LaadUitkomst StartCliBoek(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
-                          const CliOpties& opties, const std::string& argument);
+                          const CliOpties& opties, const std::string& argument,
+                          Laadwijze wijze = Laadwijze::Volledig);
 
 // A save of the command took the book's place but the disk did not
 // confirm it: the command ends with kOnbevestigd.
@@ -32,7 +33,9 @@ void VolgBewaring(Omgeving& omgeving, const Kasboek& kb);
 // matrix included; the success message of a start-up load is not shown).
 // Returns kGelukt with `uitkomst` filled, or kGebruiksfout after reporting a
 // usage error. Whether the book was loaded is in `uitkomst.geladen`.
-int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst);
+// A command that shows balances only loads with Laadwijze::AlleenSaldi.
+int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst,
+                      Laadwijze wijze = Laadwijze::Volledig);
 
 // A book another program holds was opened read-only: reports who has it and
 // that nothing was written, and returns true (the command then ends with

@@ -12,7 +12,9 @@ namespace valdero::cli {
 // what a person without a screen for the desktop program wants to see.
 int SaldiOpdracht(Omgeving& omgeving) {
   GeladenBoek g;
-  if (const int code = StartBoekOpdracht(omgeving, "saldi", g); code != kGelukt) return code;
+  // The balances need no transaction in memory: read for the matrix alone.
+  if (const int code = StartBoekOpdracht(omgeving, "saldi", g, Laadwijze::AlleenSaldi); code != kGelukt)
+    return code;
   if (!g.geladen) return kMislukt;
   Kasboek& kb = g.boek->kb;
   if (kb.SaldoMatrix.size() != static_cast<std::size_t>(kb.MaxGroep()) + 2) return kMislukt;

@@ -74,23 +74,23 @@ void TKas::Lees(const std::uint8_t* p) {
   else
     ruw.Vergeet();
   Index = LeesU16(p + 0);
-  RekNr = LeesI16(p + 2);
+  RekNr = LeesI16(p + PlekRekNr);
   VolgBlad = LeesU16(p + 4);
-  LeesShortStr(GroepKode, p + 6, 4);
+  LeesShortStr(GroepKode, p + PlekGroepKode, GroepKodeRuimte);
   LeesShortStr(ActieKode, p + 11, 2);
-  Datum = LeesF64(p + 14);
+  Datum = LeesF64(p + PlekDatum);
   LeesShortStr(TegenRekNr, p + 22, 12);
   LeesShortStr(Relatie, p + 35, 32);
   TegenRek = LeesI16(p + 68);
   TegenVolgBlad = LeesU16(p + 70);
-  Bedrag = LeesF64(p + 72);
+  Bedrag = LeesF64(p + PlekBedrag);
   MuntKoers = LeesF32(p + 80);
   LeesShortStr(Omschrijving, p + 84, 255);
   Munt = LeesU16(p + 340);
   BoekSoort = LeesU16(p + 342);
   Extra1 = p[344];
   Belegging = p[348];
-  PayDate = LeesF64(p + 349);
+  PayDate = LeesF64(p + PlekBetaaldatum);
   Aantal = LeesF32(p + 357);
   Prijs = LeesF32(p + 361);
 }

@@ -20,6 +20,14 @@ using ByteBeeld = std::array<std::uint8_t, N>;
 // One transaction ("kasrecord").
 struct TKas {
   static constexpr std::size_t Grootte = 382;
+  // Where the fields a balance needs sit in the image: a load for the
+  // balances alone reads these and nothing else.
+  static constexpr std::size_t PlekRekNr = 2;
+  static constexpr std::size_t PlekGroepKode = 6;
+  static constexpr int GroepKodeRuimte = 4;
+  static constexpr std::size_t PlekDatum = 14;
+  static constexpr std::size_t PlekBedrag = 72;
+  static constexpr std::size_t PlekBetaaldatum = 349;
   int Index = 0;
   int RekNr = 0;
   int VolgBlad = 0;  // bits 6..15 sequence number, bits 0..5 sheet number

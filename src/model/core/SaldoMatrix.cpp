@@ -1,7 +1,9 @@
 #include "model/core/SaldoMatrix.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -9,6 +11,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Status.h"
+#include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace {
@@ -91,7 +94,68 @@ class GroepIndex {
   std::unordered_map<std::string, int> lang_;
 };
 
+// The positions of the accounts by number, keeping the first match.
+std::unordered_map<int, int> RekeningIndex(const Kasboek& kb) {
+  std::unordered_map<int, int> rekeningen;
+  for (int a = kb.MaxRek(); a >= 1; --a)
+    if (a < static_cast<int>(kb.RekLijst.size()))
+      rekeningen[kb.RekLijst[static_cast<std::size_t>(a)].RekNr] = a;
+  return rekeningen;
+}
+
 }  // namespace
+
+struct SaldoOpbouw::Indexen {
+  GroepIndex groepen;
+  std::unordered_map<int, int> rekeningen;
+  // Every transaction of the year passes here: the positions found are
+  // kept in small tables by the code's bytes and the account number, so
+  // that nearly every record costs two array reads instead of two lookups
+  // (and no decoding of its code).
+  struct Groep {
+    std::uint64_t sleutel = ~std::uint64_t{0};
+    int positie = 0;
+  };
+  struct Rekening {
+    int rekNr = -1;
+    int positie = 0;
+  };
+  std::array<Groep, 1024> groepCache{};
+  std::array<Rekening, 256> rekeningCache{};
+
+  int Groep(std::string_view kodeCp1252) {
+    if (kodeCp1252.size() > 7) return groepen.Zoek(Cp1252NaarUtf8(kodeCp1252));
+    std::uint64_t sleutel = 0;
+    std::memcpy(&sleutel, kodeCp1252.data(), kodeCp1252.size());
+    sleutel |= static_cast<std::uint64_t>(kodeCp1252.size()) << 56;
+    auto& plek = groepCache[static_cast<std::size_t>((sleutel * 0x9E3779B97F4A7C15ULL) >> 54)];
+    if (plek.sleutel != sleutel) plek = {sleutel, groepen.Zoek(Cp1252NaarUtf8(kodeCp1252))};
+    return plek.positie;
+  }
+  int Rekening(int rekNr) {
+    auto& plek = rekeningCache[static_cast<std::size_t>(rekNr) & 0xFF];
+    if (plek.rekNr != rekNr) {
+      const auto a = rekeningen.find(rekNr);
+      plek = {rekNr, a == rekeningen.end() ? 0 : a->second};
+    }
+    return plek.positie;
+  }
+};
+
+SaldoOpbouw::SaldoOpbouw(Kasboek& kb)
+    : kb_(kb), indexen_(std::make_unique<Indexen>(Indexen{GroepIndex(kb), RekeningIndex(kb)})) {
+  kb.SaldoMatrix.Maak(kb.MaxGroep(), kb.MaxRek());
+}
+
+SaldoOpbouw::~SaldoOpbouw() = default;
+
+bool SaldoOpbouw::Boek(std::string_view groepKodeCp1252, int rekNr, double bedrag) {
+  if (bedrag == 0) return true;
+  const int g = indexen_->Groep(groepKodeCp1252);
+  const int a = indexen_->Rekening(rekNr);
+  if (g == 0 || a == 0) return false;
+  return kb_.SaldoMatrix.Boek(static_cast<std::size_t>(g), static_cast<std::size_t>(a), bedrag);
+}
 
 Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
                     int& rekeningMissers, int& groepMissers, double bedrag) {
@@ -114,10 +178,7 @@ Status BouwSaldoMatrix(Kasboek& kb) {
   // The rebuild touches every transaction: resolve codes through maps that
   // keep the first match, exactly as the linear lookups do.
   const GroepIndex groepen(kb);
-  std::unordered_map<int, int> rekeningen;
-  for (int a = kb.MaxRek(); a >= 1; --a)
-    if (a < static_cast<int>(kb.RekLijst.size()))
-      rekeningen[kb.RekLijst[static_cast<std::size_t>(a)].RekNr] = a;
+  const std::unordered_map<int, int> rekeningen = RekeningIndex(kb);
 
   int rekeningMissers = 0;
   int groepMissers = 0;

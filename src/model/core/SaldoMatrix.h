@@ -2,7 +2,9 @@
 // The balance matrix: totals per group and account, kept in step with every
 // posting and rebuilt after bulk changes.
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/core/Status.h"
 
@@ -30,6 +32,26 @@ Status BouwSaldoMatrix(Kasboek& kb);
 // stands whatever the rebuild finds: what it could not place it has reported
 // to the user itself.
 inline void HerbouwSaldoMatrix(Kasboek& kb) { static_cast<void>(BouwSaldoMatrix(kb)); }
+
+// The matrix built from transactions as they are read, without keeping
+// them: for a load that needs the balances only. Made once the accounts and
+// groups are in the book; each amount goes to its cells in the order given,
+// so the cells equal those of BouwSaldoMatrix over the same transactions.
+// Boek refuses, with nothing changed and nothing reported, an amount whose
+// group or account does not exist: the caller then loads the book whole,
+// where the rebuild reports it and offers to remove the record.
+class SaldoOpbouw {
+ public:
+  explicit SaldoOpbouw(Kasboek& kb);
+  ~SaldoOpbouw();
+  // The group code as the file holds it (Windows-1252).
+  bool Boek(std::string_view groepKodeCp1252, int rekNr, double bedrag);
+
+ private:
+  struct Indexen;
+  Kasboek& kb_;
+  std::unique_ptr<Indexen> indexen_;
+};
 
 // Keep the matrix in step when a group or an account leaves its list: call
 // these before the record is removed. The row (column) goes, and its amounts

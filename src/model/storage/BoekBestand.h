@@ -26,6 +26,20 @@ Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud);
 // asked for. IOStatus holds the outcome afterwards.
 Status OpenBoek(Kasboek& kb, bool meldSucces);
 
+// What a load keeps of the transactions.
+enum class Laadwijze {
+  // Every record, decoded: the book as the windows and every command use it.
+  Volledig,
+  // Only what the balances need: each transaction's amount goes straight to
+  // the balance matrix (built here) and the records are not kept, so no text
+  // of them is decoded. The list holds the dummy record alone. A book whose
+  // transactions need more (an unknown group or account, a damaged date,
+  // the sample book) is loaded whole instead, with the reports of a whole
+  // load, and the mode then says Volledig.
+  AlleenSaldi,
+};
+Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze);
+
 // The file image of the book in memory, converting amounts first when
 // MuntOmzetten is set.
 std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb);

@@ -26,6 +26,8 @@ namespace valdero {
 namespace {
 
 constexpr const char* kStandaardNaam = "Valdr";
+// Why a book loaded for its balances alone is not saved.
+constexpr const char* kAlleenSaldiGeladen = "alleen de saldi zijn ingelezen";
 
 bool BestaatBestand(const Kasboek& kb, const std::string& pad) {
   std::error_code fout;
@@ -92,6 +94,11 @@ void RuimWezenOp(Kasboek& kb) {
 }  // namespace
 
 LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
+  Laadwijze wijze = Laadwijze::Volledig;
+  return LaadBoek(kb, bijStart, argument, wijze);
+}
+
+LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, Laadwijze& wijze) {
   const int jaar = JaarVan(kb.Vandaag());
   kb.HuidigJaar = std::to_string(jaar);
   while (kb.HuidigJaar.size() < 4) kb.HuidigJaar.insert(kb.HuidigJaar.begin(), '0');
@@ -127,7 +134,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
   kb.RelatieLijst.clear();
   kb.EersteBewaring = true;
 
-  const Status boek = OpenBoek(kb, !bijStart);
+  const Status boek = OpenBoek(kb, !bijStart, wijze);
   if (boek == Status(Sectie::Configuratie)) return LaadUitkomst::Gestopt;
   // Every save stores the current password: it is the book's own from the
   // moment the book is read, whichever path saves it (the check asks for it
@@ -174,9 +181,16 @@ void PasConfigToe(Kasboek& kb) {
   VerzamelSoortKodes(kb);
 }
 
-LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
-  const LaadUitkomst uitkomst = LaadBoek(kb, bijStart, argument);
+LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument, Laadwijze wijze) {
+  const LaadUitkomst uitkomst = LaadBoek(kb, bijStart, argument, wijze);
   if (uitkomst != LaadUitkomst::Geladen) return uitkomst;
+  if (wijze == Laadwijze::AlleenSaldi) {
+    // The matrix was built while the book was read. Without its records
+    // the book must never be written over the file that holds them.
+    kb.GeenSlot = kAlleenSaldiGeladen;
+    PasConfigToe(kb);
+    return uitkomst;
+  }
   // The configuration is applied whenever the book's lists could be put
   // together, whatever the configuration file itself reported: a damaged one
   // was replaced by the defaults, which must then be in force.

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "model/core/Status.h"
+#include "model/storage/BoekBestand.h"
 
 namespace valdero {
 
@@ -50,6 +51,9 @@ enum class LaadUitkomst {
 //    success only when not at start-up; the per-book settings; the printer
 //    measures; LeesConfig when the book was read, else StandaardConfig.
 LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument = {});
+// The same reading the transactions as `wijze` says; afterwards `wijze`
+// says how they were read (a balance-only load can become a whole one).
+LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, Laadwijze& wijze);
 
 // The data part of refreshing the main window after a load: rebuilds the
 // balance matrix when accounts and groups were read; otherwise empties it and,
@@ -64,8 +68,13 @@ Status VernieuwBoek(Kasboek& kb);
 void PasConfigToe(Kasboek& kb);
 
 // LaadBoek, then VernieuwBoek and, when that succeeded, PasConfigToe:
-// everything a start-up does to the book, without windows.
-LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument = {});
+// everything a start-up does to the book, without windows. With
+// Laadwijze::AlleenSaldi the balance matrix, the accounts, groups and
+// configuration are as after a whole load, but the transactions are not in
+// memory (unless the book needed a whole load after all) and the book is
+// then never saved: GeenSlot says why.
+LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument = {},
+                       Laadwijze wijze = Laadwijze::Volledig);
 
 // Takes the book out of memory, as if nothing had been loaded: what a
 // refused password leaves, so that nothing of the book can be shown or

@@ -1,7 +1,9 @@
 // Reading a cash-book file: the sections in order, the checks and repairs
 // made on the way, and the reports of OpenBoek.
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "model/core/Berichten.h"
 #include "model/core/Bestandssysteem.h"
@@ -12,8 +14,10 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
 #include "model/core/Status.h"
 #include "model/core/Windows1252.h"
+#include "model/core/ByteImage.h"
 
 namespace valdero {
 namespace {
@@ -59,15 +63,20 @@ bool DatumKlopt(double datum) {
   return datum >= kEerste && datum < kLaatste + 1;
 }
 
+bool IsVoorbeeldBoek(const Kasboek& kb) { return kb.KasNaam == "Raro2005"; }
+
+// What the program sets right in every transaction it reads.
+void Herstel(TKas& kas, std::size_t i, bool voorbeeld) {
+  if (i == 0) MaakDummy(kas);
+  if (kas.MuntKoers == 0.0f) kas.MuntKoers = 1.0f;
+  if (voorbeeld) kas.Datum = SchuifVoorbeeldDatum(kas.Datum);
+  kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
+  kas.Index = static_cast<int>(i);
+}
+
 Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
-  const bool voorbeeld = kb.KasNaam == "Raro2005";
-  const auto herstel = [voorbeeld](TKas& kas, std::size_t i) {
-    if (i == 0) MaakDummy(kas);
-    if (kas.MuntKoers == 0.0f) kas.MuntKoers = 1.0f;
-    if (voorbeeld) kas.Datum = SchuifVoorbeeldDatum(kas.Datum);
-    kas.Belegging = TKas::IsBeleggingsSoort(kas.BoekSoort) ? 1 : 0;
-    kas.Index = static_cast<int>(i);
-  };
+  const bool voorbeeld = IsVoorbeeldBoek(kb);
+  const auto herstel = [voorbeeld](TKas& kas, std::size_t i) { Herstel(kas, i, voorbeeld); };
   bool beschadigd = !lezer.LeesRecords(hoogste, kb.KasLijst, herstel);
   for (std::size_t i = 1; !beschadigd && i < kb.KasLijst.size(); ++i)
     beschadigd = !DatumKlopt(kb.KasLijst[i].Datum) || !DatumKlopt(kb.KasLijst[i].PayDate);
@@ -84,6 +93,42 @@ Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
   kb.KasGelezen = true;
   kb.SaldoMatrix.Wis();
   return {};
+}
+
+// The transactions for the balances alone: each amount into the matrix as
+// its record passes, reading of a record only the fields the balance needs
+// (the amount, the account, the group code, and the dates that tell a
+// damaged record), so that none of the texts is decoded and the year's
+// records never stand in memory. False when the book needs a whole load
+// instead (see Laadwijze::AlleenSaldi); the reader has then moved on.
+bool LeesAlleenSaldi(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
+  if (IsVoorbeeldBoek(kb)) return false;
+  using namespace bytes;
+  SaldoOpbouw opbouw(kb);
+  TKas eerste;
+  bool eersteGelezen = false;
+  const bool gelukt = lezer.LoopRecords(hoogste, TKas::Grootte, [&](const std::uint8_t* p, std::size_t i) {
+    if (i == 0) {
+      eerste.Lees(p);
+      eersteGelezen = true;
+      return true;
+    }
+    if (!DatumKlopt(LeesF64(p + TKas::PlekDatum)) || !DatumKlopt(LeesF64(p + TKas::PlekBetaaldatum))) return false;
+    // The code's bytes as stored, cut to its room as a whole load cuts it.
+    const std::uint8_t* kode = p + TKas::PlekGroepKode;
+    const std::size_t lengte = std::min<std::size_t>(kode[0], TKas::GroepKodeRuimte);
+    return opbouw.Boek(std::string_view(reinterpret_cast<const char*>(kode + 1), lengte), LeesI16(p + TKas::PlekRekNr),
+                       LeesF64(p + TKas::PlekBedrag));
+  });
+  if (!gelukt) {
+    kb.SaldoMatrix.Wis();
+    return false;
+  }
+  // The book keeps its dummy record at position 0, as a whole load does.
+  kb.KasLijst.assign(1, eersteGelezen ? eerste : TKas{});
+  Herstel(kb.KasLijst.front(), 0, false);
+  kb.KasGelezen = true;
+  return true;
 }
 
 Status LeesRelaties(Kasboek& kb, ByteLezer& lezer) {
@@ -134,7 +179,7 @@ void LeegBoek(Kasboek& kb) {
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
 }
 
-Status LeesSecties(Kasboek& kb, ByteLezer& lezer) {
+Status LeesSecties(Kasboek& kb, ByteLezer& lezer, Laadwijze& wijze) {
   LeegBoek(kb);
   std::int32_t tellers[3] = {0, 0, 0};
   for (auto& teller : tellers)
@@ -150,6 +195,11 @@ Status LeesSecties(Kasboek& kb, ByteLezer& lezer) {
     for (auto& rekening : kb.RekLijst) rekening.Munt = 0;
 
   const TBank& kop = kb.RekLijst.front();
+  // A book that asks before it is read is read whole: asked once.
+  if (kop.Naam < "2007" && wijze == Laadwijze::AlleenSaldi) {
+    wijze = Laadwijze::Volledig;
+    return {};
+  }
   if (kop.Naam < "2007" &&
       !Vraag(kb, "Valderobestand van vóór 2007, Gebruik RI05, \rconverteer of maak nieuw "
                  "bestand.\rWilt u tóch doorgaan?")) {
@@ -162,7 +212,15 @@ Status LeesSecties(Kasboek& kb, ByteLezer& lezer) {
   if (!lezer.LeesRecords(tellers[1], kb.GroepLijst)) return Stop(kb, Sectie::Groepen);
   kb.GroepGelezen = true;
 
-  Status status = LeesTransacties(kb, lezer, tellers[2]);
+  Status status;
+  if (wijze == Laadwijze::AlleenSaldi) {
+    if (!LeesAlleenSaldi(kb, lezer, tellers[2])) {
+      wijze = Laadwijze::Volledig;
+      return {};  // the caller reads the file again, whole
+    }
+  } else {
+    status = LeesTransacties(kb, lezer, tellers[2]);
+  }
   if (kb.KasGelezen && kb.RelatiesAanwezig) status = LeesRelaties(kb, lezer);
   // Bytes after the last section carry nothing the program wrote; they are
   // ignored and disappear with the next save.
@@ -174,10 +232,16 @@ Status LeesSecties(Kasboek& kb, ByteLezer& lezer) {
 
 Status LeesBoek(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
   ByteLezer lezer(inhoud);
-  return LeesSecties(kb, lezer);
+  Laadwijze wijze = Laadwijze::Volledig;
+  return LeesSecties(kb, lezer, wijze);
 }
 
 Status OpenBoek(Kasboek& kb, bool meldSucces) {
+  Laadwijze wijze = Laadwijze::Volledig;
+  return OpenBoek(kb, meldSucces, wijze);
+}
+
+Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   kb.IOStatus = 0;
   kb.RekLijst.clear();
   kb.GroepLijst.clear();
@@ -201,6 +265,7 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
   }
   Status status;
   bool leesfout = false;
+  bool opnieuw = false;
   {
     ByteLezer lezer(
         [&](std::uint8_t* data, std::size_t n, std::size_t& gelezen) {
@@ -209,11 +274,20 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
         grootte);
     VoortgangMelder melder(kb.voortgang(), "Inlezen " + pad.filename().string(), grootte);
     lezer.Meld(&melder);
-    status = LeesSecties(kb, lezer);
+    const Laadwijze gevraagd = wijze;
+    status = LeesSecties(kb, lezer, wijze);
     leesfout = lezer.Leesfout();
+    // Only a balance-only load that went through stands; anything else
+    // is read again whole, with the reports of a whole load.
+    if (gevraagd == Laadwijze::AlleenSaldi && (leesfout || !status.Gelukt())) wijze = Laadwijze::Volledig;
+    opnieuw = gevraagd != wijze;
     melder.Stap(grootte);  // bytes after the last section are not read
   }
   bestanden.Sluit(bestand);
+  if (opnieuw) {
+    kb.SaldoMatrix.Wis();
+    return OpenBoek(kb, meldSucces, wijze);
+  }
   // An error half-way is a failure, never a shorter book.
   if (leesfout) {
     LeegBoek(kb);

@@ -71,6 +71,22 @@ class ByteLezer {
     return true;
   }
 
+  // The images of records 0..hoogste of `grootte` bytes each, handed to
+  // `doe(bytes, positie)` one at a time and kept nowhere. False, as for
+  // LeesRecords, for a count the bytes cannot back or a file that ends
+  // early, and when `doe` returns false (it wants no more).
+  template <class Doe>
+  bool LoopRecords(std::int32_t hoogste, std::size_t grootte, Doe doe) {
+    if (hoogste < -1) return false;
+    const auto aantal = static_cast<std::uint64_t>(std::int64_t{hoogste} + 1);
+    if (aantal > Over() / grootte) return false;
+    for (std::uint64_t i = 0; i < aantal; ++i) {
+      const std::uint8_t* p = Neem(grootte);
+      if (!p || !doe(p, static_cast<std::size_t>(i))) return false;
+    }
+    return true;
+  }
+
  private:
   // The next n bytes, in one piece; null when there are no n bytes left.
   const std::uint8_t* Neem(std::size_t n) {
