@@ -6,10 +6,11 @@
 # carrying a bank number), exports it as a journal for ledger, writes the
 # Rabobank file and the same lines as CSV for `ledger convert`, then runs each
 # job and its peer in turn (side by side, so that the load of the machine
-# weighs on both) and prints one table: per job the run with the least
-# processor time of each side (user + system), the ratio peer / Valdero of
-# processor and of wall time, and both peak memories. The balances are also
-# given as the mean of --saldi-runs runs of each side.
+# weighs on both) and prints one table: per job the median over the runs of
+# each side of the processor time (user + system) and of the wall time, the
+# ratios peer / Valdero of both, and both peak memories (the largest of the
+# runs). The balances are also given as the mean of --saldi-runs runs of
+# each side.
 #
 #   bench/vergelijk.sh [--transacties N] [--runs N] [--saldi-runs N] [--cli PAD] [--map MAP]
 #                      [--alleen PATROON]
@@ -20,6 +21,8 @@
 # the year). A peer that takes more than 10 seconds runs once. --alleen runs
 # only the jobs whose name matches the pattern (grep -E).
 set -euo pipefail
+# Numbers with a full stop throughout (time's output, awk, the shell's clock).
+export LC_ALL=C
 
 transacties=100000
 runs=5
@@ -99,26 +102,33 @@ done
 
 # One run under /usr/bin/time -v: "wall user system peak-kB". A command
 # given as "voor ...; cmd" prepares first (not timed).
+# The wall time is taken by the shell to the microsecond (time's own count
+# is in hundredths, too coarse for the balances and cat); it includes
+# starting /usr/bin/time, about a millisecond, on both sides alike.
 meet() {
-  local log
+  local log begin eind
   log="$(mktemp)"
+  begin=${EPOCHREALTIME/,/.}
   /usr/bin/time -v "$@" > /dev/null 2> "$log" || true
-  awk -F': ' '
-    /Elapsed \(wall clock\)/ { n = split($2, d, ":"); w = 0; for (i = 1; i <= n; ++i) w = w * 60 + d[i] }
+  eind=${EPOCHREALTIME/,/.}
+  awk -F': ' -v w="$(awk -v b="$begin" -v e="$eind" 'BEGIN { print e - b }')" '
     /User time/ { u = $2 }
     /System time/ { s = $2 }
     /Maximum resident set size/ { m = $2 }
-    END { printf "%.3f %.3f %.3f %d\n", w, u, s, m }' "$log"
+    END { printf "%.4f %.3f %.3f %d\n", w, u, s, m }' "$log"
   rm -f "$log"
 }
 
-# Keeps the better of two runs by processor time.
-beter() {
-  if [[ -z "$2" ]] || awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " "); exit !(x[2] + x[3] < y[2] + y[3]) }'; then
-    echo "$1"
-  else
-    echo "$2"
-  fi
+# The median of runs given one a line ("wall user system peak-kB"): the
+# median wall time, the median processor time (user + system) and the
+# largest peak memory, as "wall cpu peak-kB".
+mediaan() {
+  awk '{ w[NR] = $1; c[NR] = $2 + $3; if ($4 > m) m = $4 }
+    function mid(a, n,   i, j, t) {
+      for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+      return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    END { printf "%.4f %.3f %d\n", mid(w, NR), mid(c, NR), m }'
 }
 
 # Restores the import folder's book before a run.
@@ -126,43 +136,44 @@ beter() {
 # before is known to hold it, as for a book that was not touched in between.
 herstel() { cp -p "$naam.vdr" "import-$1/$naam.vdr"; rm -f "import-$1/$naam.~VD"; }
 
-declare -A peerBeste
-printf '%-34s %9s %9s %8s %8s %9s %9s\n' "taak (Valdero | peer)" "Valdero s" "peer s" "× cpu" "× wand" "Valdero MB" "peer MB"
-printf '%s\n' "$(printf '%.0s-' {1..92})"
+declare -A peerRuns_
+printf '%-34s %9s %9s %8s %8s %9s %9s %9s %9s\n' "taak (Valdero | peer)" "Valdero s" "peer s" "× cpu" "× wand" "Valdero w" "peer w" "Valdero MB" "peer MB"
+printf '%s\n' "$(printf '%.0s-' {1..112})"
 
 # rij NAAM VOORBEREIDING "valdero-args" "peer-command"
 rij() {
   local taak="$1" voor="$2" ons="$3" peer="$4"
   [[ -n "$alleen" ]] && ! grep -qE "$alleen" <<< "$taak" && return 0
-  local v="" p="${peerBeste[$peer]:-}" r
+  local v="" p="${peerRuns_[$peer]:-}" r
   local peerRuns=$runs
   [[ -n "$p" ]] && peerRuns=0
   for ((i = 0; i < runs; ++i)); do
     [[ -n "$voor" ]] && $voor
     # shellcheck disable=SC2086
     r="$(meet $ons)"
-    v="$(beter "$r" "$v")"
+    v+="$r"$'\n'
     if ((i < peerRuns)); then
       # shellcheck disable=SC2086
       r="$(eval "meet $peer")"
-      p="$(beter "$r" "$p")"
+      p+="$r"$'\n'
       # A slow peer once is enough: its ratio is far from any goal.
       awk -v r="$r" 'BEGIN { split(r, x, " "); exit !(x[1] > 10) }' && peerRuns=$((i + 1))
     fi
   done
-  peerBeste[$peer]="$p"
-  read -r vw vu vs vm <<< "$v"
-  read -r pw pu ps pm <<< "$p"
-  awk -v t="$taak" -v vw="$vw" -v vc="$(awk -v u="$vu" -v s="$vs" 'BEGIN { print u + s }')" -v vm="$vm" \
-      -v pw="$pw" -v pc="$(awk -v u="$pu" -v s="$ps" 'BEGIN { print u + s }')" -v pm="$pm" 'BEGIN {
+  peerRuns_[$peer]="$p"
+  read -r vw vc vm <<< "$(printf '%s' "$v" | mediaan)"
+  read -r pw pc pm <<< "$(printf '%s' "$p" | mediaan)"
+  awk -v t="$taak" -v vw="$vw" -v vc="$vc" -v vm="$vm" \
+      -v pw="$pw" -v pc="$pc" -v pm="$pm" 'BEGIN {
     rc = vc > 0 ? sprintf("%8.1f", pc / vc) : "   >" (pc / 0.01)
     rw = vw > 0 ? sprintf("%8.1f", pw / vw) : "   >" (pw / 0.01)
-    printf "%-34s %9.3f %9.3f %s %s %9.1f %9.1f\n", t, vc, pc, rc, rw, vm / 1024, pm / 1024 }'
+    printf "%-34s %9.3f %9.3f %s %s %9.4f %9.4f %9.1f %9.1f\n", t, vc, pc, rc, rw, vw, pw, vm / 1024, pm / 1024 }'
 }
 
 uptime | sed 's/^/belasting voor: /'
 echo "Boek: $boek ($(du -h "$boek" | cut -f1), $transacties transacties), journal $(du -h journal.ledger | cut -f1);" \
-     "beste van $runs runs per kant (processortijd user + sys in seconden)"
+     "mediaan van $runs afwisselende runs per kant (processortijd user + sys en wandtijd in seconden," \
+     "grootste piekgeheugen)"
 l="ledger -f journal.ledger"
 rij "saldi | balance" "" "$cli saldi $naam" "$l balance"
 rij "saldi | cat boek > /dev/null" "" "$cli saldi $naam" "cat $naam.vdr"
