@@ -29,29 +29,43 @@ void Schrijf(JsonSchrijver& j, const TBudget& r) {
   j.EindObject();
 }
 
+// A book's transactions are most of a dump: each is laid out in one go,
+// byte for byte as the writer's fields would lay it out on one line.
 void Schrijf(JsonSchrijver& j, const TKas& r) {
-  j.BeginObject();
-  j.Veld("Index", r.Index);
-  j.Veld("RekNr", r.RekNr);
-  j.Veld("VolgBlad", r.VolgBlad);
-  j.Veld("GroepKode", r.GroepKode);
-  j.Veld("ActieKode", r.ActieKode);
-  j.Veld("Datum", r.Datum);
-  j.Veld("TegenRekNr", r.TegenRekNr);
-  j.Veld("Relatie", r.Relatie);
-  j.Veld("TegenRek", r.TegenRek);
-  j.Veld("TegenVolgBlad", r.TegenVolgBlad);
-  j.Veld("Bedrag", r.Bedrag);
-  j.Veld("MuntKoers", r.MuntKoers);
-  j.Veld("Omschrijving", r.Omschrijving);
-  j.Veld("Munt", r.Munt);
-  j.Veld("BoekSoort", r.BoekSoort);
-  j.Veld("Extra1", r.Extra1);
-  j.Veld("Belegging", r.Belegging);
-  j.Veld("PayDate", r.PayDate);
-  j.Veld("Aantal", r.Aantal);
-  j.Veld("Prijs", r.Prijs);
-  j.EindObject();
+  std::string& u = j.Waarde();
+  auto geheel = [&u](const char* sleutel, int waarde) {
+    u += sleutel;
+    VoegJsonGeheelToe(u, waarde);
+  };
+  auto tekst = [&u](const char* sleutel, const std::string& waarde) {
+    u += sleutel;
+    VoegJsonTekstToe(u, waarde);
+  };
+  auto getal = [&u](const char* sleutel, auto waarde) {
+    u += sleutel;
+    VoegJsonGetalToe(u, waarde);
+  };
+  geheel("{\"Index\":", r.Index);
+  geheel(",\"RekNr\":", r.RekNr);
+  geheel(",\"VolgBlad\":", r.VolgBlad);
+  tekst(",\"GroepKode\":", r.GroepKode);
+  tekst(",\"ActieKode\":", r.ActieKode);
+  getal(",\"Datum\":", r.Datum);
+  tekst(",\"TegenRekNr\":", r.TegenRekNr);
+  tekst(",\"Relatie\":", r.Relatie);
+  geheel(",\"TegenRek\":", r.TegenRek);
+  geheel(",\"TegenVolgBlad\":", r.TegenVolgBlad);
+  getal(",\"Bedrag\":", r.Bedrag);
+  getal(",\"MuntKoers\":", r.MuntKoers);
+  tekst(",\"Omschrijving\":", r.Omschrijving);
+  geheel(",\"Munt\":", r.Munt);
+  geheel(",\"BoekSoort\":", r.BoekSoort);
+  geheel(",\"Extra1\":", r.Extra1);
+  geheel(",\"Belegging\":", r.Belegging);
+  getal(",\"PayDate\":", r.PayDate);
+  getal(",\"Aantal\":", r.Aantal);
+  getal(",\"Prijs\":", r.Prijs);
+  u += '}';
 }
 
 void Schrijf(JsonSchrijver& j, const TRelat& r) {

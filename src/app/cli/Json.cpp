@@ -162,6 +162,14 @@ void JsonSchrijver::Tekst(std::string_view tekst) {
   VoegJsonTekstToe(uit_, tekst);
 }
 
+void VoegJsonGetalToe(std::string& uit, double waarde) { VoegKortsteGetalToe(uit, waarde); }
+void VoegJsonGetalToe(std::string& uit, float waarde) { VoegKortsteGetalToe(uit, waarde); }
+void VoegJsonGeheelToe(std::string& uit, std::int64_t waarde) {
+  char buf[24];
+  const auto r = std::to_chars(buf, buf + sizeof buf, waarde);
+  uit.append(buf, r.ptr);
+}
+
 void JsonSchrijver::Getal(double waarde) {
   VoorWaarde();
   VoegKortsteGetalToe(uit_, waarde);
@@ -174,9 +182,12 @@ void JsonSchrijver::Getal(float waarde) {
 
 void JsonSchrijver::Geheel(std::int64_t waarde) {
   VoorWaarde();
-  char buf[24];
-  const auto r = std::to_chars(buf, buf + sizeof buf, waarde);
-  uit_.append(buf, r.ptr);
+  VoegJsonGeheelToe(uit_, waarde);
+}
+
+std::string& JsonSchrijver::Waarde() {
+  VoorWaarde();
+  return uit_;
 }
 
 void JsonSchrijver::Waarheid(bool waarde) {

@@ -28,6 +28,10 @@ class JsonSchrijver {
   void Geheel(std::int64_t waarde);
   void Waarheid(bool waarde);
   void Null();
+  // For a value the caller writes itself, whole and valid (a record of a
+  // large list, laid out in one go): the separator and layout before it are
+  // written, and the text to append it to is handed out.
+  std::string& Waarde();
 
   // Sleutel followed by the value.
   void Veld(std::string_view sleutel, std::string_view tekst) { Sleutel(sleutel); Tekst(tekst); }
@@ -61,6 +65,11 @@ class JsonSchrijver {
   std::vector<Niveau> niveaus_;
   bool naSleutel_ = false;
 };
+
+// Numbers as Getal and Geheel write them, appended to `uit`.
+void VoegJsonGetalToe(std::string& uit, double waarde);
+void VoegJsonGetalToe(std::string& uit, float waarde);
+void VoegJsonGeheelToe(std::string& uit, std::int64_t waarde);
 
 // The text as a JSON string literal, quotes included.
 std::string JsonTekst(std::string_view tekst);

@@ -11,6 +11,7 @@
 #include "model/storage/BoekBestand.h"
 #include "model/storage/Bestanden.h"
 #include "model/storage/ByteLezer.h"
+#include "model/storage/GeheugenKaart.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
@@ -242,6 +243,9 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
 }
 
 Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
+  // Whole, unless a balance-only reading is asked for and goes through.
+  const Laadwijze gevraagd = wijze;
+  wijze = Laadwijze::Volledig;
   kb.IOStatus = 0;
   kb.RekLijst.clear();
   kb.GroepLijst.clear();
@@ -272,15 +276,20 @@ Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
           return bestanden.Lees(bestand, data, n, gelezen) == 0;
         },
         grootte);
+    // The balances alone look at a few bytes of each record: the file is
+    // then laid in memory a piece at a time rather than copied.
+    if (gevraagd == Laadwijze::AlleenSaldi)
+      lezer.GebruikKaart({[&](std::uint64_t van, std::size_t n) { return BrengInGeheugen(bestanden, bestand, van, n); },
+                          [](const std::uint8_t* stuk, std::size_t n) { HaalUitGeheugen(stuk, n); }});
     VoortgangMelder melder(kb.voortgang(), "Inlezen " + pad.filename().string(), grootte);
     lezer.Meld(&melder);
-    const Laadwijze gevraagd = wijze;
-    status = LeesSecties(kb, lezer, wijze);
+    Laadwijze gelezen = gevraagd;
+    status = LeesSecties(kb, lezer, gelezen);
     leesfout = lezer.Leesfout();
     // Only a balance-only load that went through stands; anything else
     // is read again whole, with the reports of a whole load.
-    if (gevraagd == Laadwijze::AlleenSaldi && (leesfout || !status.Gelukt())) wijze = Laadwijze::Volledig;
-    opnieuw = gevraagd != wijze;
+    opnieuw = gevraagd == Laadwijze::AlleenSaldi && (gelezen != gevraagd || leesfout || !status.Gelukt());
+    if (!opnieuw) wijze = gelezen;
     melder.Stap(grootte);  // bytes after the last section are not read
   }
   bestanden.Sluit(bestand);

@@ -4,6 +4,7 @@
 // it reserves memory for it. The image is either all in memory or read from
 // the file a piece at a time.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -13,6 +14,7 @@
 
 #include "model/core/ByteImage.h"
 #include "model/core/Voortgang.h"
+#include "model/storage/GeheugenKaart.h"
 #include "model/storage/GrotePaginas.h"
 
 namespace valdero {
@@ -30,6 +32,29 @@ class ByteLezer {
   // a large book never holds its whole image in memory beside the records.
   ByteLezer(Aanvoer aanvoer, std::uint64_t totaal, std::size_t blok = 256 * 1024)
       : aanvoer_(std::move(aanvoer)), buffer_(blok), venster_(buffer_.data()), totaal_(totaal) {}
+
+  ~ByteLezer() {
+    if (stuk_ != nullptr) kaart_.haal(stuk_, stukLengte_);
+  }
+  ByteLezer(const ByteLezer&) = delete;
+  ByteLezer& operator=(const ByteLezer&) = delete;
+
+  // Pieces of the file laid in memory instead of read into the buffer (see
+  // GeheugenKaart.h), for a reading that looks at few bytes of each record:
+  // `breng(van, n)` gives the piece or null, `haal(stuk, n)` gives it back.
+  // Set before the first record is taken. When the first piece cannot be
+  // laid, the file is read as always; a later piece that cannot is a
+  // failed reading.
+  struct Kaart {
+    std::function<const std::uint8_t*(std::uint64_t van, std::size_t n)> breng;
+    std::function<void(const std::uint8_t*, std::size_t)> haal;
+  };
+  void GebruikKaart(Kaart kaart, std::size_t stuk = std::size_t{4} << 20) {
+    if (aanvoer_ && positie_ == 0) {
+      kaart_ = std::move(kaart);
+      kaartStuk_ = stuk;
+    }
+  }
 
   std::uint64_t Over() const { return positie_ < totaal_ ? totaal_ - positie_ : 0; }
   // The reading itself failed (not the content): the file could not be read.
@@ -101,6 +126,7 @@ class ByteLezer {
   // Moves what is left of the piece to the front of the buffer and reads
   // after it until n bytes are there.
   bool Vul(std::size_t n) {
+    if (kaart_.breng && !leesfout_) return VulUitKaart(n);
     if (!aanvoer_ || leesfout_ || n > buffer_.size()) return false;
     const std::size_t rest = inVenster_ - begin_;
     std::memmove(buffer_.data(), buffer_.data() + begin_, rest);
@@ -118,7 +144,36 @@ class ByteLezer {
     return true;
   }
 
+  // The next piece laid in memory from the aligned start before the first
+  // unread byte, so that a record across two pieces lies whole in the new one.
+  bool VulUitKaart(std::size_t n) {
+    const std::uint64_t van = positie_ - positie_ % kKaartUitlijning;
+    const std::uint64_t nodig = positie_ - van + n;
+    if (van >= totaal_ || nodig > totaal_ - van) return false;  // the file ends first
+    const auto lengte = static_cast<std::size_t>(std::min<std::uint64_t>(std::max<std::uint64_t>(kaartStuk_, nodig), totaal_ - van));
+    const std::uint8_t* stuk = kaart_.breng(van, lengte);
+    if (stuk == nullptr) {
+      if (stuk_ == nullptr && positie_ == 0) {
+        kaart_ = {};
+        return Vul(n);
+      }
+      leesfout_ = true;
+      return false;
+    }
+    if (stuk_ != nullptr) kaart_.haal(stuk_, stukLengte_);
+    stuk_ = stuk;
+    stukLengte_ = lengte;
+    venster_ = stuk;
+    begin_ = static_cast<std::size_t>(positie_ - van);
+    inVenster_ = lengte;
+    return true;
+  }
+
   Aanvoer aanvoer_;
+  Kaart kaart_;
+  std::size_t kaartStuk_ = 0;
+  const std::uint8_t* stuk_ = nullptr;  // the piece laid in memory now
+  std::size_t stukLengte_ = 0;
   std::vector<std::uint8_t> buffer_;
   const std::uint8_t* venster_;
   std::size_t inVenster_ = 0;  // bytes in the window
