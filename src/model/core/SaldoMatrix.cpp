@@ -123,13 +123,14 @@ struct SaldoOpbouw::Indexen {
   std::array<Groep, 1024> groepCache{};
   std::array<Rekening, 256> rekeningCache{};
 
+  // The position, or 0 for none: the lists' own records start at 1.
   int Groep(std::string_view kodeCp1252) {
-    if (kodeCp1252.size() > 7) return groepen.Zoek(Cp1252NaarUtf8(kodeCp1252));
+    if (kodeCp1252.size() > 7) return groepen.Zoek(Cp1252NaarUtf8(kodeCp1252)).value_or(0);
     std::uint64_t sleutel = 0;
     std::memcpy(&sleutel, kodeCp1252.data(), kodeCp1252.size());
     sleutel |= static_cast<std::uint64_t>(kodeCp1252.size()) << 56;
     auto& plek = groepCache[static_cast<std::size_t>((sleutel * 0x9E3779B97F4A7C15ULL) >> 54)];
-    if (plek.sleutel != sleutel) plek = {sleutel, groepen.Zoek(Cp1252NaarUtf8(kodeCp1252))};
+    if (plek.sleutel != sleutel) plek = {sleutel, groepen.Zoek(Cp1252NaarUtf8(kodeCp1252)).value_or(0)};
     return plek.positie;
   }
   int Rekening(int rekNr) {
