@@ -187,7 +187,7 @@ TEST(LaadBoek, ABookWithoutAccountsLeavesNothingReadAndWritesNoConfiguration) {
   EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Inlezen van Rekening heeft verkeerd formaat", 0), 0u);
 
   s.berichten.Wis();
-  VernieuwBoek(s.kb);
+  EXPECT_TRUE(VernieuwBoek(s.kb).Gelukt());
   EXPECT_TRUE(s.kb.SaldoMatrix.empty());
   EXPECT_TRUE(s.berichten.getoond.empty());
 }
@@ -222,7 +222,7 @@ TEST(VernieuwBoek, TransactionsWithoutAccountsOrGroupsAreReported) {
   s.kb.SaldoMatrix.Maak(1, 1);  // left over from another book
   s.kb.KasGelezen = true;
   s.kb.RekGelezen = true;
-  VernieuwBoek(s.kb);
+  EXPECT_FALSE(VernieuwBoek(s.kb).Gelukt());
   ASSERT_EQ(s.berichten.getoond.size(), 1u);
   EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Rekening- of Budgetsectie heeft verkeerd formaat", 0), 0u);
   EXPECT_EQ(s.kb.IOStatus, 2);
@@ -275,7 +275,7 @@ TEST(StartBoek, TheListingOrderOfTheConfigurationSortsTheLists) {
   EXPECT_FALSE(s.kb.RekeningenOpNaam);
   EXPECT_EQ(s.kb.RekLijst[1].Naam, "Betaalrekening");
   s.kb.Config.Vlaggen |= vlag::RekeningenOpNaam;
-  SchrijfConfig(s.kb);
+  EXPECT_TRUE(SchrijfConfig(s.kb).Gelukt());
 
   Start opnieuw(2008);
   opnieuw.kb.Map = s.map.pad();

@@ -39,7 +39,9 @@ struct BoekingBoek : BoekMetPoorten {
     VoegGroepToe(kb, "E01", "Aandelen", " E ");
     VoegGroepToe(kb, "xxxx", "KRUISPOSTEN", " - ");
     MarkeerGelezen(kb);
-    BouwSaldoMatrix(kb);
+    // Every group and account above exists: the rebuild finds nothing to
+    // report.
+    static_cast<void>(BouwSaldoMatrix(kb));
   }
 
   void Rekening(int nr, const std::string& naam, const std::string& soort) {
@@ -61,7 +63,9 @@ struct BoekingBoek : BoekMetPoorten {
     k.BoekSoort = 1;
     k.Index = kb.MaxKas() + 1;
     PlaatsKas(kb, k);
-    BouwSaldoMatrix(kb);
+    // A test may add a record without its account or group on purpose; it
+    // looks at what the rebuild reported itself.
+    static_cast<void>(BouwSaldoMatrix(kb));
   }
 
   // Starts the mode fresh, presses Enter in the given fields in order and

@@ -244,7 +244,7 @@ TEST(BookingGrid, BalancesLeaveOutTheTransferAccount) {
   BoekingBoek b;
   b.Rekening(99, "TRANSFER REKENING", "TR");
   b.kb.BtwActief = false;
-  BouwSaldoMatrix(b.kb);
+  EXPECT_TRUE(BouwSaldoMatrix(b.kb).Gelukt());
   b.Kas(2, "201", 40, Dag(1, 1));
   ASSERT_TRUE(b.model.Start(modus::Bijboeken, true));
   b.model.WisselGrid();

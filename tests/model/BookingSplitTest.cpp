@@ -53,7 +53,7 @@ TEST(BookingSplit, ASubGroupBookedDirectlyStillOffersTheNext) {
 TEST(BookingSplit, TwelveItemsAllPostedGridShowsNineAndTheLast) {
   BoekingBoek b;
   for (char c = 'c'; c <= 'l'; ++c) b.Groep(std::string("410") + c, std::string("Deel ") + c, " U ");
-  BouwSaldoMatrix(b.kb);
+  EXPECT_TRUE(BouwSaldoMatrix(b.kb).Gelukt());
   b.berichten.standaardAntwoord = antwoord::Ja;
   ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "410"}, {veld::Bedrag, "78"}}));
   for (int i = 1; i <= 12; ++i) {

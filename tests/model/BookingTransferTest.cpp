@@ -106,7 +106,7 @@ struct Agenda : BoekingBoek {
   Agenda() {
     Rekening(99, "TRANSFER REKENING", "TR");
     Groep("99", "Saldo TRANSFER REKENING", " - ");
-    BouwSaldoMatrix(kb);
+    EXPECT_TRUE(BouwSaldoMatrix(kb).Gelukt());
     Kas(99, "410", -60, Dag(15, 3), 1, "huur");
   }
 };

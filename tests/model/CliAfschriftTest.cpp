@@ -53,7 +53,7 @@ void MaakBoek(const TestMap& map) {
   boek.kb.Map = map.pad();
   ASSERT_EQ(StartBoek(boek.kb, true, "Bank26"), LaadUitkomst::Geladen);
   boek.kb.RekLijst[1].Naam = "Betaal 123456789";
-  BewaarBoek(boek.kb, false);
+  EXPECT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
   std::ofstream(map / "ing.csv", std::ios::binary) << test::BankFixture("vier.ing.csv");
 }
 

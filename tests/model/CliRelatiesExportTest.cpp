@@ -43,7 +43,7 @@ TEST(CliRelaties, BuildsTheListSavesAndPrintsTheBook) {
 
   // On disk: the mark and the section.
   test::BoekMetPoorten boek(MaakDatum(2008, 6, 1));
-  LeesBoek(boek.kb, test::LeesBytes(map / "Huis08.vdr"));
+  EXPECT_TRUE(LeesBoek(boek.kb, test::LeesBytes(map / "Huis08.vdr")).Gelukt());
   EXPECT_TRUE(boek.kb.RelatiesAanwezig);
   EXPECT_EQ(boek.kb.RelatieLijst.size(), lijst.size());
 
@@ -65,7 +65,7 @@ TEST(CliRelaties, ABookWithoutCounterAccountsHasNoRelations) {
     test::MarkeerGelezen(kb);
     StandaardConfig(kb);
     ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb)));
-    SchrijfConfig(kb);
+    EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
   }
   const Uitvoer u = Cli(map.pad(), {"relaties", "--vandaag", "1-6-2008", "Kaal08"});
   EXPECT_EQ(u.code, cli::kMislukt);

@@ -25,7 +25,7 @@ constexpr std::size_t kConfig = kValuta + 11 * TValut::Grootte;
 
 Bytes StandaardBeeld(BoekInMap& boek) {
   StandaardConfig(boek.kb);
-  SchrijfConfig(boek.kb);
+  EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   return test::LeesBytes(boek.kb.Pad(boek.kb.ConfigPad));
 }
 
@@ -109,12 +109,12 @@ TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {
   boek.kb.ValutaLijst[2].Basis = 1;
   boek.kb.Config.Persoonsdata[0] = "J. de Vries";
   boek.kb.Config.ruw[200] = 0x5A;  // carried as found
-  SchrijfConfig(boek.kb);
+  EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   const Bytes bewaard = test::LeesBytes(boek.kb.Pad(boek.kb.ConfigPad));
 
   BoekInMap tweede;
   tweede.kb.ConfigPad = boek.kb.Pad(boek.kb.ConfigPad).string();
-  LeesConfig(tweede.kb);
+  EXPECT_TRUE(LeesConfig(tweede.kb).Gelukt());
   EXPECT_TRUE(tweede.berichten.getoond.empty());
   EXPECT_EQ(tweede.kb.IOStatus, 0);
   EXPECT_TRUE(tweede.kb.BtwActief);
@@ -124,7 +124,7 @@ TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {
   EXPECT_EQ(tweede.kb.BasisMunt, 2);
   EXPECT_EQ(tweede.kb.Config.Persoonsdata[0], "J. de Vries");
   tweede.kb.KasNaam = "Kopie08";
-  SchrijfConfig(tweede.kb);
+  EXPECT_TRUE(SchrijfConfig(tweede.kb).Gelukt());
   EXPECT_EQ(test::LeesBytes(tweede.kb.Pad("Kopie08.cfg")), bewaard);
 }
 
@@ -132,8 +132,8 @@ TEST(ConfigBestand, HundredClassesLoad) {
   BoekInMap boek;
   StandaardConfig(boek.kb);
   boek.kb.KlasseLijst.resize(100, boek.kb.KlasseLijst[0]);
-  SchrijfConfig(boek.kb);
-  LeesConfig(boek.kb);
+  EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
+  EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.IOStatus, 0);
   EXPECT_EQ(boek.kb.AantalKlassen, 100);
   EXPECT_EQ(boek.kb.KlasseLijst.size(), 100u);
@@ -143,12 +143,12 @@ TEST(ConfigBestand, WithoutABaseCurrencyTheBaseStaysWhereItWas) {
   BoekInMap boek;
   StandaardConfig(boek.kb);
   boek.kb.ValutaLijst[0].Basis = 0;
-  SchrijfConfig(boek.kb);
+  EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   boek.kb.BasisMunt = 4;
-  LeesConfig(boek.kb);
+  EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.BasisMunt, 4);
   boek.kb.BasisMunt = 40;  // from a book with a longer list
-  LeesConfig(boek.kb);
+  EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.BasisMunt, 0);
 }
 
@@ -174,7 +174,7 @@ TEST_P(BeschadigdeConfig, IsReportedAndReplacedByTheDefaults) {
   boek.kb.KlasseLijst.clear();
   boek.kb.ValutaLijst.clear();
 
-  LeesConfig(boek.kb);
+  EXPECT_EQ(LeesConfig(boek.kb).Gelukt(), geval.ioStatus == 0);
   EXPECT_EQ(boek.kb.IOStatus, geval.ioStatus);
   EXPECT_EQ(boek.berichten.Teksten(),
             (std::vector<std::string>{geval.melding, "Oude configuratie bewaard als Valdr08.~CF"}));
@@ -236,7 +236,7 @@ TEST(ConfigBestand, OneKeptCopyPerDamagedContent) {
   test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
   for (int keer = 0; keer < 4; ++keer) {
     boek.berichten.Wis();
-    LeesConfig(boek.kb);
+    EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
     EXPECT_EQ(boek.berichten.Teksten().back(), "Oude configuratie bewaard als Valdr08.~CF") << keer;
   }
   Aantal(beeld, 1, 0);
@@ -244,8 +244,8 @@ TEST(ConfigBestand, OneKeptCopyPerDamagedContent) {
   // of the old one).
   std::filesystem::remove(boek.kb.Pad(boek.kb.ConfigPad));
   test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
-  LeesConfig(boek.kb);
-  LeesConfig(boek.kb);
+  EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
+  EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.berichten.Teksten().back(), "Oude configuratie bewaard als Valdr08-1.~CF");
   std::vector<std::string> kopieen;
   for (const auto& e : std::filesystem::directory_iterator(boek.map.pad()))
@@ -257,13 +257,13 @@ TEST(ConfigBestand, OneKeptCopyPerDamagedContent) {
 TEST(ConfigBestand, MissingFileIsMadeFromTheDefaultsOnlyForALoadedBook) {
   BoekInMap boek;
   boek.kb.KasGelezen = false;
-  LeesConfig(boek.kb);
+  EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   EXPECT_TRUE(boek.berichten.getoond.empty());
   EXPECT_EQ(boek.kb.ValutaLijst.size(), 11u);
   EXPECT_FALSE(std::filesystem::exists(boek.map / "Valdr08.cfg"));
 
   boek.kb.KasGelezen = true;
-  LeesConfig(boek.kb);
+  EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.berichten.Teksten(),
             std::vector<std::string>{"Configuratie bestand bestaat niet\rStandaard bestand wordt aangemaakt"});
   EXPECT_EQ(test::LeesBytes(boek.map / "Valdr08.cfg").size(), kConfig + TConfig::Grootte);
@@ -274,11 +274,11 @@ TEST(ConfigBestand, SavingInDollarsMakesTheDollarTheBase) {
   StandaardConfig(boek.kb);
   boek.kb.HulpMunt = 1;
   boek.kb.MuntOmzetten = true;
-  SchrijfConfig(boek.kb);
+  EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.BasisMunt, 1);
 
   boek.kb.MuntOmzetten = false;
-  LeesConfig(boek.kb);
+  EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   ASSERT_EQ(boek.kb.IOStatus, 0);
   const TValut& eur = boek.kb.ValutaLijst[0];
   const TValut& usd = boek.kb.ValutaLijst[1];
@@ -300,7 +300,7 @@ TEST(ConfigBestand, AFailedSaveLeavesTheOldFile) {
   schijf.fout = EACCES;
   boek.kb.poorten.bestandssysteem = &schijf;
   boek.kb.Config.Persoonsdata[0] = "Nieuw";
-  SchrijfConfig(boek.kb);
+  EXPECT_FALSE(SchrijfConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.IOStatus, 4);
   EXPECT_EQ(boek.berichten.Teksten(),
             std::vector<std::string>{"Configuratie wegschrijven NIET gelukt\n\r" + kStandaardMelding});
@@ -326,7 +326,7 @@ TEST(ConfigBestand, AConfigurationThatCannotBeReadIsNeverLost) {
     schijf.faaltAltijd = g.faalt;
     boek.kb.poorten.bestandssysteem = &schijf;
 
-    LeesConfig(boek.kb);
+    EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
     EXPECT_EQ(boek.kb.IOStatus, 4);
     EXPECT_EQ(boek.berichten.Teksten().at(0), "Configuratie inlezen NIET gelukt\n\r" + kStandaardMelding);
     EXPECT_EQ(boek.kb.ValutaLijst.size(), 11u) << "the defaults are in force";

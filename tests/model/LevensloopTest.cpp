@@ -93,7 +93,7 @@ struct LevensloopTest : ::testing::Test {
     std::ofstream(map.pad() / (naam + ".vdr"), std::ios::binary)
         .write(reinterpret_cast<const char*>(inhoud.data()), static_cast<std::streamsize>(inhoud.size()));
     StandaardConfig(*boek);
-    SchrijfConfig(*boek);
+    EXPECT_TRUE(SchrijfConfig(*boek).Gelukt());
     ASSERT_EQ(StartBoek(*boek, true, naam), LaadUitkomst::Geladen);
     ASSERT_EQ(boek->IOStatus, 0);
     boek.berichten.Wis();
@@ -284,7 +284,7 @@ TEST(Openingssaldi, OneRecordPerAccountAndPerSecuritiesGroupWithABalance) {
   boek.Boeking(3, "720", 50);
   boek.Boeking(3, "600", -5);
   boek.Boeking(99, "xxxx", 25);
-  BouwSaldoMatrix(*boek);
+  EXPECT_TRUE(BouwSaldoMatrix(*boek).Gelukt());
   const double datum = MaakDatum(2026, 1, 1);
   Openingssaldi(*boek, datum);
 

@@ -94,7 +94,7 @@ TEST(OptiesKlasse, RenamingALetterMovesEveryGroupAndOkSavesTheBook) {
   EXPECT_TRUE(b.opties.bevestigd);
   EXPECT_TRUE(fs::exists(b.ConfigPad()));
   // Book and configuration agree on disk.
-  LeesBoek(b.kb, test::LeesBytes(b.BoekPad()));
+  EXPECT_TRUE(LeesBoek(b.kb, test::LeesBytes(b.BoekPad())).Gelukt());
   EXPECT_EQ(b.kb.GroepLijst[2].Klasse, " X ");
 }
 
@@ -217,7 +217,7 @@ TEST(OptiesSoort, ThePayingKindStaysFirst) {
   EXPECT_EQ(b.kb.SoortLijst.front().Naam, "BT betalingen");
   EXPECT_EQ(b.kb.SoortLijst[1].Naam.substr(0, 2), "AA");
   b.opties.Ok();
-  LeesConfig(b.kb);
+  EXPECT_TRUE(LeesConfig(b.kb).Gelukt());
   EXPECT_TRUE(b.kb.SoortenGelezen);
 }
 
@@ -306,8 +306,8 @@ TEST(OptiesValuta, MovingACurrencyTakesItsBookingsAlong) {
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.BasisMunt].Kode, "Eur");
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.KasLijst[1].Munt].Kode, "ENP");
   b.opties.Ok();
-  LeesBoek(b.kb, test::LeesBytes(b.BoekPad()));
-  LeesConfig(b.kb);
+  EXPECT_TRUE(LeesBoek(b.kb, test::LeesBytes(b.BoekPad())).Gelukt());
+  EXPECT_TRUE(LeesConfig(b.kb).Gelukt());
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.KasLijst[1].Munt].Kode, "ENP");
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.KasLijst[2].Munt].Kode, "Yen");
 }
@@ -417,9 +417,9 @@ TEST(Persoonsdata, EachLineIsCutToTwentyFourCharacters) {
                             "030-1234567", "123456789"});
   EXPECT_EQ(b.kb.Config.Persoonsdata[0], "Johannes Cornelis van de");
   EXPECT_EQ(LeesPersoonsdata(b.kb)[3], "Utrecht");
-  SchrijfConfig(b.kb);
+  EXPECT_TRUE(SchrijfConfig(b.kb).Gelukt());
   b.kb.Config.Persoonsdata[0].clear();
-  LeesConfig(b.kb);
+  EXPECT_TRUE(LeesConfig(b.kb).Gelukt());
   EXPECT_EQ(b.kb.Config.Persoonsdata[0], "Johannes Cornelis van de");
   EXPECT_EQ(PersoonsLabels()[5], "Sofi Nr.");
 }

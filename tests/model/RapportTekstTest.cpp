@@ -461,7 +461,7 @@ TEST(RapportTekst, SamengesteldeGroepMetZevenSubgroepen) {
   Kasboek& kb = b.boek.kb;
   for (const char* s : {"201c", "201d", "201e", "201f", "201g"}) test::VoegGroepToe(kb, s, "Sub", " U ");
   b.Kas(2, "201g", 20, 5, 5, -1.00, "Bakker", "laatste");
-  BouwSaldoMatrix(kb);
+  EXPECT_TRUE(BouwSaldoMatrix(kb).Gelukt());
   RapportModel model(kb, b.selectie);
   ASSERT_TRUE(test::OpenRapport(b, model, rapport::Samengesteld, 3));
   ASSERT_EQ(model.Tabel().subgroepen, 7);

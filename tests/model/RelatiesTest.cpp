@@ -37,7 +37,7 @@ struct RelatieBoek : BoekInMap {
   // The book as it comes back from its file.
   void Herlaad() {
     const auto bestand = test::LeesBytes(BoekPad());
-    LeesBoek(kb, bestand);
+    EXPECT_TRUE(LeesBoek(kb, bestand).Gelukt());
   }
 };
 
@@ -116,7 +116,7 @@ TEST(RelatieBouw, OneRelationStaysInTheBookAndGrowsByPosting) {
   nieuw.Relatie = "Later";
   nieuw.TegenRekNr = "456";
   BiedRelatieAan(b.kb, nieuw);
-  BewaarBoek(b.kb, false);
+  EXPECT_TRUE(BewaarBoek(b.kb, false).Gelukt());
   b.Herlaad();
   EXPECT_TRUE(b.kb.RelatiesAanwezig);
   EXPECT_EQ(b.Namen(), (std::vector<std::string>{"Enige", "Later"}));

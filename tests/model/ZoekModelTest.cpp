@@ -359,13 +359,14 @@ TEST(ZoekModel, DetailShowsTheWholeRecordWithItsVat) {
   EXPECT_FALSE(m.Detail(7));
   EXPECT_EQ(b.berichten.Teksten().back(),
             "Record niet op regel 7 heeft verkeerd formaat\n\r probeer opnieuw of controleer bestand");
-  EXPECT_EQ(b.kb.IOStatus, 2);
+  // Showing a report leaves IOStatus to the command that ends.
+  EXPECT_EQ(b.kb.IOStatus, 0);
 }
 
 TEST(ZoekModel, DeletingFromTheFreeSearchAsksAndRefreshes) {
   ZoekBoek b;
   b.Standaard();
-  BouwSaldoMatrix(b.kb);
+  EXPECT_TRUE(BouwSaldoMatrix(b.kb).Gelukt());
   ZoekModel m(b.kb);
   int bewaard = 0;
   m.ZetBewaarder([&](Kasboek&) { ++bewaard; });
@@ -394,7 +395,7 @@ TEST(ZoekModel, DeletingFromTheFreeSearchAsksAndRefreshes) {
 TEST(ZoekModel, DeletingNeverHitsARecordThatMovedUnderTheRow) {
   ZoekBoek b;
   b.Standaard();
-  BouwSaldoMatrix(b.kb);
+  EXPECT_TRUE(BouwSaldoMatrix(b.kb).Gelukt());
   ZoekModel m(b.kb);
   m.Open(kVrijeZoekModus);  // row 2 shows index 2, the supermarket
   // Elsewhere a record is inserted before it while the search stays open.

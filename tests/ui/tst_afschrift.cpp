@@ -60,7 +60,7 @@ struct Boek : test::BoekMetPoorten {
     k.ActieKode = "BA";
     k.BoekSoort = 2;
     test::MarkeerGelezen(kb);
-    BouwSaldoMatrix(kb);
+    if (!BouwSaldoMatrix(kb).Gelukt()) qFatal("het testboek heeft een onbekende groep of rekening");
   }
 };
 

@@ -86,10 +86,15 @@ bool BankImport::IsGelezen(double waarde) { return std::isfinite(waarde); }
 BankImport::BankImport(Kasboek& kb, SelectMutVoerder& kiezer, RekeningDialoogVoerder* rekeningVoerder)
     : kb_(kb), kiezer_(kiezer), rekeningVoerder_(rekeningVoerder) {}
 
-int BankImport::Fout() const { return kb_.IOStatus; }
+int BankImport::Fout() const { return fout_; }
 
+// The import's own error code, kept apart from what a save inside the run (a
+// new account offered) leaves in IOStatus; the book's IOStatus shows it as
+// the import's outcome.
 void BankImport::ZetFout(int code) {
-  if (kb_.IOStatus == 0) kb_.IOStatus = static_cast<std::uint16_t>(code);
+  if (fout_ != 0) return;
+  fout_ = code;
+  kb_.IOStatus = static_cast<std::uint16_t>(code);
 }
 
 void BankImport::Stop(int code, std::string reden) {
@@ -165,6 +170,7 @@ bool BankImport::KiesBestand(int tag, std::string& pad) {
 
 bool BankImport::Importeer(int tag) {
   kb_.IOStatus = 0;
+  fout_ = 0;
   std::string pad;
   if (!KiesBestand(tag, pad)) return false;
   return ImporteerBestand(tag, pad);
@@ -172,6 +178,7 @@ bool BankImport::Importeer(int tag) {
 
 bool BankImport::ImporteerBestand(int tag, const std::string& pad) {
   kb_.IOStatus = 0;
+  fout_ = 0;
   bankBestand_ = pad;
   regelsKlaar_ = false;
   lijst_.assign(1, TNewKas{});
@@ -185,6 +192,7 @@ bool BankImport::ImporteerBestand(int tag, const std::string& pad) {
       Foutmelding(kb_, "Verwerken van " + pad, FoutNr::VerkeerdFormaat, HintNr::ControleerBestandNaam);
       return false;
     case BankBestandUitkomst::Onleesbaar:
+      ZetFout(importfout::Formaat);
       Foutmelding(kb_, "Verwerken van " + pad, FoutNr::VerkeerdFormaat, HintNr::MaakEerstNieuw);
       return false;
     case BankBestandUitkomst::TeLangeRegel:
@@ -202,6 +210,7 @@ bool BankImport::Verwerk(int tag, const std::string& naam, std::string_view byte
 
 bool BankImport::VerwerkBytes(int tag, const std::string& naam, std::string_view bytes, bool meldGelezen) {
   kb_.IOStatus = 0;
+  fout_ = 0;
   tag_ = tag;
   if (bankBestand_.empty()) bankBestand_ = naam;
   regelsKlaar_ = false;

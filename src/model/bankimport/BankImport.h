@@ -1,8 +1,8 @@
 #pragma once
 // One import run: from the menu tag to the sorted list of import lines and
 // the proposed start date. The run owns the import state (file name, lines,
-// import line list, in-file flags, match lists); its error code is the book's
-// IOStatus, cleared at the start. Only the offer of a new account changes the
+// import line list, in-file flags, match lists) and its error code, which the
+// book's IOStatus shows; both are cleared at the start. Only the offer of a new account changes the
 // book.
 
 #include <array>
@@ -182,6 +182,7 @@ class BankImport {
   std::size_t bronRegel_ = 0;
   int overgeslagen_ = 0;
   bool afgebroken_ = false;
+  int fout_ = 0;
   std::string reden_;  // the question's reason when it is not the code's text
 };
 

@@ -31,10 +31,8 @@ bool BoekingModel::Bewaar() {
   if (m > 10 && m != modus::RenteDividend) volgorde.insert(volgorde.end(), {13, 14});
   volgorde.insert(volgorde.end(), {15, 16});
   for (int tag : volgorde) {
-    kb.IOStatus = 0;
-    const bool aanvaard = Handler(tag, true);
     // A refused field is not posted: the user sees why and corrects it.
-    if (!aanvaard || kb.IOStatus != 0) {
+    if (!Handler(tag, true)) {
       focus = tag;
       return false;
     }

@@ -293,12 +293,13 @@ bool BoekingModel::KoersVeld() {
   const auto k = LeesGetal4(kb, tekst);
   if (!k) {
     MeldGeenGetal(kb, tekst);
-    // An empty field is reported and read as 0; other text is refused.
+    // An empty field is reported and read as 0; other text is refused. Both
+    // keep the focus here.
     if (!tekst.empty()) return false;
   }
   werk.MuntKoers = k.value_or(0.0f);
   velden[veld::Koers].tekst = tekst;
-  return true;
+  return k.has_value();
 }
 
 bool BoekingModel::AantalVeld() {
@@ -317,7 +318,8 @@ bool BoekingModel::AantalVeld() {
   } else {
     Waarschuw(kb, "Aantal Aandelen = 0");
   }
-  return true;
+  // An empty field was reported: the focus stays.
+  return gelezen.has_value();
 }
 
 bool BoekingModel::PrijsVeld() {
@@ -334,7 +336,8 @@ bool BoekingModel::PrijsVeld() {
     werk.Bedrag = static_cast<double>(werk.Aantal) * werk.Prijs;
     ToonWerkBedrag();
   }
-  return true;
+  // An empty field was reported: the focus stays.
+  return gelezen.has_value();
 }
 
 bool BoekingModel::BedragVeld() {
@@ -411,9 +414,7 @@ int BoekingModel::VolgendeFocus(int tag) const {
 
 void BoekingModel::Invoer(int tag) {
   if (tag < 1 || tag > veld::Omschrijving) return;
-  kb.IOStatus = 0;
-  Handler(tag, false);
-  if (kb.IOStatus == 0) {
+  if (Handler(tag, false)) {
     ExtraWerk(tag);
     focus = VolgendeFocus(tag);
   } else {
@@ -424,8 +425,7 @@ void BoekingModel::Invoer(int tag) {
 }
 
 void BoekingModel::TabRekening() {
-  kb.IOStatus = 0;
-  Handler(veld::Rekening, false);
+  static_cast<void>(Handler(veld::Rekening, false));
 }
 
 }  // namespace valdero

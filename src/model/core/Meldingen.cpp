@@ -60,8 +60,12 @@ const std::string& Hint(HintNr hint) {
 void Foutmelding(Kasboek& kb, const std::string& tekst, FoutNr fout, HintNr hint) {
   kb.berichten().BerichtDlg(tekst + FoutZin(fout) + "\n\r" + Hint(hint), BerichtSoort::Fout,
                             knop::OK);
-  if (kb.IOStatus == 0) kb.IOStatus = static_cast<std::uint16_t>(fout);
   kb.berichten().Piep();
+}
+
+Status EindeOpdracht(Kasboek& kb, Status status) {
+  if (kb.IOStatus == 0) kb.IOStatus = status.Nummer();
+  return status;
 }
 
 void Mededeling(Kasboek& kb, const std::string& tekst) {

@@ -56,18 +56,20 @@ enum class Sectie : std::uint16_t {
   Relaties = 5,
 };
 
+// An error number and a section number are different things that both end
+// up as a number in IOStatus: a status knows which of the two it carries, so
+// the configuration section (4) never equals an invalid date (4).
 class [[nodiscard]] Status {
  public:
   constexpr Status() = default;
-  constexpr Status(FoutNr fout) : nummer_(static_cast<std::uint16_t>(fout)) {}
-  constexpr Status(Sectie sectie) : nummer_(static_cast<std::uint16_t>(sectie)) {}
-  static constexpr Status Nummer(std::uint16_t nummer) {
-    Status s;
-    s.nummer_ = nummer;
-    return s;
-  }
+  constexpr Status(FoutNr fout) : Status(Soort::Fout, static_cast<std::uint16_t>(fout)) {}
+  constexpr Status(Sectie sectie) : Status(Soort::Sectie, static_cast<std::uint16_t>(sectie)) {}
+  // A numbered step of a file's reading or writing that has no name of its
+  // own (the configuration's array checks).
+  static constexpr Status Stap(std::uint16_t nummer) { return Status(Soort::Stap, nummer); }
 
   constexpr bool Gelukt() const { return nummer_ == 0; }
+  // The number IOStatus and the reports show.
   constexpr std::uint16_t Nummer() const { return nummer_; }
   // The first failure of two steps.
   constexpr Status En(Status volgende) const { return Gelukt() ? volgende : *this; }
@@ -75,6 +77,12 @@ class [[nodiscard]] Status {
   friend constexpr bool operator==(Status a, Status b) = default;
 
  private:
+  enum class Soort : std::uint8_t { Geen, Fout, Sectie, Stap };
+  // Success is one value, whatever kind of number said it.
+  constexpr Status(Soort soort, std::uint16_t nummer)
+      : soort_(nummer == 0 ? Soort::Geen : soort), nummer_(nummer) {}
+
+  Soort soort_ = Soort::Geen;
   std::uint16_t nummer_ = 0;
 };
 

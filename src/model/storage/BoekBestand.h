@@ -4,6 +4,7 @@
 // docs/file-format.md.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ class Kasboek;
 // The four-character year of a book from the last two characters of its
 // name; reports a name without a year (error number 2).
 std::string JaarUitNaam(Kasboek& kb, const std::string& naam);
+// The year in the name, quietly: nothing when the name holds none.
+std::optional<std::string> JaarInNaam(const std::string& naam);
 
 // Reads the sections of a whole file into the (emptied) lists and sets the
 // load flags. Fails with the first section that could not be read; IOStatus

@@ -113,8 +113,9 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
   if (!KiesBoekBestand(kb, bijStart && !argument.empty())) return LaadUitkomst::NietsGekozen;
 
   kb.IOStatus = 0;
+  const bool metJaar = JaarInNaam(kb.KasNaam).has_value();
   kb.KasJaar = JaarUitNaam(kb, kb.KasNaam);
-  if (kb.IOStatus != 0) {
+  if (!metJaar) {
     const int a = kb.berichten().BerichtDlg(
         "Wilt u doorgaan? Zoniet gebruik dan versie 5.x van Valdero!" + kb.KasPad,
         BerichtSoort::Bevestig, knop::JaNee);
@@ -163,13 +164,17 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
   return LaadUitkomst::Geladen;
 }
 
-Status VernieuwBoek(Kasboek& kb) {
+static Status VernieuwBoekStappen(Kasboek& kb) {
   if (kb.GroepGelezen && kb.RekGelezen) return BouwSaldoMatrix(kb);
   // A matrix of the previous book's shape must not outlive it.
   LeegSaldoMatrix(kb);
   if (!kb.KasGelezen) return {};
   Foutmelding(kb, "Rekening- of Budgetsectie", FoutNr::VerkeerdFormaat, HintNr::ControleerLayout);
   return FoutNr::VerkeerdFormaat;
+}
+
+Status VernieuwBoek(Kasboek& kb) {
+  return EindeOpdracht(kb, VernieuwBoekStappen(kb));
 }
 
 void PasConfigToe(Kasboek& kb) {

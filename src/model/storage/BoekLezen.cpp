@@ -157,7 +157,7 @@ std::string SectieNaam(int ioStatus) {
   }
 }
 
-std::string JaarUitNaam(Kasboek& kb, const std::string& naam) {
+std::optional<std::string> JaarInNaam(const std::string& naam) {
   std::vector<char32_t> tekens;
   for (std::size_t pos = 0; pos < naam.size();) tekens.push_back(VolgendTeken(naam, pos));
   std::string laatste;
@@ -166,8 +166,19 @@ std::string JaarUitNaam(Kasboek& kb, const std::string& naam) {
   // A one-character name holds no year, although it would pass the text test.
   if (tekens.size() >= 2 && laatste >= "00" && laatste <= "99")
     return (laatste < "80" ? "20" : "19") + laatste;
+  return std::nullopt;
+}
+
+std::string JaarUitNaam(Kasboek& kb, const std::string& naam) {
+  if (auto jaar = JaarInNaam(naam)) return *jaar;
   Foutmelding(kb, naam, FoutNr::VerkeerdFormaat, HintNr::FilenaamMetJaartal);
-  return laatste;
+  // What stands in the year's place: the last two characters.
+  std::size_t begin = naam.size();
+  for (int tel = 0; begin > 0 && tel < 2;) {
+    --begin;
+    if ((static_cast<unsigned char>(naam[begin]) & 0xC0) != 0x80) ++tel;
+  }
+  return naam.substr(begin);
 }
 
 namespace {
@@ -242,7 +253,9 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
   return OpenBoek(kb, meldSucces, wijze);
 }
 
-Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
+namespace {
+
+Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   // Whole, unless a balance-only reading is asked for and goes through.
   const Laadwijze gevraagd = wijze;
   wijze = Laadwijze::Volledig;
@@ -310,6 +323,12 @@ Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   else if (meldSucces)
     Mededeling(kb, "Inlezen ValderoStream gelukt");
   return status;
+}
+
+}  // namespace
+
+Status OpenBoek(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
+  return EindeOpdracht(kb, OpenBoekStappen(kb, meldSucces, wijze));
 }
 
 }  // namespace valdero

@@ -172,7 +172,7 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
   return std::move(uit.inhoud);
 }
 
-Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
+static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // A save is a command of its own: IOStatus tells how this one went.
   kb.IOStatus = 0;
   kb.OnbevestigdBewaard = false;
@@ -283,6 +283,10 @@ Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
   if (vraagNaam)
     Mededeling(kb, "Wegschrijven van " + kb.KasPad + (kb.KasGelezen ? " gelukt" : " niet gelukt"));
   return {};
+}
+
+Status BewaarBoek(Kasboek& kb, bool vraagNaam) {
+  return EindeOpdracht(kb, BewaarBoekStappen(kb, vraagNaam));
 }
 
 }  // namespace valdero

@@ -84,7 +84,7 @@ std::uint16_t LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, 
 Status MeldConfigFout(Kasboek& kb, std::uint16_t status, FoutNr fout, HintNr hint) {
   if (kb.IOStatus == 0) kb.IOStatus = status;
   Foutmelding(kb, LeesNaam(status), fout, hint);
-  return Status::Nummer(status);
+  return Status::Stap(status);
 }
 
 Status LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
@@ -139,7 +139,7 @@ void BewaarBeschadigde(Kasboek& kb, const std::filesystem::path& pad) {
 
 }  // namespace
 
-Status LeesConfig(Kasboek& kb) {
+static Status LeesConfigStappen(Kasboek& kb) {
   kb.SoortLijst.clear();
   kb.KlasseLijst.clear();
   kb.ValutaLijst.clear();
@@ -171,7 +171,11 @@ Status LeesConfig(Kasboek& kb) {
   return status;
 }
 
-Status SchrijfConfig(Kasboek& kb) {
+Status LeesConfig(Kasboek& kb) {
+  return EindeOpdracht(kb, LeesConfigStappen(kb));
+}
+
+static Status SchrijfConfigStappen(Kasboek& kb) {
   kb.ConfigPad = kb.KasNaam + ".cfg";
   ByteSchrijver uit;
   uit.SchrijfI32(static_cast<std::int32_t>(kb.KlasseLijst.size()));
@@ -206,6 +210,10 @@ Status SchrijfConfig(Kasboek& kb) {
                               knop::OK);
   }
   return {};
+}
+
+Status SchrijfConfig(Kasboek& kb) {
+  return EindeOpdracht(kb, SchrijfConfigStappen(kb));
 }
 
 }  // namespace valdero
