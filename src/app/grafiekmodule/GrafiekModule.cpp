@@ -21,23 +21,10 @@ bool TekenPng(const valdero::Grafiek& grafiek, char decimaalTeken, const char* p
   return valdero::BewaarGrafiekPng(grafiek, decimaalTeken, QString::fromStdString(pad));
 }
 
-// The tool has no application of its own, and fonts and printers need one;
-// without a display it runs offscreen.
-std::unique_ptr<QApplication> StartApplicatie() {
-  if (QApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char naam[] = "valdero-cli";
-  static char* argv[] = {naam, nullptr};
-  return std::make_unique<QApplication>(argc, argv);
-}
-
 // The application lives as long as the printer: it is made first and ended
 // last.
 struct MetApplicatie {
-  std::unique_ptr<QApplication> app = StartApplicatie();
+  std::unique_ptr<QApplication> app = valdero::StartApplicatieZonderScherm();
 };
 
 std::unique_ptr<QPrinter> PdfBestand(const char* pad) {

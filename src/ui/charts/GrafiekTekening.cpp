@@ -261,19 +261,19 @@ QByteArray PngBytes(const QImage& beeld) {
   return bytes;
 }
 
+std::unique_ptr<QApplication> StartApplicatieZonderScherm() {
+  if (QApplication::instance()) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char naam[] = "valdero-cli";
+  static char* argv[] = {naam, nullptr};
+  return std::make_unique<QApplication>(argc, argv);
+}
+
 bool BewaarGrafiekPng(const Grafiek& grafiek, char decimaalTeken, const QString& pad) {
-  // The command-line tool has no application of its own; without a display
-  // it draws offscreen.
-  std::unique_ptr<QApplication> app;
-  if (!QApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char naam[] = "valdero-cli";
-    static char* argv[] = {naam, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
-  }
+  const std::unique_ptr<QApplication> app = StartApplicatieZonderScherm();
   const QImage beeld = GrafiekBeeld(grafiek, decimaalTeken);
   QSaveFile bestand(pad);
   if (!bestand.open(QIODevice::WriteOnly)) return false;

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 QT_BEGIN_NAMESPACE
+class QApplication;
 class QChart;
 QT_END_NAMESPACE
 
@@ -30,5 +32,10 @@ QByteArray PngBytes(const QImage& beeld);
 // Starts an offscreen Qt application first when none runs (the command-line
 // tool), so it works without a display.
 bool BewaarGrafiekPng(const Grafiek& grafiek, char decimaalTeken, const QString& pad);
+
+// The command-line tool has no application of its own, and fonts, charts and
+// printers need one: this starts it, offscreen when there is no display.
+// Nothing when an application runs already.
+std::unique_ptr<QApplication> StartApplicatieZonderScherm();
 
 }  // namespace valdero
