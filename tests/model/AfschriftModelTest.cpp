@@ -65,14 +65,14 @@ struct Afschrift : BankBoek {
 };
 
 void VerwachtMatrixAlsHerbouwd(Kasboek& kb) {
-  const auto bijgehouden = kb.SaldoMatrix;
+  const auto bijgehouden = kb.SaldoMatrix();
   ASSERT_TRUE(BouwSaldoMatrix(kb).Gelukt());
-  ASSERT_EQ(bijgehouden.size(), kb.SaldoMatrix.size());
+  ASSERT_EQ(bijgehouden.size(), kb.SaldoMatrix().size());
   for (std::size_t g = 0; g < bijgehouden.size(); ++g) {
-    ASSERT_EQ(bijgehouden[g].size(), kb.SaldoMatrix[g].size());
+    ASSERT_EQ(bijgehouden[g].size(), kb.SaldoMatrix()[g].size());
     for (std::size_t r = 0; r < bijgehouden[g].size(); ++r) {
-      EXPECT_EQ(bijgehouden[g][r].In, kb.SaldoMatrix[g][r].In) << "groep " << g << " rekening " << r;
-      EXPECT_EQ(bijgehouden[g][r].Uit, kb.SaldoMatrix[g][r].Uit) << "groep " << g << " rekening " << r;
+      EXPECT_EQ(bijgehouden[g][r].In, kb.SaldoMatrix()[g][r].In) << "groep " << g << " rekening " << r;
+      EXPECT_EQ(bijgehouden[g][r].Uit, kb.SaldoMatrix()[g][r].Uit) << "groep " << g << " rekening " << r;
     }
   }
 }

@@ -263,13 +263,13 @@ TEST(AfstemmingTest, VervangenWerktDeSaldiMeteenBij) {
   boek.venster.actie = [](VergelijkModel& v) { v.Vervangen(); };
   boek.a.ReconcileLine();
   EXPECT_EQ(boek.kb.KasLijst[1].Bedrag, -13.75);
-  const auto bijgewerkt = boek.kb.SaldoMatrix;
+  const auto bijgewerkt = boek.kb.SaldoMatrix();
   EXPECT_TRUE(BouwSaldoMatrix(boek.kb).Gelukt());
-  ASSERT_EQ(bijgewerkt.size(), boek.kb.SaldoMatrix.size());
+  ASSERT_EQ(bijgewerkt.size(), boek.kb.SaldoMatrix().size());
   for (std::size_t g = 0; g < bijgewerkt.size(); ++g)
     for (std::size_t r = 0; r < bijgewerkt[g].size(); ++r)
       EXPECT_DOUBLE_EQ(bijgewerkt[g][r].In + bijgewerkt[g][r].Uit,
-                       boek.kb.SaldoMatrix[g][r].In + boek.kb.SaldoMatrix[g][r].Uit);
+                       boek.kb.SaldoMatrix()[g][r].In + boek.kb.SaldoMatrix()[g][r].Uit);
 }
 
 TEST(AfstemmingTest, HetVensterSluitenBoektNietsOokNietVoorNomenNescio) {

@@ -25,7 +25,6 @@ struct MuntBoek : BoekMetPoorten {
       v.Koers = koers;
       kb.ValutaLijst.push_back(v);
     }
-    kb.AantalValuta = 3;
   }
 };
 

@@ -139,7 +139,7 @@ TEST(BoekBestand, ReadingRepairsTransactions) {
   EXPECT_EQ(boek.kb.KasLijst[2].Belegging, 0);
   EXPECT_EQ(boek.kb.KasLijst[3].Belegging, 1);
   EXPECT_EQ(boek.kb.KasLijst[4].Belegging, 0);
-  EXPECT_TRUE(boek.kb.SaldoMatrix.empty());
+  EXPECT_TRUE(boek.kb.SaldoMatrix().empty());
 }
 
 TEST(BoekBestand, SampleBookRaro2005IsMovedToTheYear2007) {

@@ -15,6 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::SchrijfVoorbeeld;
 using test::TestMap;
+using test::VoegGroepToe;
+using test::VoegRekeningToe;
 using test::VoorbeeldBestand;
 
 // A program about to start on 15 March of `jaar` in a folder of its own.
@@ -171,7 +173,7 @@ TEST(LaadBoek, ABookWithoutConfigurationGetsTheDefaultsWritten) {
   EXPECT_EQ(s.berichten.Teksten(),
             std::vector<std::string>{"Configuratie bestand bestaat niet\rStandaard bestand wordt aangemaakt"});
   EXPECT_TRUE(fs::exists(s.map / "Valdr08.cfg"));
-  EXPECT_EQ(s.kb.AantalKlassen, 16);
+  EXPECT_EQ(s.kb.AantalKlassen(), 16);
 }
 
 TEST(LaadBoek, ABookWithoutAccountsLeavesNothingReadAndWritesNoConfiguration) {
@@ -181,14 +183,14 @@ TEST(LaadBoek, ABookWithoutAccountsLeavesNothingReadAndWritesNoConfiguration) {
   ASSERT_EQ(LaadBoek(s.kb, true), LaadUitkomst::Geladen);
   EXPECT_EQ(s.kb.IOStatus, 1);
   EXPECT_FALSE(s.kb.RekGelezen || s.kb.GroepGelezen || s.kb.KasGelezen);
-  EXPECT_EQ(s.kb.AantalValuta, 11);  // the defaults, in memory only
+  EXPECT_EQ(s.kb.AantalValuta(), 11);  // the defaults, in memory only
   EXPECT_FALSE(fs::exists(s.map / "Valdr08.cfg"));
   ASSERT_EQ(s.berichten.getoond.size(), 1u);
   EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Inlezen van Rekening heeft verkeerd formaat", 0), 0u);
 
   s.berichten.Wis();
   EXPECT_TRUE(VernieuwBoek(s.kb).Gelukt());
-  EXPECT_TRUE(s.kb.SaldoMatrix.empty());
+  EXPECT_TRUE(s.kb.SaldoMatrix().empty());
   EXPECT_TRUE(s.berichten.getoond.empty());
 }
 
@@ -219,14 +221,20 @@ TEST(LaadBoek, TheRelationsOfThePreviousBookAreGone) {
 
 TEST(VernieuwBoek, TransactionsWithoutAccountsOrGroupsAreReported) {
   Start s(2008);
-  s.kb.SaldoMatrix.Maak(1, 1);  // left over from another book
+  // A matrix left over from another book, of one account and one group.
+  VoegRekeningToe(s.kb, 1, "Kas");
+  VoegGroepToe(s.kb, "1", "Huis");
+  HerbouwSaldoMatrix(s.kb);
+  s.kb.RekLijst.resize(1);
+  s.kb.GroepLijst.resize(1);
+  ASSERT_FALSE(s.kb.SaldoMatrix().empty());
   s.kb.KasGelezen = true;
   s.kb.RekGelezen = true;
   EXPECT_FALSE(VernieuwBoek(s.kb).Gelukt());
   ASSERT_EQ(s.berichten.getoond.size(), 1u);
   EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Rekening- of Budgetsectie heeft verkeerd formaat", 0), 0u);
   EXPECT_EQ(s.kb.IOStatus, 2);
-  EXPECT_TRUE(s.kb.SaldoMatrix.empty());
+  EXPECT_TRUE(s.kb.SaldoMatrix().empty());
 }
 
 TEST(StartBoek, BuildsTheMatrixAndAppliesTheConfiguration) {
@@ -234,10 +242,10 @@ TEST(StartBoek, BuildsTheMatrixAndAppliesTheConfiguration) {
   SchrijfVoorbeeld(s.map.pad(), "Valdr08", {.transacties = 120});
   ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
   EXPECT_EQ(s.kb.IOStatus, 0);
-  ASSERT_EQ(s.kb.SaldoMatrix.size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
-  ASSERT_EQ(s.kb.SaldoMatrix[0].size(), static_cast<std::size_t>(s.kb.MaxRek()) + 2);
+  ASSERT_EQ(s.kb.SaldoMatrix().size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
+  ASSERT_EQ(s.kb.SaldoMatrix()[0].size(), static_cast<std::size_t>(s.kb.MaxRek()) + 2);
   // The cross-posting group sums to zero over the book.
-  const TInUit& kruis = s.kb.SaldoMatrix[static_cast<std::size_t>(s.kb.ZoekGroep("xxxx").value())].back();
+  const TInUit& kruis = s.kb.SaldoMatrix()[static_cast<std::size_t>(s.kb.ZoekGroep("xxxx").value())].back();
   EXPECT_NEAR(kruis.In + kruis.Uit, 0, 1e-9);
   EXPECT_NE(kruis.In, 0);
   EXPECT_EQ(s.kb.HulpMunt, s.kb.BasisMunt);
@@ -264,7 +272,7 @@ TEST(StartBoek, ADamagedConfigurationIsReplacedAndAppliedWithOrWithoutPostings) 
     EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Configuratie inlezen NIET gelukt", 0), 0u);
     EXPECT_EQ(s.kb.HulpMunt, s.kb.BasisMunt);
     EXPECT_EQ(s.kb.SoortKodes.front(), "BT");
-    ASSERT_EQ(s.kb.SaldoMatrix.size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
+    ASSERT_EQ(s.kb.SaldoMatrix().size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
   }
 }
 
@@ -287,8 +295,8 @@ TEST(StartBoek, TheListingOrderOfTheConfigurationSortsTheLists) {
                                              "TRANSFER REKENING"}));
   // The balances moved along with their accounts.
   const auto spaar = static_cast<std::size_t>(opnieuw.kb.ZoekRekening(2).value());
-  const TInUit& rij = opnieuw.kb.SaldoMatrix.back()[spaar];
-  const TInUit& oud = s.kb.SaldoMatrix.back()[static_cast<std::size_t>(s.kb.ZoekRekening(2).value())];
+  const TInUit& rij = opnieuw.kb.SaldoMatrix().back()[spaar];
+  const TInUit& oud = s.kb.SaldoMatrix().back()[static_cast<std::size_t>(s.kb.ZoekRekening(2).value())];
   EXPECT_EQ(rij.In, oud.In);
   EXPECT_EQ(rij.Uit, oud.Uit);
 }

@@ -285,7 +285,7 @@ TEST_F(BudgetTabelTest, NavigatorMovesAndAsksTheWindowForTheGroupDialog) {
   EXPECT_EQ(tabel.Rijen(), 6);
   EXPECT_EQ(tabel.HuidigeRij(), 6);
   EXPECT_TRUE(tabel.Veranderd());
-  EXPECT_EQ(boek.kb.SaldoMatrix.size(), static_cast<std::size_t>(boek.kb.MaxGroep()) + 2);
+  EXPECT_EQ(boek.kb.SaldoMatrix().size(), static_cast<std::size_t>(boek.kb.MaxGroep()) + 2);
 
   tabel.Open(3);
   tabel.Navigeer(BudgetTabel::kLaatste, false);
@@ -309,7 +309,7 @@ TEST_F(BudgetTabelTest, DeletingAGroupWithJaTwiceRemovesExactlyItsTransactions) 
   EXPECT_EQ(tabel.Rijen(), 4);
   EXPECT_EQ(tabel.RijTekst(2)[0], "2");
   // The matrix lost the row: the totals row holds only the salary.
-  const auto& totaal = boek.kb.SaldoMatrix.back();
+  const auto& totaal = boek.kb.SaldoMatrix().back();
   EXPECT_EQ(totaal[1].In, 200);
   EXPECT_EQ(totaal[1].Uit, 0);
 }
@@ -340,7 +340,7 @@ TEST_F(BudgetTabelTest, RefreshSortsTheGroupsAndRenumbers) {
   EXPECT_EQ(boek.kb.GroepLijst[1].Nummer, 1);
   // The balances follow their groups.
   const int huur = boek.kb.ZoekGroep("200").value();
-  EXPECT_EQ(boek.kb.SaldoMatrix[static_cast<std::size_t>(huur)][1].Uit, -200);
+  EXPECT_EQ(boek.kb.SaldoMatrix()[static_cast<std::size_t>(huur)][1].Uit, -200);
 }
 
 TEST_F(BudgetTabelTest, TheTitleChooserSelectsTheRowAfterRefills) {

@@ -204,8 +204,8 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   for (std::size_t g = 0; g < matrix.size(); ++g) {
     ASSERT_EQ(matrix[g].size(), static_cast<std::size_t>(kb.MaxRek()) + 2);
     for (std::size_t a = 0; a < matrix[g].size(); ++a) {
-      EXPECT_EQ(matrix[g][a][0].get<double>(), kb.SaldoMatrix[g][a].In);
-      EXPECT_EQ(matrix[g][a][1].get<double>(), kb.SaldoMatrix[g][a].Uit);
+      EXPECT_EQ(matrix[g][a][0].get<double>(), kb.SaldoMatrix()[g][a].In);
+      EXPECT_EQ(matrix[g][a][1].get<double>(), kb.SaldoMatrix()[g][a].Uit);
     }
   }
 }
@@ -298,7 +298,7 @@ TEST(CliSaldi, EveryAccountsBalanceWithTheDecimalSeparatorOfTheOption) {
   Kasboek& kb = boek.kb;
   kb.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
-  const TInUit& betaal = kb.SaldoMatrix.back()[static_cast<std::size_t>(kb.ZoekRekening(1).value())];
+  const TInUit& betaal = kb.SaldoMatrix().back()[static_cast<std::size_t>(kb.ZoekRekening(1).value())];
   const std::string saldo = GetalTekst(kb, betaal.In + betaal.Uit, 2);
   ASSERT_NE(saldo.find(','), std::string::npos);
 

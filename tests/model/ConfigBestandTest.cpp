@@ -135,7 +135,7 @@ TEST(ConfigBestand, HundredClassesLoad) {
   EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   EXPECT_TRUE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.IOStatus, 0);
-  EXPECT_EQ(boek.kb.AantalKlassen, 100);
+  EXPECT_EQ(boek.kb.AantalKlassen(), 100);
   EXPECT_EQ(boek.kb.KlasseLijst.size(), 100u);
 }
 
@@ -178,7 +178,7 @@ TEST_P(BeschadigdeConfig, IsReportedAndReplacedByTheDefaults) {
   EXPECT_EQ(boek.kb.IOStatus, geval.ioStatus);
   EXPECT_EQ(boek.berichten.Teksten(),
             (std::vector<std::string>{geval.melding, "Oude configuratie bewaard als Valdr08.~CF"}));
-  EXPECT_EQ(boek.kb.AantalKlassen, 16);
+  EXPECT_EQ(boek.kb.AantalKlassen(), 16);
   EXPECT_EQ(boek.kb.KlasseLijst.size(), 16u);
   EXPECT_EQ(boek.kb.SoortLijst.front().Naam, "BT betalingen");
   EXPECT_EQ(boek.kb.ValutaLijst.size(), 11u);

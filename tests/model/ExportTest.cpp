@@ -186,7 +186,7 @@ TEST(ExportTotalen, WhatWasTakenBackLeavesNoLine) {
   for (double bedrag : {0.1, 0.2}) ASSERT_TRUE(BoekInMatrix(b.kb, "600", 2, true, rekMis, groepMis, bedrag).Gelukt());
   for (double bedrag : {0.1, 0.2}) ASSERT_TRUE(HaalUitMatrix(b.kb, "600", 2, bedrag).Gelukt());
   const auto g = static_cast<std::size_t>(b.kb.ZoekGroep("600").value());
-  ASSERT_NE(b.kb.SaldoMatrix[g][2].In, 0.0);  // the rounding error is there
+  ASSERT_NE(b.kb.SaldoMatrix()[g][2].In, 0.0);  // the rounding error is there
   b.model.Open(0);
   const std::string bijgehouden = b.Bytes();
   EXPECT_TRUE(BouwSaldoMatrix(b.kb).Gelukt());

@@ -68,7 +68,7 @@ TEST(GroepBeheer, ANewGroupIsSortedInAndTheMatrixRebuilt) {
   EXPECT_EQ(t.b.Kodes(), "-1,12,201,300,410");
   EXPECT_EQ(t.beheer.Regels().size(), 4u);
   EXPECT_EQ(t.beheer.Regels()[t.beheer.Gekozen()].kode, "300");
-  EXPECT_DOUBLE_EQ(t.b.kb.SaldoMatrix[4][1].In, 100);
+  EXPECT_DOUBLE_EQ(t.b.kb.SaldoMatrix()[4][1].In, 100);
   EXPECT_TRUE(t.beheer.Gewijzigd());
   t.beheer.Ok();
   EXPECT_EQ(t.bewaard, 1);
@@ -93,7 +93,7 @@ TEST(GroepBeheer, AChangedCodeOffersToRenameItsTransactions) {
   EXPECT_EQ(t.b.kb.KasLijst[1].GroepKode, "202");
   EXPECT_EQ(t.b.kb.KasLijst[3].GroepKode, "202");
   EXPECT_EQ(t.beheer.Regels()[1].saldo, "-25,00");
-  EXPECT_DOUBLE_EQ(t.b.kb.SaldoMatrix[2][1].Uit, -25);
+  EXPECT_DOUBLE_EQ(t.b.kb.SaldoMatrix()[2][1].Uit, -25);
   EXPECT_TRUE(t.beheer.Gewijzigd());
 }
 

@@ -180,9 +180,9 @@ TEST(GroepDialoog, InsertsAtThePositionAndKeepsTheMatrixInShape) {
   EXPECT_TRUE(uit.gelukt);
   EXPECT_EQ(b.Kodes(), "-1,201,300,410");
   EXPECT_EQ(b.kb.GroepLijst[3].Nummer, 3);
-  ASSERT_EQ(b.kb.SaldoMatrix.size(), 5u);
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[3][1].In, 40);
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[2][1].In, 0);
+  ASSERT_EQ(b.kb.SaldoMatrix().size(), 5u);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[3][1].In, 40);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[2][1].In, 0);
 
   MaakGroep(b, {2, 1}, {"Rente", "500", "1", "I"}, 50);
   EXPECT_EQ(b.Kodes(), "-1,201,300,410,500");

@@ -75,7 +75,7 @@ struct RekeningTabelTest : ::testing::Test {
   void Typ(int rij, int kolom, const std::string& tekst) { tabel.ZetCel(rij, kolom, tekst); }
   std::vector<std::string> Berichten() const { return boek.berichten.Teksten(); }
   const TInUit& Cel(int groep, int rek) const {
-    return boek.kb.SaldoMatrix[static_cast<std::size_t>(groep)][static_cast<std::size_t>(rek)];
+    return boek.kb.SaldoMatrix()[static_cast<std::size_t>(groep)][static_cast<std::size_t>(rek)];
   }
 };
 
@@ -189,7 +189,7 @@ TEST_F(RekeningTabelTest, EnterMovesRightThenStoresChecksAndGivesTheAccountItsOw
   EXPECT_EQ(boek->GroepLijst[static_cast<std::size_t>(g)].Naam, "Saldo Spaar ING");
   EXPECT_EQ(boek->GroepLijst[static_cast<std::size_t>(g)].Klasse, " R ");
   // The matrix has the new group's row.
-  EXPECT_EQ(boek->SaldoMatrix.size(), static_cast<std::size_t>(boek->MaxGroep()) + 2);
+  EXPECT_EQ(boek->SaldoMatrix().size(), static_cast<std::size_t>(boek->MaxGroep()) + 2);
   EXPECT_EQ(Cel(g, 2).In, 50);
 }
 
@@ -262,8 +262,8 @@ TEST_F(RekeningTabelTest, InsertWithALoanMakesTheThreeLoanGroupsAndTheLoanBookin
   EXPECT_EQ(leen->Munt, 0);
   for (std::size_t i = 0; i < boek->KasLijst.size(); ++i) EXPECT_EQ(boek->KasLijst[i].Index, static_cast<int>(i));
   // The matrix is of the new shape at once.
-  EXPECT_EQ(boek->SaldoMatrix.size(), static_cast<std::size_t>(boek->MaxGroep()) + 2);
-  EXPECT_EQ(boek->SaldoMatrix[0].size(), static_cast<std::size_t>(boek->MaxRek()) + 2);
+  EXPECT_EQ(boek->SaldoMatrix().size(), static_cast<std::size_t>(boek->MaxGroep()) + 2);
+  EXPECT_EQ(boek->SaldoMatrix()[0].size(), static_cast<std::size_t>(boek->MaxRek()) + 2);
 }
 
 TEST_F(RekeningTabelTest, NextOnTheLastRowAddsAnAccountAtTheEndWithoutGroups) {
@@ -311,13 +311,13 @@ TEST_F(RekeningTabelTest, DeleteWithJaRemovesTheAccountItsGroupAndItsTransaction
   EXPECT_TRUE(tabel.Veranderd());
 
   // The matrix is what a rebuild gives.
-  const auto nu = boek->SaldoMatrix;
+  const auto nu = boek->SaldoMatrix();
   EXPECT_TRUE(BouwSaldoMatrix(*boek).Gelukt());
-  ASSERT_EQ(nu.size(), boek->SaldoMatrix.size());
+  ASSERT_EQ(nu.size(), boek->SaldoMatrix().size());
   for (std::size_t g = 0; g < nu.size(); ++g)
     for (std::size_t a = 0; a < nu[g].size(); ++a) {
-      EXPECT_EQ(nu[g][a].In, boek->SaldoMatrix[g][a].In) << g << "," << a;
-      EXPECT_EQ(nu[g][a].Uit, boek->SaldoMatrix[g][a].Uit) << g << "," << a;
+      EXPECT_EQ(nu[g][a].In, boek->SaldoMatrix()[g][a].In) << g << "," << a;
+      EXPECT_EQ(nu[g][a].Uit, boek->SaldoMatrix()[g][a].Uit) << g << "," << a;
     }
 }
 
@@ -334,7 +334,7 @@ TEST_F(RekeningTabelTest, DeleteWithNeeKeepsTheTransactionsAndTheOtherAccountsTo
   // Groups 2, 300; account Spaar at 1; the totals hold only Spaar's amounts.
   const int huis = boek->ZoekGroep("300").value();
   const std::size_t totaalRij = static_cast<std::size_t>(boek->MaxGroep()) + 1;
-  ASSERT_EQ(boek->SaldoMatrix.size(), totaalRij + 1);
+  ASSERT_EQ(boek->SaldoMatrix().size(), totaalRij + 1);
   EXPECT_EQ(Cel(huis, 1).Uit, -10);
   EXPECT_EQ(Cel(huis, 2).Uit, -10);  // the group's total column
   EXPECT_EQ(Cel(static_cast<int>(totaalRij), 1).In, 50);

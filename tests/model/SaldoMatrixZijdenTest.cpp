@@ -22,14 +22,14 @@ using test::Dag;
 
 // Cell by cell, so that a failure names the cell and the side.
 void VerwachtGelijkAanHerbouw(Kasboek& kb, const std::string& na) {
-  const TSaldoMatrix bijgehouden = kb.SaldoMatrix;
+  const TSaldoMatrix bijgehouden = kb.SaldoMatrix();
   static_cast<void>(BouwSaldoMatrix(kb));
-  ASSERT_EQ(bijgehouden.size(), kb.SaldoMatrix.size()) << na;
+  ASSERT_EQ(bijgehouden.size(), kb.SaldoMatrix().size()) << na;
   for (std::size_t g = 0; g < bijgehouden.size(); ++g) {
-    ASSERT_EQ(bijgehouden[g].size(), kb.SaldoMatrix[g].size()) << na;
+    ASSERT_EQ(bijgehouden[g].size(), kb.SaldoMatrix()[g].size()) << na;
     for (std::size_t a = 0; a < bijgehouden[g].size(); ++a) {
-      EXPECT_NEAR(bijgehouden[g][a].In, kb.SaldoMatrix[g][a].In, 1e-6) << na << " In [" << g << "][" << a << "]";
-      EXPECT_NEAR(bijgehouden[g][a].Uit, kb.SaldoMatrix[g][a].Uit, 1e-6) << na << " Uit [" << g << "][" << a << "]";
+      EXPECT_NEAR(bijgehouden[g][a].In, kb.SaldoMatrix()[g][a].In, 1e-6) << na << " In [" << g << "][" << a << "]";
+      EXPECT_NEAR(bijgehouden[g][a].Uit, kb.SaldoMatrix()[g][a].Uit, 1e-6) << na << " Uit [" << g << "][" << a << "]";
     }
   }
 }
@@ -62,8 +62,8 @@ TEST(SaldoMatrixZijden, DeletingAnIncomeTakesItFromIn) {
   Post(b, 1, "201", 12.5, Dag(3, 2));
   ASSERT_EQ(VerwijderBoekingen(b.kb, {1}), 1);
   const auto g = static_cast<std::size_t>(b.kb.ZoekGroep("201").value());
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[g][1].In, 12.5);
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[g][1].Uit, -30);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[g][1].In, 12.5);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[g][1].Uit, -30);
   VerwachtGelijkAanHerbouw(b.kb, "verwijderen");
 }
 

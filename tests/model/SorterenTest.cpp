@@ -42,9 +42,9 @@ TEST(SorteerGroepen, MatrixRowsMoveWithTheirGroups) {
       .Matrix();
   SorteerGroepen(b.kb);
   ASSERT_EQ(b.Kodes(), "-1,100,300");
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[1][1].In, 10);
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[2][1].Uit, -30);
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[3][2].In + b.kb.SaldoMatrix[3][2].Uit, -20);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[1][1].In, 10);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[2][1].Uit, -30);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[3][2].In + b.kb.SaldoMatrix()[3][2].Uit, -20);
 }
 
 TEST(SorteerRekeningen, ByNumberAndByNameKeepTheHeaderFirst) {
@@ -71,8 +71,8 @@ TEST(SorteerRekeningen, EqualNumbersOrderByNameAndMatrixColumnsFollow) {
   SorteerRekeningen(b.kb);
   EXPECT_EQ(b.kb.RekLijst[2].Naam, "Alfa");
   EXPECT_EQ(b.kb.RekLijst[3].Naam, "Beta");
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[1][1].In, 5);
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[1][4].In, 5);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[1][1].In, 5);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[1][4].In, 5);
 }
 
 TEST(SorteerKeuze, ClickStoresTheSettingAtOnceAndOkSortsWithAdvice) {

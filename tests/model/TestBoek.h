@@ -100,8 +100,7 @@ inline TValut& VoegValutaToe(Kasboek& kb, const std::string& kode, float koers, 
   valuta.Naam = naam.empty() ? kode : naam;
   valuta.Koers = koers;
   kb.ValutaLijst.push_back(valuta);
-  kb.AantalValuta = static_cast<std::int32_t>(kb.ValutaLijst.size());
-  if (basis) kb.BasisMunt = kb.HulpMunt = kb.AantalValuta - 1;
+  if (basis) kb.BasisMunt = kb.HulpMunt = kb.AantalValuta() - 1;
   return kb.ValutaLijst.back();
 }
 
@@ -114,7 +113,6 @@ inline TKlasse02& VoegKlasseToe(Kasboek& kb, const std::string& letter, const st
   klasse.BtwSoort = btwSoort;
   klasse.BtwPerc = btwPerc;
   kb.KlasseLijst.push_back(klasse);
-  kb.AantalKlassen = static_cast<int>(kb.KlasseLijst.size());
   return kb.KlasseLijst.back();
 }
 
@@ -124,7 +122,6 @@ inline void VoegSoortToe(Kasboek& kb, const std::string& naam) {
   soort.Naam = naam;
   kb.SoortLijst.push_back(soort);
   kb.SoortKodes.push_back(naam.substr(0, 2));
-  kb.AantalSoorten = static_cast<int>(kb.SoortLijst.size());
 }
 
 // A fresh folder below the system's temporary folder, removed with its

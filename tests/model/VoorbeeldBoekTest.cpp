@@ -38,7 +38,7 @@ TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {
       EXPECT_TRUE(v.kb.ZoekRekening(k.RekNr).has_value());
     }
     EXPECT_TRUE(v.berichten.getoond.empty());
-    ASSERT_EQ(v.kb.SaldoMatrix.size(), static_cast<std::size_t>(v.kb.MaxGroep()) + 2);
+    ASSERT_EQ(v.kb.SaldoMatrix().size(), static_cast<std::size_t>(v.kb.MaxGroep()) + 2);
   }
 }
 
@@ -100,9 +100,9 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   EXPECT_TRUE(kb.BtwActief);
 
   // The cross-posting group sums to zero; salary came in every month.
-  const auto& totaal = kb.SaldoMatrix[static_cast<std::size_t>(kb.ZoekGroep("xxxx").value())].back();
+  const auto& totaal = kb.SaldoMatrix()[static_cast<std::size_t>(kb.ZoekGroep("xxxx").value())].back();
   EXPECT_NEAR(totaal.In + totaal.Uit, 0, 1e-9);
-  EXPECT_NEAR(kb.SaldoMatrix[static_cast<std::size_t>(kb.ZoekGroep("210").value())].back().In, 12 * 3187.42 + 850, 1e-6);
+  EXPECT_NEAR(kb.SaldoMatrix()[static_cast<std::size_t>(kb.ZoekGroep("210").value())].back().In, 12 * 3187.42 + 850, 1e-6);
 }
 
 TEST(VoorbeeldBoek, TheSameSettingsGiveTheSameBook) {

@@ -386,7 +386,7 @@ TEST(ZoekModel, DeletingFromTheFreeSearchAsksAndRefreshes) {
   EXPECT_EQ(bewaard, 1);
   EXPECT_EQ(b.kb.KasLijst[2].Relatie, "Broker");
   // Group 430 on account 1 now only holds the baker.
-  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix[2][1].In + b.kb.SaldoMatrix[2][1].Uit, -7.25);
+  EXPECT_DOUBLE_EQ(b.kb.SaldoMatrix()[2][1].In + b.kb.SaldoMatrix()[2][1].Uit, -7.25);
   // Two were found, so the search is made again on the renumbered list.
   EXPECT_EQ(b.Indexen(m), std::vector<int>{5});
   EXPECT_EQ(m.Rij(1).record.relatie, "Bakker Jansen");

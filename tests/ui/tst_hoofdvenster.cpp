@@ -516,7 +516,6 @@ void TstHoofdvenster::andereValutaViaSelectiePaneel() {
       m.Teken = teken;
       b.kb.ValutaLijst.push_back(m);
     }
-    b.kb.AantalValuta = 3;
     b.kb.Config.Vlaggen = vlag::ValutaBalk;
   });
   v.hoofd->show();

@@ -40,7 +40,6 @@ struct Boek : BoekMetPoorten {
       v.Koers = koers;
       kb.ValutaLijst.push_back(v);
     }
-    kb.AantalValuta = 2;
   }
 };
 

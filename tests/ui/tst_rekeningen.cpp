@@ -216,7 +216,7 @@ class TstRekeningen : public QObject {
     QCOMPARE(b.kb.MaxKas(), 2);
     QVERIFY(!b.kb.ZoekGroep("2").has_value());
     // The remaining account's totals: only its own transaction.
-    const auto& totaal = b.kb.SaldoMatrix.back();
+    const auto& totaal = b.kb.SaldoMatrix().back();
     QCOMPARE(totaal[1].Uit, -25.0);
 
     // Ja on another book: its transactions go and the book is written.

@@ -202,7 +202,7 @@ void BouwBoekJson(std::string& tekst, std::ostream* stroom, const Kasboek& kb,
   SchrijfLijst(j, "ValutaLijst", kb.ValutaLijst, uit);
   j.Sleutel("Config");
   Schrijf(j, kb.Config);
-  SchrijfMatrix(j, kb.SaldoMatrix);
+  SchrijfMatrix(j, kb.SaldoMatrix());
   SchrijfBerichten(j, berichten);
   j.EindObject();
   tekst += '\n';
@@ -213,8 +213,8 @@ void BouwBoekJson(std::string& tekst, std::ostream* stroom, const Kasboek& kb,
 std::string BoekNaarJson(const Kasboek& kb, const std::vector<GetoondBericht>& berichten) {
   std::string uit;
   // A dump of a large book runs to many megabytes; grow once.
-  uit.reserve(4096 + kb.KasLijst.size() * 420 + kb.SaldoMatrix.size() *
-                                                     (kb.SaldoMatrix.empty() ? 0 : kb.SaldoMatrix[0].size()) * 12);
+  uit.reserve(4096 + kb.KasLijst.size() * 420 + kb.SaldoMatrix().size() *
+                                                     (kb.SaldoMatrix().empty() ? 0 : kb.SaldoMatrix()[0].size()) * 12);
   BouwBoekJson(uit, nullptr, kb, berichten);
   return uit;
 }

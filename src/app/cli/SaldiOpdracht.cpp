@@ -17,9 +17,9 @@ int SaldiOpdracht(Omgeving& omgeving) {
     return code;
   if (!g.geladen) return kMislukt;
   Kasboek& kb = g.boek->kb;
-  if (kb.SaldoMatrix.size() != static_cast<std::size_t>(kb.MaxGroep()) + 2) return kMislukt;
+  if (kb.SaldoMatrix().size() != static_cast<std::size_t>(kb.MaxGroep()) + 2) return kMislukt;
 
-  const TKasValue& totalen = kb.SaldoMatrix.back();
+  const TKasValue& totalen = kb.SaldoMatrix().back();
   auto regel = [&](const std::string& nr, const std::string& naam, const std::string& soort, double saldo) {
     omgeving.uit << VulLinks(nr, 4) << "  " << VulRechts(Kap(naam, 32), 32) << "  " << VulRechts(soort, 2)
                  << "  " << VulLinks(BedragTekst(kb, saldo), 14) << "\n";

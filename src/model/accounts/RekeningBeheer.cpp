@@ -48,8 +48,8 @@ void RekeningBeheer::Vul() {
     const TBank& rek = kb_.RekLijst[static_cast<std::size_t>(p)];
     if (rek.Naam.empty()) continue;
     double saldo = 0;
-    if (kb_.SaldoMatrix.size() > totaalRij && kb_.SaldoMatrix[totaalRij].size() > static_cast<std::size_t>(p)) {
-      const TInUit& cel = kb_.SaldoMatrix[totaalRij][static_cast<std::size_t>(p)];
+    if (kb_.SaldoMatrix().size() > totaalRij && kb_.SaldoMatrix()[totaalRij].size() > static_cast<std::size_t>(p)) {
+      const TInUit& cel = kb_.SaldoMatrix()[totaalRij][static_cast<std::size_t>(p)];
       saldo = cel.In + cel.Uit;
     }
     RekeningRegel r;

@@ -43,7 +43,7 @@ int VerwijderBoekingen(Kasboek& kb, std::vector<int> posities) {
 namespace {
 
 const TInUit* Cel(const Kasboek& kb, std::size_t g, std::size_t a) {
-  return kb.SaldoMatrix.Cel(g, a);
+  return kb.SaldoMatrix().Cel(g, a);
 }
 
 }  // namespace

@@ -43,13 +43,13 @@ std::optional<int> Kasboek::ZoekGroep(const std::string& kode) const {
 }
 
 std::optional<int> Kasboek::ZoekKlasse(const std::string& letter) const {
-  for (int i = 0; i < AantalKlassen && i < static_cast<int>(KlasseLijst.size()); ++i)
+  for (int i = 0; i < AantalKlassen(); ++i)
     if (KlasseLijst[static_cast<std::size_t>(i)].Letter == letter) return i;
   return std::nullopt;
 }
 
 std::optional<int> Kasboek::ZoekValuta(const std::string& kode) {
-  for (int i = 0; i < AantalValuta && i < static_cast<int>(ValutaLijst.size()); ++i)
+  for (int i = 0; i < AantalValuta(); ++i)
     if (ValutaLijst[static_cast<std::size_t>(i)].Kode == kode) return i;
   berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
   return std::nullopt;

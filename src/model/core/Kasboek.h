@@ -44,8 +44,12 @@ class Kasboek {
   std::vector<TKlasse02> KlasseLijst;
   std::vector<TValut> ValutaLijst;
   TConfig Config;
-  // Rows per group position 0..MaxGroep()+1, cells per account 0..MaxRek()+1.
-  TSaldoMatrix SaldoMatrix;
+  // The totals per group and account: rows per group position
+  // 0..MaxGroep()+1, cells per account 0..MaxRek()+1. Everyone reads it; it
+  // changes only through the operations of SaldoMatrix.h, which post and
+  // unpost amounts and follow the accounts and groups as they come, go or
+  // are put in a new order, so it never drifts from the lists it sums.
+  const TSaldoMatrix& SaldoMatrix() const { return saldoMatrix_; }
 
   // The highest position of each list: its length - 1, and 0 for an empty
   // list, so that a loop from 1 to it never walks past the end.
@@ -53,9 +57,11 @@ class Kasboek {
   std::int32_t MaxGroep() const { return HoogstePositie(GroepLijst); }
   std::int32_t MaxKas() const { return HoogstePositie(KasLijst); }
   std::int32_t MaxRelatie() const { return HoogstePositie(RelatieLijst); }
-  std::int32_t AantalKlassen = 0;
-  std::int32_t AantalSoorten = 0;
-  std::int32_t AantalValuta = 0;
+  // The number of classes, account kinds and currencies: the sizes of their
+  // lists, so that they cannot disagree.
+  std::int32_t AantalKlassen() const { return Aantal(KlasseLijst); }
+  std::int32_t AantalSoorten() const { return Aantal(SoortLijst); }
+  std::int32_t AantalValuta() const { return Aantal(ValutaLijst); }
   std::int32_t BasisMunt = 0;
   std::int32_t HulpMunt = 0;
   std::uint16_t IOStatus = 0;
@@ -152,6 +158,14 @@ class Kasboek {
   void HernummerKas();
 
  private:
+  // The one door through which SaldoMatrix.cpp keeps the matrix.
+  friend class SaldoMatrixHouder;
+  TSaldoMatrix saldoMatrix_;
+
+  template <class Record>
+  static std::int32_t Aantal(const std::vector<Record>& lijst) {
+    return static_cast<std::int32_t>(lijst.size());
+  }
   template <class Record>
   static std::int32_t HoogstePositie(const std::vector<Record>& lijst) {
     return lijst.empty() ? 0 : static_cast<std::int32_t>(lijst.size()) - 1;

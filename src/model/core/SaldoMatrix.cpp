@@ -14,6 +14,13 @@
 #include "model/core/Windows1252.h"
 
 namespace valdero {
+
+// The matrix of a book, for the operations of this file only.
+class SaldoMatrixHouder {
+ public:
+  static TSaldoMatrix& Van(Kasboek& kb) { return kb.saldoMatrix_; }
+};
+
 namespace {
 
 // Which way an amount goes into the cells.
@@ -39,7 +46,7 @@ Status BoekInCellen(Kasboek& kb, std::optional<int> g, std::optional<int> a, con
   }
   if (!g || !a) return status;
 
-  auto& m = kb.SaldoMatrix;
+  auto& m = SaldoMatrixHouder::Van(kb);
   const auto gi = static_cast<std::size_t>(*g);
   const auto ai = static_cast<std::size_t>(*a);
   const bool gedaan = m.VanVorm(kb.MaxGroep(), kb.MaxRek()) &&
@@ -145,7 +152,7 @@ struct SaldoOpbouw::Indexen {
 
 SaldoOpbouw::SaldoOpbouw(Kasboek& kb)
     : kb_(kb), indexen_(std::make_unique<Indexen>(Indexen{GroepIndex(kb), RekeningIndex(kb)})) {
-  kb.SaldoMatrix.Maak(kb.MaxGroep(), kb.MaxRek());
+  SaldoMatrixHouder::Van(kb).Maak(kb.MaxGroep(), kb.MaxRek());
 }
 
 SaldoOpbouw::~SaldoOpbouw() = default;
@@ -155,7 +162,7 @@ bool SaldoOpbouw::Boek(std::string_view groepKodeCp1252, int rekNr, double bedra
   const int g = indexen_->Groep(groepKodeCp1252);
   const int a = indexen_->Rekening(rekNr);
   if (g == 0 || a == 0) return false;
-  return kb_.SaldoMatrix.Boek(static_cast<std::size_t>(g), static_cast<std::size_t>(a), bedrag);
+  return SaldoMatrixHouder::Van(kb_).Boek(static_cast<std::size_t>(g), static_cast<std::size_t>(a), bedrag);
 }
 
 Status BoekInMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, bool controleerGroepen,
@@ -173,7 +180,7 @@ Status HaalUitMatrix(Kasboek& kb, const std::string& groepKode, int rekNr, doubl
 }
 
 Status BouwSaldoMatrix(Kasboek& kb) {
-  kb.SaldoMatrix.Maak(kb.MaxGroep(), kb.MaxRek());
+  SaldoMatrixHouder::Van(kb).Maak(kb.MaxGroep(), kb.MaxRek());
   if (kb.MaxKas() == 0) return {};
 
   // The rebuild touches every transaction: resolve codes through maps that
@@ -222,15 +229,35 @@ Status BouwSaldoMatrix(Kasboek& kb) {
 }
 
 void SchrapMatrixRij(Kasboek& kb, int groepPositie) {
-  if (groepPositie < 1 || groepPositie > kb.MaxGroep() || !kb.SaldoMatrix.VanVorm(kb.MaxGroep(), kb.MaxRek()))
+  if (groepPositie < 1 || groepPositie > kb.MaxGroep() || !kb.SaldoMatrix().VanVorm(kb.MaxGroep(), kb.MaxRek()))
     return;
-  kb.SaldoMatrix.SchrapRij(static_cast<std::size_t>(groepPositie));
+  SaldoMatrixHouder::Van(kb).SchrapRij(static_cast<std::size_t>(groepPositie));
 }
 
 void SchrapMatrixKolom(Kasboek& kb, int rekPositie) {
-  if (rekPositie < 1 || rekPositie > kb.MaxRek() || !kb.SaldoMatrix.VanVorm(kb.MaxGroep(), kb.MaxRek()))
+  if (rekPositie < 1 || rekPositie > kb.MaxRek() || !kb.SaldoMatrix().VanVorm(kb.MaxGroep(), kb.MaxRek()))
     return;
-  kb.SaldoMatrix.SchrapKolom(static_cast<std::size_t>(rekPositie));
+  SaldoMatrixHouder::Van(kb).SchrapKolom(static_cast<std::size_t>(rekPositie));
 }
+
+namespace {
+
+bool MatrixPast(const Kasboek& kb) { return kb.SaldoMatrix().VanVorm(kb.MaxGroep(), kb.MaxRek()); }
+
+}  // namespace
+
+void VoegMatrixRijIn(Kasboek& kb, std::size_t groepPositie, bool pastVooraf) {
+  if (pastVooraf) SaldoMatrixHouder::Van(kb).VoegRijIn(groepPositie);
+}
+
+void HerschikMatrixKolommen(Kasboek& kb, const std::vector<std::size_t>& volgorde) {
+  if (MatrixPast(kb)) SaldoMatrixHouder::Van(kb).HerschikKolommen(volgorde);
+}
+
+void HerschikMatrixRijen(Kasboek& kb, const std::vector<std::size_t>& volgorde) {
+  if (MatrixPast(kb)) SaldoMatrixHouder::Van(kb).HerschikRijen(volgorde);
+}
+
+void WisSaldoMatrix(Kasboek& kb) { SaldoMatrixHouder::Van(kb).Wis(); }
 
 }  // namespace valdero

@@ -1,10 +1,14 @@
 #pragma once
 // The balance matrix: totals per group and account, kept in step with every
-// posting and rebuilt after bulk changes.
+// posting and rebuilt after bulk changes. These operations are the only ones
+// that change the book's matrix (Kasboek::SaldoMatrix() reads it), so that it
+// stays the sum of the transactions over the accounts and groups of the book.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/core/Status.h"
 
@@ -60,5 +64,18 @@ class SaldoOpbouw {
 // not of the book's shape is left alone (it is rebuilt anyway).
 void SchrapMatrixRij(Kasboek& kb, int groepPositie);
 void SchrapMatrixKolom(Kasboek& kb, int rekPositie);
+// A new group without transactions was put in at this position of its list:
+// an empty row there. Call it after the insert, with whether the matrix had
+// the shape of the lists before it; a matrix that had not is left alone.
+void VoegMatrixRijIn(Kasboek& kb, std::size_t groepPositie, bool pastVooraf);
+// The accounts (groups) are put in a new order: volgorde[i] is the old
+// position of what comes at i. Call it before the list is reordered; a
+// matrix not of the book's shape is left alone.
+void HerschikMatrixKolommen(Kasboek& kb, const std::vector<std::size_t>& volgorde);
+void HerschikMatrixRijen(Kasboek& kb, const std::vector<std::size_t>& volgorde);
+
+// No matrix at all: the book is forgotten, or being read anew and rebuilt
+// after.
+void WisSaldoMatrix(Kasboek& kb);
 
 }  // namespace valdero

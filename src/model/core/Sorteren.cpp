@@ -5,6 +5,7 @@
 
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
 #include "model/core/TekstVorm.h"
@@ -40,8 +41,6 @@ std::vector<std::size_t> Posities(std::size_t aantal) {
   return p;
 }
 
-bool MatrixPast(const Kasboek& kb) { return kb.SaldoMatrix.VanVorm(kb.MaxGroep(), kb.MaxRek()); }
-
 }  // namespace
 
 bool OpNaam(const Kasboek& kb, SorteerOnderwerp onderwerp) {
@@ -73,7 +72,7 @@ void SorteerRekeningen(Kasboek& kb) {
     });
   }
   // The totals cell after the accounts stays where it is.
-  if (MatrixPast(kb)) kb.SaldoMatrix.HerschikKolommen(volgorde);
+  HerschikMatrixKolommen(kb, volgorde);
   Herschik(lijst, volgorde);
   for (std::size_t i = 0; i < lijst.size(); ++i) lijst[i].Index = static_cast<int>(i);
 }
@@ -102,7 +101,7 @@ void SorteerGroepen(Kasboek& kb) {
       return lijst[a].Kode < lijst[b].Kode;
     });
   }
-  if (MatrixPast(kb)) kb.SaldoMatrix.HerschikRijen(volgorde);
+  HerschikMatrixRijen(kb, volgorde);
   Herschik(lijst, volgorde);
   for (std::size_t i = 0; i < lijst.size(); ++i) lijst[i].Nummer = static_cast<int>(i);
 }

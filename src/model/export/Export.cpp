@@ -196,7 +196,7 @@ bool ExportModel::TransactieRegels(std::vector<std::string>& regels) {
 
 bool ExportModel::TotaalRegels(std::vector<std::string>& regels) {
   const char s = ScheidingsTeken();
-  const auto& m = kb_.SaldoMatrix;
+  const auto& m = kb_.SaldoMatrix();
   const auto totaalRij = static_cast<std::size_t>(kb_.MaxGroep()) + 1;
   std::vector<std::size_t> rekeningen;
   for (std::size_t i = 0; i < aangevinkt.size(); ++i)

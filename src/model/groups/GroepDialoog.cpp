@@ -6,6 +6,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/core/SaldoMatrix.h"
 #include "model/core/Status.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
@@ -125,7 +126,7 @@ std::vector<std::string> GroepDialoog::Keuzes() const {
   if (stap_ == 1) return VoorgesteldeTitels();
   std::vector<std::string> klassen;
   if (stap_ == 5)
-    for (int i = 0; i < kb_.AantalKlassen && i < static_cast<int>(kb_.KlasseLijst.size()); ++i)
+    for (int i = 0; i < kb_.AantalKlassen(); ++i)
       klassen.push_back(KlasseRegel(kb_.KlasseLijst[static_cast<std::size_t>(i)]));
   return klassen;
 }
@@ -143,7 +144,7 @@ std::string GroepDialoog::VeldTekst() const {
     case 4:
       return BedragTekst(kb_, weergave_.Getoond(bedragUit_));
     case 5:
-      for (int i = 0; i < kb_.AantalKlassen && i < static_cast<int>(kb_.KlasseLijst.size()); ++i)
+      for (int i = 0; i < kb_.AantalKlassen(); ++i)
         if (kb_.KlasseLijst[static_cast<std::size_t>(i)].Letter == g.Klasse)
           return KlasseRegel(kb_.KlasseLijst[static_cast<std::size_t>(i)]);
       return g.Klasse;
@@ -293,12 +294,12 @@ void GroepDialoog::VoltooiNieuw() {
     return;
   }
   const std::size_t plek = positie_ < 1 ? 1 : Min(positie_, static_cast<int>(lijst.size()));
-  const bool matrixPast = kb_.SaldoMatrix.VanVorm(kb_.MaxGroep(), kb_.MaxRek());
+  const bool matrixPast = kb_.SaldoMatrix().VanVorm(kb_.MaxGroep(), kb_.MaxRek());
   lijst.insert(lijst.begin() + static_cast<std::ptrdiff_t>(plek), nieuweGroep_);
   HernummerGroepen(kb_);
   // A new group has no transactions yet: an empty row keeps the balance
   // matrix in the shape of the lists.
-  if (matrixPast) kb_.SaldoMatrix.VoegRijIn(plek);
+  VoegMatrixRijIn(kb_, plek, matrixPast);
   uitslag_ = {nieuweGroep_.Kode, true};
 }
 

@@ -8,8 +8,8 @@ namespace valdero {
 namespace {
 
 double Saldo(const Kasboek& kb, int groep, int rekening) {
-  if (groep < 0 || groep >= static_cast<int>(kb.SaldoMatrix.size())) return 0;
-  const TKasValue& rij = kb.SaldoMatrix[static_cast<std::size_t>(groep)];
+  if (groep < 0 || groep >= static_cast<int>(kb.SaldoMatrix().size())) return 0;
+  const TKasValue& rij = kb.SaldoMatrix()[static_cast<std::size_t>(groep)];
   if (rekening < 0 || rekening >= static_cast<int>(rij.size())) return 0;
   const TInUit& cel = rij[static_cast<std::size_t>(rekening)];
   return cel.In + cel.Uit;

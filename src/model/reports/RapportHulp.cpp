@@ -47,8 +47,8 @@ TInUit MatrixCel(const Kasboek& kb, int groepPositie, int rekPositie) {
   if (groepPositie < 0 || rekPositie < 0) return {};
   const auto g = static_cast<std::size_t>(groepPositie);
   const auto a = static_cast<std::size_t>(rekPositie);
-  if (g >= kb.SaldoMatrix.size() || a >= kb.SaldoMatrix[g].size()) return {};
-  return kb.SaldoMatrix[g][a];
+  if (g >= kb.SaldoMatrix().size() || a >= kb.SaldoMatrix()[g].size()) return {};
+  return kb.SaldoMatrix()[g][a];
 }
 
 RapportVeld PlusVeld(Kasboek& kb, double bedrag) { return {RapportBedrag(kb, bedrag), VeldKleur::Groen, true}; }

@@ -61,7 +61,6 @@ void KlassePagina::Nieuw() {
   k.Letter = " N ";
   k.Naam = "NEW";
   lijst.push_back(k);
-  o_.kb.AantalKlassen = static_cast<int>(lijst.size());
   Kies(static_cast<int>(lijst.size()) - 1);
   editor = true;
   nieuw_ = true;
@@ -85,7 +84,6 @@ void KlassePagina::Verwijder() {
     return;
   }
   lijst.erase(lijst.begin() + gekozen);
-  o_.kb.AantalKlassen = static_cast<int>(lijst.size());
   HerzieBtw(o_.kb);
   editor = false;
   Kies(std::min(gekozen, static_cast<int>(lijst.size()) - 1));
@@ -115,7 +113,6 @@ void KlassePagina::Ok() {
                               knop::OK);
     if (nieuw_) {
       lijst.erase(lijst.begin() + gekozen);
-      kb.AantalKlassen = static_cast<int>(lijst.size());
       editor = false;
       nieuw_ = false;
       o_.gewijzigd = gewijzigdBijOpenen_;
@@ -164,7 +161,6 @@ void KlassePagina::Schrap() {
   auto& lijst = o_.kb.KlasseLijst;
   if (nieuw_ && gekozen >= 0 && gekozen < static_cast<int>(lijst.size())) {
     lijst.erase(lijst.begin() + gekozen);
-    o_.kb.AantalKlassen = static_cast<int>(lijst.size());
     Kies(std::min(gekozen, static_cast<int>(lijst.size()) - 1));
   }
   nieuw_ = false;

@@ -57,7 +57,6 @@ void SoortPagina::Nieuw() {
   TRekSoort s;
   s.Naam = "N  NEW";
   lijst.push_back(s);
-  o_.kb.AantalSoorten = static_cast<int>(lijst.size());
   Kies(static_cast<int>(lijst.size()) - 1);
   editor = true;
   nieuw_ = true;
@@ -81,7 +80,6 @@ void SoortPagina::Verwijder() {
     return;
   }
   lijst.erase(lijst.begin() + gekozen);
-  o_.kb.AantalSoorten = static_cast<int>(lijst.size());
   VerzamelSoortKodes(o_.kb);
   editor = false;
   Kies(std::min(gekozen, static_cast<int>(lijst.size()) - 1));
@@ -99,7 +97,6 @@ void SoortPagina::Ok() {
                               knop::OK);
     if (nieuw_) {
       lijst.erase(lijst.begin() + gekozen);
-      kb.AantalSoorten = static_cast<int>(lijst.size());
       editor = false;
       nieuw_ = false;
       o_.gewijzigd = gewijzigdBijOpenen_;
@@ -122,7 +119,6 @@ void SoortPagina::Schrap() {
   auto& lijst = o_.kb.SoortLijst;
   if (nieuw_ && gekozen >= 0 && gekozen < static_cast<int>(lijst.size())) {
     lijst.erase(lijst.begin() + gekozen);
-    o_.kb.AantalSoorten = static_cast<int>(lijst.size());
     Kies(std::min(gekozen, static_cast<int>(lijst.size()) - 1));
   }
   nieuw_ = false;

@@ -82,7 +82,6 @@ void ValutaPagina::Nieuw() {
   v.Koers = 1.0f;
   v.Teken = " ";
   lijst.push_back(v);
-  o_.kb.AantalValuta = static_cast<int>(lijst.size());
   Kies(static_cast<int>(lijst.size()) - 1);
   editor = true;
   nieuw_ = true;
@@ -110,7 +109,6 @@ void ValutaPagina::Verwijder() {
   }
   auto& lijst = kb.ValutaLijst;
   lijst.erase(lijst.begin() + gekozen);
-  kb.AantalValuta = static_cast<int>(lijst.size());
   // The currencies after it moved up one place.
   auto schuif = [&](int& munt) {
     if (munt > gekozen) --munt;
@@ -141,7 +139,6 @@ void ValutaPagina::Ok() {
                               knop::OK);
     if (nieuw_) {
       lijst.erase(lijst.begin() + gekozen);
-      kb.AantalValuta = static_cast<int>(lijst.size());
       editor = false;
       nieuw_ = false;
       o_.gewijzigd = gewijzigdBijOpenen_;
@@ -170,7 +167,6 @@ void ValutaPagina::Schrap() {
   auto& lijst = o_.kb.ValutaLijst;
   if (nieuw_ && IsIndex(o_.kb, gekozen)) {
     lijst.erase(lijst.begin() + gekozen);
-    o_.kb.AantalValuta = static_cast<int>(lijst.size());
     Kies(std::min(gekozen, static_cast<int>(lijst.size()) - 1));
   }
   nieuw_ = false;

@@ -20,7 +20,7 @@ HoofdvensterStand BepaalHoofdvensterStand(const Kasboek& kb) {
 }
 
 bool BtwActiefIn(const Kasboek& kb) {
-  for (int i = 0; i < kb.AantalKlassen && i < static_cast<int>(kb.KlasseLijst.size()); ++i)
+  for (int i = 0; i < kb.AantalKlassen(); ++i)
     if (kb.KlasseLijst[static_cast<std::size_t>(i)].BtwSoort != 0) return true;
   return false;
 }

@@ -74,7 +74,7 @@ bool KiesInDialoog(Kasboek& kb) {
   return true;
 }
 
-void LeegSaldoMatrix(Kasboek& kb) { kb.SaldoMatrix.Wis(); }
+void LeegSaldoMatrix(Kasboek& kb) { WisSaldoMatrix(kb); }
 
 // What saves of this book left behind when they were killed part-way (a
 // book of a large year leaves tens of megabytes each time): removed while
@@ -208,7 +208,7 @@ void VergeetBoek(Kasboek& kb) {
   kb.GroepLijst.clear();
   kb.KasLijst.clear();
   kb.RelatieLijst.clear();
-  kb.SaldoMatrix.Wis();
+  WisSaldoMatrix(kb);
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
   kb.Wachtwoord = kGeenWachtwoord;
   kb.sessie.WachtwoordGeaccepteerd = false;

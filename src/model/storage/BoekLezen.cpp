@@ -92,7 +92,7 @@ Status LeesTransacties(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
     herstel(kb.KasLijst.front(), 0);
   }
   kb.KasGelezen = true;
-  kb.SaldoMatrix.Wis();
+  WisSaldoMatrix(kb);
   return {};
 }
 
@@ -122,7 +122,7 @@ bool LeesAlleenSaldi(Kasboek& kb, ByteLezer& lezer, std::int32_t hoogste) {
                        LeesF64(p + TKas::PlekBedrag));
   });
   if (!gelukt) {
-    kb.SaldoMatrix.Wis();
+    WisSaldoMatrix(kb);
     return false;
   }
   // The book keeps its dummy record at position 0, as a whole load does.
@@ -307,7 +307,7 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   }
   bestanden.Sluit(bestand);
   if (opnieuw) {
-    kb.SaldoMatrix.Wis();
+    WisSaldoMatrix(kb);
     return OpenBoek(kb, meldSucces, wijze);
   }
   // An error half-way is a failure, never a shorter book.

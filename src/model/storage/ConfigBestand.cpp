@@ -51,13 +51,11 @@ std::uint16_t ControleerAantallen(std::int32_t klassen, std::int32_t soorten, st
 std::uint16_t LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, std::int32_t soorten,
                            std::int32_t valuta) {
   if (!lezer.LeesRecords(klassen - 1, kb.KlasseLijst)) return 4;
-  kb.AantalKlassen = klassen;
   for (const auto& klasse : kb.KlasseLijst)
     if (klasse.BtwSoort != 0) kb.BtwActief = true;
   kb.KlassenGelezen = true;
 
   if (!lezer.LeesRecords(soorten - 1, kb.SoortLijst)) return 4;
-  kb.AantalSoorten = soorten;
   std::uint16_t status = 0;
   if (kb.SoortLijst.front().Naam != "BT betalingen")
     status = kGeenBetaalRekening;
@@ -65,7 +63,6 @@ std::uint16_t LeesTabellen(Kasboek& kb, ByteLezer& lezer, std::int32_t klassen, 
     kb.SoortenGelezen = true;
 
   if (!lezer.LeesRecords(valuta - 1, kb.ValutaLijst)) return 4;
-  kb.AantalValuta = valuta;
   for (std::size_t i = 0; i < kb.ValutaLijst.size(); ++i)
     if (kb.ValutaLijst[i].Basis == 1) kb.BasisMunt = static_cast<std::int32_t>(i);
   // A base currency left over from a longer list of another book would

@@ -98,7 +98,6 @@ void StandaardConfig(Kasboek& kb) {
     klasse.Omschrijving = rij.omschrijving;
     kb.KlasseLijst.push_back(klasse);
   }
-  kb.AantalKlassen = static_cast<std::int32_t>(kb.KlasseLijst.size());
 
   kb.SoortLijst.clear();
   for (const auto& rij : kSoorten) {
@@ -107,7 +106,6 @@ void StandaardConfig(Kasboek& kb) {
     soort.Omschrijving = rij.omschrijving;
     kb.SoortLijst.push_back(soort);
   }
-  kb.AantalSoorten = static_cast<std::int32_t>(kb.SoortLijst.size());
 
   kb.ValutaLijst.clear();
   for (const auto& rij : kValuta) {
@@ -119,7 +117,6 @@ void StandaardConfig(Kasboek& kb) {
     valuta.Teken = rij.teken;
     kb.ValutaLijst.push_back(valuta);
   }
-  kb.AantalValuta = static_cast<std::int32_t>(kb.ValutaLijst.size());
   kb.BasisMunt = 0;
 
   MeetPrinter(kb, true);
