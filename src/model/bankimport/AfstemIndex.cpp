@@ -28,42 +28,23 @@ std::string Utf8(const std::vector<char32_t>& tekens, std::size_t van, std::size
   return uit;
 }
 
-// Keys are built in one piece: most fit in the string itself, so a key costs
-// no allocation.
-class SleutelBouwer {
- public:
-  explicit SleutelBouwer(int rekNr) { Getal(rekNr); }
-  SleutelBouwer& Getal(long long n) {
-    p_ = std::to_chars(p_, buf_ + sizeof buf_, n).ptr;
-    return *this;
-  }
-  SleutelBouwer& Teken(char c) {
-    if (p_ < buf_ + sizeof buf_) *p_++ = c;
-    return *this;
-  }
-  std::string Klaar(std::string_view rest = {}) const {
-    std::string s;
-    s.reserve(static_cast<std::size_t>(p_ - buf_) + rest.size());
-    s.append(buf_, static_cast<std::size_t>(p_ - buf_));
-    s.append(rest);
-    return s;
-  }
+// The day of a transaction and the size of an amount as whole numbers: the
+// lists of one day and one amount.
+long long DagSleutel(double datum) { return std::llround(std::floor(datum * 1e6)); }
+long long BedragSleutel(double bedrag) { return std::llround(std::fabs(bedrag) * 1e6); }
 
- private:
-  char buf_[64];
-  char* p_ = buf_;
-};
-
-std::string Sleutel(int rekNr, const std::string& rest) { return SleutelBouwer(rekNr).Teken('\x1f').Klaar(rest); }
-std::string DagSleutel(int rekNr, double datum) {
-  return SleutelBouwer(rekNr).Teken('\x1f').Getal(std::llround(std::floor(datum * 1e6))).Klaar();
-}
-std::string BedragSleutel(int rekNr, double bedrag) {
-  return SleutelBouwer(rekNr).Teken('\x1f').Getal(std::llround(std::fabs(bedrag) * 1e6)).Klaar();
-}
-std::string RestSleutel(const TKas& k) {
-  const std::string soortMunt = SleutelBouwer(k.BoekSoort & 0xFF).Teken('\x1f').Getal(k.Munt).Klaar();
-  return SleutelBouwer(k.RekNr).Teken('\x1f').Klaar(k.ActieKode + '\x1f' + soortMunt);
+// Action code, kind and currency in one key, written into a buffer of the
+// caller's so that looking it up costs no allocation.
+std::string_view RestSleutel(const TKas& k, char (&buf)[64]) {
+  char* p = buf;
+  char* const eind = buf + sizeof buf;
+  const std::size_t n = std::min(k.ActieKode.size(), sizeof buf - 48);
+  p = std::copy_n(k.ActieKode.data(), n, p);
+  *p++ = '\x1f';
+  p = std::to_chars(p, eind, k.BoekSoort & 0xFF).ptr;
+  *p++ = '\x1f';
+  p = std::to_chars(p, eind, k.Munt).ptr;
+  return {buf, static_cast<std::size_t>(p - buf)};
 }
 
 void VoegIn(std::vector<int>& lijst, int positie) {
@@ -107,49 +88,66 @@ std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
   return sleutels;
 }
 
+AfstemIndex::PerRekening& AfstemIndex::Van(int rekNr) {
+  if (laatste_ == nullptr || laatsteRekNr_ != rekNr) {
+    laatste_ = &rekeningen_[rekNr];  // nodes keep their addresses
+    laatsteRekNr_ = rekNr;
+  }
+  return *laatste_;
+}
+
+const AfstemIndex::PerRekening* AfstemIndex::Zoek(int rekNr) const {
+  const auto p = rekeningen_.find(rekNr);
+  return p == rekeningen_.end() ? nullptr : &p->second;
+}
+
 void AfstemIndex::Voeg(const TKas& k, int positie) {
-  VoegIn(dag_[DagSleutel(k.RekNr, k.Datum)], positie);
-  VoegIn(groep_[Sleutel(k.RekNr, k.GroepKode)], positie);
-  VoegIn(bedrag_[BedragSleutel(k.RekNr, k.Bedrag)], positie);
-  const std::string r = GelijkenisSleutel(k.Relatie);
-  if (!r.empty()) VoegIn(relatie_[k.RekNr][r], positie);
-  const std::string o = GelijkenisSleutel(k.Omschrijving);
-  if (!o.empty()) VoegIn(omschrijving_[k.RekNr][o], positie);
-  const std::string s = RestSleutel(k);
-  auto [plek, nieuw] = rest_.try_emplace(s);
-  if (nieuw) {
-    plek->second.actie = k.ActieKode;
-    plek->second.soort = k.BoekSoort & 0xFF;
-    plek->second.munt = k.Munt;
-    restSleutels_[k.RekNr].push_back(s);
+  PerRekening& r = Van(k.RekNr);
+  VoegIn(r.dag[DagSleutel(k.Datum)], positie);
+  VoegIn(r.groep[k.GroepKode], positie);
+  VoegIn(r.bedrag[BedragSleutel(k.Bedrag)], positie);
+  if (std::string s = GelijkenisSleutel(k.Relatie); !s.empty()) VoegIn(r.relatie[std::move(s)], positie);
+  if (std::string s = GelijkenisSleutel(k.Omschrijving); !s.empty()) VoegIn(r.omschrijving[std::move(s)], positie);
+  char buf[64];
+  const std::string_view sleutel = RestSleutel(k, buf);
+  auto plek = r.rest.find(std::string(sleutel));
+  if (plek == r.rest.end()) {
+    plek = r.rest.emplace(std::string(sleutel), Rest{k.ActieKode, k.BoekSoort & 0xFF, k.Munt, {}}).first;
+    r.restVolgorde.push_back(&plek->second);
   }
   VoegIn(plek->second.posities, positie);
   const auto p = static_cast<std::size_t>(positie);
   if (kenmerken_.size() <= p) kenmerken_.resize(p + 1);
-  // The rest entries live in a node map: their addresses stay.
   kenmerken_[p] = {static_cast<long long>(std::floor(k.Datum)), &plek->second};
 }
 
 void AfstemIndex::Haal(const TKas& k, int positie) {
-  HaalUit(dag_[DagSleutel(k.RekNr, k.Datum)], positie);
-  HaalUit(groep_[Sleutel(k.RekNr, k.GroepKode)], positie);
-  HaalUit(bedrag_[BedragSleutel(k.RekNr, k.Bedrag)], positie);
-  const std::string r = GelijkenisSleutel(k.Relatie);
-  if (!r.empty()) HaalUit(relatie_[k.RekNr][r], positie);
-  const std::string o = GelijkenisSleutel(k.Omschrijving);
-  if (!o.empty()) HaalUit(omschrijving_[k.RekNr][o], positie);
-  HaalUit(rest_[RestSleutel(k)].posities, positie);
+  PerRekening& r = Van(k.RekNr);
+  HaalUit(r.dag[DagSleutel(k.Datum)], positie);
+  HaalUit(r.groep[k.GroepKode], positie);
+  HaalUit(r.bedrag[BedragSleutel(k.Bedrag)], positie);
+  if (std::string s = GelijkenisSleutel(k.Relatie); !s.empty()) HaalUit(r.relatie[std::move(s)], positie);
+  if (std::string s = GelijkenisSleutel(k.Omschrijving); !s.empty()) HaalUit(r.omschrijving[std::move(s)], positie);
+  char buf[64];
+  if (const auto plek = r.rest.find(std::string(RestSleutel(k, buf))); plek != r.rest.end())
+    HaalUit(plek->second.posities, positie);
   if (static_cast<std::size_t>(positie) < kenmerken_.size()) kenmerken_[static_cast<std::size_t>(positie)] = {};
 }
 
+template <class Doe>
+void AfstemIndex::VoorElkeLijst(Doe doe) {
+  for (auto& [rekNr, r] : rekeningen_) {
+    for (auto* lijsten : {&r.dag, &r.bedrag})
+      for (auto& [sleutel, lijst] : *lijsten) doe(lijst);
+    for (auto* lijsten : {&r.groep, &r.relatie, &r.omschrijving})
+      for (auto& [sleutel, lijst] : *lijsten) doe(lijst);
+    for (auto& [sleutel, rest] : r.rest) doe(rest.posities);
+  }
+}
+
 void AfstemIndex::Bouw(const Kasboek& kb) {
-  dag_.clear();
-  groep_.clear();
-  bedrag_.clear();
-  relatie_.clear();
-  omschrijving_.clear();
-  rest_.clear();
-  restSleutels_.clear();
+  rekeningen_.clear();
+  laatste_ = nullptr;
   kenmerken_.assign(static_cast<std::size_t>(std::max(kb.MaxKas(), 0)) + 1, Kenmerk{});
   VoortgangMelder melder(kb.voortgang(), "Afstemming voorbereiden", static_cast<std::uint64_t>(kb.MaxKas()));
   for (int i = 1; i <= kb.MaxKas(); ++i) {
@@ -164,18 +162,9 @@ void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
     Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
     return;
   }
-  auto schuif = [positie](Lijsten& lijsten) {
-    for (auto& [sleutel, lijst] : lijsten)
-      for (auto p = std::lower_bound(lijst.begin(), lijst.end(), positie); p != lijst.end(); ++p) ++*p;
-  };
-  schuif(dag_);
-  schuif(groep_);
-  schuif(bedrag_);
-  for (auto& [rekNr, lijsten] : relatie_) schuif(lijsten);
-  for (auto& [rekNr, lijsten] : omschrijving_) schuif(lijsten);
-  for (auto& [sleutel, rest] : rest_)
-    for (auto p = std::lower_bound(rest.posities.begin(), rest.posities.end(), positie); p != rest.posities.end(); ++p)
-      ++*p;
+  VoorElkeLijst([positie](std::vector<int>& lijst) {
+    for (auto p = std::lower_bound(lijst.begin(), lijst.end(), positie); p != lijst.end(); ++p) ++*p;
+  });
   if (static_cast<std::size_t>(positie) <= kenmerken_.size())
     kenmerken_.insert(kenmerken_.begin() + positie, Kenmerk{});
   Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
@@ -183,17 +172,9 @@ void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
 
 void AfstemIndex::NaVerwijderen(int positie, const TKas& oud) {
   Haal(oud, positie);
-  auto schuif = [positie](std::vector<int>& lijst) {
+  VoorElkeLijst([positie](std::vector<int>& lijst) {
     for (auto p = std::upper_bound(lijst.begin(), lijst.end(), positie); p != lijst.end(); ++p) --*p;
-  };
-  for (auto& [sleutel, lijst] : dag_) schuif(lijst);
-  for (auto& [sleutel, lijst] : groep_) schuif(lijst);
-  for (auto& [sleutel, lijst] : bedrag_) schuif(lijst);
-  for (auto& [rekNr, lijsten] : relatie_)
-    for (auto& [sleutel, lijst] : lijsten) schuif(lijst);
-  for (auto& [rekNr, lijsten] : omschrijving_)
-    for (auto& [sleutel, lijst] : lijsten) schuif(lijst);
-  for (auto& [sleutel, rest] : rest_) schuif(rest.posities);
+  });
   if (positie >= 0 && static_cast<std::size_t>(positie) < kenmerken_.size())
     kenmerken_.erase(kenmerken_.begin() + positie);
 }
@@ -203,38 +184,42 @@ void AfstemIndex::NaVervangen(const Kasboek& kb, int positie, const TKas& oud) {
   Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
 }
 
-const std::vector<int>& AfstemIndex::In(const Lijsten& lijsten, const std::string& sleutel) {
+template <class Sleutel>
+const std::vector<int>& AfstemIndex::In(const Lijsten<Sleutel>& lijsten, const Sleutel& sleutel) {
   static const std::vector<int> leeg;
   const auto p = lijsten.find(sleutel);
   return p == lijsten.end() ? leeg : p->second;
 }
 
-const std::vector<int>& AfstemIndex::OpDag(int rekNr, double datum) const { return In(dag_, DagSleutel(rekNr, datum)); }
+const std::vector<int>& AfstemIndex::OpDag(int rekNr, double datum) const {
+  static const std::vector<int> leeg;
+  const PerRekening* r = Zoek(rekNr);
+  return r ? In(r->dag, DagSleutel(datum)) : leeg;
+}
 const std::vector<int>& AfstemIndex::OpGroep(int rekNr, const std::string& kode) const {
-  return In(groep_, Sleutel(rekNr, kode));
+  static const std::vector<int> leeg;
+  const PerRekening* r = Zoek(rekNr);
+  return r ? In(r->groep, kode) : leeg;
 }
 const std::vector<int>& AfstemIndex::OpBedrag(int rekNr, double bedrag) const {
-  return In(bedrag_, BedragSleutel(rekNr, bedrag));
-}
-const std::vector<int>& AfstemIndex::In(const PerRekening& lijsten, int rekNr, const std::string& sleutel) {
   static const std::vector<int> leeg;
-  const auto p = lijsten.find(rekNr);
-  return p == lijsten.end() ? leeg : In(p->second, sleutel);
+  const PerRekening* r = Zoek(rekNr);
+  return r ? In(r->bedrag, BedragSleutel(bedrag)) : leeg;
 }
-
 const std::vector<int>& AfstemIndex::OpRelatie(int rekNr, const std::string& sleutel) const {
-  return In(relatie_, rekNr, sleutel);
+  static const std::vector<int> leeg;
+  const PerRekening* r = Zoek(rekNr);
+  return r ? In(r->relatie, sleutel) : leeg;
 }
 const std::vector<int>& AfstemIndex::OpOmschrijving(int rekNr, const std::string& sleutel) const {
-  return In(omschrijving_, rekNr, sleutel);
+  static const std::vector<int> leeg;
+  const PerRekening* r = Zoek(rekNr);
+  return r ? In(r->omschrijving, sleutel) : leeg;
 }
 
 std::vector<const AfstemIndex::Rest*> AfstemIndex::RestVan(int rekNr) const {
-  std::vector<const Rest*> uit;
-  const auto p = restSleutels_.find(rekNr);
-  if (p == restSleutels_.end()) return uit;
-  for (const auto& s : p->second) uit.push_back(&rest_.at(s));
-  return uit;
+  const PerRekening* r = Zoek(rekNr);
+  return r ? r->restVolgorde : std::vector<const Rest*>{};
 }
 
 }  // namespace valdero

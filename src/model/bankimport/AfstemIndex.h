@@ -64,18 +64,31 @@ class AfstemIndex {
   }
 
  private:
-  using Lijsten = std::unordered_map<std::string, std::vector<int>>;
+  // Everything of one account. Days and amounts are keyed by number, the
+  // texts by their own bytes: a key costs no string built per transaction.
+  template <class Sleutel>
+  using Lijsten = std::unordered_map<Sleutel, std::vector<int>>;
+  struct PerRekening {
+    Lijsten<long long> dag, bedrag;
+    Lijsten<std::string> groep, relatie, omschrijving;
+    // Keyed by action code, kind and currency; the nodes keep their
+    // addresses, which the per-position array points at.
+    std::unordered_map<std::string, Rest> rest;
+    std::vector<const Rest*> restVolgorde;  // as first met
+  };
   void Voeg(const TKas& kas, int positie);
   void Haal(const TKas& kas, int positie);
-  static const std::vector<int>& In(const Lijsten& lijsten, const std::string& sleutel);
+  PerRekening& Van(int rekNr);
+  const PerRekening* Zoek(int rekNr) const;
+  template <class Sleutel>
+  static const std::vector<int>& In(const Lijsten<Sleutel>& lijsten, const Sleutel& sleutel);
+  template <class Doe>
+  void VoorElkeLijst(Doe doe);
 
-  // Relations and descriptions per account, then per opening.
-  using PerRekening = std::unordered_map<int, Lijsten>;
-  static const std::vector<int>& In(const PerRekening& lijsten, int rekNr, const std::string& sleutel);
-  Lijsten dag_, groep_, bedrag_;
-  PerRekening relatie_, omschrijving_;
-  std::unordered_map<std::string, Rest> rest_;
-  std::unordered_map<int, std::vector<std::string>> restSleutels_;
+  std::unordered_map<int, PerRekening> rekeningen_;
+  // The account met last: a ledger holds long runs of one account.
+  int laatsteRekNr_ = 0;
+  PerRekening* laatste_ = nullptr;
   std::vector<Kenmerk> kenmerken_;  // by position
 };
 
