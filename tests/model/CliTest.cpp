@@ -75,6 +75,27 @@ TEST(JsonSchrijver, NumbersReadBackExactly) {
   EXPECT_EQ(uit, "[\n  0.8,\n  1.48,\n  null\n]");
 }
 
+// Whole numbers take a quicker way; it must write exactly the shortest
+// form: a trailing zero may prefer the exponent, -0 keeps its sign, a large
+// float is not its integer's digits.
+TEST(JsonSchrijver, WholeNumbersInTheirShortestForm) {
+  auto kortste = [](auto x) {
+    char buf[64];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
+  };
+  auto geschreven = [](auto x) {
+    std::string uit;
+    cli::JsonSchrijver j(uit);
+    j.Getal(x);
+    return uit;
+  };
+  for (const double d : {0.0, -0.0, 7.0, -7.0, 46023.0, 46020.0, 100000.0, 1e15 - 1, 1e15, -1e15 + 1, 9007199254740993.0,
+                         1234567.0, 1e21})
+    EXPECT_EQ(geschreven(d), kortste(d)) << d;
+  for (const float f : {0.0f, -0.0f, 3.0f, 16777215.0f, 16777216.0f, 123456792.0f, -250.0f, 1e10f})
+    EXPECT_EQ(geschreven(f), kortste(f)) << f;
+}
+
 TEST(JsonSchrijver, MisuseIsAProgrammingError) {
   std::string uit;
   cli::JsonSchrijver j(uit);

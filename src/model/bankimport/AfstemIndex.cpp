@@ -112,13 +112,18 @@ void AfstemIndex::Voeg(const TKas& k, int positie) {
   const std::string_view sleutel = RestSleutel(k, buf);
   auto plek = r.rest.find(std::string(sleutel));
   if (plek == r.rest.end()) {
-    plek = r.rest.emplace(std::string(sleutel), Rest{k.ActieKode, k.BoekSoort & 0xFF, k.Munt, {}}).first;
+    const int nummer = static_cast<int>(alleRest_.size());
+    plek = r.rest.emplace(std::string(sleutel), Rest{k.ActieKode, k.BoekSoort & 0xFF, k.Munt, {}, nummer}).first;
     r.restVolgorde.push_back(&plek->second);
+    alleRest_.push_back(&plek->second);
   }
   VoegIn(plek->second.posities, positie);
   const auto p = static_cast<std::size_t>(positie);
   if (kenmerken_.size() <= p) kenmerken_.resize(p + 1);
-  kenmerken_[p] = {static_cast<long long>(std::floor(k.Datum)), &plek->second};
+  // A checked date is a day number far inside the range; a wild one is kept
+  // at its edge rather than wrapped.
+  const double dag = std::clamp(std::floor(k.Datum), double{INT32_MIN}, double{INT32_MAX});
+  kenmerken_[p] = {static_cast<std::int32_t>(dag), plek->second.nummer};
 }
 
 void AfstemIndex::Haal(const TKas& k, int positie) {
@@ -147,6 +152,7 @@ void AfstemIndex::VoorElkeLijst(Doe doe) {
 
 void AfstemIndex::Bouw(const Kasboek& kb) {
   rekeningen_.clear();
+  alleRest_.clear();
   laatste_ = nullptr;
   kenmerken_.assign(static_cast<std::size_t>(std::max(kb.MaxKas(), 0)) + 1, Kenmerk{});
   VoortgangMelder melder(kb.voortgang(), "Afstemming voorbereiden", static_cast<std::uint64_t>(kb.MaxKas()));

@@ -46,21 +46,24 @@ class AfstemIndex {
     int soort;
     int munt;
     std::vector<int> posities;
+    int nummer = 0;  // 0, 1, 2, ... over all accounts, as first met
   };
   std::vector<const Rest*> RestVan(int rekNr) const;
+  std::size_t AantalRest() const { return alleRest_.size(); }
+  const Rest& RestNummer(int nummer) const { return *alleRest_[static_cast<std::size_t>(nummer)]; }
 
   // What the scoring reads of the transaction at a position besides the
-  // lists: its day and its action code, kind and currency. Kept side by
-  // side per position, so that walking a list of positions reads a small
-  // array in order instead of a record each somewhere in the ledger. Null
-  // for a position the index does not hold.
+  // lists: its day and the number of its action code, kind and currency.
+  // Kept side by side per position in eight bytes, so that walking a list
+  // of positions reads a small array in order instead of a record each
+  // somewhere in the ledger. Null for a position the index does not hold.
   struct Kenmerk {
-    long long dag = 0;
-    const Rest* rest = nullptr;
+    std::int32_t dag = 0;
+    std::int32_t rest = -1;
   };
   const Kenmerk* KenmerkOp(int positie) const {
     const auto p = static_cast<std::size_t>(positie);
-    return positie >= 1 && p < kenmerken_.size() && kenmerken_[p].rest ? &kenmerken_[p] : nullptr;
+    return positie >= 1 && p < kenmerken_.size() && kenmerken_[p].rest >= 0 ? &kenmerken_[p] : nullptr;
   }
 
  private:
@@ -90,6 +93,7 @@ class AfstemIndex {
   int laatsteRekNr_ = 0;
   PerRekening* laatste_ = nullptr;
   std::vector<Kenmerk> kenmerken_;  // by position
+  std::vector<const Rest*> alleRest_;  // by number
 };
 
 }  // namespace valdero

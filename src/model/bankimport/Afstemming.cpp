@@ -365,12 +365,20 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   // The walks below meet thousands of positions per line: they read the
   // index's small array of day and rest per position, and the record itself
   // only for a position the index does not hold.
+  // The rest score of each action code, kind and currency the index holds,
+  // worked out once per line when first met: the walks ask it per position.
+  std::vector<signed char>& restScores = restScoreScratch_;
+  restScores.assign(index_.AantalRest(), -1);
   auto restOp = [&](int p) {
     const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
     if (!k) return rest(kas(p));
-    const AfstemIndex::Rest& r = *k->rest;
-    return (ZelfdeKode(r.actie, actie) ? score::Actie : 0) + (r.soort == soort ? score::Soort : 0) +
-           (r.munt == regel.Munt ? score::Munt : 0);
+    signed char& s = restScores[static_cast<std::size_t>(k->rest)];
+    if (s < 0) {
+      const AfstemIndex::Rest& r = index_.RestNummer(k->rest);
+      s = static_cast<signed char>((ZelfdeKode(r.actie, actie) ? score::Actie : 0) +
+                                   (r.soort == soort ? score::Soort : 0) + (r.munt == regel.Munt ? score::Munt : 0));
+    }
+    return static_cast<int>(s);
   };
   // The highest rest score any transaction of the account can reach.
   int hoogsteRest = -1;

@@ -193,6 +193,7 @@ class Afstemming {
   };
   // Scratch of ScoreCandidates: the runs of positions per criterion.
   mutable std::array<std::vector<Lijst>, 4> runsScratch_;
+  mutable std::vector<signed char> restScoreScratch_;
 };
 
 }  // namespace valdero
