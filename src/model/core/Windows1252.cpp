@@ -122,13 +122,21 @@ std::string Cp1252NaarUtf8(std::string_view cp1252) {
 
 std::string Utf8NaarCp1252(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
-  std::string uit;
-  uit.reserve(utf8.size());
+  // Never longer than the UTF-8: written in place, the plain ASCII between
+  // the other characters copied as it is (a report's line holds one name
+  // with an accent among eighty plain characters).
+  std::string uit(utf8.size(), '\0');
+  char* p = uit.data();
   std::size_t pos = 0;
   while (pos < utf8.size()) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+      *p++ = utf8[pos++];
+      continue;
+    }
     const int b = NaarByte(VolgendTeken(utf8, pos));
-    uit += static_cast<char>(b < 0 ? '?' : b);
+    *p++ = static_cast<char>(b < 0 ? '?' : b);
   }
+  uit.resize(static_cast<std::size_t>(p - uit.data()));
   return uit;
 }
 

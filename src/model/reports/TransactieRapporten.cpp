@@ -3,6 +3,9 @@
 // classes (10) and chosen relations (16).
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <unordered_map>
@@ -304,10 +307,32 @@ void BouwKlasseRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
   // The amounts are listed as booked: the period already picks the half
   // year or the typed period, and a divided amount would match no
   // transaction of the list.
+  // A year's transactions use a few hundred codes: the verdict per code is
+  // remembered by the code's bytes in a small table, so that most
+  // transactions cost no hash of a string.
+  struct Onthouden {
+    std::uint64_t sleutel = 0;  // 0: empty
+    bool gekozen = false;
+  };
+  std::array<Onthouden, 1024> onthouden{};
+  auto isGekozen = [&](const std::string& kode) {
+    if (kode.size() > 7) {
+      const int g = index.Groep(kode);
+      return g != 0 && gekozen[static_cast<std::size_t>(g)] != 0;
+    }
+    std::uint64_t sleutel = 0;
+    std::memcpy(&sleutel, kode.data(), kode.size());
+    sleutel = (sleutel << 8) | (kode.size() + 1);  // never 0
+    Onthouden& plek = onthouden[(sleutel * 0x9E3779B97F4A7C15ULL) >> 54];
+    if (plek.sleutel != sleutel) {
+      const int g = index.Groep(kode);
+      plek = {sleutel, g != 0 && gekozen[static_cast<std::size_t>(g)] != 0};
+    }
+    return plek.gekozen;
+  };
   double plus = 0, min = 0;
   LoopTransacties(kb, stand, [&](int i, const TKas& kas) {
-    const int g = index.Groep(kas.GroepKode);
-    if (g == 0 || !gekozen[static_cast<std::size_t>(g)]) return;
+    if (!isGekozen(kas.GroepKode)) return;
     RapportRij rij;
     rij.kasIndex = i;
     rij.cellen = Cellen(Tekst(kas.RekNr) + "-" + Tekst(kas.Volgnr()), kas.GroepKode, DatumTekstLang(kas.Datum),
