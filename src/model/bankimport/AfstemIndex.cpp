@@ -22,12 +22,6 @@ std::vector<char32_t> Tekens(const std::string& tekst, std::size_t max) {
   return uit;
 }
 
-std::string Utf8(const std::vector<char32_t>& tekens, std::size_t van, std::size_t n) {
-  std::string uit;
-  for (std::size_t i = van; i < van + n; ++i) VoegTekenToe(uit, Klein(tekens[i]));
-  return uit;
-}
-
 // The day of a transaction and the size of an amount as whole numbers: the
 // lists of one day and one amount.
 long long DagSleutel(double datum) { return std::llround(std::floor(datum * 1e6)); }
@@ -79,10 +73,21 @@ std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
   const auto t = Tekens(regelTekst, 24);
   std::size_t b = 0;
   while (b < t.size() && t[b] < U'A') ++b;
+  // The characters from b on in lower case, encoded once; a key is then a
+  // piece of it, from the start of one character to that of another.
+  std::string klein;
+  std::vector<std::size_t> begin;
+  begin.reserve(t.size() - b + 1);
+  for (std::size_t i = b; i < t.size(); ++i) {
+    begin.push_back(klein.size());
+    VoegTekenToe(klein, Klein(t[i]));
+  }
+  begin.push_back(klein.size());
   std::vector<std::string> sleutels;
   sleutels.reserve((t.size() - b) * 5);
-  for (std::size_t i = b; i < t.size(); ++i)
-    for (std::size_t n = 1; n <= 5 && i + n <= t.size(); ++n) sleutels.push_back(Utf8(t, i, n));
+  const std::size_t n = t.size() - b;
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t k = 1; k <= 5 && i + k <= n; ++k) sleutels.emplace_back(klein, begin[i], begin[i + k] - begin[i]);
   std::sort(sleutels.begin(), sleutels.end());
   sleutels.erase(std::unique(sleutels.begin(), sleutels.end()), sleutels.end());
   return sleutels;
