@@ -321,10 +321,16 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   if (const Lijst l = tot(index_.OpGroep(regel.RekNr, regel.GroepKode)); groepTelt && !l.Leeg()) runs[0].push_back(l);
   runs[1].clear();
   if (const Lijst l = tot(index_.OpBedrag(regel.RekNr, regel.Bedrag)); !l.Leeg()) runs[1].push_back(l);
+  // A line is scored more than once (without and with its group): its keys
+  // are made once per text.
+  auto sleutels = [](SleutelsVan& bewaard, const std::string& tekst) -> const std::vector<std::string>& {
+    if (!bewaard.geldig || bewaard.tekst != tekst) bewaard = {tekst, GelijkenisSleutelsIn(tekst), true};
+    return bewaard.sleutels;
+  };
   vul(runs[2], [&](const std::string& k) -> const auto& { return index_.OpRelatie(regel.RekNr, k); },
-      GelijkenisSleutelsIn(regel.Relatie));
+      sleutels(relatieSleutels_, regel.Relatie));
   vul(runs[3], [&](const std::string& k) -> const auto& { return index_.OpOmschrijving(regel.RekNr, k); },
-      GelijkenisSleutelsIn(regel.Omschrijving));
+      sleutels(omschrijvingSleutels_, regel.Omschrijving));
   constexpr std::array<int, 4> gewichten{score::Groep, score::Bedrag, score::Relatie, score::Omschrijving};
   auto grootte = [&](int c) {
     std::size_t n = 0;

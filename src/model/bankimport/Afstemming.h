@@ -194,6 +194,14 @@ class Afstemming {
   // Scratch of ScoreCandidates: the runs of positions per criterion.
   mutable std::array<std::vector<Lijst>, 4> runsScratch_;
   mutable std::vector<signed char> restScoreScratch_;
+  // The similarity keys of the line's relation and description, for the
+  // text they were made of.
+  struct SleutelsVan {
+    std::string tekst;
+    std::vector<std::string> sleutels;
+    bool geldig = false;
+  };
+  mutable SleutelsVan relatieSleutels_, omschrijvingSleutels_;
 };
 
 }  // namespace valdero
