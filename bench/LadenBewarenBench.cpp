@@ -104,7 +104,7 @@ struct TelVoortgang : Voortgang {
 void BM_BewaarBoekMetVoortgang(benchmark::State& state) {
   BenchBoek b(GroteBoekMap());
   TelVoortgang voortgang;
-  b.kb.poorten.voortgang = &voortgang;
+  b.kb.poorten.voortgang = voortgang;
   if (!OpenBoek(b.kb, false).Gelukt() || !LeesConfig(b.kb).Gelukt()) state.SkipWithError("boek niet geladen");
   b.kb.EersteBewaring = false;
   voortgang.meldingen = 0;

@@ -104,14 +104,14 @@ std::string Config(Invoer invoer) {
   VerzamelSoortKodes(b.kb);
   if (!SchrijfConfig(b.kb).Gelukt()) return "een gelezen configuratie laat zich niet bewaren";
   std::vector<std::uint8_t> eerste;
-  if (!LeesBestand(pad, eerste)) return "een bewaarde configuratie laat zich niet lezen";
+  if (!LeesBestand(pad, eerste, b.kb.bestanden())) return "een bewaarde configuratie laat zich niet lezen";
 
   LeesBoekMetPoorten terug;
   ZetBoekInMap(terug.kb, map.pad());
   if (!LeesConfig(terug.kb).Gelukt()) return "een bewaarde configuratie wordt afgewezen";
   if (!SchrijfConfig(terug.kb).Gelukt()) return "een gelezen configuratie laat zich niet bewaren";
   std::vector<std::uint8_t> tweede;
-  if (!LeesBestand(pad, tweede)) return "een bewaarde configuratie laat zich niet lezen";
+  if (!LeesBestand(pad, tweede, terug.kb.bestanden())) return "een bewaarde configuratie laat zich niet lezen";
   if (tweede != eerste) return "een bewaarde configuratie, gelezen en weer bewaard, verschilt";
   return {};
 }
@@ -123,7 +123,7 @@ std::string Bedrag(Invoer invoer) {
   const std::string getypt = Tekst(invoer);
   for (const char decimaal : {',', '.'}) {
     TestBoek b;
-    b.kb.poorten.decimaalTeken = decimaal;
+    b.getalnotatie.Zet(decimaal);
 
     std::string tekst = getypt;
     const auto bedrag = LeesBedrag(b.kb, tekst, true);

@@ -12,6 +12,7 @@
 
 #include "BankImportTestBoek.h"
 #include "model/bankimport/BankBestandLezen.h"
+#include "model/core/SysteemBestanden.h"
 #include "model/bankimport/BankFormaat.h"
 #include "model/core/Berichten.h"
 #include "model/core/Datum.h"
@@ -370,9 +371,10 @@ TEST_F(BankBestandTest, EenRegelLangerDanEenBankSchrijftWeigertHetBestand) {
 
 TEST(BankBestandLezen, DeGrensVanEenRegelEnVanEenXmlRegel) {
   test::TestMap map;
+  SysteemBestanden systeem;
   const auto schrijf = [&](const std::string& inhoud) {
     std::ofstream(map / "f", std::ios::binary) << inhoud;
-    return LeesBankBestand(map / "f");
+    return LeesBankBestand(map / "f", systeem);
   };
   const std::string grens(kLangsteBankRegel, 'x');
   EXPECT_EQ(schrijf(grens + "\r\n" + grens).uitkomst, BankBestandUitkomst::Gelezen);

@@ -523,7 +523,7 @@ TEST(BoekBestand, AFailedSaveLeavesTheOldFileAndTheBookAsTheyWere) {
   test::FoutBestanden schijf;
   schijf.faaltBij = 1;
   schijf.fout = ENOSPC;
-  boek.kb.poorten.bestandssysteem = &schijf;
+  boek.kb.poorten.bestandssysteem = schijf;
 
   EXPECT_FALSE(BewaarBoek(boek.kb, false).Gelukt());
   ASSERT_EQ(schijf.stappen.at(1), "Schrijf (faalt)");

@@ -111,7 +111,7 @@ TEST(BoekInlezen, ALargeBookReadInPiecesIsTheWholeBookWithProgress) {
   const Bytes bestand = GrootBoek(boek, 3000);
   ASSERT_GT(bestand.size(), 1'000'000u);
   OpnameVoortgang voortgang;
-  boek.kb.poorten.voortgang = &voortgang;
+  boek.kb.poorten.voortgang = voortgang;
 
   ASSERT_TRUE(OpenBoek(boek.kb, false).Gelukt());
   EXPECT_EQ(boek.kb.MaxKas(), 3000);
@@ -131,7 +131,7 @@ TEST(BoekInlezen, AReadErrorHalfWayIsAFailureNeverAShorterBook) {
   BoekInMap boek;
   GrootBoek(boek, 3000);
   test::FoutBestanden bestanden;
-  boek.kb.poorten.bestandssysteem = &bestanden;
+  boek.kb.poorten.bestandssysteem = bestanden;
   bestanden.faaltBij = 2;  // open, the first piece, then the second piece fails
 
   EXPECT_EQ(OpenBoek(boek.kb, false), Status(FoutNr::InlezenMislukt));

@@ -231,7 +231,7 @@ TEST(BoekSlot, ALockThatCannotBeMadeStopsEverySave) {
     {
       test::BoekMetPoorten open(MaakDatum(2008, 5, 2));
       open.kb.Map = map.pad();
-      open.kb.poorten.bestandssysteem = &schijf;
+      open.kb.poorten.bestandssysteem = schijf;
       ASSERT_EQ(StartBoek(open.kb, true, "Huis08"), LaadUitkomst::Geladen);
       EXPECT_TRUE(open.kb.KasGelezen);
       schijf.faaltAltijd.clear();  // only the lock failed; the save would work
@@ -261,7 +261,7 @@ TEST(BoekSlot, WithoutHardLinksTheLockIsMadeDirectly) {
   {
     test::BoekMetPoorten open(MaakDatum(2008, 5, 2));
     open.kb.Map = map.pad();
-    open.kb.poorten.bestandssysteem = &schijf;
+    open.kb.poorten.bestandssysteem = schijf;
     ASSERT_EQ(StartBoek(open.kb, true, "Huis08"), LaadUitkomst::Geladen);
     EXPECT_TRUE(open.kb.GeenSlot.empty()) << open.kb.GeenSlot;
     EXPECT_TRUE(fs::is_regular_file(SlotPad(boek)));

@@ -219,7 +219,7 @@ TEST(CliAfschrift, EenMislukteBewaringLaatHetBoekZoalsHetWasEnDeVolgendeImportee
       ASSERT_EQ(StartBoek(boek.kb, true, "Bank26"), LaadUitkomst::Geladen);
       test::FoutBestanden schijf;
       schijf.faaltAltijd = {stap};
-      boek.kb.poorten.bestandssysteem = &schijf;
+      boek.kb.poorten.bestandssysteem = schijf;
       EXPECT_FALSE(ImporteerInEenKeer(boek.kb).Gelukt());
       EXPECT_NE(boek.berichten.Teksten().back().find("wegschrijven NIET gelukt"), std::string::npos);
       // One save for the whole run: the lines were all in memory when it failed.

@@ -64,7 +64,7 @@ TEST(CliRelaties, ABookWithoutCounterAccountsHasNoRelations) {
     test::VoegTransactieToe(kb, 1, "1", MaakDatum(2008, 1, 1), 10).Relatie = "Zonder rekening";
     test::MarkeerGelezen(kb);
     StandaardConfig(kb);
-    ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb)));
+    ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb), kb.bestanden()));
     EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
   }
   const Uitvoer u = Cli(map.pad(), {"relaties", "--vandaag", "1-6-2008", "Kaal08"});

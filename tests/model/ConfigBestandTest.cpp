@@ -298,7 +298,7 @@ TEST(ConfigBestand, AFailedSaveLeavesTheOldFile) {
   test::FoutBestanden schijf;
   schijf.faaltBij = 0;  // no new file can be made beside it
   schijf.fout = EACCES;
-  boek.kb.poorten.bestandssysteem = &schijf;
+  boek.kb.poorten.bestandssysteem = schijf;
   boek.kb.Config.Persoonsdata[0] = "Nieuw";
   EXPECT_FALSE(SchrijfConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.IOStatus, 4);
@@ -324,13 +324,13 @@ TEST(ConfigBestand, AConfigurationThatCannotBeReadIsNeverLost) {
     const auto pad = boek.kb.Pad(boek.kb.ConfigPad);
     test::FoutBestanden schijf;
     schijf.faaltAltijd = g.faalt;
-    boek.kb.poorten.bestandssysteem = &schijf;
+    boek.kb.poorten.bestandssysteem = schijf;
 
     EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
     EXPECT_EQ(boek.kb.IOStatus, 4);
     EXPECT_EQ(boek.berichten.Teksten().at(0), "Configuratie inlezen NIET gelukt\n\r" + kStandaardMelding);
     EXPECT_EQ(boek.kb.ValutaLijst.size(), 11u) << "the defaults are in force";
-    boek.kb.poorten.bestandssysteem = nullptr;
+    boek.kb.poorten.bestandssysteem = boek.bestanden;
     boek.berichten.Wis();
     const bool geschreven = SchrijfConfig(boek.kb).Gelukt();
     EXPECT_EQ(geschreven, g.kopie);

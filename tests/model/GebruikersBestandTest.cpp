@@ -16,6 +16,7 @@
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
+#include "model/core/SysteemBestanden.h"
 #include "model/export/Export.h"
 #include "model/reports/RapportTekst.h"
 #include "model/storage/Bestanden.h"
@@ -84,7 +85,8 @@ TEST(GebruikersBestand, WhatIsNotARegularFileIsRefusedAndLeftAsItWas) {
       const fs::path pad = g.maak(map);
       struct stat voor {};
       ASSERT_EQ(::stat(pad.c_str(), &voor), 0);
-      const SchrijfUitkomst u = s.schrijf(pad, EchtBestandssysteem());
+      SysteemBestanden systeem;
+      const SchrijfUitkomst u = s.schrijf(pad, systeem);
       EXPECT_FALSE(u);
       EXPECT_EQ(u.reden, g.reden);
       struct stat na {};

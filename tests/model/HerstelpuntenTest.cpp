@@ -166,7 +166,7 @@ TEST(Herstelpunten, OnesThatCannotBeMadeAreSaidOncePerSession) {
     g.zetKlaar(map, schijf);
     test::BoekMetPoorten boek(Moment(1, 9));
     boek.kb.Map = map.pad();
-    boek.kb.poorten.bestandssysteem = &schijf;
+    boek.kb.poorten.bestandssysteem = schijf;
     for (int keer = 0; keer < 3; ++keer) {
       // Each time a changed book, so each opening wants a point.
       ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen) << keer;

@@ -53,7 +53,7 @@ void PasBoekAan(const TestMap& map, const std::function<void(Kasboek&)>& wijzig)
   SaldiStart s(map);
   ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
   wijzig(s.kb);
-  ASSERT_TRUE(SchrijfAtomisch(s.kb.Pad(s.kb.KasPad), SchrijfBoek(s.kb)));
+  ASSERT_TRUE(SchrijfAtomisch(s.kb.Pad(s.kb.KasPad), SchrijfBoek(s.kb), s.kb.bestanden()));
 }
 
 TEST(AlleenSaldi, TheBalancesAccountsAndGroupsAreThoseOfAWholeLoad) {

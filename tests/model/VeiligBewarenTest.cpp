@@ -68,7 +68,7 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
       test::FoutBestanden teller;
       teller.faaltAltijd = o.altijd;
       teller.hoogstensPerSchrijf = 4096;
-      s.boek.kb.poorten.bestandssysteem = &teller;
+      s.boek.kb.poorten.bestandssysteem = teller;
       ASSERT_TRUE(BewaarBoek(s.boek.kb, false).Gelukt()) << o.naam;
       stappen = static_cast<int>(teller.stappen.size());
       for (const std::string& stap : teller.stappen) geziene.insert(stap);
@@ -81,7 +81,7 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
         schijf.hoogstensPerSchrijf = 4096;
         schijf.faaltBij = stap;
         schijf.fout = fout;
-        s.boek.kb.poorten.bestandssysteem = &schijf;
+        s.boek.kb.poorten.bestandssysteem = schijf;
         const Status status = BewaarBoek(s.boek.kb, false);
         SCOPED_TRACE(std::string(o.naam) + ", errno " + std::to_string(fout) + ", " +
                      schijf.stappen.at(static_cast<std::size_t>(stap)));
@@ -104,7 +104,7 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
         // puts it on disk.
         ASSERT_EQ(s.boek.kb.KasLijst.size(), 42u);
         EXPECT_EQ(s.boek.kb.KasLijst.back().Omschrijving, "nieuw");
-        s.boek.kb.poorten.bestandssysteem = nullptr;
+        s.boek.kb.poorten.bestandssysteem = s.boek.bestanden;
         EXPECT_TRUE(BewaarBoek(s.boek.kb, false).Gelukt());
         EXPECT_EQ(test::LeesBytes(s.boek.BoekPad()), s.nieuw);
         if (fs::exists(s.Reserve())) EXPECT_EQ(test::LeesBytes(s.Reserve()), s.oud);
@@ -153,7 +153,7 @@ TEST(VeiligBewaren, WhatStandsInTheWayIsNamedAndNothingIsLost) {
     OpgeslagenBoek s(true);
     test::FoutBestanden schijf;
     g.zetKlaar(s, schijf);
-    s.boek.kb.poorten.bestandssysteem = &schijf;
+    s.boek.kb.poorten.bestandssysteem = schijf;
     const auto voor = fs::exists(s.boek.BoekPad()) && fs::is_regular_file(s.boek.BoekPad())
                           ? test::LeesBytes(s.boek.BoekPad())
                           : Bytes{};

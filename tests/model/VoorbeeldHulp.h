@@ -42,7 +42,7 @@ inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string
   }
   kb.KasNaam = naam;
   kb.KasPad = naam + ".vdr";
-  ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb)));
+  ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb), kb.bestanden()));
   if (v.metConfig) EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
   ASSERT_EQ(kb.IOStatus, 0);
 }

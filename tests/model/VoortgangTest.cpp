@@ -112,7 +112,7 @@ TEST(VoortgangMelder, PassesOnWholeHundredthsAndAlwaysTheTotal) {
     SCOPED_TRACE(g.naam);
     OpnameVoortgang opname;
     {
-      VoortgangMelder melder(&opname, "Werk", g.totaal);
+      VoortgangMelder melder(opname, "Werk", g.totaal);
       for (std::uint64_t i = g.van; i <= g.tot; ++i) melder.Stap(i);
     }
     const auto werken = Werken(opname);
@@ -127,7 +127,7 @@ TEST(VoortgangMelder, PassesOnWholeHundredthsAndAlwaysTheTotal) {
 TEST(VoortgangMelder, EndsWorkThatStopsEarlyAndNeverGoesBack) {
   OpnameVoortgang opname;
   {
-    VoortgangMelder melder(&opname, "Half", 200);
+    VoortgangMelder melder(opname, "Half", 200);
     melder.Stap(50);
     melder.Stap(20);  // back: nothing
     melder.Stap(51);  // within the same hundredth: nothing
@@ -138,14 +138,15 @@ TEST(VoortgangMelder, EndsWorkThatStopsEarlyAndNeverGoesBack) {
   EXPECT_TRUE(werken[0].beeindigd);
 }
 
-TEST(VoortgangMelder, WithoutAPortOrWithoutWorkNothingHappens) {
-  VoortgangMelder geenPoort(nullptr, "Niets", 1000);
+TEST(VoortgangMelder, OnThePortOfNoProgressOrWithoutWorkNothingHappens) {
+  GeenVoortgang geen;
+  VoortgangMelder geenPoort(geen, "Niets", 1000);
   for (std::uint64_t i : {std::uint64_t{0}, std::uint64_t{500}, std::uint64_t{1000}, UINT64_MAX})
     geenPoort.Stap(i);
 
   OpnameVoortgang opname;
   {
-    VoortgangMelder leeg(&opname, "Leeg", 0);
+    VoortgangMelder leeg(opname, "Leeg", 0);
     leeg.Stap(0);
     leeg.Stap(1);
   }
@@ -174,7 +175,7 @@ struct VoorbeeldJaar : BoekMetPoorten {
     std::string fout;
     EXPECT_TRUE(SchrijfVoorbeeldBoek(kb, {.jaar = 2026, .transacties = transacties}, fout)) << fout;
     berichten.Wis();
-    kb.poorten.voortgang = &opname;
+    kb.poorten.voortgang = opname;
   }
   test::TestMap map;
   BerichtBewusteOpname opname{berichten};
@@ -203,7 +204,7 @@ TEST(Voortgang, AFailedSaveEndsItsProgressBeforeTheErrorReport) {
   jaar.kb.EersteBewaring = false;  // no backup: the first step is the new file's
   test::FoutBestanden bestanden;
   bestanden.faaltBij = 0;
-  jaar.kb.poorten.bestandssysteem = &bestanden;
+  jaar.kb.poorten.bestandssysteem = bestanden;
   EXPECT_FALSE(BewaarBoek(jaar.kb, false).Gelukt());
 
   const auto werken = Werken(jaar.opname);
@@ -300,7 +301,7 @@ std::string VeleAbnRegels(int n) {
 TEST(Voortgang, ABankFileOfThousandsOfLinesReportsItsReading) {
   test::BankBoek boek;
   OpnameVoortgang opname;
-  boek.kb.poorten.voortgang = &opname;
+  boek.kb.poorten.voortgang = opname;
   BankImport& run = boek.Lees(2, "map/AbnMut.tab", VeleAbnRegels(4000));
   ASSERT_EQ(run.Laatste(), 4000);
   const auto werken = Werken(opname);
@@ -324,7 +325,7 @@ TEST(Voortgang, EveryBankLayoutReportsItsLines) {
     SCOPED_TRACE(bestand);
     test::BankBoek boek;
     OpnameVoortgang opname;
-    boek.kb.poorten.voortgang = &opname;
+    boek.kb.poorten.voortgang = opname;
     BankImport& run = boek.LeesFixture(tag, bestand);
     EXPECT_GT(run.Laatste(), 0);
     const auto werken = Met(Werken(opname), std::string("Inlezen ") + bestand);
@@ -348,7 +349,7 @@ TEST(Voortgang, AnUnattendedReconciliationReportsItsLinesAndAPersonsDoesNot) {
     BankImport& run = boek.Lees(2, "AbnMut.tab", VeleAbnRegels(300));
     ASSERT_EQ(run.Laatste(), 300);
     OpnameVoortgang opname;
-    boek.kb.poorten.voortgang = &opname;
+    boek.kb.poorten.voortgang = opname;
     GeenVenster venster;
     Afstemming afstemming(boek.kb, boek.kiezer, venster);
     int bewaard = 0;

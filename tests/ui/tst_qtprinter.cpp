@@ -9,9 +9,12 @@
 
 #include "model/storage/ConfigBestand.h"
 #include "model/core/Datum.h"
+#include "model/core/Getalnotatie.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
 #include "model/core/ScriptBerichten.h"
+#include "model/core/SysteemBestanden.h"
+#include "model/core/Voortgang.h"
 #include "ui/widgets/QtPrinter.h"
 
 using namespace valdero;
@@ -62,7 +65,10 @@ void TstQtPrinter::metenOpPdf() {
   // (203 mm printable) holds its pixels per centimetre.
   ScriptBerichten berichten;
   VasteKlok klok(MaakDatum(2026, 3, 15));
-  Kasboek kb({berichten, klok, printer, ','});
+  VasteGetalnotatie getalnotatie;
+  SysteemBestanden bestanden;
+  GeenVoortgang voortgang;
+  Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
   printer.ZetLiggend(false);
   MeetPrinter(kb, true);
   QCOMPARE(kb.PrinterRegelHoogte, qRound(printer.TekstHoogte("x") * 1.2));
@@ -124,7 +130,10 @@ void TstQtPrinter::zonderPrinterVasteMaten() {
 
   ScriptBerichten berichten;
   VasteKlok klok(MaakDatum(2026, 3, 15));
-  Kasboek kb({berichten, klok, printer, ','});
+  VasteGetalnotatie getalnotatie;
+  SysteemBestanden bestanden;
+  GeenVoortgang voortgang;
+  Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
   MeetPrinter(kb, true);
   QCOMPARE(kb.PrinterRegelHoogte, 115);
   QVERIFY(kb.PaginaRegels > 0);

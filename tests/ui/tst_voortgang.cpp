@@ -143,7 +143,7 @@ class TestVoortgang : public QObject {
     std::string fout;
     QVERIFY(SchrijfVoorbeeldBoek(boek.kb, {.jaar = 2026, .transacties = 20000}, fout));
     KijkendVenster venster(0);
-    boek.kb.poorten.voortgang = &venster;
+    boek.kb.poorten.voortgang = venster;
     QVERIFY(BewaarBoek(boek.kb, false).Gelukt());
     QVERIFY(venster.zichtbareStappen > 50);
     QVERIFY(venster.modaal);

@@ -16,9 +16,9 @@ namespace {
 
 // The first line of the file, without its line end (blanks belong to the
 // password: the no-password value itself ends in one).
-std::optional<std::string> EersteRegel(const std::filesystem::path& pad) {
+std::optional<std::string> EersteRegel(const std::filesystem::path& pad, Bestandssysteem& bestanden) {
   std::vector<std::uint8_t> inhoud;
-  if (!LeesBestand(pad, inhoud)) return std::nullopt;
+  if (!LeesBestand(pad, inhoud, bestanden)) return std::nullopt;
   std::string tekst(inhoud.begin(), inhoud.end());
   tekst = tekst.substr(0, tekst.find('\n'));
   if (!tekst.empty() && tekst.back() == '\r') tekst.pop_back();
@@ -68,7 +68,7 @@ bool ControleerCliWachtwoord(Omgeving& omgeving, std::string_view opdracht, CliB
   if (!kb.GroepGelezen) return true;
   std::optional<std::string> uitBestand;
   if (opties.wachtwoordBestand) {
-    uitBestand = EersteRegel(kb.Pad(*opties.wachtwoordBestand));
+    uitBestand = EersteRegel(kb.Pad(*opties.wachtwoordBestand), kb.bestanden());
     if (!uitBestand) {
       omgeving.fout << "valdero-cli " << opdracht << ": wachtwoordbestand " << *opties.wachtwoordBestand
                     << " niet te lezen\n";

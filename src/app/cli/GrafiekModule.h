@@ -14,10 +14,9 @@ struct Grafiek;
 
 namespace valdero::cli {
 
-// Draws the chart into a PNG file at `pad` (the file name's bytes as the
-// system takes them) with the book's decimal separator; true when the file
-// was written.
-using GrafiekPngTekening = bool (*)(const Grafiek& grafiek, char decimaalTeken, const char* pad);
+// Draws the chart as the bytes of a PNG file into `png` with the book's
+// decimal separator; true when it was drawn. The tool writes the bytes.
+using GrafiekPngTekening = bool (*)(const Grafiek& grafiek, char decimaalTeken, std::string* png);
 
 // The module's entry point: puts its drawing into `tekening` when `versie` is
 // the version it was built as, and says whether it did. The drawing reads a

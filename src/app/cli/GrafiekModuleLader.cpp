@@ -76,8 +76,8 @@ GrafiekTekenaar LaadGrafiekModule(const std::vector<std::filesystem::path>& mapp
     waarom = redenen + "; zonder die module tekent valdero-cli geen PNG (installeer Valdero opnieuw)";
     return {};
   }
-  return [tekening](const Grafiek& grafiek, char decimaalTeken, const std::filesystem::path& pad) {
-    return tekening(grafiek, decimaalTeken, pad.c_str());
+  return [tekening](const Grafiek& grafiek, char decimaalTeken, std::string& png) {
+    return tekening(grafiek, decimaalTeken, &png);
   };
 }
 

@@ -16,6 +16,7 @@
 #include "model/core/Printer.h"
 #include "model/reports/ReportSelection.h"
 #include "model/storage/BoekLaden.h"
+#include "model/storage/Bestanden.h"
 
 namespace valdero::cli {
 namespace {
@@ -131,10 +132,17 @@ int GrafiekOpdracht(Omgeving& omgeving) {
   for (const GetoondBericht& b : boek.berichten.getoond) berichten.push_back(b.tekst);
   meldBerichten();
   if (const auto& png = o.png) {
-    if (!tekenaar(model.Huidig(), kb.DecimaalTeken(), kb.Pad(*png))) {
+    std::string bytes;
+    if (!tekenaar(model.Huidig(), kb.DecimaalTeken(), bytes)) {
       omgeving.fout << *png << " wegschrijven NIET gelukt\n";
       return kMislukt;
     }
+    const SchrijfUitkomst u = SchrijfTekst(kb.Pad(*png), bytes, kb.bestanden());
+    if (!u) {
+      omgeving.fout << *png << " wegschrijven NIET gelukt (" << u.reden << ")\n";
+      return kMislukt;
+    }
+    if (u.onbevestigd) omgeving.fout << OnbevestigdTekst(*png, u) << "\n";
   }
   if (const auto& pdf = o.pdf) {
     // "Print" into the PDF file: the chart as the window draws it, on the

@@ -36,9 +36,9 @@ inline constexpr int kOnbevestigd = 3;
 // there is no terminal.
 using WachtwoordLezer = std::function<std::optional<std::string>(const std::string& vraag)>;
 
-// Draws a chart into a PNG file with the book's decimal separator; true when
-// the file was written.
-using GrafiekTekenaar = std::function<bool(const Grafiek&, char decimaalTeken, const std::filesystem::path&)>;
+// Draws a chart as the bytes of a PNG file with the book's decimal
+// separator; true when it was drawn. The command writes the file.
+using GrafiekTekenaar = std::function<bool(const Grafiek&, char decimaalTeken, std::string& png)>;
 
 // Hands `grafiek --png` the drawing when it asks for one, so that no other
 // command pays for loading it (valdero-cli loads it from a module). Empty

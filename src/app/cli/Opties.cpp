@@ -173,8 +173,10 @@ std::vector<std::string> Splits(std::string_view tekst, char teken) {
 CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang,
                  Bestandssysteem* bestanden)
     : BoekMetPoorten(opties.vandaag ? *opties.vandaag : SysteemKlok().Nu(), opties.decimaal) {
-  kb.poorten.voortgang = voortgang;
-  kb.poorten.bestandssysteem = bestanden;
+  // The caller's progress and files where it brings its own (a test, the
+  // terminal's progress), else the book's own ports.
+  if (voortgang) kb.poorten.voortgang = *voortgang;
+  if (bestanden) kb.poorten.bestandssysteem = *bestanden;
   berichten.standaardAntwoord = opties.antwoord;
   kb.Map = map;
   kb.sessie.BezetAlleenLezen = true;

@@ -31,7 +31,7 @@ constexpr std::string_view kNaam = "rapport";
 
 // --uit: the report into the file, as every file the user names is written.
 int SchrijfUitBestand(Omgeving& omgeving, Kasboek& kb, const std::string& pad, const std::string& bytes) {
-  const SchrijfUitkomst u = SchrijfRapportBestand(kb.Pad(pad), bytes, BestandenVan(kb));
+  const SchrijfUitkomst u = SchrijfRapportBestand(kb.Pad(pad), bytes, kb.bestanden());
   if (!u) {
     omgeving.fout << pad << " (" << u.reden << ") wegschrijven NIET gelukt\n";
     return kMislukt;

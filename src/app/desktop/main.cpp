@@ -27,7 +27,9 @@
 #include "model/storage/ConfigBestand.h"
 #include "model/core/BoekNaam.h"
 #include "model/core/Kasboek.h"
+#include "model/core/Getalnotatie.h"
 #include "model/core/Klok.h"
+#include "model/core/SysteemBestanden.h"
 #include "ui/groups/TBudbeheerForm.h"
 #include "ui/groups/TBudgetForm.h"
 #include "ui/groups/TNewBudgetDlg.h"
@@ -81,15 +83,16 @@ int main(int argc, char* argv[]) {
   });
   SysteemKlok klok;
   const QChar punt = QLocale::system().decimalPoint().front();
+  VasteGetalnotatie getalnotatie(punt == QLatin1Char('.') ? '.' : ',');
   QtPrinter printer;
-  Kasboek kb({berichten, klok, printer, punt == QLatin1Char('.') ? '.' : ','});
+  SysteemBestanden bestanden;
   // Loading or saving a large book, a large report, an export or a bank file
   // shows a progress bar; the book of every Open is this one.
   VoortgangVenster voortgang;
   voortgang.ZetVoorTonen([&splash] {
     if (splash) splash->hide();
   });
-  kb.poorten.voortgang = &voortgang;
+  Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
   std::error_code fout;
   kb.Map = std::filesystem::current_path(fout);
 

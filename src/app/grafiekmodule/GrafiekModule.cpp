@@ -17,8 +17,10 @@
 
 namespace {
 
-bool TekenPng(const valdero::Grafiek& grafiek, char decimaalTeken, const char* pad) {
-  return valdero::BewaarGrafiekPng(grafiek, decimaalTeken, QString::fromStdString(pad));
+bool TekenPng(const valdero::Grafiek& grafiek, char decimaalTeken, std::string* png) {
+  if (png == nullptr) return false;
+  *png = valdero::GrafiekPng(grafiek, decimaalTeken);
+  return !png->empty();
 }
 
 // The application lives as long as the printer: it is made first and ended

@@ -173,7 +173,8 @@ void AfschriftModel::ProcessStatement() {
   }
   geselecteerd_ = 1;
   const int regels = Laatste();
-  VoortgangMelder melder(voortgangMelden ? kb_.voortgang() : nullptr, "Bankregels afstemmen",
+  GeenVoortgang stil;
+  VoortgangMelder melder(voortgangMelden ? kb_.voortgang() : stil, "Bankregels afstemmen",
                          static_cast<std::uint64_t>(std::max(regels, 0)));
   while (!a_.stoppen && Laatste() >= 1) {
     melder.Stap(static_cast<std::uint64_t>(regels - Laatste()));

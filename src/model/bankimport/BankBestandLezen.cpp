@@ -1,7 +1,9 @@
 #include "model/bankimport/BankBestandLezen.h"
 
-#include <fstream>
+#include <cstdint>
 #include <string_view>
+
+#include "model/core/Bestandssysteem.h"
 
 namespace valdero {
 namespace {
@@ -50,7 +52,7 @@ class RegelMeter {
 
 }  // namespace
 
-BankBestandInhoud LeesBankBestand(const std::filesystem::path& pad) {
+BankBestandInhoud LeesBankBestand(const std::filesystem::path& pad, Bestandssysteem& bestanden) {
   BankBestandInhoud uit;
   std::error_code fout;
   // status() follows a symbolic link to what it names; only a regular file
@@ -59,34 +61,32 @@ BankBestandInhoud LeesBankBestand(const std::filesystem::path& pad) {
     uit.uitkomst = BankBestandUitkomst::GeenBestand;
     return uit;
   }
-  try {
-    std::ifstream in(pad, std::ios::binary);
-    if (!in) return uit;
-    RegelMeter meter;
-    std::string stuk(kStuk, '\0');
-    while (in) {
-      in.read(stuk.data(), static_cast<std::streamsize>(stuk.size()));
-      const auto n = static_cast<std::size_t>(in.gcount());
-      if (n == 0) break;
-      const std::string_view gelezen(stuk.data(), n);
-      if (!meter.Voed(gelezen)) {
-        uit.uitkomst = BankBestandUitkomst::TeLangeRegel;
-        uit.regel = meter.Regel();
-        uit.bytes.clear();
-        return uit;
-      }
-      uit.bytes.append(gelezen);
+  int bestand = -1;
+  if (bestanden.OpenLezen(pad, bestand) != 0) return uit;
+  RegelMeter meter;
+  std::string stuk(kStuk, '\0');
+  for (;;) {
+    std::size_t n = 0;
+    if (bestanden.Lees(bestand, reinterpret_cast<std::uint8_t*>(stuk.data()), stuk.size(), n) != 0) {
+      // A read error half-way: no part of the file passes for all of it.
+      bestanden.Sluit(bestand);
+      uit.bytes.clear();
+      uit.uitkomst = BankBestandUitkomst::Onleesbaar;
+      return uit;
     }
-    if (in.bad()) {
+    if (n == 0) break;
+    const std::string_view gelezen(stuk.data(), n);
+    if (!meter.Voed(gelezen)) {
+      bestanden.Sluit(bestand);
+      uit.uitkomst = BankBestandUitkomst::TeLangeRegel;
+      uit.regel = meter.Regel();
       uit.bytes.clear();
       return uit;
     }
-    uit.uitkomst = BankBestandUitkomst::Gelezen;
-  } catch (const std::exception&) {
-    // The library may throw on a read error whatever the stream's mask says.
-    uit.bytes.clear();
-    uit.uitkomst = BankBestandUitkomst::Onleesbaar;
+    uit.bytes.append(gelezen);
   }
+  bestanden.Sluit(bestand);
+  uit.uitkomst = BankBestandUitkomst::Gelezen;
   return uit;
 }
 

@@ -11,6 +11,8 @@
 
 namespace valdero {
 
+class Bestandssysteem;
+
 // The longest line a bank writes in its text layouts is a few hundred
 // characters; a line of 64 KB is a damaged or hostile file.
 inline constexpr std::size_t kLangsteBankRegel = 64 * 1024;
@@ -31,8 +33,8 @@ struct BankBestandInhoud {
   std::size_t regel = 0;  // the too long line, counted from 0
 };
 
-// Reads the file in pieces; never throws.
-BankBestandInhoud LeesBankBestand(const std::filesystem::path& pad);
+// Reads the file in pieces through the file-system port; never throws.
+BankBestandInhoud LeesBankBestand(const std::filesystem::path& pad, Bestandssysteem& bestanden);
 // The same check on bytes already in memory (a file read elsewhere): true
 // when a line is too long, with its number (counted from 0) in `regel`.
 bool TeLangeRegel(std::string_view bytes, std::size_t& regel);

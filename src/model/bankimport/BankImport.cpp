@@ -183,7 +183,7 @@ bool BankImport::ImporteerBestand(int tag, const std::string& pad) {
   regelsKlaar_ = false;
   lijst_.assign(1, TNewKas{});
   lijst_[0].GroepKode.clear();
-  const BankBestandInhoud inhoud = LeesBankBestand(kb_.Pad(pad));
+  const BankBestandInhoud inhoud = LeesBankBestand(kb_.Pad(pad), kb_.bestanden());
   switch (inhoud.uitkomst) {
     case BankBestandUitkomst::Gelezen: break;
     case BankBestandUitkomst::GeenBestand:

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/core/Berichten.h"
+#include "model/core/Getalnotatie.h"
 #include "model/core/Klok.h"
 
 namespace valdero {
@@ -21,7 +22,9 @@ std::filesystem::path HuidigeMap() {
 
 Kasboek::Kasboek(Poorten p) : poorten(p), Map(HuidigeMap()) {}
 
-double Kasboek::Nu() const { return poorten.klok.Nu(); }
+double Kasboek::Nu() const { return poorten.klok.get().Nu(); }
+
+char Kasboek::DecimaalTeken() const { return poorten.getalnotatie.get().DecimaalTeken(); }
 
 double Kasboek::Vandaag() const { return std::floor(Nu()); }
 

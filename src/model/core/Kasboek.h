@@ -28,12 +28,13 @@ class Kasboek {
   Poorten poorten;
   Berichten& berichten() const { return poorten.berichten; }
   Printer& printer() const { return poorten.printer; }
-  Voortgang* voortgang() const { return poorten.voortgang; }
+  Bestandssysteem& bestanden() const { return poorten.bestandssysteem; }
+  Voortgang& voortgang() const { return poorten.voortgang; }
   double Nu() const;       // now, from the clock port
   double Vandaag() const;  // today's date without the time
-  char DecimaalTeken() const { return poorten.decimaalTeken; }
+  char DecimaalTeken() const;
   // The other separator: the full stop for a comma locale, else the comma.
-  char AnderTeken() const { return poorten.decimaalTeken == ',' ? '.' : ','; }
+  char AnderTeken() const { return DecimaalTeken() == ',' ? '.' : ','; }
 
   // The lists; position 0 of the first four is a header or dummy record.
   std::vector<TBank> RekLijst;

@@ -27,15 +27,24 @@ class Voortgang {
   virtual void Einde() = 0;
 };
 
-// One piece of work on a port that may be absent: Begin when made, Einde when
+// The port of work that shows no progress (benchmarks, a test that does not
+// look, work the caller wants quiet).
+class GeenVoortgang final : public Voortgang {
+ public:
+  void Begin(std::string_view, std::uint64_t) override {}
+  void Stap(std::uint64_t) override {}
+  void Einde() override {}
+};
+
+// One piece of work on a port: Begin when made, Einde when
 // gone (also when the work stops early), and of all the steps only those that
 // move the count on by a hundredth of the total reach the port, so that a
 // loop can report every record without cost. The step that reaches the total
 // always reaches the port, once; steps never go back.
 class VoortgangMelder {
  public:
-  VoortgangMelder(Voortgang* poort, std::string_view wat, std::uint64_t totaal)
-      : poort_(totaal > 0 ? poort : nullptr),
+  VoortgangMelder(Voortgang& poort, std::string_view wat, std::uint64_t totaal)
+      : poort_(totaal > 0 ? &poort : nullptr),
         totaal_(totaal),
         stap_(totaal / 100 > 0 ? totaal / 100 : 1),
         volgende_(poort_ ? 0 : kNooit) {
@@ -47,7 +56,7 @@ class VoortgangMelder {
   VoortgangMelder(const VoortgangMelder&) = delete;
   VoortgangMelder& operator=(const VoortgangMelder&) = delete;
 
-  // Without a port, or between two hundredths, one comparison.
+  // Between two hundredths, one comparison.
   void Stap(std::uint64_t gedaan) {
     if (gedaan < volgende_ || !poort_) return;
     if (gedaan > totaal_) gedaan = totaal_;

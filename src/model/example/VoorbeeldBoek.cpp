@@ -486,7 +486,7 @@ bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::strin
   }
   // Written beside its place and renamed into it, so that no half book is
   // ever found under the book's name.
-  if (!SchrijfAtomisch(pad, beeld)) {
+  if (!SchrijfAtomisch(pad, beeld, kb.bestanden())) {
     fout = "kon " + pad.string() + " niet schrijven";
     return false;
   }

@@ -284,7 +284,7 @@ bool ExportModel::Schrijf(const std::string& pad) {
   bezig_ = kExporteren;
   if (!gemaakt) return false;
   const std::vector<std::uint8_t> inhoud(bytes.begin(), bytes.end());
-  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb_.Pad(pad), inhoud, {}, BestandenVan(kb_));
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb_.Pad(pad), inhoud, kb_.bestanden());
   if (!uitkomst) {
     Foutmelding(kb_, pad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
     return false;

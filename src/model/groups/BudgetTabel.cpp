@@ -541,7 +541,7 @@ bool BudgetTabel::BewaarTekst() {
   d.map = kb_.Map.string();
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
-  const SchrijfUitkomst uitkomst = SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels(), BestandenVan(kb_));
+  const SchrijfUitkomst uitkomst = SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels(), kb_.bestanden());
   if (!uitkomst) {
     Foutmelding(kb_, "Bestand " + *naam + " (" + uitkomst.reden + ")", FoutNr::VerkeerdFormaat,
                 HintNr::ProbeerOpnieuw);

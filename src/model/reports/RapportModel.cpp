@@ -250,7 +250,7 @@ bool RapportModel::Opslaan(const std::vector<int>& breedtes, int fontGrootte) {
   const auto pad = kb_.berichten().BewaarDialoog(d);
   if (!pad) return false;
   const SchrijfUitkomst uitkomst =
-      SchrijfRapportBestand(kb_.Pad(*pad), OpslaanTekst(breedtes, fontGrootte), BestandenVan(kb_));
+      SchrijfRapportBestand(kb_.Pad(*pad), OpslaanTekst(breedtes, fontGrootte), kb_.bestanden());
   if (!uitkomst) {
     Foutmelding(kb_, *pad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt, HintNr::FoutInVeld);
     return false;

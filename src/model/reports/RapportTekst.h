@@ -89,6 +89,6 @@ int MargeTekens(const Kasboek& kb, int fontGrootte);
 // (model/storage/Bestanden.h: a unique temporary name, flushed, renamed into
 // place); what is not a regular file is refused, with the reason.
 SchrijfUitkomst SchrijfRapportBestand(const std::filesystem::path& pad, const std::string& bytes,
-                                      Bestandssysteem& bestanden = EchtBestandssysteem());
+                                      Bestandssysteem& bestanden);
 
 }  // namespace valdero

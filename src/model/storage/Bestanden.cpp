@@ -12,83 +12,12 @@
 #include <system_error>
 
 #include "model/core/Bestandssysteem.h"
-#include "model/core/Kasboek.h"
 #include "model/core/Windows1252.h"
 
 namespace valdero {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The operating system's calls, each retried when a signal interrupted it.
-class PosixBestanden final : public Bestandssysteem {
- public:
-  int MaakNieuw(const fs::path& pad, unsigned rechten, int& bestand) override {
-    bestand = ::open(pad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (bestand < 0) return errno;
-    // Set exactly: the mask of the process must not narrow or widen who may
-    // read a book that replaces another.
-    if (::fchmod(bestand, rechten) != 0) {
-      const int fout = errno;
-      ::close(bestand);
-      ::unlink(pad.c_str());
-      return fout;
-    }
-    return 0;
-  }
-  int OpenLezen(const fs::path& pad, int& bestand) override {
-    bestand = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
-    return bestand < 0 ? errno : 0;
-  }
-  int Schrijf(int bestand, const std::uint8_t* data, std::size_t n,
-              std::size_t& geschreven) override {
-    for (;;) {
-      const ssize_t w = ::write(bestand, data, n);
-      if (w >= 0) {
-        geschreven = static_cast<std::size_t>(w);
-        return 0;
-      }
-      if (errno != EINTR) return errno;
-    }
-  }
-  int Lees(int bestand, std::uint8_t* data, std::size_t n, std::size_t& gelezen) override {
-    for (;;) {
-      const ssize_t r = ::read(bestand, data, n);
-      if (r >= 0) {
-        gelezen = static_cast<std::size_t>(r);
-        return 0;
-      }
-      if (errno != EINTR) return errno;
-    }
-  }
-  int Flush(int bestand) override { return ::fsync(bestand) == 0 ? 0 : errno; }
-  int Sluit(int bestand) override { return ::close(bestand) == 0 ? 0 : errno; }
-  int Koppel(const fs::path& bestaand, const fs::path& nieuw) override {
-    return ::link(bestaand.c_str(), nieuw.c_str()) == 0 ? 0 : errno;
-  }
-  int Hernoem(const fs::path& van, const fs::path& naar) override {
-    return ::rename(van.c_str(), naar.c_str()) == 0 ? 0 : errno;
-  }
-  int Verwijder(const fs::path& pad) override {
-    return ::unlink(pad.c_str()) == 0 ? 0 : errno;
-  }
-  int FlushMap(const fs::path& map) override {
-    const int fd = ::open(map.empty() ? "." : map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    int fout = ::fsync(fd) == 0 ? 0 : errno;
-    // Some file systems cannot flush a folder at all; they keep no names to lose.
-    if (fout == EINVAL || fout == ENOTSUP) fout = 0;
-    ::close(fd);
-    return fout;
-  }
-  int MaakMap(const fs::path& map) override {
-    if (::mkdir(map.c_str(), 0777) == 0) return 0;
-    const int fout = errno;
-    struct stat st {};
-    if (fout == EEXIST && ::stat(map.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-    return fout;
-  }
-};
 
 fs::path MapVan(const fs::path& pad) {
   return pad.has_parent_path() ? pad.parent_path() : fs::path(".");
@@ -196,15 +125,6 @@ std::string Belemmering(const fs::path& doel, const fs::path& echt, unsigned& re
 
 }  // namespace
 
-Bestandssysteem& EchtBestandssysteem() {
-  static PosixBestanden posix;
-  return posix;
-}
-
-Bestandssysteem& BestandenVan(const Kasboek& kb) {
-  return kb.poorten.bestandssysteem ? *kb.poorten.bestandssysteem : EchtBestandssysteem();
-}
-
 fs::path VolgVerwijzing(const fs::path& pad) {
   fs::path echt = pad;
   std::error_code fout;
@@ -235,8 +155,7 @@ std::string FoutReden(int fout) {
 }
 
 SchrijfUitkomst SchrijfAtomisch(const fs::path& doel, std::span<const std::uint8_t> inhoud,
-                                const std::function<void()>& voorVervangen,
-                                Bestandssysteem& bestanden) {
+                                Bestandssysteem& bestanden, const std::function<void()>& voorVervangen) {
   SchrijfUitkomst uitkomst;
   const fs::path echt = VolgVerwijzing(doel);
   unsigned rechten = 0;
@@ -333,6 +252,25 @@ bool LeesBestand(const fs::path& pad, std::vector<std::uint8_t>& inhoud,
   return goed;
 }
 
+bool LeesBegin(const fs::path& pad, std::span<std::uint8_t> inhoud, std::size_t& gelezen,
+               Bestandssysteem& bestanden) {
+  gelezen = 0;
+  int bestand = -1;
+  if (bestanden.OpenLezen(pad, bestand) != 0) return false;
+  bool goed = true;
+  while (gelezen < inhoud.size()) {
+    std::size_t n = 0;
+    if (bestanden.Lees(bestand, inhoud.data() + gelezen, inhoud.size() - gelezen, n) != 0) {
+      goed = false;
+      break;
+    }
+    if (n == 0) break;
+    gelezen += n;
+  }
+  bestanden.Sluit(bestand);
+  return goed;
+}
+
 namespace {
 
 // The process id in the name of a file of a save ("Valdr08.vdr.~1a2b3c4d5e.tmp":
@@ -399,7 +337,7 @@ std::string OnbevestigdTekst(const std::string& naam, const SchrijfUitkomst& uit
 
 SchrijfUitkomst SchrijfTekst(const fs::path& doel, const std::string& bytes, Bestandssysteem& bestanden) {
   const auto* begin = reinterpret_cast<const std::uint8_t*>(bytes.data());
-  return SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, bytes.size()), {}, bestanden);
+  return SchrijfAtomisch(doel, std::span<const std::uint8_t>(begin, bytes.size()), bestanden);
 }
 
 SchrijfUitkomst SchrijfTekstRegels(const fs::path& doel, const std::vector<std::string>& regels,

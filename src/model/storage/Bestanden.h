@@ -16,13 +16,6 @@
 namespace valdero {
 
 class Bestandssysteem;
-class Kasboek;
-
-// The operating system's files.
-Bestandssysteem& EchtBestandssysteem();
-// The book's file-system port: the operating system's unless a test put in
-// another.
-Bestandssysteem& BestandenVan(const Kasboek& kb);
 
 // The file a name stands for: a symbolic link followed to its end (a
 // relative target read against the link's folder); any other name as it is.
@@ -38,11 +31,11 @@ inline constexpr const char* kTijdelijkEinde = ".tmp";
 // A save still running in another process keeps its file. Returns how many
 // were removed.
 int RuimWeesBestandenOp(const std::filesystem::path& doel,
-                        Bestandssysteem& bestanden = EchtBestandssysteem());
+                        Bestandssysteem& bestanden);
 // The same for the files in `map` whose names begin with `begin` (the
 // restore points of one book).
 int RuimWeesBestandenOp(const std::filesystem::path& map, const std::string& begin,
-                        Bestandssysteem& bestanden = EchtBestandssysteem());
+                        Bestandssysteem& bestanden);
 
 // How a whole-file write went. `reden` says in the user's words why it did
 // not ("schijf vol", "alleen-lezen", ...).
@@ -78,9 +71,8 @@ std::string FoutReden(int fout);
 // the new content is safely on disk and before it replaces the target (the
 // moment to keep a backup of the old file).
 SchrijfUitkomst SchrijfAtomisch(const std::filesystem::path& doel,
-                                std::span<const std::uint8_t> inhoud,
-                                const std::function<void()>& voorVervangen = {},
-                                Bestandssysteem& bestanden = EchtBestandssysteem());
+                                std::span<const std::uint8_t> inhoud, Bestandssysteem& bestanden,
+                                const std::function<void()>& voorVervangen = {});
 
 // True when a save would refuse the file for its permissions (the reason
 // SchrijfAtomisch gives as "is alleen-lezen").
@@ -95,21 +87,26 @@ bool SchrijfBeveiligd(const std::filesystem::path& pad);
 // whatever another program does to the original.
 // `foutNr` receives the system's error number of a failure.
 bool MaakKopie(const std::filesystem::path& bron, const std::filesystem::path& doel,
-               Bestandssysteem& bestanden = EchtBestandssysteem(), bool koppelen = true,
+               Bestandssysteem& bestanden, bool koppelen = true,
                int* foutNr = nullptr);
 
 // The whole content of a file; false when it cannot be read.
 bool LeesBestand(const std::filesystem::path& pad, std::vector<std::uint8_t>& inhoud,
-                 Bestandssysteem& bestanden = EchtBestandssysteem());
+                 Bestandssysteem& bestanden);
+
+// The first `inhoud.size()` bytes of a file (fewer when it is shorter: how
+// many in `gelezen`); false when it cannot be read.
+bool LeesBegin(const std::filesystem::path& pad, std::span<std::uint8_t> inhoud, std::size_t& gelezen,
+               Bestandssysteem& bestanden);
 
 // A text file of lines as the user reads it on Windows: each line in
 // Windows-1252, ended by CR LF. Written atomically like the book.
 SchrijfUitkomst SchrijfTekstRegels(const std::filesystem::path& doel,
                                    const std::vector<std::string>& regels,
-                                   Bestandssysteem& bestanden = EchtBestandssysteem());
+                                   Bestandssysteem& bestanden);
 
 // Text bytes as a whole file, atomically like the book.
 SchrijfUitkomst SchrijfTekst(const std::filesystem::path& doel, const std::string& bytes,
-                             Bestandssysteem& bestanden = EchtBestandssysteem());
+                             Bestandssysteem& bestanden);
 
 }  // namespace valdero

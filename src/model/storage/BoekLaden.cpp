@@ -82,7 +82,7 @@ void LeegSaldoMatrix(Kasboek& kb) { WisSaldoMatrix(kb); }
 // is running on it.
 void RuimWezenOp(Kasboek& kb) {
   if (kb.AlleenLezen || !kb.GeenSlot.empty()) return;
-  Bestandssysteem& bestanden = BestandenVan(kb);
+  Bestandssysteem& bestanden = kb.bestanden();
   const std::filesystem::path boek = VolgVerwijzing(kb.Pad(kb.KasPad));
   std::filesystem::path reserve = boek;
   reserve.replace_extension(".~VD");

@@ -273,7 +273,7 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   }
   // The file is read a piece at a time and each piece decoded at once: the
   // memory of the open book is its records, not also the file's image.
-  Bestandssysteem& bestanden = BestandenVan(kb);
+  Bestandssysteem& bestanden = kb.bestanden();
   int bestand = -1;
   const auto grootte = std::filesystem::file_size(pad, fout);
   if (fout || bestanden.OpenLezen(pad, bestand) != 0) {

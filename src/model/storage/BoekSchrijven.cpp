@@ -171,7 +171,8 @@ void BouwBeeld(Kasboek& kb, ByteSchrijver& uit, VoortgangMelder& melder) {
 }  // namespace
 
 std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
-  VoortgangMelder geen(nullptr, {}, 0);
+  GeenVoortgang stil;
+  VoortgangMelder geen(stil, {}, 0);
   ByteSchrijver uit;
   BouwBeeld(kb, uit, geen);
   return std::move(uit.inhoud);
@@ -243,7 +244,7 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   const fs::path doel = VolgVerwijzing(gekozen);
   fs::path reservePad = doel;
   reservePad.replace_extension(".~VD");
-  Bestandssysteem& bestanden = BestandenVan(kb);
+  Bestandssysteem& bestanden = kb.bestanden();
   // Saves of this book killed part-way left their files: this one, under
   // the lock, is the only save of it running.
   RuimWeesBestandenOp(doel, bestanden);
@@ -252,9 +253,9 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // before the new content takes its place. When it cannot be made, no
   // half-made file passes for it.
   bool reserveGemaakt = true;
-  const SchrijfUitkomst uitkomst = SchrijfAtomisch(
-      gekozen, inhoud, [&] { if (reserve) reserveGemaakt = MaakKopie(doel, reservePad, bestanden); },
-      bestanden);
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(gekozen, inhoud, bestanden, [&] {
+    if (reserve) reserveGemaakt = MaakKopie(doel, reservePad, bestanden);
+  });
   if (uitkomst) melder->Stap(records + 1);
   melder.reset();
   if (uitkomst.vervangen && reserve && reserveGemaakt) kb.EersteBewaring = false;

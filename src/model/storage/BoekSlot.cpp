@@ -203,7 +203,7 @@ bool NeemBoekSlot(Kasboek& kb) {
   std::string reden;
   const std::string tijd = DatumTekstLang(kb.Nu()) + " " + TijdTekst(kb.Nu());
   const SlotUitkomst uitkomst =
-      NeemSlot(kb.Pad(kb.KasPad), tijd, kb.Slot, houder, BestandenVan(kb), &reden);
+      NeemSlot(kb.Pad(kb.KasPad), tijd, kb.Slot, houder, kb.bestanden(), &reden);
   if (uitkomst == SlotUitkomst::Onmogelijk) kb.GeenSlot = "geen slot: " + reden;
   if (uitkomst != SlotUitkomst::Bezet) {
     // A write-protected file cannot be saved either: say so now, as for a
@@ -231,7 +231,7 @@ bool VerhuisSlot(Kasboek& kb) {
   std::string reden;
   const std::string tijd = DatumTekstLang(kb.Nu()) + " " + TijdTekst(kb.Nu());
   const SlotUitkomst uitkomst =
-      NeemSlot(kb.Pad(kb.KasPad), tijd, nieuw, houder, BestandenVan(kb), &reden);
+      NeemSlot(kb.Pad(kb.KasPad), tijd, nieuw, houder, kb.bestanden(), &reden);
   if (uitkomst != SlotUitkomst::Genomen) {
     const std::string waarom = uitkomst == SlotUitkomst::Bezet ? SlotTekst(houder) : "geen slot: " + reden;
     Foutmelding(kb, kb.KasPad + " (" + waarom + ")", FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);

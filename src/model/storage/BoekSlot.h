@@ -39,7 +39,7 @@ enum class SlotUitkomst {
 // failure in the user's words when no lock could be made.
 SlotUitkomst NeemSlot(const std::filesystem::path& boek, const std::string& tijd,
                       std::shared_ptr<void>& handvat, SlotHouder& houder,
-                      Bestandssysteem& bestanden = EchtBestandssysteem(),
+                      Bestandssysteem& bestanden,
                       std::string* reden = nullptr);
 
 // "in gebruik door proces 1234 op pc-naam sinds 10-12-2026 16:10:05"

@@ -115,19 +115,19 @@ Status LeesConfigBestand(Kasboek& kb, std::span<const std::uint8_t> inhoud) {
 void BewaarBeschadigde(Kasboek& kb, const std::filesystem::path& pad) {
   std::error_code fout;
   std::vector<std::uint8_t> beschadigd;
-  const bool leesbaar = LeesBestand(pad, beschadigd, BestandenVan(kb));
+  const bool leesbaar = LeesBestand(pad, beschadigd, kb.bestanden());
   for (int n = 0; n < 100; ++n) {
     const std::string naam = kb.KasNaam + (n == 0 ? "" : "-" + std::to_string(n)) + ".~CF";
     const auto kopie = pad.parent_path() / naam;
     if (std::filesystem::exists(std::filesystem::symlink_status(kopie, fout))) {
       std::vector<std::uint8_t> bewaard;
-      if (leesbaar && LeesBestand(kopie, bewaard, BestandenVan(kb)) && bewaard == beschadigd) {
+      if (leesbaar && LeesBestand(kopie, bewaard, kb.bestanden()) && bewaard == beschadigd) {
         Mededeling(kb, "Oude configuratie bewaard als " + naam);
         return;
       }
       continue;
     }
-    if (!MaakKopie(pad, kopie, BestandenVan(kb))) break;
+    if (!MaakKopie(pad, kopie, kb.bestanden())) break;
     Mededeling(kb, "Oude configuratie bewaard als " + naam);
     return;
   }
@@ -157,7 +157,7 @@ static Status LeesConfigStappen(Kasboek& kb) {
   }
   std::vector<std::uint8_t> inhoud;
   Status status;
-  if (!LeesBestand(pad, inhoud, BestandenVan(kb))) {
+  if (!LeesBestand(pad, inhoud, kb.bestanden())) {
     status = MeldConfigFout(kb, 4, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     StandaardConfig(kb);
   } else {
@@ -199,7 +199,7 @@ static Status SchrijfConfigStappen(Kasboek& kb) {
   // No write without the book's lock, as for the book itself.
   if (kb.ConfigBehouden || kb.AlleenLezen || !kb.GeenSlot.empty())
     return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
-  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud, {}, BestandenVan(kb));
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud, kb.bestanden());
   if (!uitkomst) return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
   if (uitkomst.onbevestigd) {
     kb.OnbevestigdBewaard = true;

@@ -1,5 +1,6 @@
 #include "model/storage/GeheugenKaart.h"
 
+#include "model/core/SysteemBestanden.h"
 #include "model/storage/Bestanden.h"
 
 #if defined(__unix__)
@@ -13,7 +14,7 @@ namespace valdero {
 const std::uint8_t* BrengInGeheugen(Bestandssysteem& bestanden, int bestand, std::uint64_t van, std::size_t n) {
 #if defined(__unix__)
   // The descriptor is the system's own only behind the system's own port.
-  if (&bestanden != &EchtBestandssysteem() || n == 0 || van % kKaartUitlijning != 0) return nullptr;
+  if (dynamic_cast<SysteemBestanden*>(&bestanden) == nullptr || n == 0 || van % kKaartUitlijning != 0) return nullptr;
   // Bytes past the file's end would stop the program when touched: a file
   // shorter than the piece (changed since its size was taken) is read.
   struct stat status {};

@@ -2,7 +2,7 @@
 // A piece of a book file laid into memory by the system without copying it,
 // for a reading that looks at a few bytes of every record: copying the whole
 // file costs more than the looking. Only with the system's own file port
-// (EchtBestandssysteem); a port put in by a test, and a system that refuses,
+// (SysteemBestanden); a port put in by a test, and a system that refuses,
 // give null, and the reader then reads as always.
 
 #include <cstddef>

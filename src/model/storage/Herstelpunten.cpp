@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 
 #include "model/core/Berichten.h"
@@ -58,10 +57,10 @@ bool Nieuwer(const Herstelpunt& a, const Herstelpunt& b) {
   return sa != sb ? sa > sb : a.volgnummer > b.volgnummer;
 }
 
-std::int32_t TransactiesIn(const fs::path& boek) {
-  std::ifstream in(boek, std::ios::binary);
-  unsigned char kop[12] = {};
-  if (!in.read(reinterpret_cast<char*>(kop), sizeof kop)) return 0;
+std::int32_t TransactiesIn(const fs::path& boek, Bestandssysteem& bestanden) {
+  std::uint8_t kop[12] = {};
+  std::size_t gelezen = 0;
+  if (!LeesBegin(boek, kop, gelezen, bestanden) || gelezen < sizeof kop) return 0;
   const std::int32_t maxKas = static_cast<std::int32_t>(
       kop[8] | (kop[9] << 8) | (kop[10] << 16) | (static_cast<std::uint32_t>(kop[11]) << 24));
   return std::max(maxKas, 0);
@@ -71,14 +70,12 @@ std::int32_t TransactiesIn(const fs::path& boek) {
 // written before the point was made is the same without reading either: a
 // save or any other write makes the book newer. Equal times prove nothing
 // (the clock of the file system ticks coarsely), so those are compared.
-bool ZelfdeInhoud(const fs::path& punt, const fs::path& boek) {
+bool ZelfdeInhoud(const fs::path& punt, const fs::path& boek, Bestandssysteem& bestanden) {
   std::error_code fout, f2;
   if (fs::file_size(punt, fout) != fs::file_size(boek, f2) || fout || f2) return false;
   if (fs::last_write_time(boek, fout) < fs::last_write_time(punt, f2) && !fout && !f2) return true;
   std::vector<std::uint8_t> x, y;
-  const fs::path& a = punt;
-  const fs::path& b = boek;
-  return LeesBestand(a, x) && LeesBestand(b, y) && x == y;
+  return LeesBestand(punt, x, bestanden) && LeesBestand(boek, y, bestanden) && x == y;
 }
 
 fs::path MetExtensie(fs::path pad, const char* extensie) {
@@ -94,10 +91,11 @@ void RuimOp(const Kasboek& kb, std::size_t bewaard, const fs::path& nieuw = {}) 
     for (std::size_t i = 0; i < punten.size(); ++i)
       if (punten[i].boek == nieuw) std::rotate(punten.begin(), punten.begin() + static_cast<long>(i),
                                                punten.begin() + static_cast<long>(i) + 1);
+  // A point that cannot be removed now is removed by a later pruning.
+  Bestandssysteem& bestanden = kb.bestanden();
   for (std::size_t i = bewaard; i < punten.size(); ++i) {
-    std::error_code fout;
-    fs::remove(punten[i].boek, fout);
-    if (!punten[i].config.empty()) fs::remove(punten[i].config, fout);
+    bestanden.Verwijder(punten[i].boek);
+    if (!punten[i].config.empty()) bestanden.Verwijder(punten[i].config);
   }
 }
 
@@ -113,11 +111,11 @@ bool KopieerNaarPunt(Kasboek& kb, std::string* reden, fs::path& gemaakt) {
   const fs::path boek = EchtBoek(kb);
   std::error_code fout;
   if (!fs::is_regular_file(boek, fout)) return mislukt("boek is geen gewoon bestand");
+  Bestandssysteem& bestanden = kb.bestanden();
   const auto punten = Herstelpunten(kb);
   for (const Herstelpunt& punt : punten)
-    if (ZelfdeInhoud(punt.boek, boek)) return true;
+    if (ZelfdeInhoud(punt.boek, boek, bestanden)) return true;
 
-  Bestandssysteem& bestanden = BestandenVan(kb);
   const fs::path map = HerstelMap(kb);
   if (const int f = bestanden.MaakMap(map)) return mislukt(std::string(kHerstelMap) + " " + FoutReden(f));
   // The name says when it was made, to the second; points made within one
@@ -175,7 +173,7 @@ std::vector<Herstelpunt> Herstelpunten(const Kasboek& kb) {
     punt.boek = pad;
     if (std::error_code f; fs::is_regular_file(MetExtensie(pad, ".cfg"), f))
       punt.config = MetExtensie(pad, ".cfg");
-    punt.transacties = TransactiesIn(pad);
+    punt.transacties = TransactiesIn(pad, kb.bestanden());
     punten.push_back(punt);
   }
   std::sort(punten.begin(), punten.end(), Nieuwer);
@@ -199,8 +197,8 @@ void MaakHerstelpuntBijOpenen(Kasboek& kb) {
 
 Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
   std::vector<std::uint8_t> boek, config;
-  if (!LeesBestand(punt.boek, boek, BestandenVan(kb)) ||
-      (!punt.config.empty() && !LeesBestand(punt.config, config, BestandenVan(kb)))) {
+  if (!LeesBestand(punt.boek, boek, kb.bestanden()) ||
+      (!punt.config.empty() && !LeesBestand(punt.config, config, kb.bestanden()))) {
     Foutmelding(kb, punt.boek.filename().string(), FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }
@@ -210,15 +208,15 @@ Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
                 HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
   }
-  Bestandssysteem& bestanden = BestandenVan(kb);
-  if (const auto u = SchrijfAtomisch(EchtBoek(kb), boek, {}, bestanden); !u) {
+  Bestandssysteem& bestanden = kb.bestanden();
+  if (const auto u = SchrijfAtomisch(EchtBoek(kb), boek, bestanden); !u) {
     Foutmelding(kb, kb.KasPad + " (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
   }
   if (!punt.config.empty()) {
     const fs::path pad = kb.Pad(kb.KasNaam + ".cfg");
-    if (const auto u = SchrijfAtomisch(pad, config, {}, bestanden); !u) {
+    if (const auto u = SchrijfAtomisch(pad, config, bestanden); !u) {
       Foutmelding(kb, kb.KasNaam + ".cfg (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
                   HintNr::ProbeerOpnieuw);
       return FoutNr::WegschrijvenMislukt;

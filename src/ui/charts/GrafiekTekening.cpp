@@ -13,7 +13,6 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -272,13 +271,10 @@ std::unique_ptr<QApplication> StartApplicatieZonderScherm() {
   return std::make_unique<QApplication>(argc, argv);
 }
 
-bool BewaarGrafiekPng(const Grafiek& grafiek, char decimaalTeken, const QString& pad) {
+std::string GrafiekPng(const Grafiek& grafiek, char decimaalTeken) {
   const std::unique_ptr<QApplication> app = StartApplicatieZonderScherm();
   const QImage beeld = GrafiekBeeld(grafiek, decimaalTeken);
-  QSaveFile bestand(pad);
-  if (!bestand.open(QIODevice::WriteOnly)) return false;
-  if (!beeld.save(&bestand, "PNG")) return false;
-  return bestand.commit();
+  return beeld.isNull() ? std::string() : PngBytes(beeld).toStdString();
 }
 
 }  // namespace valdero

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <string>
 
 QT_BEGIN_NAMESPACE
 class QApplication;
@@ -28,10 +29,11 @@ QImage GrafiekBeeld(const Grafiek& grafiek, char decimaalTeken, QSize maat = {})
 // A picture as the bytes of a PNG file.
 QByteArray PngBytes(const QImage& beeld);
 
-// Draws the chart into a PNG file; false when it could not be written.
-// Starts an offscreen Qt application first when none runs (the command-line
-// tool), so it works without a display.
-bool BewaarGrafiekPng(const Grafiek& grafiek, char decimaalTeken, const QString& pad);
+// The chart drawn as the bytes of a PNG file (empty when it could not be
+// drawn); the caller writes them through the book's file port. Starts an
+// offscreen Qt application first when none runs (the command-line tool), so
+// it works without a display.
+std::string GrafiekPng(const Grafiek& grafiek, char decimaalTeken);
 
 // The command-line tool has no application of its own, and fonts, charts and
 // printers need one: this starts it, offscreen when there is no display.

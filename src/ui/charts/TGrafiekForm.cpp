@@ -5,11 +5,11 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include "model/core/Berichten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
+#include "model/storage/Bestanden.h"
 #include "ui/charts/GrafiekTekening.h"
 #include "ui/widgets/AfdrukVoorbeeld.h"
 #include "ui/widgets/VensterPlek.h"
@@ -96,8 +96,10 @@ void TGrafiekForm::OpslaanAlsPng() {
   dialoog.map = kb_.Map.string();
   const std::optional<std::string> pad = kb_.berichten().BewaarDialoog(dialoog);
   if (!pad) return;
-  QSaveFile bestand(QString::fromStdString(kb_.Pad(*pad).string()));
-  const bool gelukt = bestand.open(QIODevice::WriteOnly) && Beeld().save(&bestand, "PNG") && bestand.commit();
+  // Drawn into bytes first and written as every file the user gets: a new
+  // file beside the target, flushed and renamed over it.
+  const std::string png = PngBytes(Beeld()).toStdString();
+  const bool gelukt = !png.empty() && SchrijfTekst(kb_.Pad(*pad), png, kb_.bestanden());
   if (!gelukt) Foutmelding(kb_, *pad, FoutNr::WegschrijvenMislukt, HintNr::ControleerBestandNaam);
 }
 
