@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/widgets/BerichtOpmaak.h"
+#include "model/messages/BerichtOpmaak.h"
 
 namespace valdero {
 namespace {

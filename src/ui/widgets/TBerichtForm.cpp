@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "model/widgets/BerichtOpmaak.h"
+#include "model/messages/BerichtOpmaak.h"
 
 namespace valdero {
 namespace {

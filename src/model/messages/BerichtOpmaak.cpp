@@ -1,4 +1,4 @@
-#include "model/widgets/BerichtOpmaak.h"
+#include "model/messages/BerichtOpmaak.h"
 
 #include <algorithm>
 
