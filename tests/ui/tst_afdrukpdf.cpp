@@ -92,14 +92,6 @@ QString Overlap(const Pdf& pdf) {
   return {};
 }
 
-std::unique_ptr<QPrinter> PdfPrinter(const QString& pad) {
-  auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  p->setOutputFormat(QPrinter::PdfFormat);
-  p->setOutputFileName(pad);
-  p->setPageSize(QPageSize(QPageSize::A4));
-  return p;
-}
-
 // The example year with the configuration the example book used to bring:
 // a line height of 48 printer pixels for a 10-point font.
 struct VoorbeeldJaar {

@@ -9,27 +9,12 @@
 
 #include "model/storage/ConfigBestand.h"
 #include "model/core/Datum.h"
-#include "model/core/Getalnotatie.h"
+#include "model/core/BoekMetPoorten.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Klok.h"
-#include "model/core/ScriptBerichten.h"
-#include "model/core/SysteemBestanden.h"
-#include "model/core/Voortgang.h"
 #include "ui/widgets/QtPrinter.h"
 
 using namespace valdero;
-
-namespace {
-
-std::unique_ptr<QPrinter> PdfPrinter(const QString& pad) {
-  auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  p->setOutputFormat(QPrinter::PdfFormat);
-  p->setOutputFileName(pad);
-  p->setPageSize(QPageSize(QPageSize::A4));
-  return p;
-}
-
-}  // namespace
 
 class TstQtPrinter : public QObject {
   Q_OBJECT
@@ -63,12 +48,9 @@ void TstQtPrinter::metenOpPdf() {
 
   // The book's measures follow: a line is 1.2 font heights, a page of A4
   // (203 mm printable) holds its pixels per centimetre.
-  ScriptBerichten berichten;
-  VasteKlok klok(MaakDatum(2026, 3, 15));
-  VasteGetalnotatie getalnotatie;
-  SysteemBestanden bestanden;
-  GeenVoortgang voortgang;
-  Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
+  BoekMetPoorten boek(MaakDatum(2026, 3, 15));
+  Kasboek& kb = boek.kb;
+  kb.poorten.printer = printer;
   printer.ZetLiggend(false);
   MeetPrinter(kb, true);
   QCOMPARE(kb.PrinterRegelHoogte, qRound(printer.TekstHoogte("x") * 1.2));
@@ -128,12 +110,9 @@ void TstQtPrinter::zonderPrinterVasteMaten() {
   // Nothing to print on: the caller reports it, nothing claims success.
   QVERIFY(!printer.BeginDocument("Rekeningen"));
 
-  ScriptBerichten berichten;
-  VasteKlok klok(MaakDatum(2026, 3, 15));
-  VasteGetalnotatie getalnotatie;
-  SysteemBestanden bestanden;
-  GeenVoortgang voortgang;
-  Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
+  BoekMetPoorten boek(MaakDatum(2026, 3, 15));
+  Kasboek& kb = boek.kb;
+  kb.poorten.printer = printer;
   MeetPrinter(kb, true);
   QCOMPARE(kb.PrinterRegelHoogte, 115);
   QVERIFY(kb.PaginaRegels > 0);

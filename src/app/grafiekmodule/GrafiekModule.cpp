@@ -29,22 +29,14 @@ struct MetApplicatie {
   std::unique_ptr<QApplication> app = valdero::StartApplicatieZonderScherm();
 };
 
-std::unique_ptr<QPrinter> PdfBestand(const char* pad) {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setOutputFormat(QPrinter::PdfFormat);
-  printer->setOutputFileName(QString::fromLocal8Bit(pad));
-  printer->setPageSize(QPageSize(QPageSize::A4));
-  return printer;
-}
-
-class PdfPrinter : private MetApplicatie, public valdero::QtPrinter {
+class PdfBestandPrinter : private MetApplicatie, public valdero::QtPrinter {
  public:
-  explicit PdfPrinter(const char* pad) : QtPrinter(PdfBestand(pad)) {}
+  explicit PdfBestandPrinter(const char* pad) : QtPrinter(valdero::PdfPrinter(QString::fromLocal8Bit(pad))) {}
 };
 
 valdero::Printer* MaakPrinter(const char* pad) {
   if (pad == nullptr) return nullptr;
-  return new PdfPrinter(pad);
+  return new PdfBestandPrinter(pad);
 }
 
 bool GrafiekPng(const valdero::Grafiek& grafiek, char decimaalTeken, std::string* png, int* breedte, int* hoogte) {

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
@@ -184,6 +185,14 @@ void QtPrinter::Afbeelding(int x, int y, int breedte, int hoogte, const std::str
   const double s = Schaal();
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
   painter_->drawImage(QRectF(x * s, y * s, breedte * s, hoogte * s), beeld);
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& pad) {
+  auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  p->setOutputFormat(QPrinter::PdfFormat);
+  p->setOutputFileName(pad);
+  p->setPageSize(QPageSize(QPageSize::A4));
+  return p;
 }
 
 }  // namespace valdero

@@ -13,6 +13,7 @@
 
 class QPainter;
 class QPrinter;
+class QString;
 
 namespace valdero {
 
@@ -82,5 +83,9 @@ class QtPrinter : public Printer {
   bool vet_ = false;
   QFont font_;
 };
+
+// A printer that writes A4 pages at high resolution into the PDF file at
+// `pad`: what the command-line tool's --pdf and the tests print on.
+std::unique_ptr<QPrinter> PdfPrinter(const QString& pad);
 
 }  // namespace valdero
