@@ -20,6 +20,7 @@
 #include "model/storage/ConfigBestand.h"
 #include "ui/widgets/StapDialoog.h"
 #include "ui/widgets/TSortDlg.h"
+#include "ui/widgets/TabelVenster.h"
 #include "ui/widgets/TekstRaster.h"
 #include "ui/widgets/Tnavigator.h"
 #include "ui/widgets/AfdrukVoorbeeld.h"
@@ -263,22 +264,13 @@ void TRekenForm::KiesUitLijst(QListWidget* lijst) {
 
 void TRekenForm::Sorteren() {
   model_.VoorSorteren();
-  TSortDlg dlg(kb_, SorteerOnderwerp::Rekeningen, this);
-  if (sorteerVoerder)
-    sorteerVoerder(dlg);
-  else
-    dlg.exec();
+  Sorteer(kb_, SorteerOnderwerp::Rekeningen, this, sorteerVoerder);
   model_.NaSorteren();
   ToonTabel();
 }
 
 void TRekenForm::OkKlik() {
-  if (!model_.Ok()) {
-    ToonTabel();
-    raster_->setFocus();
-    return;
-  }
-  close();
+  TabelOk(*this, model_, *raster_, [this] { ToonTabel(); });
 }
 
 void TRekenForm::SchrapKlik() {
@@ -287,11 +279,7 @@ void TRekenForm::SchrapKlik() {
 }
 
 void TRekenForm::closeEvent(QCloseEvent* e) {
-  if (!model_.MagSluiten()) {
-    e->ignore();
-    return;
-  }
-  e->accept();
+  if (!TabelMagSluiten(model_, e)) return;
   soortBox_->hide();
   muntBox_->hide();
   emit Gesloten();

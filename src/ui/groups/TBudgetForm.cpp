@@ -21,6 +21,7 @@
 #include "ui/groups/TNewBudgetDlg.h"
 #include "ui/widgets/StapDialoog.h"
 #include "ui/widgets/TSortDlg.h"
+#include "ui/widgets/TabelVenster.h"
 #include "ui/widgets/TekstRaster.h"
 #include "ui/widgets/Tnavigator.h"
 #include "ui/widgets/AfdrukVoorbeeld.h"
@@ -325,22 +326,13 @@ void TBudgetForm::KiesKlasse() {
 
 void TBudgetForm::Sorteren() {
   model_.BewaarAlles();
-  TSortDlg dlg(kb_, SorteerOnderwerp::Groepen, this);
-  if (sorteerVoerder)
-    sorteerVoerder(dlg);
-  else
-    dlg.exec();
+  Sorteer(kb_, SorteerOnderwerp::Groepen, this, sorteerVoerder);
   model_.NaSorteren();
   ToonTabel();
 }
 
 void TBudgetForm::OkKlik() {
-  if (!model_.Ok()) {
-    ToonTabel();
-    raster_->setFocus();
-    return;
-  }
-  close();
+  TabelOk(*this, model_, *raster_, [this] { ToonTabel(); });
 }
 
 void TBudgetForm::SchrapKlik() {
@@ -349,11 +341,7 @@ void TBudgetForm::SchrapKlik() {
 }
 
 void TBudgetForm::closeEvent(QCloseEvent* e) {
-  if (!model_.MagSluiten()) {
-    e->ignore();
-    return;
-  }
-  e->accept();
+  if (!TabelMagSluiten(model_, e)) return;
   klassen_->hide();
   emit Gesloten(geopendAls_);
 }

@@ -51,4 +51,13 @@ void TSortDlg::OkKlik() {
   accept();
 }
 
+void Sorteer(Kasboek& kb, SorteerOnderwerp onderwerp, QWidget* ouder,
+             const std::function<void(TSortDlg&)>& voerder) {
+  TSortDlg dlg(kb, onderwerp, ouder);
+  if (voerder)
+    voerder(dlg);
+  else
+    dlg.exec();
+}
+
 }  // namespace valdero

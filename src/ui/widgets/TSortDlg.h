@@ -3,6 +3,7 @@
 // choice stores the order at once; "&Ok" sorts, "&Schrap" sorts nothing.
 
 #include <QDialog>
+#include <functional>
 
 #include "model/core/Sorteren.h"
 
@@ -11,6 +12,13 @@ class QRadioButton;
 namespace valdero {
 
 class Kasboek;
+
+class TSortDlg;
+
+// Shows the sort dialog of `onderwerp` over `ouder`, or hands it to
+// `voerder` (a test's) when there is one.
+void Sorteer(Kasboek& kb, SorteerOnderwerp onderwerp, QWidget* ouder,
+             const std::function<void(TSortDlg&)>& voerder);
 
 class TSortDlg : public QDialog {
   Q_OBJECT
