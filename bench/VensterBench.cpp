@@ -23,7 +23,7 @@
 #include "model/core/Klok.h"
 #include "model/core/ScriptBerichten.h"
 #include "model/example/VoorbeeldBoek.h"
-#include "model/groups/BudgetTabel.h"
+#include "model/groups/GroepTabel.h"
 #include "model/groups/GroepBeheer.h"
 #include "model/search/ZoekModel.h"
 
@@ -225,7 +225,7 @@ BENCHMARK(BM_RekeningBeheerVullen)->Unit(benchmark::kMillisecond);
 // 6 classes.
 void BM_BudgetOpenen(benchmark::State& state) {
   Kasboek& kb = Boek().kb;
-  BudgetTabel tabel(kb, {}, {});
+  GroepTabel tabel(kb, {}, {});
   const int view = static_cast<int>(state.range(0));
   for (auto _ : state) {
     tabel.Open(view, view == 5 ? 4 : 0);
@@ -237,7 +237,7 @@ BENCHMARK(BM_BudgetOpenen)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 // Refreshing the open budget view after a change.
 void BM_BudgetHerladen(benchmark::State& state) {
   Kasboek& kb = Boek().kb;
-  BudgetTabel tabel(kb, {}, {});
+  GroepTabel tabel(kb, {}, {});
   tabel.Open(3);
   for (auto _ : state) {
     tabel.Herlaad();

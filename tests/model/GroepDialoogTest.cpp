@@ -10,7 +10,7 @@ using test::GroepBoek;
 using Teksten = std::vector<std::string>;
 
 // Walks a new group through the dialog with one typed text per step.
-GroepResultaat MaakGroep(GroepBoek& b, BudgetWeergave w, const Teksten& invoer, int positie = 99) {
+GroepResultaat MaakGroep(GroepBoek& b, GroepWeergave w, const Teksten& invoer, int positie = 99) {
   GroepDialoog d(b.kb, w);
   d.BeginNieuw(positie, "zzzz", "", " -");
   d.Verder("");
@@ -61,7 +61,7 @@ TEST(GroepDialoog, StepZeroAndTheTextsOfEveryStepWhenCreating) {
 TEST(GroepDialoog, IncomeSkipsTheExpenseStepAndViewsConvertToYearlyBudgets) {
   struct {
     const char* naam;
-    BudgetWeergave w;
+    GroepWeergave w;
     Teksten invoer;
     double budget;
   } gevallen[] = {

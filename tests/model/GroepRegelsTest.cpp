@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GroepTestBoek.h"
-#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepWeergave.h"
 #include "model/groups/GroepRegels.h"
 
 namespace valdero {
@@ -93,10 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
         UniekGeval{"KodesHoofdlettergevoelig", "E10", "Beurs", 0, true, {}}),
     [](const testing::TestParamInfo<UniekGeval>& geval) { return geval.param.naam; });
 
-TEST(BudgetWeergave, ConvertsBetweenYearAndShownAmounts) {
+TEST(GroepWeergave, ConvertsBetweenYearAndShownAmounts) {
   struct {
     const char* naam;
-    BudgetWeergave w;
+    GroepWeergave w;
     double jaar;
     double getoond;
   } gevallen[] = {

@@ -25,7 +25,7 @@
 #include "model/charts/GrafiekModel.h"
 #include "model/core/Records.h"
 #include "model/example/VoorbeeldBoek.h"
-#include "model/groups/BudgetTabel.h"
+#include "model/groups/GroepTabel.h"
 #include "model/relations/RelatieVenster.h"
 #include "model/reports/BtwOverzicht.h"
 #include "model/reports/GroepOverzicht.h"
@@ -231,13 +231,13 @@ void TstAfdrukPdf::lijstenLeesbaar() {
        "TRANSFER REKENING"},
       {"groepen",
        [](VoorbeeldJaar& j) {
-         BudgetTabel tabel(j.kb, [](Kasboek&) {}, [](Kasboek&) {});
+         GroepTabel tabel(j.kb, [](Kasboek&) {}, [](Kasboek&) {});
          return tabel.Open(1) && tabel.Print();
        },
        "KRUISPOSTEN"},
       {"begroting",
        [](VoorbeeldJaar& j) {
-         BudgetTabel tabel(j.kb, [](Kasboek&) {}, [](Kasboek&) {});
+         GroepTabel tabel(j.kb, [](Kasboek&) {}, [](Kasboek&) {});
          return tabel.Open(2) && tabel.Print();
        },
        "KRUISPOSTEN"},
@@ -370,7 +370,7 @@ void TstAfdrukPdf::mislukteAfdrukZegtHet() {
   QVERIFY(grafiek.ShowChart(101, j.kb.ZoekRekening(1).value()));
   RelatieVenster relaties(j.kb);
   QVERIFY(relaties.Open());
-  BudgetTabel groepen(j.kb, [](Kasboek&) {}, [](Kasboek&) {});
+  GroepTabel groepen(j.kb, [](Kasboek&) {}, [](Kasboek&) {});
   QVERIFY(groepen.Open(1));
   j.boek.berichten.Wis();
   const Geval gevallen[] = {

@@ -177,7 +177,7 @@ int main(int argc, char* argv[]) {
   hoofd.Vensters().perNummer[8] = &afschrift;
   TNewBudgetDlg groepDlg(kb, &hoofd);
   afschrift.nieuweGroep = [&kb, &groepDlg](const std::string& kode) -> std::optional<std::string> {
-    const GroepResultaat r = groepDlg.NieuweGroep(kb.MaxGroep() + 1, kode, "", " U ", BudgetWeergave{});
+    const GroepResultaat r = groepDlg.NieuweGroep(kb.MaxGroep() + 1, kode, "", " U ", GroepWeergave{});
     if (!r.gelukt) return std::nullopt;
     return r.kode;
   };

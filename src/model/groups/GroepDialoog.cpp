@@ -57,7 +57,7 @@ const std::vector<std::string>& VoorgesteldeTitels() {
   return titels;
 }
 
-GroepDialoog::GroepDialoog(Kasboek& kb, BudgetWeergave weergave) : kb_(kb), weergave_(weergave) {}
+GroepDialoog::GroepDialoog(Kasboek& kb, GroepWeergave weergave) : kb_(kb), weergave_(weergave) {}
 
 void GroepDialoog::BeginNieuw(int positie, const std::string& kode, const std::string& titel,
                               const std::string& klasse) {

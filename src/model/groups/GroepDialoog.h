@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/core/Records.h"
-#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepWeergave.h"
 
 namespace valdero {
 
@@ -26,7 +26,7 @@ class GroepDialoog {
  public:
   enum Uitkomst { Bezig = 0, Voltooid = 1, Geschrapt = 2 };
 
-  GroepDialoog(Kasboek& kb, BudgetWeergave weergave);
+  GroepDialoog(Kasboek& kb, GroepWeergave weergave);
 
   // Creating a group to be inserted at `positie` of the groups list.
   void BeginNieuw(int positie, const std::string& kode, const std::string& titel,
@@ -78,7 +78,7 @@ class GroepDialoog {
   bool HerstelBijDubbel();
 
   Kasboek& kb_;
-  BudgetWeergave weergave_;
+  GroepWeergave weergave_;
   bool nieuw_ = true;
   int positie_ = 0;
   int stap_ = 0;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepWeergave.h"
 #include "model/groups/GroepBeheer.h"
 
 class QComboBox;
@@ -28,7 +28,7 @@ class TBudbeheerForm : public QDialog {
   ~TBudbeheerForm() override;
 
   // The budget window's view as it stands: it decides the dialog's steps.
-  void ZetWeergave(BudgetWeergave weergave) { weergave_ = weergave; }
+  void ZetWeergave(GroepWeergave weergave) { weergave_ = weergave; }
   // Fills the list and shows the window 105 pixels below the top of
   // `hoofdvenster` (when given), modally.
   int Toon(QWidget* hoofdvenster = nullptr);
@@ -62,7 +62,7 @@ class TBudbeheerForm : public QDialog {
 
   Kasboek& kb_;
   GroepBeheer beheer_;
-  BudgetWeergave weergave_;
+  GroepWeergave weergave_;
   std::unique_ptr<TNewBudgetDlg> dialoog_;
   QListWidget* groepen_ = nullptr;
   GroepRegelTekenaar* tekenaar_ = nullptr;

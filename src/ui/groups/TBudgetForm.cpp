@@ -269,9 +269,9 @@ void TBudgetForm::Tab(bool editorOpen) {
 
 void TBudgetForm::Navigeer(int knop) {
   switch (model_.Navigeer(knop, raster_->EditorOpen())) {
-    case BudgetTabel::Vervolg::NieuweGroep: NieuweGroep(); break;
-    case BudgetTabel::Vervolg::BewerkGroep: BewerkGroep(); break;
-    case BudgetTabel::Vervolg::Niets: break;
+    case GroepTabel::Vervolg::NieuweGroep: NieuweGroep(); break;
+    case GroepTabel::Vervolg::BewerkGroep: BewerkGroep(); break;
+    case GroepTabel::Vervolg::Niets: break;
   }
   ToonTabel();
   raster_->setFocus();
@@ -356,7 +356,7 @@ bool TBudgetForm::eventFilter(QObject* o, QEvent* e) {
   if (o == raster_->viewport() && e->type() == QEvent::ToolTip) {
     auto* h = static_cast<QHelpEvent*>(e);
     const int kolom = raster_->columnAt(h->pos().x());
-    QToolTip::showText(h->globalPos(), QTekst(BudgetTabel::Hint(kolom, model_.MetBedragen())), raster_);
+    QToolTip::showText(h->globalPos(), QTekst(GroepTabel::Hint(kolom, model_.MetBedragen())), raster_);
     return true;
   }
   if (o == klassen_ && e->type() == QEvent::KeyPress) {

@@ -1,14 +1,14 @@
 #pragma once
 // The budget window: "Groepen" (view 1) and "Begroting" (views 2 to 6). The
 // groups in one grid to type in, with the class list, the title chooser, the
-// navigator, the totals panel and the buttons. Every rule is in BudgetTabel;
+// navigator, the totals panel and the buttons. Every rule is in GroepTabel;
 // this window moves the typed texts there and shows what it gives back.
 
 #include <QWidget>
 #include <functional>
 #include <memory>
 
-#include "model/groups/BudgetTabel.h"
+#include "model/groups/GroepTabel.h"
 
 class QComboBox;
 class QLabel;
@@ -29,7 +29,7 @@ class TBudgetForm : public QWidget {
   explicit TBudgetForm(Kasboek& kb, QWidget* parent = nullptr);
   ~TBudgetForm() override;
 
-  // Opens a view (see BudgetTabel::Open) and shows the window 105 pixels
+  // Opens a view (see GroepTabel::Open) and shows the window 105 pixels
   // below the top of `hoofdvenster` when given. False when no class was
   // selected (the window then stays closed).
   bool Open(int view, int weken, const std::vector<std::string>& klassen, QWidget* hoofdvenster = nullptr);
@@ -41,7 +41,7 @@ class TBudgetForm : public QWidget {
   std::function<void(TNewBudgetDlg&)> dialoogVoerder;
   std::function<void(TSortDlg&)> sorteerVoerder;
 
-  const BudgetTabel& Model() const { return model_; }
+  const GroepTabel& Model() const { return model_; }
   // The window-list number: 2 for the groups, 3 for a budget.
   int Nummer() const { return model_.MetBedragen() ? 3 : 2; }
 
@@ -72,7 +72,7 @@ class TBudgetForm : public QWidget {
   void SchrapKlik();
 
   Kasboek& kb_;
-  BudgetTabel model_;
+  GroepTabel model_;
   std::unique_ptr<TNewBudgetDlg> dialoog_;
   QLabel* kop_ = nullptr;
   TekstRaster* raster_ = nullptr;

@@ -101,14 +101,14 @@ TNewBudgetDlg::TNewBudgetDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb
 }
 
 void TNewBudgetDlg::BeginNieuw(int positie, const std::string& kode, const std::string& titel,
-                               const std::string& klasse, BudgetWeergave weergave) {
+                               const std::string& klasse, GroepWeergave weergave) {
   model_ = std::make_unique<GroepDialoog>(kb_, weergave);
   model_->BeginNieuw(positie, kode, titel, klasse);
   Toon();
   show();
 }
 
-void TNewBudgetDlg::BeginWijzig(int positie, BudgetWeergave weergave) {
+void TNewBudgetDlg::BeginWijzig(int positie, GroepWeergave weergave) {
   model_ = std::make_unique<GroepDialoog>(kb_, weergave);
   model_->BeginWijzig(positie);
   Toon();
@@ -122,13 +122,13 @@ void TNewBudgetDlg::Wacht() {
 
 GroepResultaat TNewBudgetDlg::NieuweGroep(int positie, const std::string& kode,
                                           const std::string& titel, const std::string& klasse,
-                                          BudgetWeergave weergave) {
+                                          GroepWeergave weergave) {
   BeginNieuw(positie, kode, titel, klasse, weergave);
   Wacht();
   return model_->Uitslag();
 }
 
-bool TNewBudgetDlg::WijzigGroep(int positie, BudgetWeergave weergave) {
+bool TNewBudgetDlg::WijzigGroep(int positie, GroepWeergave weergave) {
   BeginWijzig(positie, weergave);
   Wacht();
   return model_->Uitslag().gelukt;

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepWeergave.h"
 #include "model/groups/GroepDialoog.h"
 
 class QComboBox;
@@ -25,15 +25,15 @@ class TNewBudgetDlg : public QDialog {
   // Creates a group at `positie` of the groups list and shows the dialog
   // modally; the code passed in comes back when it fails.
   GroepResultaat NieuweGroep(int positie, const std::string& kode, const std::string& titel,
-                             const std::string& klasse, BudgetWeergave weergave);
+                             const std::string& klasse, GroepWeergave weergave);
   // Changes the group at `positie`; true when completed.
-  bool WijzigGroep(int positie, BudgetWeergave weergave);
+  bool WijzigGroep(int positie, GroepWeergave weergave);
 
   // Prepares the dialog and shows it without waiting: what the two calls
   // above do before they block. Tests drive the widgets from here.
   void BeginNieuw(int positie, const std::string& kode, const std::string& titel,
-                  const std::string& klasse, BudgetWeergave weergave);
-  void BeginWijzig(int positie, BudgetWeergave weergave);
+                  const std::string& klasse, GroepWeergave weergave);
+  void BeginWijzig(int positie, GroepWeergave weergave);
   const GroepDialoog* Model() const { return model_.get(); }
   // Waits modally until the model is completed or cancelled.
   void Wacht();

@@ -10,7 +10,7 @@ std::optional<std::string> QtBoekingVensters::NieuweGroep(Kasboek& kb, const std
                                                           const std::string& klasse) {
   // The plain groups view: the dialog asks no budget amounts here.
   TNewBudgetDlg dlg(kb, ouder_);
-  dlg.BeginNieuw(kb.MaxGroep() + 1, kode, titel, klasse, BudgetWeergave{1, 1});
+  dlg.BeginNieuw(kb.MaxGroep() + 1, kode, titel, klasse, GroepWeergave{1, 1});
   Bedien(dlg);
   dlg.Wacht();
   const GroepResultaat r = dlg.Model()->Uitslag();

@@ -1,6 +1,6 @@
 #pragma once
 // What the table windows of accounts and groups do alike with their model
-// (RekeningTabel, BudgetTabel): "OK" keeps the changes or, when the model
+// (RekeningTabel, GroepTabel): "OK" keeps the changes or, when the model
 // refuses, shows the table again with the grid in focus; closing asks the
 // model first.
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "model/groups/BudgetWeergave.h"
+#include "model/groups/GroepWeergave.h"
 
 namespace valdero {
 
@@ -25,7 +25,7 @@ struct BudgetTotalen {
   std::string negSaldo;  // else
 };
 
-class BudgetTabel {
+class GroepTabel {
  public:
   using Rij = std::vector<std::string>;
   using Bewaarder = std::function<void(Kasboek&)>;
@@ -40,7 +40,7 @@ class BudgetTabel {
 
   // `bewaarBoek` writes the whole book (asking a name when the groups were
   // not read from a file), `bewaarConfig` the configuration.
-  BudgetTabel(Kasboek& kb, Bewaarder bewaarBoek, Bewaarder bewaarConfig);
+  GroepTabel(Kasboek& kb, Bewaarder bewaarBoek, Bewaarder bewaarConfig);
 
   // Opens a view: 1 groups, 2 year, 3 month, 4 quarter, 5 period of `weken`
   // weeks, 6 the `klassen` chosen in the selection dialog. Views 1, 2, 4 and 5
@@ -53,7 +53,7 @@ class BudgetTabel {
   void Herlaad();
 
   int View() const { return weergave_.nummer; }
-  BudgetWeergave Weergave() const { return weergave_; }
+  GroepWeergave Weergave() const { return weergave_; }
   bool MetBedragen() const { return weergave_.MetBedragen(); }
   std::string Titel() const { return MetBedragen() ? "Begroting" : "Groepen"; }
   std::string Kop() const;
@@ -139,7 +139,7 @@ class BudgetTabel {
   Kasboek& kb_;
   Bewaarder bewaarBoek_;
   Bewaarder bewaarConfig_;
-  BudgetWeergave weergave_{1, 1};
+  GroepWeergave weergave_{1, 1};
   std::vector<std::string> klassen_;
   std::vector<int> posities_;  // groups-list position per row (row r at r - 1)
   std::vector<Rij> rijen_;     // position 0 unused

@@ -5,7 +5,7 @@
 
 namespace valdero {
 
-struct BudgetWeergave {
+struct GroepWeergave {
   // 1 plain groups table (no amounts), 2 year, 3 month, 4 quarter,
   // 5 period of `deler` weeks, 6 selected classes.
   int nummer = 2;

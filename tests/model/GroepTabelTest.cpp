@@ -5,20 +5,20 @@
 
 #include "GroepTestBoek.h"
 #include "model/core/Sorteren.h"
-#include "model/groups/BudgetTabel.h"
+#include "model/groups/GroepTabel.h"
 
 namespace valdero {
 namespace {
 
 using test::GroepBoek;
 
-struct BudgetTabelTest : ::testing::Test {
+struct GroepTabelTest : ::testing::Test {
   GroepBoek boek;
   int boekBewaard = 0;
   int configBewaard = 0;
-  BudgetTabel tabel{boek.kb, [this](Kasboek&) { ++boekBewaard; }, [this](Kasboek&) { ++configBewaard; }};
+  GroepTabel tabel{boek.kb, [this](Kasboek&) { ++boekBewaard; }, [this](Kasboek&) { ++configBewaard; }};
 
-  BudgetTabelTest() {
+  GroepTabelTest() {
     for (const char* letter : {" B ", " C ", " L "}) test::VoegKlasseToe(boek.kb, letter, "klasse");
     boek.kb.KasNaam = "Huis24";
     boek.Rekening(1, "Giro")
@@ -44,7 +44,7 @@ struct BudgetTabelTest : ::testing::Test {
   }
 };
 
-TEST_F(BudgetTabelTest, AYearlyExpenseBudgetIsShownPerPeriodUnderBedragUit) {
+TEST_F(GroepTabelTest, AYearlyExpenseBudgetIsShownPerPeriodUnderBedragUit) {
   struct Geval {
     const char* naam;
     int view;
@@ -69,7 +69,7 @@ TEST_F(BudgetTabelTest, AYearlyExpenseBudgetIsShownPerPeriodUnderBedragUit) {
   }
 }
 
-TEST_F(BudgetTabelTest, ATypedPeriodAmountIsStoredAsAYearlyBudgetWithTheSignOfItsColumn) {
+TEST_F(GroepTabelTest, ATypedPeriodAmountIsStoredAsAYearlyBudgetWithTheSignOfItsColumn) {
   struct Geval {
     const char* naam;
     int view;
@@ -92,7 +92,7 @@ TEST_F(BudgetTabelTest, ATypedPeriodAmountIsStoredAsAYearlyBudgetWithTheSignOfIt
     SCOPED_TRACE(g.naam);
     GroepBoek b;
     b.Groep("200", "Huur", -1200, " U ").Groep("410", "Salaris", 2600, " I ");
-    BudgetTabel t(b.kb, {}, {});
+    GroepTabel t(b.kb, {}, {});
     ASSERT_TRUE(t.Open(g.view, g.weken));
     const int r = b.kb.ZoekGroep(g.kode).value();
     t.ZetCel(r, g.kolom, g.tekst);
@@ -102,7 +102,7 @@ TEST_F(BudgetTabelTest, ATypedPeriodAmountIsStoredAsAYearlyBudgetWithTheSignOfIt
   }
 }
 
-TEST_F(BudgetTabelTest, TheShownAmountTypedBackUnchangedKeepsTheExactYearlyBudget) {
+TEST_F(GroepTabelTest, TheShownAmountTypedBackUnchangedKeepsTheExactYearlyBudget) {
   tabel.Open(5, 4);
   const int r = Rij("200");
   tabel.ZetCel(r, 2, "Huur en servicekosten");
@@ -110,7 +110,7 @@ TEST_F(BudgetTabelTest, TheShownAmountTypedBackUnchangedKeepsTheExactYearlyBudge
   EXPECT_EQ(Budget("200"), -1200);
 }
 
-TEST_F(BudgetTabelTest, ATextThatIsNoAmountIsReportedAndLeavesTheBudget) {
+TEST_F(GroepTabelTest, ATextThatIsNoAmountIsReportedAndLeavesTheBudget) {
   tabel.Open(3);
   const int r = Rij("200");
   tabel.ZetCel(r, 4, "veel");
@@ -120,7 +120,7 @@ TEST_F(BudgetTabelTest, ATextThatIsNoAmountIsReportedAndLeavesTheBudget) {
   EXPECT_EQ(tabel.RijTekst(r)[4], "100,00");
 }
 
-TEST_F(BudgetTabelTest, TotalsOfAMixedBudget) {
+TEST_F(GroepTabelTest, TotalsOfAMixedBudget) {
   // Year, all classes: in 2600; net 2600 - 1200 - 520 - 104 = 776.
   tabel.Open(2);
   EXPECT_EQ(tabel.Totalen().in, "2600,00");
@@ -150,7 +150,7 @@ TEST_F(BudgetTabelTest, TotalsOfAMixedBudget) {
   EXPECT_EQ(tabel.Totalen().negSaldo, "206,00");
 }
 
-TEST_F(BudgetTabelTest, ViewsHeadsColumnsAndTheirLists) {
+TEST_F(GroepTabelTest, ViewsHeadsColumnsAndTheirLists) {
   tabel.Open(1);
   EXPECT_EQ(tabel.Titel(), "Groepen");
   EXPECT_EQ(tabel.Kop(), " INVOER VAN GROEPEN");
@@ -159,7 +159,7 @@ TEST_F(BudgetTabelTest, ViewsHeadsColumnsAndTheirLists) {
   EXPECT_EQ(tabel.HelpContext(), 224);
   EXPECT_EQ(tabel.Knoppen().size(), 10u);
   EXPECT_EQ(tabel.Rijen(), 5);
-  EXPECT_EQ(tabel.RijTekst(2), (BudgetTabel::Rij{"2", "200", "Huur", " U "}));
+  EXPECT_EQ(tabel.RijTekst(2), (GroepTabel::Rij{"2", "200", "Huur", " U "}));
 
   tabel.Open(5, 26);
   EXPECT_EQ(tabel.Titel(), "Begroting");
@@ -182,7 +182,7 @@ TEST_F(BudgetTabelTest, ViewsHeadsColumnsAndTheirLists) {
   EXPECT_EQ(tabel.RijTekst(1)[1], "600");
 }
 
-TEST_F(BudgetTabelTest, ACodeChangeIsCheckedAndOffersTheTransactionsForRenaming) {
+TEST_F(GroepTabelTest, ACodeChangeIsCheckedAndOffersTheTransactionsForRenaming) {
   tabel.Open(1);
   const int r = Rij("200");
   boek.berichten.Antwoord(antwoord::Ja);
@@ -195,7 +195,7 @@ TEST_F(BudgetTabelTest, ACodeChangeIsCheckedAndOffersTheTransactionsForRenaming)
   EXPECT_EQ(boek.kb.GroepLijst[2].Kode, "210");
 }
 
-TEST_F(BudgetTabelTest, ACodeOrTitleThatClashesIsNeverStored) {
+TEST_F(GroepTabelTest, ACodeOrTitleThatClashesIsNeverStored) {
   struct Geval {
     const char* naam;
     int kolom;
@@ -218,7 +218,7 @@ TEST_F(BudgetTabelTest, ACodeOrTitleThatClashesIsNeverStored) {
     tabel.ZetCel(r, g.kolom, g.tekst);
     EXPECT_FALSE(tabel.BewaarRij(r));
     EXPECT_EQ(Berichten(), std::vector<std::string>{g.bericht});
-    EXPECT_EQ(tabel.RijTekst(r), (BudgetTabel::Rij{"2", "200", "Huur", " U "}));
+    EXPECT_EQ(tabel.RijTekst(r), (GroepTabel::Rij{"2", "200", "Huur", " U "}));
   }
   // Also after "&Schrap": the list holds each code and title once.
   tabel.Schrap();
@@ -229,7 +229,7 @@ TEST_F(BudgetTabelTest, ACodeOrTitleThatClashesIsNeverStored) {
     }
 }
 
-TEST_F(BudgetTabelTest, BudgetViewsRefuseACodeChange) {
+TEST_F(GroepTabelTest, BudgetViewsRefuseACodeChange) {
   tabel.Open(3);
   const int r = Rij("200");
   tabel.ZetCel(r, 1, "210");
@@ -238,7 +238,7 @@ TEST_F(BudgetTabelTest, BudgetViewsRefuseACodeChange) {
   EXPECT_EQ(tabel.RijTekst(r)[1], "200");
 }
 
-TEST_F(BudgetTabelTest, TheClassIsTypedWithoutBlanksOrPickedFromTheList) {
+TEST_F(GroepTabelTest, TheClassIsTypedWithoutBlanksOrPickedFromTheList) {
   tabel.Open(2);
   const int r = Rij("200");
   tabel.ZetCel(r, 5, "V");
@@ -251,7 +251,7 @@ TEST_F(BudgetTabelTest, TheClassIsTypedWithoutBlanksOrPickedFromTheList) {
   EXPECT_EQ(boek.kb.GroepLijst[2].Klasse, " U ");
 }
 
-TEST_F(BudgetTabelTest, EnterMovesRightAndAtTheClassValidatesAndGoesToTheNextRow) {
+TEST_F(GroepTabelTest, EnterMovesRightAndAtTheClassValidatesAndGoesToTheNextRow) {
   tabel.Open(2);
   tabel.Kies(2, 1);
   for (int k = 1; k < 5; ++k) tabel.Enter(false);
@@ -269,15 +269,15 @@ TEST_F(BudgetTabelTest, EnterMovesRightAndAtTheClassValidatesAndGoesToTheNextRow
   EXPECT_EQ(Berichten().back(), "Klasse : - niet correct");
 }
 
-TEST_F(BudgetTabelTest, NavigatorMovesAndAsksTheWindowForTheGroupDialog) {
+TEST_F(GroepTabelTest, NavigatorMovesAndAsksTheWindowForTheGroupDialog) {
   tabel.Open(1);
-  EXPECT_EQ(tabel.Navigeer(BudgetTabel::kLaatste, true), BudgetTabel::Vervolg::Niets);
+  EXPECT_EQ(tabel.Navigeer(GroepTabel::kLaatste, true), GroepTabel::Vervolg::Niets);
   EXPECT_EQ(Berichten(), std::vector<std::string>{"Editor mode is actief, druk Enter"});
-  tabel.Navigeer(BudgetTabel::kLaatste, false);
+  tabel.Navigeer(GroepTabel::kLaatste, false);
   EXPECT_EQ(tabel.HuidigeRij(), 5);
-  EXPECT_EQ(tabel.Navigeer(BudgetTabel::kVolgende, false), BudgetTabel::Vervolg::NieuweGroep);
+  EXPECT_EQ(tabel.Navigeer(GroepTabel::kVolgende, false), GroepTabel::Vervolg::NieuweGroep);
   EXPECT_EQ(tabel.NieuwePositie(), 6);
-  EXPECT_EQ(tabel.Navigeer(BudgetTabel::kBewerk, false), BudgetTabel::Vervolg::BewerkGroep);
+  EXPECT_EQ(tabel.Navigeer(GroepTabel::kBewerk, false), GroepTabel::Vervolg::BewerkGroep);
 
   // The dialog created a group at the end: the grid follows and selects it.
   test::VoegGroepToe(boek.kb, "700", "Vakantie", " U ", -300);
@@ -288,16 +288,16 @@ TEST_F(BudgetTabelTest, NavigatorMovesAndAsksTheWindowForTheGroupDialog) {
   EXPECT_EQ(boek.kb.SaldoMatrix().size(), static_cast<std::size_t>(boek.kb.MaxGroep()) + 2);
 
   tabel.Open(3);
-  tabel.Navigeer(BudgetTabel::kLaatste, false);
-  EXPECT_EQ(tabel.Navigeer(BudgetTabel::kVolgende, false), BudgetTabel::Vervolg::Niets);
+  tabel.Navigeer(GroepTabel::kLaatste, false);
+  EXPECT_EQ(tabel.Navigeer(GroepTabel::kVolgende, false), GroepTabel::Vervolg::Niets);
 }
 
-TEST_F(BudgetTabelTest, DeletingAGroupWithJaTwiceRemovesExactlyItsTransactions) {
+TEST_F(GroepTabelTest, DeletingAGroupWithJaTwiceRemovesExactlyItsTransactions) {
   tabel.Open(1);
   tabel.Kies(Rij("200"), 1);
   boek.berichten.Antwoord(antwoord::Ja);
   boek.berichten.Antwoord(antwoord::Ja);
-  tabel.Navigeer(BudgetTabel::kVerwijder, false);
+  tabel.Navigeer(GroepTabel::kVerwijder, false);
   EXPECT_EQ(Berichten(), (std::vector<std::string>{"Wilt u deze groep verwijderen ",
                                                    "Alle transacties met deze Boekingskode verwijderen?",
                                                    "Totaal 2 Kasrecord(s) verwijderd"}));
@@ -314,27 +314,27 @@ TEST_F(BudgetTabelTest, DeletingAGroupWithJaTwiceRemovesExactlyItsTransactions) 
   EXPECT_EQ(totaal[1].Uit, 0);
 }
 
-TEST_F(BudgetTabelTest, DeletingKeepsTheTransactionsOnNeeAndRefusesAnAccountsGroup) {
+TEST_F(GroepTabelTest, DeletingKeepsTheTransactionsOnNeeAndRefusesAnAccountsGroup) {
   tabel.Open(1);
   tabel.Kies(Rij("200"), 1);
   boek.berichten.Antwoord(antwoord::Ja);
   boek.berichten.Antwoord(antwoord::Nee);
-  tabel.Navigeer(BudgetTabel::kVerwijder, false);
+  tabel.Navigeer(GroepTabel::kVerwijder, false);
   EXPECT_EQ(boek.kb.MaxKas(), 3);
   EXPECT_EQ(boekBewaard, 0);
 
   boek.berichten.Wis();
   tabel.Kies(Rij("1"), 1);
-  tabel.Navigeer(BudgetTabel::kVerwijder, false);
+  tabel.Navigeer(GroepTabel::kVerwijder, false);
   EXPECT_EQ(tabel.Waarschuwing(), "Kode is Bankkode, Onveranderlijk");
   EXPECT_TRUE(Berichten().empty());
   EXPECT_TRUE(boek.kb.ZoekGroep("1").has_value());
 }
 
-TEST_F(BudgetTabelTest, RefreshSortsTheGroupsAndRenumbers) {
+TEST_F(GroepTabelTest, RefreshSortsTheGroupsAndRenumbers) {
   ZetOpNaam(boek.kb, SorteerOnderwerp::Groepen, true);
   tabel.Open(1);
-  tabel.Navigeer(BudgetTabel::kVernieuw, false);
+  tabel.Navigeer(GroepTabel::kVernieuw, false);
   EXPECT_EQ(tabel.RijTekst(1)[2], "Aflossing");
   EXPECT_EQ(tabel.RijTekst(1)[0], "1");
   EXPECT_EQ(boek.kb.GroepLijst[1].Nummer, 1);
@@ -343,10 +343,10 @@ TEST_F(BudgetTabelTest, RefreshSortsTheGroupsAndRenumbers) {
   EXPECT_EQ(boek.kb.SaldoMatrix()[static_cast<std::size_t>(huur)][1].Uit, -200);
 }
 
-TEST_F(BudgetTabelTest, TheTitleChooserSelectsTheRowAfterRefills) {
+TEST_F(GroepTabelTest, TheTitleChooserSelectsTheRowAfterRefills) {
   tabel.Open(1);
-  tabel.Navigeer(BudgetTabel::kVernieuw, false);
-  tabel.Navigeer(BudgetTabel::kVernieuw, false);
+  tabel.Navigeer(GroepTabel::kVernieuw, false);
+  tabel.Navigeer(GroepTabel::kVernieuw, false);
   const auto titels = tabel.TitelKeuzes();
   ASSERT_EQ(titels.size(), 5u);
   tabel.KiesTitel(4);
@@ -354,7 +354,7 @@ TEST_F(BudgetTabelTest, TheTitleChooserSelectsTheRowAfterRefills) {
   EXPECT_EQ(tabel.RijTekst(5)[2], titels[4]);
 }
 
-TEST_F(BudgetTabelTest, TheTextFileOfTheMonthView) {
+TEST_F(GroepTabelTest, TheTextFileOfTheMonthView) {
   test::TestMap map;
   boek.kb.Map = map.pad();
   tabel.Open(3);
@@ -383,7 +383,7 @@ struct OpnamePrinter : VastePrinter {
   void Tekst(int, int, const std::string& t) override { teksten.push_back(t); }
 };
 
-TEST_F(BudgetTabelTest, PrintEndsWithTheTotals) {
+TEST_F(GroepTabelTest, PrintEndsWithTheTotals) {
   OpnamePrinter printer;
   boek.kb.poorten.printer = printer;
   tabel.Open(3);
@@ -396,7 +396,7 @@ TEST_F(BudgetTabelTest, PrintEndsWithTheTotals) {
             (std::vector<std::string>{"TOTAAL IN/UIT   Eur", "216,67", "143,33", "EIND SALDO  Eur", "73,33"}));
 }
 
-TEST_F(BudgetTabelTest, OkValidatesStoresSavesAndRebuildsWhenChanged) {
+TEST_F(GroepTabelTest, OkValidatesStoresSavesAndRebuildsWhenChanged) {
   tabel.Open(2);
   tabel.Kies(Rij("200"), 1);
   tabel.ZetCel(Rij("410"), 5, "Q");  // typed on another row, refused on OK
@@ -411,7 +411,7 @@ TEST_F(BudgetTabelTest, OkValidatesStoresSavesAndRebuildsWhenChanged) {
   EXPECT_TRUE(tabel.MagSluiten());
 }
 
-TEST_F(BudgetTabelTest, ClosingOtherwiseAsks) {
+TEST_F(GroepTabelTest, ClosingOtherwiseAsks) {
   tabel.Open(1);
   boek.berichten.Antwoord(antwoord::Ja);
   EXPECT_FALSE(tabel.MagSluiten());

@@ -1,4 +1,4 @@
-#include "model/groups/BudgetTabel.h"
+#include "model/groups/GroepTabel.h"
 
 #include <algorithm>
 #include <charconv>
@@ -53,10 +53,10 @@ std::string Regel(const std::string& a, const std::string& b, const std::string&
 
 }  // namespace
 
-BudgetTabel::BudgetTabel(Kasboek& kb, Bewaarder bewaarBoek, Bewaarder bewaarConfig)
+GroepTabel::GroepTabel(Kasboek& kb, Bewaarder bewaarBoek, Bewaarder bewaarConfig)
     : kb_(kb), bewaarBoek_(std::move(bewaarBoek)), bewaarConfig_(std::move(bewaarConfig)) {}
 
-bool BudgetTabel::Open(int view, int weken, const std::vector<std::string>& klassen) {
+bool GroepTabel::Open(int view, int weken, const std::vector<std::string>& klassen) {
   view = std::clamp(view, 1, 6);
   weergave_.nummer = view;
   weergave_.deler = view == 3 ? 12 : view == 4 ? 4 : view == 5 ? std::max(1, weken) : 1;
@@ -80,12 +80,12 @@ bool BudgetTabel::Open(int view, int weken, const std::vector<std::string>& klas
   return gekozen;
 }
 
-void BudgetTabel::Herlaad() {
+void GroepTabel::Herlaad() {
   BouwLijst();
   Vul();
 }
 
-std::string BudgetTabel::Kop() const {
+std::string GroepTabel::Kop() const {
   switch (weergave_.nummer) {
     case 1: return " INVOER VAN GROEPEN";
     case 2: return " BUDGET JAAR-GEGEVENS";
@@ -96,17 +96,17 @@ std::string BudgetTabel::Kop() const {
   }
 }
 
-std::vector<std::string> BudgetTabel::Titels() const {
+std::vector<std::string> GroepTabel::Titels() const {
   if (!MetBedragen()) return {"Index", "Kode", "Groep-titel", "Klasse"};
   return {"Index", "Kode", "Groep-titel", "Bedrag_IN", "Bedrag_UIT", "Klasse"};
 }
 
-std::vector<int> BudgetTabel::Breedtes() const {
+std::vector<int> GroepTabel::Breedtes() const {
   if (!MetBedragen()) return {40, 50, 200, 40};
   return {40, 50, 200, 96, 96, 40};
 }
 
-std::string BudgetTabel::Hint(int kolom, bool metBedragen) {
+std::string GroepTabel::Hint(int kolom, bool metBedragen) {
   if (!metBedragen && kolom == 3) kolom = 5;
   switch (kolom) {
     case 0: return "Recordindex";
@@ -118,74 +118,74 @@ std::string BudgetTabel::Hint(int kolom, bool metBedragen) {
   }
 }
 
-std::vector<int> BudgetTabel::Knoppen() const {
+std::vector<int> GroepTabel::Knoppen() const {
   if (!MetBedragen()) return {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
   return {kEerste, kVorige, kVolgende, kLaatste, kHerstel, kVernieuw};
 }
 
-int BudgetTabel::Positie(int r) const {
+int GroepTabel::Positie(int r) const {
   return r >= 1 && r <= Rijen() ? posities_[static_cast<std::size_t>(r - 1)] : 0;
 }
 
-TBudget& BudgetTabel::Groep(int r) { return kb_.GroepLijst[static_cast<std::size_t>(Positie(r))]; }
-const TBudget& BudgetTabel::Groep(int r) const {
+TBudget& GroepTabel::Groep(int r) { return kb_.GroepLijst[static_cast<std::size_t>(Positie(r))]; }
+const TBudget& GroepTabel::Groep(int r) const {
   return kb_.GroepLijst[static_cast<std::size_t>(Positie(r))];
 }
 
-bool BudgetTabel::KlasseGekozen(const std::string& klasse) const {
+bool GroepTabel::KlasseGekozen(const std::string& klasse) const {
   return std::find(klassen_.begin(), klassen_.end(), klasse) != klassen_.end();
 }
 
-void BudgetTabel::BouwLijst() {
+void GroepTabel::BouwLijst() {
   posities_.clear();
   const bool alles = weergave_.nummer <= 2;
   for (int p = 1; p <= kb_.MaxGroep(); ++p)
     if (alles || KlasseGekozen(kb_.GroepLijst[static_cast<std::size_t>(p)].Klasse)) posities_.push_back(p);
 }
 
-std::string BudgetTabel::GetoondBedrag(const TBudget& g, int kolom) const {
+std::string GroepTabel::GetoondBedrag(const TBudget& g, int kolom) const {
   if (kolom == 3 && g.Budget > 0) return BedragTekst(kb_, weergave_.Getoond(g.Budget));
   if (kolom == 4 && g.Budget < 0) return BedragTekst(kb_, -weergave_.Getoond(g.Budget));
   return {};
 }
 
-BudgetTabel::Rij BudgetTabel::RijVan(int r) const {
+GroepTabel::Rij GroepTabel::RijVan(int r) const {
   const TBudget& g = Groep(r);
   if (!MetBedragen()) return {std::to_string(g.Nummer), g.Kode, g.Naam, g.Klasse};
   return {std::to_string(g.Nummer), g.Kode, g.Naam, GetoondBedrag(g, 3), GetoondBedrag(g, 4), g.Klasse};
 }
 
-void BudgetTabel::Vul() {
+void GroepTabel::Vul() {
   rijen_.assign(posities_.size() + 1, Rij{});
   for (int r = 1; r <= Rijen(); ++r) rijen_[static_cast<std::size_t>(r)] = RijVan(r);
   rij_ = std::clamp(rij_, Rijen() > 0 ? 1 : 0, Rijen());
   Tel();
 }
 
-void BudgetTabel::Hernummer() {
+void GroepTabel::Hernummer() {
   HernummerGroepen(kb_);
   for (int r = 1; r <= Rijen(); ++r) rijen_[static_cast<std::size_t>(r)][0] = std::to_string(Groep(r).Nummer);
 }
 
-void BudgetTabel::Kies(int rij, int kolom) {
+void GroepTabel::Kies(int rij, int kolom) {
   if (rij >= 1 && rij <= Rijen()) rij_ = rij;
   if (kolom >= 0 && kolom < Kolommen()) kolom_ = kolom;
 }
 
-void BudgetTabel::ZetCel(int rij, int kolom, const std::string& tekst) {
+void GroepTabel::ZetCel(int rij, int kolom, const std::string& tekst) {
   if (rij < 1 || rij > Rijen() || kolom < 0 || kolom >= Kolommen()) return;
   rijen_[static_cast<std::size_t>(rij)][static_cast<std::size_t>(kolom)] = tekst;
 }
 
-void BudgetTabel::ToonRij(int r) {
+void GroepTabel::ToonRij(int r) {
   if (r >= 1 && r <= Rijen()) rijen_[static_cast<std::size_t>(r)] = RijVan(r);
 }
 
-bool BudgetTabel::Gewijzigd(int r) const {
+bool GroepTabel::Gewijzigd(int r) const {
   return r >= 1 && r <= Rijen() && rijen_[static_cast<std::size_t>(r)] != RijVan(r);
 }
 
-void BudgetTabel::WijzigKode(int r, const std::string& kode) {
+void GroepTabel::WijzigKode(int r, const std::string& kode) {
   TBudget& g = Groep(r);
   if (AantalTekens(kode) > 4) {
     Fout(kb_, "Maximale groeplengte is 4 karakters");
@@ -210,7 +210,7 @@ void BudgetTabel::WijzigKode(int r, const std::string& kode) {
   veranderd_ = true;
 }
 
-void BudgetTabel::WijzigTitel(int r, const std::string& titel) {
+void GroepTabel::WijzigTitel(int r, const std::string& titel) {
   TBudget& g = Groep(r);
   TBudget proef = g;
   proef.Naam = titel;
@@ -220,7 +220,7 @@ void BudgetTabel::WijzigTitel(int r, const std::string& titel) {
     geweigerd_ = true;
 }
 
-void BudgetTabel::ZetKlasse(int r, const std::string& tekst) {
+void GroepTabel::ZetKlasse(int r, const std::string& tekst) {
   TBudget& g = Groep(r);
   const std::string klasse = VulRechts(" " + Getrimd(tekst), 3);
   if (tekst == g.Klasse || klasse == g.Klasse) return;
@@ -232,7 +232,7 @@ void BudgetTabel::ZetKlasse(int r, const std::string& tekst) {
   }
 }
 
-void BudgetTabel::ZetBedrag(int r, int kolom) {
+void GroepTabel::ZetBedrag(int r, int kolom) {
   TBudget& g = Groep(r);
   const std::string& tekst = rijen_[static_cast<std::size_t>(r)][static_cast<std::size_t>(kolom)];
   double waarde = 0;
@@ -245,7 +245,7 @@ void BudgetTabel::ZetBedrag(int r, int kolom) {
   g.Budget = kolom == 3 ? jaar : -jaar;
 }
 
-bool BudgetTabel::BewaarRij(int r) {
+bool GroepTabel::BewaarRij(int r) {
   if (r < 1 || r > Rijen()) return true;
   geweigerd_ = false;
   // A copy: the changes below may refill nothing, but must read what was typed.
@@ -278,7 +278,7 @@ bool BudgetTabel::BewaarRij(int r) {
   return !geweigerd_;
 }
 
-bool BudgetTabel::Valideer(int r) {
+bool GroepTabel::Valideer(int r) {
   if (r < 1 || r > Rijen()) return true;
   const Rij& cel = rijen_[static_cast<std::size_t>(r)];
   if (MetBedragen()) {
@@ -298,12 +298,12 @@ bool BudgetTabel::Valideer(int r) {
   return true;
 }
 
-void BudgetTabel::BewaarAlles() {
+void GroepTabel::BewaarAlles() {
   for (int r = 1; r <= Rijen(); ++r)
     if (Gewijzigd(r)) BewaarRij(r);
 }
 
-void BudgetTabel::Enter(bool editorOpen) {
+void GroepTabel::Enter(bool editorOpen) {
   if (rij_ < 1 || rij_ > Rijen()) return;
   if (editorOpen) {
     BewaarRij(rij_);
@@ -321,7 +321,7 @@ void BudgetTabel::Enter(bool editorOpen) {
   }
 }
 
-void BudgetTabel::Tab(bool editorOpen) {
+void GroepTabel::Tab(bool editorOpen) {
   if (rij_ < 1 || rij_ > Rijen()) return;
   if (editorOpen)
     BewaarRij(rij_);
@@ -329,7 +329,7 @@ void BudgetTabel::Tab(bool editorOpen) {
     ToonRij(rij_);
 }
 
-BudgetTabel::Vervolg BudgetTabel::Navigeer(int knop, bool editorOpen) {
+GroepTabel::Vervolg GroepTabel::Navigeer(int knop, bool editorOpen) {
   if (editorOpen) {
     kb_.berichten().BerichtDlg(kEditorActief, BerichtSoort::Waarschuwing, knop::OK);
     return Vervolg::Niets;
@@ -367,7 +367,7 @@ BudgetTabel::Vervolg BudgetTabel::Navigeer(int knop, bool editorOpen) {
   return Vervolg::Niets;
 }
 
-void BudgetTabel::NaNieuweGroep(bool gelukt, const std::string& kode) {
+void GroepTabel::NaNieuweGroep(bool gelukt, const std::string& kode) {
   if (!gelukt) return;
   // A row per group in the matrix: it follows the new shape at once.
   HerbouwSaldoMatrix(kb_);
@@ -380,7 +380,7 @@ void BudgetTabel::NaNieuweGroep(bool gelukt, const std::string& kode) {
     if (Positie(r) == p) rij_ = r;
 }
 
-void BudgetTabel::NaBewerken(const std::string& oudeKode) {
+void GroepTabel::NaBewerken(const std::string& oudeKode) {
   if (rij_ >= 1 && rij_ <= Rijen()) {
     const std::string nieuw = Groep(rij_).Kode;
     if (nieuw != oudeKode) {
@@ -392,7 +392,7 @@ void BudgetTabel::NaBewerken(const std::string& oudeKode) {
   Vul();
 }
 
-void BudgetTabel::Verwijder() {
+void GroepTabel::Verwijder() {
   if (rij_ < 1 || rij_ > Rijen()) return;
   BewaarAlles();
   const int p = Positie(rij_);
@@ -428,7 +428,7 @@ void BudgetTabel::Verwijder() {
   Hernummer();
 }
 
-void BudgetTabel::Tel() {
+void GroepTabel::Tel() {
   totalen_ = {};
   if (!MetBedragen()) return;
   double in = 0;
@@ -459,7 +459,7 @@ void BudgetTabel::Tel() {
     totalen_.negSaldo = BedragTekst(kb_, -netto);
 }
 
-std::string BudgetTabel::TotaalLabel() const {
+std::string GroepTabel::TotaalLabel() const {
   const int m = kb_.HulpMunt;
   const std::string kode = m >= 0 && m < static_cast<int>(kb_.ValutaLijst.size())
                                ? kb_.ValutaLijst[static_cast<std::size_t>(m)].Kode
@@ -467,7 +467,7 @@ std::string BudgetTabel::TotaalLabel() const {
   return "TOTAAL IN/UIT   " + kode;
 }
 
-std::string BudgetTabel::SaldoLabel() const {
+std::string GroepTabel::SaldoLabel() const {
   const int m = kb_.HulpMunt;
   const std::string kode = m >= 0 && m < static_cast<int>(kb_.ValutaLijst.size())
                                ? kb_.ValutaLijst[static_cast<std::size_t>(m)].Kode
@@ -475,37 +475,37 @@ std::string BudgetTabel::SaldoLabel() const {
   return "EIND SALDO  " + kode;
 }
 
-std::vector<std::string> BudgetTabel::KlasseKeuzes() const {
+std::vector<std::string> GroepTabel::KlasseKeuzes() const {
   std::vector<std::string> lijst;
   for (const auto& k : kb_.KlasseLijst) lijst.push_back(k.Letter + Kap(k.Naam, 27));
   return lijst;
 }
 
-int BudgetTabel::KlasseKeuze() const {
+int GroepTabel::KlasseKeuze() const {
   if (rij_ < 1 || rij_ > Rijen()) return -1;
   for (std::size_t i = 0; i < kb_.KlasseLijst.size(); ++i)
     if (kb_.KlasseLijst[i].Letter == Groep(rij_).Klasse) return static_cast<int>(i);
   return -1;
 }
 
-void BudgetTabel::KiesKlasse(int index) {
+void GroepTabel::KiesKlasse(int index) {
   if (rij_ < 1 || rij_ > Rijen() || index < 0 || index >= static_cast<int>(kb_.KlasseLijst.size())) return;
   Groep(rij_).Klasse = kb_.KlasseLijst[static_cast<std::size_t>(index)].Letter;
   ToonRij(rij_);
   Tel();
 }
 
-std::vector<std::string> BudgetTabel::TitelKeuzes() const {
+std::vector<std::string> GroepTabel::TitelKeuzes() const {
   std::vector<std::string> titels;
   for (int r = 1; r <= Rijen(); ++r) titels.push_back(Groep(r).Naam);
   return titels;
 }
 
-void BudgetTabel::KiesTitel(int index) {
+void GroepTabel::KiesTitel(int index) {
   if (index >= 0 && index < Rijen()) rij_ = index + 1;
 }
 
-void BudgetTabel::NaSorteren() {
+void GroepTabel::NaSorteren() {
   BouwLijst();
   Vul();
   Hernummer();
@@ -516,7 +516,7 @@ void BudgetTabel::NaSorteren() {
   if (bewaarConfig_) bewaarConfig_(kb_);
 }
 
-std::vector<std::string> BudgetTabel::TekstRegels() const {
+std::vector<std::string> GroepTabel::TekstRegels() const {
   const std::string streep = std::string(4, ' ') + std::string(42, '-');
   std::vector<std::string> regels(3);
   regels.push_back(std::string(4, ' ') + "GROEPEN TABEL" + std::string(11, ' ') + kb_.KasNaam);
@@ -532,7 +532,7 @@ std::vector<std::string> BudgetTabel::TekstRegels() const {
   return regels;
 }
 
-bool BudgetTabel::BewaarTekst() {
+bool GroepTabel::BewaarTekst() {
   BestandsDialoog d;
   d.titel = "IOGroepenfile ";
   d.filter = "Text files (*.txt)|*.TXT";
@@ -553,7 +553,7 @@ bool BudgetTabel::BewaarTekst() {
   return true;
 }
 
-bool BudgetTabel::Print() {
+bool GroepTabel::Print() {
   AfdrukTabel t;
   t.kop = Kop();
   t.boekNaam = kb_.KasNaam;
@@ -570,7 +570,7 @@ bool BudgetTabel::Print() {
   return false;
 }
 
-bool BudgetTabel::Ok() {
+bool GroepTabel::Ok() {
   if (Rijen() > 0 && rij_ >= 1) {
     if (Gewijzigd(rij_) && !BewaarRij(rij_)) return false;
     if (!Valideer(rij_)) return false;
@@ -591,7 +591,7 @@ bool BudgetTabel::Ok() {
   return true;
 }
 
-bool BudgetTabel::MagSluiten() {
+bool GroepTabel::MagSluiten() {
   if (netjesGesloten_) return true;
   return !Vraag(kb_, kSluitVraag);
 }
