@@ -87,7 +87,7 @@ void BM_SplitVanTien(benchmark::State& state) {
     model.Start(2, false);
     Vul(model, "410", "100");
     model.Bewaar();  // answers Ja: continues with 410a
-    for (int i = 0; i < 10 && model.panelZichtbaar; ++i) {
+    for (int i = 0; i < 10 && model.Stand().panelZichtbaar; ++i) {
       Vul(model, nullptr, "10");
       model.Bewaar();
     }

@@ -133,7 +133,7 @@ void BM_UiBoekingGrid(benchmark::State& state) {
     QTest::mouseClick(knop, Qt::LeftButton);
     Verwerk();
   }
-  state.counters["rijen"] = static_cast<double>(form.Model().grid.rijen.size());
+  state.counters["rijen"] = static_cast<double>(form.Model().Stand().grid.rijen.size());
 }
 BENCHMARK(BM_UiBoekingGrid)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "BankImportTestBoek.h"
+#include "BoekBouwer.h"
 #include "model/bankimport/Afstemming.h"
 #include "model/bankimport/BankFormaat.h"
 #include "model/bankimport/VergelijkModel.h"
@@ -41,9 +42,9 @@ struct LijstPrinter : VastePrinter {
 // and handed over to the statement window.
 struct Afschrift : BankBoek {
   explicit Afschrift(int tag = 2, const std::string& bestand = "abn.tab") {
-    for (int rek : {1, 2}) test::VoegTransactieToe(kb, rek, std::to_string(rek), MaakDatum(2008, 1, 1), 0, "Saldo");
-    kb.HernummerKas();
-    EXPECT_TRUE(BouwSaldoMatrix(kb).Gelukt());
+    test::BoekBouwer bouwer(kb);
+    for (int rek : {1, 2}) bouwer.Boeking(rek, std::to_string(rek), MaakDatum(2008, 1, 1), 0, "Saldo");
+    EXPECT_TRUE(bouwer.Klaar().Gelukt());
     LeesFixture(tag, bestand);
     EXPECT_TRUE(gelukt) << ::testing::PrintToString(berichten.Teksten());
     afstemming.bewaar = [this] { ++bewaard; };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "BoekBouwer.h"
 #include "model/core/Bedragen.h"
 #include "model/core/BoekMetPoorten.h"
 #include "model/core/Datum.h"
@@ -19,12 +20,8 @@ namespace {
 // A book with the three usual currencies, today 10-12-2026.
 struct MuntBoek : BoekMetPoorten {
   explicit MuntBoek(char decimaal) : BoekMetPoorten(MaakDatum(2026, 12, 10), decimaal) {
-    for (auto [kode, koers] : {std::pair{"Eur", 1.0f}, {"USD", 0.8f}, {"ENP", 1.48f}}) {
-      TValut v;
-      v.Kode = kode;
-      v.Koers = koers;
-      kb.ValutaLijst.push_back(v);
-    }
+    test::BoekBouwer bouwer(kb);
+    for (auto [kode, koers] : {std::pair{"Eur", 1.0f}, {"USD", 0.8f}, {"ENP", 1.48f}}) bouwer.Valuta(kode, koers);
   }
 };
 

@@ -42,11 +42,11 @@ TEST(BookingCurrency, TypedInTheDisplayCurrencyStoredInBase) {
   BoekingBoek b;
   b.kb.HulpMunt = 1;  // dollars shown and typed
   ASSERT_TRUE(b.model.Start(modus::Bijboeken, true));
-  EXPECT_EQ(b.model.velden[veld::Munt].tekst, "USD");
-  EXPECT_EQ(b.model.bedragLabel, "Bedrag :USD");
+  EXPECT_EQ(b.model.Stand().velden[veld::Munt].tekst, "USD");
+  EXPECT_EQ(b.model.Stand().bedragLabel, "Bedrag :USD");
   b.model.Invoer(veld::Groep, "201");
   b.model.Invoer(veld::Bedrag, "100");
-  EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "100,00");
+  EXPECT_EQ(b.model.Stand().velden[veld::Bedrag].tekst, "100,00");
   ASSERT_TRUE(b.model.Bewaar());
   EXPECT_NEAR(b.K(1).Bedrag, 80, 1e-5);
   EXPECT_NEAR(b.Saldo(1), 80, 1e-5);
@@ -57,8 +57,8 @@ TEST(BookingCurrency, ChangingAForeignRecordShowsItInItsOwnCurrency) {
   b.Boek(modus::Bijboeken, {{veld::Groep, "201"}, {veld::Munt, "USD"}, {veld::Bedrag, "100"}});
   b.vensters.keuzes.push_back({{1}, false});
   ASSERT_TRUE(b.model.Start(modus::Wijzigen, false));
-  EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "100,00");
-  EXPECT_TRUE(b.model.velden[veld::Koers].zichtbaar);
+  EXPECT_EQ(b.model.Stand().velden[veld::Bedrag].tekst, "100,00");
+  EXPECT_TRUE(b.model.Stand().velden[veld::Koers].zichtbaar);
   ASSERT_TRUE(b.model.Bewaar());
   EXPECT_NEAR(b.K(1).Bedrag, 80, 1e-5);
   EXPECT_NEAR(b.Saldo(1), 80, 1e-5);
@@ -89,11 +89,11 @@ TEST(BookingChange, MovesTheAmountBetweenGroupsAndKeepsTheKind) {
   b.Kas(1, "201", 50, Dag(5, 2));
   b.vensters.keuzes.push_back({{1}, false});
   ASSERT_TRUE(b.model.Start(modus::Wijzigen, true));
-  EXPECT_EQ(b.model.recordIndex, 1);
-  EXPECT_EQ(b.model.oud.bedrag, 20);
+  EXPECT_EQ(b.model.Stand().recordIndex, 1);
+  EXPECT_EQ(b.model.Stand().oud.bedrag, 20);
   // Moved to a VAT group and a later date: the kind stays as first posted.
   b.model.Invoer(veld::Groep, "500");
-  EXPECT_TRUE(b.model.btwBox);
+  EXPECT_TRUE(b.model.Stand().btwBox);
   b.model.Invoer(veld::Datum, "9-2-2026");
   ASSERT_TRUE(b.model.Bewaar());
   EXPECT_EQ(b.kb.MaxKas(), 2);
@@ -132,7 +132,7 @@ TEST(BookingDelete, RemovesExactlyThePickedNonAdjacentRows) {
   EXPECT_EQ(b.Saldo(1), -(105 - 10 - 12 - 13));
   EXPECT_TRUE(b.IndexGelijkAanPositie());
   EXPECT_EQ(b.bewaringen, 1);
-  EXPECT_EQ(b.model.menu, Menu::Boek);
+  EXPECT_EQ(b.model.Stand().menu, Menu::Boek);
 }
 
 TEST(BookingDelete, NoDeletesWithoutConfirmation) {
@@ -148,7 +148,7 @@ TEST(BookingZeroAmount, AsksAndPostsOnlyOnNee) {
   BoekingBoek b;
   b.berichten.Antwoord(antwoord::Ja);
   EXPECT_FALSE(b.Boek(modus::Bijboeken, {{veld::Groep, "201"}}));
-  EXPECT_EQ(b.model.focus, veld::Bedrag);
+  EXPECT_EQ(b.model.Stand().focus, veld::Bedrag);
   EXPECT_EQ(b.kb.MaxKas(), 0);
   b.berichten.Antwoord(antwoord::Nee);
   EXPECT_TRUE(b.model.Bewaar());
@@ -163,7 +163,7 @@ TEST(BookingStart, ChangeAndTransferOpenNothingInAnEmptyBook) {
   EXPECT_FALSE(b.model.Start(modus::Wijzigen, true));
   EXPECT_FALSE(b.model.Start(modus::Transfereren, true));
   EXPECT_TRUE(b.vensters.gevraagd.empty());
-  EXPECT_FALSE(b.model.panelZichtbaar);
+  EXPECT_FALSE(b.model.Stand().panelZichtbaar);
 }
 
 TEST(BookingStart, NewRecordTakesOverTheRememberedValues) {
@@ -176,18 +176,18 @@ TEST(BookingStart, NewRecordTakesOverTheRememberedValues) {
                                         {veld::Bedrag, "3"}}));
   EXPECT_EQ(b.K(1).VolgBlad, 12 * 64 + 5);
   ASSERT_TRUE(b.model.Start(modus::Bijboeken, false));
-  EXPECT_EQ(b.model.werk.RekNr, 2);
-  EXPECT_EQ(b.model.werk.VolgBlad, 773);
-  EXPECT_EQ(b.model.werk.Datum, Dag(7, 3));
-  EXPECT_EQ(b.model.velden[veld::Rekening].tekst, "2   Spaar");
-  EXPECT_EQ(b.model.velden[veld::Groep].tekst, "2   Saldo 2");
-  EXPECT_EQ(b.model.recordIndex, 2);
+  EXPECT_EQ(b.model.Stand().werk.RekNr, 2);
+  EXPECT_EQ(b.model.Stand().werk.VolgBlad, 773);
+  EXPECT_EQ(b.model.Stand().werk.Datum, Dag(7, 3));
+  EXPECT_EQ(b.model.Stand().velden[veld::Rekening].tekst, "2   Spaar");
+  EXPECT_EQ(b.model.Stand().velden[veld::Groep].tekst, "2   Saldo 2");
+  EXPECT_EQ(b.model.Stand().recordIndex, 2);
 }
 
 TEST(BookingSave, RefusedFieldPostsNothing) {
   BoekingBoek b;
   EXPECT_FALSE(b.Boek(modus::Bijboeken, {{veld::Groep, "201"}, {veld::Bedrag, "5"}, {veld::Datum, "31-2-2026"}}));
-  EXPECT_EQ(b.model.focus, veld::Datum);
+  EXPECT_EQ(b.model.Stand().focus, veld::Datum);
   EXPECT_EQ(b.kb.MaxKas(), 0);
   EXPECT_EQ(b.bewaringen, 0);
 }
@@ -199,18 +199,18 @@ TEST(BookingClose, AsksOnlyWithUnsavedWork) {
   EXPECT_FALSE(b.model.MagSluiten());
   EXPECT_TRUE(b.Getoond("Kas-record nog redden"));
   b.model.SluitKnop();
-  EXPECT_TRUE(b.model.vensterGesloten);
+  EXPECT_TRUE(b.model.Stand().vensterGesloten);
 }
 
 TEST(BookingOverview, ChangeFromOutsideClosesAndAsksTheCallerToRefresh) {
   BoekingBoek b;
   b.Kas(1, "410", -20, Dag(1, 2));
   ASSERT_TRUE(b.model.StartMetRecord(modus::ExternWijzigen, 1));
-  EXPECT_EQ(b.model.boekModus, modus::Wijzigen);
+  EXPECT_EQ(b.model.Stand().boekModus, modus::Wijzigen);
   b.model.Invoer(veld::Bedrag, "-25");
   ASSERT_TRUE(b.model.Bewaar());
   EXPECT_EQ(b.K(1).Bedrag, -25);
-  EXPECT_TRUE(b.model.vensterGesloten);
+  EXPECT_TRUE(b.model.Stand().vensterGesloten);
   EXPECT_EQ(b.vensters.ververst, 1);
 }
 
@@ -229,9 +229,9 @@ TEST(BookingCopy, PostsANewRecordWithTheCopyModeAndLeavesTheOriginal) {
   b.vensters.keuzes.push_back({{1}, false});
   ASSERT_TRUE(b.model.Start(modus::Kopieren, true));
   EXPECT_EQ(b.vensters.gevraagd.back().titel, "Zoek boeking om te kopieren");
-  EXPECT_EQ(b.model.oud.bedrag, 0);
-  EXPECT_EQ(b.model.recordIndex, 2);
-  EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "-20,00");
+  EXPECT_EQ(b.model.Stand().oud.bedrag, 0);
+  EXPECT_EQ(b.model.Stand().recordIndex, 2);
+  EXPECT_EQ(b.model.Stand().velden[veld::Bedrag].tekst, "-20,00");
   ASSERT_TRUE(b.model.Bewaar());
   ASSERT_EQ(b.kb.MaxKas(), 2);
   EXPECT_EQ(b.K(2).Omschrijving, "huur");
@@ -245,15 +245,15 @@ TEST(BookingButtons, HerstelBringsBackTheShownRecord) {
   b.vensters.keuzes.push_back({{1}, false});
   ASSERT_TRUE(b.model.Start(modus::Wijzigen, true));
   b.model.Invoer(veld::Bedrag, "-99");
-  EXPECT_TRUE(b.model.herstelAan);
+  EXPECT_TRUE(b.model.Stand().herstelAan);
   b.model.Herstel();
-  EXPECT_EQ(b.model.werk.Bedrag, -20);
-  EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "-20,00");
-  EXPECT_FALSE(b.model.bewaarAan);
-  EXPECT_TRUE(b.model.okAan);
+  EXPECT_EQ(b.model.Stand().werk.Bedrag, -20);
+  EXPECT_EQ(b.model.Stand().velden[veld::Bedrag].tekst, "-20,00");
+  EXPECT_FALSE(b.model.Stand().bewaarAan);
+  EXPECT_TRUE(b.model.Stand().okAan);
   b.model.Schrap();
-  EXPECT_FALSE(b.model.panelZichtbaar);
-  EXPECT_EQ(b.model.menu, Menu::Boek);
+  EXPECT_FALSE(b.model.Stand().panelZichtbaar);
+  EXPECT_EQ(b.model.Stand().menu, Menu::Boek);
 }
 
 TEST(BookingRelations, ANewCounterTextAddsARelation) {
@@ -283,7 +283,7 @@ TEST(BookingStart, ABookWhoseNameHoldsNoYearBooksInThisYear) {
     test::BoekingBoek b;
     b.kb.KasJaar = jaar;
     ASSERT_TRUE(b.model.Start(modus::Bijboeken, true));
-    EXPECT_EQ(b.model.velden[veld::Datum].tekst, "1-1-2026");
+    EXPECT_EQ(b.model.Stand().velden[veld::Datum].tekst, "1-1-2026");
     b.model.Invoer(veld::Groep, "201");
     b.model.Invoer(veld::Bedrag, "12");
     ASSERT_TRUE(b.model.Bewaar());

@@ -40,13 +40,13 @@ void VerwachtRegels(const BoekingBoek& b, const std::vector<Regel>& verwacht) {
 // Buying or selling through cash account 1 on the securities account 3.
 bool Handel(BoekingBoek& b, int modus, const char* aantal, const char* prijs) {
   if (!b.model.Start(modus, true)) return false;
-  EXPECT_EQ(b.model.werk.RekNr, 3);
-  EXPECT_EQ(b.model.tegenRekLabel, "Kasrekening");
+  EXPECT_EQ(b.model.Stand().werk.RekNr, 3);
+  EXPECT_EQ(b.model.Stand().tegenRekLabel, "Kasrekening");
   b.model.Invoer(veld::Groep, "E01");
   b.model.Invoer(veld::TegenRek, "1");
   b.model.Invoer(veld::Aantal, aantal);
   b.model.Invoer(veld::Prijs, prijs);
-  b.model.Invoer(veld::Bedrag, b.model.velden[veld::Bedrag].tekst);
+  b.model.Invoer(veld::Bedrag, b.model.Stand().velden[veld::Bedrag].tekst);
   return b.model.Bewaar();
 }
 
@@ -64,7 +64,7 @@ TEST(BookingSecurities, PurchaseThroughCashAccount) {
   EXPECT_EQ(b.K(4).Belegging, 1);
   EXPECT_EQ(b.K(4).BoekSoort, 15);
   EXPECT_EQ(b.K(4).Relatie, "Effecten");
-  EXPECT_EQ(b.model.menu, Menu::Beleg);
+  EXPECT_EQ(b.model.Stand().menu, Menu::Beleg);
 }
 
 TEST(BookingSecurities, PurchaseWithoutTheTransferLeavesTheOwnGroupNegative) {
@@ -100,11 +100,11 @@ TEST(BookingSecurities, RevaluationReversesTheOldValue) {
                        {{veld::Groep, "E01"}, {veld::Aantal, "10"}, {veld::Prijs, "100"}}));
     EXPECT_EQ(b.K(1).Omschrijving, "Aanschaf AandeelAandelen");
     ASSERT_TRUE(b.model.Start(modus::Waarderen, false));
-    EXPECT_EQ(b.model.velden[veld::Actie].tekst, "VS value shares");
+    EXPECT_EQ(b.model.Stand().velden[veld::Actie].tekst, "VS value shares");
     b.model.Invoer(veld::Groep, "E01");
-    EXPECT_EQ(b.model.velden[veld::Bedrag].tekst, "1000,00");
-    EXPECT_EQ(b.model.velden[veld::Aantal].tekst, "10,0000");
-    EXPECT_EQ(b.model.velden[veld::Prijs].tekst, "100,00");
+    EXPECT_EQ(b.model.Stand().velden[veld::Bedrag].tekst, "1000,00");
+    EXPECT_EQ(b.model.Stand().velden[veld::Aantal].tekst, "10,0000");
+    EXPECT_EQ(b.model.Stand().velden[veld::Prijs].tekst, "100,00");
     b.model.Invoer(veld::Prijs, g.prijs);
     ASSERT_TRUE(b.model.Bewaar());
     ASSERT_EQ(b.kb.MaxKas(), 3);
@@ -120,7 +120,7 @@ TEST(BookingSecurities, RevaluationReversesTheOldValue) {
 TEST(BookingSecurities, InterestKeepsTheTypedRemark) {
   BoekingBoek b;
   ASSERT_TRUE(b.model.Start(modus::RenteDividend, true));
-  EXPECT_FALSE(b.model.velden[veld::Aantal].zichtbaar);
+  EXPECT_FALSE(b.model.Stand().velden[veld::Aantal].zichtbaar);
   b.model.Invoer(veld::Groep, "E01");
   b.model.Invoer(veld::Bedrag, "15");
   b.model.Invoer(veld::Omschrijving, "dividend 2025");
@@ -137,7 +137,7 @@ TEST(BookingSecurities, ZeroSharesAreRefused) {
   b.model.Invoer(veld::Aantal, "5");
   b.model.Invoer(veld::Aantal, "0");
   EXPECT_TRUE(b.Getoond("Aantal Aandelen = 0"));
-  EXPECT_EQ(b.model.werk.Aantal, 5);
+  EXPECT_EQ(b.model.Stand().werk.Aantal, 5);
 }
 
 TEST(BookingSecurities, OwnGroupOnlyForBalanceTransactions) {
@@ -153,13 +153,13 @@ TEST(BookingSecurities, WithoutSecuritiesAccountNothingIsPosted) {
   BoekingBoek b;
   b.kb.RekLijst[3].Soort = "SP";
   ASSERT_TRUE(b.model.Start(modus::Aanschaffen, true));
-  EXPECT_EQ(b.model.werk.RekNr, 0);
-  EXPECT_EQ(b.model.velden[veld::Rekening].tekst, "");
+  EXPECT_EQ(b.model.Stand().werk.RekNr, 0);
+  EXPECT_EQ(b.model.Stand().velden[veld::Rekening].tekst, "");
   b.model.Invoer(veld::Groep, "E01");
   b.model.Invoer(veld::Bedrag, "10");
   EXPECT_FALSE(b.model.Bewaar());
   EXPECT_EQ(b.kb.MaxKas(), 0);
-  EXPECT_EQ(b.model.focus, veld::Rekening);
+  EXPECT_EQ(b.model.Stand().focus, veld::Rekening);
 }
 
 }  // namespace

@@ -28,17 +28,17 @@ TEST(BookingSplit, OffersTheSubGroupsInOrder) {
     verwacht.resize(g.antwoorden.size());
     EXPECT_EQ(vragen, verwacht);
     if (g.modusNa < 0) {
-      EXPECT_FALSE(b.model.panelZichtbaar);
-      EXPECT_EQ(b.model.menu, Menu::Boek);
+      EXPECT_FALSE(b.model.Stand().panelZichtbaar);
+      EXPECT_EQ(b.model.Stand().menu, Menu::Boek);
       continue;
     }
-    EXPECT_TRUE(b.model.panelZichtbaar);
-    EXPECT_TRUE(b.model.splitModus);
-    EXPECT_EQ(b.model.boekModus, g.modusNa);
-    EXPECT_EQ(b.model.werk.GroepKode, g.groepNa);
-    EXPECT_EQ(b.model.werk.Bedrag, 0);
-    EXPECT_EQ(b.model.recordIndex, 2);
-    EXPECT_EQ(b.model.split.slot[0].Bedrag, -30);
+    EXPECT_TRUE(b.model.Stand().panelZichtbaar);
+    EXPECT_TRUE(b.model.Stand().splitModus);
+    EXPECT_EQ(b.model.Stand().boekModus, g.modusNa);
+    EXPECT_EQ(b.model.Stand().werk.GroepKode, g.groepNa);
+    EXPECT_EQ(b.model.Stand().werk.Bedrag, 0);
+    EXPECT_EQ(b.model.Stand().recordIndex, 2);
+    EXPECT_EQ(b.model.Stand().split.slot[0].Bedrag, -30);
   }
 }
 
@@ -47,7 +47,7 @@ TEST(BookingSplit, ASubGroupBookedDirectlyStillOffersTheNext) {
   b.berichten.Antwoord(antwoord::Ja);
   ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "410a"}, {veld::Bedrag, "3"}}));
   EXPECT_TRUE(b.Getoond("\"Statiegeld\" boeken"));
-  EXPECT_EQ(b.model.werk.GroepKode, "410b");
+  EXPECT_EQ(b.model.Stand().werk.GroepKode, "410b");
 }
 
 TEST(BookingSplit, TwelveItemsAllPostedGridShowsNineAndTheLast) {
@@ -57,15 +57,15 @@ TEST(BookingSplit, TwelveItemsAllPostedGridShowsNineAndTheLast) {
   b.berichten.standaardAntwoord = antwoord::Ja;
   ASSERT_TRUE(b.Boek(modus::Afboeken, {{veld::Groep, "410"}, {veld::Bedrag, "78"}}));
   for (int i = 1; i <= 12; ++i) {
-    ASSERT_TRUE(b.model.panelZichtbaar) << i;
+    ASSERT_TRUE(b.model.Stand().panelZichtbaar) << i;
     b.model.Invoer(veld::Bedrag, std::to_string(i));
     ASSERT_TRUE(b.model.Bewaar()) << i;
   }
   EXPECT_EQ(b.kb.MaxKas(), 13);
-  EXPECT_FALSE(b.model.panelZichtbaar);
-  EXPECT_EQ(b.model.split.aantal, 10);
-  EXPECT_EQ(b.model.gridModus, 2);
-  const GridInhoud& g = b.model.grid;
+  EXPECT_FALSE(b.model.Stand().panelZichtbaar);
+  EXPECT_EQ(b.model.Stand().split.aantal, 10);
+  EXPECT_EQ(b.model.Stand().gridModus, 2);
+  const GridInhoud& g = b.model.Stand().grid;
   EXPECT_EQ(g.label, "Bedragen van gesplitste transactie");
   ASSERT_EQ(g.rijen.size(), 12u);  // main item, ten slots, total
   EXPECT_EQ(g.rijen[0][1], "410");
@@ -89,7 +89,7 @@ TEST(BookingSplit, ChangeOfAMainCodeOffersTheNextRecordToChange) {
   // Mode 100 picks the next record to change through the picker.
   ASSERT_EQ(b.vensters.gevraagd.size(), 2u);
   EXPECT_EQ(b.vensters.gevraagd[1].titel, "Zoek boeking om te wijzigen");
-  EXPECT_EQ(b.model.boekModus, modus::Wijzigen);
+  EXPECT_EQ(b.model.Stand().boekModus, modus::Wijzigen);
 }
 
 }  // namespace

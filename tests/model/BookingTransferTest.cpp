@@ -13,12 +13,12 @@ TEST(BookingTransfer, BothLegsOnAnswerJa) {
   BoekingBoek b;
   b.berichten.Antwoord(antwoord::Ja);
   ASSERT_TRUE(b.model.Start(modus::OverboekenVan, true));
-  EXPECT_EQ(b.model.velden[veld::Groep].tekst, "xxxx KRUISPOSTEN");
-  EXPECT_EQ(b.model.velden[veld::Actie].tekst, "OB overboeking");
-  EXPECT_EQ(b.model.velden[veld::Relatie].tekst, " Mijzelf");
-  EXPECT_EQ(b.model.velden[veld::Omschrijving].tekst, "Overboeken van Betaal");
-  EXPECT_EQ(b.model.werk.Datum, Dag(2, 5));  // a transfer is dated today
-  EXPECT_TRUE(b.model.velden[veld::Volgnr2].zichtbaar);
+  EXPECT_EQ(b.model.Stand().velden[veld::Groep].tekst, "xxxx KRUISPOSTEN");
+  EXPECT_EQ(b.model.Stand().velden[veld::Actie].tekst, "OB overboeking");
+  EXPECT_EQ(b.model.Stand().velden[veld::Relatie].tekst, " Mijzelf");
+  EXPECT_EQ(b.model.Stand().velden[veld::Omschrijving].tekst, "Overboeken van Betaal");
+  EXPECT_EQ(b.model.Stand().werk.Datum, Dag(2, 5));  // a transfer is dated today
+  EXPECT_TRUE(b.model.Stand().velden[veld::Volgnr2].zichtbaar);
   b.model.Invoer(veld::Volgnr, "4");
   b.model.Invoer(veld::TegenRek, "2   Spaar");
   b.model.Invoer(veld::Volgnr2, "9");
@@ -98,8 +98,8 @@ TEST(BookingTransfer, UnknownCounterAccountIsRefused) {
   ASSERT_TRUE(b.model.Start(modus::OverboekenNaar, true));
   b.model.Invoer(veld::TegenRek, "2");
   b.model.Invoer(veld::TegenRek, "8");
-  EXPECT_EQ(b.model.werk.TegenRek, 2);
-  EXPECT_EQ(b.model.focus, veld::TegenRek);
+  EXPECT_EQ(b.model.Stand().werk.TegenRek, 2);
+  EXPECT_EQ(b.model.Stand().focus, veld::TegenRek);
 }
 
 struct Agenda : BoekingBoek {
@@ -116,8 +116,8 @@ TEST(BookingAgenda, CopyOfAPlannedRecordIsDatedTodayAndKeepsThePlan) {
   b.vensters.keuzes.push_back({{1}, true});
   ASSERT_TRUE(b.model.Start(modus::Transfereren, true));
   EXPECT_EQ(b.vensters.gevraagd.back().titel, "Zoek boeking om te transfereren");
-  EXPECT_TRUE(b.model.openTransferAan);
-  EXPECT_EQ(b.model.velden[veld::Datum].tekst, "2-5-2026");
+  EXPECT_TRUE(b.model.Stand().openTransferAan);
+  EXPECT_EQ(b.model.Stand().velden[veld::Datum].tekst, "2-5-2026");
   b.model.Invoer(veld::Rekening, "1");
   ASSERT_TRUE(b.model.Bewaar());
   ASSERT_EQ(b.kb.MaxKas(), 2);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "BoekBouwer.h"
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
 
@@ -120,10 +121,7 @@ TEST(Lookups, CodesCompareExactlyAndZeroMeansNotFound) {
   EXPECT_EQ(b.kb.ZoekGroep("201 "), std::nullopt);
   EXPECT_EQ(b.kb.ZoekRekening(2), std::optional<int>(2));
   EXPECT_EQ(b.kb.ZoekRekening(0), std::nullopt);  // the header never matches
-  TKlasse02 a, u;
-  a.Letter = " A ";
-  u.Letter = " U ";
-  b.kb.KlasseLijst = {a, u};
+  test::BoekBouwer(b.kb).Klasse(" A ").Klasse(" U ");
   EXPECT_EQ(b.kb.ZoekKlasse(" U "), std::optional<int>(1));
   EXPECT_EQ(b.kb.ZoekKlasse(" Q "), std::nullopt);
   EXPECT_FALSE(b.kb.KlasseBestaat(" Q "));
@@ -132,9 +130,7 @@ TEST(Lookups, CodesCompareExactlyAndZeroMeansNotFound) {
 
 TEST(Lookups, UnknownCurrencyIsReported) {
   KleinBoek b;
-  TValut eur;
-  eur.Kode = "Eur";
-  b.kb.ValutaLijst = {eur};
+  test::BoekBouwer(b.kb).Valuta("Eur", 1.0f);
   EXPECT_EQ(b.kb.ZoekValuta("USD"), std::nullopt);
   ASSERT_EQ(b.berichten.getoond.size(), 1u);
   EXPECT_EQ(b.berichten.getoond[0].tekst, "Muntsoort niet juist");

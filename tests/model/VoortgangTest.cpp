@@ -396,11 +396,11 @@ TEST(Voortgang, TheBookingWindowsAccountGridReportsItsRows) {
   ASSERT_EQ(werken.size(), 1u);
   std::uint64_t rijen = 0;
   for (int p = 1; p <= kb.MaxKas(); ++p)
-    if (kb.KasLijst[static_cast<std::size_t>(p)].RekNr == model.werk.RekNr) ++rijen;
+    if (kb.KasLijst[static_cast<std::size_t>(p)].RekNr == model.Stand().werk.RekNr) ++rijen;
   EXPECT_GT(rijen, 100u);
   EXPECT_EQ(werken[0].totaal, rijen);
   ControleerVoltooid(werken[0]);
-  EXPECT_EQ(model.grid.rijen.size(), rijen + 1);  // and the closing row
+  EXPECT_EQ(model.Stand().grid.rijen.size(), rijen + 1);  // and the closing row
 }
 
 }  // namespace

@@ -357,12 +357,12 @@ void TstBoekingForm::herstelEnSchrap() {
   auto* ok = v.Kind<QPushButton>("SluitKnop");
   const QString volgnr = v.Tekst(veld::Volgnr);
   QVERIFY(v.TypVelden({{veld::Rekening, "2"}, {veld::Volgnr, "44"}}));
-  QCOMPARE(v.form.Model().werk.RekNr, 2);
+  QCOMPARE(v.form.Model().Stand().werk.RekNr, 2);
   QVERIFY(herstel->isEnabled() && bewaar->isEnabled() && !ok->isEnabled());
 
   QTest::mouseClick(herstel, Qt::LeftButton);
   QCOMPARE(v.Tekst(veld::Volgnr), volgnr);
-  QCOMPARE(v.form.Model().werk.RekNr, 1);
+  QCOMPARE(v.form.Model().Stand().werk.RekNr, 1);
   QVERIFY(v.Gefocust(veld::Rekening));
   QVERIFY(!herstel->isEnabled() && !bewaar->isEnabled() && ok->isEnabled());
 
@@ -416,8 +416,8 @@ void TstBoekingForm::tabInRekeningVeld() {
   QVERIFY(v.Gefocust(veld::Rekening));
   QTest::keyClicks(rekening, "2");
   QTest::keyClick(rekening, Qt::Key_Tab);
-  QCOMPARE(v.form.Model().werk.RekNr, 2);
-  QCOMPARE(v.form.Model().onthoudRek, 2);
+  QCOMPARE(v.form.Model().Stand().werk.RekNr, 2);
+  QCOMPARE(v.form.Model().Stand().onthoudRek, 2);
   QVERIFY(!v.Kind<QPushButton>("BewaarKnop")->isEnabled());  // Tab is no Enter
 }
 
@@ -431,16 +431,16 @@ void TstBoekingForm::lijstenOpNaam() {
   QCOMPARE(v.Tekst(veld::Rekening), QString("Betaal  1"));
   QVERIFY(v.Typ(veld::Rekening, "Spa"));
   QCOMPARE(v.Tekst(veld::Rekening), QString("Spaar  2"));
-  QCOMPARE(v.form.Model().werk.RekNr, 2);
+  QCOMPARE(v.form.Model().Stand().werk.RekNr, 2);
   QVERIFY(v.TypVelden({{veld::Volgnr, "3"}, {veld::Blad, ""}, {veld::Groep, "Salar"}}));
   QCOMPARE(v.Tekst(veld::Groep), QString("Salaris   201"));
-  QCOMPARE(v.form.Model().werk.GroepKode, std::string("201"));
+  QCOMPARE(v.form.Model().Stand().werk.GroepKode, std::string("201"));
   // Back in the account field, a number typed in full needs no completion.
   auto* rekening = static_cast<QComboBox*>(v.form.Veld(veld::Rekening));
   rekening->setFocus();
   rekening->lineEdit()->selectAll();
   QVERIFY(v.Typ(veld::Rekening, "07"));
-  QCOMPARE(v.form.Model().werk.RekNr, 7);
+  QCOMPARE(v.form.Model().Stand().werk.RekNr, 7);
   QVERIFY(v.boek.berichten.getoond.empty());
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The booking model: everything the booking window decides. The window
-// mirrors the public state (field texts, lists, labels, visibility, focus,
-// grid) and forwards the user's actions: Start, Invoer (Enter in a field),
-// Bewaar, Herstel, Schrap, the grid switch and closing.
+// forwards the user's actions (Start, Invoer for Enter in a field, Bewaar,
+// Herstel, Schrap, the grid switch, closing) and mirrors what Stand() shows
+// it: the field texts, lists, labels, visibility, focus and grid, beside the
+// working record. Only the model's own operations change that state.
 
 #include <array>
 #include <functional>
@@ -73,53 +74,11 @@ enum class Menu { Geen, Boek, Beleg };
 
 using BoekBewaarder = std::function<void(Kasboek&)>;
 
-class BoekingModel {
- public:
-  // `bewaar` writes the whole book after every change (BewaarBoek).
-  BoekingModel(Kasboek& kb, RecordKiezer& kiezer, BoekingVensters& vensters,
-               BoekBewaarder bewaar);
-
-  // ---- entry points ----
-  // The booking and securities entry points (modes below and from 10).
-  // True when a record is ready and the entry panel shows.
-  bool Start(int modus, bool vers);
-  // Modes 200 and 210: change the record at the given position, close after.
-  bool StartMetRecord(int modus, int positie);
-
-  // ---- the user's actions ----
-  void ZetTekst(int tag, const std::string& tekst) { velden[tag].tekst = tekst; }
-  // Enter in a field: runs its handler (messages allowed) and its extra work,
-  // then moves the focus unless the handler reported an error.
-  void Invoer(int tag);
-  void Invoer(int tag, const std::string& tekst) { ZetTekst(tag, tekst); Invoer(tag); }
-  // Tab in the account field: the handler without a focus move.
-  void TabRekening();
-  void ZetOpm(bool aan) { opmCheck = aan; }
-  void ZetBtw(bool aan) { btwBox = aan && btwBoxZichtbaar; }
-  // "Bewaar": the handlers in quiet mode, then the saving steps. False when
-  // nothing was posted (a refused field, "Bedrag = 0" answered Ja).
-  bool Bewaar();
-  void Herstel();
-  void Schrap();
-  void WisselGrid();  // KasRekKnop
-  // The window shows the grid: fill it for the current grid mode.
-  void ToonGrid();
-  // "&OK", "&Stop", "&Einde".
-  void SluitKnop();
-  // "&OK" of the window: with input typed on the panel and not yet booked
-  // (no Enter pressed), asks "Kas-record nog boeken": Ja books it as "Bewaar"
-  // does, Nee drops it, "Schrap" stays. True when the window may close.
-  bool OkKnop();
-  // The window has shown the fields as they stand; what differs from this
-  // afterwards was typed by the user.
-  void MerkGetoond();
-  bool InvoerGetypt() const;
-  // Closing the window: true when it may close (asks "Kas-record nog redden"
-  // unless saved).
-  bool MagSluiten();
-
-  // ---- the model itself (public so that the window and tests can see it) ----
-  Kasboek& kb;
+// The state of a booking in progress and what the window shows of it. The
+// model keeps it; the window and the tests read it through
+// BoekingModel::Stand(), which hands it out read-only.
+struct BoekingStand {
+  // ---- the working state ----
   int boekModus = 0;
   TKas werk;
   TKas reserve;  // for "Herstel"
@@ -172,6 +131,65 @@ class BoekingModel {
   bool gridZichtbaar = false;
   std::string kasRekKnopTekst = "ValDero";
   GridInhoud grid;
+};
+
+class BoekingModel : private BoekingStand {
+ public:
+  // `bewaar` writes the whole book after every change (BewaarBoek).
+  BoekingModel(Kasboek& kb, RecordKiezer& kiezer, BoekingVensters& vensters,
+               BoekBewaarder bewaar);
+
+  // ---- entry points ----
+  // The booking and securities entry points (modes below and from 10).
+  // True when a record is ready and the entry panel shows.
+  bool Start(int modus, bool vers);
+  // Modes 200 and 210: change the record at the given position, close after.
+  bool StartMetRecord(int modus, int positie);
+
+  // ---- the user's actions ----
+  void ZetTekst(int tag, const std::string& tekst) { velden[tag].tekst = tekst; }
+  // Enter in a field: runs its handler (messages allowed) and its extra work,
+  // then moves the focus unless the handler reported an error.
+  void Invoer(int tag);
+  void Invoer(int tag, const std::string& tekst) { ZetTekst(tag, tekst); Invoer(tag); }
+  // Tab in the account field: the handler without a focus move.
+  void TabRekening();
+  void ZetOpm(bool aan) { opmCheck = aan; }
+  void ZetBtw(bool aan) { btwBox = aan && btwBoxZichtbaar; }
+  // "Bewaar": the handlers in quiet mode, then the saving steps. False when
+  // nothing was posted (a refused field, "Bedrag = 0" answered Ja).
+  bool Bewaar();
+  void Herstel();
+  void Schrap();
+  void WisselGrid();  // KasRekKnop
+  // The window shows the grid: fill it for the current grid mode.
+  void ToonGrid();
+  // "&OK", "&Stop", "&Einde".
+  void SluitKnop();
+  // "&OK" of the window: with input typed on the panel and not yet booked
+  // (no Enter pressed), asks "Kas-record nog boeken": Ja books it as "Bewaar"
+  // does, Nee drops it, "Schrap" stays. True when the window may close.
+  bool OkKnop();
+  // The window has shown the fields as they stand; what differs from this
+  // afterwards was typed by the user.
+  void MerkGetoond();
+  bool InvoerGetypt() const;
+  // Closing the window: true when it may close (asks "Kas-record nog redden"
+  // unless saved).
+  bool MagSluiten();
+  // A menu of the window opens: nothing on the panel is left to save or
+  // restore.
+  void MenuGeopend() { bewaarAan = herstelAan = false; }
+
+  // ---- what the window and the tests see ----
+  const BoekingStand& Stand() const { return *this; }
+
+  // The account number in an account list entry: the first two characters,
+  // or the last two when accounts are listed name first; 0 for none.
+  static int RekeningUitTekst(const std::string& tekst, bool opNaam);
+
+ private:
+  Kasboek& kb;
 
   // ---- operations of the model, used by the steps above ----
   // Builds a record from the working record for the leg and inserts it.
@@ -185,11 +203,7 @@ class BoekingModel {
   // RecordKoers: the rate the working amount is read and shown with.
   double RecordKoers() const;
   void TekenGrid();
-  // The account number in an account list entry: the first two characters,
-  // or the last two when accounts are listed name first; 0 for none.
-  static int RekeningUitTekst(const std::string& tekst, bool opNaam);
 
- private:
   RecordKiezer& kiezer_;
   BoekingVensters& vensters_;
   BoekBewaarder bewaar_;

@@ -44,9 +44,9 @@ std::optional<std::string> VoerBoekingUit(Kasboek& kb, const BoekOpdracht& opdra
   for (int t = 1; t <= veld::Omschrijving; ++t) {
     // Visibility is read when the field's turn comes: the currency shows
     // the rate field.
-    if (!model.velden[static_cast<std::size_t>(t)].zichtbaar) continue;
+    if (!model.Stand().velden[static_cast<std::size_t>(t)].zichtbaar) continue;
     const auto& gegeven = teksten[static_cast<std::size_t>(t)];
-    model.Invoer(t, gegeven ? *gegeven : model.velden[static_cast<std::size_t>(t)].tekst);
+    model.Invoer(t, gegeven ? *gegeven : model.Stand().velden[static_cast<std::size_t>(t)].tekst);
   }
   if (opm) model.ZetOpm(*opm);
   if (btw) model.ZetBtw(*btw);

@@ -8,7 +8,7 @@
 namespace valdero {
 
 QVariant BoekingGridModel::data(const QModelIndex& index, int rol) const {
-  const GridInhoud& g = model_.grid;
+  const GridInhoud& g = model_.Stand().grid;
   if (!index.isValid() || index.row() >= static_cast<int>(g.rijen.size())) return {};
   const auto& rij = g.rijen[static_cast<std::size_t>(index.row())];
   if (index.column() >= static_cast<int>(rij.size())) return {};
@@ -19,7 +19,7 @@ QVariant BoekingGridModel::data(const QModelIndex& index, int rol) const {
       if (index.column() >= 4) return int(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     case Qt::ForegroundRole:
-      switch (KleurVanCel(g, model_.gridModus, index.row(), index.column())) {
+      switch (KleurVanCel(g, model_.Stand().gridModus, index.row(), index.column())) {
         case CelKleur::Groen: return QBrush(QColor(0, 128, 0));
         case CelKleur::Rood: return QBrush(Qt::red);
         case CelKleur::Gewoon: return {};
@@ -30,7 +30,7 @@ QVariant BoekingGridModel::data(const QModelIndex& index, int rol) const {
 }
 
 QVariant BoekingGridModel::headerData(int sectie, Qt::Orientation richting, int rol) const {
-  const auto& kop = model_.grid.kop;
+  const auto& kop = model_.Stand().grid.kop;
   if (rol != Qt::DisplayRole || richting != Qt::Horizontal || sectie < 0 ||
       sectie >= static_cast<int>(kop.size()))
     return {};

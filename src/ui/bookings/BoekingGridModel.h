@@ -20,10 +20,10 @@ class BoekingGridModel : public QAbstractTableModel {
   }
 
   int rowCount(const QModelIndex& ouder = {}) const override {
-    return ouder.isValid() ? 0 : static_cast<int>(model_.grid.rijen.size());
+    return ouder.isValid() ? 0 : static_cast<int>(model_.Stand().grid.rijen.size());
   }
   int columnCount(const QModelIndex& ouder = {}) const override {
-    return ouder.isValid() ? 0 : static_cast<int>(model_.grid.kop.size());
+    return ouder.isValid() ? 0 : static_cast<int>(model_.Stand().grid.kop.size());
   }
   QVariant data(const QModelIndex& index, int rol) const override;
   QVariant headerData(int sectie, Qt::Orientation richting, int rol) const override;

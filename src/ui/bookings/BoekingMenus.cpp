@@ -54,10 +54,10 @@ void TBoekingForm::BouwMenus() {
     connect(einde, &QAction::triggered, this, &TBoekingForm::SluitKlik);
     // Opening a menu leaves nothing to save or restore on the panel.
     connect(menu, &QMenu::aboutToShow, this, [this] {
-      model_.bewaarAan = model_.herstelAan = false;
+      model_.MenuGeopend();
       bewaar_->setEnabled(false);
       herstel_->setEnabled(false);
-      if (openTransfer_) openTransfer_->setEnabled(model_.openTransferAan);
+      if (openTransfer_) openTransfer_->setEnabled(model_.Stand().openTransferAan);
     });
     return menu;
   };
@@ -67,9 +67,9 @@ void TBoekingForm::BouwMenus() {
 
 void TBoekingForm::ToonMenu() {
   if (!isVisible()) return;
-  if (model_.menu == Menu::Boek) {
+  if (model_.Stand().menu == Menu::Boek) {
     popupBoek_->popup(mapToGlobal(QPoint(width() / 3, height() / 2)));
-  } else if (model_.menu == Menu::Beleg) {
+  } else if (model_.Stand().menu == Menu::Beleg) {
     popupBeleg_->popup(mapToGlobal(QPoint(width() / 3, height() / 3 + 20)));
   }
 }

@@ -201,7 +201,7 @@ int TBoekingForm::Indeling() {
   // The grid is hidden when the window opens fresh; the panel then stands at
   // the top instead of below an empty grey area, and the window is as high
   // as what it shows.
-  const int top = model_.gridZichtbaar ? kPanelTop : kPanelTopZonder;
+  const int top = model_.Stand().gridZichtbaar ? kPanelTop : kPanelTopZonder;
   panel_->move(8, top);
   const int knopTop = top + kPanelHoogte + kKnopAfstand;
   for (QPushButton* k : {ok_, stop_, schrap_, kasRek_, help_})
@@ -252,7 +252,7 @@ QLineEdit* TBoekingForm::Edit(int tag) const {
 }
 
 void TBoekingForm::PlaatsVelden() {
-  const int m = model_.boekModus;
+  const int m = model_.Stand().boekModus;
   const bool metAandelen = modus::IsEffecten(m) && m != modus::RenteDividend;
   for (int tag = 1; tag <= veld::Omschrijving; ++tag) {
     Plek p = StandaardPlek(tag);

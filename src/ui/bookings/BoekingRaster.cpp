@@ -76,17 +76,17 @@ void TBoekingForm::BouwRaster() {
 }
 
 void TBoekingForm::ToonRaster() {
-  const bool zichtbaar = model_.gridZichtbaar;
+  const bool zichtbaar = model_.Stand().gridZichtbaar;
   rekenLab_->setVisible(zichtbaar);
   raster_->setVisible(zichtbaar);
   if (const int hoogte = Indeling(); hoogte != height()) resize(width(), hoogte);
   if (!zichtbaar) return;
 
-  const GridInhoud& g = model_.grid;
+  const GridInhoud& g = model_.Stand().grid;
   // Every Enter shows the model again; a long account is only drawn anew
   // when its rows, the view or the font changed.
   const int fontGrootte = kb_.Config.FontGrootte;
-  const std::size_t afdruk = Afdruk(g, model_.gridModus, fontGrootte);
+  const std::size_t afdruk = Afdruk(g, model_.Stand().gridModus, fontGrootte);
   if (gridGetekend_ && afdruk == getoondeAfdruk_) {
     raster_->viewport()->update();
     return;
@@ -103,7 +103,7 @@ void TBoekingForm::ToonRaster() {
   // total must not be cut. The rows at both ends hold the widest dates and
   // the totals; the free texts (relation, account name) keep their width.
   const QFontMetrics fm(raster_->font());
-  const int vrijeTekst = model_.gridModus == 1 ? 1 : 3;
+  const int vrijeTekst = model_.Stand().gridModus == 1 ? 1 : 3;
   std::vector<int> breedtes(g.breedtes.begin(), g.breedtes.end());
   auto meet = [&](std::size_t c, const std::string& tekst) {
     if (static_cast<int>(c) == vrijeTekst || c >= breedtes.size()) return;

@@ -62,7 +62,7 @@ bool TBoekingForm::WijzigRecord(int m, int positie) {
 }
 
 void TBoekingForm::NaStart(bool klaar) {
-  const bool effecten = modus::IsEffecten(model_.boekModus);
+  const bool effecten = modus::IsEffecten(model_.Stand().boekModus);
   if (klaar) {
     vers_ = false;
     if (!isVisible()) show();
@@ -92,7 +92,7 @@ void TBoekingForm::NaarModel() {
 }
 
 void TBoekingForm::Toon() {
-  const BoekingModel& m = model_;
+  const BoekingStand& m = model_.Stand();
   setWindowTitle(Q(m.vensterTitel));
   panel_->setTitle(Q(m.panelKop));
   panel_->setVisible(m.panelZichtbaar);
@@ -127,14 +127,14 @@ void TBoekingForm::Toon() {
 
 void TBoekingForm::ToonVeld(int tag) {
   const auto t = static_cast<std::size_t>(tag);
-  const VeldStaat& staat = model_.velden[t];
+  const VeldStaat& staat = model_.Stand().velden[t];
   QWidget* w = Veld(tag);
   if (auto* c = qobject_cast<QComboBox*>(w)) {
-    if (getoondeLijsten_[t] != model_.lijsten[t]) {
+    if (getoondeLijsten_[t] != model_.Stand().lijsten[t]) {
       const QSignalBlocker blok(c);
       c->clear();
-      for (const auto& regel : model_.lijsten[t]) c->addItem(Q(regel));
-      getoondeLijsten_[t] = model_.lijsten[t];
+      for (const auto& regel : model_.Stand().lijsten[t]) c->addItem(Q(regel));
+      getoondeLijsten_[t] = model_.Stand().lijsten[t];
     }
     c->setEditText(Q(staat.tekst));
   } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
@@ -149,15 +149,15 @@ void TBoekingForm::ToonVeld(int tag) {
 }
 
 void TBoekingForm::ZetFocus() {
-  if (!model_.panelZichtbaar) return;
-  if (model_.focus == veld::BewaarKnop) {
+  if (!model_.Stand().panelZichtbaar) return;
+  if (model_.Stand().focus == veld::BewaarKnop) {
     bewaar_->setFocus(Qt::OtherFocusReason);
     return;
   }
-  if (model_.focus < 1 || model_.focus > veld::Omschrijving) return;
-  Veld(model_.focus)->setFocus(Qt::OtherFocusReason);
+  if (model_.Stand().focus < 1 || model_.Stand().focus > veld::Omschrijving) return;
+  Veld(model_.Stand().focus)->setFocus(Qt::OtherFocusReason);
   // The whole text is selected, so typing replaces it.
-  Edit(model_.focus)->selectAll();
+  Edit(model_.Stand().focus)->selectAll();
 }
 
 void TBoekingForm::Enter(int tag) {
@@ -171,11 +171,11 @@ void TBoekingForm::BewaarKlik() {
   NaarModel();
   model_.Bewaar();
   Toon();
-  if (model_.vensterGesloten) {
+  if (model_.Stand().vensterGesloten) {
     close();
     return;
   }
-  if (model_.panelZichtbaar)
+  if (model_.Stand().panelZichtbaar)
     ZetFocus();
   else
     ToonMenu();
@@ -196,7 +196,7 @@ void TBoekingForm::SchrapKlik() {
 
 void TBoekingForm::KasRekKlik() {
   model_.WisselGrid();
-  kasRek_->setText(Q(model_.kasRekKnopTekst));
+  kasRek_->setText(Q(model_.Stand().kasRekKnopTekst));
   ToonRaster();
 }
 
