@@ -32,10 +32,10 @@ struct PostBoek : BoekMetPoorten {
     SorteerGroepenEnMatrix(kb);
     map = std::filesystem::temp_directory_path() / "valdero_bench_boeking";
     std::filesystem::create_directories(map);
-    kb.Map = map;
-    kb.KasPad = (map / (kb.KasNaam + ".vdr")).string();
+    kb.sessie.Map = map;
+    kb.sessie.KasPad = (map / (kb.sessie.KasNaam + ".vdr")).string();
     // An existing file: the save writes it without asking for a name.
-    std::ofstream(kb.KasPad).put('\0');
+    std::ofstream(kb.sessie.KasPad).put('\0');
     if (bewaarWijze == 2)
       bewaar = [](Kasboek& k) { BewaarNaWijziging(k); };
     else if (bewaarWijze == 1)

@@ -27,10 +27,10 @@ constexpr int kTransacties = 100'000;
 
 struct BenchBoek : BoekMetPoorten {
   explicit BenchBoek(const std::filesystem::path& map) : BoekMetPoorten(MaakDatum(2026, 6, 1)) {
-    kb.Map = map;
-    kb.KasNaam = "Valdr26";
-    kb.KasPad = "Valdr26.vdr";
-    kb.ConfigPad = "Valdr26.cfg";
+    kb.sessie.Map = map;
+    kb.sessie.KasNaam = "Valdr26";
+    kb.sessie.KasPad = "Valdr26.vdr";
+    kb.sessie.ConfigPad = "Valdr26.cfg";
   }
 };
 
@@ -83,12 +83,12 @@ BENCHMARK(BM_StartBoek)->Unit(benchmark::kMillisecond);
 void BM_BewaarBoek(benchmark::State& state) {
   BenchBoek b(GroteBoekMap());
   if (!OpenBoek(b.kb, false).Gelukt() || !LeesConfig(b.kb).Gelukt()) state.SkipWithError("boek niet geladen");
-  b.kb.EersteBewaring = false;  // the steady state: no backup any more
+  b.kb.sessie.EersteBewaring = false;  // the steady state: no backup any more
   for (auto _ : state) {
     if (!BewaarBoek(b.kb, false).Gelukt()) state.SkipWithError("niet bewaard");
   }
   state.SetBytesProcessed(state.iterations() *
-                          static_cast<std::int64_t>(std::filesystem::file_size(b.kb.Pad(b.kb.KasPad))));
+                          static_cast<std::int64_t>(std::filesystem::file_size(b.kb.Pad(b.kb.sessie.KasPad))));
 }
 BENCHMARK(BM_BewaarBoek)->Unit(benchmark::kMillisecond);
 
@@ -106,7 +106,7 @@ void BM_BewaarBoekMetVoortgang(benchmark::State& state) {
   TelVoortgang voortgang;
   b.kb.poorten.voortgang = voortgang;
   if (!OpenBoek(b.kb, false).Gelukt() || !LeesConfig(b.kb).Gelukt()) state.SkipWithError("boek niet geladen");
-  b.kb.EersteBewaring = false;
+  b.kb.sessie.EersteBewaring = false;
   voortgang.meldingen = 0;
   for (auto _ : state) {
     if (!BewaarBoek(b.kb, false).Gelukt()) state.SkipWithError("niet bewaard");

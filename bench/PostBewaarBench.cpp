@@ -43,11 +43,11 @@ struct BewaarBoek : BoekMetPoorten {
   BewaarBoek() : BoekMetPoorten(MaakDatum(2026, 12, 31)), map(MaakMap()) {
     berichten.standaardAntwoord = antwoord::Ja;
     MaakVoorbeeldBoek(kb, {.jaar = 2026, .transacties = 100'000});
-    kb.Map = map;
-    kb.KasPad = (map / (kb.KasNaam + ".vdr")).string();
+    kb.sessie.Map = map;
+    kb.sessie.KasPad = (map / (kb.sessie.KasNaam + ".vdr")).string();
     // An existing file: the save writes it without asking for a name. The
     // book is on disk, and its backup made, before the timing starts.
-    std::ofstream(kb.KasPad).put('\0');
+    std::ofstream(kb.sessie.KasPad).put('\0');
     BewaarNaWijziging(kb);
     BewaarNaWijziging(kb);
   }
@@ -93,7 +93,7 @@ void BM_PostEnBewaarTegenSchrijven(benchmark::State& state) {
   BewaarBoek boek;
   BoekingModel model(boek.kb, boek.vensters, boek.vensters, [](Kasboek& k) { BewaarNaWijziging(k); });
   model.Start(modus::Afboeken, true);
-  const std::vector<char> inhoud(static_cast<std::size_t>(fs::file_size(boek.kb.KasPad)), 'x');
+  const std::vector<char> inhoud(static_cast<std::size_t>(fs::file_size(boek.kb.sessie.KasPad)), 'x');
   const fs::path vloer = boek.map / "vloer.bin";
   const fs::path overschreven = boek.map / "overschreven.bin";
   double post = 0, schrijf = 0, overschrijf = 0;

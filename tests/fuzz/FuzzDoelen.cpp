@@ -35,8 +35,8 @@ std::string Tekst(Invoer invoer) { return {reinterpret_cast<const char*>(invoer.
 struct LeesBoekMetPoorten : valdero::BoekMetPoorten {
   LeesBoekMetPoorten() : valdero::BoekMetPoorten(MaakDatum(2026, 3, 15)) {
     berichten.standaardAntwoord = antwoord::Ja;
-    kb.KasNaam = "Valdr26";
-    kb.HuidigJaar = "2026";
+    kb.sessie.KasNaam = "Valdr26";
+    kb.sessie.HuidigJaar = "2026";
   }
 };
 
@@ -83,9 +83,9 @@ bool SchrijfBytes(const fs::path& pad, Invoer invoer) {
 }
 
 void ZetBoekInMap(Kasboek& kb, const fs::path& map) {
-  kb.Map = map;
-  kb.KasNaam = "Valdr26";
-  kb.ConfigPad = "Valdr26.cfg";
+  kb.sessie.Map = map;
+  kb.sessie.KasNaam = "Valdr26";
+  kb.sessie.ConfigPad = "Valdr26.cfg";
   kb.KasGelezen = true;
 }
 

@@ -120,7 +120,7 @@ TEST(AfschriftPrint, PrintsHeadingTitlesAndEveryRowWithCellsOfAtMostThirtyCharac
   ASSERT_TRUE(a.model->Print());
   EXPECT_EQ(printer.documenten, 1);
   const std::vector<std::string> begin(printer.teksten.begin(), printer.teksten.begin() + 10);
-  EXPECT_EQ(begin, (std::vector<std::string>{"Betaal 123456789", a.kb.KasNaam, "Index", "Rek", "Datum", "Naam",
+  EXPECT_EQ(begin, (std::vector<std::string>{"Betaal 123456789", a.kb.sessie.KasNaam, "Index", "Rek", "Datum", "Naam",
                                              "Omschrijving", "By/Af", "Bedrag", "Mnt"}));
   const std::vector<std::string> eerste(printer.teksten.begin() + 10, printer.teksten.begin() + 18);
   EXPECT_EQ(eerste, (std::vector<std::string>{"1", "123456789", "3-3-2008", "BAKKER JANSEN BREDA",

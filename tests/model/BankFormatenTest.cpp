@@ -361,7 +361,7 @@ TEST(BankFormatenTest, EenGekozenBestandInEenDiepeMapWordtHeelGelezen) {
   const std::string inhoud = test::BankFixture("rabo.txt");
   test::SchrijfBytes(pad, std::vector<std::uint8_t>(inhoud.begin(), inhoud.end()));
   test::BankBoek boek;
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   boek.berichten.Bestand(pad);
   boek.run = std::make_unique<BankImport>(boek.kb, boek.kiezer, nullptr);
   EXPECT_TRUE(boek.run->Importeer(0));

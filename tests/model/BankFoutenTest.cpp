@@ -321,7 +321,7 @@ class BankBestandTest : public ::testing::Test {
     std::ofstream(map / naam, std::ios::binary) << inhoud;
   }
   bool Importeer(int tag, const std::string& naam) {
-    boek.kb.Map = map.pad();
+    boek.kb.sessie.Map = map.pad();
     run = std::make_unique<BankImport>(boek.kb, boek.kiezer, nullptr);
     return run->ImporteerBestand(tag, naam);
   }

@@ -85,7 +85,7 @@ TEST(Bedragen, RefusedNumberReportsAndRecordsErrorFive) {
 
 TEST(Bedragen, DisplayCurrencyConvertsBothWays) {
   MuntBoek b(',');
-  b.kb.HulpMunt = 1;  // USD at 0.8
+  b.kb.weergave.HulpMunt = 1;  // USD at 0.8
   std::string tekst = "100";
   EXPECT_NEAR(LeesBedrag(b.kb, tekst, false).value_or(0), 80.0, 1e-5);
   EXPECT_EQ(BedragTekst(b.kb, 80.0), "100,00");
@@ -95,7 +95,7 @@ TEST(Bedragen, DisplayCurrencyConvertsBothWays) {
 TEST(Bedragen, RateZeroShowsUnconvertedAfterOneReportPerAmount) {
   MuntBoek b(',');
   b.kb.ValutaLijst[2].Koers = 0;
-  b.kb.HulpMunt = 2;
+  b.kb.weergave.HulpMunt = 2;
   EXPECT_EQ(BedragTekst(b.kb, 12.345), "12,35");
   EXPECT_EQ(BedragTekst(b.kb, 1), "1,00");
   ASSERT_EQ(b.berichten.getoond.size(), 2u);

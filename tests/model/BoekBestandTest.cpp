@@ -43,7 +43,7 @@ void VulBoek(Kasboek& kb) {
 void ZetOmzettingNaarDollars(Kasboek& kb) {
   test::VoegValutaToe(kb, "Eur", 1.0f, true);
   test::VoegValutaToe(kb, "USD", 0.8f);
-  kb.HulpMunt = 1;
+  kb.weergave.HulpMunt = 1;
   kb.MuntOmzetten = true;
 }
 
@@ -67,8 +67,8 @@ TEST(BoekBestand, LoadingAndSavingKeepsEveryByteButTheRewrittenOnes) {
 
   BoekInMap tweede;
   tweede.klok.Zet(MaakDatum(2009, 1, 2));
-  tweede.kb.HuidigJaar = "2009";
-  tweede.kb.KasPad = eerste.BoekPad().string();
+  tweede.kb.sessie.HuidigJaar = "2009";
+  tweede.kb.sessie.KasPad = eerste.BoekPad().string();
   EXPECT_TRUE(OpenBoek(tweede.kb, false).Gelukt());
   ASSERT_EQ(tweede.kb.IOStatus, 0);
   tweede.kb.Wachtwoord = LaadWachtwoord(tweede.kb);
@@ -149,13 +149,13 @@ TEST(BoekBestand, SampleBookRaro2005IsMovedToTheYear2007) {
   boek.kb.KasLijst[2].Datum = MaakDatum(2004, 2, 29);  // no such day in 2007
   const Bytes bestand = SchrijfBoek(boek.kb);
 
-  boek.kb.KasNaam = "Raro2005";
+  boek.kb.sessie.KasNaam = "Raro2005";
   EXPECT_TRUE(LeesBoek(boek.kb, bestand).Gelukt());
   EXPECT_EQ(boek.kb.KasLijst[1].Datum, MaakDatum(2007, 6, 14));
   EXPECT_EQ(boek.kb.KasLijst[2].Datum, MaakDatum(2004, 2, 29));
   EXPECT_EQ(boek.kb.KasLijst[3].Datum, MaakDatum(2007, 1, 4));
 
-  boek.kb.KasNaam = "Raro2005b";
+  boek.kb.sessie.KasNaam = "Raro2005b";
   EXPECT_TRUE(LeesBoek(boek.kb, bestand).Gelukt());
   EXPECT_EQ(boek.kb.KasLijst[1].Datum, MaakDatum(2005, 6, 14));
 }
@@ -297,7 +297,7 @@ TEST(BoekBestand, DamagedTransactionsLeaveOnlyTheDummy) {
 
 TEST(BoekBestand, MissingBookIsReported) {
   BoekInMap boek;
-  boek.kb.KasPad = "Elders09.vdr";
+  boek.kb.sessie.KasPad = "Elders09.vdr";
   EXPECT_FALSE(OpenBoek(boek.kb, true).Gelukt());
   EXPECT_EQ(boek.kb.IOStatus, 1);
   EXPECT_EQ(boek.berichten.Teksten(),
@@ -404,7 +404,7 @@ TEST(BoekBestand, ABackupThatCannotBeMadeIsReportedAndTheSaveGoesOn) {
   EXPECT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
   EXPECT_EQ(boek.berichten.Teksten(),
             std::vector<std::string>{"Reservekopie Valdr08.~VD niet gemaakt"});
-  EXPECT_TRUE(boek.kb.Bewaard);
+  EXPECT_TRUE(boek.kb.sessie.Bewaard);
   EXPECT_EQ(test::LeesBytes(boek.BoekPad()), SchrijfBoek(boek.kb));
   EXPECT_TRUE(std::filesystem::is_directory(reserve));
 }
@@ -419,8 +419,8 @@ TEST(BoekBestand, TheFirstSaveKeepsTheOpenedFileAsBackup) {
   test::VoegTransactieToe(boek.kb, 1, "201", MaakDatum(2008, 3, 1), -7);
   EXPECT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
   EXPECT_EQ(test::LeesBytes(reserve), geopend);
-  EXPECT_FALSE(boek.kb.EersteBewaring);
-  EXPECT_TRUE(boek.kb.Bewaard);
+  EXPECT_FALSE(boek.kb.sessie.EersteBewaring);
+  EXPECT_TRUE(boek.kb.sessie.Bewaard);
   EXPECT_TRUE(boek.berichten.getoond.empty());
 
   test::VoegTransactieToe(boek.kb, 1, "201", MaakDatum(2008, 3, 2), -8);
@@ -443,14 +443,14 @@ TEST(BoekBestand, SaveDialogChoosesTheFileAndItsFolder) {
   EXPECT_EQ(dialoog.filter, "Valdero file (*.vdr)|*.VDR");
   EXPECT_EQ(dialoog.standaardExtensie, "vdr");
   EXPECT_EQ(dialoog.voorgesteldeNaam, "Valdr08.vdr");
-  EXPECT_EQ(boek.kb.Map, elders.pad());
-  EXPECT_EQ(boek.kb.KasNaam, "Huis09");
-  EXPECT_EQ(boek.kb.KasPad, (elders / "Huis09.vdr").string());
-  EXPECT_TRUE(boek.kb.Bewaard);
+  EXPECT_EQ(boek.kb.sessie.Map, elders.pad());
+  EXPECT_EQ(boek.kb.sessie.KasNaam, "Huis09");
+  EXPECT_EQ(boek.kb.sessie.KasPad, (elders / "Huis09.vdr").string());
+  EXPECT_TRUE(boek.kb.sessie.Bewaard);
   EXPECT_TRUE(std::filesystem::exists(elders / "Huis09.vdr"));
   EXPECT_FALSE(std::filesystem::exists(elders / "Huis09.~VD"));
   EXPECT_EQ(boek.berichten.Teksten(),
-            std::vector<std::string>{"Wegschrijven van " + boek.kb.KasPad + " gelukt"});
+            std::vector<std::string>{"Wegschrijven van " + boek.kb.sessie.KasPad + " gelukt"});
 }
 
 TEST(BoekBestand, SaveDialogCancelledOrOverwriteRefused) {
@@ -462,7 +462,7 @@ TEST(BoekBestand, SaveDialogCancelledOrOverwriteRefused) {
   EXPECT_FALSE(BewaarBoek(boek.kb, false).Gelukt());  // the book has no file yet: the dialog comes
   EXPECT_EQ(boek.berichten.dialogen.size(), 1u);
   EXPECT_FALSE(boek.kb.MuntOmzetten);
-  EXPECT_FALSE(boek.kb.Bewaard);
+  EXPECT_FALSE(boek.kb.sessie.Bewaard);
   EXPECT_FALSE(std::filesystem::exists(boek.BoekPad()));
 
   test::SchrijfBytes(boek.map / "Ander08.vdr", {9, 9});
@@ -473,7 +473,7 @@ TEST(BoekBestand, SaveDialogCancelledOrOverwriteRefused) {
   EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{"Bestand bestaat al; Overschrijven?"});
   EXPECT_FALSE(boek.kb.MuntOmzetten);
   EXPECT_EQ(test::LeesBytes(boek.map / "Ander08.vdr"), (Bytes{9, 9}));
-  EXPECT_EQ(boek.kb.KasPad, "Valdr08.vdr");
+  EXPECT_EQ(boek.kb.sessie.KasPad, "Valdr08.vdr");
 }
 
 TEST(BoekBestand, SavingInDollarsConvertsAmountsBudgetsAndCurrencies) {
@@ -504,12 +504,12 @@ TEST(BoekBestand, ConversionWithoutAUsableRateSavesNothing) {
   VulBoek(boek.kb);
   test::VoegValutaToe(boek.kb, "Eur", 1.0f, true);
   test::VoegValutaToe(boek.kb, "XXX", 0.0f);
-  boek.kb.HulpMunt = 1;
+  boek.kb.weergave.HulpMunt = 1;
   boek.kb.MuntOmzetten = true;
   EXPECT_FALSE(BewaarBoek(boek.kb, false).Gelukt());
   EXPECT_EQ(boek.berichten.Teksten(), std::vector<std::string>{"Muntsoort niet juist"});
   EXPECT_FALSE(boek.kb.MuntOmzetten);
-  EXPECT_FALSE(boek.kb.Bewaard);
+  EXPECT_FALSE(boek.kb.sessie.Bewaard);
   EXPECT_EQ(boek.kb.KasLijst[1].Bedrag, -45.10);
 }
 
@@ -530,8 +530,8 @@ TEST(BoekBestand, AFailedSaveLeavesTheOldFileAndTheBookAsTheyWere) {
   EXPECT_EQ(test::LeesBytes(boek.BoekPad()), oud);
   EXPECT_TRUE(test::TijdelijkeBestanden(boek.map.pad()).empty());
   EXPECT_FALSE(std::filesystem::exists(boek.map / "Valdr08.~VD"));
-  EXPECT_FALSE(boek.kb.Bewaard);
-  EXPECT_TRUE(boek.kb.EersteBewaring);
+  EXPECT_FALSE(boek.kb.sessie.Bewaard);
+  EXPECT_TRUE(boek.kb.sessie.EersteBewaring);
   EXPECT_FALSE(boek.kb.MuntOmzetten);
   EXPECT_EQ(boek.kb.KasLijst[1].Bedrag, -45.10);
   EXPECT_EQ(boek.kb.GroepLijst[2].Budget, -2400);

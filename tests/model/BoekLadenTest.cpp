@@ -21,7 +21,7 @@ using test::VoorbeeldBestand;
 
 // A program about to start on 15 March of `jaar` in a folder of its own.
 struct Start : BoekMetPoorten {
-  explicit Start(int jaar) : BoekMetPoorten(MaakDatum(jaar, 3, 15)) { kb.Map = map.pad(); }
+  explicit Start(int jaar) : BoekMetPoorten(MaakDatum(jaar, 3, 15)) { kb.sessie.Map = map.pad(); }
   TestMap map;
 };
 
@@ -42,18 +42,18 @@ TEST_P(BoekZoeken, StartUpLooksForTheArgumentThenTheDefaultNamesThenAsks) {
   for (const auto& boek : g.boeken) SchrijfVoorbeeld(s.map.pad(), boek);
 
   EXPECT_EQ(LaadBoek(s.kb, true, g.argument), g.uitkomst);
-  EXPECT_EQ(s.kb.HuidigJaar, "2009");
+  EXPECT_EQ(s.kb.sessie.HuidigJaar, "2009");
   if (g.uitkomst == LaadUitkomst::NietsGekozen) {
-    EXPECT_EQ(s.kb.KasPad, "*.vdr");
+    EXPECT_EQ(s.kb.sessie.KasPad, "*.vdr");
     ASSERT_EQ(s.berichten.dialogen.size(), 1u);
     EXPECT_EQ(s.berichten.dialogen[0].titel, "Ópen Valdero");
     EXPECT_FALSE(s.kb.RekGelezen || s.kb.GroepGelezen || s.kb.KasGelezen);
     return;
   }
   EXPECT_TRUE(s.berichten.dialogen.empty());
-  EXPECT_EQ(s.kb.KasNaam, g.kasNaam);
-  EXPECT_EQ(s.kb.KasPad, g.kasNaam + ".vdr");
-  EXPECT_EQ(s.kb.ConfigPad, g.kasNaam + ".cfg");
+  EXPECT_EQ(s.kb.sessie.KasNaam, g.kasNaam);
+  EXPECT_EQ(s.kb.sessie.KasPad, g.kasNaam + ".vdr");
+  EXPECT_EQ(s.kb.sessie.ConfigPad, g.kasNaam + ".cfg");
   EXPECT_EQ(s.kb.KasJaar, g.kasJaar);
   EXPECT_EQ(s.kb.StartDatum, MaakDatum(std::stoi(g.kasJaar), 1, 1));
   EXPECT_TRUE(s.kb.RekGelezen && s.kb.GroepGelezen && s.kb.KasGelezen);
@@ -91,9 +91,9 @@ TEST(LaadBoek, TheOpenDialogChoosesTheBookAndItsFolder) {
   ASSERT_EQ(LaadBoek(s.kb, true), LaadUitkomst::Geladen);
   ASSERT_EQ(s.berichten.dialogen.size(), 1u);
   EXPECT_EQ(s.berichten.dialogen[0].map, s.map.pad().string());
-  EXPECT_EQ(s.kb.KasNaam, "Boek07");
+  EXPECT_EQ(s.kb.sessie.KasNaam, "Boek07");
   EXPECT_EQ(s.kb.KasJaar, "2007");
-  EXPECT_EQ(s.kb.Map, archief);
+  EXPECT_EQ(s.kb.sessie.Map, archief);
   EXPECT_TRUE(s.kb.KasGelezen);
   // The configuration came from the chosen folder, not from the defaults.
   EXPECT_TRUE(s.berichten.getoond.empty());
@@ -113,16 +113,16 @@ TEST(LaadBoek, ABookGivenByPathIsLoadedFromItsOwnFolder) {
     const std::string naam = BoekArgumentInMap(s.kb, pad);
     ASSERT_EQ(LaadBoek(s.kb, true, naam), LaadUitkomst::Geladen) << pad;
     EXPECT_TRUE(s.berichten.dialogen.empty()) << pad;
-    EXPECT_EQ(s.kb.KasNaam, "Boek07") << pad;
+    EXPECT_EQ(s.kb.sessie.KasNaam, "Boek07") << pad;
     EXPECT_EQ(s.kb.KasJaar, "2007") << pad;
-    EXPECT_EQ(fs::weakly_canonical(s.kb.Map), fs::weakly_canonical(archief)) << pad;
+    EXPECT_EQ(fs::weakly_canonical(s.kb.sessie.Map), fs::weakly_canonical(archief)) << pad;
     EXPECT_TRUE(s.kb.KasGelezen && s.kb.ConfigAanwezig) << pad;
     EXPECT_TRUE(s.berichten.getoond.empty()) << pad;
   }
   // A bare name stays in the folder the program started in.
   Start s(2009);
   EXPECT_EQ(BoekArgumentInMap(s.kb, "Valdr09"), "Valdr09");
-  EXPECT_EQ(s.kb.Map, s.map.pad());
+  EXPECT_EQ(s.kb.sessie.Map, s.map.pad());
 }
 
 TEST(LaadBoek, ANameWithoutAYearAsksWhetherToGoOn) {
@@ -158,12 +158,12 @@ TEST(LaadBoek, AfterOpenTheLoadIsAnnouncedAndTheCallersNameKept) {
   Start s(2009);
   SchrijfVoorbeeld(s.map.pad(), "Huis08");
   SchrijfVoorbeeld(s.map.pad(), "Valdr09", {.jaar = 2009});
-  s.kb.KasNaam = "Huis08";
+  s.kb.sessie.KasNaam = "Huis08";
 
   ASSERT_EQ(LaadBoek(s.kb, false, "Valdr09"), LaadUitkomst::Geladen);
-  EXPECT_EQ(s.kb.KasNaam, "Huis08");
+  EXPECT_EQ(s.kb.sessie.KasNaam, "Huis08");
   EXPECT_EQ(s.berichten.Teksten(), std::vector<std::string>{"Inlezen ValderoStream gelukt"});
-  EXPECT_TRUE(s.kb.EersteBewaring);
+  EXPECT_TRUE(s.kb.sessie.EersteBewaring);
 }
 
 TEST(LaadBoek, ABookWithoutConfigurationGetsTheDefaultsWritten) {
@@ -248,7 +248,7 @@ TEST(StartBoek, BuildsTheMatrixAndAppliesTheConfiguration) {
   const TInUit& kruis = s.kb.SaldoMatrix()[static_cast<std::size_t>(s.kb.ZoekGroep("xxxx").value())].back();
   EXPECT_NEAR(kruis.In + kruis.Uit, 0, 1e-9);
   EXPECT_NE(kruis.In, 0);
-  EXPECT_EQ(s.kb.HulpMunt, s.kb.BasisMunt);
+  EXPECT_EQ(s.kb.weergave.HulpMunt, s.kb.BasisMunt);
   EXPECT_EQ(s.kb.SoortKodes.front(), "BT");
   EXPECT_TRUE(s.kb.BtwActief);
   // The securities account is not the last account.
@@ -265,12 +265,12 @@ TEST(StartBoek, ADamagedConfigurationIsReplacedAndAppliedWithOrWithoutPostings) 
     Start s(2008);
     SchrijfVoorbeeld(s.map.pad(), "Valdr08", {.transacties = transacties});
     test::SchrijfBytes(s.map.pad() / "Valdr08.cfg", {1, 2, 3});
-    s.kb.HulpMunt = 2;  // left over from a book opened before
+    s.kb.weergave.HulpMunt = 2;  // left over from a book opened before
     ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
     EXPECT_EQ(s.kb.IOStatus, 4);
     ASSERT_FALSE(s.berichten.getoond.empty());
     EXPECT_EQ(s.berichten.getoond[0].tekst.rfind("Configuratie inlezen NIET gelukt", 0), 0u);
-    EXPECT_EQ(s.kb.HulpMunt, s.kb.BasisMunt);
+    EXPECT_EQ(s.kb.weergave.HulpMunt, s.kb.BasisMunt);
     EXPECT_EQ(s.kb.SoortKodes.front(), "BT");
     ASSERT_EQ(s.kb.SaldoMatrix().size(), static_cast<std::size_t>(s.kb.MaxGroep()) + 2);
   }
@@ -280,15 +280,15 @@ TEST(StartBoek, TheListingOrderOfTheConfigurationSortsTheLists) {
   Start s(2008);
   SchrijfVoorbeeld(s.map.pad(), "Valdr08");
   ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
-  EXPECT_FALSE(s.kb.RekeningenOpNaam);
+  EXPECT_FALSE(s.kb.weergave.RekeningenOpNaam);
   EXPECT_EQ(s.kb.RekLijst[1].Naam, "Betaalrekening");
   s.kb.Config.Vlaggen |= vlag::RekeningenOpNaam;
   EXPECT_TRUE(SchrijfConfig(s.kb).Gelukt());
 
   Start opnieuw(2008);
-  opnieuw.kb.Map = s.map.pad();
+  opnieuw.kb.sessie.Map = s.map.pad();
   ASSERT_EQ(StartBoek(opnieuw.kb, true), LaadUitkomst::Geladen);
-  EXPECT_TRUE(opnieuw.kb.RekeningenOpNaam);
+  EXPECT_TRUE(opnieuw.kb.weergave.RekeningenOpNaam);
   std::vector<std::string> namen;
   for (int i = 1; i <= opnieuw.kb.MaxRek(); ++i) namen.push_back(opnieuw.kb.RekLijst[static_cast<std::size_t>(i)].Naam);
   EXPECT_EQ(namen, (std::vector<std::string>{"Beleggingsrekening", "Betaalrekening", "Spaarrekening",

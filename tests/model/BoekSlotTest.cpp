@@ -49,7 +49,7 @@ struct Geopend {
   test::BoekMetPoorten boek{MaakDatum(2008, 5, 2)};
   LaadUitkomst uitkomst;
   Geopend(const TestMap& map, int antwoord) {
-    boek.kb.Map = map.pad();
+    boek.kb.sessie.Map = map.pad();
     boek.berichten.Antwoord(antwoord);
     uitkomst = StartBoek(boek.kb, true, "Huis08");
   }
@@ -72,7 +72,7 @@ TEST(BoekSlot, ASecondOpenerIsToldWhoHasTheBookAndMayOnlyRead) {
   }
   Geopend ja(map, antwoord::Ja);
   ASSERT_EQ(ja.uitkomst, LaadUitkomst::Geladen);
-  EXPECT_TRUE(ja.boek.kb.AlleenLezen);
+  EXPECT_TRUE(ja.boek.kb.sessie.AlleenLezen);
   EXPECT_TRUE(ja.boek.kb.KasGelezen);
   test::VoegTransactieToe(ja.boek.kb, 1, "410", MaakDatum(2008, 5, 2), -5);
   ja.boek.berichten.Wis();
@@ -92,7 +92,7 @@ TEST(BoekSlot, AWriteProtectedBookSaysSoWhenOpenedAndIsOpenedToReadOnly) {
   {
     Geopend open(map, antwoord::Ja);
     ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
-    EXPECT_TRUE(open.boek.kb.AlleenLezen);
+    EXPECT_TRUE(open.boek.kb.sessie.AlleenLezen);
     ASSERT_FALSE(open.boek.berichten.Teksten().empty());
     EXPECT_EQ(open.boek.berichten.Teksten().front(),
               "Huis08.vdr is schrijfbeveiligd: het boek is alleen-lezen geopend.\r"
@@ -103,7 +103,7 @@ TEST(BoekSlot, AWriteProtectedBookSaysSoWhenOpenedAndIsOpenedToReadOnly) {
     // Saved under a name of its own, the book can be written again.
     open.boek.berichten.Bestand((map.pad() / "Kopie08.vdr").string());
     EXPECT_TRUE(BewaarBoek(open.boek.kb, true).Gelukt());
-    EXPECT_FALSE(open.boek.kb.AlleenLezen);
+    EXPECT_FALSE(open.boek.kb.sessie.AlleenLezen);
     EXPECT_TRUE(fs::exists(map.pad() / "Kopie08.vdr"));
   }
   fs::permissions(boek, fs::perms::owner_write, fs::perm_options::add);
@@ -117,7 +117,7 @@ TEST(BoekSlot, TheLockIsHeldWhileOpenAndAStaleOneIsTakenOver) {
   {
     Geopend open(map, antwoord::Nee);
     ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
-    EXPECT_FALSE(open.boek.kb.AlleenLezen);
+    EXPECT_FALSE(open.boek.kb.sessie.AlleenLezen);
     EXPECT_TRUE(open.boek.berichten.getoond.empty());
     std::ifstream slot(SlotPad(boek));
     long pid = 0;
@@ -145,7 +145,7 @@ int Cli(const TestMap& map, const std::string& args, std::string* fout = nullptr
 
 std::size_t Boekingen(const TestMap& map, const std::string& omschrijving) {
   test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   EXPECT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
   std::size_t n = 0;
   for (const TKas& k : boek.kb.KasLijst) n += k.Omschrijving.rfind(omschrijving, 0) == 0;
@@ -230,7 +230,7 @@ TEST(BoekSlot, ALockThatCannotBeMadeStopsEverySave) {
     schijf.fout = g.fout;
     {
       test::BoekMetPoorten open(MaakDatum(2008, 5, 2));
-      open.kb.Map = map.pad();
+      open.kb.sessie.Map = map.pad();
       open.kb.poorten.bestandssysteem = schijf;
       ASSERT_EQ(StartBoek(open.kb, true, "Huis08"), LaadUitkomst::Geladen);
       EXPECT_TRUE(open.kb.KasGelezen);
@@ -260,10 +260,10 @@ TEST(BoekSlot, WithoutHardLinksTheLockIsMadeDirectly) {
   schijf.fout = EPERM;
   {
     test::BoekMetPoorten open(MaakDatum(2008, 5, 2));
-    open.kb.Map = map.pad();
+    open.kb.sessie.Map = map.pad();
     open.kb.poorten.bestandssysteem = schijf;
     ASSERT_EQ(StartBoek(open.kb, true, "Huis08"), LaadUitkomst::Geladen);
-    EXPECT_TRUE(open.kb.GeenSlot.empty()) << open.kb.GeenSlot;
+    EXPECT_TRUE(open.kb.sessie.GeenSlot.empty()) << open.kb.sessie.GeenSlot;
     EXPECT_TRUE(fs::is_regular_file(SlotPad(boek)));
     test::VoegTransactieToe(open.kb, 1, "410", MaakDatum(2008, 5, 2), -5);
     EXPECT_TRUE(BewaarBoek(open.kb, false).Gelukt());
@@ -300,7 +300,7 @@ TEST(BoekSlot, NothingOfTheLockStaysBehind) {
   {
     Geopend open(map, antwoord::Nee);
     ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
-    EXPECT_TRUE(open.boek.kb.GeenSlot.empty());
+    EXPECT_TRUE(open.boek.kb.sessie.GeenSlot.empty());
   }
   EXPECT_EQ(alles(), voor) << "an empty folder in the lock's place is taken over and gone";
 
@@ -308,7 +308,7 @@ TEST(BoekSlot, NothingOfTheLockStaysBehind) {
   {
     Geopend open(map, antwoord::Nee);
     ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
-    EXPECT_EQ(open.boek.kb.GeenSlot, "geen slot: Huis08.~LK is een map");
+    EXPECT_EQ(open.boek.kb.sessie.GeenSlot, "geen slot: Huis08.~LK is een map");
     EXPECT_FALSE(BewaarBoek(open.boek.kb, false).Gelukt());
   }
   EXPECT_TRUE(fs::is_directory(SlotPad(boek) / "van de gebruiker"));

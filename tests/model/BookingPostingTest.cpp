@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BookingCurrency, TypedInTheDisplayCurrencyStoredInBase) {
   BoekingBoek b;
-  b.kb.HulpMunt = 1;  // dollars shown and typed
+  b.kb.weergave.HulpMunt = 1;  // dollars shown and typed
   ASSERT_TRUE(b.model.Start(modus::Bijboeken, true));
   EXPECT_EQ(b.model.Stand().velden[veld::Munt].tekst, "USD");
   EXPECT_EQ(b.model.Stand().bedragLabel, "Bedrag :USD");

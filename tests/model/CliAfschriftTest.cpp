@@ -50,7 +50,7 @@ Uitvoer Cli(const TestMap& map, std::vector<std::string> args) {
 void MaakBoek(const TestMap& map) {
   test::SchrijfVoorbeeld(map.pad(), "Bank26", {.jaar = 2026, .transacties = 30});
   test::BoekMetPoorten boek(MaakDatum(2026, 3, 15));
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(boek.kb, true, "Bank26"), LaadUitkomst::Geladen);
   boek.kb.RekLijst[1].Naam = "Betaal 123456789";
   EXPECT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
@@ -215,7 +215,7 @@ TEST(CliAfschrift, EenMislukteBewaringLaatHetBoekZoalsHetWasEnDeVolgendeImportee
     {
       test::BoekMetPoorten boek(MaakDatum(2026, 3, 15));
       boek.berichten.standaardAntwoord = antwoord::Ja;
-      boek.kb.Map = map.pad();
+      boek.kb.sessie.Map = map.pad();
       ASSERT_EQ(StartBoek(boek.kb, true, "Bank26"), LaadUitkomst::Geladen);
       test::FoutBestanden schijf;
       schijf.faaltAltijd = {stap};

@@ -37,7 +37,7 @@ std::vector<std::string> Teksten(const nlohmann::json& boek) {
 std::vector<TKas> OpSchijf(const TestMap& map) {
   test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
   Kasboek& kb = boek.kb;
-  kb.Map = map.pad();
+  kb.sessie.Map = map.pad();
   EXPECT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
   return kb.KasLijst;
 }

@@ -56,15 +56,15 @@ TEST(CliRelaties, ABookWithoutCounterAccountsHasNoRelations) {
   {
     test::BoekMetPoorten boek(MaakDatum(2008, 6, 1));
     Kasboek& kb = boek.kb;
-    kb.Map = map.pad();
-    kb.KasNaam = "Kaal08";
-    kb.KasPad = "Kaal08.vdr";
+    kb.sessie.Map = map.pad();
+    kb.sessie.KasNaam = "Kaal08";
+    kb.sessie.KasPad = "Kaal08.vdr";
     test::VoegRekeningToe(kb, 1, "Betaal");
     test::VoegGroepToe(kb, "1", "Saldo Betaal");
     test::VoegTransactieToe(kb, 1, "1", MaakDatum(2008, 1, 1), 10).Relatie = "Zonder rekening";
     test::MarkeerGelezen(kb);
     StandaardConfig(kb);
-    ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb), kb.bestanden()));
+    ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.sessie.KasPad), SchrijfBoek(kb), kb.bestanden()));
     EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
   }
   const Uitvoer u = Cli(map.pad(), {"relaties", "--vandaag", "1-6-2008", "Kaal08"});

@@ -115,7 +115,7 @@ TEST(CliOpties, SharedOptionsAndTheirPorts) {
   EXPECT_EQ(boek.kb.DecimaalTeken(), '.');
   EXPECT_EQ(boek.kb.Vandaag(), MaakDatum(2009, 3, 15));
   EXPECT_EQ(boek.berichten.standaardAntwoord, antwoord::Ja);
-  EXPECT_EQ(boek.kb.Map, map.pad());
+  EXPECT_EQ(boek.kb.sessie.Map, map.pad());
 
   cli::CliOpties standaard;
   ASSERT_EQ(cli::LeesOpties({"--", "--raar"}, standaard), "");
@@ -184,7 +184,7 @@ TEST(CliDump, PrintsTheWholeBookAsLoadedAtStartUp) {
   // The same book loaded here: every list and the matrix, record by record.
   test::BoekMetPoorten boek(MaakDatum(2009, 1, 2));
   Kasboek& kb = boek.kb;
-  kb.Map = map.pad();
+  kb.sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
 
   ASSERT_EQ(d.at("KasLijst").size(), 61u);
@@ -317,7 +317,7 @@ TEST(CliSaldi, EveryAccountsBalanceWithTheDecimalSeparatorOfTheOption) {
   SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 150});
   test::BoekMetPoorten boek(MaakDatum(2008, 6, 1));
   Kasboek& kb = boek.kb;
-  kb.Map = map.pad();
+  kb.sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(kb, true, "Huis08"), LaadUitkomst::Geladen);
   const TInUit& betaal = kb.SaldoMatrix().back()[static_cast<std::size_t>(kb.ZoekRekening(1).value())];
   const std::string saldo = GetalTekst(kb, betaal.In + betaal.Uit, 2);

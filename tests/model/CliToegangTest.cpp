@@ -41,14 +41,14 @@ struct OpSchijf {
 };
 OpSchijf LeesOpSchijf(const TestMap& map) {
   test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   EXPECT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
   return {LaadWachtwoord(boek.kb), boek.kb.RekLijst.at(1).Naam};
 }
 
 void ZetWachtwoordOp(const TestMap& map) {
   test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
   boek.kb.Wachtwoord = kWachtwoord;
   ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());

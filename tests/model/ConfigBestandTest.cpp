@@ -26,14 +26,14 @@ constexpr std::size_t kConfig = kValuta + 11 * TValut::Grootte;
 Bytes StandaardBeeld(BoekInMap& boek) {
   StandaardConfig(boek.kb);
   EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
-  return test::LeesBytes(boek.kb.Pad(boek.kb.ConfigPad));
+  return test::LeesBytes(boek.kb.Pad(boek.kb.sessie.ConfigPad));
 }
 
 const std::string kStandaardMelding = " probeer opnieuw of controleer bestand";
 
 TEST(ConfigBestand, DefaultTablesWordForWord) {
   BoekInMap boek;
-  boek.kb.RekeningenOpNaam = true;
+  boek.kb.weergave.RekeningenOpNaam = true;
   const Bytes beeld = StandaardBeeld(boek);
   ASSERT_EQ(beeld.size(), kConfig + TConfig::Grootte);
   EXPECT_EQ(bytes::LeesI32(&beeld[0]), 16);
@@ -77,7 +77,7 @@ TEST(ConfigBestand, DefaultPrintLayoutFollowsThePrinter) {
   VeertigPrinter veertig;
   boek.kb.poorten.printer = veertig;
   veertig.ZetFont("Arial", 14, false);
-  boek.kb.GroepenOpNaam = true;
+  boek.kb.weergave.GroepenOpNaam = true;
   StandaardConfig(boek.kb);
   const TConfig& c = boek.kb.Config;
   EXPECT_EQ(c.FontNaam, "MS Sans Serif");
@@ -89,7 +89,7 @@ TEST(ConfigBestand, DefaultPrintLayoutFollowsThePrinter) {
   EXPECT_EQ(c.RegelsPerPagina, 7016 / 48 - 610 / 48);
   EXPECT_EQ(c.PrinterIndex, -1);
   EXPECT_EQ(c.Vlaggen, 1024);
-  EXPECT_EQ(boek.kb.TekenBreedte, 40 * 20 / 40 + 1);
+  EXPECT_EQ(boek.kb.weergave.TekenBreedte, 40 * 20 / 40 + 1);
 
   // Where no printer is installed the printer of fixed measures stands in:
   // at 600 pixels per inch a 10-point font is 96 pixels high (1.15 times
@@ -97,7 +97,7 @@ TEST(ConfigBestand, DefaultPrintLayoutFollowsThePrinter) {
   BoekMetPoorten zonderPrinter(MaakDatum(2008, 3, 5));
   StandaardConfig(zonderPrinter.kb);
   EXPECT_EQ(zonderPrinter.kb.Config.RegelHoogte, 115);
-  EXPECT_EQ(zonderPrinter.kb.TekenBreedte, 1667 / 40 + 1);
+  EXPECT_EQ(zonderPrinter.kb.weergave.TekenBreedte, 1667 / 40 + 1);
 }
 
 TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {
@@ -110,10 +110,10 @@ TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {
   boek.kb.Config.Persoonsdata[0] = "J. de Vries";
   boek.kb.Config.ruw[200] = 0x5A;  // carried as found
   EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
-  const Bytes bewaard = test::LeesBytes(boek.kb.Pad(boek.kb.ConfigPad));
+  const Bytes bewaard = test::LeesBytes(boek.kb.Pad(boek.kb.sessie.ConfigPad));
 
   BoekInMap tweede;
-  tweede.kb.ConfigPad = boek.kb.Pad(boek.kb.ConfigPad).string();
+  tweede.kb.sessie.ConfigPad = boek.kb.Pad(boek.kb.sessie.ConfigPad).string();
   EXPECT_TRUE(LeesConfig(tweede.kb).Gelukt());
   EXPECT_TRUE(tweede.berichten.getoond.empty());
   EXPECT_EQ(tweede.kb.IOStatus, 0);
@@ -123,7 +123,7 @@ TEST(ConfigBestand, SavedConfigurationReadsBackUnchanged) {
   EXPECT_TRUE(tweede.kb.ConfigAanwezig);
   EXPECT_EQ(tweede.kb.BasisMunt, 2);
   EXPECT_EQ(tweede.kb.Config.Persoonsdata[0], "J. de Vries");
-  tweede.kb.KasNaam = "Kopie08";
+  tweede.kb.sessie.KasNaam = "Kopie08";
   EXPECT_TRUE(SchrijfConfig(tweede.kb).Gelukt());
   EXPECT_EQ(test::LeesBytes(tweede.kb.Pad("Kopie08.cfg")), bewaard);
 }
@@ -170,7 +170,7 @@ TEST_P(BeschadigdeConfig, IsReportedAndReplacedByTheDefaults) {
   BoekInMap boek;
   Bytes beeld = StandaardBeeld(boek);
   geval.schade(beeld);
-  test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
+  test::SchrijfBytes(boek.kb.Pad(boek.kb.sessie.ConfigPad), beeld);
   boek.kb.KlasseLijst.clear();
   boek.kb.ValutaLijst.clear();
 
@@ -185,7 +185,7 @@ TEST_P(BeschadigdeConfig, IsReportedAndReplacedByTheDefaults) {
   EXPECT_TRUE(boek.kb.ConfigAanwezig);
   // The damaged file is left for the user to look at, and kept as a copy
   // for when the defaults are written over it.
-  EXPECT_EQ(test::LeesBytes(boek.kb.Pad(boek.kb.ConfigPad)), beeld);
+  EXPECT_EQ(test::LeesBytes(boek.kb.Pad(boek.kb.sessie.ConfigPad)), beeld);
   ASSERT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   EXPECT_EQ(test::LeesBytes(boek.map / "Valdr08.~CF"), beeld);
 }
@@ -233,7 +233,7 @@ TEST(ConfigBestand, OneKeptCopyPerDamagedContent) {
   BoekInMap boek;
   Bytes beeld = StandaardBeeld(boek);
   Aantal(beeld, 0, 0);
-  test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
+  test::SchrijfBytes(boek.kb.Pad(boek.kb.sessie.ConfigPad), beeld);
   for (int keer = 0; keer < 4; ++keer) {
     boek.berichten.Wis();
     EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
@@ -242,8 +242,8 @@ TEST(ConfigBestand, OneKeptCopyPerDamagedContent) {
   Aantal(beeld, 1, 0);
   // Another damaged file in its place (the kept copy may be a second name
   // of the old one).
-  std::filesystem::remove(boek.kb.Pad(boek.kb.ConfigPad));
-  test::SchrijfBytes(boek.kb.Pad(boek.kb.ConfigPad), beeld);
+  std::filesystem::remove(boek.kb.Pad(boek.kb.sessie.ConfigPad));
+  test::SchrijfBytes(boek.kb.Pad(boek.kb.sessie.ConfigPad), beeld);
   EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
   EXPECT_FALSE(LeesConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.berichten.Teksten().back(), "Oude configuratie bewaard als Valdr08-1.~CF");
@@ -272,7 +272,7 @@ TEST(ConfigBestand, MissingFileIsMadeFromTheDefaultsOnlyForALoadedBook) {
 TEST(ConfigBestand, SavingInDollarsMakesTheDollarTheBase) {
   BoekInMap boek;
   StandaardConfig(boek.kb);
-  boek.kb.HulpMunt = 1;
+  boek.kb.weergave.HulpMunt = 1;
   boek.kb.MuntOmzetten = true;
   EXPECT_TRUE(SchrijfConfig(boek.kb).Gelukt());
   EXPECT_EQ(boek.kb.BasisMunt, 1);
@@ -294,7 +294,7 @@ TEST(ConfigBestand, SavingInDollarsMakesTheDollarTheBase) {
 TEST(ConfigBestand, AFailedSaveLeavesTheOldFile) {
   BoekInMap boek;
   const Bytes oud = StandaardBeeld(boek);
-  const auto pad = boek.kb.Pad(boek.kb.ConfigPad);
+  const auto pad = boek.kb.Pad(boek.kb.sessie.ConfigPad);
   test::FoutBestanden schijf;
   schijf.faaltBij = 0;  // no new file can be made beside it
   schijf.fout = EACCES;
@@ -321,7 +321,7 @@ TEST(ConfigBestand, AConfigurationThatCannotBeReadIsNeverLost) {
     SCOPED_TRACE(g.naam);
     BoekInMap boek;
     const Bytes eigen = StandaardBeeld(boek);
-    const auto pad = boek.kb.Pad(boek.kb.ConfigPad);
+    const auto pad = boek.kb.Pad(boek.kb.sessie.ConfigPad);
     test::FoutBestanden schijf;
     schijf.faaltAltijd = g.faalt;
     boek.kb.poorten.bestandssysteem = schijf;

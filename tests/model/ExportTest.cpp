@@ -239,7 +239,7 @@ TEST(ExportSchrijven, CancellingTheSaveDialogWritesNothing) {
 
 TEST(Journaal, EachTransactionIsAnEntryAndATransferOneEntry) {
   test::BoekingBoek b;
-  b.kb.KasNaam = "Huis26";
+  b.kb.sessie.KasNaam = "Huis26";
   b.Kas(1, "410", -12.5, test::Dag(3, 2), 1, "brood; vers");
   b.kb.KasLijst[1].Relatie = "*Bakker";
   b.berichten.Antwoord(antwoord::Ja);

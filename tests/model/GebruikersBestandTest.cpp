@@ -162,7 +162,7 @@ TEST(GebruikersBestand, TheExportRefusesWhatIsNotARegularFile) {
     TestMap map;
     test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 10});
     test::BoekMetPoorten boek(MaakDatum(2008, 6, 1));
-    boek.kb.Map = map.pad();
+    boek.kb.sessie.Map = map.pad();
     ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
     ExportModel model(boek.kb);
     model.journaal = journaal;

@@ -20,7 +20,7 @@ struct GroepTabelTest : ::testing::Test {
 
   GroepTabelTest() {
     for (const char* letter : {" B ", " C ", " L "}) test::VoegKlasseToe(boek.kb, letter, "klasse");
-    boek.kb.KasNaam = "Huis24";
+    boek.kb.sessie.KasNaam = "Huis24";
     boek.Rekening(1, "Giro")
         .Groep("1", "Saldo Giro", 0, " C ")
         .Groep("200", "Huur", -1200, " U ")
@@ -356,7 +356,7 @@ TEST_F(GroepTabelTest, TheTitleChooserSelectsTheRowAfterRefills) {
 
 TEST_F(GroepTabelTest, TheTextFileOfTheMonthView) {
   test::TestMap map;
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   tabel.Open(3);
   boek.berichten.Bestand("groepen.txt");
   ASSERT_TRUE(tabel.BewaarTekst());

@@ -24,7 +24,7 @@ using test::TestMap;
 struct Open {
   test::BoekMetPoorten boek;
   Open(const TestMap& map, double nu) : boek(nu) {
-    boek.kb.Map = map.pad();
+    boek.kb.sessie.Map = map.pad();
     EXPECT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
   }
 };
@@ -165,7 +165,7 @@ TEST(Herstelpunten, OnesThatCannotBeMadeAreSaidOncePerSession) {
     test::FoutBestanden schijf;
     g.zetKlaar(map, schijf);
     test::BoekMetPoorten boek(Moment(1, 9));
-    boek.kb.Map = map.pad();
+    boek.kb.sessie.Map = map.pad();
     boek.kb.poorten.bestandssysteem = schijf;
     for (int keer = 0; keer < 3; ++keer) {
       // Each time a changed book, so each opening wants a point.

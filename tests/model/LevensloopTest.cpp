@@ -67,8 +67,8 @@ struct LevensloopTest : ::testing::Test {
   Levensloop levensloop{*boek, venster, rekeningDialoog, wachtwoordScript};
 
   LevensloopTest() {
-    boek->Map = map.pad();
-    boek->KasPad = "*.vdr";
+    boek->sessie.Map = map.pad();
+    boek->sessie.KasPad = "*.vdr";
   }
 
   std::string Pad(const std::string& naam) const { return (map.pad() / naam).string(); }
@@ -88,7 +88,7 @@ struct LevensloopTest : ::testing::Test {
     boek.Boeking(2, "2", 500, MaakDatum(2025, 1, 1));
     boek.Boeking(99, "xxxx", 75, MaakDatum(2025, 3, 1));
     SorteerKas(*boek);
-    boek->KasNaam = naam;
+    boek->sessie.KasNaam = naam;
     const auto inhoud = SchrijfBoek(*boek);
     std::ofstream(map.pad() / (naam + ".vdr"), std::ios::binary)
         .write(reinterpret_cast<const char*>(inhoud.data()), static_cast<std::streamsize>(inhoud.size()));
@@ -137,7 +137,7 @@ TEST_F(LevensloopTest, NewWithoutABookBuildsTheAccountAndTheDefaultGroupsAndSave
   // What is on disk is that book, with its configuration beside it.
   EXPECT_TRUE(fs::exists(map.pad() / "Huis26.cfg"));
   TestBoek terug;
-  terug->Map = map.pad();
+  terug->sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(*terug, true, "Huis26"), LaadUitkomst::Geladen);
   EXPECT_EQ(terug->MaxGroep(), 33);
   EXPECT_EQ(terug->RekLijst[1].Naam, "ING Betaal 123");
@@ -152,7 +152,7 @@ TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlo
   levensloop.NieuwBoek();
   EXPECT_EQ(boek->MaxRek(), 3);
   EXPECT_EQ(boek->MaxKas(), 4);
-  EXPECT_EQ(boek->KasPad, "Huis25.vdr");
+  EXPECT_EQ(boek->sessie.KasPad, "Huis25.vdr");
   EXPECT_TRUE(boek->RekGelezen);
 
   // Cancelling the save keeps the new book, but never under the old name.
@@ -161,7 +161,7 @@ TEST_F(LevensloopTest, NewBookCancelledAtTheAccountOrTheSaveLeavesTheOpenBookAlo
   boek.berichten.Antwoord(antwoord::Nee);
   levensloop.NieuwBoek();
   EXPECT_EQ(boek->MaxRek(), 1);
-  EXPECT_EQ(boek->KasPad, "*.vdr");
+  EXPECT_EQ(boek->sessie.KasPad, "*.vdr");
   EXPECT_EQ(fs::file_size(map.pad() / "Huis25.vdr"), oudeInhoud);
   EXPECT_FALSE(fs::exists(map.pad() / ".cfg"));
 }
@@ -182,7 +182,7 @@ TEST_F(LevensloopTest, ANewBookHasNeitherThePasswordNorTheRelationsOfTheOpenBook
   EXPECT_FALSE(boek->RelatiesAanwezig);
 
   TestBoek terug;
-  terug->Map = map.pad();
+  terug->sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(*terug, true, "Nieuw26"), LaadUitkomst::Geladen);
   EXPECT_EQ(terug->Wachtwoord, kGeenWachtwoord);
   EXPECT_LE(terug->MaxRelatie(), 0);
@@ -210,7 +210,7 @@ TEST_F(LevensloopTest, NewYearKeepingLastYearsTransactionsSavesThemUnderThisYear
 
   EXPECT_EQ(boek.berichten.dialogen.at(0).voorgesteldeNaam, "Valdr26.vdr");
   EXPECT_EQ(venster.gedaan, std::vector<std::string>{"LaadBoek"});
-  EXPECT_EQ(boek->KasNaam, "Valdr26");
+  EXPECT_EQ(boek->sessie.KasNaam, "Valdr26");
   EXPECT_EQ(boek->KasJaar, "2026");
   ASSERT_EQ(boek->MaxKas(), 4);
   EXPECT_DOUBLE_EQ(boek->KasLijst[2].Bedrag, 500);
@@ -233,7 +233,7 @@ TEST_F(LevensloopTest, NewYearWithOpeningBalancesStartsOnThePickedDate) {
   const auto teksten = boek.berichten.Teksten();
   EXPECT_NE(std::find(teksten.begin(), teksten.end(), "Wilt u wel de Eindbedragen van alle rekeningen bewaren"),
             teksten.end());
-  ASSERT_EQ(boek->KasNaam, "Valdr26");
+  ASSERT_EQ(boek->sessie.KasNaam, "Valdr26");
   // The giro and the savings account; the transfer account 99 gets none.
   ASSERT_EQ(boek->MaxKas(), 2);
   EXPECT_DOUBLE_EQ(boek->KasLijst[1].Bedrag, 749.75);
@@ -248,13 +248,13 @@ TEST_F(LevensloopTest, NewYearWithoutBalancesStartsEmptyAndACancelledSaveChanges
   OudBoek();
   boek.berichten.Antwoord(antwoord::Nee);  // no end balances
   levensloop.StartDatumOk(MaakDatum(2026, 1, 1));  // save dialog cancelled
-  EXPECT_EQ(boek->KasNaam, "Huis25");
+  EXPECT_EQ(boek->sessie.KasNaam, "Huis25");
   EXPECT_EQ(boek->MaxKas(), 4);
 
   boek.berichten.Antwoord(antwoord::Nee);
   boek.berichten.Bestand(Pad("Valdr26.vdr"));
   levensloop.StartDatumOk(MaakDatum(2026, 1, 1));
-  EXPECT_EQ(boek->KasNaam, "Valdr26");
+  EXPECT_EQ(boek->sessie.KasNaam, "Valdr26");
   EXPECT_EQ(boek->MaxKas(), 0);
   EXPECT_EQ(boek->MaxRek(), 3);
 }
@@ -350,7 +350,7 @@ TEST_F(LevensloopTest, SaveAsInTheBaseCurrencyAsksFirstAndNeedsAYes) {
   EXPECT_TRUE(fs::exists(map.pad() / "Kopie25.vdr"));
   EXPECT_TRUE(fs::exists(map.pad() / "Kopie25.cfg"));
   // The open book is the copy: its name, its lock and its restore points.
-  EXPECT_EQ(boek->KasNaam, "Kopie25");
+  EXPECT_EQ(boek->sessie.KasNaam, "Kopie25");
   EXPECT_TRUE(fs::exists(SlotPad(map.pad() / "Kopie25.vdr")));
   EXPECT_FALSE(fs::exists(SlotPad(map.pad() / "Huis25.vdr")));
   const auto punten = Herstelpunten(*boek);
@@ -360,7 +360,7 @@ TEST_F(LevensloopTest, SaveAsInTheBaseCurrencyAsksFirstAndNeedsAYes) {
 
 TEST_F(LevensloopTest, SaveAsWithConversionMakesTheDisplayCurrencyTheBase) {
   OudBoek();
-  boek->HulpMunt = 1;  // USD at 0.8
+  boek->weergave.HulpMunt = 1;  // USD at 0.8
   boek.berichten.Antwoord(antwoord::Ja);  // convert
   boek.berichten.Antwoord(antwoord::Ja);  // account currencies too
   boek.berichten.Bestand(Pad("Dollar25.vdr"));
@@ -368,10 +368,10 @@ TEST_F(LevensloopTest, SaveAsWithConversionMakesTheDisplayCurrencyTheBase) {
   EXPECT_EQ(boek.berichten.Teksten().at(0), "Bewaren met Conversie naar ander munt?");
   EXPECT_FALSE(boek->MuntOmzetten);
   EXPECT_EQ(boek->BasisMunt, 1);
-  EXPECT_EQ(boek->HulpMunt, 1);
+  EXPECT_EQ(boek->weergave.HulpMunt, 1);
 
   TestBoek terug;
-  terug->Map = map.pad();
+  terug->sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(*terug, true, "Dollar25"), LaadUitkomst::Geladen);
   const double koers = 0.8f;  // rates are singles
   EXPECT_DOUBLE_EQ(terug->KasLijst[1].Bedrag, 1000 / koers);
@@ -397,7 +397,7 @@ TEST_F(LevensloopTest, OpenAsksForThePasswordOfABookThatHasOne) {
   boek.berichten.Bestand(Pad("Slot25.vdr"));
   wachtwoordScript.antwoorden = {{1, "geheim"}, {1, "Geheim"}};
   EXPECT_TRUE(levensloop.OpenBoekCommando());
-  EXPECT_EQ(boek->KasNaam, "Slot25");
+  EXPECT_EQ(boek->sessie.KasNaam, "Slot25");
   EXPECT_EQ(venster.gedaan, (std::vector<std::string>{"LaadBoek", "Wachtwoord"}));
   ASSERT_EQ(wachtwoordScript.getoond.size(), 2u);
   EXPECT_EQ(wachtwoordScript.getoond[1].Status, " FOUT opnieuw !");

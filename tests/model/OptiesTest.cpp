@@ -293,16 +293,16 @@ TEST(OptiesValuta, MovingACurrencyTakesItsBookingsAlong) {
   OptiesBoek b;
   b.kb.KasLijst[1].Munt = 2;  // ENP
   test::VoegTransactieToe(b.kb, 1, "300", MaakDatum(2008, 3, 1), -5).Munt = 6;  // Yen
-  b.kb.HulpMunt = 1;  // shown in dollars
+  b.kb.weergave.HulpMunt = 1;  // shown in dollars
   b.opties.Open(OptiesPagina::Valuta);
   ASSERT_TRUE(b.opties.valuta.Verplaats(2, 8));
   EXPECT_EQ(b.kb.ValutaLijst[8].Kode, "ENP");
   EXPECT_EQ(b.kb.ValutaLijst[5].Kode, "Yen");
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.KasLijst[1].Munt].Kode, "ENP");
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.KasLijst[2].Munt].Kode, "Yen");
-  EXPECT_EQ(b.kb.HulpMunt, 1);
+  EXPECT_EQ(b.kb.weergave.HulpMunt, 1);
   ASSERT_TRUE(b.opties.valuta.Verplaats(9, 1));
-  EXPECT_EQ(b.kb.ValutaLijst[b.kb.HulpMunt].Kode, "USD");
+  EXPECT_EQ(b.kb.ValutaLijst[b.kb.weergave.HulpMunt].Kode, "USD");
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.BasisMunt].Kode, "Eur");
   EXPECT_EQ(b.kb.ValutaLijst[b.kb.KasLijst[1].Munt].Kode, "ENP");
   b.opties.Ok();
@@ -329,7 +329,7 @@ TEST(OptiesValuta, TheFirstCurrencyDoesNotMove) {
 TEST(OptiesPrint, MarginsAndLineHeightAreMillimetres) {
   OptiesBoek b;
   b.opties.Open(OptiesPagina::Print);
-  const int ppcm = b.kb.PixelsPerCm;  // 4961 * 10 / 203
+  const int ppcm = b.kb.weergave.PixelsPerCm;  // 4961 * 10 / 203
   ASSERT_EQ(ppcm, 244);
   EXPECT_EQ(b.opties.print.LinkerMarge(), "10");
   EXPECT_EQ(b.opties.print.TopMarge(), "15");
@@ -345,9 +345,9 @@ TEST(OptiesPrint, MarginsAndLineHeightAreMillimetres) {
   b.opties.print.ZetRegelHoogte("6");
   EXPECT_EQ(b.kb.Config.RegelHoogte, 6 * ppcm / 10);
   EXPECT_EQ(b.kb.Config.RegelsPerPagina,
-            b.kb.PaginaRegels - (b.kb.Config.TopMarge + b.kb.Config.BodemMarge) / b.kb.Config.RegelHoogte);
+            b.kb.weergave.PaginaRegels - (b.kb.Config.TopMarge + b.kb.Config.BodemMarge) / b.kb.Config.RegelHoogte);
   b.opties.print.ZetRegelHoogte("1");  // lower than the printer font's own line
-  EXPECT_EQ(b.kb.Config.RegelHoogte, b.kb.PrinterRegelHoogte);
+  EXPECT_EQ(b.kb.Config.RegelHoogte, b.kb.weergave.PrinterRegelHoogte);
   EXPECT_TRUE(b.opties.gewijzigd);
 }
 

@@ -123,7 +123,7 @@ TEST(RapportDoorzoeken, ZoekBoekingPerVeld) {
 TEST(RapportDoorzoeken, TitelNaHetWisselenVanDeWeergave) {
   RapportBoek b;
   Kasboek& kb = b.boek.kb;
-  kb.GroepenOpNaam = true;
+  kb.weergave.GroepenOpNaam = true;
   RapportModel model(kb, b.selectie);
   ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1).value()));
   EXPECT_EQ(model.Tabel().titels[1], "Groep");
@@ -134,7 +134,7 @@ TEST(RapportDoorzoeken, TitelNaHetWisselenVanDeWeergave) {
   // A report opened again starts as new; codes stay "Kode" either way.
   ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1).value()));
   EXPECT_EQ(model.Tabel().titels[1], "Groep");
-  kb.GroepenOpNaam = false;
+  kb.weergave.GroepenOpNaam = false;
   model.WisselAfschrift();
   EXPECT_EQ(model.Tabel().titels[1], "Kode");
 }

@@ -397,7 +397,7 @@ TEST(RapportTekst, VerzameldeBudgetKolommenEnFontGrootte) {
 TEST(RapportTekst, TweeKeerOpslaanGeeftTweeGelijkeBestanden) {
   test::RapportBoek b;
   test::TestMap map;
-  b.boek.kb.Map = map.pad();
+  b.boek.kb.sessie.Map = map.pad();
   RapportModel model(b.boek.kb, b.selectie);
   ASSERT_TRUE(test::OpenRapport(b, model, rapport::Rekening, 1));
   b.boek.berichten.Bestand("een.txt");

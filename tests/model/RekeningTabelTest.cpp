@@ -67,7 +67,7 @@ struct RekeningTabelTest : ::testing::Test {
     boek.Boeking(1, "300", -25);
     boek.Boeking(2, "2", 50);
     boek.Boeking(2, "300", -10);
-    boek->KasNaam = "Huis26";
+    boek->sessie.KasNaam = "Huis26";
     EXPECT_TRUE(BouwSaldoMatrix(*boek).Gelukt());
     tabel.Open();
   }
@@ -384,7 +384,7 @@ TEST_F(RekeningTabelTest, TheLastAccountIsNotDeleted) {
 
 TEST_F(RekeningTabelTest, TheTextFileCountsCharactersAndLeavesNoBlankAfterAFullName) {
   test::TestMap map;
-  boek->Map = map.pad();
+  boek->sessie.Map = map.pad();
   const std::string naam = "Spaarrekening Société Générale 1";  // 32 characters
   ASSERT_EQ(AantalTekens(naam), 32u);
   Typ(2, 2, naam);
@@ -413,7 +413,7 @@ TEST_F(RekeningTabelTest, TheTextFileCountsCharactersAndLeavesNoBlankAfterAFullN
 // A chosen path longer than 78 characters is written where it points.
 TEST_F(RekeningTabelTest, TheTextFileGoesToTheWholeChosenPath) {
   test::TestMap map;
-  boek->Map = map.pad();
+  boek->sessie.Map = map.pad();
   const auto diep = map.pad() / std::string(60, 'a') / std::string(40, 'b');
   std::filesystem::create_directories(diep);
   const auto pad = diep / "rekeningen-van-het-huishouden.txt";

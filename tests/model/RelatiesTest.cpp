@@ -85,7 +85,7 @@ TEST(RelatieBouw, NoRelationsWarnsAndSavesWithoutARelationSection) {
   EXPECT_EQ(b.berichten.getoond[0].soort, BerichtSoort::Waarschuwing);
   EXPECT_FALSE(b.kb.RelatiesAanwezig);
   EXPECT_TRUE(b.kb.RelatieLijst.empty());
-  ASSERT_TRUE(b.kb.Bewaard);
+  ASSERT_TRUE(b.kb.sessie.Bewaard);
   b.Herlaad();
   EXPECT_EQ(b.kb.IOStatus, 0);
   EXPECT_FALSE(b.kb.RelatiesAanwezig);
@@ -200,7 +200,7 @@ struct VensterBoek : RelatieBoek {
 
 TEST(RelatieVenster, OpeningBuildsSavesAndFillsTheRows) {
   VensterBoek b;
-  EXPECT_TRUE(b.kb.Bewaard);
+  EXPECT_TRUE(b.kb.sessie.Bewaard);
   ASSERT_EQ(b.venster.rijen.size(), 3u);
   EXPECT_EQ(b.venster.rijen[1], (RelatieRij{"2", "Slager", "300", "", "", "", ""}));
   EXPECT_EQ(b.venster.Namen(), (std::vector<std::string>{"Bakker", "Slager", "Visboer"}));
@@ -212,7 +212,7 @@ TEST(RelatieVenster, OkStoresEveryRowCutToItsLengthAndSaves) {
   b.venster.rijen[0] = {"1", "Bakkerij De Gouden Korenaar en Zonen", "NL91ABNA0417164300", "Dorpsstraat 1",
                         "1234 AB CD", "Oud-Beijerland aan de Maas", "010-12345678"};
   b.venster.rijen[2][0] = "geen getal";
-  b.kb.Bewaard = false;
+  b.kb.sessie.Bewaard = false;
   b.venster.Ok();
   const TRelat& r = b.kb.RelatieLijst[1];
   EXPECT_EQ(r.Naam, "Bakkerij De Gouden Korenaar en Z");  // 32
@@ -222,7 +222,7 @@ TEST(RelatieVenster, OkStoresEveryRowCutToItsLengthAndSaves) {
   EXPECT_EQ(r.Woonplaats, "Oud-Beijerland aan de Ma");    // 24
   EXPECT_EQ(r.Telefoon, "010-12345678");
   EXPECT_EQ(b.kb.RelatieLijst[3].KasIndex, 3);  // a text that is no number keeps the index
-  EXPECT_TRUE(b.kb.Bewaard);
+  EXPECT_TRUE(b.kb.sessie.Bewaard);
   b.Herlaad();
   EXPECT_EQ(b.kb.RelatieLijst[1].Woonplaats, "Oud-Beijerland aan de Ma");
 }
@@ -275,7 +275,7 @@ TEST(RelatieVenster, PrintingListsHeadHeaderAndEveryRow) {
   VensterBoek b;
   OpnamePrinter printer;
   b.kb.poorten.printer = printer;
-  b.kb.TekenBreedte = 50;
+  b.kb.weergave.TekenBreedte = 50;
   ASSERT_TRUE(b.venster.Afdrukken());
   ASSERT_GE(printer.teksten.size(), 1u + 6 + 3 * 6);
   EXPECT_EQ(printer.teksten[0].second, " RELATIES in VALDERO  Valdr08");

@@ -31,7 +31,7 @@ using test::TestMap;
 
 // A program about to start on 15 March of 2008 in the folder of the book.
 struct SaldiStart : BoekMetPoorten {
-  explicit SaldiStart(const TestMap& map) : BoekMetPoorten(MaakDatum(2008, 3, 15)) { kb.Map = map.pad(); }
+  explicit SaldiStart(const TestMap& map) : BoekMetPoorten(MaakDatum(2008, 3, 15)) { kb.sessie.Map = map.pad(); }
 };
 
 // Loads the example book once whole and once for its balances.
@@ -53,7 +53,7 @@ void PasBoekAan(const TestMap& map, const std::function<void(Kasboek&)>& wijzig)
   SaldiStart s(map);
   ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
   wijzig(s.kb);
-  ASSERT_TRUE(SchrijfAtomisch(s.kb.Pad(s.kb.KasPad), SchrijfBoek(s.kb), s.kb.bestanden()));
+  ASSERT_TRUE(SchrijfAtomisch(s.kb.Pad(s.kb.sessie.KasPad), SchrijfBoek(s.kb), s.kb.bestanden()));
 }
 
 TEST(AlleenSaldi, TheBalancesAccountsAndGroupsAreThoseOfAWholeLoad) {
@@ -83,7 +83,7 @@ TEST(AlleenSaldi, TheBalancesAccountsAndGroupsAreThoseOfAWholeLoad) {
     ASSERT_EQ(t.saldi.kb.MaxGroep(), t.heel.kb.MaxGroep());
     for (int g = 0; g <= t.heel.kb.MaxGroep(); ++g)
       EXPECT_EQ(t.saldi.kb.GroepLijst[static_cast<std::size_t>(g)].Kode, t.heel.kb.GroepLijst[static_cast<std::size_t>(g)].Kode);
-    EXPECT_EQ(t.saldi.kb.HulpMunt, t.heel.kb.HulpMunt);
+    EXPECT_EQ(t.saldi.kb.weergave.HulpMunt, t.heel.kb.weergave.HulpMunt);
     EXPECT_EQ(t.saldi.kb.RelatieLijst.size(), t.heel.kb.RelatieLijst.size());
     EXPECT_EQ(t.saldi.berichten.Teksten(), t.heel.berichten.Teksten());
     // No transaction was kept, so none of their texts was decoded: the
@@ -133,7 +133,7 @@ TEST_P(AlleenSaldiWordtHeel, WithTheReportsAndQuestionsOfAWholeLoadAskedOnce) {
   EXPECT_EQ(t.saldi.kb.KasLijst.size(), t.heel.kb.KasLijst.size());
   EXPECT_TRUE(t.saldi.kb.SaldoMatrix() == t.heel.kb.SaldoMatrix());
   // A book read whole may be saved.
-  EXPECT_EQ(t.saldi.kb.GeenSlot, t.heel.kb.GeenSlot);
+  EXPECT_EQ(t.saldi.kb.sessie.GeenSlot, t.heel.kb.sessie.GeenSlot);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,7 +25,7 @@ TEST(SelectieLijst, ListsAccountsByNumberOrByNameWithTheNumberLast) {
   b.Rekening(3, "Giro");
   b.Rekening(99, "TRANSFER REKENING", "TR");
   EXPECT_EQ(RekeningSelectie(b.kb, true).regels, (std::vector<std::string>{"3 Giro", "99 TRANSFER REKENING"}));
-  b.kb.RekeningenOpNaam = true;
+  b.kb.weergave.RekeningenOpNaam = true;
   const auto overzicht = RekeningSelectie(b.kb, true);
   EXPECT_EQ(overzicht.regels[0], "Giro" + std::string(24, ' ') + "   3");
   EXPECT_EQ(RekeningSelectie(b.kb, false).regels[0], "Giro" + std::string(16, ' ') + "   3");
@@ -74,7 +74,7 @@ TEST(KiesUitSelectie, FindsAccountsAndGroupsInBothOrdersAndReportsUnknownOnes) {
   b.Rekening(12, "Spaar");
   b.Groep("400", "Huis");
   b.Groep("400a", "Huur");
-  b.kb.RekeningenOpNaam = b.kb.GroepenOpNaam = true;
+  b.kb.weergave.RekeningenOpNaam = b.kb.weergave.GroepenOpNaam = true;
   const auto rek = RekeningSelectie(b.kb, false);
   EXPECT_EQ(KiesUitSelectie(b.kb, rek, rek.regels[1])->positie, 2);
   EXPECT_EQ(KiesUitSelectie(b.kb, rek, rek.regels[1])->nummer, 12);
@@ -148,7 +148,7 @@ TEST(ValutaKnoppen, StandForTheirCurrencyAndShowTheDisplayCurrency) {
   b.Munt("Eur", "Euro", 1);
   b.Munt("ENP", "Pond", 0);
   b.Munt("NLG", "Gulden", 0.45f);
-  b.kb.HulpMunt = 3;
+  b.kb.weergave.HulpMunt = 3;
   const ValutaKnoppen k = BepaalValutaKnoppen(b.kb);
   EXPECT_EQ(k.eur.positie, 1);
   EXPECT_TRUE(k.eur.aan);

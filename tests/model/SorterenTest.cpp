@@ -82,7 +82,7 @@ TEST(SorteerKeuze, ClickStoresTheSettingAtOnceAndOkSortsWithAdvice) {
   EXPECT_EQ(rekeningen.Titel(), "Sorteren van Rekeningen");
   EXPECT_EQ(rekeningen.Keuze(), 0);
   rekeningen.Klik(1);  // and then "&Schrap": nothing sorted, setting kept
-  EXPECT_TRUE(b.kb.RekeningenOpNaam);
+  EXPECT_TRUE(b.kb.weergave.RekeningenOpNaam);
   EXPECT_EQ(b.kb.Config.Vlaggen & vlag::RekeningenOpNaam, vlag::RekeningenOpNaam);
   EXPECT_EQ(b.kb.RekLijst[1].Naam, "Zeta");
   EXPECT_TRUE(b.berichten.getoond.empty());

@@ -100,7 +100,7 @@ inline TValut& VoegValutaToe(Kasboek& kb, const std::string& kode, float koers, 
   valuta.Naam = naam.empty() ? kode : naam;
   valuta.Koers = koers;
   kb.ValutaLijst.push_back(valuta);
-  if (basis) kb.BasisMunt = kb.HulpMunt = kb.AantalValuta() - 1;
+  if (basis) kb.BasisMunt = kb.weergave.HulpMunt = kb.AantalValuta() - 1;
   return kb.ValutaLijst.back();
 }
 
@@ -163,12 +163,12 @@ struct BoekInMap : BoekMetPoorten {
   TestMap map;
 
   BoekInMap() : BoekMetPoorten(MaakDatum(2008, 3, 5)) {
-    kb.Map = map.pad();
-    kb.KasNaam = "Valdr08";
-    kb.KasPad = "Valdr08.vdr";
-    kb.ConfigPad = "Valdr08.cfg";
+    kb.sessie.Map = map.pad();
+    kb.sessie.KasNaam = "Valdr08";
+    kb.sessie.KasPad = "Valdr08.vdr";
+    kb.sessie.ConfigPad = "Valdr08.cfg";
     kb.KasJaar = "2008";
-    kb.HuidigJaar = "2008";
+    kb.sessie.HuidigJaar = "2008";
     kb.StartDatum = MaakDatum(2008, 1, 1);
     kb.RekLijst[0].Naam = "2008";
     kb.RekLijst[0].RekNrTekst = "1";
@@ -177,7 +177,7 @@ struct BoekInMap : BoekMetPoorten {
     MarkeerGelezen(kb);
   }
 
-  std::filesystem::path BoekPad() const { return kb.Pad(kb.KasPad); }
+  std::filesystem::path BoekPad() const { return kb.Pad(kb.sessie.KasPad); }
 };
 
 // A read book of 15-3-2026 with the seven standard account kinds and the

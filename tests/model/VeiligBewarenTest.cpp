@@ -40,7 +40,7 @@ struct OpgeslagenBoek {
     VulKleinBoek(boek.kb);
     oud = SchrijfBoek(boek.kb);
     test::SchrijfBytes(boek.BoekPad(), oud);
-    boek.kb.EersteBewaring = eersteBewaring;
+    boek.kb.sessie.EersteBewaring = eersteBewaring;
     test::VoegTransactieToe(boek.kb, 1, "201", MaakDatum(2008, 3, 1), -7, "nieuw");
     nieuw = SchrijfBoek(boek.kb);
   }
@@ -98,7 +98,7 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
         if (!status.Gelukt()) {
           EXPECT_NE(s.boek.berichten.Teksten().back().find("wegschrijven NIET gelukt"),
                     std::string::npos);
-          EXPECT_FALSE(s.boek.kb.Bewaard);
+          EXPECT_FALSE(s.boek.kb.sessie.Bewaard);
         }
         // The book in memory is the one the user sees, and the next save
         // puts it on disk.

@@ -15,7 +15,7 @@ namespace {
 
 struct Voorbeeld : test::BoekMetPoorten {
   explicit Voorbeeld(int transacties, int jaar = 2026) : BoekMetPoorten(MaakDatum(2026, 6, 1)) {
-    kb.Map = map.pad();
+    kb.sessie.Map = map.pad();
     MaakVoorbeeldBoek(kb, {.jaar = jaar, .transacties = transacties});
   }
   test::TestMap map;
@@ -45,7 +45,7 @@ TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {
 TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   Voorbeeld v(400);
   const Kasboek& kb = v.kb;
-  EXPECT_EQ(kb.KasNaam, "Valdr26");
+  EXPECT_EQ(kb.sessie.KasNaam, "Valdr26");
   std::set<std::string> soorten;
   for (int i = 1; i <= kb.MaxRek(); ++i) soorten.insert(kb.RekLijst[static_cast<std::size_t>(i)].Soort);
   EXPECT_EQ(soorten, (std::set<std::string>{"BT", "SP", "EF", "TR"}));
@@ -117,7 +117,7 @@ TEST(VoorbeeldBoek, WrittenAndLoadedItIsTheSameBook) {
   ASSERT_TRUE(SchrijfVoorbeeldBoek(v.kb, {.jaar = 2026, .transacties = 300}, fout)) << fout;
 
   Voorbeeld geladen(0);
-  geladen.kb.Map = v.map.pad();
+  geladen.kb.sessie.Map = v.map.pad();
   ASSERT_EQ(StartBoek(geladen.kb, true), LaadUitkomst::Geladen);
   EXPECT_TRUE(geladen.berichten.getoond.empty());
   ASSERT_EQ(geladen.kb.MaxKas(), 300);

@@ -30,7 +30,7 @@ inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string
                              VoorbeeldBestand v = {}) {
   BoekMetPoorten boek(v.geschreven != 0 ? v.geschreven : MaakDatum(v.jaar, 6, 1));
   Kasboek& kb = boek.kb;
-  kb.Map = map;
+  kb.sessie.Map = map;
   VoorbeeldOpties opties;
   opties.jaar = v.jaar;
   opties.transacties = v.transacties;
@@ -40,9 +40,9 @@ inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string
     kb.RekLijst[0].Soort.clear();
     kb.RelatieLijst.clear();
   }
-  kb.KasNaam = naam;
-  kb.KasPad = naam + ".vdr";
-  ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.KasPad), SchrijfBoek(kb), kb.bestanden()));
+  kb.sessie.KasNaam = naam;
+  kb.sessie.KasPad = naam + ".vdr";
+  ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.sessie.KasPad), SchrijfBoek(kb), kb.bestanden()));
   if (v.metConfig) EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
   ASSERT_EQ(kb.IOStatus, 0);
 }

@@ -171,7 +171,7 @@ struct BerichtBewusteOpname : OpnameVoortgang {
 // after the writing.
 struct VoorbeeldJaar : BoekMetPoorten {
   explicit VoorbeeldJaar(int transacties) : BoekMetPoorten(MaakDatum(2026, 6, 15)) {
-    kb.Map = map.pad();
+    kb.sessie.Map = map.pad();
     std::string fout;
     EXPECT_TRUE(SchrijfVoorbeeldBoek(kb, {.jaar = 2026, .transacties = transacties}, fout)) << fout;
     berichten.Wis();
@@ -201,7 +201,7 @@ TEST(Voortgang, ASaveReportsEveryRecordAndEndsWhenTheFileIsOnDisk) {
 
 TEST(Voortgang, AFailedSaveEndsItsProgressBeforeTheErrorReport) {
   VoorbeeldJaar jaar(500);
-  jaar.kb.EersteBewaring = false;  // no backup: the first step is the new file's
+  jaar.kb.sessie.EersteBewaring = false;  // no backup: the first step is the new file's
   test::FoutBestanden bestanden;
   bestanden.faaltBij = 0;
   jaar.kb.poorten.bestandssysteem = bestanden;

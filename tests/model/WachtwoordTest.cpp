@@ -64,9 +64,9 @@ TEST(ZetWachtwoord, TypedTwiceItBecomesThePasswordAndIsSaved) {
   test::TestMap map;
   TestBoek boek;
   boek.Rekening(1, "Giro");
-  boek->Map = map.pad();
-  boek->KasNaam = "Slot26";
-  boek->KasPad = "Slot26.vdr";
+  boek->sessie.Map = map.pad();
+  boek->sessie.KasNaam = "Slot26";
+  boek->sessie.KasPad = "Slot26.vdr";
   boek.berichten.Bestand((map.pad() / "Slot26.vdr").string());
   ScriptWachtwoord script;
   script.antwoorden = {{1, "kort"}, {1, "Abc123"}, {1, "Abc124"}, {1, "Xyz789"}, {1, "Xyz789"}};
@@ -108,18 +108,18 @@ TEST(ControleerWachtwoord, ASaveOnAnyPathKeepsTheBooksPassword) {
   test::SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 5});
   {
     test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
-    boek.kb.Map = map.pad();
+    boek.kb.sessie.Map = map.pad();
     ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
     boek.kb.Wachtwoord = "Geheim";
     ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
   }
   test::BoekMetPoorten boek(MaakDatum(2008, 5, 2));
-  boek.kb.Map = map.pad();
+  boek.kb.sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(boek.kb, true, "Huis08"), LaadUitkomst::Geladen);
   EXPECT_FALSE(boek.kb.sessie.WachtwoordGeaccepteerd);
   ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
   test::BoekMetPoorten na(MaakDatum(2008, 5, 2));
-  na.kb.Map = map.pad();
+  na.kb.sessie.Map = map.pad();
   ASSERT_EQ(StartBoek(na.kb, true, "Huis08"), LaadUitkomst::Geladen);
   EXPECT_EQ(LaadWachtwoord(na.kb), "Geheim");
 }

@@ -81,10 +81,10 @@ struct Venster {
   // The group dialog's port is the book's fixed one unless given.
   explicit Venster(BoekingVensters* vensters = nullptr)
       : form(boek.kb, kiezer, vensters ? *vensters : boek.vensters, StandaardBewaarder()) {
-    kb.Map = map.path().toStdString();
-    kb.KasPad = "Kasboek26.vdr";
+    kb.sessie.Map = map.path().toStdString();
+    kb.sessie.KasPad = "Kasboek26.vdr";
     const auto inhoud = SchrijfBoek(kb);
-    QFile f(QString::fromStdString(kb.Pad(kb.KasPad).string()));
+    QFile f(QString::fromStdString(kb.Pad(kb.sessie.KasPad).string()));
     f.open(QIODevice::WriteOnly);
     f.write(reinterpret_cast<const char*>(inhoud.data()), static_cast<qint64>(inhoud.size()));
   }
@@ -153,7 +153,7 @@ struct Venster {
   // Reads the saved file into a second book.
   std::unique_ptr<Herladen> LeesTerug() {
     auto h = std::make_unique<Herladen>();
-    QFile f(QString::fromStdString(kb.Pad(kb.KasPad).string()));
+    QFile f(QString::fromStdString(kb.Pad(kb.sessie.KasPad).string()));
     f.open(QIODevice::ReadOnly);
     const QByteArray data = f.readAll();
     LeesBoek(h->kb, std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),

@@ -74,10 +74,10 @@ struct WachtwoordTypist : WachtwoordVoerder {
 struct BoekOpSchijf : test::BoekMetPoorten {
   BoekOpSchijf(const QString& map, const std::string& naam)
       : BoekMetPoorten(MaakDatum(2025, 6, 1)) {
-    kb.Map = map.toStdString();
-    kb.KasNaam = naam;
-    kb.KasPad = naam + ".vdr";
-    kb.ConfigPad = naam + ".cfg";
+    kb.sessie.Map = map.toStdString();
+    kb.sessie.KasNaam = naam;
+    kb.sessie.KasPad = naam + ".vdr";
+    kb.sessie.ConfigPad = naam + ".cfg";
     kb.KasJaar = "20" + naam.substr(naam.size() - 2);
     StandaardConfig(kb);
     VerzamelSoortKodes(kb);
@@ -99,9 +99,9 @@ struct BoekOpSchijf : test::BoekMetPoorten {
     kb.HernummerKas();
     kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
     // A book not yet on disk is saved through the save dialog.
-    berichten.Bestand((kb.Map / kb.KasPad).string());
+    berichten.Bestand((kb.sessie.Map / kb.sessie.KasPad).string());
     BewaarBoek(kb, false);
-    QVERIFY(kb.Bewaard);
+    QVERIFY(kb.sessie.Bewaard);
     SchrijfConfig(kb);
     QCOMPARE(kb.IOStatus, 0);
   }
@@ -118,7 +118,7 @@ struct LevensloopOmgeving {
   std::unique_ptr<TValdero> hoofd;
   std::unique_ptr<LevensloopKoppeling> koppeling;
 
-  LevensloopOmgeving() { kb.Map = map.path().toStdString(); }
+  LevensloopOmgeving() { kb.sessie.Map = map.path().toStdString(); }
 
   // The program's start with the book named on its command line (none: the
   // default names, then an open dialog the script cancels).
@@ -132,7 +132,7 @@ struct LevensloopOmgeving {
     QVERIFY2(a && a->isEnabled(), pad);
     a->trigger();
   }
-  std::string Pad(const std::string& naam) const { return (std::filesystem::path(kb.Map) / naam).string(); }
+  std::string Pad(const std::string& naam) const { return (std::filesystem::path(kb.sessie.Map) / naam).string(); }
   bool Bestaat(const std::string& naam) const { return std::filesystem::exists(Pad(naam)); }
   std::vector<char> Inhoud(const std::string& naam) const {
     std::ifstream in(Pad(naam), std::ios::binary);
@@ -145,7 +145,7 @@ struct LevensloopOmgeving {
 struct GelezenBoek : test::BoekMetPoorten {
   GelezenBoek(const std::filesystem::path& map, const std::string& naam)
       : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
-    kb.Map = map;
+    kb.sessie.Map = map;
     StartBoek(kb, true, naam);
   }
 };

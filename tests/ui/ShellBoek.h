@@ -33,7 +33,7 @@ struct ShellBoek : test::BoekMetPoorten {
     Groep("400", "Huis algemeen");
     Boeking(1, "300", -25);
     test::MarkeerGelezen(kb);
-    kb.KasNaam = "Huis26";
+    kb.sessie.KasNaam = "Huis26";
     kb.KasJaar = "2026";
   }
 };

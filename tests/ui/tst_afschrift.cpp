@@ -45,7 +45,7 @@ void Druk(QWidget& venster, const QString& tekst) {
 struct Boek : test::BoekMetPoorten {
   test::TestMap map;
   Boek() : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
-    kb.Map = map.pad();
+    kb.sessie.Map = map.pad();
     test::VoegValutaToe(kb, "Eur", 1, true);
     test::VoegRekeningToe(kb, 1, "Betaal 123456789");
     test::VoegRekeningToe(kb, 2, "Spaar 987654321", "SP");
@@ -100,7 +100,7 @@ class TstAfschrift : public QObject {
 
 void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
   Boek boek;
-  boek.kb.KasPad = (boek.map.pad() / "Afschr26.vdr").string();
+  boek.kb.sessie.KasPad = (boek.map.pad() / "Afschr26.vdr").string();
   AfschriftVenster venster(boek);
   auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));

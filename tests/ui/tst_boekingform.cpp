@@ -51,7 +51,7 @@ QAction* MenuItem(QMenu* menu, const QString& tekst) {
 void TstBoekingForm::bijEnAfInVreemdeMunt() {
   Venster v;
   v.kb.ValutaLijst[1].Koers = 1.25f;
-  v.kb.HulpMunt = 1;
+  v.kb.weergave.HulpMunt = 1;
   QSignalSpy blokkade(&v.form, &TBoekingForm::MenuBlokkade);
   QVERIFY(v.form.Boeking(1));
   QVERIFY(v.form.isVisible());
@@ -426,7 +426,7 @@ void TstBoekingForm::tabInRekeningVeld() {
 void TstBoekingForm::lijstenOpNaam() {
   Venster v;
   v.boek.Rekening(7, "Contant", "KS");
-  v.kb.RekeningenOpNaam = v.kb.GroepenOpNaam = true;
+  v.kb.weergave.RekeningenOpNaam = v.kb.weergave.GroepenOpNaam = true;
   QVERIFY(v.form.Boeking(1));
   QCOMPARE(v.Tekst(veld::Rekening), QString("Betaal  1"));
   QVERIFY(v.Typ(veld::Rekening, "Spa"));

@@ -30,7 +30,7 @@ struct Boek : test::BoekMetPoorten {
     test::VoegGroepToe(kb, "410", "Salaris", " I ", 2600);
     test::VoegGroepToe(kb, "500", "Aflossing", " L ", -520);
     test::MarkeerGelezen(kb);
-    kb.KasNaam = "Huis26";
+    kb.sessie.KasNaam = "Huis26";
     if (!BouwSaldoMatrix(kb).Gelukt()) qFatal("het testboek heeft een onbekende groep of rekening");
   }
 };

@@ -45,7 +45,7 @@ struct Grafieken {
 
   Grafieken() {
     Kasboek& kb = b.boek.kb;
-    kb.KasNaam = "Huis04";
+    kb.sessie.KasNaam = "Huis04";
     VensterHaken haken;
     haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
     hoofd = std::make_unique<TValdero>(kb, haken, LevensloopHaken{}, "");
@@ -195,7 +195,7 @@ void TstGrafiek::groepGrafiekUitHetGroepenbeheer() {
 void TstGrafiek::opslaanAlsPng() {
   Grafieken g;
   QTemporaryDir map;
-  g.b.boek.kb.Map = map.path().toStdString();
+  g.b.boek.kb.sessie.Map = map.path().toStdString();
   QVERIFY(g.form->ShowChart(131, 0));
   g.b.boek.berichten.Bestand(std::string("saldi.png"));
   QTest::keyClick(g.Knop("Opslaan als PNG"), Qt::Key_Space);

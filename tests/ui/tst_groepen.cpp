@@ -268,7 +268,7 @@ class TestGroepen : public QObject {
     d.show();
     test::Afdruk(d, "sorteren");
     d.Keuze(1)->click();
-    QVERIFY(b.kb.GroepenOpNaam);
+    QVERIFY(b.kb.weergave.GroepenOpNaam);
     Kind<QPushButton>(d, "OkBtn")->click();
     QCOMPARE(b.Kodes(), (QStringList{"-1", "201", "410", "1"}));
     QCOMPARE(b.berichten.Teksten().back(),
@@ -277,7 +277,7 @@ class TestGroepen : public QObject {
     TSortDlg r(b.kb, SorteerOnderwerp::Rekeningen);
     r.Keuze(1)->click();
     Kind<QPushButton>(r, "SchrapBtn")->click();
-    QVERIFY(b.kb.RekeningenOpNaam);
+    QVERIFY(b.kb.weergave.RekeningenOpNaam);
   }
 };
 

@@ -67,7 +67,7 @@ struct Programma {
   std::unique_ptr<TBudbeheerForm> groepBeheer;
 
   Programma() {
-    kb.KasNaam = "Huis04";
+    kb.sessie.KasNaam = "Huis04";
     kb.BtwActief = true;
     auto bewaar = [this](Kasboek&) { ++bewaard; };
     VensterHaken haken;

@@ -527,12 +527,12 @@ void TstHoofdvenster::andereValutaViaSelectiePaneel() {
   QCOMPARE(box->itemText(2), QString("NZD  Nieuw-Zeeland"));
   box->setCurrentIndex(2);
   QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-  QCOMPARE(v.boek.kb.HulpMunt, 2);
+  QCOMPARE(v.boek.kb.weergave.HulpMunt, 2);
   QCOMPARE(x->text(), QString("N"));
   QVERIFY(x->isChecked());
   QVERIFY(!v.Deel<QToolButton>("EurBtn")->isChecked());
   v.Deel<QToolButton>("USDBtn")->click();
-  QCOMPARE(v.boek.kb.HulpMunt, 1);
+  QCOMPARE(v.boek.kb.weergave.HulpMunt, 1);
   QVERIFY(!x->isChecked());
 }
 
@@ -542,13 +542,13 @@ void TstHoofdvenster::startZoektBoekInVasteVolgorde() {
   std::filesystem::remove_all(map);
   std::filesystem::create_directories(map);
   ShellBoek boek;
-  boek.kb.Map = map;
+  boek.kb.sessie.Map = map;
   VensterHaken haken;  // the model's LaadBoek
   TValdero hoofd(boek.kb, haken, LevensloopHaken{}, "");
   hoofd.show();
   QCOMPARE(boek.berichten.dialogen.size(), std::size_t(1));
   QCOMPARE(boek.berichten.dialogen[0].titel, std::string("Ópen Valdero"));
-  QCOMPARE(boek.kb.KasPad, std::string("*.vdr"));
+  QCOMPARE(boek.kb.sessie.KasPad, std::string("*.vdr"));
   QCOMPARE(boek.kb.KasJaar, std::string("2026"));
   QVERIFY(hoofd.findChild<QGroupBox*>("NieuwKaspanel")->isVisible());
   QVERIFY(!hoofd.findChild<QWidget*>("MenuPanel")->isVisible());
@@ -563,16 +563,16 @@ void TstHoofdvenster::startMetArgumentLeidtJaarAf() {
   {
     ShellBoek bron;
     bron.Gewoon();
-    bron.kb.Map = map;
+    bron.kb.sessie.Map = map;
     const auto beeld = SchrijfBoek(bron.kb);
     std::ofstream(map / "Huis08.vdr", std::ios::binary)
         .write(reinterpret_cast<const char*>(beeld.data()), static_cast<std::streamsize>(beeld.size()));
   }
   ShellBoek boek;
-  boek.kb.Map = map;
+  boek.kb.sessie.Map = map;
   TValdero hoofd(boek.kb, VensterHaken{}, LevensloopHaken{}, "Huis08");
   QVERIFY(boek.berichten.dialogen.empty());
-  QCOMPARE(boek.kb.KasNaam, std::string("Huis08"));
+  QCOMPARE(boek.kb.sessie.KasNaam, std::string("Huis08"));
   QCOMPARE(boek.kb.KasJaar, std::string("2008"));
   QVERIFY(boek.kb.RekGelezen && boek.kb.GroepGelezen && boek.kb.KasGelezen);
   QCOMPARE(hoofd.findChild<QLabel*>("KasNaamlabel")->text(), QString("Huis08"));

@@ -92,7 +92,7 @@ void TstLevensloop::nieuwBoekViaMenu() {
   for (const char* pad : {"&Bestand|&Bewaren", "&Bestand|Bewaren &als...", "&Transacties"})
     QVERIFY2(o.hoofd->Actie(pad)->isEnabled(), pad);
 
-  GelezenBoek terug(o.kb.Map, "Huis26");
+  GelezenBoek terug(o.kb.sessie.Map, "Huis26");
   QCOMPARE(terug.kb.MaxGroep(), 33);
   QCOMPARE(QString::fromStdString(terug.kb.RekLijst[1].Naam), QString("ING Betaal 123456789"));
   QCOMPARE(terug.kb.KasLijst[1].Bedrag, 250.0);
@@ -111,7 +111,7 @@ void TstLevensloop::nieuwBoekGeschrapt() {
   QTest::mouseClick(o.hoofd->findChild<QPushButton*>("NieuwKasBtn"), Qt::LeftButton);
 
   QVERIFY(o.berichten.dialogen.size() == 1);  // only the open dialog of the start
-  QVERIFY(std::filesystem::is_empty(o.kb.Map));
+  QVERIFY(std::filesystem::is_empty(o.kb.sessie.Map));
   QVERIFY(panel->isVisible());
   QVERIFY(o.hoofd->Actie("&Bestand|&Nieuw")->isEnabled());
   QVERIFY(!o.hoofd->Actie("&Bestand|&Bewaren")->isEnabled());
@@ -159,7 +159,7 @@ void TstLevensloop::nieuwJaar() {
   QCOMPARE(QString::fromStdString(o.kb.KasJaar), QString("2026"));
   QVERIFY(o.Bestaat("Valdr26.cfg"));
   QVERIFY(o.Inhoud("Valdr25.vdr") == vorig);
-  GelezenBoek nieuw(o.kb.Map, "Valdr26");
+  GelezenBoek nieuw(o.kb.sessie.Map, "Valdr26");
   QCOMPARE(nieuw.kb.MaxKas(), maxKas);
   QCOMPARE(nieuw.kb.MaxRek(), 2);
   if (maxKas > 0) QCOMPARE(nieuw.kb.KasLijst[1].Bedrag, eersteBedrag);
@@ -191,7 +191,7 @@ void TstLevensloop::openViaStartpaneelEnMenu() {
   o.Kies("&Bestand|Open &Valdero");
   QCOMPARE(o.KasNaamLabel(), QString("Huis25"));
   QCOMPARE(o.kb.MaxRek(), 3);
-  QCOMPARE(QString::fromStdString(o.kb.ConfigPad), QString("Huis25.cfg"));
+  QCOMPARE(QString::fromStdString(o.kb.sessie.ConfigPad), QString("Huis25.cfg"));
 
   // Cancelling the choice keeps the open book.
   o.berichten.Bestand(std::nullopt);
@@ -214,7 +214,7 @@ void TstLevensloop::bewarenHoudtEenReservekopie() {
   QVERIFY(o.Inhoud("Huis25.~VD") == geopend);
   QVERIFY(o.Inhoud("Huis25.vdr") != geopend);
   QVERIFY(o.berichten.dialogen.empty());
-  GelezenBoek terug(o.kb.Map, "Huis25");
+  GelezenBoek terug(o.kb.sessie.Map, "Huis25");
   QCOMPARE(QString::fromStdString(terug.kb.KasLijst[1].Omschrijving), QString("Anders"));
 }
 
@@ -232,7 +232,7 @@ void TstLevensloop::bewaarAlsMetConversie() {
   auto* usd = o.hoofd->findChild<QToolButton*>("USDBtn");
   QVERIFY(usd->isEnabled());
   usd->click();
-  QCOMPARE(o.kb.HulpMunt, 1);
+  QCOMPARE(o.kb.weergave.HulpMunt, 1);
 
   o.berichten.Antwoord(antwoord::Ja);  // "Bewaren met Conversie naar ander munt?"
   o.berichten.Antwoord(antwoord::Ja);  // the accounts' currency too
@@ -242,7 +242,7 @@ void TstLevensloop::bewaarAlsMetConversie() {
   QVERIFY(o.Inhoud("Huis25.vdr") == euros);
   QCOMPARE(o.kb.BasisMunt, 1);
   QVERIFY(o.hoofd->findChild<QLabel*>("StatusPanel1")->text().startsWith("BasisMunt: United States"));
-  GelezenBoek dollars(o.kb.Map, "Dollar25");
+  GelezenBoek dollars(o.kb.sessie.Map, "Dollar25");
   QCOMPARE(dollars.kb.BasisMunt, 1);
   const TValut& eur = dollars.kb.ValutaLijst[0];
   const TValut& dollar = dollars.kb.ValutaLijst[1];
@@ -310,7 +310,7 @@ void TstLevensloop::eenBoekDatEenAnderHeeftAlleenLezen() {
   const auto geopend = o.Inhoud("Huis25.vdr");
   o.berichten.Antwoord(antwoord::Ja);
   o.Start("Huis25");
-  QVERIFY(o.kb.AlleenLezen);
+  QVERIFY(o.kb.sessie.AlleenLezen);
   QCOMPARE(o.hoofd->windowTitle(), QString("Valdero  (alleen-lezen)"));
   o.kb.KasLijst[1].Omschrijving = "Vergissing";
   o.Kies("&Bestand|&Bewaren");
@@ -346,7 +346,7 @@ void TstLevensloop::eenSchrijfbeveiligdBoekZegtHetBijOpenen() {
   fs::permissions(o.Pad("Huis25.vdr"), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   o.Start("Huis25");
-  QVERIFY(o.kb.AlleenLezen);
+  QVERIFY(o.kb.sessie.AlleenLezen);
   QCOMPARE(o.hoofd->windowTitle(), QString("Valdero  (alleen-lezen)"));
   const auto teksten = o.berichten.Teksten();
   QVERIFY(!teksten.empty());

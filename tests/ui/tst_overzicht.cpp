@@ -43,7 +43,7 @@ struct Overzicht {
 
   Overzicht() {
     Kasboek& kb = b.boek.kb;
-    kb.KasNaam = "Huis04";
+    kb.sessie.KasNaam = "Huis04";
     VensterHaken haken;
     haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
     hoofd = std::make_unique<TValdero>(kb, haken, LevensloopHaken{}, "");
@@ -241,7 +241,7 @@ void TstOverzicht::opslaanEnPrintenNaarPdf() {
   QTemporaryDir map;
   Overzicht o;
   Kasboek& kb = o.b.boek.kb;
-  kb.Map = map.path().toStdString();
+  kb.sessie.Map = map.path().toStdString();
   auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
   pdf->setOutputFormat(QPrinter::PdfFormat);
   pdf->setOutputFileName(map.filePath("overzicht.pdf"));

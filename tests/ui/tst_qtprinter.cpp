@@ -53,10 +53,10 @@ void TstQtPrinter::metenOpPdf() {
   kb.poorten.printer = printer;
   printer.ZetLiggend(false);
   MeetPrinter(kb, true);
-  QCOMPARE(kb.PrinterRegelHoogte, qRound(printer.TekstHoogte("x") * 1.2));
-  QCOMPARE(kb.PixelsPerCm, staand * 10 / 203);
-  QVERIFY(kb.PaginaRegels > 40);
-  QVERIFY(kb.TekenBreedte > 1);
+  QCOMPARE(kb.weergave.PrinterRegelHoogte, qRound(printer.TekstHoogte("x") * 1.2));
+  QCOMPARE(kb.weergave.PixelsPerCm, staand * 10 / 203);
+  QVERIFY(kb.weergave.PaginaRegels > 40);
+  QVERIFY(kb.weergave.TekenBreedte > 1);
 }
 
 void TstQtPrinter::drukkenOpPdf() {
@@ -114,9 +114,9 @@ void TstQtPrinter::zonderPrinterVasteMaten() {
   Kasboek& kb = boek.kb;
   kb.poorten.printer = printer;
   MeetPrinter(kb, true);
-  QCOMPARE(kb.PrinterRegelHoogte, 115);
-  QVERIFY(kb.PaginaRegels > 0);
-  QVERIFY(kb.PixelsPerCm > 0);
+  QCOMPARE(kb.weergave.PrinterRegelHoogte, 115);
+  QVERIFY(kb.weergave.PaginaRegels > 0);
+  QVERIFY(kb.weergave.PixelsPerCm > 0);
 }
 
 QTEST_MAIN(TstQtPrinter)

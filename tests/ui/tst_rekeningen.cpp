@@ -36,9 +36,9 @@ struct Boek : test::TestBoek {
     Groep("300", "Huishouden");
     Boeking(1, "300", -25);
     Boeking(2, "300", -10);
-    kb.KasNaam = "Huis26";
-    kb.Map = map.pad();
-    kb.KasPad = "Huis26.vdr";
+    kb.sessie.KasNaam = "Huis26";
+    kb.sessie.Map = map.pad();
+    kb.sessie.KasPad = "Huis26.vdr";
     test::SchrijfBytes(map / "Huis26.vdr", {});  // a save writes over it without asking a name
     BouwSaldoMatrix(kb);
   }

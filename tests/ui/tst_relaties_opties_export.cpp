@@ -255,7 +255,7 @@ void TstRelatiesOptiesExport::optiesValutaEnPrintpagina() {
   links->selectAll();
   QTest::keyClicks(links, "25");
   Enter(links);
-  QCOMPARE(b.kb.Config.LinkerMarge, 25 * b.kb.PixelsPerCm / 10);
+  QCOMPARE(b.kb.Config.LinkerMarge, 25 * b.kb.weergave.PixelsPerCm / 10);
   QVERIFY(Kind<QLineEdit>(opties, "TopMarge")->hasFocus());
   Kind<QCheckBox>(opties, "EigenaarBox")->click();
   QVERIFY(b.kb.Config.Vlaggen & vlag::NaamBovenOverzicht);

@@ -139,7 +139,7 @@ class TestVoortgang : public QObject {
     QTemporaryDir map;
     QVERIFY(map.isValid());
     BoekMetPoorten boek(MaakDatum(2026, 6, 15));
-    boek.kb.Map = map.path().toStdString();
+    boek.kb.sessie.Map = map.path().toStdString();
     std::string fout;
     QVERIFY(SchrijfVoorbeeldBoek(boek.kb, {.jaar = 2026, .transacties = 20000}, fout));
     KijkendVenster venster(0);

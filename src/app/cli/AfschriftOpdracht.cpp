@@ -174,7 +174,7 @@ int ImporteerOpdracht(Omgeving& omgeving) {
   }
   SchrijfBoekJson(omgeving.uit, kb, s.boek->berichten.getoond);
   if (!bewaard)
-    omgeving.fout << "valdero-cli importeer: " << kb.KasNaam
+    omgeving.fout << "valdero-cli importeer: " << kb.sessie.KasNaam
                   << " niet bewaard; het boek is zoals het was, geen regel geïmporteerd\n";
   return gelezen && bewaard ? kGelukt : kMislukt;
 }

@@ -20,7 +20,7 @@ int BewaarOpdracht(Omgeving& omgeving) {
   VolgBewaring(omgeving, kb);
   ToonBoek(omgeving, *g.boek);
   if (!bewaard) {
-    omgeving.fout << "valdero-cli bewaar: " << kb.KasPad << " niet (volledig) bewaard\n";
+    omgeving.fout << "valdero-cli bewaar: " << kb.sessie.KasPad << " niet (volledig) bewaard\n";
     return kMislukt;
   }
   return kGelukt;

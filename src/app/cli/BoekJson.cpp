@@ -186,13 +186,13 @@ void BouwBoekJson(std::string& tekst, std::ostream* stroom, const Kasboek& kb,
   Uitgang uit{tekst, stroom};
   JsonSchrijver j(tekst);
   j.BeginObject();
-  j.Veld("KasNaam", kb.KasNaam);
+  j.Veld("KasNaam", kb.sessie.KasNaam);
   j.Veld("KasJaar", kb.KasJaar);
   j.Veld("IOStatus", static_cast<int>(kb.IOStatus));
   j.Veld("FormaatVlag", kb.FormaatVlag);
   j.Veld("RelatiesAanwezig", kb.RelatiesAanwezig);
   j.Veld("BasisMunt", kb.BasisMunt);
-  j.Veld("HulpMunt", kb.HulpMunt);
+  j.Veld("HulpMunt", kb.weergave.HulpMunt);
   SchrijfLijst(j, "RekLijst", kb.RekLijst, uit);
   SchrijfLijst(j, "GroepLijst", kb.GroepLijst, uit);
   SchrijfLijst(j, "KasLijst", kb.KasLijst, uit);

@@ -76,7 +76,7 @@ int BoekOpdracht(Omgeving& omgeving) {
   }
   if (bewaringen == 0 || bewaarFout) {
     omgeving.fout << "valdero-cli boek: "
-                  << (bewaarFout ? kb.KasPad + " niet bewaard" : std::string("niets geboekt")) << "\n";
+                  << (bewaarFout ? kb.sessie.KasPad + " niet bewaard" : std::string("niets geboekt")) << "\n";
     return kMislukt;
   }
   return kGelukt;

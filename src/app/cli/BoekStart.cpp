@@ -18,7 +18,7 @@ LaadUitkomst StartCliBoek(Omgeving& omgeving, std::string_view opdracht, CliBoek
 }
 
 void VolgBewaring(Omgeving& omgeving, const Kasboek& kb) {
-  if (kb.OnbevestigdBewaard) omgeving.onbevestigd = true;
+  if (kb.sessie.OnbevestigdBewaard) omgeving.onbevestigd = true;
 }
 
 int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek& uitkomst, Laadwijze wijze) {
@@ -40,8 +40,8 @@ int StartBoekOpdracht(Omgeving& omgeving, std::string_view opdracht, GeladenBoek
 }
 
 bool MeldBezet(Omgeving& omgeving, std::string_view opdracht, const Kasboek& kb) {
-  if (!kb.AlleenLezen) return false;
-  omgeving.fout << "valdero-cli " << opdracht << ": " << kb.SlotMelding << "; niets bewaard\n";
+  if (!kb.sessie.AlleenLezen) return false;
+  omgeving.fout << "valdero-cli " << opdracht << ": " << kb.sessie.SlotMelding << "; niets bewaard\n";
   return true;
 }
 

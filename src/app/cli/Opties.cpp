@@ -178,7 +178,7 @@ CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voor
   if (voortgang) kb.poorten.voortgang = *voortgang;
   if (bestanden) kb.poorten.bestandssysteem = *bestanden;
   berichten.standaardAntwoord = opties.antwoord;
-  kb.Map = map;
+  kb.sessie.Map = map;
   kb.sessie.BezetAlleenLezen = true;
 }
 

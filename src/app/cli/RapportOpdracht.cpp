@@ -156,7 +156,7 @@ int RapportOpdracht(Omgeving& omgeving) {
       omgeving.fout << "Muntsoort niet juist\n";
       return mislukt();
     }
-    kb.HulpMunt = *m;
+    kb.weergave.HulpMunt = *m;
   }
 
   const int font = kb.Config.FontGrootte > 0 ? kb.Config.FontGrootte : 10;

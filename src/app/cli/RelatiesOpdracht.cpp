@@ -16,15 +16,15 @@ int RelatiesOpdracht(Omgeving& omgeving) {
     return kMislukt;
   }
   Kasboek& kb = g.boek->kb;
-  kb.Bewaard = false;
+  kb.sessie.Bewaard = false;
   const bool alAanwezig = kb.RelatiesAanwezig;
   OpenRelaties(kb);
   // A book that already held relations is not built again, and not saved.
-  const bool bewaard = alAanwezig || (kb.Bewaard && kb.IOStatus == 0);
+  const bool bewaard = alAanwezig || (kb.sessie.Bewaard && kb.IOStatus == 0);
   VolgBewaring(omgeving, kb);
   ToonBoek(omgeving, *g.boek);
   if (!bewaard) {
-    omgeving.fout << "valdero-cli relaties: " << kb.KasPad << " niet bewaard\n";
+    omgeving.fout << "valdero-cli relaties: " << kb.sessie.KasPad << " niet bewaard\n";
     return kMislukt;
   }
   if (!kb.RelatiesAanwezig) {

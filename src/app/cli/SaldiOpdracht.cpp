@@ -24,7 +24,7 @@ int SaldiOpdracht(Omgeving& omgeving) {
     omgeving.uit << VulLinks(nr, 4) << "  " << VulRechts(Kap(naam, 32), 32) << "  " << VulRechts(soort, 2)
                  << "  " << VulLinks(BedragTekst(kb, saldo), 14) << "\n";
   };
-  omgeving.uit << "Saldi van " << kb.KasNaam << " (" << kb.KasJaar << ")\n\n";
+  omgeving.uit << "Saldi van " << kb.sessie.KasNaam << " (" << kb.KasJaar << ")\n\n";
   double totaal = 0;
   for (int a = 1; a <= kb.MaxRek(); ++a) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(a)];

@@ -43,7 +43,7 @@ int VoorbeeldOpdracht(Omgeving& omgeving) {
     omgeving.fout << "valdero-cli voorbeeld: " << fout << "\n";
     return kMislukt;
   }
-  omgeving.uit << (map / (boek.kb.KasNaam + ".vdr")).lexically_normal().string() << "\n";
+  omgeving.uit << (map / (boek.kb.sessie.KasNaam + ".vdr")).lexically_normal().string() << "\n";
   return kGelukt;
 }
 

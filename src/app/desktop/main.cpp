@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
   });
   Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
   std::error_code fout;
-  kb.Map = std::filesystem::current_path(fout);
+  kb.sessie.Map = std::filesystem::current_path(fout);
 
   HelpVenster help;
   auto helpVoor = [&help](int topic) { help.Toon(topic); };
@@ -104,7 +104,7 @@ int main(int argc, char* argv[]) {
   // Without an open book there is no configuration file to write to.
   vensters.schrijfConfig = [&kb] {
     // A configuration that cannot be written says so itself.
-    if (!kb.ConfigPad.empty() && kb.KasPad != "*.vdr") static_cast<void>(SchrijfConfig(kb));
+    if (!kb.sessie.ConfigPad.empty() && kb.sessie.KasPad != "*.vdr") static_cast<void>(SchrijfConfig(kb));
   };
   LevensloopHaken levensloop;
   const std::string argument =

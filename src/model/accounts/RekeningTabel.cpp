@@ -335,7 +335,7 @@ std::vector<std::string> RekeningTabel::TekstRegels() const {
   const std::string drie(3, ' ');
   const std::string streep = drie + std::string(45, '-');
   std::vector<std::string> regels(3);
-  regels.push_back(drie + "REKENINGEN TABEL" + std::string(8, ' ') + kb_.KasNaam);
+  regels.push_back(drie + "REKENINGEN TABEL" + std::string(8, ' ') + kb_.sessie.KasNaam);
   regels.emplace_back();
   const auto titels = Titels();
   regels.push_back(drie + TekstRegel(titels[1], titels[2], titels[3], titels[4]));
@@ -354,7 +354,7 @@ bool RekeningTabel::BewaarTekst() {
   d.filter = "Text files (*.txt)|*.TXT";
   d.standaardExtensie = "txt";
   d.voorgesteldeNaam = "*.txt";
-  d.map = kb_.Map.string();
+  d.map = kb_.sessie.Map.string();
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
   const SchrijfUitkomst uitkomst = SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels(), kb_.bestanden());
@@ -371,7 +371,7 @@ bool RekeningTabel::BewaarTekst() {
 bool RekeningTabel::Print() {
   AfdrukTabel t;
   t.kop = kKop;
-  t.boekNaam = kb_.KasNaam;
+  t.boekNaam = kb_.sessie.KasNaam;
   const auto titels = Titels();
   t.titels = {" Nr.", titels[2], titels[3], titels[4]};
   t.breedtes = {kBreedtes[1], kBreedtes[2], kBreedtes[3], kBreedtes[4]};

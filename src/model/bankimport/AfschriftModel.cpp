@@ -114,7 +114,7 @@ bool AfschriftModel::Print() {
   const auto rijen = Rijen();
   AfdrukTabel t;
   t.kop = Kop();
-  t.boekNaam = kb_.KasNaam;
+  t.boekNaam = kb_.sessie.KasNaam;
   t.titels.assign(rijen.front().begin(), rijen.front().end());
   t.breedtes.assign(kKolomBreedtes.begin(), kKolomBreedtes.end());
   // The line number and the amount stand right, as on screen.

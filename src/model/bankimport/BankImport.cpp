@@ -157,7 +157,7 @@ bool BankImport::KiesBestand(int tag, std::string& pad) {
   const std::string filter = BankBestandFilter(tag);
   dialoog.filter = filter.empty() ? kBeginFilter : filter;
   dialoog.standaardExtensie = "txt";
-  dialoog.map = kb_.Map.string();
+  dialoog.map = kb_.sessie.Map.string();
   const auto gekozen = kb_.berichten().OpenDialoog(dialoog);
   if (!gekozen) {
     kb_.berichten().BerichtDlg("Geen Mutatie bestand " + standaard, BerichtSoort::Waarschuwing, knop::OK);

@@ -18,7 +18,7 @@ std::string Laatste(const std::string& s, std::size_t n) { return s.size() <= n 
 SelectMut SelectMut::Rekeningen(const Kasboek& kb, int aantal, const std::vector<int>& matches) {
   SelectMut s;
   s.soort_ = Soort::Rekening;
-  s.opNaam_ = kb.RekeningenOpNaam;
+  s.opNaam_ = kb.weergave.RekeningenOpNaam;
   auto voegToe = [&](const TBank& rek) {
     s.regels_.push_back(s.opNaam_ ? VulRechts(rek.Naam, 20) + "   " + std::to_string(rek.RekNr)
                                   : std::to_string(rek.RekNr) + " " + rek.Naam);
@@ -37,7 +37,7 @@ SelectMut SelectMut::Rekeningen(const Kasboek& kb, int aantal, const std::vector
 SelectMut SelectMut::Groepen(const Kasboek& kb, std::optional<int> positie) {
   SelectMut s;
   s.soort_ = Soort::Groep;
-  s.opNaam_ = kb.GroepenOpNaam;
+  s.opNaam_ = kb.weergave.GroepenOpNaam;
   for (int i = 1; i <= kb.MaxGroep(); ++i) {
     const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
     s.regels_.push_back(s.opNaam_ ? VulRechts(g.Naam, 20) + "   " + g.Kode

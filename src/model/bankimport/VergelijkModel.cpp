@@ -62,7 +62,7 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
   Tekst(Rekening) = [&] {
     const auto p = kb.ZoekRekening(r.RekNr);
     const std::string naam = p ? kb.RekLijst[static_cast<std::size_t>(*p)].Naam : std::string();
-    return kb.RekeningenOpNaam ? naam + "  " + std::to_string(r.RekNr) : std::to_string(r.RekNr) + "  " + naam;
+    return kb.weergave.RekeningenOpNaam ? naam + "  " + std::to_string(r.RekNr) : std::to_string(r.RekNr) + "  " + naam;
   }();
   Tekst(Volg) = std::to_string(r.VolgBlad >> 6);
   Tekst(Blad) = std::to_string(r.VolgBlad % 64);
@@ -113,7 +113,7 @@ VergelijkModel::VergelijkModel(Afstemming& a, int positie, int modus) : a_(a), p
 
 std::string VergelijkModel::GroepTekst(const std::string& kode) const {
   const Kasboek& kb = a_.kb();
-  const bool opNaam = kb.GroepenOpNaam;
+  const bool opNaam = kb.weergave.GroepenOpNaam;
   if (kode == kOnbekendeGroepKode)
     return opNaam ? std::string(kNomenNescio) + "   " + VulRechts(kode, 4) : kode + "  " + kNomenNescio;
   const auto g = kb.ZoekGroep(kode);
@@ -217,7 +217,7 @@ bool VergelijkModel::LeesVeld(int veld) {
   std::string& t = Tekst(veld);
   switch (veld) {
     case Rekening: {
-      const std::string deel = Getrimd(kb.RekeningenOpNaam ? Laatste(t, 2) : t.substr(0, 2));
+      const std::string deel = Getrimd(kb.weergave.RekeningenOpNaam ? Laatste(t, 2) : t.substr(0, 2));
       const int nr = GeheelGetal(deel);
       if (nr <= 0 || !kb.ZoekRekening(nr)) {
         Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::ProbeerOpnieuw);
@@ -330,7 +330,7 @@ bool VergelijkModel::LeesGroep() {
   Kasboek& kb = a_.kb();
   TNewKas& r = a_.regel;
   const std::string& t = Tekst(Groep);
-  std::string kode = Getrimd(kb.GroepenOpNaam ? Laatste(t, 4) : Kap(t, 4));
+  std::string kode = Getrimd(kb.weergave.GroepenOpNaam ? Laatste(t, 4) : Kap(t, 4));
   if (!kb.ZoekGroep(kode)) {
     kb.berichten().Piep();
     bool gemaakt = false;

@@ -74,8 +74,8 @@ void BoekingModel::GridRegels(const std::vector<const TKas*>& regels) {
     grid.rijen.push_back(std::move(rij));
   }
   const std::string munt =
-      kb.HulpMunt >= 0 && kb.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
-          ? kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode
+      kb.weergave.HulpMunt >= 0 && kb.weergave.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
+          ? kb.ValutaLijst[static_cast<std::size_t>(kb.weergave.HulpMunt)].Kode
           : std::string();
   std::vector<std::string> slot = {"", "", vorigeDatum, "", munt, "Eindsaldo : "};
   if (metBtw) slot.push_back(BedragTekst(kb, btwTotaal));

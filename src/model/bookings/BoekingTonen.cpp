@@ -19,13 +19,13 @@ namespace valdero {
 std::string BoekingModel::RekeningTekst(int positie) const {
   if (positie < 1 || positie >= static_cast<int>(kb.RekLijst.size())) return "";
   const TBank& b = kb.RekLijst[static_cast<std::size_t>(positie)];
-  return kb.RekeningenOpNaam ? b.Naam + "  " + b.RekNrTekst : b.RekNrTekst + "   " + b.Naam;
+  return kb.weergave.RekeningenOpNaam ? b.Naam + "  " + b.RekNrTekst : b.RekNrTekst + "   " + b.Naam;
 }
 
 std::string BoekingModel::GroepTekst(int positie) const {
   if (positie < 1 || positie >= static_cast<int>(kb.GroepLijst.size())) return "";
   const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(positie)];
-  return kb.GroepenOpNaam ? Kap(g.Naam, 28) + "  " + VulLinks(g.Kode, 4)
+  return kb.weergave.GroepenOpNaam ? Kap(g.Naam, 28) + "  " + VulLinks(g.Kode, 4)
                           : g.Kode + "   " + Kap(g.Naam, 28);
 }
 
@@ -52,13 +52,13 @@ double BoekingModel::RecordKoers() const {
 
 // A working amount (transaction currency) as the amount field shows it.
 std::string BoekingModel::WerkBedragTekst(double bedrag) {
-  if (kb.HulpMunt == kb.BasisMunt) return BedragTekst(kb, bedrag);
+  if (kb.weergave.HulpMunt == kb.BasisMunt) return BedragTekst(kb, bedrag);
   return BedragTekst(kb, bedrag * RecordKoers());
 }
 
 // A stored amount (base currency) as the amount field shows it.
 std::string BoekingModel::OpgeslagenBedragTekst(double opgeslagen) {
-  if (kb.HulpMunt == kb.BasisMunt) return BedragTekst(kb, opgeslagen / RecordKoers());
+  if (kb.weergave.HulpMunt == kb.BasisMunt) return BedragTekst(kb, opgeslagen / RecordKoers());
   return BedragTekst(kb, opgeslagen);
 }
 
@@ -83,8 +83,8 @@ void BoekingModel::VulVasteLijsten() {
   for (const TValut& v : kb.ValutaLijst)
     if (v.Koers != 0) munt.push_back(v.Kode);
   velden[veld::Groep].tekst.clear();
-  const std::string hulp = kb.HulpMunt >= 0 && kb.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
-                               ? kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode
+  const std::string hulp = kb.weergave.HulpMunt >= 0 && kb.weergave.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
+                               ? kb.ValutaLijst[static_cast<std::size_t>(kb.weergave.HulpMunt)].Kode
                                : std::string();
   velden[veld::Munt].tekst = hulp;
   bedragLabel = "Bedrag :" + hulp;
@@ -103,7 +103,7 @@ void BoekingModel::VulGroepLijst() {
   }
   if (modus::IsOverboeking(boekModus)) {
     werk.GroepKode = kKruispostKode;
-    velden[veld::Groep].tekst = kb.GroepenOpNaam ? "KRUISPOSTEN xxxx" : "xxxx KRUISPOSTEN";
+    velden[veld::Groep].tekst = kb.weergave.GroepenOpNaam ? "KRUISPOSTEN xxxx" : "xxxx KRUISPOSTEN";
     return;
   }
   // A new booking stays on the account's own group until a group is chosen.
@@ -123,11 +123,11 @@ void BoekingModel::ToonRecord() {
     if (werk.Munt >= 0 && werk.Munt < static_cast<int>(kb.ValutaLijst.size()))
       velden[veld::Munt].tekst = kb.ValutaLijst[static_cast<std::size_t>(werk.Munt)].Kode;
     const std::string hulp =
-        kb.HulpMunt >= 0 && kb.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
-            ? kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode
+        kb.weergave.HulpMunt >= 0 && kb.weergave.HulpMunt < static_cast<int>(kb.ValutaLijst.size())
+            ? kb.ValutaLijst[static_cast<std::size_t>(kb.weergave.HulpMunt)].Kode
             : std::string();
     bedragLabel = "Bedrag :" + hulp;
-    bedragLabelRood = kb.HulpMunt != kb.BasisMunt;
+    bedragLabelRood = kb.weergave.HulpMunt != kb.BasisMunt;
     btwBox = werk.BoekSoort > 255;
   } else {
     // The field shows the account the record starts on; none leaves it
@@ -210,7 +210,7 @@ void BoekingModel::VulGeschiedenis() {
     if (!overboeking) tegen.Neem(k.TegenRekNr, k.TegenRekNr);
     relatie.Neem(k.Relatie, k.Relatie);
     const double koers = k.MuntKoers == 0 ? 1.0 : k.MuntKoers;
-    bedrag.Neem(k.Bedrag, kb.HulpMunt == kb.BasisMunt ? BedragTekst(kb, k.Bedrag / koers)
+    bedrag.Neem(k.Bedrag, kb.weergave.HulpMunt == kb.BasisMunt ? BedragTekst(kb, k.Bedrag / koers)
                                                       : BedragTekst(kb, k.Bedrag));
     opm.Neem(k.Omschrijving, Getrimd(k.Omschrijving));
   }

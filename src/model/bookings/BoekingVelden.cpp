@@ -114,7 +114,7 @@ int BoekingModel::RekeningUitTekst(const std::string& tekst, bool opNaam) {
 }
 
 bool BoekingModel::RekeningVeld() {
-  const int nr = RekeningUitTekst(velden[veld::Rekening].tekst, kb.RekeningenOpNaam);
+  const int nr = RekeningUitTekst(velden[veld::Rekening].tekst, kb.weergave.RekeningenOpNaam);
   if (!kb.ZoekRekening(nr)) {
     Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
     return false;
@@ -171,7 +171,7 @@ bool BoekingModel::BladVeld(int tag) {
 
 bool BoekingModel::GroepVeld(bool stil) {
   const std::string tekst = velden[veld::Groep].tekst;
-  std::string kode = Getrimd(kb.GroepenOpNaam ? Eind(tekst, 4) : Kap(tekst, 4));
+  std::string kode = Getrimd(kb.weergave.GroepenOpNaam ? Eind(tekst, 4) : Kap(tekst, 4));
   const bool kruis = kode == kKruispostKode;
   const bool toegestaan =
       modus::IsOverboeking(boekModus) ? kruis : (!kruis || boekModus == modus::Wijzigen);
@@ -245,7 +245,7 @@ bool BoekingModel::TegenRekVeld() {
   const int f = modus::Familie(boekModus);
   if (f == 5 || f == 6) {
     if (tekst.empty()) return true;
-    const int nr = RekeningUitTekst(tekst, kb.RekeningenOpNaam);
+    const int nr = RekeningUitTekst(tekst, kb.weergave.RekeningenOpNaam);
     if (!kb.ZoekRekening(nr)) {
       Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
       return false;
@@ -353,7 +353,7 @@ bool BoekingModel::BedragVeld() {
     Foutmelding(kb, "Getal " + tekst, FoutNr::TeGroot, HintNr::CorrigeerBedrag);
     return false;
   }
-  if (kb.HulpMunt != kb.BasisMunt) v /= RecordKoers();
+  if (kb.weergave.HulpMunt != kb.BasisMunt) v /= RecordKoers();
   const int f = modus::Familie(boekModus);
   if ((f == 2 || f == 6) && v > 0) v = -v;
   werk.Bedrag = v;
@@ -380,7 +380,7 @@ void BoekingModel::ExtraWerk(int tag) {
       if (modus::IsOverboeking(boekModus)) VulGeschiedenis();
       break;
     case veld::Volgnr:
-      if (!modus::IsBestaandRecord(boekModus) && kb.HulpMunt == kb.BasisMunt) {
+      if (!modus::IsBestaandRecord(boekModus) && kb.weergave.HulpMunt == kb.BasisMunt) {
         const auto a = kb.ZoekRekening(werk.RekNr);
         const int m = a ? kb.RekLijst[static_cast<std::size_t>(*a)].Munt : -1;
         if (m >= 0 && m < static_cast<int>(kb.ValutaLijst.size()))

@@ -151,7 +151,7 @@ std::string GetalTekst(const Kasboek& kb, double getal, int decimalen) {
 }
 
 std::string BedragTekst(Kasboek& kb, double bedrag) {
-  const double koers = KoersVan(kb, kb.HulpMunt);
+  const double koers = KoersVan(kb, kb.weergave.HulpMunt);
   if (koers == 0) {
     Foutmelding(kb, " Koers = 0 ", FoutNr::Geen, HintNr::CorrigeerValuta);
     return Vast(bedrag, 2, kb.DecimaalTeken());
@@ -171,7 +171,7 @@ std::string BedragTekstIn(Kasboek& kb, int munt, double bedrag) {
 std::optional<double> LeesBedrag(Kasboek& kb, std::string& tekst, bool waarschuw) {
   const auto getal = LeesGetalTekst(kb, tekst, waarschuw);
   if (!getal) return std::nullopt;
-  const double koers = KoersVan(kb, kb.HulpMunt);
+  const double koers = KoersVan(kb, kb.weergave.HulpMunt);
   return koers > 0 ? *getal * koers : *getal;
 }
 

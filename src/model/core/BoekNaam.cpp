@@ -23,7 +23,7 @@ std::string BoekNaamUitPad(const std::string& pad) {
 std::string BoekArgumentInMap(Kasboek& kb, const std::string& argument) {
   const std::filesystem::path pad = kb.Pad(argument);
   if (!std::filesystem::path(argument).has_parent_path() || !pad.has_filename()) return argument;
-  kb.Map = pad.parent_path();
+  kb.sessie.Map = pad.parent_path();
   return pad.filename().string();
 }
 
@@ -47,7 +47,7 @@ BestandsDialoog OpenBoekDialoog(const Kasboek& kb) {
   dialoog.titel = "Ópen Valdero";
   dialoog.filter = "Valdero file (*.vdr)|*.vdr";
   dialoog.standaardExtensie = "vdr";
-  dialoog.map = kb.Map.string();
+  dialoog.map = kb.sessie.Map.string();
   return dialoog;
 }
 

@@ -20,18 +20,13 @@ std::filesystem::path HuidigeMap() {
 
 }  // namespace
 
-Kasboek::Kasboek(Poorten p) : poorten(p), Map(HuidigeMap()) {}
+Kasboek::Kasboek(Poorten p) : poorten(p) { sessie.Map = HuidigeMap(); }
 
 double Kasboek::Nu() const { return poorten.klok.get().Nu(); }
 
 char Kasboek::DecimaalTeken() const { return poorten.getalnotatie.get().DecimaalTeken(); }
 
 double Kasboek::Vandaag() const { return std::floor(Nu()); }
-
-std::filesystem::path Kasboek::Pad(const std::string& naam) const {
-  std::filesystem::path p(naam);
-  return p.is_absolute() ? p : Map / p;
-}
 
 std::optional<int> Kasboek::ZoekRekening(int rekNr) const {
   for (int i = 1; i <= MaxRek() && i < static_cast<int>(RekLijst.size()); ++i)

@@ -5,11 +5,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/core/BoekSessie.h"
+#include "model/core/BoekWeergave.h"
 #include "model/core/Poorten.h"
 #include "model/core/Records.h"
 #include "model/core/TSaldoMatrix.h"
@@ -64,7 +65,6 @@ class Kasboek {
   std::int32_t AantalSoorten() const { return Aantal(SoortLijst); }
   std::int32_t AantalValuta() const { return Aantal(ValutaLijst); }
   std::int32_t BasisMunt = 0;
-  std::int32_t HulpMunt = 0;
   std::uint16_t IOStatus = 0;
 
   bool RekGelezen = false;
@@ -85,63 +85,24 @@ class Kasboek {
   // The two-letter account kind codes offered by the account dialog.
   std::vector<std::string> SoortKodes;
 
-  // Listing order of the accounts (by name, else by number) and of the groups
-  // (by title, else by code); the configuration keeps them in Vlaggen bits
-  // 9 and 10.
-  bool RekeningenOpNaam = false;
-  bool GroepenOpNaam = false;
-
-  // Printer measures, recomputed by MeetPrinter.
-  int TekenBreedte = 0;
-  int PrinterRegelHoogte = 0;
-  int PaginaRegels = 0;
-  int PixelsPerCm = 0;
-
+  // The book's year and its first day.
   std::string KasJaar;
-  std::string HuidigJaar;
-  std::string KasNaam;
-  std::string KasPad;
-  std::string ConfigPad;
   double StartDatum = 0;
-  // The folder that relative book, configuration and bank file names are
-  // resolved against: the process's current folder, moved by the file dialogs.
-  std::filesystem::path Map;
-
-  // Life of the open book: the first save makes the backup; the saved mark
-  // tells Save as whether its save happened.
-  bool EersteBewaring = true;
-  bool Bewaard = false;
-  // The last save took the book's place but the disk did not confirm it
-  // (the folder's flush failed): saved, with a warning.
-  bool OnbevestigdBewaard = false;
-  // The lock beside the book while it is open (released with the last copy
-  // of this handle); a book another program holds is opened read-only, and
-  // SlotMelding says who holds it.
-  std::shared_ptr<void> Slot;
-  bool AlleenLezen = false;
-  std::string SlotMelding;
-  // Why no lock could be made beside the book (empty: it could): the book
-  // is shown, but nothing of it is written.
-  std::string GeenSlot;
+  // The book's password: it is kept in the book file (in the groups'
+  // header record), so it belongs to the book; whether it was typed
+  // correctly belongs to the session.
   std::string Wachtwoord = kGeenWachtwoord;
 
-  // What the running program has settled with its user, apart from the
-  // book's data: nothing of it is saved.
-  struct Sessie {
-    // The password of the open book was typed correctly.
-    bool WachtwoordGeaccepteerd = false;
-    // Account number 99 was confirmed as the transfer account; holds for as
-    // long as the program runs, across the books it opens.
-    bool TransferBevestigd = false;
-    // A book another program holds is opened read-only without asking (the
-    // command-line tool, which has nobody to ask).
-    bool BezetAlleenLezen = false;
-    // That no restore point could be made was said; it is said once.
-    bool HerstelpuntGemeld = false;
-  } sessie;
+  // Beside the book's data, for now held with it so that every operation
+  // handed the book reaches them: the session (where the book lies, its
+  // lock, read-only, the life of its saves) and how it is shown (display
+  // currency, listing order, printer measures).
+  BoekSessie sessie;
+  BoekWeergave weergave;
 
-  // A path as the operating system sees it: relative names below Map.
-  std::filesystem::path Pad(const std::string& naam) const;
+  // A path as the operating system sees it: relative names below the
+  // session's folder.
+  std::filesystem::path Pad(const std::string& naam) const { return sessie.Pad(naam); }
 
   // Lookups: the first match from the lowest position, or nothing. Position
   // 0 of the accounts and groups is the header record and never matches;

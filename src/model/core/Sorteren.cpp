@@ -44,12 +44,12 @@ std::vector<std::size_t> Posities(std::size_t aantal) {
 }  // namespace
 
 bool OpNaam(const Kasboek& kb, SorteerOnderwerp onderwerp) {
-  return onderwerp == SorteerOnderwerp::Rekeningen ? kb.RekeningenOpNaam : kb.GroepenOpNaam;
+  return onderwerp == SorteerOnderwerp::Rekeningen ? kb.weergave.RekeningenOpNaam : kb.weergave.GroepenOpNaam;
 }
 
 void ZetOpNaam(Kasboek& kb, SorteerOnderwerp onderwerp, bool opNaam) {
   const bool rekeningen = onderwerp == SorteerOnderwerp::Rekeningen;
-  (rekeningen ? kb.RekeningenOpNaam : kb.GroepenOpNaam) = opNaam;
+  (rekeningen ? kb.weergave.RekeningenOpNaam : kb.weergave.GroepenOpNaam) = opNaam;
   const int bit = rekeningen ? vlag::RekeningenOpNaam : vlag::GroepenOpNaam;
   kb.Config.Vlaggen = opNaam ? (kb.Config.Vlaggen | bit) : (kb.Config.Vlaggen & ~bit);
 }
@@ -58,7 +58,7 @@ void SorteerRekeningen(Kasboek& kb) {
   auto& lijst = kb.RekLijst;
   if (lijst.size() < 3) return;
   auto volgorde = Posities(lijst.size());
-  if (kb.RekeningenOpNaam) {
+  if (kb.weergave.RekeningenOpNaam) {
     std::vector<std::string> sleutel(lijst.size());
     for (std::size_t p : volgorde) sleutel[p] = SorteerSleutel(lijst[p].Naam);
     std::stable_sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
@@ -81,7 +81,7 @@ void SorteerGroepen(Kasboek& kb) {
   auto& lijst = kb.GroepLijst;
   if (lijst.size() < 3) return;
   auto volgorde = Posities(lijst.size());
-  if (kb.GroepenOpNaam) {
+  if (kb.weergave.GroepenOpNaam) {
     std::vector<std::string> sleutel(lijst.size());
     for (std::size_t p : volgorde) sleutel[p] = SorteerSleutel(lijst[p].Naam);
     // The cross-posting group closes the list whatever its title.

@@ -443,9 +443,9 @@ std::string TweeCijfers(int jaar) {
 }  // namespace
 
 void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties) {
-  kb.KasNaam = "Valdr" + TweeCijfers(opties.jaar);
-  kb.KasPad = kb.KasNaam + ".vdr";
-  kb.ConfigPad = kb.KasNaam + ".cfg";
+  kb.sessie.KasNaam = "Valdr" + TweeCijfers(opties.jaar);
+  kb.sessie.KasPad = kb.sessie.KasNaam + ".vdr";
+  kb.sessie.ConfigPad = kb.sessie.KasNaam + ".cfg";
   kb.KasJaar = std::to_string(opties.jaar);
   kb.StartDatum = MaakDatum(opties.jaar, 1, 1);
   kb.MuntOmzetten = false;
@@ -458,7 +458,7 @@ void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties) {
       k.BtwPerc = 21.0f;
     }
   kb.BtwActief = true;
-  kb.HulpMunt = kb.BasisMunt;
+  kb.weergave.HulpMunt = kb.BasisMunt;
   // Someone showing the program off wants its tool bars in view.
   kb.Config.Vlaggen |= vlag::TransactieBalk | vlag::BeleggingBalk | vlag::ValutaBalk;
 
@@ -466,14 +466,14 @@ void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties) {
   kb.FormaatVlag = true;
   kb.RelatiesAanwezig = true;
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
-  kb.EersteBewaring = true;
+  kb.sessie.EersteBewaring = true;
   // The generator books only on accounts and groups it made.
   HerbouwSaldoMatrix(kb);
 }
 
 bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::string& fout) {
   MaakVoorbeeldBoek(kb, opties);
-  const std::filesystem::path pad = kb.Pad(kb.KasPad);
+  const std::filesystem::path pad = kb.Pad(kb.sessie.KasPad);
   std::error_code ec;
   if (std::filesystem::exists(pad, ec)) {
     fout = pad.string() + " bestaat al; een bestaand boek wordt niet overschreven";
@@ -491,7 +491,7 @@ bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::strin
     return false;
   }
   if (!SchrijfConfig(kb).Gelukt()) {
-    fout = "de configuratie " + kb.ConfigPad + " kon niet worden geschreven";
+    fout = "de configuratie " + kb.sessie.ConfigPad + " kon niet worden geschreven";
     return false;
   }
   return true;

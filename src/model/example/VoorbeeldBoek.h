@@ -32,7 +32,7 @@ struct VoorbeeldOpties {
 void MaakVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties);
 
 // MaakVoorbeeldBoek, then writes the book and its configuration beside it in
-// kb.Map. An existing book of that name is never overwritten. Returns false
+// kb.sessie.Map. An existing book of that name is never overwritten. Returns false
 // with a Dutch reason in `fout` when nothing or not everything was written.
 bool SchrijfVoorbeeldBoek(Kasboek& kb, const VoorbeeldOpties& opties, std::string& fout);
 

@@ -297,9 +297,9 @@ bool ExportModel::Schrijf(const std::string& pad) {
 }
 
 bool ExportModel::Ok() {
-  BestandsDialoog dialoog{"", "Text files (*.txt)|*.TXT", "txt", "*.txt", kb_.Map.string()};
-  if (journaal) dialoog = {"", "Journaal (*.journal)|*.journal", "journal", kb_.KasNaam + ".journal",
-                           kb_.Map.string()};
+  BestandsDialoog dialoog{"", "Text files (*.txt)|*.TXT", "txt", "*.txt", kb_.sessie.Map.string()};
+  if (journaal) dialoog = {"", "Journaal (*.journal)|*.journal", "journal", kb_.sessie.KasNaam + ".journal",
+                           kb_.sessie.Map.string()};
   const auto keuze = kb_.berichten().BewaarDialoog(dialoog);
   if (!keuze) return false;
   if (!Schrijf(*keuze)) return false;

@@ -158,7 +158,7 @@ void SchrijfJournaal(Kasboek& kb, const std::function<void(std::string_view)>& s
   Journaal j{kb, schrijf, Munt(kb), {}, {}, {}};
   j.MaakNamen();
   j.uit.reserve(kStuk + 4096);
-  j.uit += "; Valdero " + kb.KasNaam + " " + kb.KasJaar + "\n";
+  j.uit += "; Valdero " + kb.sessie.KasNaam + " " + kb.KasJaar + "\n";
   j.uit += "; bedragen in de basismunt; overboekingen als een boeking tussen twee rekeningen\n\n";
   // Shown with two decimals, as the book shows them, whatever the amounts
   // below carry.

@@ -460,7 +460,7 @@ void GroepTabel::Tel() {
 }
 
 std::string GroepTabel::TotaalLabel() const {
-  const int m = kb_.HulpMunt;
+  const int m = kb_.weergave.HulpMunt;
   const std::string kode = m >= 0 && m < static_cast<int>(kb_.ValutaLijst.size())
                                ? kb_.ValutaLijst[static_cast<std::size_t>(m)].Kode
                                : std::string();
@@ -468,7 +468,7 @@ std::string GroepTabel::TotaalLabel() const {
 }
 
 std::string GroepTabel::SaldoLabel() const {
-  const int m = kb_.HulpMunt;
+  const int m = kb_.weergave.HulpMunt;
   const std::string kode = m >= 0 && m < static_cast<int>(kb_.ValutaLijst.size())
                                ? kb_.ValutaLijst[static_cast<std::size_t>(m)].Kode
                                : std::string();
@@ -519,7 +519,7 @@ void GroepTabel::NaSorteren() {
 std::vector<std::string> GroepTabel::TekstRegels() const {
   const std::string streep = std::string(4, ' ') + std::string(42, '-');
   std::vector<std::string> regels(3);
-  regels.push_back(std::string(4, ' ') + "GROEPEN TABEL" + std::string(11, ' ') + kb_.KasNaam);
+  regels.push_back(std::string(4, ' ') + "GROEPEN TABEL" + std::string(11, ' ') + kb_.sessie.KasNaam);
   regels.emplace_back();
   const auto titels = Titels();
   regels.push_back(Regel(titels[1], titels[2], titels[3]));
@@ -538,7 +538,7 @@ bool GroepTabel::BewaarTekst() {
   d.filter = "Text files (*.txt)|*.TXT";
   d.standaardExtensie = "txt";
   d.voorgesteldeNaam = laatsteBestand_;
-  d.map = kb_.Map.string();
+  d.map = kb_.sessie.Map.string();
   const auto naam = kb_.berichten().BewaarDialoog(d);
   if (!naam) return false;
   const SchrijfUitkomst uitkomst = SchrijfTekstRegels(kb_.Pad(*naam), TekstRegels(), kb_.bestanden());
@@ -556,7 +556,7 @@ bool GroepTabel::BewaarTekst() {
 bool GroepTabel::Print() {
   AfdrukTabel t;
   t.kop = Kop();
-  t.boekNaam = kb_.KasNaam;
+  t.boekNaam = kb_.sessie.KasNaam;
   t.titels = Titels();
   t.breedtes = Breedtes();
   if (MetBedragen()) t.rechts = {false, false, false, true, true, false};

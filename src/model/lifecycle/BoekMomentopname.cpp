@@ -18,11 +18,11 @@ BoekMomentopname::BoekMomentopname(const Kasboek& kb)
       groepGelezen_(kb.GroepGelezen),
       kasGelezen_(kb.KasGelezen),
       formaatVlag_(kb.FormaatVlag),
-      rekeningenOpNaam_(kb.RekeningenOpNaam),
-      groepenOpNaam_(kb.GroepenOpNaam),
+      rekeningenOpNaam_(kb.weergave.RekeningenOpNaam),
+      groepenOpNaam_(kb.weergave.GroepenOpNaam),
       vlaggen_(kb.Config.Vlaggen),
-      kasNaam_(kb.KasNaam),
-      kasPad_(kb.KasPad),
+      kasNaam_(kb.sessie.KasNaam),
+      kasPad_(kb.sessie.KasPad),
       kasJaar_(kb.KasJaar) {}
 
 void BoekMomentopname::Herstel(Kasboek& kb) const {
@@ -36,11 +36,11 @@ void BoekMomentopname::Herstel(Kasboek& kb) const {
   kb.GroepGelezen = groepGelezen_;
   kb.KasGelezen = kasGelezen_;
   kb.FormaatVlag = formaatVlag_;
-  kb.RekeningenOpNaam = rekeningenOpNaam_;
-  kb.GroepenOpNaam = groepenOpNaam_;
+  kb.weergave.RekeningenOpNaam = rekeningenOpNaam_;
+  kb.weergave.GroepenOpNaam = groepenOpNaam_;
   kb.Config.Vlaggen = vlaggen_;
-  kb.KasNaam = kasNaam_;
-  kb.KasPad = kasPad_;
+  kb.sessie.KasNaam = kasNaam_;
+  kb.sessie.KasPad = kasPad_;
   kb.KasJaar = kasJaar_;
 }
 

@@ -27,9 +27,9 @@ bool Levensloop::OpenBoekCommando() {
   const auto gekozen = kb_.berichten().OpenDialoog(OpenBoekDialoog(kb_));
   if (!gekozen) return true;
   const std::filesystem::path pad = kb_.Pad(*gekozen);
-  kb_.Map = pad.parent_path();
-  kb_.KasPad = pad.string();
-  kb_.KasNaam = BoekNaamUitPad(kb_.KasPad);
+  kb_.sessie.Map = pad.parent_path();
+  kb_.sessie.KasPad = pad.string();
+  kb_.sessie.KasNaam = BoekNaamUitPad(kb_.sessie.KasPad);
   // The year follows from the name inside LaadBoek, which also reports a
   // name without one; doing it here too would report it twice.
   venster_.LaadBoek();
@@ -50,7 +50,7 @@ void Levensloop::Bewaren() {
 }
 
 void Levensloop::BewaarAls() {
-  if (kb_.HulpMunt == kb_.BasisMunt) {
+  if (kb_.weergave.HulpMunt == kb_.BasisMunt) {
     if (!Vraag(kb_, "Bewaren met andere naam zónder Conversie")) return;
   } else {
     kb_.MuntOmzetten = Vraag(kb_, "Bewaren met Conversie naar ander munt?");
@@ -66,7 +66,7 @@ void Levensloop::BewaarAls() {
       // its rates, its base and its totals must say so too.
       for (std::size_t i = 0; i < kb_.ValutaLijst.size(); ++i)
         if (kb_.ValutaLijst[i].Basis == 1) kb_.BasisMunt = static_cast<std::int32_t>(i);
-      kb_.HulpMunt = kb_.BasisMunt;
+      kb_.weergave.HulpMunt = kb_.BasisMunt;
       HerbouwSaldoMatrix(kb_);
     }
   }

@@ -88,15 +88,15 @@ void MaakStandaardGroepen(Kasboek& kb) {
   }
   for (const auto& g : kStandaardGroepen) kb.GroepLijst.push_back(Groep(g.nummer, g.kode, g.naam, g.klasse));
   kb.GroepLijst.push_back(Groep(0, kKruispostKode, kKruispostNaam, " - "));
-  kb.GroepenOpNaam = true;
+  kb.weergave.GroepenOpNaam = true;
   kb.Config.Vlaggen |= vlag::GroepenOpNaam;
 }
 
 void Levensloop::NieuwBoek() {
   kb_.MuntOmzetten = false;
   std::error_code fout;
-  const bool bestaat = !kb_.KasPad.empty() && kb_.KasPad != "*.vdr" &&
-                       std::filesystem::is_regular_file(kb_.Pad(kb_.KasPad), fout);
+  const bool bestaat = !kb_.sessie.KasPad.empty() && kb_.sessie.KasPad != "*.vdr" &&
+                       std::filesystem::is_regular_file(kb_.Pad(kb_.sessie.KasPad), fout);
   if (bestaat && Vraag(kb_, "Valdero file van dit jaar gebruiken"))
     NieuwJaar();
   else
@@ -113,7 +113,7 @@ void Levensloop::MaakLeegBoek() {
   kop.Naam = kb_.KasJaar;
   kop.RekNrTekst = "0";
   kb_.RekLijst.assign(1, kop);
-  kb_.RekeningenOpNaam = true;
+  kb_.weergave.RekeningenOpNaam = true;
   kb_.Config.Vlaggen |= vlag::RekeningenOpNaam;
   kb_.KasLijst.assign(1, TKas{});
   // A brand-new book is nobody's yet: not protected by the open book's
@@ -138,14 +138,14 @@ void Levensloop::MaakLeegBoek() {
 
   const bool bewaard = BewaarBoek(kb_, true).Gelukt();
   StandaardConfig(kb_);
-  kb_.HulpMunt = kb_.BasisMunt;
+  kb_.weergave.HulpMunt = kb_.BasisMunt;
   if (bewaard) {
     static_cast<void>(SchrijfConfig(kb_));
   } else {
     // Not saved: the new book must not be written over the file of the book
     // that was open before; the next Save asks for a name.
-    kb_.KasPad = "*.vdr";
-    kb_.KasNaam.clear();
+    kb_.sessie.KasPad = "*.vdr";
+    kb_.sessie.KasNaam.clear();
   }
   venster_.VernieuwHoofdvenster();
 }

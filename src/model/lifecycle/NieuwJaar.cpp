@@ -10,15 +10,15 @@
 namespace valdero {
 namespace {
 
-int HuidigJaar(const Kasboek& kb) { return JaarGetal(kb.HuidigJaar).value_or(JaarVan(kb.Vandaag())); }
+int HuidigJaar(const Kasboek& kb) { return JaarGetal(kb.sessie.HuidigJaar).value_or(JaarVan(kb.Vandaag())); }
 
 // This year's name, proposed by the save dialog.
 void ZetNaamVanDitJaar(Kasboek& kb) {
   std::string jaar = std::to_string(HuidigJaar(kb) % 100);
   if (jaar.size() < 2) jaar.insert(jaar.begin(), '0');
-  kb.KasNaam = "Valdr" + jaar;
-  kb.KasPad = kb.KasNaam + ".vdr";
-  kb.KasJaar = JaarUitNaam(kb, kb.KasNaam);
+  kb.sessie.KasNaam = "Valdr" + jaar;
+  kb.sessie.KasPad = kb.sessie.KasNaam + ".vdr";
+  kb.KasJaar = JaarUitNaam(kb, kb.sessie.KasNaam);
 }
 
 }  // namespace

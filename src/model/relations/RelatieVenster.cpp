@@ -153,7 +153,7 @@ bool RelatieVenster::Afdrukken() {
   }
 
   const AfdrukMaten m = MeetAfdruk(kb_, *printer);
-  const int links = 3 * (kb_.TekenBreedte > 0 ? kb_.TekenBreedte : m.teken);
+  const int links = 3 * (kb_.weergave.TekenBreedte > 0 ? kb_.weergave.TekenBreedte : m.teken);
   const int regel = m.regel;
   const int breedte = printer->PaginaBreedte();
   const int tussen = printer->TekstBreedte(" ");
@@ -204,7 +204,7 @@ bool RelatieVenster::Afdrukken() {
     volgende();
   };
 
-  printer->Tekst(links, y, KopTekst() + "  " + kb_.KasNaam);
+  printer->Tekst(links, y, KopTekst() + "  " + kb_.sessie.KasNaam);
   volgende();
   rij(Kop());
   lijn();

@@ -34,7 +34,7 @@ class Afdruk {
     marge_ = maten_.marge;
     top_ = maten_.boven;
     h_ = maten_.regel;
-    tb_ = kb.TekenBreedte > 0 ? kb.TekenBreedte : maten_.teken;
+    tb_ = kb.weergave.TekenBreedte > 0 ? kb.weergave.TekenBreedte : maten_.teken;
     perPagina_ = kb.Config.RegelsPerPagina;
     schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
     Verbreed(pagBreedte);

@@ -16,13 +16,13 @@ std::string RapportBedrag(Kasboek& kb, double bedrag) {
 }
 
 std::string MuntKode(const Kasboek& kb) {
-  if (kb.HulpMunt < 0 || kb.HulpMunt >= static_cast<int>(kb.ValutaLijst.size())) return {};
-  return kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Kode;
+  if (kb.weergave.HulpMunt < 0 || kb.weergave.HulpMunt >= static_cast<int>(kb.ValutaLijst.size())) return {};
+  return kb.ValutaLijst[static_cast<std::size_t>(kb.weergave.HulpMunt)].Kode;
 }
 
 std::string MuntTeken(const Kasboek& kb) {
-  if (kb.HulpMunt < 0 || kb.HulpMunt >= static_cast<int>(kb.ValutaLijst.size())) return {};
-  return kb.ValutaLijst[static_cast<std::size_t>(kb.HulpMunt)].Teken;
+  if (kb.weergave.HulpMunt < 0 || kb.weergave.HulpMunt >= static_cast<int>(kb.ValutaLijst.size())) return {};
+  return kb.ValutaLijst[static_cast<std::size_t>(kb.weergave.HulpMunt)].Teken;
 }
 
 RapportIndex::RapportIndex(const Kasboek& kb) {

@@ -184,12 +184,12 @@ std::vector<std::vector<std::string>> RapportModel::Detail(int rij) const {
   std::string eerste;
   if (stand_.soort == rapport::Rekening) {
     const std::string titel = groep ? groep->Naam : std::string();
-    eerste = kb_.RekeningenOpNaam ? titel + " " + kas.GroepKode : kas.GroepKode + " " + titel;
+    eerste = kb_.weergave.RekeningenOpNaam ? titel + " " + kas.GroepKode : kas.GroepKode + " " + titel;
   } else {
     const auto a = kb_.ZoekRekening(kas.RekNr);
     const std::string naam = a ? kb_.RekLijst[static_cast<std::size_t>(*a)].Naam : std::string();
     const std::string nr = std::to_string(kas.RekNr);
-    eerste = kb_.RekeningenOpNaam ? naam + " " + nr : nr + " " + naam;
+    eerste = kb_.weergave.RekeningenOpNaam ? naam + " " + nr : nr + " " + naam;
   }
   const bool samen = stand_.soort == rapport::Samengesteld && tabel_.subgroepen > 0;
   std::string btwLabel, btw, klasse;
@@ -246,7 +246,7 @@ bool RapportModel::Opslaan(const std::vector<int>& breedtes, int fontGrootte) {
   d.filter = "Text files (*.txt)|*.TXT";
   d.standaardExtensie = "txt";
   d.voorgesteldeNaam = "*.txt";
-  d.map = kb_.Map.string();
+  d.map = kb_.sessie.Map.string();
   const auto pad = kb_.berichten().BewaarDialoog(d);
   if (!pad) return false;
   const SchrijfUitkomst uitkomst =

@@ -41,7 +41,7 @@ void LoopTransacties(const Kasboek& kb, const RapportStand& stand, Doe doe) {
 }
 
 std::string Groepweergave(const Kasboek& kb, const RapportIndex& index, const std::string& kode) {
-  if (!kb.GroepenOpNaam) return kode;
+  if (!kb.weergave.GroepenOpNaam) return kode;
   const int g = index.Groep(kode);
   return g == 0 ? kode : kb.GroepLijst[static_cast<std::size_t>(g)].Naam;
 }
@@ -105,7 +105,7 @@ const char* PeriodeNaam(int code) {
 
 void BouwRekeningRapport(Kasboek& kb, const RapportStand& stand, RapportTabel& tabel) {
   const TBank& rek = kb.RekLijst[static_cast<std::size_t>(stand.positie)];
-  const bool titels = kb.GroepenOpNaam;
+  const bool titels = kb.weergave.GroepenOpNaam;
   tabel.groepTitels = titels;
   tabel.kop = "INKOMSTEN en UITGAVEN  R E K E N I N G  Nr: " + rek.RekNrTekst + "  Jaar:" + kb.KasJaar +
               kKopRegelEinde + " Rekening Naam :" + rek.Naam + " Soort :" + rek.Soort;

@@ -178,7 +178,7 @@ std::string ZoekModel::AantalTekst() const {
 }
 
 std::string ZoekModel::MuntTekst() const {
-  const auto munt = static_cast<std::size_t>(kb_.HulpMunt);
+  const auto munt = static_cast<std::size_t>(kb_.weergave.HulpMunt);
   return " Munt = " + (munt < kb_.ValutaLijst.size() ? kb_.ValutaLijst[munt].Naam : std::string());
 }
 

@@ -44,8 +44,8 @@ bool HeelGetal(const std::string& tekst, int& getal) {
 PrintPagina::PrintPagina(OptiesModel& opties) : o_(opties) {}
 
 int PrintPagina::PixelsPerCm() const {
-  if (o_.kb.PixelsPerCm <= 0) MeetPrinter(o_.kb, false);
-  return o_.kb.PixelsPerCm > 0 ? o_.kb.PixelsPerCm : 1;
+  if (o_.kb.weergave.PixelsPerCm <= 0) MeetPrinter(o_.kb, false);
+  return o_.kb.weergave.PixelsPerCm > 0 ? o_.kb.weergave.PixelsPerCm : 1;
 }
 
 std::string PrintPagina::LinkerMarge() const {
@@ -90,7 +90,7 @@ void PrintPagina::HerberekenRegels() {
   if (c.RegelHoogte <= 0) return;
   const int marges = (c.TopMarge + c.BodemMarge) / c.RegelHoogte;
   // A page smaller than its margins has no lines rather than a negative count.
-  c.RegelsPerPagina = o_.kb.PaginaRegels > marges ? o_.kb.PaginaRegels - marges : 0;
+  c.RegelsPerPagina = o_.kb.weergave.PaginaRegels > marges ? o_.kb.weergave.PaginaRegels - marges : 0;
 }
 
 void PrintPagina::ZetRegelHoogte(std::string millimeters) {
@@ -99,7 +99,7 @@ void PrintPagina::ZetRegelHoogte(std::string millimeters) {
   if (!gelezen) MeldGeenGetal(kb, millimeters);
   const float mm = gelezen.value_or(0.0f);
   int hoogte = static_cast<int>(std::lround(mm)) * PixelsPerCm() / 10;
-  if (hoogte < kb.PrinterRegelHoogte) hoogte = kb.PrinterRegelHoogte;
+  if (hoogte < kb.weergave.PrinterRegelHoogte) hoogte = kb.weergave.PrinterRegelHoogte;
   if (hoogte > kGrootsteWord) hoogte = kGrootsteWord;
   kb.Config.RegelHoogte = hoogte;
   HerberekenRegels();
@@ -110,7 +110,7 @@ void PrintPagina::ZetPrinterFont(const std::string& naam, int grootte) {
   Kasboek& kb = o_.kb;
   kb.printer().ZetFont(naam, grootte);
   MeetPrinter(kb, false);
-  kb.Config.RegelHoogte = kb.PrinterRegelHoogte;
+  kb.Config.RegelHoogte = kb.weergave.PrinterRegelHoogte;
   HerberekenRegels();
   o_.gewijzigd = true;
 }
@@ -120,7 +120,7 @@ void PrintPagina::KiesPrinter(int index) {
   kb.printer().KiesPrinter(index);
   MeetPrinter(kb, true);
   kb.Config.PrinterIndex = index;
-  kb.Config.RegelHoogte = kb.PrinterRegelHoogte;
+  kb.Config.RegelHoogte = kb.weergave.PrinterRegelHoogte;
   HerberekenRegels();
   o_.gewijzigd = true;
 }

@@ -27,7 +27,7 @@ bool IsIndex(const Kasboek& kb, int positie) {
 // Whether any account or transaction is kept in the currency at `positie`,
 // or the book shows or counts in it.
 bool InGebruik(const Kasboek& kb, int positie) {
-  if (kb.BasisMunt == positie || kb.HulpMunt == positie) return true;
+  if (kb.BasisMunt == positie || kb.weergave.HulpMunt == positie) return true;
   for (std::size_t i = 1; i < kb.RekLijst.size(); ++i)
     if (kb.RekLijst[i].Munt == positie) return true;
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i)
@@ -114,7 +114,7 @@ void ValutaPagina::Verwijder() {
     if (munt > gekozen) --munt;
   };
   schuif(kb.BasisMunt);
-  schuif(kb.HulpMunt);
+  schuif(kb.weergave.HulpMunt);
   for (std::size_t i = 1; i < kb.RekLijst.size(); ++i) schuif(kb.RekLijst[i].Munt);
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
     TKas& kas = kb.KasLijst[i];
@@ -215,7 +215,7 @@ bool ValutaPagina::Verplaats(int van, int naar) {
     return p;
   };
   kb.BasisMunt = nieuwePlaats(kb.BasisMunt);
-  kb.HulpMunt = nieuwePlaats(kb.HulpMunt);
+  kb.weergave.HulpMunt = nieuwePlaats(kb.weergave.HulpMunt);
   for (std::size_t i = 1; i < kb.RekLijst.size(); ++i) kb.RekLijst[i].Munt = nieuwePlaats(kb.RekLijst[i].Munt);
   for (std::size_t i = 1; i < kb.KasLijst.size(); ++i) {
     TKas& kas = kb.KasLijst[i];

@@ -38,14 +38,14 @@ std::optional<SelectieKeuze> Rekening(Kasboek& kb, const std::string& sleutel, b
 }  // namespace
 
 SelectieLijst RekeningSelectie(const Kasboek& kb, bool voorOverzicht) {
-  SelectieLijst l{SelectieSoort::Rekening, "Kies Rekening", {}, kb.RekeningenOpNaam};
+  SelectieLijst l{SelectieSoort::Rekening, "Kies Rekening", {}, kb.weergave.RekeningenOpNaam};
   for (int i = 1; i <= kb.MaxRek() && i < static_cast<int>(kb.RekLijst.size()); ++i)
     l.regels.push_back(RekeningRegel(kb.RekLijst[static_cast<std::size_t>(i)], l.opNaam, voorOverzicht ? 28 : 20));
   return l;
 }
 
 SelectieLijst GroepSelectie(const Kasboek& kb) {
-  SelectieLijst l{SelectieSoort::Groep, "Kies groep of subgroep", {}, kb.GroepenOpNaam};
+  SelectieLijst l{SelectieSoort::Groep, "Kies groep of subgroep", {}, kb.weergave.GroepenOpNaam};
   for (int i = 1; i <= kb.MaxGroep() && i < static_cast<int>(kb.GroepLijst.size()); ++i) {
     const TBudget& g = kb.GroepLijst[static_cast<std::size_t>(i)];
     l.regels.push_back(l.opNaam ? VulRechts(g.Naam, 20) + "   " + g.Kode : g.Kode + " " + g.Naam);
@@ -65,7 +65,7 @@ SelectieLijst ValutaSelectie(const Kasboek& kb) {
 }
 
 SelectieLijst BtwSelectie(const Kasboek& kb) {
-  SelectieLijst l{SelectieSoort::Btw, "Kies Rekening", {}, kb.RekeningenOpNaam};
+  SelectieLijst l{SelectieSoort::Btw, "Kies Rekening", {}, kb.weergave.RekeningenOpNaam};
   for (int i = 1; i <= kb.MaxRek() && i < static_cast<int>(kb.RekLijst.size()); ++i) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(i)];
     if (r.Soort == "BT") l.regels.push_back(RekeningRegel(r, l.opNaam, 20));
@@ -75,7 +75,7 @@ SelectieLijst BtwSelectie(const Kasboek& kb) {
 }
 
 SelectieLijst ExportSelectie(const Kasboek& kb) {
-  SelectieLijst l{SelectieSoort::Export, "Kies Rekening", {}, kb.RekeningenOpNaam};
+  SelectieLijst l{SelectieSoort::Export, "Kies Rekening", {}, kb.weergave.RekeningenOpNaam};
   for (int i = 1; i <= kb.MaxRek() && i < static_cast<int>(kb.RekLijst.size()); ++i) {
     const TBank& r = kb.RekLijst[static_cast<std::size_t>(i)];
     if (r.RekNr != kTransferRekening) l.regels.push_back(RekeningRegel(r, l.opNaam, 20));

@@ -17,7 +17,7 @@ ValutaKnoppen BepaalValutaKnoppen(const Kasboek& kb) {
   for (std::size_t i = 0; i < kb.ValutaLijst.size(); ++i) {
     const TValut& v = kb.ValutaLijst[i];
     const int pos = static_cast<int>(i);
-    const bool getoond = pos == kb.HulpMunt;
+    const bool getoond = pos == kb.weergave.HulpMunt;
     ValutaKnop* knop = v.Kode == "Eur" ? &k.eur : v.Kode == "USD" ? &k.usd : v.Kode == "ENP" ? &k.enp : nullptr;
     if (knop) {
       *knop = {pos, v.Koers > 0, getoond};

@@ -46,31 +46,31 @@ double EersteJanuari(const Kasboek& kb) { return MaakDatum(BoekJaar(kb), 1, 1); 
 bool KiesInDialoog(Kasboek& kb);
 
 bool KiesBoekBestand(Kasboek& kb, bool genoemd) {
-  kb.KasPad = kb.KasNaam + ".vdr";
-  if (BestaatBestand(kb, kb.KasPad)) return true;
+  kb.sessie.KasPad = kb.sessie.KasNaam + ".vdr";
+  if (BestaatBestand(kb, kb.sessie.KasPad)) return true;
   if (genoemd) {
-    Foutmelding(kb, kb.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
+    Foutmelding(kb, kb.sessie.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
     return KiesInDialoog(kb);
   }
-  kb.KasNaam = kStandaardNaam + kb.HuidigJaar;
-  kb.KasPad = kb.KasNaam + ".vdr";
-  if (BestaatBestand(kb, kb.KasPad)) return true;
+  kb.sessie.KasNaam = kStandaardNaam + kb.sessie.HuidigJaar;
+  kb.sessie.KasPad = kb.sessie.KasNaam + ".vdr";
+  if (BestaatBestand(kb, kb.sessie.KasPad)) return true;
 
   return KiesInDialoog(kb);
 }
 
 // The open dialog "Ópen Valdero"; false when cancelled.
 bool KiesInDialoog(Kasboek& kb) {
-  kb.KasPad = "*.vdr";
+  kb.sessie.KasPad = "*.vdr";
   const auto gekozen = kb.berichten().OpenDialoog(OpenBoekDialoog(kb));
   if (!gekozen) return false;
 
   const std::filesystem::path pad = kb.Pad(*gekozen);
   // The dialog leaves the chosen folder as the current one, so that the
   // configuration beside the book is found there.
-  kb.Map = pad.parent_path();
-  kb.KasPad = pad.string();
-  kb.KasNaam = BoekNaamUitPad(kb.KasPad);
+  kb.sessie.Map = pad.parent_path();
+  kb.sessie.KasPad = pad.string();
+  kb.sessie.KasNaam = BoekNaamUitPad(kb.sessie.KasPad);
   return true;
 }
 
@@ -81,14 +81,14 @@ void LeegSaldoMatrix(Kasboek& kb) { WisSaldoMatrix(kb); }
 // this program holds the book's lock, so that no save of another program
 // is running on it.
 void RuimWezenOp(Kasboek& kb) {
-  if (kb.AlleenLezen || !kb.GeenSlot.empty()) return;
+  if (kb.sessie.AlleenLezen || !kb.sessie.GeenSlot.empty()) return;
   Bestandssysteem& bestanden = kb.bestanden();
-  const std::filesystem::path boek = VolgVerwijzing(kb.Pad(kb.KasPad));
+  const std::filesystem::path boek = VolgVerwijzing(kb.Pad(kb.sessie.KasPad));
   std::filesystem::path reserve = boek;
   reserve.replace_extension(".~VD");
-  for (const std::filesystem::path& pad : {boek, reserve, kb.Pad(kb.KasNaam + ".cfg"), SlotPad(boek)})
+  for (const std::filesystem::path& pad : {boek, reserve, kb.Pad(kb.sessie.KasNaam + ".cfg"), SlotPad(boek)})
     RuimWeesBestandenOp(pad, bestanden);
-  RuimWeesBestandenOp(HerstelMap(kb), kb.KasNaam + " ", bestanden);
+  RuimWeesBestandenOp(HerstelMap(kb), kb.sessie.KasNaam + " ", bestanden);
 }
 
 }  // namespace
@@ -100,24 +100,24 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument) {
 
 LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, Laadwijze& wijze) {
   const int jaar = JaarVan(kb.Vandaag());
-  kb.HuidigJaar = std::to_string(jaar);
-  while (kb.HuidigJaar.size() < 4) kb.HuidigJaar.insert(kb.HuidigJaar.begin(), '0');
-  kb.KasJaar = kb.HuidigJaar;
+  kb.sessie.HuidigJaar = std::to_string(jaar);
+  while (kb.sessie.HuidigJaar.size() < 4) kb.sessie.HuidigJaar.insert(kb.sessie.HuidigJaar.begin(), '0');
+  kb.KasJaar = kb.sessie.HuidigJaar;
   kb.Wachtwoord = kGeenWachtwoord;
   kb.sessie.WachtwoordGeaccepteerd = false;
 
   if (bijStart) {
-    kb.KasNaam = kStandaardNaam + kb.HuidigJaar.substr(2);
-    if (!argument.empty()) kb.KasNaam = ZonderVdr(argument);
+    kb.sessie.KasNaam = kStandaardNaam + kb.sessie.HuidigJaar.substr(2);
+    if (!argument.empty()) kb.sessie.KasNaam = ZonderVdr(argument);
   }
   if (!KiesBoekBestand(kb, bijStart && !argument.empty())) return LaadUitkomst::NietsGekozen;
 
   kb.IOStatus = 0;
-  const bool metJaar = JaarInNaam(kb.KasNaam).has_value();
-  kb.KasJaar = JaarUitNaam(kb, kb.KasNaam);
+  const bool metJaar = JaarInNaam(kb.sessie.KasNaam).has_value();
+  kb.KasJaar = JaarUitNaam(kb, kb.sessie.KasNaam);
   if (!metJaar) {
     const int a = kb.berichten().BerichtDlg(
-        "Wilt u doorgaan? Zoniet gebruik dan versie 5.x van Valdero!" + kb.KasPad,
+        "Wilt u doorgaan? Zoniet gebruik dan versie 5.x van Valdero!" + kb.sessie.KasPad,
         BerichtSoort::Bevestig, knop::JaNee);
     if (a != antwoord::Ja) return LaadUitkomst::Gestopt;
   }
@@ -133,7 +133,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
   kb.RelatiesAanwezig = false;
   // The relations of the previous book must not be saved into this one.
   kb.RelatieLijst.clear();
-  kb.EersteBewaring = true;
+  kb.sessie.EersteBewaring = true;
 
   const Status boek = OpenBoek(kb, !bijStart, wijze);
   if (boek == Status(Sectie::Configuratie)) return LaadUitkomst::Gestopt;
@@ -143,7 +143,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
   if (kb.GroepGelezen) kb.Wachtwoord = LaadWachtwoord(kb);
   // The book as it was opened, before anything is posted in it. A point
   // that cannot be made (a read-only folder) does not keep the book closed.
-  if (kb.KasGelezen && !kb.AlleenLezen && kb.GeenSlot.empty()) MaakHerstelpuntBijOpenen(kb);
+  if (kb.KasGelezen && !kb.sessie.AlleenLezen && kb.sessie.GeenSlot.empty()) MaakHerstelpuntBijOpenen(kb);
 
   kb.KlassenGelezen = false;
   kb.SoortenGelezen = false;
@@ -154,7 +154,7 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
   kb.printer().KiesPrinter(-1);
   MeetPrinter(kb, false);
 
-  kb.ConfigPad = kb.KasNaam + ".cfg";
+  kb.sessie.ConfigPad = kb.sessie.KasNaam + ".cfg";
   // A damaged configuration is reported and replaced by the defaults; the
   // book's own failure, if any, stays first in IOStatus.
   if (kb.KasGelezen)
@@ -178,7 +178,7 @@ Status VernieuwBoek(Kasboek& kb) {
 }
 
 void PasConfigToe(Kasboek& kb) {
-  kb.HulpMunt = kb.BasisMunt;
+  kb.weergave.HulpMunt = kb.BasisMunt;
   ZetOpNaam(kb, SorteerOnderwerp::Rekeningen, (kb.Config.Vlaggen & vlag::RekeningenOpNaam) != 0);
   ZetOpNaam(kb, SorteerOnderwerp::Groepen, (kb.Config.Vlaggen & vlag::GroepenOpNaam) != 0);
   SorteerRekeningen(kb);
@@ -192,7 +192,7 @@ LaadUitkomst StartBoek(Kasboek& kb, bool bijStart, const std::string& argument, 
   if (wijze == Laadwijze::AlleenSaldi) {
     // The matrix was built while the book was read. Without its records
     // the book must never be written over the file that holds them.
-    kb.GeenSlot = kAlleenSaldiGeladen;
+    kb.sessie.GeenSlot = kAlleenSaldiGeladen;
     PasConfigToe(kb);
     return uitkomst;
   }
@@ -212,8 +212,8 @@ void VergeetBoek(Kasboek& kb) {
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
   kb.Wachtwoord = kGeenWachtwoord;
   kb.sessie.WachtwoordGeaccepteerd = false;
-  kb.Slot.reset();
-  kb.KasPad = "*.vdr";
+  kb.sessie.Slot.reset();
+  kb.sessie.KasPad = "*.vdr";
 }
 
 bool TransferActief(const Kasboek& kb) {

@@ -25,7 +25,7 @@ namespace {
 
 // The year of today as four digits; HuidigJaar when the loader has set it.
 std::string HuidigJaarVan(const Kasboek& kb) {
-  if (!kb.HuidigJaar.empty()) return kb.HuidigJaar;
+  if (!kb.sessie.HuidigJaar.empty()) return kb.sessie.HuidigJaar;
   char jaar[8];
   std::snprintf(jaar, sizeof jaar, "%04d", JaarVan(kb.Vandaag()) % 10000);
   return jaar;
@@ -64,7 +64,7 @@ bool DatumKlopt(double datum) {
   return datum >= kEerste && datum < kLaatste + 1;
 }
 
-bool IsVoorbeeldBoek(const Kasboek& kb) { return kb.KasNaam == "Raro2005"; }
+bool IsVoorbeeldBoek(const Kasboek& kb) { return kb.sessie.KasNaam == "Raro2005"; }
 
 // What the program sets right in every transaction it reads.
 void Herstel(TKas& kas, std::size_t i, bool voorbeeld) {
@@ -265,10 +265,10 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   kb.KasLijst.clear();
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = false;
 
-  const auto pad = kb.Pad(kb.KasPad);
+  const auto pad = kb.Pad(kb.sessie.KasPad);
   std::error_code fout;
   if (!std::filesystem::exists(pad, fout)) {
-    Foutmelding(kb, kb.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
+    Foutmelding(kb, kb.sessie.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
     return FoutNr::BestaatNiet;
   }
   // The file is read a piece at a time and each piece decoded at once: the
@@ -277,7 +277,7 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   int bestand = -1;
   const auto grootte = std::filesystem::file_size(pad, fout);
   if (fout || bestanden.OpenLezen(pad, bestand) != 0) {
-    Foutmelding(kb, kb.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+    Foutmelding(kb, kb.sessie.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }
   Status status;
@@ -314,7 +314,7 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   if (leesfout) {
     LeegBoek(kb);
     kb.IOStatus = 0;
-    Foutmelding(kb, kb.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+    Foutmelding(kb, kb.sessie.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }
   if (!status.Gelukt())

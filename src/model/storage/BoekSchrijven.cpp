@@ -65,7 +65,7 @@ void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties, Teller
     kop.Soort.clear();
   if (kb.MuntOmzetten &&
       Vraag(kb, "In \"Rekeningen\" de munt ook omzetten naar nieuwe munt "))
-    for (auto& rekening : kb.RekLijst) rekening.Munt = kb.HulpMunt;
+    for (auto& rekening : kb.RekLijst) rekening.Munt = kb.weergave.HulpMunt;
   SchrijfSectie(uit, kb.RekLijst, kb.MaxRek(), teller);
   kb.RekGelezen = true;
 }
@@ -93,7 +93,7 @@ void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& t
   if (kb.MuntOmzetten)
     for (auto& kas : kb.KasLijst) {
       kas.Bedrag /= koers;
-      if (kas.Munt == 0) kas.Munt = kb.HulpMunt;
+      if (kas.Munt == 0) kas.Munt = kb.weergave.HulpMunt;
     }
   SchrijfSectie(uit, kb.KasLijst, kb.MaxKas(), teller);
   if (kb.RekGelezen && kb.GroepGelezen) kb.KasGelezen = true;
@@ -110,18 +110,18 @@ void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit, Teller& teller) {
 // Where the save goes: the save dialog, and the question before replacing
 // another file. False when the user stopped.
 bool KiesBestand(Kasboek& kb) {
-  kb.Bewaard = false;
-  BestandsDialoog dialoog{"KasStrmFile ", "Valdero file (*.vdr)|*.VDR", "vdr", kb.KasPad,
-                          kb.Map.string()};
+  kb.sessie.Bewaard = false;
+  BestandsDialoog dialoog{"KasStrmFile ", "Valdero file (*.vdr)|*.VDR", "vdr", kb.sessie.KasPad,
+                          kb.sessie.Map.string()};
   const auto keuze = kb.berichten().BewaarDialoog(dialoog);
   if (!keuze) return false;
   fs::path gekozen = kb.Pad(*keuze);
   if (!gekozen.has_extension()) gekozen += ".vdr";
   std::error_code fout;
   if (fs::exists(gekozen, fout) && !Vraag(kb, "Bestand bestaat al; Overschrijven?")) return false;
-  kb.Map = gekozen.parent_path();
-  kb.KasPad = gekozen.string();
-  kb.KasNaam = BoekNaamUitPad(kb.KasPad);
+  kb.sessie.Map = gekozen.parent_path();
+  kb.sessie.KasPad = gekozen.string();
+  kb.sessie.KasNaam = BoekNaamUitPad(kb.sessie.KasPad);
   return true;
 }
 
@@ -181,7 +181,7 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
 static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // A save is a command of its own: IOStatus tells how this one went.
   kb.IOStatus = 0;
-  kb.OnbevestigdBewaard = false;
+  kb.sessie.OnbevestigdBewaard = false;
   if (kb.MuntOmzetten && OmzetKoers(kb) <= 0) {
     kb.berichten().BerichtDlg("Muntsoort niet juist", BerichtSoort::Fout, knop::OK);
     kb.MuntOmzetten = false;
@@ -191,10 +191,10 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // Anything at the book's name (a folder, a link to nothing) is the book's
   // place: the save then says what is wrong with it, rather than asking for
   // another name.
-  const fs::path plek = kb.Pad(kb.KasPad);
+  const fs::path plek = kb.Pad(kb.sessie.KasPad);
   const bool bestaat =
-      !kb.KasPad.empty() && (fs::exists(plek, fout) || fs::is_symlink(plek, fout));
-  const bool reserve = !vraagNaam && bestaat && kb.EersteBewaring;
+      !kb.sessie.KasPad.empty() && (fs::exists(plek, fout) || fs::is_symlink(plek, fout));
+  const bool reserve = !vraagNaam && bestaat && kb.sessie.EersteBewaring;
   if (vraagNaam || !bestaat) {
     if (!KiesBestand(kb) || !VerhuisSlot(kb)) {
       kb.MuntOmzetten = false;
@@ -223,7 +223,7 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // outcome come after it.
   std::optional<VoortgangMelder> melder;
   const std::uint64_t records = TeSchrijven(kb);
-  melder.emplace(kb.voortgang(), "Bewaren " + kb.Pad(kb.KasPad).filename().string(), records + 1);
+  melder.emplace(kb.voortgang(), "Bewaren " + kb.Pad(kb.sessie.KasPad).filename().string(), records + 1);
   // The image is built in a block kept from the previous save. A fresh block
   // of 38 MB must have every page mapped anew, first by the program that fills
   // it and then again by the kernel that copies it into the file; on a
@@ -240,7 +240,7 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // A book reached through a symbolic link is saved into the link's target,
   // with its backup beside it; the link stays a link.
   // The save dialog may have chosen another file.
-  const fs::path gekozen = kb.Pad(kb.KasPad);
+  const fs::path gekozen = kb.Pad(kb.sessie.KasPad);
   const fs::path doel = VolgVerwijzing(gekozen);
   fs::path reservePad = doel;
   reservePad.replace_extension(".~VD");
@@ -258,7 +258,7 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   });
   if (uitkomst) melder->Stap(records + 1);
   melder.reset();
-  if (uitkomst.vervangen && reserve && reserveGemaakt) kb.EersteBewaring = false;
+  if (uitkomst.vervangen && reserve && reserveGemaakt) kb.sessie.EersteBewaring = false;
   if (!uitkomst) {
     if (kb.MuntOmzetten) {
       kb.RekLijst = std::move(rekeningen);
@@ -266,18 +266,18 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
       kb.KasLijst = std::move(transacties);
     }
     kb.MuntOmzetten = false;
-    Foutmelding(kb, kb.KasPad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt,
+    Foutmelding(kb, kb.sessie.KasPad + " (" + uitkomst.reden + ")", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
   }
-  if (reserve) kb.EersteBewaring = false;
-  kb.Bewaard = true;
+  if (reserve) kb.sessie.EersteBewaring = false;
+  kb.sessie.Bewaard = true;
   // The book holds the change once the new file took its place; only the
   // folder's flush failed. Saying "not saved" would make the user (or a
   // script) book it a second time.
   if (uitkomst.onbevestigd) {
-    kb.OnbevestigdBewaard = true;
-    kb.berichten().BerichtDlg(OnbevestigdTekst(kb.KasPad, uitkomst), BerichtSoort::Waarschuwing,
+    kb.sessie.OnbevestigdBewaard = true;
+    kb.berichten().BerichtDlg(OnbevestigdTekst(kb.sessie.KasPad, uitkomst), BerichtSoort::Waarschuwing,
                               knop::OK);
   }
   // The save itself went well; the user must know that the file as it was
@@ -287,7 +287,7 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
                               BerichtSoort::Waarschuwing, knop::OK);
 
   if (vraagNaam)
-    Mededeling(kb, "Wegschrijven van " + kb.KasPad + (kb.KasGelezen ? " gelukt" : " niet gelukt"));
+    Mededeling(kb, "Wegschrijven van " + kb.sessie.KasPad + (kb.KasGelezen ? " gelukt" : " niet gelukt"));
   return {};
 }
 

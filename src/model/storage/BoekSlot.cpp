@@ -195,33 +195,33 @@ SlotUitkomst NeemSlot(const fs::path& boek, const std::string& tijd, std::shared
 }
 
 bool NeemBoekSlot(Kasboek& kb) {
-  kb.Slot.reset();
-  kb.AlleenLezen = false;
-  kb.SlotMelding.clear();
-  kb.GeenSlot.clear();
+  kb.sessie.Slot.reset();
+  kb.sessie.AlleenLezen = false;
+  kb.sessie.SlotMelding.clear();
+  kb.sessie.GeenSlot.clear();
   SlotHouder houder;
   std::string reden;
   const std::string tijd = DatumTekstLang(kb.Nu()) + " " + TijdTekst(kb.Nu());
   const SlotUitkomst uitkomst =
-      NeemSlot(kb.Pad(kb.KasPad), tijd, kb.Slot, houder, kb.bestanden(), &reden);
-  if (uitkomst == SlotUitkomst::Onmogelijk) kb.GeenSlot = "geen slot: " + reden;
+      NeemSlot(kb.Pad(kb.sessie.KasPad), tijd, kb.sessie.Slot, houder, kb.bestanden(), &reden);
+  if (uitkomst == SlotUitkomst::Onmogelijk) kb.sessie.GeenSlot = "geen slot: " + reden;
   if (uitkomst != SlotUitkomst::Bezet) {
     // A write-protected file cannot be saved either: say so now, as for a
     // book another program holds, rather than at the first save.
-    if (SchrijfBeveiligd(kb.Pad(kb.KasPad))) {
-      kb.AlleenLezen = true;
-      kb.SlotMelding = "schrijfbeveiligd";
-      kb.berichten().BerichtDlg(kb.KasPad + " is schrijfbeveiligd: het boek is alleen-lezen geopend.\r"
+    if (SchrijfBeveiligd(kb.Pad(kb.sessie.KasPad))) {
+      kb.sessie.AlleenLezen = true;
+      kb.sessie.SlotMelding = "schrijfbeveiligd";
+      kb.berichten().BerichtDlg(kb.sessie.KasPad + " is schrijfbeveiligd: het boek is alleen-lezen geopend.\r"
                                 "Wijzigingen kunnen alleen met \"Bewaren als...\" bewaard worden",
                                 BerichtSoort::Waarschuwing, knop::OK);
     }
     return true;
   }
-  kb.SlotMelding = kb.KasPad + " is " + SlotTekst(houder);
+  kb.sessie.SlotMelding = kb.sessie.KasPad + " is " + SlotTekst(houder);
   if (!kb.sessie.BezetAlleenLezen &&
-      !Vraag(kb, kb.SlotMelding + "\rAlleen-lezen openen? (bewaren kan dan niet)"))
+      !Vraag(kb, kb.sessie.SlotMelding + "\rAlleen-lezen openen? (bewaren kan dan niet)"))
     return false;
-  kb.AlleenLezen = true;
+  kb.sessie.AlleenLezen = true;
   return true;
 }
 
@@ -231,30 +231,30 @@ bool VerhuisSlot(Kasboek& kb) {
   std::string reden;
   const std::string tijd = DatumTekstLang(kb.Nu()) + " " + TijdTekst(kb.Nu());
   const SlotUitkomst uitkomst =
-      NeemSlot(kb.Pad(kb.KasPad), tijd, nieuw, houder, kb.bestanden(), &reden);
+      NeemSlot(kb.Pad(kb.sessie.KasPad), tijd, nieuw, houder, kb.bestanden(), &reden);
   if (uitkomst != SlotUitkomst::Genomen) {
     const std::string waarom = uitkomst == SlotUitkomst::Bezet ? SlotTekst(houder) : "geen slot: " + reden;
-    Foutmelding(kb, kb.KasPad + " (" + waarom + ")", FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
+    Foutmelding(kb, kb.sessie.KasPad + " (" + waarom + ")", FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
     return false;
   }
   // An empty handle: this process holds that lock already (the same book).
-  if (nieuw) kb.Slot = std::move(nieuw);
-  kb.AlleenLezen = false;
-  kb.SlotMelding.clear();
-  kb.GeenSlot.clear();
+  if (nieuw) kb.sessie.Slot = std::move(nieuw);
+  kb.sessie.AlleenLezen = false;
+  kb.sessie.SlotMelding.clear();
+  kb.sessie.GeenSlot.clear();
   return true;
 }
 
 bool MagBoekSchrijven(Kasboek& kb) {
-  if (kb.AlleenLezen) {
+  if (kb.sessie.AlleenLezen) {
     // Another program has this book and writes it; only "Opslaan als" to a
     // file of its own keeps what was done here.
-    Foutmelding(kb, kb.KasPad + " (alleen-lezen geopend, " + kb.SlotMelding + ")",
+    Foutmelding(kb, kb.sessie.KasPad + " (alleen-lezen geopend, " + kb.sessie.SlotMelding + ")",
                 FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
     return false;
   }
-  if (!kb.GeenSlot.empty()) {
-    Foutmelding(kb, kb.KasPad + " (" + kb.GeenSlot + ")", FoutNr::WegschrijvenMislukt,
+  if (!kb.sessie.GeenSlot.empty()) {
+    Foutmelding(kb, kb.sessie.KasPad + " (" + kb.sessie.GeenSlot + ")", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
     return false;
   }

@@ -48,9 +48,9 @@ std::string SlotTekst(const SlotHouder& houder);
 // Takes the lock of the book at KasPad for the open book, releasing the
 // lock of the book it had. When another program has it, asks "... Alleen
 // lezen openen?" (or, when the session says so, opens read-only without
-// asking): Ja opens the book read-only (kb.AlleenLezen, every save refused),
+// asking): Ja opens the book read-only (kb.sessie.AlleenLezen, every save refused),
 // Nee opens nothing and returns false. A lock that cannot be made at all
-// opens the book too, but every save of it is refused (kb.GeenSlot says
+// opens the book too, but every save of it is refused (kb.sessie.GeenSlot says
 // why): no write without the lock.
 bool NeemBoekSlot(Kasboek& kb);
 

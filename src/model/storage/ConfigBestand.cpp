@@ -117,7 +117,7 @@ void BewaarBeschadigde(Kasboek& kb, const std::filesystem::path& pad) {
   std::vector<std::uint8_t> beschadigd;
   const bool leesbaar = LeesBestand(pad, beschadigd, kb.bestanden());
   for (int n = 0; n < 100; ++n) {
-    const std::string naam = kb.KasNaam + (n == 0 ? "" : "-" + std::to_string(n)) + ".~CF";
+    const std::string naam = kb.sessie.KasNaam + (n == 0 ? "" : "-" + std::to_string(n)) + ".~CF";
     const auto kopie = pad.parent_path() / naam;
     if (std::filesystem::exists(std::filesystem::symlink_status(kopie, fout))) {
       std::vector<std::uint8_t> bewaard;
@@ -142,13 +142,13 @@ static Status LeesConfigStappen(Kasboek& kb) {
   kb.ValutaLijst.clear();
   kb.KlassenGelezen = kb.SoortenGelezen = kb.ConfigAanwezig = kb.BtwActief = false;
   kb.ConfigBehouden = false;
-  if (kb.ConfigPad.empty()) kb.ConfigPad = kb.KasNaam + ".cfg";
+  if (kb.sessie.ConfigPad.empty()) kb.sessie.ConfigPad = kb.sessie.KasNaam + ".cfg";
 
   if (!kb.KasGelezen) {
     StandaardConfig(kb);
     return {};
   }
-  const auto pad = kb.Pad(kb.ConfigPad);
+  const auto pad = kb.Pad(kb.sessie.ConfigPad);
   std::error_code fout;
   if (!std::filesystem::exists(pad, fout)) {
     Mededeling(kb, "Configuratie bestand bestaat niet\rStandaard bestand wordt aangemaakt");
@@ -164,7 +164,7 @@ static Status LeesConfigStappen(Kasboek& kb) {
     status = LeesConfigBestand(kb, inhoud);
   }
   // Another program's configuration is not ours to move.
-  if (!status.Gelukt() && !kb.AlleenLezen) BewaarBeschadigde(kb, pad);
+  if (!status.Gelukt() && !kb.sessie.AlleenLezen) BewaarBeschadigde(kb, pad);
   return status;
 }
 
@@ -173,7 +173,7 @@ Status LeesConfig(Kasboek& kb) {
 }
 
 static Status SchrijfConfigStappen(Kasboek& kb) {
-  kb.ConfigPad = kb.KasNaam + ".cfg";
+  kb.sessie.ConfigPad = kb.sessie.KasNaam + ".cfg";
   ByteSchrijver uit;
   uit.SchrijfI32(static_cast<std::int32_t>(kb.KlasseLijst.size()));
   uit.SchrijfI32(static_cast<std::int32_t>(kb.SoortLijst.size()));
@@ -189,21 +189,21 @@ static Status SchrijfConfigStappen(Kasboek& kb) {
     for (std::size_t i = 0; i < kb.ValutaLijst.size(); ++i) {
       TValut& valuta = kb.ValutaLijst[i];
       valuta.Koers = static_cast<float>(valuta.Koers / koers);
-      valuta.Basis = static_cast<int>(i) == kb.HulpMunt ? 1 : 0;
+      valuta.Basis = static_cast<int>(i) == kb.weergave.HulpMunt ? 1 : 0;
     }
-    kb.BasisMunt = kb.HulpMunt;
+    kb.BasisMunt = kb.weergave.HulpMunt;
   }
   for (const auto& valuta : kb.ValutaLijst) uit.Schrijf(valuta);
   uit.Schrijf(kb.Config);
 
   // No write without the book's lock, as for the book itself.
-  if (kb.ConfigBehouden || kb.AlleenLezen || !kb.GeenSlot.empty())
+  if (kb.ConfigBehouden || kb.sessie.AlleenLezen || !kb.sessie.GeenSlot.empty())
     return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
-  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb.Pad(kb.ConfigPad), uit.inhoud, kb.bestanden());
+  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb.Pad(kb.sessie.ConfigPad), uit.inhoud, kb.bestanden());
   if (!uitkomst) return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
   if (uitkomst.onbevestigd) {
-    kb.OnbevestigdBewaard = true;
-    kb.berichten().BerichtDlg(OnbevestigdTekst(kb.ConfigPad, uitkomst), BerichtSoort::Waarschuwing,
+    kb.sessie.OnbevestigdBewaard = true;
+    kb.berichten().BerichtDlg(OnbevestigdTekst(kb.sessie.ConfigPad, uitkomst), BerichtSoort::Waarschuwing,
                               knop::OK);
   }
   return {};

@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kStempelVorm = "%04d%02d%02d-%02d%02d%02d";
 constexpr std::size_t kStempelLengte = 15;  // yyyymmdd-hhmmss
 
-fs::path EchtBoek(const Kasboek& kb) { return VolgVerwijzing(kb.Pad(kb.KasPad)); }
+fs::path EchtBoek(const Kasboek& kb) { return VolgVerwijzing(kb.Pad(kb.sessie.KasPad)); }
 
 std::string Stempel(double moment) {
   const DatumDelen d = SplitsDatum(moment);
@@ -131,7 +131,7 @@ bool KopieerNaarPunt(Kasboek& kb, std::string* reden, fs::path& gemaakt) {
   fs::path doel;
   for (int poging = 0; poging < 1000; ++poging, ++nieuw.volgnummer) {
     const std::string volg = nieuw.volgnummer == 0 ? "" : "-" + std::to_string(nieuw.volgnummer);
-    doel = map / (kb.KasNaam + " " + Stempel(nieuw.moment) + volg + ".vdr");
+    doel = map / (kb.sessie.KasNaam + " " + Stempel(nieuw.moment) + volg + ".vdr");
     if (!fs::exists(fs::symlink_status(doel, fout)) &&
         !fs::exists(fs::symlink_status(MetExtensie(doel, ".cfg"), fout)))
       break;
@@ -140,7 +140,7 @@ bool KopieerNaarPunt(Kasboek& kb, std::string* reden, fs::path& gemaakt) {
   // other program wrote into the book's file.
   int f = 0;
   if (!MaakKopie(boek, doel, bestanden, false, &f)) return mislukt(FoutReden(f));
-  const fs::path config = VolgVerwijzing(kb.Pad(kb.KasNaam + ".cfg"));
+  const fs::path config = VolgVerwijzing(kb.Pad(kb.sessie.KasNaam + ".cfg"));
   if (fs::is_regular_file(config, fout) &&
       !MaakKopie(config, MetExtensie(doel, ".cfg"), bestanden, false, &f)) {
     bestanden.Verwijder(doel);
@@ -162,7 +162,7 @@ std::vector<Herstelpunt> Herstelpunten(const Kasboek& kb) {
   std::error_code fout;
   const fs::path map = HerstelMap(kb);
   if (!fs::is_directory(map, fout)) return punten;
-  const std::string begin = kb.KasNaam + " ";
+  const std::string begin = kb.sessie.KasNaam + " ";
   for (fs::directory_iterator it(map, fout), eind; !fout && it != eind; it.increment(fout)) {
     const fs::path& pad = it->path();
     const std::string naam = pad.stem().string();
@@ -191,7 +191,7 @@ void MaakHerstelpuntBijOpenen(Kasboek& kb) {
   std::string reden;
   if (MaakHerstelpunt(kb, &reden) || kb.sessie.HerstelpuntGemeld) return;
   kb.sessie.HerstelpuntGemeld = true;
-  kb.berichten().BerichtDlg("Geen herstelpunt gemaakt van " + kb.KasPad + " (" + reden + ")",
+  kb.berichten().BerichtDlg("Geen herstelpunt gemaakt van " + kb.sessie.KasPad + " (" + reden + ")",
                             BerichtSoort::Waarschuwing, knop::OK);
 }
 
@@ -203,21 +203,21 @@ Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
     return FoutNr::InlezenMislukt;
   }
   fs::path gemaakt;
-  if (kb.AlleenLezen || !kb.GeenSlot.empty() || !KopieerNaarPunt(kb, nullptr, gemaakt)) {
-    Foutmelding(kb, kb.KasPad + " (geen herstelpunt van gemaakt)", FoutNr::WegschrijvenMislukt,
+  if (kb.sessie.AlleenLezen || !kb.sessie.GeenSlot.empty() || !KopieerNaarPunt(kb, nullptr, gemaakt)) {
+    Foutmelding(kb, kb.sessie.KasPad + " (geen herstelpunt van gemaakt)", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
   }
   Bestandssysteem& bestanden = kb.bestanden();
   if (const auto u = SchrijfAtomisch(EchtBoek(kb), boek, bestanden); !u) {
-    Foutmelding(kb, kb.KasPad + " (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
+    Foutmelding(kb, kb.sessie.KasPad + " (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
     return FoutNr::WegschrijvenMislukt;
   }
   if (!punt.config.empty()) {
-    const fs::path pad = kb.Pad(kb.KasNaam + ".cfg");
+    const fs::path pad = kb.Pad(kb.sessie.KasNaam + ".cfg");
     if (const auto u = SchrijfAtomisch(pad, config, bestanden); !u) {
-      Foutmelding(kb, kb.KasNaam + ".cfg (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
+      Foutmelding(kb, kb.sessie.KasNaam + ".cfg (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
                   HintNr::ProbeerOpnieuw);
       return FoutNr::WegschrijvenMislukt;
     }

@@ -79,11 +79,11 @@ constexpr const char* kMeetTekst = "AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/";
 void MeetPrinter(Kasboek& kb, bool reset) {
   Printer& printer = kb.printer();
   if (reset) printer.ZetFont("MS Sans Serif", 10);
-  kb.TekenBreedte = printer.TekstBreedte(kMeetTekst) / 40 + 1;
-  kb.PrinterRegelHoogte =
+  kb.weergave.TekenBreedte = printer.TekstBreedte(kMeetTekst) / 40 + 1;
+  kb.weergave.PrinterRegelHoogte =
       static_cast<int>(std::abs(std::lround(printer.TekstHoogte(kMeetTekst) * 1.2)));
-  kb.PaginaRegels = kb.PrinterRegelHoogte > 0 ? printer.PaginaHoogte() / kb.PrinterRegelHoogte : 0;
-  kb.PixelsPerCm = printer.PaginaBreedte() * 10 / 203;
+  kb.weergave.PaginaRegels = kb.weergave.PrinterRegelHoogte > 0 ? printer.PaginaHoogte() / kb.weergave.PrinterRegelHoogte : 0;
+  kb.weergave.PixelsPerCm = printer.PaginaBreedte() * 10 / 203;
 }
 
 void StandaardConfig(Kasboek& kb) {
@@ -124,17 +124,17 @@ void StandaardConfig(Kasboek& kb) {
   TConfig config;
   config.FontNaam = printer.FontNaam();
   config.FontGrootte = printer.FontGrootte();
-  config.LinkerMarge = kb.PixelsPerCm;
+  config.LinkerMarge = kb.weergave.PixelsPerCm;
   config.TopMarge = config.LinkerMarge * 3 / 2;
   config.BodemMarge = config.LinkerMarge;
-  config.RegelHoogte = kb.PrinterRegelHoogte;
+  config.RegelHoogte = kb.weergave.PrinterRegelHoogte;
   const int marges =
       config.RegelHoogte > 0 ? (config.TopMarge + config.BodemMarge) / config.RegelHoogte : 0;
   // A page smaller than its margins has no lines rather than 65535 of them.
-  config.RegelsPerPagina = kb.PaginaRegels > marges ? kb.PaginaRegels - marges : 0;
+  config.RegelsPerPagina = kb.weergave.PaginaRegels > marges ? kb.weergave.PaginaRegels - marges : 0;
   config.PrinterIndex = -1;
-  config.Vlaggen = (kb.RekeningenOpNaam ? vlag::RekeningenOpNaam : 0) |
-                   (kb.GroepenOpNaam ? vlag::GroepenOpNaam : 0);
+  config.Vlaggen = (kb.weergave.RekeningenOpNaam ? vlag::RekeningenOpNaam : 0) |
+                   (kb.weergave.GroepenOpNaam ? vlag::GroepenOpNaam : 0);
   kb.Config = config;
 
   kb.BtwActief = false;

@@ -56,7 +56,7 @@ TRekenForm::TRekenForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerder, QWid
       model_(kb, dialoog_, [](Kasboek& boek) { BewaarNaWijziging(boek); },
              [](Kasboek& boek) {
                // A configuration that cannot be written says so itself.
-               if (!boek.ConfigPad.empty()) static_cast<void>(SchrijfConfig(boek));
+               if (!boek.sessie.ConfigPad.empty()) static_cast<void>(SchrijfConfig(boek));
              }) {
   setObjectName("RekenForm");
   setWindowTitle(QTekst(RekeningTabel::kTitel));

@@ -222,7 +222,7 @@ void TAfschriftForm::BewaarBankbestandAls() {
   BestandsDialoog d;
   d.filter = "Mutatiefile (*" + groot + ")|*" + groot;
   d.standaardExtensie = ext.empty() ? ext : ext.substr(1);
-  d.map = kb_.Map.string();
+  d.map = kb_.sessie.Map.string();
   const auto nieuw = kb_.berichten().BewaarDialoog(d);
   if (!nieuw) return;
   if (std::filesystem::exists(kb_.Pad(*nieuw), fout)) {

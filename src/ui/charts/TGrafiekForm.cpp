@@ -93,7 +93,7 @@ void TGrafiekForm::OpslaanAlsPng() {
   dialoog.filter = "PNG-afbeelding (*.png)|*.png";
   dialoog.standaardExtensie = "png";
   dialoog.voorgesteldeNaam = "Grafiek" + std::to_string(model_.Soort()) + ".png";
-  dialoog.map = kb_.Map.string();
+  dialoog.map = kb_.sessie.Map.string();
   const std::optional<std::string> pad = kb_.berichten().BewaarDialoog(dialoog);
   if (!pad) return;
   // Drawn into bytes first and written as every file the user gets: a new

@@ -56,7 +56,7 @@ TBudgetForm::TBudgetForm(Kasboek& kb, QWidget* parent)
       model_(kb, [](Kasboek& boek) { static_cast<void>(BewaarBoek(boek, !boek.GroepGelezen)); },
              [](Kasboek& boek) {
                // A configuration that cannot be written says so itself.
-               if (!boek.ConfigPad.empty()) static_cast<void>(SchrijfConfig(boek));
+               if (!boek.sessie.ConfigPad.empty()) static_cast<void>(SchrijfConfig(boek));
              }) {
   setObjectName("BudgetForm");
 

@@ -170,7 +170,7 @@ void TValdero::Valuta(QToolButton* knop) {
     ToonSelectie(ValutaSelectie(kb_), 0, nullptr);
     return;
   }
-  kb_.HulpMunt = knop->property("positie").toInt();
+  kb_.weergave.HulpMunt = knop->property("positie").toInt();
 }
 
 void TValdero::Opties(int pagina) {

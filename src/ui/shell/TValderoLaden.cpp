@@ -122,10 +122,10 @@ void TValdero::ToonBoekNaam() {
   // A book another program holds, or a write-protected file, was opened to
   // read only: say so where the user looks, since every save of it will be
   // refused.
-  setWindowTitle(kb_.AlleenLezen ? QStringLiteral("Valdero  (alleen-lezen)")
+  setWindowTitle(kb_.sessie.AlleenLezen ? QStringLiteral("Valdero  (alleen-lezen)")
                                  : QStringLiteral("Valdero  "));
   if (!kb_.RekGelezen) return;
-  kasNaamLabel_->setText(QString::fromStdString(kb_.KasNaam));
+  kasNaamLabel_->setText(QString::fromStdString(kb_.sessie.KasNaam));
   kasNaamLabel_->adjustSize();
   kasNaamLabel_->show();
 }

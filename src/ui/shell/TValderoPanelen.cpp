@@ -241,7 +241,7 @@ void TValdero::SelectieEnter() {
   const RapportVoorschrift voorschrift = VoorschriftVoor(selectieMode_);
   switch (selectie_.soort) {
     case SelectieSoort::Valuta:
-      kb_.HulpMunt = keuze->positie;
+      kb_.weergave.HulpMunt = keuze->positie;
       auxiliar_->setText(QString::fromStdString(kb_.ValutaLijst[static_cast<std::size_t>(keuze->positie)].Teken));
       for (QToolButton* b : {eurBtn_, usdBtn_, enpBtn_}) b->setChecked(false);
       auxiliar_->setChecked(true);
