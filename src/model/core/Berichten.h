@@ -52,6 +52,16 @@ struct BestandsDialoog {
   std::string map;  // the folder the dialog starts in
 };
 
+// The question for the passphrase of an encrypted book: typed masked.
+struct WachtwoordzinVraag {
+  std::string titel;
+  std::string tekst;
+  // A new passphrase is set: it is typed twice.
+  bool nieuw = false;
+  // Why it is asked again ("Wachtwoordzin onjuist ..."); empty the first time.
+  std::string melding;
+};
+
 class Berichten {
  public:
   virtual ~Berichten() = default;
@@ -63,6 +73,12 @@ class Berichten {
   virtual std::optional<std::string> OpenDialoog(const BestandsDialoog& dialoog) = 0;
   virtual std::optional<std::string> BewaarDialoog(const BestandsDialoog& dialoog) = 0;
   virtual void Piep() {}
+  // The passphrase typed; nullopt when the user stopped (and where there is
+  // nobody to ask).
+  virtual std::optional<std::string> VraagWachtwoordzin(const WachtwoordzinVraag& vraag) {
+    static_cast<void>(vraag);
+    return std::nullopt;
+  }
 };
 
 }  // namespace valdero

@@ -20,6 +20,9 @@ namespace valdero {
 class Berichten;
 
 // The password of a book without one.
+// The key an encrypted book is sealed with (model/storage/Verzegeling.h).
+class BoekSleutel;
+
 inline constexpr const char* kGeenWachtwoord = "Qu Vo ";
 
 class Kasboek {
@@ -92,6 +95,11 @@ class Kasboek {
   // header record), so it belongs to the book; whether it was typed
   // correctly belongs to the session.
   std::string Wachtwoord = kGeenWachtwoord;
+  // Set while the open book is encrypted: every file of it (the book, its
+  // configuration, backup and restore points) is written sealed under this
+  // key. Derived from the passphrase when the book was opened or encrypted;
+  // never written anywhere.
+  std::shared_ptr<const BoekSleutel> Sleutel;
 
   // Beside the book's data, for now held with it so that every operation
   // handed the book reaches them: the session (where the book lies, its

@@ -30,6 +30,17 @@ std::optional<std::string> ScriptBerichten::BewaarDialoog(const BestandsDialoog&
   return OpenDialoog(dialoog);
 }
 
+std::optional<std::string> ScriptBerichten::VraagWachtwoordzin(const WachtwoordzinVraag& vraag) {
+  zinVragen.push_back(vraag);
+  if (!zinnen_.empty()) {
+    auto zin = zinnen_.front();
+    zinnen_.pop_front();
+    return zin;
+  }
+  if (wachtwoordzinBron) return wachtwoordzinBron(vraag);
+  return std::nullopt;
+}
+
 std::vector<std::string> ScriptBerichten::Teksten() const {
   std::vector<std::string> t;
   for (const auto& b : getoond) t.push_back(b.tekst);

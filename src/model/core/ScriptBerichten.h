@@ -4,6 +4,7 @@
 // a person.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,13 @@ class ScriptBerichten : public Berichten {
   std::optional<std::string> OpenDialoog(const BestandsDialoog& dialoog) override;
   std::optional<std::string> BewaarDialoog(const BestandsDialoog& dialoog) override;
   void Piep() override { ++piepjes; }
+  // Passphrases: the scripted ones in order, then what `wachtwoordzinBron`
+  // gives (the command-line tool reads the terminal or a file there), else
+  // none.
+  void Wachtwoordzin(std::optional<std::string> zin) { zinnen_.push_back(std::move(zin)); }
+  std::function<std::optional<std::string>(const WachtwoordzinVraag&)> wachtwoordzinBron;
+  std::optional<std::string> VraagWachtwoordzin(const WachtwoordzinVraag& vraag) override;
+  std::vector<WachtwoordzinVraag> zinVragen;
 
   std::vector<GetoondBericht> getoond;
   std::vector<BestandsDialoog> dialogen;
@@ -43,6 +51,7 @@ class ScriptBerichten : public Berichten {
  private:
   std::deque<int> antwoorden_;
   std::deque<std::optional<std::string>> bestanden_;
+  std::deque<std::optional<std::string>> zinnen_;
 };
 
 }  // namespace valdero

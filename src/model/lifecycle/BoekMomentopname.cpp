@@ -10,6 +10,7 @@ BoekMomentopname::BoekMomentopname(const Kasboek& kb)
       kasLijst_(kb.KasLijst),
       relatieLijst_(kb.RelatieLijst),
       wachtwoord_(kb.Wachtwoord),
+      sleutel_(kb.Sleutel),
       relatiesAanwezig_(kb.RelatiesAanwezig),
       maxRek_(kb.MaxRek()),
       maxGroep_(kb.MaxGroep()),
@@ -31,6 +32,7 @@ void BoekMomentopname::Herstel(Kasboek& kb) const {
   kb.KasLijst = kasLijst_;
   kb.RelatieLijst = relatieLijst_;
   kb.Wachtwoord = wachtwoord_;
+  kb.Sleutel = sleutel_;
   kb.RelatiesAanwezig = relatiesAanwezig_;
   kb.RekGelezen = rekGelezen_;
   kb.GroepGelezen = groepGelezen_;

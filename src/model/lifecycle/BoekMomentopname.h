@@ -4,6 +4,7 @@
 // a later Save cannot write a half-built book over it).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 namespace valdero {
 
 class Kasboek;
+class BoekSleutel;
 
 class BoekMomentopname {
  public:
@@ -24,6 +26,7 @@ class BoekMomentopname {
   std::vector<TKas> kasLijst_;
   std::vector<TRelat> relatieLijst_;
   std::string wachtwoord_;
+  std::shared_ptr<const BoekSleutel> sleutel_;
   bool relatiesAanwezig_;
   std::int32_t maxRek_, maxGroep_, maxKas_;
   bool rekGelezen_, groepGelezen_, kasGelezen_, formaatVlag_;

@@ -121,6 +121,8 @@ void Levensloop::MaakLeegBoek() {
   kb_.RelatieLijst.clear();
   kb_.RelatiesAanwezig = false;
   kb_.Wachtwoord = kGeenWachtwoord;
+  // A new book starts unencrypted, whatever the book before it was.
+  kb_.Sleutel.reset();
   kb_.RekGelezen = false;
   kb_.GroepGelezen = false;
 

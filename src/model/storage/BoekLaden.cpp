@@ -10,6 +10,7 @@
 #include "model/storage/Bestanden.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekSlot.h"
+#include "model/storage/BoekVersleuteling.h"
 #include "model/storage/Herstelpunten.h"
 #include "model/storage/WachtwoordOpslag.h"
 #include "model/storage/ConfigBestand.h"
@@ -136,7 +137,12 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
   kb.sessie.EersteBewaring = true;
 
   const Status boek = OpenBoek(kb, !bijStart, wijze);
-  if (boek == Status(Sectie::Configuratie)) return LaadUitkomst::Gestopt;
+  if (boek == Status(Sectie::Configuratie)) {
+    // An encrypted book that was not opened leaves nothing of itself in
+    // memory, and its configuration is not replaced by the defaults.
+    if (!kb.RekGelezen && IsVerzegeldBestand(kb.Pad(kb.sessie.KasPad), kb.bestanden())) VergeetBoek(kb);
+    return LaadUitkomst::Gestopt;
+  }
   // Every save stores the current password: it is the book's own from the
   // moment the book is read, whichever path saves it (the check asks for it
   // separately before anything is shown).
@@ -161,6 +167,8 @@ LaadUitkomst LaadBoek(Kasboek& kb, bool bijStart, const std::string& argument, L
     static_cast<void>(LeesConfig(kb));
   else
     StandaardConfig(kb);
+  // What an encrypting save that was torn off left plain beside the book.
+  if (kb.KasGelezen) VerzegelBijlagen(kb);
   return LaadUitkomst::Geladen;
 }
 
@@ -212,6 +220,7 @@ void VergeetBoek(Kasboek& kb) {
   kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = kb.RelatiesAanwezig = false;
   kb.Wachtwoord = kGeenWachtwoord;
   kb.sessie.WachtwoordGeaccepteerd = false;
+  kb.Sleutel.reset();
   kb.sessie.Slot.reset();
   kb.sessie.KasPad = "*.vdr";
 }

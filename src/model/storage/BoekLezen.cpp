@@ -10,6 +10,7 @@
 #include "model/core/Voortgang.h"
 #include "model/storage/BoekBestand.h"
 #include "model/storage/Bestanden.h"
+#include "model/storage/BoekVersleuteling.h"
 #include "model/storage/ByteLezer.h"
 #include "model/storage/GeheugenKaart.h"
 #include "model/core/Datum.h"
@@ -271,9 +272,29 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
     Foutmelding(kb, kb.sessie.KasPad, FoutNr::BestaatNiet, HintNr::ControleerBestandNaam);
     return FoutNr::BestaatNiet;
   }
+  Bestandssysteem& bestanden = kb.bestanden();
+  // An encrypted book is opened whole (a sealed file is accepted or refused
+  // as a whole); a wrong passphrase or a changed byte reads nothing of it.
+  if (IsVerzegeldBestand(pad, bestanden)) {
+    std::vector<std::uint8_t> verzegeld;
+    if (!LeesBestand(pad, verzegeld, bestanden)) {
+      Foutmelding(kb, kb.sessie.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+      return FoutNr::InlezenMislukt;
+    }
+    auto open = OntsluitBoek(kb, verzegeld);
+    if (!open) return Stop(kb, Sectie::Configuratie);
+    const Status status = LeesBoek(kb, *open);
+    std::fill(open->begin(), open->end(), 0);
+    if (!status.Gelukt())
+      Foutmelding(kb, "Inlezen van " + SectieNaam(status.Nummer()), FoutNr::VerkeerdFormaat,
+                  HintNr::MaakEerstNieuw);
+    else if (meldSucces)
+      Mededeling(kb, "Inlezen ValderoStream gelukt");
+    return status;
+  }
+  kb.Sleutel.reset();
   // The file is read a piece at a time and each piece decoded at once: the
   // memory of the open book is its records, not also the file's image.
-  Bestandssysteem& bestanden = kb.bestanden();
   int bestand = -1;
   const auto grootte = std::filesystem::file_size(pad, fout);
   if (fout || bestanden.OpenLezen(pad, bestand) != 0) {

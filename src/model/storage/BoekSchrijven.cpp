@@ -11,6 +11,7 @@
 #include "model/storage/BoekBestand.h"
 #include "model/storage/Bestanden.h"
 #include "model/storage/BoekSlot.h"
+#include "model/storage/BoekVersleuteling.h"
 #include "model/storage/ByteLezer.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
@@ -236,7 +237,11 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   uit.inhoud.clear();
   BouwBeeld(kb, uit, *melder);
   beeld = std::move(uit.inhoud);
-  const std::vector<std::uint8_t>& inhoud = beeld;
+  // An encrypted book goes to disk sealed, its temporary file included: the
+  // plain image never leaves memory.
+  std::vector<std::uint8_t> verzegeld;
+  if (kb.Sleutel) verzegeld = Verzegel(*kb.Sleutel, beeld);
+  const std::vector<std::uint8_t>& inhoud = kb.Sleutel ? verzegeld : beeld;
   // A book reached through a symbolic link is saved into the link's target,
   // with its backup beside it; the link stays a link.
   // The save dialog may have chosen another file.
@@ -254,7 +259,7 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // half-made file passes for it.
   bool reserveGemaakt = true;
   const SchrijfUitkomst uitkomst = SchrijfAtomisch(gekozen, inhoud, bestanden, [&] {
-    if (reserve) reserveGemaakt = MaakKopie(doel, reservePad, bestanden);
+    if (reserve) reserveGemaakt = MaakReserve(kb, doel, reservePad, bestanden);
   });
   if (uitkomst) melder->Stap(records + 1);
   melder.reset();

@@ -3,6 +3,7 @@
 #include "model/storage/ConfigBestand.h"
 
 #include "model/storage/Bestanden.h"
+#include "model/storage/BoekVersleuteling.h"
 #include "model/core/Berichten.h"
 #include "model/core/Bestandssysteem.h"
 #include "model/storage/ByteLezer.h"
@@ -161,7 +162,14 @@ static Status LeesConfigStappen(Kasboek& kb) {
     status = MeldConfigFout(kb, 4, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     StandaardConfig(kb);
   } else {
-    status = LeesConfigBestand(kb, inhoud);
+    // A sealed configuration (of an encrypted book) that the book's key
+    // does not open is unreadable like a damaged one.
+    if (auto open = VanSchijf(kb, std::move(inhoud))) {
+      status = LeesConfigBestand(kb, *open);
+    } else {
+      status = MeldConfigFout(kb, 4, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
+      StandaardConfig(kb);
+    }
   }
   // Another program's configuration is not ours to move.
   if (!status.Gelukt() && !kb.sessie.AlleenLezen) BewaarBeschadigde(kb, pad);
@@ -199,7 +207,8 @@ static Status SchrijfConfigStappen(Kasboek& kb) {
   // No write without the book's lock, as for the book itself.
   if (kb.ConfigBehouden || kb.sessie.AlleenLezen || !kb.sessie.GeenSlot.empty())
     return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
-  const SchrijfUitkomst uitkomst = SchrijfAtomisch(kb.Pad(kb.sessie.ConfigPad), uit.inhoud, kb.bestanden());
+  const SchrijfUitkomst uitkomst =
+      SchrijfAtomisch(kb.Pad(kb.sessie.ConfigPad), VoorSchijf(kb, std::move(uit.inhoud)), kb.bestanden());
   if (!uitkomst) return MeldConfigFout(kb, 4, FoutNr::WegschrijvenMislukt, HintNr::ProbeerOpnieuw);
   if (uitkomst.onbevestigd) {
     kb.sessie.OnbevestigdBewaard = true;

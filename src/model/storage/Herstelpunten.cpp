@@ -11,6 +11,7 @@
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
 #include "model/storage/Bestanden.h"
+#include "model/storage/BoekVersleuteling.h"
 
 namespace valdero {
 namespace fs = std::filesystem;
@@ -57,10 +58,20 @@ bool Nieuwer(const Herstelpunt& a, const Herstelpunt& b) {
   return sa != sb ? sa > sb : a.volgnummer > b.volgnummer;
 }
 
-std::int32_t TransactiesIn(const fs::path& boek, Bestandssysteem& bestanden) {
+// The number of transactions in the copy's header; of a sealed copy only
+// when the open book's key opens it (else 0: unknown).
+std::int32_t TransactiesIn(const Kasboek& kb, const fs::path& boek, Bestandssysteem& bestanden) {
   std::uint8_t kop[12] = {};
-  std::size_t gelezen = 0;
-  if (!LeesBegin(boek, kop, gelezen, bestanden) || gelezen < sizeof kop) return 0;
+  if (IsVerzegeldBestand(boek, bestanden)) {
+    std::vector<std::uint8_t> inhoud;
+    if (!kb.Sleutel || !LeesBestand(boek, inhoud, bestanden)) return 0;
+    const auto open = VanSchijf(kb, std::move(inhoud));
+    if (!open || open->size() < sizeof kop) return 0;
+    std::copy_n(open->begin(), sizeof kop, kop);
+  } else {
+    std::size_t gelezen = 0;
+    if (!LeesBegin(boek, kop, gelezen, bestanden) || gelezen < sizeof kop) return 0;
+  }
   const std::int32_t maxKas = static_cast<std::int32_t>(
       kop[8] | (kop[9] << 8) | (kop[10] << 16) | (static_cast<std::uint32_t>(kop[11]) << 24));
   return std::max(maxKas, 0);
@@ -173,7 +184,7 @@ std::vector<Herstelpunt> Herstelpunten(const Kasboek& kb) {
     punt.boek = pad;
     if (std::error_code f; fs::is_regular_file(MetExtensie(pad, ".cfg"), f))
       punt.config = MetExtensie(pad, ".cfg");
-    punt.transacties = TransactiesIn(pad, kb.bestanden());
+    punt.transacties = TransactiesIn(kb, pad, kb.bestanden());
     punten.push_back(punt);
   }
   std::sort(punten.begin(), punten.end(), Nieuwer);
@@ -209,6 +220,10 @@ Status ZetHerstelpuntTerug(Kasboek& kb, const Herstelpunt& punt) {
     return FoutNr::WegschrijvenMislukt;
   }
   Bestandssysteem& bestanden = kb.bestanden();
+  // A point made before the book was encrypted goes back sealed: the book
+  // on disk never turns plain behind the user's back.
+  if (kb.Sleutel && !IsVerzegeld(boek)) boek = VoorSchijf(kb, std::move(boek));
+  if (kb.Sleutel && !punt.config.empty() && !IsVerzegeld(config)) config = VoorSchijf(kb, std::move(config));
   if (const auto u = SchrijfAtomisch(EchtBoek(kb), boek, bestanden); !u) {
     Foutmelding(kb, kb.sessie.KasPad + " (" + u.reden + ")", FoutNr::WegschrijvenMislukt,
                 HintNr::ProbeerOpnieuw);
