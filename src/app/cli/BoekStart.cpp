@@ -1,5 +1,6 @@
 #include "app/cli/BoekStart.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "app/cli/BoekJson.h"
@@ -11,7 +12,20 @@ namespace valdero::cli {
 
 LaadUitkomst StartCliBoek(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
                           const CliOpties& opties, const std::string& argument, Laadwijze wijze) {
+  ZetWachtwoordzinBron(omgeving, boek, opties);
   const LaadUitkomst u = StartBoek(boek.kb, true, argument, wijze);
+  // An encrypted book that did not open: the reason in a line of its own.
+  if (u == LaadUitkomst::Gestopt && !boek.berichten.zinVragen.empty()) {
+    const auto teksten = boek.berichten.Teksten();
+    const bool onjuist = std::any_of(teksten.begin(), teksten.end(), [](const std::string& t) {
+      return t.rfind("Wachtwoordzin onjuist", 0) == 0;
+    });
+    omgeving.fout << "valdero-cli " << opdracht << ": "
+                  << (onjuist ? "wachtwoordzin onjuist, of het bestand is beschadigd"
+                              : "boek is versleuteld; geef de wachtwoordzin op de terminal of met "
+                                "--wachtwoord-bestand BESTAND")
+                  << "\n";
+  }
   if (u == LaadUitkomst::Geladen && !ControleerCliWachtwoord(omgeving, opdracht, boek, opties))
     return LaadUitkomst::Gestopt;
   return u;

@@ -14,17 +14,6 @@
 namespace valdero::cli {
 namespace {
 
-// The first line of the file, without its line end (blanks belong to the
-// password: the no-password value itself ends in one).
-std::optional<std::string> EersteRegel(const std::filesystem::path& pad, Bestandssysteem& bestanden) {
-  std::vector<std::uint8_t> inhoud;
-  if (!LeesBestand(pad, inhoud, bestanden)) return std::nullopt;
-  std::string tekst(inhoud.begin(), inhoud.end());
-  tekst = tekst.substr(0, tekst.find('\n'));
-  if (!tekst.empty() && tekst.back() == '\r') tekst.pop_back();
-  return tekst;
-}
-
 // The dialog's turns: the file gives its answer once (reading it again
 // would only give the same wrong answer); the terminal asks each time,
 // saying what the dialog's status line says.
@@ -61,6 +50,35 @@ class CliWachtwoordVoerder final : public WachtwoordVoerder {
 };
 
 }  // namespace
+
+// Blanks belong to the password: the no-password value itself ends in one.
+std::optional<std::string> EersteRegel(const std::filesystem::path& pad, Bestandssysteem& bestanden) {
+  std::vector<std::uint8_t> inhoud;
+  if (!LeesBestand(pad, inhoud, bestanden)) return std::nullopt;
+  std::string tekst(inhoud.begin(), inhoud.end());
+  tekst = tekst.substr(0, tekst.find('\n'));
+  if (!tekst.empty() && tekst.back() == '\r') tekst.pop_back();
+  return tekst;
+}
+
+void ZetWachtwoordzinBron(Omgeving& omgeving, CliBoek& boek, const CliOpties& opties) {
+  if (opties.wachtwoordBestand) {
+    auto uitBestand = std::make_shared<std::optional<std::string>>(
+        EersteRegel(boek.kb.Pad(*opties.wachtwoordBestand), boek.kb.bestanden()));
+    boek.berichten.wachtwoordzinBron = [uitBestand](const WachtwoordzinVraag&) {
+      // The file's answer once: asking again would only give the same one.
+      std::optional<std::string> zin = std::move(*uitBestand);
+      uitBestand->reset();
+      return zin;
+    };
+    return;
+  }
+  WachtwoordLezer lezer = omgeving.leesWachtwoord;
+  boek.berichten.wachtwoordzinBron = [lezer](const WachtwoordzinVraag& vraag) -> std::optional<std::string> {
+    if (!lezer) return std::nullopt;
+    return lezer((vraag.melding.empty() ? std::string() : vraag.melding + "\n") + vraag.tekst + " ");
+  };
+}
 
 bool ControleerCliWachtwoord(Omgeving& omgeving, std::string_view opdracht, CliBoek& boek,
                              const CliOpties& opties) {

@@ -79,6 +79,14 @@ const std::vector<Opdracht>& Opdrachten() {
        "                             maakt een voorbeeldboek Valdr<jj> van dit jaar in MAP;\n"
        "                             NR in de naam van de betaalrekening (voor bankbestanden)\n",
        VoorbeeldOpdracht},
+      {"versleutel",
+       "  versleutel [OPTIES] BOEK   versleutelt BOEK met de wachtwoordzin uit --wachtwoord-bestand\n"
+       "                             (of twee keer getypt op de terminal), zoals \"Versleutelen...\"\n",
+       VersleutelOpdracht},
+      {"ontsleutel",
+       "  ontsleutel [OPTIES] BOEK   bewaart het versleutelde BOEK weer onversleuteld, zoals\n"
+       "                             \"Versleuteling opheffen\"\n",
+       OntsleutelOpdracht},
   };
   return opdrachten;
 }

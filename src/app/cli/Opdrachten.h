@@ -118,5 +118,7 @@ int ImporteerOpdracht(Omgeving& omgeving);
 int RelatiesOpdracht(Omgeving& omgeving);
 int ExporteerOpdracht(Omgeving& omgeving);
 int GrafiekOpdracht(Omgeving& omgeving);
+int VersleutelOpdracht(Omgeving& omgeving);
+int OntsleutelOpdracht(Omgeving& omgeving);
 
 }  // namespace valdero::cli

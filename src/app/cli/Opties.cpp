@@ -54,6 +54,9 @@ OptieLezer::OptieLezer(CliOpties& opties) : binnen_(std::make_unique<Binnenkant>
   Waarde("wachtwoord", [](const std::string&) -> std::string {
     return "geef het wachtwoord nooit op de opdrachtregel: gebruik --wachtwoord-bestand BESTAND of de terminal";
   });
+  Waarde("wachtwoordzin", [](const std::string&) -> std::string {
+    return "geef de wachtwoordzin nooit op de opdrachtregel: gebruik --wachtwoord-bestand BESTAND of de terminal";
+  });
 }
 
 OptieLezer::~OptieLezer() = default;

@@ -25,8 +25,8 @@ struct CliOpties {
   int antwoord = antwoord::Nee;          // --antwoord ja|nee
   std::optional<double> vandaag;         // --vandaag D-M-JJJJ
   char decimaal = ',';                   // --decimaal ,|.
-  // --wachtwoord-bestand FILE: the password of a protected book, the first
-  // line of FILE. Never on the command line itself, where every user of
+  // --wachtwoord-bestand FILE: the password of a protected book or the
+  // passphrase of an encrypted one, the first line of FILE. Never on the command line itself, where every user of
   // the machine can read it.
   std::optional<std::string> wachtwoordBestand;
   std::vector<std::string> argumenten;   // everything that is no option
@@ -89,8 +89,9 @@ inline constexpr const char* kOptieGebruik =
     "  --vandaag D-M-JJJJ     datum van vandaag (standaard de klok)\n"
     "  --decimaal ,|.         decimaalteken (standaard ,)\n"
     "  --wachtwoord-bestand BESTAND\n"
-    "                         het wachtwoord van een beveiligd boek (eerste regel van\n"
-    "                         BESTAND); zonder wordt het op de terminal gevraagd\n";
+    "                         het wachtwoord van een beveiligd boek of de wachtwoordzin\n"
+    "                         van een versleuteld boek (eerste regel van BESTAND);\n"
+    "                         zonder wordt het op de terminal gevraagd\n";
 
 // A book with the ports the options ask for; relative names are resolved
 // against `map`. Without --vandaag the clock shows the moment the command
