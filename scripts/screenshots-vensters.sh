@@ -11,7 +11,7 @@ if [ -z "$tests" ]; then
   tests="tst_groepen tst_navigator tst_nieuwrekendlg tst_passworddlg tst_zoekdlg
          tst_boekingform tst_boekingform_effecten tst_boekingform_zoeken tst_afschrift
          tst_rekeningen tst_budget tst_relaties_opties_export tst_groepuit tst_grafiek
-         voorbeeldvensters"
+         tst_wachtwoordzin voorbeeldvensters"
 fi
 cmake -S . -B build -G Ninja >/dev/null
 # shellcheck disable=SC2086

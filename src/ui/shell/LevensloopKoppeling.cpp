@@ -4,6 +4,8 @@
 #include <QTimer>
 
 #include "model/core/Kasboek.h"
+#include "model/core/Meldingen.h"
+#include "model/storage/BoekVersleuteling.h"
 #include "model/lifecycle/HerstelKeuze.h"
 #include "ui/lifecycle/THerstelDlg.h"
 #include "ui/shell/TValdero.h"
@@ -22,6 +24,13 @@ LevensloopKoppeling::LevensloopKoppeling(TValdero& hoofd, RekeningDialoogVoerder
   h.bewaarAls = [this] { BewaarAls(); };
   h.herstelpunt = [this] { Herstelpunt(); };
   h.zetWachtwoord = [this] { levensloop_.ZetWachtwoord(); };
+  h.versleutelen = [this] { static_cast<void>(VraagEnVersleutel(hoofd_.Boek())); };
+  h.versleutelingOpheffen = [this] {
+    Kasboek& kb = hoofd_.Boek();
+    if (valdero::Vraag(kb, "Versleuteling opheffen? Het boek, de configuratie, de reservekopie en de "
+                           "herstelpunten worden weer onversleuteld bewaard."))
+      static_cast<void>(HefVersleutelingOp(kb));
+  };
   h.controleerWachtwoord = [this] { return levensloop_.ControleerWachtwoord(); };
   h.startDatumOk = [this](double datum) { levensloop_.StartDatumOk(datum); };
   hoofd_.HakenBijgewerkt();

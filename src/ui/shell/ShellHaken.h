@@ -30,6 +30,8 @@ struct LevensloopHaken {
   std::function<void()> bewaarAls;
   std::function<void()> herstelpunt;  // "Herstel&punt terugzetten..."
   std::function<void()> zetWachtwoord;
+  std::function<void()> versleutelen;           // "Versleutelen..."
+  std::function<void()> versleutelingOpheffen;  // "Versleuteling opheffen"
   // The check after a load; false when access was refused.
   std::function<bool()> controleerWachtwoord;
   // "Ok" of the start-date panel with the chosen day number.

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "model/core/Kasboek.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
@@ -119,6 +120,17 @@ void TValdero::MaakMenus() {
        heeft(v.mutatiesBewarenAls))
       ->setStatusTip(QStringLiteral("Mutaties bewaren met andere naam"));
   Item(bestand, QStringLiteral("&Wachtwoord"), 0, roep(l.zetWachtwoord), heeft(l.zetWachtwoord));
+  QAction* versleutel =
+      Item(bestand, QStringLiteral("Versleu&telen..."), 0, roep(l.versleutelen), heeft(l.versleutelen));
+  QAction* opheffen = Item(bestand, QStringLiteral("Versleuteling op&heffen"), 0, roep(l.versleutelingOpheffen),
+                           heeft(l.versleutelingOpheffen));
+  // One of the two, by whether the open book is encrypted; a book that was
+  // not read or cannot be written has neither.
+  connect(bestand, &QMenu::aboutToShow, this, [this, versleutel, opheffen] {
+    const bool schrijfbaar = kb_.KasGelezen && !kb_.AlleenLezen && kb_.GeenSlot.empty();
+    versleutel->setEnabled(schrijfbaar && !kb_.Sleutel && levensloop_.versleutelen);
+    opheffen->setEnabled(schrijfbaar && kb_.Sleutel && levensloop_.versleutelingOpheffen);
+  });
   bestand->addSeparator();
   Item(bestand, QStringLiteral("&Einde"), 0, [this](int) { close(); });
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/widgets/TBerichtForm.h"
+#include "ui/widgets/TWachtwoordzinDlg.h"
 
 namespace valdero {
 namespace {
@@ -50,6 +51,11 @@ QString QtFilter(const std::string& filter) {
   }
   if (delen.size() % 2 == 1 && !delen.back().isEmpty()) uit << delen.back();
   return uit.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtBerichten::VraagWachtwoordzin(const WachtwoordzinVraag& vraag) {
+  Voor();
+  return TWachtwoordzinDlg::Vraag(vraag, ouder_);
 }
 
 int QtBerichten::BerichtDlg(const std::string& tekst, BerichtSoort soort, int knoppen, int helpTopic) {

@@ -27,6 +27,7 @@ class QtBerichten : public Berichten {
   std::optional<std::string> OpenDialoog(const BestandsDialoog& dialoog) override;
   std::optional<std::string> BewaarDialoog(const BestandsDialoog& dialoog) override;
   void Piep() override;
+  std::optional<std::string> VraagWachtwoordzin(const WachtwoordzinVraag& vraag) override;
 
  private:
   QString titel_;
