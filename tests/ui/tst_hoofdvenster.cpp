@@ -102,6 +102,8 @@ void TstHoofdvenster::menuItems_data() {
       {"&Bestand|&Importeren|&Keuze|ING 2", 15},
       {"&Bestand|&Importeren|Mutaties Bewaren als...", 0},
       {"&Bestand|&Wachtwoord", 0},
+      {"&Bestand|Versleu&telen...", 0},
+      {"&Bestand|Versleuteling op&heffen", 0},
       {"&Bestand|&Einde", 0},
       {"&Transacties|&Bijboeken", 1},
       {"&Transacties|&Af boeken", 2},
