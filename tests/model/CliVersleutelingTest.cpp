@@ -9,12 +9,15 @@
 #include "TestBoek.h"
 #include "VoorbeeldHulp.h"
 #include "app/cli/Opdrachten.h"
+#include "model/core/SysteemBestanden.h"
 #include "model/storage/BoekVersleuteling.h"
 
 namespace valdero {
 namespace {
 
 namespace fs = std::filesystem;
+
+SysteemBestanden systeem;  // to look at the files as a command left them
 using test::TestMap;
 
 const std::string kZin = "paard batterij nietje correct";
@@ -43,8 +46,8 @@ void VersleuteldBoek(const TestMap& map) {
   const Uitvoer u = Cli(map, {"versleutel", "--wachtwoord-bestand", "zin.txt", "--vandaag", "2-5-2008", "Huis08"});
   ASSERT_EQ(u.code, cli::kGelukt) << u.fout;
   EXPECT_EQ(u.uit, "Huis08.vdr versleuteld\n");
-  ASSERT_TRUE(IsVerzegeldBestand(map / "Huis08.vdr"));
-  ASSERT_TRUE(IsVerzegeldBestand(map / "Huis08.cfg"));
+  ASSERT_TRUE(IsVerzegeldBestand(map / "Huis08.vdr", systeem));
+  ASSERT_TRUE(IsVerzegeldBestand(map / "Huis08.cfg", systeem));
 }
 
 TEST(CliVersleuteling, VersleutelEnOntsleutelGevenHetBoekTerug) {
@@ -61,8 +64,8 @@ TEST(CliVersleuteling, VersleutelEnOntsleutelGevenHetBoekTerug) {
   const Uitvoer terug = Cli(map, {"ontsleutel", "--vandaag", "2-5-2008", "--wachtwoord-bestand", "zin.txt", "Huis08"});
   ASSERT_EQ(terug.code, cli::kGelukt) << terug.fout;
   EXPECT_EQ(terug.uit, "Huis08.vdr ontsleuteld\n");
-  EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.vdr"));
-  EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.cfg"));
+  EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.vdr", systeem));
+  EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.cfg", systeem));
   EXPECT_EQ(Cli(map, {"dump", "--vandaag", "2-5-2008", "Huis08"}).uit, voor.uit);
 }
 
@@ -110,7 +113,7 @@ TEST(CliVersleuteling, ElkeOpdrachtOpentEenVersleuteldBoekAlleenMetDeWachtwoordz
   EXPECT_EQ(goed.code, cli::kGelukt) << goed.fout;
   // A save by a command keeps the book sealed.
   ASSERT_EQ(Cli(map, {"bewaar", "--wachtwoord-bestand", "zin.txt", "Huis08"}).code, cli::kGelukt);
-  EXPECT_TRUE(IsVerzegeldBestand(map / "Huis08.vdr"));
+  EXPECT_TRUE(IsVerzegeldBestand(map / "Huis08.vdr", systeem));
 }
 
 TEST(CliVersleuteling, FoutenEnGebruik) {
@@ -139,7 +142,7 @@ TEST(CliVersleuteling, FoutenEnGebruik) {
     const Uitvoer u = Cli(map, geval.args);
     EXPECT_EQ(u.code, geval.code);
     EXPECT_NE(u.fout.find(geval.melding), std::string::npos) << u.fout;
-    EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.vdr"));
+    EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.vdr", systeem));
   }
   // Typed twice on the terminal; two different ones seal nothing.
   std::vector<std::string> getypt = {kZin, kZin + "x"};
@@ -150,10 +153,10 @@ TEST(CliVersleuteling, FoutenEnGebruik) {
   });
   EXPECT_EQ(anders.code, cli::kMislukt);
   EXPECT_NE(anders.fout.find("de twee wachtwoordzinnen verschillen"), std::string::npos) << anders.fout;
-  EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.vdr"));
+  EXPECT_FALSE(IsVerzegeldBestand(map / "Huis08.vdr", systeem));
   const Uitvoer getyptGoed = Cli(map, {"versleutel", "Huis08"}, [](const std::string&) { return std::optional<std::string>(kZin); });
   EXPECT_EQ(getyptGoed.code, cli::kGelukt) << getyptGoed.fout;
-  EXPECT_TRUE(IsVerzegeldBestand(map / "Huis08.vdr"));
+  EXPECT_TRUE(IsVerzegeldBestand(map / "Huis08.vdr", systeem));
   SchrijfZin(map, "zin.txt", kZin);
   const Uitvoer nogEens = Cli(map, {"versleutel", "--wachtwoord-bestand", "zin.txt", "Huis08"});
   EXPECT_EQ(nogEens.code, cli::kMislukt);

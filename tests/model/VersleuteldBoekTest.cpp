@@ -43,7 +43,7 @@ struct Open {
        Bestandssysteem* bestanden = nullptr)
       : boek(nu) {
     boek.kb.sessie.Map = map.pad();
-    boek.kb.poorten.bestandssysteem = bestanden;
+    if (bestanden) boek.kb.poorten.bestandssysteem = *bestanden;
     for (auto& zin : zinnen) boek.berichten.Wachtwoordzin(zin);
     uitkomst = StartBoek(boek.kb, true, "Huis08");
   }
@@ -233,7 +233,7 @@ TEST(VersleuteldBoek, EenMislukteEersteVersleuteldeBewaringLaatHetOudeBoek) {
     Open open(proef, Moment(2, 9));
     namen = NamenVan(open.kb());
     inhoud = SchrijfBoek(open.kb());
-    open.kb().poorten.bestandssysteem = &tellen;
+    open.kb().poorten.bestandssysteem = tellen;
     ASSERT_TRUE(VersleutelBoek(open.kb(), kZin, MinimaleKosten()).Gelukt());
   }
   ASSERT_GT(tellen.stappen.size(), 10u);
@@ -251,7 +251,7 @@ TEST(VersleuteldBoek, EenMislukteEersteVersleuteldeBewaringLaatHetOudeBoek) {
       {
         Open open(map, Moment(2, 9));
         ASSERT_EQ(open.uitkomst, LaadUitkomst::Geladen);
-        open.kb().poorten.bestandssysteem = &faalt;
+        open.kb().poorten.bestandssysteem = faalt;
         versleuteld = VersleutelBoek(open.kb(), kZin, MinimaleKosten()).Gelukt();
       }
       const bool boekVerzegeld = IsVerzegeldBestand(map / "Huis08.vdr", systeem);
