@@ -132,7 +132,9 @@ TEST(BoekInlezen, AReadErrorHalfWayIsAFailureNeverAShorterBook) {
   GrootBoek(boek, 3000);
   test::FoutBestanden bestanden;
   boek.kb.poorten.bestandssysteem = bestanden;
-  bestanden.faaltBij = 2;  // open, the first piece, then the second piece fails
+  // The look at the first bytes (is it sealed?) opens, reads and closes;
+  // then open, the first piece, and the second piece fails.
+  bestanden.faaltBij = 5;
 
   EXPECT_EQ(OpenBoek(boek.kb, false), Status(FoutNr::InlezenMislukt));
   EXPECT_TRUE(boek.kb.KasLijst.empty());
