@@ -97,22 +97,44 @@ else()
   endforeach()
 endif()
 
-# The windows are layered the same way: src/ui/widgets is the ground and
-# includes no other folder of src/ui; every feature folder (accounts,
-# bookings, reports, ...) stands beside the others on widgets alone; only
-# src/ui/shell, the main window and the wiring of the windows to it and to
-# each other, includes the feature folders. Nothing below shell includes
-# it.
+# The windows are layered the same way, declared in src/ui/CMakeLists.txt
+# (valdero_ui_map(naam USES ...)): src/ui/widgets is the ground and uses no
+# other folder of src/ui; every feature folder (accounts, bookings, reports,
+# ...) stands beside the others on widgets alone; only src/ui/shell, the
+# main window and the wiring of the windows to it and to each other, uses the
+# feature folders. A folder declares exactly the folders it includes.
+file(READ ${BRON}/src/ui/CMakeLists.txt ui_tekst)
+string(REGEX MATCHALL "\nvaldero_ui_map\\([^)]*\\)" ui_regels "${ui_tekst}")
+set(ui_namen "")
+foreach(regel ${ui_regels})
+  string(REPLACE "\n" " " regel "${regel}")
+  string(REGEX REPLACE "[ \t\r\n]+" " " regel "${regel}")
+  string(REGEX REPLACE "^ ?valdero_ui_map\\(([a-z]+).*" "\\1" naam "${regel}")
+  set(gebruik "")
+  if(regel MATCHES "USES ([ a-z]*)( [A-Z]|\\))")
+    string(STRIP "${CMAKE_MATCH_1}" gebruik)
+    string(REGEX REPLACE " +" ";" gebruik "${gebruik}")
+  endif()
+  list(SORT gebruik)
+  set(ui_verklaard_${naam} "${gebruik}")
+  list(APPEND ui_namen ${naam})
+endforeach()
+if(NOT ui_namen)
+  message(FATAL_ERROR "geen valdero_ui_map in src/ui/CMakeLists.txt")
+endif()
+
 file(GLOB ui_mappen LIST_DIRECTORIES true ${BRON}/src/ui/*)
 foreach(map ${ui_mappen})
   if(NOT IS_DIRECTORY ${map})
     continue()
   endif()
   get_filename_component(naam ${map} NAME)
-  if(naam STREQUAL "shell")
+  if(NOT naam IN_LIST ui_namen)
+    list(APPEND fouten "src/ui/${naam} is geen map in src/ui/CMakeLists.txt")
     continue()
   endif()
   file(GLOB_RECURSE bestanden ${map}/*.h ${map}/*.cpp)
+  set(gebruik "")
   foreach(bestand ${bestanden})
     file(STRINGS ${bestand} includes REGEX "^#include \"ui/[a-z]+/")
     foreach(regel ${includes})
@@ -120,12 +142,20 @@ foreach(map ${ui_mappen})
       if(ander STREQUAL naam)
         continue()
       endif()
-      if(naam STREQUAL "widgets" OR NOT ander STREQUAL "widgets")
+      list(APPEND gebruik ${ander})
+      if(NOT naam STREQUAL "shell" AND (naam STREQUAL "widgets" OR NOT ander STREQUAL "widgets"))
         file(RELATIVE_PATH pad ${BRON} ${bestand})
         list(APPEND fouten "${pad} sluit ui/${ander} in; src/ui/${naam} staat alleen op ui/widgets")
       endif()
     endforeach()
   endforeach()
+  list(REMOVE_DUPLICATES gebruik)
+  list(SORT gebruik)
+  if(NOT "${gebruik}" STREQUAL "${ui_verklaard_${naam}}")
+    string(REPLACE ";" " " g "${gebruik}")
+    string(REPLACE ";" " " v "${ui_verklaard_${naam}}")
+    list(APPEND fouten "src/ui/${naam} sluit '${g}' in, verklaard is '${v}'")
+  endif()
 endforeach()
 
 # The table of windows, their model classes and folders between the markers

@@ -6,13 +6,15 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/widgets/Bronnen.h"
+// Outside any namespace, as Qt's resource functions are. The splash picture
+// lives with the window that shows it.
+static void LaadSplashBeeld() { Q_INIT_RESOURCE(beeld); }
 
 namespace valdero {
 
 TSplashForm::TSplashForm(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  LaadBronnen();
+  LaadSplashBeeld();
   setObjectName(QStringLiteral("SplashForm"));
   setFixedSize(304, 313);
   beeld_.load(QStringLiteral(":/beeld/splash.jpg"), "JPEG");

@@ -4,7 +4,6 @@
 
 // Outside any namespace, as Qt's resource functions are.
 static void InitBronnen() {
-  Q_INIT_RESOURCE(beeld);
   Q_INIT_RESOURCE(help);
 }
 
