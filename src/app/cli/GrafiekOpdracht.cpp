@@ -137,12 +137,12 @@ int GrafiekOpdracht(Omgeving& omgeving) {
       omgeving.fout << *png << " wegschrijven NIET gelukt\n";
       return kMislukt;
     }
-    const SchrijfUitkomst u = SchrijfTekst(kb.Pad(*png), bytes, kb.bestanden());
-    if (!u) {
-      omgeving.fout << *png << " wegschrijven NIET gelukt (" << u.reden << ")\n";
+    const SchrijfUitkomst geschreven = SchrijfTekst(kb.Pad(*png), bytes, kb.bestanden());
+    if (!geschreven) {
+      omgeving.fout << *png << " wegschrijven NIET gelukt (" << geschreven.reden << ")\n";
       return kMislukt;
     }
-    if (u.onbevestigd) omgeving.fout << OnbevestigdTekst(*png, u) << "\n";
+    if (geschreven.onbevestigd) omgeving.fout << OnbevestigdTekst(*png, geschreven) << "\n";
   }
   if (const auto& pdf = o.pdf) {
     // "Print" into the PDF file: the chart as the window draws it, on the

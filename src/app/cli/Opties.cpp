@@ -173,13 +173,13 @@ std::vector<std::string> Splits(std::string_view tekst, char teken) {
   }
 }
 
-CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* voortgang,
-                 Bestandssysteem* bestanden)
+CliBoek::CliBoek(const CliOpties& opties, const std::filesystem::path& map, Voortgang* eigenVoortgang,
+                 Bestandssysteem* eigenBestanden)
     : BoekMetPoorten(opties.vandaag ? *opties.vandaag : SysteemKlok().Nu(), opties.decimaal) {
   // The caller's progress and files where it brings its own (a test, the
   // terminal's progress), else the book's own ports.
-  if (voortgang) kb.poorten.voortgang = *voortgang;
-  if (bestanden) kb.poorten.bestandssysteem = *bestanden;
+  if (eigenVoortgang) kb.poorten.voortgang = *eigenVoortgang;
+  if (eigenBestanden) kb.poorten.bestandssysteem = *eigenBestanden;
   berichten.standaardAntwoord = opties.antwoord;
   kb.sessie.Map = map;
   kb.sessie.BezetAlleenLezen = true;

@@ -86,7 +86,7 @@ int VersleutelOpdracht(Omgeving& omgeving) {
     omgeving.fout << "valdero-cli versleutel: " << argument << " niet (volledig) versleuteld\n";
     return kMislukt;
   }
-  omgeving.uit << kb.KasPad << " versleuteld\n";
+  omgeving.uit << kb.sessie.KasPad << " versleuteld\n";
   return kGelukt;
 }
 
@@ -107,7 +107,7 @@ int OntsleutelOpdracht(Omgeving& omgeving) {
     omgeving.fout << "valdero-cli ontsleutel: " << g.opties.argumenten[0] << " niet (volledig) ontsleuteld\n";
     return kMislukt;
   }
-  omgeving.uit << kb.KasPad << " ontsleuteld\n";
+  omgeving.uit << kb.sessie.KasPad << " ontsleuteld\n";
   return kGelukt;
 }
 

@@ -127,7 +127,7 @@ void TValdero::MaakMenus() {
   // One of the two, by whether the open book is encrypted; a book that was
   // not read or cannot be written has neither.
   connect(bestand, &QMenu::aboutToShow, this, [this, versleutel, opheffen] {
-    const bool schrijfbaar = kb_.KasGelezen && !kb_.AlleenLezen && kb_.GeenSlot.empty();
+    const bool schrijfbaar = kb_.KasGelezen && !kb_.sessie.AlleenLezen && kb_.sessie.GeenSlot.empty();
     versleutel->setEnabled(schrijfbaar && !kb_.Sleutel && levensloop_.versleutelen);
     opheffen->setEnabled(schrijfbaar && kb_.Sleutel && levensloop_.versleutelingOpheffen);
   });
