@@ -256,6 +256,17 @@ Status OpenBoek(Kasboek& kb, bool meldSucces) {
 
 namespace {
 
+// The end of a load, sealed or plain: the damaged section said, or the
+// success when asked for.
+Status MeldGelezen(Kasboek& kb, Status status, bool meldSucces) {
+  if (!status.Gelukt())
+    Foutmelding(kb, "Inlezen van " + SectieNaam(status.Nummer()), FoutNr::VerkeerdFormaat,
+                HintNr::MaakEerstNieuw);
+  else if (meldSucces)
+    Mededeling(kb, "Inlezen ValderoStream gelukt");
+  return status;
+}
+
 Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
   // Whole, unless a balance-only reading is asked for and goes through.
   const Laadwijze gevraagd = wijze;
@@ -285,12 +296,7 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
     if (!open) return Stop(kb, Sectie::Configuratie);
     const Status status = LeesBoek(kb, *open);
     std::fill(open->begin(), open->end(), 0);
-    if (!status.Gelukt())
-      Foutmelding(kb, "Inlezen van " + SectieNaam(status.Nummer()), FoutNr::VerkeerdFormaat,
-                  HintNr::MaakEerstNieuw);
-    else if (meldSucces)
-      Mededeling(kb, "Inlezen ValderoStream gelukt");
-    return status;
+    return MeldGelezen(kb, status, meldSucces);
   }
   kb.Sleutel.reset();
   // The file is read a piece at a time and each piece decoded at once: the
@@ -338,12 +344,7 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
     Foutmelding(kb, kb.sessie.KasPad, FoutNr::InlezenMislukt, HintNr::ProbeerOpnieuw);
     return FoutNr::InlezenMislukt;
   }
-  if (!status.Gelukt())
-    Foutmelding(kb, "Inlezen van " + SectieNaam(status.Nummer()), FoutNr::VerkeerdFormaat,
-                HintNr::MaakEerstNieuw);
-  else if (meldSucces)
-    Mededeling(kb, "Inlezen ValderoStream gelukt");
-  return status;
+  return MeldGelezen(kb, status, meldSucces);
 }
 
 }  // namespace
