@@ -173,7 +173,7 @@ void TstBoekingFormZoeken::agendaRecordWordtEchteBoeking() {
 void TstBoekingFormZoeken::wijzigenVanuitVrijZoeken() {
   Venster v;
   VulBoek(v);
-  v.zoek.ZetWijzigen([&](int positie) { v.form.WijzigRecord(200, positie); });
+  QObject::connect(&v.zoek, &TZoekDlg::WijzigenGevraagd, [&](int positie) { v.form.WijzigRecord(200, positie); });
   v.zoek.ToonVrijZoeken();
   auto* raster = v.zoek.findChild<QTableView*>("StringGrid1");
   QCOMPARE(raster->model()->index(3, 6).data().toString().trimmed(), QString("rente"));

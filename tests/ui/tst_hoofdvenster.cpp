@@ -491,7 +491,7 @@ void TstHoofdvenster::startPaneelKeuzes() {
   QFETCH(int, topic);
   Venster v([](ShellBoek&) {}, LaadUitkomst::NietsGekozen);
   int gevraagd = 0;
-  v.hoofd->ZetHelp([&](int t) { gevraagd = t; });
+  QObject::connect(v.hoofd.get(), &TValdero::HelpGevraagd, [&](int t) { gevraagd = t; });
   v.hoofd->show();
   auto* panel = v.Deel<QGroupBox>("NieuwKaspanel");
   QVERIFY(panel->isVisible());

@@ -28,7 +28,7 @@ struct TestTimer : NavTimer {
     for (int i = 0; i < ms && actief; ++i)
       if (++verstreken >= interval) {
         verstreken = 0;
-        afgelopen();
+        emit Afgelopen();
       }
   }
 };

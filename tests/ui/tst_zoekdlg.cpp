@@ -272,8 +272,9 @@ void TstZoekDlg::popupMenuWijzigtEnVerwijdert() {
   QVERIFY(!actie("Selecteer &Groep")->isEnabled());
   std::vector<int> gewijzigd;
   std::vector<std::pair<int, int>> overzichten;
-  dlg.ZetWijzigen([&](int positie) { gewijzigd.push_back(positie); });
-  dlg.ZetGroepOverzicht([&](int modus, int index) { overzichten.emplace_back(modus, index); });
+  QObject::connect(&dlg, &TZoekDlg::WijzigenGevraagd, [&](int positie) { gewijzigd.push_back(positie); });
+  QObject::connect(&dlg, &TZoekDlg::GroepOverzichtGevraagd,
+                   [&](int modus, int index) { overzichten.emplace_back(modus, index); });
   QVERIFY(actie("&Wijzigen")->isEnabled());
 
   const QPoint plek = raster->visualRect(raster->model()->index(2, 0)).center();

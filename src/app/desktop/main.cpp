@@ -115,7 +115,7 @@ int main(int argc, char* argv[]) {
   // accounts, options, overviews, charts. Each window that exists fills its
   // hooks here.
   TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
-  hoofd.ZetHelp(helpVoor);
+  QObject::connect(&hoofd, &TValdero::HelpGevraagd, &help, helpVoor);
   help.ZetHoofdvenster(&hoofd);
   berichten.ZetOuder(&hoofd);
   voortgang.ZetOuder(&hoofd);

@@ -121,13 +121,14 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
     accept();
   });
   connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  for (auto [knop, actie] : {std::pair{overzichtKnop, &TRekbeheerForm::overzicht}, std::pair{grafiekKnop, &TRekbeheerForm::grafiek}}) {
-    connect(knop, &QPushButton::clicked, this, [this, actie] {
+  for (auto [knop, vraag] : {std::pair{overzichtKnop, &TRekbeheerForm::OverzichtGevraagd},
+                             std::pair{grafiekKnop, &TRekbeheerForm::GrafiekGevraagd}}) {
+    connect(knop, &QPushButton::clicked, this, [this, vraag] {
       const int positie = beheer_.RekPositie();
-      if (positie == 0 || !(this->*actie)) return;
+      if (positie == 0 || !Gekoppeld(vraag)) return;
       beheer_.Ok();
       accept();
-      (this->*actie)(positie);
+      emit(this->*vraag)(positie);
     });
   }
   connect(rekeningen_, &QListWidget::currentRowChanged, this, [this](int r) { beheer_.Kies(r); });
@@ -169,8 +170,8 @@ void TRekbeheerForm::Vul() {
   const bool iets = beheer_.Gekozen() >= 0;
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
-  overzicht_->setEnabled(iets && overzicht);
-  grafiek_->setEnabled(iets && grafiek);
+  overzicht_->setEnabled(iets && Gekoppeld(&TRekbeheerForm::OverzichtGevraagd));
+  grafiek_->setEnabled(iets && Gekoppeld(&TRekbeheerForm::GrafiekGevraagd));
 }
 
 void TRekbeheerForm::NaamGekozen(int index) {

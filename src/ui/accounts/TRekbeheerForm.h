@@ -4,7 +4,7 @@
 // deleted through the account dialog. The rules live in RekeningBeheer.
 
 #include <QDialog>
-#include <functional>
+#include <QMetaMethod>
 
 #include "model/accounts/RekeningBeheer.h"
 #include "model/accounts/RekeningDialoog.h"
@@ -31,15 +31,15 @@ class TRekbeheerForm : public QDialog {
 
   const RekeningBeheer& Beheer() const { return beheer_; }
 
-  // The account report and the account chart of the selected account (its
-  // list position). The window closes first (saving what changed) so the
-  // report is not behind a modal window. Their buttons stay disabled while
-  // these are empty.
-  std::function<void(int positie)> overzicht;
-  std::function<void(int positie)> grafiek;
 
  signals:
   void HelpGevraagd(int context);
+  // The account report and the account chart of the selected account (its
+  // list position). The window closes first (saving what changed) so the
+  // report is not behind a modal window. Their buttons stay disabled while
+  // nothing is connected to them.
+  void OverzichtGevraagd(int positie);
+  void GrafiekGevraagd(int positie);
   // Accounts or groups were added or removed here.
   void GroepenVeranderd();
 
@@ -48,6 +48,11 @@ class TRekbeheerForm : public QDialog {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  // Whether anything listens to one of the requests above.
+  template <typename Signaal>
+  bool Gekoppeld(Signaal signaal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signaal));
+  }
   void Vul();
   void NaamGekozen(int index);
 

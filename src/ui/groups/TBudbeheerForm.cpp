@@ -75,18 +75,18 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   connect(verwijder_, &QPushButton::clicked, this, &TBudbeheerForm::VerwijderKlik);
   connect(ok_, &QPushButton::clicked, this, &TBudbeheerForm::OkKlik);
   connect(overzicht_, &QPushButton::clicked, this, [this] {
-    if (beheer_.Gekozen() < 0 || !overzicht) return;
+    if (beheer_.Gekozen() < 0 || !Gekoppeld(&TBudbeheerForm::OverzichtGevraagd)) return;
     const int positie = beheer_.GroepPositie();
     OkKlik();
-    overzicht(positie);
+    emit OverzichtGevraagd(positie);
   });
   connect(stop_, &QPushButton::clicked, this, &QDialog::reject);
   // The chart opens once the manager has closed, as OK closes it.
   connect(grafiek_, &QPushButton::clicked, this, [this] {
-    if (beheer_.Gekozen() < 0 || !grafiek) return;
+    if (beheer_.Gekozen() < 0 || !Gekoppeld(&TBudbeheerForm::GrafiekGevraagd)) return;
     const int positie = beheer_.GroepPositie();
     OkKlik();
-    grafiek(positie);
+    emit GrafiekGevraagd(positie);
   });
   // The title box follows the list, as the list follows the title box.
   connect(groepen_, &QListWidget::currentRowChanged, this, [this](int r) {
@@ -141,8 +141,8 @@ void TBudbeheerForm::Vul() {
   const bool iets = beheer_.Gekozen() >= 0;
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
-  overzicht_->setEnabled(iets && overzicht);
-  grafiek_->setEnabled(iets && grafiek);
+  overzicht_->setEnabled(iets && Gekoppeld(&TBudbeheerForm::OverzichtGevraagd));
+  grafiek_->setEnabled(iets && Gekoppeld(&TBudbeheerForm::GrafiekGevraagd));
 }
 
 void TBudbeheerForm::Voer(TNewBudgetDlg& dlg) {

@@ -4,6 +4,7 @@
 // The rules live in GroepBeheer; this window shows what it decides.
 
 #include <QDialog>
+#include <QMetaMethod>
 #include <functional>
 #include <memory>
 
@@ -38,20 +39,25 @@ class TBudbeheerForm : public QDialog {
   // Runs the group dialog once it has been prepared; by default modally.
   // Tests drive the dialog's widgets here instead.
   std::function<void(TNewBudgetDlg&)> dialoogVoerder;
-  // Opens the chart of the group at a list position (kind 105); the
-  // "Groep grafiek" button stays disabled while it is empty.
-  std::function<void(int positie)> grafiek;
-
-  // "Groep overzicht": the window closes as with OK and the report of the
-  // group at this position opens. The button is disabled while unset.
-  std::function<void(int positie)> overzicht;
 
   const GroepBeheer& Beheer() const { return beheer_; }
+
+ signals:
+  // "Groep overzicht" and "Groep grafiek": the window closes as with OK and
+  // the report (kind 5) or the chart (kind 105) of the group at this list
+  // position opens. Their buttons stay disabled while nothing is connected.
+  void OverzichtGevraagd(int positie);
+  void GrafiekGevraagd(int positie);
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  // Whether anything listens to one of the requests above.
+  template <typename Signaal>
+  bool Gekoppeld(Signaal signaal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signaal));
+  }
   void Vul();
   void NieuweGroepKlik();
   void BewerkKlik();

@@ -226,8 +226,8 @@ void TOutputForm::BouwMenu() {
                               std::pair{"Selecteer &Klasse", groepoverzicht::Klasse}}) {
     QAction* a = menu_->addAction(QString::fromUtf8(tekst));
     connect(a, &QAction::triggered, this, [this, m = modus] {
-      if (!groepOverzicht_) return;
-      if (const auto d = model_.Doorzoek(tabel_->currentIndex().row(), m)) groepOverzicht_(d->modus, d->rekNr, d->index);
+      if (const auto d = model_.Doorzoek(tabel_->currentIndex().row(), m))
+        emit GroepOverzichtGevraagd(d->modus, d->rekNr, d->index);
     });
     doorzoeken.emplace_back(a, modus);
   }
@@ -238,16 +238,13 @@ void TOutputForm::BouwMenu() {
   auto* op = menu_->addAction(QStringLiteral("&Oplopend"));
   auto* af = menu_->addAction(QStringLiteral("&Aflopend"));
   connect(wijzig, &QAction::triggered, this, [this] {
-    if (wijzig_ && GekozenKasIndex() > 0) wijzig_(GekozenKasIndex());
+    if (GekozenKasIndex() > 0) emit WijzigenGevraagd(GekozenKasIndex());
   });
   connect(verwijder, &QAction::triggered, this, [this] {
     const int kas = GekozenKasIndex();
-    if (!verwijder_ || kas <= 0) return;
+    if (!Gekoppeld(&TOutputForm::VerwijderenGevraagd) || kas <= 0) return;
     if (!Vraag(kb_, "Weet u zeker dat u dit Record wilt verwijderen ? ")) return;
-    if (!verwijder_(kas)) return;
-    model_.RefreshReport();
-    ToonTabel();
-    Mededeling(kb_, " Kasrecord(s) verwijderd");
+    emit VerwijderenGevraagd(kas);
   });
   connect(tijdvak, &QAction::triggered, this, [this] {
     model_.KiesTijdvak();
@@ -264,18 +261,19 @@ void TOutputForm::BouwMenu() {
   });
   connect(menu_, &QMenu::aboutToShow, this, [this, wijzig, verwijder, doorzoeken, zoek] {
     const bool transacties = IsTransactieRapport(model_.Soort()) && GekozenKasIndex() > 0;
-    wijzig->setEnabled(transacties && wijzig_ != nullptr);
-    verwijder->setEnabled(transacties && verwijder_ != nullptr);
+    wijzig->setEnabled(transacties && Gekoppeld(&TOutputForm::WijzigenGevraagd));
+    verwijder->setEnabled(transacties && Gekoppeld(&TOutputForm::VerwijderenGevraagd));
     for (auto [a, modus] : doorzoeken)
-      a->setEnabled(groepOverzicht_ != nullptr && model_.KanDoorzoeken(tabel_->currentIndex().row(), modus));
+      a->setEnabled(Gekoppeld(&TOutputForm::GroepOverzichtGevraagd) &&
+                    model_.KanDoorzoeken(tabel_->currentIndex().row(), modus));
     zoek->setEnabled(model_.KanZoeken());
   });
 }
 
-void TOutputForm::ZetWijzigen(std::function<void(int)> wijzig) { wijzig_ = std::move(wijzig); }
-void TOutputForm::ZetVerwijderen(std::function<bool(int)> verwijder) { verwijder_ = std::move(verwijder); }
-void TOutputForm::ZetGroepOverzicht(std::function<void(int, int, int)> overzicht) {
-  groepOverzicht_ = std::move(overzicht);
+void TOutputForm::Verwijderd() {
+  model_.RefreshReport();
+  ToonTabel();
+  Mededeling(kb_, " Kasrecord(s) verwijderd");
 }
 
 void TOutputForm::BouwZoekPaneel() {

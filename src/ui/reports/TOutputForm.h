@@ -5,7 +5,7 @@
 // pages, filters and writes it.
 
 #include <QWidget>
-#include <functional>
+#include <QMetaMethod>
 #include <vector>
 
 #include "model/reports/RapportModel.h"
@@ -40,14 +40,9 @@ class TOutputForm : public QWidget {
   // Builds the shown report again, e.g. after a deletion elsewhere.
   void RefreshReport();
 
-  // "&Wijzigen" and "&Verwijderen" of the pop-up menu: the booking window
-  // opens or deletes the transaction of that index. Disabled while unset.
-  void ZetWijzigen(std::function<void(int kasIndex)> wijzig);
-  void ZetVerwijderen(std::function<bool(int kasIndex)> verwijder);
-  // "Selecteer &Groep", "Selecteer &Relatie" and "Selecteer &Klasse": the
-  // group overview in mode 1, 2 or 3 for the account and the group or
-  // transaction position. Disabled while unset.
-  void ZetGroepOverzicht(std::function<void(int modus, int rekNr, int index)> overzicht);
+  // The transaction asked for by VerwijderenGevraagd was deleted: the
+  // report is built again and the deletion told.
+  void Verwijderd();
 
   RapportModel& Model() { return model_; }
   QTableView* Tabel() const { return tabel_; }
@@ -61,6 +56,16 @@ class TOutputForm : public QWidget {
  signals:
   void Gesloten();
   void HelpGevraagd(int topic);
+  // "&Wijzigen" and "&Verwijderen" of the pop-up menu: the booking window
+  // opens the transaction of that index, or it is deleted (after the user
+  // agreed; whoever deletes it calls Verwijderd). Disabled while nothing is
+  // connected.
+  void WijzigenGevraagd(int kasIndex);
+  void VerwijderenGevraagd(int kasIndex);
+  // "Selecteer &Groep", "Selecteer &Relatie" and "Selecteer &Klasse": the
+  // group overview in mode 1, 2 or 3 for the account and the group or
+  // transaction position. Disabled while nothing is connected.
+  void GroepOverzichtGevraagd(int modus, int rekNr, int index);
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -68,6 +73,11 @@ class TOutputForm : public QWidget {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  // Whether anything listens to one of the requests above.
+  template <typename Signaal>
+  bool Gekoppeld(Signaal signaal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signaal));
+  }
   void BouwVenster();
   void BouwMenu();
   void ToonTabel();
@@ -87,9 +97,6 @@ class TOutputForm : public QWidget {
   Kasboek& kb_;
   RapportModel model_;
   QWidget* hoofdvenster_;
-  std::function<void(int)> wijzig_;
-  std::function<bool(int)> verwijder_;
-  std::function<void(int, int, int)> groepOverzicht_;
   int zoekStart_ = 0;
   std::vector<int> breedtes_;
   bool zetBreedtes_ = false;

@@ -183,30 +183,28 @@ void TZoekDlg::BouwMenu() {
   popup_ = new QMenu(this);
   popup_->setObjectName("PopupZoeken");
   wijzigActie_ = popup_->addAction("&Wijzigen", this, [this] {
-    if (!wijzig_) return;
     if (!model_.RijActueel(menuRij_)) {
       Ververs();  // the book changed under the list: show it as it is now
       return;
     }
-    wijzig_(model_.IndexVanRij(menuRij_));
+    emit WijzigenGevraagd(model_.IndexVanRij(menuRij_));
   });
   popup_->addAction("&Verwijderen", this, &TZoekDlg::VerwijderKlik);
   popup_->addSeparator();
   doorzoekActies_[0] = popup_->addAction("Selecteer &Groep", this, [this] { Doorzoek(41); });
   doorzoekActies_[1] = popup_->addAction("Selecteer &Klasse", this, [this] { Doorzoek(43); });
   doorzoekActies_[2] = popup_->addAction("&Selecteer &Relatie", this, [this] { Doorzoek(42); });
-  wijzigActie_->setEnabled(false);
-  for (QAction* a : doorzoekActies_) a->setEnabled(false);
+  ToonKoppelingen();
 }
 
-void TZoekDlg::ZetWijzigen(std::function<void(int)> wijzig) {
-  wijzig_ = std::move(wijzig);
-  wijzigActie_->setEnabled(static_cast<bool>(wijzig_));
-}
+void TZoekDlg::connectNotify(const QMetaMethod&) { ToonKoppelingen(); }
 
-void TZoekDlg::ZetGroepOverzicht(std::function<void(int, int)> overzicht) {
-  overzicht_ = std::move(overzicht);
-  for (QAction* a : doorzoekActies_) a->setEnabled(static_cast<bool>(overzicht_));
+void TZoekDlg::disconnectNotify(const QMetaMethod&) { ToonKoppelingen(); }
+
+void TZoekDlg::ToonKoppelingen() {
+  if (!wijzigActie_ || !doorzoekActies_.back()) return;  // connected before the menu is built
+  wijzigActie_->setEnabled(Gekoppeld(&TZoekDlg::WijzigenGevraagd));
+  for (QAction* a : doorzoekActies_) a->setEnabled(Gekoppeld(&TZoekDlg::GroepOverzichtGevraagd));
 }
 
 // Every opening starts from the same layout: all listed, no field chosen.

@@ -5,6 +5,7 @@
 // and picked.
 
 #include <QDialog>
+#include <QMetaMethod>
 #include <array>
 #include <functional>
 
@@ -46,13 +47,6 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   // The free search, shown without blocking.
   void ToonVrijZoeken();
 
-  // "&Wijzigen" of the pop-up menu: the booking window opens the record in
-  // mode 200 and calls Ververs after saving. Disabled while unset.
-  void ZetWijzigen(std::function<void(int positie)> wijzig);
-  // The drill-downs into the group overview (mode 41, 42 or 43 and the
-  // index that overview takes). Disabled while unset.
-  void ZetGroepOverzicht(std::function<void(int modus, int index)> overzicht);
-
   ZoekModel& Model() { return model_; }
 
  public slots:
@@ -63,13 +57,28 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   // The free search closed: the main window takes it off its window list.
   void Gesloten();
   void HelpGevraagd(int topic);
+  // "&Wijzigen" of the pop-up menu: the booking window opens the record in
+  // mode 200 and calls Ververs after saving. Disabled while nothing is
+  // connected.
+  void WijzigenGevraagd(int positie);
+  // The drill-downs into the group overview (mode 41, 42 or 43 and the
+  // index that overview takes). Disabled while nothing is connected.
+  void GroepOverzichtGevraagd(int modus, int index);
 
  protected:
+  // The entries of the requests above follow what is connected to them.
+  void connectNotify(const QMetaMethod& signaal) override;
+  void disconnectNotify(const QMetaMethod& signaal) override;
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  template <typename Signaal>
+  bool Gekoppeld(Signaal signaal) const {
+    return isSignalConnected(QMetaMethod::fromSignal(signaal));
+  }
+  void ToonKoppelingen();
   void BouwRaster();
   void BouwVeldKeuze();
   void BouwDetail();
@@ -98,8 +107,6 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   ZoekModel model_;
   int getoondeVersie_ = -1;
   int menuRij_ = 0;
-  std::function<void(int)> wijzig_;
-  std::function<void(int, int)> overzicht_;
 
   QLabel* aantalLab_ = nullptr;
   QLabel* muntLabel_ = nullptr;

@@ -217,8 +217,7 @@ void TZoekDlg::VerwijderKlik() {
 }
 
 void TZoekDlg::Doorzoek(int modus) {
-  if (!overzicht_) return;
-  if (const auto d = model_.Doorzoek(menuRij_, modus)) overzicht_(d->modus, d->index);
+  if (const auto d = model_.Doorzoek(menuRij_, modus)) emit GroepOverzichtGevraagd(d->modus, d->index);
 }
 
 }  // namespace valdero

@@ -17,7 +17,7 @@ void KoppelBoekingVenster(TValdero& hoofd, TBoekingForm& boeking, TZoekDlg& vrij
     if (hoofd.Lijst().Geregistreerd(4)) hoofd.MeldAf(4);
   });
   Kasboek& kb = hoofd.Boek();
-  vrijZoeken.ZetWijzigen([&boeking, &hoofd, &kb](int positie) {
+  QObject::connect(&vrijZoeken, &TZoekDlg::WijzigenGevraagd, &boeking, [&boeking, &hoofd, &kb](int positie) {
     if (positie < 1 || positie > kb.MaxKas()) return;
     if (boeking.WijzigRecord(WijzigModusVoor(kb.KasLijst[static_cast<std::size_t>(positie)]), positie))
       hoofd.Registreer(4, &boeking);

@@ -27,37 +27,38 @@ void KoppelDoorzoeken(TValdero& hoofd, TOutputForm& overzicht, TZoekDlg& vrijZoe
                       TBoekingForm& boeking, QtBoekingVensters& boekingVensters,
                       std::function<void(Kasboek&)> bewaar) {
   Kasboek& kb = hoofd.Boek();
-  overzicht.ZetWijzigen([&boeking, &hoofd, &kb](int positie) {
+  QObject::connect(&overzicht, &TOutputForm::WijzigenGevraagd, &boeking, [&boeking, &hoofd, &kb](int positie) {
     if (positie < 1 || positie > kb.MaxKas()) return;
     if (boeking.WijzigRecord(WijzigModusVoor(kb.KasLijst[static_cast<std::size_t>(positie)]), positie))
       hoofd.Registreer(kBoekingVenster, &boeking);
   });
-  overzicht.ZetVerwijderen([&kb, &vrijZoeken, bewaar](int positie) {
-    if (positie < 1 || positie > kb.MaxKas()) return false;
-    VerwijderBoekingen(kb, {positie});
-    if (bewaar) bewaar(kb);
-    if (vrijZoeken.isVisible()) vrijZoeken.Ververs();
-    return true;
-  });
+  QObject::connect(&overzicht, &TOutputForm::VerwijderenGevraagd, &overzicht,
+                   [&kb, &vrijZoeken, &overzicht, bewaar](int positie) {
+                     if (positie < 1 || positie > kb.MaxKas()) return;
+                     VerwijderBoekingen(kb, {positie});
+                     if (bewaar) bewaar(kb);
+                     if (vrijZoeken.isVisible()) vrijZoeken.Ververs();
+                     overzicht.Verwijderd();
+                   });
   // After a change started in either window, both show the book again.
-  boekingVensters.ZetVervers([&vrijZoeken, &overzicht](int) {
+  QObject::connect(&boekingVensters, &QtBoekingVensters::VerversGevraagd, &overzicht, [&vrijZoeken, &overzicht] {
     if (vrijZoeken.isVisible()) vrijZoeken.Ververs();
     if (overzicht.isVisible()) overzicht.RefreshReport();
   });
-  overzicht.ZetGroepOverzicht(
-      [&groepUit](int modus, int rekNr, int index) { groepUit.ShowGroupOverview(modus, rekNr, index); });
+  QObject::connect(&overzicht, &TOutputForm::GroepOverzichtGevraagd, &groepUit, &TGroepUitDlg::ShowGroupOverview);
   // The free search looks over all accounts.
-  vrijZoeken.ZetGroepOverzicht([&groepUit](int modus, int index) { groepUit.ShowGroupOverview(modus, 0, index); });
+  QObject::connect(&vrijZoeken, &TZoekDlg::GroepOverzichtGevraagd, &groepUit,
+                   [&groepUit](int modus, int index) { groepUit.ShowGroupOverview(modus, 0, index); });
 }
 
 void KoppelGroepBeheerOverzicht(TValdero& hoofd, TBudbeheerForm& beheer) {
   if (!hoofd.Vensters().overzicht) return;
-  beheer.overzicht = [&hoofd](int positie) {
+  QObject::connect(&beheer, &TBudbeheerForm::OverzichtGevraagd, &hoofd, [&hoofd](int positie) {
     VensterHaken& h = hoofd.Vensters();
     h.overzicht(rapport::Groep, positie, OverzichtVoorschrift(rapport::Groep));
     const auto it = h.perNummer.find(kOverzichtVenster);
     hoofd.Registreer(kOverzichtVenster, it == h.perNummer.end() ? nullptr : it->second);
-  };
+  });
 }
 
 void KoppelBtwOverzicht(TValdero& hoofd, TBTWUitDlg& btw) {

@@ -25,10 +25,10 @@ void KoppelGrafiek(TValdero& hoofd, TGrafiekForm& grafiek, ReportSelection& sele
       BereidSelectieVoor(kb, selectie, rapportSoort);
     grafiek.ShowChart(soort, keuze);
   };
-  groepBeheer.grafiek = [&hoofd, &grafiek](int positie) {
+  QObject::connect(&groepBeheer, &TBudbeheerForm::GrafiekGevraagd, &grafiek, [&hoofd, &grafiek](int positie) {
     hoofd.Vensters().grafiek(grafiek::Groep, positie, OverzichtVoorschrift(grafiek::Groep));
     if (grafiek.isVisible()) hoofd.Registreer(kGrafiekVenster, &grafiek);
-  };
+  });
   QObject::connect(&grafiek, &TGrafiekForm::Gesloten, &hoofd, [&hoofd] {
     if (hoofd.Lijst().Geregistreerd(kGrafiekVenster)) hoofd.MeldAf(kGrafiekVenster);
   });

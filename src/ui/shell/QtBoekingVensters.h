@@ -3,7 +3,7 @@
 // creates a missing group, and the caller to redraw after a change it asked
 // for (the search dialog's free search or the overview window).
 
-#include <functional>
+#include <QObject>
 
 #include "model/bookings/BoekingVensters.h"
 
@@ -13,17 +13,20 @@ namespace valdero {
 
 class TNewBudgetDlg;
 
-class QtBoekingVensters : public BoekingVensters {
+class QtBoekingVensters : public QObject, public BoekingVensters {
+  Q_OBJECT
  public:
   explicit QtBoekingVensters(QWidget* ouder = nullptr) : ouder_(ouder) {}
 
   std::optional<std::string> NieuweGroep(Kasboek& kb, const std::string& kode,
                                          const std::string& titel,
                                          const std::string& klasse) override;
-  void VerversAanvrager(int modus) override {
-    if (ververs_) ververs_(modus);
-  }
-  void ZetVervers(std::function<void(int modus)> ververs) { ververs_ = std::move(ververs); }
+  void VerversAanvrager(int modus) override { emit VerversGevraagd(modus); }
+
+ signals:
+  // A change asked for from another window was saved: that window shows
+  // the book again.
+  void VerversGevraagd(int modus);
 
  protected:
   // Between showing the group dialog and waiting for it; a test fills in the
@@ -32,7 +35,6 @@ class QtBoekingVensters : public BoekingVensters {
 
  private:
   QWidget* ouder_;
-  std::function<void(int)> ververs_;
 };
 
 }  // namespace valdero

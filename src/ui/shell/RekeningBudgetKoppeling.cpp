@@ -51,8 +51,12 @@ void KoppelRekeningEnBudget(TValdero& hoofd, TRekenForm& rekeningen, TRekbeheerF
       hoofd.Registreer(nummer, h.perNummer.count(nummer) ? h.perNummer[nummer] : nullptr);
     };
   };
-  if (v.overzicht) beheer.overzicht = rapport(&VensterHaken::overzicht, kRekeningRapport, kOverzichtVenster);
-  if (v.grafiek) beheer.grafiek = rapport(&VensterHaken::grafiek, kRekeningRapport + 100, kGrafiekVenster);
+  if (v.overzicht)
+    QObject::connect(&beheer, &TRekbeheerForm::OverzichtGevraagd, &hoofd,
+                     rapport(&VensterHaken::overzicht, kRekeningRapport, kOverzichtVenster));
+  if (v.grafiek)
+    QObject::connect(&beheer, &TRekbeheerForm::GrafiekGevraagd, &hoofd,
+                     rapport(&VensterHaken::grafiek, kRekeningRapport + 100, kGrafiekVenster));
 
   QObject::connect(&rekeningen, &TRekenForm::GroepenVeranderd, &budget, &TBudgetForm::Ververs);
   QObject::connect(&beheer, &TRekbeheerForm::GroepenVeranderd, &budget, &TBudgetForm::Ververs);

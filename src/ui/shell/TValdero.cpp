@@ -61,10 +61,6 @@ TValdero::TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloo
 
 TValdero::~TValdero() = default;
 
-void TValdero::Help(int topic) {
-  if (help_) help_(topic);
-}
-
 void TValdero::HakenBijgewerkt() {
   VolgHaken();
   // The start-up load ran in the constructor, before the password hook was

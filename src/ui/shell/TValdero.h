@@ -54,9 +54,8 @@ class TValdero : public QMainWindow {
   // memory again and the window closes (the program ends). The desktop
   // program does not show the window at all then.
   bool ToegangGeweigerd() const { return toegangGeweigerd_; }
-  // What opens help: by topic number, 0 for the contents.
-  void ZetHelp(std::function<void(int)> help) { help_ = std::move(help); }
-  void Help(int topic);
+  // Asks for help on a topic number, 0 for the contents.
+  void Help(int topic) { emit HelpGevraagd(topic); }
 
   // Loading a book and bringing the window up to date.
   LaadUitkomst LaadBoek(bool bijStart);
@@ -103,6 +102,9 @@ class TValdero : public QMainWindow {
   QMenu* ImportPopup() const { return popupImport_; }
 
   int Activeringen() const { return activering_; }
+
+ signals:
+  void HelpGevraagd(int topic);
 
  protected:
   bool event(QEvent* e) override;
@@ -170,7 +172,6 @@ class TValdero : public QMainWindow {
   VensterHaken vensters_;
   LevensloopHaken levensloop_;
   std::string argument_;
-  std::function<void(int)> help_;
 
   VensterLijst vensterLijst_;
   std::map<int, std::vector<QPointer<QAction>>> uitgezet_;  // re-enabled when the window closes

@@ -3,9 +3,7 @@
 namespace valdero {
 
 QtNavTimer::QtNavTimer() {
-  QObject::connect(&timer_, &QTimer::timeout, [this] {
-    if (afgelopen) afgelopen();
-  });
+  connect(&timer_, &QTimer::timeout, this, &NavTimer::Afgelopen);
 }
 
 void QtNavTimer::Start(int ms) { timer_.start(ms); }

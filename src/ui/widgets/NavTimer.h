@@ -2,21 +2,22 @@
 // The repeat timer of the navigator bar, behind a small interface so that a
 // test can advance its time by hand instead of waiting.
 
+#include <QObject>
 #include <QTimer>
-#include <functional>
 
 namespace valdero {
 
-class NavTimer {
+class NavTimer : public QObject {
+  Q_OBJECT
  public:
-  virtual ~NavTimer() = default;
-  // (Re)starts the timer: `afgelopen` runs every `ms` milliseconds.
+  // (Re)starts the timer: Afgelopen comes every `ms` milliseconds.
   virtual void Start(int ms) = 0;
   virtual void Stop() = 0;
   virtual bool Actief() const = 0;
   virtual int Interval() const = 0;
 
-  std::function<void()> afgelopen;
+ signals:
+  void Afgelopen();
 };
 
 class QtNavTimer : public NavTimer {

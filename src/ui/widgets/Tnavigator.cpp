@@ -125,7 +125,7 @@ void Tnavigator::BtnClick(int knop) {
 
 void Tnavigator::ZetTimer(std::unique_ptr<NavTimer> timer) {
   timer_ = std::move(timer);
-  timer_->afgelopen = [this] { Herhaal(); };
+  connect(timer_.get(), &NavTimer::Afgelopen, this, [this] { Herhaal(); });
 }
 
 QSize Tnavigator::minimumSizeHint() const { return {AantalZichtbaar() * MinBreedte, MinHoogte}; }
