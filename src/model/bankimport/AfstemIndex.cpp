@@ -25,7 +25,6 @@ std::vector<char32_t> Tekens(const std::string& tekst, std::size_t max) {
 // The day of a transaction and the size of an amount as whole numbers: the
 // lists of one day and one amount.
 long long DagSleutel(double datum) { return std::llround(std::floor(datum * 1e6)); }
-long long BedragSleutel(double bedrag) { return std::llround(std::fabs(bedrag) * 1e6); }
 
 // Action code, kind and currency in one key, written into a buffer of the
 // caller's so that looking it up costs no allocation.
@@ -53,6 +52,20 @@ void HaalUit(std::vector<int>& lijst, int positie) {
 }
 
 }  // namespace
+
+long long BedragSleutel(double bedrag) { return std::llround(std::fabs(bedrag) * 1e6); }
+
+std::uint64_t GelijkenisStuk(const std::string& grootboekTekst) {
+  std::uint64_t k = 0;
+  std::size_t a = 0;
+  for (; a < 5 && a < grootboekTekst.size(); ++a) {
+    auto c = static_cast<unsigned char>(grootboekTekst[a]);
+    if (c >= 0x80) return kGeenAsciiStuk;
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+    k |= static_cast<std::uint64_t>(c) << (8 * a);
+  }
+  return a == 0 ? 0 : k | (static_cast<std::uint64_t>(a) << kStukLengteBit);
+}
 
 std::string GelijkenisSleutel(const std::string& grootboekTekst) {
   std::string uit;
@@ -83,14 +96,17 @@ std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
     VoegTekenToe(klein, Klein(t[i]));
   }
   begin.push_back(klein.size());
-  std::vector<std::string> sleutels;
-  sleutels.reserve((t.size() - b) * 5);
+  // Sorted and made unique as views of that text: a line's hundred pieces
+  // become strings only once each.
+  std::vector<std::string_view> stukken;
+  stukken.reserve((t.size() - b) * 5);
   const std::size_t n = t.size() - b;
+  const std::string_view alles(klein);
   for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t k = 1; k <= 5 && i + k <= n; ++k) sleutels.emplace_back(klein, begin[i], begin[i + k] - begin[i]);
-  std::sort(sleutels.begin(), sleutels.end());
-  sleutels.erase(std::unique(sleutels.begin(), sleutels.end()), sleutels.end());
-  return sleutels;
+    for (std::size_t k = 1; k <= 5 && i + k <= n; ++k) stukken.push_back(alles.substr(begin[i], begin[i + k] - begin[i]));
+  std::sort(stukken.begin(), stukken.end());
+  stukken.erase(std::unique(stukken.begin(), stukken.end()), stukken.end());
+  return {stukken.begin(), stukken.end()};
 }
 
 AfstemIndex::PerRekening& AfstemIndex::Van(int rekNr) {
@@ -110,7 +126,8 @@ void AfstemIndex::Voeg(const TKas& k, int positie) {
   PerRekening& r = Van(k.RekNr);
   VoegIn(r.dag[DagSleutel(k.Datum)], positie);
   VoegIn(r.groep[k.GroepKode], positie);
-  VoegIn(r.bedrag[BedragSleutel(k.Bedrag)], positie);
+  const long long bedrag = BedragSleutel(k.Bedrag);
+  VoegIn(r.bedrag[bedrag], positie);
   if (std::string s = GelijkenisSleutel(k.Relatie); !s.empty()) VoegIn(r.relatie[std::move(s)], positie);
   if (std::string s = GelijkenisSleutel(k.Omschrijving); !s.empty()) VoegIn(r.omschrijving[std::move(s)], positie);
   char buf[64];
@@ -125,10 +142,12 @@ void AfstemIndex::Voeg(const TKas& k, int positie) {
   VoegIn(plek->second.posities, positie);
   const auto p = static_cast<std::size_t>(positie);
   if (kenmerken_.size() <= p) kenmerken_.resize(p + 1);
+  if (vergelijkingen_.size() <= p) vergelijkingen_.resize(p + 1);
   // A checked date is a day number far inside the range; a wild one is kept
   // at its edge rather than wrapped.
   const double dag = std::clamp(std::floor(k.Datum), double{INT32_MIN}, double{INT32_MAX});
   kenmerken_[p] = {static_cast<std::int32_t>(dag), plek->second.nummer};
+  vergelijkingen_[p] = {bedrag, GelijkenisStuk(k.Relatie), GelijkenisStuk(k.Omschrijving), k.RekNr};
 }
 
 void AfstemIndex::Haal(const TKas& k, int positie) {
@@ -142,6 +161,7 @@ void AfstemIndex::Haal(const TKas& k, int positie) {
   if (const auto plek = r.rest.find(std::string(RestSleutel(k, buf))); plek != r.rest.end())
     HaalUit(plek->second.posities, positie);
   if (static_cast<std::size_t>(positie) < kenmerken_.size()) kenmerken_[static_cast<std::size_t>(positie)] = {};
+  if (static_cast<std::size_t>(positie) < vergelijkingen_.size()) vergelijkingen_[static_cast<std::size_t>(positie)] = {};
 }
 
 template <class Doe>
@@ -160,6 +180,7 @@ void AfstemIndex::Bouw(const Kasboek& kb) {
   alleRest_.clear();
   laatste_ = nullptr;
   kenmerken_.assign(static_cast<std::size_t>(std::max(kb.MaxKas(), 0)) + 1, Kenmerk{});
+  vergelijkingen_.assign(kenmerken_.size(), Vergelijking{});
   VoortgangMelder melder(kb.voortgang(), "Afstemming voorbereiden", static_cast<std::uint64_t>(kb.MaxKas()));
   for (int i = 1; i <= kb.MaxKas(); ++i) {
     Voeg(kb.KasLijst[static_cast<std::size_t>(i)], i);
@@ -178,6 +199,8 @@ void AfstemIndex::NaInvoegen(const Kasboek& kb, int positie) {
   });
   if (static_cast<std::size_t>(positie) <= kenmerken_.size())
     kenmerken_.insert(kenmerken_.begin() + positie, Kenmerk{});
+  if (static_cast<std::size_t>(positie) <= vergelijkingen_.size())
+    vergelijkingen_.insert(vergelijkingen_.begin() + positie, Vergelijking{});
   Voeg(kb.KasLijst[static_cast<std::size_t>(positie)], positie);
 }
 
@@ -188,6 +211,8 @@ void AfstemIndex::NaVerwijderen(int positie, const TKas& oud) {
   });
   if (positie >= 0 && static_cast<std::size_t>(positie) < kenmerken_.size())
     kenmerken_.erase(kenmerken_.begin() + positie);
+  if (positie >= 0 && static_cast<std::size_t>(positie) < vergelijkingen_.size())
+    vergelijkingen_.erase(vergelijkingen_.begin() + positie);
 }
 
 void AfstemIndex::NaVervangen(const Kasboek& kb, int positie, const TKas& oud) {

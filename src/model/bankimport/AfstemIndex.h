@@ -23,6 +23,16 @@ std::string GelijkenisSleutel(const std::string& grootboekTekst);
 // Every key a line text can contain: its pieces of one to five characters
 // after the leading characters below "A" of its first 24.
 std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst);
+// The opening TextsResemble compares of a ledger text whose first five
+// bytes are ASCII, packed in one number: those bytes in lower case and their
+// count (bit 40 on). 0 for an empty text; kGeenAsciiStuk when a byte of the
+// opening is not ASCII (the text must then be compared itself).
+inline constexpr int kStukLengteBit = 40;
+inline constexpr std::uint64_t kGeenAsciiStuk = ~std::uint64_t{0};
+std::uint64_t GelijkenisStuk(const std::string& grootboekTekst);
+// The size of an amount as the index keys it: two amounts are the same for
+// the reconciliation exactly when their keys are.
+long long BedragSleutel(double bedrag);
 
 class AfstemIndex {
  public:
@@ -65,6 +75,20 @@ class AfstemIndex {
     const auto p = static_cast<std::size_t>(positie);
     return positie >= 1 && p < kenmerken_.size() && kenmerken_[p].rest >= 0 ? &kenmerken_[p] : nullptr;
   }
+  // What the comparison with a same-day candidate reads besides its
+  // Kenmerk: its account, the key of its amount and the packed openings of
+  // its relation and description. A line has hundreds of same-day
+  // candidates; scored from this array their records are not read, unless
+  // an opening is not ASCII. Null where KenmerkOp is.
+  struct Vergelijking {
+    long long bedrag = 0;
+    std::uint64_t relatie = 0;
+    std::uint64_t omschrijving = 0;
+    std::int32_t rekNr = 0;
+  };
+  const Vergelijking* VergelijkingOp(int positie) const {
+    return KenmerkOp(positie) ? &vergelijkingen_[static_cast<std::size_t>(positie)] : nullptr;
+  }
 
  private:
   // Everything of one account. Days and amounts are keyed by number, the
@@ -93,6 +117,7 @@ class AfstemIndex {
   int laatsteRekNr_ = 0;
   PerRekening* laatste_ = nullptr;
   std::vector<Kenmerk> kenmerken_;  // by position
+  std::vector<Vergelijking> vergelijkingen_;  // by position, beside kenmerken_
   std::vector<const Rest*> alleRest_;  // by number
 };
 

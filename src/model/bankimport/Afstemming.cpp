@@ -108,8 +108,8 @@ bool Lijkt(const std::string& grootboek, const RegelVorm& v) {
 }
 
 // A text of at most five ASCII characters in lower case, packed in one
-// number: the bytes and the length.
-constexpr int kLengteBit = 40;
+// number as GelijkenisStuk packs a ledger text's opening.
+constexpr int kLengteBit = kStukLengteBit;
 
 // Every piece of one to five ASCII characters of a line text (from its first
 // character at or above "A"), packed and sorted: the ledger text resembles
@@ -134,16 +134,17 @@ std::vector<std::uint64_t> StukkenVan(const RegelVorm& v) {
 // line's pieces (a day of a large year holds hundreds of the account's
 // transactions, each compared with every line of that day).
 bool LijktOpStukken(const std::string& grootboek, const RegelVorm& v, const std::vector<std::uint64_t>& stukken) {
-  std::uint64_t k = 0;
-  std::size_t a = 0;
-  for (; a < 5 && a < grootboek.size(); ++a) {
-    auto c = static_cast<unsigned char>(grootboek[a]);
-    if (c >= 0x80) return Lijkt(grootboek, v);
-    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
-    k |= static_cast<std::uint64_t>(c) << (8 * a);
-  }
-  if (a == 0) return false;
-  return std::binary_search(stukken.begin(), stukken.end(), k | (static_cast<std::uint64_t>(a) << kLengteBit));
+  const std::uint64_t stuk = GelijkenisStuk(grootboek);
+  if (stuk == kGeenAsciiStuk) return Lijkt(grootboek, v);
+  return stuk != 0 && std::binary_search(stukken.begin(), stukken.end(), stuk);
+}
+
+// The same for a ledger text known by its packed opening (GelijkenisStuk);
+// the text itself is read only when that opening is not ASCII.
+template <class Tekst>
+bool LijktOpStuk(std::uint64_t stuk, Tekst&& grootboek, const RegelVorm& v, const std::vector<std::uint64_t>& stukken) {
+  if (stuk == kGeenAsciiStuk) return Lijkt(grootboek(), v);
+  return stuk != 0 && std::binary_search(stukken.begin(), stukken.end(), stuk);
 }
 
 // The line's side of the score, prepared once per line.
@@ -288,14 +289,63 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   b.positie = heleGrootboek ? grootboekBijStart_ : static_cast<int>(kandidaten.size());
   auto kas = [&](int p) -> const TKas& { return kb_.KasLijst[static_cast<std::size_t>(p)]; };
   const RegelKenmerken kenmerken(regel);
+  const std::string& actie = kenmerken.actie;
+  const int soort = regel.BoekSoort & 0xFF;
+  auto rest = [&](const TKas& k) {
+    return (ZelfdeKode(k.ActieKode, actie) ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
+           (k.Munt == regel.Munt ? score::Munt : 0);
+  };
+  // The rest score of each action code, kind and currency the index holds,
+  // worked out once per line when first met: the candidates and the walks
+  // ask it per position.
+  std::vector<signed char>& restScores = restScoreScratch_;
+  restScores.assign(index_.AantalRest(), -1);
+  auto restVan = [&](const AfstemIndex::Kenmerk& k) {
+    signed char& s = restScores[static_cast<std::size_t>(k.rest)];
+    if (s < 0) {
+      const AfstemIndex::Rest& r = index_.RestNummer(k.rest);
+      s = static_cast<signed char>((ZelfdeKode(r.actie, actie) ? score::Actie : 0) +
+                                   (r.soort == soort ? score::Soort : 0) + (r.munt == regel.Munt ? score::Munt : 0));
+    }
+    return static_cast<int>(s);
+  };
+  auto restOp = [&](int p) {
+    const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
+    return k ? restVan(*k) : rest(kas(p));
+  };
+
   long long bAfstand = kGeenAfstand;
+  const long long regelBedrag = BedragSleutel(regel.Bedrag);
+  const long long regelDag = Dag(regel.Datum);
   for (int p : kandidaten) {
-    if (p > kb_.MaxKas() || kas(p).RekNr != regel.RekNr) continue;
+    if (p > kb_.MaxKas()) continue;
     // A day of a large year holds hundreds of the account's transactions:
     // the texts are compared only for one that could still win (a tie may).
-    const int vast = ScoreZonderTeksten(kas(p), kenmerken, groepTelt);
+    const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
+    if (k == nullptr || groepTelt) {
+      if (kas(p).RekNr != regel.RekNr) continue;
+      const int vast = ScoreZonderTeksten(kas(p), kenmerken, groepTelt);
+      if (vast + score::Relatie + score::Omschrijving < b.score) continue;
+      Weeg(b, bAfstand, vast + TekstScore(kas(p), kenmerken), p, Afstand(p));
+      continue;
+    }
+    // Without the group every criterion is in the index's arrays: the
+    // record is read only for a text whose opening is not ASCII.
+    const AfstemIndex::Vergelijking& v = *index_.VergelijkingOp(p);
+    if (v.rekNr != regel.RekNr) continue;
+    const int vast = (v.bedrag == regelBedrag ? score::Bedrag : 0) + restVan(*k);
     if (vast + score::Relatie + score::Omschrijving < b.score) continue;
-    Weeg(b, bAfstand, vast + TekstScore(kas(p), kenmerken), p, Afstand(p));
+    const int tekst =
+        (LijktOpStuk(v.relatie, [&]() -> const std::string& { return kas(p).Relatie; }, kenmerken.relatie,
+                     kenmerken.relatieStukken)
+             ? score::Relatie
+             : 0) +
+        (LijktOpStuk(v.omschrijving, [&]() -> const std::string& { return kas(p).Omschrijving; },
+                     kenmerken.omschrijving, kenmerken.omschrijvingStukken)
+             ? score::Omschrijving
+             : 0);
+    const long long d = k->dag - regelDag;
+    Weeg(b, bAfstand, vast + tekst, p, d < 0 ? -d : d);
   }
   if (!heleGrootboek) return b;
 
@@ -362,30 +412,9 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
     }
     return false;
   };
-  const std::string& actie = kenmerken.actie;
-  const int soort = regel.BoekSoort & 0xFF;
-  auto rest = [&](const TKas& k) {
-    return (ZelfdeKode(k.ActieKode, actie) ? score::Actie : 0) + ((k.BoekSoort & 0xFF) == soort ? score::Soort : 0) +
-           (k.Munt == regel.Munt ? score::Munt : 0);
-  };
   // The walks below meet thousands of positions per line: they read the
   // index's small array of day and rest per position, and the record itself
   // only for a position the index does not hold.
-  // The rest score of each action code, kind and currency the index holds,
-  // worked out once per line when first met: the walks ask it per position.
-  std::vector<signed char>& restScores = restScoreScratch_;
-  restScores.assign(index_.AantalRest(), -1);
-  auto restOp = [&](int p) {
-    const AfstemIndex::Kenmerk* k = index_.KenmerkOp(p);
-    if (!k) return rest(kas(p));
-    signed char& s = restScores[static_cast<std::size_t>(k->rest)];
-    if (s < 0) {
-      const AfstemIndex::Rest& r = index_.RestNummer(k->rest);
-      s = static_cast<signed char>((ZelfdeKode(r.actie, actie) ? score::Actie : 0) +
-                                   (r.soort == soort ? score::Soort : 0) + (r.munt == regel.Munt ? score::Munt : 0));
-    }
-    return static_cast<int>(s);
-  };
   // The highest rest score any transaction of the account can reach.
   int hoogsteRest = -1;
   auto besteRest = [&] {
@@ -420,7 +449,6 @@ Beste Afstemming::ScoreCandidates(bool heleGrootboek, bool groepTelt) const {
   auto beter = [&](int s, int p, long long afstand) {
     return s > fase2.score || (s == fase2.score && (afstand < fase2Afstand || (afstand == fase2Afstand && p < fase2.positie)));
   };
-  const long long regelDag = Dag(regel.Datum);
   bool ergens = false;
   for (const auto& r : runs) ergens = ergens || !r.empty();
   for (int combinatie = 15; ergens && combinatie >= 1 && fase2.score < 0; --combinatie) {
