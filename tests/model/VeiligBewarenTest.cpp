@@ -117,6 +117,62 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
     EXPECT_TRUE(geziene.count(stap)) << stap;
 }
 
+// A large book is written while its image is made, a piece at a time: the
+// pieces together are the whole image, and a write that fails at any piece
+// leaves the book on disk as it was and no file of the save behind.
+TEST(VeiligBewaren, ALargeBookIsWrittenInPiecesAndAFailedPieceTearsNothing) {
+  auto maak = [](test::BoekInMap& boek) {
+    VulKleinBoek(boek.kb);
+    // Some 1.5 MB: more than one piece.
+    for (int i = 0; i < 4000; ++i)
+      test::VoegTransactieToe(boek.kb, 1, "201", MaakDatum(2008, 2, 1) + i % 300, -i, "Winkel " + std::to_string(i));
+  };
+  test::BoekInMap heel;
+  maak(heel);
+  const Bytes oud = SchrijfBoek(heel.kb);
+  test::VoegTransactieToe(heel.kb, 1, "201", MaakDatum(2008, 3, 1), -7, "nieuw");
+  const Bytes nieuw = SchrijfBoek(heel.kb);
+  ASSERT_GT(nieuw.size(), std::size_t{1} << 20);
+
+  // The steps of a save that goes well: where its writes are.
+  std::vector<int> schrijfStappen;
+  auto opgeslagen = [&](test::BoekInMap& boek) {
+    maak(boek);
+    test::SchrijfBytes(boek.BoekPad(), oud);
+    test::VoegTransactieToe(boek.kb, 1, "201", MaakDatum(2008, 3, 1), -7, "nieuw");
+  };
+  {
+    test::BoekInMap boek;
+    opgeslagen(boek);
+    test::FoutBestanden teller;
+    boek.kb.poorten.bestandssysteem = teller;
+    ASSERT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
+    EXPECT_EQ(test::LeesBytes(boek.BoekPad()), nieuw);
+    for (std::size_t i = 0; i < teller.stappen.size(); ++i)
+      if (teller.stappen[i] == "Schrijf") schrijfStappen.push_back(static_cast<int>(i));
+  }
+  EXPECT_GE(schrijfStappen.size(), 2u);
+
+  for (const int stap : schrijfStappen) {
+    SCOPED_TRACE("step " + std::to_string(stap) + " fails");
+    test::BoekInMap boek;
+    opgeslagen(boek);
+    test::FoutBestanden schijf;
+    schijf.faaltBij = stap;
+    schijf.fout = ENOSPC;
+    boek.kb.poorten.bestandssysteem = schijf;
+    EXPECT_FALSE(BewaarBoek(boek.kb, false).Gelukt());
+    EXPECT_EQ(schijf.stappen.at(static_cast<std::size_t>(stap)), "Schrijf (faalt)");
+    EXPECT_EQ(test::LeesBytes(boek.BoekPad()), oud);
+    EXPECT_EQ(test::TijdelijkeBestanden(boek.map.pad()), std::vector<fs::path>{});
+    EXPECT_FALSE(boek.kb.sessie.Bewaard);
+    // The next save puts the book in memory on disk whole.
+    boek.kb.poorten.bestandssysteem = boek.bestanden;
+    EXPECT_TRUE(BewaarBoek(boek.kb, false).Gelukt());
+    EXPECT_EQ(test::LeesBytes(boek.BoekPad()), nieuw);
+  }
+}
+
 // What stands in the way of a save is named; the book on disk and the
 // thing in the way stay as they were.
 TEST(VeiligBewaren, WhatStandsInTheWayIsNamedAndNothingIsLost) {

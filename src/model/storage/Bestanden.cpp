@@ -62,10 +62,10 @@ int SchrijfAlles(Bestandssysteem& bestanden, int bestand, std::span<const std::u
 // Writes the content to a new file of its own, flushed and closed; the file
 // is removed again when any of it fails.
 int SchrijfNieuw(Bestandssysteem& bestanden, const fs::path& doel, unsigned rechten,
-                 std::span<const std::uint8_t> inhoud, fs::path& tijdelijk) {
+                 const InhoudInStukken& inhoud, fs::path& tijdelijk) {
   int bestand = -1;
   if (const int fout = MaakTijdelijk(bestanden, doel, rechten, tijdelijk, bestand)) return fout;
-  int fout = SchrijfAlles(bestanden, bestand, inhoud);
+  int fout = inhoud([&](std::span<const std::uint8_t> stuk) { return SchrijfAlles(bestanden, bestand, stuk); });
   if (fout == 0) fout = bestanden.Flush(bestand);
   const int dicht = bestanden.Sluit(bestand);
   if (fout == 0) fout = dicht;
@@ -156,6 +156,12 @@ std::string FoutReden(int fout) {
 
 SchrijfUitkomst SchrijfAtomisch(const fs::path& doel, std::span<const std::uint8_t> inhoud,
                                 Bestandssysteem& bestanden, const std::function<void()>& voorVervangen) {
+  return SchrijfAtomischInStukken(
+      doel, [inhoud](const StukSchrijver& stuk) { return stuk(inhoud); }, bestanden, voorVervangen);
+}
+
+SchrijfUitkomst SchrijfAtomischInStukken(const fs::path& doel, const InhoudInStukken& inhoud,
+                                         Bestandssysteem& bestanden, const std::function<void()>& voorVervangen) {
   SchrijfUitkomst uitkomst;
   const fs::path echt = VolgVerwijzing(doel);
   unsigned rechten = 0;

@@ -74,6 +74,18 @@ SchrijfUitkomst SchrijfAtomisch(const std::filesystem::path& doel,
                                 std::span<const std::uint8_t> inhoud, Bestandssysteem& bestanden,
                                 const std::function<void()>& voorVervangen = {});
 
+// The same for content made while it is written: `inhoud` hands it out in
+// order, piece by piece, each through the writer it is given, and returns
+// the first error number that writer gave (0 when every piece went).
+// A large book's image then never stands in memory whole. `inhoud` is called
+// once the new file exists, and not at all when the target is refused or
+// the file cannot be made.
+using StukSchrijver = std::function<int(std::span<const std::uint8_t>)>;
+using InhoudInStukken = std::function<int(const StukSchrijver&)>;
+SchrijfUitkomst SchrijfAtomischInStukken(const std::filesystem::path& doel, const InhoudInStukken& inhoud,
+                                         Bestandssysteem& bestanden,
+                                         const std::function<void()>& voorVervangen = {});
+
 // True when a save would refuse the file for its permissions (the reason
 // SchrijfAtomisch gives as "is alleen-lezen").
 bool SchrijfBeveiligd(const std::filesystem::path& pad);

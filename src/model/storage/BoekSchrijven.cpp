@@ -38,11 +38,34 @@ struct Teller {
   void Een() { melder.Stap(++geschreven); }
 };
 
+// The image of a year of 100 000 transactions is some 38 MB. Written while
+// it is made, a piece of this size at a time, it never stands in memory
+// whole: no 38 MB block to be mapped page by page (first by the program
+// that fills it, then by the kernel that copies it into the file), and the
+// kernel copies from a piece that is still in the cache.
+constexpr std::size_t kBeeldStuk = std::size_t{1} << 19;
+
+// Where the image goes while it is made: without `schrijf` it stays whole
+// in the writer; with it, every full piece leaves for the file. After the
+// first failed write the rest is made but not written: the save fails, and
+// the book is changed by making its image exactly as by a save that went.
+struct Afvoer {
+  const StukSchrijver* schrijf = nullptr;
+  int fout = 0;
+  void Misschien(ByteSchrijver& uit, bool alles = false) {
+    if (schrijf == nullptr || (uit.inhoud.size() < kBeeldStuk && !alles)) return;
+    if (fout == 0 && !uit.inhoud.empty()) fout = (*schrijf)(uit.inhoud);
+    uit.inhoud.clear();
+  }
+};
+
 template <class Record>
-void SchrijfSectie(ByteSchrijver& uit, const std::vector<Record>& lijst, std::int32_t hoogste, Teller& teller) {
+void SchrijfSectie(ByteSchrijver& uit, const std::vector<Record>& lijst, std::int32_t hoogste, Teller& teller,
+                   Afvoer& afvoer) {
   for (std::int32_t i = 0; i <= hoogste; ++i) {
     uit.Schrijf(lijst[static_cast<std::size_t>(i)]);
     teller.Een();
+    afvoer.Misschien(uit);
   }
 }
 
@@ -52,7 +75,29 @@ std::string JaarStempel(const Kasboek& kb) {
   return jaar;
 }
 
-void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties, Teller& teller) {
+// What is settled before the image is made: the rate of a conversion and
+// whether the accounts' currency converts too (the user's answer).
+struct BeeldKeuzes {
+  double koers = 1;
+  bool rekeningMuntOmzetten = false;
+};
+
+BeeldKeuzes BereidBeeldVoor(Kasboek& kb) {
+  // A book always has its header records; one built in memory may still lack them.
+  if (kb.RekLijst.empty()) kb.RekLijst.emplace_back();
+  if (kb.GroepLijst.empty()) kb.GroepLijst.emplace_back();
+  if (kb.KasLijst.empty()) kb.KasLijst.emplace_back();
+  BeeldKeuzes keuzes;
+  keuzes.koers = OmzetKoers(kb);
+  if (kb.MuntOmzetten && keuzes.koers <= 0) kb.MuntOmzetten = false;
+  // Asked before the file is made, so that no new file waits on the user.
+  keuzes.rekeningMuntOmzetten =
+      kb.MuntOmzetten && Vraag(kb, "In \"Rekeningen\" de munt ook omzetten naar nieuwe munt ");
+  return keuzes;
+}
+
+void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties, bool muntOmzetten, Teller& teller,
+                       Afvoer& afvoer) {
   TBank& kop = kb.RekLijst.front();
   kop.Index = 0;
   kop.RekNr = 0;
@@ -64,14 +109,13 @@ void SchrijfRekeningen(Kasboek& kb, ByteSchrijver& uit, bool metRelaties, Teller
     kop.Soort = "Rt";
   else if (kop.Soort == "Rt")
     kop.Soort.clear();
-  if (kb.MuntOmzetten &&
-      Vraag(kb, "In \"Rekeningen\" de munt ook omzetten naar nieuwe munt "))
+  if (muntOmzetten)
     for (auto& rekening : kb.RekLijst) rekening.Munt = kb.weergave.HulpMunt;
-  SchrijfSectie(uit, kb.RekLijst, kb.MaxRek(), teller);
+  SchrijfSectie(uit, kb.RekLijst, kb.MaxRek(), teller, afvoer);
   kb.RekGelezen = true;
 }
 
-void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& teller) {
+void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& teller, Afvoer& afvoer) {
   TBudget& kop = kb.GroepLijst.front();
   BewaarWachtwoord(kop, kb.Wachtwoord);
   kop.Nummer = 0;
@@ -86,26 +130,27 @@ void SchrijfGroepen(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& telle
     // password; the password wins.
     if (i == 0) std::copy_n(kop.ruw.begin() + 8, 6, uit.Laatste(TBudget::Grootte) + 8);
     teller.Een();
+    afvoer.Misschien(uit);
   }
   kb.GroepGelezen = true;
 }
 
-void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& teller) {
+void SchrijfTransacties(Kasboek& kb, ByteSchrijver& uit, double koers, Teller& teller, Afvoer& afvoer) {
   if (kb.MuntOmzetten)
     for (auto& kas : kb.KasLijst) {
       kas.Bedrag /= koers;
       if (kas.Munt == 0) kas.Munt = kb.weergave.HulpMunt;
     }
-  SchrijfSectie(uit, kb.KasLijst, kb.MaxKas(), teller);
+  SchrijfSectie(uit, kb.KasLijst, kb.MaxKas(), teller, afvoer);
   if (kb.RekGelezen && kb.GroepGelezen) kb.KasGelezen = true;
 }
 
 // Every relation: the count in front says how many records follow, so a list
 // of any length reads back whole (no relation is dropped silently).
-void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit, Teller& teller) {
+void SchrijfRelaties(Kasboek& kb, ByteSchrijver& uit, Teller& teller, Afvoer& afvoer) {
   const std::int32_t hoogste = Hoogste(kb.MaxRelatie(), kb.RelatieLijst);
   uit.SchrijfI32(hoogste);
-  SchrijfSectie(uit, kb.RelatieLijst, hoogste, teller);
+  SchrijfSectie(uit, kb.RelatieLijst, hoogste, teller, afvoer);
 }
 
 // Where the save goes: the save dialog, and the question before replacing
@@ -134,39 +179,38 @@ std::uint64_t TeSchrijven(const Kasboek& kb) {
          (kb.RelatiesAanwezig ? aantal(Hoogste(kb.MaxRelatie(), kb.RelatieLijst)) : 0);
 }
 
-// The file image into `uit`, whose block may be reused from an earlier save.
-void BouwBeeld(Kasboek& kb, ByteSchrijver& uit, VoortgangMelder& melder) {
-  // A book always has its header records; one built in memory may still lack them.
-  if (kb.RekLijst.empty()) kb.RekLijst.emplace_back();
-  if (kb.GroepLijst.empty()) kb.GroepLijst.emplace_back();
-  if (kb.KasLijst.empty()) kb.KasLijst.emplace_back();
-
-  const double koers = OmzetKoers(kb);
-  if (kb.MuntOmzetten && koers <= 0) kb.MuntOmzetten = false;
-
-  // The image of a year of 100 000 transactions is some 38 MB: grown record
-  // by record it would be copied over and over into ever larger blocks, each
-  // new page faulted in again, which cost a save ten times the write itself.
-  // A block kept from the previous save is used again while it fits; the
-  // room to spare lets the book grow by many postings before it is renewed.
-  const std::size_t nodig = 3 * 4 + kb.RekLijst.size() * TBank::Grootte +
-                            kb.GroepLijst.size() * TBudget::Grootte +
-                            kb.KasLijst.size() * TKas::Grootte + 4 +
-                            kb.RelatieLijst.size() * TRelat::Grootte;
-  if (uit.inhoud.capacity() < nodig) {
-    uit.inhoud.reserve(nodig + nodig / 16);
-    // A fresh block: mapped in large pages it costs a fault per 2 MB
-    // instead of one per 4 KB.
-    VraagGrotePaginas(uit.inhoud.data(), uit.inhoud.capacity());
+// The file image into `uit`, whose block may be reused from an earlier save;
+// with an `afvoer` that writes, piece by piece into the file instead.
+void BouwBeeld(Kasboek& kb, ByteSchrijver& uit, VoortgangMelder& melder, const BeeldKeuzes& keuzes,
+               Afvoer& afvoer) {
+  if (afvoer.schrijf != nullptr) {
+    uit.inhoud.reserve(kBeeldStuk + TKas::Grootte);
+  } else {
+    // Grown record by record the whole image would be copied over and over
+    // into ever larger blocks, each new page faulted in again, which cost a
+    // save ten times the write itself. A block kept from the previous save
+    // is used again while it fits; the room to spare lets the book grow by
+    // many postings before it is renewed.
+    const std::size_t nodig = 3 * 4 + kb.RekLijst.size() * TBank::Grootte +
+                              kb.GroepLijst.size() * TBudget::Grootte +
+                              kb.KasLijst.size() * TKas::Grootte + 4 +
+                              kb.RelatieLijst.size() * TRelat::Grootte;
+    if (uit.inhoud.capacity() < nodig) {
+      uit.inhoud.reserve(nodig + nodig / 16);
+      // A fresh block: mapped in large pages it costs a fault per 2 MB
+      // instead of one per 4 KB.
+      VraagGrotePaginas(uit.inhoud.data(), uit.inhoud.capacity());
+    }
   }
   Teller teller{melder};
   uit.SchrijfI32(kb.MaxRek());
   uit.SchrijfI32(kb.MaxGroep());
   uit.SchrijfI32(kb.MaxKas());
-  SchrijfRekeningen(kb, uit, kb.RelatiesAanwezig, teller);
-  SchrijfGroepen(kb, uit, koers, teller);
-  SchrijfTransacties(kb, uit, koers, teller);
-  if (kb.KasGelezen && kb.RelatiesAanwezig) SchrijfRelaties(kb, uit, teller);
+  SchrijfRekeningen(kb, uit, kb.RelatiesAanwezig, keuzes.rekeningMuntOmzetten, teller, afvoer);
+  SchrijfGroepen(kb, uit, keuzes.koers, teller, afvoer);
+  SchrijfTransacties(kb, uit, keuzes.koers, teller, afvoer);
+  if (kb.KasGelezen && kb.RelatiesAanwezig) SchrijfRelaties(kb, uit, teller, afvoer);
+  afvoer.Misschien(uit, true);
 }
 
 }  // namespace
@@ -175,7 +219,8 @@ std::vector<std::uint8_t> SchrijfBoek(Kasboek& kb) {
   GeenVoortgang stil;
   VoortgangMelder geen(stil, {}, 0);
   ByteSchrijver uit;
-  BouwBeeld(kb, uit, geen);
+  Afvoer heel;
+  BouwBeeld(kb, uit, geen, BereidBeeldVoor(kb), heel);
   return std::move(uit.inhoud);
 }
 
@@ -225,23 +270,34 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   std::optional<VoortgangMelder> melder;
   const std::uint64_t records = TeSchrijven(kb);
   melder.emplace(kb.voortgang(), "Bewaren " + kb.Pad(kb.sessie.KasPad).filename().string(), records + 1);
-  // The image is built in a block kept from the previous save. A fresh block
-  // of 38 MB must have every page mapped anew, first by the program that fills
-  // it and then again by the kernel that copies it into the file; on a
-  // virtual machine that made writing a large book three times slower than
-  // writing the same bytes from memory already in use. Scratch memory only:
-  // nothing in it outlives the save.
-  static thread_local std::vector<std::uint8_t> beeld;
-  ByteSchrijver uit;
-  uit.inhoud = std::move(beeld);
-  uit.inhoud.clear();
-  BouwBeeld(kb, uit, *melder);
-  beeld = std::move(uit.inhoud);
+  const BeeldKeuzes keuzes = BereidBeeldVoor(kb);
   // An encrypted book goes to disk sealed, its temporary file included: the
-  // plain image never leaves memory.
+  // plain image never leaves memory. It is sealed whole, so its image is
+  // made whole first, in a block kept from the previous save: a fresh block
+  // of 38 MB must have every page mapped anew, first by the program that
+  // fills it and then again by the kernel that copies it into the file.
+  // Scratch memory only: nothing in it outlives the save. A plain book is
+  // written while its image is made (see kBeeldStuk).
   std::vector<std::uint8_t> verzegeld;
-  if (kb.Sleutel) verzegeld = Verzegel(*kb.Sleutel, beeld);
-  const std::vector<std::uint8_t>& inhoud = kb.Sleutel ? verzegeld : beeld;
+  if (kb.Sleutel) {
+    static thread_local std::vector<std::uint8_t> beeld;
+    ByteSchrijver uit;
+    uit.inhoud = std::move(beeld);
+    uit.inhoud.clear();
+    Afvoer heel;
+    BouwBeeld(kb, uit, *melder, keuzes, heel);
+    beeld = std::move(uit.inhoud);
+    verzegeld = Verzegel(*kb.Sleutel, beeld);
+  }
+  bool gemaakt = static_cast<bool>(kb.Sleutel);
+  const InhoudInStukken inhoud = [&](const StukSchrijver& schrijf) {
+    if (kb.Sleutel) return schrijf(verzegeld);
+    gemaakt = true;
+    ByteSchrijver uit;
+    Afvoer afvoer{&schrijf};
+    BouwBeeld(kb, uit, *melder, keuzes, afvoer);
+    return afvoer.fout;
+  };
   // A book reached through a symbolic link is saved into the link's target,
   // with its backup beside it; the link stays a link.
   // The save dialog may have chosen another file.
@@ -258,9 +314,17 @@ static Status BewaarBoekStappen(Kasboek& kb, bool vraagNaam) {
   // before the new content takes its place. When it cannot be made, no
   // half-made file passes for it.
   bool reserveGemaakt = true;
-  const SchrijfUitkomst uitkomst = SchrijfAtomisch(gekozen, inhoud, bestanden, [&] {
+  const SchrijfUitkomst uitkomst = SchrijfAtomischInStukken(gekozen, inhoud, bestanden, [&] {
     if (reserve) reserveGemaakt = MaakReserve(kb, doel, reservePad, bestanden);
   });
+  // A save refused before its file was made still makes the image: the
+  // book in memory then stands as after any other failed save.
+  if (!gemaakt) {
+    const StukSchrijver weg = [](std::span<const std::uint8_t>) { return 0; };
+    ByteSchrijver uit;
+    Afvoer afvoer{&weg};
+    BouwBeeld(kb, uit, *melder, keuzes, afvoer);
+  }
   if (uitkomst) melder->Stap(records + 1);
   melder.reset();
   if (uitkomst.vervangen && reserve && reserveGemaakt) kb.sessie.EersteBewaring = false;
