@@ -218,5 +218,56 @@ TEST(AfschriftLijst, DeRunMeldtElkeRegelEnHoudtDeUitkomstenBij) {
   EXPECT_EQ(verwerkt[1].rij[3], "WERKGEVER");
 }
 
+// Without a window to follow it, the run takes the lines done off the list
+// together at its end: what became of each line, and what is left when the
+// run is broken off, are as when each left the list at once.
+TEST(AfschriftLijst, ZonderVensterVerlatenDeRegelsDeLijstSamenEnGelijk) {
+  const std::string drie =
+      kTweeRegels + std::string("\"0123456789\",\"EUR\",20260304,\"D\",7.00,\"\",\"BAKKER\",20260304,\"ba\",\"\",\"Brood\"\r\n");
+  struct Geval {
+    const char* naam;
+    bool venster;
+  };
+  for (const Geval g : {Geval{"with the window", true}, Geval{"unattended", false}}) {
+    SCOPED_TRACE(g.naam);
+    Lijst lijst(drie);
+    lijst.model->NeemOver(MaakDatum(2026, 1, 1));
+    if (g.venster) lijst.model->regelBegint = [] {};
+    lijst.model->ProcessStatement();
+    EXPECT_EQ(lijst.model->Laatste(), 0);
+    const auto& verwerkt = lijst.model->VerwerkteRegels();
+    ASSERT_EQ(verwerkt.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(verwerkt[i].rij[0], "1");
+    EXPECT_EQ(verwerkt[0].rij[3], "VERHUURDER");
+    EXPECT_EQ(verwerkt[1].rij[3], "WERKGEVER");
+    EXPECT_EQ(verwerkt[2].rij[3], "BAKKER");
+  }
+  // Broken off at the second line: it and the third stay in the list.
+  for (const Geval g : {Geval{"with the window", true}, Geval{"unattended", false}}) {
+    SCOPED_TRACE(std::string(g.naam) + ", broken off");
+    struct TweedeBreektAf : VergelijkVoerder {
+      int getoond = 0;
+      void Toon(VergelijkModel& v) override {
+        if (++getoond == 2)
+          v.BreekAf();
+        else
+          v.Overslaan();
+      }
+    } venster;
+    Lijst lijst(drie);
+    Afstemming a{lijst.kb, lijst.kiezer, venster};
+    a.bewaar = [] {};
+    AfschriftModel model(lijst.kb, *lijst.run, a);
+    model.NeemOver(MaakDatum(2026, 1, 1));
+    if (g.venster) model.regelBegint = [] {};
+    model.ProcessStatement();
+    ASSERT_EQ(model.Laatste(), 2);
+    EXPECT_EQ(model.Lijst()[1].Relatie, "WERKGEVER");
+    EXPECT_EQ(model.Lijst()[2].Relatie, "BAKKER");
+    ASSERT_EQ(model.VerwerkteRegels().size(), 1u);
+    EXPECT_EQ(model.VerwerkteRegels()[0].rij[3], "VERHUURDER");
+  }
+}
+
 }  // namespace
 }  // namespace valdero
