@@ -39,6 +39,37 @@ void VoegKortsteGetalToe(std::string& uit, T waarde) {
       uit.append(buf, r.ptr);
       return;
     }
+    // Nought (the quantity and price of nearly every transaction); -0 keeps
+    // its sign the general way.
+    if (geheel == 0 && !std::signbit(waarde)) {
+      uit += '0';
+      return;
+    }
+  }
+  if constexpr (sizeof(T) == sizeof(double)) {
+    // Amounts in cents (-31.12, 0.5): a value that is the double nearest to
+    // a whole number of cents, not of euros, has as its shortest form those
+    // cents with two decimals, a trailing 0 left off. Every other row of at
+    // most as many characters is another number of cents (0.01 or more
+    // away) or lies outside the whole euro next to it, while below the limit
+    // the doubles lie less than 0.002 apart: none of them gives this value
+    // back.
+    constexpr double kCentenGrens = 1e13;
+    if (waarde > -kCentenGrens && waarde < kCentenGrens) {
+      const long long centen = std::llround(waarde * 100);
+      if (centen % 100 != 0 && static_cast<double>(centen) / 100 == waarde) {
+        const unsigned long long a = static_cast<unsigned long long>(centen < 0 ? -centen : centen);
+        char* p = buf;
+        if (centen < 0) *p++ = '-';
+        p = std::to_chars(p, buf + sizeof buf, a / 100).ptr;
+        const auto rest = static_cast<unsigned>(a % 100);
+        *p++ = '.';
+        *p++ = static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0) *p++ = static_cast<char>('0' + rest % 10);
+        uit.append(buf, p);
+        return;
+      }
+    }
   }
   const auto r = std::to_chars(buf, buf + sizeof buf, waarde);
   uit.append(buf, r.ptr);
