@@ -124,29 +124,43 @@ const AfstemIndex::PerRekening* AfstemIndex::Zoek(int rekNr) const {
 
 void AfstemIndex::Voeg(const TKas& k, int positie) {
   PerRekening& r = Van(k.RekNr);
-  VoegIn(r.dag[DagSleutel(k.Datum)], positie);
-  VoegIn(r.groep[k.GroepKode], positie);
+  const long long dagSleutel = DagSleutel(k.Datum);
+  if (r.vorigeDagLijst == nullptr || r.vorigeDag != dagSleutel) {
+    r.vorigeDagLijst = &r.dag[dagSleutel];
+    r.vorigeDag = dagSleutel;
+  }
+  VoegIn(*r.vorigeDagLijst, positie);
+  if (r.vorigeGroepLijst == nullptr || r.vorigeGroep != k.GroepKode) {
+    r.vorigeGroepLijst = &r.groep[k.GroepKode];
+    r.vorigeGroep = k.GroepKode;
+  }
+  VoegIn(*r.vorigeGroepLijst, positie);
   const long long bedrag = BedragSleutel(k.Bedrag);
   VoegIn(r.bedrag[bedrag], positie);
   if (std::string s = GelijkenisSleutel(k.Relatie); !s.empty()) VoegIn(r.relatie[std::move(s)], positie);
   if (std::string s = GelijkenisSleutel(k.Omschrijving); !s.empty()) VoegIn(r.omschrijving[std::move(s)], positie);
   char buf[64];
   const std::string_view sleutel = RestSleutel(k, buf);
-  auto plek = r.rest.find(std::string(sleutel));
-  if (plek == r.rest.end()) {
-    const int nummer = static_cast<int>(alleRest_.size());
-    plek = r.rest.emplace(std::string(sleutel), Rest{k.ActieKode, k.BoekSoort & 0xFF, k.Munt, {}, nummer}).first;
-    r.restVolgorde.push_back(&plek->second);
-    alleRest_.push_back(&plek->second);
+  if (r.vorigeRest == nullptr || r.vorigeRestSleutel != sleutel) {
+    auto plek = r.rest.find(std::string(sleutel));
+    if (plek == r.rest.end()) {
+      const int nummer = static_cast<int>(alleRest_.size());
+      plek = r.rest.emplace(std::string(sleutel), Rest{k.ActieKode, k.BoekSoort & 0xFF, k.Munt, {}, nummer}).first;
+      r.restVolgorde.push_back(&plek->second);
+      alleRest_.push_back(&plek->second);
+    }
+    r.vorigeRest = &plek->second;
+    r.vorigeRestSleutel = sleutel;
   }
-  VoegIn(plek->second.posities, positie);
+  Rest& rest = *r.vorigeRest;
+  VoegIn(rest.posities, positie);
   const auto p = static_cast<std::size_t>(positie);
   if (kenmerken_.size() <= p) kenmerken_.resize(p + 1);
   if (vergelijkingen_.size() <= p) vergelijkingen_.resize(p + 1);
   // A checked date is a day number far inside the range; a wild one is kept
   // at its edge rather than wrapped.
   const double dag = std::clamp(std::floor(k.Datum), double{INT32_MIN}, double{INT32_MAX});
-  kenmerken_[p] = {static_cast<std::int32_t>(dag), plek->second.nummer};
+  kenmerken_[p] = {static_cast<std::int32_t>(dag), rest.nummer};
   vergelijkingen_[p] = {bedrag, GelijkenisStuk(k.Relatie), GelijkenisStuk(k.Omschrijving), k.RekNr};
 }
 

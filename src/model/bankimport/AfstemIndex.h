@@ -102,6 +102,16 @@ class AfstemIndex {
     // addresses, which the per-position array points at.
     std::unordered_map<std::string, Rest> rest;
     std::vector<const Rest*> restVolgorde;  // as first met
+    // The lists the previous transaction of the account went into: a
+    // ledger in date order holds long runs of one day, and of one action
+    // code, kind and currency, so most lookups are the same key again.
+    // The maps' nodes keep their addresses.
+    long long vorigeDag = 0;
+    std::vector<int>* vorigeDagLijst = nullptr;
+    std::string vorigeGroep;
+    std::vector<int>* vorigeGroepLijst = nullptr;
+    std::string vorigeRestSleutel;
+    Rest* vorigeRest = nullptr;
   };
   void Voeg(const TKas& kas, int positie);
   void Haal(const TKas& kas, int positie);

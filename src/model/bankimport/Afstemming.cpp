@@ -671,8 +671,16 @@ bool Afstemming::InsertLine() {
 
 bool Afstemming::AlGeboekt() const {
   std::size_t inGrootboek = 0;
-  for (int p : index_.OpDag(regel.RekNr, regel.Datum))
-    if (p <= kb_.MaxKas() && ZelfdeBetaling(kb_.KasLijst[static_cast<std::size_t>(p)], regel)) ++inGrootboek;
+  // A transaction of another amount is no same payment: known from the
+  // index's array, its record is not read.
+  const long long bedrag = BedragSleutel(regel.Bedrag);
+  const long long omgerekend = BedragSleutel(regel.Bedrag * regel.MuntKoers);
+  for (int p : index_.OpDag(regel.RekNr, regel.Datum)) {
+    if (p > kb_.MaxKas()) continue;
+    if (const AfstemIndex::Vergelijking* v = index_.VergelijkingOp(p); v && v->bedrag != bedrag && v->bedrag != omgerekend)
+      continue;
+    if (ZelfdeBetaling(kb_.KasLijst[static_cast<std::size_t>(p)], regel)) ++inGrootboek;
+  }
   if (inGrootboek == 0) return false;
   const auto doorDezeImport = std::count_if(dezeImport_.begin(), dezeImport_.end(),
                                             [this](const TKas& k) { return ZelfdeBetaling(k, regel); });
