@@ -31,6 +31,7 @@
 #include "model/lifecycle/Levensloop.h"
 #include "model/core/ScriptBerichten.h"
 #include "ui/settings/TPasswordDlg.h"
+#include "ui/shell/BoekLader.h"
 #include "ui/shell/LevensloopKoppeling.h"
 #include "ui/shell/TValdero.h"
 
@@ -115,6 +116,7 @@ struct LevensloopOmgeving {
   Kasboek& kb = boek.kb;
   RekeningTypist rekening;
   WachtwoordTypist wachtwoord;
+  BoekLader lader;  // the model's LaadBoek
   std::unique_ptr<TValdero> hoofd;
   std::unique_ptr<LevensloopKoppeling> koppeling;
 
@@ -123,7 +125,7 @@ struct LevensloopOmgeving {
   // The program's start with the book named on its command line (none: the
   // default names, then an open dialog the script cancels).
   void Start(const std::string& argument = {}) {
-    hoofd = std::make_unique<TValdero>(kb, VensterHaken{}, LevensloopHaken{}, argument);
+    hoofd = std::make_unique<TValdero>(kb, lader, argument);
     koppeling = std::make_unique<LevensloopKoppeling>(*hoofd, rekening, wachtwoord);
     hoofd->show();
   }

@@ -1,13 +1,17 @@
 #pragma once
-// Small books for the main window's tests, and hooks that record what the
-// main window asked of the other windows.
+// Small books for the main window's tests, and openers and life-cycle
+// commands that record what the main window asked of them.
 
 #include <QWidget>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "TestBoek.h"
-#include "ui/shell/ShellHaken.h"
+#include "KlaarLader.h"
+#include "ui/shell/LevensloopCommandos.h"
+#include "ui/shell/VensterOpeners.h"
 
 namespace valdero {
 
@@ -38,51 +42,76 @@ struct ShellBoek : test::BoekMetPoorten {
   }
 };
 
-// Hooks for every window, each noting its call as "name mode keuze".
-struct Opnemer {
+// Every window there, each noting its call as "name mode keuze".
+struct Opnemer : VensterOpeners {
   std::vector<std::string> oproepen;
   QWidget venster;  // stands in for every window
-
-  VensterHaken Haken(std::function<LaadUitkomst(Kasboek&, bool, const std::string&)> laad) {
-    VensterHaken v;
-    v.laadBoek = std::move(laad);
-    auto noteer = [this](std::string s) { oproepen.push_back(std::move(s)); };
-    v.rekeningen = [noteer] { noteer("rekeningen"); };
-    v.budget = [noteer](int m, const RapportVoorschrift& r) {
-      noteer("budget " + std::to_string(m) + " " + std::to_string(r.periode));
-    };
-    v.relaties = [noteer] { noteer("relaties"); return true; };
-    v.boeking = [noteer](int m) { noteer("boeking " + std::to_string(m)); };
-    v.overzicht = [noteer](int m, int k, const RapportVoorschrift&) {
-      noteer("overzicht " + std::to_string(m) + " " + std::to_string(k));
-    };
-    v.grafiek = [noteer](int m, int k, const RapportVoorschrift&) {
-      noteer("grafiek " + std::to_string(m) + " " + std::to_string(k));
-    };
-    v.btwOverzicht = [noteer](int r, int n) { noteer("btw " + std::to_string(r) + " " + std::to_string(n)); };
-    v.exporteren = [noteer](int r) { noteer("export " + std::to_string(r)); };
-    v.zoeken = [noteer] { noteer("zoeken"); };
-    v.selectieDialoog = [this](int) { return selectie; };
-    v.importeren = [noteer](int f) { noteer("import " + std::to_string(f)); return true; };
-    v.mutatiesBewarenAls = [noteer] { noteer("mutaties"); };
-    v.rekeningBeheer = [noteer] { noteer("rekeningbeheer"); };
-    v.groepBeheer = [noteer] { noteer("groepbeheer"); };
-    v.opties = [noteer](int p) { noteer("opties " + std::to_string(p)); };
-    v.persoonsdata = [noteer] { noteer("persoonsdata"); };
-    for (int n = 1; n <= 10; ++n) v.perNummer[n] = &venster;
-    return v;
-  }
-  LevensloopHaken Levensloop() {
-    LevensloopHaken l;
-    auto noteer = [this](std::string s) { return [this, s] { oproepen.push_back(s); }; };
-    l.nieuw = noteer("nieuw");
-    l.open = noteer("open");
-    l.bewaren = noteer("bewaren");
-    l.bewaarAls = noteer("bewaarAls");
-    l.zetWachtwoord = noteer("wachtwoord");
-    return l;
-  }
   SelectieAntwoord selectie{true, true, true};
+
+  void Noteer(std::string s) { oproepen.push_back(std::move(s)); }
+  bool Heeft(Venster) const override { return true; }
+  void OpenRekeningen() override { Noteer("rekeningen"); }
+  void OpenBudget(int m, const RapportVoorschrift& r) override {
+    Noteer("budget " + std::to_string(m) + " " + std::to_string(r.periode));
+  }
+  bool OpenRelaties() override {
+    Noteer("relaties");
+    return true;
+  }
+  void OpenBoeking(int m) override { Noteer("boeking " + std::to_string(m)); }
+  void OpenOverzicht(int m, int k, const RapportVoorschrift&) override {
+    Noteer("overzicht " + std::to_string(m) + " " + std::to_string(k));
+  }
+  void OpenGrafiek(int m, int k, const RapportVoorschrift&) override {
+    Noteer("grafiek " + std::to_string(m) + " " + std::to_string(k));
+  }
+  void OpenBtwOverzicht(int r, int n) override { Noteer("btw " + std::to_string(r) + " " + std::to_string(n)); }
+  void Exporteer(int r) override { Noteer("export " + std::to_string(r)); }
+  void OpenZoeken() override { Noteer("zoeken"); }
+  SelectieAntwoord VraagSelectie(int) override { return selectie; }
+  bool Importeer(int f) override {
+    Noteer("import " + std::to_string(f));
+    return true;
+  }
+  void BewaarMutatiesAls() override { Noteer("mutaties"); }
+  void OpenRekeningBeheer() override { Noteer("rekeningbeheer"); }
+  void OpenGroepBeheer() override { Noteer("groepbeheer"); }
+  void OpenOpties(int p) override { Noteer("opties " + std::to_string(p)); }
+  void OpenPersoonsdata() override { Noteer("persoonsdata"); }
+  void SchrijfConfig() override {}
+  QWidget* VensterVan(int nummer) const override {
+    return nummer >= 1 && nummer <= 10 ? const_cast<QWidget*>(&venster) : nullptr;
+  }
+};
+
+// Only the windows a test names are there; each call is noted by name.
+struct EnkeleVensters : Opnemer {
+  explicit EnkeleVensters(std::set<Venster> er) : aanwezig(std::move(er)) {}
+  bool Heeft(Venster v) const override { return aanwezig.count(v) > 0; }
+  std::set<Venster> aanwezig;
+};
+
+// New, Open, Save, Save as and the password, noted in the openers' list;
+// the other life-cycle commands are not there, so the password is never
+// checked unless a test says so.
+struct LevensloopOpnemer : LevensloopCommandos {
+  explicit LevensloopOpnemer(std::vector<std::string>& o) : oproepen(o) {}
+  std::vector<std::string>& oproepen;
+  std::set<Commando> aanwezig{Commando::Nieuw, Commando::Open, Commando::Bewaren, Commando::BewaarAls,
+                              Commando::ZetWachtwoord};
+  std::function<bool()> controle;  // the password check, when a test gives one
+
+  bool Heeft(Commando c) const override { return aanwezig.count(c) > 0; }
+  void Nieuw() override { oproepen.push_back("nieuw"); }
+  void Open() override { oproepen.push_back("open"); }
+  void Bewaren() override { oproepen.push_back("bewaren"); }
+  void BewaarAls() override { oproepen.push_back("bewaarAls"); }
+  void Herstelpunt() override {}
+  void ZetWachtwoord() override { oproepen.push_back("wachtwoord"); }
+  void Versleutelen() override {}
+  void VersleutelingOpheffen() override {}
+  bool ControleerWachtwoord() override { return controle ? controle() : true; }
+  void StartDatumOk(double) override {}
 };
 
 }  // namespace valdero

@@ -6,7 +6,8 @@
 #include <QTableView>
 
 #include "BoekingVenster.h"
-#include "ui/shell/BoekingKoppeling.h"
+#include "KlaarLader.h"
+#include "ui/shell/Vensters.h"
 #include "model/bookings/Posten.h"
 #include "model/core/KasVolgorde.h"
 #include "ui/shell/TValdero.h"
@@ -18,16 +19,17 @@ namespace {
 
 struct MetHoofdvenster {
   Venster v;
+  KlaarLader lader;
   std::unique_ptr<TValdero> hoofd;
+  std::unique_ptr<Vensters> vensters;
   MetHoofdvenster() {
     v.boek.Rekening(99, "TRANSFER REKENING", "TR");
     v.boek.Kas(1, "410", -20, Dag(2, 5), 1, "brood");
     v.boek.Kas(99, "410", -30, Dag(20, 5), 1, "verwacht");
-    VensterHaken haken;
-    haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
-    hoofd = std::make_unique<TValdero>(v.kb, haken, LevensloopHaken{}, "");
-    KoppelBoekingVenster(*hoofd, v.form, v.zoek);
-    hoofd->HakenBijgewerkt();
+    hoofd = std::make_unique<TValdero>(v.kb, lader, "");
+    vensters = std::make_unique<Vensters>(*hoofd);
+    vensters->KoppelBoekingVenster(v.form, v.zoek);
+    hoofd->KoppelingenBijgewerkt();
   }
   bool Aan(const char* pad) const {
     QAction* a = hoofd->Actie(QString::fromUtf8(pad));

@@ -21,11 +21,11 @@
 #include "model/charts/GrafiekSoort.h"
 #include "model/core/Meldingen.h"
 #include "model/example/VoorbeeldBoek.h"
-#include "ui/shell/GrafiekKoppeling.h"
 #include "ui/charts/GrafiekTekening.h"
 #include "ui/charts/TGrafiekForm.h"
 #include "ui/groups/TBudbeheerForm.h"
-#include "ui/shell/OverzichtKoppeling.h"
+#include "KlaarLader.h"
+#include "ui/shell/Vensters.h"
 #include "ui/reports/TOutputForm.h"
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/shell/TValdero.h"
@@ -37,7 +37,9 @@ namespace {
 
 struct Grafieken {
   test::RapportBoek b;
+  KlaarLader lader;
   std::unique_ptr<TValdero> hoofd;
+  std::unique_ptr<Vensters> vensters;
   std::unique_ptr<TSelectieDlg> dlg;
   std::unique_ptr<TOutputForm> overzicht;
   std::unique_ptr<TGrafiekForm> form;
@@ -46,16 +48,15 @@ struct Grafieken {
   Grafieken() {
     Kasboek& kb = b.boek.kb;
     kb.sessie.KasNaam = "Huis04";
-    VensterHaken haken;
-    haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
-    hoofd = std::make_unique<TValdero>(kb, haken, LevensloopHaken{}, "");
+    hoofd = std::make_unique<TValdero>(kb, lader, "");
+    vensters = std::make_unique<Vensters>(*hoofd);
     dlg = std::make_unique<TSelectieDlg>(kb, b.selectie, hoofd.get());
     overzicht = std::make_unique<TOutputForm>(kb, b.selectie, hoofd.get());
     form = std::make_unique<TGrafiekForm>(kb, b.selectie, hoofd.get());
     groepBeheer = std::make_unique<TBudbeheerForm>(kb, hoofd.get());
-    KoppelOverzicht(*hoofd, *overzicht, *dlg, b.selectie);
-    KoppelGrafiek(*hoofd, *form, b.selectie, *groepBeheer);
-    hoofd->HakenBijgewerkt();
+    vensters->KoppelOverzicht(*overzicht, *dlg, b.selectie);
+    vensters->KoppelGrafiek(*form, b.selectie, *groepBeheer);
+    hoofd->KoppelingenBijgewerkt();
     hoofd->show();
   }
   bool Aan(const QString& pad) const {

@@ -33,8 +33,8 @@
 #include "ui/shell/QtBoekingVensters.h"
 #include "ui/bookings/TBoekingForm.h"
 #include "ui/groups/TBudbeheerForm.h"
-#include "ui/shell/DoorzoekKoppeling.h"
-#include "ui/shell/OverzichtKoppeling.h"
+#include "KlaarLader.h"
+#include "ui/shell/Vensters.h"
 #include "ui/reports/TBTWUitDlg.h"
 #include "ui/reports/TGroepUitDlg.h"
 #include "ui/reports/TOutputForm.h"
@@ -55,7 +55,9 @@ struct Programma {
   test::RapportBoek b;
   Kasboek& kb = b.boek.kb;
   int bewaard = 0;
+  KlaarLader lader;
   std::unique_ptr<TValdero> hoofd;
+  std::unique_ptr<Vensters> vensters;
   std::unique_ptr<TSelectieDlg> selectieDlg;
   std::unique_ptr<TOutputForm> overzicht;
   std::unique_ptr<TZoekDlg> zoeken;
@@ -70,23 +72,22 @@ struct Programma {
     kb.sessie.KasNaam = "Huis04";
     kb.BtwActief = true;
     auto bewaar = [this](Kasboek&) { ++bewaard; };
-    VensterHaken haken;
-    haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
-    hoofd = std::make_unique<TValdero>(kb, haken, LevensloopHaken{}, "");
+    hoofd = std::make_unique<TValdero>(kb, lader, "");
+    vensters = std::make_unique<Vensters>(*hoofd);
     selectieDlg = std::make_unique<TSelectieDlg>(kb, b.selectie, hoofd.get());
     overzicht = std::make_unique<TOutputForm>(kb, b.selectie, hoofd.get());
-    KoppelOverzicht(*hoofd, *overzicht, *selectieDlg, b.selectie);
+    vensters->KoppelOverzicht(*overzicht, *selectieDlg, b.selectie);
     zoeken = std::make_unique<TZoekDlg>(kb, bewaar, hoofd.get());
     kiezer = std::make_unique<TZoekDlg>(kb, bewaar, hoofd.get());
     boekingVensters = std::make_unique<QtBoekingVensters>(hoofd.get());
     boeking = std::make_unique<TBoekingForm>(kb, *kiezer, *boekingVensters, bewaar, hoofd.get());
     groepUit = std::make_unique<TGroepUitDlg>(kb, hoofd.get());
-    KoppelDoorzoeken(*hoofd, *overzicht, *zoeken, *groepUit, *boeking, *boekingVensters, bewaar);
+    vensters->KoppelDoorzoeken(*overzicht, *zoeken, *groepUit, *boeking, *boekingVensters, bewaar);
     groepBeheer = std::make_unique<TBudbeheerForm>(kb, hoofd.get());
-    KoppelGroepBeheerOverzicht(*hoofd, *groepBeheer);
+    vensters->KoppelGroepBeheer(*groepBeheer);
     btw = std::make_unique<TBTWUitDlg>(kb, hoofd.get());
-    KoppelBtwOverzicht(*hoofd, *btw);
-    hoofd->HakenBijgewerkt();
+    vensters->KoppelBtwOverzicht(*btw);
+    hoofd->KoppelingenBijgewerkt();
     hoofd->show();
   }
 

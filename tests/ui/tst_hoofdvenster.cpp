@@ -24,15 +24,14 @@ using namespace valdero;
 
 namespace {
 
-// Loads whatever the test put into the book.
-auto Klaar(LaadUitkomst u = LaadUitkomst::Geladen) {
-  return [u](Kasboek&, bool, const std::string&) { return u; };
-}
-
+// The main window on the book the test filled, every window and the main
+// life-cycle commands plugged in as recorders.
 struct Venster {
-  explicit Venster(std::function<void(ShellBoek&)> vul, LaadUitkomst u = LaadUitkomst::Geladen) {
+  explicit Venster(std::function<void(ShellBoek&)> vul, LaadUitkomst u = LaadUitkomst::Geladen) : lader(u) {
     vul(boek);
-    hoofd = std::make_unique<TValdero>(boek.kb, opnemer.Haken(Klaar(u)), opnemer.Levensloop(), "");
+    hoofd = std::make_unique<TValdero>(boek.kb, lader, "");
+    hoofd->Koppel(opnemer);
+    hoofd->Koppel(levensloop);
   }
   template <typename T>
   T* Deel(const char* naam) const {
@@ -44,6 +43,8 @@ struct Venster {
   }
   ShellBoek boek;
   Opnemer opnemer;
+  LevensloopOpnemer levensloop{opnemer.oproepen};
+  KlaarLader lader;
   std::unique_ptr<TValdero> hoofd;
 };
 
@@ -232,22 +233,31 @@ void TstHoofdvenster::verkeerdeSectieGeeftFoutmelding() {
 void TstHoofdvenster::zonderVensterBlijftItemUit() {
   ShellBoek boek;
   boek.Gewoon();
-  VensterHaken haken;
-  haken.laadBoek = Klaar();
-  haken.boeking = [](int) {};
-  TValdero hoofd(boek.kb, haken, LevensloopHaken{}, "");
+  KlaarLader lader;
+  EnkeleVensters vensters({VensterOpeners::Venster::Boeking});
+  std::vector<std::string> oproepen;
+  LevensloopOpnemer levensloop(oproepen);
+  levensloop.aanwezig.clear();
+  TValdero hoofd(boek.kb, lader, "");
+  hoofd.Koppel(vensters);
   QVERIFY(hoofd.Actie("&Transacties|&Bijboeken")->isEnabled());
   QVERIFY2(!hoofd.Actie("&Bestand|Open &Rekening")->isEnabled(), "no accounts window yet");
   QVERIFY(!hoofd.Actie("&Bestand|&Nieuw")->isEnabled());
-  hoofd.Levensloop().nieuw = [] {};
-  hoofd.Vensters().rekeningen = [] {};
-  hoofd.HakenBijgewerkt();
+  hoofd.Koppel(levensloop);
+  QVERIFY(!hoofd.Actie("&Bestand|&Nieuw")->isEnabled());
+  levensloop.aanwezig.insert(LevensloopCommandos::Commando::Nieuw);
+  vensters.aanwezig.insert(VensterOpeners::Venster::Rekeningen);
+  hoofd.KoppelingenBijgewerkt();
   QVERIFY(hoofd.Actie("&Bestand|&Nieuw")->isEnabled());
   QVERIFY(hoofd.Actie("&Bestand|Open &Rekening")->isEnabled());
   QVERIFY(!hoofd.findChild<QPushButton*>("GroepBtn")->isEnabled());
-  hoofd.Vensters().groepBeheer = [] {};
-  hoofd.HakenBijgewerkt();
+  vensters.aanwezig.insert(VensterOpeners::Venster::GroepBeheer);
+  hoofd.KoppelingenBijgewerkt();
   QVERIFY(hoofd.findChild<QPushButton*>("GroepBtn")->isEnabled());
+  // Unplugged, nothing of them is offered any more.
+  hoofd.Ontkoppel(vensters);
+  QVERIFY(!hoofd.Actie("&Transacties|&Bijboeken")->isEnabled());
+  QVERIFY(!hoofd.findChild<QPushButton*>("GroepBtn")->isEnabled());
 }
 
 void TstHoofdvenster::beleggingKnoppenEnStatusbalk() {
@@ -451,17 +461,24 @@ void TstHoofdvenster::wachtwoordVoorHetTonen() {
   ShellBoek boek;
   boek.Gewoon();
   Opnemer opnemer;
-  LevensloopHaken l = opnemer.Levensloop();
+  LevensloopOpnemer levensloop(opnemer.oproepen);
+  levensloop.aanwezig.insert(LevensloopCommandos::Commando::ControleerWachtwoord);
   int controles = 0;
   bool zichtbaarBijControle = true;
   TValdero* venster = nullptr;
-  l.controleerWachtwoord = [&] {
+  levensloop.controle = [&] {
     ++controles;
     zichtbaarBijControle = venster && venster->isVisible();
     return toegang;
   };
-  TValdero hoofd(boek.kb, opnemer.Haken(Klaar()), l, "");
+  KlaarLader lader;
+  TValdero hoofd(boek.kb, lader, "");
   venster = &hoofd;
+  hoofd.Koppel(opnemer);
+  QCOMPARE(controles, 0);
+  // The book loaded before the check was there: it is asked as the check
+  // comes, still before anything is shown.
+  hoofd.Koppel(levensloop);
   QCOMPARE(controles, 1);
   QVERIFY(!zichtbaarBijControle);
   QCOMPARE(hoofd.ToegangGeweigerd(), !toegang);
@@ -545,8 +562,8 @@ void TstHoofdvenster::startZoektBoekInVasteVolgorde() {
   std::filesystem::create_directories(map);
   ShellBoek boek;
   boek.kb.sessie.Map = map;
-  VensterHaken haken;  // the model's LaadBoek
-  TValdero hoofd(boek.kb, haken, LevensloopHaken{}, "");
+  BoekLader lader;  // the model's LaadBoek
+  TValdero hoofd(boek.kb, lader, "");
   hoofd.show();
   QCOMPARE(boek.berichten.dialogen.size(), std::size_t(1));
   QCOMPARE(boek.berichten.dialogen[0].titel, std::string("Ópen Valdero"));
@@ -572,7 +589,8 @@ void TstHoofdvenster::startMetArgumentLeidtJaarAf() {
   }
   ShellBoek boek;
   boek.kb.sessie.Map = map;
-  TValdero hoofd(boek.kb, VensterHaken{}, LevensloopHaken{}, "Huis08");
+  BoekLader lader;
+  TValdero hoofd(boek.kb, lader, "Huis08");
   QVERIFY(boek.berichten.dialogen.empty());
   QCOMPARE(boek.kb.sessie.KasNaam, std::string("Huis08"));
   QCOMPARE(boek.kb.KasJaar, std::string("2008"));

@@ -24,7 +24,8 @@
 #include "RapportTestBoek.h"
 #include "model/example/VoorbeeldBoek.h"
 #include "model/reports/RapportSoort.h"
-#include "ui/shell/OverzichtKoppeling.h"
+#include "KlaarLader.h"
+#include "ui/shell/Vensters.h"
 #include "ui/reports/TOutputForm.h"
 #include "ui/reports/TSelectieDlg.h"
 #include "ui/shell/TValdero.h"
@@ -37,20 +38,21 @@ namespace {
 
 struct Overzicht {
   test::RapportBoek b;
+  KlaarLader lader;
   std::unique_ptr<TValdero> hoofd;
+  std::unique_ptr<Vensters> vensters;
   std::unique_ptr<TSelectieDlg> dlg;
   std::unique_ptr<TOutputForm> form;
 
   Overzicht() {
     Kasboek& kb = b.boek.kb;
     kb.sessie.KasNaam = "Huis04";
-    VensterHaken haken;
-    haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
-    hoofd = std::make_unique<TValdero>(kb, haken, LevensloopHaken{}, "");
+    hoofd = std::make_unique<TValdero>(kb, lader, "");
+    vensters = std::make_unique<Vensters>(*hoofd);
     dlg = std::make_unique<TSelectieDlg>(kb, b.selectie, hoofd.get());
     form = std::make_unique<TOutputForm>(kb, b.selectie, hoofd.get());
-    KoppelOverzicht(*hoofd, *form, *dlg, b.selectie);
-    hoofd->HakenBijgewerkt();
+    vensters->KoppelOverzicht(*form, *dlg, b.selectie);
+    hoofd->KoppelingenBijgewerkt();
     hoofd->show();
   }
   bool Aan(const QString& pad) const {

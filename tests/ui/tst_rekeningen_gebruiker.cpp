@@ -10,7 +10,8 @@
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
 #include "model/storage/BoekBestand.h"
-#include "ui/shell/RekeningBudgetKoppeling.h"
+#include "KlaarLader.h"
+#include "ui/shell/Vensters.h"
 #include "ui/accounts/TNieuwRekenDlg.h"
 #include "ui/accounts/TRekbeheerForm.h"
 #include "ui/accounts/TRekenForm.h"
@@ -95,15 +96,15 @@ class TstRekeningenGebruiker : public QObject {
 
 void TstRekeningenGebruiker::rekeningEnBegrotingMetAlleenHetToetsenbord() {
   Boek boek;
-  VensterHaken haken;
-  haken.laadBoek = [](Kasboek&, bool, const std::string&) { return LaadUitkomst::Geladen; };
-  TValdero hoofd(boek.kb, haken, LevensloopHaken{}, "");
+  KlaarLader lader;
+  TValdero hoofd(boek.kb, lader, "");
+  Vensters vensters(hoofd);
   TNieuwRekenDlg rekeningDlg(&hoofd);
   TBudgetForm budget(boek.kb, &hoofd);
   TRekbeheerForm beheer(boek.kb, rekeningDlg, &hoofd);
   TRekenForm rekeningen(boek.kb, rekeningDlg, &hoofd);
-  KoppelRekeningEnBudget(hoofd, rekeningen, beheer, budget);
-  hoofd.HakenBijgewerkt();
+  vensters.KoppelRekeningEnBudget(rekeningen, beheer, budget);
+  hoofd.KoppelingenBijgewerkt();
   hoofd.show();
   hoofd.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&hoofd));

@@ -14,17 +14,13 @@
 // script drives; the program users get reads no such variables.
 #include "Schermafdruk.h"
 #endif
-#include "ui/shell/RekeningBudgetKoppeling.h"
 #include "ui/accounts/TNieuwRekenDlg.h"
 #include "ui/accounts/TRekbeheerForm.h"
 #include "ui/accounts/TRekenForm.h"
-#include "ui/shell/BoekingKoppeling.h"
 #include "ui/shell/QtBoekingVensters.h"
 #include "model/bookings/StandaardBewaarder.h"
 #include "ui/bookings/TBoekingForm.h"
-#include "ui/shell/GrafiekKoppeling.h"
 #include "ui/charts/TGrafiekForm.h"
-#include "model/storage/ConfigBestand.h"
 #include "model/core/BoekNaam.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Getalnotatie.h"
@@ -34,8 +30,6 @@
 #include "ui/groups/TBudgetForm.h"
 #include "ui/groups/TNewBudgetDlg.h"
 #include "model/reports/ReportSelection.h"
-#include "ui/shell/DoorzoekKoppeling.h"
-#include "ui/shell/OverzichtKoppeling.h"
 #include "ui/reports/TBTWUitDlg.h"
 #include "ui/reports/TGroepUitDlg.h"
 #include "ui/reports/TOutputForm.h"
@@ -46,10 +40,11 @@
 #include "ui/settings/TOptiesForm.h"
 #include "ui/settings/TPasswordDlg.h"
 #include "ui/settings/TPersonDlg.h"
-#include "ui/shell/VensterKoppeling.h"
 #include "ui/shell/LevensloopKoppeling.h"
 #include "ui/shell/TSplashForm.h"
+#include "ui/shell/BoekLader.h"
 #include "ui/shell/TValdero.h"
+#include "ui/shell/Vensters.h"
 #include "ui/widgets/Bronnen.h"
 #include "ui/widgets/HelpVenster.h"
 #include "ui/widgets/QtBerichten.h"
@@ -100,21 +95,16 @@ int main(int argc, char* argv[]) {
   auto helpVoor = [&help](int topic) { help.Toon(topic); };
   berichten.ZetHelp(helpVoor);
 
-  VensterHaken vensters;
-  // Without an open book there is no configuration file to write to.
-  vensters.schrijfConfig = [&kb] {
-    // A configuration that cannot be written says so itself.
-    if (!kb.sessie.ConfigPad.empty() && kb.sessie.KasPad != "*.vdr") static_cast<void>(SchrijfConfig(kb));
-  };
-  LevensloopHaken levensloop;
   const std::string argument =
       argc > 1 ? BoekArgumentInMap(kb, QString::fromLocal8Bit(argv[1]).toStdString()) : std::string();
 
   // The long-lived windows, in this order: main window, bank statements,
   // bookings, statement comparison, budget, relations, accounts overview,
-  // accounts, options, overviews, charts. Each window that exists fills its
-  // hooks here.
-  TValdero hoofd(kb, std::move(vensters), std::move(levensloop), argument);
+  // accounts, options, overviews, charts. Each window is plugged into the
+  // main window's openers (`vensters`) as it comes.
+  BoekLader lader;
+  TValdero hoofd(kb, lader, argument);
+  Vensters vensters(hoofd);
   QObject::connect(&hoofd, &TValdero::HelpGevraagd, &help, helpVoor);
   help.ZetHoofdvenster(&hoofd);
   berichten.ZetOuder(&hoofd);
@@ -124,12 +114,7 @@ int main(int argc, char* argv[]) {
   // sits in the window list as an overview window while it is open.
   TZoekDlg zoeken(kb, StandaardBewaarder(), &hoofd);
   QObject::connect(&zoeken, &TZoekDlg::HelpGevraagd, &help, helpVoor);
-  QObject::connect(&zoeken, &TZoekDlg::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(5); });
-  hoofd.Vensters().zoeken = [&zoeken, &hoofd] {
-    const bool alOpen = zoeken.isVisible();
-    zoeken.ToonVrijZoeken();
-    if (!alOpen) hoofd.Registreer(5, &zoeken);
-  };
+  vensters.KoppelZoeken(zoeken);
 
   // The booking window (window 4). It picks records with a search dialog of
   // its own, so that a pick never disturbs an open free search.
@@ -138,15 +123,15 @@ int main(int argc, char* argv[]) {
   QtBoekingVensters boekingVensters(&hoofd);
   TBoekingForm boeking(kb, kiezer, boekingVensters, StandaardBewaarder(), &hoofd);
   QObject::connect(&boeking, &TBoekingForm::HelpGevraagd, &help, helpVoor);
-  KoppelBoekingVenster(hoofd, boeking, zoeken);
+  vensters.KoppelBoekingVenster(boeking, zoeken);
 
   // New, Open, Save, Save as, the new year and the password, with the
   // account dialog that New asks the first account with.
   TNieuwRekenDlg rekeningDlg(&hoofd);
   TPasswordDlg wachtwoordDlg(&hoofd);
   // The password of the book loaded at start-up is asked as soon as the
-  // hooks are there, while the splash still shows: the question must not
-  // be hidden behind it.
+  // life-cycle commands are plugged in, while the splash still shows: the
+  // question must not be hidden behind it.
   struct VoorSplash final : WachtwoordVoerder {
     WachtwoordVoerder& dlg;
     TSplashForm*& splash;
@@ -173,20 +158,16 @@ int main(int argc, char* argv[]) {
   TSelectMutForm selectie(&hoofd);
   TAfschriftForm afschrift(kb, vergelijk, selectie, &rekeningDlg, &hoofd);
   QObject::connect(&afschrift, &TAfschriftForm::HelpGevraagd, &help, helpVoor);
-  QObject::connect(&afschrift, &TAfschriftForm::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(8); });
-  hoofd.Vensters().perNummer[8] = &afschrift;
+  vensters.KoppelAfschrift(afschrift);
   TNewBudgetDlg groepDlg(kb, &hoofd);
   afschrift.nieuweGroep = [&kb, &groepDlg](const std::string& kode) -> std::optional<std::string> {
     const GroepResultaat r = groepDlg.NieuweGroep(kb.MaxGroep() + 1, kode, "", " U ", GroepWeergave{});
     if (!r.gelukt) return std::nullopt;
     return r.kode;
   };
-  hoofd.Vensters().importeren = [&afschrift](int tag) { return afschrift.Importeer(tag); };
-  hoofd.Vensters().mutatiesBewarenAls = [&afschrift] { afschrift.BewaarBankbestandAls(); };
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);
-  hoofd.Vensters().groepBeheer = [&groepBeheer, &hoofd] { groepBeheer.Toon(&hoofd); };
 
   // The overviews (window 5) and the selection dialog, sharing one report
   // selection with the main window's launchers.
@@ -194,21 +175,21 @@ int main(int argc, char* argv[]) {
   TSelectieDlg selectieDlg(kb, rapportSelectie, &hoofd);
   TOutputForm overzicht(kb, rapportSelectie, &hoofd);
   QObject::connect(&overzicht, &TOutputForm::HelpGevraagd, &help, helpVoor);
-  KoppelOverzicht(hoofd, overzicht, selectieDlg, rapportSelectie);
+  vensters.KoppelOverzicht(overzicht, selectieDlg, rapportSelectie);
   // The charts (window 6), on the same selection.
   TGrafiekForm grafiek(kb, rapportSelectie, &hoofd);
-  KoppelGrafiek(hoofd, grafiek, rapportSelectie, groepBeheer);
+  vensters.KoppelGrafiek(grafiek, rapportSelectie, groepBeheer);
   // After the overview and the charts: the accounts manager opens its
   // account report and chart there.
-  KoppelRekeningEnBudget(hoofd, rekeningen, rekeningBeheer, budget, &rapportSelectie);
+  vensters.KoppelRekeningEnBudget(rekeningen, rekeningBeheer, budget, &rapportSelectie);
   // What the overview and the free search open on one transaction (the
   // booking window, a deletion, the group overview), the groups manager's
   // overview, and the VAT overview.
   TGroepUitDlg groepUit(kb, &hoofd);
-  KoppelDoorzoeken(hoofd, overzicht, zoeken, groepUit, boeking, boekingVensters, StandaardBewaarder());
-  KoppelGroepBeheerOverzicht(hoofd, groepBeheer);
+  vensters.KoppelDoorzoeken(overzicht, zoeken, groepUit, boeking, boekingVensters, StandaardBewaarder());
+  vensters.KoppelGroepBeheer(groepBeheer);
   TBTWUitDlg btwOverzicht(kb, &hoofd);
-  KoppelBtwOverzicht(hoofd, btwOverzicht);
+  vensters.KoppelBtwOverzicht(btwOverzicht);
 
   // Relations, options, personal data and the export.
   TRelatieForm relaties(kb, &hoofd);
@@ -216,10 +197,10 @@ int main(int argc, char* argv[]) {
   TPersonDlg persoon(kb, &hoofd);
   TExportDataForm exportVenster(kb, &hoofd);
   QObject::connect(&exportVenster, &TExportDataForm::HelpGevraagd, &help, helpVoor);
-  KoppelRelatiesOptiesExport(hoofd, kb, relaties, opties, persoon, exportVenster);
+  vensters.KoppelRelatiesOptiesExport(relaties, opties, persoon, exportVenster);
 
-  hoofd.HakenBijgewerkt();
-  // The password was asked when the hooks came; refused, nothing of the
+  hoofd.KoppelingenBijgewerkt();
+  // The password was asked when the life-cycle commands came; refused, nothing of the
   // book is shown and the program ends.
   if (hoofd.ToegangGeweigerd()) {
     delete splash;

@@ -1,32 +1,33 @@
-#include "ui/shell/DoorzoekKoppeling.h"
-
 #include "model/bookings/Posten.h"
 #include "model/bookings/WijzigModus.h"
 #include "model/core/Kasboek.h"
 #include "model/reports/RapportSoort.h"
 #include "model/shell/RapportVoorschrift.h"
-#include "ui/shell/QtBoekingVensters.h"
 #include "ui/bookings/TBoekingForm.h"
 #include "ui/groups/TBudbeheerForm.h"
 #include "ui/reports/TBTWUitDlg.h"
 #include "ui/reports/TGroepUitDlg.h"
 #include "ui/reports/TOutputForm.h"
 #include "ui/search/TZoekDlg.h"
+#include "ui/shell/QtBoekingVensters.h"
 #include "ui/shell/TValdero.h"
+#include "ui/shell/Vensters.h"
 
 namespace valdero {
 namespace {
 
-// The window-list numbers of the booking window and the overview window.
+// The window-list numbers of the booking window and the overview window
+// (the free search is listed as an overview window while it is open).
 constexpr int kBoekingVenster = 4;
 constexpr int kOverzichtVenster = 5;
 
 }  // namespace
 
-void KoppelDoorzoeken(TValdero& hoofd, TOutputForm& overzicht, TZoekDlg& vrijZoeken, TGroepUitDlg& groepUit,
-                      TBoekingForm& boeking, QtBoekingVensters& boekingVensters,
-                      std::function<void(Kasboek&)> bewaar) {
-  Kasboek& kb = hoofd.Boek();
+void Vensters::KoppelDoorzoeken(TOutputForm& overzicht, TZoekDlg& vrijZoeken, TGroepUitDlg& groepUit,
+                                TBoekingForm& boeking, QtBoekingVensters& boekingVensters,
+                                std::function<void(Kasboek&)> bewaar) {
+  TValdero& hoofd = hoofd_;
+  Kasboek& kb = kb_;
   QObject::connect(&overzicht, &TOutputForm::WijzigenGevraagd, &boeking, [&boeking, &hoofd, &kb](int positie) {
     if (positie < 1 || positie > kb.MaxKas()) return;
     if (boeking.WijzigRecord(WijzigModusVoor(kb.KasLijst[static_cast<std::size_t>(positie)]), positie))
@@ -51,23 +52,41 @@ void KoppelDoorzoeken(TValdero& hoofd, TOutputForm& overzicht, TZoekDlg& vrijZoe
                    [&groepUit](int modus, int index) { groepUit.ShowGroupOverview(modus, 0, index); });
 }
 
-void KoppelGroepBeheerOverzicht(TValdero& hoofd, TBudbeheerForm& beheer) {
-  if (!hoofd.Vensters().overzicht) return;
-  QObject::connect(&beheer, &TBudbeheerForm::OverzichtGevraagd, &hoofd, [&hoofd](int positie) {
-    VensterHaken& h = hoofd.Vensters();
-    h.overzicht(rapport::Groep, positie, OverzichtVoorschrift(rapport::Groep));
-    const auto it = h.perNummer.find(kOverzichtVenster);
-    hoofd.Registreer(kOverzichtVenster, it == h.perNummer.end() ? nullptr : it->second);
-  });
+void Vensters::KoppelGroepBeheer(TBudbeheerForm& beheer) {
+  groepBeheer_ = &beheer;
+  if (!overzicht_) return;
+  QObject::connect(&beheer, &TBudbeheerForm::OverzichtGevraagd, &hoofd_,
+                   [this](int positie) { OpenRapportVan(rapport::Groep, positie, kOverzichtVenster); });
 }
 
-void KoppelBtwOverzicht(TValdero& hoofd, TBTWUitDlg& btw) {
-  VensterHaken& h = hoofd.Vensters();
-  h.btwOverzicht = [&btw](int rekNr, int aantal) { btw.ShowVatOverview(rekNr, aantal); };
-  h.perNummer[kBtwVenster] = &btw;
+void Vensters::OpenGroepBeheer() {
+  if (groepBeheer_) groepBeheer_->Toon(&hoofd_);
+}
+
+void Vensters::KoppelBtwOverzicht(TBTWUitDlg& btw) {
+  TValdero& hoofd = hoofd_;
+  btw_ = &btw;
+  perNummer_[kBtwVenster] = &btw;
   QObject::connect(&btw, &TBTWUitDlg::Gesloten, &hoofd, [&hoofd] {
     if (hoofd.Lijst().Geregistreerd(kBtwVenster)) hoofd.MeldAf(kBtwVenster);
   });
+}
+
+void Vensters::OpenBtwOverzicht(int rekNr, int aantalRegels) {
+  if (btw_) btw_->ShowVatOverview(rekNr, aantalRegels);
+}
+
+void Vensters::KoppelZoeken(TZoekDlg& zoeken) {
+  TValdero& hoofd = hoofd_;
+  zoeken_ = &zoeken;
+  QObject::connect(&zoeken, &TZoekDlg::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(kOverzichtVenster); });
+}
+
+void Vensters::OpenZoeken() {
+  if (!zoeken_) return;
+  const bool alOpen = zoeken_->isVisible();
+  zoeken_->ToonVrijZoeken();
+  if (!alOpen) hoofd_.Registreer(kOverzichtVenster, zoeken_);
 }
 
 }  // namespace valdero

@@ -17,29 +17,21 @@ LevensloopKoppeling::LevensloopKoppeling(TValdero& hoofd, RekeningDialoogVoerder
     : hoofd_(hoofd),
       rekeningDialoog_(hoofd.Boek(), rekeningVoerder),
       levensloop_(hoofd.Boek(), *this, rekeningDialoog_, wachtwoord) {
-  LevensloopHaken& h = hoofd_.Levensloop();
-  h.nieuw = [this] { levensloop_.NieuwBoek(); };
-  h.open = [this] { Open(); };
-  h.bewaren = [this] { levensloop_.Bewaren(); };
-  h.bewaarAls = [this] { BewaarAls(); };
-  h.herstelpunt = [this] { Herstelpunt(); };
-  h.zetWachtwoord = [this] { levensloop_.ZetWachtwoord(); };
-  h.versleutelen = [this] { static_cast<void>(VraagEnVersleutel(hoofd_.Boek())); };
-  h.versleutelingOpheffen = [this] {
-    Kasboek& kb = hoofd_.Boek();
-    if (valdero::Vraag(kb, "Versleuteling opheffen? Het boek, de configuratie, de reservekopie en de "
-                           "herstelpunten worden weer onversleuteld bewaard."))
-      static_cast<void>(HefVersleutelingOp(kb));
-  };
-  h.controleerWachtwoord = [this] { return levensloop_.ControleerWachtwoord(); };
-  h.startDatumOk = [this](double datum) { levensloop_.StartDatumOk(datum); };
-  hoofd_.HakenBijgewerkt();
+  hoofd_.Koppel(static_cast<LevensloopCommandos&>(*this));
 }
 
 LevensloopKoppeling::~LevensloopKoppeling() {
-  // The hooks point into this object; the window may outlive it.
-  hoofd_.Levensloop() = LevensloopHaken{};
-  hoofd_.HakenBijgewerkt();
+  // The window may outlive this object.
+  hoofd_.Ontkoppel(static_cast<const LevensloopCommandos&>(*this));
+}
+
+void LevensloopKoppeling::Versleutelen() { static_cast<void>(VraagEnVersleutel(hoofd_.Boek())); }
+
+void LevensloopKoppeling::VersleutelingOpheffen() {
+  Kasboek& kb = hoofd_.Boek();
+  if (valdero::Vraag(kb, "Versleuteling opheffen? Het boek, de configuratie, de reservekopie en de "
+                         "herstelpunten worden weer onversleuteld bewaard."))
+    static_cast<void>(HefVersleutelingOp(kb));
 }
 
 void LevensloopKoppeling::Open() {

@@ -18,16 +18,12 @@
 
 #include "model/core/Kasboek.h"
 #include "model/storage/BoekLaden.h"
+#include "ui/shell/BoekLader.h"
 
 namespace valdero {
 
-TValdero::TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloop, std::string argument,
-                   QWidget* parent)
-    : QMainWindow(parent),
-      kb_(kb),
-      vensters_(std::move(vensters)),
-      levensloop_(std::move(levensloop)),
-      argument_(std::move(argument)) {
+TValdero::TValdero(Kasboek& kb, BoekLader& lader, std::string argument, QWidget* parent)
+    : QMainWindow(parent), kb_(kb), lader_(lader), argument_(std::move(argument)) {
   setObjectName(QStringLiteral("Valdero"));
   setWindowTitle(QStringLiteral("Valdero  "));
   kb_.sessie.WachtwoordGeaccepteerd = false;
@@ -61,9 +57,31 @@ TValdero::TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloo
 
 TValdero::~TValdero() = default;
 
-void TValdero::HakenBijgewerkt() {
-  VolgHaken();
-  // The start-up load ran in the constructor, before the password hook was
+void TValdero::Koppel(VensterOpeners& vensters) {
+  vensters_ = &vensters;
+  KoppelingenBijgewerkt();
+}
+
+void TValdero::Koppel(LevensloopCommandos& levensloop) {
+  levensloop_ = &levensloop;
+  KoppelingenBijgewerkt();
+}
+
+void TValdero::Ontkoppel(const VensterOpeners& vensters) {
+  if (vensters_ != &vensters) return;
+  vensters_ = nullptr;
+  VolgKoppelingen();
+}
+
+void TValdero::Ontkoppel(const LevensloopCommandos& levensloop) {
+  if (levensloop_ != &levensloop) return;
+  levensloop_ = nullptr;
+  VolgKoppelingen();
+}
+
+void TValdero::KoppelingenBijgewerkt() {
+  VolgKoppelingen();
+  // The start-up load ran in the constructor, before the password check was
   // there: the check comes now, and a refusal empties the window again.
   if (!ControleerToegang()) static_cast<void>(VernieuwHoofdvenster());
 }
@@ -96,10 +114,10 @@ void TValdero::closeEvent(QCloseEvent* e) {
 
 bool TValdero::ControleerToegang() {
   if (!kb_.GroepGelezen || kb_.sessie.WachtwoordGeaccepteerd || controleBezig_ ||
-      !levensloop_.controleerWachtwoord)
+      !Heeft(LevensloopCommandos::Commando::ControleerWachtwoord))
     return true;
   controleBezig_ = true;
-  const bool toegang = levensloop_.controleerWachtwoord();
+  const bool toegang = levensloop_->ControleerWachtwoord();
   controleBezig_ = false;
   if (toegang) {
     kb_.sessie.WachtwoordGeaccepteerd = true;

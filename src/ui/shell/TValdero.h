@@ -15,7 +15,9 @@
 #include "model/shell/MenuItems.h"
 #include "model/shell/SelectieLijst.h"
 #include "model/shell/VensterLijst.h"
-#include "ui/shell/ShellHaken.h"
+#include "model/storage/BoekLaden.h"
+#include "ui/shell/LevensloopCommandos.h"
+#include "ui/shell/VensterOpeners.h"
 
 class QAction;
 class QButtonGroup;
@@ -32,24 +34,30 @@ class QToolButton;
 
 namespace valdero {
 
+class BoekLader;
 class Kasboek;
 
 class TValdero : public QMainWindow {
   Q_OBJECT
  public:
-  // Loads the book at once (LaadBoek at start-up) with the `laadBoek` hook;
-  // `argument` is the book named on the command line, or empty.
-  TValdero(Kasboek& kb, VensterHaken vensters, LevensloopHaken levensloop, std::string argument,
-           QWidget* parent = nullptr);
+  // Loads the book at once (LaadBoek at start-up) with `lader`, which must
+  // outlive the window; `argument` is the book named on the command line,
+  // or empty.
+  TValdero(Kasboek& kb, BoekLader& lader, std::string argument, QWidget* parent = nullptr);
   ~TValdero() override;
 
   Kasboek& Boek() { return kb_; }
-  VensterHaken& Vensters() { return vensters_; }
-  LevensloopHaken& Levensloop() { return levensloop_; }
-  // Call after filling hooks: entries follow the hooks that now exist. A
-  // book loaded before the password hook existed has its password asked
-  // here, before the window is ever shown.
-  void HakenBijgewerkt();
+  // The windows and the life-cycle commands, plugged in by the wiring once
+  // they exist (each stays with the window until it is unplugged). Until
+  // then the entries that need them stay disabled.
+  void Koppel(VensterOpeners& vensters);
+  void Koppel(LevensloopCommandos& levensloop);
+  void Ontkoppel(const VensterOpeners& vensters);
+  void Ontkoppel(const LevensloopCommandos& levensloop);
+  // Call after plugging or after the windows behind them changed: entries
+  // follow what now exists. A book loaded before the password check existed
+  // has its password asked here, before the window is ever shown.
+  void KoppelingenBijgewerkt();
   // The password of the book just loaded was not given: the book is out of
   // memory again and the window closes (the program ends). The desktop
   // program does not show the window at all then.
@@ -123,9 +131,10 @@ class TValdero : public QMainWindow {
   void ZetStatusBreedtes();
   void PlaatsLabels();
 
-  // Menu building: an item under a menu, remembered by its path.
+  // Menu building: an item under a menu, remembered by its path; `nodig`
+  // says whether the window or command behind it exists.
   QAction* Item(QMenu* menu, const QString& opschrift, int tag, std::function<void(int)> actie,
-                std::function<bool()> haak = {});
+                std::function<bool()> nodig = {});
   QMenu* Sub(QMenu* menu, const QString& opschrift);
   QString Pad(QMenu* menu) const;
   void Zet(MenuItem item, bool aan);
@@ -159,24 +168,29 @@ class TValdero : public QMainWindow {
   void NieuwKasOk();
 
   // The window list entries in "Bee&ld".
-  void RegistreerNummer(int nummer);  // the window of the hooks
+  void RegistreerNummer(int nummer);  // the window the openers have under it
   void VernieuwVensterMenu();
   void ZetUit(int nummer, MenuItem item);
   void ZetUit(int nummer, QAction* a);
 
   void Klok();
   void ZetStatus(int panel, const QString& tekst);
-  void VolgHaken();
+  void VolgKoppelingen();
+  bool Heeft(VensterOpeners::Venster venster) const { return vensters_ && vensters_->Heeft(venster); }
+  bool Heeft(LevensloopCommandos::Commando commando) const {
+    return levensloop_ && levensloop_->Heeft(commando);
+  }
 
   Kasboek& kb_;
-  VensterHaken vensters_;
-  LevensloopHaken levensloop_;
+  BoekLader& lader_;
+  VensterOpeners* vensters_ = nullptr;         // none until plugged in
+  LevensloopCommandos* levensloop_ = nullptr;  // none until plugged in
   std::string argument_;
 
   VensterLijst vensterLijst_;
   std::map<int, std::vector<QPointer<QAction>>> uitgezet_;  // re-enabled when the window closes
   std::vector<std::pair<QString, QAction*>> acties_;
-  std::map<QAction*, std::function<bool()>> haken_;  // entries that need a hook
+  std::map<QAction*, std::function<bool()>> nodig_;  // entries that need a window or command
   std::map<QAction*, bool> gewenst_;  // enabled as far as the open book goes
   std::vector<QAction*> vensterActies_;
 

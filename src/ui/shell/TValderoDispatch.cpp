@@ -25,26 +25,25 @@ void TValdero::ZetUit(int nummer, QAction* a) {
 }
 
 void TValdero::RegistreerNummer(int nummer) {
-  const auto it = vensters_.perNummer.find(nummer);
-  Registreer(nummer, it == vensters_.perNummer.end() ? nullptr : it->second);
+  Registreer(nummer, vensters_ ? vensters_->VensterVan(nummer) : nullptr);
 }
 
 void TValdero::OpenRekening() {
-  if (!vensters_.rekeningen) return;
-  vensters_.rekeningen();
+  if (!Heeft(VensterOpeners::Venster::Rekeningen)) return;
+  vensters_->OpenRekeningen();
   ZetUit(1, MenuItem::OpenRekening);
   RegistreerNummer(1);
 }
 
 void TValdero::OpenBudget(int tag) {
-  if (!vensters_.budget) return;
+  if (!Heeft(VensterOpeners::Venster::Budget)) return;
   const RapportVoorschrift v = VoorschriftVoor(tag);
   if (tag == 5) {
     ToonSelectie(PeriodeSelectie(), tag, &Actie(MenuItem::OpenBudget));
     return;
   }
-  if (v.dialoog && !(vensters_.selectieDialoog && vensters_.selectieDialoog(tag).bevestigd)) return;
-  vensters_.budget(tag, v);
+  if (v.dialoog && !(Heeft(VensterOpeners::Venster::Selectie) && vensters_->VraagSelectie(tag).bevestigd)) return;
+  vensters_->OpenBudget(tag, v);
   const int nummer = tag == 1 ? 2 : 3;
   ZetUit(nummer, MenuItem::OpenGroep);
   ZetUit(nummer, MenuItem::OpenBudget);
@@ -52,16 +51,16 @@ void TValdero::OpenBudget(int tag) {
 }
 
 void TValdero::OpenRelatie() {
-  if (!vensters_.relaties) return;
-  if (vensters_.relaties()) {
+  if (!Heeft(VensterOpeners::Venster::Relaties)) return;
+  if (vensters_->OpenRelaties()) {
     ZetUit(10, MenuItem::OpenRelatie);
     RegistreerNummer(10);
   }
 }
 
 void TValdero::Importeer(int formaat) {
-  if (!vensters_.importeren) return;
-  const bool gelukt = vensters_.importeren(formaat);
+  if (!Heeft(VensterOpeners::Venster::Importeren)) return;
+  const bool gelukt = vensters_->Importeer(formaat);
   Zet(MenuItem::Importeren, true);
   // A successful import holds the pop-up until the statement window closes.
   importMogelijk_ = !gelukt;
@@ -69,8 +68,8 @@ void TValdero::Importeer(int formaat) {
 }
 
 void TValdero::Boeking(int mode) {
-  if (!vensters_.boeking) return;
-  vensters_.boeking(mode);
+  if (!Heeft(VensterOpeners::Venster::Boeking)) return;
+  vensters_->OpenBoeking(mode);
   RegistreerNummer(4);
 }
 
@@ -92,7 +91,7 @@ void TValdero::Agenda() {
   // Plans are posted and deleted while the book stays open: ask the book
   // itself rather than what it held when it was loaded.
   transferActief_ = TransferActief(kb_);
-  if (transferActief_ && vensters_.boeking)
+  if (transferActief_ && Heeft(VensterOpeners::Venster::Boeking))
     Boeking(8);
   else
     kb_.berichten().BerichtDlg("Agenda niet actief, gebruik Transacties ", BerichtSoort::Waarschuwing, knop::OK);
@@ -115,7 +114,7 @@ void TValdero::Overzicht(int tag) {
       ToonSelectie(ExportSelectie(kb_), tag, vrager);
       return;
     case 40:
-      if (vensters_.zoeken) vensters_.zoeken();
+      if (Heeft(VensterOpeners::Venster::Zoeken)) vensters_->OpenZoeken();
       return;
     default:
       OpenRapport(tag, 0);
@@ -135,12 +134,11 @@ void TValdero::Grafiek(int tag) {
 // Overviews below mode 100, charts from 100 on.
 void TValdero::OpenRapport(int tag, int keuze) {
   const bool grafiek = tag >= 100;
-  auto& open = grafiek ? vensters_.grafiek : vensters_.overzicht;
-  if (!open) return;
+  if (!Heeft(grafiek ? VensterOpeners::Venster::Grafiek : VensterOpeners::Venster::Overzicht)) return;
   const RapportVoorschrift v = OverzichtVoorschrift(tag);
   if (v.dialoog) {
-    if (!vensters_.selectieDialoog) return;
-    const SelectieAntwoord a = vensters_.selectieDialoog(tag);
+    if (!Heeft(VensterOpeners::Venster::Selectie)) return;
+    const SelectieAntwoord a = vensters_->VraagSelectie(tag);
     if (!a.bevestigd) return;
     const int mode = grafiek ? tag - 100 : tag;
     if (mode == 16 && !a.relatieGekozen) {
@@ -154,11 +152,13 @@ void TValdero::OpenRapport(int tag, int keuze) {
   }
   QAction* vrager = selectieVrager_ && (tag == selectieMode_) ? selectieVrager_.data()
                                                               : qobject_cast<QAction*>(sender());
-  open(tag, keuze, v);
+  if (grafiek)
+    vensters_->OpenGrafiek(tag, keuze, v);
+  else
+    vensters_->OpenOverzicht(tag, keuze, v);
   const int nummer = grafiek ? 6 : 5;
   // A report with nothing to show leaves its window closed and its entry free.
-  const auto venster = vensters_.perNummer.find(nummer);
-  if (venster != vensters_.perNummer.end() && venster->second && !venster->second->isVisible()) return;
+  if (const QWidget* venster = vensters_->VensterVan(nummer); venster && !venster->isVisible()) return;
   ZetUit(nummer, vrager);
   RegistreerNummer(nummer);
 }
@@ -174,8 +174,8 @@ void TValdero::Valuta(QToolButton* knop) {
 }
 
 void TValdero::Opties(int pagina) {
-  if (!vensters_.opties) return;
-  vensters_.opties(pagina);
+  if (!Heeft(VensterOpeners::Venster::Opties)) return;
+  vensters_->OpenOpties(pagina);
   PasConfigToe();
   if (const std::string tekst = BasisMuntTekst(kb_, 10); !tekst.empty())
     ZetStatus(1, QString::fromStdString(tekst));
@@ -183,13 +183,13 @@ void TValdero::Opties(int pagina) {
 }
 
 void TValdero::Persoonsdata() {
-  if (!vensters_.persoonsdata) return;
-  vensters_.persoonsdata();
+  if (!Heeft(VensterOpeners::Venster::Persoonsdata)) return;
+  vensters_->OpenPersoonsdata();
   SchrijfConfig();
 }
 
 void TValdero::SchrijfConfig() {
-  if (vensters_.schrijfConfig) vensters_.schrijfConfig();
+  if (vensters_) vensters_->SchrijfConfig();
 }
 
 void TValdero::StartupToggle() {

@@ -19,6 +19,7 @@
 #include "model/shell/ValutaKnoppen.h"
 #include "model/shell/HoofdvensterStand.h"
 #include "model/shell/StatusTeksten.h"
+#include "ui/shell/BoekLader.h"
 #include "ui/shell/TValdero.h"
 
 namespace valdero {
@@ -34,8 +35,7 @@ LaadUitkomst TValdero::LaadBoek(bool bijStart) {
   kb_.sessie.WachtwoordGeaccepteerd = false;
   const std::string argument = bijStart ? argument_ : std::string();
   toegangGeweigerd_ = false;
-  LaadUitkomst r =
-      vensters_.laadBoek ? vensters_.laadBoek(kb_, bijStart, argument) : valdero::LaadBoek(kb_, bijStart, argument);
+  LaadUitkomst r = lader_.Laad(kb_, bijStart, argument);
   // The password before anything of the book is shown: on every load
   // (start-up, Open, a book opened read-only, a restore point put back).
   if (r == LaadUitkomst::Geladen && !ControleerToegang()) r = LaadUitkomst::Gestopt;
@@ -114,7 +114,7 @@ bool TValdero::VernieuwHoofdvenster() {
   kb_.BtwActief = stand.btwActief;
   btwLabel_->setVisible(stand.btwActief);
   Actie(MenuItem::BtwBerekening).setVisible(stand.btwActief);
-  VolgHaken();
+  VolgKoppelingen();
   return compleet;
 }
 

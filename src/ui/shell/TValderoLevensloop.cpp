@@ -29,8 +29,8 @@ void TValdero::NieuweRekeningGemaakt() {
 void TValdero::NieuweGroepenGemaakt() {
   RapportVoorschrift voorschrift = VoorschriftVoor(1);
   voorschrift.periode = 1;
-  if (vensters_.budget) {
-    vensters_.budget(1, voorschrift);
+  if (Heeft(VensterOpeners::Venster::Budget)) {
+    vensters_->OpenBudget(1, voorschrift);
     RegistreerNummer(2);
   }
   for (const MenuItem p : {MenuItem::OpenGroep, MenuItem::OpenBudget, MenuItem::OpenRelatie})

@@ -25,13 +25,13 @@ QMenu* TValdero::Sub(QMenu* menu, const QString& opschrift) {
 }
 
 QAction* TValdero::Item(QMenu* menu, const QString& opschrift, int tag, std::function<void(int)> actie,
-                        std::function<bool()> haak) {
+                        std::function<bool()> nodig) {
   QAction* a = menu->addAction(opschrift);
   a->setData(tag);
   if (actie) connect(a, &QAction::triggered, this, [actie, tag] { actie(tag); });
   acties_.emplace_back(Pad(menu) + QLatin1Char('|') + opschrift, a);
   gewenst_[a] = true;
-  if (haak) haken_[a] = std::move(haak);
+  if (nodig) nodig_[a] = std::move(nodig);
   return a;
 }
 
@@ -52,50 +52,57 @@ QAction& TValdero::Actie(MenuItem item) const {
 void TValdero::Zet(MenuItem item, bool aan) {
   QAction& a = Actie(item);
   gewenst_[&a] = aan;
-  const auto h = haken_.find(&a);
-  a.setEnabled(aan && (h == haken_.end() || h->second()));
+  const auto n = nodig_.find(&a);
+  a.setEnabled(aan && (n == nodig_.end() || n->second()));
 }
 
 bool TValdero::Aan(MenuItem item) const { return Actie(item).isEnabled(); }
 
-// Entries follow the hooks that exist now: an entry without its window stays
-// disabled whatever the open book allows.
-void TValdero::VolgHaken() {
-  for (const auto& [a, haak] : haken_) a->setEnabled(gewenst_[a] && haak());
-  bankBtn_->setEnabled(static_cast<bool>(vensters_.rekeningBeheer));
-  groepBtn_->setEnabled(static_cast<bool>(vensters_.groepBeheer));
+// Entries follow the windows and commands that exist now: an entry without
+// its window stays disabled whatever the open book allows.
+void TValdero::VolgKoppelingen() {
+  for (const auto& [a, nodig] : nodig_) a->setEnabled(gewenst_[a] && nodig());
+  bankBtn_->setEnabled(Heeft(VensterOpeners::Venster::RekeningBeheer));
+  groepBtn_->setEnabled(Heeft(VensterOpeners::Venster::GroepBeheer));
 }
 
 void TValdero::MaakMenus() {
-  auto& v = vensters_;
-  auto& l = levensloop_;
-  auto roep = [](std::function<void()>& f) { return [&f](int) { if (f) f(); }; };
-  auto heeft = [](const auto& f) { return [&f] { return static_cast<bool>(f); }; };
+  using V = VensterOpeners::Venster;
+  using C = LevensloopCommandos::Commando;
+  // A life-cycle command, run when it exists.
+  auto roep = [this](C c, void (LevensloopCommandos::*commando)()) {
+    return [this, c, commando](int) {
+      if (Heeft(c)) (levensloop_->*commando)();
+    };
+  };
+  auto heeft = [this](auto wat) { return [this, wat] { return Heeft(wat); }; };
+  using L = LevensloopCommandos;
 
   QMenu* bestand = Sub(nullptr, QStringLiteral("&Bestand"));
-  Item(bestand, QStringLiteral("&Nieuw"), 0, roep(l.nieuw), heeft(l.nieuw));
-  Item(bestand, QStringLiteral("Open &Valdero"), 0, roep(l.open), heeft(l.open));
+  Item(bestand, QStringLiteral("&Nieuw"), 0, roep(C::Nieuw, &L::Nieuw), heeft(C::Nieuw));
+  Item(bestand, QStringLiteral("Open &Valdero"), 0, roep(C::Open, &L::Open), heeft(C::Open));
   bestand->addSeparator();
-  Item(bestand, QStringLiteral("Open &Rekening"), 1, [this](int) { OpenRekening(); }, heeft(v.rekeningen));
-  Item(bestand, QStringLiteral("Open &Groep"), 1, [this](int t) { OpenBudget(t); }, heeft(v.budget));
+  Item(bestand, QStringLiteral("Open &Rekening"), 1, [this](int) { OpenRekening(); }, heeft(V::Rekeningen));
+  Item(bestand, QStringLiteral("Open &Groep"), 1, [this](int t) { OpenBudget(t); }, heeft(V::Budget));
   QMenu* budget = Sub(bestand, QStringLiteral("Open &Budget"));
   const std::pair<const char*, int> budgetten[] = {
       {"Begroting per &Jaar", 2},    {"Begroting  per &Maand", 3}, {"Begroting per &Kwartaal", 4},
       {"Begrotig per &Periode", 5},  {"&Selectie van klassen", 6}};
   for (auto [opschrift, tag] : budgetten) {
-    std::function<bool()> haak = heeft(v.budget);
-    if (tag == 6) haak = [&v] { return v.budget && v.selectieDialoog; };
-    Item(budget, QString::fromUtf8(opschrift), tag, [this](int t) { OpenBudget(t); }, haak);
+    std::function<bool()> nodig = heeft(V::Budget);
+    if (tag == 6) nodig = [this] { return Heeft(V::Budget) && Heeft(V::Selectie); };
+    Item(budget, QString::fromUtf8(opschrift), tag, [this](int t) { OpenBudget(t); }, nodig);
   }
-  Item(bestand, QStringLiteral("Open Re&latie"), 0, [this](int) { OpenRelatie(); }, heeft(v.relaties));
+  Item(bestand, QStringLiteral("Open Re&latie"), 0, [this](int) { OpenRelatie(); }, heeft(V::Relaties));
   bestand->addSeparator();
-  Item(bestand, QStringLiteral("&Bewaren"), 0, roep(l.bewaren), heeft(l.bewaren));
-  Item(bestand, QStringLiteral("Bewaren &als..."), 0, roep(l.bewaarAls), heeft(l.bewaarAls));
-  Item(bestand, QStringLiteral("Herstel&punt terugzetten..."), 0, roep(l.herstelpunt), heeft(l.herstelpunt));
+  Item(bestand, QStringLiteral("&Bewaren"), 0, roep(C::Bewaren, &L::Bewaren), heeft(C::Bewaren));
+  Item(bestand, QStringLiteral("Bewaren &als..."), 0, roep(C::BewaarAls, &L::BewaarAls), heeft(C::BewaarAls));
+  Item(bestand, QStringLiteral("Herstel&punt terugzetten..."), 0, roep(C::Herstelpunt, &L::Herstelpunt),
+       heeft(C::Herstelpunt));
   bestand->addSeparator();
   QMenu* importeren = Sub(bestand, QStringLiteral("&Importeren"));
   auto importItem = [&](QMenu* m, const char* opschrift, int tag, const char* hint) {
-    QAction* a = Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Importeer(t); }, heeft(v.importeren));
+    QAction* a = Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Importeer(t); }, heeft(V::Importeren));
     if (*hint) a->setStatusTip(QString::fromUtf8(hint));
   };
   importItem(importeren, "&Rabo", 0, "Rabobank Telebankieren");
@@ -116,20 +123,26 @@ void TValdero::MaakMenus() {
   importItem(keuze, "ING 1", 14, "");
   importItem(keuze, "SNS", 13, "");
   Item(keuze, QStringLiteral("ING 2"), 15, {});  // kept for its place; it has no format behind it
-  Item(importeren, QStringLiteral("Mutaties Bewaren als..."), 0, roep(v.mutatiesBewarenAls),
-       heeft(v.mutatiesBewarenAls))
+  Item(
+      importeren, QStringLiteral("Mutaties Bewaren als..."), 0,
+      [this](int) {
+        if (Heeft(V::Importeren)) vensters_->BewaarMutatiesAls();
+      },
+      heeft(V::Importeren))
       ->setStatusTip(QStringLiteral("Mutaties bewaren met andere naam"));
-  Item(bestand, QStringLiteral("&Wachtwoord"), 0, roep(l.zetWachtwoord), heeft(l.zetWachtwoord));
-  QAction* versleutel =
-      Item(bestand, QStringLiteral("Versleu&telen..."), 0, roep(l.versleutelen), heeft(l.versleutelen));
-  QAction* opheffen = Item(bestand, QStringLiteral("Versleuteling op&heffen"), 0, roep(l.versleutelingOpheffen),
-                           heeft(l.versleutelingOpheffen));
+  Item(bestand, QStringLiteral("&Wachtwoord"), 0, roep(C::ZetWachtwoord, &L::ZetWachtwoord),
+       heeft(C::ZetWachtwoord));
+  QAction* versleutel = Item(bestand, QStringLiteral("Versleu&telen..."), 0,
+                             roep(C::Versleutelen, &L::Versleutelen), heeft(C::Versleutelen));
+  QAction* opheffen = Item(bestand, QStringLiteral("Versleuteling op&heffen"), 0,
+                           roep(C::VersleutelingOpheffen, &L::VersleutelingOpheffen),
+                           heeft(C::VersleutelingOpheffen));
   // One of the two, by whether the open book is encrypted; a book that was
   // not read or cannot be written has neither.
   connect(bestand, &QMenu::aboutToShow, this, [this, versleutel, opheffen] {
     const bool schrijfbaar = kb_.KasGelezen && !kb_.sessie.AlleenLezen && kb_.sessie.GeenSlot.empty();
-    versleutel->setEnabled(schrijfbaar && !kb_.Sleutel && levensloop_.versleutelen);
-    opheffen->setEnabled(schrijfbaar && kb_.Sleutel && levensloop_.versleutelingOpheffen);
+    versleutel->setEnabled(schrijfbaar && !kb_.Sleutel && Heeft(C::Versleutelen));
+    opheffen->setEnabled(schrijfbaar && kb_.Sleutel && Heeft(C::VersleutelingOpheffen));
   });
   bestand->addSeparator();
   Item(bestand, QStringLiteral("&Einde"), 0, [this](int) { close(); });
@@ -138,10 +151,10 @@ void TValdero::MaakMenus() {
   const std::pair<const char*, int> boekingen[] = {{"&Bijboeken", 1}, {"&Af boeken", 2}, {"&Wijzigen", 0},
                                                    {"&Kopiëren", 4},  {"&Transfereren", 8}, {"&Verwijderen", 3}};
   for (auto [opschrift, tag] : boekingen)
-    Item(trans, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(v.boeking));
+    Item(trans, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(V::Boeking));
   QMenu* over = Sub(trans, QStringLiteral("&Overschrijven"));
-  Item(over, QStringLiteral("&Af rekening naar tegenrek."), 6, [this](int t) { Boeking(t); }, heeft(v.boeking));
-  Item(over, QStringLiteral("&Bij rekening van tegenrek."), 5, [this](int t) { Boeking(t); }, heeft(v.boeking));
+  Item(over, QStringLiteral("&Af rekening naar tegenrek."), 6, [this](int t) { Boeking(t); }, heeft(V::Boeking));
+  Item(over, QStringLiteral("&Bij rekening van tegenrek."), 5, [this](int t) { Boeking(t); }, heeft(V::Boeking));
 
   QMenu* beleg = Sub(nullptr, QStringLiteral("Bele&ggingen"));
   const std::pair<const char*, int> beleggingen[] = {
@@ -149,18 +162,17 @@ void TValdero::MaakMenus() {
       {"&Kopen           (buy)", 15},    {"&Verkopen      (sell)", 16},     {"Ve&rwijderen   (remove)", 13},
       {"Waar&deren    (value)", 14},     {"&Rente/Divid   (change)", 17}};
   for (auto [opschrift, tag] : beleggingen)
-    Item(beleg, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(v.boeking));
+    Item(beleg, QString::fromUtf8(opschrift), tag, [this](int t) { Boeking(t); }, heeft(V::Boeking));
 
   // Overviews and charts need their window, and the selection dialog when
   // the command asks for it.
-  using RapportVenster = decltype(VensterHaken::overzicht) VensterHaken::*;
-  auto rapportHaak = [&v](int tag, RapportVenster venster) -> std::function<bool()> {
+  auto rapportNodig = [this](int tag, V venster) -> std::function<bool()> {
     const bool dialoog = OverzichtVoorschrift(tag).dialoog;
-    return [&v, venster, dialoog] { return (v.*venster) && (!dialoog || v.selectieDialoog); };
+    return [this, venster, dialoog] { return Heeft(venster) && (!dialoog || Heeft(V::Selectie)); };
   };
   QMenu* overz = Sub(nullptr, QStringLiteral("&Overzichten"));
   auto overzItem = [&](QMenu* m, const char* opschrift, int tag) {
-    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Overzicht(t); }, rapportHaak(tag, &VensterHaken::overzicht));
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Overzicht(t); }, rapportNodig(tag, V::Overzicht));
   };
   overzItem(overz, "&Rekeningen", 1);
   QMenu* groepen = Sub(overz, QStringLiteral("&Groepen"));
@@ -168,7 +180,7 @@ void TValdero::MaakMenus() {
   overzItem(groepen, "&Samengesteld", 6);
   overzItem(overz, "&Klassen", 10);
   overzItem(overz, "Re&laties", 16);
-  Item(overz, QStringLiteral("&Btw berekening"), 150, [this](int t) { Overzicht(t); }, heeft(v.btwOverzicht));
+  Item(overz, QStringLiteral("&Btw berekening"), 150, [this](int t) { Overzicht(t); }, heeft(V::BtwOverzicht));
   QMenu* begroting = Sub(overz, QStringLiteral("&Begroting"));
   overzItem(begroting, "IN/UIT per &jaar", 11);
   overzItem(begroting, "IN/UIT per &maand", 12);
@@ -185,12 +197,12 @@ void TValdero::MaakMenus() {
   overzItem(saldi, "&Alle rekeningen", 31);
   overzItem(saldi, "Rekening &Selectie", 32);
   overz->addSeparator();
-  Item(overz, QStringLiteral("&Zoeken"), 40, [this](int t) { Overzicht(t); }, heeft(v.zoeken));
-  Item(overz, QStringLiteral("&Exporteren"), 60, [this](int t) { Overzicht(t); }, heeft(v.exporteren));
+  Item(overz, QStringLiteral("&Zoeken"), 40, [this](int t) { Overzicht(t); }, heeft(V::Zoeken));
+  Item(overz, QStringLiteral("&Exporteren"), 60, [this](int t) { Overzicht(t); }, heeft(V::Exporteren));
 
   QMenu* graf = Sub(nullptr, QStringLiteral("Grafieken"));
   auto grafItem = [&](QMenu* m, const char* opschrift, int tag) {
-    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Grafiek(t); }, rapportHaak(tag, &VensterHaken::grafiek));
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Grafiek(t); }, rapportNodig(tag, V::Grafiek));
   };
   grafItem(graf, "Rekeningen", 101);
   grafItem(graf, "Groepen", 105);
@@ -213,8 +225,8 @@ void TValdero::MaakMenus() {
   beeld_->addSeparator();
 
   QMenu* extra = Sub(nullptr, QStringLiteral("&Extra"));
-  Item(extra, QStringLiteral("&Opties"), 0, [this](int) { Opties(0); }, heeft(v.opties));
-  Item(extra, QStringLiteral("&Persoonsdata"), 0, [this](int) { Persoonsdata(); }, heeft(v.persoonsdata));
+  Item(extra, QStringLiteral("&Opties"), 0, [this](int) { Opties(0); }, heeft(V::Opties));
+  Item(extra, QStringLiteral("&Persoonsdata"), 0, [this](int) { Persoonsdata(); }, heeft(V::Persoonsdata));
   Item(extra, QStringLiteral("Startup Max.venster"), 0, [this](int) { StartupToggle(); })
       ->setObjectName(QStringLiteral("StartupToggle"));
   // Every entry the program looks up by name must be there.

@@ -107,7 +107,7 @@ void TValdero::MaakPanelen() {
   auto startDatum = [this] {
     datumPanel_->hide();
     const QDate d = datumKeuze_->date();
-    if (levensloop_.startDatumOk) levensloop_.startDatumOk(MaakDatum(d.year(), d.month(), d.day()));
+    if (Heeft(LevensloopCommandos::Commando::StartDatum)) levensloop_->StartDatumOk(MaakDatum(d.year(), d.month(), d.day()));
   };
   connect(datumOk, &QPushButton::clicked, this, startDatum);
   connect(datumKeuze_, &QAbstractSpinBox::editingFinished, this, [this, startDatum] {
@@ -199,10 +199,10 @@ void TValdero::ToonDatumPanel(double datum) {
 void TValdero::NieuwKasOk() {
   switch (valDrKeuze_->checkedId()) {
     case 0:
-      if (levensloop_.nieuw) levensloop_.nieuw();
+      if (Heeft(LevensloopCommandos::Commando::Nieuw)) levensloop_->Nieuw();
       break;
     case 1:
-      if (levensloop_.open) levensloop_.open();
+      if (Heeft(LevensloopCommandos::Commando::Open)) levensloop_->Open();
       break;
     default:
       nieuwKasPanel_->hide();
@@ -249,19 +249,20 @@ void TValdero::SelectieEnter() {
     case SelectieSoort::Periode: {
       RapportVoorschrift v = voorschrift;
       v.periode = keuze->nummer;
-      if (vensters_.budget) vensters_.budget(selectieMode_, v);
+      if (Heeft(VensterOpeners::Venster::Budget)) vensters_->OpenBudget(selectieMode_, v);
       ZetUit(3, MenuItem::OpenGroep);
       ZetUit(3, MenuItem::OpenBudget);
       RegistreerNummer(3);
       return;
     }
     case SelectieSoort::Btw:
-      if (vensters_.btwOverzicht) vensters_.btwOverzicht(keuze->nummer, static_cast<int>(selectie_.regels.size()));
+      if (Heeft(VensterOpeners::Venster::BtwOverzicht))
+        vensters_->OpenBtwOverzicht(keuze->nummer, static_cast<int>(selectie_.regels.size()));
       ZetUit(kBtwVenster, selectieVrager_);
       RegistreerNummer(kBtwVenster);
       return;
     case SelectieSoort::Export:
-      if (vensters_.exporteren) vensters_.exporteren(keuze->nummer);
+      if (Heeft(VensterOpeners::Venster::Exporteren)) vensters_->Exporteer(keuze->nummer);
       ZetUit(9, selectieVrager_);
       RegistreerNummer(9);
       return;

@@ -57,7 +57,7 @@ void TValdero::MeldAf(int nummer) {
   // window frees both of its entries.
   for (int n : {nummer, nummer == 2 ? 3 : nummer == 3 ? 2 : nummer}) {
     for (const auto& a : uitgezet_[n])
-      if (a) a->setEnabled(gewenst_[a.data()] && (!haken_.count(a.data()) || haken_[a.data()]()));
+      if (a) a->setEnabled(gewenst_[a.data()] && (!nodig_.count(a.data()) || nodig_[a.data()]()));
     uitgezet_.erase(n);
   }
   if (nummer == 8) importMogelijk_ = true;
@@ -77,7 +77,7 @@ void TValdero::VernieuwVensterMenu() {
     // Numbers 2 and 3 are both the budget window.
     const int nummer = r.nummer == 2 ? 3 : r.nummer;
     connect(a, &QAction::triggered, this, [this, nummer] {
-      QWidget* w = nummer == 0 ? this : (vensters_.perNummer.count(nummer) ? vensters_.perNummer[nummer] : nullptr);
+      QWidget* w = nummer == 0 ? this : (vensters_ ? vensters_->VensterVan(nummer) : nullptr);
       if (!w) return;
       w->show();
       w->raise();

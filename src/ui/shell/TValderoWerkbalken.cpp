@@ -63,8 +63,8 @@ void TValdero::MaakWerkbalken() {
     return a;
   };
   auto nietig = [](int) {};
-  knop({"NieuwBtn", "Nieuw Valdero", "N", kGrijs, 0}, [this](int) { if (levensloop_.nieuw) levensloop_.nieuw(); });
-  knop({"OpenBtn", "Open Valdero", "O", kGrijs, 0}, [this](int) { if (levensloop_.open) levensloop_.open(); });
+  knop({"NieuwBtn", "Nieuw Valdero", "N", kGrijs, 0}, [this](int) { if (Heeft(LevensloopCommandos::Commando::Nieuw)) levensloop_->Nieuw(); });
+  knop({"OpenBtn", "Open Valdero", "O", kGrijs, 0}, [this](int) { if (Heeft(LevensloopCommandos::Commando::Open)) levensloop_->Open(); });
   knop({"OpenRekBtn", "Rekeningen", "R", kBlauw, 1}, [this](int) {
     if (Aan(MenuItem::OpenRekening)) OpenRekening();
   });
@@ -164,8 +164,8 @@ void TValdero::MaakMenuPanel() {
   menuPanel_->adjustSize();
   menuPanel_->move(12, 12);
 
-  connect(bank, &QPushButton::clicked, this, [this] { if (vensters_.rekeningBeheer) vensters_.rekeningBeheer(); });
-  connect(groep, &QPushButton::clicked, this, [this] { if (vensters_.groepBeheer) vensters_.groepBeheer(); });
+  connect(bank, &QPushButton::clicked, this, [this] { if (Heeft(VensterOpeners::Venster::RekeningBeheer)) vensters_->OpenRekeningBeheer(); });
+  connect(groep, &QPushButton::clicked, this, [this] { if (Heeft(VensterOpeners::Venster::GroepBeheer)) vensters_->OpenGroepBeheer(); });
   connect(agenda, &QPushButton::clicked, this, [this] { Agenda(); });
 
   popupBoeking_ = new QMenu(this);
@@ -221,7 +221,7 @@ void TValdero::MaakMenuPanel() {
   imp(keuze, "SNS", 13, "");
   imp(keuze, "Giro", 14, "");
   popupImport_->addAction(QStringLiteral("Mutaties Bewaren als..."), this, [this] {
-    if (vensters_.mutatiesBewarenAls) vensters_.mutatiesBewarenAls();
+    if (Heeft(VensterOpeners::Venster::Importeren)) vensters_->BewaarMutatiesAls();
   })->setStatusTip(QStringLiteral("Mutatie-file bewaren met een andere naam"));
   popupImport_->addAction(QStringLiteral("&Schrap"), this, [this] { importMogelijk_ = true; })
       ->setStatusTip(QStringLiteral("Stoppen"));
