@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
@@ -19,6 +20,13 @@
 using namespace valdero;
 
 namespace {
+
+// The budget window with its group dialog driven by the test.
+struct BediendBudget : TBudgetForm {
+  using TBudgetForm::TBudgetForm;
+  std::function<void(TNewBudgetDlg&)> voerder;
+  void BedienGroepDialoog(TNewBudgetDlg& d) override { voerder(d); }
+};
 
 struct Boek : test::BoekMetPoorten {
   Boek() : BoekMetPoorten(MaakDatum(2026, 3, 15)) {
@@ -142,7 +150,7 @@ class TstBudget : public QObject {
 
   void groepenMetKlasseLijstEnNieuweGroep() {
     Boek b;
-    TBudgetForm f(b.kb);
+    BediendBudget f(b.kb);
     QVERIFY(f.Open(1, 0, {}));
     QCOMPARE(f.windowTitle(), QString("Groepen"));
     QVERIFY(!Kind<QWidget>(f, "TotalBudPanel")->isVisible());
@@ -157,7 +165,7 @@ class TstBudget : public QObject {
     QVERIFY(!klassen->isVisible());
     QCOMPARE(QString::fromStdString(b.kb.GroepLijst[2].Klasse), QString(" V "));
 
-    f.dialoogVoerder = [](TNewBudgetDlg& d) {
+    f.voerder = [](TNewBudgetDlg& d) {
       auto* veld = d.findChild<QLineEdit*>("BudItemEdit");
       auto* keuze = d.findChild<QComboBox*>("BudItemBox");
       auto* verder = d.findChild<QPushButton*>("VerderBtn");

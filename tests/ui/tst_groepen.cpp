@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <functional>
 
 #include "TestBoek.h"
 #include "ui/groups/GroepRegelTekenaar.h"
@@ -18,6 +19,13 @@
 using namespace valdero;
 
 namespace {
+
+// The groups manager with its group dialog driven by the test.
+struct BediendBeheer : TBudbeheerForm {
+  using TBudbeheerForm::TBudbeheerForm;
+  std::function<void(TNewBudgetDlg&)> voerder;
+  void BedienGroepDialoog(TNewBudgetDlg& d) override { voerder(d); }
+};
 
 struct Boek : test::BoekMetPoorten {
   Boek() : BoekMetPoorten(45000) {
@@ -217,8 +225,8 @@ class TestGroepen : public QObject {
 
   void managerAddsAGroupThroughTheDialogSortsAndSavesOnOk() {
     Boek b;
-    TBudbeheerForm f(b.kb);
-    f.dialoogVoerder = [](TNewBudgetDlg& d) {
+    BediendBeheer f(b.kb);
+    f.voerder = [](TNewBudgetDlg& d) {
       for (const char* s : {"", "Huur", "300", "", "10", "U"}) Stap(d, s);
     };
     f.Begin();
@@ -248,9 +256,9 @@ class TestGroepen : public QObject {
 
   void managerEditsTheSelectedGroup() {
     Boek b;
-    TBudbeheerForm f(b.kb);
+    BediendBeheer f(b.kb);
     f.ZetWeergave({1, 1});
-    f.dialoogVoerder = [](TNewBudgetDlg& d) {
+    f.voerder = [](TNewBudgetDlg& d) {
       for (const char* s : {"", "Wagen", "201", " U "}) Stap(d, s);
     };
     f.Begin();

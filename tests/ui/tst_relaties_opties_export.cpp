@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
+#include <functional>
 
 #include "TestBoek.h"
 #include "model/core/SaldoMatrix.h"
@@ -28,6 +29,13 @@
 using namespace valdero;
 
 namespace {
+
+// The relations window with its relation dialog driven by the test.
+struct BediendeRelaties : TRelatieForm {
+  using TRelatieForm::TRelatieForm;
+  std::function<int(TRelatieDlg&)> voerder;
+  int BedienRelatieDialoog(TRelatieDlg& d) override { return voerder(d); }
+};
 
 // Three bank lines with counter accounts, the default configuration, the
 // book's file on disk.
@@ -128,11 +136,11 @@ void TstRelatiesOptiesExport::relatieVensterBouwtEnBewaartGetypteCellen() {
 
 void TstRelatiesOptiesExport::relatieDialoogSchrijftInDeRij() {
   Boek b;
-  TRelatieForm venster(b.kb);
+  BediendeRelaties venster(b.kb);
   QVERIFY(venster.Open());
   auto* raster = Kind<QTableWidget>(venster, "RelatieGrid");
   raster->setCurrentCell(1, 1);
-  venster.dialoogVoerder = [](TRelatieDlg& dlg) {
+  venster.voerder = [](TRelatieDlg& dlg) {
     Actief(dlg);
     if (dlg.windowTitle() != "Relatie gegevens") qFatal("titel");
     auto* adres = Kind<QLineEdit>(dlg, "AdresEdit");

@@ -50,7 +50,7 @@ class TestVoortgang : public QObject {
     VoortgangVenster venster(0);
     venster.ZetOuder(&hoofd);
     int voorTonen = 0;
-    venster.ZetVoorTonen([&voorTonen] { ++voorTonen; });
+    QObject::connect(&venster, &VoortgangVenster::VoorTonen, [&voorTonen] { ++voorTonen; });
     venster.Begin("Bewaren Valdr26.vdr", 2000);
     QProgressDialog* d = venster.Dialoog();
     QVERIFY(d);

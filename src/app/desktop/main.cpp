@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
 
   QtBerichten berichten(titel);
-  berichten.ZetVoorDialoog([&splash] {
+  QObject::connect(&berichten, &QtBerichten::DialoogKomt, [&splash] {
     if (splash) splash->hide();
   });
   SysteemKlok klok;
@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
   // Loading or saving a large book, a large report, an export or a bank file
   // shows a progress bar; the book of every Open is this one.
   VoortgangVenster voortgang;
-  voortgang.ZetVoorTonen([&splash] {
+  QObject::connect(&voortgang, &VoortgangVenster::VoorTonen, [&splash] {
     if (splash) splash->hide();
   });
   Kasboek kb({berichten, klok, getalnotatie, printer, bestanden, voortgang});
@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
 
   HelpVenster help;
   auto helpVoor = [&help](int topic) { help.Toon(topic); };
-  berichten.ZetHelp(helpVoor);
+  QObject::connect(&berichten, &QtBerichten::HelpGevraagd, &help, helpVoor);
 
   const std::string argument =
       argc > 1 ? BoekArgumentInMap(kb, QString::fromLocal8Bit(argv[1]).toStdString()) : std::string();
@@ -153,18 +153,18 @@ int main(int argc, char* argv[]) {
 
   // The bank statements (window 8), with the comparison window and the
   // account or group selection it opens; a new account is made with the
-  // account dialog.
+  // account dialog, a group it does not know with the group dialog.
   TCompareForm vergelijk(&hoofd);
   TSelectMutForm selectie(&hoofd);
-  TAfschriftForm afschrift(kb, vergelijk, selectie, &rekeningDlg, &hoofd);
-  QObject::connect(&afschrift, &TAfschriftForm::HelpGevraagd, &help, helpVoor);
-  vensters.KoppelAfschrift(afschrift);
   TNewBudgetDlg groepDlg(kb, &hoofd);
-  afschrift.nieuweGroep = [&kb, &groepDlg](const std::string& kode) -> std::optional<std::string> {
+  auto nieuweGroep = [&kb, &groepDlg](const std::string& kode) -> std::optional<std::string> {
     const GroepResultaat r = groepDlg.NieuweGroep(kb.MaxGroep() + 1, kode, "", " U ", GroepWeergave{});
     if (!r.gelukt) return std::nullopt;
     return r.kode;
   };
+  TAfschriftForm afschrift(kb, vergelijk, selectie, &rekeningDlg, nieuweGroep, &hoofd);
+  QObject::connect(&afschrift, &TAfschriftForm::HelpGevraagd, &help, helpVoor);
+  vensters.KoppelAfschrift(afschrift);
 
   // The groups manager of the action panel's "Groepen".
   TBudbeheerForm groepBeheer(kb, &hoofd);

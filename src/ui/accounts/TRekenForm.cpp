@@ -264,7 +264,7 @@ void TRekenForm::KiesUitLijst(QListWidget* lijst) {
 
 void TRekenForm::Sorteren() {
   model_.VoorSorteren();
-  Sorteer(kb_, SorteerOnderwerp::Rekeningen, this, sorteerVoerder);
+  Sorteer(kb_, SorteerOnderwerp::Rekeningen, this, [this](TSortDlg& dlg) { BedienSortering(dlg); });
   model_.NaSorteren();
   ToonTabel();
 }
@@ -306,5 +306,7 @@ bool TRekenForm::eventFilter(QObject* o, QEvent* e) {
   }
   return QWidget::eventFilter(o, e);
 }
+
+void TRekenForm::BedienSortering(TSortDlg& dlg) { dlg.exec(); }
 
 }  // namespace valdero

@@ -31,9 +31,6 @@ class TRekenForm : public QWidget {
   // "Open &Rekening": fills the grid, shows the window, row 1, column 1.
   void Open();
 
-  // Runs the sort dialog; by default modally. Tests click in it here.
-  std::function<void(TSortDlg&)> sorteerVoerder;
-
   const RekeningTabel& Model() const { return model_; }
 
  signals:
@@ -43,6 +40,8 @@ class TRekenForm : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // Runs the sort dialog, modally; a test derives to click in it instead.
+  virtual void BedienSortering(TSortDlg& dlg);
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 

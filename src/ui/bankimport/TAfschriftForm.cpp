@@ -36,9 +36,15 @@ const QColor kVerwerktKleur(128, 128, 128);
 }  // namespace
 
 TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutForm& selectie,
-                               RekeningDialoogVoerder* rekeningDialoog, QWidget* parent)
-    : QWidget(parent, Qt::Window), kb_(kb), vergelijk_(vergelijk), selectie_(selectie),
-      rekeningDialoog_(rekeningDialoog) {
+                               RekeningDialoogVoerder* rekeningDialoog,
+                               std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      kb_(kb),
+      vergelijk_(vergelijk),
+      selectie_(selectie),
+      rekeningDialoog_(rekeningDialoog),
+      nieuweGroep_(std::move(nieuweGroep)) {
   setWindowTitle(QString::fromLatin1(AfschriftModel::kTitel));
   auto* laag = new QVBoxLayout(this);
   kop_ = new QLabel(this);
@@ -110,7 +116,7 @@ bool TAfschriftForm::LeesBestand(int tag, const std::string& pad) {
 
 void TAfschriftForm::NeemOver(double startDatum) {
   afstemming_ = std::make_unique<Afstemming>(kb_, selectie_, vergelijk_);
-  afstemming_->nieuweGroep = nieuweGroep;
+  afstemming_->nieuweGroep = nieuweGroep_;
   model_ = std::make_unique<AfschriftModel>(kb_, *run_, *afstemming_);
   // The list follows the run: the line being reconciled selected, the lines
   // dealt with above it.

@@ -29,8 +29,13 @@ class TSelectMutForm;
 class TAfschriftForm : public QWidget {
   Q_OBJECT
  public:
+  // `nieuweGroep` creates a group the comparison window does not know (the
+  // group dialog in the program): the new code, or nothing when it was not
+  // created. Without it every new group fails.
   TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutForm& selectie,
-                 RekeningDialoogVoerder* rekeningDialoog, QWidget* parent = nullptr);
+                 RekeningDialoogVoerder* rekeningDialoog,
+                 std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep = {},
+                 QWidget* parent = nullptr);
   ~TAfschriftForm() override;
 
   // The import of a menu tag up to the start date; true when the window
@@ -43,10 +48,6 @@ class TAfschriftForm : public QWidget {
   void NeemOver(double startDatum);
   // "Mutaties Bewaren als...": copies the bank file to another name.
   void BewaarBankbestandAls();
-
-  // Creates a group the comparison window does not know (the group dialog);
-  // the new code, or nothing when it was not created.
-  std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep;
 
   AfschriftModel* Model() { return model_.get(); }
   Afstemming* Afstemmer() { return afstemming_.get(); }
@@ -68,6 +69,7 @@ class TAfschriftForm : public QWidget {
   TCompareForm& vergelijk_;
   TSelectMutForm& selectie_;
   RekeningDialoogVoerder* rekeningDialoog_;
+  std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep_;
   std::unique_ptr<BankImport> run_;
   std::unique_ptr<Afstemming> afstemming_;
   std::unique_ptr<AfschriftModel> model_;

@@ -146,12 +146,11 @@ void TBudbeheerForm::Vul() {
 }
 
 void TBudbeheerForm::Voer(TNewBudgetDlg& dlg) {
-  if (dialoogVoerder)
-    dialoogVoerder(dlg);
-  else
-    dlg.Wacht();
+  BedienGroepDialoog(dlg);
   dlg.hide();
 }
+
+void TBudbeheerForm::BedienGroepDialoog(TNewBudgetDlg& dlg) { dlg.Wacht(); }
 
 void TBudbeheerForm::NieuweGroepKlik() {
   if (!dialoog_) dialoog_ = std::make_unique<TNewBudgetDlg>(kb_, this);

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QMetaMethod>
-#include <functional>
 #include <memory>
 
 #include "model/groups/GroepWeergave.h"
@@ -36,10 +35,6 @@ class TBudbeheerForm : public QDialog {
   // Fills the list; what Toon does before it waits.
   void Begin();
 
-  // Runs the group dialog once it has been prepared; by default modally.
-  // Tests drive the dialog's widgets here instead.
-  std::function<void(TNewBudgetDlg&)> dialoogVoerder;
-
   const GroepBeheer& Beheer() const { return beheer_; }
 
  signals:
@@ -51,6 +46,9 @@ class TBudbeheerForm : public QDialog {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
+  // Runs the group dialog once it has been prepared, modally; a test
+  // derives to drive the dialog's widgets instead.
+  virtual void BedienGroepDialoog(TNewBudgetDlg& dlg);
 
  private:
   // Whether anything listens to one of the requests above.

@@ -280,10 +280,7 @@ void TBudgetForm::Navigeer(int knop) {
 void TBudgetForm::NieuweGroep() {
   if (!dialoog_) dialoog_ = std::make_unique<TNewBudgetDlg>(kb_, this);
   dialoog_->BeginNieuw(model_.NieuwePositie(), "zzzz", "", " -", model_.Weergave());
-  if (dialoogVoerder)
-    dialoogVoerder(*dialoog_);
-  else
-    dialoog_->Wacht();
+  BedienGroepDialoog(*dialoog_);
   dialoog_->hide();
   const GroepResultaat uit = dialoog_->Model()->Uitslag();
   model_.NaNieuweGroep(uit.gelukt, uit.kode);
@@ -295,10 +292,7 @@ void TBudgetForm::BewerkGroep() {
   if (!dialoog_) dialoog_ = std::make_unique<TNewBudgetDlg>(kb_, this);
   const std::string oudeKode = kb_.GroepLijst[static_cast<std::size_t>(positie)].Kode;
   dialoog_->BeginWijzig(positie, model_.Weergave());
-  if (dialoogVoerder)
-    dialoogVoerder(*dialoog_);
-  else
-    dialoog_->Wacht();
+  BedienGroepDialoog(*dialoog_);
   dialoog_->hide();
   model_.NaBewerken(oudeKode);
 }
@@ -326,7 +320,7 @@ void TBudgetForm::KiesKlasse() {
 
 void TBudgetForm::Sorteren() {
   model_.BewaarAlles();
-  Sorteer(kb_, SorteerOnderwerp::Groepen, this, sorteerVoerder);
+  Sorteer(kb_, SorteerOnderwerp::Groepen, this, [this](TSortDlg& dlg) { BedienSortering(dlg); });
   model_.NaSorteren();
   ToonTabel();
 }
@@ -373,5 +367,9 @@ bool TBudgetForm::eventFilter(QObject* o, QEvent* e) {
   }
   return QWidget::eventFilter(o, e);
 }
+
+void TBudgetForm::BedienGroepDialoog(TNewBudgetDlg& dlg) { dlg.Wacht(); }
+
+void TBudgetForm::BedienSortering(TSortDlg& dlg) { dlg.exec(); }
 
 }  // namespace valdero

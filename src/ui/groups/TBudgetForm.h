@@ -36,11 +36,6 @@ class TBudgetForm : public QWidget {
   // Refills the grid from the book (groups added or removed elsewhere).
   void Ververs();
 
-  // Runs the group dialog once it has been prepared, and the sort dialog;
-  // by default modally. Tests drive their widgets here instead.
-  std::function<void(TNewBudgetDlg&)> dialoogVoerder;
-  std::function<void(TSortDlg&)> sorteerVoerder;
-
   const GroepTabel& Model() const { return model_; }
   // The window-list number: 2 for the groups, 3 for a budget.
   int Nummer() const { return model_.MetBedragen() ? 3 : 2; }
@@ -52,6 +47,10 @@ class TBudgetForm : public QWidget {
  protected:
   void closeEvent(QCloseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  // Run the group dialog once it has been prepared, and the sort dialog,
+  // modally; a test derives to drive their widgets instead.
+  virtual void BedienGroepDialoog(TNewBudgetDlg& dlg);
+  virtual void BedienSortering(TSortDlg& dlg);
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:

@@ -214,7 +214,7 @@ void TRelatieForm::Bewerk() {
   NeemRijen();
   if (!dialoog_) dialoog_ = new TRelatieDlg(this);
   dialoog_->Zet(model_.rijen[static_cast<std::size_t>(rij)]);
-  const int uitslag = dialoogVoerder ? dialoogVoerder(*dialoog_) : dialoog_->exec();
+  const int uitslag = BedienRelatieDialoog(*dialoog_);
   dialoog_->hide();
   if (uitslag == QDialog::Accepted) {
     model_.rijen[static_cast<std::size_t>(rij)] = dialoog_->Lees();
@@ -238,5 +238,7 @@ void TRelatieForm::closeEvent(QCloseEvent* e) {
   QWidget::closeEvent(e);
   emit Gesloten();
 }
+
+int TRelatieForm::BedienRelatieDialoog(TRelatieDlg& dlg) { return dlg.exec(); }
 
 }  // namespace valdero

@@ -29,9 +29,6 @@ class TRelatieForm : public QWidget {
   // false (after the warning) when the book holds no relations.
   bool Open(QWidget* hoofdvenster = nullptr);
 
-  // Runs the relation dialog; by default modally. Tests drive its widgets.
-  std::function<int(TRelatieDlg&)> dialoogVoerder;
-
   RelatieVenster& Model() { return model_; }
 
  signals:
@@ -40,6 +37,8 @@ class TRelatieForm : public QWidget {
  protected:
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
+  // Runs the relation dialog, modally; a test derives to drive its widgets.
+  virtual int BedienRelatieDialoog(TRelatieDlg& dlg);
 
  private:
   void ToonRijen();

@@ -384,12 +384,7 @@ QWidget* TOptiesForm::MaakPrintPagina() {
     p.KiesPrinter(i);
     ToonPrint();
   });
-  auto font = [this](QFont& f) {
-    if (kiesFont) return kiesFont(f);
-    bool gekozen = false;
-    f = QFontDialog::getFont(&gekozen, f, this);
-    return gekozen;
-  };
+  auto font = [this](QFont& f) { return KiesFont(f); };
   connect(printerFont, &QPushButton::clicked, this, [this, &p, font] {
     QFont f(QTekst(kb_.printer().FontNaam()), kb_.printer().FontGrootte());
     if (!font(f)) return;
@@ -594,6 +589,12 @@ bool TOptiesForm::eventFilter(QObject* o, QEvent* e) {
     return QDialog::eventFilter(o, e);
   }
   return true;
+}
+
+bool TOptiesForm::KiesFont(QFont& f) {
+  bool gekozen = false;
+  f = QFontDialog::getFont(&gekozen, f, this);
+  return gekozen;
 }
 
 }  // namespace valdero

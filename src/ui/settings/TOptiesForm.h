@@ -35,9 +35,6 @@ class TOptiesForm : public QDialog {
   // What Toon does before it waits.
   void Begin(int pagina);
 
-  // The font dialogs of "Printer&Font" and "&VensterFont"; tests answer them.
-  std::function<bool(QFont&)> kiesFont;
-
   OptiesModel& Model() { return model_; }
 
  public slots:
@@ -46,6 +43,9 @@ class TOptiesForm : public QDialog {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
+  // The font dialogs of "Printer&Font" and "&VensterFont"; a test derives
+  // to answer them.
+  virtual bool KiesFont(QFont& f);
 
  private:
   QWidget* MaakKlassePagina();

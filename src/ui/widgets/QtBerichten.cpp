@@ -60,7 +60,7 @@ std::optional<std::string> QtBerichten::VraagWachtwoordzin(const WachtwoordzinVr
 
 int QtBerichten::BerichtDlg(const std::string& tekst, BerichtSoort soort, int knoppen, int helpTopic) {
   Voor();
-  return ToonBericht(tekst, soort, knoppen, helpTopic, titel_, ouder_, help_);
+  return ToonBericht(tekst, soort, knoppen, helpTopic, titel_, ouder_, [this](int topic) { emit HelpGevraagd(topic); });
 }
 
 std::optional<std::string> QtBerichten::OpenDialoog(const BestandsDialoog& d) {

@@ -2,26 +2,22 @@
 // The message port of the desktop program: the own message dialog, the
 // platform's file dialogs and the system beep.
 
+#include <QObject>
 #include <QString>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 #include "model/core/Berichten.h"
 
 namespace valdero {
 
-class QtBerichten : public Berichten {
+class QtBerichten : public QObject, public Berichten {
+  Q_OBJECT
  public:
   explicit QtBerichten(QString applicatieTitel) : titel_(std::move(applicatieTitel)) {}
 
   // The window the dialogs belong to; may change once the main window exists.
   void ZetOuder(QWidget* ouder) { ouder_ = ouder; }
-  // What the Help button of a message does.
-  void ZetHelp(std::function<void(int)> help) { help_ = std::move(help); }
-  // Runs before every dialog: start-up hides the splash so that it cannot
-  // cover a question.
-  void ZetVoorDialoog(std::function<void()> voor) { voor_ = std::move(voor); }
 
   int BerichtDlg(const std::string& tekst, BerichtSoort soort, int knoppen, int helpTopic) override;
   std::optional<std::string> OpenDialoog(const BestandsDialoog& dialoog) override;
@@ -29,15 +25,18 @@ class QtBerichten : public Berichten {
   void Piep() override;
   std::optional<std::string> VraagWachtwoordzin(const WachtwoordzinVraag& vraag) override;
 
+ signals:
+  // The Help button of a message, with its topic.
+  void HelpGevraagd(int topic);
+  // Just before every dialog: start-up hides the splash so that it cannot
+  // cover a question.
+  void DialoogKomt();
+
  private:
   QString titel_;
   QPointer<QWidget> ouder_;
-  std::function<void(int)> help_;
-  std::function<void()> voor_;
 
-  void Voor() const {
-    if (voor_) voor_();
-  }
+  void Voor() { emit DialoogKomt(); }
 };
 
 // "Omschrijving|*.ext|Ander|*.x" becomes "Omschrijving (*.ext);;Ander (*.x)".

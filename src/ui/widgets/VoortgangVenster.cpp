@@ -71,7 +71,7 @@ void VoortgangVenster::Stap(std::uint64_t gedaan) {
     // Nothing is processed before the dialog shows: no input can slip into
     // another window while none blocks it.
     if (sinds_.elapsed() < minimumDuurMs_ || deel >= kSchaal) return;
-    if (voor_) voor_();
+    emit VoorTonen();
     dialoog_->setValue(deel);
     dialoog_->show();
   } else {

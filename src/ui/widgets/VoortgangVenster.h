@@ -18,7 +18,7 @@
 #include <QPointer>
 #include <QElapsedTimer>
 #include <cstdint>
-#include <functional>
+#include <QObject>
 #include <string_view>
 
 #include "model/core/Voortgang.h"
@@ -28,7 +28,8 @@ class QWidget;
 
 namespace valdero {
 
-class VoortgangVenster : public Voortgang {
+class VoortgangVenster : public QObject, public Voortgang {
+  Q_OBJECT
  public:
   static constexpr int kMinimumDuurMs = 300;
 
@@ -40,9 +41,6 @@ class VoortgangVenster : public Voortgang {
   // The window the dialog stands over; may change once the main window
   // exists.
   void ZetOuder(QWidget* ouder);
-  // Runs just before the dialog shows: start-up hides the splash, which
-  // stays on top of every window and would cover the dialog.
-  void ZetVoorTonen(std::function<void()> voor) { voor_ = std::move(voor); }
 
   void Begin(std::string_view wat, std::uint64_t totaal) override;
   void Stap(std::uint64_t gedaan) override;
@@ -51,12 +49,16 @@ class VoortgangVenster : public Voortgang {
   // The dialog, once work has needed it (for the tests).
   QProgressDialog* Dialoog() const;
 
+ signals:
+  // Just before the dialog shows: start-up hides the splash, which stays on
+  // top of every window and would cover the dialog.
+  void VoorTonen();
+
  private:
   static constexpr int kSchaal = 1000;  // the bar counts thousandths
 
   QPointer<QWidget> ouder_;
   QPointer<QProgressDialog> dialoog_;
-  std::function<void()> voor_;
   int minimumDuurMs_;
   int diepte_ = 0;
   std::uint64_t totaal_ = 0;
