@@ -203,6 +203,8 @@ class BoekingModel : private BoekingStand {
   // RecordKoers: the rate the working amount is read and shown with.
   double RecordKoers() const;
   void TekenGrid();
+  // The warning with an OK button.
+  void Waarschuw(const std::string& tekst);
 
   RecordKiezer& kiezer_;
   BoekingVensters& vensters_;
@@ -247,8 +249,11 @@ class BoekingModel : private BoekingStand {
   void ToonWerkBedrag();
   void Herwaardeer();
 
-  // Legs
+  // Legs: each kind of booking shapes its own (BoekingOverboeking.cpp,
+  // BoekingEffecten.cpp).
   void PasRegelToe(RegelSoort soort, TKas& kas, const std::string& groepNaam);
+  void PasOverboekingToe(RegelSoort soort, TKas& kas);
+  void PasEffectenToe(RegelSoort soort, TKas& kas, const std::string& groepNaam);
   std::string RekeningNaam(int rekNr) const;
   void Overboeken();
   void BewaarStappen();

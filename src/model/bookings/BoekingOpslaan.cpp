@@ -1,5 +1,6 @@
-// Saving: the quiet handler run, the saving steps, and the two operations
-// that change the transactions list (a new record of one leg, a change).
+// Saving: the quiet handler run, the saving steps, and the new record of one
+// leg in the transactions list (each kind of booking shapes its legs in its
+// own file; a change is in BoekingWijzigen.cpp).
 
 #include "model/bookings/BoekModi.h"
 #include "model/core/Domein.h"
@@ -12,13 +13,6 @@
 #include "model/core/TekstHulp.h"
 
 namespace valdero {
-namespace {
-
-void Waarschuw(Kasboek& kb, const std::string& tekst) {
-  kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
-}
-
-}  // namespace
 
 bool BoekingModel::Bewaar() {
   // Without a record on the panel there is nothing to save.
@@ -88,16 +82,6 @@ void BoekingModel::NaBewaren() {
   menu = modus::IsEffecten(boekModus) ? Menu::Beleg : Menu::Boek;
 }
 
-void BoekingModel::Overboeken() {
-  // A transfer to the same account moves nothing.
-  if (werk.RekNr == werk.TegenRek) return;
-  const bool tegen = VoegBoekingToe(RegelSoort::Tegen);
-  if (!Vraag(kb, "Wilt u ook overboeken naar tegenrekening")) return;
-  const bool eigen = VoegBoekingToe(RegelSoort::Eigen);
-  // Only claim both records when both were posted.
-  if (tegen && eigen) Mededeling(kb, "Kasrecords van beide rekeningen gered");
-}
-
 bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
   if ((soort == RegelSoort::Tegen || soort == RegelSoort::Eigen) && werk.RekNr == werk.TegenRek)
     return false;
@@ -111,7 +95,7 @@ bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
   int rekMis = 0, groepMis = 0;
   const Status status = BoekInMatrix(kb, kas.GroepKode, kas.RekNr, true, rekMis, groepMis, kas.Bedrag);
   if (!status.Gelukt() || kas.RekNr == 0) {
-    Waarschuw(kb, "Transactie is niet verwerkt");
+    Waarschuw("Transactie is niet verwerkt");
     return false;
   }
   const int rekNr = kas.RekNr;
@@ -122,82 +106,17 @@ bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
 }
 
 void BoekingModel::PasRegelToe(RegelSoort soort, TKas& kas, const std::string& groepNaam) {
-  const int m = boekModus;
-  const int a = werk.RekNr, b = werk.TegenRek;
-  const std::string naamA = RekeningNaam(a), naamB = RekeningNaam(b);
-  auto opm = [&](const std::string& tekst) {
-    if (!opmCheck) kas.Omschrijving = tekst;
-  };
   switch (soort) {
-    case RegelSoort::Hoofd:
-      if (!modus::IsEffecten(m)) return;
-      kas.Relatie = naamA;
-      if (m == modus::Aanschaffen || m == modus::Kopen) {
-        kas.ActieKode = "AS";
-        opm("Aanschaf Aandeel" + groepNaam);
-      } else if (m == modus::Inwisselen || m == modus::Verkopen) {
-        kas.ActieKode = "RS";
-        opm("Afvoer Aandeel " + groepNaam);
-      } else if (m == modus::Waarderen) {
-        kas.ActieKode = "VS";
-        const double tegen = oud.bedrag / RecordKoers();
-        opm((werk.Bedrag + tegen > 0 ? "Toename waarde van " : "Afname waarde van ") + groepNaam);
-      } else if (m == modus::RenteDividend) {
-        kas.ActieKode = "ID";
-      }
-      return;
     case RegelSoort::Tegen:
-      kas.RekNr = b;
-      kas.TegenRek = a;
-      kas.VolgBlad = werk.TegenVolgBlad;
-      kas.TegenVolgBlad = werk.VolgBlad;
-      kas.GroepKode = kKruispostKode;
-      kas.ActieKode = "OB";
-      kas.Bedrag = -werk.Bedrag;
-      opm((modus::Familie(m) == 6 ? "Overboeken van " : "Overboeken naar ") + naamA);
-      kas.Relatie = Kap(naamA, 32);
-      return;
     case RegelSoort::Eigen:
-      kas.GroepKode = kKruispostKode;
-      kas.ActieKode = "OB";
-      opm((modus::Familie(m) == 5 ? "Overboeken van " : "Overboeken naar ") + naamB);
-      kas.Relatie = Kap(naamA, 32);
+      PasOverboekingToe(soort, kas);
       return;
+    case RegelSoort::Hoofd:
     case RegelSoort::Kas:
-      kas.GroepKode = EigenGroepKode(a);
-      kas.Bedrag = -werk.Bedrag;
-      kas.ActieKode = m == modus::Kopen ? "BS" : "SS";
-      opm(m == modus::Kopen ? "Aankoop Aandeel" + groepNaam : "Verkoop Aandeel " + groepNaam);
-      kas.Relatie = naamA;
-      return;
     case RegelSoort::Tegenboeking:
-      kas.ActieKode = "VS";
-      kas.Relatie = naamA;
-      opm("Oorspronkelijke waarde van " + groepNaam);
-      kas.Bedrag = oud.bedrag / RecordKoers();
+      PasEffectenToe(soort, kas, groepNaam);
       return;
   }
-}
-
-void BoekingModel::WijzigBoeking(int positie) {
-  if (positie < 1 || positie > kb.MaxKas()) return;
-  TKas kas = werk;
-  kas.Index = positie;
-  kas.Bedrag = kas.Bedrag * static_cast<double>(kas.MuntKoers);
-  // The old amount leaves the side it was booked on (oud.bedrag is negated).
-  const bool mislukt = !HaalUitMatrix(kb, oud.groep, oud.rekening, -oud.bedrag).Gelukt();
-  // The change is kept either way; the list stays in its order.
-  kb.KasLijst.erase(kb.KasLijst.begin() + positie);
-  PlaatsKas(kb, std::move(kas));
-  if (mislukt) {
-    Waarschuw(kb, "Transactie is niet verwerkt");
-    return;
-  }
-  int rekMis = 0, groepMis = 0;
-  // An unknown group or account was reported; the record stays as typed.
-  static_cast<void>(BoekInMatrix(kb, werk.GroepKode, werk.RekNr, true, rekMis, groepMis,
-                                 werk.Bedrag * static_cast<double>(werk.MuntKoers)));
-  if (gridModus == 0) TekenGrid();
 }
 
 }  // namespace valdero

@@ -21,6 +21,10 @@ BoekingModel::BoekingModel(Kasboek& boek, RecordKiezer& kiezer, BoekingVensters&
     velden[t].zichtbaar = false;
 }
 
+void BoekingModel::Waarschuw(const std::string& tekst) {
+  kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
+}
+
 bool BoekingModel::Start(int m, bool versVlag) {
   vers = versVlag;
   splitModus = false;
@@ -72,60 +76,6 @@ bool BoekingModel::Start(int m, bool versVlag) {
   }
   KlaarOmTeTonen();
   return true;
-}
-
-bool BoekingModel::StartMetRecord(int m, int positie) {
-  if (positie < 1 || positie > kb.MaxKas()) return false;
-  vers = true;
-  splitModus = false;
-  kopieGekozen = false;
-  boekModus = m == modus::ExternEffWijzigen ? modus::EffWijzigen : modus::Wijzigen;
-  werk = kb.KasLijst[static_cast<std::size_t>(positie)];
-  oud = {-werk.Bedrag, werk.GroepKode, werk.RekNr};
-  recordIndex = positie;
-  sluitNaBewaren = true;
-  KlaarOmTeTonen();
-  return true;
-}
-
-bool BoekingModel::KiesRecord(const std::string& titel, bool metKopie, bool alsKopie) {
-  const KiesResultaat k = kiezer_.KiesRecord(boekModus, titel);
-  if (!k.gekozen) return false;
-  const int p = k.positie;
-  if (p < 1 || p > kb.MaxKas()) return false;
-  werk = kb.KasLijst[static_cast<std::size_t>(p)];
-  if (metKopie && k.kopie) {
-    kopieGekozen = true;
-    werk.Datum = kb.Vandaag();
-    recordIndex = kb.MaxKas() + 1;
-  } else if (alsKopie) {
-    recordIndex = kb.MaxKas() + 1;
-  } else {
-    oud = {-werk.Bedrag, werk.GroepKode, werk.RekNr};
-    recordIndex = p;
-  }
-  return true;
-}
-
-void BoekingModel::StartVerwijderen() {
-  const bool effecten = boekModus == modus::EffVerwijderen;
-  const KiesResultaat k = kiezer_.KiesRecord(
-      boekModus, effecten ? "Zoek belegging om te verwijderen" : "Zoek boeking om te verwijderen");
-  // The rows of a multi-row pick need not be adjacent: delete exactly those.
-  std::vector<int> posities = k.posities;
-  if (posities.empty() && k.gekozen) posities.push_back(k.positie);
-  if (!posities.empty()) {
-    const std::string n = std::to_string(posities.size());
-    const std::string vraagTekst =
-        effecten ? "Weet u zeker dat u dit record wilt verwijderen ? "
-                 : "Weet u zeker dat u " + n + " record(s) wilt verwijderen ? ";
-    if (Vraag(kb, vraagTekst)) {
-      const int weg = VerwijderBoekingen(kb, posities);
-      bewaar_(kb);
-      Mededeling(kb, "Totaal " + std::to_string(weg) + " Kasrecord(s) verwijderd");
-    }
-  }
-  vensterGesloten = false;
 }
 
 void BoekingModel::NieuwRecord() {

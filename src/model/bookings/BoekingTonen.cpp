@@ -39,34 +39,6 @@ void BoekingModel::ToonGroep() {
   velden[veld::Groep].tekst = g ? GroepTekst(*g) : werk.GroepKode;
 }
 
-double BoekingModel::RecordKoers() const {
-  double k = 0;
-  if (modus::ToontBestaand(boekModus)) {
-    k = werk.MuntKoers;
-  } else if (werk.Munt >= 0 && werk.Munt < static_cast<int>(kb.ValutaLijst.size())) {
-    k = kb.ValutaLijst[static_cast<std::size_t>(werk.Munt)].Koers;
-  }
-  // A rate of 0 would turn every amount into infinity; read it as 1.
-  return k == 0 ? 1.0 : k;
-}
-
-// A working amount (transaction currency) as the amount field shows it.
-std::string BoekingModel::WerkBedragTekst(double bedrag) {
-  if (kb.weergave.HulpMunt == kb.BasisMunt) return BedragTekst(kb, bedrag);
-  return BedragTekst(kb, bedrag * RecordKoers());
-}
-
-// A stored amount (base currency) as the amount field shows it.
-std::string BoekingModel::OpgeslagenBedragTekst(double opgeslagen) {
-  if (kb.weergave.HulpMunt == kb.BasisMunt) return BedragTekst(kb, opgeslagen / RecordKoers());
-  return BedragTekst(kb, opgeslagen);
-}
-
-void BoekingModel::ToonWerkBedrag() {
-  velden[veld::Bedrag].tekst = WerkBedragTekst(werk.Bedrag);
-  velden[veld::Bedrag].rood = werk.Bedrag < 0;
-}
-
 std::pair<double, std::string> BoekingModel::NieuwSaldo(int rekNr, double erbij) {
   const double som = RekeningSaldo(kb, rekNr) + erbij;
   return {som, Kap(BedragTekst(kb, som), 15)};
@@ -229,27 +201,6 @@ void BoekingModel::VulGeschiedenis() {
   else
     velden[veld::Omschrijving].tekst = Getrimd(werk.Omschrijving);
   opmZichtbaar = true;
-}
-
-void BoekingModel::Herwaardeer() {
-  const double waarde = GroepSaldo(kb, werk.GroepKode);
-  werk.Bedrag = waarde / RecordKoers();
-  oud.bedrag = -waarde;
-  ToonWerkBedrag();
-  // An earlier record of the group worth the current value tells the number
-  // of shares and the price.
-  const long doel = std::lround(waarde);
-  for (std::size_t i = kb.KasLijst.size(); i-- > 1;) {
-    const TKas& k = kb.KasLijst[i];
-    if (k.GroepKode != werk.GroepKode || k.Aantal <= 0) continue;
-    if (std::lround(static_cast<double>(k.MuntKoers) * k.Aantal * k.Prijs) == doel) {
-      werk.Aantal = k.Aantal;
-      werk.Prijs = k.Prijs;
-      velden[veld::Aantal].tekst = GetalTekst(kb, werk.Aantal, 4);
-      velden[veld::Prijs].tekst = GetalTekst(kb, werk.Prijs, 2);
-      break;
-    }
-  }
 }
 
 }  // namespace valdero

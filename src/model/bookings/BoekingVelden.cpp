@@ -57,9 +57,6 @@ constexpr int kEersteJaar = 1900;
 constexpr int kLaatsteJaar = 2099;
 constexpr double kHoogsteBedrag = 1e10;
 
-void Waarschuw(Kasboek& kb, const std::string& tekst) {
-  kb.berichten().BerichtDlg(tekst, BerichtSoort::Waarschuwing, knop::OK);
-}
 
 }  // namespace
 
@@ -177,7 +174,7 @@ bool BoekingModel::GroepVeld(bool stil) {
       modus::IsOverboeking(boekModus) ? kruis : (!kruis || boekModus == modus::Wijzigen);
   if (!toegestaan) {
     ToonGroep();
-    if (!stil) Waarschuw(kb, "Groepkode(wijziging) niet toegestaan\rgroep niet gewijzigd!");
+    if (!stil) Waarschuw("Groepkode(wijziging) niet toegestaan\rgroep niet gewijzigd!");
     return true;
   }
   if (!kb.ZoekGroep(kode)) {
@@ -185,12 +182,12 @@ bool BoekingModel::GroepVeld(bool stil) {
     if (Vraag(kb, "Groep " + tekst + " bestaat niet\r" + " wilt u groep opvoeren")) {
       const auto nieuw = vensters_.NieuweGroep(kb, kode, Kap(tekst, 32), " -");
       if (!nieuw) {
-        Waarschuw(kb, "Groep niet opgevoerd!");
+        Waarschuw("Groep niet opgevoerd!");
         return true;
       }
       kode = *nieuw;
     } else {
-      Waarschuw(kb, "Groep wordt: Algemeen!");
+      Waarschuw("Groep wordt: Algemeen!");
       kode = kAlgemeenKode;
       if (!kb.ZoekGroep(kode)) VoegGroepToe(kb, kode, kAlgemeenNaam, " -");
     }
@@ -240,106 +237,6 @@ bool BoekingModel::DatumVeld() {
   return true;
 }
 
-bool BoekingModel::TegenRekVeld() {
-  const std::string& tekst = velden[veld::TegenRek].tekst;
-  const int f = modus::Familie(boekModus);
-  if (f == 5 || f == 6) {
-    if (tekst.empty()) return true;
-    const int nr = RekeningUitTekst(tekst, kb.weergave.RekeningenOpNaam);
-    if (!kb.ZoekRekening(nr)) {
-      Foutmelding(kb, "RekeningNummer ", FoutNr::BestaatNiet, HintNr::CorrigeerRekening);
-      return false;
-    }
-    if (nr != werk.TegenRek) {
-      werk.TegenRek = nr;
-      werk.TegenRekNr = Kap(Getrimd(tekst), 12);
-    }
-    onthoudTegenRek = werk.TegenRek;
-    return true;
-  }
-  werk.TegenRek = 0;
-  const std::string t = Getrimd(tekst);
-  std::string uit = !t.empty() && t[0] == 'P' ? "P" : "";
-  for (char c : t)
-    if (std::isdigit(static_cast<unsigned char>(c)) && uit.size() < 12) uit += c;
-  werk.TegenRekNr = uit;
-  return true;
-}
-
-bool BoekingModel::MuntVeld(bool stil) {
-  // An unknown code is reported and the record takes the first currency,
-  // the book's base, as it always did.
-  const int m = kb.ZoekValuta(Kap(velden[veld::Munt].tekst, 3)).value_or(0);
-  werk.Munt = m;
-  werk.MuntKoers = m < static_cast<int>(kb.ValutaLijst.size())
-                       ? kb.ValutaLijst[static_cast<std::size_t>(m)].Koers
-                       : 1.0f;
-  // Quiet saving keeps a rate the user typed; a rate field that was hidden
-  // until now holds nothing typed, so it gets the table's rate.
-  if (!stil || !velden[veld::Koers].zichtbaar)
-    velden[veld::Koers].tekst = GetalTekst(kb, werk.MuntKoers, 5);
-  bedragLabel = "Bedrag :" + velden[veld::Munt].tekst;
-  if (werk.Munt != kb.BasisMunt) {
-    velden[veld::Koers].zichtbaar = true;
-    const int f = modus::Familie(boekModus);
-    koersLabelZichtbaar = !(f == 5 || f == 6);
-  }
-  return true;
-}
-
-bool BoekingModel::KoersVeld() {
-  if (!velden[veld::Koers].zichtbaar) return true;
-  std::string tekst = velden[veld::Koers].tekst;
-  const auto k = LeesGetal4(kb, tekst);
-  if (!k) {
-    MeldGeenGetal(kb, tekst);
-    // An empty field is reported and read as 0; other text is refused. Both
-    // keep the focus here.
-    if (!tekst.empty()) return false;
-  }
-  werk.MuntKoers = k.value_or(0.0f);
-  velden[veld::Koers].tekst = tekst;
-  return k.has_value();
-}
-
-bool BoekingModel::AantalVeld() {
-  std::string tekst = velden[veld::Aantal].tekst;
-  const auto gelezen = LeesGetal4(kb, tekst);
-  if (!gelezen) {
-    MeldGeenGetal(kb, tekst);
-    if (!tekst.empty()) return false;
-  }
-  const float n = gelezen.value_or(0.0f);
-  velden[veld::Aantal].tekst = tekst;
-  if (n > 0) {
-    werk.Aantal = n;
-    werk.Bedrag = static_cast<double>(werk.Aantal) * werk.Prijs;
-    ToonWerkBedrag();
-  } else {
-    Waarschuw(kb, "Aantal Aandelen = 0");
-  }
-  // An empty field was reported: the focus stays.
-  return gelezen.has_value();
-}
-
-bool BoekingModel::PrijsVeld() {
-  std::string tekst = velden[veld::Prijs].tekst;
-  const auto gelezen = LeesGetal4(kb, tekst);
-  if (!gelezen) {
-    MeldGeenGetal(kb, tekst);
-    if (!tekst.empty()) return false;
-  }
-  const float p = gelezen.value_or(0.0f);
-  velden[veld::Prijs].tekst = tekst;
-  werk.Prijs = p;
-  if (werk.Aantal >= 0 && werk.Prijs >= 0) {
-    werk.Bedrag = static_cast<double>(werk.Aantal) * werk.Prijs;
-    ToonWerkBedrag();
-  }
-  // An empty field was reported: the focus stays.
-  return gelezen.has_value();
-}
-
 bool BoekingModel::BedragVeld() {
   std::string tekst = velden[veld::Bedrag].tekst;
   const auto gelezen = LeesBedrag(kb, tekst, true);
@@ -364,7 +261,7 @@ bool BoekingModel::BedragVeld() {
   const auto [som, tekstSaldo] = NieuwSaldo(werk.RekNr, opgeslagen + oud.bedrag);
   saldoTekst = tekstSaldo;
   saldoRood = som < 0;
-  if (v != 0 && opgeslagen == 0) Waarschuw(kb, "Geen Koers gedefinieerd");
+  if (v != 0 && opgeslagen == 0) Waarschuw("Geen Koers gedefinieerd");
   return true;
 }
 
