@@ -1,5 +1,5 @@
-// The grid above the entry panel: the working account's transactions, the
-// balances of all accounts, or the items of the split booking.
+// The grid above the entry panel: the working account's transactions or the
+// balances of all accounts (the items of a split booking in SplitBoeking.cpp).
 
 #include <algorithm>
 #include <cstdint>
@@ -108,19 +108,6 @@ void BoekingModel::GridSaldi() {
     grid.rijen.push_back({b.RekNrTekst, b.Naam, "", "", NieuwSaldo(b.RekNr, 0).second});
   }
   grid.huidigeRij = std::max(0, kb.ZoekRekening(werk.RekNr).value_or(0) - 1);
-}
-
-void BoekingModel::GridSplit() {
-  grid.label = "Bedragen van gesplitste transactie";
-  std::vector<TKas> items;
-  for (int s = 0; s <= split.aantal; ++s) {
-    TKas k = split.slot[static_cast<std::size_t>(s)];
-    k.Bedrag *= static_cast<double>(k.MuntKoers);
-    items.push_back(std::move(k));
-  }
-  std::vector<const TKas*> regels;
-  for (const TKas& k : items) regels.push_back(&k);
-  GridRegels(regels);
 }
 
 }  // namespace valdero

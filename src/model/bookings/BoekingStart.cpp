@@ -1,5 +1,6 @@
-// Starting a mode: the record picker, a new record, the split continuation,
-// deleting, and laying out the panel for the record that is ready.
+// Starting a mode: a new record or the one picked, and laying out the panel
+// for the record that is ready (a change or deletion in BoekingWijzigen.cpp,
+// the next item of a split in SplitBoeking.cpp).
 
 #include "model/bookings/BoekModi.h"
 #include "model/core/Domein.h"
@@ -121,21 +122,6 @@ void BoekingModel::NeemOnthoudenOver() {
   werk.TegenVolgBlad = onthoudTegenVolgBlad;
 }
 
-void BoekingModel::SplitVervolg(int m) {
-  werk.Bedrag = 0;
-  werk.Datum = laatsteDatum;
-  werk.Omschrijving.clear();
-  werk.Munt = kb.BasisMunt;
-  werk.Belegging = 0;
-  werk.PayDate = 0;
-  werk.MuntKoers = 1;
-  werk.Aantal = 0;
-  werk.Prijs = 0;
-  boekModus = m % 100;
-  recordIndex = kb.MaxKas() + 1;
-  splitModus = true;
-}
-
 void BoekingModel::KlaarOmTeTonen() {
   ZetPanel();
   if (vers) {
@@ -197,6 +183,25 @@ void BoekingModel::ZetPanel() {
       openTransferAan = true;
       break;
     }
+}
+
+bool BoekingModel::KiesRecord(const std::string& titel, bool metKopie, bool alsKopie) {
+  const KiesResultaat k = kiezer_.KiesRecord(boekModus, titel);
+  if (!k.gekozen) return false;
+  const int p = k.positie;
+  if (p < 1 || p > kb.MaxKas()) return false;
+  werk = kb.KasLijst[static_cast<std::size_t>(p)];
+  if (metKopie && k.kopie) {
+    kopieGekozen = true;
+    werk.Datum = kb.Vandaag();
+    recordIndex = kb.MaxKas() + 1;
+  } else if (alsKopie) {
+    recordIndex = kb.MaxKas() + 1;
+  } else {
+    oud = {-werk.Bedrag, werk.GroepKode, werk.RekNr};
+    recordIndex = p;
+  }
+  return true;
 }
 
 }  // namespace valdero

@@ -1,6 +1,5 @@
-// Changing and deleting: a record picked or handed in for a change, the
-// change itself in the list and the matrix, and the deletion of picked
-// records.
+// Changing and deleting: a record handed in for a change, the change itself
+// in the list and the matrix, and the deletion of picked records.
 
 #include "model/bookings/BoekModi.h"
 #include "model/bookings/BoekingModel.h"
@@ -23,25 +22,6 @@ bool BoekingModel::StartMetRecord(int m, int positie) {
   recordIndex = positie;
   sluitNaBewaren = true;
   KlaarOmTeTonen();
-  return true;
-}
-
-bool BoekingModel::KiesRecord(const std::string& titel, bool metKopie, bool alsKopie) {
-  const KiesResultaat k = kiezer_.KiesRecord(boekModus, titel);
-  if (!k.gekozen) return false;
-  const int p = k.positie;
-  if (p < 1 || p > kb.MaxKas()) return false;
-  werk = kb.KasLijst[static_cast<std::size_t>(p)];
-  if (metKopie && k.kopie) {
-    kopieGekozen = true;
-    werk.Datum = kb.Vandaag();
-    recordIndex = kb.MaxKas() + 1;
-  } else if (alsKopie) {
-    recordIndex = kb.MaxKas() + 1;
-  } else {
-    oud = {-werk.Bedrag, werk.GroepKode, werk.RekNr};
-    recordIndex = p;
-  }
   return true;
 }
 

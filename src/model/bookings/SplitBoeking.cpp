@@ -1,5 +1,8 @@
 // Split bookings: after a save on a main code ("410") the booking offers the
-// sub-groups ("410a", "410b", ...) one by one.
+// sub-groups ("410a", "410b", ...) one by one, each started as the next item
+// of the split, and the grid shows the items booked so far.
+
+#include <vector>
 
 #include "model/bookings/BoekModi.h"
 #include "model/bookings/BoekingModel.h"
@@ -43,6 +46,34 @@ std::optional<int> BoekingModel::VolgendeSubgroep() {
     if (Vraag(kb, vraag)) return volgende;
   }
   return std::nullopt;
+}
+
+void BoekingModel::SplitVervolg(int m) {
+  werk.Bedrag = 0;
+  werk.Datum = laatsteDatum;
+  werk.Omschrijving.clear();
+  werk.Munt = kb.BasisMunt;
+  werk.Belegging = 0;
+  werk.PayDate = 0;
+  werk.MuntKoers = 1;
+  werk.Aantal = 0;
+  werk.Prijs = 0;
+  boekModus = m % 100;
+  recordIndex = kb.MaxKas() + 1;
+  splitModus = true;
+}
+
+void BoekingModel::GridSplit() {
+  grid.label = "Bedragen van gesplitste transactie";
+  std::vector<TKas> items;
+  for (int s = 0; s <= split.aantal; ++s) {
+    TKas k = split.slot[static_cast<std::size_t>(s)];
+    k.Bedrag *= static_cast<double>(k.MuntKoers);
+    items.push_back(std::move(k));
+  }
+  std::vector<const TKas*> regels;
+  for (const TKas& k : items) regels.push_back(&k);
+  GridRegels(regels);
 }
 
 }  // namespace valdero
