@@ -319,8 +319,10 @@ void VergelijkIndexMetAflopen(const std::vector<std::string>& relaties, unsigned
   const std::vector<std::string> acties{"BA", "OV", "IC", ""};
   auto kies = [&](const auto& v) { return v[rnd() % v.size()]; };
   for (int i = 0; i < 3000; ++i) {
+    // Whole amounts that lines meet, and amounts in cents: thousands of keys.
+    const double bedrag = i % 2 ? static_cast<double>(rnd() % 20) : static_cast<double>(rnd() % 5000) / 100;
     TKas& k = boek.Boeking(1 + static_cast<int>(rnd() % 3), kies(std::vector<std::string>{"410", "420", "430"}),
-                           -static_cast<double>(rnd() % 20), MaakDatum(2026, 1, 1) + static_cast<int>(rnd() % 60));
+                           -bedrag, MaakDatum(2026, 1, 1) + static_cast<int>(rnd() % 60));
     k.Relatie = kies(relaties);
     k.Omschrijving = kies(relaties);
     k.ActieKode = kies(acties);

@@ -109,6 +109,45 @@ std::vector<std::string> GelijkenisSleutelsIn(const std::string& regelTekst) {
   return {stukken.begin(), stukken.end()};
 }
 
+std::size_t AfstemIndex::BedragLijsten::Vak(long long sleutel) const {
+  // Keys are whole numbers of millionths, mostly of cents: mixed, so that
+  // their low bits spread over the table.
+  std::uint64_t h = static_cast<std::uint64_t>(sleutel) * 0x9E3779B97F4A7C15ull;
+  h ^= h >> 29;
+  return static_cast<std::size_t>(h) & (vakken_.size() - 1);
+}
+
+void AfstemIndex::BedragLijsten::Groei() {
+  std::vector<Plaats> oud = std::move(vakken_);
+  vakken_.assign(oud.empty() ? 64 : oud.size() * 2, Plaats{});
+  for (const Plaats& v : oud) {
+    if (v.lijst == 0) continue;
+    std::size_t i = Vak(v.sleutel);
+    while (vakken_[i].lijst != 0) i = (i + 1) & (vakken_.size() - 1);
+    vakken_[i] = v;
+  }
+}
+
+std::vector<int>& AfstemIndex::BedragLijsten::operator[](long long sleutel) {
+  // At most half the places taken, so that a search ends soon at a free one.
+  if ((lijsten_.size() + 1) * 2 > vakken_.size()) Groei();
+  std::size_t i = Vak(sleutel);
+  while (vakken_[i].lijst != 0) {
+    if (vakken_[i].sleutel == sleutel) return lijsten_[vakken_[i].lijst - 1];
+    i = (i + 1) & (vakken_.size() - 1);
+  }
+  lijsten_.emplace_back();
+  vakken_[i] = {sleutel, static_cast<std::uint32_t>(lijsten_.size())};
+  return lijsten_.back();
+}
+
+const std::vector<int>* AfstemIndex::BedragLijsten::Zoek(long long sleutel) const {
+  if (vakken_.empty()) return nullptr;
+  for (std::size_t i = Vak(sleutel); vakken_[i].lijst != 0; i = (i + 1) & (vakken_.size() - 1))
+    if (vakken_[i].sleutel == sleutel) return &lijsten_[vakken_[i].lijst - 1];
+  return nullptr;
+}
+
 AfstemIndex::PerRekening& AfstemIndex::Van(int rekNr) {
   if (laatste_ == nullptr || laatsteRekNr_ != rekNr) {
     laatste_ = &rekeningen_[rekNr];  // nodes keep their addresses
@@ -181,8 +220,8 @@ void AfstemIndex::Haal(const TKas& k, int positie) {
 template <class Doe>
 void AfstemIndex::VoorElkeLijst(Doe doe) {
   for (auto& [rekNr, r] : rekeningen_) {
-    for (auto* lijsten : {&r.dag, &r.bedrag})
-      for (auto& [sleutel, lijst] : *lijsten) doe(lijst);
+    for (auto& [sleutel, lijst] : r.dag) doe(lijst);
+    for (auto& lijst : r.bedrag.Alle()) doe(lijst);
     for (auto* lijsten : {&r.groep, &r.relatie, &r.omschrijving})
       for (auto& [sleutel, lijst] : *lijsten) doe(lijst);
     for (auto& [sleutel, rest] : r.rest) doe(rest.posities);
@@ -254,7 +293,8 @@ const std::vector<int>& AfstemIndex::OpGroep(int rekNr, const std::string& kode)
 const std::vector<int>& AfstemIndex::OpBedrag(int rekNr, double bedrag) const {
   static const std::vector<int> leeg;
   const PerRekening* r = Zoek(rekNr);
-  return r ? In(r->bedrag, BedragSleutel(bedrag)) : leeg;
+  const std::vector<int>* lijst = r ? r->bedrag.Zoek(BedragSleutel(bedrag)) : nullptr;
+  return lijst ? *lijst : leeg;
 }
 const std::vector<int>& AfstemIndex::OpRelatie(int rekNr, const std::string& sleutel) const {
   static const std::vector<int> leeg;

@@ -95,8 +95,29 @@ class AfstemIndex {
   // texts by their own bytes: a key costs no string built per transaction.
   template <class Sleutel>
   using Lijsten = std::unordered_map<Sleutel, std::vector<int>>;
+  // The lists of an account's amounts by their keys, in an open table: an
+  // account of a large year holds some twenty thousand amounts, which a map
+  // would keep in a block each, met through a bucket each. A list found is
+  // good until the next one is added.
+  class BedragLijsten {
+   public:
+    std::vector<int>& operator[](long long sleutel);
+    const std::vector<int>* Zoek(long long sleutel) const;
+    std::vector<std::vector<int>>& Alle() { return lijsten_; }
+
+   private:
+    std::size_t Vak(long long sleutel) const;
+    void Groei();
+    struct Plaats {
+      long long sleutel = 0;
+      std::uint32_t lijst = 0;  // the list's number + 1; 0: a free place
+    };
+    std::vector<Plaats> vakken_;
+    std::vector<std::vector<int>> lijsten_;
+  };
   struct PerRekening {
-    Lijsten<long long> dag, bedrag;
+    Lijsten<long long> dag;
+    BedragLijsten bedrag;
     Lijsten<std::string> groep, relatie, omschrijving;
     // Keyed by action code, kind and currency; the nodes keep their
     // addresses, which the per-position array points at.
