@@ -249,6 +249,14 @@ class BoekingModel : private BoekingStand {
   void ToonWerkBedrag();
   void Herwaardeer();
 
+  // VAT (BoekingBtw.cpp): the box and its text for a record as it is shown,
+  // after its group was typed (`kiesOpnieuw`: the box follows the group), and
+  // when the panel is laid out; the booking kind a posting stores.
+  void ToonBtwVanRecord(bool bestaand);
+  void ToonBtwVanGroep(const std::string& kode, bool kiesOpnieuw);
+  void ToonBtwBox();
+  int BoekSoortMetBtw() const;
+
   // Legs: each kind of booking shapes its own (BoekingOverboeking.cpp,
   // BoekingEffecten.cpp).
   void PasRegelToe(RegelSoort soort, TKas& kas, const std::string& groepNaam);

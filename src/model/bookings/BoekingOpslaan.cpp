@@ -87,7 +87,7 @@ bool BoekingModel::VoegBoekingToe(RegelSoort soort) {
     return false;
   TKas kas = werk;
   kas.Index = kb.MaxKas() + 1;
-  kas.BoekSoort = boekModus + (btwBox ? 256 * btw.soort : 0);
+  kas.BoekSoort = BoekSoortMetBtw();
   const auto g = kb.ZoekGroep(werk.GroepKode);
   const std::string groepNaam = g ? Kap(kb.GroepLijst[static_cast<std::size_t>(*g)].Naam, 24) : "";
   PasRegelToe(soort, kas, groepNaam);

@@ -167,8 +167,7 @@ void BoekingModel::ZetPanel() {
     btwBoxZichtbaar = kb.BtwActief && boekModus < 5;
     opmZichtbaar = false;
   }
-  btwBoxTekst = btw.soort == 1 ? "BTW laag" : "BTW hoog";
-  if (!btwBoxZichtbaar) btwBox = false;
+  ToonBtwBox();
   velden[veld::Volgnr2].zichtbaar = velden[veld::Blad2].zichtbaar = f == 5 || f == 6;
   if (modus::IsOverboeking(boekModus)) {
     tegenRekLabel = "TegenRek.";

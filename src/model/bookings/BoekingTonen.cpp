@@ -100,18 +100,12 @@ void BoekingModel::ToonRecord() {
             : std::string();
     bedragLabel = "Bedrag :" + hulp;
     bedragLabelRood = kb.weergave.HulpMunt != kb.BasisMunt;
-    btwBox = werk.BoekSoort > 255;
   } else {
     // The field shows the account the record starts on; none leaves it
     // empty, so that the record cannot be saved before an account is chosen.
     velden[veld::Rekening].tekst = a ? RekeningTekst(*a) : std::string();
   }
-  // The VAT box shows what the record's group implies; a new record must not
-  // inherit the choice of the booking before it.
-  btw = BtwVanGroep(kb, werk.GroepKode);
-  const int btwSoort = bestaand && werk.BoekSoort > 255 ? werk.BoekSoort / 256 : btw.soort;
-  btwBoxTekst = btwSoort == 1 ? "BTW laag" : "BTW hoog";
-  if (!bestaand) btwBox = btw.soort != 0 && btwBoxZichtbaar;
+  ToonBtwVanRecord(bestaand);
   velden[veld::Volgnr].tekst = std::to_string(werk.Volgnr());
   velden[veld::Blad].tekst = std::to_string(werk.Blad());
   velden[veld::Volgnr2].tekst = std::to_string((werk.TegenVolgBlad >> 6) & 0x3FF);

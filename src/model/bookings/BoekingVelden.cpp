@@ -199,11 +199,9 @@ bool BoekingModel::GroepVeld(bool stil) {
   ToonGroep();
   const auto g = kb.ZoekGroep(kode);
   klasseTekst = g ? kb.GroepLijst[static_cast<std::size_t>(*g)].Klasse : "";
-  btw = BtwVanGroep(kb, kode);
   // Saving re-reads the group quietly: keep the user's own choice of the VAT
   // box unless the group itself changed.
-  if (!stil || gewijzigd) btwBox = btw.soort != 0 && btwBoxZichtbaar;
-  btwBoxTekst = btw.soort == 1 ? "BTW laag" : "BTW hoog";
+  ToonBtwVanGroep(kode, !stil || gewijzigd);
   if (boekModus > 10 && modus::IsEffecten(boekModus) && kode < "100")
     Mededeling(kb, "Gebruik rekening groep alleen voor saldo transacties");
   return true;
