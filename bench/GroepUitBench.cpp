@@ -11,8 +11,8 @@
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/example/VoorbeeldBoek.h"
-#include "model/reports/BtwOverzicht.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/BtwRapport.h"
+#include "model/reports/GroepRapport.h"
 
 namespace valdero {
 namespace {
@@ -43,7 +43,7 @@ GroepUitBenchBoek& Boek() {
 void BtwAlleRekeningen(benchmark::State& state) {
   GroepUitBenchBoek& b = Boek();
   for (auto _ : state) {
-    const RapportTabel t = BtwTabel(b.kb, BouwBtwOverzicht(b.kb, 0));
+    const RapportTabel t = BtwTabel(b.kb, BouwBtwRapport(b.kb, 0));
     benchmark::DoNotOptimize(t.rijen.size());
   }
 }
@@ -52,8 +52,8 @@ BENCHMARK(BtwAlleRekeningen)->Unit(benchmark::kMillisecond);
 void GroepOverzichtModus(benchmark::State& state) {
   GroepUitBenchBoek& b = Boek();
   const int modus = static_cast<int>(state.range(0));
-  const int index = modus == groepoverzicht::RelatieAlle ? b.laatsteKas : b.grootsteGroep;
-  GroepOverzichtModel model(b.kb);
+  const int index = modus == groeprapport::RelatieAlle ? b.laatsteKas : b.grootsteGroep;
+  GroepRapportModel model(b.kb);
   std::size_t rijen = 0;
   for (auto _ : state) {
     model.Toon(modus, 0, index);
@@ -62,9 +62,9 @@ void GroepOverzichtModus(benchmark::State& state) {
   state.counters["rijen"] = static_cast<double>(rijen);
 }
 BENCHMARK(GroepOverzichtModus)
-    ->Arg(groepoverzicht::GroepAlle)
-    ->Arg(groepoverzicht::RelatieAlle)
-    ->Arg(groepoverzicht::KlasseAlle)
+    ->Arg(groeprapport::GroepAlle)
+    ->Arg(groeprapport::RelatieAlle)
+    ->Arg(groeprapport::KlasseAlle)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

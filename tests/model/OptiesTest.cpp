@@ -428,7 +428,7 @@ TEST(Persoonsdata, TheOwnerLinesHeadReportsOnlyWithEigenaar) {
   OptiesBoek b;
   BewaarPersoonsdata(b.kb, {"J. de Vries", "Kerkstraat 12", "", "Utrecht", "", ""});
   EXPECT_TRUE(EigenaarRegels(b.kb).empty());
-  b.kb.Config.Vlaggen |= vlag::NaamBovenOverzicht;
+  b.kb.Config.Vlaggen |= vlag::NaamBovenRapport;
   EXPECT_EQ(EigenaarRegels(b.kb), (std::vector<std::string>{"J. de Vries", "Kerkstraat 12", "Utrecht"}));
 }
 

@@ -45,7 +45,7 @@ struct OpnamePrinter : VastePrinter {
 TEST(RapportAfdruk, KopRijenEnVoet) {
   test::RapportBoek b;
   Kasboek& kb = b.boek.kb;
-  kb.Config.Vlaggen |= vlag::NaamBovenOverzicht | vlag::PaginaNummers;
+  kb.Config.Vlaggen |= vlag::NaamBovenRapport | vlag::PaginaNummers;
   kb.Config.Persoonsdata = {"J. Jansen", "Dorpsstraat 1", "1234 AB", "Ergens", "0123-456789", "123456789012345678"};
   kb.Config.TopMarge = 354;
   kb.Config.RegelHoogte = 48;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RapportHulpTest.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 
 namespace valdero {
 namespace {
@@ -30,12 +30,12 @@ TEST(RapportDoorzoeken, DoorzoekingenGevenModusRekeningEnPositie) {
     const char* index;  // group code whose position is passed, or "kas"
   };
   for (const Geval& g : {
-           Geval{"groep in het rekeningoverzicht", 1, nullptr, groepoverzicht::Groep, true, 2, "201a"},
-           Geval{"relatie", 1, nullptr, groepoverzicht::Relatie, true, 2, "kas"},
-           Geval{"klasse", 1, nullptr, groepoverzicht::Klasse, true, 2, "201a"},
+           Geval{"groep in het rekeningoverzicht", 1, nullptr, groeprapport::Groep, true, 2, "201a"},
+           Geval{"relatie", 1, nullptr, groeprapport::Relatie, true, 2, "kas"},
+           Geval{"klasse", 1, nullptr, groeprapport::Klasse, true, 2, "201a"},
            // "Selecteer &Groep" belongs to the account report only.
-           Geval{"groep in het groepoverzicht", 5, "201a", groepoverzicht::Groep, false, 0, nullptr},
-           Geval{"relatie in het groepoverzicht", 5, "201a", groepoverzicht::Relatie, true, 2, "kas"},
+           Geval{"groep in het groepoverzicht", 5, "201a", groeprapport::Groep, false, 0, nullptr},
+           Geval{"relatie in het groepoverzicht", 5, "201a", groeprapport::Relatie, true, 2, "kas"},
        }) {
     SCOPED_TRACE(g.naam);
     RapportBoek b;
@@ -64,15 +64,15 @@ TEST(RapportDoorzoeken, GeenDoorzoekingOpEenVerdwenenGroepOfSamenvatting) {
   ASSERT_TRUE(OpenRapport(b, model, 1, kb.ZoekRekening(1).value()));
   const int rij = RijVanDatum(model, "20-05-2004");
   kb.GroepLijst[static_cast<std::size_t>(kb.ZoekGroep("201").value())].Kode = "209";
-  EXPECT_FALSE(model.KanDoorzoeken(rij, groepoverzicht::Groep));
-  EXPECT_FALSE(model.KanDoorzoeken(rij, groepoverzicht::Klasse));
-  EXPECT_TRUE(model.KanDoorzoeken(rij, groepoverzicht::Relatie));
-  EXPECT_FALSE(model.KanDoorzoeken(-1, groepoverzicht::Relatie));
-  EXPECT_FALSE(model.KanDoorzoeken(99, groepoverzicht::Relatie));
+  EXPECT_FALSE(model.KanDoorzoeken(rij, groeprapport::Groep));
+  EXPECT_FALSE(model.KanDoorzoeken(rij, groeprapport::Klasse));
+  EXPECT_TRUE(model.KanDoorzoeken(rij, groeprapport::Relatie));
+  EXPECT_FALSE(model.KanDoorzoeken(-1, groeprapport::Relatie));
+  EXPECT_FALSE(model.KanDoorzoeken(99, groeprapport::Relatie));
   // The account's own group ends in a summary row that has no transaction.
   ASSERT_TRUE(OpenRapport(b, model, 5, kb.ZoekGroep("1").value()));
   ASSERT_EQ(model.Tabel().rijen.back().kasIndex, 0);
-  EXPECT_FALSE(model.KanDoorzoeken(static_cast<int>(model.Tabel().rijen.size()) - 1, groepoverzicht::Relatie));
+  EXPECT_FALSE(model.KanDoorzoeken(static_cast<int>(model.Tabel().rijen.size()) - 1, groeprapport::Relatie));
 }
 
 TEST(RapportDoorzoeken, ZoekBoekingPerVeld) {

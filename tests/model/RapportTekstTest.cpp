@@ -299,7 +299,7 @@ TEST(RapportTekst, GeschrevenTerwijlDeRijenKomenIsHetzelfdeBestand) {
       test::RapportBoek b;
       if (g.soort == rapport::Relaties) b.selectie.Relaties = {"Bakker"};
       if (o.persoonsdata) {
-        b.boek.kb.Config.Vlaggen |= vlag::NaamBovenOverzicht;
+        b.boek.kb.Config.Vlaggen |= vlag::NaamBovenRapport;
         b.boek.kb.Config.Persoonsdata = {"Jan", "Straat 1", "1234 AB", "Dorp", "050-1", "jan@voorbeeld.nl"};
       }
       b.boek.kb.Config.RegelsPerPagina = o.perPagina;

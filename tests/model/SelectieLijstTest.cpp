@@ -138,8 +138,8 @@ TEST(RapportVoorschrift, FollowsTheTagOfTheCommand) {
   EXPECT_TRUE(VoorschriftVoor(31).alleSoorten);
   EXPECT_FALSE(VoorschriftVoor(11).dialoog);
   // The overview of a compound group shares its number with a budget mode.
-  EXPECT_FALSE(OverzichtVoorschrift(6).dialoog);
-  EXPECT_TRUE(OverzichtVoorschrift(10).dialoog);
+  EXPECT_FALSE(VoorschriftVoorRapport(6).dialoog);
+  EXPECT_TRUE(VoorschriftVoorRapport(10).dialoog);
 }
 
 TEST(ValutaKnoppen, StandForTheirCurrencyAndShowTheDisplayCurrency) {

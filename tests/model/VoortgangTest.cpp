@@ -20,7 +20,7 @@
 #include "model/core/Voortgang.h"
 #include "model/example/VoorbeeldBoek.h"
 #include "model/export/Export.h"
-#include "model/reports/BtwOverzicht.h"
+#include "model/reports/BtwRapport.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
@@ -257,7 +257,7 @@ TEST(Voortgang, LargeReportsReportTheirWalkOverTheYearTheirTextAndTheirPrint) {
 
 TEST(Voortgang, TheVatOverviewEndsItsProgressBeforeItsMessage) {
   VoorbeeldJaar jaar(2000);
-  const BtwOverzicht o = BouwBtwOverzicht(jaar.kb, 0);
+  const BtwRapport o = BouwBtwRapport(jaar.kb, 0);
   const auto werken = Werken(jaar.opname);
   ASSERT_EQ(werken.size(), 1u);
   EXPECT_EQ(werken[0].wat, "BTW-overzicht opbouwen");

@@ -59,13 +59,13 @@ struct Opnemer : VensterOpeners {
     return true;
   }
   void OpenBoeking(int m) override { Noteer("boeking " + std::to_string(m)); }
-  void OpenOverzicht(int m, int k, const RapportVoorschrift&) override {
+  void OpenRapport(int m, int k, const RapportVoorschrift&) override {
     Noteer("overzicht " + std::to_string(m) + " " + std::to_string(k));
   }
   void OpenGrafiek(int m, int k, const RapportVoorschrift&) override {
     Noteer("grafiek " + std::to_string(m) + " " + std::to_string(k));
   }
-  void OpenBtwOverzicht(int r, int n) override { Noteer("btw " + std::to_string(r) + " " + std::to_string(n)); }
+  void OpenBtwRapport(int r, int n) override { Noteer("btw " + std::to_string(r) + " " + std::to_string(n)); }
   void Exporteer(int r) override { Noteer("export " + std::to_string(r)); }
   void OpenZoeken() override { Noteer("zoeken"); }
   SelectieAntwoord VraagSelectie(int) override { return selectie; }

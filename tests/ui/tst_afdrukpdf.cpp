@@ -27,8 +27,8 @@
 #include "model/example/VoorbeeldBoek.h"
 #include "model/groups/GroepTabel.h"
 #include "model/relations/RelatieVenster.h"
-#include "model/reports/BtwOverzicht.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/BtwRapport.h"
+#include "model/reports/GroepRapport.h"
 #include "model/reports/RapportAfdruk.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
@@ -201,8 +201,8 @@ void TstAfdrukPdf::rapportenLeesbaar() {
 
 void TstAfdrukPdf::groepOverzichtLeesbaar() {
   VoorbeeldJaar j;
-  GroepOverzichtModel model(j.kb);
-  QVERIFY(model.Toon(groepoverzicht::GroepAlle, 0, j.kb.ZoekGroep("310").value()));
+  GroepRapportModel model(j.kb);
+  QVERIFY(model.Toon(groeprapport::GroepAlle, 0, j.kb.ZoekGroep("310").value()));
   QVERIFY(model.Print(j.NieuwePdf("groep"), model.Tabel().breedtes));
   const Pdf pdf = Lees(j.pad);
   Pagina(j.pad, "groep");
@@ -243,8 +243,8 @@ void TstAfdrukPdf::lijstenLeesbaar() {
        "KRUISPOSTEN"},
       {"btw",
        [](VoorbeeldJaar& j) {
-         const RapportTabel tabel = BtwTabel(j.kb, BouwBtwOverzicht(j.kb, 0));
-         return PrintBtwOverzicht(j.kb, j.kb.printer(), tabel);
+         const RapportTabel tabel = BtwTabel(j.kb, BouwBtwRapport(j.kb, 0));
+         return PrintBtwRapport(j.kb, j.kb.printer(), tabel);
        },
        "TOTAAL"},
       {"relaties",
@@ -364,8 +364,8 @@ void TstAfdrukPdf::mislukteAfdrukZegtHet() {
   RapportModel rapport(j.kb, j.selectie);
   BereidSelectieVoor(j.kb, j.selectie, 1);
   QVERIFY(rapport.ShowReport(1, j.kb.ZoekRekening(1).value()));
-  GroepOverzichtModel groep(j.kb);
-  QVERIFY(groep.Toon(groepoverzicht::GroepAlle, 0, j.kb.ZoekGroep("310").value()));
+  GroepRapportModel groep(j.kb);
+  QVERIFY(groep.Toon(groeprapport::GroepAlle, 0, j.kb.ZoekGroep("310").value()));
   GrafiekModel grafiek(j.kb, j.selectie);
   QVERIFY(grafiek.ShowChart(101, j.kb.ZoekRekening(1).value()));
   RelatieVenster relaties(j.kb);
@@ -377,7 +377,7 @@ void TstAfdrukPdf::mislukteAfdrukZegtHet() {
       {"rapport", [&] { return rapport.Print(onschrijfbaar, rapport.Tabel().breedtes); }},
       {"groepoverzicht", [&] { return groep.Print(onschrijfbaar, groep.Tabel().breedtes); }},
       {"grafiek", [&] { return grafiek.Print(onschrijfbaar, "", 10, 10); }},
-      {"btw", [&] { return PrintBtwOverzicht(j.kb, onschrijfbaar, BtwTabel(j.kb, BouwBtwOverzicht(j.kb, 0))); }},
+      {"btw", [&] { return PrintBtwRapport(j.kb, onschrijfbaar, BtwTabel(j.kb, BouwBtwRapport(j.kb, 0))); }},
       {"relaties", [&] { return relaties.Afdrukken(); }},
       {"groepen", [&] { return groepen.Print(); }},
   };

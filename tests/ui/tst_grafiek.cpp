@@ -54,7 +54,7 @@ struct Grafieken {
     overzicht = std::make_unique<TOutputForm>(kb, b.selectie, hoofd.get());
     form = std::make_unique<TGrafiekForm>(kb, b.selectie, hoofd.get());
     groepBeheer = std::make_unique<TBudbeheerForm>(kb, hoofd.get());
-    vensters->KoppelOverzicht(*overzicht, *dlg, b.selectie);
+    vensters->KoppelRapport(*overzicht, *dlg, b.selectie);
     vensters->KoppelGrafiek(*form, b.selectie, *groepBeheer);
     hoofd->KoppelingenBijgewerkt();
     hoofd->show();

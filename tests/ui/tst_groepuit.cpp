@@ -28,7 +28,7 @@
 
 #include "RapportTestBoek.h"
 #include "model/example/VoorbeeldBoek.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 #include "model/reports/RapportSoort.h"
 #include "ui/shell/QtBoekingVensters.h"
 #include "ui/bookings/TBoekingForm.h"
@@ -76,7 +76,7 @@ struct Programma {
     vensters = std::make_unique<Vensters>(*hoofd);
     selectieDlg = std::make_unique<TSelectieDlg>(kb, b.selectie, hoofd.get());
     overzicht = std::make_unique<TOutputForm>(kb, b.selectie, hoofd.get());
-    vensters->KoppelOverzicht(*overzicht, *selectieDlg, b.selectie);
+    vensters->KoppelRapport(*overzicht, *selectieDlg, b.selectie);
     zoeken = std::make_unique<TZoekDlg>(kb, bewaar, hoofd.get());
     kiezer = std::make_unique<TZoekDlg>(kb, bewaar, hoofd.get());
     boekingVensters = std::make_unique<QtBoekingVensters>(hoofd.get());
@@ -86,7 +86,7 @@ struct Programma {
     groepBeheer = std::make_unique<TBudbeheerForm>(kb, hoofd.get());
     vensters->KoppelGroepBeheer(*groepBeheer);
     btw = std::make_unique<TBTWUitDlg>(kb, hoofd.get());
-    vensters->KoppelBtwOverzicht(*btw);
+    vensters->KoppelBtwRapport(*btw);
     hoofd->KoppelingenBijgewerkt();
     hoofd->show();
   }
@@ -117,7 +117,7 @@ struct Programma {
 
 // Runs `kijk` on the group overview as soon as it shows modally, then
 // closes it with "&Sluit" from the keyboard.
-void BijGroepOverzicht(std::function<void(TGroepUitDlg&)> kijk, bool* gezien) {
+void BijGroepRapport(std::function<void(TGroepUitDlg&)> kijk, bool* gezien) {
   *gezien = false;
   QTimer::singleShot(0, [kijk, gezien] {
     auto* dlg = qobject_cast<TGroepUitDlg*>(QApplication::activeModalWidget());
@@ -187,7 +187,7 @@ void TstGroepUit::groepOverzichtVanuitHetOverzicht() {
   QAction* a = p.MenuItem(item);
   QVERIFY(a && a->isEnabled());
   bool gezien = false;
-  BijGroepOverzicht(
+  BijGroepRapport(
       [&](TGroepUitDlg& dlg) {
         QCOMPARE(dlg.windowTitle(), QString("Speciale Groep"));
         QCOMPARE(dlg.Model().Modus(), modus);
@@ -236,7 +236,7 @@ void TstGroepUit::groepOverzichtVanuitZoeken() {
     if (x->text() == item) a = x;
   QVERIFY(a && a->isEnabled());
   bool gezien = false;
-  BijGroepOverzicht(
+  BijGroepRapport(
       [&](TGroepUitDlg& dlg) {
         QCOMPARE(dlg.Model().Modus(), modus);
         QCOMPARE(dlg.Model().RekNr(), 0);
@@ -259,7 +259,7 @@ void TstGroepUit::transactiefilterWisseltDeBtwKolom() {
   stroom.BoekSoort = 2 * 256;
   test::MarkeerGelezen(kb);
   TGroepUitDlg& dlg = *p.groepUit;
-  QVERIFY(dlg.Begin(groepoverzicht::Groep, 1, kb.ZoekGroep("420").value()));
+  QVERIFY(dlg.Begin(groeprapport::Groep, 1, kb.ZoekGroep("420").value()));
   QApplication::setActiveWindow(&dlg);
   QCOMPARE(dlg.Tabel()->columnCount(), 5);
   QVERIFY(!dlg.findChild<QLabel*>("btwTotaal")->isVisible());
@@ -274,7 +274,7 @@ void TstGroepUit::transactiefilterWisseltDeBtwKolom() {
   QCOMPARE(dlg.Tabel()->columnCount(), 5);
 
   // In a group of a VAT class, ticked: a booking stored without VAT has none.
-  QVERIFY(dlg.Begin(groepoverzicht::Groep, 1, kb.ZoekGroep("201").value()));
+  QVERIFY(dlg.Begin(groeprapport::Groep, 1, kb.ZoekGroep("201").value()));
   QCOMPARE(Kolom(dlg.Tabel(), 4), (QStringList{"-123,47", "-3,74", "-7,98"}));
   QTest::keyClick(dlg.Filter(), Qt::Key_Space);
   QCOMPARE(Kolom(dlg.Tabel(), 4), (QStringList{"0,00", "0,00", "0,00"}));
@@ -291,7 +291,7 @@ void TstGroepUit::groepOverzichtPrintenNaarPdf() {
   QtPrinter printer(std::move(pdf));
   p.kb.poorten.printer = printer;
   TGroepUitDlg& dlg = *p.groepUit;
-  QVERIFY(dlg.Begin(groepoverzicht::KlasseAlle, 0, p.kb.ZoekGroep("201").value()));
+  QVERIFY(dlg.Begin(groeprapport::KlasseAlle, 0, p.kb.ZoekGroep("201").value()));
   for (QPushButton* k : dlg.findChildren<QPushButton*>())
     if (k->text() == "&Print") QTest::keyClick(k, Qt::Key_Space);
   QFile uit(map.filePath("groep.pdf"));
@@ -436,13 +436,13 @@ void TstGroepUit::schermafdrukkenVanHetVoorbeeld() {
       if (k.Letter == klasse && k.BtwSoort != 0) g = kandidaat;
   }
   QVERIFY(g > 0);
-  QVERIFY(groep.Begin(groepoverzicht::GroepAlle, 0, g));
+  QVERIFY(groep.Begin(groeprapport::GroepAlle, 0, g));
   test::AfdrukScherm(groep, "groep-overzicht-alle");
   int kas = kb.MaxKas();
   while (kas > 1 && (kb.KasLijst[static_cast<std::size_t>(kas)].RekNr != 1 ||
                      kb.KasLijst[static_cast<std::size_t>(kas)].Relatie.empty()))
     --kas;
-  QVERIFY(groep.Begin(groepoverzicht::Relatie, 1, kas));
+  QVERIFY(groep.Begin(groeprapport::Relatie, 1, kas));
   test::AfdrukScherm(groep, "groep-overzicht-relatie");
   groep.close();
 }

@@ -51,7 +51,7 @@ struct Overzicht {
     vensters = std::make_unique<Vensters>(*hoofd);
     dlg = std::make_unique<TSelectieDlg>(kb, b.selectie, hoofd.get());
     form = std::make_unique<TOutputForm>(kb, b.selectie, hoofd.get());
-    vensters->KoppelOverzicht(*form, *dlg, b.selectie);
+    vensters->KoppelRapport(*form, *dlg, b.selectie);
     hoofd->KoppelingenBijgewerkt();
     hoofd->show();
   }

@@ -332,7 +332,7 @@ class TstRekeningen : public QObject {
     DialoogDoorWidgets d;
     TRekbeheerForm f(b.kb, d);
     int gevraagd = 0;
-    QObject::connect(&f, &TRekbeheerForm::OverzichtGevraagd, [&gevraagd](int positie) { gevraagd = positie; });
+    QObject::connect(&f, &TRekbeheerForm::RapportGevraagd, [&gevraagd](int positie) { gevraagd = positie; });
     f.Begin();
     f.show();
     QVERIFY(Kind<QPushButton>(f, "OverzichtBtn")->isEnabled());

@@ -266,7 +266,7 @@ void TstRelatiesOptiesExport::optiesValutaEnPrintpagina() {
   QCOMPARE(b.kb.Config.LinkerMarge, 25 * b.kb.weergave.PixelsPerCm / 10);
   QVERIFY(Kind<QLineEdit>(opties, "TopMarge")->hasFocus());
   Kind<QCheckBox>(opties, "EigenaarBox")->click();
-  QVERIFY(b.kb.Config.Vlaggen & vlag::NaamBovenOverzicht);
+  QVERIFY(b.kb.Config.Vlaggen & vlag::NaamBovenRapport);
   test::Afdruk(opties, "opties-print");
   // "&Schrap" keeps the edits in memory and writes nothing.
   QTest::mouseClick(Kind<QPushButton>(opties, "SchrapBtn"), Qt::LeftButton);

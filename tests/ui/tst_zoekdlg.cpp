@@ -273,7 +273,7 @@ void TstZoekDlg::popupMenuWijzigtEnVerwijdert() {
   std::vector<int> gewijzigd;
   std::vector<std::pair<int, int>> overzichten;
   QObject::connect(&dlg, &TZoekDlg::WijzigenGevraagd, [&](int positie) { gewijzigd.push_back(positie); });
-  QObject::connect(&dlg, &TZoekDlg::GroepOverzichtGevraagd,
+  QObject::connect(&dlg, &TZoekDlg::GroepRapportGevraagd,
                    [&](int modus, int index) { overzichten.emplace_back(modus, index); });
   QVERIFY(actie("&Wijzigen")->isEnabled());
 

@@ -16,7 +16,7 @@
 #include "model/core/Opzoeken.h"
 #include "model/core/Printer.h"
 #include "model/core/ScriptBerichten.h"
-#include "model/reports/BtwOverzicht.h"
+#include "model/reports/BtwRapport.h"
 #include "model/reports/RapportAfdruk.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
@@ -165,8 +165,8 @@ int RapportOpdracht(Omgeving& omgeving) {
       omgeving.fout << "Rekening " << *rekNr << " bestaat niet\n";
       return kMislukt;
     }
-    const RapportTabel tabel = BtwTabel(kb, BouwBtwOverzicht(kb, rekNr.value_or(0)));
-    if (pdf && !drukPdf([&](Printer& p) { return PrintBtwOverzicht(kb, p, tabel); })) return mislukt();
+    const RapportTabel tabel = BtwTabel(kb, BouwBtwRapport(kb, rekNr.value_or(0)));
+    if (pdf && !drukPdf([&](Printer& p) { return PrintBtwRapport(kb, p, tabel); })) return mislukt();
     if (!ookTekst) {
       meldBerichten();
       return kGelukt;

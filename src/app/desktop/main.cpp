@@ -175,7 +175,7 @@ int main(int argc, char* argv[]) {
   TSelectieDlg selectieDlg(kb, rapportSelectie, &hoofd);
   TOutputForm overzicht(kb, rapportSelectie, &hoofd);
   QObject::connect(&overzicht, &TOutputForm::HelpGevraagd, &help, helpVoor);
-  vensters.KoppelOverzicht(overzicht, selectieDlg, rapportSelectie);
+  vensters.KoppelRapport(overzicht, selectieDlg, rapportSelectie);
   // The charts (window 6), on the same selection.
   TGrafiekForm grafiek(kb, rapportSelectie, &hoofd);
   vensters.KoppelGrafiek(grafiek, rapportSelectie, groepBeheer);
@@ -188,8 +188,8 @@ int main(int argc, char* argv[]) {
   TGroepUitDlg groepUit(kb, &hoofd);
   vensters.KoppelDoorzoeken(overzicht, zoeken, groepUit, boeking, boekingVensters, StandaardBewaarder());
   vensters.KoppelGroepBeheer(groepBeheer);
-  TBTWUitDlg btwOverzicht(kb, &hoofd);
-  vensters.KoppelBtwOverzicht(btwOverzicht);
+  TBTWUitDlg btwRapport(kb, &hoofd);
+  vensters.KoppelBtwRapport(btwRapport);
 
   // Relations, options, personal data and the export.
   TRelatieForm relaties(kb, &hoofd);

@@ -165,7 +165,7 @@ namespace vlag {
 constexpr int TransactieBalk = 1;
 constexpr int BeleggingBalk = 2;
 constexpr int ValutaBalk = 4;
-constexpr int NaamBovenOverzicht = 8;
+constexpr int NaamBovenRapport = 8;
 constexpr int KopElkePagina = 16;
 constexpr int Liggend = 64;
 constexpr int StartMaximaal = 128;

@@ -71,7 +71,7 @@ void BouwBudgetRapport(Kasboek& kb, const ReportSelection& selectie, const Rappo
   // one pass over the transactions.
   std::unordered_map<std::string, TInUit> periode;
   if (soort == rapport::BudgetTijdvak) {
-    VoortgangMelder melder(kb.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(kb.MaxKas()));
+    VoortgangMelder melder(kb.voortgang(), kRapportOpbouwen, static_cast<std::uint64_t>(kb.MaxKas()));
     for (int i = 1; i <= kb.MaxKas(); ++i) {
       const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
       melder.Stap(static_cast<std::uint64_t>(i));
@@ -224,7 +224,7 @@ void BouwSaldiRapport(Kasboek& kb, const ReportSelection& selectie, const Rappor
   // description starts with "Saldo".
   std::unordered_map<int, double> beginSaldi;
   {
-    VoortgangMelder melder(kb.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(kb.MaxKas()));
+    VoortgangMelder melder(kb.voortgang(), kRapportOpbouwen, static_cast<std::uint64_t>(kb.MaxKas()));
     for (int i = 1; i <= kb.MaxKas(); ++i) {
       const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];
       melder.Stap(static_cast<std::uint64_t>(i));

@@ -140,7 +140,7 @@ class Afdruk {
   }
 
   void Kop() {
-    if (kb_.Config.Vlaggen & vlag::NaamBovenOverzicht) {
+    if (kb_.Config.Vlaggen & vlag::NaamBovenRapport) {
       const auto& pd = kb_.Config.Persoonsdata;
       for (const std::string& s : {pd[0], pd[1], pd[2] + "  " + pd[3], pd[4], EersteTekens(pd[5], 16),
                                    std::string()}) {
@@ -253,7 +253,7 @@ bool PrintRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel, cons
   return printer.EindDocument();
 }
 
-bool PrintBtwOverzicht(Kasboek& kb, Printer& printer, const RapportTabel& tabel) {
+bool PrintBtwRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel) {
   RapportTabel metTotaal = tabel;
   for (const TotaalRegel& totaal : tabel.totalen) {
     if (!totaal.zichtbaar) continue;

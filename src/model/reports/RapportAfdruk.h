@@ -25,6 +25,6 @@ void DrukRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel, const
 // The VAT overview on paper: its rows and, as the last row, the totals of
 // all accounts, every column printed. False, after saying so, when it did
 // not come out.
-bool PrintBtwOverzicht(Kasboek& kb, Printer& printer, const RapportTabel& tabel);
+bool PrintBtwRapport(Kasboek& kb, Printer& printer, const RapportTabel& tabel);
 
 }  // namespace valdero

@@ -5,7 +5,7 @@
 #include <cctype>
 
 #include "model/core/Kasboek.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 #include "model/reports/RapportModel.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/ReportSelection.h"
@@ -18,11 +18,11 @@ namespace {
 
 bool RapportModel::KanDoorzoeken(int rij, int modus) const {
   if (!IsTransactieRapport(stand_.soort) || rij < 0 || rij >= static_cast<int>(tabel_.rijen.size())) return false;
-  if (modus == groepoverzicht::Groep && stand_.soort != rapport::Rekening) return false;
+  if (modus == groeprapport::Groep && stand_.soort != rapport::Rekening) return false;
   const int kas = tabel_.rijen[static_cast<std::size_t>(rij)].kasIndex;
   if (kas <= 0 || kas > kb_.MaxKas()) return false;
-  if (modus == groepoverzicht::Relatie) return true;
-  if (modus != groepoverzicht::Groep && modus != groepoverzicht::Klasse) return false;
+  if (modus == groeprapport::Relatie) return true;
+  if (modus != groeprapport::Groep && modus != groeprapport::Klasse) return false;
   return kb_.ZoekGroep(kb_.KasLijst[static_cast<std::size_t>(kas)].GroepKode).has_value();
 }
 
@@ -30,13 +30,13 @@ std::optional<RapportModel::Doorzoeking> RapportModel::Doorzoek(int rij, int mod
   if (!KanDoorzoeken(rij, modus)) return std::nullopt;
   const int kas = tabel_.rijen[static_cast<std::size_t>(rij)].kasIndex;
   const TKas& k = kb_.KasLijst[static_cast<std::size_t>(kas)];
-  if (modus == groepoverzicht::Relatie) {
+  if (modus == groeprapport::Relatie) {
     selectie_.RekNr = k.RekNr;
     return Doorzoeking{modus, k.RekNr, kas};
   }
   // KanDoorzoeken found the group.
   const int groep = kb_.ZoekGroep(k.GroepKode).value_or(0);
-  if (modus == groepoverzicht::Groep) return Doorzoeking{modus, selectie_.RekNr, groep};
+  if (modus == groeprapport::Groep) return Doorzoeking{modus, selectie_.RekNr, groep};
   selectie_.RekNr = k.RekNr;
   return Doorzoeking{modus, k.RekNr, groep};
 }

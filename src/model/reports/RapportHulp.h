@@ -16,7 +16,7 @@ namespace valdero {
 class Kasboek;
 
 // What the progress of building a report over the whole year says.
-inline constexpr const char* kOverzichtOpbouwen = "Overzicht opbouwen";
+inline constexpr const char* kRapportOpbouwen = "Overzicht opbouwen";
 
 // An amount (base currency) as the report shows it: in the display currency,
 // two decimals, never "-0,00".

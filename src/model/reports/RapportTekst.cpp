@@ -134,7 +134,7 @@ std::string Streep(const std::vector<int>& w, int laatste) {
 // The heading block, the title row and the dash line under it.
 void KopRegels(Kasboek& kb, const RapportTabel& t, const std::vector<int>& w, int laatste, VerzameldeRegels& uit) {
   auto& regels = uit.regels;
-  if (kb.Config.Vlaggen & vlag::NaamBovenOverzicht) {
+  if (kb.Config.Vlaggen & vlag::NaamBovenRapport) {
     const auto& p = kb.Config.Persoonsdata;
     regels.push_back(p[0]);
     regels.push_back(p[1]);
@@ -273,7 +273,7 @@ void RapportStroom::Bereid(const RapportTabel& t) {
   w_ = laatste_ >= 0 ? Tekenbreedtes(t, {}, fontGrootte_, laatste_) : std::vector<int>{};
   uitlijning_ = laatste_ >= 0 ? Uitlijningen(t, laatste_, false) : std::vector<Uitlijning>{};
   // The heading block comes before the rows in the file.
-  regelTeller_ = ((kb_.Config.Vlaggen & vlag::NaamBovenOverzicht) ? 6 : 0) + 5;
+  regelTeller_ = ((kb_.Config.Vlaggen & vlag::NaamBovenRapport) ? 6 : 0) + 5;
   paginaTeller_ = 1;
   klaar_ = true;
 }

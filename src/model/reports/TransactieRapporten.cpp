@@ -31,7 +31,7 @@ namespace {
 template <class Doe>
 void LoopTransacties(const Kasboek& kb, const RapportStand& stand, Doe doe) {
   const int n = kb.MaxKas();
-  VoortgangMelder melder(kb.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(std::max(n, 0)));
+  VoortgangMelder melder(kb.voortgang(), kRapportOpbouwen, static_cast<std::uint64_t>(std::max(n, 0)));
   for (int k = 1; k <= n; ++k) {
     const int i = stand.aflopend ? n - k + 1 : k;
     const TKas& kas = kb.KasLijst[static_cast<std::size_t>(i)];

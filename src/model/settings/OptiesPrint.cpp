@@ -23,7 +23,7 @@ constexpr int kGrootsteWord = 0xFFFF;
 
 int Vlag(PrintPagina::Optie optie) {
   switch (optie) {
-    case PrintPagina::Optie::Eigenaar: return vlag::NaamBovenOverzicht;
+    case PrintPagina::Optie::Eigenaar: return vlag::NaamBovenRapport;
     case PrintPagina::Optie::NieuweKop: return vlag::KopElkePagina;
     case PrintPagina::Optie::PaginaNummer: return vlag::PaginaNummers;
     case PrintPagina::Optie::Liggend: return vlag::Liggend;

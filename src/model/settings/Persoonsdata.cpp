@@ -21,7 +21,7 @@ void BewaarPersoonsdata(Kasboek& kb, const std::array<std::string, kPersoonsRege
 
 std::vector<std::string> EigenaarRegels(const Kasboek& kb) {
   std::vector<std::string> regels;
-  if ((kb.Config.Vlaggen & vlag::NaamBovenOverzicht) == 0) return regels;
+  if ((kb.Config.Vlaggen & vlag::NaamBovenRapport) == 0) return regels;
   for (const std::string& regel : kb.Config.Persoonsdata)
     if (!regel.empty()) regels.push_back(regel);
   return regels;

@@ -12,10 +12,10 @@ RapportVoorschrift VoorschriftVoor(int tag) {
       default: return {KlassenKeuze::Alle, 1, false, false};
     }
   }
-  return OverzichtVoorschrift(tag);
+  return VoorschriftVoorRapport(tag);
 }
 
-RapportVoorschrift OverzichtVoorschrift(int tag) {
+RapportVoorschrift VoorschriftVoorRapport(int tag) {
   const int mode = tag >= 100 ? tag - 100 : tag;
   switch (mode) {
     case 10: case 16: return {KlassenKeuze::Leeg, 1, true, false};

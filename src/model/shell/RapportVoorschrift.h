@@ -23,7 +23,7 @@ struct RapportVoorschrift {
 RapportVoorschrift VoorschriftVoor(int tag);
 // The selection of an overview or chart command alone: overview kinds 1, 5
 // and 6 share their numbers with budget modes but ask no dialog.
-RapportVoorschrift OverzichtVoorschrift(int tag);
+RapportVoorschrift VoorschriftVoorRapport(int tag);
 
 // The class letters of the monthly views.
 inline constexpr const char* kMaandKlassen[] = {" B ", " I ", " L ", " U ", " V "};

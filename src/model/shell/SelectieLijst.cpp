@@ -37,10 +37,10 @@ std::optional<SelectieKeuze> Rekening(Kasboek& kb, const std::string& sleutel, b
 
 }  // namespace
 
-SelectieLijst RekeningSelectie(const Kasboek& kb, bool voorOverzicht) {
+SelectieLijst RekeningSelectie(const Kasboek& kb, bool voorRapport) {
   SelectieLijst l{SelectieSoort::Rekening, "Kies Rekening", {}, kb.weergave.RekeningenOpNaam};
   for (int i = 1; i <= kb.MaxRek() && i < static_cast<int>(kb.RekLijst.size()); ++i)
-    l.regels.push_back(RekeningRegel(kb.RekLijst[static_cast<std::size_t>(i)], l.opNaam, voorOverzicht ? 28 : 20));
+    l.regels.push_back(RekeningRegel(kb.RekLijst[static_cast<std::size_t>(i)], l.opNaam, voorRapport ? 28 : 20));
   return l;
 }
 

@@ -23,7 +23,7 @@ struct SelectieLijst {
 
 // Every account; by name the names are padded to 28 characters for the
 // account overview and to 20 elsewhere.
-SelectieLijst RekeningSelectie(const Kasboek& kb, bool voorOverzicht);
+SelectieLijst RekeningSelectie(const Kasboek& kb, bool voorRapport);
 SelectieLijst GroepSelectie(const Kasboek& kb);
 // The budget periods in weeks.
 SelectieLijst PeriodeSelectie();

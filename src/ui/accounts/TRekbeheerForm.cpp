@@ -121,7 +121,7 @@ TRekbeheerForm::TRekbeheerForm(Kasboek& kb, RekeningDialoogVoerder& dialoogVoerd
     accept();
   });
   connect(stop, &QPushButton::clicked, this, &QDialog::reject);
-  for (auto [knop, vraag] : {std::pair{overzichtKnop, &TRekbeheerForm::OverzichtGevraagd},
+  for (auto [knop, vraag] : {std::pair{overzichtKnop, &TRekbeheerForm::RapportGevraagd},
                              std::pair{grafiekKnop, &TRekbeheerForm::GrafiekGevraagd}}) {
     connect(knop, &QPushButton::clicked, this, [this, vraag] {
       const int positie = beheer_.RekPositie();
@@ -170,7 +170,7 @@ void TRekbeheerForm::Vul() {
   const bool iets = beheer_.Gekozen() >= 0;
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
-  overzicht_->setEnabled(iets && Gekoppeld(&TRekbeheerForm::OverzichtGevraagd));
+  overzicht_->setEnabled(iets && Gekoppeld(&TRekbeheerForm::RapportGevraagd));
   grafiek_->setEnabled(iets && Gekoppeld(&TRekbeheerForm::GrafiekGevraagd));
 }
 

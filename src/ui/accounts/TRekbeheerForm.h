@@ -38,7 +38,7 @@ class TRekbeheerForm : public QDialog {
   // list position). The window closes first (saving what changed) so the
   // report is not behind a modal window. Their buttons stay disabled while
   // nothing is connected to them.
-  void OverzichtGevraagd(int positie);
+  void RapportGevraagd(int positie);
   void GrafiekGevraagd(int positie);
   // Accounts or groups were added or removed here.
   void GroepenVeranderd();

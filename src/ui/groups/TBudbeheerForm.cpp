@@ -75,10 +75,10 @@ TBudbeheerForm::TBudbeheerForm(Kasboek& kb, QWidget* parent)
   connect(verwijder_, &QPushButton::clicked, this, &TBudbeheerForm::VerwijderKlik);
   connect(ok_, &QPushButton::clicked, this, &TBudbeheerForm::OkKlik);
   connect(overzicht_, &QPushButton::clicked, this, [this] {
-    if (beheer_.Gekozen() < 0 || !Gekoppeld(&TBudbeheerForm::OverzichtGevraagd)) return;
+    if (beheer_.Gekozen() < 0 || !Gekoppeld(&TBudbeheerForm::RapportGevraagd)) return;
     const int positie = beheer_.GroepPositie();
     OkKlik();
-    emit OverzichtGevraagd(positie);
+    emit RapportGevraagd(positie);
   });
   connect(stop_, &QPushButton::clicked, this, &QDialog::reject);
   // The chart opens once the manager has closed, as OK closes it.
@@ -141,7 +141,7 @@ void TBudbeheerForm::Vul() {
   const bool iets = beheer_.Gekozen() >= 0;
   bewerk_->setEnabled(iets);
   verwijder_->setEnabled(iets);
-  overzicht_->setEnabled(iets && Gekoppeld(&TBudbeheerForm::OverzichtGevraagd));
+  overzicht_->setEnabled(iets && Gekoppeld(&TBudbeheerForm::RapportGevraagd));
   grafiek_->setEnabled(iets && Gekoppeld(&TBudbeheerForm::GrafiekGevraagd));
 }
 

@@ -41,7 +41,7 @@ class TBudbeheerForm : public QDialog {
   // "Groep overzicht" and "Groep grafiek": the window closes as with OK and
   // the report (kind 5) or the chart (kind 105) of the group at this list
   // position opens. Their buttons stay disabled while nothing is connected.
-  void OverzichtGevraagd(int positie);
+  void RapportGevraagd(int positie);
   void GrafiekGevraagd(int positie);
 
  protected:

@@ -12,7 +12,7 @@
 
 #include "model/core/Kasboek.h"
 #include "model/core/Records.h"
-#include "model/reports/BtwOverzicht.h"
+#include "model/reports/BtwRapport.h"
 #include "model/reports/RapportAfdruk.h"
 #include "ui/widgets/AfdrukVoorbeeld.h"
 
@@ -55,14 +55,14 @@ TBTWUitDlg::TBTWUitDlg(Kasboek& kb, QWidget* parent) : QDialog(parent), kb_(kb) 
   connect(sluit_, &QPushButton::clicked, this, &QDialog::close);
   connect(print, &QPushButton::clicked, this, [this] {
     Afdrukken(this, kb_, (kb_.Config.Vlaggen & vlag::Liggend) != 0,
-              [this] { PrintBtwOverzicht(kb_, kb_.printer(), overzicht_); });
+              [this] { PrintBtwRapport(kb_, kb_.printer(), overzicht_); });
   });
   // Closed by the button, the frame or Escape.
   connect(this, &QDialog::finished, this, &TBTWUitDlg::Gesloten);
 }
 
 void TBTWUitDlg::ShowVatOverview(int rekNr, int aantal) {
-  overzicht_ = BtwTabel(kb_, BouwBtwOverzicht(kb_, rekNr));
+  overzicht_ = BtwTabel(kb_, BouwBtwRapport(kb_, rekNr));
   const RapportTabel& t = overzicht_;
   kop_->setText(Q(t.KopRegel(0)) + (t.KopRegel(1).empty() ? QString() : QLatin1Char('\n') + Q(t.KopRegel(1))));
   tabel_->clear();

@@ -2,7 +2,7 @@
 // The VAT overview "BTW Overzicht": a small window, not modal, with per
 // paying account the VAT in its expenses and income at the high and the
 // low rate, and their total under the table for all accounts. It shows
-// what BouwBtwOverzicht computes.
+// what BouwBtwRapport computes.
 
 #include <QDialog>
 
@@ -27,7 +27,7 @@ class TBTWUitDlg : public QDialog {
   void ShowVatOverview(int rekNr, int aantal);
 
   QTableWidget* Tabel() const { return tabel_; }
-  const RapportTabel& Overzicht() const { return overzicht_; }
+  const RapportTabel& Rapport() const { return overzicht_; }
 
  signals:
   // Closed: the main window enables "&Btw berekening" again.

@@ -125,7 +125,7 @@ void TGroepUitDlg::showEvent(QShowEvent* e) {
 }
 
 void TGroepUitDlg::Toon() {
-  const GroepOverzichtTabel& t = model_.Tabel();
+  const GroepRapportTabel& t = model_.Tabel();
   kop_->setText(Q(t.KopRegel(0)) + QLatin1Char('\n') + Q(t.KopRegel(1)));
   tabel_->clear();
   tabel_->setColumnCount(t.Kolommen());

@@ -2,12 +2,12 @@
 // The group overview "Speciale Groep": a modal dialog listing every
 // transaction of one group, relation or class, on one account or on all,
 // with their total and VAT. It moves text between its widgets and
-// GroepOverzichtModel, which decides what is listed.
+// GroepRapportModel, which decides what is listed.
 
 #include <QDialog>
 #include <vector>
 
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 
 class QCheckBox;
 class QLabel;
@@ -30,7 +30,7 @@ class TGroepUitDlg : public QDialog {
   // What ShowGroupOverview does before it waits: fill and show.
   bool Begin(int modus, int rekNr, int index);
 
-  GroepOverzichtModel& Model() { return model_; }
+  GroepRapportModel& Model() { return model_; }
   QTableWidget* Tabel() const { return tabel_; }
   QCheckBox* Filter() const { return filter_; }
   // The column widths the printout uses: the default ones, or what the
@@ -44,7 +44,7 @@ class TGroepUitDlg : public QDialog {
   void Toon();
 
   Kasboek& kb_;
-  GroepOverzichtModel model_;
+  GroepRapportModel model_;
   std::vector<int> breedtes_;
   bool zetBreedtes_ = false;
 

@@ -22,7 +22,7 @@
 #include "model/core/Berichten.h"
 #include "model/core/Meldingen.h"
 #include "model/core/Printer.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 #include "model/reports/RapportSoort.h"
 #include "ui/reports/RapportTabelModel.h"
 #include "ui/widgets/AfdrukVoorbeeld.h"
@@ -221,13 +221,13 @@ void TOutputForm::BouwMenu() {
   menu_->addSeparator();
   // The drill-downs into the group overview, on the selected transaction.
   std::vector<std::pair<QAction*, int>> doorzoeken;
-  for (auto [tekst, modus] : {std::pair{"Selecteer &Groep", groepoverzicht::Groep},
-                              std::pair{"Selecteer &Relatie", groepoverzicht::Relatie},
-                              std::pair{"Selecteer &Klasse", groepoverzicht::Klasse}}) {
+  for (auto [tekst, modus] : {std::pair{"Selecteer &Groep", groeprapport::Groep},
+                              std::pair{"Selecteer &Relatie", groeprapport::Relatie},
+                              std::pair{"Selecteer &Klasse", groeprapport::Klasse}}) {
     QAction* a = menu_->addAction(QString::fromUtf8(tekst));
     connect(a, &QAction::triggered, this, [this, m = modus] {
       if (const auto d = model_.Doorzoek(tabel_->currentIndex().row(), m))
-        emit GroepOverzichtGevraagd(d->modus, d->rekNr, d->index);
+        emit GroepRapportGevraagd(d->modus, d->rekNr, d->index);
     });
     doorzoeken.emplace_back(a, modus);
   }
@@ -264,7 +264,7 @@ void TOutputForm::BouwMenu() {
     wijzig->setEnabled(transacties && Gekoppeld(&TOutputForm::WijzigenGevraagd));
     verwijder->setEnabled(transacties && Gekoppeld(&TOutputForm::VerwijderenGevraagd));
     for (auto [a, modus] : doorzoeken)
-      a->setEnabled(Gekoppeld(&TOutputForm::GroepOverzichtGevraagd) &&
+      a->setEnabled(Gekoppeld(&TOutputForm::GroepRapportGevraagd) &&
                     model_.KanDoorzoeken(tabel_->currentIndex().row(), modus));
     zoek->setEnabled(model_.KanZoeken());
   });
@@ -355,7 +355,7 @@ TOutputForm::~TOutputForm() { delete tabel_; }
 bool TOutputForm::ShowReport(int soort, int index) {
   if (!model_.ShowReport(soort, index)) return false;
   ToonTabel();
-  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOverzichtPlek);
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kRapportPlek);
   show();
   raise();
   activateWindow();

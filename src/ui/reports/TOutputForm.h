@@ -65,7 +65,7 @@ class TOutputForm : public QWidget {
   // "Selecteer &Groep", "Selecteer &Relatie" and "Selecteer &Klasse": the
   // group overview in mode 1, 2 or 3 for the account and the group or
   // transaction position. Disabled while nothing is connected.
-  void GroepOverzichtGevraagd(int modus, int rekNr, int index);
+  void GroepRapportGevraagd(int modus, int rekNr, int index);
 
  protected:
   void closeEvent(QCloseEvent* e) override;

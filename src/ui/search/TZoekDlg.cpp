@@ -204,7 +204,7 @@ void TZoekDlg::disconnectNotify(const QMetaMethod&) { ToonKoppelingen(); }
 void TZoekDlg::ToonKoppelingen() {
   if (!wijzigActie_ || !doorzoekActies_.back()) return;  // connected before the menu is built
   wijzigActie_->setEnabled(Gekoppeld(&TZoekDlg::WijzigenGevraagd));
-  for (QAction* a : doorzoekActies_) a->setEnabled(Gekoppeld(&TZoekDlg::GroepOverzichtGevraagd));
+  for (QAction* a : doorzoekActies_) a->setEnabled(Gekoppeld(&TZoekDlg::GroepRapportGevraagd));
 }
 
 // Every opening starts from the same layout: all listed, no field chosen.

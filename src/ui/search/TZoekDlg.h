@@ -63,7 +63,7 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   void WijzigenGevraagd(int positie);
   // The drill-downs into the group overview (mode 41, 42 or 43 and the
   // index that overview takes). Disabled while nothing is connected.
-  void GroepOverzichtGevraagd(int modus, int index);
+  void GroepRapportGevraagd(int modus, int index);
 
  protected:
   // The entries of the requests above follow what is connected to them.

@@ -217,7 +217,7 @@ void TZoekDlg::VerwijderKlik() {
 }
 
 void TZoekDlg::Doorzoek(int modus) {
-  if (const auto d = model_.Doorzoek(menuRij_, modus)) emit GroepOverzichtGevraagd(d->modus, d->index);
+  if (const auto d = model_.Doorzoek(menuRij_, modus)) emit GroepRapportGevraagd(d->modus, d->index);
 }
 
 }  // namespace valdero

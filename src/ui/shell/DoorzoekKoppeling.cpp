@@ -19,7 +19,7 @@ namespace {
 // The window-list numbers of the booking window and the overview window
 // (the free search is listed as an overview window while it is open).
 constexpr int kBoekingVenster = 4;
-constexpr int kOverzichtVenster = 5;
+constexpr int kRapportVenster = 5;
 
 }  // namespace
 
@@ -46,24 +46,24 @@ void Vensters::KoppelDoorzoeken(TOutputForm& overzicht, TZoekDlg& vrijZoeken, TG
     if (vrijZoeken.isVisible()) vrijZoeken.Ververs();
     if (overzicht.isVisible()) overzicht.RefreshReport();
   });
-  QObject::connect(&overzicht, &TOutputForm::GroepOverzichtGevraagd, &groepUit, &TGroepUitDlg::ShowGroupOverview);
+  QObject::connect(&overzicht, &TOutputForm::GroepRapportGevraagd, &groepUit, &TGroepUitDlg::ShowGroupOverview);
   // The free search looks over all accounts.
-  QObject::connect(&vrijZoeken, &TZoekDlg::GroepOverzichtGevraagd, &groepUit,
+  QObject::connect(&vrijZoeken, &TZoekDlg::GroepRapportGevraagd, &groepUit,
                    [&groepUit](int modus, int index) { groepUit.ShowGroupOverview(modus, 0, index); });
 }
 
 void Vensters::KoppelGroepBeheer(TBudbeheerForm& beheer) {
   groepBeheer_ = &beheer;
   if (!overzicht_) return;
-  QObject::connect(&beheer, &TBudbeheerForm::OverzichtGevraagd, &hoofd_,
-                   [this](int positie) { OpenRapportVan(rapport::Groep, positie, kOverzichtVenster); });
+  QObject::connect(&beheer, &TBudbeheerForm::RapportGevraagd, &hoofd_,
+                   [this](int positie) { OpenRapportVan(rapport::Groep, positie, kRapportVenster); });
 }
 
 void Vensters::OpenGroepBeheer() {
   if (groepBeheer_) groepBeheer_->Toon(&hoofd_);
 }
 
-void Vensters::KoppelBtwOverzicht(TBTWUitDlg& btw) {
+void Vensters::KoppelBtwRapport(TBTWUitDlg& btw) {
   TValdero& hoofd = hoofd_;
   btw_ = &btw;
   perNummer_[kBtwVenster] = &btw;
@@ -72,21 +72,21 @@ void Vensters::KoppelBtwOverzicht(TBTWUitDlg& btw) {
   });
 }
 
-void Vensters::OpenBtwOverzicht(int rekNr, int aantalRegels) {
+void Vensters::OpenBtwRapport(int rekNr, int aantalRegels) {
   if (btw_) btw_->ShowVatOverview(rekNr, aantalRegels);
 }
 
 void Vensters::KoppelZoeken(TZoekDlg& zoeken) {
   TValdero& hoofd = hoofd_;
   zoeken_ = &zoeken;
-  QObject::connect(&zoeken, &TZoekDlg::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(kOverzichtVenster); });
+  QObject::connect(&zoeken, &TZoekDlg::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(kRapportVenster); });
 }
 
 void Vensters::OpenZoeken() {
   if (!zoeken_) return;
   const bool alOpen = zoeken_->isVisible();
   zoeken_->ToonVrijZoeken();
-  if (!alOpen) hoofd_.Registreer(kOverzichtVenster, zoeken_);
+  if (!alOpen) hoofd_.Registreer(kRapportVenster, zoeken_);
 }
 
 }  // namespace valdero

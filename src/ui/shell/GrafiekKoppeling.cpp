@@ -19,7 +19,7 @@ void Vensters::KoppelGrafiek(TGrafiekForm& grafiek, ReportSelection& selectie, T
   grafiekSelectie_ = &selectie;
   perNummer_[kGrafiekVenster] = &grafiek;
   QObject::connect(&groepBeheer, &TBudbeheerForm::GrafiekGevraagd, &grafiek, [this, &hoofd, &grafiek](int positie) {
-    OpenGrafiek(grafiek::Groep, positie, OverzichtVoorschrift(grafiek::Groep));
+    OpenGrafiek(grafiek::Groep, positie, VoorschriftVoorRapport(grafiek::Groep));
     if (grafiek.isVisible()) hoofd.Registreer(kGrafiekVenster, &grafiek);
   });
   QObject::connect(&grafiek, &TGrafiekForm::Gesloten, &hoofd, [&hoofd] {

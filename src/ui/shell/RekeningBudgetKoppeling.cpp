@@ -13,7 +13,7 @@ namespace {
 // The report kind of one account in the overview window and (plus 100) in
 // the chart window; the window-list numbers of those windows.
 constexpr int kRekeningRapport = 1;
-constexpr int kOverzichtVenster = 5;
+constexpr int kRapportVenster = 5;
 constexpr int kGrafiekVenster = 6;
 
 }  // namespace
@@ -37,8 +37,8 @@ void Vensters::KoppelRekeningEnBudget(TRekenForm& rekeningen, TRekbeheerForm& be
 
   rekeningBeheer_ = &beheer;
   if (overzicht_)
-    QObject::connect(&beheer, &TRekbeheerForm::OverzichtGevraagd, &hoofd,
-                     [this](int positie) { OpenRapportVan(kRekeningRapport, positie, kOverzichtVenster); });
+    QObject::connect(&beheer, &TRekbeheerForm::RapportGevraagd, &hoofd,
+                     [this](int positie) { OpenRapportVan(kRekeningRapport, positie, kRapportVenster); });
   if (grafiek_)
     QObject::connect(&beheer, &TRekbeheerForm::GrafiekGevraagd, &hoofd,
                      [this](int positie) { OpenRapportVan(kRekeningRapport + 100, positie, kGrafiekVenster); });

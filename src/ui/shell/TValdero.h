@@ -148,7 +148,7 @@ class TValdero : public QMainWindow {
   void Boeking(int mode);
   void ToolBoeking(int mode);
   void ToolBelegging(int mode);
-  void Overzicht(int tag);
+  void Rapport(int tag);
   void Grafiek(int tag);
   void OpenRapport(int tag, int keuze);
   void Agenda();

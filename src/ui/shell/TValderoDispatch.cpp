@@ -97,7 +97,7 @@ void TValdero::Agenda() {
     kb_.berichten().BerichtDlg("Agenda niet actief, gebruik Transacties ", BerichtSoort::Waarschuwing, knop::OK);
 }
 
-void TValdero::Overzicht(int tag) {
+void TValdero::Rapport(int tag) {
   QAction* vrager = qobject_cast<QAction*>(sender());
   switch (tag) {
     case 1:
@@ -134,8 +134,8 @@ void TValdero::Grafiek(int tag) {
 // Overviews below mode 100, charts from 100 on.
 void TValdero::OpenRapport(int tag, int keuze) {
   const bool grafiek = tag >= 100;
-  if (!Heeft(grafiek ? VensterOpeners::Venster::Grafiek : VensterOpeners::Venster::Overzicht)) return;
-  const RapportVoorschrift v = OverzichtVoorschrift(tag);
+  if (!Heeft(grafiek ? VensterOpeners::Venster::Grafiek : VensterOpeners::Venster::Rapport)) return;
+  const RapportVoorschrift v = VoorschriftVoorRapport(tag);
   if (v.dialoog) {
     if (!Heeft(VensterOpeners::Venster::Selectie)) return;
     const SelectieAntwoord a = vensters_->VraagSelectie(tag);
@@ -155,7 +155,7 @@ void TValdero::OpenRapport(int tag, int keuze) {
   if (grafiek)
     vensters_->OpenGrafiek(tag, keuze, v);
   else
-    vensters_->OpenOverzicht(tag, keuze, v);
+    vensters_->OpenRapport(tag, keuze, v);
   const int nummer = grafiek ? 6 : 5;
   // A report with nothing to show leaves its window closed and its entry free.
   if (const QWidget* venster = vensters_->VensterVan(nummer); venster && !venster->isVisible()) return;

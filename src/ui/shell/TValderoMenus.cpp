@@ -167,12 +167,12 @@ void TValdero::MaakMenus() {
   // Overviews and charts need their window, and the selection dialog when
   // the command asks for it.
   auto rapportNodig = [this](int tag, V venster) -> std::function<bool()> {
-    const bool dialoog = OverzichtVoorschrift(tag).dialoog;
+    const bool dialoog = VoorschriftVoorRapport(tag).dialoog;
     return [this, venster, dialoog] { return Heeft(venster) && (!dialoog || Heeft(V::Selectie)); };
   };
   QMenu* overz = Sub(nullptr, QStringLiteral("&Overzichten"));
   auto overzItem = [&](QMenu* m, const char* opschrift, int tag) {
-    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Overzicht(t); }, rapportNodig(tag, V::Overzicht));
+    Item(m, QString::fromUtf8(opschrift), tag, [this](int t) { Rapport(t); }, rapportNodig(tag, V::Rapport));
   };
   overzItem(overz, "&Rekeningen", 1);
   QMenu* groepen = Sub(overz, QStringLiteral("&Groepen"));
@@ -180,7 +180,7 @@ void TValdero::MaakMenus() {
   overzItem(groepen, "&Samengesteld", 6);
   overzItem(overz, "&Klassen", 10);
   overzItem(overz, "Re&laties", 16);
-  Item(overz, QStringLiteral("&Btw berekening"), 150, [this](int t) { Overzicht(t); }, heeft(V::BtwOverzicht));
+  Item(overz, QStringLiteral("&Btw berekening"), 150, [this](int t) { Rapport(t); }, heeft(V::BtwRapport));
   QMenu* begroting = Sub(overz, QStringLiteral("&Begroting"));
   overzItem(begroting, "IN/UIT per &jaar", 11);
   overzItem(begroting, "IN/UIT per &maand", 12);
@@ -197,8 +197,8 @@ void TValdero::MaakMenus() {
   overzItem(saldi, "&Alle rekeningen", 31);
   overzItem(saldi, "Rekening &Selectie", 32);
   overz->addSeparator();
-  Item(overz, QStringLiteral("&Zoeken"), 40, [this](int t) { Overzicht(t); }, heeft(V::Zoeken));
-  Item(overz, QStringLiteral("&Exporteren"), 60, [this](int t) { Overzicht(t); }, heeft(V::Exporteren));
+  Item(overz, QStringLiteral("&Zoeken"), 40, [this](int t) { Rapport(t); }, heeft(V::Zoeken));
+  Item(overz, QStringLiteral("&Exporteren"), 60, [this](int t) { Rapport(t); }, heeft(V::Exporteren));
 
   QMenu* graf = Sub(nullptr, QStringLiteral("Grafieken"));
   auto grafItem = [&](QMenu* m, const char* opschrift, int tag) {

@@ -256,8 +256,8 @@ void TValdero::SelectieEnter() {
       return;
     }
     case SelectieSoort::Btw:
-      if (Heeft(VensterOpeners::Venster::BtwOverzicht))
-        vensters_->OpenBtwOverzicht(keuze->nummer, static_cast<int>(selectie_.regels.size()));
+      if (Heeft(VensterOpeners::Venster::BtwRapport))
+        vensters_->OpenBtwRapport(keuze->nummer, static_cast<int>(selectie_.regels.size()));
       ZetUit(kBtwVenster, selectieVrager_);
       RegistreerNummer(kBtwVenster);
       return;

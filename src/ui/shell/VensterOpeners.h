@@ -19,9 +19,9 @@ class VensterOpeners {
     Budget,
     Relaties,
     Boeking,
-    Overzicht,
+    Rapport,
     Grafiek,
-    BtwOverzicht,
+    BtwRapport,
     Exporteren,
     Zoeken,
     Selectie,
@@ -41,9 +41,9 @@ class VensterOpeners {
   virtual void OpenBoeking(int mode) = 0;  // window 4
   // Overviews (window 5) and charts (window 6); keuze is the position of
   // the chosen account or group (0 when the command needs none).
-  virtual void OpenOverzicht(int mode, int keuze, const RapportVoorschrift& voorschrift) = 0;
+  virtual void OpenRapport(int mode, int keuze, const RapportVoorschrift& voorschrift) = 0;
   virtual void OpenGrafiek(int mode, int keuze, const RapportVoorschrift& voorschrift) = 0;
-  virtual void OpenBtwOverzicht(int rekNr, int aantalRegels) = 0;  // rekNr 0: all paying accounts
+  virtual void OpenBtwRapport(int rekNr, int aantalRegels) = 0;  // rekNr 0: all paying accounts
   virtual void Exporteer(int rekNr) = 0;                           // window 9; 0: everything
   virtual void OpenZoeken() = 0;
   virtual SelectieAntwoord VraagSelectie(int mode) = 0;

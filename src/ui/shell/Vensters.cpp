@@ -19,9 +19,9 @@ bool Vensters::Heeft(Venster venster) const {
     case Venster::Budget: return budget_ != nullptr;
     case Venster::Relaties: return relaties_ != nullptr;
     case Venster::Boeking: return boeking_ != nullptr;
-    case Venster::Overzicht: return overzicht_ != nullptr;
+    case Venster::Rapport: return overzicht_ != nullptr;
     case Venster::Grafiek: return grafiek_ != nullptr;
-    case Venster::BtwOverzicht: return btw_ != nullptr;
+    case Venster::BtwRapport: return btw_ != nullptr;
     case Venster::Exporteren: return export_ != nullptr;
     case Venster::Zoeken: return zoeken_ != nullptr;
     case Venster::Selectie: return selectieDlg_ != nullptr;
@@ -47,9 +47,9 @@ void Vensters::SchrijfConfig() {
 
 void Vensters::OpenRapportVan(int soort, int positie, int nummer) {
   if (soort >= 100)
-    OpenGrafiek(soort, positie, OverzichtVoorschrift(soort));
+    OpenGrafiek(soort, positie, VoorschriftVoorRapport(soort));
   else
-    OpenOverzicht(soort, positie, OverzichtVoorschrift(soort));
+    OpenRapport(soort, positie, VoorschriftVoorRapport(soort));
   hoofd_.Registreer(nummer, VensterVan(nummer));
 }
 

@@ -53,7 +53,7 @@ class Vensters final : public VensterOpeners {
   // The overview window (window 5) and the selection dialog; the one
   // ReportSelection is shared by the main window's launchers, the dialog,
   // the overview window and the charts.
-  void KoppelOverzicht(TOutputForm& overzicht, TSelectieDlg& selectieDlg, ReportSelection& selectie);
+  void KoppelRapport(TOutputForm& overzicht, TSelectieDlg& selectieDlg, ReportSelection& selectie);
   // The chart window (window 6); the groups manager's "Groep grafiek"
   // opens the chart of its group.
   void KoppelGrafiek(TGrafiekForm& grafiek, ReportSelection& selectie, TBudbeheerForm& groepBeheer);
@@ -74,7 +74,7 @@ class Vensters final : public VensterOpeners {
   void KoppelGroepBeheer(TBudbeheerForm& beheer);
   // "&Btw berekening": the VAT overview, a window of its own in the window
   // list; closing it enables the menu entry again.
-  void KoppelBtwOverzicht(TBTWUitDlg& btw);
+  void KoppelBtwRapport(TBTWUitDlg& btw);
   // The relations window (10), the options window (7), the personal-data
   // dialog and the export window (9).
   void KoppelRelatiesOptiesExport(TRelatieForm& relaties, TOptiesForm& opties, TPersonDlg& persoon,
@@ -90,9 +90,9 @@ class Vensters final : public VensterOpeners {
   void OpenBudget(int mode, const RapportVoorschrift& voorschrift) override;
   bool OpenRelaties() override;
   void OpenBoeking(int mode) override;
-  void OpenOverzicht(int mode, int keuze, const RapportVoorschrift& voorschrift) override;
+  void OpenRapport(int mode, int keuze, const RapportVoorschrift& voorschrift) override;
   void OpenGrafiek(int mode, int keuze, const RapportVoorschrift& voorschrift) override;
-  void OpenBtwOverzicht(int rekNr, int aantalRegels) override;
+  void OpenBtwRapport(int rekNr, int aantalRegels) override;
   void Exporteer(int rekNr) override;
   void OpenZoeken() override;
   SelectieAntwoord VraagSelectie(int mode) override;

@@ -13,7 +13,7 @@ namespace valdero {
 // Standard distances from the main window's corner.
 inline constexpr QPoint kOnderMenu(0, 105);          // below the menus and tool bars
 inline constexpr QPoint kOnderMenuRechts(135, 105);  // the booking window's place
-inline constexpr QPoint kOverzichtPlek(0, 93);       // the overview window
+inline constexpr QPoint kRapportPlek(0, 93);       // the overview window
 
 // The main window of `venster` (the window of its parent), or null.
 QWidget* HoofdvensterVan(const QWidget& venster);

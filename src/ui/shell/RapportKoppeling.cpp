@@ -8,15 +8,15 @@
 namespace valdero {
 
 // The number of the overview window in the main window's window list.
-inline constexpr int kOverzichtVenster = 5;
+inline constexpr int kRapportVenster = 5;
 
-void Vensters::KoppelOverzicht(TOutputForm& overzicht, TSelectieDlg& selectieDlg, ReportSelection& selectie) {
+void Vensters::KoppelRapport(TOutputForm& overzicht, TSelectieDlg& selectieDlg, ReportSelection& selectie) {
   TValdero& hoofd = hoofd_;
   overzicht_ = &overzicht;
   selectieDlg_ = &selectieDlg;
   selectie_ = &selectie;
-  perNummer_[kOverzichtVenster] = &overzicht;
-  QObject::connect(&overzicht, &TOutputForm::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(kOverzichtVenster); });
+  perNummer_[kRapportVenster] = &overzicht;
+  QObject::connect(&overzicht, &TOutputForm::Gesloten, &hoofd, [&hoofd] { hoofd.MeldAf(kRapportVenster); });
 }
 
 SelectieAntwoord Vensters::VraagSelectie(int mode) {
@@ -26,7 +26,7 @@ SelectieAntwoord Vensters::VraagSelectie(int mode) {
   return selectieDlg_->Antwoord(mode);
 }
 
-void Vensters::OpenOverzicht(int mode, int keuze, const RapportVoorschrift& v) {
+void Vensters::OpenRapport(int mode, int keuze, const RapportVoorschrift& v) {
   if (!overzicht_) return;
   // The main window decided whether the dialog was asked; what the launcher
   // of the kind prepares besides comes from the reports' own table.

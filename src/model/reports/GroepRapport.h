@@ -17,7 +17,7 @@ class Kasboek;
 class Printer;
 
 // The modes: what is listed, on one account (1 to 3) or all (41 to 43).
-namespace groepoverzicht {
+namespace groeprapport {
 inline constexpr int Groep = 1;
 inline constexpr int Relatie = 2;
 inline constexpr int Klasse = 3;
@@ -25,11 +25,11 @@ inline constexpr int AlleRekeningen = 40;  // added to the three above
 inline constexpr int GroepAlle = Groep + AlleRekeningen;
 inline constexpr int RelatieAlle = Relatie + AlleRekeningen;
 inline constexpr int KlasseAlle = Klasse + AlleRekeningen;
-}  // namespace groepoverzicht
+}  // namespace groeprapport
 
-bool IsGroepOverzichtModus(int modus);
+bool IsGroepRapportModus(int modus);
 
-struct GroepOverzichtTabel {
+struct GroepRapportTabel {
   int modus = 0;
   std::string kop;  // two lines joined by kKopRegelEinde
   std::vector<std::string> titels;
@@ -48,9 +48,9 @@ struct GroepOverzichtTabel {
   std::string KopRegel(int nr) const;
 };
 
-class GroepOverzichtModel {
+class GroepRapportModel {
  public:
-  explicit GroepOverzichtModel(Kasboek& kb);
+  explicit GroepRapportModel(Kasboek& kb);
 
   // Opens the overview: `rekNr` is the account (0 for modes 41 to 43),
   // `index` the group position (modes 1, 3, 41, 43) or the position of the
@@ -64,7 +64,7 @@ class GroepOverzichtModel {
   void ZetTransactiefilter(bool aan);
   bool Transactiefilter() const { return filter_; }
 
-  const GroepOverzichtTabel& Tabel() const { return tabel_; }
+  const GroepRapportTabel& Tabel() const { return tabel_; }
   int Modus() const { return modus_; }
   int RekNr() const { return rekNr_; }
   const std::string& RelatieNaam() const { return relatie_; }
@@ -86,7 +86,7 @@ class GroepOverzichtModel {
   std::string relatie_;
   std::string klasse_;
   bool filter_ = false;
-  GroepOverzichtTabel tabel_;
+  GroepRapportTabel tabel_;
 };
 
 }  // namespace valdero

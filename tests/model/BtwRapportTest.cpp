@@ -6,7 +6,7 @@
 
 #include "BtwTestBoek.h"
 #include "RapportHulpTest.h"
-#include "model/reports/BtwOverzicht.h"
+#include "model/reports/BtwRapport.h"
 #include "model/reports/RapportTekst.h"
 
 namespace valdero {
@@ -18,7 +18,7 @@ std::vector<std::vector<std::string>> Cellen(const RapportTabel& t) {
   return uit;
 }
 
-TEST(BtwOverzicht, VierSommenPerRekening) {
+TEST(BtwRapport, VierSommenPerRekening) {
   struct Geval {
     const char* naam;
     int rekNr;
@@ -41,7 +41,7 @@ TEST(BtwOverzicht, VierSommenPerRekening) {
     SCOPED_TRACE(g.naam);
     test::BtwBoek b;
     Kasboek& kb = b.boek.kb;
-    const RapportTabel t = BtwTabel(kb, BouwBtwOverzicht(kb, g.rekNr));
+    const RapportTabel t = BtwTabel(kb, BouwBtwRapport(kb, g.rekNr));
     EXPECT_EQ(t.kop, g.kop);
     EXPECT_EQ(t.titels, (std::vector<std::string>{"Rek.", "BTWUit_hoog", "BTWUit_laag", "BTWIn_hoog", "BTWIn-Laag"}));
     EXPECT_EQ(t.breedtes, (std::vector<int>{42, 96, 96, 96, 96}));
@@ -62,11 +62,11 @@ TEST(BtwOverzicht, VierSommenPerRekening) {
   }
 }
 
-TEST(BtwOverzicht, BetaalrekeningZonderBtwGeeftNullen) {
+TEST(BtwRapport, BetaalrekeningZonderBtwGeeftNullen) {
   test::BtwBoek b;
   Kasboek& kb = b.boek.kb;
   test::VoegRekeningToe(kb, 4, "Kas", "BT");
-  const BtwOverzicht o = BouwBtwOverzicht(kb, 0);
+  const BtwRapport o = BouwBtwRapport(kb, 0);
   ASSERT_EQ(o.rijen.size(), 3u);
   EXPECT_EQ(o.rijen[2].rekNr, 4);
   EXPECT_EQ(o.rijen[2].sommen.uitHoog + o.rijen[2].sommen.uitLaag + o.rijen[2].sommen.inHoog +
@@ -74,19 +74,19 @@ TEST(BtwOverzicht, BetaalrekeningZonderBtwGeeftNullen) {
             0.0);
 }
 
-TEST(BtwOverzicht, VerwijderdeGroepWordtOvergeslagenMetEenMelding) {
+TEST(BtwRapport, VerwijderdeGroepWordtOvergeslagenMetEenMelding) {
   test::BtwBoek b;
   Kasboek& kb = b.boek.kb;
   b.Kas(2, "999", 10, 2, -119.00, "Weg", 2);
   b.Kas(2, "998", 10, 3, -119.00, "Weg", 2);
-  const BtwOverzicht o = BouwBtwOverzicht(kb, 2);
+  const BtwRapport o = BouwBtwRapport(kb, 2);
   EXPECT_EQ(o.overgeslagen, 2);
   EXPECT_DOUBLE_EQ(o.rijen[0].sommen.uitHoog, -38.0);
   // One message for the whole overview, not one per transaction.
   EXPECT_EQ(b.boek.berichten.Teksten(), std::vector<std::string>{kBtwFout});
 }
 
-TEST(BtwOverzicht, TarievenZonderDelingsfout) {
+TEST(BtwRapport, TarievenZonderDelingsfout) {
   struct Geval {
     double bedrag, perc, btw;
   };
@@ -96,11 +96,11 @@ TEST(BtwOverzicht, TarievenZonderDelingsfout) {
   }
 }
 
-TEST(BtwOverzicht, TekstZoalsHetRapportbestand) {
+TEST(BtwRapport, TekstZoalsHetRapportbestand) {
   test::BtwBoek b;
   Kasboek& kb = b.boek.kb;
   kb.Config.LinkerMarge = 236;
-  const RapportTabel t = BtwTabel(kb, BouwBtwOverzicht(kb, 0));
+  const RapportTabel t = BtwTabel(kb, BouwBtwRapport(kb, 0));
   VerzameldeRegels regels;
   VerzamelRapport(kb, t, t.breedtes, 10, t.Kolommen() - 1, regels);
   EXPECT_EQ(test::TekstRegels(RapportBestandsTekst(kb, regels.regels, 10)),

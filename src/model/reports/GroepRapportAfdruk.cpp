@@ -13,14 +13,14 @@
 #include "model/core/Records.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 
 namespace valdero {
 namespace {
 
 class GroepAfdruk {
  public:
-  GroepAfdruk(Kasboek& kb, Printer& p, const GroepOverzichtTabel& t, const std::vector<int>& breedtes)
+  GroepAfdruk(Kasboek& kb, Printer& p, const GroepRapportTabel& t, const std::vector<int>& breedtes)
       : kb_(kb), p_(p), t_(t) {
     const int pagina = p.PaginaBreedte();
     for (int k = 0; k < t.Kolommen(); ++k) {
@@ -103,7 +103,7 @@ class GroepAfdruk {
   }
 
   void Kop() {
-    if (kb_.Config.Vlaggen & vlag::NaamBovenOverzicht) {
+    if (kb_.Config.Vlaggen & vlag::NaamBovenRapport) {
       const auto& pd = kb_.Config.Persoonsdata;
       for (const std::string& s :
            {pd[0], pd[1], pd[2] + "  " + pd[3], pd[4], EersteTekens(pd[5], 16), std::string()}) {
@@ -140,7 +140,7 @@ class GroepAfdruk {
 
   Kasboek& kb_;
   Printer& p_;
-  const GroepOverzichtTabel& t_;
+  const GroepRapportTabel& t_;
   std::vector<int> w_;
   AfdrukMaten maten_;
   int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1, perPagina_ = 0, schaal_ = 100;
@@ -150,7 +150,7 @@ class GroepAfdruk {
 
 }  // namespace
 
-bool GroepOverzichtModel::Print(Printer& printer, const std::vector<int>& breedtes) const {
+bool GroepRapportModel::Print(Printer& printer, const std::vector<int>& breedtes) const {
   if (tabel_.Kolommen() == 0) return false;
   printer.KiesPrinter(kb_.Config.PrinterIndex);
   printer.ZetLiggend((kb_.Config.Vlaggen & vlag::Liggend) != 0);

@@ -33,7 +33,7 @@ struct BtwRij {
   BtwSommen sommen;
 };
 
-struct BtwOverzicht {
+struct BtwRapport {
   int rekNr = 0;  // 0: every paying account
   std::string kop;  // two lines joined by kKopRegelEinde
   std::vector<BtwRij> rijen;
@@ -45,14 +45,14 @@ struct BtwOverzicht {
 // kind "BT" in list order. A transaction whose group no longer exists is
 // skipped and counted, and the error kBtwFout is shown once. Changes nothing
 // in the book.
-BtwOverzicht BouwBtwOverzicht(Kasboek& kb, int rekNr);
+BtwRapport BouwBtwRapport(Kasboek& kb, int rekNr);
 
 // The overview as the window shows it: heading, titles "Rek.",
 // "BTWUit_hoog", "BTWUit_laag", "BTWIn_hoog", "BTWIn-Laag", default widths,
 // one row per account with the amounts formatted in the display currency
 // and, for all accounts, the total line "TOTAAL  " + currency under it.
 // The last row is selected.
-RapportTabel BtwTabel(Kasboek& kb, const BtwOverzicht& overzicht);
+RapportTabel BtwTabel(Kasboek& kb, const BtwRapport& overzicht);
 
 // The error shown once when transactions had to be skipped.
 inline constexpr const char* kBtwFout = "BTW berekening foutief \n\r corrigeer rekening";

@@ -6,20 +6,20 @@
 
 #include "BtwTestBoek.h"
 #include "model/core/Printer.h"
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 
 namespace valdero {
 namespace {
 
-using namespace groepoverzicht;
+using namespace groeprapport;
 
-std::vector<std::vector<std::string>> Cellen(const GroepOverzichtTabel& t) {
+std::vector<std::vector<std::string>> Cellen(const GroepRapportTabel& t) {
   std::vector<std::vector<std::string>> uit;
   for (const RapportRij& r : t.rijen) uit.push_back(r.cellen);
   return uit;
 }
 
-TEST(GroepOverzicht, ZesModi) {
+TEST(GroepRapport, ZesModi) {
   struct Geval {
     const char* naam;
     int modus;
@@ -91,9 +91,9 @@ TEST(GroepOverzicht, ZesModi) {
     SCOPED_TRACE(g.naam);
     test::BtwBoek b;
     Kasboek& kb = b.boek.kb;
-    GroepOverzichtModel model(kb);
+    GroepRapportModel model(kb);
     ASSERT_TRUE(model.Toon(g.modus, g.rekNr, g.groep ? kb.ZoekGroep(g.groep).value() : g.kas));
-    const GroepOverzichtTabel& t = model.Tabel();
+    const GroepRapportTabel& t = model.Tabel();
     EXPECT_EQ(t.kop, g.kop);
     EXPECT_EQ(t.titels, g.titels);
     EXPECT_EQ(t.breedtes, g.breedtes);
@@ -109,7 +109,7 @@ TEST(GroepOverzicht, ZesModi) {
   }
 }
 
-TEST(GroepOverzicht, TransactiefilterKiestDeBtwVanDeBoeking) {
+TEST(GroepRapport, TransactiefilterKiestDeBtwVanDeBoeking) {
   struct Geval {
     const char* naam;
     const char* groep;
@@ -127,7 +127,7 @@ TEST(GroepOverzicht, TransactiefilterKiestDeBtwVanDeBoeking) {
     SCOPED_TRACE(g.naam);
     test::BtwBoek b;
     Kasboek& kb = b.boek.kb;
-    GroepOverzichtModel model(kb);
+    GroepRapportModel model(kb);
     ASSERT_TRUE(model.Toon(Groep, 1, kb.ZoekGroep(g.groep).value()));
     auto btw = [&model] {
       std::vector<std::string> uit;
@@ -148,10 +148,10 @@ TEST(GroepOverzicht, TransactiefilterKiestDeBtwVanDeBoeking) {
   }
 }
 
-TEST(GroepOverzicht, GeenRijenGeeftDeMelding) {
+TEST(GroepRapport, GeenRijenGeeftDeMelding) {
   test::BtwBoek b;
   Kasboek& kb = b.boek.kb;
-  GroepOverzichtModel model(kb);
+  GroepRapportModel model(kb);
   ASSERT_TRUE(model.Toon(Groep, 2, kb.ZoekGroep("500").value()));
   EXPECT_TRUE(model.Tabel().rijen.empty());
   EXPECT_EQ(model.Tabel().geselecteerd, -1);
@@ -160,10 +160,10 @@ TEST(GroepOverzicht, GeenRijenGeeftDeMelding) {
   EXPECT_EQ(b.boek.berichten.Teksten(), std::vector<std::string>{"Geen records voor deze Groep/Klasse"});
 }
 
-TEST(GroepOverzicht, OngeldigeModusOfPositieOpentNiets) {
+TEST(GroepRapport, OngeldigeModusOfPositieOpentNiets) {
   test::BtwBoek b;
   Kasboek& kb = b.boek.kb;
-  GroepOverzichtModel model(kb);
+  GroepRapportModel model(kb);
   for (auto [modus, index] : {std::pair{0, 1}, {4, 1}, {44, 1}, {Groep, 0}, {Groep, kb.MaxGroep() + 1},
                               {RelatieAlle, kb.MaxKas() + 1}, {Klasse, -1}}) {
     SCOPED_TRACE(std::to_string(modus) + " " + std::to_string(index));
@@ -194,13 +194,13 @@ struct TekenPrinter : VastePrinter {
   }
 };
 
-TEST(GroepOverzicht, AfdrukMetTotaalregel) {
+TEST(GroepRapport, AfdrukMetTotaalregel) {
   test::BtwBoek b;
   Kasboek& kb = b.boek.kb;
   kb.Config.LinkerMarge = 200;
   kb.Config.RegelHoogte = 50;
   kb.Config.RegelsPerPagina = 7;  // the heading's five lines and two rows
-  GroepOverzichtModel model(kb);
+  GroepRapportModel model(kb);
   ASSERT_TRUE(model.Toon(GroepAlle, 0, kb.ZoekGroep("600").value()));
   TekenPrinter p;
   ASSERT_TRUE(model.Print(p, model.Tabel().breedtes));
@@ -233,7 +233,7 @@ TEST(GroepOverzicht, AfdrukMetTotaalregel) {
 
 // Numbers and dates are printed whole while the widened table fits the
 // page; a font so large that it cannot keeps every column's own width.
-TEST(GroepOverzicht, AfdrukSnijdtGeenGetallenZolangDePaginaHetToelaat) {
+TEST(GroepRapport, AfdrukSnijdtGeenGetallenZolangDePaginaHetToelaat) {
   struct Geval {
     int font;
     bool heel;
@@ -242,7 +242,7 @@ TEST(GroepOverzicht, AfdrukSnijdtGeenGetallenZolangDePaginaHetToelaat) {
     SCOPED_TRACE(g.font);
     test::BtwBoek b;
     Kasboek& kb = b.boek.kb;
-    GroepOverzichtModel model(kb);
+    GroepRapportModel model(kb);
     ASSERT_TRUE(model.Toon(GroepAlle, 0, kb.ZoekGroep("600").value()));
     TekenPrinter p;
     p.ZetFont("Arial", g.font, false);

@@ -1,4 +1,4 @@
-#include "model/reports/GroepOverzicht.h"
+#include "model/reports/GroepRapport.h"
 
 #include <optional>
 #include <unordered_map>
@@ -9,13 +9,13 @@
 #include "model/core/TekstHulp.h"
 #include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
-#include "model/reports/BtwOverzicht.h"
+#include "model/reports/BtwRapport.h"
 #include "model/reports/RapportHulp.h"
 
 namespace valdero {
 namespace {
 
-using namespace groepoverzicht;
+using namespace groeprapport;
 
 struct KlasseBtw {
   int soort = 0;  // 0 none, 1 low, 2 high
@@ -74,21 +74,21 @@ std::vector<int> Breedtes(int modus, bool btw) {
 
 }  // namespace
 
-bool IsGroepOverzichtModus(int modus) {
+bool IsGroepRapportModus(int modus) {
   const int m = modus % AlleRekeningen;
   return (modus == m || modus == m + AlleRekeningen) && m >= Groep && m <= Klasse;
 }
 
-std::string GroepOverzichtTabel::KopRegel(int nr) const {
+std::string GroepRapportTabel::KopRegel(int nr) const {
   const auto p = kop.find(kKopRegelEinde);
   if (p == std::string::npos) return nr == 0 ? kop : std::string();
   return nr == 0 ? kop.substr(0, p) : kop.substr(p + 2);
 }
 
-GroepOverzichtModel::GroepOverzichtModel(Kasboek& kb) : kb_(kb) {}
+GroepRapportModel::GroepRapportModel(Kasboek& kb) : kb_(kb) {}
 
-bool GroepOverzichtModel::Toon(int modus, int rekNr, int index) {
-  if (!IsGroepOverzichtModus(modus)) return false;
+bool GroepRapportModel::Toon(int modus, int rekNr, int index) {
+  if (!IsGroepRapportModus(modus)) return false;
   const int m = modus % AlleRekeningen;
   if (m == Relatie ? (index < 1 || index > kb_.MaxKas()) : (index < 1 || index > kb_.MaxGroep())) return false;
   modus_ = modus;
@@ -108,16 +108,16 @@ bool GroepOverzichtModel::Toon(int modus, int rekNr, int index) {
   return true;
 }
 
-void GroepOverzichtModel::ZetTransactiefilter(bool aan) {
+void GroepRapportModel::ZetTransactiefilter(bool aan) {
   filter_ = aan;
   if (modus_ != 0) Bouw();
 }
 
-void GroepOverzichtModel::Bouw() {
+void GroepRapportModel::Bouw() {
   const int m = modus_ % AlleRekeningen;
   const BtwTarieven tarieven(kb_);
   const RapportIndex index(kb_);
-  GroepOverzichtTabel t;
+  GroepRapportTabel t;
   t.modus = modus_;
 
   std::string groepTitel;
@@ -148,7 +148,7 @@ void GroepOverzichtModel::Bouw() {
   std::vector<Regel> regels;
   bool eigenBtw = false;
   std::optional<VoortgangMelder> melder;
-  melder.emplace(kb_.voortgang(), kOverzichtOpbouwen, static_cast<std::uint64_t>(kb_.MaxKas()));
+  melder.emplace(kb_.voortgang(), kRapportOpbouwen, static_cast<std::uint64_t>(kb_.MaxKas()));
   for (int i = 1; i <= kb_.MaxKas(); ++i) {
     const TKas& kas = kb_.KasLijst[static_cast<std::size_t>(i)];
     melder->Stap(static_cast<std::uint64_t>(i));

@@ -1,4 +1,4 @@
-#include "model/reports/BtwOverzicht.h"
+#include "model/reports/BtwRapport.h"
 
 #include <optional>
 #include <unordered_map>
@@ -35,8 +35,8 @@ void BtwSommen::Tel(const BtwSommen& s) {
   inLaag += s.inLaag;
 }
 
-BtwOverzicht BouwBtwOverzicht(Kasboek& kb, int rekNr) {
-  BtwOverzicht o;
+BtwRapport BouwBtwRapport(Kasboek& kb, int rekNr) {
+  BtwRapport o;
   o.rekNr = rekNr;
   if (rekNr != 0) {
     const auto a = kb.ZoekRekening(rekNr);
@@ -103,7 +103,7 @@ BtwOverzicht BouwBtwOverzicht(Kasboek& kb, int rekNr) {
   return o;
 }
 
-RapportTabel BtwTabel(Kasboek& kb, const BtwOverzicht& o) {
+RapportTabel BtwTabel(Kasboek& kb, const BtwRapport& o) {
   RapportTabel t;
   t.soort = rapport::Btw;
   t.kop = o.kop;
