@@ -173,7 +173,9 @@ TEST_P(BetalingTest, BoektVervangtOfSlaatOverZoalsDeBetalingZegt) {
   for (int i = 1; i <= boek.kb.MaxKas(); ++i) {
     const TKas& k = boek.kb.KasLijst[static_cast<std::size_t>(i)];
     EXPECT_EQ(k.Index, i);
-    if (i > 1) EXPECT_FALSE(KasVoor(k, boek.kb.KasLijst[static_cast<std::size_t>(i - 1)])) << "positie " << i;
+    if (i > 1) {
+      EXPECT_FALSE(KasVoor(k, boek.kb.KasLijst[static_cast<std::size_t>(i - 1)])) << "positie " << i;
+    }
   }
 }
 

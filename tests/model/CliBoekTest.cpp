@@ -166,9 +166,10 @@ TEST(CliBoek, FieldsAreCheckedAsTheBookingWindowChecksThem) {
     const Uitvoer u = Boek(map, g.args);
     EXPECT_EQ(u.code, g.code) << u.fout;
     const auto teksten = Teksten(u.boek);
-    if (!g.melding.empty())
+    if (!g.melding.empty()) {
       EXPECT_NE(std::find(teksten.begin(), teksten.end(), g.melding), teksten.end())
           << (teksten.empty() ? "" : teksten.back());
+    }
     EXPECT_EQ(OpSchijf(map).size(), voor.size() + (g.code == 0 ? 1 : 0));
   }
 }

@@ -368,7 +368,9 @@ TEST_F(RekeningTabelTest, EveryReportRunsOverTheTransactionsOfADeletedAccount) {
     model.ShowReport(soort, 1);
     const std::string tekst = model.OpslaanTekst(model.Tabel().breedtes, 10);
     // The deleted account's 100 and -25 show up under no account.
-    if (soort == 31) EXPECT_EQ(tekst.find("75,00"), std::string::npos) << tekst;
+    if (soort == 31) {
+      EXPECT_EQ(tekst.find("75,00"), std::string::npos) << tekst;
+    }
   }
 }
 

@@ -43,7 +43,9 @@ inline void SchrijfVoorbeeld(const std::filesystem::path& map, const std::string
   kb.sessie.KasNaam = naam;
   kb.sessie.KasPad = naam + ".vdr";
   ASSERT_TRUE(SchrijfAtomisch(kb.Pad(kb.sessie.KasPad), SchrijfBoek(kb), kb.bestanden()));
-  if (v.metConfig) EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
+  if (v.metConfig) {
+    EXPECT_TRUE(SchrijfConfig(kb).Gelukt());
+  }
   ASSERT_EQ(kb.IOStatus, 0);
 }
 
