@@ -166,7 +166,7 @@ void BM_AfstemStap(benchmark::State& state) {
   EersteKeuzeVoerder kiezer;
   NietsVenster venster;
   Afstemming a(kopie, kiezer, venster);
-  a.bewaar = [] {};
+  a.ZetBewaarder([] {});
   a.dubbeleOverslaan = true;
   a.BeginRun();
   int p = 1;

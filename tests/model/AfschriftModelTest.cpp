@@ -47,7 +47,7 @@ struct Afschrift : BankBoek {
     EXPECT_TRUE(bouwer.Klaar().Gelukt());
     LeesFixture(tag, bestand);
     EXPECT_TRUE(gelukt) << ::testing::PrintToString(berichten.Teksten());
-    afstemming.bewaar = [this] { ++bewaard; };
+    afstemming.ZetBewaarder([this] { ++bewaard; });
     model = std::make_unique<AfschriftModel>(kb, *run, afstemming);
     model->NeemOver(MaakDatum(2008, 1, 1));
     berichten.Wis();
@@ -149,7 +149,7 @@ struct Lijst : BankBoek {
   explicit Lijst(const std::string& inhoud, int tag = 0) {
     Lees(tag, "mut.txt", inhoud);
     EXPECT_TRUE(gelukt) << ::testing::PrintToString(berichten.Teksten());
-    afstemming.bewaar = [] {};
+    afstemming.ZetBewaarder([] {});
     model = std::make_unique<AfschriftModel>(kb, *run, afstemming);
   }
   struct Overslaan : VergelijkVoerder {
@@ -256,7 +256,7 @@ TEST(AfschriftLijst, ZonderVensterVerlatenDeRegelsDeLijstSamenEnGelijk) {
     } venster;
     Lijst lijst(drie);
     Afstemming a{lijst.kb, lijst.kiezer, venster};
-    a.bewaar = [] {};
+    a.ZetBewaarder([] {});
     AfschriftModel model(lijst.kb, *lijst.run, a);
     model.NeemOver(MaakDatum(2026, 1, 1));
     if (g.venster) model.regelBegint = [] {};

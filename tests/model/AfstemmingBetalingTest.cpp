@@ -83,7 +83,7 @@ struct BetaalBoek : test::BankBoek {
     Groep("410", "Huur", " V ");
     Groep("460", "Energie", " V ");
     Groep("310", "Boodschappen");
-    a.bewaar = [] {};
+    a.ZetBewaarder([] {});
     a.dubbeleOverslaan = true;  // the run without a person: a booked line is skipped
   }
   TKas& Zet(const Post& p) {
@@ -274,7 +274,7 @@ TEST(BetalingTest, TweeLayoutsVanEenRekeningBoekenNietsDubbel) {
     BankImport& run = boek.LeesFixture(kAutomatischTag, fixture);
     EXPECT_TRUE(boek.gelukt) << fixture;
     Afstemming a(boek.kb, boek.kiezer, invoerder);
-    a.bewaar = [] {};
+    a.ZetBewaarder([] {});
     a.dubbeleOverslaan = true;
     AfschriftModel afschrift(boek.kb, run, a);
     afschrift.NeemOver(MaakDatum(2026, 1, 1));

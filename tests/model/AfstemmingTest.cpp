@@ -93,7 +93,7 @@ struct AfstemBoek : BankBoek {
     Groep("410a", "Brood");
     Groep("410b", "Kaas");
     Groep("xxxx", "KRUISPOSTEN", " X ");
-    a.bewaar = [this] { ++bewaard; };
+    a.ZetBewaarder([this] { ++bewaard; });
     EXPECT_TRUE(BouwSaldoMatrix(kb).Gelukt());
     berichten.Wis();
   }
@@ -176,7 +176,7 @@ TEST(AfstemmingTest, EenBesteScoreVan20OpentDeGroepskeuzeEnSchrappenSlaatDeRegel
   k.Omschrijving = "Anders";  // relation 16 + action code 4
   SchrapKiezer schrap;
   Afstemming a(boek.kb, schrap, boek.venster);
-  a.bewaar = [] {};
+  a.ZetBewaarder([] {});
   EXPECT_TRUE(BouwSaldoMatrix(boek.kb).Gelukt());
   a.BeginRun();
   a.regel = boek.BakkerRegel(kDag);

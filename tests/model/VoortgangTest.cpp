@@ -353,7 +353,7 @@ TEST(Voortgang, AnUnattendedReconciliationReportsItsLinesAndAPersonsDoesNot) {
     GeenVenster venster;
     Afstemming afstemming(boek.kb, boek.kiezer, venster);
     int bewaard = 0;
-    afstemming.bewaar = [&bewaard] { ++bewaard; };
+    afstemming.ZetBewaarder([&bewaard] { ++bewaard; });
     AfschriftModel model(boek.kb, run, afstemming);
     model.NeemOver(0);
     model.voortgangMelden = zonderPersoon;

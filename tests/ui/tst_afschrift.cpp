@@ -105,7 +105,7 @@ void TstAfschrift::eenAfschriftMetHetToetsenbordDoorlopen() {
   auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
-  afschrift.Afstemmer()->bewaar = [] {};
+  afschrift.Afstemmer()->ZetBewaarder([] {});
   QCOMPARE(afschrift.Raster()->rowCount(), 5);
   QCOMPARE(afschrift.Raster()->item(0, 3)->text(), QStringLiteral("BAKKER JANSEN"));
   QCOMPARE(afschrift.Raster()->item(2, 5)->text(), QStringLiteral(" AF"));
@@ -246,7 +246,7 @@ void TstAfschrift::eenGroepMetSubgroepenTypenBiedtSplitsenAan() {
   auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
-  afschrift.Afstemmer()->bewaar = [] {};
+  afschrift.Afstemmer()->ZetBewaarder([] {});
   boek.berichten.Wis();
   boek.berichten.standaardAntwoord = antwoord::Nee;
   bool gevraagd = false;
@@ -282,7 +282,7 @@ void TstAfschrift::deLijstVolgtDeRun() {
   auto& [vergelijk, selectie, afschrift] = venster;
   QVERIFY(afschrift.LeesBestand(0, "mut.txt"));
   afschrift.NeemOver(MaakDatum(2026, 3, 1));
-  afschrift.Afstemmer()->bewaar = [] {};
+  afschrift.Afstemmer()->ZetBewaarder([] {});
   QCOMPARE(afschrift.Raster()->item(1, 6)->text(), QStringLiteral("  -20,00"));
   QCOMPARE(afschrift.Raster()->item(4, 6)->text(), QStringLiteral("  50,00"));
   boek.berichten.standaardAntwoord = antwoord::Nee;

@@ -154,7 +154,7 @@ void AfschriftModel::ApplyStartBalances() {
       int rekMis = 0, groepMis = 0;
       static_cast<void>(BoekInMatrix(kb_, k.GroepKode, k.RekNr, false, rekMis, groepMis, k.Bedrag));
       run_.WisInBestand(r.RekNr);
-      a_.bewaar();
+      a_.BewaarNaRegel();
       break;
     }
   }
@@ -205,7 +205,7 @@ void AfschriftModel::ProcessStatement() {
     if (a_.invoegen || a_.vervangen) {
       // A record put behind the ledger already has its position as index.
       if (!a_.achterAan) kb_.HernummerKas();
-      a_.bewaar();
+      a_.BewaarNaRegel();
     }
     if (a_.splitsen) a_.SplitLine();
     const Uitkomst uitkomst = a_.splitsen     ? Uitkomst::Gesplitst
@@ -228,13 +228,11 @@ void AfschriftModel::ProcessStatement() {
 namespace valdero {
 
 Status AfschriftModel::ProcessStatementInEenKeer() {
-  const std::function<void()> bewaar = std::move(a_.bewaar);
-  a_.bewaar = [] {};
+  // No save per line: the book is written once, below.
   a_.achterAan = true;
   ProcessStatement();
   a_.OrdenNaRun();
   a_.achterAan = false;
-  a_.bewaar = bewaar;
   return BewaarBoek(kb_, false);
 }
 

@@ -266,7 +266,15 @@ bool MagVervangen(const TKas& kas, const TNewKas& regel) {
 }
 
 Afstemming::Afstemming(Kasboek& kb, SelectMutVoerder& kiezer, VergelijkVoerder& venster)
-    : bewaar([&kb] { BewaarNaWijziging(kb); }), kb_(kb), kiezer_(kiezer), venster_(venster) {}
+    : bewaar_([&kb] { BewaarNaWijziging(kb); }), kb_(kb), kiezer_(kiezer), venster_(venster) {}
+
+void Afstemming::BewaarNaRegel() const {
+  if (!achterAan && bewaar_) bewaar_();
+}
+
+std::optional<std::string> Afstemming::MaakGroep(const std::string& kode) const {
+  return groepMaker_ ? groepMaker_(kode) : std::nullopt;
+}
 
 void Afstemming::BeginRun() {
   grootboekBijStart_ = kb_.MaxKas();
@@ -797,7 +805,7 @@ void Afstemming::SplitLine() {
     if (invoegen || vervangen) {
       splitsGeboekt[static_cast<std::size_t>(k)] = true;
       kb_.HernummerKas();
-      bewaar();
+      BewaarNaRegel();
     }
   }
   double som = 0;

@@ -94,8 +94,12 @@ class Afstemming {
   // A line already booked (score 127) is skipped without asking (runs
   // without a person).
   bool dubbeleOverslaan = false;
-  // Writes the whole book after a change; BewaarBoek unless replaced.
-  std::function<void()> bewaar;
+  // What writes the whole book after a line changed it: BewaarNaWijziging
+  // unless a test or a caller puts another in its place.
+  void ZetBewaarder(std::function<void()> bewaar) { bewaar_ = std::move(bewaar); }
+  // Writes the book after a line was booked, except in a run that saves once
+  // at its end (achterAan).
+  void BewaarNaRegel() const;
   // A run without a person that saves once at its end: each booked line is
   // put behind the ledger instead of at its place, and OrdenNaRun puts the
   // ledger in its order once. Placing a line among a hundred thousand
@@ -108,9 +112,12 @@ class Afstemming {
   // After a run with achterAan: the records booked in the run to their
   // places, every index its position. The run's index is stale afterwards.
   void OrdenNaRun();
-  // Creates a missing group from the comparison window; nullopt when it was
-  // not created. Without it every new group fails.
-  std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep;
+  // What creates a group the comparison window does not know: it answers
+  // the code of the group made, or nothing when none was. Without one every
+  // new group fails.
+  using GroepMaker = std::function<std::optional<std::string>(const std::string& kode)>;
+  void ZetGroepMaker(GroepMaker maak) { groepMaker_ = std::move(maak); }
+  std::optional<std::string> MaakGroep(const std::string& kode) const;
 
   // The line being processed and its unedited description.
   TNewKas regel;
@@ -173,6 +180,8 @@ class Afstemming {
   // transactions with one score the nearer one is the best match.
   long long Afstand(int positie) const;
 
+  std::function<void()> bewaar_;
+  GroepMaker groepMaker_;
   Kasboek& kb_;
   SelectMutVoerder& kiezer_;
   VergelijkVoerder& venster_;

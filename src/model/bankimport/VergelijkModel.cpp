@@ -335,7 +335,7 @@ bool VergelijkModel::LeesGroep() {
     kb.berichten().Piep();
     bool gemaakt = false;
     if (Vraag(kb, "Groep " + std::string(" bestaat niet\r wilt u groep opvoeren"))) {
-      const auto nieuw = a_.nieuweGroep ? a_.nieuweGroep(kode) : std::nullopt;
+      const auto nieuw = a_.MaakGroep(kode);
       if (nieuw && kb.ZoekGroep(*nieuw).has_value()) {
         kode = *nieuw;
         gemaakt = true;

@@ -37,7 +37,7 @@ const QColor kVerwerktKleur(128, 128, 128);
 
 TAfschriftForm::TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutForm& selectie,
                                RekeningDialoogVoerder* rekeningDialoog,
-                               std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep,
+                               Afstemming::GroepMaker nieuweGroep,
                                QWidget* parent)
     : QWidget(parent, Qt::Window),
       kb_(kb),
@@ -116,7 +116,7 @@ bool TAfschriftForm::LeesBestand(int tag, const std::string& pad) {
 
 void TAfschriftForm::NeemOver(double startDatum) {
   afstemming_ = std::make_unique<Afstemming>(kb_, selectie_, vergelijk_);
-  afstemming_->nieuweGroep = nieuweGroep_;
+  afstemming_->ZetGroepMaker(nieuweGroep_);
   model_ = std::make_unique<AfschriftModel>(kb_, *run_, *afstemming_);
   // The list follows the run: the line being reconciled selected, the lines
   // dealt with above it.

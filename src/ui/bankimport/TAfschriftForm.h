@@ -34,7 +34,7 @@ class TAfschriftForm : public QWidget {
   // created. Without it every new group fails.
   TAfschriftForm(Kasboek& kb, TCompareForm& vergelijk, TSelectMutForm& selectie,
                  RekeningDialoogVoerder* rekeningDialoog,
-                 std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep = {},
+                 Afstemming::GroepMaker nieuweGroep = {},
                  QWidget* parent = nullptr);
   ~TAfschriftForm() override;
 
@@ -69,7 +69,7 @@ class TAfschriftForm : public QWidget {
   TCompareForm& vergelijk_;
   TSelectMutForm& selectie_;
   RekeningDialoogVoerder* rekeningDialoog_;
-  std::function<std::optional<std::string>(const std::string& kode)> nieuweGroep_;
+  Afstemming::GroepMaker nieuweGroep_;
   std::unique_ptr<BankImport> run_;
   std::unique_ptr<Afstemming> afstemming_;
   std::unique_ptr<AfschriftModel> model_;
