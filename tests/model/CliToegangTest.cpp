@@ -159,7 +159,7 @@ struct VolleSchijf : std::streambuf {
 TEST(CliToegang, OutputThatCouldNotBeWrittenIsAFailure) {
   TestMap map;
   SchrijfVoorbeeld(map.pad(), "Huis08", {.transacties = 5});
-  for (const std::vector<std::string> args :
+  for (const std::vector<std::string>& args :
        {std::vector<std::string>{"dump", "Huis08"}, {"saldi", "Huis08"}, {"rapport", "Huis08", "10"},
         {"exporteer", "Huis08", "0"}, {"help"}}) {
     SCOPED_TRACE(args[0]);
@@ -167,7 +167,9 @@ TEST(CliToegang, OutputThatCouldNotBeWrittenIsAFailure) {
     std::ostream uit(&vol);
     std::ostringstream fout;
     EXPECT_EQ(cli::VoerUit(args, map.pad(), uit, fout), cli::kMislukt);
-    if (args[0] != "help") EXPECT_NE(fout.str().find("uitvoer niet (volledig) geschreven"), std::string::npos);
+    if (args[0] != "help") {
+      EXPECT_NE(fout.str().find("uitvoer niet (volledig) geschreven"), std::string::npos);
+    }
   }
 }
 

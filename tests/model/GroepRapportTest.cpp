@@ -102,7 +102,9 @@ TEST(GroepRapport, ZesModi) {
     EXPECT_EQ(t.totaal.tekst, g.totaal);
     EXPECT_EQ(t.totaal.kleur, g.totaal[0] == '-' ? VeldKleur::Rood : VeldKleur::Groen);
     EXPECT_EQ(t.btwTotaal.zichtbaar, !g.btw.empty());
-    if (!g.btw.empty()) EXPECT_EQ(t.btwTotaal.tekst, g.btw);
+    if (!g.btw.empty()) {
+      EXPECT_EQ(t.btwTotaal.tekst, g.btw);
+    }
     EXPECT_EQ(t.aantal, "Aantal = " + std::to_string(g.rijen.size()));
     EXPECT_EQ(t.geselecteerd, 0);
     EXPECT_TRUE(b.boek.berichten.Teksten().empty());

@@ -130,7 +130,9 @@ TEST(OptiesKlasse, TheVatRateIsReadAndAboveFiftyRefused) {
     EXPECT_FLOAT_EQ(k.BtwPerc, g.perc) << g.naam;
     EXPECT_EQ(b.kb.BtwActief, g.soort != 0) << g.naam;
     EXPECT_EQ(b.berichten.Teksten(), g.meldingen) << g.naam;
-    if (g.soort != 0) EXPECT_EQ(b.opties.klassen.tarief, g.tarief == "9,5" ? "9,5" : g.tarief + ",0") << g.naam;
+    if (g.soort != 0) {
+      EXPECT_EQ(b.opties.klassen.tarief, g.tarief == "9,5" ? "9,5" : g.tarief + ",0") << g.naam;
+    }
   }
 }
 

@@ -315,7 +315,9 @@ TEST(RapportTekst, GeschrevenTerwijlDeRijenKomenIsHetzelfdeBestand) {
       ASSERT_TRUE(test::OpenRapport(b, model, g.soort, IndexVoor(g.soort)));
       if (o.aflopend) model.ZetAflopend(true);
       if (o.afschrift && g.soort == rapport::Rekening) model.WisselAfschrift();
-      if (IsTransactieRapport(g.soort)) EXPECT_TRUE(model.Tabel().rijen.empty());
+      if (IsTransactieRapport(g.soort)) {
+        EXPECT_TRUE(model.Tabel().rijen.empty());
+      }
       EXPECT_EQ(stroom.Tekst(b.boek.kb, model.Tabel()), verwacht);
 
       // Built once, straight into a stream as the rows come.
@@ -449,7 +451,9 @@ TEST(RapportTekst, LiggendePaginaBreekt) {
     for (std::size_t i = 0; i < regels.size(); ++i) {
       const bool einde = regels[i] != "\f" && !regels[i].empty() && regels[i].back() == '\f';
       EXPECT_EQ(einde, static_cast<int>(i) == g.regelMetPaginaEinde) << "regel " << i << ": " << regels[i];
-      if (einde) EXPECT_EQ(regels[i + 1], "\f");
+      if (einde) {
+        EXPECT_EQ(regels[i + 1], "\f");
+      }
     }
   }
 }

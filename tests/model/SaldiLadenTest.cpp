@@ -66,7 +66,7 @@ TEST(AlleenSaldi, TheBalancesAccountsAndGroupsAreThoseOfAWholeLoad) {
       SaldiStart s(t.map);
       ASSERT_EQ(StartBoek(s.kb, true), LaadUitkomst::Geladen);
       s.kb.Config.Vlaggen |= vlag::RekeningenOpNaam | vlag::GroepenOpNaam;
-      SchrijfConfig(s.kb);
+      ASSERT_TRUE(SchrijfConfig(s.kb).Gelukt());
     }
     t.Laad();
     ASSERT_EQ(t.heelUitkomst, LaadUitkomst::Geladen);

@@ -90,11 +90,15 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
         EXPECT_TRUE(opSchijf == s.oud || opSchijf == s.nieuw) << "torn book of " << opSchijf.size();
         EXPECT_EQ(test::TijdelijkeBestanden(s.boek.map.pad()), std::vector<fs::path>{});
         // A backup, when there is one, is the book as it was opened.
-        if (fs::exists(s.Reserve())) EXPECT_EQ(test::LeesBytes(s.Reserve()), s.oud);
+        if (fs::exists(s.Reserve())) {
+          EXPECT_EQ(test::LeesBytes(s.Reserve()), s.oud);
+        }
         // Either all of it went well, or the user heard of it.
         const bool alles = status.Gelukt() && opSchijf == s.nieuw &&
                            (!o.eersteBewaring || fs::exists(s.Reserve()));
-        if (!alles) EXPECT_FALSE(s.boek.berichten.getoond.empty());
+        if (!alles) {
+          EXPECT_FALSE(s.boek.berichten.getoond.empty());
+        }
         if (!status.Gelukt()) {
           EXPECT_NE(s.boek.berichten.Teksten().back().find("wegschrijven NIET gelukt"),
                     std::string::npos);
@@ -107,7 +111,9 @@ TEST(VeiligBewaren, EveryStepOfASaveMayFailWithoutTearingTheBook) {
         s.boek.kb.poorten.bestandssysteem = s.boek.bestanden;
         EXPECT_TRUE(BewaarBoek(s.boek.kb, false).Gelukt());
         EXPECT_EQ(test::LeesBytes(s.boek.BoekPad()), s.nieuw);
-        if (fs::exists(s.Reserve())) EXPECT_EQ(test::LeesBytes(s.Reserve()), s.oud);
+        if (fs::exists(s.Reserve())) {
+          EXPECT_EQ(test::LeesBytes(s.Reserve()), s.oud);
+        }
       }
     }
   }
@@ -220,7 +226,9 @@ TEST(VeiligBewaren, WhatStandsInTheWayIsNamedAndNothingIsLost) {
     EXPECT_EQ(melding.rfind("Valdr08.vdr (" + g.reden, 0), 0u) << melding;
     EXPECT_NE(melding.find(") wegschrijven NIET gelukt"), std::string::npos) << melding;
     EXPECT_TRUE(s.boek.berichten.dialogen.empty()) << "no other name is asked for";
-    if (!voor.empty()) EXPECT_EQ(test::LeesBytes(s.boek.BoekPad()), voor);
+    if (!voor.empty()) {
+      EXPECT_EQ(test::LeesBytes(s.boek.BoekPad()), voor);
+    }
     EXPECT_FALSE(fs::exists(s.Reserve()));
     EXPECT_EQ(test::TijdelijkeBestanden(s.boek.map.pad()), std::vector<fs::path>{});
     EXPECT_EQ(s.boek.kb.KasLijst.back().Omschrijving, "nieuw");

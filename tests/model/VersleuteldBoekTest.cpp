@@ -179,8 +179,9 @@ TEST(VersleuteldBoek, EenVerkeerdeWachtwoordzinZegtHetEnVerandertNiets) {
     Open open(map, Moment(3, 9), geval.zinnen);
     EXPECT_EQ(open.uitkomst, LaadUitkomst::Gestopt);
     EXPECT_EQ(open.boek.berichten.zinVragen.size(), geval.vragen);
-    if (geval.vragen > 1)
+    if (geval.vragen > 1) {
       EXPECT_EQ(open.boek.berichten.zinVragen[1].melding, "Wachtwoordzin onjuist, of het bestand is beschadigd");
+    }
     const auto teksten = open.boek.berichten.Teksten();
     EXPECT_EQ(std::count(teksten.begin(), teksten.end(),
                          "Wachtwoordzin onjuist, of het bestand is beschadigd; Huis08.vdr niet geopend"),
@@ -264,8 +265,9 @@ TEST(VersleuteldBoek, EenMislukteEersteVersleuteldeBewaringLaatHetOudeBoek) {
       // Opening a sealed book seals what the torn-off save left plain.
       if (boekVerzegeld)
         for (const auto& [pad, bytes] : AlleBestanden(map.pad()))
-          if (pad.filename().string().find(".~LK") == std::string::npos)
+          if (pad.filename().string().find(".~LK") == std::string::npos) {
             EXPECT_TRUE(IsVerzegeld(bytes)) << pad;
+          }
     }
   }
 }

@@ -31,7 +31,9 @@ TEST(VoorbeeldBoek, ExactlyTheTransactionsAskedForInTheirOrder) {
     for (int i = 1; i <= n; ++i) {
       const TKas& k = v.kb.KasLijst[static_cast<std::size_t>(i)];
       EXPECT_EQ(k.Index, i);
-      if (i > 1) EXPECT_FALSE(KasVoor(k, v.kb.KasLijst[static_cast<std::size_t>(i) - 1]));
+      if (i > 1) {
+        EXPECT_FALSE(KasVoor(k, v.kb.KasLijst[static_cast<std::size_t>(i) - 1]));
+      }
       EXPECT_EQ(SplitsDatum(k.Datum).jaar, 2026);
       // Every code and account exists: no message from the matrix.
       EXPECT_TRUE(v.kb.ZoekGroep(k.GroepKode).has_value()) << k.GroepKode;
@@ -62,7 +64,9 @@ TEST(VoorbeeldBoek, AYearWithEveryKindOfRecord) {
   EXPECT_EQ(kb.GroepLijst.back().Naam, "KRUISPOSTEN");
   EXPECT_GE(kb.MaxGroep(), 35);
   for (const TBudget& g : kb.GroepLijst)
-    if (&g != &kb.GroepLijst[0]) EXPECT_TRUE(kb.KlasseBestaat(g.Klasse)) << g.Kode;
+    if (&g != &kb.GroepLijst[0]) {
+      EXPECT_TRUE(kb.KlasseBestaat(g.Klasse)) << g.Kode;
+    }
 
   // Transfers: two legs on "xxxx", each pointing at the other.
   std::map<std::pair<int, int>, const TKas*> opRekeningEnBlad;

@@ -156,9 +156,10 @@ struct Venster {
     QFile f(QString::fromStdString(kb.Pad(kb.sessie.KasPad).string()));
     f.open(QIODevice::ReadOnly);
     const QByteArray data = f.readAll();
-    LeesBoek(h->kb, std::span(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                              static_cast<std::size_t>(data.size())));
-    BouwSaldoMatrix(h->kb);
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                          static_cast<std::size_t>(data.size()));
+    if (!LeesBoek(h->kb, bytes).Gelukt()) QTest::qFail("book not read", __FILE__, __LINE__);
+    if (!BouwSaldoMatrix(h->kb).Gelukt()) QTest::qFail("matrix", __FILE__, __LINE__);
     return h;
   }
 };

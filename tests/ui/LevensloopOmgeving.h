@@ -101,9 +101,9 @@ struct BoekOpSchijf : test::BoekMetPoorten {
     kb.RekGelezen = kb.GroepGelezen = kb.KasGelezen = true;
     // A book not yet on disk is saved through the save dialog.
     berichten.Bestand((kb.sessie.Map / kb.sessie.KasPad).string());
-    BewaarBoek(kb, false);
+    QVERIFY(BewaarBoek(kb, false).Gelukt());
     QVERIFY(kb.sessie.Bewaard);
-    SchrijfConfig(kb);
+    QVERIFY(SchrijfConfig(kb).Gelukt());
     QCOMPARE(kb.IOStatus, 0);
   }
 };

@@ -36,7 +36,7 @@ struct Boek : test::BoekInMap {
     test::VoegGroepToe(kb, "2", "Saldo Spaar", " R ");
     test::VoegGroepToe(kb, "300", "Huishouden", " U ", -2400);
     test::VoegTransactieToe(kb, 1, "300", MaakDatum(2008, 2, 1), -40);
-    BouwSaldoMatrix(kb);
+    QVERIFY(BouwSaldoMatrix(kb).Gelukt());
     const auto inhoud = SchrijfBoek(kb);
     test::SchrijfBytes(BoekPad(), inhoud);
   }
@@ -45,7 +45,7 @@ struct Boek : test::BoekInMap {
   std::unique_ptr<test::BoekMetPoorten> TeruggelezenBoek() const {
     auto terug = std::make_unique<test::BoekMetPoorten>(MaakDatum(2008, 3, 5));
     const auto bytes = test::LeesBytes(BoekPad());
-    LeesBoek(terug->kb, bytes);
+    if (!LeesBoek(terug->kb, bytes).Gelukt()) QTest::qFail("book not read", __FILE__, __LINE__);
     return terug;
   }
 };

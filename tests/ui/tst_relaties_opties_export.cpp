@@ -48,7 +48,7 @@ struct Boek : test::BoekInMap {
     Kas("Visboer Scheveningen", "NL11", -12.5);
     Kas("Bakkerij Jansen", "NL22", -3.2);
     Kas("Slagerij de Os", "NL33", -20);
-    BouwSaldoMatrix(kb);
+    QVERIFY(BouwSaldoMatrix(kb).Gelukt());
     test::SchrijfBytes(BoekPad(), SchrijfBoek(kb));
   }
   void Kas(const char* relatie, const char* tegen, double bedrag) {
@@ -129,7 +129,7 @@ void TstRelatiesOptiesExport::relatieVensterBouwtEnBewaartGetypteCellen() {
   test::Afdruk(venster, "relaties");
   QTest::mouseClick(Kind<QPushButton>(venster, "OkBtn"), Qt::LeftButton);
   QVERIFY(!venster.isVisible());
-  LeesBoek(b.kb, test::LeesBytes(b.BoekPad()));
+  QVERIFY(LeesBoek(b.kb, test::LeesBytes(b.BoekPad())).Gelukt());
   QVERIFY(b.kb.RelatiesAanwezig);
   QCOMPARE(QString::fromStdString(b.kb.RelatieLijst[1].Woonplaats), QString("Den Haag"));
 }

@@ -47,7 +47,7 @@ struct Boek : test::BoekMetPoorten {
     }
     Boek1(2, "900", 40, "Broker", -1000, "aankoop aandelen");
     Boek1(99, "430", 60, "Agenda", -40, "verwacht");
-    BouwSaldoMatrix(kb);
+    QVERIFY(BouwSaldoMatrix(kb).Gelukt());
   }
   void Boek1(int rek, const std::string& groep, int dag, const std::string& relatie, double bedrag,
              const std::string& opm) {

@@ -23,7 +23,7 @@ struct VoorbeeldOpties {
   // A bank account number carried in the payments account's name (after a
   // blank), so that a bank file of that number is recognised as its own;
   // empty for the plain name.
-  std::string betaalNummer;
+  std::string betaalNummer{};
 };
 
 // Replaces the open book by the example year: KasNaam Valdr + the last two
