@@ -20,7 +20,6 @@
 #include "model/storage/BoekBestand.h"
 #include "model/storage/BoekLaden.h"
 #include "model/storage/ByteLezer.h"
-#include "model/storage/GeheugenKaart.h"
 #include "model/storage/ConfigBestand.h"
 
 namespace valdero {
@@ -165,78 +164,6 @@ TEST(AlleenSaldi, ABookFromBefore2007IsAskedForOnceAndReadWhole) {
   EXPECT_EQ(vragen, 1);
   EXPECT_EQ(t.saldi.kb.KasLijst.size(), t.heel.kb.KasLijst.size());
   EXPECT_TRUE(t.saldi.kb.SaldoMatrix() == t.heel.kb.SaldoMatrix());
-}
-
-// A record of 382 bytes over pieces laid in memory: the reader gives the
-// same records as from a buffer, whatever piece they fall across, and a
-// piece that cannot be laid after the first is a failed reading.
-struct Record {
-  static constexpr std::size_t Grootte = 382;
-  std::vector<std::uint8_t> bytes;
-  void Lees(const std::uint8_t* p) { bytes.assign(p, p + Grootte); }
-};
-
-TEST(AlleenSaldi, RecordsReadFromPiecesInMemoryAreThoseOfTheFile) {
-  std::vector<std::uint8_t> bestand(4 + 700 * Record::Grootte);
-  for (std::size_t i = 0; i < bestand.size(); ++i) bestand[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
-  bytes::SchrijfI32(bestand.data(), 699);
-  auto vanBestand = [&](std::size_t& positie) {
-    return [&bestand, &positie](std::uint8_t* data, std::size_t n, std::size_t& gelezen) {
-      gelezen = std::min(n, bestand.size() - positie);
-      std::copy_n(bestand.begin() + static_cast<std::ptrdiff_t>(positie), gelezen, data);
-      positie += gelezen;
-      return true;
-    };
-  };
-  std::vector<Record> verwacht;
-  {
-    std::size_t positie = 0;
-    ByteLezer lezer(vanBestand(positie), bestand.size());
-    std::int32_t hoogste = 0;
-    ASSERT_TRUE(lezer.LeesI32(hoogste));
-    ASSERT_TRUE(lezer.LeesRecords(hoogste, verwacht));
-  }
-  struct Geval {
-    const char* naam;
-    int weigerVanaf;  // the first piece refused, -1 none
-    bool gelukt;
-    bool gelezen;  // read from the buffer instead
-  };
-  for (const Geval& g : {Geval{"AllPieces", -1, true, false}, Geval{"FirstPieceRefused", 0, true, true},
-                         Geval{"LaterPieceRefused", 3, false, false}}) {
-    SCOPED_TRACE(g.naam);
-    std::size_t positie = 0;
-    int stukken = 0, teruggegeven = 0;
-    std::vector<Record> gelezen;
-    bool gelukt = false;
-    {
-      ByteLezer lezer(vanBestand(positie), bestand.size());
-      // Pieces of 64 kB from every 64 kB: records lie across their edges.
-      lezer.GebruikKaart({[&](std::uint64_t van, std::size_t n) -> const std::uint8_t* {
-                            EXPECT_EQ(van % kKaartUitlijning, 0u);
-                            EXPECT_LE(van + n, bestand.size());
-                            if (g.weigerVanaf >= 0 && stukken >= g.weigerVanaf) return nullptr;
-                            ++stukken;
-                            return bestand.data() + van;
-                          },
-                          [&](const std::uint8_t*, std::size_t) { ++teruggegeven; }},
-                         kKaartUitlijning);
-      std::int32_t hoogste = 0;
-      gelukt = lezer.LeesI32(hoogste) &&
-               lezer.LoopRecords(hoogste, Record::Grootte, [&](const std::uint8_t* p, std::size_t i) {
-                 EXPECT_EQ(i, gelezen.size());
-                 gelezen.emplace_back().Lees(p);
-                 return true;
-               });
-      EXPECT_EQ(lezer.Leesfout(), !g.gelukt);
-    }
-    EXPECT_EQ(gelukt, g.gelukt);
-    EXPECT_EQ(teruggegeven, stukken);
-    EXPECT_EQ(positie > 0, g.gelezen);
-    if (!g.gelukt) continue;
-    ASSERT_EQ(gelezen.size(), verwacht.size());
-    for (std::size_t i = 0; i < verwacht.size(); ++i) EXPECT_EQ(gelezen[i].bytes, verwacht[i].bytes) << i;
-  }
 }
 
 TEST(AlleenSaldi, ABookLoadedForItsBalancesIsNeverWrittenOverItsFile) {

@@ -12,7 +12,6 @@
 #include "model/storage/Bestanden.h"
 #include "model/storage/BoekVersleuteling.h"
 #include "model/storage/ByteLezer.h"
-#include "model/storage/GeheugenKaart.h"
 #include "model/core/Datum.h"
 #include "model/core/Kasboek.h"
 #include "model/core/Meldingen.h"
@@ -316,11 +315,6 @@ Status OpenBoekStappen(Kasboek& kb, bool meldSucces, Laadwijze& wijze) {
           return bestanden.Lees(bestand, data, n, gelezen) == 0;
         },
         grootte);
-    // The balances alone look at a few bytes of each record: the file is
-    // then laid in memory a piece at a time rather than copied.
-    if (gevraagd == Laadwijze::AlleenSaldi)
-      lezer.GebruikKaart({[&](std::uint64_t van, std::size_t n) { return BrengInGeheugen(bestanden, bestand, van, n); },
-                          [](const std::uint8_t* stuk, std::size_t n) { HaalUitGeheugen(stuk, n); }});
     VoortgangMelder melder(kb.voortgang(), "Inlezen " + pad.filename().string(), grootte);
     lezer.Meld(&melder);
     Laadwijze gelezen = gevraagd;
