@@ -2,7 +2,8 @@
 // overwrite and when a line counts as booked already: a table of ledgers and
 // lines (same day, another month, equal scores, other action codes, another
 // spelling of the counter party) with what the run books, replaces or skips;
-// then the same account read in two layouts one after the other.
+// a group typed that the book lacks; then the same account read in two
+// layouts one after the other.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "model/bankimport/VergelijkModel.h"
 #include "model/core/Berichten.h"
 #include "model/core/Datum.h"
+#include "model/core/Domein.h"
 #include "model/core/KasVolgorde.h"
 #include "model/core/SaldoMatrix.h"
 
@@ -258,6 +260,53 @@ TEST(BetalingTest, MetEenPersoonVraagtEenAndereActiecodeOfHijAlBestaat) {
   boek.a.BeginRun();
   EXPECT_EQ(boek.Verwerk(BetaalBoek::Lijn(kHuurDecRegel)), Uitkomst::Overgeslagen);
   EXPECT_EQ(boek.berichten.Teksten(), (std::vector<std::string>{"Transactie bestaat al, nogmaals invoeren?"}));
+}
+
+// A group typed in the comparison window that the book lacks: with the
+// user's yes the window's group maker makes it and the line is booked under
+// it; when nothing makes it, the user hears so and the line goes to the
+// general group.
+TEST(BetalingTest, EenOnbekendeGroepWordtGemaaktOfWordtAlgemeen) {
+  struct GroepTyper : VergelijkVoerder {
+    void Toon(VergelijkModel& v) override {
+      v.Tekst(VergelijkModel::Groep) = "999";
+      if (!v.Invoeren()) v.Overslaan();
+    }
+  };
+  for (const bool maker : {true, false}) {
+    SCOPED_TRACE(maker);
+    BetaalBoek boek;
+    GroepTyper typer;
+    Afstemming a(boek.kb, boek.kiezer, typer);
+    a.ZetBewaarder([] {});
+    std::vector<std::string> gevraagd;
+    if (maker) {
+      a.ZetGroepMaker([&](const std::string& kode) -> std::optional<std::string> {
+        gevraagd.push_back(kode);
+        test::VoegGroepToe(boek.kb, kode, "Nieuw", " V ");
+        return kode;
+      });
+    }
+    boek.berichten.standaardAntwoord = antwoord::Ja;
+    EXPECT_TRUE(BouwSaldoMatrix(boek.kb).Gelukt());
+    a.BeginRun();
+    a.regel = BetaalBoek::Lijn(kHuurDecRegel);
+    a.origineleOmschrijving = a.regel.Omschrijving;
+    a.ReconcileLine();
+    ASSERT_TRUE(a.invoegen);
+    ASSERT_TRUE(a.InsertLine());
+    const auto geboekt = std::find_if(boek.kb.KasLijst.begin(), boek.kb.KasLijst.end(),
+                                      [](const TKas& k) { return k.Omschrijving == kHuurDecRegel.omschrijving; });
+    ASSERT_NE(geboekt, boek.kb.KasLijst.end());
+    if (maker) {
+      EXPECT_EQ(gevraagd, std::vector<std::string>{"999"});
+      EXPECT_EQ(geboekt->GroepKode, "999");
+      EXPECT_EQ(std::ranges::count(boek.berichten.Teksten(), "Groep niet opgevoerd!"), 0);
+    } else {
+      EXPECT_EQ(geboekt->GroepKode, kAlgemeenKode);
+      EXPECT_EQ(std::ranges::count(boek.berichten.Teksten(), "Groep niet opgevoerd!"), 1);
+    }
+  }
 }
 
 // The Rabobank CSV of an account booked, then the CAMT.053 file of the same
