@@ -13,6 +13,7 @@
 #include "model/core/Records.h"
 #include "model/core/TekstHulp.h"
 #include "model/core/Windows1252.h"
+#include "model/reports/PaginaVulling.h"
 #include "model/reports/GroepRapport.h"
 
 namespace valdero {
@@ -34,9 +35,8 @@ class GroepAfdruk {
     marge_ = maten_.marge;
     top_ = maten_.boven;
     h_ = maten_.regel;
-    tb_ = kb.weergave.TekenBreedte > 0 ? kb.weergave.TekenBreedte : maten_.teken;
-    perPagina_ = kb.Config.RegelsPerPagina;
-    schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
+    tb_ = AfdrukTekenBreedte(kb, maten_);
+    vulling_ = PaginaVulling::Van(kb);
     Verbreed(pagina);
   }
 
@@ -48,7 +48,7 @@ class GroepAfdruk {
       ++teller_;
       // The configured lines per page, or fewer when the next row would run
       // past the bottom margin.
-      if ((perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) || maten_.PastNiet(y_)) {
+      if (vulling_.Vol(teller_) || maten_.PastNiet(y_)) {
         Streep();
         NieuwePagina();
       }
@@ -143,7 +143,8 @@ class GroepAfdruk {
   const GroepRapportTabel& t_;
   std::vector<int> w_;
   AfdrukMaten maten_;
-  int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1, perPagina_ = 0, schaal_ = 100;
+  PaginaVulling vulling_;
+  int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1;
   int y_ = 0;
   int teller_ = 0;
 };

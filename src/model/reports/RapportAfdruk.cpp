@@ -11,6 +11,7 @@
 #include "model/core/Records.h"
 #include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
+#include "model/reports/PaginaVulling.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/RapportTabel.h"
@@ -34,9 +35,8 @@ class Afdruk {
     marge_ = maten_.marge;
     top_ = maten_.boven;
     h_ = maten_.regel;
-    tb_ = kb.weergave.TekenBreedte > 0 ? kb.weergave.TekenBreedte : maten_.teken;
-    perPagina_ = kb.Config.RegelsPerPagina;
-    schaal_ = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
+    tb_ = AfdrukTekenBreedte(kb, maten_);
+    vulling_ = PaginaVulling::Van(kb);
     Verbreed(pagBreedte);
   }
 
@@ -51,7 +51,7 @@ class Afdruk {
       ++teller_;
       // The configured lines per page, or fewer when the next row would run
       // past the bottom margin.
-      if ((perPagina_ > 0 && schaal_ * teller_ / 100 >= perPagina_) || maten_.PastNiet(y_)) {
+      if (vulling_.Vol(teller_) || maten_.PastNiet(y_)) {
         Streep();
         NieuwePagina();
       }
@@ -231,7 +231,8 @@ class Afdruk {
   int& pagina_;
   std::vector<int> w_;
   AfdrukMaten maten_;
-  int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1, perPagina_ = 0, schaal_ = 100;
+  PaginaVulling vulling_;
+  int marge_ = 0, top_ = 0, h_ = 1, tb_ = 1;
   int y_ = 0;
   int teller_ = 0;
 };

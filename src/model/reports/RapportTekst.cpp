@@ -14,6 +14,7 @@
 #include "model/core/Printer.h"
 #include "model/core/Voortgang.h"
 #include "model/core/Windows1252.h"
+#include "model/reports/PaginaVulling.h"
 #include "model/reports/RapportHulp.h"
 #include "model/reports/RapportSoort.h"
 #include "model/reports/RapportTabel.h"
@@ -156,10 +157,8 @@ void RijMetPagina(const Kasboek& kb, std::string& regel, const std::vector<std::
                   const std::vector<int>& w, const std::vector<Uitlijning>& uitlijning, int& regelTeller,
                   int& paginaTeller) {
   VoegRijToe(regel, cellen, w, uitlijning);
-  const int schaal = (kb.Config.Vlaggen & vlag::Liggend) ? 140 : 100;
-  const int perPagina = kb.Config.RegelsPerPagina;
   ++regelTeller;
-  if (perPagina > 0 && schaal * regelTeller / 100 >= perPagina) {
+  if (PaginaVulling::Van(kb).Vol(regelTeller)) {
     regel += kPaginaEinde;
     regelTeller = 0;
     ++paginaTeller;
