@@ -25,6 +25,7 @@
 #include "ui/bankimport/TCompareForm.h"
 #include "ui/bankimport/TSelectMutForm.h"
 #include "ui/widgets/AfdrukVoorbeeld.h"
+#include "ui/widgets/VensterPlek.h"
 
 namespace valdero {
 namespace {
@@ -103,7 +104,10 @@ TAfschriftForm::~TAfschriftForm() = default;
 bool TAfschriftForm::Importeer(int tag) {
   run_ = std::make_unique<BankImport>(kb_, selectie_, rekeningDialoog_);
   if (!run_->Importeer(tag)) return false;
-  TBegindatumDlg kies(kb_, run_->StelStartDatumVoor(), this);
+  // A dialog is centred on its parent: before this window is shown, that is
+  // the main window (a hidden window would put it in a corner of the screen).
+  QWidget* ouder = isVisible() || parentWidget() == nullptr ? this : parentWidget();
+  TBegindatumDlg kies(kb_, run_->StelStartDatumVoor(), ouder);
   if (kies.exec() != QDialog::Accepted || !kies.Datum()) return false;
   NeemOver(*kies.Datum());
   return true;
@@ -127,6 +131,8 @@ void TAfschriftForm::NeemOver(double startDatum) {
   model_->NeemOver(startDatum);
   Toon();
   if (raster_->rowCount() > verwerkt_) raster_->selectRow(verwerkt_);
+  // Below the main window's menus, as the other windows open.
+  if (!isVisible()) PlaatsBijHoofdvenster(*this, kOnderMenu);
   show();
   raise();
   activateWindow();
