@@ -268,6 +268,8 @@ void TstZoekDlg::popupMenuWijzigtEnVerwijdert() {
       if (a->text() == QString(tekst)) return a;
     return static_cast<QAction*>(nullptr);
   };
+  // The entries as the user finds them when the menu opens.
+  emit menu->aboutToShow();
   QVERIFY(!actie("&Wijzigen")->isEnabled());  // nothing opens the booking window yet
   QVERIFY(!actie("Selecteer &Groep")->isEnabled());
   std::vector<int> gewijzigd;
@@ -275,6 +277,7 @@ void TstZoekDlg::popupMenuWijzigtEnVerwijdert() {
   QObject::connect(&dlg, &TZoekDlg::WijzigenGevraagd, [&](int positie) { gewijzigd.push_back(positie); });
   QObject::connect(&dlg, &TZoekDlg::GroepRapportGevraagd,
                    [&](int modus, int index) { overzichten.emplace_back(modus, index); });
+  emit menu->aboutToShow();
   QVERIFY(actie("&Wijzigen")->isEnabled());
 
   const QPoint plek = raster->visualRect(raster->model()->index(2, 0)).center();

@@ -194,15 +194,14 @@ void TZoekDlg::BouwMenu() {
   doorzoekActies_[0] = popup_->addAction("Selecteer &Groep", this, [this] { Doorzoek(41); });
   doorzoekActies_[1] = popup_->addAction("Selecteer &Klasse", this, [this] { Doorzoek(43); });
   doorzoekActies_[2] = popup_->addAction("&Selecteer &Relatie", this, [this] { Doorzoek(42); });
+  // Looked at as the menu opens, not as connections come and go: Qt calls
+  // connectNotify and disconnectNotify with its own lock held, and asking
+  // isSignalConnected there can wait on that lock for ever.
+  connect(popup_, &QMenu::aboutToShow, this, &TZoekDlg::ToonKoppelingen);
   ToonKoppelingen();
 }
 
-void TZoekDlg::connectNotify(const QMetaMethod&) { ToonKoppelingen(); }
-
-void TZoekDlg::disconnectNotify(const QMetaMethod&) { ToonKoppelingen(); }
-
 void TZoekDlg::ToonKoppelingen() {
-  if (!wijzigActie_ || !doorzoekActies_.back()) return;  // connected before the menu is built
   wijzigActie_->setEnabled(Gekoppeld(&TZoekDlg::WijzigenGevraagd));
   for (QAction* a : doorzoekActies_) a->setEnabled(Gekoppeld(&TZoekDlg::GroepRapportGevraagd));
 }

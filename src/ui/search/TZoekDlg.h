@@ -66,9 +66,6 @@ class TZoekDlg : public QDialog, public RecordKiezer {
   void GroepRapportGevraagd(int modus, int index);
 
  protected:
-  // The entries of the requests above follow what is connected to them.
-  void connectNotify(const QMetaMethod& signaal) override;
-  void disconnectNotify(const QMetaMethod& signaal) override;
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
