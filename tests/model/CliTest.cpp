@@ -77,51 +77,45 @@ TEST(JsonSchrijver, NumbersReadBackExactly) {
   EXPECT_EQ(uit, "[\n  0.8,\n  1.48,\n  null\n]");
 }
 
+// A number in its shortest form, and as the JSON writer writes it.
+template <typename Getal>
+std::string Kortste(Getal x) {
+  char buf[64];
+  return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
+}
+template <typename Getal>
+std::string Geschreven(Getal x) {
+  std::string uit;
+  cli::JsonSchrijver j(uit);
+  j.Getal(x);
+  return uit;
+}
+
 // Whole numbers take a quicker way; it must write exactly the shortest
 // form: a trailing zero may prefer the exponent, -0 keeps its sign, a large
 // float is not its integer's digits.
 TEST(JsonSchrijver, WholeNumbersInTheirShortestForm) {
-  auto kortste = [](auto x) {
-    char buf[64];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
-  };
-  auto geschreven = [](auto x) {
-    std::string uit;
-    cli::JsonSchrijver j(uit);
-    j.Getal(x);
-    return uit;
-  };
   for (const double d : {0.0, -0.0, 7.0, -7.0, 46023.0, 46020.0, 100000.0, 1e15 - 1, 1e15, -1e15 + 1, 9007199254740993.0,
                          1234567.0, 1e21})
-    EXPECT_EQ(geschreven(d), kortste(d)) << d;
+    EXPECT_EQ(Geschreven(d), Kortste(d)) << d;
   for (const float f : {0.0f, -0.0f, 3.0f, 16777215.0f, 16777216.0f, 123456792.0f, -250.0f, 1e10f})
-    EXPECT_EQ(geschreven(f), kortste(f)) << f;
+    EXPECT_EQ(Geschreven(f), Kortste(f)) << f;
 }
 
 // Amounts in cents are written by their digits, as the shortest form has
 // them: named cases at the edges, then cents of every size at random.
 TEST(JsonSchrijver, AmountsInCentsInTheirShortestForm) {
-  auto kortste = [](double x) {
-    char buf[64];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
-  };
-  auto geschreven = [](double x) {
-    std::string uit;
-    cli::JsonSchrijver j(uit);
-    j.Getal(x);
-    return uit;
-  };
   for (const double d : {-31.12, 31.1, 0.5, -0.05, 0.01, 0.1 + 0.2, 1.005, 99.99, 100.01, 9999999999999.99,
                          -9999999999999.99, 10000000000000.01, 1e-7, 123456.789, 0.07, 2.675, 1e22 + 0.5})
-    EXPECT_EQ(geschreven(d), kortste(d)) << d;
+    EXPECT_EQ(Geschreven(d), Kortste(d)) << d;
   std::mt19937_64 rnd(23);
   for (int i = 0; i < 200000; ++i) {
     const long long schaal = 1LL << (rnd() % 44);
     const long long centen = static_cast<long long>(rnd() % static_cast<unsigned long long>(schaal)) - schaal / 2;
     const double d = static_cast<double>(centen) / 100;
-    ASSERT_EQ(geschreven(d), kortste(d)) << centen;
+    ASSERT_EQ(Geschreven(d), Kortste(d)) << centen;
     const double naast = std::nextafter(d, 1e300);
-    ASSERT_EQ(geschreven(naast), kortste(naast)) << centen;
+    ASSERT_EQ(Geschreven(naast), Kortste(naast)) << centen;
   }
 }
 
